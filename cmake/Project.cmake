@@ -1,0 +1,54 @@
+# Shared build settings: warnings as errors, sanitizers, and the test helper.
+
+function(hc_target_settings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+  target_compile_definitions(${target} PRIVATE
+    HC_DATA_DIR="${CMAKE_INSTALL_FULL_DATADIR}/hydrochart"
+    HC_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
+    HC_VERSION_MINOR=${PROJECT_VERSION_MINOR}
+    HC_VERSION_PATCH=${PROJECT_VERSION_PATCH}
+    QT_NO_KEYWORDS)
+  if(HC_SANITIZE)
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                             -fno-sanitize-recover=undefined)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# hc_add_library(name SOURCES ... LIBS ...): a static library of one folder.
+function(hc_add_library name)
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${A_SOURCES})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${A_LIBS})
+  hc_target_settings(${name})
+endfunction()
+
+# hc_add_program(name SOURCES ... LIBS ...): a GUI program or command.
+function(hc_add_program name)
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE ${A_LIBS})
+  hc_target_settings(${name})
+  add_dependencies(${name} hc_data)
+  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endfunction()
+
+# hc_add_test(name [QT] SOURCES ... LIBS ...): a GoogleTest executable registered with CTest.
+# QT tests get a QApplication on the offscreen platform.
+function(hc_add_test name)
+  cmake_parse_arguments(T "QT" "" "SOURCES;LIBS" ${ARGN})
+  if(T_QT)
+    add_executable(${name} ${T_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/qt_test_main.cpp)
+    target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Widgets Qt6::Test GTest::gtest)
+  else()
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  endif()
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE HC_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  hc_target_settings(${name})
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()

@@ -1,0 +1,39 @@
+#include "common/core/platform.h"
+
+#include <filesystem>
+
+namespace hc {
+
+std::optional<std::string> FindFileInDirs(const std::vector<std::string>& dirs,
+                                          const std::string& name) {
+    for (const std::string& dir : dirs) {
+        if (dir.empty())
+            continue;
+        std::error_code ec;
+        std::filesystem::path p = std::filesystem::path(dir) / name;
+        if (std::filesystem::is_regular_file(p, ec))
+            return p.string();
+    }
+    return std::nullopt;
+}
+
+std::vector<std::pair<std::string, std::string>> SplitFilter(const std::string& filter) {
+    std::vector<std::string> parts;
+    std::string cur;
+    for (char c : filter) {
+        if (c == '|') {
+            parts.push_back(cur);
+            cur.clear();
+        } else {
+            cur += c;
+        }
+    }
+    if (!cur.empty())
+        parts.push_back(cur);
+    std::vector<std::pair<std::string, std::string>> out;
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2)
+        out.emplace_back(parts[i], parts[i + 1]);
+    return out;
+}
+
+}  // namespace hc

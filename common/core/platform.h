@@ -1,0 +1,73 @@
+// Platform services every window uses: message boxes, file dialogs, the printer and its dialog,
+// the beep, the busy pointer, handing a file to the desktop, the current directory and data-file
+// lookup. One Qt implementation serves the programs; a scripted one serves the tests.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/core/surface.h"
+
+namespace hc {
+
+// A file dialog request. The filter is written in the classic "Description|*.ext|..." form,
+// e.g. "Excel Files (*.Xls)|*.Xls".
+struct FileDialogRequest {
+    std::string title;
+    std::string filter;
+    int filterIndex = 1;        // first filter selected
+    std::string initialPath;    // proposed name or directory; may be empty
+    std::string defaultSuffix;  // save dialogs: ".txt"
+};
+
+// Mouse pointer codes as the programs name them.
+inline constexpr int kPointerDefault = 0;
+inline constexpr int kPointerHourglass = 11;
+
+class PlatformServices {
+  public:
+    virtual ~PlatformServices() = default;
+
+    // A message box with a single OK button. Lines are separated by "\r" or "\n".
+    virtual void MessageBox(const std::string& text, const std::string& title) = 0;
+    // Open and save dialogs; nullopt when cancelled.
+    virtual std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) = 0;
+
+    // The system printer as a drawing surface in millimetres. It lives for the whole run;
+    // EndDoc hands a document to the printer and drawing afterwards starts the next one.
+    virtual Surface& Printer() = 0;
+    // The system printer dialog; the printer chosen becomes the one Printer() draws on.
+    // False when cancelled (nothing changes then).
+    virtual bool ShowPrinterDialog() = 0;
+
+    virtual void Beep() = 0;
+    // 11 hourglass, 0 default.
+    virtual void SetMousePointer(int code) = 0;
+    virtual int MousePointer() const = 0;
+
+    // Hands a file to the program the desktop associates with it. False when that failed.
+    virtual bool OpenWithDesktop(const std::string& path) = 0;
+    // Starts a program; false when it could not be started.
+    virtual bool StartProgram(const std::string& program, const std::vector<std::string>& args) = 0;
+    // Looks a program up on the search path; nullopt when absent.
+    virtual std::optional<std::string> FindProgram(const std::string& name) = 0;
+
+    virtual std::string CurrentDirectory() = 0;
+    virtual bool SetCurrentDirectory(const std::string& path) = 0;
+
+    // A data file that ships beside the programs (hinagata.xls, manning.txt): looked up in
+    // startDir first, then beside the executable, then in the installed data directory.
+    virtual std::optional<std::string> LocateDataFile(const std::string& startDir,
+                                                      const std::string& name) = 0;
+};
+
+// The lookup order of LocateDataFile as a pure function of the candidate directories.
+std::optional<std::string> FindFileInDirs(const std::vector<std::string>& dirs,
+                                          const std::string& name);
+
+// Splits a classic "Desc|pattern|Desc|pattern" filter into (description, pattern) pairs.
+std::vector<std::pair<std::string, std::string>> SplitFilter(const std::string& filter);
+
+}  // namespace hc

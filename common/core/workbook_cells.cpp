@@ -1,0 +1,67 @@
+#include <cmath>
+
+#include "common/core/numbers.h"
+#include "common/core/workbook.h"
+
+namespace hc {
+
+CellValue WorkbookSheet::Cell(int row, int column) const {
+    auto it = cells_.find({row, column});
+    return it == cells_.end() ? CellValue{} : it->second;
+}
+
+void WorkbookSheet::SetCell(int row, int column, CellValue value) {
+    if (value.kind == CellValue::Kind::Empty) {
+        cells_.erase({row, column});
+    } else {
+        cells_[{row, column}] = std::move(value);
+    }
+}
+
+std::string CellText(const CellValue& cell) {
+    switch (cell.kind) {
+        case CellValue::Kind::Empty:
+            return "";
+        case CellValue::Kind::Number:
+            return DoubleToText(cell.number);
+        case CellValue::Kind::Text:
+            return cell.text;
+        case CellValue::Kind::Boolean:
+            return cell.number != 0 ? "True" : "False";
+        case CellValue::Kind::Error:
+            throw WorkbookError("the cell holds an error value " + cell.text);
+    }
+    return "";
+}
+
+double CellDouble(const CellValue& cell) {
+    switch (cell.kind) {
+        case CellValue::Kind::Empty:
+            return 0.0;
+        case CellValue::Kind::Number:
+            if (!std::isfinite(cell.number))
+                throw WorkbookError("the cell holds no finite number");
+            return cell.number;
+        case CellValue::Kind::Boolean:
+            return cell.number != 0 ? -1.0 : 0.0;
+        case CellValue::Kind::Text:
+            if (auto v = TryTextToDouble(cell.text))
+                return *v;
+            throw WorkbookError("the cell holds the text \"" + cell.text +
+                                "\" where a number is expected");
+        case CellValue::Kind::Error:
+            throw WorkbookError("the cell holds an error value " + cell.text);
+    }
+    return 0.0;
+}
+
+int CellInt32(const CellValue& cell) {
+    double d = CellDouble(cell);
+    try {
+        return RoundToInt32(d);
+    } catch (const ConversionError& e) {
+        throw WorkbookError(e.what());
+    }
+}
+
+}  // namespace hc

@@ -1,0 +1,577 @@
+#include "common/render/qt_surface.h"
+
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+
+#include "common/render/fonts.h"
+
+namespace hc {
+
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+
+QSizeF A4Mm(Orientation o) {
+    return o == Orientation::Landscape ? QSizeF(297.0, 210.0) : QSizeF(210.0, 297.0);
+}
+
+QColor ToQColor(Color c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+}  // namespace
+
+// What a surface draws on: begins sheets and documents, and knows the device resolution.
+class QtSurface::Target {
+  public:
+    virtual ~Target() = default;
+    virtual bool Paper() const = 0;
+    // Starts a sheet: the first of a document (newPage false) or a further one. Returns the
+    // painter, or nullptr when this sheet is not part of the output.
+    virtual QPainter* BeginSheet(int sheetIndex, bool newPage, Orientation o) = 0;
+    virtual void EndDoc() = 0;
+    virtual bool Finish() = 0;
+    virtual QPaintDevice* MetricsDevice() = 0;
+    virtual double DpiX() const = 0;
+    virtual double DpiY() const = 0;
+    // Size of the drawing area of the current sheet in device pixels.
+    virtual QSizeF DeviceSize() const = 0;
+    virtual void Clear() {}
+    virtual void ResetDocuments() {}
+};
+
+namespace {
+
+// The window's picture: an image kept by the caller and shown by a widget.
+class ImageTarget : public QtSurface::Target {
+  public:
+    ImageTarget(QImage* image, double dpi) : image_(image), dpi_(dpi) {
+        int dpm = static_cast<int>(std::lround(dpi / kMmPerInch * 1000.0));
+        image_->setDotsPerMeterX(dpm);
+        image_->setDotsPerMeterY(dpm);
+    }
+    bool Paper() const override { return false; }
+    QPainter* BeginSheet(int, bool, Orientation) override {
+        if (!painter_.isActive()) {
+            painter_.begin(image_);
+            painter_.setRenderHint(QPainter::Antialiasing, true);
+            painter_.setRenderHint(QPainter::TextAntialiasing, true);
+        }
+        return &painter_;
+    }
+    void EndDoc() override {}
+    bool Finish() override {
+        if (painter_.isActive())
+            painter_.end();
+        return true;
+    }
+    QPaintDevice* MetricsDevice() override { return image_; }
+    double DpiX() const override { return dpi_; }
+    double DpiY() const override { return dpi_; }
+    QSizeF DeviceSize() const override { return QSizeF(image_->width(), image_->height()); }
+    void Clear() override {
+        QPainter* p = BeginSheet(1, false, Orientation::Portrait);
+        p->save();
+        p->setCompositionMode(QPainter::CompositionMode_Source);
+        p->fillRect(QRectF(0, 0, image_->width(), image_->height()), Qt::white);
+        p->restore();
+    }
+
+  private:
+    QImage* image_;
+    double dpi_;
+    QPainter painter_;
+};
+
+// The system printer, or the printer dialog's PDF file.
+class PrinterTarget : public QtSurface::Target {
+  public:
+    explicit PrinterTarget(QPrinter* printer) : printer_(printer) {}
+    bool Paper() const override { return true; }
+    QPainter* BeginSheet(int, bool newPage, Orientation o) override {
+        if (newPage && painter_.isActive()) {
+            printer_->newPage();
+            return &painter_;
+        }
+        if (!painter_.isActive()) {
+            ++documents_;
+            printer_->setPageSize(QPageSize(QPageSize::A4));
+            printer_->setPageOrientation(o == Orientation::Landscape ? QPageLayout::Landscape
+                                                                     : QPageLayout::Portrait);
+            if (printer_->outputFormat() == QPrinter::PdfFormat) {
+                if (documents_ == 1) {
+                    baseName_ = printer_->outputFileName();
+                } else if (!baseName_.isEmpty()) {
+                    QFileInfo fi(baseName_);
+                    QString suffix = fi.suffix().isEmpty() ? QString() : "." + fi.suffix();
+                    printer_->setOutputFileName(fi.path() + "/" + fi.completeBaseName() + "-" +
+                                                QString::number(documents_) + suffix);
+                }
+            }
+            if (!painter_.begin(printer_)) {
+                failed_ = true;
+                return nullptr;
+            }
+            painter_.setRenderHint(QPainter::Antialiasing, true);
+        }
+        return &painter_;
+    }
+    void EndDoc() override {
+        if (painter_.isActive())
+            painter_.end();
+        if (!baseName_.isEmpty())
+            printer_->setOutputFileName(baseName_);
+    }
+    bool Finish() override {
+        EndDoc();
+        return !failed_;
+    }
+    QPaintDevice* MetricsDevice() override { return printer_; }
+    double DpiX() const override { return printer_->logicalDpiX(); }
+    double DpiY() const override { return printer_->logicalDpiY(); }
+    QSizeF DeviceSize() const override {
+        QRectF r = printer_->pageLayout().paintRectPixels(printer_->resolution());
+        return r.size();
+    }
+    void ResetDocuments() override {
+        documents_ = 0;
+        baseName_.clear();
+    }
+
+  private:
+    QPrinter* printer_;
+    QPainter painter_;
+    int documents_ = 0;
+    QString baseName_;
+    bool failed_ = false;
+};
+
+// One PDF file holding every sheet as a page.
+class PdfTarget : public QtSurface::Target {
+  public:
+    explicit PdfTarget(const QString& path) : writer_(path) {
+        writer_.setResolution(1200);
+        writer_.setPageSize(QPageSize(QPageSize::A4));
+        writer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        writer_.setCreator("hydrochart");
+    }
+    bool Paper() const override { return true; }
+    QPainter* BeginSheet(int, bool, Orientation o) override {
+        QPageLayout::Orientation qo =
+            o == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+        if (!painter_.isActive()) {
+            writer_.setPageOrientation(qo);
+            if (!painter_.begin(&writer_)) {
+                failed_ = true;
+                return nullptr;
+            }
+            painter_.setRenderHint(QPainter::Antialiasing, true);
+        } else {
+            // Every later sheet, of this document or the next, is a new page.
+            writer_.setPageOrientation(qo);
+            writer_.newPage();
+        }
+        return &painter_;
+    }
+    void EndDoc() override {}
+    bool Finish() override {
+        if (painter_.isActive())
+            painter_.end();
+        return !failed_;
+    }
+    QPaintDevice* MetricsDevice() override { return &writer_; }
+    double DpiX() const override { return writer_.resolution(); }
+    double DpiY() const override { return writer_.resolution(); }
+    QSizeF DeviceSize() const override {
+        return writer_.pageLayout().paintRectPixels(writer_.resolution()).size();
+    }
+
+  private:
+    QPdfWriter writer_;
+    QPainter painter_;
+    bool failed_ = false;
+};
+
+// One chosen sheet as an image file (PNG) or as SVG.
+class SheetTarget : public QtSurface::Target {
+  public:
+    SheetTarget(const QString& path, int sheet, double dpi, bool svg)
+        : path_(path), sheet_(sheet), dpi_(dpi), svg_(svg) {
+        int dpm = static_cast<int>(std::lround(dpi / kMmPerInch * 1000.0));
+        metrics_ = QImage(8, 8, QImage::Format_RGB32);
+        metrics_.setDotsPerMeterX(dpm);
+        metrics_.setDotsPerMeterY(dpm);
+    }
+    bool Paper() const override { return true; }
+    QPainter* BeginSheet(int sheetIndex, bool, Orientation o) override {
+        if (painter_.isActive())
+            painter_.end();
+        if (sheetIndex != sheet_)
+            return nullptr;
+        QSizeF mm = A4Mm(o);
+        size_ = QSizeF(mm.width() / kMmPerInch * dpi_, mm.height() / kMmPerInch * dpi_);
+        QSize px(static_cast<int>(std::lround(size_.width())),
+                 static_cast<int>(std::lround(size_.height())));
+        if (svg_) {
+            svg_gen_ = std::make_unique<QSvgGenerator>();
+            svg_gen_->setFileName(path_);
+            svg_gen_->setResolution(static_cast<int>(dpi_));
+            svg_gen_->setSize(px);
+            svg_gen_->setViewBox(QRect(QPoint(0, 0), px));
+            svg_gen_->setTitle("hydrochart");
+            if (!painter_.begin(svg_gen_.get()))
+                return failed_ = true, nullptr;
+            painter_.fillRect(QRect(QPoint(0, 0), px), Qt::white);
+        } else {
+            image_ = QImage(px, QImage::Format_RGB32);
+            image_.setDotsPerMeterX(metrics_.dotsPerMeterX());
+            image_.setDotsPerMeterY(metrics_.dotsPerMeterY());
+            image_.fill(Qt::white);
+            if (!painter_.begin(&image_))
+                return failed_ = true, nullptr;
+        }
+        painter_.setRenderHint(QPainter::Antialiasing, true);
+        drawn_ = true;
+        return &painter_;
+    }
+    void EndDoc() override {
+        if (painter_.isActive())
+            painter_.end();
+    }
+    bool Finish() override {
+        if (painter_.isActive())
+            painter_.end();
+        if (!drawn_ || failed_)
+            return false;
+        if (!svg_ && !image_.save(path_, "PNG"))
+            return false;
+        return true;
+    }
+    QPaintDevice* MetricsDevice() override {
+        if (svg_ && svg_gen_)
+            return svg_gen_.get();
+        return &metrics_;
+    }
+    double DpiX() const override { return dpi_; }
+    double DpiY() const override { return dpi_; }
+    QSizeF DeviceSize() const override { return size_; }
+
+  private:
+    QString path_;
+    int sheet_;
+    double dpi_;
+    bool svg_;
+    QImage metrics_;
+    QImage image_;
+    std::unique_ptr<QSvgGenerator> svg_gen_;
+    QPainter painter_;
+    QSizeF size_;
+    bool drawn_ = false;
+    bool failed_ = false;
+};
+
+// A screen picture written as SVG.
+class SvgCanvasTarget : public QtSurface::Target {
+  public:
+    SvgCanvasTarget(const QString& path, QSize px) : size_(px) {
+        gen_.setFileName(path);
+        gen_.setResolution(96);
+        gen_.setSize(px);
+        gen_.setViewBox(QRect(QPoint(0, 0), px));
+        gen_.setTitle("hydrochart");
+    }
+    bool Paper() const override { return false; }
+    QPainter* BeginSheet(int, bool, Orientation) override {
+        if (!painter_.isActive()) {
+            if (!painter_.begin(&gen_))
+                return failed_ = true, nullptr;
+            painter_.fillRect(QRect(QPoint(0, 0), size_), Qt::white);
+            painter_.setRenderHint(QPainter::Antialiasing, true);
+        }
+        return &painter_;
+    }
+    void EndDoc() override {}
+    bool Finish() override {
+        if (painter_.isActive())
+            painter_.end();
+        return !failed_;
+    }
+    QPaintDevice* MetricsDevice() override { return &gen_; }
+    double DpiX() const override { return 96.0; }
+    double DpiY() const override { return 96.0; }
+    QSizeF DeviceSize() const override { return QSizeF(size_); }
+    void Clear() override {
+        if (QPainter* p = BeginSheet(1, false, Orientation::Portrait))
+            p->fillRect(QRect(QPoint(0, 0), size_), Qt::white);
+    }
+
+  private:
+    QSize size_;
+    QSvgGenerator gen_;
+    QPainter painter_;
+    bool failed_ = false;
+};
+
+}  // namespace
+
+QtSurface::QtSurface(std::unique_ptr<Target> target) : target_(std::move(target)) {
+    InstallFontSubstitutions();
+    if (target_->Paper()) {
+        QSizeF mm = A4Mm(orientation_);
+        scaleWidth_ = mm.width();
+        scaleHeight_ = mm.height();
+    } else {
+        QSizeF px = target_->DeviceSize();
+        scaleWidth_ = px.width();
+        scaleHeight_ = px.height();
+    }
+}
+
+QtSurface::~QtSurface() {
+    Finish();
+}
+
+std::unique_ptr<QtSurface> QtSurface::OnImage(QImage* image, double dpi) {
+    return std::unique_ptr<QtSurface>(new QtSurface(std::make_unique<ImageTarget>(image, dpi)));
+}
+std::unique_ptr<QtSurface> QtSurface::OnPrinter(QPrinter* printer) {
+    return std::unique_ptr<QtSurface>(new QtSurface(std::make_unique<PrinterTarget>(printer)));
+}
+std::unique_ptr<QtSurface> QtSurface::PdfFile(const QString& path) {
+    return std::unique_ptr<QtSurface>(new QtSurface(std::make_unique<PdfTarget>(path)));
+}
+std::unique_ptr<QtSurface> QtSurface::SvgSheet(const QString& path, int sheet) {
+    return std::unique_ptr<QtSurface>(
+        new QtSurface(std::make_unique<SheetTarget>(path, sheet, 96.0, true)));
+}
+std::unique_ptr<QtSurface> QtSurface::PngSheet(const QString& path, int sheet, double dpi) {
+    return std::unique_ptr<QtSurface>(
+        new QtSurface(std::make_unique<SheetTarget>(path, sheet, dpi, false)));
+}
+
+std::unique_ptr<QtSurface> QtSurface::SvgCanvas(const QString& path, QSize pixels) {
+    return std::unique_ptr<QtSurface>(
+        new QtSurface(std::make_unique<SvgCanvasTarget>(path, pixels)));
+}
+
+bool QtSurface::IsPaper() const {
+    return target_->Paper();
+}
+
+void QtSurface::SetScale(double scaleWidth, double scaleHeight) {
+    scaleWidth_ = scaleWidth;
+    scaleHeight_ = scaleHeight;
+    userScaleSet_ = true;
+}
+
+// Device pixels per user unit. On paper the unit is the millimetre unless a user scale was
+// set over the page; on screen the user scale spans the image.
+double QtSurface::UnitsX() const {
+    if (target_->Paper() && !userScaleSet_)
+        return target_->DpiX() / kMmPerInch;
+    QSizeF dev = target_->Paper()
+                     ? QSizeF(A4Mm(orientation_).width() / kMmPerInch * target_->DpiX(), 0)
+                     : target_->DeviceSize();
+    return scaleWidth_ != 0 ? dev.width() / scaleWidth_ : 1.0;
+}
+
+double QtSurface::UnitsY() const {
+    if (target_->Paper() && !userScaleSet_)
+        return target_->DpiY() / kMmPerInch;
+    QSizeF dev = target_->Paper()
+                     ? QSizeF(0, A4Mm(orientation_).height() / kMmPerInch * target_->DpiY())
+                     : target_->DeviceSize();
+    return scaleHeight_ != 0 ? dev.height() / scaleHeight_ : 1.0;
+}
+
+QPointF QtSurface::Map(double x, double y) const {
+    return QPointF(x * UnitsX(), y * UnitsY());
+}
+
+void QtSurface::UpdateScaleForSheet() {
+    if (target_->Paper() && !userScaleSet_) {
+        QSizeF mm = A4Mm(orientation_);
+        scaleWidth_ = mm.width();
+        scaleHeight_ = mm.height();
+    }
+}
+
+QPainter* QtSurface::Painter() {
+    if (!sheetOpen_ || newPagePending_) {
+        bool newPage = sheetOpen_ && newPagePending_;
+        ++sheetsBegun_;
+        UpdateScaleForSheet();
+        sheetOpen_ = true;
+        newPagePending_ = false;
+        current_ = target_->BeginSheet(sheetsBegun_, newPage, orientation_);
+    }
+    return current_;
+}
+
+void QtSurface::NewPage() {
+    if (!target_->Paper())
+        return;
+    if (!sheetOpen_)
+        Painter();  // an empty sheet still counts as a sheet
+    newPagePending_ = true;
+}
+
+void QtSurface::EndDoc() {
+    if (!target_->Paper())
+        return;
+    if (sheetOpen_)
+        target_->EndDoc();
+    sheetOpen_ = false;
+    newPagePending_ = false;
+    current_ = nullptr;
+}
+
+void QtSurface::ResetDocuments() {
+    target_->ResetDocuments();
+}
+
+bool QtSurface::Finish() {
+    current_ = nullptr;
+    sheetOpen_ = false;
+    return target_->Finish();
+}
+
+void QtSurface::Cls() {
+    CurrentX = 0;
+    CurrentY = 0;
+    if (!target_->Paper()) {
+        sheetOpen_ = true;
+        current_ = target_->BeginSheet(1, false, orientation_);
+        target_->Clear();
+    }
+}
+
+void QtSurface::FontChanged() {}
+
+void QtSurface::ApplyPen(QPainter& p, Color c) const {
+    double widthPx;
+    if (target_->Paper()) {
+        widthPx = drawWidth_ * 0.1 / kMmPerInch * target_->DpiX();  // 0.1 mm per unit
+    } else {
+        widthPx = drawWidth_ * target_->DpiX() / 96.0;  // one screen pixel per unit
+    }
+    QPen pen(ToQColor(c));
+    pen.setWidthF(std::max(widthPx, 0.5));
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    if (drawStyle_ >= 1 && drawStyle_ <= 4) {
+        // Dash lengths are fixed in device terms (screen pixels, or tenths of a millimetre on
+        // paper) and expressed in pen widths, so a dotted line stays dotted at any width.
+        double unitPx =
+            target_->Paper() ? 0.25 / kMmPerInch * target_->DpiX() : target_->DpiX() / 96.0;
+        double w = pen.widthF();
+        auto len = [&](double units) { return std::max(units * unitPx / w, 0.5); };
+        QList<qreal> pattern;
+        switch (drawStyle_) {
+            case 1:
+                pattern = {len(6), len(3)};
+                break;  // dash
+            case 2:
+                pattern = {len(1), len(2)};
+                break;  // dot
+            case 3:
+                pattern = {len(6), len(2), len(1), len(2)};
+                break;  // dash-dot
+            default:
+                pattern = {len(6), len(2), len(1), len(2), len(1), len(2)};
+                break;  // dash-dot-dot
+        }
+        if (w <= unitPx)
+            pen.setCapStyle(Qt::FlatCap);
+        pen.setDashPattern(pattern);
+    } else if (drawStyle_ == 5) {
+        pen.setStyle(Qt::NoPen);
+    }
+    p.setPen(pen);
+}
+
+void QtSurface::DoLine(double x1, double y1, double x2, double y2, Color c) {
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    ApplyPen(*p, c);
+    p->setBrush(Qt::NoBrush);
+    QPointF a = Map(x1, y1), b = Map(x2, y2);
+    if (a == b) {
+        p->drawPoint(a);
+    } else {
+        p->drawLine(a, b);
+    }
+}
+
+void QtSurface::DoBox(double x1, double y1, double x2, double y2, Color c, bool filled) {
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    QRectF r = QRectF(Map(x1, y1), Map(x2, y2)).normalized();
+    if (filled) {
+        p->fillRect(r, ToQColor(c));
+    } else {
+        ApplyPen(*p, c);
+        p->setBrush(Qt::NoBrush);
+        p->drawRect(r);
+    }
+}
+
+void QtSurface::DoCircle(double x, double y, double r) {
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    ApplyPen(*p, foreColor_);
+    if (fillStyle_ == 1) {
+        p->setBrush(Qt::NoBrush);
+    } else {
+        p->setBrush(ToQColor(fillColor_));
+    }
+    p->drawEllipse(Map(x, y), r * UnitsX(), r * UnitsX());
+}
+
+double QtSurface::TextWidth(const std::string& text) {
+    QFontMetricsF fm(MakeFont(QString::fromStdString(fontName_), fontSize_),
+                     target_->MetricsDevice());
+    QString s = QString::fromStdString(text);
+    double advance = fm.horizontalAdvance(s);
+    // Some glyphs reach a little beyond their advance; the box must hold the ink.
+    double ink = s.isEmpty() ? 0.0 : fm.boundingRect(s).right();
+    return std::max(advance, ink) / UnitsX();
+}
+
+double QtSurface::TextHeight(const std::string&) {
+    QFontMetricsF fm(MakeFont(QString::fromStdString(fontName_), fontSize_),
+                     target_->MetricsDevice());
+    return fm.height() / UnitsY();
+}
+
+void QtSurface::DoText(double x, double y, const std::string& text) {
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    QFont font = MakeFont(QString::fromStdString(fontName_), fontSize_);
+    QPaintDevice* dev = target_->MetricsDevice();
+    // Painting on the printer-side devices uses the device's resolution for point sizes.
+    p->setFont(QFont(font, dev));
+    QFontMetricsF fm(font, dev);
+    QPointF at = Map(x, y);
+    QString s = QString::fromStdString(text);
+    if (!fontTransparent_) {
+        p->fillRect(QRectF(at, QSizeF(fm.horizontalAdvance(s), fm.height())), Qt::white);
+    }
+    p->setPen(QPen(ToQColor(foreColor_)));
+    p->drawText(QPointF(at.x(), at.y() + fm.ascent()), s);
+}
+
+}  // namespace hc

@@ -1,0 +1,84 @@
+// The Surface on a QPainter, for every target: the window's picture (a backing image), the
+// system printer, a PDF file, and one sheet as SVG or PNG. Coordinates are mapped from user
+// units to device pixels by hand and text is drawn untransformed, so that a font size in points
+// is never scaled a second time by the user scale.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <memory>
+
+#include "common/core/surface.h"
+
+class QPrinter;
+class QPainter;
+
+namespace hc {
+
+class QtSurface : public Surface {
+  public:
+    class Target;
+
+    ~QtSurface() override;
+
+    // A screen picture drawn into *image (owned by the caller), whose size is in device pixels;
+    // dpi is the logical screen resolution times the device-pixel ratio (96 x ratio).
+    static std::unique_ptr<QtSurface> OnImage(QImage* image, double dpi = 96.0);
+    // Paper on a printer (system printer or the dialog's PDF printer), A4, millimetres.
+    // Each EndDoc finishes one print job; a PDF printer writes documents after the first to
+    // "name-2.pdf", "name-3.pdf" so that none overwrites another.
+    static std::unique_ptr<QtSurface> OnPrinter(QPrinter* printer);
+    // Paper into one PDF file: every sheet of every document becomes one page.
+    static std::unique_ptr<QtSurface> PdfFile(const QString& path);
+    // Paper, only sheet `sheet` (1-based, counted over all documents) into an SVG or PNG file.
+    static std::unique_ptr<QtSurface> SvgSheet(const QString& path, int sheet);
+    static std::unique_ptr<QtSurface> PngSheet(const QString& path, int sheet, double dpi = 200.0);
+    // A screen picture of the given pixel size written as SVG (the headless --screen output).
+    static std::unique_ptr<QtSurface> SvgCanvas(const QString& path, QSize pixels);
+
+    void SetScale(double scaleWidth, double scaleHeight) override;
+    double ScaleWidth() const override { return scaleWidth_; }
+    double ScaleHeight() const override { return scaleHeight_; }
+    void Cls() override;
+    double TextWidth(const std::string& text) override;
+    double TextHeight(const std::string& text) override;
+    void NewPage() override;
+    void EndDoc() override;
+    bool IsPaper() const override;
+
+    // Ends painting and writes the file targets. False when a file could not be written or
+    // the requested sheet was never drawn. Called by the destructor too.
+    bool Finish();
+    // Sheets begun so far, over all documents.
+    int SheetsBegun() const { return sheetsBegun_; }
+    // Resets the document counter of a PDF printer (after the printer dialog chose a new file).
+    void ResetDocuments();
+
+  protected:
+    void DoLine(double x1, double y1, double x2, double y2, Color c) override;
+    void DoBox(double x1, double y1, double x2, double y2, Color c, bool filled) override;
+    void DoCircle(double x, double y, double r) override;
+    void DoText(double x, double y, const std::string& text) override;
+    void FontChanged() override;
+
+  private:
+    explicit QtSurface(std::unique_ptr<Target> target);
+    // Begins a sheet when needed; nullptr when this sheet is not drawn (single-sheet targets).
+    QPainter* Painter();
+    QPointF Map(double x, double y) const;
+    double UnitsX() const;  // device pixels per user unit, horizontally
+    double UnitsY() const;
+    void ApplyPen(QPainter& p, Color c) const;
+    void UpdateScaleForSheet();
+
+    std::unique_ptr<Target> target_;
+    double scaleWidth_ = 0;
+    double scaleHeight_ = 0;
+    bool userScaleSet_ = false;
+    int sheetsBegun_ = 0;
+    bool sheetOpen_ = false;
+    bool newPagePending_ = false;
+    QPainter* current_ = nullptr;
+};
+
+}  // namespace hc

@@ -1,0 +1,43 @@
+// A picture area: a widget that shows a backing image, so the drawing survives being covered,
+// at the screen's full resolution. Charts draw into it through a QtSurface with their own user
+// scale; the owner redraws when the widget is resized.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <memory>
+
+#include "common/render/qt_surface.h"
+
+namespace hc {
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+  public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    ~PictureBox() override;
+
+    // The drawing surface over the current image. Its user scale is kept across resizes
+    // (set it once with SetScale). The image is cleared to white when it is resized.
+    Surface& Canvas();
+    // The backing image (device pixels).
+    const QImage& Image() const { return image_; }
+
+  Q_SIGNALS:
+    // The widget changed size; the image was reallocated and cleared.
+    void Resized();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void Reallocate();
+
+    QImage image_;
+    std::unique_ptr<QtSurface> surface_;
+    double scaleWidth_ = 0;
+    double scaleHeight_ = 0;
+};
+
+}  // namespace hc

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the suite needs to build, run and test, skipping what is present.
+set -euo pipefail
+packages=(
+  build-essential cmake ninja-build ccache pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
+  libgsf-1-dev libxml2-dev libgtest-dev
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
+  xvfb xauth xdotool imagemagick poppler-utils
+  python3 python3-xlwt python3-xlrd
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "common/core/platform.h"
+
+using namespace hc;
+
+TEST(SplitFilter, ClassicFilterPairs) {
+    auto f = SplitFilter("Excel Files (*.Xls)|*.Xls");
+    ASSERT_EQ(f.size(), 1u);
+    EXPECT_EQ(f[0].first, "Excel Files (*.Xls)");
+    EXPECT_EQ(f[0].second, "*.Xls");
+    auto g = SplitFilter("テキストファイル (*.txt)|*.txt| すべてのファイル (*.*)|*.*");
+    ASSERT_EQ(g.size(), 2u);
+    EXPECT_EQ(g[1].first, " すべてのファイル (*.*)");
+    EXPECT_EQ(g[1].second, "*.*");
+    EXPECT_TRUE(SplitFilter("").empty());
+}
+
+TEST(FindFileInDirs, FirstDirectoryHoldingTheFileWins) {
+    namespace fs = std::filesystem;
+    fs::path root = fs::temp_directory_path() / "hc_platform_test";
+    fs::remove_all(root);
+    fs::create_directories(root / "a");
+    fs::create_directories(root / "b");
+    fs::create_directories(root / "c");
+    std::ofstream(root / "b" / "manning.txt") << "b";
+    std::ofstream(root / "c" / "manning.txt") << "c";
+    fs::create_directories(root / "a" / "manning.txt");  // a folder of that name is no file
+    auto found = FindFileInDirs(
+        {"", (root / "a").string(), (root / "b").string(), (root / "c").string()}, "manning.txt");
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(fs::path(*found), root / "b" / "manning.txt");
+    EXPECT_FALSE(FindFileInDirs({(root / "a").string()}, "none.txt").has_value());
+    fs::remove_all(root);
+}

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include "common/render/qt_surface.h"
+
+using namespace hc;
+
+namespace {
+
+int PdfPageCount(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    QByteArray data = f.readAll();
+    return static_cast<int>(data.count("/Type /Page\n") + data.count("/Type /Page ") +
+                            data.count("/Type /Page>") + data.count("/Type/Page\n") +
+                            data.count("/Type/Page/"));
+}
+
+}  // namespace
+
+TEST(QtSurface, LinesLandWhereTheUserScaleSays) {
+    QImage image(400, 200, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    auto s = QtSurface::OnImage(&image, 96.0);
+    s->SetScale(4000, 2000);
+    s->Line(1000, 500, 3000, 500);  // pixel row 50 from x 100 to 300
+    s->Finish();
+    EXPECT_LT(qRed(image.pixel(200, 50)), 128);
+    EXPECT_EQ(image.pixel(200, 60), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(90, 50), qRgb(255, 255, 255));
+}
+
+TEST(QtSurface, ClsClearsAndResetsTheCursor) {
+    QImage image(100, 100, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    auto s = QtSurface::OnImage(&image, 96.0);
+    s->CurrentX = 5;
+    s->CurrentY = 6;
+    s->Cls();
+    s->Finish();
+    EXPECT_EQ(s->CurrentX, 0);
+    EXPECT_EQ(s->CurrentY, 0);
+    EXPECT_EQ(image.pixel(50, 50), qRgb(255, 255, 255));
+}
+
+TEST(QtSurface, PdfFileHoldsOnePagePerSheetAcrossDocuments) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sheets.pdf");
+    {
+        auto s = QtSurface::PdfFile(path);
+        s->Line(10, 10, 100, 100);
+        s->EndDoc();
+        s->Line(10, 10, 100, 100);
+        s->NewPage();
+        s->Line(10, 10, 50, 50);
+        s->EndDoc();
+        EXPECT_EQ(s->SheetsBegun(), 3);
+        EXPECT_TRUE(s->Finish());
+    }
+    EXPECT_EQ(PdfPageCount(path), 3);
+}
+
+TEST(QtSurface, PrinterStartsANewDocumentAfterEndDoc) {
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("out.pdf"));
+    auto s = QtSurface::OnPrinter(&printer);
+    s->Line(10, 10, 100, 100);
+    s->EndDoc();
+    s->Line(20, 20, 100, 100);
+    s->EndDoc();
+    EXPECT_TRUE(s->Finish());
+    // The second document does not overwrite the first.
+    EXPECT_EQ(PdfPageCount(dir.filePath("out.pdf")), 1);
+    EXPECT_EQ(PdfPageCount(dir.filePath("out-2.pdf")), 1);
+}
+
+TEST(QtSurface, PngSheetWritesOnlyTheChosenSheet) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("p2.png");
+    {
+        auto s = QtSurface::PngSheet(path, 2, 50);
+        s->Box(0, 0, 100, 100, kBlack, true);  // sheet 1: black square
+        s->EndDoc();
+        s->Line(0, 0, 10, 0);  // sheet 2: a short line only
+        EXPECT_TRUE(s->Finish());
+    }
+    QImage img(path);
+    ASSERT_FALSE(img.isNull());
+    EXPECT_EQ(img.width(), static_cast<int>(std::lround(210 / 25.4 * 50)));
+    EXPECT_EQ(img.pixel(50, 50), qRgb(255, 255, 255));
+    auto missing = QtSurface::PngSheet(dir.filePath("p3.png"), 3, 50);
+    missing->Line(0, 0, 1, 1);
+    EXPECT_FALSE(missing->Finish());
+}
+
+TEST(QtSurface, DrawWidthIsTenthsOfAMillimetreOnPaper) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("w.png");
+    {
+        auto s = QtSurface::PngSheet(path, 1, 254);  // 10 pixels per mm
+        s->SetDrawWidth(5);                          // 0.5 mm = 5 pixels
+        s->Line(10, 20, 100, 20);
+        s->Finish();
+    }
+    QImage img(path);
+    int dark = 0;
+    for (int y = 190; y < 210; ++y)
+        if (qRed(img.pixel(500, y)) < 128)
+            ++dark;
+    EXPECT_GE(dark, 4);
+    EXPECT_LE(dark, 6);
+}

@@ -1,0 +1,75 @@
+#include "support/scripted_platform.h"
+
+namespace hc::test {
+
+void ScriptedPlatform::MessageBox(const std::string& text, const std::string& title) {
+    messages.push_back({text, title});
+}
+
+std::optional<std::string> ScriptedPlatform::OpenFileDialog(const FileDialogRequest& request) {
+    openRequests.push_back(request);
+    if (openAnswers.empty())
+        return std::nullopt;
+    auto a = openAnswers.front();
+    openAnswers.pop_front();
+    return a;
+}
+
+std::optional<std::string> ScriptedPlatform::SaveFileDialog(const FileDialogRequest& request) {
+    saveRequests.push_back(request);
+    if (saveAnswers.empty())
+        return std::nullopt;
+    auto a = saveAnswers.front();
+    saveAnswers.pop_front();
+    return a;
+}
+
+bool ScriptedPlatform::ShowPrinterDialog() {
+    ++printerDialogs;
+    if (printerDialogAnswers.empty())
+        return false;
+    bool a = printerDialogAnswers.front();
+    printerDialogAnswers.pop_front();
+    return a;
+}
+
+void ScriptedPlatform::SetMousePointer(int code) {
+    pointer_ = code;
+    pointerHistory.push_back(code);
+}
+
+bool ScriptedPlatform::OpenWithDesktop(const std::string& path) {
+    desktopOpened.push_back(path);
+    return desktopOpenResult;
+}
+
+bool ScriptedPlatform::StartProgram(const std::string& program, const std::vector<std::string>&) {
+    programsStarted.push_back(program);
+    return true;
+}
+
+std::optional<std::string> ScriptedPlatform::FindProgram(const std::string& name) {
+    auto it = programs.find(name);
+    if (it == programs.end())
+        return std::nullopt;
+    return it->second;
+}
+
+bool ScriptedPlatform::SetCurrentDirectory(const std::string& path) {
+    currentDirectory = path;
+    return true;
+}
+
+std::optional<std::string> ScriptedPlatform::LocateDataFile(const std::string& startDir,
+                                                            const std::string& name) {
+    auto it = dataFiles.find(name);
+    if (it != dataFiles.end())
+        return it->second;
+    return FindFileInDirs({startDir}, name);
+}
+
+std::string SourcePath(const std::string& relative) {
+    return std::string(HC_SOURCE_DIR) + "/" + relative;
+}
+
+}  // namespace hc::test

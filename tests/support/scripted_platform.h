@@ -1,0 +1,64 @@
+// Platform services for tests: dialogs answer from a script, message boxes and beeps are
+// recorded, the printer is a recording surface on paper.
+#pragma once
+
+#include <deque>
+#include <map>
+
+#include "common/core/platform.h"
+#include "common/core/recording_surface.h"
+
+namespace hc::test {
+
+class ScriptedPlatform : public PlatformServices {
+  public:
+    struct Message {
+        std::string text;
+        std::string title;
+    };
+
+    // Answers of the next dialogs, in order; nullopt answers "cancel".
+    std::deque<std::optional<std::string>> openAnswers;
+    std::deque<std::optional<std::string>> saveAnswers;
+    std::deque<bool> printerDialogAnswers;
+    // Requests the dialogs were shown with.
+    std::vector<FileDialogRequest> openRequests;
+    std::vector<FileDialogRequest> saveRequests;
+
+    std::vector<Message> messages;
+    int beeps = 0;
+    std::vector<int> pointerHistory;
+    std::vector<std::string> desktopOpened;
+    bool desktopOpenResult = true;
+    std::vector<std::string> programsStarted;
+    std::map<std::string, std::string> programs;  // FindProgram answers
+    std::string currentDirectory = "/start";
+    std::map<std::string, std::string> dataFiles;  // LocateDataFile answers by name
+
+    RecordingSurface printer = RecordingSurface::Paper();
+    int printerDialogs = 0;
+
+    void MessageBox(const std::string& text, const std::string& title) override;
+    std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
+    std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
+    Surface& Printer() override { return printer; }
+    bool ShowPrinterDialog() override;
+    void Beep() override { ++beeps; }
+    void SetMousePointer(int code) override;
+    int MousePointer() const override { return pointer_; }
+    bool OpenWithDesktop(const std::string& path) override;
+    bool StartProgram(const std::string& program, const std::vector<std::string>& args) override;
+    std::optional<std::string> FindProgram(const std::string& name) override;
+    std::string CurrentDirectory() override { return currentDirectory; }
+    bool SetCurrentDirectory(const std::string& path) override;
+    std::optional<std::string> LocateDataFile(const std::string& startDir,
+                                              const std::string& name) override;
+
+  private:
+    int pointer_ = kPointerDefault;
+};
+
+// Path of a file under the source tree (fixtures, examples, data).
+std::string SourcePath(const std::string& relative);
+
+}  // namespace hc::test

@@ -1,0 +1,88 @@
+#include "waterquality/core/meq.h"
+
+#include <algorithm>
+
+namespace wq {
+
+namespace {
+constexpr std::array<double, kScaleCount - 1> kScaleBounds{1.5, 3, 6, 9, 15, 30, 60, 90, 150};
+}
+
+ScaleChoice ChooseAutoScale(double largestMeq) {
+    for (int i = 0; i < kScaleCount - 1; ++i) {
+        if (largestMeq <= kScaleBounds[static_cast<std::size_t>(i)])
+            return {kScaleValues[static_cast<std::size_t>(i)], i};
+    }
+    return {kScaleValues.back(), kScaleCount - 1};
+}
+
+int ScaleIndex(double scale) {
+    for (int i = 0; i < kScaleCount; ++i)
+        if (kScaleValues[static_cast<std::size_t>(i)] == scale)
+            return i;
+    return -1;
+}
+
+IonValues ToMeq(const IonValues& mg) {
+    IonValues meq{};
+    for (std::size_t k = 0; k < kIonCount; ++k) {
+        meq[k] = mg[k] / kIonWeights[k];
+        if (kDivalent[k])
+            meq[k] *= 2.0;
+    }
+    return meq;
+}
+
+ScaleChoice ConvertToMeq(SampleTable& table) {
+    double largest = 0.0;
+    for (int i = 1; i <= table.SampleCount && i <= kMaxSamples; ++i) {
+        if (table.SampleValid[static_cast<std::size_t>(i)] != 1)
+            continue;
+        IonValues& meq = table.Meq[static_cast<std::size_t>(i)];
+        meq = ToMeq(table.RawMg[static_cast<std::size_t>(i)]);
+        for (std::size_t k = 0; k < kIonCount; ++k)
+            largest = std::max(largest, meq[k]);
+    }
+    return ChooseAutoScale(largest);
+}
+
+void ApplyAutoScale(PlotSettings& settings, const ScaleChoice& choice) {
+    for (int c = 1; c <= kMaxColumns; ++c)
+        settings.ColumnScale[static_cast<std::size_t>(c)] = choice.AutoScale;
+}
+
+PlotValues ComputeSample(const IonValues& m, int nitrateType, double s) {
+    PlotValues v;
+    v.qNaK = (m[kK] + m[kNa]) / s;
+    v.qCa = m[kCa] / s;
+    v.qMg = m[kMg] / s;
+    v.qCl = m[kCl] / s;
+    v.qHCO3 = m[kHCO3] / s;
+    v.qSO4 = m[kSO4] / s;
+    switch (nitrateType) {
+        case kNitrateWithChloride:
+            v.qN = (m[kNO3] + m[kCl]) / s;
+            break;
+        case kNitrateWithSulfate:
+            v.qN = (m[kNO3] + m[kSO4]) / s;
+            break;
+        default:
+            v.qN = m[kCl] / s;
+            break;
+    }
+    return v;
+}
+
+std::array<PlotValues, kMaxSamples + 1> ComputePlotValues(const SampleTable& table, int nitrateType,
+                                                          double currentScale) {
+    std::array<PlotValues, kMaxSamples + 1> out{};
+    for (int i = 1; i <= table.SampleCount && i <= kMaxSamples; ++i) {
+        auto ui = static_cast<std::size_t>(i);
+        if (table.SampleValid[ui] != 1)
+            continue;
+        out[ui] = ComputeSample(table.Meq[ui], nitrateType, currentScale);
+    }
+    return out;
+}
+
+}  // namespace wq
