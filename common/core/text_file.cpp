@@ -1,0 +1,80 @@
+#include "common/core/text_file.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace hc {
+
+bool IsValidUtf8(const std::string& s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        auto c = static_cast<unsigned char>(s[i]);
+        int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
+        if (extra < 0 || (extra == 1 && c < 0xC2))
+            return false;
+        if (i + static_cast<std::size_t>(extra) >= s.size() + (extra == 0 ? 1 : 0))
+            return false;
+        for (int k = 1; k <= extra; ++k)
+            if ((static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]) & 0xC0) != 0x80)
+                return false;
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return true;
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path, std::string* error) {
+    QFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = f.errorString().toStdString();
+        return std::nullopt;
+    }
+    QByteArray data = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        if (error)
+            *error = f.errorString().toStdString();
+        return std::nullopt;
+    }
+    return data.toStdString();
+}
+
+std::optional<std::string> ReadTextFile(const std::string& path, std::string* error) {
+    std::optional<std::string> bytes = ReadFileBytes(path, error);
+    if (!bytes)
+        return std::nullopt;
+    if (bytes->rfind("\xEF\xBB\xBF", 0) == 0)
+        bytes->erase(0, 3);
+    if (IsValidUtf8(*bytes))
+        return bytes;
+    QStringDecoder decoder("Shift_JIS");
+    if (!decoder.isValid())
+        return bytes;  // no decoder: keep the bytes as they are
+    QString text = decoder(QByteArray::fromStdString(*bytes));
+    return text.toStdString();
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& content, std::string* error) {
+    QSaveFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = f.errorString().toStdString();
+        return false;
+    }
+    if (f.write(content.data(), static_cast<qint64>(content.size())) !=
+        static_cast<qint64>(content.size())) {
+        if (error)
+            *error = f.errorString().toStdString();
+        f.cancelWriting();
+        return false;
+    }
+    if (!f.commit()) {
+        if (error)
+            *error = f.errorString().toStdString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace hc

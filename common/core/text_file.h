@@ -1,0 +1,24 @@
+// Reading and writing the suite's text files: help texts may be UTF-8 or the Japanese Windows
+// code page (CP932); every file written is written atomically so a failed save keeps the old one.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace hc {
+
+// The whole file as UTF-8: taken as UTF-8 when it is valid UTF-8 (a BOM is dropped), otherwise
+// decoded from CP932. nullopt when it cannot be read; *error then says why.
+std::optional<std::string> ReadTextFile(const std::string& path, std::string* error = nullptr);
+
+// The raw bytes of a file; nullopt when it cannot be read.
+std::optional<std::string> ReadFileBytes(const std::string& path, std::string* error = nullptr);
+
+// Writes content through a temporary file renamed over path: the old file stays intact unless
+// the whole new content was written. False (and *error) on failure.
+bool WriteFileAtomically(const std::string& path, const std::string& content,
+                         std::string* error = nullptr);
+
+bool IsValidUtf8(const std::string& bytes);
+
+}  // namespace hc
