@@ -13,7 +13,8 @@ stream before it is wrapped in the OLE container. .xlsx and .ods are written by 
 After writing, every file is read back (xlrd for .xls, the raw BIFF records through olefile,
 ElementTree for the XML of .xlsx and .ods) and compared cell by cell with the intended content.
 
-Usage: /usr/bin/python3 tools/make_workbooks.py [--out DIR] [--check-only]
+Usage: /usr/bin/python3 tools/make_workbooks.py [--out DIR] [--check-only] [--libreoffice]
+(--libreoffice needs soffice, e.g. Debian's libreoffice-calc-nogui; it is an optional check.)
 """
 
 import argparse
@@ -83,17 +84,13 @@ WIDTH_SAMPLE = 12.5
 
 TITLE = "水質分析データ入力表（ヘキサダイヤグラム・シュティフダイヤグラム・トリリニアダイヤグラム共通）"
 TEMPLATE_MEMO = "メモ欄：調査名・採水日・出典などを自由に書いてください（この行は読み込まれません）。"
+# Each line fits in about ten columns, so that it reads without scrolling.
 INSTRUCTIONS = (
-    "◆ 入力したら「名前を付けて保存」で別の名前で保存してください（ひな形の hinagata.xls には上書きしない）。"
-    "行や列の挿入・削除は絶対にしないでください。セルの位置でデータを読み取ります。",
-    "◆ 試料1はB列、試料2はC列、…、試料32はAG列です（最大32試料）。B10のデータ数は11行目の試料名の数を"
-    "数える式 =COUNTA(B11:AG11) です。試料名はB列から空き列を作らずに詰めて入力してください。",
-    "◆ 試料名（11行目）は2文字以上にしてください。1文字だけの名前（例：「7」）の列は空き列とみなされ、"
-    "作図されません。イオン濃度（12～19行目）は mg/L で入力します。空欄は 0 とみなされます。",
-    "◆ 20・21行目はトリリニアダイヤグラム用です。20行目はマーク1文字（例：●▲■◆○△□◇★）、"
-    "21行目は色番号 00～15 です。初期値が入っていますので、必要なら書き換えてください。",
-    "◆ 色番号は 09、12 のように必ず2文字で入力してください（21行目は文字列の書式にしてあります）。"
-    "数値の 9 のような1桁の色番号は黒（00）になります。色番号と色の対応は下の表のとおりです。",
+    "◆ 入力後は「名前を付けて保存」で別名で保存（hinagata.xls は上書きしない）。行・列の挿入・削除は厳禁です。",
+    "◆ 試料1～32はB～AG列。B10のデータ数は式 =COUNTA(B11:AG11) で試料名を数えます。試料名は空き列なしで詰めて入力。",
+    "◆ 試料名は2文字以上。1文字の名前（例：7）の列は作図されません。濃度は mg/L で、空欄は 0 とみなします。",
+    "◆ 20行目はマーク1文字（●▲■◆○△□◇★など）、21行目は色番号 00～15（トリリニアダイヤグラム用。初期値は変更可）。",
+    "◆ 色番号は 09、12 のように2文字で入力（21行目は文字列書式）。9 のような1桁の数値は黒になります。",
 )
 LEGEND_LABEL = "色番号（21行目）"
 HEADER_LABEL = "試料番号"
@@ -233,7 +230,7 @@ INVENTED = (
     ("仮想井戸12", (320, 12.0, 95.0, 62.0, 610, 240, 180, 12.0)),  # brackish mixture
 )
 
-SOURCE_SHORT = "Liu et al. (2021)、中国山東省の観測井（WQChartPy の data/data_Liu_et_al_2021.csv より転載）"
+SOURCE_SHORT = "Liu et al. (2021) 中国山東省の地下水（WQChartPy の data_Liu_et_al_2021.csv より）"
 
 # Colour and mark per well: the marks vary within a well.
 WELL_COLOUR = {"W17": 12, "W19": 9, "W18": 2, "W15": 13, "W14": 4, "W16": 6}
@@ -261,7 +258,7 @@ def books():
     s12[8].name = 9
     book12 = Book(
         "sample12",
-        "例題データ（12試料）：" + SOURCE_SHORT + "。9列目（試料番号9）は試料名を「9」にして作図の対象外にした例です。",
+        "例題（12試料）：" + SOURCE_SHORT + "。試料9は名前を「9」にして作図対象外。",
         s12,
     )
 
@@ -272,14 +269,14 @@ def books():
         s32.append(Sample(name, list(values), marks[k], colours[k], "invented"))
     book32 = Book(
         "sample32",
-        "例題データ（32試料）：試料1～20は " + SOURCE_SHORT + "。試料21～32（仮想井戸01～12）は説明用の架空の分析値です。",
+        "例題（32試料）：試料1～20は " + SOURCE_SHORT + "、試料21～32は架空の値。",
         s32,
     )
 
     names5 = ["W19-2016-11", "W18-2003-06", "W18-2013-07", "W14-2001-06", "W14-2002-09"]
     book5 = Book(
         "nitrate5",
-        "例題データ（硝酸イオンの多い5試料、硝酸タイプの比較用）：" + SOURCE_SHORT + "。",
+        "例題（硝酸の多い5試料、硝酸タイプの比較用）：" + SOURCE_SHORT + "。",
         well_styled(names5, table),
     )
     return [book12, book32, book5]
@@ -714,9 +711,11 @@ def write_ods(book, path):
         f'<style:style style:name="co1" style:family="table-column"><style:table-column-properties fo:break-before="auto" style:column-width="{WIDTH_LABEL * CM_PER_CHAR:.3f}cm"/></style:style>'
         f'<style:style style:name="co2" style:family="table-column"><style:table-column-properties fo:break-before="auto" style:column-width="{WIDTH_SAMPLE * CM_PER_CHAR:.3f}cm"/></style:style>'
         '<style:style style:name="ro1" style:family="table-row"><style:table-row-properties style:row-height="0.78cm" style:use-optimal-row-height="false"/></style:style>'
+        '<style:style style:name="ta1" style:family="table" style:master-page-name="Default">'
+        '<style:table-properties table:display="true"/></style:style>'
         '<number:text-style style:name="N100"><number:text-content/></number:text-style>'
         f"{cell_styles}</office:automatic-styles>"
-        '<office:body><office:spreadsheet><table:table table:name="Sheet1">'
+        '<office:body><office:spreadsheet><table:table table:name="Sheet1" table:style-name="ta1">'
         '<table:table-column table:style-name="co1" table:default-cell-style-name="Default"/>'
         f'<table:table-column table:style-name="co2" table:number-columns-repeated="{MAX_SAMPLES}" table:default-cell-style-name="Default"/>'
         + "".join(rows_xml)
@@ -731,7 +730,13 @@ def write_ods(book, path):
         f'fo:font-size="{FONT_SIZE}pt" style:font-size-asian="{FONT_SIZE}pt" fo:language="ja" fo:country="JP"/>'
         "</style:default-style>"
         '<style:style style:name="Default" style:family="table-cell"/>'
-        "</office:styles></office:document-styles>"
+        "</office:styles>"
+        # A4 landscape, like the .xls and .xlsx
+        '<office:automatic-styles><style:page-layout style:name="pm1">'
+        '<style:page-layout-properties fo:page-width="29.7cm" fo:page-height="21cm" style:print-orientation="landscape"/>'
+        "</style:page-layout></office:automatic-styles>"
+        '<office:master-styles><style:master-page style:name="Default" style:page-layout-name="pm1"/></office:master-styles>'
+        "</office:document-styles>"
     )
     manifest = (
         '<?xml version="1.0" encoding="UTF-8"?>\n'
@@ -974,6 +979,37 @@ def check_data():
             expect(len(s.mark) == 1 and 0 <= s.colour <= 15, f"{book.stem} {s.name}: mark/colour")
 
 
+def check_with_libreoffice(jobs):
+    """Optional second reader: LibreOffice converts every file to CSV (values as shown) and the
+    result must match the intended cells. LibreOffice recalculates .xls formulas on load, so for
+    .xls this also checks the formula itself; for .xlsx and .ods it shows the stored result."""
+    import shutil
+    import subprocess
+    import tempfile
+
+    soffice = shutil.which("soffice")
+    expect(soffice is not None, "--libreoffice: soffice not found")
+    lines = []
+    with tempfile.TemporaryDirectory() as tmp:
+        for book, path in jobs:
+            out = Path(tmp) / path.suffix[1:]
+            subprocess.run(
+                [soffice, "--headless", "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76",
+                 "--outdir", str(out), str(path)],
+                check=True, capture_output=True, env={"HOME": tmp, "PATH": "/usr/bin:/bin"},
+            )  # fmt: skip
+            with (out / (path.stem + ".csv")).open(encoding="utf-8", newline="") as f:
+                rows = list(csv.reader(f))
+            shown = {(r, c): v for r, row in enumerate(rows, 1) for c, v in enumerate(row, 1) if v != ""}
+            want = expected_cells(book)
+            for key in sorted(set(shown) | set(want)):
+                g, w = shown.get(key), want.get(key)
+                ok = g is not None and w is not None and (g == w[1] if w[0] == TEXT else float(g) == w[1])
+                expect(ok, f"LibreOffice {path.name} {col_letters(key[1])}{key[0]}: shows {g!r}, intended {w!r}")
+            lines.append(f"{path.name}: LibreOffice shows the intended {len(want)} cells")
+    return lines
+
+
 # ---------------------------------------------------------------------------------------------
 
 
@@ -981,6 +1017,7 @@ def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--out", type=Path, default=ROOT, help="repository root to write into (default: this repository)")
     ap.add_argument("--check-only", action="store_true", help="verify the existing files, write nothing")
+    ap.add_argument("--libreoffice", action="store_true", help="also read every file back through LibreOffice")
     args = ap.parse_args()
     data_dir, ex_dir = args.out / "data", args.out / "examples"
     tpl, examples = template(), books()
@@ -997,6 +1034,10 @@ def main():
         report = check_book(tpl, data_dir, ["xls"])
         for b in examples:
             report += check_book(b, ex_dir, ["xls", "xlsx", "ods"])
+        if args.libreoffice:
+            jobs = [(tpl, data_dir / "hinagata.xls")]
+            jobs += [(b, ex_dir / f"{b.stem}.{ext}") for b in examples for ext in ("xls", "xlsx", "ods")]
+            report += check_with_libreoffice(jobs)
     except CheckError as e:
         print(f"check failed: {e}", file=sys.stderr)
         return 1
