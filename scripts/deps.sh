@@ -7,7 +7,7 @@ packages=(
   libgsf-1-dev libxml2-dev libgtest-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
   xvfb xauth xdotool imagemagick poppler-utils
-  python3 python3-xlwt python3-xlrd
+  python3 python3-xlwt python3-xlrd python3-olefile
 )
 missing=()
 for p in "${packages[@]}"; do
