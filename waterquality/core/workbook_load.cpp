@@ -57,7 +57,8 @@ LoadReport LoadWorkbook(const std::string& dataPath, SampleTable& table,
     NoticeGuard notice(host);
     SampleTable next = table;
     try {
-        hc::WorkbookSheet sheet = hc::ReadWorkbookSheet(dataPath, "Sheet1");
+        hc::WorkbookSheet sheet = options.readSheet ? options.readSheet(dataPath)
+                                                    : hc::ReadWorkbookSheet(dataPath, "Sheet1");
         int count = hc::CellInt32(sheet.Cell(kCountRow, kCountColumn));
         platform.Beep();
         if (count < 1 || count > kMaxSamples) {

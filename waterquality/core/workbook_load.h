@@ -29,6 +29,8 @@ struct LoadOptions {
     std::string messageTitle;
     // Reads further rows of a valid sample after its eight ions (ternaryplot: rows 20, 21).
     std::function<void(const hc::WorkbookSheet& sheet, int sample, SampleTable& table)> extraRows;
+    // Reads "Sheet1" of a workbook; hc::ReadWorkbookSheet when empty.
+    std::function<hc::WorkbookSheet(const std::string& path)> readSheet;
 };
 
 enum class LoadStatus { Loaded, BadCount, Failed };
