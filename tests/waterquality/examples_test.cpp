@@ -1,0 +1,98 @@
+// The shipped template and sample workbooks, read through the workbook reader and the loader as
+// the programs read them: the three formats of each book give the same table.
+#include <gtest/gtest.h>
+
+#include "support/scripted_platform.h"
+#include "waterquality/core/meq.h"
+#include "waterquality/core/workbook_load.h"
+
+using namespace wq;
+
+namespace {
+
+class NullHost : public LoadHost {
+  public:
+    void ShowLoadingNotice() override {}
+    void CloseLoadingNotice() override {}
+    void SetCaption(const std::string&) override {}
+    void FocusMain() override {}
+};
+
+LoadReport LoadFile(const std::string& relative, SampleTable& t, hc::test::ScriptedPlatform& p) {
+    NullHost host;
+    LoadOptions o;
+    o.messageTitle = "test";
+    o.extraRows = ReadMarkAndColour;
+    return LoadWorkbook(hc::test::SourcePath(relative), t, p, host, o);
+}
+
+}  // namespace
+
+TEST(ShippedWorkbooks, TheTemplateIsRefusedWithTheCountMessage) {
+    hc::test::ScriptedPlatform p;
+    SampleTable t;
+    EXPECT_EQ(LoadFile("data/hinagata.xls", t, p).status, LoadStatus::BadCount);
+    ASSERT_EQ(p.messages.size(), 1u);
+    // The template reads as a workbook with its labels in column A and the formula's result 0.
+    hc::WorkbookSheet sheet = hc::ReadWorkbookSheet(hc::test::SourcePath("data/hinagata.xls"));
+    EXPECT_EQ(hc::CellInt32(sheet.Cell(kCountRow, kCountColumn)), 0);
+    EXPECT_FALSE(hc::CellText(sheet.Cell(kNameRow, 1)).empty());
+    EXPECT_FALSE(hc::CellText(sheet.Cell(kFirstIonRow, 1)).empty());
+}
+
+TEST(ShippedWorkbooks, TwelveSamplesWithAColumnSwitchedOff) {
+    for (const char* ext : {"xls", "xlsx", "ods"}) {
+        hc::test::ScriptedPlatform p;
+        SampleTable t;
+        ASSERT_EQ(LoadFile(std::string("examples/sample12.") + ext, t, p).status,
+                  LoadStatus::Loaded)
+            << ext;
+        EXPECT_EQ(t.SampleCount, 12) << ext;    // the formula's stored result
+        EXPECT_EQ(t.SampleValid[9], 0) << ext;  // its name is the number 9
+        EXPECT_EQ(t.SampleName[1], "W17-2001-06") << ext;
+        EXPECT_DOUBLE_EQ(t.RawMg[1][kNa], 405) << ext;
+        EXPECT_DOUBLE_EQ(t.RawMg[1][kNO3], 0.1) << ext;
+        ScaleChoice s = ConvertToMeq(t);
+        EXPECT_DOUBLE_EQ(s.AutoScale, 30) << ext;  // largest drawn value 27.47 meq/L
+    }
+}
+
+TEST(ShippedWorkbooks, ThreeFormatsGiveTheSameTable) {
+    for (const char* book : {"sample32", "nitrate5"}) {
+        SampleTable tables[3];
+        const char* exts[3] = {"xls", "xlsx", "ods"};
+        for (int f = 0; f < 3; ++f) {
+            hc::test::ScriptedPlatform p;
+            ASSERT_EQ(
+                LoadFile(std::string("examples/") + book + "." + exts[f], tables[f], p).status,
+                LoadStatus::Loaded)
+                << book << "." << exts[f];
+        }
+        for (int f = 1; f < 3; ++f) {
+            ASSERT_EQ(tables[f].SampleCount, tables[0].SampleCount) << book;
+            for (int i = 1; i <= tables[0].SampleCount; ++i) {
+                auto ui = static_cast<std::size_t>(i);
+                EXPECT_EQ(tables[f].SampleName[ui], tables[0].SampleName[ui]) << book << " " << i;
+                EXPECT_EQ(tables[f].SampleValid[ui], tables[0].SampleValid[ui]) << book << " " << i;
+                EXPECT_EQ(tables[f].SampleMark[ui], tables[0].SampleMark[ui]) << book << " " << i;
+                EXPECT_EQ(tables[f].SampleColor[ui], tables[0].SampleColor[ui]) << book << " " << i;
+                for (int k = 0; k < kIonCount; ++k)
+                    EXPECT_DOUBLE_EQ(tables[f].RawMg[ui][static_cast<std::size_t>(k)],
+                                     tables[0].RawMg[ui][static_cast<std::size_t>(k)])
+                        << book << " " << i << " " << k;
+            }
+        }
+    }
+}
+
+TEST(ShippedWorkbooks, ThirtyTwoSamples) {
+    hc::test::ScriptedPlatform p;
+    SampleTable t;
+    ASSERT_EQ(LoadFile("examples/sample32.xls", t, p).status, LoadStatus::Loaded);
+    EXPECT_EQ(t.SampleCount, 32);
+    EXPECT_EQ(t.SampleName[27], "仮想井戸07");
+    EXPECT_DOUBLE_EQ(t.RawMg[27][kNO3], 0);  // empty cell
+    EXPECT_DOUBLE_EQ(ConvertToMeq(t).AutoScale, 90);
+    for (int i = 1; i <= 32; ++i)
+        EXPECT_FALSE(t.SampleMark[static_cast<std::size_t>(i)].empty()) << i;
+}
