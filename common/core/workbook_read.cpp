@@ -1,0 +1,556 @@
+// Recognises a workbook from its content and hands it to the reader of its format; also the
+// pieces the readers share: libgsf containers, the libxml2 pull parser and the cell limits.
+#include <gsf/gsf.h>
+#include <libxml/xmlreader.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <mutex>
+#include <new>
+#include <utility>
+
+#include "common/core/workbook.h"
+#include "common/core/workbook_internal.h"
+
+namespace hc {
+namespace wb {
+
+// ---------------------------------------------------------------------------------------------
+// Limits and small helpers
+
+void SheetBuilder::Set(std::int64_t row, std::int64_t column, CellValue value) {
+    if (row < 1 || column < 1 || row > kMaxRows || column > kMaxColumns)
+        return;
+    sheet_.SetCell(static_cast<int>(row), static_cast<int>(column), std::move(value));
+    if (sheet_.CellCount() > kMaxCells) {
+        throw WorkbookError("the sheet holds more than " + std::to_string(kMaxCells) + " cells");
+    }
+}
+
+bool SheetBuilder::HasRoomFor(std::size_t count) const {
+    return count <= kMaxCells && sheet_.CellCount() <= kMaxCells - count;
+}
+
+namespace {
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto ca = static_cast<unsigned char>(a[i]);
+        auto cb = static_cast<unsigned char>(b[i]);
+        if (std::tolower(ca) != std::tolower(cb))
+            return false;
+    }
+    return true;
+}
+}  // namespace
+
+int FindSheetName(const std::vector<std::string>& names, const std::string& wanted) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i] == wanted)
+            return static_cast<int>(i);
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (EqualsIgnoringAsciiCase(names[i], wanted))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::string ListNames(const std::vector<std::string>& names) {
+    if (names.empty())
+        return "none";
+    std::string out;
+    for (const auto& n : names) {
+        if (!out.empty())
+            out += ", ";
+        out += "\"" + n + "\"";
+    }
+    return out;
+}
+
+void AppendUtf8(std::string& out, std::uint32_t cp) {
+    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        cp = 0xFFFD;
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+std::optional<double> ParseXmlNumber(std::string_view text) {
+    auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty())
+        return std::nullopt;
+    double value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string ReadWholePart(Package& package, const std::string& partName, std::size_t maxBytes) {
+    auto reader = package.Open(partName);
+    std::string out;
+    std::array<std::uint8_t, 16384> buffer{};
+    while (std::size_t n = reader->Read(buffer.data(), buffer.size())) {
+        if (out.size() + n > maxBytes)
+            throw WorkbookError(partName + " is unreasonably large");
+        out.append(reinterpret_cast<const char*>(buffer.data()), n);
+    }
+    return out;
+}
+
+// ---------------------------------------------------------------------------------------------
+// XML pull parser
+
+struct XmlPull::Impl {
+    xmlTextReaderPtr reader = nullptr;
+    std::unique_ptr<PartReader> source;
+    std::string ioError;     // an exception from the source, kept across the C callback
+    std::string parseError;  // the first error libxml2 reported
+};
+
+namespace {
+int ReadCallback(void* context, char* buffer, int length) {
+    auto* impl = static_cast<XmlPull::Impl*>(context);
+    if (length <= 0)
+        return 0;
+    try {
+        return static_cast<int>(impl->source->Read(reinterpret_cast<std::uint8_t*>(buffer),
+                                                   static_cast<std::size_t>(length)));
+    } catch (const std::exception& e) {
+        // Exceptions must not unwind through libxml2's C frames.
+        if (impl->ioError.empty())
+            impl->ioError = e.what();
+        return -1;
+    }
+}
+
+int CloseCallback(void*) {
+    return 0;
+}
+
+void ErrorCallback(void* context, xmlErrorPtr error) {
+    auto* impl = static_cast<XmlPull::Impl*>(context);
+    if (error == nullptr || error->level < XML_ERR_ERROR || !impl->parseError.empty())
+        return;
+    std::string message = error->message ? error->message : "malformed XML";
+    while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) {
+        message.pop_back();
+    }
+    impl->parseError = "line " + std::to_string(error->line) + ": " + message;
+}
+
+void InitLibraries() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        xmlInitParser();
+        gsf_init();
+    });
+}
+
+std::string_view View(const xmlChar* s) {
+    return s ? std::string_view(reinterpret_cast<const char*>(s)) : std::string_view();
+}
+}  // namespace
+
+XmlPull::XmlPull(std::unique_ptr<PartReader> source, std::string partName)
+    : impl_(std::make_unique<Impl>()), partName_(std::move(partName)) {
+    InitLibraries();
+    impl_->source = std::move(source);
+    impl_->reader = xmlReaderForIO(ReadCallback, CloseCallback, impl_.get(), partName_.c_str(),
+                                   nullptr, XML_PARSE_NONET | XML_PARSE_NOCDATA);
+    if (impl_->reader == nullptr)
+        Fail("cannot start the XML parser");
+    xmlTextReaderSetStructuredErrorHandler(impl_->reader, ErrorCallback, impl_.get());
+}
+
+XmlPull::~XmlPull() {
+    if (impl_->reader)
+        xmlFreeTextReader(impl_->reader);
+}
+
+void XmlPull::Fail(const std::string& reason) const {
+    throw WorkbookError("damaged " + partName_ + ": " + reason);
+}
+
+bool XmlPull::Next() {
+    int rc = xmlTextReaderRead(impl_->reader);
+    if (!impl_->ioError.empty())
+        throw WorkbookError(impl_->ioError);
+    if (rc < 0 || !impl_->parseError.empty()) {
+        Fail(impl_->parseError.empty() ? "malformed XML" : impl_->parseError);
+    }
+    if (rc == 0)
+        return false;
+    switch (xmlTextReaderNodeType(impl_->reader)) {
+        case XML_READER_TYPE_ELEMENT:
+            type_ = Node::Element;
+            break;
+        case XML_READER_TYPE_END_ELEMENT:
+            type_ = Node::EndElement;
+            break;
+        case XML_READER_TYPE_TEXT:
+        case XML_READER_TYPE_CDATA:
+        case XML_READER_TYPE_WHITESPACE:
+        case XML_READER_TYPE_SIGNIFICANT_WHITESPACE:
+            type_ = Node::Text;
+            break;
+        case XML_READER_TYPE_DOCUMENT_TYPE:
+            // Neither format uses a DTD; refusing it rules out entity expansion attacks.
+            Fail("unexpected document type declaration");
+        default:
+            type_ = Node::Other;
+            break;
+    }
+    return true;
+}
+
+int XmlPull::Depth() const {
+    return xmlTextReaderDepth(impl_->reader);
+}
+
+bool XmlPull::IsEmptyElement() const {
+    return xmlTextReaderIsEmptyElement(impl_->reader) == 1;
+}
+
+std::string_view XmlPull::LocalName() const {
+    return View(xmlTextReaderConstLocalName(impl_->reader));
+}
+
+std::string_view XmlPull::NamespaceUri() const {
+    return View(xmlTextReaderConstNamespaceUri(impl_->reader));
+}
+
+std::string_view XmlPull::Text() const {
+    return View(xmlTextReaderConstValue(impl_->reader));
+}
+
+std::optional<std::string> XmlPull::Attribute(const char* localName,
+                                              const char* namespaceUri) const {
+    xmlChar* value = nullptr;
+    if (namespaceUri == nullptr || *namespaceUri == '\0') {
+        value =
+            xmlTextReaderGetAttribute(impl_->reader, reinterpret_cast<const xmlChar*>(localName));
+    } else {
+        value =
+            xmlTextReaderGetAttributeNs(impl_->reader, reinterpret_cast<const xmlChar*>(localName),
+                                        reinterpret_cast<const xmlChar*>(namespaceUri));
+    }
+    if (value == nullptr)
+        return std::nullopt;
+    std::string result(reinterpret_cast<const char*>(value));
+    xmlFree(value);
+    return result;
+}
+
+std::optional<std::string> XmlPull::AttributeAnyNs(std::string_view localName) const {
+    std::optional<std::string> result;
+    if (xmlTextReaderMoveToFirstAttribute(impl_->reader) != 1)
+        return result;
+    do {
+        if (View(xmlTextReaderConstLocalName(impl_->reader)) == localName &&
+            View(xmlTextReaderConstPrefix(impl_->reader)) != "xmlns") {
+            result = std::string(View(xmlTextReaderConstValue(impl_->reader)));
+            break;
+        }
+    } while (xmlTextReaderMoveToNextAttribute(impl_->reader) == 1);
+    xmlTextReaderMoveToElement(impl_->reader);
+    return result;
+}
+
+void XmlPull::SkipElement() {
+    if (type_ != Node::Element || IsEmptyElement())
+        return;
+    const int depth = Depth();
+    while (Next()) {
+        if (type_ == Node::EndElement && Depth() == depth)
+            return;
+    }
+    Fail("unexpected end of the document");
+}
+
+}  // namespace wb
+
+// ---------------------------------------------------------------------------------------------
+// libgsf containers
+
+namespace {
+
+using namespace wb;
+
+// Owns one GObject reference.
+template <typename T>
+class GRef {
+  public:
+    GRef() = default;
+    explicit GRef(T* p) : p_(p) {}
+    ~GRef() { Reset(); }
+    GRef(GRef&& o) noexcept : p_(std::exchange(o.p_, nullptr)) {}
+    GRef& operator=(GRef&& o) noexcept {
+        if (this != &o) {
+            Reset();
+            p_ = std::exchange(o.p_, nullptr);
+        }
+        return *this;
+    }
+    GRef(const GRef&) = delete;
+    GRef& operator=(const GRef&) = delete;
+    T* get() const { return p_; }
+    explicit operator bool() const { return p_ != nullptr; }
+
+  private:
+    void Reset() {
+        if (p_)
+            g_object_unref(p_);
+        p_ = nullptr;
+    }
+    T* p_ = nullptr;
+};
+
+std::string TakeError(GError* error, const char* fallback) {
+    std::string message = error && error->message ? error->message : fallback;
+    if (error)
+        g_error_free(error);
+    return message;
+}
+
+// Case-insensitive lookup of a child: OLE2 and OPC names do not depend on case.
+GRef<GsfInput> ChildByName(GsfInfile* parent, const std::string& name) {
+    if (GsfInput* exact = gsf_infile_child_by_name(parent, name.c_str()))
+        return GRef(exact);
+    const int count = gsf_infile_num_children(parent);
+    for (int i = 0; i < count; ++i) {
+        const char* childName = gsf_infile_name_by_index(parent, i);
+        if (childName && EqualsIgnoringAsciiCase(childName, name)) {
+            return GRef(gsf_infile_child_by_index(parent, i));
+        }
+    }
+    return {};
+}
+
+class GsfPartReader : public PartReader {
+  public:
+    GsfPartReader(GRef<GsfInput> input, std::string name)
+        : input_(std::move(input)), name_(std::move(name)) {}
+
+    std::size_t Read(std::uint8_t* buffer, std::size_t size) override {
+        gsf_off_t remaining = gsf_input_remaining(input_.get());
+        if (remaining <= 0 || size == 0)
+            return 0;
+        std::size_t n = std::min<std::size_t>(size, static_cast<std::size_t>(remaining));
+        if (total_ + n > kMaxPartBytes)
+            throw WorkbookError(name_ + " is unreasonably large");
+        if (gsf_input_read(input_.get(), n, buffer) == nullptr) {
+            throw WorkbookError("damaged package: " + name_ + " cannot be read");
+        }
+        total_ += n;
+        return n;
+    }
+
+  private:
+    GRef<GsfInput> input_;
+    std::string name_;
+    std::size_t total_ = 0;
+};
+
+class ZipPackage : public Package {
+  public:
+    explicit ZipPackage(GsfInfile* zip) : zip_(zip) {}
+
+    bool Has(const std::string& partName) override { return static_cast<bool>(Find(partName)); }
+
+    std::unique_ptr<PartReader> Open(const std::string& partName) override {
+        GRef<GsfInput> input = Find(partName);
+        if (!input)
+            throw WorkbookError("damaged package: " + partName + " is missing");
+        return std::make_unique<GsfPartReader>(std::move(input), partName);
+    }
+
+  private:
+    GRef<GsfInput> Find(const std::string& partName) {
+        std::vector<std::string> segments;
+        std::size_t start = 0;
+        while (start <= partName.size()) {
+            std::size_t slash = partName.find('/', start);
+            if (slash == std::string::npos)
+                slash = partName.size();
+            if (slash > start)
+                segments.push_back(partName.substr(start, slash - start));
+            start = slash + 1;
+        }
+        if (segments.empty())
+            return {};
+        GRef<GsfInput> current;
+        GsfInfile* dir = zip_;
+        for (std::size_t i = 0; i < segments.size(); ++i) {
+            GRef<GsfInput> child = ChildByName(dir, segments[i]);
+            if (!child)
+                return {};
+            const bool last = i + 1 == segments.size();
+            // A directory is an infile with children; a part must not be one.
+            const bool isDir =
+                GSF_IS_INFILE(child.get()) && gsf_infile_num_children(GSF_INFILE(child.get())) >= 0;
+            if (last) {
+                if (isDir)
+                    return {};
+                return child;
+            }
+            if (!isDir)
+                return {};
+            current = std::move(child);
+            dir = GSF_INFILE(current.get());
+        }
+        return {};
+    }
+
+    GsfInfile* zip_;
+};
+
+std::vector<std::uint8_t> ReadOleStream(GsfInput* stream) {
+    std::vector<std::uint8_t> data;
+    std::array<std::uint8_t, 65536> buffer{};
+    // Read in chunks: the size in the directory is not trusted for the allocation.
+    while (gsf_input_remaining(stream) > 0) {
+        std::size_t n = std::min<std::size_t>(
+            buffer.size(), static_cast<std::size_t>(gsf_input_remaining(stream)));
+        if (data.size() + n > kMaxPartBytes) {
+            throw WorkbookError("the Workbook stream is unreasonably large");
+        }
+        if (gsf_input_read(stream, n, buffer.data()) == nullptr) {
+            throw WorkbookError(
+                "damaged compound document: the Workbook stream cannot be read completely");
+        }
+        data.insert(data.end(), buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(n));
+    }
+    return data;
+}
+
+WorkbookSheet ReadOle(GsfInput* file, const std::string& sheetName) {
+    GError* error = nullptr;
+    GRef<GsfInfile> ole(gsf_infile_msole_new(file, &error));
+    if (!ole) {
+        throw WorkbookError("damaged compound document: " +
+                            TakeError(error, "the structure cannot be read"));
+    }
+    if (error)
+        g_error_free(error);
+    GRef<GsfInput> stream = ChildByName(ole.get(), "Workbook");
+    if (!stream) {
+        if (ChildByName(ole.get(), "Book")) {
+            throw WorkbookError(
+                "Excel 5.0/95 workbooks are not supported; save as Excel 97-2003 or later");
+        }
+        if (ChildByName(ole.get(), "EncryptedPackage")) {
+            throw WorkbookError("the workbook is password-protected (encrypted)");
+        }
+        throw WorkbookError("not a workbook: the compound document holds no Workbook stream");
+    }
+    std::vector<std::uint8_t> data = ReadOleStream(stream.get());
+    return ReadBiff8Sheet(data, sheetName);
+}
+
+WorkbookSheet ReadZip(GsfInput* file, const std::string& sheetName) {
+    GError* error = nullptr;
+    GRef<GsfInfile> zip(gsf_infile_zip_new(file, &error));
+    if (!zip) {
+        throw WorkbookError("damaged ZIP package: " +
+                            TakeError(error, "the directory cannot be read"));
+    }
+    if (error)
+        g_error_free(error);
+    ZipPackage package(zip.get());
+    if (package.Has("xl/workbook.xml") || package.Has("_rels/.rels")) {
+        return ReadXlsxSheet(package, sheetName);
+    }
+    if (package.Has("content.xml")) {
+        if (package.Has("mimetype")) {
+            std::string mime = ReadWholePart(package, "mimetype", 4096);
+            while (!mime.empty() && std::isspace(static_cast<unsigned char>(mime.back()))) {
+                mime.pop_back();
+            }
+            if (mime.rfind("application/vnd.oasis.opendocument.spreadsheet", 0) != 0) {
+                throw WorkbookError("not a workbook: an OpenDocument file of type " + mime);
+            }
+        }
+        return ReadOdsSheet(package, sheetName);
+    }
+    throw WorkbookError(
+        "not a workbook: the ZIP package holds neither xl/workbook.xml nor "
+        "content.xml");
+}
+
+WorkbookSheet ReadAny(const std::string& path, const std::string& sheetName) {
+    InitLibraries();
+    GError* error = nullptr;
+    GRef<GsfInput> file(gsf_input_stdio_new(path.c_str(), &error));
+    if (!file)
+        throw WorkbookError("cannot open the file: " + TakeError(error, "unknown error"));
+    if (error)
+        g_error_free(error);
+
+    const gsf_off_t size = gsf_input_size(file.get());
+    if (size <= 0)
+        throw WorkbookError("not a workbook: the file is empty");
+    std::array<std::uint8_t, 8> magic{};
+    const std::size_t got = std::min<std::size_t>(magic.size(), static_cast<std::size_t>(size));
+    if (gsf_input_read(file.get(), got, magic.data()) == nullptr ||
+        gsf_input_seek(file.get(), 0, G_SEEK_SET)) {
+        throw WorkbookError("cannot read the file");
+    }
+    static constexpr std::array<std::uint8_t, 8> kOle = {0xD0, 0xCF, 0x11, 0xE0,
+                                                         0xA1, 0xB1, 0x1A, 0xE1};
+    if (got == 8 && magic == kOle)
+        return ReadOle(file.get(), sheetName);
+    if (got >= 4 && magic[0] == 'P' && magic[1] == 'K' &&
+        ((magic[2] == 3 && magic[3] == 4) || (magic[2] == 5 && magic[3] == 6))) {
+        return ReadZip(file.get(), sheetName);
+    }
+    // Excel 2.x to 4.0 wrote a bare BIFF stream: BOF 0x0009, 0x0209 or 0x0409.
+    if (got >= 4 && magic[1] <= 4 && magic[0] == 0x09 && (magic[1] % 2) == 0 && magic[3] == 0) {
+        throw WorkbookError(
+            "Excel 4.0 and older worksheets are not supported; save as Excel 97-2003 or later");
+    }
+    throw WorkbookError(
+        "not a workbook: the file is neither an Excel (.xls, .xlsx) nor an OpenDocument "
+        "spreadsheet (.ods)");
+}
+
+}  // namespace
+
+WorkbookSheet ReadWorkbookSheet(const std::string& path, const std::string& sheetName) {
+    try {
+        return ReadAny(path, sheetName);
+    } catch (const WorkbookError& e) {
+        throw WorkbookError(path + ": " + e.what());
+    } catch (const std::bad_alloc&) {
+        throw WorkbookError(path + ": out of memory while reading the workbook");
+    } catch (const std::exception& e) {
+        throw WorkbookError(path + ": " + e.what());
+    }
+}
+
+}  // namespace hc
