@@ -1,0 +1,87 @@
+#include "rainprob/core/analysis.h"
+
+#include "common/core/numbers.h"
+
+namespace rain {
+
+RainAnalysis AnalyseRain(const RainTable& table, const NormalTable& normal) {
+    const int n = table.Count();
+    if (n < 2)
+        throw AnalysisError(n == 0 ? "the file holds no records"
+                                   : "one record cannot be analysed (at least two are needed)");
+    const auto& r = table.Rain;
+    RainAnalysis a;
+    a.rank.resize(static_cast<std::size_t>(n));
+    a.pp.resize(static_cast<std::size_t>(n));
+    a.deviate.resize(static_cast<std::size_t>(n));
+    for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i) {
+        // Equal amounts: the earlier record ranks lower, so the ranks are a permutation.
+        std::int32_t rank = 1;
+        for (std::size_t j = 0; j < i; ++j)
+            if (r[i] >= r[j])
+                ++rank;
+        for (std::size_t j = i + 1; j < static_cast<std::size_t>(n); ++j)
+            if (r[j] < r[i])
+                ++rank;
+        a.rank[i] = rank;
+        double pp = (2.0 * rank - 1.0) / (2.0 * n);
+        a.pp[i] = pp;
+        if (2 * rank - 1 == n) {
+            a.deviate[i] = 0.0;  // the middle record of an odd count
+        } else if (pp > 0.5) {
+            a.deviate[i] = normal[static_cast<std::size_t>(hc::RoundToInt32((pp - 0.5) * 1000))];
+        } else {
+            a.deviate[i] = -normal[static_cast<std::size_t>(hc::RoundToInt32((0.5 - pp) * 1000))];
+        }
+    }
+    double sum = 0;
+    a.max = r[0];
+    a.min = r[0];
+    for (std::int32_t v : r) {
+        sum += v;
+        if (v > a.max)
+            a.max = v;
+        if (v < a.min)
+            a.min = v;
+    }
+    a.mean = sum / n;
+    double sxx = 0, sxy = 0;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i) {
+        sxx += a.deviate[i] * a.deviate[i];
+        sxy += (r[i] - a.mean) * a.deviate[i];
+    }
+    a.slope = sxy / sxx;  // sxx > 0: with n >= 2 the extreme positions are never 0.5
+    a.dev10 = a.slope * NormalDeviate(normal, 0.9);
+    a.dev50 = a.slope * NormalDeviate(normal, 0.98);
+    return a;
+}
+
+DesignValues ComputeDesignValues(const RainAnalysis& a) {
+    return {hc::RoundToInt32(a.mean - a.dev10), hc::RoundToInt32(a.mean - a.dev50),
+            hc::RoundToInt32(a.mean + a.dev10), hc::RoundToInt32(a.mean + a.dev50)};
+}
+
+std::optional<RegressionSegment> ComputeRegressionSegment(const RainAnalysis& a, double scaleMin,
+                                                          double scaleMax) {
+    const double b = a.slope;
+    if (b == 0 && (a.mean > scaleMax || a.mean < scaleMin))
+        return std::nullopt;
+    RegressionSegment s;
+    s.upper = {a.mean + 3 * b, 3.0};
+    if (s.upper.amount > scaleMax)
+        s.upper = {scaleMax, (scaleMax - a.mean) / b};
+    s.lower = {a.mean - 3 * b, -3.0};
+    if (!(s.lower.amount >= scaleMin))
+        s.lower = {scaleMin, (scaleMin - a.mean) / b};
+    return s;
+}
+
+std::optional<std::string> CheckDrawable(const RainAnalysis& a, double scaleMin, double scaleMax) {
+    if (a.slope == 0 && (a.mean > scaleMax || a.mean < scaleMin))
+        return "all amounts are equal (" + hc::DoubleToText(a.mean) +
+               " mm), outside the axis range " + hc::DoubleToText(scaleMin) + " to " +
+               hc::DoubleToText(scaleMax) + " mm";
+    return std::nullopt;
+}
+
+}  // namespace rain

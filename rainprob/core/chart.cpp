@@ -1,0 +1,264 @@
+#include "rainprob/core/chart.h"
+
+#include <cmath>
+
+#include "common/core/numbers.h"
+
+namespace rain {
+
+namespace {
+
+constexpr const char* kProbabilityTitle[] = {"非", "超", "過", "確", "率"};
+
+// Screen positions that end far outside any picture still map to finite whole numbers.
+double Clamp(double v) {
+    constexpr double kFar = 1e9;
+    return v > kFar ? kFar : v < -kFar ? -kFar : v;
+}
+
+void PrintAt(hc::Surface& s, double x, double y, const std::string& text) {
+    s.CurrentX = x;
+    s.CurrentY = y;
+    s.Print(text);
+}
+
+// Font set-up as the chart code does it: size, name, and the size again because a name change
+// may reset it.
+void SetFont(hc::Surface& s, const char* name, double size) {
+    s.SetFontSize(size);
+    s.SetFontName(name);
+    s.SetFontSize(size);
+}
+
+}  // namespace
+
+double ChartLayout::Rnd(double v) const {
+    return paper ? v : hc::RoundHalfEven(Clamp(v));
+}
+
+double ChartLayout::X(double amount) const {
+    return (Rnd(length * (amount - scaleMin) / (scaleMax - scaleMin)) + left) / div;
+}
+
+double ChartLayout::Y(double deviate) const {
+    return (median - Rnd(perDeviate * deviate)) / div;
+}
+
+ChartLayout ScreenLayout(const ChartSettings& s) {
+    ChartLayout l;
+    l.scaleMin = s.scaleMin;
+    l.scaleMax = s.scaleMax;
+    return l;  // the defaults are the screen's
+}
+
+ChartLayout PaperLayout(const ChartSettings& s) {
+    ChartLayout l;
+    l.paper = true;
+    l.div = 10;  // tenths of a millimetre to millimetres
+    l.scaleMin = s.scaleMin;
+    l.scaleMax = s.scaleMax;
+    // The shift is read in tenths of a millimetre, upwards positive.
+    l.ox = hc::RoundHalfEven(Clamp(10 * s.offsetRight));
+    l.oy = -hc::RoundHalfEven(Clamp(10 * s.offsetUp));
+    l.left = 400 + l.ox;
+    l.length = 1500;
+    l.median = 1200 + l.oy;
+    l.perDeviate = 300;
+    l.gridOverhang = 15;
+    l.labelOverhang = 15;
+    l.labelGap = 1.125;
+    l.tickDrop = 1.5;
+    l.axisLabelDrop = 1.5;
+    l.axisLabelHeights = 0.25;
+    l.frameFont = 10;
+    l.titleFont = 12;
+    l.titleX = 200 + l.ox;  // X0 - 200
+    l.titleY = 700 + l.oy;
+    l.titleStep = 200;
+    l.percentX = 185 + l.ox;  // X0 - 215
+    l.percentY = 1700 + l.oy;
+    l.amountTitleX = 900 + l.ox;  // X0 + 500
+    l.amountTitleY = 2250 + l.oy;
+    l.amountTitle = kPaperAmountTitle;
+    l.solidWidth = s.solidWidth;
+    l.dottedWidth = s.dottedWidth;
+    l.dottedColor = hc::kBlack;
+    l.regressionWidth = s.regressionWidth;
+    l.regressionColor = hc::kBlack;
+    l.pointRadius = 0.75;
+    return l;
+}
+
+GridExtent DrawProbabilityGrid(hc::Surface& s, const ChartLayout& l, const NormalTable& normal) {
+    SetFont(s, hc::kMincho, l.frameFont);
+    s.SetDrawWidth(l.solidWidth);
+    s.SetDrawStyle(0);
+    const double xFrom = (l.left - l.gridOverhang) / l.div;
+    const double xTo = (l.left + l.length) / l.div;
+    const double labelAnchor = (l.left - l.labelOverhang) / l.div;
+    GridExtent g;
+    bool first = true;
+    for (const ProbabilityTick& t : kProbabilityTicks) {
+        double y = l.Y(NormalDeviate(normal, t.p));
+        s.Line(xFrom, y, xTo, y);
+        s.CurrentX = labelAnchor - l.Rnd(l.labelGap * s.TextWidth(t.label));
+        s.CurrentY = y - l.Rnd(s.TextHeight(t.label) / 2);
+        s.Print(t.label);
+        if (first)
+            g.yBottom = y;
+        g.yTop = y;
+        first = false;
+    }
+    return g;
+}
+
+void DrawProbabilityTitle(hc::Surface& s, const ChartLayout& l) {
+    SetFont(s, hc::kMincho, l.titleFont);
+    for (int i = 0; i < 5; ++i)
+        PrintAt(s, l.titleX / l.div, (l.titleY + l.titleStep * i) / l.div, kProbabilityTitle[i]);
+    PrintAt(s, l.percentX / l.div, l.percentY / l.div, "(%)");
+}
+
+void DrawAmountAxis(hc::Surface& s, const ChartLayout& l, const GridExtent& g) {
+    SetFont(s, hc::kMincho, l.frameFont);
+    s.SetDrawWidth(l.solidWidth);
+    s.SetDrawStyle(0);
+    auto label = [&](double x, std::int64_t amount) {
+        std::string text = std::to_string(amount);
+        s.CurrentX = x - l.Rnd(s.TextWidth(text) / 2);
+        s.CurrentY = g.yBottom + l.axisLabelDrop + l.Rnd(l.axisLabelHeights * s.TextHeight(text));
+        s.Print(text);
+    };
+    const double x0 = l.left / l.div;
+    s.Line(x0, g.yTop, x0, g.yBottom + l.tickDrop);
+    const auto scaleMin = static_cast<std::int64_t>(l.scaleMin);
+    label(x0, scaleMin);
+    // One solid line per 500 mm, four dotted ones between.
+    const double intervals = hc::RoundHalfEven((l.scaleMax - l.scaleMin) / 500.0);
+    for (int k = 1; k <= intervals; ++k) {
+        const double step = l.Rnd(l.length * k / intervals);
+        const double x = (step + l.left) / l.div;
+        s.Line(x, g.yTop, x, g.yBottom + l.tickDrop);
+        label(x, scaleMin + 500 * static_cast<std::int64_t>(k));
+        s.SetDrawWidth(l.dottedWidth);
+        s.SetDrawStyle(2);
+        for (int m = 1; m <= 4; ++m) {
+            const double xm = (step - l.Rnd(l.length * m / intervals / 5) + l.left) / l.div;
+            s.Line(xm, g.yTop, xm, g.yBottom, l.dottedColor);
+        }
+        s.SetDrawWidth(l.solidWidth);
+        s.SetDrawStyle(0);
+    }
+}
+
+void DrawAmountTitle(hc::Surface& s, const ChartLayout& l) {
+    SetFont(s, hc::kMincho, l.titleFont);
+    PrintAt(s, l.amountTitleX / l.div, l.amountTitleY / l.div, l.amountTitle);
+}
+
+void DrawYearNote(hc::Surface& s, const ChartLayout& l, const GridExtent& g) {
+    SetFont(s, hc::kMincho, l.frameFont);
+    const double xRight = (l.left + l.length) / l.div;
+    PrintAt(s, xRight - s.TextWidth(kYearNote), g.yTop - 1.1 * s.TextHeight(kYearNote), kYearNote);
+}
+
+void DrawResultLines(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a) {
+    const DesignValues v = ComputeDesignValues(a);
+    SetFont(s, hc::kMincho, 11);
+    const double x = l.left / l.div;
+    auto mm = [](std::int32_t n) { return std::to_string(n) + "mm"; };
+    PrintAt(s, x, (2350 + l.oy) / l.div, kResultHeader);
+    PrintAt(s, x, (2425 + l.oy) / l.div,
+            kDry10Label + mm(v.dry10) + "  " + kDry50Label + mm(v.dry50));
+    PrintAt(s, x, (2500 + l.oy) / l.div,
+            kWet10Label + mm(v.wet10) + "  " + kWet50Label + mm(v.wet50));
+}
+
+std::string YearLabel(std::int32_t year) {
+    std::string text = std::to_string(year);
+    return text.size() <= 2 ? text : text.substr(text.size() - 2);
+}
+
+void DrawYearLabels(hc::Surface& s, const ChartLayout& l, const RainTable& t,
+                    const RainAnalysis& a) {
+    SetFont(s, hc::kGothic, 7);
+    s.SetFontTransparent(true);
+    for (std::size_t i = 0; i < t.Rain.size(); ++i) {
+        PrintAt(s, l.X(t.Rain[i]) + 0.5, l.Y(a.deviate[i]) + 0.3, YearLabel(t.Years[i]));
+    }
+}
+
+void DrawPoints(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a) {
+    s.SetFillStyle(0);
+    s.SetFillColor(hc::kBlack);
+    for (std::size_t i = 0; i < t.Rain.size(); ++i)
+        s.Circle(l.X(t.Rain[i]), l.Y(a.deviate[i]), l.pointRadius);
+}
+
+void DrawRegressionLine(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a) {
+    auto seg = ComputeRegressionSegment(a, l.scaleMin, l.scaleMax);
+    if (!seg)
+        return;
+    // The ends are whole layout units, then whole surface units (millimetres on paper).
+    auto at = [&](const SegmentEnd& e, double& x, double& y) {
+        double xl = l.left + l.length * (e.amount - l.scaleMin) / (l.scaleMax - l.scaleMin);
+        double yl = l.median - l.perDeviate * e.deviate;
+        x = hc::RoundHalfEven(hc::RoundHalfEven(Clamp(xl)) / l.div);
+        y = hc::RoundHalfEven(hc::RoundHalfEven(Clamp(yl)) / l.div);
+    };
+    double x1, y1, x2, y2;
+    at(seg->lower, x1, y1);
+    at(seg->upper, x2, y2);
+    s.SetDrawWidth(l.regressionWidth);
+    s.SetDrawStyle(0);
+    s.Line(x1, y1, x2, y2, l.regressionColor);
+}
+
+void DrawScreenChart(hc::Surface& s, const RainTable& t, const RainAnalysis& a,
+                     const NormalTable& normal, const ChartSettings& settings) {
+    s.SetScale(kScreenScaleWidth, kScreenScaleHeight);
+    s.SetForeColor(hc::kBlack);
+    const ChartLayout l = ScreenLayout(settings);
+    // Frame.
+    GridExtent g = DrawProbabilityGrid(s, l, normal);
+    DrawProbabilityTitle(s, l);
+    DrawAmountAxis(s, l, g);
+    DrawAmountTitle(s, l);
+    // Data.
+    DrawPoints(s, l, t, a);
+    if (settings.analysisMode == 1 || settings.analysisMode == 2)
+        DrawRegressionLine(s, l, a);
+}
+
+void PrintChart(hc::Surface& printer, const RainTable& t, const RainAnalysis& a,
+                const NormalTable& normal, const ChartSettings& settings) {
+    const std::string savedFont = printer.FontName();
+    const ChartLayout l = PaperLayout(settings);
+    printer.SetDrawStyle(0);
+    printer.SetDrawWidth(l.solidWidth);
+    printer.SetFillStyle(1);
+    printer.SetForeColor(hc::kBlack);
+    printer.SetFontName(hc::kMincho);
+    printer.SetFontSize(10);
+    printer.SetFontTransparent(true);
+    printer.SetOrientation(hc::Orientation::Portrait);
+    // Frame.
+    GridExtent g = DrawProbabilityGrid(printer, l, normal);
+    DrawProbabilityTitle(printer, l);
+    DrawAmountAxis(printer, l, g);
+    DrawAmountTitle(printer, l);
+    DrawYearNote(printer, l, g);
+    if (settings.analysisMode == 2)
+        DrawResultLines(printer, l, a);
+    // Data.
+    DrawYearLabels(printer, l, t, a);
+    printer.SetFontName(hc::kMincho);
+    DrawPoints(printer, l, t, a);
+    if (settings.analysisMode == 1 || settings.analysisMode == 2)
+        DrawRegressionLine(printer, l, a);
+    printer.SetFillStyle(1);
+    printer.SetFontName(savedFont);
+    printer.EndDoc();
+}
+
+}  // namespace rain

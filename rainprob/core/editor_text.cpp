@@ -1,0 +1,75 @@
+#include "rainprob/core/editor_text.h"
+
+#include <cmath>
+#include <vector>
+
+#include "common/core/numbers.h"
+
+namespace rain {
+
+std::optional<int> ParseEditorYear(const std::string& text) {
+    std::optional<double> v = hc::TryTextToDouble(text);
+    // Anything but a whole number in range counts as a wrong year, never as a failure.
+    if (!v || *v != std::floor(*v) || *v < kFirstYear || *v > kLastYear)
+        return std::nullopt;
+    return static_cast<int>(*v);
+}
+
+std::string PreparedText(int oldest, int newest) {
+    std::string text;
+    for (int y = oldest; y < newest; ++y)
+        text += "   " + std::to_string(y) + "   \r\n";
+    text += "   " + std::to_string(newest) + "   ";
+    return text;
+}
+
+std::optional<std::string> EditorTextFromFile(const std::string& content) {
+    if (content.empty())
+        return std::nullopt;
+    // Whole lines as a line reader sees them: CR LF, LF or CR end a line; a line break at the
+    // very end does not begin another line.
+    std::vector<std::string> lines;
+    std::string cur;
+    for (std::size_t i = 0; i < content.size(); ++i) {
+        char c = content[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(cur);
+            cur.clear();
+            if (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n')
+                ++i;
+            if (static_cast<int>(lines.size()) > kMaxEditorLines)
+                return std::nullopt;
+        } else {
+            cur += c;
+        }
+    }
+    if (!cur.empty())
+        lines.push_back(cur);
+    if (static_cast<int>(lines.size()) > kMaxEditorLines)
+        return std::nullopt;
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            text += "\r\n";
+        text += lines[i];
+    }
+    return text;
+}
+
+std::string FileTextFromEditor(const std::string& editorText) {
+    // The editor's lines may come with LF alone; the file gets CR LF throughout.
+    std::string out;
+    for (std::size_t i = 0; i < editorText.size(); ++i) {
+        char c = editorText[i];
+        if (c == '\r' || c == '\n') {
+            out += "\r\n";
+            if (c == '\r' && i + 1 < editorText.size() && editorText[i + 1] == '\n')
+                ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\r\n";
+}
+
+}  // namespace rain

@@ -1,0 +1,39 @@
+// The texts of the mask editor, the small editor that writes precipitation files: the prepared
+// lines of a new file, the year checks, and the text read from and written to a file.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace rain {
+
+// Years the year-range dialog accepts.
+inline constexpr int kFirstYear = 1;
+inline constexpr int kLastYear = 2999;
+
+// A year typed into a box: a whole number from 1 to 2999, or nothing.
+std::optional<int> ParseEditorYear(const std::string& text);
+
+// One prepared line per year from oldest to newest: three blanks, the year, three blanks, each
+// line but the last ended by CR LF. When oldest > newest the text is the single line of newest.
+std::string PreparedText(int oldest, int newest);
+
+// The first year the range dialog proposes: a 30-year span ending the year before `thisYear`.
+inline int DefaultNewestYear(int thisYear) {
+    return thisYear - 1;
+}
+inline int DefaultOldestYear(int thisYear) {
+    return thisYear - 30;
+}
+
+// Most lines the editor opens.
+inline constexpr int kMaxEditorLines = 257;
+
+// The editor text of a file's content: its lines joined by CR LF, without a line break after
+// the last. Nothing for an empty file or one of more than 257 lines.
+std::optional<std::string> EditorTextFromFile(const std::string& content);
+
+// What the editor writes: its text (lines separated by CR LF) followed by one CR LF.
+std::string FileTextFromEditor(const std::string& editorText);
+
+}  // namespace rain

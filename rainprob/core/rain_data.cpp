@@ -1,0 +1,112 @@
+#include "rainprob/core/rain_data.h"
+
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+#include "common/core/list_input.h"
+#include "common/core/numbers.h"
+#include "common/core/text_file.h"
+
+namespace rain {
+
+RainTable ParseRainText(const std::string& text) {
+    RainTable t;
+    hc::ListInput in(text);
+    try {
+        // Blank lines are skipped: the editor leaves one when Return is pressed at the end.
+        while (!in.AtEndSkippingBlankLines()) {
+            if (t.Count() >= kMaxRecords)
+                throw RainFileError(in.Line(),
+                                    "more than " + std::to_string(kMaxRecords) + " records");
+            std::int32_t year = in.ReadInt32();
+            int amountLine = in.Line();
+            if (in.AtEnd())
+                throw RainFileError(amountLine, "the amount of year " + std::to_string(year) +
+                                                    " is missing at the end of the file");
+            std::int32_t amount = in.ReadInt32();
+            t.Years.push_back(year);
+            t.Rain.push_back(amount);
+        }
+    } catch (const hc::ListInputError& e) {
+        // The list input's message starts with its own "line N: "; keep only the reason.
+        std::string reason = e.what();
+        if (auto colon = reason.find(": "); reason.rfind("line ", 0) == 0 && colon != reason.npos)
+            reason.erase(0, colon + 2);
+        throw RainFileError(e.Line(), reason);
+    }
+    return t;
+}
+
+RainTable LoadRainFile(const std::string& path) {
+    std::string error;
+    std::optional<std::string> text = hc::ReadTextFile(path, &error);
+    if (!text)
+        throw RainFileError(0, error.empty() ? "cannot be read" : "cannot be read: " + error);
+    RainTable t = ParseRainText(*text);
+    t.DataPath = path;
+    return t;
+}
+
+double InverseNormal(double p) {
+    if (!(p > 0.0 && p < 1.0))
+        return p == 0.0 ? -INFINITY : p == 1.0 ? INFINITY : NAN;
+    // Acklam's rational approximation (relative error below 1.2e-9) ...
+    static constexpr double a[] = {-3.969683028665376e+01, 2.209460984245205e+02,
+                                   -2.759285104469687e+02, 1.383577518672690e+02,
+                                   -3.066479806614716e+01, 2.506628277459239e+00};
+    static constexpr double b[] = {-5.447609879822406e+01, 1.615858368580409e+02,
+                                   -1.556989798598866e+02, 6.680131188771972e+01,
+                                   -1.328068155288572e+01};
+    static constexpr double c[] = {-7.784894002430293e-03, -3.223964580411365e-01,
+                                   -2.400758277161838e+00, -2.549732539343734e+00,
+                                   4.374664141464968e+00,  2.938163982698783e+00};
+    static constexpr double d[] = {7.784695709041462e-03, 3.224671290700398e-01,
+                                   2.445134137142996e+00, 3.754408661907416e+00};
+    constexpr double pLow = 0.02425;
+    double x;
+    if (p < pLow) {
+        double q = std::sqrt(-2 * std::log(p));
+        x = (((((c[0] * q + c[1]) * q + c[2]) * q + c[3]) * q + c[4]) * q + c[5]) /
+            ((((d[0] * q + d[1]) * q + d[2]) * q + d[3]) * q + 1);
+    } else if (p <= 1 - pLow) {
+        double q = p - 0.5;
+        double r = q * q;
+        x = (((((a[0] * r + a[1]) * r + a[2]) * r + a[3]) * r + a[4]) * r + a[5]) * q /
+            (((((b[0] * r + b[1]) * r + b[2]) * r + b[3]) * r + b[4]) * r + 1);
+    } else {
+        double q = std::sqrt(-2 * std::log1p(-p));
+        x = -(((((c[0] * q + c[1]) * q + c[2]) * q + c[3]) * q + c[4]) * q + c[5]) /
+            ((((d[0] * q + d[1]) * q + d[2]) * q + d[3]) * q + 1);
+    }
+    // ... refined by one Halley step on the exact distribution function, which brings it to
+    // full double precision.
+    double e = 0.5 * std::erfc(-x / std::sqrt(2.0)) - p;
+    double u = e * std::sqrt(2 * std::numbers::pi) * std::exp(x * x / 2);
+    return x - u / (1 + x * u / 2);
+}
+
+const NormalTable& StandardNormalTable() {
+    static const NormalTable table = [] {
+        NormalTable t{};
+        t[0] = 0.0;  // exactly the median, so the 50 % grid line falls on the centre
+        for (int k = 1; k < 500; ++k)
+            t[static_cast<std::size_t>(k)] = InverseNormal(0.5 + k / 1000.0);
+        return t;
+    }();
+    return table;
+}
+
+double NormalDeviate(const NormalTable& table, double p) {
+    auto entry = [&](double offset) {
+        double k = hc::RoundHalfEven(offset * 1000.0);
+        if (!(k >= 0 && k < static_cast<double>(table.size())))
+            return 0.0;  // outside 0 < p < 1; never asked for by the charts
+        return table[static_cast<std::size_t>(k)];
+    };
+    if (p < 0.5)
+        return -entry(0.5 - p);
+    return entry(p - 0.5);
+}
+
+}  // namespace rain
