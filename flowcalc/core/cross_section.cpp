@@ -1,0 +1,154 @@
+#include "flowcalc/core/cross_section.h"
+
+#include <algorithm>
+#include <array>
+
+#include "common/core/list_input.h"
+#include "common/core/numbers.h"
+#include "common/core/text_file.h"
+
+namespace flow {
+
+namespace {
+
+struct HScaleStep {
+    double below;
+    std::int32_t hscale;
+};
+constexpr std::array<HScaleStep, 11> kHScaleTable{{{25, 100},
+                                                   {50, 200},
+                                                   {75, 300},
+                                                   {100, 400},
+                                                   {125, 500},
+                                                   {150, 600},
+                                                   {200, 800},
+                                                   {250, 1000},
+                                                   {500, 2000},
+                                                   {750, 3000},
+                                                   {1000, 4000}}};
+constexpr std::int32_t kHScaleOtherwise = 5000;
+
+struct VScaleStep {
+    double below;
+    std::int32_t vscale;
+    double step;
+};
+constexpr std::array<VScaleStep, 5> kVScaleTable{
+    {{2, 20, 0.2}, {5, 50, 0.5}, {10, 100, 1}, {20, 200, 2}, {40, 400, 4}}};
+constexpr VScaleStep kVScaleOtherwise{0, 500, 5};
+
+}  // namespace
+
+std::int32_t HScaleFor(double maxX) {
+    for (const HScaleStep& s : kHScaleTable)
+        if (maxX < s.below)
+            return s.hscale;
+    return kHScaleOtherwise;
+}
+
+VScaleChoice VScaleFor(double elevationRange) {
+    for (const VScaleStep& s : kVScaleTable)
+        if (elevationRange < s.below)
+            return {s.vscale, s.step};
+    return {kVScaleOtherwise.vscale, kVScaleOtherwise.step};
+}
+
+ChartScales AutoScales(const CrossSection& section) {
+    double maxY = *std::max_element(section.PointY.begin(), section.PointY.end());
+    double minY = *std::min_element(section.PointY.begin(), section.PointY.end());
+    ChartScales scales;
+    scales.HScale = HScaleFor(section.MaxX);
+    VScaleChoice v = VScaleFor(maxY - minY);
+    scales.VScale = v.vscale;
+    // The middle elevation snapped to the grid step, halves to the even step.
+    scales.YCentre = v.step * hc::RoundHalfEven((maxY + minY) / 2 / v.step);
+    return scales;
+}
+
+LoadOutcome ParseSection(const std::string& text) {
+    LoadOutcome out;
+    hc::ListInput in(text);
+    try {
+        // Blank lines carry nothing; they are skipped before every item.
+        if (in.AtEndSkippingBlankLines())
+            throw hc::ListInputError(in.Line(), "the file is empty");
+        int countLine = in.Line();
+        std::int32_t n = in.ReadInt32();
+        if (n < 1 || n > kMaxPoints)
+            throw hc::ListInputError(countLine, "point count " + std::to_string(n) +
+                                                    " is outside 1.." + std::to_string(kMaxPoints));
+        CrossSection s;
+        s.PointCount = n;
+        s.PointX.reserve(static_cast<std::size_t>(n));
+        s.PointY.reserve(static_cast<std::size_t>(n));
+        for (int k = 1; k <= n; ++k) {
+            if (in.AtEndSkippingBlankLines())
+                throw hc::ListInputError(in.Line(), "the file ends after " + std::to_string(k - 1) +
+                                                        " of " + std::to_string(n) + " points");
+            double x = in.ReadDouble();
+            if (in.AtEndSkippingBlankLines())
+                throw hc::ListInputError(
+                    in.Line(), "point " + std::to_string(k) + " has a distance but no elevation");
+            double y = in.ReadDouble();
+            s.PointX.push_back(x);
+            s.PointY.push_back(y);
+        }
+        // True extremes, whatever the magnitude of the survey coordinates.
+        s.MinX = *std::min_element(s.PointX.begin(), s.PointX.end());
+        s.MaxX = *std::max_element(s.PointX.begin(), s.PointX.end());
+        s.BedLevel = *std::min_element(s.PointY.begin(), s.PointY.end());
+        out.scales = AutoScales(s);
+        out.section = std::move(s);
+        out.ok = true;
+    } catch (const hc::ListInputError& e) {
+        out.reason = e.what();
+    }
+    return out;
+}
+
+LoadOutcome LoadSection(const std::string& path) {
+    std::string error;
+    auto bytes = hc::ReadFileBytes(path, &error);
+    if (!bytes) {
+        LoadOutcome out;
+        out.reason = error.empty() ? "cannot be read" : error;
+        return out;
+    }
+    LoadOutcome out = ParseSection(*bytes);
+    if (out.ok)
+        out.section.DataPath = path;
+    return out;
+}
+
+std::string MainCaption(const std::string& dataPath) {
+    return std::string("マニング式による流量計算 < ") + dataPath + " >";
+}
+
+std::string SectionFileText(const std::vector<double>& x, const std::vector<double>& y) {
+    std::string out = std::to_string(x.size()) + "\n";
+    for (std::size_t k = 0; k < x.size() && k < y.size(); ++k)
+        out += hc::DoubleToText(x[k]) + " " + hc::DoubleToText(y[k]) + "\n";
+    return out;
+}
+
+std::string ReadHelpText(const std::string& path) {
+    auto text = hc::ReadTextFile(path);
+    if (!text)
+        return {};
+    std::string out;
+    std::size_t pos = 0;
+    const std::string& t = *text;
+    while (pos < t.size()) {
+        std::size_t end = t.find('\n', pos);
+        std::string line = t.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        out += "\r\n" + line;
+        if (end == std::string::npos)
+            break;
+        pos = end + 1;
+    }
+    return out;
+}
+
+}  // namespace flow

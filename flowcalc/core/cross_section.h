@@ -1,0 +1,67 @@
+// The surveyed river cross-section of flowcalc: reading a section file into a fresh object,
+// the automatic chart scales chosen from it, and the help text shipped beside the program.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace flow {
+
+// A section file holds at most this many points; the grid editor holds as many.
+inline constexpr int kMaxPoints = 256;
+
+struct CrossSection {
+    std::int32_t PointCount = 0;
+    std::vector<double> PointX;  // metres from the left end; index 0 is point 1
+    std::vector<double> PointY;  // elevation in metres
+    double BedLevel = 0;         // lowest elevation
+    double MinX = 0;
+    double MaxX = 0;
+    std::string DataPath;
+
+    double X(int k) const { return PointX[static_cast<std::size_t>(k - 1)]; }  // 1-based
+    double Y(int k) const { return PointY[static_cast<std::size_t>(k - 1)]; }
+};
+
+// Chart scales: the frame shows 0..HScale/4 m across and VScale/10 m of elevation around YCentre.
+struct ChartScales {
+    std::int32_t HScale = 0;
+    std::int32_t VScale = 0;
+    double YCentre = 0;
+};
+
+// Result of reading a section file. On failure `reason` says where and why (one line).
+struct LoadOutcome {
+    bool ok = false;
+    CrossSection section;
+    ChartScales scales;
+    std::string reason;
+};
+
+// Reads the text of a section file: the point count, then that many distance/elevation pairs.
+LoadOutcome ParseSection(const std::string& text);
+// Reads the file at path (DataPath becomes path).
+LoadOutcome LoadSection(const std::string& path);
+
+// Horizontal scale from the largest distance (the smallest table entry whose bound is above it).
+std::int32_t HScaleFor(double maxX);
+// Vertical scale and grid step from the elevation range.
+struct VScaleChoice {
+    std::int32_t vscale;
+    double step;
+};
+VScaleChoice VScaleFor(double elevationRange);
+// The automatic scales of a loaded section.
+ChartScales AutoScales(const CrossSection& section);
+
+// The main window caption after a load.
+std::string MainCaption(const std::string& dataPath);
+
+// The text of a section file as the grid editor writes it: the count, then "x y" per line.
+std::string SectionFileText(const std::vector<double>& x, const std::vector<double>& y);
+
+// The how-to-use text: every line of the file preceded by CR LF. Empty when the file is missing.
+std::string ReadHelpText(const std::string& path);
+
+}  // namespace flow

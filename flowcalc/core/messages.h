@@ -1,0 +1,27 @@
+// The window texts and messages flowcalc shows, shared by the windows and the headless command.
+#pragma once
+
+namespace flow::text {
+
+inline constexpr const char* kTitle = "マニング式による流量計算";
+inline constexpr const char* kLoadFailed =
+    "断面座標のデータの数が多すぎるか、\rデータファイルの作成方法が不正です";
+inline constexpr const char* kScaleInvalid = "スケールを正しく入力してください";
+inline constexpr const char* kRangeInvalid = "解析範囲を正しく入力してください";
+inline constexpr const char* kRoughnessInvalid =
+    "粗度係数は通常 0.01 ～ 0.1 です\r正しい粗度係数を入力してください";
+inline constexpr const char* kSlopeInvalid =
+    "この河床勾配では計算できません\r正しい河床勾配を入力してください";
+inline constexpr const char* kDepthInvalid =
+    "この最大水深では浅すぎます\r１cm以上の水深にしてください";
+inline constexpr const char* kParametersUnusable = "パラメータは正しく入れてください";
+inline constexpr const char* kEditFileRefused = "このデータファイルは処理できません";
+inline constexpr const char* kTooFewRows = "入力したデータ数が少なすぎます";
+
+// File dialogs: the main window's open dialog and the editor's dialogs.
+inline constexpr const char* kOpenFilter =
+    "テキストファイル (*.txt)|*.txt| すべてのファイル (*.*)|*.*";
+inline constexpr const char* kEditorFilter =
+    "テキストファイル(*.txt)|*.txt|すべてのファイル(*.*)|*.*";
+
+}  // namespace flow::text

@@ -1,0 +1,246 @@
+#include "flowcalc/core/section_chart.h"
+
+#include <vector>
+
+#include "common/core/numbers.h"
+
+namespace flow {
+
+namespace {
+
+constexpr hc::Color kRed{255, 0, 0};
+constexpr hc::Color kBlue{0, 0, 255};
+constexpr int kDistanceTicks = 25;   // ticks 0..25 across, majors every 5
+constexpr int kElevationTicks = 10;  // ticks 0..10 upwards, majors at 0, 5, 10
+
+// Number of characters of a label (code points of UTF-8 text).
+int Characters(const std::string& s) {
+    int n = 0;
+    for (unsigned char c : s)
+        if ((c & 0xC0) != 0x80)
+            ++n;
+    return n;
+}
+
+bool ScalesUsable(const ChartScales& s) {
+    return s.HScale > 0 && s.VScale > 0;
+}
+
+}  // namespace
+
+ChartConstants ScreenConstants() {
+    return ChartConstants{.Left = 10,
+                          .Top = 10,
+                          .Right = 135,
+                          .Bottom = 60,
+                          .MajorTick = 2,
+                          .MinorTick = 1,
+                          .LabelFont = hc::kGothic,
+                          .LabelSize = 8,
+                          .TitleFont = hc::kMincho,
+                          .TitleSize = 9,
+                          .VerticalTitleX = 4,
+                          .MarkHalfWidth = 1,
+                          .MarkHeight = 2,
+                          // One-pixel pens on the screen.
+                          .FrameWidth = 1,
+                          .SectionWidth = 1,
+                          .WaterWidth = 1,
+                          .SectionColor = kRed,
+                          .WaterColor = kBlue};
+}
+
+ChartConstants PaperConstants(const PrintWidths& w) {
+    return ChartConstants{.Left = 25,
+                          .Top = 80,
+                          .Right = 275,
+                          .Bottom = 180,
+                          .MajorTick = 2,
+                          .MinorTick = 1,
+                          .LabelFont = hc::kGothic,
+                          .LabelSize = 10,
+                          .TitleFont = hc::kGothic,
+                          .TitleSize = 11,
+                          .VerticalTitleX = 15,
+                          .MarkHalfWidth = 1,
+                          .MarkHeight = 2,
+                          .FrameWidth = w.Frame,
+                          .SectionWidth = w.Section,
+                          .WaterWidth = w.Water,
+                          .SectionColor = kRed,
+                          .WaterColor = kBlue};
+}
+
+double ChartX(const ChartConstants& k, const ChartScales& s, double x) {
+    return x * (k.Right - k.Left) * 4 / s.HScale + k.Left;
+}
+
+double ChartY(const ChartConstants& k, const ChartScales& s, double y) {
+    return k.Middle() - (y - s.YCentre) * (k.Bottom - k.Top) * 10 / s.VScale;
+}
+
+void DrawFrame(hc::Surface& g, const ChartConstants& k) {
+    g.SetDrawWidth(k.FrameWidth);
+    g.Line(k.Left, k.Top, k.Right, k.Top);
+    g.Line(k.Right, k.Top, k.Right, k.Bottom);
+    g.Line(k.Right, k.Bottom, k.Left, k.Bottom);
+    g.Line(k.Left, k.Bottom, k.Left, k.Top);
+}
+
+void DrawDistanceTicks(hc::Surface& g, const ChartConstants& k, const ChartScales& s) {
+    g.SetDrawWidth(k.FrameWidth);
+    g.SetFontName(k.LabelFont);
+    g.SetFontSize(k.LabelSize);
+    const double step = (k.Right - k.Left) / kDistanceTicks;
+    for (int i = 0; i <= kDistanceTicks; ++i) {
+        double x = k.Left + step * i;
+        double len = i % 5 == 0 ? k.MajorTick : k.MinorTick;
+        g.Line(x, k.Bottom, x, k.Bottom - len);
+        g.Line(x, k.Top, x, k.Top + len);
+        if (i % 5 == 0) {
+            std::string label = hc::DoubleToText(static_cast<double>(i) * s.HScale / 100);
+            g.CurrentX = x - g.TextWidth(label) / 2;
+            g.CurrentY = k.Bottom + g.TextHeight(label) / 2;
+            g.Print(label);
+        }
+    }
+}
+
+void DrawElevationTicks(hc::Surface& g, const ChartConstants& k, const ChartScales& s) {
+    g.SetDrawWidth(k.FrameWidth);
+    g.SetFontName(k.LabelFont);
+    g.SetFontSize(k.LabelSize);
+    const double step = (k.Bottom - k.Top) / kElevationTicks;
+    for (int j = 0; j <= kElevationTicks; ++j) {
+        double y = k.Middle() - step * (j - 5);
+        bool major = j == 0 || j == 5 || j == 10;
+        double len = major ? k.MajorTick : k.MinorTick;
+        g.Line(k.Left, y, k.Left + len, y);
+        g.Line(k.Right, y, k.Right - len, y);
+        if (major) {
+            std::string label =
+                hc::DoubleToText(s.YCentre + static_cast<double>(j - 5) * s.VScale / 100);
+            // The label ends half a character before the frame.
+            int n = Characters(label);
+            g.CurrentX = k.Left - g.TextWidth(label) * (2 * n + 1) / (2 * n);
+            g.CurrentY = y - g.TextHeight(label) / 2;
+            g.Print(label);
+        }
+    }
+}
+
+void DrawSectionLine(hc::Surface& g, const ChartConstants& k, const Computation& c) {
+    if (!ScalesUsable(c.Scales))
+        return;
+    g.SetDrawWidth(k.SectionWidth);
+    const CrossSection& s = c.Section;
+    for (int p = 1; p <= s.PointCount - 1; ++p)
+        g.Line(ChartX(k, c.Scales, s.X(p)), ChartY(k, c.Scales, s.Y(p)),
+               ChartX(k, c.Scales, s.X(p + 1)), ChartY(k, c.Scales, s.Y(p + 1)), k.SectionColor);
+}
+
+void DrawWaterLines(hc::Surface& g, const ChartConstants& k, const Computation& c) {
+    if (!ScalesUsable(c.Scales))
+        return;
+    g.SetDrawWidth(k.WaterWidth);
+    double y = ChartY(k, c.Scales, c.Result.WaterLevel);
+    for (const WetSection& w : c.Result.Sections) {
+        double x1 = ChartX(k, c.Scales, w.xl);
+        double x2 = ChartX(k, c.Scales, w.xr);
+        g.Line(x1, y, x2, y, k.WaterColor);
+        // The water mark: an inverted triangle with its tip on the surface.
+        double m = (x1 + x2) / 2;
+        double top = y - k.MarkHeight;
+        g.Line(m - k.MarkHalfWidth, top, m + k.MarkHalfWidth, top, k.WaterColor);
+        g.Line(m - k.MarkHalfWidth, top, m, y, k.WaterColor);
+        g.Line(m + k.MarkHalfWidth, top, m, y, k.WaterColor);
+    }
+}
+
+void DrawTitles(hc::Surface& g, const ChartConstants& k) {
+    g.SetDrawWidth(k.FrameWidth);
+    g.SetFontName(k.TitleFont);
+    g.SetFontSize(k.TitleSize);
+    const std::string distance = "距  離  （ｍ）";
+    // Below the distance labels: two title heights under the frame.
+    g.CurrentX = (k.Left + k.Right) / 2 - g.TextWidth(distance) / 2;
+    g.CurrentY = k.Bottom + 2 * g.TextHeight(distance);
+    g.Print(distance);
+    const double th = g.TextHeight("標");
+    const double mid = k.Middle();
+    struct Piece {
+        const char* text;
+        double y;
+    };
+    for (const Piece& p : {Piece{"標", mid - 2.5 * th}, Piece{"高", mid - th / 2},
+                           Piece{"（ｍ）", mid + 1.5 * th}}) {
+        g.CurrentX = k.VerticalTitleX - g.TextWidth(p.text) / 2;
+        g.CurrentY = p.y;
+        g.Print(p.text);
+    }
+}
+
+namespace {
+
+void DrawChart(hc::Surface& g, const ChartConstants& k, const Computation& c) {
+    DrawFrame(g, k);
+    DrawDistanceTicks(g, k, c.Scales);
+    DrawElevationTicks(g, k, c.Scales);
+    DrawSectionLine(g, k, c);
+    DrawWaterLines(g, k, c);
+    DrawTitles(g, k);
+}
+
+}  // namespace
+
+void DrawSection(hc::Surface& g, const Computation& c) {
+    g.SetScale(kScreenScaleWidth, kScreenScaleHeight);
+    g.Cls();
+    g.SetDrawStyle(0);
+    g.SetForeColor(hc::kBlack);
+    DrawChart(g, ScreenConstants(), c);
+}
+
+std::vector<PrintedLine> ResultLines(const Computation& c) {
+    using hc::DoubleToText;
+    const FlowParameters& p = c.Parameters;
+    const DischargeResult& r = c.Result;
+    constexpr double kLeft = 25;
+    constexpr double kScaleColumn = 235;
+    return {
+        {kLeft, 30, "マニング式による河川流量解析結果"},
+        {kLeft, 35, "ファイル名 < " + c.Section.DataPath + " >"},
+        {kLeft, 45, "  粗度係数  ｎ＝ " + DoubleToText(p.Roughness)},
+        {kLeft, 50, "  河床勾配  Ｉ＝ １／" + std::to_string(p.SlopeDenominator)},
+        {kLeft, 55, "  最大水深  ｄ＝ " + DoubleToText(p.Depth) + " ｍ"},
+        {kLeft, 60, "  総流路幅  Ｈ＝ " + DoubleToText(r.TotalWidth) + " ｍ"},
+        {kLeft, 65, "  最大流速  Ｖ＝ " + DoubleToText(r.MaxVelocity) + " ｍ/sec"},
+        {kLeft, 70, "  合計流量  Ｑ＝ " + DoubleToText(r.TotalDischarge) + " ｍ3/sec"},
+        {kScaleColumn, 60, "縮尺"},
+        {kScaleColumn, 65, "水平方向  1:" + std::to_string(c.Scales.HScale)},
+        {kScaleColumn, 70, "鉛直方向  1:" + std::to_string(c.Scales.VScale)},
+    };
+}
+
+void PrintSection(hc::Surface& printer, const Computation& c, const PrintWidths& widths) {
+    const std::string savedFont = printer.FontName();
+    printer.SetOrientation(hc::Orientation::Landscape);
+    printer.SetDrawStyle(0);
+    printer.SetForeColor(hc::kBlack);
+    printer.SetFontName(hc::kGothic);
+    printer.SetFontSize(10);
+    const ChartConstants k = PaperConstants(widths);
+    DrawChart(printer, k, c);
+    printer.SetDrawWidth(widths.Frame);
+    printer.SetFontName(hc::kMincho);
+    printer.SetFontSize(11);
+    for (const PrintedLine& line : ResultLines(c)) {
+        printer.CurrentX = line.x;
+        printer.CurrentY = line.y;
+        printer.Print(line.text);
+    }
+    printer.EndDoc();
+    printer.SetFontName(savedFont);
+}
+
+}  // namespace flow
