@@ -254,6 +254,8 @@ void RecordingSurface::DoText(double x, double y, const std::string& text) {
 }
 
 void RecordingSurface::NewPage() {
+    if (!docOpen_)
+        return;  // nothing on this sheet yet: no empty sheet
     ops_.push_back(Begin(DrawOp::Kind::NewPage));
     ++page_;
 }

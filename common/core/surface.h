@@ -96,7 +96,8 @@ class Surface {
     // Printer set-up; ignored by screen surfaces. Takes effect for the next sheet begun.
     virtual void SetOrientation(Orientation o) { orientation_ = o; }
     Orientation GetOrientation() const { return orientation_; }
-    // Advances to a new sheet of the current document.
+    // Advances to a new sheet of the current document; ignored while nothing is drawn on the
+    // current sheet, so EndDoc followed by NewPage starts the next document on its first sheet.
     virtual void NewPage() {}
     // Finishes the document; drawing afterwards starts the next document.
     virtual void EndDoc() {}

@@ -418,10 +418,10 @@ QPainter* QtSurface::Painter() {
 }
 
 void QtSurface::NewPage() {
-    if (!target_->Paper())
+    // A new page before anything was drawn on the current sheet (right after EndDoc, say)
+    // gives no empty sheet: the next drawing starts the sheet anyway.
+    if (!target_->Paper() || !sheetOpen_)
         return;
-    if (!sheetOpen_)
-        Painter();  // an empty sheet still counts as a sheet
     newPagePending_ = true;
 }
 

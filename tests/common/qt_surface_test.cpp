@@ -117,3 +117,19 @@ TEST(QtSurface, DrawWidthIsTenthsOfAMillimetreOnPaper) {
     EXPECT_GE(dark, 4);
     EXPECT_LE(dark, 6);
 }
+
+TEST(QtSurface, NewPageRightAfterEndDocGivesNoEmptySheet) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("two.pdf");
+    {
+        auto s = QtSurface::PdfFile(path);
+        s->Line(10, 10, 100, 100);
+        s->EndDoc();
+        s->NewPage();
+        s->Line(10, 10, 100, 100);
+        s->EndDoc();
+        EXPECT_EQ(s->SheetsBegun(), 2);
+        EXPECT_TRUE(s->Finish());
+    }
+    EXPECT_EQ(PdfPageCount(path), 2);
+}

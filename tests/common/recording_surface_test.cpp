@@ -90,3 +90,16 @@ TEST(QBColor, PaletteEntries) {
     EXPECT_EQ(QBColor(16).Hex(), "#000000");
     EXPECT_EQ(QBColor(-1).Hex(), "#000000");
 }
+
+TEST(RecordingSurface, NewPageRightAfterEndDocGivesNoEmptySheet) {
+    RecordingSurface s = RecordingSurface::Paper();
+    s.Line(0, 0, 1, 1);
+    s.EndDoc();
+    s.NewPage();  // the print run's "end the document, set up, new page"
+    s.Line(0, 0, 1, 1);
+    s.EndDoc();
+    auto lines = s.OpsOf(DrawOp::Kind::Line);
+    EXPECT_EQ(lines[1].doc, 2);
+    EXPECT_EQ(lines[1].page, 1);
+    EXPECT_TRUE(s.OpsOf(DrawOp::Kind::NewPage).empty());
+}
