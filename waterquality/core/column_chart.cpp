@@ -1,0 +1,241 @@
+#include "waterquality/core/column_chart.h"
+
+#include "common/core/numbers.h"
+
+namespace wq {
+
+void ChartMedia::Width(hc::Surface& s, LineWidthIndex which) const {
+    if (setsWidths)
+        s.SetDrawWidth(widths[static_cast<std::size_t>(which)]);
+}
+
+ChartMedia ScreenMedia() {
+    return {};
+}
+
+ChartMedia PaperMedia(const PrintOffset& offset, const std::array<int, 5>& widths) {
+    ChartMedia m;
+    m.factor = kPaperFactor;
+    m.shiftX = offset.offX;
+    m.shiftY = kPaperDown - offset.offY;
+    m.labelSize = 8;
+    m.subscriptSize = 6;
+    m.legendTitle = "凡    例";
+    m.legendTitleSize = 10;
+    m.captionLift = 1.25;
+    m.nameFont = hc::kGothic;
+    m.nameAnchorDy = -50;  // bottom of the name half a line above the polygon's upper edge
+    m.nameLift = 1.5;
+    m.setsWidths = true;
+    m.widths = widths;
+    return m;
+}
+
+double RowCentre(int sample, int direction) {
+    int r = (sample - 1) % kSamplesPerColumn + 1;
+    return TopDown(direction) ? 350.0 + 200.0 * r : 1750.0 - 200.0 * r;
+}
+
+double ScaleAxisY(int direction) {
+    return TopDown(direction) ? 350.0 : 1700.0;
+}
+
+double LegendCentreY(int direction) {
+    return TopDown(direction) ? 200.0 : 1900.0;
+}
+
+void SetFrameFont(hc::Surface& s, const ChartMedia& m) {
+    s.SetFontSize(m.labelSize);
+    s.SetFontName(hc::kMincho);
+    s.SetFontSize(m.labelSize);
+}
+
+void Polyline(hc::Surface& s, const ChartMedia& m,
+              std::initializer_list<std::array<double, 2>> pts) {
+    const std::array<double, 2>* prev = nullptr;
+    for (const auto& p : pts) {
+        if (prev)
+            s.Line(m.X((*prev)[0]), m.Y((*prev)[1]), m.X(p[0]), m.Y(p[1]));
+        prev = &p;
+    }
+}
+
+namespace {
+
+void PrintCentred(hc::Surface& s, double x, double top, const std::string& t) {
+    s.CurrentX = x - s.TextWidth(t) / 2;
+    s.CurrentY = top;
+    s.Print(t);
+}
+
+}  // namespace
+
+void DrawScaleBar(hc::Surface& s, const ChartMedia& m, double x0, double scale, int direction) {
+    const bool down = TopDown(direction);
+    const double ys = ScaleAxisY(direction);
+    const double d = down ? 20 : -20;
+    // Numbers stand below the ticks top-down and above them bottom-up; "me/l" one line further.
+    auto numberTop = [&](const std::string& t) {
+        double th = s.TextHeight(t);
+        return down ? m.Y(370) + th / 4 : m.Y(1680) - th;
+    };
+    auto unitTop = [&](const std::string& t) {
+        double th = s.TextHeight(t);
+        return down ? m.Y(370) + 1.5 * th : m.Y(1680) - 2 * th;
+    };
+    m.Width(s, kWidthScale);
+    s.Line(m.X(x0 - 300), m.Y(ys), m.X(x0 + 300), m.Y(ys));
+    s.Line(m.X(x0), m.Y(ys), m.X(x0), m.Y(ys + d));
+    PrintCentred(s, m.X(x0), numberTop("0"), "0");
+    for (int i = 1; i <= 3; ++i) {
+        std::string t = hc::DoubleToText(scale * i / 3);
+        s.Line(m.X(x0 + 100 * i), m.Y(ys), m.X(x0 + 100 * i), m.Y(ys + d));
+        s.Line(m.X(x0 - 100 * i), m.Y(ys), m.X(x0 - 100 * i), m.Y(ys + d));
+        PrintCentred(s, m.X(x0 + 100 * i), numberTop(t), t);
+        PrintCentred(s, m.X(x0 - 100 * i), numberTop(t), t);
+    }
+    PrintCentred(s, m.X(x0 + 300), unitTop("me/l"), "me/l");
+    PrintCentred(s, m.X(x0 - 300), unitTop("me/l"), "me/l");
+}
+
+void DrawLegendBox(hc::Surface& s, const ChartMedia& m, double x0, int direction) {
+    const double yc = LegendCentreY(direction);
+    m.Width(s, kWidthLegend);
+    Polyline(s, m,
+             {{x0 - 350, yc + 100},
+              {x0 - 350, yc - 150},
+              {x0 + 350, yc - 150},
+              {x0 + 350, yc + 100},
+              {x0 - 350, yc + 100}});
+}
+
+void DrawLegendTitles(hc::Surface& s, const ChartMedia& m, double x0, int direction) {
+    const double yc = LegendCentreY(direction);
+    s.SetFontName(hc::kMincho);
+    const std::string caption = "試料名";
+    PrintCentred(s, m.X(x0), m.Y(yc - 50) - m.captionLift * s.TextHeight(caption), caption);
+    s.SetFontName(hc::kGothic);
+    s.SetFontSize(m.legendTitleSize);
+    PrintCentred(s, m.X(x0), m.Y(yc - 100) - s.TextHeight(m.legendTitle), m.legendTitle);
+    if (m.legendTitleSize != m.labelSize)
+        s.SetFontSize(m.labelSize);
+}
+
+AnionLabels AnionLabelTexts(int nitrateType) {
+    switch (nitrateType) {
+        case kNitrateWithChloride:
+            return {"Cl(+NO )", "HCO ", "SO "};
+        case kNitrateWithSulfate:
+            return {"Cl", "HCO ", "SO (+NO )"};
+        default:
+            return {"Cl", "HCO ", "SO "};
+    }
+}
+
+std::vector<std::pair<int, std::string>> SubscriptDigits(const std::string& label) {
+    // The blank after HCO and NO holds a 3, the blank after SO a 4.
+    std::vector<std::pair<int, std::string>> out;
+    for (std::size_t j = 2; j < label.size(); ++j) {
+        if (label[j] != ' ')
+            continue;
+        std::string before = label.substr(j - 2, 2);
+        if (before == "CO" || before == "NO")
+            out.emplace_back(static_cast<int>(j), "3");
+        else if (before == "SO")
+            out.emplace_back(static_cast<int>(j), "4");
+    }
+    return out;
+}
+
+void PrintSubscripts(hc::Surface& s, const ChartMedia& m, double labelX, double rowY,
+                     const std::string& label) {
+    auto digits = SubscriptDigits(label);
+    if (digits.empty())
+        return;
+    const double tw = s.TextWidth(label);
+    const double th = s.TextHeight(label);
+    const int n = CharacterCount(label);
+    for (const auto& [j, digit] : digits) {
+        s.SetFontSize(m.subscriptSize);
+        s.CurrentX = labelX + tw * j / n;
+        s.CurrentY = m.Y(rowY) - th / 4;
+        s.Print(digit);
+        s.SetFontSize(m.labelSize);
+    }
+}
+
+void LabelRightOf(hc::Surface& s, const ChartMedia& m, double x, double y, const std::string& t) {
+    const int n = CharacterCount(t);
+    const double tw = s.TextWidth(t);
+    const double start = m.X(x) + tw / (2.0 * n);
+    s.CurrentX = start;
+    s.CurrentY = m.Y(y) - s.TextHeight(t) / 2;
+    s.Print(t);
+    PrintSubscripts(s, m, start, y, t);
+}
+
+void LabelLeftOf(hc::Surface& s, const ChartMedia& m, double x, double y, const std::string& t) {
+    const int n = CharacterCount(t);
+    const double tw = s.TextWidth(t);
+    const double start = m.X(x) - tw * (2.0 * n + 1) / (2.0 * n);
+    s.CurrentX = start;
+    s.CurrentY = m.Y(y) - s.TextHeight(t) / 2;
+    s.Print(t);
+    PrintSubscripts(s, m, start, y, t);
+}
+
+std::string SampleLabel(int sample, const std::string& name, int numbering) {
+    if (numbering == 1)
+        return std::to_string(sample) + ": " + name;
+    return name;
+}
+
+void PrintSampleName(hc::Surface& s, const ChartMedia& m, double x0, double rowY,
+                     const std::string& label) {
+    s.CurrentX = m.X(x0) - s.TextWidth(label) / 2;
+    s.CurrentY = m.Y(rowY + m.nameAnchorDy) - m.nameLift * s.TextHeight(label);
+    s.Print(label);
+}
+
+void DrawColumn(hc::Surface& s, const ChartMedia& m, const Column& column, const SampleTable& table,
+                const PlotSettings& settings, const ColumnDiagram& diagram) {
+    const auto q = ComputePlotValues(table, settings.NitrateType, column.scale);
+    const ColumnContext ctx{m, column, table, settings, q};
+    if (TopDown(settings.Direction))
+        diagram.FrameTopDown(s, ctx);
+    else
+        diagram.FrameBottomUp(s, ctx);
+    diagram.Samples(s, ctx);
+}
+
+void DrawScreen(hc::Surface& canvas, const SampleTable& table, const PlotSettings& settings,
+                const ColumnDiagram& diagram) {
+    canvas.SetScale(kCanvasScaleWidth, kCanvasScaleHeight);
+    canvas.Cls();
+    const ChartMedia m = ScreenMedia();
+    for (const Column& c : ScreenColumns(table.SampleCount, settings))
+        DrawColumn(canvas, m, c, table, settings, diagram);
+}
+
+void SetUpPrinter(hc::Surface& printer) {
+    printer.SetDrawStyle(0);
+    printer.SetFontTransparent(true);
+    printer.SetOrientation(hc::Orientation::Portrait);
+}
+
+void PrintRun(hc::Surface& printer, const SampleTable& table, const PlotSettings& settings,
+              const PrintOffset& offset, const ColumnDiagram& diagram) {
+    const std::string fontName = printer.FontName();
+    const ChartMedia m = PaperMedia(offset, settings.LineWidths);
+    // Each sheet is a document of its own; a fresh document already starts on a new sheet, so
+    // no page is requested in between (that would leave an empty first sheet).
+    for (const Sheet& sheet : PrintSheets(table.SampleCount, settings)) {
+        SetUpPrinter(printer);
+        for (const Column& c : sheet)
+            DrawColumn(printer, m, c, table, settings, diagram);
+        printer.EndDoc();
+    }
+    printer.SetFontName(fontName);
+}
+
+}  // namespace wq

@@ -1,0 +1,75 @@
+#include "waterquality/core/column_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/core/numbers.h"
+
+namespace wq {
+
+int LastColumnIndex(int sampleCount) {
+    if (sampleCount < 1)
+        return -1;
+    return (std::min(sampleCount, kMaxSamples) - 1) / kSamplesPerColumn;
+}
+
+namespace {
+
+Column MakeColumn(int index, double x0, int first, int last, const PlotSettings& settings) {
+    return {index, x0, first, last, settings.ColumnScale[static_cast<std::size_t>(index)]};
+}
+
+}  // namespace
+
+std::vector<Column> ScreenColumns(int sampleCount, const PlotSettings& settings) {
+    std::vector<Column> out;
+    int g = LastColumnIndex(sampleCount);
+    int n = std::min(sampleCount, kMaxSamples);
+    for (int k = 0; k <= g; ++k) {
+        int first = kSamplesPerColumn * k + 1;
+        int last = k == g ? n : kSamplesPerColumn * k + kSamplesPerColumn;
+        out.push_back(
+            MakeColumn(k + 1, kScreenColumnStep * k + kScreenFirstX0, first, last, settings));
+    }
+    return out;
+}
+
+bool ScrollBarShown(int sampleCount) {
+    return LastColumnIndex(sampleCount) >= 2;
+}
+
+std::vector<Sheet> PrintSheets(int sampleCount, const PlotSettings& s) {
+    int g = LastColumnIndex(sampleCount);
+    int n = std::min(sampleCount, kMaxSamples);
+    switch (g) {
+        case 0:
+            return {{MakeColumn(1, kPaperSingleX0, 1, n, s)}};
+        case 1:
+            return {{MakeColumn(1, kPaperLeftX0, 1, 8, s), MakeColumn(2, kPaperRightX0, 9, n, s)}};
+        case 2:
+            return {{MakeColumn(1, kPaperLeftX0, 1, 8, s), MakeColumn(2, kPaperRightX0, 9, 16, s)},
+                    {MakeColumn(3, kPaperLeftX0, 17, n, s)}};
+        case 3:
+            return {
+                {MakeColumn(1, kPaperLeftX0, 1, 8, s), MakeColumn(2, kPaperRightX0, 9, 16, s)},
+                {MakeColumn(3, kPaperLeftX0, 17, 24, s), MakeColumn(4, kPaperRightX0, 25, n, s)}};
+        default:
+            return {};
+    }
+}
+
+int ColumnOfSample(int sample) {
+    return (sample - 1) / kSamplesPerColumn + 1;
+}
+
+int PrintOffsetFromText(const std::string& text) {
+    std::optional<double> mm = hc::TryTextToDouble(text);
+    double value = mm ? *mm : hc::LeadingNumber(text);
+    try {
+        return hc::RoundToInt32(value * 10.0);
+    } catch (const hc::ConversionError&) {
+        return 0;  // far beyond any sheet: no shift rather than a failure at print time
+    }
+}
+
+}  // namespace wq

@@ -1,0 +1,47 @@
+// What the shared main window asks of a water-quality program's diagram: the conversion after
+// a load, the screen picture and the print run. The column programs (hexadiagram, Stiff
+// diagram) implement it with ColumnStrategy over their own column procedures.
+#pragma once
+
+#include "common/core/surface.h"
+#include "waterquality/core/column_chart.h"
+#include "waterquality/core/meq.h"
+#include "waterquality/core/samples.h"
+
+namespace wq {
+
+class DiagramStrategy {
+  public:
+    virtual ~DiagramStrategy() = default;
+    // After a load: meq values and the automatic scale, put into the settings.
+    virtual ScaleChoice Convert(SampleTable& table, PlotSettings& settings) const = 0;
+    // The whole screen picture on the canvas (the routine sets the canvas's user scale).
+    virtual void DrawScreen(hc::Surface& canvas, const SampleTable& table,
+                            const PlotSettings& settings) const = 0;
+    // The whole print run, ending every document it begins.
+    virtual void Print(hc::Surface& printer, const SampleTable& table, const PlotSettings& settings,
+                       const PrintOffset& offset) const = 0;
+};
+
+class ColumnStrategy : public DiagramStrategy {
+  public:
+    explicit ColumnStrategy(const ColumnDiagram& diagram) : diagram_(diagram) {}
+    ScaleChoice Convert(SampleTable& table, PlotSettings& settings) const override {
+        ScaleChoice choice = ConvertToMeq(table);
+        ApplyAutoScale(settings, choice);
+        return choice;
+    }
+    void DrawScreen(hc::Surface& canvas, const SampleTable& table,
+                    const PlotSettings& settings) const override {
+        wq::DrawScreen(canvas, table, settings, diagram_);
+    }
+    void Print(hc::Surface& printer, const SampleTable& table, const PlotSettings& settings,
+               const PrintOffset& offset) const override {
+        PrintRun(printer, table, settings, offset, diagram_);
+    }
+
+  private:
+    const ColumnDiagram& diagram_;
+};
+
+}  // namespace wq
