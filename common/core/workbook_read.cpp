@@ -458,12 +458,12 @@ WorkbookSheet ReadOle(GsfInput* file, const std::string& sheetName) {
     }
     if (error)
         g_error_free(error);
+    // Excel 97 and later name the stream "Workbook", Excel 5.0/95 "Book"; the version in the
+    // stream's first record decides, so a BIFF8 stream under the old name is still read.
     GRef<GsfInput> stream = ChildByName(ole.get(), "Workbook");
+    if (!stream)
+        stream = ChildByName(ole.get(), "Book");
     if (!stream) {
-        if (ChildByName(ole.get(), "Book")) {
-            throw WorkbookError(
-                "Excel 5.0/95 workbooks are not supported; save as Excel 97-2003 or later");
-        }
         if (ChildByName(ole.get(), "EncryptedPackage")) {
             throw WorkbookError("the workbook is password-protected (encrypted)");
         }

@@ -370,6 +370,10 @@ WorkbookSheet ReadXlsxSheet(Package& package, const std::string& sheetName) {
             break;
         }
     }
+    if (workbookPart.size() > 4 && workbookPart.compare(workbookPart.size() - 4, 4, ".bin") == 0) {
+        throw WorkbookError(
+            "Excel binary workbooks (.xlsb) are not supported; save as .xlsx or Excel 97-2003");
+    }
     if (!package.Has(workbookPart)) {
         throw WorkbookError("not a workbook: the package has no " + workbookPart);
     }

@@ -216,10 +216,12 @@ TEST_P(AgreesWithXlrd, EveryCell) {
 // and CONTINUE. sst_continue: thousands of strings (ASCII, Latin-1, Japanese, rich text,
 // phonetic data) in full-size records. sst_tiny_records: the same mix in 37-byte records, so
 // every kind of split occurs, including a change between one- and two-byte characters.
-// xlwt_sample: another writer's SST and cell records.
+// xlwt_sample: another writer's SST and cell records. biff8_in_book_stream: a BIFF8 stream
+// under the name Excel 5.0/95 used.
 INSTANTIATE_TEST_SUITE_P(Fixtures, AgreesWithXlrd,
                          ::testing::Values("biff8_cells.xls", "sst_continue.xls",
-                                           "sst_tiny_records.xls", "xlwt_sample.xls"));
+                                           "sst_tiny_records.xls", "xlwt_sample.xls",
+                                           "biff8_in_book_stream.xls"));
 
 // ---------------------------------------------------------------------------------------------
 // Format details
@@ -319,6 +321,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"book_stream.xls", "Excel 5.0/95 workbooks are not supported"},
         Refusal{"no_workbook_stream.xls", "no Workbook stream"},
         Refusal{"encrypted.xls", "password-protected"},
+        Refusal{"encrypted_package.xlsx", "password-protected"},
+        Refusal{"binary.xlsb", "Excel binary workbooks (.xlsb) are not supported"},
         Refusal{"no_sheet1.xls", "no worksheet \"Sheet1\" (its sheets: \"Data\")"},
         Refusal{"bad_sheet_offset.xls", "beyond the end"},
         Refusal{"missing_string.xls", "text result is missing"},
