@@ -35,11 +35,23 @@ void PictureBox::Reallocate() {
 Surface& PictureBox::Canvas() {
     update();  // whatever is drawn now is shown at the next paint
     if (!surface_) {
-        surface_ = QtSurface::OnImage(&image_, 96.0 * devicePixelRatioF());
+        surface_ = QtSurface::OnImage(&image_, 96.0 * textZoom_ * devicePixelRatioF());
         if (scaleWidth_ > 0 && scaleHeight_ > 0)
             surface_->SetScale(scaleWidth_, scaleHeight_);
     }
     return *surface_;
+}
+
+void PictureBox::SetTextZoom(double zoom) {
+    if (zoom <= 0 || zoom == textZoom_)
+        return;
+    textZoom_ = zoom;
+    if (surface_) {
+        scaleWidth_ = surface_->ScaleWidth();
+        scaleHeight_ = surface_->ScaleHeight();
+        surface_->Finish();
+        surface_.reset();
+    }
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {

@@ -20,6 +20,10 @@ class PictureBox : public QWidget {
     // The drawing surface over the current image. Its user scale is kept across resizes
     // (set it once with SetScale). The image is cleared to white when it is resized.
     Surface& Canvas();
+    // Scales text (the points-to-pixels resolution) without touching the user scale, so that a
+    // chart whose size follows the window keeps its text in proportion. 1 = 96 dpi.
+    void SetTextZoom(double zoom);
+    double TextZoom() const { return textZoom_; }
     // The backing image (device pixels).
     const QImage& Image() const { return image_; }
 
@@ -38,6 +42,7 @@ class PictureBox : public QWidget {
     std::unique_ptr<QtSurface> surface_;
     double scaleWidth_ = 0;
     double scaleHeight_ = 0;
+    double textZoom_ = 1.0;
 };
 
 }  // namespace hc
