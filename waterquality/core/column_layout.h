@@ -51,4 +51,14 @@ struct PrintOffset {
     int offY = 0;  // upwards
 };
 
+// The check of "設定終了": a box whose value exceeds 100 mm goes back to "0" (the horizontal
+// box first; when it was reset the vertical one is taken as typed). Returns false, naming the
+// box (1 or 2), when a text is no number.
+struct ShiftCheck {
+    bool ok = true;
+    int badBox = 0;
+    std::string right, up;
+};
+ShiftCheck CheckShifts(const std::string& right, const std::string& up);
+
 }  // namespace wq

@@ -29,6 +29,8 @@ using hc::Q;
 using hc::S;
 
 constexpr int kSplashCloseTick = 45;
+// View side (pixels) at which the canvas text is drawn at its nominal size.
+constexpr double kTextReferenceSide = 560.0;
 
 // The grey area around the square view; lays the view out whenever it changes size.
 class ViewHost : public QWidget {
@@ -107,7 +109,7 @@ Form1::Form1(hc::PlatformServices& platform, const DiagramProgram& program,
     QRect avail = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
     int side = std::min({760, avail.height() - 200, avail.width() - 40});
     side = std::max(side, 320);
-    resize(side + 16, side + 140);
+    resize(side + 16, side + 112);
     hc::CentreOnScreen(this);
     show();
 
@@ -299,6 +301,8 @@ void Form1::LayoutView() {
     // Picture1 stays square so that the chart keeps its proportions at any window size.
     int side = std::max(100, std::min(viewHost_->width(), viewHost_->height()));
     Picture1->setGeometry((viewHost_->width() - side) / 2, 0, side, side);
+    // The chart, text included, grows with the view (6-point labels read well at any size).
+    Picture2->SetTextZoom(std::max(1.0, side / kTextReferenceSide));
     int sb = HScroll1->sizeHint().height();
     HScroll1->setGeometry(0, side - sb, side, sb);
     Picture2->setGeometry(Picture2->x(), 0, 2 * side, side - sb);

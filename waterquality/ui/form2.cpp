@@ -11,42 +11,6 @@
 
 namespace wq {
 
-namespace {
-constexpr std::int32_t kMaxShift = 100;
-
-// A shift the printer can take: a number whose tenths of a millimetre fit an integer.
-bool Convertible(const std::string& text, std::int32_t& value) {
-    auto v = hc::TryTextToDouble(text);
-    if (!v)
-        return false;
-    try {
-        hc::RoundToInt32(*v * 10.0);
-        value = hc::RoundToInt32(*v);
-    } catch (const hc::ConversionError&) {
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
-
-ShiftCheck CheckShifts(const std::string& right, const std::string& up) {
-    ShiftCheck r{true, 0, right, up};
-    std::int32_t h = 0;
-    if (!Convertible(right, h))
-        return {false, 1, right, up};
-    if (h > kMaxShift) {
-        r.right = "0";
-        return r;
-    }
-    std::int32_t v = 0;
-    if (!Convertible(up, v))
-        return {false, 2, right, up};
-    if (v > kMaxShift)
-        r.up = "0";
-    return r;
-}
-
 Form2::Form2(QWidget* parent, hc::PlatformServices& platform,
              std::function<void(const std::string&, const std::string&)> onAccept)
     : QDialog(parent), platform_(platform), onAccept_(std::move(onAccept)) {

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "common/core/platform.h"
+#include "waterquality/core/column_layout.h"
 
 class QLineEdit;
 class QPushButton;
@@ -30,15 +31,5 @@ class Form2 : public QDialog {
     hc::PlatformServices& platform_;
     std::function<void(const std::string&, const std::string&)> onAccept_;
 };
-
-// The check of "設定終了": a box whose value exceeds 100 mm goes back to "0" (the horizontal
-// box first; when it was reset the vertical one is taken as typed). Returns false, naming the
-// box (1 or 2), when a text is no number.
-struct ShiftCheck {
-    bool ok = true;
-    int badBox = 0;
-    std::string right, up;
-};
-ShiftCheck CheckShifts(const std::string& right, const std::string& up);
 
 }  // namespace wq
