@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "rainprob/core/rain_data.h"
+#include "support/scripted_platform.h"
+#include "test_data.h"
+
+using namespace rain;
+
+namespace {
+
+// The normal distribution function, and its inverse by bisection: a second method, slow but
+// independent of the rational approximation under test.
+double Phi(double z) {
+    return 0.5 * std::erfc(-z / std::sqrt(2.0));
+}
+double InverseByBisection(double p) {
+    double lo = -40, hi = 40;
+    for (int i = 0; i < 200; ++i) {
+        double mid = (lo + hi) / 2;
+        (Phi(mid) < p ? lo : hi) = mid;
+    }
+    return (lo + hi) / 2;
+}
+
+}  // namespace
+
+TEST(NormalTable, KnownDeviatesFromPublishedTables) {
+    const NormalTable& t = StandardNormalTable();
+    EXPECT_EQ(t[0], 0.0);
+    EXPECT_NEAR(t[400], 1.2816, 5e-5);  // p = 0.9
+    EXPECT_NEAR(t[480], 2.0537, 5e-5);  // p = 0.98
+    EXPECT_NEAR(t[499], 3.0902, 5e-5);  // p = 0.999
+    EXPECT_NEAR(t[475], 1.959964, 1e-6);
+    EXPECT_NEAR(t[250], 0.674490, 1e-6);
+    for (std::size_t k = 500; k < t.size(); ++k)
+        EXPECT_EQ(t[k], 0.0) << k;
+}
+
+TEST(NormalTable, EveryEntryAgreesWithASecondMethod) {
+    const NormalTable& t = StandardNormalTable();
+    for (int k = 1; k < 500; ++k) {
+        double p = 0.5 + k / 1000.0;
+        EXPECT_NEAR(t[static_cast<std::size_t>(k)], InverseByBisection(p), 1e-12) << k;
+        EXPECT_GT(t[static_cast<std::size_t>(k)], t[static_cast<std::size_t>(k - 1)]);
+    }
+}
+
+TEST(NormalTable, InverseNormalInTheTailsAndSymmetry) {
+    EXPECT_NEAR(InverseNormal(1e-10), -6.361340902404056, 1e-9);
+    EXPECT_NEAR(InverseNormal(0.01), -2.326347874040841, 1e-12);
+    for (double p : {0.001, 0.02, 0.3, 0.4999})
+        EXPECT_NEAR(InverseNormal(1 - p), -InverseNormal(p), 1e-12) << p;
+}
+
+TEST(NormalTable, LookupByProbability) {
+    const NormalTable& t = StandardNormalTable();
+    EXPECT_EQ(NormalDeviate(t, 0.9), t[400]);
+    EXPECT_EQ(NormalDeviate(t, 0.98), t[480]);
+    EXPECT_EQ(NormalDeviate(t, 0.999), t[499]);
+    EXPECT_EQ(NormalDeviate(t, 0.001), -t[499]);
+    EXPECT_EQ(NormalDeviate(t, 0.1), -t[400]);
+    EXPECT_EQ(NormalDeviate(t, 0.5), 0.0);
+    // No interpolation: 0.9004 reads the entry of 0.900, 0.9006 that of 0.901.
+    EXPECT_EQ(NormalDeviate(t, 0.9004), t[400]);
+    EXPECT_EQ(NormalDeviate(t, 0.9006), t[401]);
+}
+
+TEST(RainFile, CommaAndBlankLayoutsReadTheSameRecord) {
+    RainTable a = ParseRainText("1991,1200\r\n");
+    RainTable b = ParseRainText("   1991   1200\r\n");
+    RainTable c = ParseRainText("1991\n1200");  // one item a line is list input too
+    for (const RainTable* t : {&a, &b, &c}) {
+        ASSERT_EQ(t->Count(), 1);
+        EXPECT_EQ(t->Years[0], 1991);
+        EXPECT_EQ(t->Rain[0], 1200);
+    }
+}
+
+TEST(RainFile, LineBreaksAndBlankLines) {
+    EXPECT_EQ(ParseRainText("1991 1200\r\n1992 1300\r\n").Count(), 2);
+    EXPECT_EQ(ParseRainText("1991 1200\r\n1992 1300").Count(), 2);
+    // Blank lines, as the editor leaves them, are skipped wherever they stand between records.
+    RainTable t = ParseRainText("1991 1200\r\n\r\n   \r\n1992 1300\r\n\r\n\r\n");
+    ASSERT_EQ(t.Count(), 2);
+    EXPECT_EQ(t.Rain[1], 1300);
+    EXPECT_EQ(ParseRainText("").Count(), 0);
+    EXPECT_EQ(ParseRainText("\r\n\r\n").Count(), 0);
+}
+
+TEST(RainFile, NumbersAreRoundedHalfToEvenAndNotRangeChecked) {
+    RainTable t = ParseRainText("1991 1200.5\n1992 1201.5\n-5 -30\n");
+    ASSERT_EQ(t.Count(), 3);
+    EXPECT_EQ(t.Rain[0], 1200);
+    EXPECT_EQ(t.Rain[1], 1202);
+    EXPECT_EQ(t.Years[2], -5);
+    EXPECT_EQ(t.Rain[2], -30);
+}
+
+TEST(RainFile, FaultsNameTheirLine) {
+    try {
+        ParseRainText("1991 1200\n1992 12x0\n");
+        FAIL();
+    } catch (const RainFileError& e) {
+        EXPECT_EQ(e.Line(), 2);
+        EXPECT_NE(std::string(e.what()).find("12x0"), std::string::npos) << e.what();
+    }
+    try {
+        ParseRainText("1991 1200\n   1992   \r\n");  // a prepared line never filled in
+        FAIL();
+    } catch (const RainFileError& e) {
+        EXPECT_EQ(e.Line(), 3);
+        EXPECT_NE(std::string(e.what()).find("1992"), std::string::npos) << e.what();
+    }
+    EXPECT_THROW(ParseRainText("1991,,1200\n"), RainFileError);
+    EXPECT_THROW(ParseRainText("1991 99999999999\n"), RainFileError);
+}
+
+TEST(RainFile, AtMost257Records) {
+    std::vector<std::int32_t> amounts(257, 1000);
+    EXPECT_EQ(ParseRainText(test::RecordText(amounts)).Count(), 257);
+    amounts.push_back(1000);
+    try {
+        ParseRainText(test::RecordText(amounts));
+        FAIL();
+    } catch (const RainFileError& e) {
+        EXPECT_EQ(e.Line(), 258);
+        EXPECT_NE(std::string(e.what()).find("257"), std::string::npos);
+    }
+}
+
+TEST(RainFile, LoadsTheShippedExamples) {
+    RainTable t = LoadRainFile(hc::test::SourcePath("examples/rainprob/textbook26.txt"));
+    EXPECT_EQ(t.Count(), 26);
+    EXPECT_EQ(t.DataPath, hc::test::SourcePath("examples/rainprob/textbook26.txt"));
+    RainTable c = LoadRainFile(hc::test::SourcePath("examples/rainprob/textbook26_comma.txt"));
+    EXPECT_EQ(c.Rain, t.Rain);
+    EXPECT_EQ(c.Years, t.Years);
+    std::vector<std::int32_t> sorted = t.Rain;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(sorted, test::kTextbookMm);
+}
+
+TEST(RainFile, MissingFileIsAnError) {
+    try {
+        LoadRainFile("/nonexistent/rain.txt");
+        FAIL();
+    } catch (const RainFileError& e) {
+        EXPECT_EQ(e.Line(), 0);
+    }
+}
