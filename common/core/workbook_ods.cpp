@@ -33,25 +33,13 @@ std::int64_t RepeatCount(const std::optional<std::string>& text) {
     return n < 1 ? 1 : n;
 }
 
-// Builds the text of one paragraph. Literal white space collapses to one blank and is dropped at
-// the paragraph's ends; <text:s>, <text:tab> and <text:line-break> stand for exact characters.
+// Builds the text of one paragraph. White space in the text is kept as written, as LibreOffice
+// Calc keeps it; <text:s>, <text:tab> and <text:line-break> stand for their characters.
 class ParagraphText {
   public:
     explicit ParagraphText(const XmlPull& xml) : xml_(xml) {}
 
-    void Literal(std::string_view text) {
-        for (char c : text) {
-            if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
-                pendingBlank_ = !out_.empty();
-            } else {
-                FlushBlank();
-                Append(std::string_view(&c, 1));
-            }
-        }
-    }
-
-    void Exact(std::string_view text, std::int64_t count) {
-        FlushBlank();
+    void Append(std::string_view text, std::int64_t count = 1) {
         if (static_cast<std::uint64_t>(count) * text.size() + out_.size() > kMaxTextBytes) {
             xml_.Fail("a text is unreasonably long");
         }
@@ -62,20 +50,8 @@ class ParagraphText {
     std::string Take() { return std::move(out_); }
 
   private:
-    void FlushBlank() {
-        if (pendingBlank_)
-            Append(" ");
-        pendingBlank_ = false;
-    }
-    void Append(std::string_view s) {
-        if (out_.size() + s.size() > kMaxTextBytes)
-            xml_.Fail("a text is unreasonably long");
-        out_.append(s);
-    }
-
     const XmlPull& xml_;
     std::string out_;
-    bool pendingBlank_ = false;
 };
 
 // Reads the paragraph the parser stands on, including spans, links and the like; notes and
@@ -90,7 +66,7 @@ std::string ReadParagraph(XmlPull& xml) {
             if (xml.Depth() == depth)
                 return text.Take();
         } else if (xml.Type() == XmlPull::Node::Text) {
-            text.Literal(xml.Text());
+            text.Append(xml.Text());
         } else if (xml.Type() == XmlPull::Node::Element) {
             if (Is(xml, kNsText, "s")) {
                 auto c = xml.Attribute("c", kNsText);
@@ -107,13 +83,13 @@ std::string ReadParagraph(XmlPull& xml) {
                     if (count > kMaxSpaceRun)
                         xml.Fail("a text is unreasonably long");
                 }
-                text.Exact(" ", count);
+                text.Append(" ", count);
                 xml.SkipElement();
             } else if (Is(xml, kNsText, "tab")) {
-                text.Exact("\t", 1);
+                text.Append("\t");
                 xml.SkipElement();
             } else if (Is(xml, kNsText, "line-break")) {
-                text.Exact("\n", 1);
+                text.Append("\n");
                 xml.SkipElement();
             } else if (Is(xml, kNsOffice, "annotation") || Is(xml, kNsText, "note") ||
                        Is(xml, kNsText, "ruby-text") || xml.LocalName() == "frame") {
@@ -201,8 +177,10 @@ CellValue ReadCell(XmlPull& xml) {
         return CellValue::Str(a.timeValue.value_or(paragraphs));
     if (type == "string")
         return CellValue::Str(a.stringValue.value_or(paragraphs));
+    // A formula without a value type: LibreOffice writes an empty text result so, with an empty
+    // paragraph; without any paragraph the result was never calculated.
     if (a.hasFormula)
-        return CellValue::Err(kUncalculated);
+        return anyParagraph ? CellValue::Str(paragraphs) : CellValue::Err(kUncalculated);
     // No value type: hand-written files put plain text in paragraphs.
     if (anyParagraph && !paragraphs.empty())
         return CellValue::Str(paragraphs);

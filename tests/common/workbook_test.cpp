@@ -147,8 +147,11 @@ TEST_P(CommonContent, FindsTheSheetByNameNotPosition) {
     }
 }
 
+// Our own writers, and LibreOffice's copies of cells.ods (a real spreadsheet program's records,
+// styles and shared strings).
 INSTANTIATE_TEST_SUITE_P(Formats, CommonContent,
-                         ::testing::Values("biff8_cells.xls", "cells.xlsx", "cells.ods"));
+                         ::testing::Values("biff8_cells.xls", "cells.xlsx", "cells.ods",
+                                           "lo_cells.xls", "lo_cells.xlsx", "lo_cells.ods"));
 
 // ---------------------------------------------------------------------------------------------
 // The .xls fixtures against xlrd
@@ -217,11 +220,11 @@ TEST_P(AgreesWithXlrd, EveryCell) {
 // phonetic data) in full-size records. sst_tiny_records: the same mix in 37-byte records, so
 // every kind of split occurs, including a change between one- and two-byte characters.
 // xlwt_sample: another writer's SST and cell records. biff8_in_book_stream: a BIFF8 stream
-// under the name Excel 5.0/95 used.
+// under the name Excel 5.0/95 used. lo_cells: written by LibreOffice.
 INSTANTIATE_TEST_SUITE_P(Fixtures, AgreesWithXlrd,
                          ::testing::Values("biff8_cells.xls", "sst_continue.xls",
                                            "sst_tiny_records.xls", "xlwt_sample.xls",
-                                           "biff8_in_book_stream.xls"));
+                                           "biff8_in_book_stream.xls", "lo_cells.xls"));
 
 // ---------------------------------------------------------------------------------------------
 // Format details
@@ -268,7 +271,8 @@ TEST(WorkbookOds, RepeatsMergesTextsAndFormulaResults) {
     EXPECT_CELL(s, 34, 2, CellValue::Str("a   b"));
     EXPECT_CELL(s, 34, 3, CellValue::Str("shown"));  // the annotation is not the cell's text
     EXPECT_CELL(s, 34, 4, CellValue::Str("abcd"));
-    EXPECT_CELL(s, 34, 5, CellValue::Str("x y"));  // literal white space collapses
+    // White space is kept as written, as LibreOffice Calc keeps it.
+    EXPECT_CELL(s, 34, 5, CellValue::Str("\n   x   y\n  "));
     EXPECT_CELL(s, 35, 1, CellValue::Str("xy"));
     EXPECT_CELL(s, 35, 2, CellValue::Err("#DIV/0!"));
     EXPECT_CELL(s, 35, 3, CellValue::Num(6));
