@@ -1,0 +1,259 @@
+#include <QLineEdit>
+
+#include "rainprob/core/help_texts.h"
+#include "rainprob/ui/form2.h"
+#include "ui_fixture.h"
+
+using namespace rain;
+using rain::test::RainWindow;
+
+TEST_F(RainWindow, MenusWaitForTheSplashAndForData) {
+    EXPECT_EQ(form->objectName(), "Form1");
+    EXPECT_EQ(form->windowTitle(), QString(kMainCaption));
+    EXPECT_EQ(form->StartDir(), "/start");
+    for (QMenu* m : {form->mnuFile, form->mnuSellect, form->mnuAna, form->mnuMess})
+        EXPECT_FALSE(Form1::MenuEnabled(m)) << m->objectName().toStdString();
+    EXPECT_EQ(platform.MousePointer(), hc::kPointerHourglass);
+    for (int i = 0; i < 44; ++i)
+        form->Form9()->Tick();
+    EXPECT_FALSE(Form1::MenuEnabled(form->mnuFile));
+    form->Form9()->Tick();  // the 45th tick closes the splash
+    EXPECT_TRUE(Form1::MenuEnabled(form->mnuFile));
+    EXPECT_TRUE(Form1::MenuEnabled(form->mnuMess));
+    EXPECT_TRUE(form->mnuEditFile->isEnabled());
+    EXPECT_FALSE(Form1::MenuEnabled(form->mnuAna));
+    EXPECT_FALSE(form->mnuPrintOutItem->isEnabled());
+    EXPECT_FALSE(form->mnuPrinterItem->isEnabled());
+    EXPECT_FALSE(form->mnuSetScaleMin->menuAction()->isEnabled());
+    EXPECT_FALSE(form->mnuSetPosItem->isEnabled());
+    EXPECT_EQ(platform.MousePointer(), hc::kPointerDefault);
+}
+
+TEST_F(RainWindow, OpenDrawsAndAppliesTheDefaults) {
+    PassSplash();
+    std::string path = WriteFile("rain.txt", test::RecordText(test::kTextbookMm));
+    Open(path);
+    ASSERT_EQ(platform.openRequests.size(), 1u);
+    EXPECT_EQ(platform.openRequests[0].filter, kRainFileFilter);
+    EXPECT_EQ(form->Text1->text().toStdString(), path);
+    EXPECT_EQ(form->windowTitle().toStdString(), std::string(kMainCaption) + "  < " + path + " > ");
+    EXPECT_EQ(form->Text2->text(), "1190");
+    EXPECT_EQ(form->Text3->text(), "1684");
+    EXPECT_EQ(form->Text4->text(), "988");
+    EXPECT_EQ(form->Text5->text(), "3000");
+    EXPECT_EQ(form->Text6->text(), "0");
+    EXPECT_TRUE(Item("mnuScaleMaxVal(4)")->isChecked());
+    EXPECT_TRUE(Item("mnuScaleMinVal(0)")->isChecked());
+    EXPECT_TRUE(Item("mnuPrntWakuVal(2)")->isChecked());
+    EXPECT_TRUE(Item("mnuPrntDottVal(1)")->isChecked());
+    EXPECT_TRUE(Item("mnuPrntKaikVal(4)")->isChecked());
+    EXPECT_TRUE(form->mnuAnaNot->isChecked());
+    EXPECT_EQ(form->Label18->text(), "解析項目：回帰結果を表示しない");
+    EXPECT_EQ(form->Label17->text(), "印刷紙面には回帰線と豊水・渇水の解析数値は印字されません。");
+    for (QMenu* m : {form->mnuSellect, form->mnuAna})
+        EXPECT_TRUE(Form1::MenuEnabled(m));
+    EXPECT_TRUE(form->mnuPrintOutItem->isEnabled());
+    EXPECT_TRUE(form->mnuPrinterItem->isEnabled());
+    EXPECT_TRUE(form->mnuSetPosItem->isEnabled());
+    EXPECT_GT(InkedPixels(), 1000);
+    EXPECT_EQ(form->ChartAction(), kActionRedraw);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(RainWindow, MeanIsShownRoundedHalfToEven) {
+    PassSplash();
+    Open(WriteFile("a.txt", "2000 1234\n2001 1235\n"));
+    EXPECT_EQ(form->Text2->text(), "1234");  // 1234.5
+    Open(WriteFile("b.txt", "2000 1235\n2001 1236\n"));
+    EXPECT_EQ(form->Text2->text(), "1236");  // 1235.5
+}
+
+TEST_F(RainWindow, CancelledOpenChangesNothing) {
+    PassSplash();
+    platform.openAnswers.push_back(std::nullopt);
+    form->mnuFileOpenItem->trigger();
+    EXPECT_TRUE(form->Text1->text().isEmpty());
+    EXPECT_FALSE(Form1::MenuEnabled(form->mnuAna));
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_FALSE(form->Model().loaded);
+}
+
+TEST_F(RainWindow, RefusedScalePairKeepsTheChart) {
+    PassSplash();
+    Open(WriteFile("rain.txt", test::RecordText(test::kTextbookMm)));
+    QImage before = form->Picture1->Image();
+    Item("mnuScaleMinVal(6)")->trigger();  // 3000 with a maximum of 3000
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "スケールを正しく選択してね");
+    EXPECT_EQ(form->Text6->text(), "3000");
+    EXPECT_TRUE(Item("mnuScaleMinVal(6)")->isChecked());
+    EXPECT_FALSE(Item("mnuScaleMinVal(0)")->isChecked());
+    EXPECT_EQ(form->Picture1->Image(), before);
+    // Printing is refused the same way.
+    form->mnuPrintOutItem->trigger();
+    EXPECT_EQ(platform.messages.size(), 2u);
+    EXPECT_TRUE(platform.printer.Ops().empty());
+    // A valid pair draws again.
+    Item("mnuScaleMaxVal(8)")->trigger();  // 5000
+    EXPECT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(form->Text5->text(), "5000");
+    EXPECT_NE(form->Picture1->Image(), before);
+}
+
+TEST_F(RainWindow, WidthsModesAndPrinting) {
+    PassSplash();
+    Open(WriteFile("rain.txt", test::RecordText(test::kTextbookMm)));
+    Item("mnuPrntWakuVal(1)")->trigger();
+    EXPECT_EQ(form->Label23->text(), "2");
+    EXPECT_TRUE(Item("mnuPrntWakuVal(1)")->isChecked());
+    EXPECT_FALSE(Item("mnuPrntWakuVal(2)")->isChecked());
+    Item("mnuPrntKaikVal(0)")->trigger();
+    EXPECT_EQ(form->Label25->text(), "1");
+    form->mnuAnaAll->trigger();
+    EXPECT_TRUE(form->mnuAnaAll->isChecked());
+    EXPECT_FALSE(form->mnuAnaNot->isChecked());
+    EXPECT_EQ(form->Label18->text(), "解析項目：回帰線と解析値を表示");
+    EXPECT_EQ(form->Label17->text(), "印刷紙面には回帰線と豊水・渇水の解析数値が印字されます。");
+    form->Text7->setText("10mm");
+    form->Text8->setText("abc");
+    platform.pointerHistory.clear();
+    form->mnuPrintOutItem->trigger();
+    const auto& p = platform.printer;
+    EXPECT_EQ(p.Documents(), 1);
+    EXPECT_EQ(p.Ops().back().kind, hc::DrawOp::Kind::EndDoc);
+    EXPECT_EQ(p.TextsEqual("    1/10渇水年降水量 = 1008mm      1/50渇水年降水量 = 899mm").size(),
+              1u);
+    // The grid moved 10 mm to the right and not up; lines carry the chosen widths.
+    auto header = p.TextsEqual("< 直線回帰による解析結果 >");
+    ASSERT_EQ(header.size(), 1u);
+    EXPECT_DOUBLE_EQ(header[0].x1, 50);
+    EXPECT_DOUBLE_EQ(header[0].y1, 235);
+    int width1 = 0;
+    for (const auto& op : p.OpsOf(hc::DrawOp::Kind::Line)) {
+        if (op.style == 0 && op.width == 1)
+            ++width1;
+        EXPECT_TRUE(op.width == 2 || op.width == 1) << op.ToJson();
+    }
+    EXPECT_EQ(width1, 1);  // the regression line
+    EXPECT_EQ(platform.pointerHistory,
+              (std::vector<int>{hc::kPointerHourglass, hc::kPointerDefault}));
+}
+
+TEST_F(RainWindow, LaterLoadsKeepTheUsersSettings) {
+    PassSplash();
+    Open(WriteFile("a.txt", test::RecordText(test::kTextbookMm)));
+    Item("mnuScaleMaxVal(8)")->trigger();
+    Item("mnuPrntDottVal(4)")->trigger();
+    form->mnuAnaLine->trigger();
+    Open(WriteFile("b.txt", "1990 900\n1991 1000\n1992 1100\n"));
+    EXPECT_EQ(form->Model().table.Count(), 3);
+    EXPECT_EQ(form->Text5->text(), "5000");
+    EXPECT_EQ(form->Model().settings.scaleMax, 5000);
+    EXPECT_EQ(form->Model().settings.dottedWidth, 5);
+    EXPECT_EQ(form->Model().settings.analysisMode, 1);
+    EXPECT_TRUE(form->mnuAnaLine->isChecked());
+    EXPECT_TRUE(Item("mnuScaleMaxVal(8)")->isChecked());
+}
+
+TEST_F(RainWindow, AFileThatCannotBeReadKeepsTheLoadedOne) {
+    PassSplash();
+    std::string good = WriteFile("good.txt", test::RecordText(test::kTextbookMm));
+    Open(good);
+    QImage before = form->Picture1->Image();
+    const QString title = form->windowTitle();
+    struct Case {
+        const char* name;
+        std::string content;
+        const char* expect;
+    };
+    std::vector<std::int32_t> many(258, 1000);
+    const Case cases[] = {{"bad.txt", "1990 900\n1991 9x0\n", "line 2"},
+                          {"many.txt", test::RecordText(many), "line 258"},
+                          {"one.txt", "1990 900\n", "one record"},
+                          {"flat.txt", "1990 4000\n1991 4000\n", "4000"}};
+    for (const Case& c : cases) {
+        std::string path = WriteFile(c.name, c.content);
+        Open(path);
+        EXPECT_TRUE(Status().contains(QString::fromStdString(path))) << c.name;
+        EXPECT_TRUE(Status().contains(c.expect)) << c.name << ": " << Status().toStdString();
+        EXPECT_EQ(form->Text1->text().toStdString(), good);
+        EXPECT_EQ(form->windowTitle(), title);
+        EXPECT_EQ(form->Model().table.Count(), 26);
+        EXPECT_EQ(form->Text2->text(), "1190");
+        EXPECT_EQ(form->DataPath(), good);
+        EXPECT_EQ(form->Picture1->Image(), before);
+    }
+    Open("/nonexistent/rain.txt");
+    EXPECT_EQ(form->Model().table.Count(), 26);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(RainWindow, AFailedFirstLoadLeavesTheMenusDisabled) {
+    PassSplash();
+    Open(WriteFile("bad.txt", "1990\n"));
+    EXPECT_FALSE(form->Model().loaded);
+    EXPECT_FALSE(Form1::MenuEnabled(form->mnuAna));
+    EXPECT_FALSE(form->mnuPrintOutItem->isEnabled());
+    EXPECT_FALSE(form->Model().defaultsSet);
+}
+
+TEST_F(RainWindow, PrintPositionWindow) {
+    PassSplash();
+    Open(WriteFile("rain.txt", test::RecordText(test::kTextbookMm)));
+    form->mnuSetPosItem->trigger();
+    auto* f2 = form->findChild<Form2*>("Form2");
+    ASSERT_NE(f2, nullptr);
+    EXPECT_EQ(f2->windowTitle(), "印刷位置の設定");
+    EXPECT_EQ(f2->Text1->text(), "0");
+    EXPECT_EQ(f2->Text2->text(), "0");
+    platform.printerDialogAnswers.push_back(false);
+    f2->Command1->click();
+    EXPECT_EQ(platform.printerDialogs, 1);
+    f2->Text1->setText("5");
+    f2->Text2->setText("-3");
+    f2->Command2->click();
+    EXPECT_EQ(form->Text7->text(), "5");
+    EXPECT_EQ(form->Text8->text(), "-3");
+    // Opened again, the boxes start at "0".
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    form->mnuSetPosItem->trigger();
+    auto* again = form->findChild<Form2*>("Form2");
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->Text1->text(), "0");
+    form->mnuPrintOutItem->trigger();
+    auto grid = platform.printer.TextsEqual("  50");
+    ASSERT_EQ(grid.size(), 1u);
+    EXPECT_NEAR(grid[0].y1 + 10 * 25.4 / 72 / 2, 120 + 3, 1e-9);  // moved 3 mm down
+}
+
+TEST_F(RainWindow, HelpTexts) {
+    PassSplash();
+    form->mnuMessUseItem->trigger();
+    form->mnuMessEditItem->trigger();
+    form->mnuMessAnaItem->trigger();
+    ASSERT_EQ(platform.messages.size(), 3u);
+    EXPECT_EQ(platform.messages[0].title, "作図方法と印刷にあたっての注意点です");
+    EXPECT_EQ(platform.messages[0].text, DrawingHelp().text);
+    EXPECT_EQ(platform.messages[1].title, "データファイルの作成にあたっての注意点です");
+    EXPECT_EQ(platform.messages[2].title, "解析項目について");
+    EXPECT_EQ(platform.messages[2].text, AnalysisHelp().text);
+}
+
+TEST_F(RainWindow, ExitRestoresTheStartDirectory) {
+    PassSplash();
+    platform.currentDirectory = "/somewhere/else";
+    form->mnuEndItem->trigger();
+    EXPECT_EQ(platform.currentDirectory, "/start");
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(RainWindow, SettingsMenuCaptions) {
+    EXPECT_EQ(form->mnuFile->title(), "ﾌｧｲﾙ(&F)");
+    EXPECT_EQ(form->mnuSellect->title(), "設定(&S)");
+    EXPECT_EQ(form->mnuSetScaleMin->title(), "横軸最小値の設定(&N)");
+    EXPECT_EQ(form->mnuSetPrntDott->title(), "印刷線の太さ－破線(&D)");
+    EXPECT_EQ(Item("mnuScaleMaxVal(13)")->text(), "7500");
+    EXPECT_EQ(Item("mnuScaleMinVal(8)")->text(), "4000");
+    EXPECT_EQ(Item("mnuPrntKaikVal(4)")->text(), "5 単位");
+    EXPECT_EQ(form->mnuMessVerItem->text(), "ﾊﾞｰｼﾞｮﾝ(&V)");
+}
