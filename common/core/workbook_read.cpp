@@ -534,6 +534,16 @@ WorkbookSheet ReadAny(const std::string& path, const std::string& sheetName) {
         throw WorkbookError(
             "Excel 4.0 and older worksheets are not supported; save as Excel 97-2003 or later");
     }
+    // Web pages and XML Spreadsheet 2003 files are often saved under the name .xls.
+    std::size_t first =
+        (got >= 3 && magic[0] == 0xEF && magic[1] == 0xBB && magic[2] == 0xBF) ? 3 : 0;
+    while (first < got && std::isspace(magic[first]))
+        ++first;
+    if (first < got && magic[first] == '<') {
+        throw WorkbookError(
+            "not a workbook: the file is an HTML or XML document (web pages and XML Spreadsheet "
+            "2003 files are not supported; save as Excel 97-2003 or later)");
+    }
     throw WorkbookError(
         "not a workbook: the file is neither an Excel (.xls, .xlsx) nor an OpenDocument "
         "spreadsheet (.ods)");

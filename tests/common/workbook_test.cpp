@@ -314,6 +314,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Refusal{"empty.xls", "not a workbook: the file is empty"},
         Refusal{"text.xls", "not a workbook"}, Refusal{"random.xls", "not a workbook"},
+        Refusal{"html.xls", "not a workbook: the file is an HTML or XML document"},
         Refusal{"does-not-exist.xls", "cannot open the file"}, Refusal{"truncated.xls", "damaged"},
         Refusal{"truncated.xlsx", "damaged ZIP package"}, Refusal{"no_eof.xls", "ends without EOF"},
         Refusal{"overrun.xls", "runs past the end"},
