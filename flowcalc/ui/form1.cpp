@@ -10,16 +10,12 @@
 #include <QTimer>
 
 #include "common/core/numbers.h"
+#include "common/ui/about_window.h"
 #include "common/ui/window_helpers.h"
 #include "flowcalc/core/messages.h"
 #include "flowcalc/ui/grid_editor.h"
 #include "flowcalc/ui/help_window.h"
 #include "flowcalc/ui/settings_windows.h"
-
-#if __has_include("common/ui/about_window.h")
-#include "common/ui/about_window.h"
-#define FLOWCALC_HAS_ABOUT 1
-#endif
 
 namespace flow {
 
@@ -76,7 +72,7 @@ Form1::Form1(hc::PlatformServices& platform, QWidget* parent)
     setCentralWidget(central);
     statusBar()->setObjectName("StatusBar");
     BuildMenus();
-    resize(1180, 560);
+    resize(1180, 500);
 
     // Start-up: centred, menus off until the splash closes, the start directory remembered,
     // the help text read, no usable scales or depth yet, default print widths.
@@ -150,6 +146,7 @@ QWidget* Form1::BuildPanel() {
         wg->addWidget(value, i, 1);
         wg->addWidget(new QLabel(hc::Q("単位"), widths), i, 2);
     }
+    wg->setColumnStretch(3, 1);
     g->addWidget(widths, row++, 0, 1, 5);
     g->setRowStretch(row, 1);
     return panel;
@@ -255,7 +252,8 @@ void Form1::ComputeAndDraw() {
     text_[9]->setText(hc::Q(hc::DoubleToText(c.Result.TotalWidth)));
     Redraw();
     if (c.Scales.HScale <= 0 || c.Scales.VScale <= 0)
-        statusBar()->showMessage(hc::Q("スケールが設定されていません：設定(S)→スケール(S)で設定してください"));
+        statusBar()->showMessage(
+            hc::Q("スケールが設定されていません：設定(S)→スケール(S)で設定してください"));
     platform_.SetMousePointer(hc::kPointerDefault);
 }
 
@@ -282,8 +280,9 @@ void Form1::SetPrintWidth(int group, int index) {
         a->setChecked(false);
     items[static_cast<std::size_t>(index)]->setChecked(true);
     int value = index + 1;
-    (group == 0 ? model_.Widths.Frame : group == 1 ? model_.Widths.Section : model_.Widths.Water) =
-        value;
+    (group == 0   ? model_.Widths.Frame
+     : group == 1 ? model_.Widths.Section
+                  : model_.Widths.Water) = value;
     widthLabel_[static_cast<std::size_t>(group)]->setText(QString::number(value));
 }
 
@@ -298,8 +297,8 @@ void Form1::OpenParameterWindow() {
 }
 
 void Form1::OpenEditor() {
-    auto* editor = new Form5(platform_, [this](const std::string& path) { LoadAndGuide(path); },
-                             this);
+    auto* editor = new Form5(
+        platform_, [this](const std::string& path) { LoadAndGuide(path); }, this);
     auto* choice = new Form6(platform_, editor, this);
     choice->show();
 }
@@ -311,9 +310,7 @@ void Form1::OpenHelp() {
 }
 
 void Form1::OpenAbout() {
-#ifdef FLOWCALC_HAS_ABOUT
     hc::ShowAboutWindow(this, platform_, hc::AboutVariant::Flowcalc);
-#endif
 }
 
 void Form1::Exit() {

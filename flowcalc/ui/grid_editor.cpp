@@ -98,8 +98,9 @@ Form5::Form5(hc::PlatformServices& platform, std::function<void(const std::strin
 
     Fg1->installEventFilter(this);
     TxtEdit->installEventFilter(this);
-    connect(Fg1, &QTableWidget::cellDoubleClicked, this,
-            [this](int, int) { StartCellEdit(Fg1->currentItem() ? Fg1->currentItem()->text() : ""); });
+    connect(Fg1, &QTableWidget::cellDoubleClicked, this, [this](int, int) {
+        StartCellEdit(Fg1->currentItem() ? Fg1->currentItem()->text() : "");
+    });
     connect(Fg1, &QTableWidget::currentCellChanged, this,
             [this](int, int, int prevRow, int prevColumn) {
                 if (TxtEdit->isVisible() && prevRow >= 0 && prevColumn >= 0)

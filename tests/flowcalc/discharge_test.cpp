@@ -1,0 +1,158 @@
+// Manning discharge: sub-channels, crossings, areas and perimeters against hand computation.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "flowcalc/core/discharge.h"
+
+namespace {
+
+flow::CrossSection Section(std::initializer_list<std::pair<double, double>> pts) {
+    std::string t = std::to_string(pts.size()) + "\n";
+    for (auto [x, y] : pts)
+        t += std::to_string(x) + " " + std::to_string(y) + "\n";
+    flow::LoadOutcome o = flow::ParseSection(t);
+    EXPECT_TRUE(o.ok) << o.reason;
+    return o.section;
+}
+
+flow::FlowParameters Params(const flow::CrossSection& s, double depth, double n, int slope) {
+    flow::FlowParameters p;
+    p.RangeLeft = s.MinX;
+    p.RangeRight = s.MaxX;
+    p.Depth = depth;
+    p.Roughness = n;
+    p.SlopeDenominator = slope;
+    return p;
+}
+
+TEST(FlowcalcDischarge, VShapedChannel) {
+    auto s = Section({{0, 10}, {5, 0}, {10, 10}});
+    auto r = flow::ComputeDischarge(s, Params(s, 5, 0.03, 100));
+    ASSERT_EQ(r.Sections.size(), 1u);
+    const auto& w = r.Sections[0];
+    EXPECT_EQ(w.LeftSegment, 1);
+    EXPECT_EQ(w.RightSegment, 2);
+    EXPECT_DOUBLE_EQ(w.xl, 2.5);
+    EXPECT_DOUBLE_EQ(w.xr, 7.5);
+    EXPECT_DOUBLE_EQ(w.B, 5);
+    EXPECT_NEAR(w.A, 12.5, 1e-12);
+    EXPECT_NEAR(w.P, 11.18034, 1e-5);  // 2 x sqrt(2.5^2 + 5^2)
+    EXPECT_NEAR(w.R, 1.118034, 1e-6);
+    EXPECT_NEAR(w.V, 3.5907, 1e-4);
+    EXPECT_NEAR(w.Q, 44.884, 1e-3);
+    EXPECT_DOUBLE_EQ(r.WaterLevel, 5);
+    EXPECT_DOUBLE_EQ(r.TotalDischarge, w.Q);
+    EXPECT_DOUBLE_EQ(r.MaxVelocity, w.V);
+    EXPECT_DOUBLE_EQ(r.TotalWidth, 5);
+}
+
+TEST(FlowcalcDischarge, RectangularChannelWithVerticalWalls) {
+    // Width 4, depth 2: A = 8, P = 2 + 4 + 2 = 8, R = 1, V = 1 x 0.1 / 0.02 = 5, Q = 40.
+    auto s = Section({{0, 5}, {0, 0}, {4, 0}, {4, 5}});
+    auto r = flow::ComputeDischarge(s, Params(s, 2, 0.02, 100));
+    ASSERT_EQ(r.Sections.size(), 1u);
+    const auto& w = r.Sections[0];
+    EXPECT_DOUBLE_EQ(w.xl, 0);
+    EXPECT_DOUBLE_EQ(w.xr, 4);
+    EXPECT_NEAR(w.A, 8, 1e-12);
+    EXPECT_NEAR(w.P, 8, 1e-12);
+    EXPECT_NEAR(w.V, 5, 1e-12);
+    EXPECT_NEAR(r.TotalDischarge, 40, 1e-11);
+}
+
+TEST(FlowcalcDischarge, IslandSplitsTheFlowIntoTwoUnequalChannels) {
+    // Bed level 0, water at 2; the island top at 3 stays dry.
+    auto s = Section({{0, 4}, {2, 0}, {4, 0}, {6, 3}, {8, 0}, {12, 0}, {14, 4}});
+    auto r = flow::ComputeDischarge(s, Params(s, 2, 0.03, 400));
+    ASSERT_EQ(r.Sections.size(), 2u);
+    const auto& a = r.Sections[0];
+    const auto& b = r.Sections[1];
+    // Left: crossings at 1 and 4 + 2 x 2/3; area 1 + 4 + 4/3; perimeter
+    // sqrt(5) + 2 + sqrt((4/3)^2 + 4).
+    EXPECT_NEAR(a.xl, 1, 1e-12);
+    EXPECT_NEAR(a.xr, 16.0 / 3, 1e-12);
+    EXPECT_NEAR(a.A, 19.0 / 3, 1e-12);
+    EXPECT_NEAR(a.P, 6.639769, 1e-6);
+    EXPECT_NEAR(a.V, 1.614984, 1e-6);
+    EXPECT_NEAR(a.Q, 10.22823, 1e-5);
+    // Right: crossings at 6 + 2/3 and 13; area 4/3 + 8 + 1; perimeter
+    // sqrt((4/3)^2 + 4) + 4 + sqrt(5).
+    EXPECT_NEAR(b.xl, 20.0 / 3, 1e-12);
+    EXPECT_NEAR(b.xr, 13, 1e-12);
+    EXPECT_NEAR(b.A, 31.0 / 3, 1e-12);
+    EXPECT_NEAR(b.P, 8.639769, 1e-6);
+    EXPECT_NEAR(b.V, 1.877908, 1e-6);
+    EXPECT_NEAR(b.Q, 19.40505, 1e-5);
+    EXPECT_NEAR(r.TotalDischarge, 29.63328, 1e-5);
+    EXPECT_DOUBLE_EQ(r.MaxVelocity, b.V);
+    EXPECT_NEAR(r.TotalWidth, 13.0 / 3 + 19.0 / 3, 1e-12);
+    // Above the island the two join into one channel.
+    auto high = flow::ComputeDischarge(s, Params(s, 3.5, 0.03, 400));
+    ASSERT_EQ(high.Sections.size(), 1u);
+}
+
+TEST(FlowcalcDischarge, LevelAboveBothEndsHasNoBanks) {
+    auto s = Section({{0, 10}, {5, 0}, {10, 10}});
+    auto r = flow::ComputeDischarge(s, Params(s, 10.5, 0.03, 100));
+    EXPECT_TRUE(r.Sections.empty());
+    EXPECT_EQ(r.TotalDischarge, 0);
+    EXPECT_EQ(r.MaxVelocity, 0);
+    EXPECT_EQ(r.TotalWidth, 0);
+    // A point exactly at the level counts as dry, so a brim-full channel still has its banks.
+    auto brim = flow::ComputeDischarge(s, Params(s, 10, 0.03, 100));
+    ASSERT_EQ(brim.Sections.size(), 1u);
+    EXPECT_NEAR(brim.Sections[0].A, 50, 1e-12);
+    // One bank too low: the water spills over the left end.
+    auto low = Section({{0, 3}, {5, 0}, {10, 10}});
+    EXPECT_TRUE(flow::ComputeDischarge(low, Params(low, 4, 0.03, 100)).Sections.empty());
+}
+
+TEST(FlowcalcDischarge, AnalysisRangeThatCutsAWettedPartRemovesIt) {
+    auto s = Section({{0, 4}, {2, 0}, {4, 0}, {6, 3}, {8, 0}, {12, 0}, {14, 4}});
+    auto p = Params(s, 2, 0.03, 400);
+    p.RangeRight = 10;  // cuts the right channel
+    auto r = flow::ComputeDischarge(s, p);
+    ASSERT_EQ(r.Sections.size(), 1u);
+    EXPECT_NEAR(r.Sections[0].xl, 1, 1e-12);
+    p.RangeLeft = 3;  // now the left channel is cut too
+    p.RangeRight = 14;
+    r = flow::ComputeDischarge(s, p);
+    ASSERT_EQ(r.Sections.size(), 1u);
+    EXPECT_NEAR(r.Sections[0].xl, 20.0 / 3, 1e-12);
+    // A left end before the first point is harmless.
+    p.RangeLeft = -5;
+    EXPECT_EQ(flow::ComputeDischarge(s, p).Sections.size(), 2u);
+}
+
+TEST(FlowcalcDischarge, NarrowChannelCountsInTheWidthOnly) {
+    // A notch 8 mm wide at the water level.
+    auto s = Section({{0, 2}, {1, 1}, {1.004, 0}, {1.008, 1}, {2, 2}});
+    auto p = Params(s, 0.5, 0.03, 100);
+    auto r = flow::ComputeDischarge(s, p);
+    ASSERT_EQ(r.Sections.size(), 1u);
+    EXPECT_NEAR(r.Sections[0].B, 0.004, 1e-9);
+    EXPECT_EQ(r.Sections[0].A, 0);
+    EXPECT_EQ(r.Sections[0].Q, 0);
+    EXPECT_NEAR(r.TotalWidth, 0.004, 1e-9);
+    EXPECT_EQ(r.TotalDischarge, 0);
+}
+
+TEST(FlowcalcDischarge, EverySubChannelCountsBeyondSixteen) {
+    // Twenty equal V notches: 20 equal sections, the total 20 times one of them.
+    std::string t = "41\n";
+    for (int k = 0; k <= 40; ++k)
+        t += std::to_string(k) + " " + (k % 2 == 0 ? "2" : "0") + "\n";
+    flow::LoadOutcome o = flow::ParseSection(t);
+    ASSERT_TRUE(o.ok);
+    auto r = flow::ComputeDischarge(o.section, Params(o.section, 1, 0.03, 100));
+    ASSERT_EQ(r.Sections.size(), 20u);
+    // One notch: B = 1, A = 0.5, P = 2 x sqrt(0.25 + 1).
+    double P = 2 * std::sqrt(1.25);
+    double V = std::cbrt(0.25 / (P * P)) * 0.1 / 0.03;  // (A/P)^(2/3) = cbrt(A^2/P^2)
+    EXPECT_NEAR(r.Sections[19].Q, 0.5 * V, 1e-12);
+    EXPECT_NEAR(r.TotalDischarge, 20 * 0.5 * V, 1e-10);
+    EXPECT_NEAR(r.TotalWidth, 20, 1e-12);
+}
+
+}  // namespace

@@ -1,0 +1,349 @@
+// The main window's flows driven through scripted platform services: start-up and splash,
+// File>Open with the guided scale and parameter windows, their validation messages, printing,
+// print widths, the help window, the version window and exit.
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "common/core/numbers.h"
+#include "flowcalc/core/messages.h"
+#include "flowcalc/ui/settings_windows.h"
+#include "tests/flowcalc/window_fixture.h"
+
+namespace {
+
+using flowtest::FlowWindow;
+using flowtest::Window;
+
+const std::string kV = "3\n0 10\n5 0\n10 10\n";
+
+class FlowcalcMainWindow : public FlowWindow {
+  protected:
+    // File>Open of a file; returns the scale window that opens.
+    flow::Form2* Open(const std::string& path) {
+        platform.openAnswers.push_back(path);
+        Item("mnuFileOpenItem")->trigger();
+        return Window<flow::Form2>("Form2");
+    }
+    void Set(QLineEdit* box, const char* text) { box->setText(QString::fromUtf8(text)); }
+    std::vector<std::string> Messages() {
+        std::vector<std::string> out;
+        for (auto& m : platform.messages)
+            out.push_back(m.text);
+        return out;
+    }
+};
+
+TEST_F(FlowcalcMainWindow, StartUpDisablesMenusUntilTheThirtyThirdTick) {
+    EXPECT_EQ(form->objectName(), "Form1");
+    EXPECT_EQ(form->windowTitle(), QString::fromUtf8("マニング式による流量計算"));
+    EXPECT_FALSE(MenuEnabled("mnuFile"));
+    EXPECT_FALSE(MenuEnabled("mnuHelp"));
+    EXPECT_FALSE(MenuEnabled("mnuSetting"));
+    EXPECT_FALSE(Item("mnuFilePrintItem")->isEnabled());
+    hc::SplashWindow* splash = form->Splash();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_EQ(splash->objectName(), "Form4");
+    EXPECT_EQ(splash->windowTitle(), QString::fromUtf8("テーマ"));
+    EXPECT_EQ(platform.MousePointer(), hc::kPointerHourglass);
+    for (int i = 0; i < 32; ++i)
+        splash->Tick();
+    EXPECT_FALSE(MenuEnabled("mnuFile"));
+    splash->Tick();
+    EXPECT_TRUE(MenuEnabled("mnuFile"));
+    EXPECT_TRUE(MenuEnabled("mnuHelp"));
+    EXPECT_FALSE(MenuEnabled("mnuSetting"));
+    EXPECT_EQ(platform.MousePointer(), hc::kPointerDefault);
+    // Default print widths 2, 3, 2 with their check marks.
+    EXPECT_EQ(form->findChild<QLabel*>("LabelWidthFrame")->text(), "2");
+    EXPECT_EQ(form->findChild<QLabel*>("LabelWidthSection")->text(), "3");
+    EXPECT_EQ(form->findChild<QLabel*>("LabelWidthWater")->text(), "2");
+    EXPECT_TRUE(Item("mnuWidthWakuVal_1")->isChecked());
+    EXPECT_TRUE(Item("mnuWidthDanmenVal_2")->isChecked());
+    EXPECT_TRUE(Item("mnuWidthSuimenVal_1")->isChecked());
+    EXPECT_EQ(form->Model().StartDir, "/start/dir");
+}
+
+TEST_F(FlowcalcMainWindow, OpenLeadsThroughScaleAndParameterWindows) {
+    FinishSplash();
+    std::string path = TempFile("v.txt", kV);
+    flow::Form2* f2 = Open(path);
+    ASSERT_EQ(platform.openRequests.size(), 1u);
+    EXPECT_EQ(platform.openRequests[0].filter,
+              "テキストファイル (*.txt)|*.txt| すべてのファイル (*.*)|*.*");
+    EXPECT_EQ(platform.openRequests[0].filterIndex, 1);
+    EXPECT_EQ(form->windowTitle().toStdString(), "マニング式による流量計算 < " + path + " >");
+    EXPECT_TRUE(MenuEnabled("mnuSetting"));
+    ASSERT_NE(f2, nullptr);
+    EXPECT_EQ(f2->windowTitle(), QString::fromUtf8("スケールと解析範囲の設定"));
+    EXPECT_EQ(f2->Text1->text(), "100");
+    EXPECT_EQ(f2->Text2->text(), "200");
+    EXPECT_EQ(f2->Text3->text(), "0");
+    EXPECT_EQ(f2->Text4->text(), "10");
+    f2->Command1->click();
+    // No depth yet: the parameter window follows with its defaults.
+    EXPECT_EQ(Window("Form2"), nullptr);
+    auto* f3 = Window<flow::Form3>("Form3");
+    ASSERT_NE(f3, nullptr);
+    EXPECT_EQ(Panel(1), "100");
+    EXPECT_EQ(Panel(4), "10");
+    EXPECT_EQ(f3->Text1->text(), "0.03");
+    EXPECT_EQ(f3->Text2->text(), "100");
+    EXPECT_EQ(f3->Text3->text(), "1");
+    Set(f3->Text3, "5");
+    f3->Command1->click();
+    EXPECT_EQ(Window("Form3"), nullptr);
+    EXPECT_TRUE(platform.messages.empty());
+    // V notch at 5 m: Q = 44.884..., V = 3.5907..., width 5.
+    EXPECT_EQ(Panel(5), "0.03");
+    EXPECT_EQ(Panel(6), "100");
+    EXPECT_EQ(Panel(7), "5");
+    EXPECT_NEAR(hc::TextToDouble(Panel(8).toStdString()), 44.884, 1e-3);
+    EXPECT_NEAR(hc::TextToDouble(Panel(9).toStdString()), 3.5907, 1e-4);
+    EXPECT_EQ(Panel(10), "5");
+    EXPECT_TRUE(Item("mnuFilePrintItem")->isEnabled());
+    ASSERT_TRUE(form->Model().Last.has_value());
+    // The picture shows red and blue ink.
+    const QImage& img = form->Picture()->Image();
+    bool red = false, blue = false;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            QRgb p = img.pixel(x, y);
+            red = red || (qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80);
+            blue = blue || (qBlue(p) > 200 && qRed(p) < 80 && qGreen(p) < 80);
+        }
+    EXPECT_TRUE(red);
+    EXPECT_TRUE(blue);
+
+    // A second file proposes depth 1 again but keeps roughness and slope.
+    flow::Form2* again = Open(TempFile("w.txt", "3\n0 4\n20 0\n40 4\n"));
+    ASSERT_NE(again, nullptr);
+    again->Command1->click();
+    auto* f3b = Window<flow::Form3>("Form3");
+    ASSERT_NE(f3b, nullptr);
+    EXPECT_EQ(f3b->Text1->text(), "0.03");
+    EXPECT_EQ(f3b->Text3->text(), "1");
+}
+
+TEST_F(FlowcalcMainWindow, CancelledOpenDoesNothing) {
+    FinishSplash();
+    platform.openAnswers.push_back(std::nullopt);
+    Item("mnuFileOpenItem")->trigger();
+    EXPECT_EQ(Window("Form2"), nullptr);
+    EXPECT_FALSE(MenuEnabled("mnuSetting"));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(FlowcalcMainWindow, ScaleWindowValidation) {
+    FinishSplash();
+    flow::Form2* f2 = Open(TempFile("v.txt", kV));
+    ASSERT_NE(f2, nullptr);
+    Set(f2->Text1, "1");
+    f2->Command1->click();
+    Set(f2->Text1, "100");
+    Set(f2->Text2, "abc");
+    f2->Command1->click();
+    Set(f2->Text2, "200");
+    Set(f2->Text4, "10.5");  // beyond the last point
+    f2->Command1->click();
+    Set(f2->Text3, "10");  // not left of the right end
+    Set(f2->Text4, "10");
+    f2->Command1->click();
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{flow::text::kScaleInvalid, flow::text::kScaleInvalid,
+                                        flow::text::kRangeInvalid, flow::text::kRangeInvalid}));
+    EXPECT_EQ(Window("Form2"), f2);  // still open
+    // Refused entries change neither the values in force nor the panel.
+    EXPECT_EQ(form->Model().Scales.HScale, 100);
+    EXPECT_DOUBLE_EQ(form->Model().Parameters.RangeRight, 10);
+    EXPECT_EQ(Panel(1), "");
+    // A left end before the first point is accepted.
+    Set(f2->Text3, "-3");
+    Set(f2->Text4, "9");
+    f2->Command1->click();
+    EXPECT_EQ(platform.messages.size(), 4u);
+    EXPECT_DOUBLE_EQ(form->Model().Parameters.RangeLeft, -3);
+    EXPECT_NE(Window("Form3"), nullptr);
+}
+
+TEST_F(FlowcalcMainWindow, CancelInTheScaleWindowAfterANewFileComputesNothing) {
+    FinishSplash();
+    flow::Form2* f2 = Open(TempFile("v.txt", kV));
+    ASSERT_NE(f2, nullptr);
+    f2->Command2->click();
+    EXPECT_EQ(Window("Form2"), nullptr);
+    EXPECT_EQ(Window("Form3"), nullptr);
+    EXPECT_FALSE(form->Model().Last.has_value());
+    EXPECT_FALSE(Item("mnuFilePrintItem")->isEnabled());
+}
+
+TEST_F(FlowcalcMainWindow, ParameterWindowValidation) {
+    FinishSplash();
+    Open(TempFile("v.txt", kV))->Command1->click();
+    auto* f3 = Window<flow::Form3>("Form3");
+    ASSERT_NE(f3, nullptr);
+    Set(f3->Text1, "1.5");
+    f3->Command1->click();
+    Set(f3->Text1, "0.0009");
+    f3->Command1->click();
+    Set(f3->Text1, "0.5");  // accepted, though unusual
+    Set(f3->Text2, "0");
+    f3->Command1->click();
+    Set(f3->Text2, "100.6");
+    Set(f3->Text3, "0.005");
+    f3->Command1->click();
+    EXPECT_EQ(Messages(), (std::vector<std::string>{
+                              flow::text::kRoughnessInvalid, flow::text::kRoughnessInvalid,
+                              flow::text::kSlopeInvalid, flow::text::kDepthInvalid}));
+    EXPECT_EQ(std::string(flow::text::kRoughnessInvalid),
+              "粗度係数は通常 0.01 ～ 0.1 です\r正しい粗度係数を入力してください");
+    EXPECT_EQ(Window("Form3"), f3);
+    EXPECT_FALSE(form->Model().Last.has_value());
+    Set(f3->Text3, "2");
+    f3->Command1->click();
+    EXPECT_EQ(Window("Form3"), nullptr);
+    EXPECT_EQ(form->Model().Parameters.SlopeDenominator, 101);
+    EXPECT_DOUBLE_EQ(form->Model().Parameters.Roughness, 0.5);
+    EXPECT_EQ(Panel(6), "100.6");
+    EXPECT_TRUE(form->Model().Last.has_value());
+}
+
+TEST_F(FlowcalcMainWindow, ParameterCancelComputesWithUsableValuesOrComplains) {
+    FinishSplash();
+    Open(TempFile("v.txt", kV))->Command1->click();
+    auto* f3 = Window<flow::Form3>("Form3");
+    ASSERT_NE(f3, nullptr);
+    // The defaults put in on opening are usable: cancel computes with them.
+    f3->Command2->click();
+    EXPECT_EQ(Window("Form3"), nullptr);
+    ASSERT_TRUE(form->Model().Last.has_value());
+    EXPECT_DOUBLE_EQ(form->Model().Last->Parameters.Depth, 1);
+    EXPECT_TRUE(Item("mnuFilePrintItem")->isEnabled());
+    // A refused depth is stored; cancel then complains and closes.
+    Item("mnuSettingParamItem")->trigger();
+    f3 = Window<flow::Form3>("Form3");
+    ASSERT_NE(f3, nullptr);
+    Set(f3->Text3, "0");
+    f3->Command1->click();
+    f3->Command2->click();
+    EXPECT_EQ(platform.messages.back().text, flow::text::kParametersUnusable);
+    EXPECT_EQ(Window("Form3"), nullptr);
+}
+
+TEST_F(FlowcalcMainWindow, ScaleWindowFromTheMenuRecomputesWhenADepthIsSet) {
+    FinishSplash();
+    Open(TempFile("v.txt", kV))->Command1->click();
+    Window<flow::Form3>("Form3")->Command1->click();
+    Item("mnuSettingScaleItem")->trigger();
+    auto* f2 = Window<flow::Form2>("Form2");
+    ASSERT_NE(f2, nullptr);
+    Set(f2->Text1, "500");
+    f2->Command1->click();
+    EXPECT_EQ(Window("Form3"), nullptr);
+    EXPECT_EQ(form->Model().Last->Scales.HScale, 500);
+    // Cancel with a depth set redraws with the values in force.
+    Item("mnuSettingScaleItem")->trigger();
+    Window<flow::Form2>("Form2")->Command2->click();
+    EXPECT_EQ(Window("Form2"), nullptr);
+    EXPECT_EQ(form->Model().Last->Scales.HScale, 500);
+}
+
+TEST_F(FlowcalcMainWindow, RefusedFileKeepsThePreviousSectionAndPrintout) {
+    FinishSplash();
+    std::string good = TempFile("v.txt", kV);
+    Open(good)->Command1->click();
+    Window<flow::Form3>("Form3")->Command1->click();
+    platform.messages.clear();
+    int beeps = platform.beeps;
+    EXPECT_EQ(Open(TempFile("bad.txt", "257\n")), nullptr);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "断面座標のデータの数が多すぎるか、\rデータファイルの作成方法が不正です");
+    EXPECT_EQ(platform.beeps, beeps + 1);
+    EXPECT_NE(form->statusBar()->currentMessage().indexOf("bad.txt"), -1);
+    EXPECT_EQ(form->Model().Scales.HScale, 0);
+    EXPECT_EQ(form->Model().Parameters.Depth, 0);
+    EXPECT_EQ(form->Model().Section.PointCount, 3);
+    EXPECT_EQ(form->windowTitle().toStdString(), "マニング式による流量計算 < " + good + " >");
+    // Printing still shows the last computation, at its own scale.
+    Item("mnuFilePrintItem")->trigger();
+    EXPECT_FALSE(platform.printer.TextsEqual("水平方向  1:100").empty());
+    EXPECT_FALSE(platform.printer.TextsEqual("ファイル名 < " + good + " >").empty());
+}
+
+TEST_F(FlowcalcMainWindow, RefusedFirstFileLeavesSettingsDisabled) {
+    FinishSplash();
+    EXPECT_EQ(Open(TempFile("short.txt", "3\n0 10\n5 0\n")), nullptr);
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_FALSE(MenuEnabled("mnuSetting"));
+}
+
+TEST_F(FlowcalcMainWindow, PrintWidthsChangeOnlyThePrintout) {
+    FinishSplash();
+    Open(TempFile("v.txt", kV))->Command1->click();
+    Window<flow::Form3>("Form3")->Command1->click();
+    QImage before = form->Picture()->Image().copy();
+    Item("mnuWidthDanmenVal_4")->trigger();
+    EXPECT_TRUE(Item("mnuWidthDanmenVal_4")->isChecked());
+    EXPECT_FALSE(Item("mnuWidthDanmenVal_2")->isChecked());
+    EXPECT_EQ(form->findChild<QLabel*>("LabelWidthSection")->text(), "5");
+    EXPECT_EQ(form->Picture()->Image(), before);
+    platform.pointerHistory.clear();
+    Item("mnuFilePrintItem")->trigger();
+    EXPECT_EQ(platform.pointerHistory,
+              (std::vector<int>{hc::kPointerHourglass, hc::kPointerDefault}));
+    EXPECT_EQ(platform.printer.GetOrientation(), hc::Orientation::Landscape);
+    EXPECT_EQ(platform.printer.OpsOf(hc::DrawOp::Kind::EndDoc).size(), 1u);
+    for (const hc::DrawOp& op : platform.printer.OpsOf(hc::DrawOp::Kind::Line)) {
+        if (op.color == hc::Color{255, 0, 0}) {
+            EXPECT_EQ(op.width, 5);
+        }
+    }
+}
+
+TEST_F(FlowcalcMainWindow, HelpWindowShowsTheHowToUseText) {
+    FinishSplash();
+    Item("mnuHelpUsageItem")->trigger();
+    QWidget* f7 = Window("Form7");
+    ASSERT_NE(f7, nullptr);
+    EXPECT_EQ(f7->windowTitle(), QString::fromUtf8("このプログラムの使い方"));
+    auto* text = f7->findChild<QPlainTextEdit*>("Text1");
+    EXPECT_TRUE(text->toPlainText().startsWith("\n"));
+    EXPECT_TRUE(text->toPlainText().contains(QString::fromUtf8("マニング")));
+    EXPECT_EQ(form->Model().HelpText.substr(0, 2), "\r\n");
+    int beeps = platform.beeps;
+    f7->findChild<QPushButton*>("Command1")->click();
+    EXPECT_EQ(platform.beeps, beeps + 1);
+    EXPECT_EQ(Window("Form7"), nullptr);
+}
+
+TEST_F(FlowcalcMainWindow, HelpWindowLeadsToTheVersionWindow) {
+    FinishSplash();
+    Item("mnuHelpUsageItem")->trigger();
+    Window("Form7")->findChild<QPushButton*>("Command2")->click();
+    EXPECT_EQ(Window("Form7"), nullptr);
+    QWidget* about = Window("frmAbout");
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->windowTitle().endsWith(QString::fromUtf8("のバージョン情報")));
+    EXPECT_EQ(about->findChild<QLabel*>("lblVersion")->text(),
+              QString::fromUtf8("バージョン 4. 0. 12"));
+}
+
+TEST_F(FlowcalcMainWindow, MissingHelpFileStartsWithAnEmptyText) {
+    form.reset();
+    platform.dataFiles.clear();
+    platform.currentDirectory = dir.path().toStdString();
+    form = std::make_unique<flow::Form1>(platform);
+    EXPECT_EQ(form->Model().HelpText, "");
+}
+
+TEST_F(FlowcalcMainWindow, ExitRestoresTheStartDirectory) {
+    FinishSplash();
+    platform.currentDirectory = "/elsewhere";
+    Item("mnuFileExitItem")->trigger();
+    EXPECT_EQ(platform.currentDirectory, "/start/dir");
+    EXPECT_FALSE(form->isVisible());
+}
+
+}  // namespace
