@@ -129,9 +129,11 @@ std::string Json(const wq::SampleTable& t, const wq::PlotSettings& s, double aut
 // The loader's reasons start with the file name; the refusal names the file itself.
 std::string Reason(const std::string& path, const std::string& reason) {
     std::string name = path.substr(path.find_last_of("/\\") + 1);
-    if (reason.rfind(name + ": ", 0) == 0)
-        return reason.substr(name.size() + 2);
-    return reason;
+    std::string r = reason;
+    for (const std::string& prefix : {name + ": ", path + ": "})
+        if (r.rfind(prefix, 0) == 0)
+            r = r.substr(prefix.size());
+    return r;
 }
 
 int RunHexa(hcmd::Args& args) {

@@ -1,0 +1,141 @@
+// hydrochart hexa as a batch user runs it: JSON values, display lists, PDF sheets, refusals.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QByteArray out, err;
+};
+
+Outcome Hydrochart(const QStringList& args) {
+    QProcess p;
+    p.start(HYDROCHART_EXE, QStringList{"hexa"} + args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+QString Source(const QString& rel) {
+    return QString(HC_SOURCE_DIR) + "/" + rel;
+}
+QString Fixture(const QString& name) {
+    return Source("tests/sixsideplot/fixtures/" + name);
+}
+
+std::vector<QJsonObject> DisplayList(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    std::vector<QJsonObject> ops;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (!line.isEmpty())
+            ops.push_back(QJsonDocument::fromJson(line).object());
+    return ops;
+}
+
+bool HasLine(const std::vector<QJsonObject>& ops, double x1, double y1, double x2, double y2,
+             int width) {
+    for (const QJsonObject& o : ops)
+        if (o["op"] == "line" && std::abs(o["x1"].toDouble() - x1) < 1e-9 &&
+            std::abs(o["y1"].toDouble() - y1) < 1e-9 && std::abs(o["x2"].toDouble() - x2) < 1e-9 &&
+            std::abs(o["y2"].toDouble() - y2) < 1e-9 && o["width"].toInt() == width)
+            return true;
+    return false;
+}
+
+TEST(HydrochartHexa, JsonOfTheTwelveSampleBook) {
+    Outcome r = Hydrochart({Source("examples/sample12.xls"), "--json", "--scale", "2=1.0"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    QJsonObject j = QJsonDocument::fromJson(r.out).object();
+    EXPECT_EQ(j["count"].toInt(), 12);
+    EXPECT_EQ(j["auto_scale"].toDouble(), 30);
+    EXPECT_EQ(j["nitrate_type"].toInt(), 0);
+    QJsonArray samples = j["samples"].toArray();
+    ASSERT_EQ(samples.size(), 12);
+    EXPECT_FALSE(samples[8].toObject()["valid"].toBool());  // name "9": an empty column
+    EXPECT_TRUE(samples[0].toObject()["valid"].toBool());
+    QJsonArray mg = samples[0].toObject()["mg"].toArray();
+    QJsonArray meq = samples[0].toObject()["meq"].toArray();
+    ASSERT_EQ(meq.size(), 8);
+    EXPECT_NEAR(meq[0].toDouble(), mg[0].toDouble() / 22.9898, 1e-12);
+    EXPECT_NEAR(meq[2].toDouble(), mg[2].toDouble() / 40.078 * 2, 1e-12);
+    QJsonArray columns = j["columns"].toArray();
+    ASSERT_EQ(columns.size(), 2);
+    EXPECT_EQ(columns[0].toObject()["scale"].toDouble(), 30);
+    EXPECT_EQ(columns[1].toObject()["scale"].toDouble(), 3);  // "1cm = 1.0"
+    EXPECT_EQ(columns[1].toObject()["first"].toInt(), 9);
+    EXPECT_EQ(columns[1].toObject()["last"].toInt(), 12);
+    // Plotted values with the scale of each sample's column; sample 9 is not plotted.
+    QJsonArray plot = j["plot"].toArray();
+    ASSERT_EQ(plot.size(), 11);
+    QJsonObject s10 = plot[8].toObject();
+    EXPECT_EQ(s10["number"].toInt(), 10);
+    QJsonArray meq10 = samples[9].toObject()["meq"].toArray();
+    EXPECT_NEAR(s10["qNaK"].toDouble(), (meq10[0].toDouble() + meq10[1].toDouble()) / 3, 1e-12);
+    EXPECT_NEAR(s10["qN"].toDouble(), meq10[4].toDouble() / 3, 1e-12);
+}
+
+TEST(HydrochartHexa, DisplayListOfTheWorkedExample) {
+    QTemporaryDir dir;
+    QString list = dir.filePath("v.jsonl");
+    Outcome r = Hydrochart({Fixture("vertex.xls"), "--direction", "down", "--display-list", list});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    auto ops = DisplayList(list);
+    EXPECT_TRUE(HasLine(ops, 100, 90, 115, 90, 3));  // 115 mm across, 90 mm down
+    EXPECT_EQ(ops.back()["op"], "enddoc");
+
+    Outcome s = Hydrochart({Fixture("vertex.xls"), "--direction", "down", "--offset", "5,-3",
+                            "--widths", "5,1,1,1,1", "--display-list", list});
+    ASSERT_EQ(s.status, 0);
+    EXPECT_TRUE(HasLine(DisplayList(list), 105, 93, 120, 93, 5));
+
+    Outcome c = Hydrochart(
+        {Fixture("vertex.xls"), "--direction", "down", "--screen", "--display-list", list});
+    ASSERT_EQ(c.status, 0);
+    EXPECT_TRUE(HasLine(DisplayList(list), 1152, 1152, 1440, 1152, 1));
+}
+
+TEST(HydrochartHexa, TwoDocumentsFromSeventeenSamples) {
+    QTemporaryDir dir;
+    QString list = dir.filePath("s.jsonl");
+    QString pdf = dir.filePath("s.pdf");
+    Outcome r = Hydrochart({Fixture("count17.xls"), "-o", pdf, "--display-list", list});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    int enddocs = 0;
+    for (const QJsonObject& o : DisplayList(list))
+        enddocs += o["op"] == "enddoc";
+    EXPECT_EQ(enddocs, 2);
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QByteArray bytes = f.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page[^s]")), 2);
+}
+
+TEST(HydrochartHexa, Refusals) {
+    QTemporaryDir dir;
+    QString out = dir.filePath("x.pdf");
+    Outcome bad = Hydrochart({Fixture("bad_count.xls"), "-o", out});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_TRUE(bad.err.contains("bad_count.xls"));
+    EXPECT_TRUE(bad.err.contains("B10"));
+    EXPECT_FALSE(QFile::exists(out));
+    Outcome text = Hydrochart({Source("examples/README.md"), "--json"});
+    EXPECT_EQ(text.status, 1);
+    EXPECT_TRUE(text.out.isEmpty());
+    EXPECT_TRUE(text.err.contains("README.md"));
+    EXPECT_EQ(Hydrochart({Fixture("count8.xls"), "--scale", "2=7", "--json"}).status, 2);
+    EXPECT_EQ(Hydrochart({Fixture("count8.xls"), "--nitrate", "3", "--json"}).status, 2);
+    EXPECT_EQ(Hydrochart({Fixture("count8.xls"), "--offset", "a,1", "--json"}).status, 2);
+    EXPECT_EQ(Hydrochart({Fixture("count8.xls"), "--bogus"}).status, 2);
+}
+
+}  // namespace

@@ -1,0 +1,334 @@
+// Hexadiagram geometry on the screen canvas and on paper, checked against coordinates worked
+// out by hand from the layout (0.1 mm units, x 1.92 on screen, x 0.1 + 30 mm down on paper).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+#include "common/core/recording_surface.h"
+#include "sixsideplot/core/hexa.h"
+
+namespace {
+
+using hc::DrawOp;
+using hc::RecordingSurface;
+
+// n valid samples "S01".."Snn" with the given meq values (Na, K, Ca, Mg, Cl, HCO3, SO4, NO3).
+wq::SampleTable Table(int n, wq::IonValues meq = {1.5, 0, 1, 0.5, 2.5, 1, 0.5, 0.2}) {
+    wq::SampleTable t;
+    t.SampleCount = n;
+    for (int i = 1; i <= n; ++i) {
+        auto ui = static_cast<std::size_t>(i);
+        t.SampleName[ui] = (i < 10 ? "S0" : "S") + std::to_string(i);
+        t.SampleValid[ui] = 1;
+        t.Meq[ui] = meq;
+    }
+    return t;
+}
+
+wq::PlotSettings Settings(int direction, double scale = 3, int nitrate = 0) {
+    wq::PlotSettings s;
+    s.NitrateType = nitrate;
+    s.Direction = direction;
+    s.Numbering = 1;
+    for (double& c : s.ColumnScale)
+        c = scale;
+    return s;
+}
+
+bool Near(double a, double b) {
+    return std::abs(a - b) < 1e-6;
+}
+
+// Lines between the two points, in either direction.
+std::vector<DrawOp> LinesBetween(const RecordingSurface& r, double x1, double y1, double x2,
+                                 double y2) {
+    std::vector<DrawOp> out;
+    for (const DrawOp& op : r.OpsOf(DrawOp::Kind::Line)) {
+        bool fwd = Near(op.x1, x1) && Near(op.y1, y1) && Near(op.x2, x2) && Near(op.y2, y2);
+        bool back = Near(op.x1, x2) && Near(op.y1, y2) && Near(op.x2, x1) && Near(op.y2, y1);
+        if (fwd || back)
+            out.push_back(op);
+    }
+    return out;
+}
+
+// Vertical lines at x (the centre lines and ticks).
+std::vector<DrawOp> VerticalsAt(const RecordingSurface& r, double x, double length) {
+    std::vector<DrawOp> out;
+    for (const DrawOp& op : r.OpsOf(DrawOp::Kind::Line))
+        if (Near(op.x1, x) && Near(op.x2, x) && Near(std::abs(op.y2 - op.y1), length))
+            out.push_back(op);
+    return out;
+}
+
+// Width and height of a recorded text in its own font.
+struct Extent {
+    double w, h;
+};
+Extent Measure(RecordingSurface& r, const DrawOp& text) {
+    r.SetFontName(text.font);
+    r.SetFontSize(text.size);
+    return {r.TextWidth(text.text), r.TextHeight(text.text)};
+}
+
+RecordingSurface Screen(const wq::SampleTable& t, const wq::PlotSettings& s) {
+    RecordingSurface r = RecordingSurface::Screen(1200, 600);
+    hexa::HexaDiagram d;
+    wq::DrawScreen(r, t, s, d);
+    return r;
+}
+
+RecordingSurface Paper(const wq::SampleTable& t, const wq::PlotSettings& s,
+                       wq::PrintOffset offset = {}) {
+    RecordingSurface r = RecordingSurface::Paper();
+    hexa::HexaDiagram d;
+    wq::PrintRun(r, t, s, offset, d);
+    return r;
+}
+
+TEST(HexaScreen, ExampleVertexAndName) {
+    // Sample 1, Na + K = 1.5 meq/L at "1cm = 1.0" (S = 3), top-down: row y = 550, x0 = 600;
+    // the Na+K vertex is layout (750, 600) = canvas (1440, 1152).
+    RecordingSurface r = Screen(Table(1), Settings(-1));
+    EXPECT_EQ(LinesBetween(r, 1152, 1152, 1440, 1152).size(), 1u);
+    auto names = r.TextsEqual("1: S01");
+    ASSERT_EQ(names.size(), 1u);
+    Extent e = Measure(r, names[0]);
+    EXPECT_NEAR(names[0].x1 + e.w / 2, 1152, 1e-9);
+    EXPECT_NEAR(names[0].y1 + e.h / 2, 864, 1e-9);  // middle on layout y 450
+    EXPECT_EQ(names[0].font, hc::kMincho);
+    EXPECT_EQ(names[0].size, 6);
+}
+
+TEST(HexaScreen, BottomUpRowsAndFrame) {
+    // Bottom-up: sample 1 on row 1550, sample 8 on row 150; axis at 1700, legend box 1750..2000.
+    RecordingSurface r = Screen(Table(8), Settings(1));
+    EXPECT_EQ(LinesBetween(r, 1152, 1600 * 1.92, 1152, 1500 * 1.92).size(), 1u);
+    EXPECT_EQ(LinesBetween(r, 1152, 200 * 1.92, 1152, 100 * 1.92).size(), 1u);
+    EXPECT_EQ(LinesBetween(r, 300 * 1.92, 1700 * 1.92, 900 * 1.92, 1700 * 1.92).size(), 1u);
+    EXPECT_EQ(LinesBetween(r, 250 * 1.92, 2000 * 1.92, 250 * 1.92, 1750 * 1.92).size(), 1u);
+    // Ticks point upwards (20 units) bottom-up.
+    EXPECT_EQ(LinesBetween(r, 800 * 1.92, 1700 * 1.92, 800 * 1.92, 1680 * 1.92).size(), 1u);
+}
+
+TEST(HexaScreen, ColumnsOfSeventeenSamples) {
+    // Three columns at x0 600, 1600, 2600; the third holds sample 17 only, numbered as 17.
+    RecordingSurface r = Screen(Table(17), Settings(-1));
+    EXPECT_EQ(VerticalsAt(r, 600 * 1.92, 100 * 1.92).size(), 8u + 1u);  // 8 samples + legend
+    EXPECT_EQ(VerticalsAt(r, 1600 * 1.92, 100 * 1.92).size(), 8u + 1u);
+    EXPECT_EQ(VerticalsAt(r, 2600 * 1.92, 100 * 1.92).size(), 1u + 1u);
+    EXPECT_EQ(VerticalsAt(r, 3600 * 1.92, 100 * 1.92).size(), 0u);
+    auto nine = r.TextsEqual("9: S09");
+    ASSERT_EQ(nine.size(), 1u);
+    EXPECT_NEAR(nine[0].x1 + Measure(r, nine[0]).w / 2, 1600 * 1.92, 1e-9);
+    EXPECT_EQ(r.TextsEqual("17: S17").size(), 1u);
+}
+
+TEST(HexaScreen, ScaleBarTexts) {
+    struct Case {
+        double scale;
+        std::vector<std::string> texts;
+    };
+    for (const Case& c : {Case{1.5, {"0.5", "1", "1.5"}}, Case{9, {"3", "6", "9"}},
+                          Case{300, {"100", "200", "300"}}}) {
+        RecordingSurface r = Screen(Table(1), Settings(-1, c.scale));
+        for (const std::string& t : c.texts) {
+            auto found = r.TextsEqual(t);  // the subscript 3 of HCO3 is size 5
+            auto labels = std::count_if(found.begin(), found.end(),
+                                        [](const DrawOp& op) { return op.size == 6; });
+            EXPECT_EQ(labels, 2) << c.scale << " " << t;
+        }
+        EXPECT_EQ(r.TextsEqual("0").size(), 1u);
+        EXPECT_EQ(r.TextsEqual("me/l").size(), 2u);
+    }
+}
+
+TEST(HexaScreen, LegendLabelsAndSubscripts) {
+    RecordingSurface r = Screen(Table(1), Settings(-1, 3, 2));
+    // Top-down legend centre row 200. "Cl" ends half a character left of x0 - 100.
+    auto cl = r.TextsEqual("Cl");
+    ASSERT_EQ(cl.size(), 1u);
+    Extent ec = Measure(r, cl[0]);
+    EXPECT_NEAR(cl[0].x1 + ec.w, 500 * 1.92 - ec.w / 4, 1e-9);
+    EXPECT_NEAR(cl[0].y1 + ec.h / 2, 250 * 1.92, 1e-9);
+    // "Na+K" starts half a character right of x0 + 100.
+    auto nak = r.TextsEqual("Na+K");
+    ASSERT_EQ(nak.size(), 1u);
+    EXPECT_NEAR(nak[0].x1, 700 * 1.92 + Measure(r, nak[0]).w / 8, 1e-9);
+    // Type 2: "SO (+NO )" on the upper row with a 4 in place 2 and a 3 in place 7, size 5,
+    // a quarter line lower than the label.
+    auto so = r.TextsEqual("SO (+NO )");
+    ASSERT_EQ(so.size(), 1u);
+    Extent es = Measure(r, so[0]);
+    auto four = r.TextsEqual("4");
+    auto three = r.TextsEqual("3");  // also the scale bar's "3"s
+    ASSERT_EQ(four.size(), 1u);
+    EXPECT_EQ(four[0].size, 5);
+    EXPECT_NEAR(four[0].x1, so[0].x1 + es.w * 2 / 9, 1e-9);
+    EXPECT_NEAR(four[0].y1, so[0].y1 + es.h / 4, 1e-9);
+    int subscriptThrees = 0;
+    for (const DrawOp& t : three) {
+        if (t.size != 5)
+            continue;
+        ++subscriptThrees;
+        bool inSo = Near(t.x1, so[0].x1 + es.w * 7 / 9) && Near(t.y1, so[0].y1 + es.h / 4);
+        auto hco = r.TextsEqual("HCO ");
+        ASSERT_EQ(hco.size(), 1u);
+        Extent eh = Measure(r, hco[0]);
+        bool inHco = Near(t.x1, hco[0].x1 + eh.w * 3 / 4) && Near(t.y1, hco[0].y1 + eh.h / 4);
+        EXPECT_TRUE(inSo || inHco);
+    }
+    EXPECT_EQ(subscriptThrees, 2);
+    // The legend's type-2 triangle: (x0-100, yc), (x0-50, yc-50), (x0-100/3, yc-50).
+    EXPECT_EQ(LinesBetween(r, 500 * 1.92, 200 * 1.92, 550 * 1.92, 150 * 1.92).size(), 1u);
+    EXPECT_EQ(r.TextsEqual("凡  例").size(), 1u);
+    EXPECT_EQ(r.TextsEqual("試料名").size(), 1u);
+}
+
+TEST(HexaScreen, NitrateTrianglesByType) {
+    // One sample: 4 cation + 1 centre + 4 anion lines, plus 3 for a triangle (types 1, 2).
+    // The frame draws the same number of lines whatever the type except its own triangle.
+    auto sampleLines = [](int type) {
+        wq::SampleTable t = Table(1);
+        RecordingSurface with = Screen(t, Settings(-1, 3, type));
+        t.SampleValid[1] = 0;
+        RecordingSurface without = Screen(t, Settings(-1, 3, type));
+        return with.OpsOf(DrawOp::Kind::Line).size() - without.OpsOf(DrawOp::Kind::Line).size();
+    };
+    EXPECT_EQ(sampleLines(0), 9u);
+    EXPECT_EQ(sampleLines(1), 12u);
+    EXPECT_EQ(sampleLines(2), 12u);
+    // Type 2 apex on the upper row at x0 - 300 (SO4 + NO3)/S = 600 - 300 * 0.7 / 3.
+    RecordingSurface r = Screen(Table(1), Settings(-1, 3, 2));
+    double apex = (600 - 300 * 0.7 / 3) * 1.92;
+    EXPECT_EQ(LinesBetween(r, (600 - 100) * 1.92, 550 * 1.92, apex, 500 * 1.92).size(), 1u);
+}
+
+TEST(HexaScreen, InvalidAndZeroSamples) {
+    wq::SampleTable t = Table(3, {0, 0, 0, 0, 0, 0, 0, 0});
+    t.SampleValid[2] = 0;
+    t.SampleName[2].clear();
+    RecordingSurface r = Screen(t, Settings(-1));
+    // Zero concentrations still draw their polylines along the centre line.
+    EXPECT_EQ(VerticalsAt(r, 1152, 192).size(), 2u + 1u);
+    EXPECT_EQ(r.TextsEqual("1: S01").size(), 1u);
+    EXPECT_EQ(r.TextsEqual("3: S03").size(), 1u);
+    for (const DrawOp& op : r.OpsOf(DrawOp::Kind::Text))
+        EXPECT_NE(op.text.rfind("2:", 0), 0u);
+    // Row 2 (y 750) carries nothing.
+    for (const DrawOp& op : r.OpsOf(DrawOp::Kind::Line))
+        EXPECT_FALSE(op.y1 > 690 * 1.92 && op.y1 < 810 * 1.92);
+}
+
+TEST(HexaScreen, NamesWithoutNumbers) {
+    wq::PlotSettings s = Settings(-1);
+    s.Numbering = 0;
+    RecordingSurface r = Screen(Table(2), s);
+    EXPECT_EQ(r.TextsEqual("S02").size(), 1u);
+    EXPECT_EQ(r.TextsEqual("2: S02").size(), 0u);
+}
+
+TEST(HexaPaper, ExampleVertexAndName) {
+    // At most eight samples print one column at x0 = 1000; y + 300: vertex (1150, 900).
+    RecordingSurface r = Paper(Table(1), Settings(-1));
+    auto v = LinesBetween(r, 100, 90, 115, 90);
+    ASSERT_EQ(v.size(), 1u);
+    EXPECT_EQ(v[0].width, 3);
+    auto names = r.TextsEqual("1: S01");
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(names[0].font, hc::kGothic);
+    EXPECT_EQ(names[0].size, 8);
+    Extent e = Measure(r, names[0]);
+    EXPECT_NEAR(names[0].x1 + e.w / 2, 100, 1e-9);
+    EXPECT_NEAR(names[0].y1 + 1.5 * e.h, 80, 1e-9);  // half a line above y - 50 = 800
+    // Legend title in Gothic 10 with four blanks; "試料名" a quarter line higher than on screen.
+    auto title = r.TextsEqual("凡    例");
+    ASSERT_EQ(title.size(), 1u);
+    EXPECT_EQ(title[0].size, 10);
+    auto caption = r.TextsEqual("試料名");
+    ASSERT_EQ(caption.size(), 1u);
+    EXPECT_NEAR(caption[0].y1 + 1.25 * Measure(r, caption[0]).h, 45, 1e-9);  // yc - 50 = 450
+}
+
+TEST(HexaPaper, OffsetsMoveEverything) {
+    // 5 mm right and 3 mm down (-3 upwards): every coordinate moves by (+5, +3).
+    wq::SampleTable t = Table(12);
+    RecordingSurface a = Paper(t, Settings(1));
+    RecordingSurface b = Paper(t, Settings(1), {50, -30});
+    ASSERT_EQ(a.Ops().size(), b.Ops().size());
+    for (std::size_t i = 0; i < a.Ops().size(); ++i) {
+        const DrawOp &p = a.Ops()[i], &q = b.Ops()[i];
+        if (p.kind != DrawOp::Kind::Line && p.kind != DrawOp::Kind::Text)
+            continue;
+        EXPECT_NEAR(q.x1 - p.x1, 5, 1e-9);
+        EXPECT_NEAR(q.y1 - p.y1, 3, 1e-9);
+    }
+    EXPECT_EQ(LinesBetween(Paper(Table(1), Settings(-1), {50, -30}), 105, 93, 120, 93).size(), 1u);
+}
+
+TEST(HexaPaper, SheetsBySampleCount) {
+    struct Case {
+        int n;
+        int docs;
+        std::vector<double> doc1, doc2;  // centre-line x (mm) of each document
+    };
+    for (const Case& c : {Case{8, 1, {100}, {}}, Case{16, 1, {60, 140}, {}},
+                          Case{17, 2, {60, 140}, {60}}, Case{32, 2, {60, 140}, {60, 140}}}) {
+        RecordingSurface r = Paper(Table(c.n), Settings(1));
+        EXPECT_EQ(r.Documents(), c.docs) << c.n;
+        ASSERT_FALSE(r.Ops().empty());
+        EXPECT_EQ(r.Ops().back().kind, DrawOp::Kind::EndDoc);
+        EXPECT_TRUE(r.OpsOf(DrawOp::Kind::NewPage).empty());
+        for (int doc = 1; doc <= 2; ++doc) {
+            const auto& xs = doc == 1 ? c.doc1 : c.doc2;
+            std::set<double> seen;
+            for (const DrawOp& op : r.OpsOf(DrawOp::Kind::Line))
+                if (op.doc == doc && Near(op.x1, op.x2) && Near(std::abs(op.y1 - op.y2), 10))
+                    seen.insert(std::round(op.x1 * 1000) / 1000);
+            EXPECT_EQ(seen, std::set<double>(xs.begin(), xs.end())) << c.n << " doc " << doc;
+        }
+    }
+    // The second sheet carries samples 17.. only.
+    RecordingSurface r = Paper(Table(17), Settings(1));
+    for (const DrawOp& op : r.OpsOf(DrawOp::Kind::Text))
+        if (op.text.find(": S") != std::string::npos) {
+            EXPECT_EQ(op.doc, op.text == "17: S17" ? 2 : 1) << op.text;
+        }
+}
+
+TEST(HexaPaper, LineWidthsOnlyOnPaper) {
+    wq::PlotSettings s = Settings(-1, 3, 1);
+    s.LineWidths = {5, 4, 3, 2, 1};  // hexagon, nitrate, centre, scale, legend box
+    RecordingSurface p = Paper(Table(1), s);
+    // Top-down on paper: legend box x 65..135 mm, y 35..60; axis at 65 mm; row at 85 mm.
+    auto box = LinesBetween(p, 65, 60, 65, 35);
+    ASSERT_EQ(box.size(), 1u);
+    EXPECT_EQ(box[0].width, 1);
+    auto axis = LinesBetween(p, 70, 65, 130, 65);
+    ASSERT_EQ(axis.size(), 1u);
+    EXPECT_EQ(axis[0].width, 2);
+    auto centre = LinesBetween(p, 100, 90, 100, 80);
+    ASSERT_EQ(centre.size(), 1u);
+    EXPECT_EQ(centre[0].width, 3);
+    EXPECT_EQ(LinesBetween(p, 100, 90, 115, 90)[0].width, 5);
+    // Type 1 triangle from the Cl vertex (x0 - 300 * 2.5/3) to (Cl + NO3).
+    auto tri = LinesBetween(p, 100 - 25, 90, 100 - 27, 90);
+    ASSERT_EQ(tri.size(), 1u);
+    EXPECT_EQ(tri[0].width, 4);
+
+    RecordingSurface screen = Screen(Table(1), s);
+    for (const DrawOp& op : screen.OpsOf(DrawOp::Kind::Line))
+        EXPECT_EQ(op.width, 1);
+}
+
+TEST(HexaPaper, PrinterFontRestored) {
+    RecordingSurface r = RecordingSurface::Paper();
+    r.SetFontName("Courier");
+    hexa::HexaDiagram d;
+    wq::PrintRun(r, Table(3), Settings(1), {}, d);
+    EXPECT_EQ(r.FontName(), "Courier");
+}
+
+}  // namespace

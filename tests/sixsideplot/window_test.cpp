@@ -1,0 +1,387 @@
+// The hexadiagram program's main window driven through scripted platform services: start-up
+// and splash, File>Open with its defaults and menus, settings that redraw, printing, the page
+// setup, help texts and exit.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTest>
+#include <algorithm>
+
+#include "sixsideplot/core/hexa.h"
+#include "sixsideplot/ui/sixsideplot_program.h"
+#include "support/scripted_platform.h"
+#include "waterquality/ui/form1.h"
+#include "waterquality/ui/form2.h"
+
+namespace {
+
+using hc::DrawOp;
+using hc::test::ScriptedPlatform;
+using hc::test::SourcePath;
+
+std::string Fixture(const std::string& name) {
+    return SourcePath("tests/sixsideplot/fixtures/" + name);
+}
+
+class Window : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        form = std::make_unique<wq::Form1>(platform, hexa::SixsidePlotProgram(), strategy);
+    }
+    void TearDown() override { form.reset(); }
+
+    void FinishSplash() {
+        ASSERT_TRUE(form->Form9);
+        for (int i = 0; i < 45; ++i)
+            form->Form9->Tick();
+    }
+    // The items of an indexed group, in index order.
+    std::vector<QAction*> Group(const char* name) {
+        auto items = form->findChildren<QAction*>(name);
+        std::vector<QAction*> out(items.begin(), items.end());
+        std::sort(out.begin(), out.end(), [](QAction* a, QAction* b) {
+            return a->property("Index").toInt() < b->property("Index").toInt();
+        });
+        return out;
+    }
+    int Checked(const char* name) {
+        auto g = Group(name);
+        int found = -1;
+        for (std::size_t i = 0; i < g.size(); ++i)
+            if (g[i]->isChecked()) {
+                EXPECT_EQ(found, -1) << name << ": more than one mark";
+                found = static_cast<int>(i);
+            }
+        return found;
+    }
+    bool MenuEnabled(const char* name) {
+        auto* m = form->findChild<QMenu*>(name);
+        EXPECT_NE(m, nullptr) << name;
+        return m && m->menuAction()->isEnabled();
+    }
+    QAction* Item(const char* name) { return form->findChild<QAction*>(name); }
+    void Open(const std::string& path) {
+        platform.openAnswers.push_back(path);
+        Item("mnuFileOpenItem")->trigger();
+    }
+    QImage Picture() { return form->Picture2->Image().copy(); }
+
+    ScriptedPlatform platform;
+    hexa::HexaDiagram diagram;
+    wq::ColumnStrategy strategy{diagram};
+    std::unique_ptr<wq::Form1> form;
+};
+
+TEST_F(Window, StartUpAndSplash) {
+    EXPECT_EQ(form->objectName(), "Form1");
+    EXPECT_EQ(form->windowTitle(), "ヘキサダイヤグラムの作図 ");
+    for (const char* m : {"mnuFile", "mnuType", "mnuScale", "mnuStyle", "mnuWidth", "mnuHelp"})
+        EXPECT_FALSE(MenuEnabled(m)) << m;
+    EXPECT_FALSE(Item("mnuFilePrintItem")->isEnabled());
+    EXPECT_FALSE(Item("mnuFilePageItem")->isEnabled());
+    // Print widths 3, 1, 1, 2, 2 marked from the start.
+    EXPECT_EQ(Checked("mnuWidthRokkakuVal"), 2);
+    EXPECT_EQ(Checked("mnuWidthSyosanVal"), 0);
+    EXPECT_EQ(Checked("mnuWidthCenterVal"), 0);
+    EXPECT_EQ(Checked("mnuWidthMemoriVal"), 1);
+    EXPECT_EQ(Checked("mnuWidthHanreiVal"), 1);
+    EXPECT_EQ(form->Text2->text(), "0");
+    EXPECT_EQ(form->Text3->text(), "0");
+    EXPECT_EQ(platform.MousePointer(), hc::kPointerHourglass);
+
+    for (int i = 0; i < 44; ++i)
+        form->Form9->Tick();
+    EXPECT_FALSE(MenuEnabled("mnuFile"));
+    form->Form9->Tick();  // the 45th tick closes the splash
+    EXPECT_TRUE(MenuEnabled("mnuFile"));
+    EXPECT_TRUE(MenuEnabled("mnuHelp"));
+    EXPECT_FALSE(MenuEnabled("mnuType"));
+    EXPECT_FALSE(MenuEnabled("mnuWidth"));
+    EXPECT_EQ(platform.MousePointer(), hc::kPointerDefault);
+}
+
+TEST_F(Window, OpenAppliesDefaultsAndEnablesMenus) {
+    FinishSplash();
+    std::string path = SourcePath("examples/sample12.xls");
+    Open(path);
+    ASSERT_EQ(platform.openRequests.size(), 1u);
+    EXPECT_EQ(platform.openRequests[0].filter.rfind("Excel Files (*.Xls)|*.Xls", 0), 0u);
+    EXPECT_EQ(form->table.SampleCount, 12);
+    EXPECT_EQ(form->windowTitle().toStdString(), "ヘキサダイヤグラム < " + path + " >");
+    EXPECT_EQ(form->Text1->text(), "硝酸はふくまない");
+    EXPECT_EQ(form->settings.NitrateType, 0);
+    EXPECT_EQ(form->settings.Direction, 1);
+    EXPECT_EQ(form->settings.Numbering, 1);
+    EXPECT_EQ(Checked("mnuTypeVal"), 0);
+    EXPECT_EQ(Checked("mnuDirectionVal"), 0);
+    EXPECT_EQ(Checked("mnuNumberVal"), 0);
+    // Largest drawn value 27.47 meq/L: "1cm = 10.0" (S = 30) in every column.
+    for (const char* g : {"mnuScale1Val", "mnuScale2Val", "mnuScale3Val", "mnuScale4Val"})
+        EXPECT_EQ(Checked(g), 5) << g;
+    for (int c = 1; c <= 4; ++c)
+        EXPECT_EQ(form->settings.ColumnScale[static_cast<std::size_t>(c)], 30);
+    EXPECT_TRUE(MenuEnabled("mnuScale1"));
+    EXPECT_TRUE(MenuEnabled("mnuScale2"));
+    EXPECT_FALSE(MenuEnabled("mnuScale3"));
+    EXPECT_FALSE(MenuEnabled("mnuScale4"));
+    for (const char* m : {"mnuType", "mnuScale", "mnuStyle", "mnuWidth"})
+        EXPECT_TRUE(MenuEnabled(m)) << m;
+    EXPECT_TRUE(Item("mnuFilePrintItem")->isEnabled());
+    EXPECT_TRUE(Item("mnuFilePageItem")->isEnabled());
+    EXPECT_TRUE(form->HScroll1->isHidden());  // two columns fit the view
+    // The busy pointer during the load, back to normal after it.
+    ASSERT_GE(platform.pointerHistory.size(), 2u);
+    EXPECT_EQ(platform.pointerHistory[platform.pointerHistory.size() - 2], 11);
+    EXPECT_EQ(platform.pointerHistory.back(), 0);
+    // Something was drawn.
+    QImage img = Picture();
+    EXPECT_GT(std::count_if(reinterpret_cast<const QRgb*>(img.constBits()),
+                            reinterpret_cast<const QRgb*>(img.constBits()) + img.sizeInBytes() / 4,
+                            [](QRgb p) { return qGray(p) < 128; }),
+              100);
+}
+
+TEST_F(Window, ScrollBarForThreeColumns) {
+    FinishSplash();
+    Open(Fixture("count17.xls"));
+    EXPECT_FALSE(form->HScroll1->isHidden());
+    EXPECT_TRUE(MenuEnabled("mnuScale3"));
+    EXPECT_FALSE(MenuEnabled("mnuScale4"));
+    // A full step moves the canvas one view width to the left.
+    form->HScroll1->setValue(4000);
+    EXPECT_EQ(form->Picture2->x(), -form->Picture1->width());
+    // Loading again puts the canvas back.
+    Open(Fixture("count9.xls"));
+    EXPECT_EQ(form->Picture2->x(), 0);
+    EXPECT_TRUE(form->HScroll1->isHidden());
+    EXPECT_TRUE(MenuEnabled("mnuScale2"));
+    EXPECT_FALSE(MenuEnabled("mnuScale3"));
+    Open(Fixture("count32.xls"));
+    EXPECT_TRUE(MenuEnabled("mnuScale4"));
+}
+
+TEST_F(Window, CancelledOpenChangesNothing) {
+    FinishSplash();
+    platform.pointerHistory.clear();
+    platform.openAnswers.push_back(std::nullopt);
+    Item("mnuFileOpenItem")->trigger();
+    EXPECT_EQ(form->table.SampleCount, 0);
+    EXPECT_FALSE(MenuEnabled("mnuType"));
+    EXPECT_EQ(platform.pointerHistory, std::vector<int>{0});
+}
+
+TEST_F(Window, RedrawAndPrintNeedData) {
+    FinishSplash();
+    platform.pointerHistory.clear();
+    int beeps = platform.beeps;
+    for (int request : {2, 3}) {
+        form->RedrawRequest = request;
+        form->Redraw();
+    }
+    EXPECT_TRUE(platform.pointerHistory.empty());
+    EXPECT_TRUE(platform.printer.Ops().empty());
+    EXPECT_EQ(platform.beeps, beeps);
+}
+
+TEST_F(Window, FirstLoadDefaultsAreKept) {
+    FinishSplash();
+    Open(Fixture("count8.xls"));
+    Group("mnuTypeVal")[2]->trigger();
+    EXPECT_EQ(form->Text1->text(), "硝酸は硫酸と一緒");
+    Group("mnuDirectionVal")[1]->trigger();
+    Group("mnuNumberVal")[1]->trigger();
+    Group("mnuScale1Val")[0]->trigger();
+    EXPECT_EQ(form->settings.ColumnScale[1], 1.5);
+    EXPECT_EQ(Checked("mnuScale1Val"), 0);
+    Open(SourcePath("examples/nitrate5.xls"));
+    EXPECT_EQ(form->settings.NitrateType, 2);
+    EXPECT_EQ(form->settings.Direction, -1);
+    EXPECT_EQ(form->settings.Numbering, 0);
+    EXPECT_EQ(Checked("mnuTypeVal"), 2);
+    EXPECT_EQ(Checked("mnuDirectionVal"), 1);
+    EXPECT_EQ(Checked("mnuNumberVal"), 1);
+    EXPECT_EQ(form->Text1->text(), "硝酸は硫酸と一緒");
+    // The scales, though, follow every load: nitrate5 peaks at 16.55 meq/L -> S = 30.
+    EXPECT_EQ(form->settings.ColumnScale[1], 30);
+    EXPECT_EQ(Checked("mnuScale1Val"), 5);
+}
+
+TEST_F(Window, SettingsRedrawAtOnce) {
+    FinishSplash();
+    Open(Fixture("count8.xls"));
+    QImage before = Picture();
+    Group("mnuTypeVal")[1]->trigger();
+    EXPECT_EQ(form->settings.NitrateType, 1);
+    EXPECT_EQ(Checked("mnuTypeVal"), 1);
+    QImage typed = Picture();
+    EXPECT_NE(before, typed);
+    Group("mnuDirectionVal")[1]->trigger();
+    EXPECT_EQ(form->settings.Direction, -1);
+    EXPECT_NE(typed, Picture());
+    // A print line width changes the setting and the mark, never the screen.
+    QImage shown = Picture();
+    platform.pointerHistory.clear();
+    Group("mnuWidthRokkakuVal")[4]->trigger();
+    EXPECT_EQ(form->settings.LineWidths[0], 5);
+    EXPECT_EQ(Checked("mnuWidthRokkakuVal"), 4);
+    EXPECT_EQ(shown, Picture());
+    EXPECT_TRUE(platform.pointerHistory.empty());
+}
+
+TEST_F(Window, BadWorkbookRedrawsTheEarlierTable) {
+    FinishSplash();
+    std::string good = SourcePath("examples/sample12.xls");
+    Open(good);
+    Group("mnuScale1Val")[0]->trigger();
+    QString title = form->windowTitle();
+    Open(Fixture("bad_count.xls"));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "データ数入力欄に数値がないか、値が大きすぎます\r"
+              "データファイルは正しく作成してくださいね！！！");
+    EXPECT_EQ(form->table.SampleCount, 12);
+    EXPECT_EQ(form->windowTitle(), title);
+    // Redrawn with the automatic scale of its own data.
+    EXPECT_EQ(form->settings.ColumnScale[1], 30);
+    EXPECT_EQ(Checked("mnuScale1Val"), 5);
+    EXPECT_EQ(platform.pointerHistory.back(), 0);
+}
+
+TEST_F(Window, UnreadableFileKeepsEverything) {
+    FinishSplash();
+    Open(SourcePath("examples/sample12.xls"));
+    QString title = form->windowTitle();
+    QImage shown = Picture();
+    Open(SourcePath("examples/README.md"));
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(form->table.SampleCount, 12);
+    EXPECT_EQ(form->windowTitle(), title);
+    EXPECT_EQ(shown, Picture());
+    EXPECT_TRUE(form->StatusText().contains("README.md"));
+    EXPECT_EQ(platform.pointerHistory.back(), 0);
+}
+
+TEST_F(Window, NoMenusAfterAFailedFirstLoad) {
+    FinishSplash();
+    Open(Fixture("bad_count.xls"));
+    EXPECT_EQ(form->table.SampleCount, 0);
+    EXPECT_FALSE(MenuEnabled("mnuType"));
+    EXPECT_FALSE(Item("mnuFilePrintItem")->isEnabled());
+}
+
+TEST_F(Window, PrintUsesOffsetsAndWidths) {
+    FinishSplash();
+    Open(Fixture("vertex.xls"));
+    Group("mnuDirectionVal")[1]->trigger();  // top-down, as in the worked example
+    Group("mnuWidthRokkakuVal")[4]->trigger();
+    form->Text2->setText("5");
+    form->Text3->setText("-3");
+    int beeps = platform.beeps;
+    platform.pointerHistory.clear();
+    Item("mnuFilePrintItem")->trigger();
+    EXPECT_EQ(platform.beeps, beeps + 1);
+    EXPECT_EQ(platform.pointerHistory, (std::vector<int>{11, 0}));
+    const auto& ops = platform.printer.Ops();
+    auto vertex = std::find_if(ops.begin(), ops.end(), [](const DrawOp& op) {
+        return op.kind == DrawOp::Kind::Line && std::abs(op.x2 - 120) < 1e-9 &&
+               std::abs(op.y2 - 93) < 1e-9 && std::abs(op.y1 - 93) < 1e-9;
+    });
+    ASSERT_NE(vertex, ops.end());
+    EXPECT_EQ(vertex->width, 5);
+    EXPECT_EQ(platform.printer.Documents(), 1);
+}
+
+TEST_F(Window, PageSetupFlows) {
+    FinishSplash();
+    Open(Fixture("count8.xls"));
+    Item("mnuFilePageItem")->trigger();
+    ASSERT_TRUE(form->PageSetup);
+    wq::Form2* f2 = form->PageSetup;
+    EXPECT_EQ(f2->windowTitle(), "印刷位置とプリンタの設定");
+    EXPECT_EQ(f2->Text1->text(), "0");
+    f2->Command2Click();
+    EXPECT_EQ(platform.printerDialogs, 1);
+    f2->Text1->setText("5");
+    f2->Text2->setText("-3");
+    f2->Command1Click();
+    EXPECT_EQ(form->Text2->text(), "5");
+    EXPECT_EQ(form->Text3->text(), "-3");
+    QApplication::processEvents();  // the window is gone
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(form->PageSetup);
+
+    // Reopened it shows 0 again; 150 to the right resets to "0", the vertical is kept.
+    Item("mnuFilePageItem")->trigger();
+    f2 = form->PageSetup;
+    EXPECT_EQ(f2->Text1->text(), "0");
+    EXPECT_EQ(f2->Text2->text(), "0");
+    f2->Text1->setText("150");
+    f2->Text2->setText("150");
+    f2->Command1Click();
+    EXPECT_EQ(form->Text2->text(), "0");
+    EXPECT_EQ(form->Text3->text(), "150");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // Text that is no number keeps the window open and the shifts as they were.
+    Item("mnuFilePageItem")->trigger();
+    f2 = form->PageSetup;
+    f2->Text1->setText("abc");
+    int beeps = platform.beeps;
+    f2->Command1Click();
+    EXPECT_TRUE(form->PageSetup);
+    EXPECT_EQ(platform.beeps, beeps + 1);
+    EXPECT_EQ(form->Text2->text(), "0");
+    f2->close();
+}
+
+TEST_F(Window, HelpTexts) {
+    FinishSplash();
+    Item("mnuHelpUseItem")->trigger();
+    Item("mnuHelpDataItem")->trigger();
+    Item("mnuHelpTypeItem")->trigger();
+    Item("mnuHelpVerItem")->trigger();
+    ASSERT_EQ(platform.messages.size(), 4u);
+    EXPECT_EQ(platform.messages[0].title, "このプログラムの使い方と注意点");
+    EXPECT_EQ(platform.messages[1].title, "水質データの入力方法");
+    EXPECT_EQ(platform.messages[2].title, "タイプの説明");
+    EXPECT_EQ(platform.messages[3].title, "バージョン情報  ＜ Version Information ＞");
+    auto lines = [](const std::string& text) {
+        std::vector<std::string> out;
+        std::size_t start = 0;
+        for (std::size_t i = 0; i <= text.size(); ++i)
+            if (i == text.size() || text[i] == '\r') {
+                if (i > start)
+                    out.push_back(text.substr(start, i - start));
+                start = i + 1;
+            }
+        return out;
+    };
+    auto use = lines(platform.messages[0].text);
+    ASSERT_EQ(use.size(), 18u);
+    EXPECT_EQ(use.front(), "地下水などの水質分析結果を「ヘキサダイヤグラム」で表示・印刷");
+    EXPECT_EQ(use.back(), "用紙サイズ・印刷方向はプログラムで制御しています。");
+    EXPECT_EQ(lines(platform.messages[1].text).size(), 13u);
+    EXPECT_EQ(lines(platform.messages[2].text).size(), 10u);
+    EXPECT_NE(platform.messages[3].text.find("バージョン名： Version 4.0 (ずうっとβ版)"),
+              std::string::npos);
+    EXPECT_NE(platform.messages[3].text.find("更新した年月： 2005.08.26"), std::string::npos);
+}
+
+TEST_F(Window, TemplateAndExit) {
+    FinishSplash();
+    platform.dataFiles["hinagata.xls"] = SourcePath("data/hinagata.xls");
+    Item("mnuFileNewItem")->trigger();
+    ASSERT_EQ(platform.desktopOpened.size(), 1u);
+    EXPECT_EQ(platform.desktopOpened[0], SourcePath("data/hinagata.xls"));
+    EXPECT_EQ(form->DataPath, SourcePath("data/hinagata.xls"));
+    EXPECT_EQ(form->table.SampleCount, 0);  // nothing is read
+    platform.currentDirectory = "/somewhere/else";
+    Item("mnuFileEndItem")->trigger();
+    EXPECT_EQ(platform.currentDirectory, "/start");
+    EXPECT_FALSE(form->isVisible());
+}
+
+}  // namespace
