@@ -1,0 +1,227 @@
+// hydrochart flow as a batch user runs it: the discharge as JSON, display lists of the sheet
+// and the screen, the PDF, and refusals of parameters and files with their messages.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct FlowRun {
+    int status = -1;
+    QByteArray out, err;
+};
+
+FlowRun Flow(const QStringList& args) {
+    QProcess p;
+    p.start(HYDROCHART_EXE, QStringList{"flow"} + args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+QString Example(const char* name) {
+    return QString(HC_SOURCE_DIR) + "/examples/flowcalc/" + name;
+}
+
+class HydrochartFlow : public ::testing::Test {
+  protected:
+    QString Write(const char* name, const QByteArray& text) {
+        QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        return path;
+    }
+    QJsonObject Json(const QStringList& args) {
+        FlowRun r = Flow(args + QStringList{"--json"});
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        return QJsonDocument::fromJson(r.out).object();
+    }
+    std::vector<QJsonObject> DisplayList(const QStringList& args) {
+        QString path = dir.filePath("ops.jsonl");
+        FlowRun r = Flow(args + QStringList{"--display-list", path});
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        std::vector<QJsonObject> ops;
+        for (const QByteArray& line : f.readAll().split('\n'))
+            if (!line.isEmpty())
+                ops.push_back(QJsonDocument::fromJson(line).object());
+        return ops;
+    }
+    QTemporaryDir dir;
+};
+
+const QStringList kParams{"--depth", "5", "--roughness", "0.03", "--slope", "100"};
+
+TEST_F(HydrochartFlow, JsonOfTheVShapedChannel) {
+    QString v = Write("v.txt", "3\n0 10\n5 0\n10 10\n");
+    QJsonObject j = Json(QStringList{v} + kParams);
+    EXPECT_EQ(j["points"].toInt(), 3);
+    EXPECT_DOUBLE_EQ(j["bed_level"].toDouble(), 0);
+    EXPECT_DOUBLE_EQ(j["water_level"].toDouble(), 5);
+    EXPECT_EQ(j["hscale"].toInt(), 100);
+    EXPECT_EQ(j["vscale"].toInt(), 200);
+    EXPECT_DOUBLE_EQ(j["ycentre"].toDouble(), 4);
+    QJsonArray s = j["sections"].toArray();
+    ASSERT_EQ(s.size(), 1);
+    QJsonObject w = s[0].toObject();
+    EXPECT_DOUBLE_EQ(w["xl"].toDouble(), 2.5);
+    EXPECT_DOUBLE_EQ(w["xr"].toDouble(), 7.5);
+    EXPECT_DOUBLE_EQ(w["B"].toDouble(), 5);
+    EXPECT_NEAR(w["A"].toDouble(), 12.5, 1e-12);
+    EXPECT_NEAR(w["P"].toDouble(), 11.18034, 1e-5);
+    EXPECT_NEAR(w["R"].toDouble(), 1.118034, 1e-6);
+    EXPECT_NEAR(w["V"].toDouble(), 3.5907, 1e-4);
+    EXPECT_NEAR(w["Q"].toDouble(), 44.884, 1e-3);
+    EXPECT_NEAR(j["total_q"].toDouble(), 44.884, 1e-3);
+    EXPECT_NEAR(j["max_v"].toDouble(), 3.5907, 1e-4);
+    EXPECT_DOUBLE_EQ(j["total_width"].toDouble(), 5);
+}
+
+TEST_F(HydrochartFlow, IslandExampleGivesTwoChannelsAndTheRangeCanCutOne) {
+    QStringList args{
+        Example("island_section.txt"), "--depth", "1.5", "--roughness", "0.035", "--slope", "800"};
+    QJsonObject j = Json(args);
+    QJsonArray s = j["sections"].toArray();
+    ASSERT_EQ(s.size(), 2);
+    double q0 = s[0].toObject()["Q"].toDouble(), q1 = s[1].toObject()["Q"].toDouble();
+    EXPECT_GT(q0, 0);
+    EXPECT_GT(q1, 0);
+    EXPECT_NE(q0, q1);
+    EXPECT_NEAR(j["total_q"].toDouble(), q0 + q1, 1e-9);
+    // The bar top (4.12 m at 20 m) stays dry between the two water lines.
+    EXPECT_LT(s[0].toObject()["xr"].toDouble(), 20);
+    EXPECT_GT(s[1].toObject()["xl"].toDouble(), 20);
+    QJsonObject cut = Json(args + QStringList{"--range", "0,21"});
+    ASSERT_EQ(cut["sections"].toArray().size(), 1);
+    EXPECT_NEAR(cut["total_q"].toDouble(), q0, 1e-9);
+}
+
+TEST_F(HydrochartFlow, RiverExampleIsASurveyedSectionWithFloodPlains) {
+    QStringList base{Example("river_section.txt"), "--roughness", "0.035", "--slope", "800"};
+    QJsonObject low = Json(base + QStringList{"--depth", "2"});
+    QJsonObject high = Json(base + QStringList{"--depth", "5"});
+    EXPECT_GE(low["points"].toInt(), 20);
+    EXPECT_LE(low["points"].toInt(), 40);
+    EXPECT_EQ(low["hscale"].toInt(), 400);
+    // At 2 m the water stays in the low-water channel; at 5 m it covers the flood plains.
+    EXPECT_LT(low["total_width"].toDouble(), 25);
+    EXPECT_GT(high["total_width"].toDouble(), 60);
+    EXPECT_GT(high["total_q"].toDouble(), 4 * low["total_q"].toDouble());
+}
+
+TEST_F(HydrochartFlow, PrintedSheetDisplayListAndScales) {
+    QString v = Write("v.txt", "3\n0 10\n5 0\n10 10\n");
+    auto ops = DisplayList(QStringList{v} + kParams +
+                           QStringList{"--widths", "4,5,1", "--hscale", "500", "--vscale", "100"});
+    int red = 0, blue = 0;
+    bool frame = false, enddoc = false, total = false, scale = false;
+    for (const QJsonObject& o : ops) {
+        if (o["op"] == "line" && o["color"] == "#ff0000") {
+            ++red;
+            EXPECT_EQ(o["width"].toInt(), 5);
+        }
+        if (o["op"] == "line" && o["color"] == "#0000ff") {
+            ++blue;
+            EXPECT_EQ(o["width"].toInt(), 1);
+        }
+        if (o["op"] == "line" && o["x1"].toDouble() == 25 && o["y1"].toDouble() == 80 &&
+            o["x2"].toDouble() == 275 && o["y2"].toDouble() == 80) {
+            frame = true;
+            EXPECT_EQ(o["width"].toInt(), 4);
+        }
+        enddoc = enddoc || o["op"] == "enddoc";
+        total = total || (o["op"] == "text" && o["text"].toString().startsWith(
+                                                   QString::fromUtf8("  合計流量  Ｑ＝ 44.884")));
+        scale = scale ||
+                (o["op"] == "text" && o["text"].toString() == QString::fromUtf8("水平方向  1:500"));
+    }
+    EXPECT_EQ(red, 2);
+    EXPECT_EQ(blue, 4);
+    EXPECT_TRUE(frame);
+    EXPECT_TRUE(enddoc);
+    EXPECT_TRUE(total);
+    EXPECT_TRUE(scale);
+    // 1:500 across: the right end at 10 m lies 20 mm right of the frame's left side.
+    for (const QJsonObject& o : ops) {
+        if (o["op"] == "line" && o["color"] == "#ff0000" && o["x1"].toDouble() > 30) {
+            EXPECT_DOUBLE_EQ(o["x2"].toDouble(), 45);
+        }
+    }
+}
+
+TEST_F(HydrochartFlow, ScreenDisplayListAndFiles) {
+    QString v = Write("v.txt", "3\n0 10\n5 0\n10 10\n");
+    auto ops = DisplayList(QStringList{v} + kParams + QStringList{"--screen"});
+    bool frame = false;
+    for (const QJsonObject& o : ops)
+        frame = frame || (o["op"] == "line" && o["x1"].toDouble() == 10 &&
+                          o["y1"].toDouble() == 10 && o["x2"].toDouble() == 135);
+    EXPECT_TRUE(frame);
+    QString pdf = dir.filePath("v.pdf");
+    FlowRun r = Flow(QStringList{v} + kParams + QStringList{"-o", pdf});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.read(5) == "%PDF-");
+    QString png = dir.filePath("v.png");
+    EXPECT_EQ(Flow(QStringList{v} + kParams + QStringList{"--screen", "-o", png}).status, 0);
+    EXPECT_TRUE(QFile::exists(png));
+}
+
+TEST_F(HydrochartFlow, InvalidParametersAreRefusedWithTheWindowsMessages) {
+    QString v = Write("v.txt", "3\n0 10\n5 0\n10 10\n");
+    struct Case {
+        QStringList args;
+        const char* message;
+    };
+    for (const Case& c : {
+             Case{{"--depth", "5", "--slope", "100", "--roughness", "1.5"},
+                  "粗度係数は通常 0.01 ～ 0.1 です 正しい粗度係数を入力してください"},
+             Case{{"--depth", "5", "--slope", "100", "--roughness", "n"}, "粗度係数は通常"},
+             Case{{"--depth", "5", "--roughness", "0.03", "--slope", "0"},
+                  "この河床勾配では計算できません 正しい河床勾配を入力してください"},
+             Case{{"--depth", "0.005", "--roughness", "0.03", "--slope", "100"},
+                  "この最大水深では浅すぎます １cm以上の水深にしてください"},
+             Case{kParams + QStringList{"--hscale", "1"}, "スケールを正しく入力してください"},
+             Case{kParams + QStringList{"--range", "0,10.5"}, "解析範囲を正しく入力してください"},
+             Case{kParams + QStringList{"--range", "6,6"}, "解析範囲を正しく入力してください"},
+         }) {
+        FlowRun r = Flow(QStringList{v} + c.args + QStringList{"--json"});
+        EXPECT_EQ(r.status, 1) << c.message;
+        QString err = QString::fromUtf8(r.err);
+        EXPECT_TRUE(err.contains(QString::fromUtf8(c.message))) << err.toStdString();
+        EXPECT_TRUE(err.contains(v)) << err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    // A roughness of 0.5 and a slope of 100.6 (taken as 101) are accepted.
+    FlowRun ok =
+        Flow(QStringList{v, "--depth", "5", "--roughness", "0.5", "--slope", "100.6", "--json"});
+    EXPECT_EQ(ok.status, 0) << ok.err.toStdString();
+}
+
+TEST_F(HydrochartFlow, RefusedFilesNameTheFileAndTheReason) {
+    QString big = Write("big.txt", "257\n");
+    FlowRun r = Flow(QStringList{big} + kParams + QStringList{"--json"});
+    EXPECT_EQ(r.status, 1);
+    QString err = QString::fromUtf8(r.err);
+    EXPECT_TRUE(err.contains(big));
+    EXPECT_TRUE(err.contains("line 1"));
+    EXPECT_TRUE(err.contains(QString::fromUtf8("データファイルの作成方法が不正です")));
+    FlowRun half = Flow(QStringList{Write("half.txt", "3\n0 10\n5 0\n10\n")} + kParams +
+                        QStringList{"--json"});
+    EXPECT_EQ(half.status, 1);
+    FlowRun missing = Flow(QStringList{dir.filePath("none.txt")} + kParams + QStringList{"--json"});
+    EXPECT_EQ(missing.status, 1);
+    // Missing parameters are a usage error.
+    FlowRun usage = Flow(QStringList{big, "--json"});
+    EXPECT_EQ(usage.status, 2);
+}
+
+}  // namespace
