@@ -1,0 +1,153 @@
+// hydrochart rain as a batch user runs it: the analysis as JSON, display lists of the sheet and
+// the screen, the PDF, and refusals with the file and the line.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Result {
+    int status = -1;
+    QByteArray out, err;
+};
+
+Result Rain(const QStringList& args) {
+    QProcess p;
+    p.start(HYDROCHART_EXE, QStringList{"rain"} + args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+QString Example() {
+    return QString(HC_SOURCE_DIR) + "/examples/rainprob/textbook26.txt";
+}
+
+std::vector<QJsonObject> DisplayList(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    std::vector<QJsonObject> ops;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (!line.isEmpty())
+            ops.push_back(QJsonDocument::fromJson(line).object());
+    return ops;
+}
+
+int CountLines(const std::vector<QJsonObject>& ops, double x1, double y1, double x2, double y2) {
+    int n = 0;
+    for (const QJsonObject& o : ops)
+        if (o["op"] == "line" && std::abs(o["x1"].toDouble() - x1) < 1e-6 &&
+            std::abs(o["y1"].toDouble() - y1) < 1e-6 && std::abs(o["x2"].toDouble() - x2) < 1e-6 &&
+            std::abs(o["y2"].toDouble() - y2) < 1e-6)
+            ++n;
+    return n;
+}
+
+std::vector<QJsonObject> Texts(const std::vector<QJsonObject>& ops, const QString& text) {
+    std::vector<QJsonObject> out;
+    for (const QJsonObject& o : ops)
+        if (o["op"] == "text" && o["text"].toString() == text)
+            out.push_back(o);
+    return out;
+}
+
+}  // namespace
+
+TEST(HydrochartRain, JsonOfTheTextbookRecord) {
+    Result r = Rain({Example(), "--json"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    QJsonObject j = QJsonDocument::fromJson(r.out).object();
+    EXPECT_EQ(j["count"].toInt(), 26);
+    QJsonArray records = j["records"].toArray();
+    ASSERT_EQ(records.size(), 26);
+    // File order: 1981 holds 1151 mm, the 10th smallest of the 26.
+    QJsonObject first = records[0].toObject();
+    EXPECT_EQ(first["year"].toInt(), 1981);
+    EXPECT_EQ(first["rain"].toInt(), 1151);
+    EXPECT_EQ(first["rank"].toInt(), 10);
+    EXPECT_DOUBLE_EQ(first["pp"].toDouble(), 19.0 / 52);
+    EXPECT_NEAR(first["deviate"].toDouble(), -0.3451255, 1e-6);  // entry round(134.6) = 135
+    EXPECT_NEAR(j["mean"].toDouble(), 1189.769230769, 1e-8);
+    EXPECT_EQ(j["max"].toInt(), 1684);
+    EXPECT_EQ(j["min"].toInt(), 988);
+    EXPECT_NEAR(j["slope"].toDouble(), 141.774218388, 1e-8);
+    EXPECT_EQ(j["dry10"].toInt(), 1008);
+    EXPECT_EQ(j["dry50"].toInt(), 899);
+    EXPECT_EQ(j["wet10"].toInt(), 1371);
+    EXPECT_EQ(j["wet50"].toInt(), 1481);
+    for (const char* key : {"dev10", "dev50"})
+        EXPECT_TRUE(j.contains(key)) << key;
+}
+
+TEST(HydrochartRain, PrintedSheetAsDisplayListAndPdf) {
+    QTemporaryDir dir;
+    QString list = dir.filePath("sheet.jsonl");
+    QString pdf = dir.filePath("sheet.pdf");
+    Result r = Rain({Example(), "--mode", "2", "--widths", "4,1,2", "--offset", "10,10",
+                     "--display-list", list, "-o", pdf});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    auto ops = DisplayList(list);
+    ASSERT_FALSE(ops.empty());
+    EXPECT_EQ(ops.back()["op"].toString(), "enddoc");
+    // Offsets 10 right and 10 up: the 50 % line at 110 mm from 48.5 to 200 mm.
+    EXPECT_EQ(CountLines(ops, 48.5, 110, 200, 110), 1);
+    auto header = Texts(ops, "< 直線回帰による解析結果 >");
+    ASSERT_EQ(header.size(), 1u);
+    EXPECT_DOUBLE_EQ(header[0]["x"].toDouble(), 50);
+    EXPECT_DOUBLE_EQ(header[0]["y"].toDouble(), 225);
+    EXPECT_EQ(Texts(ops, "    1/10豊水年降水量 = 1371mm      1/50豊水年降水量 = 1481mm").size(),
+              1u);
+    for (const QJsonObject& o : ops)
+        if (o["op"] == "line" && o["style"].toInt() == 2) {
+            EXPECT_EQ(o["width"].toInt(), 1);
+        }
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.read(5) == "%PDF-");
+}
+
+TEST(HydrochartRain, ScreenDisplayList) {
+    QTemporaryDir dir;
+    QString list = dir.filePath("screen.jsonl");
+    Result r = Rain({Example(), "--screen", "--min", "1000", "--max", "1500", "--mode", "1",
+                     "--display-list", list});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    auto ops = DisplayList(list);
+    EXPECT_EQ(CountLines(ops, 670, 2300, 3700, 2300), 1);
+    EXPECT_EQ(Texts(ops, "1000").size(), 1u);
+    EXPECT_EQ(Texts(ops, "1500").size(), 1u);
+    int red = 0;
+    for (const QJsonObject& o : ops)
+        if (o["op"] == "line" && o["color"].toString() == "#ff0000")
+            ++red;
+    EXPECT_EQ(red, 1);
+}
+
+TEST(HydrochartRain, RefusalsNameTheFileAndLine) {
+    QTemporaryDir dir;
+    QString bad = dir.filePath("bad.txt");
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("1990 1000\n1991 1x00\n");
+    f.close();
+    QString out = dir.filePath("x.pdf");
+    Result r = Rain({bad, "-o", out});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains(("hydrochart: " + bad + ": line 2: ").toUtf8()))
+        << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+    Result missing = Rain({dir.filePath("none.txt"), "--json"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.out.isEmpty());
+    Result pair = Rain({Example(), "--min", "3000", "--max", "3000", "--json"});
+    EXPECT_EQ(pair.status, 2);
+    Result mode = Rain({Example(), "--mode", "3", "--json"});
+    EXPECT_EQ(mode.status, 2);
+    Result widths = Rain({Example(), "--widths", "3,2", "--json"});
+    EXPECT_EQ(widths.status, 2);
+}
