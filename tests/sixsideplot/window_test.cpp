@@ -244,6 +244,9 @@ TEST_F(Window, BadWorkbookRedrawsTheEarlierTable) {
               "データファイルは正しく作成してくださいね！！！");
     EXPECT_EQ(form->table.SampleCount, 12);
     EXPECT_EQ(form->windowTitle(), title);
+    // The loading notice is gone although the load stopped at the count.
+    for (QWidget* notice : form->findChildren<QWidget*>("Form8"))
+        EXPECT_FALSE(notice->isVisible());
     // Redrawn with the automatic scale of its own data.
     EXPECT_EQ(form->settings.ColumnScale[1], 30);
     EXPECT_EQ(Checked("mnuScale1Val"), 5);

@@ -46,6 +46,13 @@ struct DiagramProgram {
     std::vector<ChoiceGroup> styleGroups;
     std::vector<WidthMenu> widthMenus;  // one per entry of PlotSettings::LineWidths used
     bool columnScales = true;           // "スケール(&S)" with one submenu per column
+    // The view: a canvas twice as wide as the visible area with a column scroll bar, or one
+    // picture filling it (a single diagram).
+    bool wideCanvas = true;
+    // The page setup opens with the shifts in force (else with "0" in both boxes).
+    bool pageSetupShowsShifts = false;
+    // The beep that ends a print run.
+    bool beepAfterPrint = true;
     HelpText helpUse, helpData, helpType, helpVersion;
     std::vector<hc::SplashLabel> splash;
     // Further workbook rows of a valid sample (ternaryplot's marks and colours).

@@ -303,6 +303,10 @@ void Form1::LayoutView() {
     Picture1->setGeometry((viewHost_->width() - side) / 2, 0, side, side);
     // The chart, text included, grows with the view (6-point labels read well at any size).
     Picture2->SetTextZoom(std::max(1.0, side / kTextReferenceSide));
+    if (!program_.wideCanvas) {
+        Picture2->setGeometry(0, 0, side, side);
+        return;
+    }
     int sb = HScroll1->sizeHint().height();
     HScroll1->setGeometry(0, side - sb, side, sb);
     Picture2->setGeometry(Picture2->x(), 0, 2 * side, side - sb);
@@ -310,6 +314,8 @@ void Form1::LayoutView() {
 }
 
 void Form1::OnScroll(int value) {
+    if (!program_.wideCanvas)
+        return;
     // The canvas moves left by the value, in Picture1's user units (4000 = its width).
     int left = -static_cast<int>(std::lround(value * Picture1->width() / kViewScale));
     Picture2->move(left, 0);
@@ -415,7 +421,8 @@ void Form1::Redraw() {
                 strategy_.Print(platform_.Printer(), table, settings, CurrentOffset());
                 DrawScreen();
                 platform_.SetMousePointer(hc::kPointerDefault);
-                platform_.Beep();
+                if (program_.beepAfterPrint)
+                    platform_.Beep();
             }
             break;
         default:
@@ -425,7 +432,7 @@ void Form1::Redraw() {
 }
 
 void Form1::DrawScreen() {
-    HScroll1->setVisible(program_.columnScales && ScrollBarShown(table.SampleCount));
+    HScroll1->setVisible(program_.wideCanvas && ScrollBarShown(table.SampleCount));
     if (!HScroll1->isVisible() && HScroll1->value() != 0)
         HScroll1->setValue(0);
     strategy_.DrawScreen(Picture2->Canvas(), table, settings);
@@ -509,12 +516,16 @@ void Form1::FilePageSetup() {
         PageSetup->activateWindow();
         return;
     }
-    PageSetup = new Form2(this, platform_, [this](const std::string& right, const std::string& up) {
+    auto accept = [this](const std::string& right, const std::string& up) {
         Text2->setText(Q(right));
         Text3->setText(Q(up));
         RedrawRequest = kRequestRedraw;
         Redraw();
-    });
+    };
+    if (program_.pageSetupShowsShifts)
+        PageSetup = new Form2(this, platform_, accept, S(Text2->text()), S(Text3->text()));
+    else
+        PageSetup = new Form2(this, platform_, accept);
     PageSetup->show();
     PageSetup->Text1->setFocus();
 }

@@ -12,7 +12,8 @@
 namespace wq {
 
 Form2::Form2(QWidget* parent, hc::PlatformServices& platform,
-             std::function<void(const std::string&, const std::string&)> onAccept)
+             std::function<void(const std::string&, const std::string&)> onAccept,
+             const std::string& right, const std::string& up)
     : QDialog(parent), platform_(platform), onAccept_(std::move(onAccept)) {
     setObjectName("Form2");
     setWindowTitle("印刷位置とプリンタの設定");
@@ -35,6 +36,8 @@ Form2::Form2(QWidget* parent, hc::PlatformServices& platform,
     };
     Text1 = box("Text1");
     Text2 = box("Text2");
+    Text1->setText(hc::Q(right));
+    Text2->setText(hc::Q(up));
     g->addWidget(label("Label1", "横方向へ動かす長さを入力してください"), 0, 0, 1, 3);
     g->addWidget(label("Label2", "（右が＋左が－）"), 1, 0);
     g->addWidget(Text1, 1, 1);

@@ -16,8 +16,10 @@ class Form2 : public QDialog {
     Q_OBJECT
   public:
     // onAccept receives the two texts as typed (right, up) once they passed the checks.
+    // The boxes open with the given texts ("0" unless a program shows the shifts in force).
     Form2(QWidget* parent, hc::PlatformServices& platform,
-          std::function<void(const std::string&, const std::string&)> onAccept);
+          std::function<void(const std::string&, const std::string&)> onAccept,
+          const std::string& right = "0", const std::string& up = "0");
 
     QLineEdit* Text1 = nullptr;  // horizontal shift, mm
     QLineEdit* Text2 = nullptr;  // vertical shift, mm
