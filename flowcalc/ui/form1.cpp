@@ -211,7 +211,11 @@ void Form1::showEvent(QShowEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    // The program ends with its main window: the editor and dialogs go with it.
     platform_.SetCurrentDirectory(model_.StartDir);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->parentWidget() == this && w->isVisible())
+            w->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -315,9 +319,6 @@ void Form1::OpenAbout() {
 
 void Form1::Exit() {
     platform_.SetCurrentDirectory(model_.StartDir);
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != this && w->isVisible() && w->isWindow() && w->parentWidget() == this)
-            w->close();
     close();
 }
 

@@ -64,6 +64,7 @@ Form2::Form2(Form1& main) : QDialog(&main), main_(main) {
     Command1 = AddButton(this, buttons, "この値で設定", "Command1");
     Command2 = AddButton(this, buttons, "キャンセル", "Command2");
     v->addLayout(buttons);
+    Command1->setDefault(true);  // Enter confirms
     connect(Command1, &QPushButton::clicked, this, &Form2::Confirm);
     connect(Command2, &QPushButton::clicked, this, &Form2::Cancel);
 
@@ -134,6 +135,7 @@ Form3::Form3(Form1& main) : QDialog(&main), main_(main) {
     Command1 = AddButton(this, buttons, "この値で計算", "Command1");
     Command2 = AddButton(this, buttons, "キャンセル", "Command2");
     v->addLayout(buttons);
+    Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Form3::Confirm);
     connect(Command2, &QPushButton::clicked, this, &Form3::Cancel);
 

@@ -2,6 +2,7 @@
 // entries, copies them into the main window's panel and, when all is set, computes and draws.
 #pragma once
 
+#include <QCloseEvent>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +23,11 @@ class Form2 : public QDialog {
     QPushButton* Command1;
     QPushButton* Command2;
 
+  protected:
+    // Escape is the cancel button; closing the window otherwise is no cancel.
+    void reject() override { Cancel(); }
+    void closeEvent(QCloseEvent* event) override { QWidget::closeEvent(event); }
+
   private:
     void Confirm();
     void Cancel();
@@ -40,6 +46,10 @@ class Form3 : public QDialog {
     QLineEdit* Text3;
     QPushButton* Command1;
     QPushButton* Command2;
+
+  protected:
+    void reject() override { Cancel(); }
+    void closeEvent(QCloseEvent* event) override { QWidget::closeEvent(event); }
 
   private:
     void Confirm();

@@ -114,6 +114,16 @@ TEST_F(FlowcalcEditor, TypingEnterEscapeAndArrows) {
     QTest::keyClick(e->Fg1, Qt::Key_Space);
     QTest::keyClick(e->TxtEdit, Qt::Key_Left);
     EXPECT_EQ(e->Fg1->currentColumn(), 0);
+    // A double click edits the cell's text like the blank key.
+    e->SetCell(3, 2, "4.25");
+    Go(e, 3, 2);
+    QRect cell = e->Fg1->visualRect(e->Fg1->currentIndex());
+    QTest::mouseClick(e->Fg1->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(e->Fg1->viewport(), Qt::LeftButton, {}, cell.center());
+    ASSERT_TRUE(e->TxtEdit->isVisible());
+    EXPECT_EQ(e->TxtEdit->text(), "4.25");
+    QTest::keyClick(e->TxtEdit, Qt::Key_Escape);
+    Go(e, 1, 1);
     // Leaving the cell with the mouse while editing stores the text into the cell left.
     QTest::keyClick(e->Fg1, Qt::Key_3);
     Go(e, 5, 2);

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
 
 #include "common/core/numbers.h"
 #include "flowcalc/core/messages.h"
@@ -344,6 +345,36 @@ TEST_F(FlowcalcMainWindow, ExitRestoresTheStartDirectory) {
     Item("mnuFileExitItem")->trigger();
     EXPECT_EQ(platform.currentDirectory, "/start/dir");
     EXPECT_FALSE(form->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+using flowtest::FlowWindow;
+using flowtest::Window;
+
+class FlowcalcDialogKeys : public FlowWindow {};
+
+TEST_F(FlowcalcDialogKeys, EnterConfirmsAndEscapeCancelsOnce) {
+    FinishSplash();
+    platform.openAnswers.push_back(TempFile("v.txt", "3\n0 10\n5 0\n10 10\n"));
+    Item("mnuFileOpenItem")->trigger();
+    auto* f2 = Window<flow::Form2>("Form2");
+    ASSERT_NE(f2, nullptr);
+    QTest::keyClick(f2->Text1, Qt::Key_Return);
+    EXPECT_EQ(Window("Form2"), nullptr);
+    auto* f3 = Window<flow::Form3>("Form3");
+    ASSERT_NE(f3, nullptr);
+    f3->Text1->setText("0");  // refused, but stored
+    f3->Command1->click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    QTest::keyClick(f3->Text1, Qt::Key_Escape);
+    // Escape is the cancel button: one message, the window closed, nothing computed.
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[1].text, flow::text::kParametersUnusable);
+    EXPECT_EQ(Window("Form3"), nullptr);
+    EXPECT_FALSE(form->Model().Last.has_value());
 }
 
 }  // namespace
