@@ -52,12 +52,10 @@ QAction* AddItem(QMenu* menu, const std::string& name, const std::string& text) 
     return a;
 }
 
-QMenu* AddMenu(QWidget* parent, QMenuBar* bar, QMenu* into, const std::string& name,
-               const std::string& text) {
+QMenu* AddMenu(QMenuBar* bar, QMenu* into, const std::string& name, const std::string& text) {
     QMenu* m = into ? into->addMenu(Q(text)) : bar->addMenu(Q(text));
     m->setObjectName(Q(name));
     m->menuAction()->setObjectName(Q(name));
-    (void)parent;
     return m;
 }
 
@@ -143,7 +141,7 @@ Form1::~Form1() {
 
 void Form1::BuildMenus() {
     QMenuBar* bar = menuBar();
-    mnuFile = AddMenu(this, bar, nullptr, "mnuFile", "ファイル(&F)");
+    mnuFile = AddMenu(bar, nullptr, "mnuFile", "ファイル(&F)");
     mnuFileOpenItem = AddItem(mnuFile, "mnuFileOpenItem", "開く(&O)");
     mnuFileNewItem = AddItem(mnuFile, "mnuFileNewItem", "データ入力(&N)");
     mnuFile->addSeparator();
@@ -157,7 +155,7 @@ void Form1::BuildMenus() {
     connect(mnuFilePrintItem, &QAction::triggered, this, [this] { FilePrint(); });
     connect(mnuFileEndItem, &QAction::triggered, this, [this] { FileExit(); });
 
-    mnuType = AddMenu(this, bar, nullptr, "mnuType", "硝酸タイプ(&T)");
+    mnuType = AddMenu(bar, nullptr, "mnuType", "硝酸タイプ(&T)");
     for (int i = 0; i < 3; ++i) {
         mnuTypeVal[static_cast<std::size_t>(i)] =
             AddGroupItem(mnuType, "mnuTypeVal", kNitrateCaptions[static_cast<std::size_t>(i)], i);
@@ -168,11 +166,11 @@ void Form1::BuildMenus() {
     if (program_.columnScales) {
         static const std::array<const char*, kMaxColumns> kColumnCaptions{
             "スケール１列目", "スケール２列目", "スケール３列目", "スケール４列目"};
-        mnuScale = AddMenu(this, bar, nullptr, "mnuScale", "スケール(&S)");
+        mnuScale = AddMenu(bar, nullptr, "mnuScale", "スケール(&S)");
         for (int c = 0; c < kMaxColumns; ++c) {
             auto uc = static_cast<std::size_t>(c);
             std::string n = std::to_string(c + 1);
-            mnuScaleColumn[uc] = AddMenu(this, bar, mnuScale, "mnuScale" + n, kColumnCaptions[uc]);
+            mnuScaleColumn[uc] = AddMenu(bar, mnuScale, "mnuScale" + n, kColumnCaptions[uc]);
             for (int i = 0; i < kScaleCount; ++i) {
                 auto ui = static_cast<std::size_t>(i);
                 mnuScaleVal[uc][ui] =
@@ -184,10 +182,10 @@ void Form1::BuildMenus() {
         }
     }
 
-    mnuStyle = AddMenu(this, bar, nullptr, "mnuStyle", "作図様式(&O)");
+    mnuStyle = AddMenu(bar, nullptr, "mnuStyle", "作図様式(&O)");
     for (std::size_t g = 0; g < program_.styleGroups.size(); ++g) {
         const ChoiceGroup& group = program_.styleGroups[g];
-        QMenu* sub = AddMenu(this, bar, mnuStyle, group.menuName, group.caption);
+        QMenu* sub = AddMenu(bar, mnuStyle, group.menuName, group.caption);
         std::array<QAction*, 2> items{};
         for (int i = 0; i < 2; ++i) {
             items[static_cast<std::size_t>(i)] =
@@ -198,10 +196,10 @@ void Form1::BuildMenus() {
         mnuStyleVal.push_back(items);
     }
 
-    mnuWidth = AddMenu(this, bar, nullptr, "mnuWidth", "印刷線の太さ設定(&W)");
+    mnuWidth = AddMenu(bar, nullptr, "mnuWidth", "印刷線の太さ設定(&W)");
     for (std::size_t w = 0; w < program_.widthMenus.size(); ++w) {
         const WidthMenu& wm = program_.widthMenus[w];
-        QMenu* sub = AddMenu(this, bar, mnuWidth, wm.menuName, wm.caption);
+        QMenu* sub = AddMenu(bar, mnuWidth, wm.menuName, wm.caption);
         std::array<QAction*, 5> items{};
         for (int i = 0; i < 5; ++i) {
             items[static_cast<std::size_t>(i)] =
@@ -212,7 +210,7 @@ void Form1::BuildMenus() {
         mnuWidthVal.push_back(items);
     }
 
-    mnuHelp = AddMenu(this, bar, nullptr, "mnuHelp", "ヘルプ(&H)");
+    mnuHelp = AddMenu(bar, nullptr, "mnuHelp", "ヘルプ(&H)");
     static const std::array<std::pair<const char*, const char*>, 4> kHelpItems{
         {{"mnuHelpUseItem", "使い方"},
          {"mnuHelpDataItem", "データ入力"},
@@ -331,10 +329,6 @@ void Form1::Status(const std::string& reason) {
         statusBar()->clearMessage();
     else
         statusBar()->showMessage(Q(reason));
-}
-
-void Form1::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -99,7 +99,6 @@ class Form1 : public QMainWindow, private LoadHost {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void BuildMenus();
