@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -79,6 +80,10 @@ Form1::Form1(hc::PlatformServices& platform, QWidget* parent)
     BuildPanel(client_);
     BuildMenus();
     statusBar()->setObjectName("StatusBar");
+    // A permanent label: the reason a load was refused stays until the next load.
+    statusText_ = new QLabel(statusBar());
+    statusText_->setObjectName("StatusText");
+    statusBar()->addWidget(statusText_, 1);
     resize(kInitialClientWidth, kInitialClientHeight + menuBar()->sizeHint().height() +
                                     statusBar()->sizeHint().height());
     hc::CentreOnScreen(this);
@@ -190,6 +195,11 @@ void Form1::BuildPanel(QWidget* c) {
     Label17->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label17->setGeometry(Px(480), Px(6720), Px(2895), Px(615) + 8);
 
+    // The picture sits in a sunken border.
+    pictureFrame_ = new QFrame(c);
+    pictureFrame_->setObjectName("Picture1Border");
+    pictureFrame_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pictureFrame_->setLineWidth(2);
     Picture1 = new hc::PictureBox(c);
     Picture1->setObjectName("Picture1");
     Picture1->setGeometry(kPictureLeftPx, Px(kPictureTop), Px(kPictureWidth), Px(kPictureHeight));
@@ -343,6 +353,7 @@ void Form1::PlacePicture() {
     }
     if (Picture1->geometry() != QRect(left, top, w, h))
         Picture1->setGeometry(left, top, w, h);
+    pictureFrame_->setGeometry(left - 2, top - 2, w + 4, h + 4);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -354,7 +365,11 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::ShowStatus(const std::string& text) {
-    statusBar()->showMessage(hc::Q(text));
+    statusText_->setText(hc::Q(text));
+}
+
+QString Form1::StatusText() const {
+    return statusText_->text();
 }
 
 bool Form1::ScalePairValid() const {

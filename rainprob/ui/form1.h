@@ -15,6 +15,7 @@
 #include "rainprob/ui/mask_editor.h"
 
 class QAction;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -60,6 +61,7 @@ class Form1 : public QMainWindow {
     void EditorClosed();
     // One line in the status bar (file, line, what was wrong).
     void ShowStatus(const std::string& text);
+    QString StatusText() const;
 
     // Enabled state of a top-level menu.
     static bool MenuEnabled(const QMenu* menu);
@@ -154,6 +156,8 @@ class Form1 : public QMainWindow {
     bool shown_ = false;
     bool exiting_ = false;
     QWidget* client_ = nullptr;
+    QFrame* pictureFrame_ = nullptr;
+    QLabel* statusText_ = nullptr;
     QPointer<hc::SplashWindow> form9_;
     QPointer<Form3> form3_;
 };

@@ -78,7 +78,7 @@ class RainWindow : public ::testing::Test {
         return n;
     }
 
-    QString Status() const { return form->statusBar()->currentMessage(); }
+    QString Status() const { return form->StatusText(); }
 
     hc::test::ScriptedPlatform platform;
     std::unique_ptr<Form1> form;
