@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <mutex>
 #include <new>
 #include <utility>
@@ -505,6 +506,15 @@ WorkbookSheet ReadZip(GsfInput* file, const std::string& sheetName) {
 
 WorkbookSheet ReadAny(const std::string& path, const std::string& sheetName) {
     InitLibraries();
+    // Only regular files: a device such as /dev/zero would be copied into memory without end.
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (std::filesystem::is_directory(status)) {
+        throw WorkbookError("cannot open the file: it is a folder");
+    }
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        throw WorkbookError("cannot open the file: it is not a regular file");
+    }
     GError* error = nullptr;
     GRef<GsfInput> file(gsf_input_stdio_new(path.c_str(), &error));
     if (!file)

@@ -266,9 +266,8 @@ std::vector<std::span<const std::uint8_t>> WithContinues(const Record& first,
 }
 
 std::vector<std::string> ReadSst(ContinuedReader reader) {
-    const std::uint32_t total = reader.DWord();
+    reader.Skip(4);  // the number of references to the strings
     const std::uint32_t unique = reader.DWord();
-    (void)total;
     std::vector<std::string> strings;
     // The count is not trusted: strings are read while data lasts.
     for (std::uint32_t i = 0; i < unique && !reader.AtEnd(); ++i) {

@@ -315,7 +315,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"empty.xls", "not a workbook: the file is empty"},
         Refusal{"text.xls", "not a workbook"}, Refusal{"random.xls", "not a workbook"},
         Refusal{"html.xls", "not a workbook: the file is an HTML or XML document"},
-        Refusal{"does-not-exist.xls", "cannot open the file"}, Refusal{"truncated.xls", "damaged"},
+        Refusal{"does-not-exist.xls", "cannot open the file"},
+        Refusal{"", "cannot open the file: it is a folder"}, Refusal{"truncated.xls", "damaged"},
         Refusal{"truncated.xlsx", "damaged ZIP package"}, Refusal{"no_eof.xls", "ends without EOF"},
         Refusal{"overrun.xls", "runs past the end"},
         Refusal{"bad_sst_index.xls", "shared string 5 does not exist"},
@@ -340,6 +341,15 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"entity_bomb.ods", "damaged content.xml"},
         Refusal{"malformed.ods", "damaged content.xml: line"},
         Refusal{"bad_ref.xlsx", "bad cell reference \"A0\""}));
+
+TEST(WorkbookFiles, DeviceIsNotReadWithoutEnd) {
+    try {
+        ReadWorkbookSheet("/dev/zero");
+        FAIL() << "/dev/zero was read";
+    } catch (const WorkbookError& e) {
+        EXPECT_NE(std::string(e.what()).find("not a regular file"), std::string::npos) << e.what();
+    }
+}
 
 // ---------------------------------------------------------------------------------------------
 // Mutated copies: every outcome is either a sheet or a WorkbookError, never a crash, a hang or
