@@ -46,12 +46,12 @@ int RunRain(hcmd::Args& args) {
             continue;
         std::string a = args.Next();
         if (a == "--min") {
-            settings.scaleMin = hcmd::OptionInt(a, args.Value(a));
+            settings.ScaleMin = hcmd::OptionInt(a, args.Value(a));
         } else if (a == "--max") {
-            settings.scaleMax = hcmd::OptionInt(a, args.Value(a));
+            settings.ScaleMax = hcmd::OptionInt(a, args.Value(a));
         } else if (a == "--mode") {
-            settings.analysisMode = hcmd::OptionInt(a, args.Value(a));
-            if (settings.analysisMode < 0 || settings.analysisMode > 2)
+            settings.AnalysisMode = hcmd::OptionInt(a, args.Value(a));
+            if (settings.AnalysisMode < 0 || settings.AnalysisMode > 2)
                 throw hcmd::UsageError{"--mode takes 0, 1 or 2"};
         } else if (a == "--widths") {
             auto parts = hcmd::SplitCommas(args.Value(a));
@@ -63,9 +63,9 @@ int RunRain(hcmd::Args& args) {
                 if (w[i] < 1 || w[i] > 5)
                     throw hcmd::UsageError{"--widths: each width is 1 to 5"};
             }
-            settings.solidWidth = w[0];
-            settings.dottedWidth = w[1];
-            settings.regressionWidth = w[2];
+            settings.LineWidths.solid = w[0];
+            settings.LineWidths.dotted = w[1];
+            settings.LineWidths.regression = w[2];
         } else if (a == "--offset") {
             auto parts = hcmd::SplitCommas(args.Value(a));
             if (parts.size() != 2)
@@ -84,9 +84,9 @@ int RunRain(hcmd::Args& args) {
     }
     if (file.empty())
         throw hcmd::UsageError{"no precipitation file given"};
-    if (settings.scaleMin >= settings.scaleMax)
+    if (settings.ScaleMin >= settings.ScaleMax)
         throw hcmd::UsageError{"--min must be less than --max"};
-    if (static_cast<double>(settings.scaleMax) - settings.scaleMin > kMaxRange)
+    if (static_cast<double>(settings.ScaleMax) - settings.ScaleMin > kMaxRange)
         throw hcmd::UsageError{"the axis range is at most 100000 mm"};
 
     rain::RainTable table;
@@ -100,7 +100,7 @@ int RunRain(hcmd::Args& args) {
     } catch (const rain::AnalysisError& e) {
         return hcmd::Refuse(file, e.what());
     }
-    if (auto why = rain::CheckDrawable(analysis, settings.scaleMin, settings.scaleMax))
+    if (auto why = rain::CheckDrawable(analysis, settings.ScaleMin, settings.ScaleMax))
         return hcmd::Refuse(file, *why);
 
     hcmd::ChartJob job;

@@ -61,26 +61,26 @@ DesignValues ComputeDesignValues(const RainAnalysis& a) {
             hc::RoundToInt32(a.mean + a.dev10), hc::RoundToInt32(a.mean + a.dev50)};
 }
 
-std::optional<RegressionSegment> ComputeRegressionSegment(const RainAnalysis& a, double scaleMin,
-                                                          double scaleMax) {
+std::optional<RegressionSegment> ComputeRegressionSegment(const RainAnalysis& a, double ScaleMin,
+                                                          double ScaleMax) {
     const double b = a.slope;
-    if (b == 0 && (a.mean > scaleMax || a.mean < scaleMin))
+    if (b == 0 && (a.mean > ScaleMax || a.mean < ScaleMin))
         return std::nullopt;
     RegressionSegment s;
     s.upper = {a.mean + 3 * b, 3.0};
-    if (s.upper.amount > scaleMax)
-        s.upper = {scaleMax, (scaleMax - a.mean) / b};
+    if (s.upper.amount > ScaleMax)
+        s.upper = {ScaleMax, (ScaleMax - a.mean) / b};
     s.lower = {a.mean - 3 * b, -3.0};
-    if (!(s.lower.amount >= scaleMin))
-        s.lower = {scaleMin, (scaleMin - a.mean) / b};
+    if (!(s.lower.amount >= ScaleMin))
+        s.lower = {ScaleMin, (ScaleMin - a.mean) / b};
     return s;
 }
 
-std::optional<std::string> CheckDrawable(const RainAnalysis& a, double scaleMin, double scaleMax) {
-    if (a.slope == 0 && (a.mean > scaleMax || a.mean < scaleMin))
+std::optional<std::string> CheckDrawable(const RainAnalysis& a, double ScaleMin, double ScaleMax) {
+    if (a.slope == 0 && (a.mean > ScaleMax || a.mean < ScaleMin))
         return "all amounts are equal (" + hc::DoubleToText(a.mean) +
-               " mm), outside the axis range " + hc::DoubleToText(scaleMin) + " to " +
-               hc::DoubleToText(scaleMax) + " mm";
+               " mm), outside the axis range " + hc::DoubleToText(ScaleMin) + " to " +
+               hc::DoubleToText(ScaleMax) + " mm";
     return std::nullopt;
 }
 

@@ -55,13 +55,13 @@ struct RegressionSegment {
 };
 
 // The fitted line between deviates -3 and +3, each end cut where the line leaves the axis
-// range scaleMin..scaleMax. Nothing when a horizontal line (zero slope) lies outside the range,
+// range ScaleMin..ScaleMax. Nothing when a horizontal line (zero slope) lies outside the range,
 // where cutting would divide by zero.
-std::optional<RegressionSegment> ComputeRegressionSegment(const RainAnalysis& a, double scaleMin,
-                                                          double scaleMax);
+std::optional<RegressionSegment> ComputeRegressionSegment(const RainAnalysis& a, double ScaleMin,
+                                                          double ScaleMax);
 
 // Why a loaded record cannot be drawn on the axis range, or nothing when it can: a zero slope
 // with the mean outside the range leaves no line to draw.
-std::optional<std::string> CheckDrawable(const RainAnalysis& a, double scaleMin, double scaleMax);
+std::optional<std::string> CheckDrawable(const RainAnalysis& a, double ScaleMin, double ScaleMax);
 
 }  // namespace rain

@@ -37,7 +37,7 @@ double ChartLayout::Rnd(double v) const {
 }
 
 double ChartLayout::X(double amount) const {
-    return (Rnd(length * (amount - scaleMin) / (scaleMax - scaleMin)) + left) / div;
+    return (Rnd(length * (amount - ScaleMin) / (ScaleMax - ScaleMin)) + left) / div;
 }
 
 double ChartLayout::Y(double deviate) const {
@@ -46,8 +46,8 @@ double ChartLayout::Y(double deviate) const {
 
 ChartLayout ScreenLayout(const ChartSettings& s) {
     ChartLayout l;
-    l.scaleMin = s.scaleMin;
-    l.scaleMax = s.scaleMax;
+    l.ScaleMin = s.ScaleMin;
+    l.ScaleMax = s.ScaleMax;
     return l;  // the defaults are the screen's
 }
 
@@ -55,8 +55,8 @@ ChartLayout PaperLayout(const ChartSettings& s) {
     ChartLayout l;
     l.paper = true;
     l.div = 10;  // tenths of a millimetre to millimetres
-    l.scaleMin = s.scaleMin;
-    l.scaleMax = s.scaleMax;
+    l.ScaleMin = s.ScaleMin;
+    l.ScaleMax = s.ScaleMax;
     // The shift is read in tenths of a millimetre, upwards positive.
     l.ox = hc::RoundHalfEven(Clamp(10 * s.offsetRight));
     l.oy = -hc::RoundHalfEven(Clamp(10 * s.offsetUp));
@@ -80,10 +80,10 @@ ChartLayout PaperLayout(const ChartSettings& s) {
     l.amountTitleX = 900 + l.ox;  // X0 + 500
     l.amountTitleY = 2250 + l.oy;
     l.amountTitle = kPaperAmountTitle;
-    l.solidWidth = s.solidWidth;
-    l.dottedWidth = s.dottedWidth;
+    l.solidWidth = s.LineWidths.solid;
+    l.dottedWidth = s.LineWidths.dotted;
     l.dottedColor = hc::kBlack;
-    l.regressionWidth = s.regressionWidth;
+    l.regressionWidth = s.LineWidths.regression;
     l.regressionColor = hc::kBlack;
     l.pointRadius = 0.75;
     return l;
@@ -131,15 +131,15 @@ void DrawAmountAxis(hc::Surface& s, const ChartLayout& l, const GridExtent& g) {
     };
     const double x0 = l.left / l.div;
     s.Line(x0, g.yTop, x0, g.yBottom + l.tickDrop);
-    const auto scaleMin = static_cast<std::int64_t>(l.scaleMin);
-    label(x0, scaleMin);
+    const auto ScaleMin = static_cast<std::int64_t>(l.ScaleMin);
+    label(x0, ScaleMin);
     // One solid line per 500 mm, four dotted ones between.
-    const double intervals = hc::RoundHalfEven((l.scaleMax - l.scaleMin) / 500.0);
+    const double intervals = hc::RoundHalfEven((l.ScaleMax - l.ScaleMin) / 500.0);
     for (int k = 1; k <= intervals; ++k) {
         const double step = l.Rnd(l.length * k / intervals);
         const double x = (step + l.left) / l.div;
         s.Line(x, g.yTop, x, g.yBottom + l.tickDrop);
-        label(x, scaleMin + 500 * static_cast<std::int64_t>(k));
+        label(x, ScaleMin + 500 * static_cast<std::int64_t>(k));
         s.SetDrawWidth(l.dottedWidth);
         s.SetDrawStyle(2);
         for (int m = 1; m <= 4; ++m) {
@@ -196,12 +196,12 @@ void DrawPoints(hc::Surface& s, const ChartLayout& l, const RainTable& t, const 
 }
 
 void DrawRegressionLine(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a) {
-    auto seg = ComputeRegressionSegment(a, l.scaleMin, l.scaleMax);
+    auto seg = ComputeRegressionSegment(a, l.ScaleMin, l.ScaleMax);
     if (!seg)
         return;
     // The ends are whole layout units, then whole surface units (millimetres on paper).
     auto at = [&](const SegmentEnd& e, double& x, double& y) {
-        double xl = l.left + l.length * (e.amount - l.scaleMin) / (l.scaleMax - l.scaleMin);
+        double xl = l.left + l.length * (e.amount - l.ScaleMin) / (l.ScaleMax - l.ScaleMin);
         double yl = l.median - l.perDeviate * e.deviate;
         x = hc::RoundHalfEven(hc::RoundHalfEven(Clamp(xl)) / l.div);
         y = hc::RoundHalfEven(hc::RoundHalfEven(Clamp(yl)) / l.div);
@@ -214,20 +214,50 @@ void DrawRegressionLine(hc::Surface& s, const ChartLayout& l, const RainAnalysis
     s.Line(x1, y1, x2, y2, l.regressionColor);
 }
 
+GridExtent DrawScreenFrame(hc::Surface& s, const ChartLayout& l, const NormalTable& normal) {
+    GridExtent g = DrawProbabilityGrid(s, l, normal);
+    DrawProbabilityTitle(s, l);
+    DrawAmountAxis(s, l, g);
+    DrawAmountTitle(s, l);
+    return g;
+}
+
+void DrawScreenData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
+                    int analysisMode) {
+    DrawPoints(s, l, t, a);
+    if (analysisMode == 1 || analysisMode == 2)
+        DrawRegressionLine(s, l, a);
+}
+
+GridExtent PrintFrame(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a,
+                      const NormalTable& normal, int analysisMode) {
+    GridExtent g = DrawProbabilityGrid(s, l, normal);
+    DrawProbabilityTitle(s, l);
+    DrawAmountAxis(s, l, g);
+    DrawAmountTitle(s, l);
+    DrawYearNote(s, l, g);
+    if (analysisMode == 2)
+        DrawResultLines(s, l, a);
+    return g;
+}
+
+void PrintData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
+               int analysisMode) {
+    DrawYearLabels(s, l, t, a);
+    s.SetFontName(hc::kMincho);
+    DrawPoints(s, l, t, a);
+    if (analysisMode == 1 || analysisMode == 2)
+        DrawRegressionLine(s, l, a);
+    s.SetFillStyle(1);
+}
+
 void DrawScreenChart(hc::Surface& s, const RainTable& t, const RainAnalysis& a,
                      const NormalTable& normal, const ChartSettings& settings) {
     s.SetScale(kScreenScaleWidth, kScreenScaleHeight);
     s.SetForeColor(hc::kBlack);
     const ChartLayout l = ScreenLayout(settings);
-    // Frame.
-    GridExtent g = DrawProbabilityGrid(s, l, normal);
-    DrawProbabilityTitle(s, l);
-    DrawAmountAxis(s, l, g);
-    DrawAmountTitle(s, l);
-    // Data.
-    DrawPoints(s, l, t, a);
-    if (settings.analysisMode == 1 || settings.analysisMode == 2)
-        DrawRegressionLine(s, l, a);
+    DrawScreenFrame(s, l, normal);
+    DrawScreenData(s, l, t, a, settings.AnalysisMode);
 }
 
 void PrintChart(hc::Surface& printer, const RainTable& t, const RainAnalysis& a,
@@ -242,21 +272,8 @@ void PrintChart(hc::Surface& printer, const RainTable& t, const RainAnalysis& a,
     printer.SetFontSize(10);
     printer.SetFontTransparent(true);
     printer.SetOrientation(hc::Orientation::Portrait);
-    // Frame.
-    GridExtent g = DrawProbabilityGrid(printer, l, normal);
-    DrawProbabilityTitle(printer, l);
-    DrawAmountAxis(printer, l, g);
-    DrawAmountTitle(printer, l);
-    DrawYearNote(printer, l, g);
-    if (settings.analysisMode == 2)
-        DrawResultLines(printer, l, a);
-    // Data.
-    DrawYearLabels(printer, l, t, a);
-    printer.SetFontName(hc::kMincho);
-    DrawPoints(printer, l, t, a);
-    if (settings.analysisMode == 1 || settings.analysisMode == 2)
-        DrawRegressionLine(printer, l, a);
-    printer.SetFillStyle(1);
+    PrintFrame(printer, l, a, normal, settings.AnalysisMode);
+    PrintData(printer, l, t, a, settings.AnalysisMode);
     printer.SetFontName(savedFont);
     printer.EndDoc();
 }

@@ -12,14 +12,20 @@
 
 namespace rain {
 
+// Printer DrawWidth (0.1 mm units) of the 500 mm grid, the dotted 100 mm grid and the
+// regression line.
+struct LineWidthSet {
+    int solid = 3;
+    int dotted = 2;
+    int regression = 5;
+};
+
 // The drawing settings of the main window.
 struct ChartSettings {
-    std::int32_t scaleMin = 0;  // mm at the left end of the amount axis
-    std::int32_t scaleMax = 3000;
-    int solidWidth = 3;  // printer DrawWidth of the grid lines (0.1 mm units)
-    int dottedWidth = 2;
-    int regressionWidth = 5;
-    int analysisMode = 0;    // 0 nothing, 1 regression line, 2 line and printed values
+    std::int32_t ScaleMin = 0;  // mm at the left end of the amount axis
+    std::int32_t ScaleMax = 3000;
+    LineWidthSet LineWidths;
+    int AnalysisMode = 0;    // 0 nothing, 1 regression line, 2 line and printed values
     double offsetRight = 0;  // print position shift in mm, positive to the right
     double offsetUp = 0;     // positive upwards
 };
@@ -54,9 +60,9 @@ inline constexpr const char* kWet50Label = "    1/50豊水年降水量 = ";
 struct ChartLayout {
     bool paper = false;
     double div = 1;
-    double scaleMin = 0, scaleMax = 3000;
+    double ScaleMin = 0, ScaleMax = 3000;
     double ox = 0, oy = 0;          // print offset (layout units; oy positive downwards)
-    double left = 700;              // scaleMin on the amount axis
+    double left = 700;              // ScaleMin on the amount axis
     double length = 3000;           // axis length
     double median = 2300;           // deviate 0
     double perDeviate = 700;        // layout units per unit deviate
@@ -110,12 +116,21 @@ void DrawRegressionLine(hc::Surface& s, const ChartLayout& l, const RainAnalysis
 // The two digits printed beside a point: the last two characters of the year ("05", "7").
 std::string YearLabel(std::int32_t year);
 
+// The halves of the window's chart and of the printed sheet.
+GridExtent DrawScreenFrame(hc::Surface& s, const ChartLayout& l, const NormalTable& normal);
+void DrawScreenData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
+                    int analysisMode);
+GridExtent PrintFrame(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a,
+                      const NormalTable& normal, int analysisMode);
+void PrintData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
+               int analysisMode);
+
 // The window's chart: frame, then points and (modes 1 and 2) the regression line. Sets the
-// chart's user scale; does not clear. Needs scaleMin < scaleMax.
+// chart's user scale; does not clear. Needs ScaleMin < ScaleMax.
 void DrawScreenChart(hc::Surface& s, const RainTable& t, const RainAnalysis& a,
                      const NormalTable& normal, const ChartSettings& settings);
 
-// One A4 portrait sheet on the printer, ended with EndDoc. Needs scaleMin < scaleMax.
+// One A4 portrait sheet on the printer, ended with EndDoc. Needs ScaleMin < ScaleMax.
 void PrintChart(hc::Surface& printer, const RainTable& t, const RainAnalysis& a,
                 const NormalTable& normal, const ChartSettings& settings);
 

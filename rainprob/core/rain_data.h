@@ -47,8 +47,12 @@ RainTable LoadRainFile(const std::string& path);
 // k = 0..499; entries 500..512 stay 0.
 using NormalTable = std::array<double, 513>;
 
-// The table computed from InverseNormal (the same values ndlist.txt would hold).
+// The table computed from InverseNormal (the same values ndlist.txt would hold), once.
 const NormalTable& StandardNormalTable();
+// Start-up: the table is computed rather than read, so it can neither be missing nor short.
+inline const NormalTable& LoadNormalTable() {
+    return StandardNormalTable();
+}
 
 // The deviate z with P(Z <= z) = p for 0 < p < 1, accurate to about 1e-15.
 double InverseNormal(double p);

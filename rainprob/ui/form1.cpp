@@ -99,7 +99,7 @@ Form1::Form1(hc::PlatformServices& platform, QWidget* parent)
     mnuAna->menuAction()->setEnabled(false);
 
     startDir_ = platform_.CurrentDirectory();
-    (void)StandardNormalTable();  // computed once, before the menus open
+    (void)LoadNormalTable();  // computed once, before the menus open
     model_.defaultsSet = false;
 }
 
@@ -373,7 +373,7 @@ QString Form1::StatusText() const {
 }
 
 bool Form1::ScalePairValid() const {
-    return model_.settings.scaleMin < model_.settings.scaleMax;
+    return model_.settings.ScaleMin < model_.settings.ScaleMax;
 }
 
 void Form1::DrawScreen(bool clear) {
@@ -421,7 +421,7 @@ bool Form1::RefreshChart(int action) {
             try {
                 fresh.table = LoadRainFile(dataPath_);
                 fresh.analysis = AnalyseRain(fresh.table, StandardNormalTable());
-                if (auto why = CheckDrawable(fresh.analysis, range.scaleMin, range.scaleMax))
+                if (auto why = CheckDrawable(fresh.analysis, range.ScaleMin, range.ScaleMax))
                     throw AnalysisError(*why);
             } catch (const std::exception& e) {
                 platform_.SetMousePointer(hc::kPointerDefault);
@@ -460,14 +460,14 @@ bool Form1::RefreshChart(int action) {
 }
 
 void Form1::ApplyDefaults() {
-    model_.settings.scaleMax = 3000;
+    model_.settings.ScaleMax = 3000;
     Text5->setText("3000");
-    model_.settings.scaleMin = 0;
+    model_.settings.ScaleMin = 0;
     Text6->setText("0");
     CheckScaleItems();
-    model_.settings.solidWidth = 3;
-    model_.settings.dottedWidth = 2;
-    model_.settings.regressionWidth = 5;
+    model_.settings.LineWidths.solid = 3;
+    model_.settings.LineWidths.dotted = 2;
+    model_.settings.LineWidths.regression = 5;
     Label23->setText("3");
     Label24->setText("2");
     Label25->setText("5");
@@ -484,10 +484,10 @@ void Form1::ApplyDefaults() {
 void Form1::CheckScaleItems() {
     for (int i = 0; i < 9; ++i)
         mnuScaleMinVal[static_cast<std::size_t>(i)]->setChecked(ScaleMinOf(i) ==
-                                                                model_.settings.scaleMin);
+                                                                model_.settings.ScaleMin);
     for (int i = 0; i < 14; ++i)
         mnuScaleMaxVal[static_cast<std::size_t>(i)]->setChecked(ScaleMaxOf(i) ==
-                                                                model_.settings.scaleMax);
+                                                                model_.settings.ScaleMax);
 }
 
 void Form1::SetAnalysisMode(int mode) {
@@ -497,7 +497,7 @@ void Form1::SetAnalysisMode(int mode) {
     mnuAnaNot->setChecked(mode == 0);
     mnuAnaLine->setChecked(mode == 1);
     mnuAnaAll->setChecked(mode == 2);
-    model_.settings.analysisMode = mode;
+    model_.settings.AnalysisMode = mode;
 }
 
 void Form1::EnableAfterLoad() {
@@ -536,23 +536,23 @@ void Form1::mnuEndItem_Click() {
 }
 
 void Form1::mnuScaleMinVal_Click(int index) {
-    model_.settings.scaleMin = ScaleMinOf(index);
-    Text6->setText(hc::Q(ToText(model_.settings.scaleMin)));
+    model_.settings.ScaleMin = ScaleMinOf(index);
+    Text6->setText(hc::Q(ToText(model_.settings.ScaleMin)));
     RefreshChart(kActionRedraw);
     for (int i = 0; i < 9; ++i)
         mnuScaleMinVal[static_cast<std::size_t>(i)]->setChecked(i == index);
 }
 
 void Form1::mnuScaleMaxVal_Click(int index) {
-    model_.settings.scaleMax = ScaleMaxOf(index);
-    Text5->setText(hc::Q(ToText(model_.settings.scaleMax)));
+    model_.settings.ScaleMax = ScaleMaxOf(index);
+    Text5->setText(hc::Q(ToText(model_.settings.ScaleMax)));
     RefreshChart(kActionRedraw);
     for (int i = 0; i < 14; ++i)
         mnuScaleMaxVal[static_cast<std::size_t>(i)]->setChecked(i == index);
 }
 
 void Form1::mnuPrntWakuVal_Click(int index) {
-    model_.settings.solidWidth = index + 1;
+    model_.settings.LineWidths.solid = index + 1;
     Label23->setText(QString::number(index + 1));
     RefreshChart(kActionRedraw);
     for (int i = 0; i < 5; ++i)
@@ -560,7 +560,7 @@ void Form1::mnuPrntWakuVal_Click(int index) {
 }
 
 void Form1::mnuPrntDottVal_Click(int index) {
-    model_.settings.dottedWidth = index + 1;
+    model_.settings.LineWidths.dotted = index + 1;
     Label24->setText(QString::number(index + 1));
     RefreshChart(kActionRedraw);
     for (int i = 0; i < 5; ++i)
@@ -568,7 +568,7 @@ void Form1::mnuPrntDottVal_Click(int index) {
 }
 
 void Form1::mnuPrntKaikVal_Click(int index) {
-    model_.settings.regressionWidth = index + 1;
+    model_.settings.LineWidths.regression = index + 1;
     Label25->setText(QString::number(index + 1));
     RefreshChart(kActionRedraw);
     for (int i = 0; i < 5; ++i)
@@ -624,7 +624,7 @@ void Form1::mnuMessVerItem_Click() {
 
 void Form1::LoadFromEditor(const std::string& path) {
     const std::string previous = dataPath_;
-    const int previousMode = model_.settings.analysisMode;
+    const int previousMode = model_.settings.AnalysisMode;
     dataPath_ = path;
     // A file from the editor starts without regression results; a failed load keeps the mode.
     SetAnalysisMode(0);

@@ -167,16 +167,27 @@ void Form3::EmnuFileOpenItem_Click() {
     std::optional<std::string> path = platform_.OpenFileDialog(r);
     if (!path)
         return;
-    std::optional<std::string> content = hc::ReadTextFile(*path);
-    if (!content)
+    if (!EditorLoadText(*path))
         return;
-    std::optional<std::string> text = EditorTextFromFile(*content);
-    if (!text)
-        return;  // empty, or more lines than the editor holds
     editorPath_ = *path;
     setWindowTitle(hc::Q("仮面エディター < " + *path + " >"));
-    SetEditorText(*text);
     EmnuFileSaveItem->setEnabled(true);
+}
+
+bool Form3::EditorLoadText(const std::string& path) {
+    std::optional<std::string> content = hc::ReadTextFile(path);
+    if (!content)
+        return false;
+    std::optional<std::string> text = EditorTextFromFile(*content);
+    if (!text)
+        return false;  // empty, or more lines than the editor holds
+    SetEditorText(*text);
+    return true;
+}
+
+bool Form3::EditorSaveText(const std::string& path, std::string* error) {
+    // Written through a temporary file: a failed save leaves the old file as it was.
+    return hc::WriteFileAtomically(path, FileTextFromEditor(EditorText()), error);
 }
 
 void Form3::EmnuFileSaveItem_Click() {
@@ -188,8 +199,7 @@ void Form3::EmnuFileSaveItem_Click() {
     if (!path)
         return;  // the editor stays open with its text
     std::string error;
-    // Written through a temporary file: a failed save leaves the old file as it was.
-    if (!hc::WriteFileAtomically(*path, FileTextFromEditor(EditorText()), &error)) {
+    if (!EditorSaveText(*path, &error)) {
         if (callbacks_.status)
             callbacks_.status(*path + ": cannot be written: " + error);
         return;

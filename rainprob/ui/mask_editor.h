@@ -61,6 +61,11 @@ class Form3 : public QMainWindow {
     // The editor text with CR LF between lines.
     std::string EditorText() const;
     void SetEditorText(const std::string& text);
+    // Reads a file into the editor; false (editor unchanged) when it is unreadable, empty or
+    // longer than the editor holds.
+    bool EditorLoadText(const std::string& path);
+    // Writes the editor text and one line break; false (old file intact) on failure.
+    bool EditorSaveText(const std::string& path, std::string* error);
 
     QPlainTextEdit* Text1;
     QLabel* Label1;

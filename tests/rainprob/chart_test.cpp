@@ -88,8 +88,8 @@ TEST(ScreenChart, DefaultRangeHasSixIntervals) {
 
 TEST(ScreenChart, NarrowRangeHasOneInterval) {
     ChartSettings set;
-    set.scaleMin = 1000;
-    set.scaleMax = 1500;
+    set.ScaleMin = 1000;
+    set.ScaleMax = 1500;
     RecordingSurface s = Screen(Textbook(), set);
     EXPECT_EQ(Xs(Verticals(s, 0)), (std::vector<double>{700, 3700}));
     // 1100..1400 mm at 6 units per mm.
@@ -150,9 +150,9 @@ TEST(ScreenChart, PointsAndRegressionLine) {
         return out;
     };
     EXPECT_TRUE(red(s0).empty());
-    set.analysisMode = 1;
+    set.AnalysisMode = 1;
     auto line1 = red(Screen(r, set));
-    set.analysisMode = 2;
+    set.AnalysisMode = 2;
     auto line2 = red(Screen(r, set));
     ASSERT_EQ(line1.size(), 1u);
     ASSERT_EQ(line2.size(), 1u);
@@ -196,7 +196,7 @@ TEST(PaperChart, PositionsWithoutOffset) {
 
 TEST(PaperChart, OffsetsMoveEverything) {
     ChartSettings set;
-    set.analysisMode = 2;
+    set.AnalysisMode = 2;
     RecordingSurface base = Paper(Textbook(), set);
     set.offsetRight = 10;
     set.offsetUp = 10;
@@ -240,11 +240,11 @@ TEST(PaperChart, AnalysisModes) {
     RecordingSurface m0 = Paper(Textbook(), set);
     EXPECT_TRUE(regression(m0).empty());
     EXPECT_TRUE(m0.TextsEqual("< 直線回帰による解析結果 >").empty());
-    set.analysisMode = 1;
+    set.AnalysisMode = 1;
     RecordingSurface m1 = Paper(Textbook(), set);
     ASSERT_EQ(regression(m1).size(), 1u);
     EXPECT_TRUE(m1.TextsEqual("< 直線回帰による解析結果 >").empty());
-    set.analysisMode = 2;
+    set.AnalysisMode = 2;
     RecordingSurface m2 = Paper(Textbook(), set);
     ASSERT_EQ(regression(m2).size(), 1u);
     EXPECT_EQ(m2.TextsEqual("    1/10渇水年降水量 = 1008mm      1/50渇水年降水量 = 899mm").size(),
@@ -286,8 +286,8 @@ TEST(PaperChart, YearLabelsAndPoints) {
 
 TEST(PaperChart, LineWidthsOnlyChangeThePaper) {
     ChartSettings set;
-    set.solidWidth = 5;
-    set.dottedWidth = 1;
+    set.LineWidths.solid = 5;
+    set.LineWidths.dotted = 1;
     RecordingSurface p = Paper(Textbook(), set);
     for (const DrawOp& op : Verticals(p, 0))
         EXPECT_EQ(op.width, 5);

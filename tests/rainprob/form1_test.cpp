@@ -148,9 +148,9 @@ TEST_F(RainWindow, LaterLoadsKeepTheUsersSettings) {
     Open(WriteFile("b.txt", "1990 900\n1991 1000\n1992 1100\n"));
     EXPECT_EQ(form->Model().table.Count(), 3);
     EXPECT_EQ(form->Text5->text(), "5000");
-    EXPECT_EQ(form->Model().settings.scaleMax, 5000);
-    EXPECT_EQ(form->Model().settings.dottedWidth, 5);
-    EXPECT_EQ(form->Model().settings.analysisMode, 1);
+    EXPECT_EQ(form->Model().settings.ScaleMax, 5000);
+    EXPECT_EQ(form->Model().settings.LineWidths.dotted, 5);
+    EXPECT_EQ(form->Model().settings.AnalysisMode, 1);
     EXPECT_TRUE(form->mnuAnaLine->isChecked());
     EXPECT_TRUE(Item("mnuScaleMaxVal(8)")->isChecked());
 }
