@@ -281,6 +281,13 @@ TEST(WorkbookOds, RepeatsMergesTextsAndFormulaResults) {
     EXPECT_CELL(s, 36, 5, CellValue{});
 }
 
+TEST(WorkbookXls, JapaneseSheetName) {
+    // Sheet names with characters beyond Latin-1 are stored as UTF-16.
+    const WorkbookSheet s = ReadWorkbookSheet(Fixture("biff8_cells.xls"), "水質シート");
+    EXPECT_CELL(s, 10, 2, CellValue::Num(55));
+    EXPECT_EQ(s.CellCount(), 1u);
+}
+
 TEST(WorkbookXls, AbsurdSharedStringCountIsNotTrusted) {
     const WorkbookSheet s = ReadWorkbookSheet(Fixture("sst_absurd_count.xls"));
     EXPECT_CELL(s, 1, 1, CellValue::Str("one"));
