@@ -72,7 +72,7 @@ Form1::Form1(hc::PlatformServices& platform, QWidget* parent)
     setCentralWidget(central);
     statusBar()->setObjectName("StatusBar");
     BuildMenus();
-    resize(1180, 500);
+    resize(1180, 470);
 
     // Start-up: centred, menus off until the splash closes, the start directory remembered,
     // the help text read, no usable scales or depth yet, default print widths.
