@@ -1,4 +1,6 @@
 // hydrochart: renders the suite's charts without a window, for batch use.
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QGuiApplication>
 #include <algorithm>
 #include <cstring>
@@ -23,6 +25,19 @@ int Refuse(const std::string& file, const std::string& reason) {
 
 namespace {
 
+// Batch jobs often run without a login session; Qt then warns about the missing runtime
+// directory on every start. Give it a private one instead.
+void EnsureRuntimeDirectory() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    std::string dir = "/tmp/hydrochart-runtime-" + std::to_string(getuid());
+    mkdir(dir.c_str(), 0700);
+    struct stat st {};
+    if (lstat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == getuid() &&
+        (st.st_mode & 0077) == 0)
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(dir));
+}
+
 void PrintUsage(std::ostream& os) {
     auto cmds = hcmd::Commands();
     std::sort(cmds.begin(), cmds.end(),
@@ -39,6 +54,7 @@ int main(int argc, char** argv) {
     // Headless by design: no window system is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
+    EnsureRuntimeDirectory();
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         PrintUsage(argc < 2 ? std::cerr : std::cout);
         return argc < 2 ? 2 : 0;
