@@ -442,14 +442,15 @@ bool Form1::RefreshChart(int action) {
             if (ScalePairValid()) {
                 DrawScreen(true);
             } else {
+                // The old chart no longer matches the data, and the new one needs a valid range.
                 Picture1->Canvas().Cls();
+                platform_.MessageBox(kBadScaleMessage, kAppTitle);
             }
             chartAction_ = kActionRedraw;
             platform_.SetMousePointer(hc::kPointerDefault);
             return true;
         }
         case kActionExit:
-            exiting_ = true;
             platform_.SetCurrentDirectory(startDir_);
             close();
             QCoreApplication::quit();

@@ -154,7 +154,6 @@ class Form1 : public QMainWindow {
     int chartAction_ = kActionRedraw;
     bool sellectEnabled_ = false;
     bool shown_ = false;
-    bool exiting_ = false;
     QWidget* client_ = nullptr;
     QFrame* pictureFrame_ = nullptr;
     QLabel* statusText_ = nullptr;

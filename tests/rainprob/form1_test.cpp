@@ -100,6 +100,21 @@ TEST_F(RainWindow, RefusedScalePairKeepsTheChart) {
     EXPECT_NE(form->Picture1->Image(), before);
 }
 
+TEST_F(RainWindow, LoadingWithARefusedPairAsksForAValidRange) {
+    PassSplash();
+    Open(WriteFile("a.txt", test::RecordText(test::kTextbookMm)));
+    Item("mnuScaleMinVal(8)")->trigger();  // 4000 with a maximum of 3000
+    ASSERT_EQ(platform.messages.size(), 1u);
+    Open(WriteFile("b.txt", "1990 900\n1991 1000\n1992 1100\n"));
+    EXPECT_EQ(form->Model().table.Count(), 3);
+    EXPECT_EQ(form->Text2->text(), "1000");
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[1].text, "スケールを正しく選択してね");
+    EXPECT_EQ(InkedPixels(), 0);
+    Item("mnuScaleMinVal(0)")->trigger();
+    EXPECT_GT(InkedPixels(), 1000);
+}
+
 TEST_F(RainWindow, WidthsModesAndPrinting) {
     PassSplash();
     Open(WriteFile("rain.txt", test::RecordText(test::kTextbookMm)));
