@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "common/core/surface.h"
 #include "flowcalc/core/cross_section.h"
