@@ -57,8 +57,9 @@ RainAnalysis AnalyseRain(const RainTable& table, const NormalTable& normal) {
 }
 
 DesignValues ComputeDesignValues(const RainAnalysis& a) {
-    return {hc::RoundToInt32(a.mean - a.dev10), hc::RoundToInt32(a.mean - a.dev50),
-            hc::RoundToInt32(a.mean + a.dev10), hc::RoundToInt32(a.mean + a.dev50)};
+    // |mean| < 2^31 and |dev| < 2^31 x 257 x 3.1, far inside the 64-bit range.
+    auto r = [](double v) { return static_cast<std::int64_t>(hc::RoundHalfEven(v)); };
+    return {r(a.mean - a.dev10), r(a.mean - a.dev50), r(a.mean + a.dev10), r(a.mean + a.dev50)};
 }
 
 std::optional<RegressionSegment> ComputeRegressionSegment(const RainAnalysis& a, double ScaleMin,

@@ -35,12 +35,13 @@ class AnalysisError : public std::runtime_error {
 
 RainAnalysis AnalyseRain(const RainTable& table, const NormalTable& normal);
 
-// The four design values as printed, in mm, each rounded half to even.
+// The four design values as printed, in mm, each rounded half to even. They are 64-bit: a
+// record of extreme amounts can put them outside the 32-bit range, which must not stop printing.
 struct DesignValues {
-    std::int32_t dry10 = 0;  // round(mean - dev10), non-exceedance 0.1
-    std::int32_t dry50 = 0;  // round(mean - dev50), non-exceedance 0.02
-    std::int32_t wet10 = 0;  // round(mean + dev10), non-exceedance 0.9
-    std::int32_t wet50 = 0;  // round(mean + dev50), non-exceedance 0.98
+    std::int64_t dry10 = 0;  // round(mean - dev10), non-exceedance 0.1
+    std::int64_t dry50 = 0;  // round(mean - dev50), non-exceedance 0.02
+    std::int64_t wet10 = 0;  // round(mean + dev10), non-exceedance 0.9
+    std::int64_t wet50 = 0;  // round(mean + dev50), non-exceedance 0.98
 };
 DesignValues ComputeDesignValues(const RainAnalysis& a);
 

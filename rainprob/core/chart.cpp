@@ -166,7 +166,7 @@ void DrawResultLines(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a
     const DesignValues v = ComputeDesignValues(a);
     SetFont(s, hc::kMincho, 11);
     const double x = l.left / l.div;
-    auto mm = [](std::int32_t n) { return std::to_string(n) + "mm"; };
+    auto mm = [](std::int64_t n) { return std::to_string(n) + "mm"; };
     PrintAt(s, x, (2350 + l.oy) / l.div, kResultHeader);
     PrintAt(s, x, (2425 + l.oy) / l.div,
             kDry10Label + mm(v.dry10) + "  " + kDry50Label + mm(v.dry50));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 #include "rainprob/core/analysis.h"
@@ -121,6 +122,19 @@ TEST(AnalyseRain, ExtremesAreTheTrueOnes) {
     RainAnalysis negative = AnalyseRain(Table({-12000, -15000}), T());
     EXPECT_EQ(negative.max, -12000);
     EXPECT_EQ(negative.min, -15000);
+}
+
+TEST(AnalyseRain, DesignValuesOfExtremeAmounts) {
+    // The largest and smallest 32-bit amounts: the mean is -0.5, the design values lie beyond
+    // the 32-bit range and are still computed and printed.
+    RainTable t = ParseRainText("1 2147483647\n2 -2147483648\n");
+    RainAnalysis a = AnalyseRain(t, T());
+    EXPECT_DOUBLE_EQ(a.mean, -0.5);
+    DesignValues v = ComputeDesignValues(a);
+    const double b = 2147483647.5 / T()[250];
+    EXPECT_EQ(v.wet10, static_cast<std::int64_t>(std::llround(-0.5 + b * T()[400])));
+    EXPECT_LT(v.dry50, -2147483648LL);
+    EXPECT_GT(v.wet50, 2147483647LL);
 }
 
 TEST(AnalyseRain, FewerThanTwoRecordsAreRefused) {
