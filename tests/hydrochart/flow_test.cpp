@@ -9,19 +9,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "hydrochart/hydrochart_run.h"
+
 namespace {
 
-struct FlowRun {
-    int status = -1;
-    QByteArray out, err;
-};
-
+using FlowRun = hc::test::HydrochartRun;
 FlowRun Flow(const QStringList& args) {
-    QProcess p;
-    p.start(HYDROCHART_EXE, QStringList{"flow"} + args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+    return hc::test::RunHydrochart("flow", args);
 }
 
 QString Example(const char* name) {
@@ -46,13 +40,7 @@ class HydrochartFlow : public ::testing::Test {
         QString path = dir.filePath("ops.jsonl");
         FlowRun r = Flow(args + QStringList{"--display-list", path});
         EXPECT_EQ(r.status, 0) << r.err.toStdString();
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        std::vector<QJsonObject> ops;
-        for (const QByteArray& line : f.readAll().split('\n'))
-            if (!line.isEmpty())
-                ops.push_back(QJsonDocument::fromJson(line).object());
-        return ops;
+        return hc::test::ReadDisplayList(path);
     }
     QTemporaryDir dir;
 };

@@ -9,19 +9,14 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "hydrochart/hydrochart_run.h"
+
 namespace {
 
-struct Outcome {
-    int status = -1;
-    QByteArray out, err;
-};
-
+using Outcome = hc::test::HydrochartRun;
+using hc::test::ReadDisplayList;
 Outcome Hydrochart(const QStringList& args) {
-    QProcess p;
-    p.start(HYDROCHART_EXE, QStringList{"hexa"} + args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+    return hc::test::RunHydrochart("hexa", args);
 }
 
 QString Source(const QString& rel) {
@@ -29,16 +24,6 @@ QString Source(const QString& rel) {
 }
 QString Fixture(const QString& name) {
     return Source("tests/sixsideplot/fixtures/" + name);
-}
-
-std::vector<QJsonObject> DisplayList(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    std::vector<QJsonObject> ops;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (!line.isEmpty())
-            ops.push_back(QJsonDocument::fromJson(line).object());
-    return ops;
 }
 
 bool HasLine(const std::vector<QJsonObject>& ops, double x1, double y1, double x2, double y2,
@@ -88,19 +73,19 @@ TEST(HydrochartHexa, DisplayListOfTheWorkedExample) {
     QString list = dir.filePath("v.jsonl");
     Outcome r = Hydrochart({Fixture("vertex.xls"), "--direction", "down", "--display-list", list});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    auto ops = DisplayList(list);
+    auto ops = ReadDisplayList(list);
     EXPECT_TRUE(HasLine(ops, 100, 90, 115, 90, 3));  // 115 mm across, 90 mm down
     EXPECT_EQ(ops.back()["op"], "enddoc");
 
     Outcome s = Hydrochart({Fixture("vertex.xls"), "--direction", "down", "--offset", "5,-3",
                             "--widths", "5,1,1,1,1", "--display-list", list});
     ASSERT_EQ(s.status, 0);
-    EXPECT_TRUE(HasLine(DisplayList(list), 105, 93, 120, 93, 5));
+    EXPECT_TRUE(HasLine(ReadDisplayList(list), 105, 93, 120, 93, 5));
 
     Outcome c = Hydrochart(
         {Fixture("vertex.xls"), "--direction", "down", "--screen", "--display-list", list});
     ASSERT_EQ(c.status, 0);
-    EXPECT_TRUE(HasLine(DisplayList(list), 1152, 1152, 1440, 1152, 1));
+    EXPECT_TRUE(HasLine(ReadDisplayList(list), 1152, 1152, 1440, 1152, 1));
 }
 
 TEST(HydrochartHexa, TwoDocumentsFromSeventeenSamples) {
@@ -110,7 +95,7 @@ TEST(HydrochartHexa, TwoDocumentsFromSeventeenSamples) {
     Outcome r = Hydrochart({Fixture("count17.xls"), "-o", pdf, "--display-list", list});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     int enddocs = 0;
-    for (const QJsonObject& o : DisplayList(list))
+    for (const QJsonObject& o : ReadDisplayList(list))
         enddocs += o["op"] == "enddoc";
     EXPECT_EQ(enddocs, 2);
     QFile f(pdf);

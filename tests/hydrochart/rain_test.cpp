@@ -9,33 +9,17 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "hydrochart/hydrochart_run.h"
+
 namespace {
 
-struct Result {
-    int status = -1;
-    QByteArray out, err;
-};
-
+using Result = hc::test::HydrochartRun;
 Result Rain(const QStringList& args) {
-    QProcess p;
-    p.start(HYDROCHART_EXE, QStringList{"rain"} + args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+    return hc::test::RunHydrochart("rain", args);
 }
 
 QString Example() {
     return QString(HC_SOURCE_DIR) + "/examples/rainprob/textbook26.txt";
-}
-
-std::vector<QJsonObject> DisplayList(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    std::vector<QJsonObject> ops;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (!line.isEmpty())
-            ops.push_back(QJsonDocument::fromJson(line).object());
-    return ops;
 }
 
 int CountLines(const std::vector<QJsonObject>& ops, double x1, double y1, double x2, double y2) {
@@ -91,7 +75,7 @@ TEST(HydrochartRain, PrintedSheetAsDisplayListAndPdf) {
     Result r = Rain({Example(), "--mode", "2", "--widths", "4,1,2", "--offset", "10,10",
                      "--display-list", list, "-o", pdf});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    auto ops = DisplayList(list);
+    auto ops = hc::test::ReadDisplayList(list);
     ASSERT_FALSE(ops.empty());
     EXPECT_EQ(ops.back()["op"].toString(), "enddoc");
     // Offsets 10 right and 10 up: the 50 % line at 110 mm from 48.5 to 200 mm.
@@ -117,7 +101,7 @@ TEST(HydrochartRain, ScreenDisplayList) {
     Result r = Rain({Example(), "--screen", "--min", "1000", "--max", "1500", "--mode", "1",
                      "--display-list", list});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    auto ops = DisplayList(list);
+    auto ops = hc::test::ReadDisplayList(list);
     EXPECT_EQ(CountLines(ops, 670, 2300, 3700, 2300), 1);
     EXPECT_EQ(Texts(ops, "1000").size(), 1u);
     EXPECT_EQ(Texts(ops, "1500").size(), 1u);
