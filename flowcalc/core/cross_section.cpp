@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "common/core/list_input.h"
 #include "common/core/numbers.h"
@@ -37,6 +38,17 @@ constexpr std::array<VScaleStep, 5> kVScaleTable{
     {{2, 20, 0.2}, {5, 50, 0.5}, {10, 100, 1}, {20, 200, 2}, {40, 400, 4}}};
 constexpr VScaleStep kVScaleOtherwise{0, 500, 5};
 
+// The middle elevation in grid steps. Surveyed decimals often meet exactly halfway between
+// two steps (9.1 m on the 0.2 m grid is 45.5 steps), but the binary quotient lands a hair
+// off the half and would decide the rounding by noise; such quotients are taken as the half.
+double StepsOfMiddle(double middle, double step) {
+    double q = middle / step;
+    double halves = std::nearbyint(q * 2);
+    if (std::fabs(q * 2 - halves) <= 1e-9 * std::max(1.0, std::fabs(q)))
+        return halves / 2;
+    return q;
+}
+
 }  // namespace
 
 std::int32_t HScaleFor(double maxX) {
@@ -60,8 +72,7 @@ ChartScales AutoScales(const CrossSection& section) {
     scales.HScale = HScaleFor(section.MaxX);
     VScaleChoice v = VScaleFor(maxY - minY);
     scales.VScale = v.vscale;
-    // The middle elevation snapped to the grid step, halves to the even step.
-    scales.YCentre = v.step * hc::RoundHalfEven((maxY + minY) / 2 / v.step);
+    scales.YCentre = v.step * hc::RoundHalfEven(StepsOfMiddle((maxY + minY) / 2, v.step));
     return scales;
 }
 

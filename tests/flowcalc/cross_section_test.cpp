@@ -110,6 +110,27 @@ TEST(FlowcalcAutomaticScales, VerticalTableAndCentre) {
     EXPECT_DOUBLE_EQ(flow::ParseSection("2\n0 7.92\n1 15.06\n").scales.YCentre, 11);
 }
 
+TEST(FlowcalcAutomaticScales, DecimalMiddlesHalfwayBetweenGridStepsGoToTheEvenStep) {
+    // Surveyed decimals whose middle lies exactly halfway between two 0.2 m steps, although
+    // the binary quotient falls a hair short of or beyond the half.
+    struct Case {
+        const char* file;
+        double centre;
+    };
+    for (Case c : {
+             Case{"2\n0 8.2\n1 10\n", 9.2},    // M = 9.1 = 45.5 steps -> 46
+             Case{"2\n0 8.4\n1 10.2\n", 9.2},  // M = 9.3 = 46.5 steps -> 46
+             Case{"2\n0 0.1\n1 0.5\n", 0.4},   // M = 0.3 = 1.5 steps -> 2
+             Case{"2\n0 3.3\n1 4.9\n", 4.0},   // M = 4.1 = 20.5 steps -> 20
+             Case{"2\n0 0.7\n1 2.1\n", 1.4},   // M = 1.4 = 7 steps, no half
+         }) {
+        flow::LoadOutcome o = flow::ParseSection(c.file);
+        ASSERT_TRUE(o.ok) << c.file;
+        EXPECT_EQ(o.scales.VScale, 20) << c.file;
+        EXPECT_NEAR(o.scales.YCentre, c.centre, 1e-12) << c.file;
+    }
+}
+
 TEST(FlowcalcSectionFile, EditorTextReadsBack) {
     std::string t = flow::SectionFileText({0, 2.5, 7}, {10.25, 8, 9.125});
     EXPECT_EQ(t, "3\n0 10.25\n2.5 8\n7 9.125\n");
