@@ -59,8 +59,12 @@ std::int32_t HScaleFor(double maxX) {
 }
 
 VScaleChoice VScaleFor(double elevationRange) {
+    // The range is a difference of surveyed decimals: one of exactly 2 m may come out a hair
+    // under 2 in binary, and must not take the smaller scale (the section would overflow the
+    // frame once the centre snaps to the grid).
+    constexpr double kNoise = 1e-9;
     for (const VScaleStep& s : kVScaleTable)
-        if (elevationRange < s.below)
+        if (elevationRange < s.below - kNoise)
             return {s.vscale, s.step};
     return {kVScaleOtherwise.vscale, kVScaleOtherwise.step};
 }

@@ -110,6 +110,21 @@ TEST(FlowcalcAutomaticScales, VerticalTableAndCentre) {
     EXPECT_DOUBLE_EQ(flow::ParseSection("2\n0 7.92\n1 15.06\n").scales.YCentre, 11);
 }
 
+TEST(FlowcalcAutomaticScales, DecimalRangeOnATableBoundTakesTheNextScale) {
+    // 1.3 m to 3.3 m is a range of exactly 2 m, which is not below 2: 1:50 and the 0.5 m
+    // grid, centre 2.3 -> 2.5. The binary difference is a hair under 2.
+    flow::LoadOutcome o = flow::ParseSection("3\n0 3.3\n1 1.3\n2 3.3\n");
+    ASSERT_TRUE(o.ok);
+    EXPECT_EQ(o.scales.VScale, 50);
+    EXPECT_DOUBLE_EQ(o.scales.YCentre, 2.5);
+    // Ranges of exactly 5, 10 and 20 m likewise.
+    EXPECT_EQ(flow::ParseSection("2\n0 3.2\n1 8.2\n").scales.VScale, 100);
+    EXPECT_EQ(flow::ParseSection("2\n0 6.4\n1 16.4\n").scales.VScale, 200);
+    EXPECT_EQ(flow::ParseSection("2\n0 12.3\n1 32.3\n").scales.VScale, 400);
+    // Just below a bound stays below it.
+    EXPECT_EQ(flow::ParseSection("2\n0 1.3\n1 3.29\n").scales.VScale, 20);
+}
+
 TEST(FlowcalcAutomaticScales, DecimalMiddlesHalfwayBetweenGridStepsGoToTheEvenStep) {
     // Surveyed decimals whose middle lies exactly halfway between two 0.2 m steps, although
     // the binary quotient falls a hair short of or beyond the half.
