@@ -1,5 +1,6 @@
 #include "flowcalc/core/discharge.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace flow {
@@ -47,17 +48,23 @@ DischargeResult ComputeDischarge(const CrossSection& s, const FlowParameters& p)
     DischargeResult r;
     const double H = s.BedLevel + p.Depth;
     r.WaterLevel = H;
+    // A point level with the water is dry. Bed level plus depth is a sum of decimals that may
+    // land a hair above the bank it was meant to reach (0.1 + 0.2 > 0.3), which would flood a
+    // brim-full channel over its banks; such points are taken as level with the water.
+    const double dryFrom = H - 1e-9 * std::max(1.0, std::fabs(H));
+    auto dry = [dryFrom](double y) { return y >= dryFrom; };
     const int n = s.PointCount;
     for (int i = 1; i <= n - 1; ++i) {
         // A left bank: the bed goes down into the water inside the range.
-        if (!(s.X(i) >= p.RangeLeft && s.X(i + 1) <= p.RangeRight && s.Y(i) >= H && s.Y(i + 1) < H))
+        if (!(s.X(i) >= p.RangeLeft && s.X(i + 1) <= p.RangeRight && dry(s.Y(i)) &&
+              !dry(s.Y(i + 1))))
             continue;
         for (int j = i + 1;; ++j) {
             if (j == n)
                 break;  // no segment left
             if (s.X(j + 1) > p.RangeRight)
                 break;  // the range cuts the wetted part
-            if (s.Y(j) < H && s.Y(j + 1) >= H) {
+            if (!dry(s.Y(j)) && dry(s.Y(j + 1))) {
                 WetSection w;
                 w.LeftSegment = i;
                 w.RightSegment = j;

@@ -108,6 +108,24 @@ TEST(FlowcalcDischarge, LevelAboveBothEndsHasNoBanks) {
     EXPECT_TRUE(flow::ComputeDischarge(low, Params(low, 4, 0.03, 100)).Sections.empty());
 }
 
+TEST(FlowcalcDischarge, BankExactlyAtTheDecimalWaterLevelIsDry) {
+    // Bed 0.1 and depth 0.2 put the water at 0.3 m, level with both bank tops: the banks are
+    // dry, so the brim-full channel flows (0.1 + 0.2 is a hair above 0.3 in binary).
+    // B = 10, A = 10 x 0.2 - 2 x (0.3 + 0.1 - 0.2) x 5 / 2 = 1, P = 2 x sqrt(25 + 0.04).
+    auto s = Section({{0, 0.3}, {5, 0.1}, {10, 0.3}});
+    auto r = flow::ComputeDischarge(s, Params(s, 0.2, 0.03, 100));
+    ASSERT_EQ(r.Sections.size(), 1u);
+    EXPECT_NEAR(r.Sections[0].xl, 0, 1e-9);
+    EXPECT_NEAR(r.Sections[0].xr, 10, 1e-9);
+    EXPECT_NEAR(r.Sections[0].A, 1, 1e-9);
+    EXPECT_NEAR(r.Sections[0].P, 2 * std::sqrt(25.04), 1e-9);
+    EXPECT_GT(r.TotalDischarge, 0);
+    // An island top level with the same water stays dry and splits the flow in two.
+    auto island = Section({{0, 0.5}, {1, 0.1}, {2, 0.3}, {3, 0.1}, {4, 0.5}});
+    auto two = flow::ComputeDischarge(island, Params(island, 0.2, 0.03, 100));
+    EXPECT_EQ(two.Sections.size(), 2u);
+}
+
 TEST(FlowcalcDischarge, AnalysisRangeThatCutsAWettedPartRemovesIt) {
     auto s = Section({{0, 4}, {2, 0}, {4, 0}, {6, 3}, {8, 0}, {12, 0}, {14, 4}});
     auto p = Params(s, 2, 0.03, 400);
