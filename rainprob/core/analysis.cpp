@@ -4,6 +4,23 @@
 
 namespace rain {
 
+namespace {
+
+// The table entry of a position `offset` / 2n away from the median: offset x 1000 / 2n rounded
+// half to even. Formed in integers, because the positions are exact fractions whose halves
+// (387.5 for 31/80) must stay halves: in doubles 0.8875 - 0.5 falls just below 0.3875 and
+// 0.5 - 0.1125 does not, and mirrored ranks would read different entries.
+std::size_t TableEntry(int offset, int n) {
+    const long long num = 1000LL * offset, den = 2LL * n;
+    long long k = num / den;
+    const long long twiceRest = 2 * (num % den);
+    if (twiceRest > den || (twiceRest == den && k % 2 == 1))
+        ++k;
+    return static_cast<std::size_t>(k);
+}
+
+}  // namespace
+
 RainAnalysis AnalyseRain(const RainTable& table, const NormalTable& normal) {
     const int n = table.Count();
     if (n < 2)
@@ -24,14 +41,13 @@ RainAnalysis AnalyseRain(const RainTable& table, const NormalTable& normal) {
             if (r[j] < r[i])
                 ++rank;
         a.rank[i] = rank;
-        double pp = (2.0 * rank - 1.0) / (2.0 * n);
-        a.pp[i] = pp;
-        if (2 * rank - 1 == n) {
+        a.pp[i] = (2.0 * rank - 1.0) / (2.0 * n);
+        const int offset = 2 * rank - 1 - n;  // (pp - 0.5) x 2n
+        if (offset == 0) {
             a.deviate[i] = 0.0;  // the middle record of an odd count
-        } else if (pp > 0.5) {
-            a.deviate[i] = normal[static_cast<std::size_t>(hc::RoundToInt32((pp - 0.5) * 1000))];
         } else {
-            a.deviate[i] = -normal[static_cast<std::size_t>(hc::RoundToInt32((0.5 - pp) * 1000))];
+            const double z = normal[TableEntry(offset < 0 ? -offset : offset, n)];
+            a.deviate[i] = offset > 0 ? z : -z;
         }
     }
     double sum = 0;

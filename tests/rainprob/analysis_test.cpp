@@ -54,6 +54,37 @@ TEST(AnalyseRain, TwoRecords) {
     EXPECT_NEAR(a.slope, 100 / 0.6744897501960817, 1e-9);
 }
 
+TEST(AnalyseRain, PositionsHalfwayBetweenEntriesReadTheEvenOne) {
+    // Forty years: rank 5 sits at 9/80, 31/80 = 0.3875 below the median, rank 36 at 71/80,
+    // 0.3875 above it. 387.5 thousandths is a half: both read entry 388. Ranks 6 and 35 lie
+    // 29/80 = 0.3625 from it: entry 362. Rank 20 and 21 at 39/80 and 41/80: 12.5, entry 12.
+    std::vector<std::int32_t> amounts;
+    for (int i = 0; i < 40; ++i)
+        amounts.push_back(800 + 10 * i);
+    RainAnalysis a = AnalyseRain(Table(amounts), T());
+    EXPECT_EQ(a.deviate[4], -T()[388]);
+    EXPECT_EQ(a.deviate[35], T()[388]);
+    EXPECT_EQ(a.deviate[5], -T()[362]);
+    EXPECT_EQ(a.deviate[34], T()[362]);
+    EXPECT_EQ(a.deviate[19], -T()[12]);
+    EXPECT_EQ(a.deviate[20], T()[12]);
+}
+
+TEST(AnalyseRain, DeviatesAreSymmetricForEveryCount) {
+    // The plotting positions are symmetric about the median, so the lowest and the highest of
+    // any pair of mirrored ranks read the same entry, and the deviates sum to zero.
+    for (int n = 2; n <= 257; ++n) {
+        std::vector<std::int32_t> amounts;
+        for (int i = 0; i < n; ++i)
+            amounts.push_back(500 + 3 * i);
+        RainAnalysis a = AnalyseRain(Table(amounts), T());
+        for (int i = 0; i < n; ++i)
+            ASSERT_EQ(a.deviate[static_cast<std::size_t>(i)],
+                      -a.deviate[static_cast<std::size_t>(n - 1 - i)])
+                << "n = " << n << ", rank " << i + 1;
+    }
+}
+
 TEST(AnalyseRain, TwoHundredFiftySevenRecords) {
     std::vector<std::int32_t> amounts(257);
     for (int i = 0; i < 257; ++i)
