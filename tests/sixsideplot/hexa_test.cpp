@@ -230,6 +230,127 @@ TEST(HexaScreen, NamesWithoutNumbers) {
     EXPECT_EQ(r.TextsEqual("2: S02").size(), 0u);
 }
 
+// Texts of the given size only (the scale bar's "3" shares its text with a subscript digit).
+std::vector<DrawOp> TextsOfSize(const RecordingSurface& r, const std::string& t, double size) {
+    std::vector<DrawOp> out;
+    for (const DrawOp& op : r.TextsEqual(t))
+        if (op.size == size)
+            out.push_back(op);
+    return out;
+}
+
+TEST(HexaFrame, ScaleNumbersAndUnitsStandByTheAxis) {
+    // Numbers: top at Y(370) + TH/4 top-down, Y(1680) - TH bottom-up; "me/l" at Y(370) + 1.5 TH
+    // or Y(1680) - 2 TH; each centred on its tick. Screen: x 1.92; paper: (y + 300) x 0.1.
+    struct Case {
+        bool paper;
+        int direction;
+        double x0, numberTop, unitTop;  // surface units; TH multiples added below
+        double thNumber, thUnit;        // TH multiples of the two placements
+        double size;
+    };
+    for (const Case& c :
+         {Case{false, -1, 600 * 1.92, 370 * 1.92, 370 * 1.92, 0.25, 1.5, 6},
+          Case{false, 1, 600 * 1.92, 1680 * 1.92, 1680 * 1.92, -1, -2, 6},
+          Case{true, -1, 100, 67, 67, 0.25, 1.5, 8}, Case{true, 1, 100, 198, 198, -1, -2, 8}}) {
+        RecordingSurface r = c.paper ? Paper(Table(1), Settings(c.direction))
+                                     : Screen(Table(1), Settings(c.direction));
+        SCOPED_TRACE(std::string(c.paper ? "paper " : "screen ") + std::to_string(c.direction));
+        auto zero = TextsOfSize(r, "0", c.size);
+        ASSERT_EQ(zero.size(), 1u);
+        Extent e = Measure(r, zero[0]);
+        EXPECT_NEAR(zero[0].x1 + e.w / 2, c.x0, 1e-9);
+        EXPECT_NEAR(zero[0].y1, c.numberTop + c.thNumber * e.h, 1e-9);
+        // S = 3: "2" stands on the ticks at x0 +- 200 layout units.
+        auto two = TextsOfSize(r, "2", c.size);
+        ASSERT_EQ(two.size(), 2u);
+        double tick = 200 * (c.paper ? 0.1 : 1.92);
+        std::set<double> centres;
+        for (const DrawOp& t : two) {
+            EXPECT_NEAR(t.y1, c.numberTop + c.thNumber * e.h, 1e-9);
+            centres.insert(std::round((t.x1 + Measure(r, t).w / 2 - c.x0) / tick));
+        }
+        EXPECT_EQ(centres, (std::set<double>{-1, 1}));
+        auto units = TextsOfSize(r, "me/l", c.size);
+        ASSERT_EQ(units.size(), 2u);
+        double end = 300 * (c.paper ? 0.1 : 1.92);
+        EXPECT_NEAR(units[0].x1 + Measure(r, units[0]).w / 2, c.x0 + end, 1e-9);  // right first
+        EXPECT_NEAR(units[1].x1 + Measure(r, units[1]).w / 2, c.x0 - end, 1e-9);
+        for (const DrawOp& u : units)
+            EXPECT_NEAR(u.y1, c.unitTop + c.thUnit * e.h, 1e-9);
+    }
+}
+
+TEST(HexaFrame, DrawingOrder) {
+    // Scale bar, legend box, legend centre line and cation half with its labels, anion half with
+    // its triangle, anion labels and subscripts, "試料名", "凡  例"; then the hexagons.
+    RecordingSurface r = Screen(Table(1), Settings(-1, 3, 1));
+    const auto& ops = r.Ops();
+    auto lineIndex = [&](double x1, double y1, double x2, double y2) {
+        for (std::size_t i = 0; i < ops.size(); ++i)
+            if (ops[i].kind == DrawOp::Kind::Line && Near(ops[i].x1, x1 * 1.92) &&
+                Near(ops[i].y1, y1 * 1.92) && Near(ops[i].x2, x2 * 1.92) &&
+                Near(ops[i].y2, y2 * 1.92))
+                return static_cast<long>(i);
+        return -1L;
+    };
+    auto textIndex = [&](const std::string& t) {
+        for (std::size_t i = 0; i < ops.size(); ++i)
+            if (ops[i].kind == DrawOp::Kind::Text && ops[i].text == t)
+                return static_cast<long>(i);
+        return -1L;
+    };
+    // Top-down, x0 = 600: axis y 350, legend box x 250..950 y 50..300, legend centre row 200.
+    std::vector<long> order{lineIndex(300, 350, 900, 350),              // axis
+                            textIndex("me/l"),                          // end of the scale bar
+                            lineIndex(250, 300, 250, 50),               // legend box
+                            lineIndex(600, 250, 600, 150),              // legend centre line
+                            lineIndex(600, 250, 650, 250),              // cation half
+                            textIndex("Na+K"),                          // cation labels
+                            lineIndex(600, 250, 600 - 100.0 / 3, 250),  // anion half, type 1
+                            lineIndex(600 - 100.0 / 3, 250, 550, 250),  // its triangle
+                            textIndex("Cl(+NO )"),                      // anion labels
+                            textIndex("試料名"),
+                            textIndex("凡  例"),            // titles
+                            lineIndex(600, 600, 750, 600),  // the sample's hexagon
+                            textIndex("1: S01")};           // and its name
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        ASSERT_GE(order[i], 0) << "element " << i;
+        if (i > 0) {
+            EXPECT_LT(order[i - 1], order[i]) << "element " << i;
+        }
+    }
+}
+
+TEST(HexaPaper, LegendLabelsAndSubscriptsOnPaper) {
+    // Nitrate with chloride, one column at x0 = 1000, top-down: legend centre row 500 on paper.
+    RecordingSurface r = Paper(Table(1), Settings(-1, 3, 1));
+    auto cl = r.TextsEqual("Cl(+NO )");
+    ASSERT_EQ(cl.size(), 1u);
+    EXPECT_EQ(cl[0].size, 8);
+    EXPECT_EQ(cl[0].font, hc::kMincho);
+    Extent e = Measure(r, cl[0]);
+    // Ends half a character (of eight) left of x0 - 100; centred on the row yc + 50 = 550.
+    EXPECT_NEAR(cl[0].x1 + e.w, 90 - e.w / 16, 1e-9);
+    EXPECT_NEAR(cl[0].y1 + e.h / 2, 55, 1e-9);
+    // The "3" of NO3 in place 6, size 6 on paper, a quarter line lower than the label.
+    bool found = false;
+    for (const DrawOp& t : r.TextsEqual("3")) {
+        if (t.size == 6 && Near(t.x1, cl[0].x1 + e.w * 6 / 8) && Near(t.y1, cl[0].y1 + e.h / 4))
+            found = true;
+    }
+    EXPECT_TRUE(found);
+    // The cation labels start half a character right of x0 + 100.
+    auto mg = r.TextsEqual("Mg");
+    ASSERT_EQ(mg.size(), 1u);
+    EXPECT_NEAR(mg[0].x1, 110 + Measure(r, mg[0]).w / 4, 1e-9);
+    EXPECT_NEAR(mg[0].y1 + Measure(r, mg[0]).h / 2, 45, 1e-9);
+    // Legend triangle of type 1 on paper: (x0 - 100/3, yc + 50) to (x0 - 50, yc + 50).
+    auto tri = LinesBetween(r, 100 - 10.0 / 3, 55, 95, 55);
+    ASSERT_EQ(tri.size(), 1u);
+    EXPECT_EQ(tri[0].width, 1);  // the nitrate width
+}
+
 TEST(HexaPaper, ExampleVertexAndName) {
     // At most eight samples print one column at x0 = 1000; y + 300: vertex (1150, 900).
     RecordingSurface r = Paper(Table(1), Settings(-1));
