@@ -76,7 +76,10 @@ ChartScales AutoScales(const CrossSection& section) {
     scales.HScale = HScaleFor(section.MaxX);
     VScaleChoice v = VScaleFor(maxY - minY);
     scales.VScale = v.vscale;
-    scales.YCentre = v.step * hc::RoundHalfEven(StepsOfMiddle((maxY + minY) / 2, v.step));
+    double steps = hc::RoundHalfEven(StepsOfMiddle((maxY + minY) / 2, v.step));
+    // Steps below a metre divide by steps per metre, so 46 steps of 0.2 m give exactly the
+    // double nearest 9.2 (46 x 0.2 would give 9.200000000000001).
+    scales.YCentre = v.step < 1 ? steps / std::round(1 / v.step) : steps * v.step;
     return scales;
 }
 

@@ -30,6 +30,8 @@ TEST(FlowcalcSectionFile, ReadsTheEditorsExampleWithItsScales) {
     EXPECT_EQ(o.scales.HScale, 100);
     EXPECT_EQ(o.scales.VScale, 20);
     EXPECT_NEAR(o.scales.YCentre, 9.2, 1e-12);
+    // The centre is the plain decimal, as the value list shows it.
+    EXPECT_EQ(o.scales.YCentre, 9.2);
 }
 
 TEST(FlowcalcSectionFile, ItemsMaySitOnOneLineOrBeSeparatedByCommasAndBlankLines) {
