@@ -1,0 +1,130 @@
+#include "polyplot/core/stiff.h"
+
+namespace stiff {
+
+namespace {
+
+using wq::ChartMedia;
+
+// The legend's unit polygon with its ion labels: cations to the left, anions to the right,
+// the Na+K and Cl rows on top; the anion half and its triangle by nitrate type.
+void DrawLegendPolygon(hc::Surface& s, const ChartMedia& m, double x0, double yc, int nitrate) {
+    m.Width(s, wq::kWidthCentre);
+    s.Line(m.X(x0), m.Y(yc - 50), m.X(x0), m.Y(yc + 50));
+    m.Width(s, wq::kWidthPolygon);
+    wq::Polyline(
+        s, m,
+        {{x0, yc - 50}, {x0 - 50, yc - 50}, {x0 - 100, yc}, {x0 - 50, yc + 50}, {x0, yc + 50}});
+    wq::LabelLeftOf(s, m, x0 - 100, yc - 50, wq::kCationLabels[0]);
+    wq::LabelLeftOf(s, m, x0 - 100, yc, wq::kCationLabels[1]);
+    wq::LabelLeftOf(s, m, x0 - 100, yc + 50, wq::kCationLabels[2]);
+
+    const double inner = x0 + 100.0 / 3.0;  // the vertex that makes room for nitrate
+    m.Width(s, wq::kWidthPolygon);
+    switch (nitrate) {
+        case wq::kNitrateWithChloride:
+            wq::Polyline(s, m,
+                         {{x0, yc - 50},
+                          {inner, yc - 50},
+                          {x0 + 100, yc},
+                          {x0 + 50, yc + 50},
+                          {x0, yc + 50}});
+            m.Width(s, wq::kWidthNitrate);
+            wq::Polyline(s, m,
+                         {{inner, yc - 50}, {x0 + 50, yc - 50}, {x0 + 100, yc}, {inner, yc - 50}});
+            break;
+        case wq::kNitrateWithSulfate:
+            wq::Polyline(s, m,
+                         {{x0, yc - 50},
+                          {x0 + 50, yc - 50},
+                          {x0 + 100, yc},
+                          {inner, yc + 50},
+                          {x0, yc + 50}});
+            m.Width(s, wq::kWidthNitrate);
+            wq::Polyline(s, m,
+                         {{x0 + 100, yc}, {x0 + 50, yc + 50}, {inner, yc + 50}, {x0 + 100, yc}});
+            break;
+        default:
+            wq::Polyline(s, m,
+                         {{x0, yc - 50},
+                          {x0 + 50, yc - 50},
+                          {x0 + 100, yc},
+                          {x0 + 50, yc + 50},
+                          {x0, yc + 50}});
+            break;
+    }
+    const wq::AnionLabels labels = wq::AnionLabelTexts(nitrate);
+    wq::LabelRightOf(s, m, x0 + 100, yc - 50, labels.cl);
+    wq::LabelRightOf(s, m, x0 + 100, yc, labels.hco3);
+    wq::LabelRightOf(s, m, x0 + 100, yc + 50, labels.so4);
+}
+
+void DrawFrame(hc::Surface& s, const wq::ColumnContext& c, int direction) {
+    const ChartMedia& m = c.media;
+    const double x0 = c.column.x0;
+    wq::SetFrameFont(s, m);
+    wq::DrawScaleBar(s, m, x0, c.column.scale, direction);
+    wq::DrawLegendBox(s, m, x0, direction);
+    DrawLegendPolygon(s, m, x0, wq::LegendCentreY(direction), c.settings.NitrateType);
+    wq::DrawLegendTitles(s, m, x0, direction);
+}
+
+}  // namespace
+
+void DrawFrameTopDown(hc::Surface& s, const wq::ColumnContext& c) {
+    DrawFrame(s, c, -1);
+}
+
+void DrawFrameBottomUp(hc::Surface& s, const wq::ColumnContext& c) {
+    DrawFrame(s, c, 1);
+}
+
+void DrawPolygons(hc::Surface& s, const wq::ColumnContext& c) {
+    const ChartMedia& m = c.media;
+    const double x0 = c.column.x0;
+    s.SetFontSize(m.labelSize);
+    s.SetFontName(m.nameFont);
+    s.SetFontSize(m.labelSize);
+    for (int i = c.column.first; i <= c.column.last && i <= wq::kMaxSamples; ++i) {
+        const auto ui = static_cast<std::size_t>(i);
+        if (c.table.SampleValid[ui] <= 0)
+            continue;  // an empty column of the workbook leaves its row empty
+        const wq::PlotValues& q = c.q[ui];
+        const double y = wq::RowCentre(i, c.settings.Direction);
+        m.Width(s, wq::kWidthPolygon);
+        wq::Polyline(s, m,
+                     {{x0, y - 50},
+                      {x0 - 300 * q.qNaK, y - 50},
+                      {x0 - 300 * q.qCa, y},
+                      {x0 - 300 * q.qMg, y + 50},
+                      {x0, y + 50}});
+        m.Width(s, wq::kWidthCentre);
+        s.Line(m.X(x0), m.Y(y - 50), m.X(x0), m.Y(y + 50));
+        m.Width(s, wq::kWidthPolygon);
+        wq::Polyline(s, m,
+                     {{x0, y - 50},
+                      {x0 + 300 * q.qCl, y - 50},
+                      {x0 + 300 * q.qHCO3, y},
+                      {x0 + 300 * q.qSO4, y + 50},
+                      {x0, y + 50}});
+        if (c.settings.NitrateType == wq::kNitrateWithChloride) {
+            m.Width(s, wq::kWidthNitrate);
+            wq::Polyline(s, m,
+                         {{x0 + 300 * q.qCl, y - 50},
+                          {x0 + 300 * q.qN, y - 50},
+                          {x0 + 300 * q.qHCO3, y},
+                          {x0 + 300 * q.qCl, y - 50}});
+        } else if (c.settings.NitrateType == wq::kNitrateWithSulfate) {
+            m.Width(s, wq::kWidthNitrate);
+            wq::Polyline(s, m,
+                         {{x0 + 300 * q.qHCO3, y},
+                          {x0 + 300 * q.qN, y + 50},
+                          {x0 + 300 * q.qSO4, y + 50},
+                          {x0 + 300 * q.qHCO3, y}});
+        }
+        wq::PrintSampleName(s, m, x0, y,
+                            wq::SampleLabel(i, c.table.SampleName[ui], c.settings.Numbering));
+    }
+}
+
+}  // namespace stiff
