@@ -6,6 +6,7 @@
 #include "common/core/numbers.h"
 #include "common/core/recording_surface.h"
 #include "hydrochart/commands.h"
+#include "hydrochart/quiet_platform.h"
 #include "sixsideplot/core/hexa.h"
 #include "waterquality/core/column_layout.h"
 #include "waterquality/core/meq.h"
@@ -16,50 +17,6 @@ namespace {
 // The canvas Picture2 of a 720-pixel view: twice as wide as it is high.
 constexpr double kScreenWidth = 1440;
 constexpr double kScreenHeight = 720;
-
-// The loader's window services without a window: messages are kept as the refusal reason.
-class QuietPlatform : public hc::PlatformServices {
-  public:
-    std::string message;
-    void MessageBox(const std::string& text, const std::string&) override {
-        message = text;
-        for (char& c : message)
-            if (c == '\r' || c == '\n')
-                c = ' ';
-    }
-    std::optional<std::string> OpenFileDialog(const hc::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> SaveFileDialog(const hc::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    hc::Surface& Printer() override { return printer_; }
-    bool ShowPrinterDialog() override { return false; }
-    void Beep() override {}
-    void SetMousePointer(int) override {}
-    int MousePointer() const override { return hc::kPointerDefault; }
-    bool OpenWithDesktop(const std::string&) override { return false; }
-    bool StartProgram(const std::string&, const std::vector<std::string>&) override {
-        return false;
-    }
-    std::optional<std::string> FindProgram(const std::string&) override { return std::nullopt; }
-    std::string CurrentDirectory() override { return "."; }
-    bool SetCurrentDirectory(const std::string&) override { return true; }
-    std::optional<std::string> LocateDataFile(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-
-  private:
-    hc::RecordingSurface printer_ = hc::RecordingSurface::Paper();
-};
-
-class QuietHost : public wq::LoadHost {
-  public:
-    void ShowLoadingNotice() override {}
-    void CloseLoadingNotice() override {}
-    void SetCaption(const std::string&) override {}
-    void FocusMain() override {}
-};
 
 // "COL=VALUE": VALUE is the number of a scale caption ("1cm = 10.0" -> 10).
 void TakeScale(const std::string& text, wq::PlotSettings& settings) {
@@ -202,8 +159,8 @@ int RunHexa(hcmd::Args& args) {
         TakeScale(s, checked);
 
     wq::SampleTable table;
-    QuietPlatform platform;
-    QuietHost host;
+    hcmd::QuietPlatform platform;
+    hcmd::QuietHost host;
     wq::LoadOptions options;
     options.captionPrefix = "ヘキサダイヤグラム < ";
     options.messageTitle = "sixsideplot";

@@ -41,6 +41,9 @@ class PlatformServices {
     // The system printer dialog; the printer chosen becomes the one Printer() draws on.
     // False when cancelled (nothing changes then).
     virtual bool ShowPrinterDialog() = 0;
+    // Why documents sent to Printer() since the last call did not reach the printer (no
+    // printer, the job could not be started); nullopt when all did. Clears the failure.
+    virtual std::optional<std::string> TakePrinterError() = 0;
 
     virtual void Beep() = 0;
     // 11 hourglass, 0 default.

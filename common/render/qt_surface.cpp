@@ -11,6 +11,7 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "common/render/fonts.h"
 
@@ -47,6 +48,8 @@ class QtSurface::Target {
     virtual QSizeF DeviceSize() const = 0;
     virtual void Clear() {}
     virtual void ResetDocuments() {}
+    // A sheet could not be started since the last call; clears the flag.
+    virtual bool TakeFailed() { return false; }
 };
 
 namespace {
@@ -146,6 +149,7 @@ class PrinterTarget : public QtSurface::Target {
         documents_ = 0;
         baseName_.clear();
     }
+    bool TakeFailed() override { return std::exchange(failed_, false); }
 
   private:
     QPrinter* printer_;
@@ -433,6 +437,10 @@ void QtSurface::EndDoc() {
     sheetOpen_ = false;
     newPagePending_ = false;
     current_ = nullptr;
+}
+
+bool QtSurface::TakeFailure() {
+    return target_->TakeFailed();
 }
 
 void QtSurface::ResetDocuments() {

@@ -53,6 +53,8 @@ class QtSurface : public Surface {
     int SheetsBegun() const { return sheetsBegun_; }
     // Resets the document counter of a PDF printer (after the printer dialog chose a new file).
     void ResetDocuments();
+    // True when a sheet could not be started on the device since the last call; clears it.
+    bool TakeFailure();
 
   protected:
     void DoLine(double x1, double y1, double x2, double y2, Color c) override;

@@ -115,6 +115,16 @@ bool QtPlatformServices::ShowPrinterDialog() {
     return ok;
 }
 
+std::optional<std::string> QtPlatformServices::TakePrinterError() {
+    if (!printerSurface_ || !printerSurface_->TakeFailure())
+        return std::nullopt;
+    QString name = printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName()
+                                                                  : printer_.printerName();
+    if (name.isEmpty())
+        return std::string("プリンタが見つかりません");
+    return "プリンタ " + name.toStdString() + " に出力できません";
+}
+
 void QtPlatformServices::Beep() {
     QApplication::beep();
 }

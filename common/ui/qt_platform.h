@@ -24,6 +24,7 @@ class QtPlatformServices : public PlatformServices {
     std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
     Surface& Printer() override;
     bool ShowPrinterDialog() override;
+    std::optional<std::string> TakePrinterError() override;
     void Beep() override;
     void SetMousePointer(int code) override;
     int MousePointer() const override { return pointer_; }

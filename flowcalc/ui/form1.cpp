@@ -276,6 +276,8 @@ void Form1::PrintChart() {
     platform_.SetMousePointer(hc::kPointerHourglass);
     PrintSection(platform_.Printer(), *model_.Last, model_.Widths);
     platform_.SetMousePointer(hc::kPointerDefault);
+    if (std::optional<std::string> error = platform_.TakePrinterError())
+        statusBar()->showMessage(hc::Q("印刷できませんでした: " + *error));
 }
 
 void Form1::SetPrintWidth(int group, int index) {

@@ -411,6 +411,10 @@ bool Form1::RefreshChart(int action) {
                        settings);
             DrawScreen(true);
             platform_.SetMousePointer(hc::kPointerDefault);
+            if (std::optional<std::string> error = platform_.TakePrinterError()) {
+                ShowStatus("印刷できませんでした: " + *error);
+                return false;
+            }
             return true;
         }
         case kActionLoad: {

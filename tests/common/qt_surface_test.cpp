@@ -133,3 +133,21 @@ TEST(QtSurface, NewPageRightAfterEndDocGivesNoEmptySheet) {
     }
     EXPECT_EQ(PdfPageCount(path), 2);
 }
+
+TEST(QtSurface, APrinterThatCannotStartReportsTheFailureOnce) {
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("no/such/folder/out.pdf"));
+    auto s = QtSurface::OnPrinter(&printer);
+    s->Line(10, 10, 100, 100);
+    s->EndDoc();
+    EXPECT_TRUE(s->TakeFailure());
+    EXPECT_FALSE(s->TakeFailure());
+    printer.setOutputFileName(dir.filePath("out.pdf"));  // as the printer dialog does
+    s->ResetDocuments();
+    s->Line(10, 10, 100, 100);
+    s->EndDoc();
+    EXPECT_FALSE(s->TakeFailure());
+    EXPECT_EQ(PdfPageCount(dir.filePath("out.pdf")), 1);
+}

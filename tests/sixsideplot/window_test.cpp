@@ -297,6 +297,19 @@ TEST_F(Window, PrintUsesOffsetsAndWidths) {
     EXPECT_EQ(platform.printer.Documents(), 1);
 }
 
+TEST_F(Window, PrintThatNeverReachedThePrinterIsNoSuccess) {
+    FinishSplash();
+    Open(Fixture("vertex.xls"));
+    platform.printerError = "プリンタが見つかりません";
+    int beeps = platform.beeps;
+    Item("mnuFilePrintItem")->trigger();
+    EXPECT_EQ(platform.beeps, beeps);  // no "printed" beep
+    EXPECT_TRUE(form->StatusText().contains("プリンタが見つかりません"));
+    // The next print that works beeps again and clears nothing else.
+    Item("mnuFilePrintItem")->trigger();
+    EXPECT_EQ(platform.beeps, beeps + 1);
+}
+
 TEST_F(Window, PageSetupFlows) {
     FinishSplash();
     Open(Fixture("count8.xls"));

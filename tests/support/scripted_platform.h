@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <map>
+#include <utility>
 
 #include "common/core/platform.h"
 #include "common/core/recording_surface.h"
@@ -36,6 +37,7 @@ class ScriptedPlatform : public PlatformServices {
     std::map<std::string, std::string> dataFiles;  // LocateDataFile answers by name
 
     RecordingSurface printer = RecordingSurface::Paper();
+    std::optional<std::string> printerError;  // reported once by TakePrinterError
     int printerDialogs = 0;
 
     void MessageBox(const std::string& text, const std::string& title) override;
@@ -43,6 +45,9 @@ class ScriptedPlatform : public PlatformServices {
     std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
     Surface& Printer() override { return printer; }
     bool ShowPrinterDialog() override;
+    std::optional<std::string> TakePrinterError() override {
+        return std::exchange(printerError, std::nullopt);
+    }
     void Beep() override { ++beeps; }
     void SetMousePointer(int code) override;
     int MousePointer() const override { return pointer_; }

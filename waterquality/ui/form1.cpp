@@ -415,8 +415,11 @@ void Form1::Redraw() {
                 strategy_.Print(platform_.Printer(), table, settings, CurrentOffset());
                 DrawScreen();
                 platform_.SetMousePointer(hc::kPointerDefault);
-                if (program_.beepAfterPrint)
+                if (std::optional<std::string> error = platform_.TakePrinterError()) {
+                    Status("印刷できませんでした: " + *error);  // no beep: nothing was printed
+                } else if (program_.beepAfterPrint) {
                     platform_.Beep();
+                }
             }
             break;
         default:
