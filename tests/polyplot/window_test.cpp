@@ -32,7 +32,7 @@ std::vector<std::string> Lines(const std::string& text) {
     return out;
 }
 
-class Window : public ::testing::Test {
+class PolyplotWindow : public ::testing::Test {
   protected:
     void SetUp() override {
         form = std::make_unique<wq::Form1>(platform, stiff::PolyPlotProgram(), strategy);
@@ -72,7 +72,7 @@ class Window : public ::testing::Test {
     std::unique_ptr<wq::Form1> form;
 };
 
-TEST_F(Window, TitlesAndSplash) {
+TEST_F(PolyplotWindow, TitlesAndSplash) {
     EXPECT_EQ(form->windowTitle(), "シュティフダイヤグラムの作図");
     ASSERT_TRUE(form->Form9);
     std::vector<std::string> labels;
@@ -91,7 +91,7 @@ TEST_F(Window, TitlesAndSplash) {
     EXPECT_GT(DarkPixels(), 100);
 }
 
-TEST_F(Window, LineWidthCaptions) {
+TEST_F(PolyplotWindow, LineWidthCaptions) {
     const std::vector<std::pair<const char*, const char*>> menus{
         {"mnuWidthRokkaku", "メイン六角形の線(&R)"},
         {"mnuWidthSyosan", "硝酸の線(&S)"},
@@ -106,7 +106,7 @@ TEST_F(Window, LineWidthCaptions) {
     }
 }
 
-TEST_F(Window, HelpTextsNameTheStiffDiagram) {
+TEST_F(PolyplotWindow, HelpTextsNameTheStiffDiagram) {
     FinishSplash();
     Item("mnuHelpUseItem")->trigger();
     Item("mnuHelpDataItem")->trigger();
@@ -134,7 +134,7 @@ TEST_F(Window, HelpTextsNameTheStiffDiagram) {
     EXPECT_NE(version.find("polyplot"), std::string::npos);
 }
 
-TEST_F(Window, DrawsAndPrintsTheStiffPolygon) {
+TEST_F(PolyplotWindow, DrawsAndPrintsTheStiffPolygon) {
     FinishSplash();
     // One sample: Na + K = 1.5 meq/L, Cl 2.5 meq/L -> "1cm = 1.0".
     Open(SourcePath("tests/polyplot/fixtures/stiff1.xls"));
