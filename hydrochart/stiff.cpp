@@ -3,10 +3,12 @@
 // The options are those of "hydrochart hexa".
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "common/core/numbers.h"
 #include "common/core/recording_surface.h"
 #include "hydrochart/commands.h"
+#include "hydrochart/quiet_platform.h"
 #include "polyplot/core/stiff.h"
 #include "waterquality/core/column_layout.h"
 #include "waterquality/core/meq.h"
@@ -17,54 +19,6 @@ namespace {
 // The canvas Picture2 of a 720-pixel view: twice as wide as it is high.
 constexpr double kScreenWidth = 1440;
 constexpr double kScreenHeight = 720;
-
-// The loader's window services without a window: the one message it may show (a bad sample
-// count) is kept as the refusal reason.
-class QuietPlatform : public hc::PlatformServices {
-  public:
-    std::string message;
-    void MessageBox(const std::string& text, const std::string&) override {
-        message = text;
-        for (char& c : message)
-            if (c == '\r' || c == '\n')
-                c = ' ';
-    }
-    std::optional<std::string> OpenFileDialog(const hc::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> SaveFileDialog(const hc::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    hc::Surface& Printer() override { return printer_; }
-    bool ShowPrinterDialog() override { return false; }
-    // The recording printer never fails. (Not marked override: the interface is gaining this
-    // call while this command is written, and the command must build on either side of it.)
-    std::optional<std::string> TakePrinterError() { return std::nullopt; }
-    void Beep() override {}
-    void SetMousePointer(int) override {}
-    int MousePointer() const override { return hc::kPointerDefault; }
-    bool OpenWithDesktop(const std::string&) override { return false; }
-    bool StartProgram(const std::string&, const std::vector<std::string>&) override {
-        return false;
-    }
-    std::optional<std::string> FindProgram(const std::string&) override { return std::nullopt; }
-    std::string CurrentDirectory() override { return "."; }
-    bool SetCurrentDirectory(const std::string&) override { return true; }
-    std::optional<std::string> LocateDataFile(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-
-  private:
-    hc::RecordingSurface printer_ = hc::RecordingSurface::Paper();
-};
-
-class QuietHost : public wq::LoadHost {
-  public:
-    void ShowLoadingNotice() override {}
-    void CloseLoadingNotice() override {}
-    void SetCaption(const std::string&) override {}
-    void FocusMain() override {}
-};
 
 // The menu settings an invocation asks for.
 struct Options {
@@ -211,8 +165,8 @@ int RunStiff(hcmd::Args& args) {
     Options o = TakeOptions(args, out);
 
     wq::SampleTable table;
-    QuietPlatform platform;
-    QuietHost host;
+    hcmd::QuietPlatform platform;
+    hcmd::QuietHost host;
     wq::LoadOptions options;
     options.captionPrefix = "ｼｭﾃｨﾌﾀﾞｲﾔｸﾞﾗﾑ < ";
     options.messageTitle = "polyplot";
