@@ -1,103 +1,21 @@
 #include "sixsideplot/ui/sixsideplot_program.h"
 
+#include "waterquality/ui/column_program.h"
+
 namespace hexa {
 
-namespace {
-
-wq::DiagramProgram Build() {
-    wq::DiagramProgram p;
-    p.programName = "sixsideplot";
-    p.title = "ヘキサダイヤグラムの作図 ";
-    p.captionPrefix = "ヘキサダイヤグラム < ";
-    p.styleGroups = {
-        {"mnuStyleDirection",
-         "作図並び(&D)",
-         "mnuDirectionVal",
-         {"下から上へ作図(&U)", "上から下へ作図(&D)"},
-         {1, -1},
-         &wq::PlotSettings::Direction,
-         0},
-        {"mnuStyleNumber",
-         "番号(&N)",
-         "mnuNumberVal",
-         {"サンプル名に番号をつける(&Y)", "サンプル名に番号つけない(&N)"},
-         {1, 0},
-         &wq::PlotSettings::Numbering,
-         -1},
-    };
-    p.widthMenus = {
-        {"mnuWidthRokkaku", "六角形の線(&R)", "mnuWidthRokkakuVal"},
-        {"mnuWidthSyosan", "硝酸の線(&S)", "mnuWidthSyosanVal"},
-        {"mnuWidthCenter", "中心線(&C)", "mnuWidthCenterVal"},
-        {"mnuWidthMemori", "目盛線(&M)", "mnuWidthMemoriVal"},
-        {"mnuWidthHanrei", "凡例の枠線(&H)", "mnuWidthHanreiVal"},
-    };
-    p.columnScales = true;
-    p.helpUse = {"このプログラムの使い方と注意点",
-                 {"地下水などの水質分析結果を「ヘキサダイヤグラム」で表示・印刷",
-                  "するためのプログラムです。プログラムはシステムに Microsoft",
-                  "Excel ver.8以上をインストールしていないと正常に動きません。",
-                  "",
-                  "データの入力は Microsoft Excel 上でおこないます。入力方法は",
-                  "「ファイル」－＞「データ入力」を選択するとデフォルトの入力表",
-                  "が開きますから、そこに記載してある説明にしたがって下さい。",
-                  "",
-                  "「ファイル」->「開く」で作図するデータファイルを選択すると、",
-                  "データを読み込み画面に作図します。",
-                  "「硝酸タイプ」メニューでは、硝酸イオンの扱いを選択します。",
-                  "「スケール」メニューでは、作図するスケールを変更できます。",
-                  "スケールは作図する列数分の項目が選択できるようになっていて、",
-                  "各々の作図列に対して設定できます。",
-                  "「作図様式」メニューでは、作図する方向の設定と、六角形の上に",
-                  "描くサンプル名に番号をつけるか否かの設定をします。",
-                  "",
-                  "「ファイル」->「ページ設定」で、印刷位置の調整とプリンターの",
-                  "設定の変更ができます。「ファイル」->「印刷」でプリンタに印刷",
-                  "します。プリンタにはＡ４用紙で全体がはいるように出力します。",
-                  "用紙サイズ・印刷方向はプログラムで制御しています。"}};
-    p.helpData = {"水質データの入力方法",
-                  {"「ファイル」->「新規」を選択すると、エクセルが起動",
-                   "して入力表があらわれます。いわゆるＯＬＥなのです。",
-                   "したがって、エクセルを入れていないシステムにおいて",
-                   "このプログラムはまったく役に立ちません！！！",
-                   "「ファイル」->「開く」でも隠れてエクセルを起動して",
-                   "います。エクセルを入れたシステムで使用して下さい。",
-                   "また、エクセルはバージョン８以上が必要です", "",
-                   "入力は勝手に開く入力表の説明に従って下さい。特に、",
-                   "入力したファイルは「名前をつけて保存」して下さい。",
-                   "また、行や列の挿入・削除は絶対しないでください。",
-                   "デフォルトの入力表 Hinagata.xls はトリリニダイヤ",
-                   "グラムの作図プログラムと共通のファイルで、再利用",
-                   "を前提にしていますので変更しないでください。。"}};
-    p.helpType = {"タイプの説明",
-                  {"地下水調査における水質では、硝酸性窒素のあつかいが",
-                   "焦点の１つになっていますが、「ヘキサダイヤグラム」",
-                   "でどの項目に含めるかは意見が分かれるところです。",
-                   "このプログラムでは、硝酸イオンの扱い方について３つ",
-                   "のパターンを採用して「タイプ」分けしています。", "",
-                   "どのタイプにするかはまったくの好みの問題です。が、",
-                   "硝酸イオンが相当量含まれる場合は、これを無視する",
-                   "「硝酸を含まない」タイプではカチオンとアニオンとの",
-                   "バランスが取れないことになります。「タイプ」分けに",
-                   "ついては、逐次修正・変更して行く予定です。"}};
-    p.helpVersion = {"バージョン情報  ＜ Version Information ＞",
-                     {"プログラム名： sixsideplot", "", "バージョン名： Version 4.0 (ずうっとβ版)",
-                      "", "更新した年月： 2005.08.26", "", "開発環境情報： C++20 と Qt 6",
-                      "動作環境情報： Linux・Windows と表計算ソフトのブック (.xls/.xlsx/.ods)", "",
-                      "このプログラムの問い合わせ先", "", "hydrochart 開発チーム"}};
-    p.splash = {
-        {"ヘキサダイアグラムを作図するプログラム！", hc::kMincho, 16, hc::Color{0, 128, 0}},
-        {" Program : sixsideplot (Version 4.0)", hc::kGothic, 11, hc::kBlack},
-        {"hydrochart 開発チーム 2005", hc::kMincho, 10, hc::kBlack},
-        {"C++20 / Qt 6", hc::kGothic, 10, hc::kBlack},
-    };
-    return p;
-}
-
-}  // namespace
-
 const wq::DiagramProgram& SixsidePlotProgram() {
-    static const wq::DiagramProgram program = Build();
+    static const wq::DiagramProgram program = wq::ColumnDiagramProgram({
+        .programName = "sixsideplot",
+        .title = "ヘキサダイヤグラムの作図 ",
+        .captionPrefix = "ヘキサダイヤグラム < ",
+        .widthCaptions = {"六角形の線(&R)", "硝酸の線(&S)", "中心線(&C)", "目盛線(&M)",
+                          "凡例の枠線(&H)"},
+        .helpUseFirstLine = "地下水などの水質分析結果を「ヘキサダイヤグラム」で表示・印刷",
+        .helpTypeSecondLine = "焦点の１つになっていますが、「ヘキサダイヤグラム」",
+        .updated = "2005.08.26",
+        .splashTitle = "ヘキサダイアグラムを作図するプログラム！",
+    });
     return program;
 }
 

@@ -26,15 +26,7 @@ QString Fixture(const QString& name) {
     return Source("tests/sixsideplot/fixtures/" + name);
 }
 
-bool HasLine(const std::vector<QJsonObject>& ops, double x1, double y1, double x2, double y2,
-             int width) {
-    for (const QJsonObject& o : ops)
-        if (o["op"] == "line" && std::abs(o["x1"].toDouble() - x1) < 1e-9 &&
-            std::abs(o["y1"].toDouble() - y1) < 1e-9 && std::abs(o["x2"].toDouble() - x2) < 1e-9 &&
-            std::abs(o["y2"].toDouble() - y2) < 1e-9 && o["width"].toInt() == width)
-            return true;
-    return false;
-}
+using hc::test::HasLine;
 
 TEST(HydrochartHexa, JsonOfTheTwelveSampleBook) {
     Outcome r = Hydrochart({Source("examples/sample12.xls"), "--json", "--scale", "2=1.0"});

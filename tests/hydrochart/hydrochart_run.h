@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QStringList>
+#include <cmath>
 #include <vector>
 
 namespace hc::test {
@@ -35,6 +36,18 @@ inline std::vector<QJsonObject> ReadDisplayList(const QString& path) {
         if (!line.isEmpty())
             ops.push_back(QJsonDocument::fromJson(line).object());
     return ops;
+}
+
+// Whether the display list holds a line from (x1, y1) to (x2, y2) drawn at the given width.
+inline bool HasLine(const std::vector<QJsonObject>& ops, double x1, double y1, double x2, double y2,
+                    int width) {
+    auto near = [](double a, double b) { return std::abs(a - b) < 1e-6; };
+    for (const QJsonObject& o : ops)
+        if (o["op"] == "line" && near(o["x1"].toDouble(), x1) && near(o["y1"].toDouble(), y1) &&
+            near(o["x2"].toDouble(), x2) && near(o["y2"].toDouble(), y2) &&
+            o["width"].toInt() == width)
+            return true;
+    return false;
 }
 
 }  // namespace hc::test

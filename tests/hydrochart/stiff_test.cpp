@@ -25,15 +25,7 @@ QString Fixture() {
     return Source("tests/polyplot/fixtures/stiff1.xls");
 }
 
-bool HasLine(const std::vector<QJsonObject>& ops, double x1, double y1, double x2, double y2,
-             int width) {
-    for (const QJsonObject& o : ops)
-        if (o["op"] == "line" && std::abs(o["x1"].toDouble() - x1) < 1e-6 &&
-            std::abs(o["y1"].toDouble() - y1) < 1e-6 && std::abs(o["x2"].toDouble() - x2) < 1e-6 &&
-            std::abs(o["y2"].toDouble() - y2) < 1e-6 && o["width"].toInt() == width)
-            return true;
-    return false;
-}
+using hc::test::HasLine;
 
 TEST(HydrochartStiff, DisplayListsOfTheOneSampleBook) {
     QTemporaryDir dir;
