@@ -300,32 +300,32 @@ def _biff_palette_index():
 BIFF_PALETTE = _biff_palette_index()
 
 
-def _xls_style(spec):
+def _xls_style(style):
     st = xlwt.XFStyle()
     f = xlwt.Font()
     f.name = FONT_NAME
-    f.height = 20 * spec.get("size", FONT_SIZE)
+    f.height = 20 * style.get("size", FONT_SIZE)
     f.charset = xlwt.Font.CHARSET_ANSI_JAP_SHIFT_JIS
-    f.bold = spec.get("bold", False)
-    if "colour" in spec:
-        f.colour_index = BIFF_PALETTE[spec["colour"]]
+    f.bold = style.get("bold", False)
+    if "colour" in style:
+        f.colour_index = BIFF_PALETTE[style["colour"]]
     st.font = f
     a = xlwt.Alignment()
     a.horz = {"left": a.HORZ_LEFT, "center": a.HORZ_CENTER, "right": a.HORZ_RIGHT}.get(
-        spec.get("halign"), a.HORZ_GENERAL
+        style.get("halign"), a.HORZ_GENERAL
     )
     a.vert = a.VERT_CENTER
     st.alignment = a
-    if spec.get("border"):
+    if style.get("border"):
         b = xlwt.Borders()
         b.left = b.right = b.top = b.bottom = b.THIN
         st.borders = b
-    if "fill" in spec:
+    if "fill" in style:
         p = xlwt.Pattern()
         p.pattern = p.SOLID_PATTERN
-        p.pattern_fore_colour = BIFF_PALETTE[spec["fill"]]
+        p.pattern_fore_colour = BIFF_PALETTE[style["fill"]]
         st.pattern = p
-    if spec.get("text_format"):
+    if style.get("text_format"):
         st.num_format_str = "@"
     return st
 
@@ -385,7 +385,7 @@ def write_xls(book, path):
     _patch_default_font()
     wb = xlwt.Workbook(encoding="utf-8", style_compression=2)
     ws = wb.add_sheet("Sheet1")
-    styles = {key: _xls_style(spec) for key, spec in STYLES.items()}
+    styles = {key: _xls_style(style) for key, style in STYLES.items()}
     ws.col(0).width = int(WIDTH_LABEL * 256)
     for col in range(COL_FIRST, COL_LAST + 1):
         ws.col(col - 1).width = int(WIDTH_SAMPLE * 256)
@@ -456,28 +456,28 @@ def _zip(path, members):
 def _xlsx_styles():
     fonts, fills, borders, xfs, index = [], ["none", "gray125"], [False], [], {}
 
-    def font_xml(spec):
-        parts = ["<b/>"] if spec.get("bold") else []
-        parts.append(f'<sz val="{spec.get("size", FONT_SIZE)}"/>')
-        parts.append(f'<color rgb="FF{spec["colour"]}"/>' if "colour" in spec else '<color theme="1"/>')
+    def font_xml(style):
+        parts = ["<b/>"] if style.get("bold") else []
+        parts.append(f'<sz val="{style.get("size", FONT_SIZE)}"/>')
+        parts.append(f'<color rgb="FF{style["colour"]}"/>' if "colour" in style else '<color theme="1"/>')
         parts.append(f'<name val="{FONT_NAME}"/><family val="3"/><charset val="128"/>')
         return "<font>" + "".join(parts) + "</font>"
 
     base = font_xml({})
     fonts.append(base)
     xfs.append('<xf numFmtId="0" fontId="0" fillId="0" borderId="0" xfId="0"/>')  # index 0: Normal
-    for key, spec in STYLES.items():
-        f = font_xml(spec)
+    for key, style in STYLES.items():
+        f = font_xml(style)
         if f not in fonts:
             fonts.append(f)
-        fill = spec.get("fill", "none")
+        fill = style.get("fill", "none")
         if fill not in fills:
             fills.append(fill)
-        border = bool(spec.get("border"))
+        border = bool(style.get("border"))
         if border not in borders:
             borders.append(border)
-        numfmt = 49 if spec.get("text_format") else 0
-        halign = spec.get("halign")
+        numfmt = 49 if style.get("text_format") else 0
+        halign = style.get("halign")
         align = f'<alignment horizontal="{halign}" vertical="center"/>' if halign else '<alignment vertical="center"/>'
         xfs.append(
             f'<xf numFmtId="{numfmt}" fontId="{fonts.index(f)}" fillId="{fills.index(fill)}" '
@@ -638,23 +638,23 @@ def _ods_text_p(text):
 
 def _ods_cell_styles():
     out, names = [], {}
-    for k, (key, spec) in enumerate(STYLES.items(), start=1):
+    for k, (key, style) in enumerate(STYLES.items(), start=1):
         name = f"ce{k}"
         names[key] = name
-        data = ' style:data-style-name="N100"' if spec.get("text_format") else ""
+        data = ' style:data-style-name="N100"' if style.get("text_format") else ""
         cell_props = ['style:vertical-align="middle"']
-        if "fill" in spec:
-            cell_props.append(f'fo:background-color="#{spec["fill"].lower()}"')
-        if spec.get("border"):
+        if "fill" in style:
+            cell_props.append(f'fo:background-color="#{style["fill"].lower()}"')
+        if style.get("border"):
             cell_props.append('fo:border="0.06pt solid #000000"')
         text_props = []
-        if spec.get("bold"):
+        if style.get("bold"):
             text_props += ['fo:font-weight="bold"', 'style:font-weight-asian="bold"']
-        if "size" in spec:
-            text_props += [f'fo:font-size="{spec["size"]}pt"', f'style:font-size-asian="{spec["size"]}pt"']
-        if "colour" in spec:
-            text_props.append(f'fo:color="#{spec["colour"].lower()}"')
-        halign = {"center": "center", "right": "end", "left": "start"}.get(spec.get("halign"))
+        if "size" in style:
+            text_props += [f'fo:font-size="{style["size"]}pt"', f'style:font-size-asian="{style["size"]}pt"']
+        if "colour" in style:
+            text_props.append(f'fo:color="#{style["colour"].lower()}"')
+        halign = {"center": "center", "right": "end", "left": "start"}.get(style.get("halign"))
         para = f'<style:paragraph-properties fo:text-align="{halign}"/>' if halign else ""
         text = f"<style:text-properties {' '.join(text_props)}/>" if text_props else ""
         out.append(
