@@ -66,6 +66,8 @@ struct PlotSettings {
     std::array<double, kMaxColumns + 1> ColumnScale{};  // columns 1..4, scale value S
     int Direction = 0;   // 0 until the first load, 1 bottom-up, -1 top-down
     int Numbering = -1;  // -1 until the first load, 1 numbered names, 0 names only
+    // ternaryplot: -1 until the first load, then 1 (printed number/name table) or 0.
+    int SampleList = -1;
     std::array<int, 5> LineWidths{3, 1, 1, 2, 2};
 };
 
