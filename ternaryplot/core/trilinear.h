@@ -1,0 +1,53 @@
+// The trilinear diagram's numbers: the cation and anion proportions of each sample and where
+// they fall in the diagram's own units (side 700, origin top left, y downwards), shared by the
+// screen picture and the printed sheet.
+#pragma once
+
+#include <array>
+
+#include "common/core/surface.h"
+#include "waterquality/core/samples.h"
+
+namespace tri {
+
+// The root of three as the diagram's heights are built from it.
+inline constexpr double kSqrt3 = 1.7320508;
+inline constexpr double kSide = 700;
+inline constexpr double kHeight = kSide * kSqrt3 / 2;  // 606.21778
+
+struct Point {
+    double x = 0;
+    double y = 0;
+};
+
+// Proportions of one sample (0..1). A sum of 0 meq/L leaves its proportions undefined; the
+// points that need them are then not drawn (a sample of pure water must not stop the chart).
+struct Fractions {
+    double CationSum = 0;
+    double AnionSum = 0;
+    std::array<double, 3> CationFraction{};  // Na+K, Ca, Mg
+    std::array<double, 3> AnionFraction{};   // chloride group, HCO3, sulfate group
+    bool cationDefined = false;
+    bool anionDefined = false;
+};
+
+using FractionTable = std::array<Fractions, wq::kMaxSamples + 1>;
+
+// Proportions of one analysis in meq/L under the nitrate type.
+Fractions SampleFractions(const wq::IonValues& meq, int nitrateType);
+
+// Converts every valid sample (SampleValid >= 1) from mg/L and forms its proportions; entries
+// of other samples stay undefined.
+FractionTable ComputeFractions(const wq::SampleTable& table, int nitrateType);
+
+// The three points of a sample in diagram units.
+Point CationPoint(const Fractions& f);
+Point AnionPoint(const Fractions& f);
+Point DiamondPoint(const Fractions& f);
+
+// The 16-colour palette of the marks.
+inline hc::Color PaletteColor(int index) {
+    return hc::QBColor(index);
+}
+
+}  // namespace tri

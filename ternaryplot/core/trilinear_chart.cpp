@@ -1,0 +1,400 @@
+#include "ternaryplot/core/trilinear_chart.h"
+
+#include <vector>
+
+namespace tri {
+
+namespace {
+
+// A vertex label: CurrentX = fX + ax TW, CurrentY = fY + ay TH.
+struct VertexLabel {
+    double x, y;
+    const char* text;
+    double ax, ay;
+};
+
+constexpr std::array<VertexLabel, 6> kCationLabels{{
+    {900, 1700, "0%", -0.5, 0.25},
+    {900, 1700, "100%", 0, -1.25},
+    {200, 1700, "0%", -1, -1.25},
+    {200, 1700, "100%", -0.5, 0.25},
+    {550, 1093.782, "0%", 0.375, -0.5},
+    {550, 1093.782, "100%", -1.1875, -0.5},
+}};
+constexpr std::array<VertexLabel, 6> kAnionLabels{{
+    {1800, 1700, "100%", -0.5, 0.25},
+    {1800, 1700, "0%", 0, -1.25},
+    {1100, 1700, "100%", -1, -1.25},
+    {1100, 1700, "0%", -0.5, 0.25},
+    {1450, 1093.782, "100%", 0.1875, -0.5},
+    {1450, 1093.782, "0%", -1.375, -0.5},
+}};
+constexpr std::array<VertexLabel, 4> kDiamondLabels{{
+    {1000, 1526.795, "100%", -0.5, 0.25},
+    {1000, 314.359, "100%", -0.5, -1.25},
+    {650, 920.577, "0%", -1.25, -0.5},
+    {1350, 920.577, "0%", 0.25, -0.5},
+}};
+
+constexpr std::array<Point, 4> kCationTriangle{
+    {{900, 1700}, {200, 1700}, {550, 1093.782}, {900, 1700}}};
+constexpr std::array<Point, 4> kAnionTriangle{
+    {{1800, 1700}, {1100, 1700}, {1450, 1093.782}, {1800, 1700}}};
+constexpr std::array<Point, 5> kDiamond{
+    {{1000, 1526.795}, {650, 920.577}, {1000, 314.359}, {1350, 920.577}, {1000, 1526.795}}};
+
+// Head point, shaft end and the ends of the two head strokes.
+struct Arrow {
+    Point head, shaft, stroke1, stroke2;
+};
+
+enum ArrowIndex : int {
+    kArrowCa = 0,
+    kArrowMg,
+    kArrowNaK,
+    kArrowChloride,
+    kArrowHCO3,
+    kArrowSulfate,
+    kArrowDiamondNaK,
+    kArrowCaMg,
+    kArrowDiamondHCO3,
+    kArrowClSO4,
+};
+
+constexpr std::array<Arrow, 10> kArrows{{
+    {{500, 1721.651}, {600, 1721.651}, {521.651, 1709.151}, {521.651, 1734.151}},
+    {{375, 1353.590}, {325, 1440.192}, {375, 1378.590}, {353.349, 1366.090}},
+    {{775, 1440.192}, {725, 1353.590}, {775, 1415.192}, {753.349, 1427.692}},
+    {{1500, 1721.651}, {1400, 1721.651}, {1478.349, 1709.151}, {1478.349, 1734.151}},
+    {{1225, 1440.192}, {1275, 1353.590}, {1225, 1415.192}, {1246.651, 1427.692}},
+    {{1625, 1353.590}, {1675, 1440.192}, {1625, 1378.590}, {1646.651, 1366.090}},
+    {{825, 1266.987}, {775, 1180.385}, {825, 1241.987}, {803.349, 1254.487}},
+    {{1175, 574.167}, {1225, 660.770}, {1175, 599.167}, {1196.651, 586.667}},
+    {{1175, 1266.987}, {1225, 1180.385}, {1175, 1241.987}, {1196.651, 1254.487}},
+    {{825, 574.167}, {775, 660.770}, {825, 599.167}, {803.349, 586.667}},
+}};
+
+struct Segment {
+    Point a, b;
+};
+constexpr std::array<Segment, 3> kCationHalfLines{{{{550, 1700}, {375, 1396.891}},
+                                                   {{375, 1396.891}, {725, 1396.891}},
+                                                   {{725, 1396.891}, {550, 1700}}}};
+constexpr std::array<Segment, 3> kAnionHalfLines{{{{1450, 1700}, {1275, 1396.891}},
+                                                  {{1275, 1396.891}, {1625, 1396.891}},
+                                                  {{1625, 1396.891}, {1450, 1700}}}};
+constexpr std::array<Segment, 2> kDiamondHalfLines{
+    {{{825, 1223.686}, {1175, 617.468}}, {{825, 617.468}, {1175, 1223.686}}}};
+
+void Text(hc::Surface& s, double x, double y, const std::string& text) {
+    s.CurrentX = x;
+    s.CurrentY = y;
+    s.Print(text);
+}
+
+void Polyline(hc::Surface& s, const TrilinearMedia& m, const Point* p, std::size_t n) {
+    for (std::size_t k = 0; k + 1 < n; ++k)
+        s.Line(m.X(p[k].x), m.Y(p[k].y), m.X(p[k + 1].x), m.Y(p[k + 1].y));
+}
+
+template <std::size_t N>
+void VertexLabels(hc::Surface& s, const TrilinearMedia& m,
+                  const std::array<VertexLabel, N>& labels) {
+    for (const VertexLabel& l : labels) {
+        const double tw = s.TextWidth(l.text);
+        const double th = s.TextHeight(l.text);
+        Text(s, m.X(l.x) + l.ax * tw, m.Y(l.y) + l.ay * th, l.text);
+    }
+}
+
+template <std::size_t N>
+void HalfLines(hc::Surface& s, const TrilinearMedia& m, const std::array<Segment, N>& lines) {
+    if (m.dottedHalfLines)
+        s.SetDrawStyle(2);
+    if (m.setsWidths)
+        s.SetDrawWidth(m.widths[kWidthHalfLines]);
+    for (const Segment& l : lines)
+        s.Line(m.X(l.a.x), m.Y(l.a.y), m.X(l.b.x), m.Y(l.b.y));
+    s.SetDrawStyle(0);
+}
+
+// Shaft and both head strokes, all from the head point.
+void DrawArrow(hc::Surface& s, const TrilinearMedia& m, ArrowIndex which) {
+    const Arrow& a = kArrows[static_cast<std::size_t>(which)];
+    if (m.setsWidths)
+        s.SetDrawWidth(m.widths[kWidthArrows]);
+    for (const Point& end : {a.shaft, a.stroke1, a.stroke2})
+        s.Line(m.X(a.head.x), m.Y(a.head.y), m.X(end.x), m.Y(end.y));
+}
+
+// A subscript digit at (x, y), then back to the axis size.
+void Subscript(hc::Surface& s, const TrilinearMedia& m, double x, double y, const char* digit) {
+    s.SetFontSize(m.subscriptSize);
+    Text(s, x, y, digit);
+    s.SetFontSize(m.axisSize);
+}
+
+void CationArrows(hc::Surface& s, const TrilinearMedia& m) {
+    DrawArrow(s, m, kArrowCa);
+    {
+        const std::string t = "Ca";
+        Text(s, m.X(550) - s.TextWidth(t) / 2, m.Y(1700) + s.TextHeight(t), t);
+    }
+    DrawArrow(s, m, kArrowMg);
+    {
+        const std::string t = "Mg";
+        Text(s, m.X(375) - s.TextWidth(t) - m.L(37.5), m.Y(1396.891) - s.TextHeight(t) / 2, t);
+    }
+    DrawArrow(s, m, kArrowNaK);  // labelled by the diamond's "Na+K"
+}
+
+void AnionArrows(hc::Surface& s, const TrilinearMedia& m, int nitrateType) {
+    DrawArrow(s, m, kArrowChloride);
+    {
+        const bool withNitrate = nitrateType == wq::kNitrateWithChloride;
+        const std::string t = withNitrate ? "Cl+NO " : "Cl";
+        const double tw = s.TextWidth(t);
+        const double th = s.TextHeight(t);
+        Text(s, m.X(1450) - tw / 2, m.Y(1700) + th, t);
+        if (withNitrate)
+            Subscript(s, m, m.X(1450) + tw / 3, m.Y(1700) + 3 * th / 2, "3");
+    }
+    DrawArrow(s, m, kArrowHCO3);  // labelled by the diamond's "HCO3"
+    DrawArrow(s, m, kArrowSulfate);
+    {
+        const bool withNitrate = nitrateType == wq::kNitrateWithSulfate;
+        const std::string t = withNitrate ? "SO +NO " : "SO ";
+        const double tw = s.TextWidth(t);
+        const double th = s.TextHeight(t);
+        const double x = m.X(1662.5);
+        const double y = m.Y(1396.891);
+        Text(s, x, y - th / 2, t);
+        if (withNitrate) {
+            Subscript(s, m, x + 2 * tw / 7, y, "4");
+            Subscript(s, m, x + 6 * tw / 7, y, "3");
+        } else {
+            Subscript(s, m, x + 2 * tw / 3, y, "4");
+        }
+    }
+}
+
+void DiamondArrows(hc::Surface& s, const TrilinearMedia& m, int nitrateType) {
+    DrawArrow(s, m, kArrowDiamondNaK);
+    {
+        const std::string t = "Na+K";
+        Text(s, m.X(825) - s.TextWidth(t) / 2 - m.L(50),
+             m.Y(1223.686) - s.TextHeight(t) / 2 + m.L(86.603), t);
+    }
+    DrawArrow(s, m, kArrowCaMg);
+    {
+        const std::string t = "Ca+Mg";
+        Text(s, m.X(1212.5), m.Y(617.468) - s.TextHeight(t) / 2, t);
+    }
+    DrawArrow(s, m, kArrowDiamondHCO3);
+    {
+        const std::string t = "HCO ";
+        Text(s, m.X(1175) - s.TextWidth(t) / 2 + m.L(50),
+             m.Y(1223.686) - s.TextHeight(t) / 2 + m.L(86.603), t);
+        Subscript(s, m, m.X(1175) + s.TextWidth("Na+K") / 4 + m.L(50), m.Y(1310.289), "3");
+    }
+    DrawArrow(s, m, kArrowClSO4);
+    {
+        const bool withNitrate =
+            nitrateType == wq::kNitrateWithChloride || nitrateType == wq::kNitrateWithSulfate;
+        const std::string t = withNitrate ? "Cl+SO +NO " : "Cl+SO ";
+        const double tw = s.TextWidth(t);
+        const double th = s.TextHeight(t);
+        const double x = m.X(825) - m.L(37.5);
+        const double y = m.Y(617.468);
+        Text(s, x - tw, y - th / 2, t);
+        if (withNitrate) {
+            Subscript(s, m, x - tw / 2, y, "4");
+            Subscript(s, m, x - tw / 10, y, "3");
+        } else {
+            Subscript(s, m, x - tw / 6, y, "4");
+        }
+    }
+}
+
+}  // namespace
+
+TrilinearMedia ScreenMedia() {
+    return TrilinearMedia{};
+}
+
+TrilinearMedia PaperMedia(const wq::PrintOffset& offset, const std::array<int, 4>& widths) {
+    TrilinearMedia m;
+    m.factor = 0.1;
+    m.shiftX = offset.offX;
+    m.shiftY = 500 - offset.offY;
+    m.vertexSize = 9;
+    m.axisSize = 11;
+    m.dottedHalfLines = false;
+    m.setsWidths = true;
+    m.widths = widths;
+    m.note = false;
+    m.numberSize = 7;
+    m.markSize = 8;
+    m.numberOffset = 0.25;
+    m.numberOffsetByMark = true;
+    return m;
+}
+
+void DrawTrilinearFrame(hc::Surface& s, const TrilinearMedia& m, int nitrateType, int sampleList) {
+    s.SetDrawStyle(0);
+    s.SetFillStyle(0);
+    s.SetFontName(hc::kMincho);
+    s.SetFontSize(m.vertexSize);
+    if (m.setsWidths)
+        s.SetDrawWidth(m.widths[kWidthFrame]);
+    Polyline(s, m, kCationTriangle.data(), kCationTriangle.size());
+    VertexLabels(s, m, kCationLabels);
+    Polyline(s, m, kAnionTriangle.data(), kAnionTriangle.size());
+    VertexLabels(s, m, kAnionLabels);
+    Polyline(s, m, kDiamond.data(), kDiamond.size());
+    VertexLabels(s, m, kDiamondLabels);
+
+    s.SetFontSize(m.axisSize);
+    HalfLines(s, m, kCationHalfLines);
+    CationArrows(s, m);
+    HalfLines(s, m, kAnionHalfLines);
+    AnionArrows(s, m, nitrateType);
+    HalfLines(s, m, kDiamondHalfLines);
+    DiamondArrows(s, m, nitrateType);
+
+    if (m.note) {
+        s.SetFontSize(9);
+        const std::string note = sampleList >= 1 ? kNoteWithTable : kNoteWithoutTable;
+        Text(s, 0, m.Y(1950) - s.TextHeight(note) / 2, note);
+    }
+    if (m.setsWidths)
+        s.SetDrawWidth(1);
+}
+
+void PlotSamples(hc::Surface& s, const TrilinearMedia& m, const wq::SampleTable& table,
+                 const FractionTable& fractions, int numbering) {
+    s.SetFontName(hc::kGothic);
+    s.SetFontSize(m.numberSize);
+    s.SetDrawStyle(0);
+    s.SetFillStyle(0);
+    for (int i = 1; i <= table.SampleCount && i <= wq::kMaxSamples; ++i) {
+        auto ui = static_cast<std::size_t>(i);
+        if (table.SampleValid[ui] <= 0)
+            continue;
+        const Fractions& f = fractions[ui];
+        std::vector<Point> points;
+        if (f.cationDefined)
+            points.push_back(CationPoint(f));
+        if (f.anionDefined)
+            points.push_back(AnionPoint(f));
+        if (f.cationDefined && f.anionDefined)
+            points.push_back(DiamondPoint(f));
+        const std::string& mark = table.SampleMark[ui];
+        const std::string number = std::to_string(i);
+        for (const Point& p : points) {
+            const double x = m.X(p.x);
+            const double y = m.Y(p.y);
+            s.SetFillStyle(0);
+            if (numbering > 0) {
+                const std::string& measured = m.numberOffsetByMark ? mark : number;
+                s.CurrentX = x + s.TextWidth(measured) * m.numberOffset;
+                s.CurrentY = y + s.TextHeight(measured) * m.numberOffset;
+                s.Print(number);
+            }
+            s.SetFontSize(m.markSize);
+            s.SetForeColor(PaletteColor(table.SampleColor[ui]));
+            Text(s, x - s.TextWidth(mark) / 2, y - s.TextHeight(mark) / 2, mark);
+            s.SetFontSize(m.numberSize);
+            s.SetForeColor(PaletteColor(0));
+        }
+    }
+}
+
+TableLayout SampleTableLayout(int n) {
+    if (n <= 4)
+        return {4, 1, 120, 50, 151, 70};
+    if (n <= 8)
+        return {4, 2, 120, 50, 182, 70};
+    if (n <= 16)
+        return {8, 2, 120, 50, 182, 90};
+    if (n <= 24)
+        return {12, 2, 120, 40, 182, 100};
+    return {16, 2, 120, 20, 182, 100};
+}
+
+std::string SampleTableEntry(int i, const std::string& name) {
+    return (i < 10 ? "  " : " ") + std::to_string(i) + ": " + name;
+}
+
+void PrintSampleTable(hc::Surface& printer, const wq::SampleTable& table,
+                      const wq::PrintOffset& offset, int boxWidth) {
+    printer.SetFontName(hc::kGothic);
+    printer.SetFontSize(8);
+    printer.SetDrawWidth(boxWidth);
+    const int n = table.SampleCount;
+    const TableLayout t = SampleTableLayout(n);
+    // The shift is in tenths of a millimetre; 2.5 mm must move by 2.5, not 2.
+    const double dx = offset.offX / 10.0;
+    const double dy = -offset.offY / 10.0;
+    for (int i = 1; i <= n && i <= wq::kMaxSamples; ++i) {
+        auto ui = static_cast<std::size_t>(i);
+        const int k = (i - 1) / t.rows;
+        const int r = (i - 1) % t.rows;
+        const std::string name = table.SampleValid[ui] >= 1 ? table.SampleName[ui] : "";
+        Text(printer, t.left + kTableColumnStep * k + dx, t.top + 1 + kTableRowStep * r + dy,
+             SampleTableEntry(i, name));
+    }
+    printer.Line(t.left + dx, t.top + dy, t.right + dx, t.top + dy);
+    printer.Line(t.right + dx, t.top + dy, t.right + dx, t.bottom + dy);
+    printer.Line(t.right + dx, t.bottom + dy, t.left + dx, t.bottom + dy);
+    printer.Line(t.left + dx, t.bottom + dy, t.left + dx, t.top + dy);
+    printer.SetDrawWidth(1);
+}
+
+void DrawScreen(hc::Surface& canvas, const wq::SampleTable& table,
+                const wq::PlotSettings& settings) {
+    canvas.SetScale(kScreenSide, kScreenSide);
+    canvas.Cls();
+    const TrilinearMedia m = ScreenMedia();
+    DrawTrilinearFrame(canvas, m, settings.NitrateType, settings.SampleList);
+    PlotSamples(canvas, m, table, ComputeFractions(table, settings.NitrateType),
+                settings.Numbering);
+}
+
+void PrintChart(hc::Surface& printer, const wq::SampleTable& table,
+                const wq::PlotSettings& settings, const wq::PrintOffset& offset) {
+    const std::string fontName = printer.FontName();
+    printer.SetDrawStyle(0);
+    printer.SetFontTransparent(true);
+    printer.SetOrientation(hc::Orientation::Portrait);
+    std::array<int, 4> widths{};
+    for (std::size_t w = 0; w < widths.size(); ++w)
+        widths[w] = settings.LineWidths[w];
+    if (settings.SampleList >= 1)
+        PrintSampleTable(printer, table, offset, widths[kWidthTable]);
+    const TrilinearMedia m = PaperMedia(offset, widths);
+    DrawTrilinearFrame(printer, m, settings.NitrateType, settings.SampleList);
+    printer.SetFontTransparent(true);
+    PlotSamples(printer, m, table, ComputeFractions(table, settings.NitrateType),
+                settings.Numbering);
+    printer.SetFontName(fontName);
+    printer.EndDoc();
+}
+
+wq::ScaleChoice TrilinearStrategy::Convert(wq::SampleTable& table, wq::PlotSettings&) const {
+    // Only the meq values; the diagram has no scale.
+    return wq::ConvertToMeq(table);
+}
+
+void TrilinearStrategy::DrawScreen(hc::Surface& canvas, const wq::SampleTable& table,
+                                   const wq::PlotSettings& settings) const {
+    tri::DrawScreen(canvas, table, settings);
+}
+
+void TrilinearStrategy::Print(hc::Surface& printer, const wq::SampleTable& table,
+                              const wq::PlotSettings& settings,
+                              const wq::PrintOffset& offset) const {
+    PrintChart(printer, table, settings, offset);
+}
+
+}  // namespace tri

@@ -1,0 +1,430 @@
+// The trilinear diagram: proportions and points worked out by hand and by barycentric
+// weighting of the vertices, the frame on screen and paper, the marks, the printed table and
+// the print shift, all read back from the recorded drawing.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "common/core/recording_surface.h"
+#include "ternaryplot/core/trilinear.h"
+#include "ternaryplot/core/trilinear_chart.h"
+#include "waterquality/core/meq.h"
+
+namespace {
+
+using hc::DrawOp;
+using hc::RecordingSurface;
+using tri::Point;
+
+constexpr double kEps = 1e-3;
+
+// Writes a sample given in meq/L (Na, K, Ca, Mg, Cl, HCO3, SO4, NO3) as mg/L.
+void SetSample(wq::SampleTable& t, int i, const std::array<double, 8>& meq,
+               const std::string& name = "S", const std::string& mark = "●", int colour = 0) {
+    auto ui = static_cast<std::size_t>(i);
+    t.SampleCount = std::max(t.SampleCount, i);
+    t.SampleValid[ui] = 1;
+    t.SampleName[ui] = name;
+    t.SampleMark[ui] = mark;
+    t.SampleColor[ui] = colour;
+    for (std::size_t k = 0; k < 8; ++k)
+        t.RawMg[ui][k] = meq[k] * wq::kIonWeights[k] / (wq::kDivalent[k] ? 2.0 : 1.0);
+}
+
+void ExpectPoint(const Point& p, double x, double y) {
+    EXPECT_NEAR(p.x, x, kEps);
+    EXPECT_NEAR(p.y, y, kEps);
+}
+
+// Barycentric weighting of the three vertices, a second way to the same point.
+Point Weighted(const std::array<double, 3>& w, Point a, Point b, Point c) {
+    return {w[0] * a.x + w[1] * b.x + w[2] * c.x, w[0] * a.y + w[1] * b.y + w[2] * c.y};
+}
+
+TEST(TrilinearFractions, PureWatersLieOnTheVertices) {
+    wq::SampleTable t;
+    SetSample(t, 1, {0, 0, 2, 0, 0, 2, 0, 0});      // calcium bicarbonate
+    SetSample(t, 2, {1.5, 0.5, 0, 0, 2, 0, 0, 0});  // sodium/potassium chloride
+    SetSample(t, 3, {0, 0, 0, 3, 0, 0, 3, 0});      // magnesium sulfate
+    tri::FractionTable f = tri::ComputeFractions(t, 0);
+    ExpectPoint(tri::CationPoint(f[1]), 200, 1700);
+    ExpectPoint(tri::AnionPoint(f[1]), 1100, 1700);
+    ExpectPoint(tri::DiamondPoint(f[1]), 650, 920.577);  // Ca+Mg 1, Cl+SO4 0
+    ExpectPoint(tri::CationPoint(f[2]), 900, 1700);
+    ExpectPoint(tri::AnionPoint(f[2]), 1800, 1700);
+    ExpectPoint(tri::DiamondPoint(f[2]), 1350, 920.577);
+    ExpectPoint(tri::CationPoint(f[3]), 550, 1093.782);
+    ExpectPoint(tri::AnionPoint(f[3]), 1450, 1093.782);
+    ExpectPoint(tri::DiamondPoint(f[3]), 1000, 314.359);  // top vertex
+    EXPECT_NEAR(f[1].CationSum, 2, 1e-9);
+    EXPECT_NEAR(f[2].CationFraction[0], 1, 1e-12);
+
+    // Na+K with HCO3: the bottom vertex of the diamond.
+    SetSample(t, 4, {1, 0, 0, 0, 0, 1, 0, 0});
+    f = tri::ComputeFractions(t, 0);
+    ExpectPoint(tri::DiamondPoint(f[4]), 1000, 1526.795);
+}
+
+TEST(TrilinearFractions, MixedSampleAgreesWithVertexWeighting) {
+    wq::SampleTable t;
+    SetSample(t, 1, {0.5, 0.5, 1, 1, 1, 1, 1, 1});
+    SetSample(t, 2, {0.7, 0.2, 2.4, 1.1, 0.9, 3.3, 0.6, 0.4});
+    tri::FractionTable f = tri::ComputeFractions(t, 0);
+    // Equal meq/L of Na+K, Ca and Mg: the centroid of the cation triangle.
+    ExpectPoint(tri::CationPoint(f[1]), 550, (1700 + 1700 + 1093.782) / 3);
+    ExpectPoint(tri::CationPoint(f[1]), 550, 1497.927);
+
+    // Sample 2: Na+K 0.9, Ca 2.4, Mg 1.1 of 4.4; Cl 0.9, HCO3 3.3, SO4 0.6 of 4.8.
+    const std::array<double, 3> c{0.9 / 4.4, 2.4 / 4.4, 1.1 / 4.4};
+    const std::array<double, 3> a{0.9 / 4.8, 3.3 / 4.8, 0.6 / 4.8};
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_NEAR(f[2].CationFraction[static_cast<std::size_t>(k)],
+                    c[static_cast<std::size_t>(k)], 1e-9);
+        EXPECT_NEAR(f[2].AnionFraction[static_cast<std::size_t>(k)], a[static_cast<std::size_t>(k)],
+                    1e-9);
+    }
+    Point cp = Weighted(c, {900, 1700}, {200, 1700}, {550, 1093.782});
+    Point ap = Weighted(a, {1800, 1700}, {1100, 1700}, {1450, 1093.782});
+    ExpectPoint(tri::CationPoint(f[2]), cp.x, cp.y);
+    ExpectPoint(tri::AnionPoint(f[2]), ap.x, ap.y);
+    // The diamond point along the diamond's own edges from its bottom vertex: Ca+Mg up the
+    // lower-left edge, Cl+SO4 up the lower-right edge.
+    const double caMg = c[1] + c[2];
+    const double clSo4 = a[0] + a[2];
+    Point bottom{1000, 1526.795};
+    Point d{bottom.x - caMg * 350 + clSo4 * 350, bottom.y - (caMg + clSo4) * 606.21778};
+    ExpectPoint(tri::DiamondPoint(f[2]), d.x, d.y);
+}
+
+TEST(TrilinearFractions, NitrateJoinsTheChosenGroupOnly) {
+    wq::SampleTable t;
+    SetSample(t, 1, {1, 0, 1, 0, 1, 1, 1, 1});
+    const auto f0 = tri::ComputeFractions(t, 0)[1];
+    const auto f1 = tri::ComputeFractions(t, 1)[1];
+    const auto f2 = tri::ComputeFractions(t, 2)[1];
+    const auto fOther = tri::ComputeFractions(t, 7)[1];
+    EXPECT_NEAR(f0.AnionSum, 3, 1e-9);
+    EXPECT_NEAR(f1.AnionSum, 4, 1e-9);
+    EXPECT_NEAR(f2.AnionSum, 4, 1e-9);
+    EXPECT_NEAR(fOther.AnionSum, 3, 1e-9);
+    EXPECT_NEAR(f0.AnionFraction[0], 1.0 / 3, 1e-9);
+    EXPECT_NEAR(f1.AnionFraction[0], 0.5, 1e-9);
+    EXPECT_NEAR(f1.AnionFraction[2], 0.25, 1e-9);
+    EXPECT_NEAR(f2.AnionFraction[0], 0.25, 1e-9);
+    EXPECT_NEAR(f2.AnionFraction[2], 0.5, 1e-9);
+    // The cation point never moves with the type.
+    for (const auto* f : {&f1, &f2}) {
+        EXPECT_DOUBLE_EQ(tri::CationPoint(*f).x, tri::CationPoint(f0).x);
+        EXPECT_DOUBLE_EQ(tri::CationPoint(*f).y, tri::CationPoint(f0).y);
+    }
+}
+
+TEST(TrilinearFractions, ZeroSumsLeaveOnlyTheDefinedPoints) {
+    wq::SampleTable t;
+    SetSample(t, 1, {0, 0, 0, 0, 0, 0, 0, 0}, "blank", "A");
+    SetSample(t, 2, {0, 0, 0, 0, 0, 2, 0, 0}, "anions only", "B");
+    const auto f = tri::ComputeFractions(t, 0);
+    EXPECT_FALSE(f[1].cationDefined);
+    EXPECT_FALSE(f[1].anionDefined);
+    EXPECT_FALSE(f[2].cationDefined);
+    EXPECT_TRUE(f[2].anionDefined);
+
+    wq::PlotSettings s;
+    s.NitrateType = 0;
+    s.Numbering = 1;
+    s.SampleList = 1;
+    RecordingSurface screen = RecordingSurface::Screen(513, 513);
+    tri::DrawScreen(screen, t, s);
+    EXPECT_TRUE(screen.TextsEqual("A").empty());
+    ASSERT_EQ(screen.TextsEqual("B").size(), 1u);  // the anion point alone
+    for (const DrawOp& op : screen.Ops()) {
+        EXPECT_TRUE(std::isfinite(op.x1) && std::isfinite(op.y1));
+    }
+}
+
+// ---- Screen ----
+
+wq::PlotSettings Settings(int type = 0, int numbering = 1, int list = 1) {
+    wq::PlotSettings s;
+    s.NitrateType = type;
+    s.Numbering = numbering;
+    s.SampleList = list;
+    s.LineWidths = {2, 1, 1, 2, 2};
+    return s;
+}
+
+TEST(TrilinearScreen, MarksAreCentredAndNumbersLowerRight) {
+    wq::SampleTable t;
+    SetSample(t, 1, {0, 0, 2, 0, 0, 2, 0, 0}, "P", "▲", 12);
+    RecordingSurface screen = RecordingSurface::Screen(513, 513);
+    tri::DrawScreen(screen, t, Settings());
+    auto marks = screen.TextsEqual("▲");
+    ASSERT_EQ(marks.size(), 3u);
+    // Recorded metrics: a wide character is one em wide, a narrow one (the digit, and this
+    // symbol of ambiguous width) half an em; every text is one em high.
+    const double em7 = 7 * screen.UnitsPerPoint();
+    const double markW7 = hc::DisplayCells("▲") * em7 / 2;
+    const double em8 = 8 * screen.UnitsPerPoint();
+    const std::array<Point, 3> at{{{50, 425}, {275, 425}, {162.5, 230.144}}};
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_NEAR(marks[k].x1 + markW7 / 2, at[k].x, kEps);
+        EXPECT_NEAR(marks[k].y1 + em7 / 2, at[k].y, kEps);
+        EXPECT_EQ(marks[k].color, (hc::Color{255, 0, 0}));
+        EXPECT_EQ(marks[k].size, 7);
+    }
+    auto numbers = screen.TextsEqual("1");
+    ASSERT_EQ(numbers.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_NEAR(numbers[k].x1, at[k].x + em8 / 2 / 8, kEps);
+        EXPECT_NEAR(numbers[k].y1, at[k].y + em8 / 8, kEps);
+        EXPECT_EQ(numbers[k].color, hc::kBlack);
+        EXPECT_EQ(numbers[k].size, 8);
+    }
+}
+
+TEST(TrilinearScreen, NumberingOffDrawsOnlyMarksAndSkipsEmptySamples) {
+    wq::SampleTable t;
+    SetSample(t, 1, {0, 0, 2, 0, 0, 2, 0, 0}, "P", "■");
+    SetSample(t, 2, {1, 0, 2, 0, 0, 2, 0, 0}, "", "■");
+    t.SampleValid[2] = 0;
+    SetSample(t, 3, {1, 0, 2, 0, 0, 2, 0, 0}, "Q", "");
+    RecordingSurface screen = RecordingSurface::Screen(513, 513);
+    tri::DrawScreen(screen, t, Settings(0, 0));
+    EXPECT_EQ(screen.TextsEqual("■").size(), 3u);
+    EXPECT_TRUE(screen.TextsEqual("1").empty());
+    EXPECT_EQ(screen.TextsEqual("3").size(), 1u);  // only the subscript of HCO3
+    screen.ClearOps();
+    tri::DrawScreen(screen, t, Settings(0, 1));
+    EXPECT_EQ(screen.TextsEqual("1").size(), 3u);
+    EXPECT_TRUE(screen.TextsEqual("2").empty());        // marked empty: nothing at all
+    EXPECT_EQ(screen.TextsEqual("3").size(), 1u + 3u);  // an empty mark still gets numbers
+}
+
+TEST(TrilinearScreen, FrameHalfLinesDottedAndNoteFollowsTheTableSetting) {
+    wq::SampleTable t;
+    SetSample(t, 1, {1, 0, 1, 1, 1, 1, 1, 0});
+    RecordingSurface screen = RecordingSurface::Screen(513, 513);
+    tri::DrawScreen(screen, t, Settings(0, 1, 1));
+    int dotted = 0;
+    for (const DrawOp& op : screen.OpsOf(DrawOp::Kind::Line)) {
+        dotted += op.style == 2;
+        EXPECT_EQ(op.width, 1);
+    }
+    EXPECT_EQ(dotted, 8);  // 3 + 3 + 2 half lines
+    ASSERT_EQ(screen.TextsEqual(tri::kNoteWithTable).size(), 1u);
+    const DrawOp note = screen.TextsEqual(tri::kNoteWithTable)[0];
+    EXPECT_NEAR(note.x1, 0, kEps);
+    EXPECT_NEAR(note.y1 + 9 * screen.UnitsPerPoint() / 2, 487.5, kEps);
+    const auto lines = screen.OpsOf(DrawOp::Kind::Line);
+    screen.ClearOps();
+    tri::DrawScreen(screen, t, Settings(0, 1, 0));
+    EXPECT_EQ(screen.TextsEqual(tri::kNoteWithoutTable).size(), 1u);
+    EXPECT_TRUE(screen.TextsEqual(tri::kNoteWithTable).empty());
+    EXPECT_EQ(screen.OpsOf(DrawOp::Kind::Line).size(), lines.size());
+}
+
+TEST(TrilinearScreen, AxisLabelsFollowTheNitrateType) {
+    wq::SampleTable t;
+    SetSample(t, 1, {1, 0, 1, 1, 1, 1, 1, 1});
+    auto texts = [&](int type) {
+        RecordingSurface screen = RecordingSurface::Screen(513, 513);
+        tri::DrawScreen(screen, t, Settings(type));
+        return screen;
+    };
+    RecordingSurface s0 = texts(0);
+    EXPECT_EQ(s0.TextsEqual("Cl").size(), 1u);
+    EXPECT_EQ(s0.TextsEqual("SO ").size(), 1u);
+    EXPECT_EQ(s0.TextsEqual("Cl+SO ").size(), 1u);
+    EXPECT_EQ(s0.TextsEqual("4").size(), 2u);  // SO4, Cl+SO4
+    EXPECT_EQ(s0.TextsEqual("3").size(), 1u);  // HCO3
+    for (const DrawOp& op : s0.TextsEqual("4"))
+        EXPECT_EQ(op.size, 6);
+    RecordingSurface s1 = texts(1);
+    EXPECT_EQ(s1.TextsEqual("Cl+NO ").size(), 1u);
+    EXPECT_EQ(s1.TextsEqual("Cl+SO +NO ").size(), 1u);
+    EXPECT_EQ(s1.TextsEqual("3").size(), 3u);  // Cl+NO3, HCO3, Cl+SO4+NO3
+    RecordingSurface s2 = texts(2);
+    EXPECT_EQ(s2.TextsEqual("Cl").size(), 1u);
+    EXPECT_EQ(s2.TextsEqual("SO +NO ").size(), 1u);
+    EXPECT_EQ(s2.TextsEqual("3").size(), 3u);  // SO4+NO3, HCO3, Cl+SO4+NO3
+    // "Ca" sits centred under the cation base, one line below it.
+    const DrawOp ca = s0.TextsEqual("Ca")[0];
+    const double em9 = 9 * s0.UnitsPerPoint();
+    EXPECT_NEAR(ca.x1 + em9 / 2, 137.5, kEps);
+    EXPECT_NEAR(ca.y1, 425 + em9, kEps);
+}
+
+// ---- Paper ----
+
+bool HasLine(const RecordingSurface& p, double x1, double y1, double x2, double y2) {
+    for (const DrawOp& op : p.OpsOf(DrawOp::Kind::Line))
+        if (std::abs(op.x1 - x1) < kEps && std::abs(op.y1 - y1) < kEps &&
+            std::abs(op.x2 - x2) < kEps && std::abs(op.y2 - y2) < kEps)
+            return true;
+    return false;
+}
+
+wq::SampleTable Samples(int n) {
+    wq::SampleTable t;
+    for (int i = 1; i <= n; ++i)
+        SetSample(t, i, {1, 0, 1, 1, 1, 1, 1, 0}, "W" + std::to_string(i));
+    return t;
+}
+
+TEST(TrilinearPrint, SheetGeometryWithoutShift) {
+    wq::SampleTable t = Samples(1);
+    RecordingSurface p = RecordingSurface::Paper();
+    tri::PrintChart(p, t, Settings(), {0, 0});
+    EXPECT_EQ(p.Documents(), 1);
+    EXPECT_EQ(p.OpsOf(DrawOp::Kind::EndDoc).size(), 1u);
+    EXPECT_TRUE(HasLine(p, 90, 220, 20, 220));            // cation base
+    EXPECT_TRUE(HasLine(p, 180, 220, 110, 220));          // anion base
+    EXPECT_TRUE(HasLine(p, 65, 142.0577, 100, 81.4359));  // diamond up to its top vertex
+    int frame = 0, half = 0;
+    for (const DrawOp& op : p.OpsOf(DrawOp::Kind::Line)) {
+        frame += op.width == 2;
+        EXPECT_EQ(op.style, 0);  // solid on paper
+    }
+    // 3 + 3 + 4 frame sides plus the 4 box sides, all two units wide by default.
+    EXPECT_EQ(frame, 14);
+    for (const DrawOp& op : p.OpsOf(DrawOp::Kind::Line))
+        half += op.width == 1;
+    EXPECT_EQ(half, 8 + 30);  // half lines and arrows
+    EXPECT_TRUE(p.TextsEqual(tri::kNoteWithTable).empty());
+    for (const DrawOp& op : p.TextsEqual("Ca+Mg"))
+        EXPECT_EQ(op.size, 11);
+    for (const DrawOp& op : p.TextsEqual("100%"))
+        EXPECT_EQ(op.size, 9);
+}
+
+TEST(TrilinearPrint, ArrowsHaveTenMillimetreShaftsAndQuarterHeads) {
+    wq::SampleTable t = Samples(1);
+    wq::PlotSettings s = Settings();
+    s.LineWidths = {2, 1, 4, 2, 2};  // arrows stand out by their width
+    RecordingSurface p = RecordingSurface::Paper();
+    tri::PrintChart(p, t, s, {0, 0});
+    int shafts = 0, heads = 0;
+    for (const DrawOp& op : p.OpsOf(DrawOp::Kind::Line)) {
+        if (op.width != 4)
+            continue;
+        const double len = std::hypot(op.x2 - op.x1, op.y2 - op.y1);
+        if (std::abs(len - 10) < kEps)
+            ++shafts;
+        else if (std::abs(len - 2.5) < kEps)
+            ++heads;
+        else
+            ADD_FAILURE() << "arrow stroke of " << len << " mm";
+    }
+    EXPECT_EQ(shafts, 10);
+    EXPECT_EQ(heads, 20);
+}
+
+TEST(TrilinearPrint, TableLayoutBySampleCount) {
+    {
+        RecordingSurface p = RecordingSurface::Paper();
+        tri::PrintChart(p, Samples(3), Settings(), {0, 0});
+        const std::array<double, 3> rows{51, 56, 61};
+        for (int i = 1; i <= 3; ++i) {
+            auto e = p.TextsEqual("  " + std::to_string(i) + ": W" + std::to_string(i));
+            ASSERT_EQ(e.size(), 1u);
+            EXPECT_NEAR(e[0].x1, 120, kEps);
+            EXPECT_NEAR(e[0].y1, rows[static_cast<std::size_t>(i - 1)], kEps);
+            EXPECT_EQ(e[0].size, 8);
+        }
+        EXPECT_TRUE(HasLine(p, 120, 50, 151, 50));
+        EXPECT_TRUE(HasLine(p, 151, 50, 151, 70));
+        EXPECT_TRUE(HasLine(p, 151, 70, 120, 70));
+        EXPECT_TRUE(HasLine(p, 120, 70, 120, 50));
+    }
+    {
+        RecordingSurface p = RecordingSurface::Paper();
+        tri::PrintChart(p, Samples(5), Settings(), {0, 0});
+        auto e = p.TextsEqual("  5: W5");
+        ASSERT_EQ(e.size(), 1u);
+        EXPECT_NEAR(e[0].x1, 151, kEps);
+        EXPECT_NEAR(e[0].y1, 51, kEps);
+        EXPECT_TRUE(HasLine(p, 120, 50, 182, 50));
+        EXPECT_TRUE(HasLine(p, 182, 70, 120, 70));
+    }
+    {
+        RecordingSurface p = RecordingSurface::Paper();
+        wq::SampleTable t = Samples(25);
+        t.SampleValid[12] = 0;  // marked empty: number, no name
+        tri::PrintChart(p, t, Settings(), {0, 0});
+        auto first = p.TextsEqual("  1: W1");
+        ASSERT_EQ(first.size(), 1u);
+        EXPECT_NEAR(first[0].x1, 120, kEps);
+        EXPECT_NEAR(first[0].y1, 21, kEps);
+        auto sixteen = p.TextsEqual(" 16: W16");
+        ASSERT_EQ(sixteen.size(), 1u);
+        EXPECT_NEAR(sixteen[0].y1, 21 + 75, kEps);
+        auto seventeen = p.TextsEqual(" 17: W17");
+        ASSERT_EQ(seventeen.size(), 1u);
+        EXPECT_NEAR(seventeen[0].x1, 151, kEps);
+        EXPECT_NEAR(seventeen[0].y1, 21, kEps);
+        auto last = p.TextsEqual(" 25: W25");
+        ASSERT_EQ(last.size(), 1u);
+        EXPECT_NEAR(last[0].y1, 61, kEps);
+        EXPECT_EQ(p.TextsEqual(" 12: ").size(), 1u);
+        EXPECT_TRUE(HasLine(p, 120, 20, 182, 20));
+        EXPECT_TRUE(HasLine(p, 182, 100, 120, 100));
+    }
+    for (int n : {1, 4, 8, 9, 16, 17, 24, 25, 32}) {
+        const tri::TableLayout l = tri::SampleTableLayout(n);
+        // Every entry's line lies inside the box.
+        EXPECT_LE(l.top + 1 + 5 * (l.rows - 1) + 4, l.bottom) << n;
+        EXPECT_GE(l.rows * l.columns, n) << n;
+    }
+}
+
+TEST(TrilinearPrint, ShiftMovesTableAndDiagram) {
+    struct Case {
+        wq::PrintOffset offset;
+        double dx, dy;  // mm, right and down
+    };
+    for (const Case& c : {Case{{30, -70}, 3, 7}, Case{{25, 0}, 2.5, 0}, Case{{0, 25}, 0, -2.5}}) {
+        RecordingSurface p = RecordingSurface::Paper();
+        tri::PrintChart(p, Samples(3), Settings(), c.offset);
+        auto e = p.TextsEqual("  1: W1");
+        ASSERT_EQ(e.size(), 1u);
+        EXPECT_NEAR(e[0].x1, 120 + c.dx, kEps);
+        EXPECT_NEAR(e[0].y1, 51 + c.dy, kEps);
+        EXPECT_TRUE(HasLine(p, 120 + c.dx, 50 + c.dy, 151 + c.dx, 50 + c.dy));
+        EXPECT_TRUE(HasLine(p, 90 + c.dx, 220 + c.dy, 20 + c.dx, 220 + c.dy));
+        EXPECT_TRUE(HasLine(p, 65 + c.dx, 142.0577 + c.dy, 100 + c.dx, 81.4359 + c.dy));
+    }
+}
+
+TEST(TrilinearPrint, TableOffNumbersOffAndPaperMarkPlacement) {
+    wq::SampleTable t = Samples(2);
+    SetSample(t, 1, {0, 0, 2, 0, 0, 2, 0, 0}, "P", "◆", 9);
+    RecordingSurface withTable = RecordingSurface::Paper();
+    tri::PrintChart(withTable, t, Settings(0, 1, 1), {0, 0});
+    RecordingSurface p = RecordingSurface::Paper();
+    tri::PrintChart(p, t, Settings(0, 1, 0), {0, 0});
+    EXPECT_TRUE(p.TextsEqual("  1: P").empty());
+    EXPECT_EQ(p.OpsOf(DrawOp::Kind::Line).size() + 4, withTable.OpsOf(DrawOp::Kind::Line).size());
+
+    // Pure Ca at (200, 1700): 20 mm, 220 mm; the mark 8 points centred, in light blue.
+    const double em7 = 7 * p.UnitsPerPoint();
+    const double em8 = 8 * p.UnitsPerPoint();
+    const double cells = hc::DisplayCells("◆");
+    auto marks = p.TextsEqual("◆");
+    ASSERT_EQ(marks.size(), 3u);
+    EXPECT_NEAR(marks[0].x1 + cells * em8 / 4, 20, kEps);
+    EXPECT_NEAR(marks[0].y1 + em8 / 2, 220, kEps);
+    EXPECT_EQ(marks[0].color, (hc::Color{0, 0, 255}));
+    // The number at a quarter of the mark's 7-point extent, in 7 points.
+    auto numbers = p.TextsEqual("1");
+    ASSERT_EQ(numbers.size(), 3u);
+    EXPECT_NEAR(numbers[0].x1, 20 + cells * em7 / 8, kEps);
+    EXPECT_NEAR(numbers[0].y1, 220 + em7 / 4, kEps);
+    EXPECT_EQ(numbers[0].size, 7);
+
+    RecordingSurface off = RecordingSurface::Paper();
+    tri::PrintChart(off, t, Settings(0, 0, 1), {0, 0});
+    EXPECT_TRUE(off.TextsEqual("1").empty());
+    EXPECT_EQ(off.TextsEqual("◆").size(), 3u);
+}
+
+}  // namespace
