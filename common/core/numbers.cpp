@@ -183,12 +183,9 @@ std::string DoubleToText(double value) {
         if (!mantissa.empty() && mantissa.back() == '.')
             mantissa.pop_back();
     }
-    if (!exponent.empty()) {
-        // "E+020" style is not produced by %G; normalise "E+20" / "E-05" to "E+20" / "E-5"? The
-        // classic runtime writes two-digit exponents ("1E-05"), which %G already does.
-        return mantissa + exponent;
-    }
-    return mantissa;
+    // The classic runtime writes at least two exponent digits ("1E-05", "1E+15", "1E-300"),
+    // as %G does.
+    return mantissa + exponent;
 }
 
 Point2i CentredOrigin(int screenWidth, int screenHeight, int windowWidth, int windowHeight) {

@@ -92,6 +92,37 @@ TEST(DoubleToText, StandardTextOfADouble) {
     EXPECT_EQ(DoubleToText(0.0001), "0.0001");
 }
 
+// The runtime's switch to the exponent form: from an exponent of 15 up (beyond fifteen digits)
+// and below -4, with a signed exponent of at least two digits and no trailing zeros.
+TEST(DoubleToText, ExponentFormAtTheRuntimesBounds) {
+    EXPECT_EQ(DoubleToText(999999999999999.0), "999999999999999");
+    EXPECT_EQ(DoubleToText(1e15), "1E+15");
+    EXPECT_EQ(DoubleToText(1.234e16), "1.234E+16");
+    EXPECT_EQ(DoubleToText(123456789012345678.0), "1.23456789012346E+17");
+    EXPECT_EQ(DoubleToText(0.00001), "1E-05");
+    EXPECT_EQ(DoubleToText(5.6789e-12), "5.6789E-12");
+    EXPECT_EQ(DoubleToText(1e-300), "1E-300");
+    EXPECT_EQ(DoubleToText(-2.5e-7), "-2.5E-07");
+    EXPECT_EQ(DoubleToText(0.1), "0.1");
+    EXPECT_EQ(DoubleToText(-0.5), "-0.5");
+    EXPECT_EQ(DoubleToText(-0.25), "-0.25");
+    EXPECT_EQ(DoubleToText(-0.0), "0");  // no negative zero
+    // Fifteen digits rounded: pi and a value that rounds up into the next power of ten.
+    EXPECT_EQ(DoubleToText(3.141592653589793), "3.14159265358979");
+    EXPECT_EQ(DoubleToText(9999999999999999.0), "1E+16");
+}
+
+// Every half lands on the even neighbour, also where the subtraction from the floor is inexact
+// (negative values just inside a half); checked against the FPU's own round-to-nearest-even.
+TEST(RoundToInt32, AgreesWithNearestEvenNearHalves) {
+    for (int k = -1000; k <= 1000; ++k) {
+        double half = k + 0.5;
+        for (double v : {half, std::nextafter(half, -1e9), std::nextafter(half, 1e9)}) {
+            EXPECT_EQ(RoundToInt32(v), static_cast<std::int32_t>(std::nearbyint(v))) << v;
+        }
+    }
+}
+
 TEST(CentredOrigin, IntegerDivisionOfTheDifference) {
     Point2i p = CentredOrigin(1920, 1080, 801, 600);
     EXPECT_EQ(p.x, 559);  // 1119 div 2
