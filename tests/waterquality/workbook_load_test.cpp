@@ -187,6 +187,8 @@ TEST(LoadWorkbook, EmptyIonCellsReadAsZeroAndTextsFailTheLoadWhole) {
     EXPECT_EQ(t.SampleCount, 3);
     EXPECT_EQ(t.SampleName[1], "S01");
     EXPECT_EQ(f.host.events.back(), "close");
+    // The caption still names the file whose data is shown.
+    EXPECT_EQ(f.host.caption, "ヘキサダイヤグラム < /d/z.xls >");
 }
 
 TEST(LoadWorkbook, UnreadableFileFailsQuietly) {

@@ -72,7 +72,6 @@ LoadReport LoadWorkbook(const std::string& dataPath, SampleTable& table,
                                               " は 1 から 32 の範囲にありません"};
         }
         next.SampleCount = count;
-        host.SetCaption(options.captionPrefix + dataPath + " >");
         for (int i = 1; i <= count; ++i) {
             auto ui = static_cast<std::size_t>(i);
             std::string name = hc::CellText(sheet.Cell(kNameRow, SampleColumn(i)));
@@ -101,6 +100,9 @@ LoadReport LoadWorkbook(const std::string& dataPath, SampleTable& table,
         return {LoadStatus::Failed, FileName(dataPath) + ": " + e.what()};
     }
     table = std::move(next);
+    // The caption names the file only once its data is in force: after a failure half-way the
+    // window still shows the previous file's chart under the previous file's name.
+    host.SetCaption(options.captionPrefix + dataPath + " >");
     notice.Close();
     host.FocusMain();
     return {LoadStatus::Loaded, {}};
