@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
 
 #include "common/render/qt_surface.h"
 
@@ -150,4 +152,74 @@ TEST(QtSurface, APrinterThatCannotStartReportsTheFailureOnce) {
     s->EndDoc();
     EXPECT_FALSE(s->TakeFailure());
     EXPECT_EQ(PdfPageCount(dir.filePath("out.pdf")), 1);
+}
+
+namespace {
+
+// Dark runs along one pixel row from x0 to x1: their count and the longest run and gap.
+struct Runs {
+    int count = 0;
+    int longestDark = 0;
+    int longestGap = 0;
+};
+Runs DarkRuns(const QImage& img, int y, int x0, int x1) {
+    Runs r;
+    int dark = 0, gap = 0;
+    bool inDark = false;
+    for (int x = x0; x < x1; ++x) {
+        bool d = qRed(img.pixel(x, y)) < 128;
+        if (d) {
+            if (!inDark)
+                ++r.count;
+            ++dark;
+            gap = 0;
+        } else {
+            ++gap;
+            dark = 0;
+        }
+        inDark = d;
+        r.longestDark = std::max(r.longestDark, dark);
+        if (r.count > 0)
+            r.longestGap = std::max(r.longestGap, gap);
+    }
+    return r;
+}
+
+}  // namespace
+
+// A dotted line is drawn as dots separated by gaps whatever its width: on paper at 0.1 mm and
+// 0.5 mm, and on screen at 1 and 5 pixels. A dot is never longer than a dash would be.
+TEST(QtSurface, DottedLinesStayDottedAtAnyWidth) {
+    QTemporaryDir dir;
+    for (int width : {1, 5}) {
+        const QString path = dir.filePath(QString("dots%1.png").arg(width));
+        {
+            auto s = QtSurface::PngSheet(path, 1, 254);  // 10 pixels per mm
+            s->SetDrawWidth(width);
+            s->SetDrawStyle(2);
+            s->Line(10, 20, 110, 20);  // 100 mm along pixel row 200
+            ASSERT_TRUE(s->Finish());
+        }
+        QImage img(path);
+        ASSERT_FALSE(img.isNull());
+        Runs r = DarkRuns(img, 200, 100, 1100);
+        EXPECT_GE(r.count, 40) << "paper, width " << width;
+        EXPECT_LE(r.longestDark, 10) << "paper, width " << width;  // a dot, not a 1 mm dash
+        EXPECT_GE(r.longestGap, 2) << "paper, width " << width;
+    }
+    for (int width : {1, 5}) {
+        QImage image(400, 40, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            auto s = QtSurface::OnImage(&image, 96.0);
+            s->SetDrawWidth(width);
+            s->SetDrawStyle(2);
+            s->Line(0, 20, 400, 20);
+            s->Finish();
+        }
+        Runs r = DarkRuns(image, 20, 0, 400);
+        EXPECT_GE(r.count, 40) << "screen, width " << width;
+        EXPECT_LE(r.longestDark, 4) << "screen, width " << width;
+        EXPECT_GE(r.longestGap, 1) << "screen, width " << width;
+    }
 }
