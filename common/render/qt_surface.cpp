@@ -477,12 +477,13 @@ void QtSurface::ApplyPen(QPainter& p, Color c) const {
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     if (drawStyle_ >= 1 && drawStyle_ <= 4) {
-        // Dash lengths are fixed in device terms (screen pixels, or tenths of a millimetre on
-        // paper) and expressed in pen widths, so a dotted line stays dotted at any width.
+        // Dash lengths are fixed in device terms (screen pixels, or quarter millimetres on
+        // paper) and expressed in pen widths, so a dotted line stays dotted at any width; no
+        // dot or gap is shorter than the pen is wide, so a thick dot is square, not a sliver.
         double unitPx =
             target_->Paper() ? 0.25 / kMmPerInch * target_->DpiX() : target_->DpiX() / 96.0;
         double w = pen.widthF();
-        auto len = [&](double units) { return std::max(units * unitPx / w, 0.5); };
+        auto len = [&](double units) { return std::max(units * unitPx / w, 1.0); };
         QList<qreal> pattern;
         switch (drawStyle_) {
             case 1:
@@ -498,8 +499,6 @@ void QtSurface::ApplyPen(QPainter& p, Color c) const {
                 pattern = {len(6), len(2), len(1), len(2), len(1), len(2)};
                 break;  // dash-dot-dot
         }
-        if (w <= unitPx)
-            pen.setCapStyle(Qt::FlatCap);
         pen.setDashPattern(pattern);
     } else if (drawStyle_ == 5) {
         pen.setStyle(Qt::NoPen);
