@@ -195,6 +195,18 @@ double RecordingSurface::TextHeight(const std::string&) {
 }
 
 DrawOp RecordingSurface::Begin(DrawOp::Kind kind) {
+    if (newPagePending_ && kind != DrawOp::Kind::Cls) {
+        newPagePending_ = false;
+        DrawOp np;
+        np.kind = DrawOp::Kind::NewPage;
+        np.doc = doc_;
+        np.page = page_;
+        np.width = drawWidth_;
+        np.style = drawStyle_;
+        np.color = foreColor_;
+        ops_.push_back(np);
+        ++page_;
+    }
     DrawOp op;
     op.kind = kind;
     op.doc = doc_;
@@ -254,13 +266,13 @@ void RecordingSurface::DoText(double x, double y, const std::string& text) {
 }
 
 void RecordingSurface::NewPage() {
-    if (!docOpen_)
+    if (!docOpen_ || !paper_)
         return;  // nothing on this sheet yet: no empty sheet
-    ops_.push_back(Begin(DrawOp::Kind::NewPage));
-    ++page_;
+    newPagePending_ = true;
 }
 
 void RecordingSurface::EndDoc() {
+    newPagePending_ = false;
     if (!docOpen_)
         return;  // nothing drawn: no empty document
     ops_.push_back(Begin(DrawOp::Kind::EndDoc));

@@ -79,6 +79,9 @@ class RecordingSurface : public Surface {
     int doc_ = 1;
     int page_ = 1;
     bool docOpen_ = false;  // something drawn since the last EndDoc
+    // NewPage waits for the next drawing, as on the printer: NewPage then EndDoc, or two
+    // NewPages in a row, leave no empty sheet.
+    bool newPagePending_ = false;
     std::vector<DrawOp> ops_;
 };
 

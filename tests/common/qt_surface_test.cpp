@@ -223,3 +223,23 @@ TEST(QtSurface, DottedLinesStayDottedAtAnyWidth) {
         EXPECT_GE(r.longestGap, 1) << "screen, width " << width;
     }
 }
+
+// The same sheets as the recorded display list: a new sheet only when something is drawn on it.
+TEST(QtSurface, NewPageTwiceOrBeforeEndDocGivesNoEmptySheet) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("three.pdf");
+    {
+        auto s = QtSurface::PdfFile(path);
+        s->Line(0, 0, 1, 1);
+        s->NewPage();
+        s->NewPage();
+        s->Line(0, 0, 1, 1);
+        s->NewPage();
+        s->EndDoc();
+        s->Line(0, 0, 1, 1);
+        s->EndDoc();
+        EXPECT_EQ(s->SheetsBegun(), 3);
+        EXPECT_TRUE(s->Finish());
+    }
+    EXPECT_EQ(PdfPageCount(path), 3);
+}

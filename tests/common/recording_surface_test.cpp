@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "common/core/recording_surface.h"
 
 using namespace hc;
@@ -102,4 +104,37 @@ TEST(RecordingSurface, NewPageRightAfterEndDocGivesNoEmptySheet) {
     EXPECT_EQ(lines[1].doc, 2);
     EXPECT_EQ(lines[1].page, 1);
     EXPECT_TRUE(s.OpsOf(DrawOp::Kind::NewPage).empty());
+}
+
+// As on the printer, a new sheet begins only when something is drawn on it: NewPage right before
+// EndDoc, or twice in a row, leaves no empty sheet in the record.
+TEST(RecordingSurface, NewPageWaitsForTheNextDrawing) {
+    RecordingSurface s = RecordingSurface::Paper();
+    s.Line(0, 0, 1, 1);
+    s.NewPage();
+    s.NewPage();
+    s.Line(0, 0, 1, 1);
+    s.NewPage();
+    s.EndDoc();
+    s.Line(0, 0, 1, 1);
+    s.EndDoc();
+    auto lines = s.OpsOf(DrawOp::Kind::Line);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1].doc, 1);
+    EXPECT_EQ(lines[1].page, 2);
+    EXPECT_EQ(lines[2].doc, 2);
+    EXPECT_EQ(lines[2].page, 1);
+    auto pages = s.OpsOf(DrawOp::Kind::NewPage);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].page, 1);  // the sheet it ends
+    auto ends = s.OpsOf(DrawOp::Kind::EndDoc);
+    ASSERT_EQ(ends.size(), 2u);
+    EXPECT_EQ(ends[0].page, 2);
+    // The op sequence of document 1: line, newpage, line, enddoc.
+    std::vector<DrawOp::Kind> kinds;
+    for (const DrawOp& op : s.Ops())
+        if (op.doc == 1)
+            kinds.push_back(op.kind);
+    EXPECT_EQ(kinds, (std::vector<DrawOp::Kind>{DrawOp::Kind::Line, DrawOp::Kind::NewPage,
+                                                DrawOp::Kind::Line, DrawOp::Kind::EndDoc}));
 }
