@@ -150,6 +150,11 @@ int WriteChartFile(const OutputOptions& o, const ChartJob& job) {
     }
     job.drawPaper(*s);
     int sheets = s->SheetsBegun();
+    if (sheets == 0) {
+        // A PDF writer that never painted writes no file at all: say so rather than succeed.
+        s->Finish();
+        return Fail(o.out, "the printout has no sheet");
+    }
     if (!s->Finish()) {
         if (ext != "pdf" && o.page > sheets)
             return Fail(o.out, "there is no sheet " + std::to_string(o.page) +
