@@ -53,6 +53,8 @@ struct DiagramProgram {
     bool pageSetupShowsShifts = false;
     // The beep that ends a print run.
     bool beepAfterPrint = true;
+    // Print line widths at start-up, in menu order; empty keeps PlotSettings' own.
+    std::vector<int> startWidths;
     HelpText helpUse, helpData, helpType, helpVersion;
     std::vector<hc::SplashLabel> splash;
     // Further workbook rows of a valid sample (ternaryplot's marks and colours).

@@ -91,6 +91,8 @@ Form1::Form1(hc::PlatformServices& platform, const DiagramProgram& program,
     settings.Numbering = -1;
     for (const ChoiceGroup& g : program_.styleGroups)
         settings.*(g.field) = g.unset;
+    for (std::size_t w = 0; w < program_.startWidths.size() && w < settings.LineWidths.size(); ++w)
+        settings.LineWidths[w] = program_.startWidths[w];
 
     BuildMenus();
     auto* central = new QWidget(this);
