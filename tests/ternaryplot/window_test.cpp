@@ -1,0 +1,227 @@
+// The trilinear program in the shared main window, driven through scripted platform services:
+// titles, splash and help texts, the first-load defaults and the choices a later load keeps,
+// the page setup showing the shifts in force, and a print of the example workbook.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <algorithm>
+
+#include "support/scripted_platform.h"
+#include "ternaryplot/core/trilinear_chart.h"
+#include "ternaryplot/ui/ternaryplot_program.h"
+#include "waterquality/ui/form1.h"
+#include "waterquality/ui/form2.h"
+
+namespace {
+
+using hc::DrawOp;
+using hc::test::ScriptedPlatform;
+using hc::test::SourcePath;
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i)
+        if (i == text.size() || text[i] == '\r') {
+            if (i > start)
+                out.push_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+    return out;
+}
+
+class TernaryWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        form = std::make_unique<wq::Form1>(platform, tri::TernaryPlotProgram(), strategy);
+    }
+    void TearDown() override { form.reset(); }
+
+    void FinishSplash() {
+        ASSERT_TRUE(form->Form9);
+        for (int i = 0; i < 45; ++i)
+            form->Form9->Tick();
+    }
+    std::vector<QAction*> Group(const char* name) {
+        auto items = form->findChildren<QAction*>(name);
+        std::vector<QAction*> out(items.begin(), items.end());
+        std::sort(out.begin(), out.end(), [](QAction* a, QAction* b) {
+            return a->property("Index").toInt() < b->property("Index").toInt();
+        });
+        return out;
+    }
+    int Checked(const char* name) {
+        auto g = Group(name);
+        for (std::size_t i = 0; i < g.size(); ++i)
+            if (g[i]->isChecked())
+                return static_cast<int>(i);
+        return -1;
+    }
+    QAction* Item(const char* name) { return form->findChild<QAction*>(name); }
+    void Open(const std::string& path) {
+        platform.openAnswers.push_back(path);
+        Item("mnuFileOpenItem")->trigger();
+    }
+    int RedPixels() {
+        QImage img = form->Picture2->Image().convertToFormat(QImage::Format_RGB32);
+        int red = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                QRgb p = img.pixel(x, y);
+                red += qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80;
+            }
+        return red;
+    }
+
+    ScriptedPlatform platform;
+    tri::TrilinearStrategy strategy;
+    std::unique_ptr<wq::Form1> form;
+};
+
+TEST_F(TernaryWindow, TitlesSplashAndMenus) {
+    EXPECT_EQ(form->windowTitle().toStdString(), "トリリニアダイヤグラムの作図・カラー版");
+    ASSERT_TRUE(form->Form9);
+    std::vector<std::string> labels;
+    for (QLabel* l : form->Form9->findChildren<QLabel*>())
+        labels.push_back(l->text().toStdString());
+    EXPECT_NE(
+        std::find(labels.begin(), labels.end(), "トリリニアダイアグラムを作図するプログラムです！"),
+        labels.end());
+    EXPECT_NE(std::find(labels.begin(), labels.end(), " Program : ternaryplot (Version 4.1)"),
+              labels.end());
+    EXPECT_EQ(form->findChild<QMenu*>("mnuScale"), nullptr);  // one diagram, no column scales
+    EXPECT_FALSE(form->mnuStyle->menuAction()->isEnabled());
+    const std::vector<std::pair<const char*, const char*>> widths{
+        {"mnuWidthOowaku", "外枠線の太さ(&O)"},
+        {"mnuWidthKowaku", "50％線の太さ(&K)"},
+        {"mnuWidthYajiru", "矢印線の太さ(&Y)"},
+        {"mnuWidthSample", "サンプル表枠の太さ(&S)"}};
+    for (const auto& [name, caption] : widths) {
+        auto* m = form->findChild<QMenu*>(name);
+        ASSERT_NE(m, nullptr) << name;
+        EXPECT_EQ(m->title().toStdString(), caption);
+    }
+    // Start widths 2, 1, 1, 2 with their marks.
+    EXPECT_EQ(Checked("mnuWidthOowakuVal"), 1);
+    EXPECT_EQ(Checked("mnuWidthKowakuVal"), 0);
+    EXPECT_EQ(Checked("mnuWidthYajiruVal"), 0);
+    EXPECT_EQ(Checked("mnuWidthSampleVal"), 1);
+    EXPECT_EQ(form->settings.SampleList, -1);
+    EXPECT_EQ(form->settings.Numbering, -1);
+
+    FinishSplash();
+    const std::string path = SourcePath("examples/sample12.xls");
+    Open(path);
+    ASSERT_EQ(form->table.SampleCount, 12);
+    EXPECT_EQ(form->windowTitle().toStdString(), "ﾄﾘﾘﾆｱ･ﾀﾞｲﾔｸﾞﾗﾑ ｶﾗｰ版 < " + path + " >");
+}
+
+TEST_F(TernaryWindow, FirstLoadDefaultsAndLaterLoadKeepsChoices) {
+    FinishSplash();
+    Open(SourcePath("examples/sample12.xls"));
+    ASSERT_EQ(form->table.SampleCount, 12);
+    EXPECT_EQ(form->settings.NitrateType, 0);
+    EXPECT_EQ(form->Text1->text().toStdString(), "硝酸はふくまない");
+    EXPECT_EQ(form->settings.SampleList, 1);
+    EXPECT_EQ(form->settings.Numbering, 1);
+    EXPECT_EQ(Checked("mnuTypeVal"), 0);
+    EXPECT_EQ(Checked("mnuListVal"), 0);
+    EXPECT_EQ(Checked("mnuNumberVal"), 0);
+    EXPECT_TRUE(form->mnuStyle->menuAction()->isEnabled());
+    EXPECT_TRUE(form->mnuFilePrintItem->isEnabled());
+    EXPECT_EQ(form->table.SampleMark[2], "▲");
+    EXPECT_EQ(form->table.SampleColor[1], 12);
+    EXPECT_GT(RedPixels(), 50);  // the red marks
+
+    Group("mnuListVal")[1]->trigger();
+    Group("mnuNumberVal")[1]->trigger();
+    Group("mnuTypeVal")[2]->trigger();
+    EXPECT_EQ(form->settings.SampleList, 0);
+    EXPECT_EQ(form->settings.Numbering, 0);
+    Open(SourcePath("examples/sample12.xls"));
+    EXPECT_EQ(form->settings.SampleList, 0);
+    EXPECT_EQ(form->settings.Numbering, 0);
+    EXPECT_EQ(form->settings.NitrateType, 2);
+    EXPECT_EQ(Checked("mnuListVal"), 1);
+    EXPECT_EQ(Checked("mnuNumberVal"), 1);
+    EXPECT_EQ(Checked("mnuTypeVal"), 2);
+}
+
+TEST_F(TernaryWindow, PageSetupShowsTheShiftsAndPrintMovesBy) {
+    FinishSplash();
+    Open(SourcePath("examples/sample12.xls"));
+    Item("mnuFilePageItem")->trigger();
+    ASSERT_TRUE(form->PageSetup);
+    EXPECT_EQ(form->PageSetup->Text1->text().toStdString(), "0");
+    form->PageSetup->Text1->setText("3");
+    form->PageSetup->Text2->setText("-7");
+    form->PageSetup->Command1Click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->Text2->text().toStdString(), "3");
+    EXPECT_EQ(form->Text3->text().toStdString(), "-7");
+    Item("mnuFilePageItem")->trigger();
+    ASSERT_TRUE(form->PageSetup);
+    EXPECT_EQ(form->PageSetup->Text1->text().toStdString(), "3");
+    EXPECT_EQ(form->PageSetup->Text2->text().toStdString(), "-7");
+    form->PageSetup->Command1Click();  // accepted unchanged: the shifts stay
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->Text2->text().toStdString(), "3");
+    EXPECT_EQ(form->Text3->text().toStdString(), "-7");
+
+    const int shownRed = RedPixels();
+    Group("mnuWidthSampleVal")[4]->trigger();  // table box 5 units: paper only
+    EXPECT_EQ(RedPixels(), shownRed);
+    const int beeps = platform.beeps;
+    Item("mnuFilePrintItem")->trigger();
+    const hc::RecordingSurface& p = platform.printer;
+    EXPECT_EQ(p.Documents(), 1);
+    EXPECT_EQ(platform.beeps, beeps + 1);
+    // 12 samples: two columns of 8, box (120, 50)-(182, 90), moved 3 mm right and 7 mm down.
+    auto first = p.TextsEqual("  1: W17-2001-06");
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_NEAR(first[0].x1, 123, 1e-9);
+    EXPECT_NEAR(first[0].y1, 58, 1e-9);
+    int box = 0;
+    for (const DrawOp& op : p.OpsOf(DrawOp::Kind::Line))
+        box += op.width == 5;
+    EXPECT_EQ(box, 4);
+    // Marks in colour 12 (red) at 8 points.
+    auto marks = p.TextsEqual("●");
+    ASSERT_FALSE(marks.empty());
+    EXPECT_EQ(marks[0].color, (hc::Color{255, 0, 0}));
+    EXPECT_EQ(marks[0].size, 8);
+}
+
+TEST_F(TernaryWindow, HelpTexts) {
+    FinishSplash();
+    Item("mnuHelpUseItem")->trigger();
+    Item("mnuHelpDataItem")->trigger();
+    Item("mnuHelpTypeItem")->trigger();
+    Item("mnuHelpVerItem")->trigger();
+    ASSERT_EQ(platform.messages.size(), 4u);
+    EXPECT_EQ(platform.messages[0].title, "このプログラムの使い方と注意点");
+    EXPECT_EQ(platform.messages[1].title, "水質データの入力方法");
+    EXPECT_EQ(platform.messages[2].title, "硝酸タイプの説明");
+    EXPECT_EQ(platform.messages[3].title, "バージョン情報  ＜ Version Information ＞");
+    auto use = Lines(platform.messages[0].text);
+    ASSERT_EQ(use.size(), 15u);
+    EXPECT_EQ(use[0], "地下水などの水質分析結果をトリリニアダイヤグラムで表示・印刷");
+    EXPECT_EQ(use[9], "「作図様式」メニューでは、サンプル名と番号の対応表の有無と、");
+    auto data = Lines(platform.messages[1].text);
+    ASSERT_EQ(data.size(), 13u);
+    EXPECT_EQ(data[6], "エクセルは、バージョン８以上が必要です。");
+    EXPECT_EQ(data[12], "前提にしていますので変更しないでください。");
+    auto type = Lines(platform.messages[2].text);
+    ASSERT_EQ(type.size(), 10u);
+    EXPECT_EQ(type[1], "焦点の１つになっていますが、トリリニアダイヤグラム");
+    const std::string& version = platform.messages[3].text;
+    EXPECT_NE(version.find("プログラム名： ternaryplot.exe"), std::string::npos);
+    EXPECT_NE(version.find("バージョン名： Version 4.1 (ずうっとβ版)"), std::string::npos);
+    EXPECT_NE(version.find("更新した年月： 2005.08.26"), std::string::npos);
+}
+
+}  // namespace
