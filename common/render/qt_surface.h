@@ -45,6 +45,8 @@ class QtSurface : public Surface {
     void NewPage() override;
     void EndDoc() override;
     bool IsPaper() const override;
+    // True once SetScale was called; until then the scale is the device's own size.
+    bool HasUserScale() const { return userScaleSet_; }
 
     // Ends painting and writes the file targets. False when a file could not be written or
     // the requested sheet was never drawn. Called by the destructor too.

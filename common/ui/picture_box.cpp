@@ -18,13 +18,23 @@ PictureBox::~PictureBox() {
         surface_->Finish();
 }
 
-void PictureBox::Reallocate() {
-    if (surface_) {
+void PictureBox::DropSurface() {
+    if (!surface_)
+        return;
+    if (surface_->HasUserScale()) {
         scaleWidth_ = surface_->ScaleWidth();
         scaleHeight_ = surface_->ScaleHeight();
-        surface_->Finish();
-        surface_.reset();
     }
+    const QtSurface& s = *surface_;
+    kept_ =
+        Properties{s.FontName(),  s.FontSize(),  s.FontTransparent(), s.DrawWidth(), s.DrawStyle(),
+                   s.FillStyle(), s.FillColor(), s.ForeColor(),       s.CurrentX,    s.CurrentY};
+    surface_->Finish();
+    surface_.reset();
+}
+
+void PictureBox::Reallocate() {
+    DropSurface();
     double dpr = devicePixelRatioF();
     QSize px(std::max(1, static_cast<int>(std::lround(width() * dpr))),
              std::max(1, static_cast<int>(std::lround(height() * dpr))));
@@ -38,6 +48,18 @@ Surface& PictureBox::Canvas() {
         surface_ = QtSurface::OnImage(&image_, 96.0 * textZoom_ * devicePixelRatioF());
         if (scaleWidth_ > 0 && scaleHeight_ > 0)
             surface_->SetScale(scaleWidth_, scaleHeight_);
+        if (kept_) {
+            surface_->SetFontName(kept_->fontName);
+            surface_->SetFontSize(kept_->fontSize);
+            surface_->SetFontTransparent(kept_->fontTransparent);
+            surface_->SetDrawWidth(kept_->drawWidth);
+            surface_->SetDrawStyle(kept_->drawStyle);
+            surface_->SetFillStyle(kept_->fillStyle);
+            surface_->SetFillColor(kept_->fillColor);
+            surface_->SetForeColor(kept_->foreColor);
+            surface_->CurrentX = kept_->currentX;
+            surface_->CurrentY = kept_->currentY;
+        }
     }
     return *surface_;
 }
@@ -46,22 +68,12 @@ void PictureBox::SetTextZoom(double zoom) {
     if (zoom <= 0 || zoom == textZoom_)
         return;
     textZoom_ = zoom;
-    if (surface_) {
-        scaleWidth_ = surface_->ScaleWidth();
-        scaleHeight_ = surface_->ScaleHeight();
-        surface_->Finish();
-        surface_.reset();
-    }
+    DropSurface();
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
     // The surface paints into the image with its own painter; end it before showing.
-    if (surface_) {
-        scaleWidth_ = surface_->ScaleWidth();
-        scaleHeight_ = surface_->ScaleHeight();
-        surface_->Finish();
-        surface_.reset();
-    }
+    DropSurface();
     QPainter p(this);
     p.drawImage(QRectF(0, 0, width(), height()), image_);
 }

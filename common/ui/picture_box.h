@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QWidget>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "common/render/qt_surface.h"
 
@@ -17,8 +19,10 @@ class PictureBox : public QWidget {
     explicit PictureBox(QWidget* parent = nullptr);
     ~PictureBox() override;
 
-    // The drawing surface over the current image. Its user scale is kept across resizes
-    // (set it once with SetScale). The image is cleared to white when it is resized.
+    // The drawing surface over the current image. Its user scale, font, pen, colours and
+    // CurrentX/CurrentY are kept across repaints and resizes (set the scale once with
+    // SetScale; without one the scale is the image's pixel size). The image is cleared to
+    // white when it is resized.
     Surface& Canvas();
     // Scales text (the points-to-pixels resolution) without touching the user scale, so that a
     // chart whose size follows the window keeps its text in proportion. 1 = 96 dpi.
@@ -37,12 +41,24 @@ class PictureBox : public QWidget {
 
   private:
     void Reallocate();
+    // Ends the current surface, keeping what the chart set on it (user scale, font, pen,
+    // colours, CurrentX/CurrentY) for the next one, as a picture box keeps its properties.
+    void DropSurface();
 
     QImage image_;
     std::unique_ptr<QtSurface> surface_;
-    double scaleWidth_ = 0;
+    double scaleWidth_ = 0;  // 0: no user scale set; the scale is the image's pixel size
     double scaleHeight_ = 0;
     double textZoom_ = 1.0;
+    struct Properties {
+        std::string fontName = kGothic;
+        double fontSize = 9.0;
+        bool fontTransparent = true;
+        int drawWidth = 1, drawStyle = 0, fillStyle = 1;
+        Color fillColor = kBlack, foreColor = kBlack;
+        double currentX = 0, currentY = 0;
+    };
+    std::optional<Properties> kept_;
 };
 
 }  // namespace hc
