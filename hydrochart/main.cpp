@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <iostream>
 
 #include "common/render/fonts.h"
@@ -85,5 +86,10 @@ int main(int argc, char** argv) {
         std::cerr << "hydrochart " << cmd->name << ": " << e.message << "\n"
                   << "usage: hydrochart " << cmd->name << " " << cmd->usage << "\n";
         return 2;
+    } catch (const std::exception& e) {
+        // Whatever a subcommand did not turn into a refusal still ends with a message and a
+        // failure status, never with an abort.
+        std::cerr << "hydrochart " << cmd->name << ": " << e.what() << "\n";
+        return 1;
     }
 }
