@@ -427,4 +427,31 @@ TEST(TrilinearPrint, TableOffNumbersOffAndPaperMarkPlacement) {
     EXPECT_EQ(off.TextsEqual("◆").size(), 3u);
 }
 
+TEST(TrilinearPrint, VertexLabelsFollowTheLabelRuleOnShiftedPaper) {
+    RecordingSurface p = RecordingSurface::Paper();
+    tri::PrintChart(p, Samples(1), Settings(), {30, -70});  // 3 mm right, 7 mm down
+    const double em = 9 * p.UnitsPerPoint();                // 9-point vertex labels
+    const double tw100 = 2 * em;                            // "100%": four narrow characters
+    const double tw0 = 1 * em;                              // "0%"
+    auto has = [&](const std::string& text, double x, double y) {
+        for (const DrawOp& op : p.TextsEqual(text))
+            if (std::abs(op.x1 - x) < kEps && std::abs(op.y1 - y) < kEps && op.size == 9)
+                return true;
+        return false;
+    };
+    // Mg vertex (550, 1093.782) -> (58, 166.3782) mm: "100%" left of it, "0%" right of it.
+    EXPECT_TRUE(has("100%", 58 - 19 * tw100 / 16, 166.3782 - em / 2));
+    EXPECT_TRUE(has("0%", 58 + 3 * tw0 / 8, 166.3782 - em / 2));
+    // Diamond top (1000, 314.359) -> (103, 88.4359) mm, label above it, centred.
+    EXPECT_TRUE(has("100%", 103 - tw100 / 2, 88.4359 - 5 * em / 4));
+    // Anion Cl vertex (1800, 1700) -> (183, 227) mm: "0%" above and right.
+    EXPECT_TRUE(has("0%", 183, 227 - 5 * em / 4));
+    // Axis label "Ca+Mg" at 11 points, beside the diamond's upper-right side.
+    const double em11 = 11 * p.UnitsPerPoint();
+    auto caMg = p.TextsEqual("Ca+Mg");
+    ASSERT_EQ(caMg.size(), 1u);
+    EXPECT_NEAR(caMg[0].x1, 124.25, kEps);
+    EXPECT_NEAR(caMg[0].y1, 0.1 * (617.468 + 570) - em11 / 2, kEps);
+}
+
 }  // namespace
