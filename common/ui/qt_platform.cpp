@@ -19,8 +19,17 @@ QString QtNameFilters(const std::string& filter) {
     QStringList out;
     for (const auto& [desc, pattern] : SplitFilter(filter)) {
         QString d = QString::fromStdString(desc).trimmed();
-        QString p = QString::fromStdString(pattern).replace(';', ' ');
-        // Patterns such as "*.Xls" must match "data.xls" as well.
+        // Patterns such as "*.Xls" must match "data.xls" and "DATA.XLS" as well: the classic
+        // dialog ignores case, the desktop's dialogs here do not.
+        QStringList patterns;
+        for (const QString& one : QString::fromStdString(pattern).split(';', Qt::SkipEmptyParts)) {
+            for (const QString& variant :
+                 {one.trimmed(), one.trimmed().toLower(), one.trimmed().toUpper()}) {
+                if (!variant.isEmpty() && !patterns.contains(variant))
+                    patterns << variant;
+            }
+        }
+        QString p = patterns.join(' ');
         if (d.contains('(')) {
             out << d.left(d.indexOf('(')).trimmed() + " (" + p + ")";
         } else {

@@ -1,10 +1,12 @@
 // The picture area: what a chart set on the canvas outlives the repaint that ends its painter,
-// the drawing survives a repaint, and a canvas without a user scale stays in pixels on resize.
+// the drawing survives a repaint, and a canvas without a user scale stays in pixels on resize;
+// the file dialogs' name filters.
 #include <gtest/gtest.h>
 
 #include <QImage>
 
 #include "common/ui/picture_box.h"
+#include "common/ui/qt_platform.h"
 
 using namespace hc;
 
@@ -53,4 +55,13 @@ TEST(PictureBox, WithoutAUserScaleTheCanvasStaysInPixelsOnResize) {
     box.resize(300, 150);
     EXPECT_DOUBLE_EQ(box.Canvas().ScaleWidth(), 300 * dpr);
     EXPECT_DOUBLE_EQ(box.Canvas().ScaleHeight(), 150 * dpr);
+}
+
+// The classic "Desc|pattern" filter in the dialogs' form, matching names in any case.
+TEST(QtNameFilters, ClassicFiltersMatchAnyCase) {
+    EXPECT_EQ(QtNameFilters("Excel Files (*.Xls)|*.Xls"), "Excel Files (*.Xls *.xls *.XLS)");
+    EXPECT_EQ(QtNameFilters("Excel Files (*.Xls)|*.Xls;*.xls;*.XLS|Workbooks|*.xlsx;*.ods"),
+              "Excel Files (*.Xls *.xls *.XLS);;Workbooks (*.xlsx *.XLSX *.ods *.ODS)");
+    EXPECT_EQ(QtNameFilters("テキストファイル (*.txt)|*.txt| すべてのファイル (*.*)|*.*"),
+              "テキストファイル (*.txt *.TXT);;すべてのファイル (*.*)");
 }
