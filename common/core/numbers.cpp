@@ -188,6 +188,14 @@ std::string DoubleToText(double value) {
     return mantissa + exponent;
 }
 
+std::int32_t IntDiv(std::int32_t a, std::int32_t b) {
+    if (b == 0)
+        throw ConversionError("division by zero");
+    if (a == std::numeric_limits<std::int32_t>::min() && b == -1)
+        throw ConversionError("integer quotient out of range");
+    return a / b;
+}
+
 Point2i CentredOrigin(int screenWidth, int screenHeight, int windowWidth, int windowHeight) {
     return {IntDiv(screenWidth - windowWidth, 2), IntDiv(screenHeight - windowHeight, 2)};
 }

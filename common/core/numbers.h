@@ -46,10 +46,10 @@ double LeadingNumber(std::string_view text);
 // Very large or small magnitudes use the "1E+20" / "1E-20" form.
 std::string DoubleToText(double value);
 
-// Integer division as the classic runtime's "\" on the already-converted integers.
-inline std::int32_t IntDiv(std::int32_t a, std::int32_t b) {
-    return a / b;
-}
+// Integer division as the classic runtime's "\" on the already-converted integers: the
+// quotient truncated toward zero. Division by zero and the one overflowing quotient
+// (-2147483648 \ -1) throw ConversionError, as the runtime raises an error for them.
+std::int32_t IntDiv(std::int32_t a, std::int32_t b);
 
 // Window centring: left = (screen width - window width) div 2; top likewise.
 struct Point2i {

@@ -131,3 +131,12 @@ TEST(CentredOrigin, IntegerDivisionOfTheDifference) {
     EXPECT_EQ(q.x, -100);                            // -201 div 2 truncates toward zero
     EXPECT_EQ(q.y, -50);
 }
+
+TEST(IntDiv, TruncatesTowardZeroAndRefusesWhatHasNoQuotient) {
+    EXPECT_EQ(IntDiv(7, 2), 3);
+    EXPECT_EQ(IntDiv(-7, 2), -3);
+    EXPECT_EQ(IntDiv(7, -2), -3);
+    EXPECT_EQ(IntDiv(-2147483647 - 1, 1), std::numeric_limits<std::int32_t>::min());
+    EXPECT_THROW(IntDiv(5, 0), ConversionError);
+    EXPECT_THROW(IntDiv(std::numeric_limits<std::int32_t>::min(), -1), ConversionError);
+}
