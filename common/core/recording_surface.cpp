@@ -170,6 +170,16 @@ RecordingSurface RecordingSurface::Screen(double pixelWidth, double pixelHeight,
 void RecordingSurface::SetScale(double scaleWidth, double scaleHeight) {
     scaleWidth_ = scaleWidth;
     scaleHeight_ = scaleHeight;
+    userScaleSet_ = true;
+}
+
+void RecordingSurface::SetOrientation(Orientation o) {
+    Surface::SetOrientation(o);
+    if (paper_ && !userScaleSet_) {
+        bool landscape = o == Orientation::Landscape;
+        scaleWidth_ = landscape ? kA4Height : kA4Width;
+        scaleHeight_ = landscape ? kA4Width : kA4Height;
+    }
 }
 
 double RecordingSurface::UnitsPerPoint() const {

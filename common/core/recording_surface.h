@@ -48,6 +48,9 @@ class RecordingSurface : public Surface {
     double TextWidth(const std::string& text) override;
     double TextHeight(const std::string& text) override;
 
+    // On paper without a user scale, the scale follows the orientation (297 x 210 mm in
+    // landscape).
+    void SetOrientation(Orientation o) override;
     void NewPage() override;
     void EndDoc() override;
     bool IsPaper() const override { return paper_; }
@@ -76,6 +79,7 @@ class RecordingSurface : public Surface {
     bool paper_ = false;
     double pixelWidth_ = 0, pixelHeight_ = 0, dpi_ = 96;
     double scaleWidth_ = 0, scaleHeight_ = 0;
+    bool userScaleSet_ = false;
     int doc_ = 1;
     int page_ = 1;
     bool docOpen_ = false;  // something drawn since the last EndDoc

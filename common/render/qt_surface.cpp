@@ -409,6 +409,12 @@ void QtSurface::UpdateScaleForSheet() {
     }
 }
 
+void QtSurface::SetOrientation(Orientation o) {
+    Surface::SetOrientation(o);
+    if (!sheetOpen_ || newPagePending_)
+        UpdateScaleForSheet();
+}
+
 QPainter* QtSurface::Painter() {
     if (!sheetOpen_ || newPagePending_) {
         bool newPage = sheetOpen_ && newPagePending_;

@@ -42,6 +42,9 @@ class QtSurface : public Surface {
     void Cls() override;
     double TextWidth(const std::string& text) override;
     double TextHeight(const std::string& text) override;
+    // On paper without a user scale, the scale follows the orientation at once (297 x 210 mm
+    // in landscape); a sheet already begun keeps its own.
+    void SetOrientation(Orientation o) override;
     void NewPage() override;
     void EndDoc() override;
     bool IsPaper() const override;

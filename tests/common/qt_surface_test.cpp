@@ -243,3 +243,23 @@ TEST(QtSurface, NewPageTwiceOrBeforeEndDocGivesNoEmptySheet) {
     }
     EXPECT_EQ(PdfPageCount(path), 3);
 }
+
+// A landscape sheet is 297 mm wide at once, and a line near its right edge lands on the page.
+TEST(QtSurface, PaperScaleFollowsTheOrientation) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("land.png");
+    {
+        auto s = QtSurface::PngSheet(path, 1, 50);
+        s->SetOrientation(Orientation::Landscape);
+        EXPECT_DOUBLE_EQ(s->ScaleWidth(), 297);
+        EXPECT_DOUBLE_EQ(s->ScaleHeight(), 210);
+        s->SetDrawWidth(10);
+        s->Line(280, 100, 290, 100);
+        ASSERT_TRUE(s->Finish());
+    }
+    QImage img(path);
+    ASSERT_FALSE(img.isNull());
+    EXPECT_GT(img.width(), img.height());
+    EXPECT_LT(qRed(img.pixel(static_cast<int>(285 / 25.4 * 50), static_cast<int>(100 / 25.4 * 50))),
+              128);
+}

@@ -138,3 +138,14 @@ TEST(RecordingSurface, NewPageWaitsForTheNextDrawing) {
     EXPECT_EQ(kinds, (std::vector<DrawOp::Kind>{DrawOp::Kind::Line, DrawOp::Kind::NewPage,
                                                 DrawOp::Kind::Line, DrawOp::Kind::EndDoc}));
 }
+
+TEST(RecordingSurface, PaperScaleFollowsTheOrientation) {
+    RecordingSurface s = RecordingSurface::Paper();
+    EXPECT_DOUBLE_EQ(s.ScaleWidth(), 210);
+    s.SetOrientation(Orientation::Landscape);
+    EXPECT_DOUBLE_EQ(s.ScaleWidth(), 297);
+    EXPECT_DOUBLE_EQ(s.ScaleHeight(), 210);
+    s.SetOrientation(Orientation::Portrait);
+    EXPECT_DOUBLE_EQ(s.ScaleWidth(), 210);
+    EXPECT_DOUBLE_EQ(s.ScaleHeight(), 297);
+}
