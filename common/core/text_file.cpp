@@ -19,6 +19,14 @@ bool IsValidUtf8(const std::string& s) {
         for (int k = 1; k <= extra; ++k)
             if ((static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]) & 0xC0) != 0x80)
                 return false;
+        // Overlong forms, surrogates and code points above U+10FFFF are no UTF-8; a CP932 text
+        // can look like them, so they decide for CP932.
+        if (extra >= 2) {
+            auto c1 = static_cast<unsigned char>(s[i + 1]);
+            if ((c == 0xE0 && c1 < 0xA0) || (c == 0xED && c1 >= 0xA0) || (c == 0xF0 && c1 < 0x90) ||
+                (c == 0xF4 && c1 >= 0x90) || c > 0xF4)
+                return false;
+        }
         i += static_cast<std::size_t>(extra) + 1;
     }
     return true;

@@ -116,6 +116,16 @@ TEST(TextFile, Utf8Validation) {
     EXPECT_TRUE(IsValidUtf8("abc"));
     EXPECT_TRUE(IsValidUtf8("年降水量"));
     EXPECT_FALSE(IsValidUtf8("\x8E\x67"));
-    EXPECT_FALSE(IsValidUtf8("\xE5\xB9"));  // cut short
-    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));  // overlong
+    EXPECT_FALSE(IsValidUtf8("\xE5\xB9"));          // cut short
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));          // overlong
+    EXPECT_FALSE(IsValidUtf8("\xE0\x80\xAF"));      // overlong in three bytes
+    EXPECT_FALSE(IsValidUtf8("\xF0\x80\x80\xAF"));  // overlong in four bytes
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // a surrogate half
+    EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));  // above U+10FFFF
+    EXPECT_FALSE(IsValidUtf8("\xF5\x80\x80\x80"));
+    EXPECT_TRUE(IsValidUtf8("\xE0\xA0\x80"));      // U+0800
+    EXPECT_TRUE(IsValidUtf8("\xED\x9F\xBF"));      // U+D7FF
+    EXPECT_TRUE(IsValidUtf8("\xF0\x90\x80\x80"));  // U+10000
+    EXPECT_TRUE(IsValidUtf8("\xF4\x8F\xBF\xBF"));  // U+10FFFF
+    EXPECT_TRUE(IsValidUtf8("𠮷野家"));
 }
