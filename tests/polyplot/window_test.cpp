@@ -10,6 +10,7 @@
 
 #include "polyplot/core/stiff.h"
 #include "polyplot/ui/polyplot_program.h"
+#include "support/frame_window.h"
 #include "support/scripted_platform.h"
 #include "waterquality/ui/form1.h"
 
@@ -19,44 +20,14 @@ using hc::DrawOp;
 using hc::test::ScriptedPlatform;
 using hc::test::SourcePath;
 
-// The lines of a help text, without the empty paragraph lines.
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i)
-        if (i == text.size() || text[i] == '\r') {
-            if (i > start)
-                out.push_back(text.substr(start, i - start));
-            start = i + 1;
-        }
-    return out;
-}
+using hc::test::HelpLines;
 
-class PolyplotWindow : public ::testing::Test {
+class PolyplotWindow : public hc::test::FrameWindowTest {
   protected:
     void SetUp() override {
         form = std::make_unique<wq::Form1>(platform, stiff::PolyPlotProgram(), strategy);
     }
-    void TearDown() override { form.reset(); }
 
-    void FinishSplash() {
-        ASSERT_TRUE(form->Form9);
-        for (int i = 0; i < 45; ++i)
-            form->Form9->Tick();
-    }
-    std::vector<QAction*> Group(const char* name) {
-        auto items = form->findChildren<QAction*>(name);
-        std::vector<QAction*> out(items.begin(), items.end());
-        std::sort(out.begin(), out.end(), [](QAction* a, QAction* b) {
-            return a->property("Index").toInt() < b->property("Index").toInt();
-        });
-        return out;
-    }
-    QAction* Item(const char* name) { return form->findChild<QAction*>(name); }
-    void Open(const std::string& path) {
-        platform.openAnswers.push_back(path);
-        Item("mnuFileOpenItem")->trigger();
-    }
     int DarkPixels() {
         QImage img = form->Picture2->Image().convertToFormat(QImage::Format_RGB32);
         int dark = 0;
@@ -66,10 +37,8 @@ class PolyplotWindow : public ::testing::Test {
         return dark;
     }
 
-    ScriptedPlatform platform;
     stiff::StiffDiagram diagram;
     wq::ColumnStrategy strategy{diagram};
-    std::unique_ptr<wq::Form1> form;
 };
 
 TEST_F(PolyplotWindow, TitlesAndSplash) {
@@ -117,19 +86,19 @@ TEST_F(PolyplotWindow, HelpTextsNameTheStiffDiagram) {
     EXPECT_EQ(platform.messages[1].title, "水質データの入力方法");
     EXPECT_EQ(platform.messages[2].title, "タイプの説明");
     EXPECT_EQ(platform.messages[3].title, "バージョン情報  ＜ Version Information ＞");
-    auto use = Lines(platform.messages[0].text);
+    auto use = HelpLines(platform.messages[0].text);
     ASSERT_EQ(use.size(), 18u);
     EXPECT_EQ(use[0], "地下水などの水質分析結果をシュティフダイヤグラムで表示・印刷");
     EXPECT_EQ(use[1], "するためのプログラムです。プログラムはシステムに Microsoft");
     EXPECT_EQ(use.back(), "用紙サイズ・印刷方向はプログラムで制御しています。");
-    EXPECT_EQ(Lines(platform.messages[1].text).size(), 13u);
-    auto type = Lines(platform.messages[2].text);
+    EXPECT_EQ(HelpLines(platform.messages[1].text).size(), 13u);
+    auto type = HelpLines(platform.messages[2].text);
     ASSERT_EQ(type.size(), 10u);
     EXPECT_EQ(type[1], "焦点の１つになっていますが、シュティフダイヤグラム");
     for (const auto& m : platform.messages)
         EXPECT_EQ(m.text.find("ヘキサ"), std::string::npos) << m.title;
     const std::string& version = platform.messages[3].text;
-    EXPECT_EQ(Lines(version).size(), 7u);
+    EXPECT_EQ(HelpLines(version).size(), 7u);
     EXPECT_NE(version.find("更新した年月： 2004.08.26"), std::string::npos);
     EXPECT_NE(version.find("polyplot"), std::string::npos);
 }

@@ -12,6 +12,7 @@
 
 #include "sixsideplot/core/hexa.h"
 #include "sixsideplot/ui/sixsideplot_program.h"
+#include "support/frame_window.h"
 #include "support/scripted_platform.h"
 #include "waterquality/ui/form1.h"
 #include "waterquality/ui/form2.h"
@@ -26,53 +27,16 @@ std::string Fixture(const std::string& name) {
     return SourcePath("tests/sixsideplot/fixtures/" + name);
 }
 
-class Window : public ::testing::Test {
+class Window : public hc::test::FrameWindowTest {
   protected:
     void SetUp() override {
         form = std::make_unique<wq::Form1>(platform, hexa::SixsidePlotProgram(), strategy);
     }
-    void TearDown() override { form.reset(); }
 
-    void FinishSplash() {
-        ASSERT_TRUE(form->Form9);
-        for (int i = 0; i < 45; ++i)
-            form->Form9->Tick();
-    }
-    // The items of an indexed group, in index order.
-    std::vector<QAction*> Group(const char* name) {
-        auto items = form->findChildren<QAction*>(name);
-        std::vector<QAction*> out(items.begin(), items.end());
-        std::sort(out.begin(), out.end(), [](QAction* a, QAction* b) {
-            return a->property("Index").toInt() < b->property("Index").toInt();
-        });
-        return out;
-    }
-    int Checked(const char* name) {
-        auto g = Group(name);
-        int found = -1;
-        for (std::size_t i = 0; i < g.size(); ++i)
-            if (g[i]->isChecked()) {
-                EXPECT_EQ(found, -1) << name << ": more than one mark";
-                found = static_cast<int>(i);
-            }
-        return found;
-    }
-    bool MenuEnabled(const char* name) {
-        auto* m = form->findChild<QMenu*>(name);
-        EXPECT_NE(m, nullptr) << name;
-        return m && m->menuAction()->isEnabled();
-    }
-    QAction* Item(const char* name) { return form->findChild<QAction*>(name); }
-    void Open(const std::string& path) {
-        platform.openAnswers.push_back(path);
-        Item("mnuFileOpenItem")->trigger();
-    }
     QImage Picture() { return form->Picture2->Image().copy(); }
 
-    ScriptedPlatform platform;
     hexa::HexaDiagram diagram;
     wq::ColumnStrategy strategy{diagram};
-    std::unique_ptr<wq::Form1> form;
 };
 
 TEST_F(Window, StartUpAndSplash) {

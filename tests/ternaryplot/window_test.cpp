@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <algorithm>
 
+#include "support/frame_window.h"
 #include "support/scripted_platform.h"
 #include "ternaryplot/core/trilinear_chart.h"
 #include "ternaryplot/ui/ternaryplot_program.h"
@@ -22,50 +23,14 @@ using hc::DrawOp;
 using hc::test::ScriptedPlatform;
 using hc::test::SourcePath;
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i)
-        if (i == text.size() || text[i] == '\r') {
-            if (i > start)
-                out.push_back(text.substr(start, i - start));
-            start = i + 1;
-        }
-    return out;
-}
+using hc::test::HelpLines;
 
-class TernaryWindow : public ::testing::Test {
+class TernaryWindow : public hc::test::FrameWindowTest {
   protected:
     void SetUp() override {
         form = std::make_unique<wq::Form1>(platform, tri::TernaryPlotProgram(), strategy);
     }
-    void TearDown() override { form.reset(); }
 
-    void FinishSplash() {
-        ASSERT_TRUE(form->Form9);
-        for (int i = 0; i < 45; ++i)
-            form->Form9->Tick();
-    }
-    std::vector<QAction*> Group(const char* name) {
-        auto items = form->findChildren<QAction*>(name);
-        std::vector<QAction*> out(items.begin(), items.end());
-        std::sort(out.begin(), out.end(), [](QAction* a, QAction* b) {
-            return a->property("Index").toInt() < b->property("Index").toInt();
-        });
-        return out;
-    }
-    int Checked(const char* name) {
-        auto g = Group(name);
-        for (std::size_t i = 0; i < g.size(); ++i)
-            if (g[i]->isChecked())
-                return static_cast<int>(i);
-        return -1;
-    }
-    QAction* Item(const char* name) { return form->findChild<QAction*>(name); }
-    void Open(const std::string& path) {
-        platform.openAnswers.push_back(path);
-        Item("mnuFileOpenItem")->trigger();
-    }
     int RedPixels() {
         QImage img = form->Picture2->Image().convertToFormat(QImage::Format_RGB32);
         int red = 0;
@@ -77,9 +42,7 @@ class TernaryWindow : public ::testing::Test {
         return red;
     }
 
-    ScriptedPlatform platform;
     tri::TrilinearStrategy strategy;
-    std::unique_ptr<wq::Form1> form;
 };
 
 TEST_F(TernaryWindow, TitlesSplashAndMenus) {
@@ -207,15 +170,15 @@ TEST_F(TernaryWindow, HelpTexts) {
     EXPECT_EQ(platform.messages[1].title, "水質データの入力方法");
     EXPECT_EQ(platform.messages[2].title, "硝酸タイプの説明");
     EXPECT_EQ(platform.messages[3].title, "バージョン情報  ＜ Version Information ＞");
-    auto use = Lines(platform.messages[0].text);
+    auto use = HelpLines(platform.messages[0].text);
     ASSERT_EQ(use.size(), 15u);
     EXPECT_EQ(use[0], "地下水などの水質分析結果をトリリニアダイヤグラムで表示・印刷");
     EXPECT_EQ(use[9], "「作図様式」メニューでは、サンプル名と番号の対応表の有無と、");
-    auto data = Lines(platform.messages[1].text);
+    auto data = HelpLines(platform.messages[1].text);
     ASSERT_EQ(data.size(), 13u);
     EXPECT_EQ(data[6], "エクセルは、バージョン８以上が必要です。");
     EXPECT_EQ(data[12], "前提にしていますので変更しないでください。");
-    auto type = Lines(platform.messages[2].text);
+    auto type = HelpLines(platform.messages[2].text);
     ASSERT_EQ(type.size(), 10u);
     EXPECT_EQ(type[1], "焦点の１つになっていますが、トリリニアダイヤグラム");
     const std::string& version = platform.messages[3].text;
