@@ -79,51 +79,7 @@ void DrawFrameBottomUp(hc::Surface& s, const wq::ColumnContext& c) {
 }
 
 void DrawHexagons(hc::Surface& s, const wq::ColumnContext& c) {
-    const ChartMedia& m = c.media;
-    const double x0 = c.column.x0;
-    s.SetFontSize(m.labelSize);
-    s.SetFontName(m.nameFont);
-    s.SetFontSize(m.labelSize);
-    for (int i = c.column.first; i <= c.column.last && i <= wq::kMaxSamples; ++i) {
-        const auto ui = static_cast<std::size_t>(i);
-        if (c.table.SampleValid[ui] <= 0)
-            continue;  // an empty column of the workbook leaves its row empty
-        const wq::PlotValues& q = c.q[ui];
-        const double y = wq::RowCentre(i, c.settings.Direction);
-        m.Width(s, wq::kWidthPolygon);
-        wq::Polyline(s, m,
-                     {{x0, y + 50},
-                      {x0 + 300 * q.qNaK, y + 50},
-                      {x0 + 300 * q.qCa, y},
-                      {x0 + 300 * q.qMg, y - 50},
-                      {x0, y - 50}});
-        m.Width(s, wq::kWidthCentre);
-        s.Line(m.X(x0), m.Y(y + 50), m.X(x0), m.Y(y - 50));
-        m.Width(s, wq::kWidthPolygon);
-        wq::Polyline(s, m,
-                     {{x0, y + 50},
-                      {x0 - 300 * q.qCl, y + 50},
-                      {x0 - 300 * q.qHCO3, y},
-                      {x0 - 300 * q.qSO4, y - 50},
-                      {x0, y - 50}});
-        if (c.settings.NitrateType == wq::kNitrateWithChloride) {
-            m.Width(s, wq::kWidthNitrate);
-            wq::Polyline(s, m,
-                         {{x0 - 300 * q.qCl, y + 50},
-                          {x0 - 300 * q.qN, y + 50},
-                          {x0 - 300 * q.qHCO3, y},
-                          {x0 - 300 * q.qCl, y + 50}});
-        } else if (c.settings.NitrateType == wq::kNitrateWithSulfate) {
-            m.Width(s, wq::kWidthNitrate);
-            wq::Polyline(s, m,
-                         {{x0 - 300 * q.qHCO3, y},
-                          {x0 - 300 * q.qN, y - 50},
-                          {x0 - 300 * q.qSO4, y - 50},
-                          {x0 - 300 * q.qHCO3, y}});
-        }
-        wq::PrintSampleName(s, m, x0, y,
-                            wq::SampleLabel(i, c.table.SampleName[ui], c.settings.Numbering));
-    }
+    wq::DrawSamplePolygons(s, c, 1, 1);
 }
 
 }  // namespace hexa

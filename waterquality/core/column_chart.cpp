@@ -238,4 +238,51 @@ void PrintRun(hc::Surface& printer, const SampleTable& table, const PlotSettings
     printer.SetFontName(fontName);
 }
 
+void DrawSamplePolygons(hc::Surface& s, const ColumnContext& c, double xs, double ys) {
+    const ChartMedia& m = c.media;
+    const double x0 = c.column.x0;
+    s.SetFontSize(m.labelSize);
+    s.SetFontName(m.nameFont);
+    s.SetFontSize(m.labelSize);
+    for (int i = c.column.first; i <= c.column.last && i <= kMaxSamples; ++i) {
+        const auto ui = static_cast<std::size_t>(i);
+        if (c.table.SampleValid[ui] <= 0)
+            continue;  // an empty column of the workbook leaves its row empty
+        const PlotValues& q = c.q[ui];
+        const double y = RowCentre(i, c.settings.Direction);
+        m.Width(s, kWidthPolygon);
+        Polyline(s, m,
+                 {{x0, y + ys * 50},
+                  {x0 + xs * 300 * q.qNaK, y + ys * 50},
+                  {x0 + xs * 300 * q.qCa, y},
+                  {x0 + xs * 300 * q.qMg, y - ys * 50},
+                  {x0, y - ys * 50}});
+        m.Width(s, kWidthCentre);
+        s.Line(m.X(x0), m.Y(y + ys * 50), m.X(x0), m.Y(y - ys * 50));
+        m.Width(s, kWidthPolygon);
+        Polyline(s, m,
+                 {{x0, y + ys * 50},
+                  {x0 - xs * 300 * q.qCl, y + ys * 50},
+                  {x0 - xs * 300 * q.qHCO3, y},
+                  {x0 - xs * 300 * q.qSO4, y - ys * 50},
+                  {x0, y - ys * 50}});
+        if (c.settings.NitrateType == kNitrateWithChloride) {
+            m.Width(s, kWidthNitrate);
+            Polyline(s, m,
+                     {{x0 - xs * 300 * q.qCl, y + ys * 50},
+                      {x0 - xs * 300 * q.qN, y + ys * 50},
+                      {x0 - xs * 300 * q.qHCO3, y},
+                      {x0 - xs * 300 * q.qCl, y + ys * 50}});
+        } else if (c.settings.NitrateType == kNitrateWithSulfate) {
+            m.Width(s, kWidthNitrate);
+            Polyline(s, m,
+                     {{x0 - xs * 300 * q.qHCO3, y},
+                      {x0 - xs * 300 * q.qN, y - ys * 50},
+                      {x0 - xs * 300 * q.qSO4, y - ys * 50},
+                      {x0 - xs * 300 * q.qHCO3, y}});
+        }
+        PrintSampleName(s, m, x0, y, SampleLabel(i, c.table.SampleName[ui], c.settings.Numbering));
+    }
+}
+
 }  // namespace wq

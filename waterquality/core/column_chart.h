@@ -104,6 +104,11 @@ void PrintSubscripts(hc::Surface& s, const ChartMedia& m, double labelX, double 
                      const std::string& label);
 
 // Sample label ("3: name" with numbering on) and its placement above the row.
+// The sample polygons of one column with their centre lines, nitrate triangles and names: the
+// hexagon (xs = ys = 1: cations to the right, Na+K and Cl on the lower row) or that figure
+// mirrored on both axes (xs = ys = -1, the Stiff diagram).
+void DrawSamplePolygons(hc::Surface& s, const ColumnContext& c, double xs, double ys);
+
 std::string SampleLabel(int sample, const std::string& name, int numbering);
 void PrintSampleName(hc::Surface& s, const ChartMedia& m, double x0, double rowY,
                      const std::string& label);
