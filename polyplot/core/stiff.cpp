@@ -59,24 +59,14 @@ void DrawLegendPolygon(hc::Surface& s, const ChartMedia& m, double x0, double yc
     wq::LabelRightOf(s, m, x0 + 100, yc + 50, labels.so4);
 }
 
-void DrawFrame(hc::Surface& s, const wq::ColumnContext& c, int direction) {
-    const ChartMedia& m = c.media;
-    const double x0 = c.column.x0;
-    wq::SetFrameFont(s, m);
-    wq::DrawScaleBar(s, m, x0, c.column.scale, direction);
-    wq::DrawLegendBox(s, m, x0, direction);
-    DrawLegendPolygon(s, m, x0, wq::LegendCentreY(direction), c.settings.NitrateType);
-    wq::DrawLegendTitles(s, m, x0, direction);
-}
-
 }  // namespace
 
 void DrawFrameTopDown(hc::Surface& s, const wq::ColumnContext& c) {
-    DrawFrame(s, c, -1);
+    wq::DrawColumnFrame(s, c, -1, DrawLegendPolygon);
 }
 
 void DrawFrameBottomUp(hc::Surface& s, const wq::ColumnContext& c) {
-    DrawFrame(s, c, 1);
+    wq::DrawColumnFrame(s, c, 1, DrawLegendPolygon);
 }
 
 // The hexagon mirrored about both axes.

@@ -238,6 +238,16 @@ void PrintRun(hc::Surface& printer, const SampleTable& table, const PlotSettings
     printer.SetFontName(fontName);
 }
 
+void DrawColumnFrame(hc::Surface& s, const ColumnContext& c, int direction, LegendFigure figure) {
+    const ChartMedia& m = c.media;
+    const double x0 = c.column.x0;
+    SetFrameFont(s, m);
+    DrawScaleBar(s, m, x0, c.column.scale, direction);
+    DrawLegendBox(s, m, x0, direction);
+    figure(s, m, x0, LegendCentreY(direction), c.settings.NitrateType);
+    DrawLegendTitles(s, m, x0, direction);
+}
+
 void DrawSamplePolygons(hc::Surface& s, const ColumnContext& c, double xs, double ys) {
     const ChartMedia& m = c.media;
     const double x0 = c.column.x0;

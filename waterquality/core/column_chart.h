@@ -104,6 +104,15 @@ void PrintSubscripts(hc::Surface& s, const ChartMedia& m, double labelX, double 
                      const std::string& label);
 
 // Sample label ("3: name" with numbering on) and its placement above the row.
+// The legend figure of a column program: its unit polygon and ion labels, centred on x0 and the
+// legend row yc, with the anion half chosen by the nitrate type.
+using LegendFigure = void (*)(hc::Surface& s, const ChartMedia& m, double x0, double yc,
+                              int nitrate);
+
+// One column's frame in the given direction: scale bar, legend box, the program's legend figure,
+// "試料名" and the legend title, in that order.
+void DrawColumnFrame(hc::Surface& s, const ColumnContext& c, int direction, LegendFigure figure);
+
 // The sample polygons of one column with their centre lines, nitrate triangles and names: the
 // hexagon (xs = ys = 1: cations to the right, Na+K and Cl on the lower row) or that figure
 // mirrored on both axes (xs = ys = -1, the Stiff diagram).
