@@ -2,11 +2,12 @@
 
 #include <QFileInfo>
 #include <QImage>
-#include <QSaveFile>
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 
+#include "common/core/file_write.h"
 #include "common/core/numbers.h"
 #include "common/core/recording_surface.h"
 #include "common/render/qt_surface.h"
@@ -84,8 +85,8 @@ std::string Lower(std::string s) {
     return s;
 }
 
-int Fail(const std::string& file, const std::string& reason) {
-    std::cerr << "hydrochart: " << file << ": " << reason << "\n";
+int Fail(const hc::Error& e) {
+    std::cerr << "hydrochart: " << e.English() << "\n";
     return 1;
 }
 
@@ -98,47 +99,40 @@ int WriteDisplayList(const OutputOptions& o, const ChartJob& job) {
     } else {
         job.drawPaper(rec);
     }
-    QSaveFile f(QString::fromStdString(o.displayList));
-    if (!f.open(QIODevice::WriteOnly))
-        return Fail(o.displayList, "cannot be written");
+    std::string text;
     for (const hc::DrawOp& op : rec.Ops()) {
         if (op.kind == hc::DrawOp::Kind::Cls)
             continue;
-        std::string line = op.ToJson() + "\n";
-        f.write(line.data(), static_cast<qint64>(line.size()));
+        text += op.ToJson() + "\n";
     }
-    if (!f.commit())
-        return Fail(o.displayList, "cannot be written");
+    if (hc::Status s = hc::WriteFileAtomically(o.displayList, text); !s)
+        return Fail(s.error());
     return 0;
 }
 
 int WriteChartFile(const OutputOptions& o, const ChartJob& job) {
     std::string ext = Lower(QFileInfo(QString::fromStdString(o.out)).suffix().toStdString());
     QString path = QString::fromStdString(o.out);
-    if (o.screen) {
-        if (ext == "png" || ext == "svg") {
-            QImage image(static_cast<int>(job.screenWidth), static_cast<int>(job.screenHeight),
-                         QImage::Format_RGB32);
-            image.fill(Qt::white);
-            if (ext == "png") {
-                {
-                    auto s = hc::QtSurface::OnImage(&image, 96.0);
-                    job.drawScreen(*s);
-                    s->Finish();
-                }
-                if (!image.save(path, "PNG"))
-                    return Fail(o.out, "cannot be written");
-                return 0;
-            }
-            auto s = hc::QtSurface::SvgCanvas(path, QSize(image.width(), image.height()));
-            job.drawScreen(*s);
-            if (!s->Finish())
-                return Fail(o.out, "cannot be written");
-            return 0;
-        }
-        throw UsageError{"--screen writes .png or .svg"};
-    }
     std::unique_ptr<hc::QtSurface> s;
+    QImage image;
+    if (o.screen) {
+        if (ext == "png") {
+            image = QImage(static_cast<int>(job.screenWidth), static_cast<int>(job.screenHeight),
+                           QImage::Format_RGB32);
+            image.fill(Qt::white);
+            s = hc::QtSurface::OnImage(&image, 96.0);
+        } else if (ext == "svg") {
+            s = hc::QtSurface::SvgCanvas(path, QSize(static_cast<int>(job.screenWidth),
+                                                     static_cast<int>(job.screenHeight)));
+        } else {
+            throw UsageError{"--screen writes .png or .svg"};
+        }
+        job.drawScreen(*s);
+        hc::Status done = s->Finish();
+        if (done && ext == "png")
+            done = hc::SavePng(image, o.out);
+        return done ? 0 : Fail(done.error());
+    }
     if (ext == "pdf") {
         s = hc::QtSurface::PdfFile(path);
     } else if (ext == "svg") {
@@ -149,19 +143,8 @@ int WriteChartFile(const OutputOptions& o, const ChartJob& job) {
         throw UsageError{"-o takes a .pdf, .svg or .png file"};
     }
     job.drawPaper(*s);
-    int sheets = s->SheetsBegun();
-    if (sheets == 0) {
-        // A PDF writer that never painted writes no file at all: say so rather than succeed.
-        s->Finish();
-        return Fail(o.out, "the printout has no sheet");
-    }
-    if (!s->Finish()) {
-        if (ext != "pdf" && o.page > sheets)
-            return Fail(o.out, "there is no sheet " + std::to_string(o.page) +
-                                   " (the printout has " + std::to_string(sheets) + ")");
-        return Fail(o.out, "cannot be written");
-    }
-    return 0;
+    hc::Status done = s->Finish();
+    return done ? 0 : Fail(done.error());
 }
 
 }  // namespace
@@ -179,7 +162,9 @@ int WriteOutputs(const OutputOptions& o, const ChartJob& job) {
     }
     if (o.json) {
         std::string j = job.json ? job.json() : "{}";
-        std::cout << j << "\n";
+        std::cout << j << "\n" << std::flush;
+        if (!std::cout)
+            return Fail(hc::SystemError("standard output", errno));
     }
     return 0;
 }

@@ -28,9 +28,10 @@ class QuietPlatform : public hc::PlatformServices {
     std::optional<std::string> SaveFileDialog(const hc::FileDialogRequest&) override {
         return std::nullopt;
     }
-    hc::Surface& Printer() override { return printer_; }
+    hc::PrintResult Print(const std::function<void(hc::Surface&)>&) override {
+        return {hc::PrintResult::Outcome::Cancelled, {}, {}};
+    }
     bool ShowPrinterDialog() override { return false; }
-    std::optional<std::string> TakePrinterError() override { return std::nullopt; }
     void Beep() override {}
     void SetMousePointer(int) override {}
     int MousePointer() const override { return hc::kPointerDefault; }
@@ -44,9 +45,6 @@ class QuietPlatform : public hc::PlatformServices {
     std::optional<std::string> LocateDataFile(const std::string&, const std::string&) override {
         return std::nullopt;
     }
-
-  private:
-    hc::RecordingSurface printer_ = hc::RecordingSurface::Paper();
 };
 
 class QuietHost : public wq::LoadHost {

@@ -17,6 +17,29 @@ std::optional<std::string> FindFileInDirs(const std::vector<std::string>& dirs,
     return std::nullopt;
 }
 
+std::string PrintStatusText(const PrintResult& result) {
+    switch (result.outcome) {
+        case PrintResult::Outcome::Cancelled:
+            return {};
+        case PrintResult::Outcome::Failed:
+            return "印刷できませんでした: " + result.error;
+        case PrintResult::Outcome::Printed:
+            break;
+    }
+    std::string text = "印刷しました";
+    for (std::size_t i = 0; i < result.files.size(); ++i)
+        text += (i == 0 ? ": " : ", ") + result.files[i];
+    return text;
+}
+
+std::string DocumentFileName(const std::string& path, int document) {
+    if (document <= 1)
+        return path;
+    std::filesystem::path p(path);
+    std::string name = p.stem().string() + "-" + std::to_string(document) + p.extension().string();
+    return (p.parent_path() / name).string();
+}
+
 std::vector<std::pair<std::string, std::string>> SplitFilter(const std::string& filter) {
     std::vector<std::string> parts;
     std::string cur;

@@ -3,6 +3,7 @@
 // lookup. One Qt implementation serves the programs; a scripted one serves the tests.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,22 @@ struct FileDialogRequest {
     std::string defaultSuffix;  // save dialogs: ".txt"
 };
 
+// What one print run did.
+struct PrintResult {
+    enum class Outcome { Printed, Cancelled, Failed };
+    Outcome outcome = Outcome::Printed;
+    std::string error;               // why it failed (Japanese), when Failed
+    std::vector<std::string> files;  // the PDF files written, in order, when printed to files
+};
+
+// The status-bar line after a print run: 「印刷しました: a.pdf, a-2.pdf」,
+// 「印刷できませんでした: …」, or empty after a cancel.
+std::string PrintStatusText(const PrintResult& result);
+
+// The names of the documents of a run printed to `path`: the first is path itself, the k-th
+// (k >= 2) is "stem-k.ext" beside it ("a.pdf", "a-2.pdf").
+std::string DocumentFileName(const std::string& path, int document);
+
 // Mouse pointer codes as the programs name them.
 inline constexpr int kPointerDefault = 0;
 inline constexpr int kPointerHourglass = 11;
@@ -35,15 +52,15 @@ class PlatformServices {
     virtual std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) = 0;
 
-    // The system printer as a drawing surface in millimetres. It lives for the whole run;
-    // EndDoc hands a document to the printer and drawing afterwards starts the next one.
-    virtual Surface& Printer() = 0;
-    // The system printer dialog; the printer chosen becomes the one Printer() draws on.
+    // One print run: `draw` makes the whole run on the system printer, a drawing surface in
+    // millimetres (sheets, NewPage, EndDoc; each EndDoc ends one document). The printer is set
+    // up for this run alone from the last choice of the printer dialog, so nothing a failed
+    // run did carries over to the next. Where no printer exists at all, the sheets can be
+    // saved as PDF instead (a save dialog asks where).
+    virtual PrintResult Print(const std::function<void(Surface&)>& draw) = 0;
+    // The system printer dialog; the printer chosen becomes the one the next print run uses.
     // False when cancelled (nothing changes then).
     virtual bool ShowPrinterDialog() = 0;
-    // Why documents sent to Printer() since the last call did not reach the printer (no
-    // printer, the job could not be started); nullopt when all did. Clears the failure.
-    virtual std::optional<std::string> TakePrinterError() = 0;
 
     virtual void Beep() = 0;
     // 11 hourglass, 0 default.

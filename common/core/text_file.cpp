@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace hc {
@@ -61,28 +60,6 @@ std::optional<std::string> ReadTextFile(const std::string& path, std::string* er
         return bytes;  // no decoder: keep the bytes as they are
     QString text = decoder(QByteArray::fromStdString(*bytes));
     return text.toStdString();
-}
-
-bool WriteFileAtomically(const std::string& path, const std::string& content, std::string* error) {
-    QSaveFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = f.errorString().toStdString();
-        return false;
-    }
-    if (f.write(content.data(), static_cast<qint64>(content.size())) !=
-        static_cast<qint64>(content.size())) {
-        if (error)
-            *error = f.errorString().toStdString();
-        f.cancelWriting();
-        return false;
-    }
-    if (!f.commit()) {
-        if (error)
-            *error = f.errorString().toStdString();
-        return false;
-    }
-    return true;
 }
 
 }  // namespace hc

@@ -1,5 +1,5 @@
 // Reading and writing the suite's text files: help texts may be UTF-8 or the Japanese Windows
-// code page (CP932); every file written is written atomically so a failed save keeps the old one.
+// code page (CP932). Files are written by file_write.h.
 #pragma once
 
 #include <optional>
@@ -13,11 +13,6 @@ std::optional<std::string> ReadTextFile(const std::string& path, std::string* er
 
 // The raw bytes of a file; nullopt when it cannot be read.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::string* error = nullptr);
-
-// Writes content through a temporary file renamed over path: the old file stays intact unless
-// the whole new content was written. False (and *error) on failure.
-bool WriteFileAtomically(const std::string& path, const std::string& content,
-                         std::string* error = nullptr);
 
 bool IsValidUtf8(const std::string& bytes);
 

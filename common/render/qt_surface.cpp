@@ -1,5 +1,6 @@
 #include "common/render/qt_surface.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -11,8 +12,11 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
+#include "common/core/file_write.h"
+#include "common/core/platform.h"
 #include "common/render/fonts.h"
 
 namespace hc {
@@ -40,16 +44,16 @@ class QtSurface::Target {
     // painter, or nullptr when this sheet is not part of the output.
     virtual QPainter* BeginSheet(int sheetIndex, bool newPage, Orientation o) = 0;
     virtual void EndDoc() = 0;
-    virtual bool Finish() = 0;
+    // Ends painting and writes what the target writes; called once.
+    virtual Status Finish() = 0;
     virtual QPaintDevice* MetricsDevice() = 0;
     virtual double DpiX() const = 0;
     virtual double DpiY() const = 0;
     // Size of the drawing area of the current sheet in device pixels.
     virtual QSizeF DeviceSize() const = 0;
     virtual void Clear() {}
-    virtual void ResetDocuments() {}
-    // A sheet could not be started since the last call; clears the flag.
-    virtual bool TakeFailed() { return false; }
+    // The files written so far, in order.
+    virtual std::vector<std::string> Files() const { return {}; }
 };
 
 namespace {
@@ -72,10 +76,10 @@ class ImageTarget : public QtSurface::Target {
         return &painter_;
     }
     void EndDoc() override {}
-    bool Finish() override {
+    Status Finish() override {
         if (painter_.isActive())
             painter_.end();
-        return true;
+        return {};
     }
     QPaintDevice* MetricsDevice() override { return image_; }
     double DpiX() const override { return dpi_; }
@@ -95,7 +99,7 @@ class ImageTarget : public QtSurface::Target {
     QPainter painter_;
 };
 
-// The system printer, or the printer dialog's PDF file.
+// The system printer: each document one print job.
 class PrinterTarget : public QtSurface::Target {
   public:
     explicit PrinterTarget(QPrinter* printer) : printer_(printer) {}
@@ -106,22 +110,17 @@ class PrinterTarget : public QtSurface::Target {
             return &painter_;
         }
         if (!painter_.isActive()) {
-            ++documents_;
             printer_->setPageSize(QPageSize(QPageSize::A4));
             printer_->setPageOrientation(o == Orientation::Landscape ? QPageLayout::Landscape
                                                                      : QPageLayout::Portrait);
-            if (printer_->outputFormat() == QPrinter::PdfFormat) {
-                if (documents_ == 1) {
-                    baseName_ = printer_->outputFileName();
-                } else if (!baseName_.isEmpty()) {
-                    QFileInfo fi(baseName_);
-                    QString suffix = fi.suffix().isEmpty() ? QString() : "." + fi.suffix();
-                    printer_->setOutputFileName(fi.path() + "/" + fi.completeBaseName() + "-" +
-                                                QString::number(documents_) + suffix);
-                }
-            }
             if (!painter_.begin(printer_)) {
-                failed_ = true;
+                if (!error_) {
+                    std::string name = printer_->printerName().toStdString();
+                    error_ = name.empty()
+                                 ? FileError("", "プリンタが見つかりません", "no printer found")
+                                 : FileError("", "プリンタ " + name + " に出力できません",
+                                             "cannot print on the printer " + name);
+                }
                 return nullptr;
             }
             painter_.setRenderHint(QPainter::Antialiasing, true);
@@ -131,12 +130,12 @@ class PrinterTarget : public QtSurface::Target {
     void EndDoc() override {
         if (painter_.isActive())
             painter_.end();
-        if (!baseName_.isEmpty())
-            printer_->setOutputFileName(baseName_);
     }
-    bool Finish() override {
+    Status Finish() override {
         EndDoc();
-        return !failed_;
+        if (error_)
+            return *error_;
+        return {};
     }
     QPaintDevice* MetricsDevice() override { return printer_; }
     double DpiX() const override { return printer_->logicalDpiX(); }
@@ -145,71 +144,199 @@ class PrinterTarget : public QtSurface::Target {
         QRectF r = printer_->pageLayout().paintRectPixels(printer_->resolution());
         return r.size();
     }
-    void ResetDocuments() override {
-        documents_ = 0;
-        baseName_.clear();
-    }
-    bool TakeFailed() override { return std::exchange(failed_, false); }
 
   private:
     QPrinter* printer_;
     QPainter painter_;
-    int documents_ = 0;
-    QString baseName_;
-    bool failed_ = false;
+    std::optional<Error> error_;
 };
 
-// One PDF file holding every sheet as a page.
-class PdfTarget : public QtSurface::Target {
+// A PDF written in memory and saved atomically when it is complete, so that a failed write
+// never leaves a truncated file or costs an old one.
+class PdfInMemory {
   public:
-    explicit PdfTarget(const QString& path) : writer_(path) {
+    PdfInMemory() : writer_(&buffer_) {
+        buffer_.open(QIODevice::WriteOnly);
         writer_.setResolution(1200);
         writer_.setPageSize(QPageSize(QPageSize::A4));
         writer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         writer_.setCreator("hydrochart");
     }
-    bool Paper() const override { return true; }
-    QPainter* BeginSheet(int, bool, Orientation o) override {
+    QPdfWriter& Writer() { return writer_; }
+    QPainter& Painter() { return painter_; }
+    // Starts the first page or a new one.
+    bool Page(Orientation o) {
         QPageLayout::Orientation qo =
             o == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-        if (!painter_.isActive()) {
-            writer_.setPageOrientation(qo);
-            if (!painter_.begin(&writer_)) {
-                failed_ = true;
-                return nullptr;
-            }
-            painter_.setRenderHint(QPainter::Antialiasing, true);
-        } else {
-            // Every later sheet, of this document or the next, is a new page.
-            writer_.setPageOrientation(qo);
-            writer_.newPage();
-        }
-        return &painter_;
+        writer_.setPageOrientation(qo);
+        if (painter_.isActive())
+            return writer_.newPage();
+        if (!painter_.begin(&writer_))
+            return false;
+        painter_.setRenderHint(QPainter::Antialiasing, true);
+        return true;
     }
-    void EndDoc() override {}
-    bool Finish() override {
+    bool Begun() const { return painter_.isActive() || ended_; }
+    Status Save(const std::string& path) {
         if (painter_.isActive())
             painter_.end();
-        return !failed_;
-    }
-    QPaintDevice* MetricsDevice() override { return &writer_; }
-    double DpiX() const override { return writer_.resolution(); }
-    double DpiY() const override { return writer_.resolution(); }
-    QSizeF DeviceSize() const override {
-        return writer_.pageLayout().paintRectPixels(writer_.resolution()).size();
+        ended_ = true;
+        buffer_.close();
+        return WriteFileAtomically(path, std::string_view(buffer_.data().constData(),
+                                                          static_cast<std::size_t>(buffer_.size())));
     }
 
   private:
+    QBuffer buffer_;
     QPdfWriter writer_;
     QPainter painter_;
-    bool failed_ = false;
+    bool ended_ = false;
 };
+
+// The printer dialog's "print to file": each document its own PDF file, the first under the
+// chosen name and the k-th as "name-k.pdf" beside it.
+class PdfDocumentsTarget : public QtSurface::Target {
+  public:
+    explicit PdfDocumentsTarget(std::string path) : path_(std::move(path)) {}
+    bool Paper() const override { return true; }
+    QPainter* BeginSheet(int, bool newPage, Orientation o) override {
+        if (!pdf_) {
+            pdf_ = std::make_unique<PdfInMemory>();
+            newPage = false;
+        }
+        if (!newPage && pdf_->Begun())
+            return &pdf_->Painter();
+        if (!pdf_->Page(o)) {
+            Fail(FileError(DocumentFileName(path_, documents_ + 1), "PDF を作れません",
+                           "cannot make the PDF"));
+            return nullptr;
+        }
+        return &pdf_->Painter();
+    }
+    void EndDoc() override {
+        if (!pdf_ || !pdf_->Begun())
+            return;  // nothing drawn (the writer only served for text metrics)
+        ++documents_;
+        std::string name = DocumentFileName(path_, documents_);
+        if (Status s = pdf_->Save(name); !s)
+            Fail(s.error());
+        else
+            files_.push_back(name);
+        pdf_.reset();
+    }
+    Status Finish() override {
+        EndDoc();
+        if (error_)
+            return *error_;
+        return {};
+    }
+    QPaintDevice* MetricsDevice() override { return &Metrics().Writer(); }
+    double DpiX() const override { return 1200; }
+    double DpiY() const override { return 1200; }
+    QSizeF DeviceSize() const override {
+        PdfInMemory& m = const_cast<PdfDocumentsTarget*>(this)->Metrics();
+        return m.Writer().pageLayout().paintRectPixels(m.Writer().resolution()).size();
+    }
+    std::vector<std::string> Files() const override { return files_; }
+
+  private:
+    PdfInMemory& Metrics() {
+        if (!pdf_)
+            pdf_ = std::make_unique<PdfInMemory>();
+        return *pdf_;
+    }
+    void Fail(Error e) {
+        if (!error_)
+            error_ = std::move(e);
+    }
+
+    std::string path_;
+    std::unique_ptr<PdfInMemory> pdf_;
+    int documents_ = 0;
+    std::vector<std::string> files_;
+    std::optional<Error> error_;
+};
+
+// One PDF file holding every sheet as a page.
+class PdfTarget : public QtSurface::Target {
+  public:
+    explicit PdfTarget(const QString& path) : path_(path.toStdString()) {}
+    bool Paper() const override { return true; }
+    QPainter* BeginSheet(int, bool, Orientation o) override {
+        // Every sheet, of this document or the next, is a page of the one file.
+        if (!pdf_.Page(o)) {
+            failed_ = true;
+            return nullptr;
+        }
+        return &pdf_.Painter();
+    }
+    void EndDoc() override {}
+    Status Finish() override {
+        if (failed_)
+            return FileError(path_, "PDF を作れません", "cannot make the PDF");
+        if (!pdf_.Begun())
+            return FileError(path_, "印刷する図がありません", "the printout has no sheet");
+        Status s = pdf_.Save(path_);
+        saved_ = s.has_value();
+        return s;
+    }
+    QPaintDevice* MetricsDevice() override { return &pdf_.Writer(); }
+    double DpiX() const override { return 1200; }
+    double DpiY() const override { return 1200; }
+    QSizeF DeviceSize() const override {
+        QPdfWriter& w = const_cast<PdfTarget*>(this)->pdf_.Writer();
+        return w.pageLayout().paintRectPixels(w.resolution()).size();
+    }
+    std::vector<std::string> Files() const override {
+        return saved_ ? std::vector<std::string>{path_} : std::vector<std::string>{};
+    }
+
+  private:
+    std::string path_;
+    PdfInMemory pdf_;
+    bool failed_ = false;
+    bool saved_ = false;
+};
+
+// An SVG picture generated into memory.
+class SvgInMemory {
+  public:
+    SvgInMemory(QSize px, int dpi) {
+        buffer_.open(QIODevice::WriteOnly);
+        gen_.setOutputDevice(&buffer_);
+        gen_.setResolution(dpi);
+        gen_.setSize(px);
+        gen_.setViewBox(QRect(QPoint(0, 0), px));
+        gen_.setTitle("hydrochart");
+    }
+    QSvgGenerator& Generator() { return gen_; }
+    std::string_view Bytes() const {
+        return {buffer_.data().constData(), static_cast<std::size_t>(buffer_.size())};
+    }
+
+  private:
+    QBuffer buffer_;
+    QSvgGenerator gen_;
+};
+
+}  // namespace
+
+Status SavePng(const QImage& image, const std::string& path) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return FileError(path, "PNG を作れません", "cannot make the PNG");
+    return WriteFileAtomically(
+        path, std::string_view(buffer.data().constData(), static_cast<std::size_t>(buffer.size())));
+}
+
+namespace {
 
 // One chosen sheet as an image file (PNG) or as SVG.
 class SheetTarget : public QtSurface::Target {
   public:
     SheetTarget(const QString& path, int sheet, double dpi, bool svg)
-        : path_(path), sheet_(sheet), dpi_(dpi), svg_(svg) {
+        : path_(path.toStdString()), sheet_(sheet), dpi_(dpi), svg_(svg) {
         int dpm = static_cast<int>(std::lround(dpi / kMmPerInch * 1000.0));
         metrics_ = QImage(8, 8, QImage::Format_RGB32);
         metrics_.setDotsPerMeterX(dpm);
@@ -219,6 +346,7 @@ class SheetTarget : public QtSurface::Target {
     QPainter* BeginSheet(int sheetIndex, bool, Orientation o) override {
         if (painter_.isActive())
             painter_.end();
+        sheets_ = std::max(sheets_, sheetIndex);
         if (sheetIndex != sheet_)
             return nullptr;
         QSizeF mm = A4Mm(o);
@@ -226,13 +354,8 @@ class SheetTarget : public QtSurface::Target {
         QSize px(static_cast<int>(std::lround(size_.width())),
                  static_cast<int>(std::lround(size_.height())));
         if (svg_) {
-            svg_gen_ = std::make_unique<QSvgGenerator>();
-            svg_gen_->setFileName(path_);
-            svg_gen_->setResolution(static_cast<int>(dpi_));
-            svg_gen_->setSize(px);
-            svg_gen_->setViewBox(QRect(QPoint(0, 0), px));
-            svg_gen_->setTitle("hydrochart");
-            if (!painter_.begin(svg_gen_.get()))
+            svg_gen_ = std::make_unique<SvgInMemory>(px, static_cast<int>(dpi_));
+            if (!painter_.begin(&svg_gen_->Generator()))
                 return failed_ = true, nullptr;
             painter_.fillRect(QRect(QPoint(0, 0), px), Qt::white);
         } else {
@@ -251,52 +374,61 @@ class SheetTarget : public QtSurface::Target {
         if (painter_.isActive())
             painter_.end();
     }
-    bool Finish() override {
+    Status Finish() override {
         if (painter_.isActive())
             painter_.end();
-        if (!drawn_ || failed_)
-            return false;
-        if (!svg_ && !image_.save(path_, "PNG"))
-            return false;
-        return true;
+        if (failed_)
+            return FileError(path_, "図を作れません", "cannot draw the picture");
+        if (!drawn_) {
+            if (sheets_ == 0)
+                return FileError(path_, "印刷する図がありません", "the printout has no sheet");
+            return FileError(path_,
+                             std::to_string(sheet_) + " 枚目はありません (全 " +
+                                 std::to_string(sheets_) + " 枚)",
+                             "there is no sheet " + std::to_string(sheet_) + " (the printout has " +
+                                 std::to_string(sheets_) + ")");
+        }
+        Status s = svg_ ? WriteFileAtomically(path_, svg_gen_->Bytes()) : SavePng(image_, path_);
+        saved_ = s.has_value();
+        return s;
     }
     QPaintDevice* MetricsDevice() override {
         if (svg_ && svg_gen_)
-            return svg_gen_.get();
+            return &svg_gen_->Generator();
         return &metrics_;
     }
     double DpiX() const override { return dpi_; }
     double DpiY() const override { return dpi_; }
     QSizeF DeviceSize() const override { return size_; }
+    std::vector<std::string> Files() const override {
+        return saved_ ? std::vector<std::string>{path_} : std::vector<std::string>{};
+    }
 
   private:
-    QString path_;
+    std::string path_;
     int sheet_;
     double dpi_;
     bool svg_;
     QImage metrics_;
     QImage image_;
-    std::unique_ptr<QSvgGenerator> svg_gen_;
+    std::unique_ptr<SvgInMemory> svg_gen_;
     QPainter painter_;
     QSizeF size_;
+    int sheets_ = 0;
     bool drawn_ = false;
     bool failed_ = false;
+    bool saved_ = false;
 };
 
 // A screen picture written as SVG.
 class SvgCanvasTarget : public QtSurface::Target {
   public:
-    SvgCanvasTarget(const QString& path, QSize px) : size_(px) {
-        gen_.setFileName(path);
-        gen_.setResolution(96);
-        gen_.setSize(px);
-        gen_.setViewBox(QRect(QPoint(0, 0), px));
-        gen_.setTitle("hydrochart");
-    }
+    SvgCanvasTarget(const QString& path, QSize px)
+        : path_(path.toStdString()), size_(px), svg_(px, 96) {}
     bool Paper() const override { return false; }
     QPainter* BeginSheet(int, bool, Orientation) override {
         if (!painter_.isActive()) {
-            if (!painter_.begin(&gen_))
+            if (!painter_.begin(&svg_.Generator()))
                 return failed_ = true, nullptr;
             painter_.fillRect(QRect(QPoint(0, 0), size_), Qt::white);
             painter_.setRenderHint(QPainter::Antialiasing, true);
@@ -304,12 +436,14 @@ class SvgCanvasTarget : public QtSurface::Target {
         return &painter_;
     }
     void EndDoc() override {}
-    bool Finish() override {
+    Status Finish() override {
         if (painter_.isActive())
             painter_.end();
-        return !failed_;
+        if (failed_)
+            return FileError(path_, "図を作れません", "cannot draw the picture");
+        return WriteFileAtomically(path_, svg_.Bytes());
     }
-    QPaintDevice* MetricsDevice() override { return &gen_; }
+    QPaintDevice* MetricsDevice() override { return &svg_.Generator(); }
     double DpiX() const override { return 96.0; }
     double DpiY() const override { return 96.0; }
     QSizeF DeviceSize() const override { return QSizeF(size_); }
@@ -319,8 +453,9 @@ class SvgCanvasTarget : public QtSurface::Target {
     }
 
   private:
+    std::string path_;
     QSize size_;
-    QSvgGenerator gen_;
+    SvgInMemory svg_;
     QPainter painter_;
     bool failed_ = false;
 };
@@ -341,7 +476,7 @@ QtSurface::QtSurface(std::unique_ptr<Target> target) : target_(std::move(target)
 }
 
 QtSurface::~QtSurface() {
-    Finish();
+    static_cast<void>(Finish());
 }
 
 std::unique_ptr<QtSurface> QtSurface::OnImage(QImage* image, double dpi) {
@@ -349,6 +484,10 @@ std::unique_ptr<QtSurface> QtSurface::OnImage(QImage* image, double dpi) {
 }
 std::unique_ptr<QtSurface> QtSurface::OnPrinter(QPrinter* printer) {
     return std::unique_ptr<QtSurface>(new QtSurface(std::make_unique<PrinterTarget>(printer)));
+}
+std::unique_ptr<QtSurface> QtSurface::PdfDocuments(const QString& path) {
+    return std::unique_ptr<QtSurface>(
+        new QtSurface(std::make_unique<PdfDocumentsTarget>(path.toStdString())));
 }
 std::unique_ptr<QtSurface> QtSurface::PdfFile(const QString& path) {
     return std::unique_ptr<QtSurface>(new QtSurface(std::make_unique<PdfTarget>(path)));
@@ -445,18 +584,18 @@ void QtSurface::EndDoc() {
     current_ = nullptr;
 }
 
-bool QtSurface::TakeFailure() {
-    return target_->TakeFailed();
+Status QtSurface::Finish() {
+    if (!finished_) {
+        current_ = nullptr;
+        sheetOpen_ = false;
+        finished_ = true;
+        finishStatus_ = target_->Finish();
+    }
+    return finishStatus_;
 }
 
-void QtSurface::ResetDocuments() {
-    target_->ResetDocuments();
-}
-
-bool QtSurface::Finish() {
-    current_ = nullptr;
-    sheetOpen_ = false;
-    return target_->Finish();
+std::vector<std::string> QtSurface::FilesWritten() const {
+    return target_->Files();
 }
 
 void QtSurface::Cls() {

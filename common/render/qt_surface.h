@@ -7,7 +7,9 @@
 #include <QImage>
 #include <QString>
 #include <memory>
+#include <vector>
 
+#include "common/core/result.h"
 #include "common/core/surface.h"
 
 class QPrinter;
@@ -24,10 +26,11 @@ class QtSurface : public Surface {
     // A screen picture drawn into *image (owned by the caller), whose size is in device pixels;
     // dpi is the logical screen resolution times the device-pixel ratio (96 x ratio).
     static std::unique_ptr<QtSurface> OnImage(QImage* image, double dpi = 96.0);
-    // Paper on a printer (system printer or the dialog's PDF printer), A4, millimetres.
-    // Each EndDoc finishes one print job; a PDF printer writes documents after the first to
-    // "name-2.pdf", "name-3.pdf" so that none overwrites another.
+    // Paper on the system printer, A4, millimetres; each EndDoc finishes one print job.
     static std::unique_ptr<QtSurface> OnPrinter(QPrinter* printer);
+    // Paper into PDF files, one per document: the first is `path`, later ones "name-2.pdf",
+    // "name-3.pdf" beside it, so that none overwrites another.
+    static std::unique_ptr<QtSurface> PdfDocuments(const QString& path);
     // Paper into one PDF file: every sheet of every document becomes one page.
     static std::unique_ptr<QtSurface> PdfFile(const QString& path);
     // Paper, only sheet `sheet` (1-based, counted over all documents) into an SVG or PNG file.
@@ -51,15 +54,14 @@ class QtSurface : public Surface {
     // True once SetScale was called; until then the scale is the device's own size.
     bool HasUserScale() const { return userScaleSet_; }
 
-    // Ends painting and writes the file targets. False when a file could not be written or
-    // the requested sheet was never drawn. Called by the destructor too.
-    bool Finish();
+    // Ends painting and writes the file targets (each written whole or not at all). Fails when
+    // a sheet could not be started on the device, a file could not be written or the requested
+    // sheet was never drawn. Later calls return the first answer; the destructor calls it too.
+    Status Finish();
+    // The files written (after Finish, or per finished document for PdfDocuments).
+    std::vector<std::string> FilesWritten() const;
     // Sheets begun so far, over all documents.
     int SheetsBegun() const { return sheetsBegun_; }
-    // Resets the document counter of a PDF printer (after the printer dialog chose a new file).
-    void ResetDocuments();
-    // True when a sheet could not be started on the device since the last call; clears it.
-    bool TakeFailure();
 
   protected:
     void DoLine(double x1, double y1, double x2, double y2, Color c) override;
@@ -86,6 +88,11 @@ class QtSurface : public Surface {
     bool sheetOpen_ = false;
     bool newPagePending_ = false;
     QPainter* current_ = nullptr;
+    bool finished_ = false;
+    Status finishStatus_;
 };
+
+// Writes an image as PNG, whole or not at all.
+Status SavePng(const QImage& image, const std::string& path);
 
 }  // namespace hc

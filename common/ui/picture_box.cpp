@@ -15,7 +15,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 
 PictureBox::~PictureBox() {
     if (surface_)
-        surface_->Finish();
+        static_cast<void>(surface_->Finish());
 }
 
 void PictureBox::DropSurface() {
@@ -29,7 +29,7 @@ void PictureBox::DropSurface() {
     kept_ =
         Properties{s.FontName(),  s.FontSize(),  s.FontTransparent(), s.DrawWidth(), s.DrawStyle(),
                    s.FillStyle(), s.FillColor(), s.ForeColor(),       s.CurrentX,    s.CurrentY};
-    surface_->Finish();
+    static_cast<void>(surface_->Finish());
     surface_.reset();
 }
 

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -39,14 +40,9 @@ QString QtNameFilters(const std::string& filter) {
     return out.join(";;");
 }
 
-QtPlatformServices::QtPlatformServices(QWidget* parent) : parent_(parent) {
-    printer_.setPageSize(QPageSize(QPageSize::A4));
-}
+QtPlatformServices::QtPlatformServices(QWidget* parent) : parent_(parent) {}
 
-QtPlatformServices::~QtPlatformServices() {
-    if (printerSurface_)
-        printerSurface_->Finish();
-}
+QtPlatformServices::~QtPlatformServices() = default;
 
 QWidget* QtPlatformServices::DialogParent() const {
     QWidget* w = QApplication::activeWindow();
@@ -107,31 +103,77 @@ std::optional<std::string> QtPlatformServices::SaveFileDialog(const FileDialogRe
     return RunFileDialog(DialogParent(), request, true);
 }
 
-Surface& QtPlatformServices::Printer() {
-    if (!printerSurface_)
-        printerSurface_ = QtSurface::OnPrinter(&printer_);
-    return *printerSurface_;
+void QtPlatformServices::ApplyChoice(QPrinter& printer) const {
+    if (!choice_.printerName.isEmpty())
+        printer.setPrinterName(choice_.printerName);
+    printer.setCopyCount(choice_.copies);
+    printer.setCollateCopies(choice_.collate);
+    printer.setColorMode(choice_.colorMode);
+    printer.setDuplex(choice_.duplex);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+}
+
+PrintResult QtPlatformServices::Print(const std::function<void(Surface&)>& draw) {
+    QString pdf = choice_.pdfFile;
+    if (pdf.isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty()) {
+        // No printer at all: offer the sheets as a PDF file instead of failing.
+        FileDialogRequest r;
+        r.title = "プリンタがありません。PDF ファイルに保存します";
+        r.filter = "PDF ファイル (*.pdf)|*.pdf";
+        r.defaultSuffix = ".pdf";
+        std::optional<std::string> path = SaveFileDialog(r);
+        if (!path)
+            return {PrintResult::Outcome::Cancelled, {}, {}};
+        pdf = QString::fromStdString(*path);
+    }
+    PrintResult result;
+    Status status;
+    if (!pdf.isEmpty()) {
+        auto surface = QtSurface::PdfDocuments(pdf);
+        draw(*surface);
+        status = surface->Finish();
+        result.files = surface->FilesWritten();
+        if (status && result.files.empty())
+            status = FileError(pdf.toStdString(), "印刷する図がありません",
+                               "the printout has no sheet");
+    } else {
+        QPrinter printer(QPrinter::HighResolution);
+        ApplyChoice(printer);
+        auto surface = QtSurface::OnPrinter(&printer);
+        draw(*surface);
+        status = surface->Finish();
+    }
+    if (!status) {
+        result.outcome = PrintResult::Outcome::Failed;
+        result.error = status.error().Japanese();
+    }
+    return result;
 }
 
 bool QtPlatformServices::ShowPrinterDialog() {
-    if (printerSurface_)
-        printerSurface_->Finish();
-    QPrintDialog dlg(&printer_, DialogParent());
+    // The dialog works on a printer of its own; only what the user chose is kept.
+    QPrinter printer(QPrinter::HighResolution);
+    ApplyChoice(printer);
+    if (!choice_.pdfFile.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(choice_.pdfFile);
+    }
+    QPrintDialog dlg(&printer, DialogParent());
     dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
-    bool ok = dlg.exec() == QDialog::Accepted;
-    if (ok && printerSurface_)
-        printerSurface_->ResetDocuments();
-    return ok;
-}
-
-std::optional<std::string> QtPlatformServices::TakePrinterError() {
-    if (!printerSurface_ || !printerSurface_->TakeFailure())
-        return std::nullopt;
-    QString name = printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName()
-                                                                  : printer_.printerName();
-    if (name.isEmpty())
-        return std::string("プリンタが見つかりません");
-    return "プリンタ " + name.toStdString() + " に出力できません";
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    PrinterChoice c;
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        c.pdfFile = printer.outputFileName();
+    } else {
+        c.printerName = printer.printerName();
+    }
+    c.copies = printer.copyCount();
+    c.collate = printer.collateCopies();
+    c.colorMode = printer.colorMode();
+    c.duplex = printer.duplex();
+    choice_ = c;
+    return true;
 }
 
 void QtPlatformServices::Beep() {

@@ -4,6 +4,7 @@
 
 #include <QPrinter>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "common/core/platform.h"
@@ -22,9 +23,8 @@ class QtPlatformServices : public PlatformServices {
     void MessageBox(const std::string& text, const std::string& title) override;
     std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
     std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
-    Surface& Printer() override;
+    PrintResult Print(const std::function<void(Surface&)>& draw) override;
     bool ShowPrinterDialog() override;
-    std::optional<std::string> TakePrinterError() override;
     void Beep() override;
     void SetMousePointer(int code) override;
     int MousePointer() const override { return pointer_; }
@@ -36,12 +36,26 @@ class QtPlatformServices : public PlatformServices {
     std::optional<std::string> LocateDataFile(const std::string& startDir,
                                               const std::string& name) override;
 
+    // What the printer dialog chose last: a printer by name, or a PDF file. Each print run
+    // sets up a printer of its own from it.
+    struct PrinterChoice {
+        QString printerName;  // empty: the system's default printer
+        QString pdfFile;      // not empty: print to this PDF file
+        int copies = 1;
+        bool collate = true;
+        QPrinter::ColorMode colorMode = QPrinter::Color;
+        QPrinter::DuplexMode duplex = QPrinter::DuplexNone;
+    };
+    const PrinterChoice& Choice() const { return choice_; }
+    void SetChoice(const PrinterChoice& choice) { choice_ = choice; }
+
   private:
     QWidget* DialogParent() const;
+    // The run's printer: set up from the choice, A4.
+    void ApplyChoice(QPrinter& printer) const;
 
     QWidget* parent_;
-    QPrinter printer_{QPrinter::HighResolution};
-    std::unique_ptr<QtSurface> printerSurface_;
+    PrinterChoice choice_;
     int pointer_ = kPointerDefault;
 };
 

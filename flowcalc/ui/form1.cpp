@@ -274,10 +274,10 @@ void Form1::PrintChart() {
     if (!model_.Last)
         return;
     platform_.SetMousePointer(hc::kPointerHourglass);
-    PrintSection(platform_.Printer(), *model_.Last, model_.Widths);
+    hc::PrintResult result = platform_.Print(
+        [&](hc::Surface& printer) { PrintSection(printer, *model_.Last, model_.Widths); });
     platform_.SetMousePointer(hc::kPointerDefault);
-    if (std::optional<std::string> error = platform_.TakePrinterError())
-        statusBar()->showMessage(hc::Q("印刷できませんでした: " + *error));
+    statusBar()->showMessage(hc::Q(hc::PrintStatusText(result)));
 }
 
 void Form1::SetPrintWidth(int group, int index) {

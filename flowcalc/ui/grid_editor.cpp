@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "common/core/numbers.h"
+#include "common/core/file_write.h"
 #include "common/core/text_file.h"
 #include "common/ui/window_helpers.h"
 #include "flowcalc/core/cross_section.h"
@@ -271,9 +272,10 @@ void Form5::SaveAndClose() {
     auto chosen = platform_.SaveFileDialog(req);
     if (!chosen)
         return;  // the editor stays open with its grid
-    std::string error;
-    if (!hc::WriteFileAtomically(*chosen, SectionFileText(rows.x, rows.y), &error)) {
-        statusBar()->showMessage(hc::Q(*chosen + ": " + error));
+    if (hc::Status saved = hc::WriteFileAtomically(*chosen, SectionFileText(rows.x, rows.y));
+        !saved) {
+        // The editor stays open with its grid and says why.
+        statusBar()->showMessage(hc::Q("保存できませんでした: " + saved.error().Japanese()));
         return;
     }
     path_ = *chosen;

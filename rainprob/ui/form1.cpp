@@ -407,15 +407,14 @@ bool Form1::RefreshChart(int action) {
             ChartSettings settings = model_.settings;
             settings.offsetRight = hc::LeadingNumber(hc::S(Text7->text()));
             settings.offsetUp = hc::LeadingNumber(hc::S(Text8->text()));
-            PrintChart(platform_.Printer(), model_.table, model_.analysis, StandardNormalTable(),
-                       settings);
+            hc::PrintResult result = platform_.Print([&](hc::Surface& printer) {
+                PrintChart(printer, model_.table, model_.analysis, StandardNormalTable(),
+                           settings);
+            });
             DrawScreen(true);
             platform_.SetMousePointer(hc::kPointerDefault);
-            if (std::optional<std::string> error = platform_.TakePrinterError()) {
-                ShowStatus("印刷できませんでした: " + *error);
-                return false;
-            }
-            return true;
+            ShowStatus(hc::PrintStatusText(result));
+            return result.outcome == hc::PrintResult::Outcome::Printed;
         }
         case kActionLoad: {
             platform_.SetMousePointer(hc::kPointerHourglass);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/core/file_write.h"
 #include "common/core/text_file.h"
 #include "common/render/fonts.h"
 #include "common/ui/window_helpers.h"
@@ -185,9 +186,9 @@ bool Form3::EditorLoadText(const std::string& path) {
     return true;
 }
 
-bool Form3::EditorSaveText(const std::string& path, std::string* error) {
+hc::Status Form3::EditorSaveText(const std::string& path) {
     // Written through a temporary file: a failed save leaves the old file as it was.
-    return hc::WriteFileAtomically(path, FileTextFromEditor(EditorText()), error);
+    return hc::WriteFileAtomically(path, FileTextFromEditor(EditorText()));
 }
 
 void Form3::EmnuFileSaveItem_Click() {
@@ -198,10 +199,10 @@ void Form3::EmnuFileSaveItem_Click() {
     std::optional<std::string> path = platform_.SaveFileDialog(r);
     if (!path)
         return;  // the editor stays open with its text
-    std::string error;
-    if (!EditorSaveText(*path, &error)) {
+    if (hc::Status saved = EditorSaveText(*path); !saved) {
+        // The editor stays open with the text; the main window's status line says why.
         if (callbacks_.status)
-            callbacks_.status(*path + ": cannot be written: " + error);
+            callbacks_.status("保存できませんでした: " + saved.error().Japanese());
         return;
     }
     editorPath_ = *path;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "common/core/platform.h"
+#include "common/core/result.h"
 
 class QAction;
 class QLabel;
@@ -65,7 +66,7 @@ class Form3 : public QMainWindow {
     // longer than the editor holds.
     bool EditorLoadText(const std::string& path);
     // Writes the editor text and one line break; false (old file intact) on failure.
-    bool EditorSaveText(const std::string& path, std::string* error);
+    hc::Status EditorSaveText(const std::string& path);
 
     QPlainTextEdit* Text1;
     QLabel* Label1;

@@ -99,19 +99,6 @@ TEST(TextFile, Utf8AndCp932AreReadAsUtf8) {
     std::filesystem::remove(sjis);
 }
 
-TEST(TextFile, AFailedAtomicWriteKeepsTheOldFile) {
-    auto path = TempFile("hc_atomic.txt");
-    ASSERT_TRUE(WriteFileAtomically(path.string(), "old\r\n"));
-    EXPECT_EQ(ReadFileBytes(path.string()).value(), "old\r\n");
-    ASSERT_TRUE(WriteFileAtomically(path.string(), "new\r\n"));
-    EXPECT_EQ(ReadFileBytes(path.string()).value(), "new\r\n");
-    // A folder that does not exist: the write fails and says so.
-    std::string err;
-    EXPECT_FALSE(WriteFileAtomically((TempFile("hc_no_such_dir") / "f.txt").string(), "x", &err));
-    EXPECT_FALSE(err.empty());
-    std::filesystem::remove(path);
-}
-
 TEST(TextFile, Utf8Validation) {
     EXPECT_TRUE(IsValidUtf8("abc"));
     EXPECT_TRUE(IsValidUtf8("年降水量"));

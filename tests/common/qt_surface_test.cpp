@@ -8,19 +8,14 @@
 #include <cmath>
 
 #include "common/render/qt_surface.h"
+#include "support/pdf_files.h"
 
 using namespace hc;
 
 namespace {
 
 int PdfPageCount(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    QByteArray data = f.readAll();
-    return static_cast<int>(data.count("/Type /Page\n") + data.count("/Type /Page ") +
-                            data.count("/Type /Page>") + data.count("/Type/Page\n") +
-                            data.count("/Type/Page/"));
+    return test::PdfPageCount(path.toStdString());
 }
 
 }  // namespace
@@ -31,7 +26,7 @@ TEST(QtSurface, LinesLandWhereTheUserScaleSays) {
     auto s = QtSurface::OnImage(&image, 96.0);
     s->SetScale(4000, 2000);
     s->Line(1000, 500, 3000, 500);  // pixel row 50 from x 100 to 300
-    s->Finish();
+    ASSERT_TRUE(s->Finish());
     EXPECT_LT(qRed(image.pixel(200, 50)), 128);
     EXPECT_EQ(image.pixel(200, 60), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(90, 50), qRgb(255, 255, 255));
@@ -44,7 +39,7 @@ TEST(QtSurface, ClsClearsAndResetsTheCursor) {
     s->CurrentX = 5;
     s->CurrentY = 6;
     s->Cls();
-    s->Finish();
+    ASSERT_TRUE(s->Finish());
     EXPECT_EQ(s->CurrentX, 0);
     EXPECT_EQ(s->CurrentY, 0);
     EXPECT_EQ(image.pixel(50, 50), qRgb(255, 255, 255));
@@ -67,20 +62,21 @@ TEST(QtSurface, PdfFileHoldsOnePagePerSheetAcrossDocuments) {
     EXPECT_EQ(PdfPageCount(path), 3);
 }
 
-TEST(QtSurface, PrinterStartsANewDocumentAfterEndDoc) {
+TEST(QtSurface, PdfDocumentsWritesOneFilePerDocument) {
     QTemporaryDir dir;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.filePath("out.pdf"));
-    auto s = QtSurface::OnPrinter(&printer);
+    auto s = QtSurface::PdfDocuments(dir.filePath("out.pdf"));
+    s->Line(10, 10, 100, 100);
+    s->NewPage();
     s->Line(10, 10, 100, 100);
     s->EndDoc();
     s->Line(20, 20, 100, 100);
     s->EndDoc();
     EXPECT_TRUE(s->Finish());
     // The second document does not overwrite the first.
-    EXPECT_EQ(PdfPageCount(dir.filePath("out.pdf")), 1);
+    EXPECT_EQ(PdfPageCount(dir.filePath("out.pdf")), 2);
     EXPECT_EQ(PdfPageCount(dir.filePath("out-2.pdf")), 1);
+    EXPECT_EQ(s->FilesWritten(), (std::vector<std::string>{dir.filePath("out.pdf").toStdString(),
+                                                          dir.filePath("out-2.pdf").toStdString()}));
 }
 
 TEST(QtSurface, PngSheetWritesOnlyTheChosenSheet) {
@@ -109,7 +105,7 @@ TEST(QtSurface, DrawWidthIsTenthsOfAMillimetreOnPaper) {
         auto s = QtSurface::PngSheet(path, 1, 254);  // 10 pixels per mm
         s->SetDrawWidth(5);                          // 0.5 mm = 5 pixels
         s->Line(10, 20, 100, 20);
-        s->Finish();
+        ASSERT_TRUE(s->Finish());
     }
     QImage img(path);
     int dark = 0;
@@ -136,22 +132,16 @@ TEST(QtSurface, NewPageRightAfterEndDocGivesNoEmptySheet) {
     EXPECT_EQ(PdfPageCount(path), 2);
 }
 
-TEST(QtSurface, APrinterThatCannotStartReportsTheFailureOnce) {
+TEST(QtSurface, AFileThatCannotBeWrittenIsNamedWithTheReason) {
     QTemporaryDir dir;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.filePath("no/such/folder/out.pdf"));
-    auto s = QtSurface::OnPrinter(&printer);
+    const QString missing = dir.filePath("no/such/folder/out.pdf");
+    auto s = QtSurface::PdfDocuments(missing);
     s->Line(10, 10, 100, 100);
     s->EndDoc();
-    EXPECT_TRUE(s->TakeFailure());
-    EXPECT_FALSE(s->TakeFailure());
-    printer.setOutputFileName(dir.filePath("out.pdf"));  // as the printer dialog does
-    s->ResetDocuments();
-    s->Line(10, 10, 100, 100);
-    s->EndDoc();
-    EXPECT_FALSE(s->TakeFailure());
-    EXPECT_EQ(PdfPageCount(dir.filePath("out.pdf")), 1);
+    Status done = s->Finish();
+    ASSERT_FALSE(done);
+    EXPECT_EQ(done.error().Japanese(), missing.toStdString() + ": フォルダがありません");
+    EXPECT_TRUE(s->FilesWritten().empty());
 }
 
 namespace {
@@ -215,7 +205,7 @@ TEST(QtSurface, DottedLinesStayDottedAtAnyWidth) {
             s->SetDrawWidth(width);
             s->SetDrawStyle(2);
             s->Line(0, 20, 400, 20);
-            s->Finish();
+            ASSERT_TRUE(s->Finish());
         }
         Runs r = DarkRuns(image, 20, 0, 400);
         EXPECT_GE(r.count, 40) << "screen, width " << width;

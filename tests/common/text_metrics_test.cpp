@@ -77,7 +77,7 @@ TEST(TextMetrics, InkInsideTheMeasuredBoxOnAScreenScale) {
         placed.push_back({500, y, w, h});
         y += h + 200;
     }
-    s->Finish();
+    ASSERT_TRUE(s->Finish());
     const double ux = 960.0 / 8000, uy = 480.0 / 4000;
     for (std::size_t i = 0; i < placed.size(); ++i) {
         const Placed& p = placed[i];

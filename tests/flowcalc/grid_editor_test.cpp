@@ -3,7 +3,11 @@
 #include <QMenu>
 #include <QTest>
 
+#include <QStatusBar>
+#include <fstream>
+
 #include "common/core/text_file.h"
+#include "support/write_failures.h"
 #include "flowcalc/core/messages.h"
 #include "flowcalc/ui/grid_editor.h"
 #include "flowcalc/ui/settings_windows.h"
@@ -180,6 +184,36 @@ TEST_F(FlowcalcEditor, CancelledSaveKeepsTheEditorAndItsGrid) {
     platform.saveAnswers.push_back(path);
     e->mnuFileSaveItem->trigger();
     EXPECT_EQ(hc::ReadTextFile(path).value_or(""), "4\n0 10\n2 7\n4 10\n6 9\n");
+}
+
+TEST_F(FlowcalcEditor, ASaveOnAFullDiskKeepsTheOldFileAndTheEditor) {
+    flow::Form5* e = Edit("Command2");
+    ASSERT_NE(e, nullptr);
+    for (int r = 1; r <= 256; ++r) {  // a long section: more than the limit or the disk takes
+        e->SetCell(r, 1, QString::number(r * 1000.123456789));
+        e->SetCell(r, 2, QString::number(100 + r * 0.123456789));
+    }
+    const std::string old = "3\n0 10\n2 7\n4 10\n";
+    auto saveTo = [&](const std::string& path, const char* reason) {
+        platform.saveAnswers.push_back(path);
+        e->mnuFileSaveItem->trigger();
+        EXPECT_EQ(hc::test::FileBytes(path), old);
+        EXPECT_EQ(Window("Form5"), e);
+        EXPECT_EQ(e->Cell(256, 2), QString::number(100 + 256 * 0.123456789));
+        EXPECT_EQ(e->statusBar()->currentMessage().toStdString(),
+                  "保存できませんでした: " + path + ": " + reason);
+    };
+    {
+        std::string path = dir.filePath("limit.txt").toStdString();
+        std::ofstream(path) << old;
+        hc::test::FileSizeLimit limit(2048);
+        saveTo(path, "ファイルが大きすぎます");
+    }
+    hc::test::FullDisk disk;
+    if (!disk.Unavailable().empty())
+        GTEST_SKIP() << disk.Unavailable();
+    disk.PutThenFill("section.txt", old);
+    saveTo(disk.Path("section.txt"), "ディスクに空きがありません");
 }
 
 TEST_F(FlowcalcEditor, NonNumberKeepsTheEditorOpenAtThatCell) {

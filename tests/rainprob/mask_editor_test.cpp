@@ -3,7 +3,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <fstream>
+
 #include "rainprob/ui/mask_editor.h"
+#include "support/write_failures.h"
 #include "ui_fixture.h"
 
 using namespace rain;
@@ -165,6 +168,36 @@ TEST_F(MaskEditor, CancelledOrFailedSaveKeepsTheEditorOpen) {
     EXPECT_TRUE(QFileInfo(QString::fromStdString(target)).isDir());
     EXPECT_TRUE(Status().contains("sub"));
     EXPECT_FALSE(form->Model().loaded);
+}
+
+TEST_F(MaskEditor, ASaveOnAFullDiskKeepsTheOldFileAndTheEditor) {
+    Form3* e = OpenEditor();
+    const std::string typed(8000, '1');  // more than a small disk or the limit takes
+    e->SetEditorText(typed);
+    e->EmnuFileSaveItem->setEnabled(true);
+    auto expectKept = [&](const std::string& path, const std::string& old, const char* reason) {
+        EXPECT_EQ(hc::test::FileBytes(path), old);
+        ASSERT_EQ(form->Editor(), e);
+        EXPECT_EQ(e->EditorText(), typed);
+        EXPECT_EQ(Status().toStdString(), "保存できませんでした: " + path + ": " + reason);
+    };
+    {
+        std::string path = dir.filePath("limit.txt").toStdString();
+        hc::test::FileSizeLimit limit(4096);
+        std::ofstream(path) << "1991 1200\r\n";
+        platform.saveAnswers.push_back(path);
+        e->EmnuFileSaveItem->trigger();
+        Flush();
+        expectKept(path, "1991 1200\r\n", "ファイルが大きすぎます");
+    }
+    hc::test::FullDisk disk;
+    if (!disk.Unavailable().empty())
+        GTEST_SKIP() << disk.Unavailable();
+    disk.PutThenFill("rain.txt", "1991 1200\r\n");
+    platform.saveAnswers.push_back(disk.Path("rain.txt"));
+    e->EmnuFileSaveItem->trigger();
+    Flush();
+    expectKept(disk.Path("rain.txt"), "1991 1200\r\n", "ディスクに空きがありません");
 }
 
 TEST_F(MaskEditor, OpenAndSaveUnchanged) {

@@ -264,7 +264,7 @@ TEST_F(Window, PrintUsesOffsetsAndWidths) {
 TEST_F(Window, PrintThatNeverReachedThePrinterIsNoSuccess) {
     FinishSplash();
     Open(Fixture("vertex.xls"));
-    platform.printerError = "プリンタが見つかりません";
+    platform.printResult = {hc::PrintResult::Outcome::Failed, "プリンタが見つかりません", {}};
     int beeps = platform.beeps;
     Item("mnuFilePrintItem")->trigger();
     EXPECT_EQ(platform.beeps, beeps);  // no "printed" beep

@@ -36,18 +36,22 @@ class ScriptedPlatform : public PlatformServices {
     std::string currentDirectory = "/start";
     std::map<std::string, std::string> dataFiles;  // LocateDataFile answers by name
 
+    // Every print run draws here; the result of the next run is `printResult`, once (a failure
+    // is reported by the run it was set for, and the next run prints again).
     RecordingSurface printer = RecordingSurface::Paper();
-    std::optional<std::string> printerError;  // reported once by TakePrinterError
+    PrintResult printResult;
+    int printRuns = 0;
     int printerDialogs = 0;
 
     void MessageBox(const std::string& text, const std::string& title) override;
     std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
     std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
-    Surface& Printer() override { return printer; }
-    bool ShowPrinterDialog() override;
-    std::optional<std::string> TakePrinterError() override {
-        return std::exchange(printerError, std::nullopt);
+    PrintResult Print(const std::function<void(Surface&)>& draw) override {
+        ++printRuns;
+        draw(printer);
+        return std::exchange(printResult, PrintResult{});
     }
+    bool ShowPrinterDialog() override;
     void Beep() override { ++beeps; }
     void SetMousePointer(int code) override;
     int MousePointer() const override { return pointer_; }

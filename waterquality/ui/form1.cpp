@@ -414,14 +414,15 @@ void Form1::Redraw() {
         case kRequestPrint:
             if (table.SampleCount >= 1) {
                 platform_.SetMousePointer(hc::kPointerHourglass);
-                strategy_.Print(platform_.Printer(), table, settings, CurrentOffset());
+                hc::PrintResult result = platform_.Print([&](hc::Surface& printer) {
+                    strategy_.Print(printer, table, settings, CurrentOffset());
+                });
                 DrawScreen();
                 platform_.SetMousePointer(hc::kPointerDefault);
-                if (std::optional<std::string> error = platform_.TakePrinterError()) {
-                    Status("印刷できませんでした: " + *error);  // no beep: nothing was printed
-                } else if (program_.beepAfterPrint) {
+                Status(hc::PrintStatusText(result));
+                // The end-of-print beep only when something was printed.
+                if (result.outcome == hc::PrintResult::Outcome::Printed && program_.beepAfterPrint)
                     platform_.Beep();
-                }
             }
             break;
         default:

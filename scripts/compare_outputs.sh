@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# Proves that a change left every chart as it was: draws every example through hydrochart
+# (printed sheets and screen pictures as display lists, the computed values as JSON) and
+# takes a screenshot of each program's window with an example loaded, then compares.
+#
+#   scripts/compare_outputs.sh save DIR     record the outputs of the current build in DIR
+#   scripts/compare_outputs.sh check DIR    record them again and compare with DIR
+#
+# Uses the programs in build/default/bin (build them first). Screenshots need Xvfb, xdotool
+# and ImageMagick (scripts/deps.sh installs them); without them only the display lists are
+# compared.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+bin="${HC_BIN:-$here/build/default/bin}"
+mode="${1:-}"
+dir="${2:-}"
+if [[ "$mode" != save && "$mode" != check ]] || [[ -z "$dir" ]]; then
+  echo "usage: scripts/compare_outputs.sh save|check DIR" >&2
+  exit 2
+fi
+out="$dir"
+[[ "$mode" == check ]] && out="$(mktemp -d)"
+mkdir -p "$out/lists" "$out/shots"
+ex="$here/examples"
+
+# Every chart with the settings a user reaches from the menus.
+hc() {  # NAME hydrochart-arguments...
+  local name="$1"; shift
+  "$bin/hydrochart" "$@" --display-list "$out/lists/$name.paper.jsonl" --json \
+    > "$out/lists/$name.json" 2> "$out/lists/$name.err" || true
+  "$bin/hydrochart" "$@" --screen --display-list "$out/lists/$name.screen.jsonl" \
+    > /dev/null 2>&1 || true
+}
+for n in sample12 sample32 nitrate5; do
+  for f in xls xlsx ods; do
+    hc "hexa-$n-$f" hexa "$ex/$n.$f"
+    hc "stiff-$n-$f" stiff "$ex/$n.$f"
+    hc "tri-$n-$f" tri "$ex/$n.$f"
+  done
+  for t in 0 1 2; do
+    hc "hexa-$n-nitrate$t" hexa "$ex/$n.xls" --nitrate "$t" --direction down --numbering off
+    hc "stiff-$n-nitrate$t" stiff "$ex/$n.xls" --nitrate "$t" --scale 1=10 --offset 5,-3
+    hc "tri-$n-nitrate$t" tri "$ex/$n.xls" --nitrate "$t" --numbering off --widths 1,2,3,4
+  done
+done
+for r in textbook26 textbook26_comma; do
+  for m in 0 1 2; do
+    hc "rain-$r-mode$m" rain "$ex/rainprob/$r.txt" --mode "$m"
+    hc "rain-$r-mode$m-range" rain "$ex/rainprob/$r.txt" --mode "$m" --min 500 --max 2500 \
+      --widths 1,2,3 --offset 4,2
+  done
+done
+for s in island_section river_section; do
+  for d in 0.5 1.5 2 5; do
+    hc "flow-$s-$d" flow "$ex/flowcalc/$s.txt" --depth "$d" --roughness 0.035 --slope 800
+  done
+done
+
+# Window screenshots under a private X server: start the program, let the splash pass,
+# File>Open through the keyboard, type the example's path, and photograph the screen.
+shoot() {  # NAME PROGRAM FILE [keys after loading...]
+  local name="$1" program="$2" file="$3"; shift 3
+  (cd "$ex" && DISPLAY=:97 "$bin/$program" > /dev/null 2>&1 &
+   echo $! > "$out/shots/.pid")
+  sleep 2
+  DISPLAY=:97 xdotool key alt+f && sleep 0.5 && DISPLAY=:97 xdotool key o && sleep 1
+  DISPLAY=:97 xdotool type --delay 5 "$file" && DISPLAY=:97 xdotool key Return
+  sleep 2
+  for k in "$@"; do DISPLAY=:97 xdotool key "$k"; sleep 0.7; done
+  DISPLAY=:97 import -window root "$out/shots/$name.png"
+  kill "$(cat "$out/shots/.pid")" 2> /dev/null || true
+  rm -f "$out/shots/.pid"
+  sleep 0.5
+}
+if command -v Xvfb > /dev/null && command -v xdotool > /dev/null && command -v import > /dev/null; then
+  Xvfb :97 -screen 0 1024x900x24 -nolisten tcp > /dev/null 2>&1 &
+  xvfb=$!
+  trap 'kill $xvfb 2> /dev/null || true' EXIT
+  sleep 1
+  shoot sixsideplot sixsideplot "$ex/sample12.xls"
+  shoot polyplot polyplot "$ex/sample12.xls"
+  shoot ternaryplot ternaryplot "$ex/sample12.xls"
+  shoot rainprob rainprob "$ex/rainprob/textbook26.txt"
+  # flowcalc asks for the scales, then the parameters, after the file: accept both.
+  shoot flowcalc flowcalc "$ex/flowcalc/island_section.txt" Return Return
+else
+  echo "compare_outputs: Xvfb, xdotool or ImageMagick missing: no screenshots" >&2
+fi
+
+[[ "$mode" == save ]] && { echo "saved in $out"; exit 0; }
+
+status=0
+if ! diff -r -q "$dir/lists" "$out/lists"; then
+  echo "display lists or JSON differ (diff -r $dir/lists $out/lists)" >&2
+  status=1
+fi
+for f in "$dir"/shots/*.png; do
+  name="$(basename "$f")"
+  if [[ ! -f "$out/shots/$name" ]]; then
+    echo "screenshot missing: $name" >&2; status=1; continue
+  fi
+  pixels="$(compare -metric AE "$f" "$out/shots/$name" /dev/null 2>&1 || true)"
+  if [[ "$pixels" != 0 ]]; then
+    echo "screenshot differs: $name ($pixels pixels; see $out/shots/$name)" >&2
+    status=1
+  fi
+done
+[[ $status == 0 ]] && echo "no differences" && rm -rf "$out"
+exit $status

@@ -1,0 +1,84 @@
+#include "support/write_failures.h"
+
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace hc::test {
+
+FullDisk::FullDisk() {
+    std::string tmpl = "/tmp/hc_fulldisk_XXXXXX";
+    std::vector<char> buf(tmpl.begin(), tmpl.end());
+    buf.push_back('\0');
+    if (mkdtemp(buf.data()) == nullptr) {
+        unavailable_ = std::string("no temporary folder: ") + std::strerror(errno);
+        return;
+    }
+    dir_ = buf.data();
+    if (mount("tmpfs", dir_.c_str(), "tmpfs", 0, "size=64k,mode=0700") != 0) {
+        unavailable_ = std::string("cannot mount a small tmpfs to fill (") + std::strerror(errno) +
+                       "); run as root to test a real full disk";
+        return;
+    }
+    mounted_ = true;
+}
+
+FullDisk::~FullDisk() {
+    if (mounted_)
+        umount2(dir_.c_str(), MNT_DETACH);
+    if (!dir_.empty())
+        rmdir(dir_.c_str());
+}
+
+void FullDisk::PutThenFill(const std::string& name, const std::string& content) {
+    {
+        std::ofstream(Path(name), std::ios::binary) << content;
+    }
+    FILE* f = std::fopen(Path("filler").c_str(), "wb");
+    if (!f)
+        return;
+    std::setvbuf(f, nullptr, _IONBF, 0);
+    const std::string block(4096, 'x');
+    while (std::fwrite(block.data(), 1, block.size(), f) == block.size()) {
+    }
+    // Whatever is left is smaller than a block: take it byte by byte.
+    while (std::fwrite("x", 1, 1, f) == 1) {
+    }
+    std::fclose(f);
+}
+
+FileSizeLimit::FileSizeLimit(unsigned long bytes) {
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit r{};
+    getrlimit(RLIMIT_FSIZE, &r);
+    oldSoft_ = r.rlim_cur;
+    r.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &r);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit r{};
+    getrlimit(RLIMIT_FSIZE, &r);
+    r.rlim_cur = oldSoft_;
+    setrlimit(RLIMIT_FSIZE, &r);
+    std::signal(SIGXFSZ, oldHandler_);
+}
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return "<missing>";
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace hc::test
