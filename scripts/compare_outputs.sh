@@ -58,22 +58,31 @@ done
 
 # Window screenshots under a private X server: start the program, let the splash pass,
 # File>Open through the keyboard, type the example's path, and photograph the screen.
+# Without a window manager the keyboard goes to the window given the focus: the newest one.
+key() {
+  local w
+  w="$(DISPLAY=:97 xdotool search --onlyvisible --name . | sort -n | tail -1)"
+  [[ -n "$w" ]] && DISPLAY=:97 xdotool windowfocus --sync "$w" 2> /dev/null || true
+  DISPLAY=:97 xdotool "$@"
+  sleep 0.7
+}
 shoot() {  # NAME PROGRAM FILE [keys after loading...]
   local name="$1" program="$2" file="$3"; shift 3
-  (cd "$ex" && DISPLAY=:97 "$bin/$program" > /dev/null 2>&1 &
-   echo $! > "$out/shots/.pid")
+  (cd "$ex" && DISPLAY=:97 exec "$bin/$program" > /dev/null 2>&1) &
+  local pid=$!
   sleep 2
-  DISPLAY=:97 xdotool key alt+f && sleep 0.5 && DISPLAY=:97 xdotool key o && sleep 1
-  DISPLAY=:97 xdotool type --delay 5 "$file" && DISPLAY=:97 xdotool key Return
-  sleep 2
-  for k in "$@"; do DISPLAY=:97 xdotool key "$k"; sleep 0.7; done
+  key key alt+f
+  key key o
+  key type --delay 5 "$file"
+  key key Return
+  sleep 1.5
+  for k in "$@"; do key key "$k"; done
   DISPLAY=:97 import -window root "$out/shots/$name.png"
-  kill "$(cat "$out/shots/.pid")" 2> /dev/null || true
-  rm -f "$out/shots/.pid"
-  sleep 0.5
+  kill "$pid" 2> /dev/null || true
+  wait "$pid" 2> /dev/null || true
 }
 if command -v Xvfb > /dev/null && command -v xdotool > /dev/null && command -v import > /dev/null; then
-  Xvfb :97 -screen 0 1024x900x24 -nolisten tcp > /dev/null 2>&1 &
+  Xvfb :97 -screen 0 1600x1000x24 -nolisten tcp > /dev/null 2>&1 &
   xvfb=$!
   trap 'kill $xvfb 2> /dev/null || true' EXIT
   sleep 1
