@@ -52,3 +52,9 @@ function(hc_add_test name)
     DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 endfunction()
+
+# A test that runs the headless command: it knows where the command is and waits for it.
+function(hc_test_runs_hydrochart target)
+  target_compile_definitions(${target} PRIVATE HYDROCHART_EXE="$<TARGET_FILE:hydrochart>")
+  add_dependencies(${target} hydrochart)
+endfunction()

@@ -10,6 +10,7 @@
 #include "hydrochart/quiet_platform.h"
 #include "waterquality/core/column_layout.h"
 #include "waterquality/core/meq.h"
+#include "waterquality/core/numbers_csv.h"
 #include "waterquality/core/workbook_load.h"
 
 namespace hcmd {
@@ -187,6 +188,7 @@ int RunColumnCommand(Args& args, const ColumnCommand& command) {
     job.screenWidth = kScreenWidth;
     job.screenHeight = kScreenHeight;
     job.json = [&] { return Json(table, settings, choice.AutoScale); };
+    job.csv = [&] { return wq::ColumnChartCsv(table, settings); };
     return WriteOutputs(out, job);
 }
 

@@ -15,7 +15,7 @@ struct ColumnCommand {
 };
 
 inline constexpr const char* kColumnUsage =
-    "WORKBOOK [-o OUT.pdf|OUT.svg|OUT.png] [--screen] [--page N] [--json] "
+    "WORKBOOK [-o OUT.pdf|OUT.svg|OUT.png] [--screen] [--page N] [--json|--csv] "
     "[--display-list OUT.jsonl] [--nitrate 0|1|2] [--direction up|down] "
     "[--numbering on|off] [--scale COL=VALUE]... [--offset RIGHT,UP] "
     "[--widths W1,W2,W3,W4,W5]";

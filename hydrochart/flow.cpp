@@ -6,6 +6,7 @@
 #include "common/core/recording_surface.h"
 #include "flowcalc/core/cross_section.h"
 #include "flowcalc/core/discharge.h"
+#include "flowcalc/core/numbers_csv.h"
 #include "flowcalc/core/messages.h"
 #include "flowcalc/core/section_chart.h"
 #include "hydrochart/commands.h"
@@ -146,13 +147,14 @@ int RunFlow(hcmd::Args& args) {
     job.screenWidth = kScreenWidth;
     job.screenHeight = kScreenHeight;
     job.json = [&] { return Json(c); };
+    job.csv = [&] { return flow::DischargeCsv(c.Parameters, c.Result); };
     return hcmd::WriteOutputs(out, job);
 }
 
 const hcmd::Register reg({"flow", "Manning discharge of a river cross-section",
                           "FILE --depth D --roughness N --slope S [--hscale H] [--vscale V] "
                           "[--range LEFT,RIGHT] [--widths FRAME,SECTION,WATER] "
-                          "[-o OUT.pdf|OUT.svg|OUT.png] [--screen] [--page N] [--json] "
+                          "[-o OUT.pdf|OUT.svg|OUT.png] [--screen] [--page N] [--json|--csv] "
                           "[--display-list OUT.jsonl]",
                           &RunFlow});
 

@@ -38,6 +38,9 @@ bool TakeOutputOption(Args& args, OutputOptions& options) {
     } else if (a == "--json") {
         args.Next();
         options.json = true;
+    } else if (a == "--csv") {
+        args.Next();
+        options.csv = true;
     } else if (a == "--display-list") {
         args.Next();
         options.displayList = args.Value(a);
@@ -150,8 +153,10 @@ int WriteChartFile(const OutputOptions& o, const ChartJob& job) {
 }  // namespace
 
 int WriteOutputs(const OutputOptions& o, const ChartJob& job) {
-    if (o.out.empty() && !o.json && o.displayList.empty())
-        throw UsageError{"nothing to write: give -o FILE, --json or --display-list FILE"};
+    if (o.out.empty() && !o.json && !o.csv && o.displayList.empty())
+        throw UsageError{"nothing to write: give -o FILE, --json, --csv or --display-list FILE"};
+    if (o.json && o.csv)
+        throw UsageError{"--json and --csv both write to standard output: give one"};
     if (!o.out.empty()) {
         if (int rc = WriteChartFile(o, job))
             return rc;
@@ -162,7 +167,12 @@ int WriteOutputs(const OutputOptions& o, const ChartJob& job) {
     }
     if (o.json) {
         std::string j = job.json ? job.json() : "{}";
-        std::cout << j << "\n" << std::flush;
+        std::cout << j << "\n";
+    }
+    if (o.csv && job.csv)
+        std::cout << job.csv();
+    if (o.json || o.csv) {
+        std::cout.flush();
         if (!std::cout)
             return Fail(hc::SystemError("standard output", errno));
     }
@@ -176,6 +186,8 @@ const char* OutputUsage() {
            "sheets\n"
            "  --page N                    the sheet written to SVG or PNG (default 1)\n"
            "  --json                      the computed values as JSON on standard output\n"
+           "  --csv                       the numbers as CSV on standard output (as the window\n"
+           "                              saves them with 数値を保存)\n"
            "  --display-list FILE         the drawing operations, one JSON object per line\n";
 }
 

@@ -16,6 +16,7 @@ struct OutputOptions {
     bool screen = false;      // --screen: the window's canvas instead of the printed sheets
     int page = 1;             // --page N: sheet written to .svg/.png
     bool json = false;        // --json: computed values on standard output
+    bool csv = false;         // --csv: the numbers as the window saves them, on standard output
     std::string displayList;  // --display-list FILE: drawing operations as JSON lines
 };
 
@@ -60,6 +61,8 @@ struct ChartJob {
     double screenHeight = 600;
     // The --json document (one line), computed values only.
     std::function<std::string()> json;
+    // The --csv table, the same bytes as the window's 数値を保存.
+    std::function<std::string()> csv;
 };
 
 // Writes what the options ask for. Returns the exit status (0, or 1 with a message on

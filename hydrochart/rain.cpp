@@ -6,6 +6,7 @@
 #include "hydrochart/commands.h"
 #include "rainprob/core/analysis.h"
 #include "rainprob/core/chart.h"
+#include "rainprob/core/numbers_csv.h"
 #include "rainprob/core/rain_data.h"
 
 namespace {
@@ -111,11 +112,12 @@ int RunRain(hcmd::Args& args) {
     job.screenWidth = kScreenWidth;
     job.screenHeight = kScreenHeight;
     job.json = [&] { return AnalysisJson(table, analysis); };
+    job.csv = [&] { return rain::AnalysisCsv(table, analysis); };
     return hcmd::WriteOutputs(out, job);
 }
 
 const hcmd::Register reg({"rain", "annual precipitation on normal probability paper (rainprob)",
-                          "FILE [-o OUT.pdf|OUT.svg|OUT.png] [--screen] [--page N] [--json]\n"
+                          "FILE [-o OUT.pdf|OUT.svg|OUT.png] [--screen] [--page N] [--json|--csv]\n"
                           "          [--display-list OUT.jsonl] [--min MM] [--max MM] "
                           "[--mode 0|1|2]\n"
                           "          [--widths SOLID,DOTTED,REGRESSION] [--offset RIGHT,UP]\n"

@@ -11,6 +11,7 @@
 #include "hydrochart/quiet_platform.h"
 #include "ternaryplot/core/trilinear.h"
 #include "ternaryplot/core/trilinear_chart.h"
+#include "ternaryplot/core/trilinear_csv.h"
 #include "waterquality/core/column_layout.h"
 #include "waterquality/core/meq.h"
 #include "waterquality/core/workbook_load.h"
@@ -20,7 +21,7 @@ namespace {
 using hc::JsonNumber;
 
 constexpr const char* kUsage =
-    "WORKBOOK [-o OUT.pdf|OUT.svg|OUT.png] [--screen] [--page N] [--json] "
+    "WORKBOOK [-o OUT.pdf|OUT.svg|OUT.png] [--screen] [--page N] [--json|--csv] "
     "[--display-list OUT.jsonl] [--nitrate 0|1|2] [--table on|off] [--numbering on|off] "
     "[--offset RIGHT,UP] [--widths W1,W2,W3,W4]";
 
@@ -152,6 +153,7 @@ int RunTri(hcmd::Args& args) {
     job.screenWidth = tri::kScreenSide;
     job.screenHeight = tri::kScreenSide;
     job.json = [&] { return Json(table, settings); };
+    job.csv = [&] { return tri::TrilinearCsv(table, settings); };
     return hcmd::WriteOutputs(out, job);
 }
 

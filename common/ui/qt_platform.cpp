@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -73,6 +74,12 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogReques
         if (suffix.startsWith('.'))
             suffix.remove(0, 1);
         dlg.setDefaultSuffix(suffix);
+        // A name typed without an extension takes the one of the file type chosen.
+        QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg](const QString& f) {
+            QRegularExpressionMatch m = QRegularExpression(R"(\*\.(\w+))").match(f);
+            if (m.hasMatch())
+                dlg.setDefaultSuffix(m.captured(1).toLower());
+        });
     }
     if (!r.initialPath.empty()) {
         QFileInfo fi(QString::fromStdString(r.initialPath));

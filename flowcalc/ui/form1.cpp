@@ -1,5 +1,7 @@
 #include "flowcalc/ui/form1.h"
 
+#include "flowcalc/core/numbers_csv.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -161,11 +163,23 @@ void Form1::BuildMenus() {
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    add(mnuFile, "mnuFileOpenItem", "開く(&O)", &Form1::OpenFile);
+    QAction* open = add(mnuFile, "mnuFileOpenItem", "開く(&O)", &Form1::OpenFile);
     add(mnuFile, "mnuFileEditItem", "編集(&E)", &Form1::OpenEditor);
     mnuFilePrintItem = add(mnuFile, "mnuFilePrintItem", "印刷(&P)", &Form1::PrintChart);
     mnuFile->addSeparator();
-    add(mnuFile, "mnuFileExitItem", "終了(&X)", &Form1::Exit);
+    QAction* exit = add(mnuFile, "mnuFileExitItem", "終了(&X)", &Form1::Exit);
+    // Shortcuts where the menus name none; the mnemonics stay.
+    open->setShortcut(QKeySequence::Open);
+    mnuFilePrintItem->setShortcut(QKeySequence::Print);
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    hc::ChartExport exports;
+    exports.drawPaper = [this](hc::Surface& s) { PrintSection(s, *model_.Last, model_.Widths); };
+    exports.screenImage = [this] { return Picture1->Image(); };
+    exports.csv = [this] { return DischargeCsv(model_.Last->Parameters, model_.Last->Result); };
+    exports.dataPath = [this] { return model_.Section.DataPath; };
+    exports.status = [this](const std::string& text) { statusBar()->showMessage(hc::Q(text)); };
+    exports.canDraw = [this] { return model_.Last.has_value(); };
+    exports_ = new hc::ChartExportActions(mnuFile, exit, platform_, std::move(exports));
 
     mnuSetting = menuBar()->addMenu(hc::Q("設定(&S)"));
     mnuSetting->setObjectName("mnuSetting");
@@ -186,7 +200,8 @@ void Form1::BuildMenus() {
 
     mnuHelp = menuBar()->addMenu(hc::Q("その他(&H)"));
     mnuHelp->setObjectName("mnuHelp");
-    add(mnuHelp, "mnuHelpUsageItem", "使用方法(&U)", &Form1::OpenHelp);
+    add(mnuHelp, "mnuHelpUsageItem", "使用方法(&U)", &Form1::OpenHelp)
+        ->setShortcut(QKeySequence::HelpContents);
     add(mnuHelp, "mnuHelpVersionItem", "バージョン(&V)", &Form1::OpenAbout);
 }
 
@@ -268,6 +283,7 @@ void Form1::Redraw() {
 
 void Form1::EnablePrint() {
     mnuFilePrintItem->setEnabled(true);
+    exports_->SetEnabled(true);
 }
 
 void Form1::PrintChart() {

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "common/core/platform.h"
+#include "common/ui/chart_export.h"
 #include "common/ui/picture_box.h"
 #include "common/ui/splash_window.h"
 #include "flowcalc/core/flow_model.h"
@@ -60,6 +61,7 @@ class Form1 : public QMainWindow {
 
     hc::PlatformServices& platform_;
     FlowModel model_;
+    hc::ChartExportActions* exports_ = nullptr;
     bool splashShown_ = false;
     QPointer<hc::SplashWindow> splash_;
 

@@ -17,6 +17,7 @@
 #include "common/ui/window_helpers.h"
 #include "rainprob/core/help_texts.h"
 #include "rainprob/ui/form2.h"
+#include "rainprob/core/numbers_csv.h"
 #include "rainprob/ui/mask_editor.h"
 
 namespace rain {
@@ -236,6 +237,25 @@ void Form1::BuildMenus() {
         item(mnuFile, "mnuPrintOutItem", "印刷(&P)", [this] { mnuPrintOutItem_Click(); });
     separator(mnuFile, "line02");
     mnuEndItem = item(mnuFile, "mnuEndItem", "終了(&X)", [this] { mnuEndItem_Click(); });
+    // Shortcuts where the menus name none; the mnemonics stay.
+    mnuFileOpenItem->setShortcut(QKeySequence::Open);
+    mnuPrintOutItem->setShortcut(QKeySequence::Print);
+    mnuEndItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    hc::ChartExport exports;
+    exports.drawPaper = [this](hc::Surface& s) {
+        PrintChart(s, model_.table, model_.analysis, StandardNormalTable(), PrintSettings());
+    };
+    exports.screenImage = [this] { return Picture1->Image(); };
+    exports.csv = [this] { return AnalysisCsv(model_.table, model_.analysis); };
+    exports.dataPath = [this] { return dataPath_; };
+    exports.status = [this](const std::string& text) { ShowStatus(text); };
+    exports.canDraw = [this] {
+        if (ScalePairValid())
+            return true;
+        platform_.MessageBox(kBadScaleMessage, kAppTitle);
+        return false;
+    };
+    exports_ = new hc::ChartExportActions(mnuFile, mnuEndItem, platform_, std::move(exports));
 
     mnuSellect = menu(nullptr, "mnuSellect", "設定(&S)");
     mnuSetScaleMin = menu(mnuSellect, "mnuSetScaleMin", "横軸最小値の設定(&N)");
@@ -287,6 +307,7 @@ void Form1::BuildMenus() {
     mnuMess = menu(nullptr, "mnuMess", "使い方(&H)");
     mnuMessEditItem =
         item(mnuMess, "mnuMessEditItem", "データ作成(&D)", [this] { mnuMessEditItem_Click(); });
+    mnuMessEditItem->setShortcut(QKeySequence::HelpContents);
     mnuMessUseItem =
         item(mnuMess, "mnuMessUseItem", "作図と印刷(&M)", [this] { mnuMessUseItem_Click(); });
     mnuMessAnaItem =
@@ -404,9 +425,7 @@ bool Form1::RefreshChart(int action) {
                 return false;
             }
             platform_.SetMousePointer(hc::kPointerHourglass);
-            ChartSettings settings = model_.settings;
-            settings.offsetRight = hc::LeadingNumber(hc::S(Text7->text()));
-            settings.offsetUp = hc::LeadingNumber(hc::S(Text8->text()));
+            const ChartSettings settings = PrintSettings();
             hc::PrintResult result = platform_.Print([&](hc::Surface& printer) {
                 PrintChart(printer, model_.table, model_.analysis, StandardNormalTable(),
                            settings);
@@ -504,10 +523,18 @@ void Form1::SetAnalysisMode(int mode) {
     model_.settings.AnalysisMode = mode;
 }
 
+ChartSettings Form1::PrintSettings() const {
+    ChartSettings settings = model_.settings;
+    settings.offsetRight = hc::LeadingNumber(hc::S(Text7->text()));
+    settings.offsetUp = hc::LeadingNumber(hc::S(Text8->text()));
+    return settings;
+}
+
 void Form1::EnableAfterLoad() {
     SetSellectEnabled(true);
     mnuPrintOutItem->setEnabled(true);
     mnuPrinterItem->setEnabled(true);
+    exports_->SetEnabled(true);
     mnuAna->menuAction()->setEnabled(true);
 }
 

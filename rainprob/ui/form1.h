@@ -10,6 +10,7 @@
 #include <string>
 
 #include "common/core/platform.h"
+#include "common/ui/chart_export.h"
 #include "common/ui/splash_window.h"
 #include "rainprob/core/model.h"
 #include "rainprob/ui/mask_editor.h"
@@ -140,6 +141,8 @@ class Form1 : public QMainWindow {
     // Settings enabled after the first load (the editor entry has its own state).
     void SetSellectEnabled(bool on);
     void EnableAfterLoad();
+    // The settings in force with the print offsets of the panel.
+    ChartSettings PrintSettings() const;
     void ApplyDefaults();
     void SetAnalysisMode(int mode);
     void CheckScaleItems();
@@ -149,6 +152,7 @@ class Form1 : public QMainWindow {
 
     hc::PlatformServices& platform_;
     RainModel model_;
+    hc::ChartExportActions* exports_ = nullptr;
     std::string startDir_;
     std::string dataPath_;
     int chartAction_ = kActionRedraw;

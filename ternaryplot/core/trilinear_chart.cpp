@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "ternaryplot/core/trilinear_csv.h"
+
 namespace tri {
 
 namespace {
@@ -395,6 +397,11 @@ void TrilinearStrategy::Print(hc::Surface& printer, const wq::SampleTable& table
                               const wq::PlotSettings& settings,
                               const wq::PrintOffset& offset) const {
     PrintChart(printer, table, settings, offset);
+}
+
+std::string TrilinearStrategy::Csv(const wq::SampleTable& table,
+                                   const wq::PlotSettings& settings) const {
+    return TrilinearCsv(table, settings);
 }
 
 }  // namespace tri

@@ -87,6 +87,7 @@ class TrilinearStrategy : public wq::DiagramStrategy {
                     const wq::PlotSettings& settings) const override;
     void Print(hc::Surface& printer, const wq::SampleTable& table, const wq::PlotSettings& settings,
                const wq::PrintOffset& offset) const override;
+    std::string Csv(const wq::SampleTable& table, const wq::PlotSettings& settings) const override;
 };
 
 }  // namespace tri

@@ -10,6 +10,7 @@
 #include "common/core/numbers.h"
 #include "flowcalc/core/messages.h"
 #include "flowcalc/ui/settings_windows.h"
+#include "support/export_check.h"
 #include "tests/flowcalc/window_fixture.h"
 
 namespace {
@@ -378,3 +379,19 @@ TEST_F(FlowcalcDialogKeys, EnterConfirmsAndEscapeCancelsOnce) {
 }
 
 }  // namespace
+
+TEST_F(FlowcalcMainWindow, ChartAndNumbersLeaveTheWindow) {
+    FinishSplash();
+    EXPECT_FALSE(Item("mnuFileSaveNumbersItem")->isEnabled());
+    const std::string section = Example("island_section.txt");
+    Open(section)->Command1->click();  // the automatic scales
+    auto* f3 = Window<flow::Form3>("Form3");
+    ASSERT_NE(f3, nullptr);
+    Set(f3->Text3, "1.5");  // depth: two sub-channels
+    f3->Command1->click();
+    ASSERT_EQ(form->Model().Last->Result.Sections.size(), 2u);
+    hc::test::ExpectExportsMatchHydrochart(
+        form.get(), platform, "flow",
+        {QString::fromStdString(section), "--depth", "1.5", "--roughness", "0.03", "--slope",
+         "100"});
+}

@@ -10,6 +10,7 @@
 
 #include "polyplot/core/stiff.h"
 #include "polyplot/ui/polyplot_program.h"
+#include "support/export_check.h"
 #include "support/frame_window.h"
 #include "support/scripted_platform.h"
 #include "waterquality/ui/form1.h"
@@ -134,3 +135,11 @@ TEST_F(PolyplotWindow, DrawsAndPrintsTheStiffPolygon) {
 }
 
 }  // namespace
+
+TEST_F(PolyplotWindow, ChartAndNumbersLeaveTheWindow) {
+    FinishSplash();
+    Open(hc::test::SourcePath("examples/nitrate5.xlsx"));
+    hc::test::ExpectExportsMatchHydrochart(
+        form.get(), platform, "stiff",
+        {QString::fromStdString(hc::test::SourcePath("examples/nitrate5.xlsx"))});
+}

@@ -2,6 +2,7 @@
 
 #include "rainprob/core/help_texts.h"
 #include "rainprob/ui/form2.h"
+#include "support/export_check.h"
 #include "ui_fixture.h"
 
 using namespace rain;
@@ -271,4 +272,13 @@ TEST_F(RainWindow, SettingsMenuCaptions) {
     EXPECT_EQ(Item("mnuScaleMinVal(8)")->text(), "4000");
     EXPECT_EQ(Item("mnuPrntKaikVal(4)")->text(), "5 単位");
     EXPECT_EQ(form->mnuMessVerItem->text(), "ﾊﾞｰｼﾞｮﾝ(&V)");
+}
+
+TEST_F(RainWindow, ChartAndNumbersLeaveTheWindow) {
+    PassSplash();
+    const std::string record = hc::test::SourcePath("examples/rainprob/textbook26.txt");
+    Open(record);
+    Item("mnuAnaAll")->trigger();  // the design values on the sheet
+    hc::test::ExpectExportsMatchHydrochart(form.get(), platform, "rain",
+                                           {QString::fromStdString(record), "--mode", "2"});
 }

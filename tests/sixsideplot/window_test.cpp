@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
@@ -12,6 +14,7 @@
 
 #include "sixsideplot/core/hexa.h"
 #include "sixsideplot/ui/sixsideplot_program.h"
+#include "support/export_check.h"
 #include "support/frame_window.h"
 #include "support/scripted_platform.h"
 #include "waterquality/ui/form1.h"
@@ -365,3 +368,24 @@ TEST_F(Window, TemplateAndExit) {
 }
 
 }  // namespace
+
+TEST_F(Window, ChartAndNumbersLeaveTheWindow) {
+    FinishSplash();
+    // The File menu: the items of the program, then the exports, then the exit.
+    QStringList items;
+    for (QAction* a : form->mnuFile->actions())
+        items << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(items.join("|").toStdString(), "開く(&O)|データ入力(&N)|-|ページ設定(&C)|印刷(&P)|-|図を保存...|"
+                               "図をコピー|数値を保存...|-|終了(&X)");
+    EXPECT_FALSE(Item("mnuFileSaveFigureItem")->isEnabled());
+    EXPECT_EQ(Item("mnuFileOpenItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(Item("mnuFileSaveNumbersItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(Item("mnuHelpUseItem")->shortcut(), QKeySequence(Qt::Key_F1));
+
+    Open(SourcePath("examples/sample32.xls"));  // two sheets
+    hc::test::ExpectExportsMatchHydrochart(form.get(), platform, "hexa",
+                                           {QString::fromStdString(SourcePath("examples/sample32.xls"))});
+    Item("mnuFileCopyFigureItem")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image(), form->Picture2->Image());
+    EXPECT_EQ(form->StatusText(), "図をクリップボードにコピーしました");
+}

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <algorithm>
 
+#include "support/export_check.h"
 #include "support/frame_window.h"
 #include "support/scripted_platform.h"
 #include "ternaryplot/core/trilinear_chart.h"
@@ -188,3 +189,11 @@ TEST_F(TernaryWindow, HelpTexts) {
 }
 
 }  // namespace
+
+TEST_F(TernaryWindow, ChartAndNumbersLeaveTheWindow) {
+    FinishSplash();
+    Open(hc::test::SourcePath("examples/sample12.xls"));
+    hc::test::ExpectExportsMatchHydrochart(
+        form.get(), platform, "tri",
+        {QString::fromStdString(hc::test::SourcePath("examples/sample12.xls"))});
+}

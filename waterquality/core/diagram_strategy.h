@@ -3,9 +3,12 @@
 // diagram) implement it with ColumnStrategy over their own column procedures.
 #pragma once
 
+#include <string>
+
 #include "common/core/surface.h"
 #include "waterquality/core/column_chart.h"
 #include "waterquality/core/meq.h"
+#include "waterquality/core/numbers_csv.h"
 #include "waterquality/core/samples.h"
 
 namespace wq {
@@ -21,6 +24,8 @@ class DiagramStrategy {
     // The whole print run, ending every document it begins.
     virtual void Print(hc::Surface& printer, const SampleTable& table, const PlotSettings& settings,
                        const PrintOffset& offset) const = 0;
+    // The numbers behind the chart, as saved by File>数値を保存.
+    virtual std::string Csv(const SampleTable& table, const PlotSettings& settings) const = 0;
 };
 
 class ColumnStrategy : public DiagramStrategy {
@@ -38,6 +43,9 @@ class ColumnStrategy : public DiagramStrategy {
     void Print(hc::Surface& printer, const SampleTable& table, const PlotSettings& settings,
                const PrintOffset& offset) const override {
         PrintRun(printer, table, settings, offset, diagram_);
+    }
+    std::string Csv(const SampleTable& table, const PlotSettings& settings) const override {
+        return ColumnChartCsv(table, settings);
     }
 
   private:

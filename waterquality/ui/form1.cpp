@@ -151,6 +151,19 @@ void Form1::BuildMenus() {
     mnuFilePrintItem = AddItem(mnuFile, "mnuFilePrintItem", "印刷(&P)");
     mnuFile->addSeparator();
     mnuFileEndItem = AddItem(mnuFile, "mnuFileEndItem", "終了(&X)");
+    // Shortcuts where the menus name none; the mnemonics stay.
+    mnuFileOpenItem->setShortcut(QKeySequence::Open);
+    mnuFilePrintItem->setShortcut(QKeySequence::Print);
+    mnuFileEndItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    hc::ChartExport exports;
+    exports.drawPaper = [this](hc::Surface& s) {
+        strategy_.Print(s, table, settings, CurrentOffset());
+    };
+    exports.screenImage = [this] { return Picture2->Image(); };
+    exports.csv = [this] { return strategy_.Csv(table, settings); };
+    exports.dataPath = [this] { return DataPath; };
+    exports.status = [this](const std::string& text) { Status(text); };
+    exports_ = new hc::ChartExportActions(mnuFile, mnuFileEndItem, platform_, std::move(exports));
     connect(mnuFileOpenItem, &QAction::triggered, this, [this] { FileOpen(); });
     connect(mnuFileNewItem, &QAction::triggered, this, [this] { FileNew(); });
     connect(mnuFilePageItem, &QAction::triggered, this, [this] { FilePageSetup(); });
@@ -221,6 +234,8 @@ void Form1::BuildMenus() {
     for (int t = 0; t < 4; ++t) {
         const auto& [name, text] = kHelpItems[static_cast<std::size_t>(t)];
         QAction* a = AddItem(mnuHelp, name, text);
+        if (t == 0)
+            a->setShortcut(QKeySequence::HelpContents);
         connect(a, &QAction::triggered, this, [this, t] { ShowHelp(t); });
     }
 }
@@ -480,6 +495,7 @@ void Form1::EnableDataMenus() {
     mnuStyle->menuAction()->setEnabled(true);
     mnuFilePrintItem->setEnabled(true);
     mnuFilePageItem->setEnabled(true);
+    exports_->SetEnabled(true);
     mnuWidth->menuAction()->setEnabled(true);
 }
 

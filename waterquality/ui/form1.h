@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/core/platform.h"
+#include "common/ui/chart_export.h"
 #include "common/ui/picture_box.h"
 #include "common/ui/splash_window.h"
 #include "waterquality/core/diagram_strategy.h"
@@ -120,6 +121,7 @@ class Form1 : public QMainWindow, private LoadHost {
     void FocusMain() override;
 
     hc::PlatformServices& platform_;
+    hc::ChartExportActions* exports_ = nullptr;
     const DiagramProgram& program_;
     const DiagramStrategy& strategy_;
     QWidget* viewHost_ = nullptr;

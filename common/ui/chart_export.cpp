@@ -1,0 +1,140 @@
+#include "common/ui/chart_export.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+
+#include "common/core/file_write.h"
+#include "common/render/qt_surface.h"
+#include "common/ui/window_helpers.h"
+
+namespace hc {
+
+namespace {
+
+std::string LowerSuffix(const std::string& path) {
+    return QFileInfo(Q(path)).suffix().toLower().toStdString();
+}
+
+}  // namespace
+
+Result<std::vector<std::string>> SaveFigure(const std::string& path,
+                                            const std::function<void(Surface&)>& drawPaper) {
+    const std::string ext = LowerSuffix(path);
+    if (ext == "pdf") {
+        auto s = QtSurface::PdfFile(Q(path));
+        drawPaper(*s);
+        if (Status done = s->Finish(); !done)
+            return done.error();
+        return std::vector<std::string>{path};
+    }
+    if (ext != "svg" && ext != "png")
+        return FileError(path, "図は PDF, SVG, PNG のどれかで保存してください",
+                         "a figure is saved as .pdf, .svg or .png");
+    std::vector<std::string> files;
+    for (int sheet = 1;; ++sheet) {
+        std::string name = DocumentFileName(path, sheet);
+        auto s = ext == "svg" ? QtSurface::SvgSheet(Q(name), sheet)
+                              : QtSurface::PngSheet(Q(name), sheet, kFigurePngDpi);
+        drawPaper(*s);
+        int sheets = s->SheetsBegun();
+        if (Status done = s->Finish(); !done)
+            return done.error();
+        files.push_back(name);
+        if (sheet >= sheets)
+            return files;
+    }
+}
+
+ChartExportActions::ChartExportActions(QMenu* file, QAction* before, PlatformServices& platform,
+                                       ChartExport exports)
+    : QObject(file), platform_(platform), exports_(std::move(exports)) {
+    // The items stand between separators, before the exit item and its own separator.
+    const QList<QAction*> actions = file->actions();
+    const qsizetype at = actions.indexOf(before);
+    QAction* anchor = before;
+    if (at > 0 && actions[at - 1]->isSeparator())
+        anchor = actions[at - 1];
+    else
+        anchor = file->insertSeparator(before);
+    file->insertSeparator(anchor);
+    auto add = [&](const char* name, const char* text, QKeySequence key) {
+        auto* a = new QAction(QString::fromUtf8(text), file);
+        a->setObjectName(name);
+        if (!key.isEmpty())
+            a->setShortcut(key);
+        file->insertAction(anchor, a);
+        return a;
+    };
+    saveFigure_ = add("mnuFileSaveFigureItem", "図を保存...", {});
+    copyFigure_ = add("mnuFileCopyFigureItem", "図をコピー", QKeySequence::Copy);
+    saveNumbers_ = add("mnuFileSaveNumbersItem", "数値を保存...", QKeySequence::Save);
+    connect(saveFigure_, &QAction::triggered, this, &ChartExportActions::SaveFigureAs);
+    connect(copyFigure_, &QAction::triggered, this, &ChartExportActions::CopyFigure);
+    connect(saveNumbers_, &QAction::triggered, this, &ChartExportActions::SaveNumbersAs);
+    SetEnabled(false);
+}
+
+void ChartExportActions::SetEnabled(bool enabled) {
+    for (QAction* a : {saveFigure_, copyFigure_, saveNumbers_})
+        a->setEnabled(enabled);
+}
+
+std::string ChartExportActions::Proposed(const char* suffix) const {
+    std::string data = exports_.dataPath ? exports_.dataPath() : std::string();
+    if (data.empty())
+        return {};
+    QFileInfo fi(Q(data));
+    return (fi.absolutePath() + "/" + fi.completeBaseName() + suffix).toStdString();
+}
+
+void ChartExportActions::SaveFigureAs() {
+    if (exports_.canDraw && !exports_.canDraw())
+        return;
+    FileDialogRequest r;
+    r.title = "図を保存";
+    r.filter = "PDF ファイル (*.pdf)|*.pdf|SVG ファイル (*.svg)|*.svg|PNG ファイル (*.png)|*.png";
+    r.initialPath = Proposed(".pdf");
+    r.defaultSuffix = ".pdf";
+    std::optional<std::string> path = platform_.SaveFileDialog(r);
+    if (!path)
+        return;
+    platform_.SetMousePointer(kPointerHourglass);
+    auto saved = SaveFigure(*path, exports_.drawPaper);
+    platform_.SetMousePointer(kPointerDefault);
+    if (!saved) {
+        exports_.status("保存できませんでした: " + saved.error().Japanese());
+        return;
+    }
+    std::string text = "図を保存しました";
+    for (std::size_t i = 0; i < saved->size(); ++i)
+        text += (i == 0 ? ": " : ", ") + (*saved)[i];
+    exports_.status(text);
+}
+
+void ChartExportActions::CopyFigure() {
+    if (exports_.canDraw && !exports_.canDraw())
+        return;
+    QGuiApplication::clipboard()->setImage(exports_.screenImage());
+    exports_.status("図をクリップボードにコピーしました");
+}
+
+void ChartExportActions::SaveNumbersAs() {
+    FileDialogRequest r;
+    r.title = "数値を保存";
+    r.filter = "CSV ファイル (*.csv)|*.csv";
+    r.initialPath = Proposed(".csv");
+    r.defaultSuffix = ".csv";
+    std::optional<std::string> path = platform_.SaveFileDialog(r);
+    if (!path)
+        return;
+    if (Status done = WriteFileAtomically(*path, exports_.csv()); !done) {
+        exports_.status("保存できませんでした: " + done.error().Japanese());
+        return;
+    }
+    exports_.status("数値を保存しました: " + *path);
+}
+
+}  // namespace hc

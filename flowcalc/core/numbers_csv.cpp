@@ -1,0 +1,36 @@
+#include "flowcalc/core/numbers_csv.h"
+
+#include "common/core/csv.h"
+
+namespace flow {
+
+std::string DischargeCsv(const FlowParameters& p, const DischargeResult& r) {
+    using hc::CsvNumber;
+    hc::CsvTable csv;
+    csv.Row({"sub-channel", "left x (m)", "right x (m)", "width (m)", "area (m2)",
+             "wetted perimeter (m)", "hydraulic radius (m)", "velocity (m/s)",
+             "discharge (m3/s)"});
+    double area = 0, perimeter = 0;
+    for (std::size_t i = 0; i < r.Sections.size(); ++i) {
+        const WetSection& s = r.Sections[i];
+        csv.Row({std::to_string(i + 1), CsvNumber(s.xl), CsvNumber(s.xr), CsvNumber(s.B),
+                 CsvNumber(s.A), CsvNumber(s.P), CsvNumber(s.R), CsvNumber(s.V), CsvNumber(s.Q)});
+        area += s.A;
+        perimeter += s.P;
+    }
+    csv.Row({"total", "", "", CsvNumber(r.TotalWidth), CsvNumber(area), CsvNumber(perimeter), "",
+             "", CsvNumber(r.TotalDischarge)});
+    csv.Blank();
+    csv.Row({"item", "value"});
+    csv.Row({"water depth (m)", CsvNumber(p.Depth)});
+    csv.Row({"water level (m)", CsvNumber(r.WaterLevel)});
+    csv.Row({"roughness n", CsvNumber(p.Roughness)});
+    csv.Row({"bed slope 1/I", std::to_string(p.SlopeDenominator)});
+    csv.Row({"range left (m)", CsvNumber(p.RangeLeft)});
+    csv.Row({"range right (m)", CsvNumber(p.RangeRight)});
+    csv.Row({"largest velocity (m/s)", CsvNumber(r.MaxVelocity)});
+    csv.Row({"discharge (m3/s)", CsvNumber(r.TotalDischarge)});
+    return csv.Text();
+}
+
+}  // namespace flow

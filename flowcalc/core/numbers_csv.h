@@ -1,0 +1,13 @@
+// The numbers behind the cross-section chart as CSV: one row per wetted sub-channel and a
+// total row, then the water level and the parameters they were computed with.
+#pragma once
+
+#include <string>
+
+#include "flowcalc/core/discharge.h"
+
+namespace flow {
+
+std::string DischargeCsv(const FlowParameters& parameters, const DischargeResult& result);
+
+}  // namespace flow
