@@ -29,14 +29,17 @@ std::optional<double> CheckSection(const CrossSection& s, const FlowParameters& 
         return std::nullopt;
     }
     const std::optional<BankTops> tops = FindBankTops(s, p);
-    if (!tops || tops->Lower() <= tops->Bed) {
-        const char* side = !tops                     ? "either side"
-                           : tops->Left <= tops->Bed ? "the left"
-                                                     : "the right";
-        failure = Fail(RatingError::NoBank,
-                       std::string("the section has no ground above its bed on ") + side +
-                           " inside the analysis range",
+    if (!tops) {
+        failure = Fail(RatingError::NoBank, "no surveyed point lies inside the analysis range",
                        text::kNoBank);
+        return std::nullopt;
+    }
+    if (tops->Lower() <= tops->Bed) {
+        failure =
+            Fail(RatingError::NoBank,
+                 std::string("the section has no ground above its bed on the ") +
+                     (tops->Left <= tops->Bed ? "left" : "right") + " inside the analysis range",
+                 text::kNoBank);
         return std::nullopt;
     }
     return tops->Lower() - s.BedLevel;

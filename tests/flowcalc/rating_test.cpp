@@ -63,19 +63,6 @@ TEST(Froude, ByHand) {
     EXPECT_STREQ(flow::RegimeName(flow::FlowRegime::Supercritical), "supercritical");
 }
 
-TEST(Froude, EachSubChannelOfTheIsland) {
-    // Depth 1.5 m: two channels either side of the bar, from a separate computation (exact
-    // integration of the wet bed pieces): Fr 0.310417 and 0.285278.
-    auto s = Island();
-    auto p = Params(s, 0.035, 800);
-    p.Depth = 1.5;
-    auto fr = flow::ComputeFroude(flow::ComputeDischarge(s, p));
-    ASSERT_EQ(fr.size(), 2u);
-    EXPECT_NEAR(fr[0].Froude, 0.3104173882724208, 1e-9);
-    EXPECT_NEAR(fr[1].Froude, 0.2852781925953496, 1e-9);
-    EXPECT_EQ(fr[1].Regime, flow::FlowRegime::Subcritical);
-}
-
 TEST(RatingCurve, TrapezoidAtThreeStagesByHand) {
     auto s = Trapezoid();
     auto out = flow::ComputeRatingCurve(s, Params(s, 0.03, 1000));

@@ -73,32 +73,6 @@ TEST(FitChart, DefaultFitDrawsExactlyTheRegressionChart) {
         }
 }
 
-TEST(FitChart, OtherPositionsMoveThePointsAndTheLine) {
-    const Fitted hazen = Make(Distribution::Normal);
-    const Fitted weibull = Make(Distribution::Normal, PlottingPosition::Weibull);
-    ChartSettings s;
-    s.AnalysisMode = 1;
-    RecordingSurface a = RecordingSurface::Screen(377, 473), b = RecordingSurface::Screen(377, 473);
-    DrawScreenChart(a, hazen.table, hazen.analysis, StandardNormalTable(), s, &hazen.fit);
-    DrawScreenChart(b, weibull.table, weibull.analysis, StandardNormalTable(), s, &weibull.fit);
-    // The wettest year: Hazen 51/52 reads entry 481, Weibull 26/27 entry 463.
-    const auto top = [](const RecordingSurface& r) {
-        double y = 1e9;
-        for (const DrawOp& c : r.OpsOf(DrawOp::Kind::Circle))
-            y = std::min(y, c.y1);
-        return y;
-    };
-    const NormalTable& n = StandardNormalTable();
-    EXPECT_EQ(top(a), 2300 - std::round(700 * n[481]));
-    EXPECT_EQ(top(b), 2300 - std::round(700 * n[463]));
-    // Neither line reaches the 3000 mm edge; the steeper Weibull line (154.0 mm per deviate
-    // against 141.8) ends further right at deviate 3.
-    const auto line = [](const RecordingSurface& r) {
-        return CurveLines(r, 1, hc::QBColor(12)).at(0);
-    };
-    EXPECT_GT(line(b).x2, line(a).x2);
-}
-
 TEST(FitChart, LogNormalCurveFollowsTheFitOnPaper) {
     const Fitted f = Make(Distribution::LogNormal);
     ChartSettings s;

@@ -254,22 +254,6 @@ TEST(GumbelFit, RegressionOnTheReducedVariateByHand) {
     EXPECT_NEAR(*f.standardError, std::sqrt(ss), 1e-2);
 }
 
-TEST(GumbelFit, TextbookRecordFitsBetterThanTheNormal) {
-    // Python as above: the Gumbel line of the Hazen positions.
-    const RainTable t = Table(test::kTextbookMm);
-    const RainAnalysis a = AnalyseRain(t, T());
-    const DistributionFit g = FitDistribution(t, a, Distribution::GumbelRegression);
-    EXPECT_NEAR(g.scale, 119.07347703772346, 1e-9);
-    EXPECT_NEAR(g.location, 1122.3338955634279, 1e-9);
-    EXPECT_NEAR(*g.ppcc, 0.974390532916071, 1e-12);
-    EXPECT_NEAR(*g.standardError, 35.07170212424115, 1e-9);
-    EXPECT_NEAR(ReturnPeriodAmounts(g, T(), 100).wet, 1670.08965888811, 1e-9);
-    EXPECT_NEAR(ReturnPeriodAmounts(g, T(), 100).dry, 940.4873074573117, 1e-9);
-    const DistributionFit m = FitDistribution(t, a, Distribution::GumbelMoments);
-    EXPECT_NEAR(*m.standardError, 35.0978004501217, 1e-9);
-    EXPECT_GT(*g.ppcc, *FitDistribution(t, a, Distribution::Normal).ppcc);
-}
-
 TEST(Fits, EqualAmountsHaveNoCorrelation) {
     const RainTable t = Table({1000, 1000, 1000});
     const RainAnalysis a = AnalyseRain(t, T());
