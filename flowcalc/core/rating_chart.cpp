@@ -156,14 +156,15 @@ void DrawRatingChart(hc::Surface& g, const RatingChartConstants& k, const Rating
     for (int i = 0; i < 3; ++i)
         PrintAt(g, k.VerticalTitleX - g.TextWidth(kRatingLevelTitle[i]) / 2, pieceY[i],
                 kRatingLevelTitle[i]);
-    // The lower bank top, dashed, named at its right end.
+    // The lower bank top, dashed, named at its left end, where the line of discharges rising
+    // with the stage is furthest from it.
     const double bank = RatingY(k, axes, c.BankTop);
     g.SetDrawStyle(1);
     g.Line(k.Left, bank, k.Right, bank, k.BankColor);
     g.SetDrawStyle(0);
     SetFont(g, k.LabelFont, k.LabelSize);
-    PrintAt(g, k.Right - g.TextWidth(kRatingBankLabel) - k.TickLength,
-            bank - 1.1 * g.TextHeight(kRatingBankLabel), kRatingBankLabel);
+    PrintAt(g, k.Left + 2 * k.TickLength, bank - 1.1 * g.TextHeight(kRatingBankLabel),
+            kRatingBankLabel);
     // The rating line through the tabulated stages.
     g.SetDrawWidth(k.CurveWidth);
     for (std::size_t i = 1; i < c.Rows.size(); ++i)
