@@ -18,6 +18,14 @@ inline constexpr const char* kParametersUnusable = "パラメータは正しく�
 inline constexpr const char* kEditFileRefused = "このデータファイルは処理できません";
 inline constexpr const char* kTooFewRows = "入力したデータ数が少なすぎます";
 
+// Rating table and normal depth.
+inline constexpr const char* kNoBank = "この断面は最深部の片側に岸がないため計算できません";
+inline constexpr const char* kStepInvalid = "水位の刻みを正しく入力してください";
+inline constexpr const char* kDischargeInvalid = "流量を正しく入力してください";
+inline constexpr const char* kAboveBankFull =
+    "この流量は岸の天端（低い方）までに流れる\r最大の流量 ";
+inline constexpr const char* kAboveBankFullUnit = " ｍ3／sec を超えています";
+
 // File dialogs: the main window's open dialog and the editor's dialogs.
 inline constexpr const char* kOpenFilter =
     "テキストファイル (*.txt)|*.txt| すべてのファイル (*.*)|*.*";

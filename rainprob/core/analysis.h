@@ -16,7 +16,7 @@ namespace rain {
 struct RainAnalysis {
     // Parallel to the records of the table, in file order.
     std::vector<std::int32_t> rank;  // 1 = smallest amount; of equal amounts the earlier is lower
-    std::vector<double> pp;          // Hazen plotting position (2 rank - 1) / 2n
+    std::vector<double> pp;          // plotting position: Hazen (2 rank - 1) / 2n by default
     std::vector<double> deviate;     // standard normal deviate of pp, by table lookup
 
     double mean = 0;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/core/numbers.h"
+#include "rainprob/core/fit_chart.h"
 
 namespace rain {
 
@@ -28,6 +29,23 @@ void SetFont(hc::Surface& s, const char* name, double size) {
     s.SetFontSize(size);
     s.SetFontName(name);
     s.SetFontSize(size);
+}
+
+// The regression of the analysis, or the fit in force when one is given.
+void DrawLineOrFit(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a,
+                   const DistributionFit* fit) {
+    if (fit)
+        DrawFitLine(s, l, *fit);
+    else
+        DrawRegressionLine(s, l, a);
+}
+
+void DrawResultsOrFit(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a,
+                      const NormalTable& normal, const DistributionFit* fit) {
+    if (fit)
+        DrawFitResultLines(s, l, *fit, normal);
+    else
+        DrawResultLines(s, l, a);
 }
 
 }  // namespace
@@ -163,11 +181,15 @@ void DrawYearNote(hc::Surface& s, const ChartLayout& l, const GridExtent& g) {
 }
 
 void DrawResultLines(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a) {
-    const DesignValues v = ComputeDesignValues(a);
+    DrawResultBlock(s, l, kResultHeader, ComputeDesignValues(a));
+}
+
+void DrawResultBlock(hc::Surface& s, const ChartLayout& l, const char* header,
+                     const DesignValues& v) {
     SetFont(s, hc::kMincho, 11);
     const double x = l.left / l.div;
     auto mm = [](std::int64_t n) { return std::to_string(n) + "mm"; };
-    PrintAt(s, x, (2350 + l.oy) / l.div, kResultHeader);
+    PrintAt(s, x, (2350 + l.oy) / l.div, header);
     PrintAt(s, x, (2425 + l.oy) / l.div,
             kDry10Label + mm(v.dry10) + "  " + kDry50Label + mm(v.dry50));
     PrintAt(s, x, (2500 + l.oy) / l.div,
@@ -223,45 +245,47 @@ GridExtent DrawScreenFrame(hc::Surface& s, const ChartLayout& l, const NormalTab
 }
 
 void DrawScreenData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
-                    int analysisMode) {
+                    int analysisMode, const DistributionFit* fit) {
     DrawPoints(s, l, t, a);
     if (analysisMode == 1 || analysisMode == 2)
-        DrawRegressionLine(s, l, a);
+        DrawLineOrFit(s, l, a, fit);
 }
 
 GridExtent PrintFrame(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a,
-                      const NormalTable& normal, int analysisMode) {
+                      const NormalTable& normal, int analysisMode, const DistributionFit* fit) {
     GridExtent g = DrawProbabilityGrid(s, l, normal);
     DrawProbabilityTitle(s, l);
     DrawAmountAxis(s, l, g);
     DrawAmountTitle(s, l);
     DrawYearNote(s, l, g);
     if (analysisMode == 2)
-        DrawResultLines(s, l, a);
+        DrawResultsOrFit(s, l, a, normal, fit);
     return g;
 }
 
 void PrintData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
-               int analysisMode) {
+               int analysisMode, const DistributionFit* fit) {
     DrawYearLabels(s, l, t, a);
     s.SetFontName(hc::kMincho);
     DrawPoints(s, l, t, a);
     if (analysisMode == 1 || analysisMode == 2)
-        DrawRegressionLine(s, l, a);
+        DrawLineOrFit(s, l, a, fit);
     s.SetFillStyle(1);
 }
 
 void DrawScreenChart(hc::Surface& s, const RainTable& t, const RainAnalysis& a,
-                     const NormalTable& normal, const ChartSettings& settings) {
+                     const NormalTable& normal, const ChartSettings& settings,
+                     const DistributionFit* fit) {
     s.SetScale(kScreenScaleWidth, kScreenScaleHeight);
     s.SetForeColor(hc::kBlack);
     const ChartLayout l = ScreenLayout(settings);
     DrawScreenFrame(s, l, normal);
-    DrawScreenData(s, l, t, a, settings.AnalysisMode);
+    DrawScreenData(s, l, t, a, settings.AnalysisMode, fit);
 }
 
 void PrintChart(hc::Surface& printer, const RainTable& t, const RainAnalysis& a,
-                const NormalTable& normal, const ChartSettings& settings) {
+                const NormalTable& normal, const ChartSettings& settings,
+                const DistributionFit* fit) {
     const std::string savedFont = printer.FontName();
     const ChartLayout l = PaperLayout(settings);
     printer.SetDrawStyle(0);
@@ -272,8 +296,8 @@ void PrintChart(hc::Surface& printer, const RainTable& t, const RainAnalysis& a,
     printer.SetFontSize(10);
     printer.SetFontTransparent(true);
     printer.SetOrientation(hc::Orientation::Portrait);
-    PrintFrame(printer, l, a, normal, settings.AnalysisMode);
-    PrintData(printer, l, t, a, settings.AnalysisMode);
+    PrintFrame(printer, l, a, normal, settings.AnalysisMode, fit);
+    PrintData(printer, l, t, a, settings.AnalysisMode, fit);
     printer.SetFontName(savedFont);
     printer.EndDoc();
 }

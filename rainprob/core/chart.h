@@ -12,6 +12,8 @@
 
 namespace rain {
 
+struct DistributionFit;
+
 // Printer DrawWidth (0.1 mm units) of the 500 mm grid, the dotted 100 mm grid and the
 // regression line.
 struct LineWidthSet {
@@ -108,6 +110,9 @@ void DrawAmountAxis(hc::Surface& s, const ChartLayout& l, const GridExtent& g);
 void DrawAmountTitle(hc::Surface& s, const ChartLayout& l);
 void DrawYearNote(hc::Surface& s, const ChartLayout& l, const GridExtent& g);
 void DrawResultLines(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a);
+// The block of results under a header, with the four design values given.
+void DrawResultBlock(hc::Surface& s, const ChartLayout& l, const char* header,
+                     const DesignValues& v);
 void DrawYearLabels(hc::Surface& s, const ChartLayout& l, const RainTable& t,
                     const RainAnalysis& a);
 void DrawPoints(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a);
@@ -116,22 +121,27 @@ void DrawRegressionLine(hc::Surface& s, const ChartLayout& l, const RainAnalysis
 // The two digits printed beside a point: the last two characters of the year ("05", "7").
 std::string YearLabel(std::int32_t year);
 
-// The halves of the window's chart and of the printed sheet.
+// The halves of the window's chart and of the printed sheet. With a fit, its line or curve and
+// its values replace the regression line and the regression's values; without one (or with the
+// normal fit of `a`) the chart is the regression's.
 GridExtent DrawScreenFrame(hc::Surface& s, const ChartLayout& l, const NormalTable& normal);
 void DrawScreenData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
-                    int analysisMode);
+                    int analysisMode, const DistributionFit* fit = nullptr);
 GridExtent PrintFrame(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a,
-                      const NormalTable& normal, int analysisMode);
+                      const NormalTable& normal, int analysisMode,
+                      const DistributionFit* fit = nullptr);
 void PrintData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
-               int analysisMode);
+               int analysisMode, const DistributionFit* fit = nullptr);
 
-// The window's chart: frame, then points and (modes 1 and 2) the regression line. Sets the
-// chart's user scale; does not clear. Needs ScaleMin < ScaleMax.
+// The window's chart: frame, then points and (modes 1 and 2) the regression line or the fit.
+// Sets the chart's user scale; does not clear. Needs ScaleMin < ScaleMax.
 void DrawScreenChart(hc::Surface& s, const RainTable& t, const RainAnalysis& a,
-                     const NormalTable& normal, const ChartSettings& settings);
+                     const NormalTable& normal, const ChartSettings& settings,
+                     const DistributionFit* fit = nullptr);
 
 // One A4 portrait sheet on the printer, ended with EndDoc. Needs ScaleMin < ScaleMax.
 void PrintChart(hc::Surface& printer, const RainTable& t, const RainAnalysis& a,
-                const NormalTable& normal, const ChartSettings& settings);
+                const NormalTable& normal, const ChartSettings& settings,
+                const DistributionFit* fit = nullptr);
 
 }  // namespace rain

@@ -1,0 +1,237 @@
+#include "flowcalc/core/rating.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/core/numbers.h"
+#include "flowcalc/core/messages.h"
+
+namespace flow {
+
+namespace {
+
+// Depths of the scan that brackets a normal depth: evenly spaced, plus every surveyed elevation
+// in between, where the section's shape changes.
+constexpr int kScanSteps = 1000;
+constexpr double kDepthTolerance = 1e-9;  // m
+
+RatingFailure Fail(RatingError kind, std::string reason, std::string message) {
+    return RatingFailure{kind, std::move(reason), std::move(message)};
+}
+
+// The checks a rating table and a normal depth share; the bank-full depth when they pass.
+std::optional<double> CheckSection(const CrossSection& s, const FlowParameters& p,
+                                   RatingFailure& failure) {
+    if (!(p.Roughness > 0 && std::isfinite(p.Roughness)) || p.SlopeDenominator < 1) {
+        failure = Fail(RatingError::Parameters,
+                       "the roughness must be above 0 and the slope denominator at least 1",
+                       text::kParametersUnusable);
+        return std::nullopt;
+    }
+    const std::optional<BankTops> tops = FindBankTops(s, p);
+    if (!tops) {
+        failure = Fail(RatingError::NoBank, "no surveyed point lies inside the analysis range",
+                       text::kNoBank);
+        return std::nullopt;
+    }
+    if (tops->Lower() <= tops->Bed) {
+        failure =
+            Fail(RatingError::NoBank,
+                 std::string("the section has no ground above its bed on the ") +
+                     (tops->Left <= tops->Bed ? "left" : "right") + " inside the analysis range",
+                 text::kNoBank);
+        return std::nullopt;
+    }
+    return tops->Lower() - s.BedLevel;
+}
+
+}  // namespace
+
+double FroudeNumber(double V, double A, double B) {
+    if (!(A > 0 && B > 0))
+        return 0;
+    return V / std::sqrt(kGravity * A / B);
+}
+
+FlowRegime RegimeOf(double froude) {
+    if (!(froude > 0))
+        return FlowRegime::None;
+    if (froude < 1)
+        return FlowRegime::Subcritical;
+    if (froude > 1)
+        return FlowRegime::Supercritical;
+    return FlowRegime::Critical;
+}
+
+const char* RegimeName(FlowRegime r) {
+    switch (r) {
+        case FlowRegime::None:
+            return "none";
+        case FlowRegime::Subcritical:
+            return "subcritical";
+        case FlowRegime::Critical:
+            return "critical";
+        case FlowRegime::Supercritical:
+            return "supercritical";
+    }
+    return "none";
+}
+
+std::vector<SubChannelFroude> ComputeFroude(const DischargeResult& r) {
+    std::vector<SubChannelFroude> out;
+    for (const WetSection& w : r.Sections) {
+        const double fr = FroudeNumber(w.V, w.A, w.B);
+        out.push_back({fr, RegimeOf(fr)});
+    }
+    return out;
+}
+
+std::optional<BankTops> FindBankTops(const CrossSection& s, const FlowParameters& p) {
+    std::vector<int> inRange;
+    for (int k = 1; k <= s.PointCount; ++k)
+        if (s.X(k) >= p.RangeLeft && s.X(k) <= p.RangeRight)
+            inRange.push_back(k);
+    if (inRange.empty())
+        return std::nullopt;
+    std::size_t bed = 0;
+    for (std::size_t i = 1; i < inRange.size(); ++i)
+        if (s.Y(inRange[i]) < s.Y(inRange[bed]))
+            bed = i;
+    BankTops t;
+    t.Bed = t.Left = t.Right = s.Y(inRange[bed]);
+    for (std::size_t i = 0; i < inRange.size(); ++i) {
+        const double y = s.Y(inRange[i]);
+        if (i <= bed)
+            t.Left = std::max(t.Left, y);
+        if (i >= bed)
+            t.Right = std::max(t.Right, y);
+    }
+    return t;
+}
+
+RatingRow RatingRowAt(const CrossSection& s, const FlowParameters& p, double depth) {
+    FlowParameters at = p;
+    at.Depth = depth;
+    const DischargeResult r = ComputeDischarge(s, at);
+    RatingRow row;
+    row.Depth = depth;
+    row.Level = r.WaterLevel;
+    for (const WetSection& w : r.Sections) {
+        row.Area += w.A;
+        row.Perimeter += w.P;
+    }
+    row.TopWidth = r.TotalWidth;
+    row.Discharge = r.TotalDischarge;
+    row.Velocity = row.Area > 0 ? row.Discharge / row.Area : 0;
+    row.Froude = FroudeNumber(row.Velocity, row.Area, row.TopWidth);
+    return row;
+}
+
+RatingOutcome ComputeRatingCurve(const CrossSection& s, const FlowParameters& p, double step) {
+    RatingOutcome out;
+    const std::optional<double> full = CheckSection(s, p, out.Failure);
+    if (!full)
+        return out;
+    if (!(step > 0 && std::isfinite(step))) {
+        out.Failure =
+            Fail(RatingError::Step, "the stage step must be above 0 m", text::kStepInvalid);
+        return out;
+    }
+    // Stages k x step; one that lands within rounding of the bank top is the bank top.
+    const double close = kDepthTolerance * std::max(1.0, *full);
+    const double steps = std::floor((*full + close) / step);
+    if (steps + 2 > kMaxRatingRows) {
+        out.Failure = Fail(RatingError::Step,
+                           "a stage step of " + hc::DoubleToText(step) + " m gives more than " +
+                               std::to_string(kMaxRatingRows) + " rows up to the bank top",
+                           text::kStepInvalid);
+        return out;
+    }
+    RatingCurve& c = out.Curve;
+    c.BedLevel = s.BedLevel;
+    c.BankTop = s.BedLevel + *full;
+    c.Step = step;
+    for (int k = 0; k <= static_cast<int>(steps); ++k) {
+        double depth = k * step;
+        if (std::fabs(depth - *full) <= close)
+            depth = *full;
+        c.Rows.push_back(RatingRowAt(s, p, depth));
+    }
+    if (c.Rows.back().Depth < *full)
+        c.Rows.push_back(RatingRowAt(s, p, *full));
+    out.ok = true;
+    return out;
+}
+
+NormalDepthOutcome ComputeNormalDepth(const CrossSection& s, const FlowParameters& p, double Q) {
+    NormalDepthOutcome out;
+    if (!(Q > 0 && std::isfinite(Q))) {
+        out.Failure = Fail(RatingError::Discharge, "the discharge must be above 0 m3/s",
+                           text::kDischargeInvalid);
+        return out;
+    }
+    const std::optional<double> full = CheckSection(s, p, out.Failure);
+    if (!full)
+        return out;
+    out.BankFullDepth = *full;
+    auto discharge = [&](double depth) {
+        FlowParameters at = p;
+        at.Depth = depth;
+        return ComputeDischarge(s, at).TotalDischarge;
+    };
+    // The discharge need not rise everywhere with the depth (a sub-channel joining another or
+    // spilling onto a flat bank loses conveyance), so the scan looks for the first depth that
+    // carries Q rather than bisecting over the whole height at once.
+    std::vector<double> depths;
+    for (int j = 0; j <= kScanSteps; ++j)
+        depths.push_back(*full * j / kScanSteps);
+    for (double y : s.PointY)
+        if (y - s.BedLevel > 0 && y - s.BedLevel < *full)
+            depths.push_back(y - s.BedLevel);
+    std::sort(depths.begin(), depths.end());
+    std::size_t first = 0;
+    for (std::size_t i = 0; i < depths.size(); ++i) {
+        const double q = discharge(depths[i]);
+        out.Capacity = std::max(out.Capacity, q);
+        if (first == 0 && q >= Q)
+            first = i;
+    }
+    if (first == 0) {
+        // To the litre per second: enough to choose a discharge that fits.
+        const std::string cap = hc::DoubleToText(std::round(out.Capacity * 1000) / 1000);
+        out.Failure = Fail(RatingError::AboveBankFull,
+                           "a discharge of " + hc::DoubleToText(Q) + " m3/s exceeds the " + cap +
+                               " m3/s the section carries below its lower bank top (level " +
+                               hc::DoubleToText(s.BedLevel + *full) + " m)",
+                           std::string(text::kAboveBankFull) + cap + text::kAboveBankFullUnit);
+        return out;
+    }
+    double lo = depths[first - 1], hi = depths[first];
+    for (int i = 0; i < 200 && hi - lo > kDepthTolerance; ++i) {
+        const double mid = (lo + hi) / 2;
+        if (discharge(mid) >= Q)
+            hi = mid;
+        else
+            lo = mid;
+    }
+    out.Depth = hi;
+    FlowParameters at = p;
+    at.Depth = hi;
+    out.Result = ComputeDischarge(s, at);
+    out.Level = out.Result.WaterLevel;
+    out.ok = true;
+    return out;
+}
+
+Computation NormalDepthComputation(const CrossSection& s, const ChartScales& scales,
+                                   const FlowParameters& p, const NormalDepthOutcome& n) {
+    Computation c;
+    c.Section = s;
+    c.Scales = scales;
+    c.Parameters = p;
+    c.Parameters.Depth = n.Depth;
+    c.Result = n.Result;
+    return c;
+}
+
+}  // namespace flow

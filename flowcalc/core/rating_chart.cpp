@@ -1,0 +1,222 @@
+#include "flowcalc/core/rating_chart.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/core/numbers.h"
+
+namespace flow {
+
+namespace {
+
+constexpr hc::Color kRed{255, 0, 0};
+constexpr hc::Color kBlue{0, 0, 255};
+constexpr hc::Color kGrey{160, 160, 160};
+
+void SetFont(hc::Surface& g, const std::string& name, double size) {
+    g.SetFontName(name);
+    g.SetFontSize(size);
+}
+
+void PrintAt(hc::Surface& g, double x, double y, const std::string& text) {
+    g.CurrentX = x;
+    g.CurrentY = y;
+    g.Print(text);
+}
+
+// Tick values Min, Min + Step, ... Max, each formed from its index so that no sum drifts.
+std::vector<double> Ticks(const AxisScale& a) {
+    std::vector<double> v;
+    const int n = static_cast<int>(std::lround((a.Max - a.Min) / a.Step));
+    for (int i = 0; i <= n; ++i)
+        v.push_back(a.Min + i * a.Step);
+    return v;
+}
+
+}  // namespace
+
+RatingChartConstants RatingScreenConstants() {
+    return RatingChartConstants{.Left = 22,
+                                .Top = 8,
+                                .Right = 134,
+                                .Bottom = 80,
+                                .TickLength = 1.5,
+                                .LabelFont = hc::kGothic,
+                                .LabelSize = 8,
+                                .TitleFont = hc::kMincho,
+                                .TitleSize = 9,
+                                .VerticalTitleX = 5,
+                                .MarkRadius = 0.6,
+                                .FrameWidth = 1,
+                                .CurveWidth = 1,
+                                .CurveColor = kBlue,
+                                .GridColor = kGrey,
+                                .BankColor = kRed};
+}
+
+RatingChartConstants RatingPaperConstants(const PrintWidths& w) {
+    return RatingChartConstants{.Left = 45,
+                                .Top = 55,
+                                .Right = 265,
+                                .Bottom = 175,
+                                .TickLength = 2,
+                                .LabelFont = hc::kGothic,
+                                .LabelSize = 10,
+                                .TitleFont = hc::kGothic,
+                                .TitleSize = 11,
+                                .VerticalTitleX = 20,
+                                .MarkRadius = 0.7,
+                                .FrameWidth = w.Frame,
+                                .CurveWidth = w.Section,
+                                .CurveColor = kBlue,
+                                .GridColor = kGrey,
+                                .BankColor = kRed};
+}
+
+AxisScale NiceAxis(double lo, double hi, int ticks) {
+    if (!(hi > lo))
+        hi = lo + 1;
+    const double raw = (hi - lo) / std::max(ticks, 1);
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = 10 * magnitude;
+    for (double m : {1.0, 2.0, 5.0})
+        if (m * magnitude >= raw * (1 - 1e-9)) {
+            step = m * magnitude;
+            break;
+        }
+    // Ends on whole steps; a bound already on a step (within rounding) stays where it is.
+    AxisScale a;
+    a.Step = step;
+    a.Min = std::floor(lo / step + 1e-9) * step;
+    a.Max = std::ceil(hi / step - 1e-9) * step;
+    return a;
+}
+
+RatingAxes RatingChartAxes(const RatingCurve& c) {
+    double qMax = 0;
+    for (const RatingRow& r : c.Rows)
+        qMax = std::max(qMax, r.Discharge);
+    RatingAxes a;
+    a.Discharge = NiceAxis(0, qMax > 0 ? qMax : 1);
+    a.Level = NiceAxis(c.BedLevel, c.BankTop);
+    return a;
+}
+
+double RatingX(const RatingChartConstants& k, const RatingAxes& a, double discharge) {
+    const AxisScale& d = a.Discharge;
+    return k.Left + (discharge - d.Min) / (d.Max - d.Min) * (k.Right - k.Left);
+}
+
+double RatingY(const RatingChartConstants& k, const RatingAxes& a, double level) {
+    const AxisScale& l = a.Level;
+    return k.Bottom - (level - l.Min) / (l.Max - l.Min) * (k.Bottom - k.Top);
+}
+
+void DrawRatingChart(hc::Surface& g, const RatingChartConstants& k, const RatingCurve& c) {
+    const RatingAxes axes = RatingChartAxes(c);
+    const std::vector<double> qTicks = Ticks(axes.Discharge), zTicks = Ticks(axes.Level);
+    // Dotted grid first, so that the frame and the line lie on top of it.
+    g.SetDrawWidth(1);
+    g.SetDrawStyle(2);
+    for (double q : qTicks) {
+        const double x = RatingX(k, axes, q);
+        g.Line(x, k.Top, x, k.Bottom, k.GridColor);
+    }
+    for (double z : zTicks) {
+        const double y = RatingY(k, axes, z);
+        g.Line(k.Left, y, k.Right, y, k.GridColor);
+    }
+    g.SetDrawStyle(0);
+    g.SetDrawWidth(k.FrameWidth);
+    g.Line(k.Left, k.Top, k.Right, k.Top);
+    g.Line(k.Right, k.Top, k.Right, k.Bottom);
+    g.Line(k.Right, k.Bottom, k.Left, k.Bottom);
+    g.Line(k.Left, k.Bottom, k.Left, k.Top);
+    SetFont(g, k.LabelFont, k.LabelSize);
+    for (double q : qTicks) {
+        const double x = RatingX(k, axes, q);
+        g.Line(x, k.Bottom, x, k.Bottom - k.TickLength);
+        const std::string label = hc::DoubleToText(q);
+        PrintAt(g, x - g.TextWidth(label) / 2, k.Bottom + g.TextHeight(label) / 2, label);
+    }
+    for (double z : zTicks) {
+        const double y = RatingY(k, axes, z);
+        g.Line(k.Left, y, k.Left + k.TickLength, y);
+        // The label ends half a digit before the frame.
+        const std::string label = hc::DoubleToText(z);
+        PrintAt(g, k.Left - g.TextWidth(label) - g.TextWidth("0") / 2, y - g.TextHeight(label) / 2,
+                label);
+    }
+    SetFont(g, k.TitleFont, k.TitleSize);
+    const double th = g.TextHeight(kRatingDischargeTitle);
+    PrintAt(g, (k.Left + k.Right) / 2 - g.TextWidth(kRatingDischargeTitle) / 2, k.Bottom + 2 * th,
+            kRatingDischargeTitle);
+    const double mid = (k.Top + k.Bottom) / 2;
+    const double pieceY[] = {mid - 2.5 * th, mid - th / 2, mid + 1.5 * th};
+    for (int i = 0; i < 3; ++i)
+        PrintAt(g, k.VerticalTitleX - g.TextWidth(kRatingLevelTitle[i]) / 2, pieceY[i],
+                kRatingLevelTitle[i]);
+    // The lower bank top, dashed, named at its left end, where the line of discharges rising
+    // with the stage is furthest from it.
+    const double bank = RatingY(k, axes, c.BankTop);
+    g.SetDrawStyle(1);
+    g.Line(k.Left, bank, k.Right, bank, k.BankColor);
+    g.SetDrawStyle(0);
+    SetFont(g, k.LabelFont, k.LabelSize);
+    PrintAt(g, k.Left + 2 * k.TickLength, bank - 1.1 * g.TextHeight(kRatingBankLabel),
+            kRatingBankLabel);
+    // The rating line through the tabulated stages.
+    g.SetDrawWidth(k.CurveWidth);
+    for (std::size_t i = 1; i < c.Rows.size(); ++i)
+        g.Line(RatingX(k, axes, c.Rows[i - 1].Discharge), RatingY(k, axes, c.Rows[i - 1].Level),
+               RatingX(k, axes, c.Rows[i].Discharge), RatingY(k, axes, c.Rows[i].Level),
+               k.CurveColor);
+    if (c.Rows.size() <= kMaxMarkedRows) {
+        g.SetDrawWidth(1);
+        g.SetFillStyle(0);
+        g.SetFillColor(k.CurveColor);
+        g.SetForeColor(k.CurveColor);
+        for (const RatingRow& r : c.Rows)
+            g.Circle(RatingX(k, axes, r.Discharge), RatingY(k, axes, r.Level), k.MarkRadius);
+        g.SetForeColor(hc::kBlack);
+        g.SetFillStyle(1);
+    }
+    g.SetDrawWidth(k.FrameWidth);
+}
+
+void DrawRatingScreen(hc::Surface& g, const RatingCurve& c) {
+    g.SetScale(kRatingScreenWidth, kRatingScreenHeight);
+    g.Cls();
+    g.SetDrawStyle(0);
+    g.SetForeColor(hc::kBlack);
+    DrawRatingChart(g, RatingScreenConstants(), c);
+}
+
+void PrintRatingCurve(hc::Surface& printer, const RatingCurve& c, const std::string& dataPath,
+                      const FlowParameters& p, const PrintWidths& widths) {
+    using hc::DoubleToText;
+    const std::string savedFont = printer.FontName();
+    printer.SetOrientation(hc::Orientation::Landscape);
+    printer.SetDrawStyle(0);
+    printer.SetForeColor(hc::kBlack);
+    const RatingChartConstants k = RatingPaperConstants(widths);
+    DrawRatingChart(printer, k, c);
+    const double bankFull = c.Rows.empty() ? 0 : c.Rows.back().Discharge;
+    SetFont(printer, hc::kMincho, 11);
+    const std::pair<double, std::string> lines[] = {
+        {18, kRatingSheetTitle},
+        {24, "ファイル名 < " + dataPath + " >"},
+        {32, "  粗度係数  ｎ＝ " + DoubleToText(p.Roughness) + "    河床勾配  Ｉ＝ １／" +
+                 std::to_string(p.SlopeDenominator) + "    水位の刻み  " + DoubleToText(c.Step) +
+                 " ｍ"},
+        {38, "  河床高  " + DoubleToText(c.BedLevel) + " ｍ    岸の天端（低い方）  " +
+                 DoubleToText(c.BankTop) + " ｍ    天端での流量  Ｑ＝ " + DoubleToText(bankFull) +
+                 " ｍ3/sec"},
+    };
+    for (const auto& [y, text] : lines)
+        PrintAt(printer, k.Left, y, text);
+    printer.EndDoc();
+    printer.SetFontName(savedFont);
+}
+
+}  // namespace flow

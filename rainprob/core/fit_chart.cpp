@@ -1,0 +1,92 @@
+#include "rainprob/core/fit_chart.h"
+
+#include <cmath>
+
+namespace rain {
+
+namespace {
+
+constexpr double kDeviateLimit = 3;  // the line and the curves run between deviates -3 and +3
+
+// The deviate in lo..hi at which the non-decreasing curve reaches `amount`.
+double DeviateOfAmount(const DistributionFit& fit, double amount, double lo, double hi) {
+    for (int i = 0; i < 200 && hi - lo > 1e-12; ++i) {
+        const double mid = (lo + hi) / 2;
+        if (fit.AmountAtDeviate(mid) < amount)
+            lo = mid;
+        else
+            hi = mid;
+    }
+    return (lo + hi) / 2;
+}
+
+}  // namespace
+
+const char* ResultHeader(Distribution d) {
+    switch (d) {
+        case Distribution::Normal:
+            return kResultHeader;
+        case Distribution::LogNormal:
+            return kLogNormalResultHeader;
+        case Distribution::GumbelMoments:
+            return kGumbelMomentsResultHeader;
+        case Distribution::GumbelRegression:
+            return kGumbelRegressionResultHeader;
+    }
+    return kResultHeader;
+}
+
+std::vector<SegmentEnd> FitCurvePoints(const DistributionFit& fit, double ScaleMin,
+                                       double ScaleMax) {
+    SegmentEnd lower{fit.AmountAtDeviate(-kDeviateLimit), -kDeviateLimit};
+    SegmentEnd upper{fit.AmountAtDeviate(kDeviateLimit), kDeviateLimit};
+    if (upper.amount < ScaleMin || lower.amount > ScaleMax)
+        return {};
+    if (!(lower.amount >= ScaleMin))
+        lower = {ScaleMin, DeviateOfAmount(fit, ScaleMin, -kDeviateLimit, kDeviateLimit)};
+    if (upper.amount > ScaleMax)
+        upper = {ScaleMax, DeviateOfAmount(fit, ScaleMax, lower.deviate, kDeviateLimit)};
+    std::vector<SegmentEnd> points{lower};
+    // The samples on the fixed grid -3 + k x step strictly between the two ends.
+    const int steps = static_cast<int>(std::lround(2 * kDeviateLimit / kCurveStep));
+    for (int k = 1; k < steps; ++k) {
+        const double z = -kDeviateLimit + k * kCurveStep;
+        if (z > lower.deviate && z < upper.deviate)
+            points.push_back({fit.AmountAtDeviate(z), z});
+    }
+    points.push_back(upper);
+    return points;
+}
+
+void DrawFitLine(hc::Surface& s, const ChartLayout& l, const DistributionFit& fit) {
+    if (fit.kind == Distribution::Normal) {
+        RainAnalysis line;
+        line.mean = fit.location;
+        line.slope = fit.scale;
+        DrawRegressionLine(s, l, line);
+        return;
+    }
+    const std::vector<SegmentEnd> points = FitCurvePoints(fit, l.ScaleMin, l.ScaleMax);
+    s.SetDrawWidth(l.regressionWidth);
+    s.SetDrawStyle(0);
+    bool first = true;
+    double px = 0, py = 0;
+    for (const SegmentEnd& p : points) {
+        const double x = l.X(p.amount), y = l.Y(p.deviate);
+        // On the screen neighbouring samples often fall on the same whole chart unit.
+        if (!first && (x != px || y != py))
+            s.Line(px, py, x, y, l.regressionColor);
+        if (first || x != px || y != py) {
+            px = x;
+            py = y;
+        }
+        first = false;
+    }
+}
+
+void DrawFitResultLines(hc::Surface& s, const ChartLayout& l, const DistributionFit& fit,
+                        const NormalTable& normal) {
+    DrawResultBlock(s, l, ResultHeader(fit.kind), FitDesignValues(fit, normal));
+}
+
+}  // namespace rain

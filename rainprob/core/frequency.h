@@ -1,0 +1,122 @@
+// Frequency analysis of a precipitation record beyond the Hazen line: four more plotting
+// positions, the log-normal and Gumbel fits beside the normal regression, how well each fits the
+// plotted years, and the dry-year and wet-year amounts of the usual return periods.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rainprob/core/analysis.h"
+#include "rainprob/core/rain_data.h"
+
+namespace rain {
+
+// Every position is (rank - a) / (n + 1 - 2a); Hazen (a = 1/2) is the program's own.
+enum class PlottingPosition { Hazen, Weibull, Cunnane, Gringorten, Blom };
+
+struct PositionFormula {
+    PlottingPosition id;
+    const char* name;  // as the headless command spells it
+    int aThousandths;  // a x 1000, so that positions stay exact fractions of integers
+};
+inline constexpr PositionFormula kPositionFormulas[] = {
+    {PlottingPosition::Hazen, "hazen", 500},
+    {PlottingPosition::Weibull, "weibull", 0},
+    {PlottingPosition::Cunnane, "cunnane", 400},
+    {PlottingPosition::Gringorten, "gringorten", 440},
+    {PlottingPosition::Blom, "blom", 375}};
+
+const char* PositionName(PlottingPosition p);
+std::optional<PlottingPosition> ParsePosition(std::string_view name);
+
+// Non-exceedance probability of rank 1..n (1 = smallest amount) of n records.
+double PlottingPositionOf(PlottingPosition p, int rank, int n);
+
+// AnalyseRain with the chosen positions: the deviates, the regression and dev10/dev50 follow
+// them, so that the chart, the line and the printed values all use the same positions. Hazen
+// gives exactly what AnalyseRain gives. Throws AnalysisError as AnalyseRain does.
+RainAnalysis AnalyseRain(const RainTable& table, const NormalTable& normal, PlottingPosition p);
+
+enum class Distribution {
+    Normal,            // amount = mean + b z, the regression through the mean (the default)
+    LogNormal,         // ln amount = mean of ln + b z, the same regression on log amounts
+    GumbelMoments,     // amount = u + alpha y, y = -ln(-ln F), from mean and sample deviation
+    GumbelRegression,  // the same line by least squares of amount on y of the positions
+};
+
+struct DistributionName {
+    Distribution id;
+    const char* name;
+};
+inline constexpr DistributionName kDistributionNames[] = {
+    {Distribution::Normal, "normal"},
+    {Distribution::LogNormal, "lognormal"},
+    {Distribution::GumbelMoments, "gumbel"},
+    {Distribution::GumbelRegression, "gumbel-regression"}};
+
+const char* DistributionNameOf(Distribution d);
+std::optional<Distribution> ParseDistribution(std::string_view name);
+
+struct DistributionFit {
+    Distribution kind = Distribution::Normal;
+    // Normal: mean (mm) and mm per unit deviate. Log-normal: the same of ln(amount in mm).
+    // Gumbel: the mode u (mm) and the scale alpha (mm per unit reduced variate).
+    double location = 0;
+    double scale = 0;
+    // Probability-plot correlation coefficient: the correlation of the plotted years' amounts
+    // (log-normal: their logs) with the variates of their positions. None when either does not
+    // vary (all amounts equal).
+    std::optional<double> ppcc;
+    // Standard error of the fitted amounts at the plotted positions (mm, n - 2 degrees of
+    // freedom), comparable between fits. None for two records.
+    std::optional<double> standardError;
+
+    // The amount of non-exceedance probability F (0 < F < 1), computed exactly.
+    double AmountAt(double F) const;
+    // The amount at standard normal deviate z: the fit as it lies on normal probability paper.
+    double AmountAtDeviate(double z) const;
+};
+
+// Fits a distribution to the record as analysed (ranks, positions and deviates of `a`). The
+// normal fit is a's own regression (location a.mean, scale a.slope). Throws AnalysisError for a
+// log-normal fit of a record with an amount of 0 mm or less.
+DistributionFit FitDistribution(const RainTable& t, const RainAnalysis& a, Distribution d);
+
+// All four fits side by side, for comparing them; a fit the record does not allow carries the
+// reason instead.
+struct FitComparison {
+    Distribution kind;
+    std::optional<DistributionFit> fit;
+    std::string reason;
+};
+std::vector<FitComparison> CompareFits(const RainTable& t, const RainAnalysis& a);
+
+// Return periods of the table, in years.
+inline constexpr int kReturnPeriods[] = {2, 5, 10, 20, 30, 50, 100};
+
+// The dry-year amount (non-exceedance 1/T) and the wet-year amount (non-exceedance 1 - 1/T) of
+// a return period, and both rounded half to even as the printed design values are. The normal
+// and log-normal fits read their deviates from the normal table as the program does everywhere
+// (so that the normal fit's 10 and 50 years are the design values exactly); Gumbel's reduced
+// variates are computed.
+struct ReturnPeriodValue {
+    int years = 0;
+    double dry = 0;
+    double wet = 0;
+    std::int64_t dryMm = 0;
+    std::int64_t wetMm = 0;
+};
+// years >= 2; throws std::invalid_argument otherwise.
+ReturnPeriodValue ReturnPeriodAmounts(const DistributionFit& fit, const NormalTable& normal,
+                                      int years);
+std::vector<ReturnPeriodValue> ReturnPeriodTable(const DistributionFit& fit,
+                                                 const NormalTable& normal);
+
+// The four printed design values (1/10 and 1/50 dry and wet years) of a fit. For the normal fit
+// they equal ComputeDesignValues of its analysis.
+DesignValues FitDesignValues(const DistributionFit& fit, const NormalTable& normal);
+
+}  // namespace rain
