@@ -381,15 +381,15 @@ TEST(TrilinearPrint, TableLayoutBySampleCount) {
 // Japanese faces draw the Roman numerals full width.
 double WideCells(const std::string& s) {
     double cells = 0;
-    for (std::size_t i = 0; i < s.size();) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
         const auto c = static_cast<unsigned char>(s[i]);
-        const std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        const bool halfKana = n == 3 && s.compare(i, 2, "\xEF\xBD") == 0 &&
-                              static_cast<unsigned char>(s[i + 2]) >= 0xA1;
-        const bool halfKana2 = n == 3 && s.compare(i, 2, "\xEF\xBE") == 0 &&
-                               static_cast<unsigned char>(s[i + 2]) <= 0x9F;
-        cells += (n == 1 || halfKana || halfKana2) ? 1 : 2;
-        i += n;
+        if ((c & 0xC0) == 0x80)
+            continue;
+        // U+FF61..U+FF9F: EF BD A1..BF and EF BE 80..9F
+        const bool halfKana = c == 0xEF && i + 2 < s.size() &&
+                              ((s[i + 1] == '\xBD' && s[i + 2] >= '\xA1') ||
+                               (s[i + 1] == '\xBE' && s[i + 2] <= '\x9F'));
+        cells += (c < 0x80 || halfKana) ? 1 : 2;
     }
     return cells;
 }
