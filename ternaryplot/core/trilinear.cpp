@@ -4,41 +4,6 @@
 
 namespace tri {
 
-using wq::kCa;
-using wq::kCl;
-using wq::kHCO3;
-using wq::kK;
-using wq::kMg;
-using wq::kNa;
-using wq::kNO3;
-using wq::kSO4;
-
-Fractions SampleFractions(const wq::IonValues& m, int nitrateType) {
-    Fractions f;
-    f.CationSum = m[kK] + m[kNa] + m[kCa] + m[kMg];
-    double chloride = m[kCl];
-    double sulfate = m[kSO4];
-    f.AnionSum = m[kCl] + m[kHCO3] + m[kSO4];
-    if (nitrateType == wq::kNitrateWithChloride) {
-        chloride += m[kNO3];
-        f.AnionSum += m[kNO3];
-    } else if (nitrateType == wq::kNitrateWithSulfate) {
-        sulfate += m[kNO3];
-        f.AnionSum += m[kNO3];
-    }
-    // Written so that a sum of 0 (or no number at all) counts as undefined.
-    if (f.CationSum > 0) {
-        f.CationFraction = {(m[kK] + m[kNa]) / f.CationSum, m[kCa] / f.CationSum,
-                            m[kMg] / f.CationSum};
-        f.cationDefined = true;
-    }
-    if (f.AnionSum > 0) {
-        f.AnionFraction = {chloride / f.AnionSum, m[kHCO3] / f.AnionSum, sulfate / f.AnionSum};
-        f.anionDefined = true;
-    }
-    return f;
-}
-
 FractionTable ComputeFractions(const wq::SampleTable& table, int nitrateType) {
     FractionTable out{};
     for (int i = 1; i <= table.SampleCount && i <= wq::kMaxSamples; ++i) {

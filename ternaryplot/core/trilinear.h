@@ -6,6 +6,7 @@
 #include <array>
 
 #include "common/core/surface.h"
+#include "waterquality/core/fractions.h"
 #include "waterquality/core/samples.h"
 
 namespace tri {
@@ -20,21 +21,11 @@ struct Point {
     double y = 0;
 };
 
-// Proportions of one sample (0..1). A sum of 0 meq/L leaves its proportions undefined; the
-// points that need them are then not drawn (a sample of pure water must not stop the chart).
-struct Fractions {
-    double CationSum = 0;
-    double AnionSum = 0;
-    std::array<double, 3> CationFraction{};  // Na+K, Ca, Mg
-    std::array<double, 3> AnionFraction{};   // chloride group, HCO3, sulfate group
-    bool cationDefined = false;
-    bool anionDefined = false;
-};
+// The proportions are formed in waterquality, where the data check names the diamond field.
+using Fractions = wq::Fractions;
+using wq::SampleFractions;
 
 using FractionTable = std::array<Fractions, wq::kMaxSamples + 1>;
-
-// Proportions of one analysis in meq/L under the nitrate type.
-Fractions SampleFractions(const wq::IonValues& meq, int nitrateType);
 
 // Converts every valid sample (SampleValid >= 1) from mg/L and forms its proportions; entries
 // of other samples stay undefined.

@@ -1,8 +1,10 @@
 #include "ternaryplot/core/trilinear_chart.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "ternaryplot/core/trilinear_csv.h"
+#include "waterquality/core/data_check.h"
 
 namespace tri {
 
@@ -328,13 +330,23 @@ std::string SampleTableEntry(int i, const std::string& name) {
     return (i < 10 ? "  " : " ") + std::to_string(i) + ": " + name;
 }
 
+TableFields SampleTableFields(const wq::SampleTable& table, const FractionTable& fractions) {
+    TableFields fields{};
+    for (int i = 1; i <= table.SampleCount && i <= wq::kMaxSamples; ++i) {
+        auto ui = static_cast<std::size_t>(i);
+        if (table.SampleValid[ui] >= 1)
+            fields[ui] = wq::DiamondFieldCode(wq::ClassifyDiamond(fractions[ui]));
+    }
+    return fields;
+}
+
 void PrintSampleTable(hc::Surface& printer, const wq::SampleTable& table,
-                      const wq::PrintOffset& offset, int boxWidth) {
+                      const wq::PrintOffset& offset, int boxWidth, const TableFields* fields) {
     printer.SetFontName(hc::kGothic);
     printer.SetFontSize(8);
     printer.SetDrawWidth(boxWidth);
     const int n = table.SampleCount;
-    const TableLayout t = SampleTableLayout(n);
+    TableLayout t = SampleTableLayout(n);
     // The shift is in tenths of a millimetre; 2.5 mm must move by 2.5, not 2.
     const double dx = offset.offX / 10.0;
     const double dy = -offset.offY / 10.0;
@@ -343,8 +355,24 @@ void PrintSampleTable(hc::Surface& printer, const wq::SampleTable& table,
         const int k = (i - 1) / t.rows;
         const int r = (i - 1) % t.rows;
         const std::string name = table.SampleValid[ui] >= 1 ? table.SampleName[ui] : "";
+        std::string entry = SampleTableEntry(i, name);
+        if (fields && !(*fields)[ui].empty())
+            entry += " " + (*fields)[ui];
         Text(printer, t.left + kTableColumnStep * k + dx, t.top + 1 + kTableRowStep * r + dy,
-             SampleTableEntry(i, name));
+             entry);
+    }
+    if (fields) {
+        // The legend above the entries; the box grows to hold it, a line parts the two.
+        const double entriesTop = t.top;
+        t.top -= kFieldLegendHeight;
+        t.right = std::max(t.right, t.left + 2 * kTableColumnStep);
+        printer.SetFontSize(kFieldLegendSize);
+        for (std::size_t k = 0; k < kFieldLegend.size(); ++k) {
+            Text(printer, t.left + kTableColumnStep * static_cast<double>(k % 2) + dx,
+                 t.top + 1 + kTableRowStep * static_cast<double>(k / 2) + dy, kFieldLegend[k]);
+        }
+        printer.SetFontSize(8);
+        printer.Line(t.left + dx, entriesTop + dy, t.right + dx, entriesTop + dy);
     }
     printer.Line(t.left + dx, t.top + dy, t.right + dx, t.top + dy);
     printer.Line(t.right + dx, t.top + dy, t.right + dx, t.bottom + dy);
@@ -372,13 +400,16 @@ void PrintChart(hc::Surface& printer, const wq::SampleTable& table,
     std::array<int, 4> widths{};
     for (std::size_t w = 0; w < widths.size(); ++w)
         widths[w] = settings.LineWidths[w];
-    if (settings.SampleList >= 1)
-        PrintSampleTable(printer, table, offset, widths[kWidthTable]);
+    const FractionTable fractions = ComputeFractions(table, settings.NitrateType);
+    if (settings.SampleList >= 1) {
+        const TableFields fields = SampleTableFields(table, fractions);
+        PrintSampleTable(printer, table, offset, widths[kWidthTable],
+                         settings.SampleListField >= 1 ? &fields : nullptr);
+    }
     const TrilinearMedia m = PaperMedia(offset, widths);
     DrawTrilinearFrame(printer, m, settings.NitrateType, settings.SampleList);
     printer.SetFontTransparent(true);
-    PlotSamples(printer, m, table, ComputeFractions(table, settings.NitrateType),
-                settings.Numbering);
+    PlotSamples(printer, m, table, fractions, settings.Numbering);
     printer.SetFontName(fontName);
     printer.EndDoc();
 }

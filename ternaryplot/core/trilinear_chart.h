@@ -69,8 +69,20 @@ inline constexpr double kTableColumnStep = 31;  // mm
 inline constexpr double kTableRowStep = 5;      // mm
 // "  3: name" for 1..9, " 12: name" from 10 on, so that the colons line up.
 std::string SampleTableEntry(int i, const std::string& name);
+
+// The diamond field after each name, when asked for: the field's numeral ("Ⅰ".."Ⅳ", "Ⅰ/Ⅱ" on
+// a line), since the full names would not fit the 31 mm columns. A legend of the numerals
+// stands in two rows above the entries, inside the box, which then spans both columns.
+using TableFields = std::array<std::string, wq::kMaxSamples + 1>;  // "" for none
+TableFields SampleTableFields(const wq::SampleTable& table, const FractionTable& fractions);
+inline constexpr std::array<const char*, 4> kFieldLegend{
+    " Ⅰ ｱﾙｶﾘ土類炭酸塩型", " Ⅱ ｱﾙｶﾘ炭酸塩型", " Ⅲ ｱﾙｶﾘ土類非炭酸塩型", " Ⅳ ｱﾙｶﾘ非炭酸塩型"};
+inline constexpr double kFieldLegendSize = 7;  // points
+inline constexpr double kFieldLegendHeight = 2 * kTableRowStep;
+
 void PrintSampleTable(hc::Surface& printer, const wq::SampleTable& table,
-                      const wq::PrintOffset& offset, int boxWidth);
+                      const wq::PrintOffset& offset, int boxWidth,
+                      const TableFields* fields = nullptr);
 
 // The screen picture: user scale, Cls, frame, samples.
 void DrawScreen(hc::Surface& canvas, const wq::SampleTable& table,

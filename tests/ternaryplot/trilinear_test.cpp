@@ -377,6 +377,122 @@ TEST(TrilinearPrint, TableLayoutBySampleCount) {
     }
 }
 
+// Display cells counted generously: only ASCII and half-width katakana are narrow, since the
+// Japanese faces draw the Roman numerals full width.
+double WideCells(const std::string& s) {
+    double cells = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if ((c & 0xC0) == 0x80)
+            continue;
+        // U+FF61..U+FF9F: EF BD A1..BF and EF BE 80..9F
+        const bool halfKana = c == 0xEF && i + 2 < s.size() &&
+                              ((s[i + 1] == '\xBD' && s[i + 2] >= '\xA1') ||
+                               (s[i + 1] == '\xBE' && s[i + 2] <= '\x9F'));
+        cells += (c < 0x80 || halfKana) ? 1 : 2;
+    }
+    return cells;
+}
+
+TEST(TrilinearPrint, DiamondFieldsInTheTableOnlyWhenAsked) {
+    wq::SampleTable t;
+    SetSample(t, 1, {0, 0, 2, 0, 0, 2, 0, 0}, "W17-2001-06");  // Ca-HCO3
+    SetSample(t, 2, {2, 0, 0, 0, 0, 2, 0, 0}, "W17-2002-09");  // Na-HCO3
+    SetSample(t, 3, {0, 0, 0, 3, 0, 0, 3, 0}, "W17-2003-06");  // Mg-SO4
+    SetSample(t, 4, {2, 0, 0, 0, 2, 0, 0, 0}, "W17-2013-07");  // Na-Cl
+    SetSample(t, 5, {1, 0, 1, 0, 0, 2, 0, 0}, "仮想井戸05");   // Na+K exactly half
+    SetSample(t, 6, {0, 0, 2, 0, 0, 0, 0, 0}, "W17-2014-12");  // no anions: no diamond point
+    SetSample(t, 7, {0, 0, 2, 0, 0, 2, 0, 0}, "W17-2014-08");
+    t.SampleValid[7] = 0;  // marked empty
+    RecordingSurface off = RecordingSurface::Paper();
+    tri::PrintChart(off, t, Settings(), {0, 0});
+    wq::PlotSettings s = Settings();
+    s.SampleListField = 1;
+    RecordingSurface on = RecordingSurface::Paper();
+    tri::PrintChart(on, t, s, {0, 0});
+
+    const char* plain[] = {"  1: W17-2001-06",
+                           "  2: W17-2002-09",
+                           "  3: W17-2003-06",
+                           "  4: W17-2013-07",
+                           "  5: 仮想井戸05",
+                           "  6: W17-2014-12",
+                           "  7: "};
+    const char* fields[] = {"  1: W17-2001-06 Ⅰ",
+                            "  2: W17-2002-09 Ⅱ",
+                            "  3: W17-2003-06 Ⅲ",
+                            "  4: W17-2013-07 Ⅳ",
+                            "  5: 仮想井戸05 Ⅰ/Ⅱ",
+                            "  6: W17-2014-12",
+                            "  7: "};
+    for (std::size_t k = 0; k < 7; ++k) {
+        auto a = off.TextsEqual(plain[k]);
+        auto b = on.TextsEqual(fields[k]);
+        ASSERT_EQ(a.size(), 1u) << plain[k];
+        ASSERT_EQ(b.size(), 1u) << fields[k];
+        EXPECT_NEAR(a[0].x1, b[0].x1, kEps);
+        EXPECT_NEAR(a[0].y1, b[0].y1, kEps);
+    }
+    for (const char* legend : tri::kFieldLegend) {
+        EXPECT_TRUE(off.TextsEqual(legend).empty());
+        ASSERT_EQ(on.TextsEqual(legend).size(), 1u) << legend;
+    }
+    // The box grows by the legend's two rows, which a line parts from the entries.
+    EXPECT_TRUE(HasLine(on, 120, 40, 182, 40));
+    EXPECT_TRUE(HasLine(on, 120, 50, 182, 50));
+    EXPECT_TRUE(HasLine(on, 182, 70, 120, 70));
+    EXPECT_TRUE(HasLine(off, 120, 50, 182, 50));
+    // After the table both sheets are drawn alike.
+    const std::size_t tableOff = 7 + 4, tableOn = 7 + 4 + 1 + 4;
+    ASSERT_EQ(off.Ops().size() - tableOff, on.Ops().size() - tableOn);
+    for (std::size_t k = tableOff; k < off.Ops().size(); ++k)
+        EXPECT_EQ(off.Ops()[k].ToJson(), on.Ops()[k - tableOff + tableOn].ToJson());
+}
+
+TEST(TrilinearPrint, TableWithFieldsFitsItsColumnsAndClearsTheDiagram) {
+    for (int n : {1, 4, 5, 8, 9, 16, 17, 24, 25, 32}) {
+        wq::SampleTable t;
+        for (int i = 1; i <= n; ++i)  // names as long as the examples', the widest numeral
+            SetSample(t, i, {0, 0, 0, 3, 0, 0, 3, 0}, "W17-2001-" + std::to_string(10 + i));
+        wq::PlotSettings s = Settings();
+        s.SampleListField = 1;
+        RecordingSurface p = RecordingSurface::Paper();
+        tri::PrintChart(p, t, s, {0, 0});
+        RecordingSurface diagram = RecordingSurface::Paper();
+        tri::PrintChart(diagram, t, Settings(0, 1, 0), {0, 0});
+
+        const tri::TableLayout l = tri::SampleTableLayout(n);
+        const double left = 120, right = 182, top = l.top - 10, bottom = l.bottom;
+        ASSERT_TRUE(HasLine(p, left, top, right, top)) << n;
+        ASSERT_TRUE(HasLine(p, right, bottom, left, bottom)) << n;
+        EXPECT_GE(top, 10) << n;
+        const double upp = p.UnitsPerPoint();
+        const auto texts = p.OpsOf(DrawOp::Kind::Text);
+        for (std::size_t k = 0; k < static_cast<std::size_t>(n) + 4; ++k) {
+            const DrawOp& op = texts[k];
+            const double column = left + 31 * std::floor((op.x1 - left + kEps) / 31);
+            EXPECT_LE(op.x1 + WideCells(op.text) * op.size * upp / 2, column + 31) << op.text;
+            EXPECT_GE(op.y1, top) << op.text;
+            EXPECT_LE(op.y1 + op.size * upp, bottom) << op.text;
+        }
+        // Nothing of the diagram inside the box: lines sampled along, texts by their extent.
+        auto inside = [&](double x, double y) {
+            return x > left && x < right && y > top && y < bottom;
+        };
+        for (const DrawOp& op : diagram.OpsOf(DrawOp::Kind::Line))
+            for (int k = 0; k <= 20; ++k)
+                EXPECT_FALSE(
+                    inside(op.x1 + (op.x2 - op.x1) * k / 20, op.y1 + (op.y2 - op.y1) * k / 20))
+                    << n << ": line from " << op.x1 << ", " << op.y1;
+        for (const DrawOp& op : diagram.OpsOf(DrawOp::Kind::Text)) {
+            const double w = WideCells(op.text) * op.size * upp / 2, h = op.size * upp;
+            const bool overlaps =
+                op.x1 < right && op.x1 + w > left && op.y1 < bottom && op.y1 + h > top;
+            EXPECT_FALSE(overlaps) << n << ": " << op.text;
+        }
+    }
+}
+
 TEST(TrilinearPrint, ShiftMovesTableAndDiagram) {
     struct Case {
         wq::PrintOffset offset;

@@ -68,6 +68,9 @@ struct PlotSettings {
     int Numbering = -1;  // -1 until the first load, 1 numbered names, 0 names only
     // ternaryplot: -1 until the first load, then 1 (printed number/name table) or 0.
     int SampleList = -1;
+    // ternaryplot: 1 adds each sample's diamond field to the printed table; 0 (the printed
+    // sheet as always) unless the user asks for it.
+    int SampleListField = 0;
     std::array<int, 5> LineWidths{3, 1, 1, 2, 2};
 };
 

@@ -1,0 +1,78 @@
+// Every suspect cell of a water-quality workbook, not only the first one the loader stops at:
+// the sample count, names the diagrams skip or repeat, data beyond the count, and ion cells
+// that are blank, negative, texts, error values or logical values. The scan applies the
+// loader's own conversions, so "refuses the load" is exactly what loading would do, and it
+// works on a workbook the loader refuses.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/core/workbook.h"
+#include "waterquality/core/data_check.h"
+
+namespace wq {
+
+enum class SuspectKind {
+    Unreadable,     // the file cannot be read as a workbook (no cell)
+    BadCount,       // B10 empty, no number or outside 1..32: refused
+    CountNotWhole,  // B10 not a whole number: rounded
+    BeyondCount,    // data right of the counted columns: never read
+    SkippedName,    // name empty or of one character: the column is not drawn
+    DuplicateName,  // the name of an earlier drawn sample again
+    BlankValue,     // empty ion cell of a drawn sample: read as 0 mg/L
+    NegativeValue,  // an ion value below 0
+    TextValue,      // a text that is no number ("<0.1", "ND"): refused
+    ErrorValue,     // an error value (#N/A, #DIV/0!): refused
+    BooleanValue,   // TRUE or FALSE where a number belongs: read as -1 or 0
+    BadColour,      // ternaryplot's colour cell: refused, or drawn black against its text
+};
+
+// A stable identifier for CSV and JSON: "bad_count", "blank_value", ...
+const char* SuspectKindId(SuspectKind kind);
+
+struct SuspectCell {
+    int row = 0;             // 1-based; 0 for the file itself
+    int column = 0;          // 1-based; 0 for the file itself
+    std::string reference;   // "D14"; empty for the file itself
+    int sample = 0;          // the sample whose column this is (1..32); 0 for B10 and the file
+    std::string sampleName;  // that column's name cell as shown
+    SuspectKind kind = SuspectKind::Unreadable;
+    bool refusesLoad = false;  // the loader refuses the workbook because of this cell
+    std::string excerpt;       // the cell as shown, one line, at most 24 characters
+    std::string messageJa;
+    std::string messageEn;
+    const std::string& Message(Language language) const {
+        return language == Language::Japanese ? messageJa : messageEn;
+    }
+};
+
+struct SuspectReport {
+    std::vector<SuspectCell> cells;  // each cell once, by column, then row
+    // The loader refuses this workbook (or cannot read it at all).
+    bool Refused() const;
+};
+
+struct ScanOptions {
+    // ternaryplot also reads the mark and colour rows (20, 21) of every drawn sample.
+    bool marksAndColours = false;
+    // Reads "Sheet1" of a workbook; hc::ReadWorkbookSheet when empty.
+    std::function<hc::WorkbookSheet(const std::string& path)> readSheet;
+};
+
+// When the count cell is unusable the scan still covers every column up to the last name in
+// row 11, so that all reasons show at once.
+SuspectReport ScanSheet(const hc::WorkbookSheet& sheet, const ScanOptions& options = {});
+// Reads the workbook and scans it; an unreadable file gives one Unreadable entry with the
+// reader's reason.
+SuspectReport ScanWorkbook(const std::string& path, const ScanOptions& options = {});
+
+// "D14" for row 14, column 4; "AG11" for row 11, column 33.
+std::string CellReference(int row, int column);
+
+// The report as CSV (UTF-8, header row, comma-separated, lines ending in LF), messages in the
+// language given.
+std::string SuspectCellsCsv(const SuspectReport& report, Language language);
+
+}  // namespace wq
