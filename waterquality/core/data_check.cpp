@@ -221,18 +221,6 @@ bool EveryBalanceWithinLimit(const std::vector<CheckRow>& rows) {
     return true;
 }
 
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
-
 std::string FixedDecimals(double value, int decimals) {
     if (!std::isfinite(value))
         return {};

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/csv.h"
 #include "waterquality/core/fractions.h"
 #include "waterquality/core/samples.h"
 
@@ -125,8 +126,7 @@ bool EveryBalanceWithinLimit(const std::vector<CheckRow>& rows);
 // decimals, CBE with two, both independent of the locale; texts in the language given.
 std::string CheckRowsCsv(const std::vector<CheckRow>& rows, Language language);
 
-// One CSV field: quoted (inner quotes doubled) when it holds a comma, a quote or a line break.
-std::string CsvField(const std::string& text);
+using hc::CsvField;
 // A number with a fixed count of decimals and a point, whatever the locale; "-0.00" -> "0.00".
 std::string FixedDecimals(double value, int decimals);
 
