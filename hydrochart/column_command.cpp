@@ -31,7 +31,7 @@ void TakeScale(const std::string& text, wq::PlotSettings& settings) {
     if (column < 1 || column > wq::kMaxColumns)
         throw UsageError{"--scale: column must be 1 to 4"};
     for (double s : wq::kScaleValues) {
-        if (std::abs(s / 3 - value) < 1e-9) {
+        if (std::abs(s / 3 - value) < hc::kDecimalNoise) {
             settings.ColumnScale[static_cast<std::size_t>(column)] = s;
             return;
         }

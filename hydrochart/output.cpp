@@ -174,7 +174,7 @@ int WriteOutputs(const OutputOptions& o, const ChartJob& job) {
     if (o.json || o.csv) {
         std::cout.flush();
         if (!std::cout)
-            return Fail(hc::SystemError("standard output", errno));
+            return Fail(hc::SystemError(hc::ErrorKind::CannotWrite, "standard output", errno));
     }
     return 0;
 }

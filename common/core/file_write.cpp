@@ -61,7 +61,7 @@ Status WriteFileAtomically(const std::string& path, std::string_view content) {
     name.push_back('\0');
     int fd = mkstemp(name.data());
     if (fd < 0)
-        return SystemError(path, errno);
+        return SystemError(ErrorKind::CannotWrite, path, errno);
     const std::string tmp(name.data());
 
     // The new file keeps the old one's permissions; a new file gets the usual ones.
@@ -88,7 +88,7 @@ Status WriteFileAtomically(const std::string& path, std::string_view content) {
         err = errno;
     if (err != 0) {
         ::unlink(tmp.c_str());
-        return SystemError(path, err);
+        return SystemError(ErrorKind::CannotWrite, path, err);
     }
     // Make the rename itself durable; a failure here no longer endangers either file.
     int dir = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY);

@@ -1,6 +1,7 @@
 #include "common/core/numbers.h"
 
 #include <cerrno>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -186,6 +187,10 @@ std::string DoubleToText(double value) {
     // The classic runtime writes at least two exponent digits ("1E-05", "1E+15", "1E-300"),
     // as %G does.
     return mantissa + exponent;
+}
+
+double NoiseMargin(double value) {
+    return kDecimalNoise * std::max(1.0, std::fabs(value));
 }
 
 std::int32_t IntDiv(std::int32_t a, std::int32_t b) {

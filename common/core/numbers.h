@@ -51,6 +51,13 @@ std::string DoubleToText(double value);
 // (-2147483648 \ -1) throw ConversionError, as the runtime raises an error for them.
 std::int32_t IntDiv(std::int32_t a, std::int32_t b);
 
+// The noise decimal data picks up on its way through binary arithmetic (0.1 + 0.2 is a hair
+// above 0.3): where a rule is stated exactly (a table bound, a half step, the water level, a
+// 50 % line), values this close, relative to the larger of 1 and their size, count as equal.
+inline constexpr double kDecimalNoise = 1e-9;
+// The margin kDecimalNoise gives around a value.
+double NoiseMargin(double value);
+
 // Window centring: left = (screen width - window width) div 2; top likewise.
 struct Point2i {
     int x = 0;

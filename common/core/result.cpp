@@ -35,7 +35,7 @@ std::string Error::English() const {
     return Join(file, place, en);
 }
 
-Error SystemError(const std::string& file, int errnum) {
+Error SystemError(ErrorKind kind, const std::string& file, int errnum) {
     struct Reason {
         int errnum;
         const char* ja;
@@ -61,9 +61,9 @@ Error SystemError(const std::string& file, int errnum) {
     };
     for (const Reason& r : kReasons)
         if (r.errnum == errnum)
-            return FileError(file, r.ja, r.en);
+            return FileError(kind, file, r.ja, r.en);
     std::string en = std::strerror(errnum);
-    return FileError(file, "システムエラー (" + en + ")", en);
+    return FileError(kind, file, "システムエラー (" + en + ")", en);
 }
 
 }  // namespace hc

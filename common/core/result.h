@@ -10,7 +10,21 @@
 
 namespace hc {
 
+// What kind of failure an Error is, for callers that act on it (a message box for some, the
+// status line for others, an exit status).
+enum class ErrorKind {
+    CannotRead,     // the file could not be opened or read
+    CannotWrite,    // the file could not be written
+    NotRecognised,  // not a file of the kind expected, or a damaged one
+    BadCount,       // the count of samples, records or points is missing or out of range
+    BadValue,       // an item holds something that is not an acceptable value
+    TooLarge,       // beyond a limit of the readers
+    Unusable,       // read whole, but nothing can be computed or drawn from it
+    Printer,        // the printer could not take the job
+};
+
 struct Error {
+    ErrorKind kind = ErrorKind::Unusable;
     std::string file;  // the file concerned; may be empty
     int line = 0;      // 1-based line of a text file, 0 when none applies
     std::string cell;  // a workbook cell ("D14"), empty when none applies
@@ -23,8 +37,9 @@ struct Error {
 };
 
 // An Error about one file.
-inline Error FileError(std::string file, std::string ja, std::string en) {
+inline Error FileError(ErrorKind kind, std::string file, std::string ja, std::string en) {
     Error e;
+    e.kind = kind;
     e.file = std::move(file);
     e.ja = std::move(ja);
     e.en = std::move(en);
@@ -33,7 +48,7 @@ inline Error FileError(std::string file, std::string ja, std::string en) {
 
 // The system's reason for an errno value, in both languages (ENOSPC: 「ディスクに空きが
 // ありません」 / "no space left on the device").
-Error SystemError(const std::string& file, int errnum);
+Error SystemError(ErrorKind kind, const std::string& file, int errnum);
 
 template <class T>
 class [[nodiscard]] Result {

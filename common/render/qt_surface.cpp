@@ -117,8 +117,8 @@ class PrinterTarget : public QtSurface::Target {
                 if (!error_) {
                     std::string name = printer_->printerName().toStdString();
                     error_ = name.empty()
-                                 ? FileError("", "プリンタが見つかりません", "no printer found")
-                                 : FileError("", "プリンタ " + name + " に出力できません",
+                                 ? FileError(ErrorKind::Printer, "", "プリンタが見つかりません", "no printer found")
+                                 : FileError(ErrorKind::Printer, "", "プリンタ " + name + " に出力できません",
                                              "cannot print on the printer " + name);
                 }
                 return nullptr;
@@ -207,7 +207,7 @@ class PdfDocumentsTarget : public QtSurface::Target {
         if (!newPage && pdf_->Begun())
             return &pdf_->Painter();
         if (!pdf_->Page(o)) {
-            Fail(FileError(DocumentFileName(path_, documents_ + 1), "PDF を作れません",
+            Fail(FileError(ErrorKind::CannotWrite, DocumentFileName(path_, documents_ + 1), "PDF を作れません",
                            "cannot make the PDF"));
             return nullptr;
         }
@@ -273,9 +273,9 @@ class PdfTarget : public QtSurface::Target {
     void EndDoc() override {}
     Status Finish() override {
         if (failed_)
-            return FileError(path_, "PDF を作れません", "cannot make the PDF");
+            return FileError(ErrorKind::CannotWrite, path_, "PDF を作れません", "cannot make the PDF");
         if (!pdf_.Begun())
-            return FileError(path_, "印刷する図がありません", "the printout has no sheet");
+            return FileError(ErrorKind::Unusable, path_, "印刷する図がありません", "the printout has no sheet");
         Status s = pdf_.Save(path_);
         saved_ = s.has_value();
         return s;
@@ -325,7 +325,7 @@ Status SavePng(const QImage& image, const std::string& path) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG"))
-        return FileError(path, "PNG を作れません", "cannot make the PNG");
+        return FileError(ErrorKind::CannotWrite, path, "PNG を作れません", "cannot make the PNG");
     return WriteFileAtomically(
         path, std::string_view(buffer.data().constData(), static_cast<std::size_t>(buffer.size())));
 }
@@ -378,11 +378,11 @@ class SheetTarget : public QtSurface::Target {
         if (painter_.isActive())
             painter_.end();
         if (failed_)
-            return FileError(path_, "図を作れません", "cannot draw the picture");
+            return FileError(ErrorKind::CannotWrite, path_, "図を作れません", "cannot draw the picture");
         if (!drawn_) {
             if (sheets_ == 0)
-                return FileError(path_, "印刷する図がありません", "the printout has no sheet");
-            return FileError(path_,
+                return FileError(ErrorKind::Unusable, path_, "印刷する図がありません", "the printout has no sheet");
+            return FileError(ErrorKind::Unusable, path_,
                              std::to_string(sheet_) + " 枚目はありません (全 " +
                                  std::to_string(sheets_) + " 枚)",
                              "there is no sheet " + std::to_string(sheet_) + " (the printout has " +
@@ -440,7 +440,7 @@ class SvgCanvasTarget : public QtSurface::Target {
         if (painter_.isActive())
             painter_.end();
         if (failed_)
-            return FileError(path_, "図を作れません", "cannot draw the picture");
+            return FileError(ErrorKind::CannotWrite, path_, "図を作れません", "cannot draw the picture");
         return WriteFileAtomically(path_, svg_.Bytes());
     }
     QPaintDevice* MetricsDevice() override { return &svg_.Generator(); }

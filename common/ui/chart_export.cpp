@@ -31,7 +31,7 @@ Result<std::vector<std::string>> SaveFigure(const std::string& path,
         return std::vector<std::string>{path};
     }
     if (ext != "svg" && ext != "png")
-        return FileError(path, "図は PDF, SVG, PNG のどれかで保存してください",
+        return FileError(ErrorKind::Unusable, path, "図は PDF, SVG, PNG のどれかで保存してください",
                          "a figure is saved as .pdf, .svg or .png");
     std::vector<std::string> files;
     for (int sheet = 1;; ++sheet) {

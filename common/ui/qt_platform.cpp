@@ -141,7 +141,7 @@ PrintResult QtPlatformServices::Print(const std::function<void(Surface&)>& draw)
         status = surface->Finish();
         result.files = surface->FilesWritten();
         if (status && result.files.empty())
-            status = FileError(pdf.toStdString(), "印刷する図がありません",
+            status = FileError(ErrorKind::Unusable, pdf.toStdString(), "印刷する図がありません",
                                "the printout has no sheet");
     } else {
         QPrinter printer(QPrinter::HighResolution);

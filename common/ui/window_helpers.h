@@ -12,6 +12,11 @@ namespace hc {
 // the frame size of the window and the available geometry of its screen.
 void CentreOnScreen(QWidget* window);
 
+// Window layouts designed in twips (1/1440 inch) are shown at 15 twips a pixel.
+constexpr int TwipsToPixels(int twips) {
+    return twips / 15;
+}
+
 // Turns the "\r"-separated lines of a classic message into "\n"-separated ones.
 QString MessageText(const std::string& text);
 

@@ -44,7 +44,7 @@ constexpr VScaleStep kVScaleOtherwise{0, 500, 5};
 double StepsOfMiddle(double middle, double step) {
     double q = middle / step;
     double halves = std::nearbyint(q * 2);
-    if (std::fabs(q * 2 - halves) <= 1e-9 * std::max(1.0, std::fabs(q)))
+    if (std::fabs(q * 2 - halves) <= hc::NoiseMargin(q))
         return halves / 2;
     return q;
 }
@@ -62,9 +62,8 @@ VScaleChoice VScaleFor(double elevationRange) {
     // The range is a difference of surveyed decimals: one of exactly 2 m may come out a hair
     // under 2 in binary, and must not take the smaller scale (the section would overflow the
     // frame once the centre snaps to the grid).
-    constexpr double kNoise = 1e-9;
     for (const VScaleStep& s : kVScaleTable)
-        if (elevationRange < s.below - kNoise)
+        if (elevationRange < s.below - hc::kDecimalNoise)
             return {s.vscale, s.step};
     return {kVScaleOtherwise.vscale, kVScaleOtherwise.step};
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/core/numbers.h"
+
 namespace flow {
 
 namespace {
@@ -51,7 +53,7 @@ DischargeResult ComputeDischarge(const CrossSection& s, const FlowParameters& p)
     // A point level with the water is dry. Bed level plus depth is a sum of decimals that may
     // land a hair above the bank it was meant to reach (0.1 + 0.2 > 0.3), which would flood a
     // brim-full channel over its banks; such points are taken as level with the water.
-    const double dryFrom = H - 1e-9 * std::max(1.0, std::fabs(H));
+    const double dryFrom = H - hc::NoiseMargin(H);
     auto dry = [dryFrom](double y) { return y >= dryFrom; };
     const int n = s.PointCount;
     for (int i = 1; i <= n - 1; ++i) {

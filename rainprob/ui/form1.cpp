@@ -24,18 +24,13 @@ namespace rain {
 
 namespace {
 
-// The panel is laid out in twips, shown at 15 twips a pixel.
-int Px(int twips) {
-    return twips / 15;
-}
-
 // Picture1's design size (twips); the picture keeps this shape when the window grows.
 constexpr int kPictureLeft = 3600;
 constexpr int kPictureTop = 120;
 constexpr int kPictureWidth = 5655;
 constexpr int kPictureHeight = 7095;
 // The panel's captions are a little wider in the substituted fonts; leave them room.
-constexpr int kPictureLeftPx = kPictureLeft / 15 + 20;
+constexpr int kPictureLeftPx = hc::TwipsToPixels(kPictureLeft) + 20;
 
 // The window opens larger than its design size so that the chart is comfortable to read.
 constexpr int kInitialClientWidth = 920;
@@ -115,7 +110,7 @@ void Form1::BuildPanel(QWidget* c) {
         if (name)
             l->setObjectName(name);
         l->setFont(isHeader ? header : font);
-        l->move(Px(left), Px(top) + 4);
+        l->move(hc::TwipsToPixels(left), hc::TwipsToPixels(top) + 4);
         l->adjustSize();
         return l;
     };
@@ -123,7 +118,7 @@ void Form1::BuildPanel(QWidget* c) {
         auto* t = new QLineEdit(text, c);
         t->setObjectName(name);
         t->setFont(font);
-        t->setGeometry(Px(2400), Px(top), Px(780), 24);
+        t->setGeometry(hc::TwipsToPixels(2400), hc::TwipsToPixels(top), hc::TwipsToPixels(780), 24);
         t->setAlignment(Qt::AlignRight);
         t->setReadOnly(!editable);
         return t;
@@ -134,7 +129,7 @@ void Form1::BuildPanel(QWidget* c) {
     Text1->setObjectName("Text1");
     Text1->setFont(font);
     Text1->setReadOnly(true);
-    Text1->setGeometry(Px(1080) + 12, Px(480), Px(2295), Px(495));
+    Text1->setGeometry(hc::TwipsToPixels(1080) + 12, hc::TwipsToPixels(480), hc::TwipsToPixels(2295), hc::TwipsToPixels(495));
     // Whenever a file name is shown, the settings become usable.
     connect(Text1, &QLineEdit::textChanged, this, [this](const QString& t) {
         if (!t.isEmpty())
@@ -180,7 +175,7 @@ void Form1::BuildPanel(QWidget* c) {
     for (int i = 0; i < 3; ++i) {
         label(nullptr, widths[i].caption, 480, widths[i].top, false);
         wl[i] = label(widths[i].name, widths[i].initial, 2520, widths[i].top, false);
-        wl[i]->setFixedWidth(Px(600));
+        wl[i]->setFixedWidth(hc::TwipsToPixels(600));
         wl[i]->setAlignment(Qt::AlignRight);
         label(nullptr, "単位", 3240, widths[i].top, false);
     }
@@ -188,13 +183,13 @@ void Form1::BuildPanel(QWidget* c) {
     Label24 = wl[1];
     Label25 = wl[2];
     Label18 = label("Label18", "解析項目の設定", 240, 6360, true);
-    Label18->setFixedWidth(Px(3300));
+    Label18->setFixedWidth(hc::TwipsToPixels(3300));
     Label17 = new QLabel("印刷紙面には回帰線や豊水・渇水の解析数値は印字されません", c);
     Label17->setObjectName("Label17");
     Label17->setFont(font);
     Label17->setWordWrap(true);
     Label17->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label17->setGeometry(Px(480), Px(6720), Px(2895), Px(615) + 8);
+    Label17->setGeometry(hc::TwipsToPixels(480), hc::TwipsToPixels(6720), hc::TwipsToPixels(2895), hc::TwipsToPixels(615) + 8);
 
     // The picture sits in a sunken border.
     pictureFrame_ = new QFrame(c);
@@ -203,7 +198,7 @@ void Form1::BuildPanel(QWidget* c) {
     pictureFrame_->setLineWidth(2);
     Picture1 = new hc::PictureBox(c);
     Picture1->setObjectName("Picture1");
-    Picture1->setGeometry(kPictureLeftPx, Px(kPictureTop), Px(kPictureWidth), Px(kPictureHeight));
+    Picture1->setGeometry(kPictureLeftPx, hc::TwipsToPixels(kPictureTop), hc::TwipsToPixels(kPictureWidth), hc::TwipsToPixels(kPictureHeight));
     // The picture keeps its drawing in a backing image; a new size needs a new drawing.
     connect(Picture1, &hc::PictureBox::Resized, this, [this] {
         if (model_.loaded && ScalePairValid())
@@ -363,9 +358,9 @@ void Form1::PlacePicture() {
     if (!client_)
         return;
     const int left = kPictureLeftPx;
-    const int top = Px(kPictureTop);
-    const int availW = std::max(client_->width() - left - 8, Px(kPictureWidth) / 2);
-    const int availH = std::max(client_->height() - top - 8, Px(kPictureHeight) / 2);
+    const int top = hc::TwipsToPixels(kPictureTop);
+    const int availW = std::max(client_->width() - left - 8, hc::TwipsToPixels(kPictureWidth) / 2);
+    const int availH = std::max(client_->height() - top - 8, hc::TwipsToPixels(kPictureHeight) / 2);
     int w = availW;
     int h = w * kPictureHeight / kPictureWidth;
     if (h > availH) {

@@ -9,31 +9,24 @@
 
 namespace rain {
 
-namespace {
-// Positions in twips as laid out, shown at 15 twips a pixel.
-int Px(int twips) {
-    return twips / 15;
-}
-}  // namespace
-
 Form2::Form2(QWidget* parent, hc::PlatformServices& platform,
              std::function<void(const QString&, const QString&)> onDone)
     : QDialog(parent), platform_(platform), onDone_(std::move(onDone)) {
     setObjectName("Form2");
     setWindowTitle("印刷位置の設定");
     setFont(hc::MakeFont(hc::kGothic, 9));
-    setFixedSize(Px(3855) + 24, Px(2205) + 8);
+    setFixedSize(hc::TwipsToPixels(3855) + 24, hc::TwipsToPixels(2205) + 8);
     auto label = [&](const char* name, const char* text, int left, int top) {
         auto* l = new QLabel(text, this);
         l->setObjectName(name);
-        l->move(Px(left), Px(top) + 4);
+        l->move(hc::TwipsToPixels(left), hc::TwipsToPixels(top) + 4);
         l->adjustSize();
         return l;
     };
     auto box = [&](const char* name, int left, int top) {
         auto* t = new QLineEdit("0", this);
         t->setObjectName(name);
-        t->setGeometry(Px(left), Px(top), Px(700), 22);
+        t->setGeometry(hc::TwipsToPixels(left), hc::TwipsToPixels(top), hc::TwipsToPixels(700), 22);
         t->setAlignment(Qt::AlignRight);
         return t;
     };
@@ -47,10 +40,10 @@ Form2::Form2(QWidget* parent, hc::PlatformServices& platform,
     label("Label4", "mm", 3120, 1200);
     Command1 = new QPushButton("プリンタの設定", this);
     Command1->setObjectName("Command1");
-    Command1->setGeometry(Px(240), Px(1680), Px(1455), 28);
+    Command1->setGeometry(hc::TwipsToPixels(240), hc::TwipsToPixels(1680), hc::TwipsToPixels(1455), 28);
     Command2 = new QPushButton("設定終了", this);
     Command2->setObjectName("Command2");
-    Command2->setGeometry(Px(2160), Px(1680), Px(1455), 28);
+    Command2->setGeometry(hc::TwipsToPixels(2160), hc::TwipsToPixels(1680), hc::TwipsToPixels(1455), 28);
     Command2->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);

@@ -19,10 +19,6 @@ namespace rain {
 
 namespace {
 
-int Px(int twips) {
-    return twips / 15;
-}
-
 constexpr const char* kEditorHelp =
     "年降水量データファイルを作成するエディターです。西暦年と年降水量をセットで１行にかいてくだ"
     "さい。西暦年と年降水量は、スペースで区切ってください。また、空白行は作らないように注意して"
@@ -38,17 +34,17 @@ Form4::Form4(Form3* editor, hc::PlatformServices& platform, int thisYear)
     setObjectName("Form4");
     setWindowTitle("仮面エディター < 作成年次の確認 >");
     setFont(hc::MakeFont(hc::kGothic, 9));
-    setFixedSize(Px(4350) + 24, Px(1845) + 8);
+    setFixedSize(hc::TwipsToPixels(4350) + 24, hc::TwipsToPixels(1845) + 8);
     auto label = [&](const char* name, const char* text, int left, int top) {
         auto* l = new QLabel(text, this);
         l->setObjectName(name);
-        l->move(Px(left), Px(top) + 4);
+        l->move(hc::TwipsToPixels(left), hc::TwipsToPixels(top) + 4);
         l->adjustSize();
     };
     auto box = [&](const char* name, int value, int left, int top) {
         auto* t = new QLineEdit(QString::number(value), this);
         t->setObjectName(name);
-        t->setGeometry(Px(left) + 8, Px(top), Px(795), 22);
+        t->setGeometry(hc::TwipsToPixels(left) + 8, hc::TwipsToPixels(top), hc::TwipsToPixels(795), 22);
         t->setAlignment(Qt::AlignRight);
         return t;
     };
@@ -59,14 +55,14 @@ Form4::Form4(Form3* editor, hc::PlatformServices& platform, int thisYear)
     Text2 = box("Text2", DefaultNewestYear(thisYear), 3120, 720);
     label("Label4", "年", 3960, 720);
     // Keep the year boxes clear of the labels' last characters.
-    findChild<QLabel*>("Label3")->move(Px(3960) + 14, Px(120) + 4);
-    findChild<QLabel*>("Label4")->move(Px(3960) + 14, Px(720) + 4);
+    findChild<QLabel*>("Label3")->move(hc::TwipsToPixels(3960) + 14, hc::TwipsToPixels(120) + 4);
+    findChild<QLabel*>("Label4")->move(hc::TwipsToPixels(3960) + 14, hc::TwipsToPixels(720) + 4);
     Command1 = new QPushButton("新規作成に進む", this);
     Command1->setObjectName("Command1");
-    Command1->setGeometry(Px(120), Px(1320), Px(1935), 28);
+    Command1->setGeometry(hc::TwipsToPixels(120), hc::TwipsToPixels(1320), hc::TwipsToPixels(1935), 28);
     Command2 = new QPushButton("新規作成をやめる", this);
     Command2->setObjectName("Command2");
-    Command2->setGeometry(Px(2280), Px(1320), Px(1935), 28);
+    Command2->setGeometry(hc::TwipsToPixels(2280), hc::TwipsToPixels(1320), hc::TwipsToPixels(1935), 28);
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
     hc::CentreOnScreen(this);
@@ -112,19 +108,19 @@ Form3::Form3(QWidget* parent, hc::PlatformServices& platform, Callbacks callback
     EmnuFileSaveItem->setEnabled(false);
 
     auto* client = new QWidget(this);
-    client->setFixedSize(Px(5205), Px(5745));
+    client->setFixedSize(hc::TwipsToPixels(5205), hc::TwipsToPixels(5745));
     setCentralWidget(client);
     Text1 = new QPlainTextEdit(client);
     Text1->setObjectName("Text1");
     Text1->setFont(hc::MakeFont(hc::kGothic, 11));
-    Text1->setGeometry(Px(360), Px(120), Px(4455), Px(3495));
+    Text1->setGeometry(hc::TwipsToPixels(360), hc::TwipsToPixels(120), hc::TwipsToPixels(4455), hc::TwipsToPixels(3495));
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Label1 = new QLabel(kEditorHelp, client);
     Label1->setObjectName("Label1");
     Label1->setFont(hc::MakeFont(hc::kGothic, 9));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(Px(240), Px(3720), Px(4695), Px(1935));
+    Label1->setGeometry(hc::TwipsToPixels(240), hc::TwipsToPixels(3720), hc::TwipsToPixels(4695), hc::TwipsToPixels(1935));
     adjustSize();
     hc::CentreOnScreen(this);
 }

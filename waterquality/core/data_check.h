@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "common/core/csv.h"
+#include "common/core/numbers.h"
 #include "waterquality/core/fractions.h"
 #include "waterquality/core/samples.h"
 
@@ -29,7 +30,7 @@ enum class Language { Japanese, English };
 
 // A share (0..1) this close to a limit counts as on it. It absorbs the rounding of the mg/L to
 // meq/L conversion, not the uncertainty of an analysis.
-inline constexpr double kShareTolerance = 1e-9;
+inline constexpr double kShareTolerance = hc::kDecimalNoise;
 
 // ---- Charge balance ---------------------------------------------------------------------------
 
