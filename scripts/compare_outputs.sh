@@ -61,14 +61,14 @@ done
 # Without a window manager the keyboard goes to the window given the focus: the newest one.
 key() {
   local w
-  w="$(DISPLAY=:97 xdotool search --onlyvisible --name . | sort -n | tail -1)"
-  [[ -n "$w" ]] && DISPLAY=:97 xdotool windowfocus --sync "$w" 2> /dev/null || true
-  DISPLAY=:97 xdotool "$@"
+  w="$(DISPLAY=$disp xdotool search --onlyvisible --name . | sort -n | tail -1)"
+  [[ -n "$w" ]] && DISPLAY=$disp xdotool windowfocus --sync "$w" 2> /dev/null || true
+  DISPLAY=$disp xdotool "$@"
   sleep 0.7
 }
 shoot() {  # NAME PROGRAM FILE [keys after loading...]
   local name="$1" program="$2" file="$3"; shift 3
-  (cd "$ex" && DISPLAY=:97 exec "$bin/$program" > /dev/null 2>&1) &
+  (cd "$ex" && DISPLAY=$disp exec "$bin/$program" > /dev/null 2>&1) &
   local pid=$!
   sleep 2
   key key alt+f
@@ -77,15 +77,17 @@ shoot() {  # NAME PROGRAM FILE [keys after loading...]
   key key Return
   sleep 1.5
   for k in "$@"; do key key "$k"; done
-  DISPLAY=:97 import -window root "$out/shots/$name.png"
+  DISPLAY=$disp import -window root "$out/shots/$name.png"
   kill "$pid" 2> /dev/null || true
   wait "$pid" 2> /dev/null || true
 }
 if command -v Xvfb > /dev/null && command -v xdotool > /dev/null && command -v import > /dev/null; then
-  Xvfb :97 -screen 0 1600x1000x24 -nolisten tcp > /dev/null 2>&1 &
-  xvfb=$!
-  trap 'kill $xvfb 2> /dev/null || true' EXIT
-  sleep 1
+  # A free display of our own, so that several runs can go on side by side.
+  exec 3< <(Xvfb -displayfd 1 -screen 0 1600x1000x24 -nolisten tcp 2> /dev/null)
+  read -r -u 3 number
+  disp=":$number"
+  trap 'pkill -f "Xvfb -displayfd 1 -screen 0 1600x1000x24" -P $$ 2> /dev/null || true' EXIT
+  sleep 0.5
   shoot sixsideplot sixsideplot "$ex/sample12.xls"
   shoot polyplot polyplot "$ex/sample12.xls"
   shoot ternaryplot ternaryplot "$ex/sample12.xls"
