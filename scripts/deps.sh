@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
   libgsf-1-dev libxml2-dev libgtest-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
   xvfb xauth xdotool imagemagick poppler-utils

@@ -63,6 +63,10 @@ class PlatformServices {
     virtual bool ShowPrinterDialog() = 0;
 
     virtual void Beep() = 0;
+    // Milliseconds between two ticks of a window timer asked for at 1 ms: the timer
+    // resolution of the desktop the programs were made for (64 ticks a second), so that a
+    // splash of 45 ticks stays up for about 0.7 s. Tests may shorten it.
+    virtual int TimerTickMs() const { return 16; }
     // 11 hourglass, 0 default.
     virtual void SetMousePointer(int code) = 0;
     virtual int MousePointer() const = 0;

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
@@ -167,6 +169,10 @@ bool QtPlatformServices::ShowPrinterDialog() {
     }
     QPrintDialog dlg(&printer, DialogParent());
     dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
+    // The dialog only chooses the printer of the next print run; its button says so.
+    if (auto* buttons = dlg.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText("設定");
     if (dlg.exec() != QDialog::Accepted)
         return false;
     PrinterChoice c;

@@ -37,7 +37,7 @@ SplashWindow::SplashWindow(QWidget* parent, PlatformServices& platform, const QS
     CentreOnScreen(this);
     platform_.SetMousePointer(kPointerHourglass);
     timer_.setObjectName("Timer1");
-    timer_.setInterval(1);
+    timer_.setInterval(platform_.TimerTickMs());
     connect(&timer_, &QTimer::timeout, this, &SplashWindow::Tick);
     timer_.start();
 }
@@ -46,14 +46,27 @@ void SplashWindow::Tick() {
     if (done_)
         return;
     ++ticks_;
-    if (ticks_ >= closeTick_) {
-        done_ = true;
-        timer_.stop();
-        if (onClosed_)
-            onClosed_();
-        platform_.SetMousePointer(kPointerDefault);
-        close();
-    }
+    if (ticks_ >= closeTick_)
+        Finish();
+}
+
+void SplashWindow::Finish() {
+    if (done_)
+        return;
+    done_ = true;
+    timer_.stop();
+    if (onClosed_)
+        onClosed_();
+    platform_.SetMousePointer(kPointerDefault);
+    close();
+}
+
+void SplashWindow::mousePressEvent(QMouseEvent*) {
+    Finish();
+}
+
+void SplashWindow::keyPressEvent(QKeyEvent*) {
+    Finish();
 }
 
 }  // namespace hc

@@ -23,8 +23,8 @@ struct SplashLabel {
 class SplashWindow : public QDialog {
     Q_OBJECT
   public:
-    // Closes on tick `closeTick` (45 in most programs, 33 in flowcalc) of a 1 ms timer;
-    // onClosed then enables the main window's menus.
+    // Closes on tick `closeTick` (45 in most programs, 33 in flowcalc) of its timer, or at
+    // once on a click or a key; onClosed then enables the main window's menus.
     SplashWindow(QWidget* parent, PlatformServices& platform, const QString& objectName,
                  const QString& title, const std::vector<SplashLabel>& labels, int closeTick,
                  std::function<void()> onClosed);
@@ -33,9 +33,15 @@ class SplashWindow : public QDialog {
     // One timer event (the tests call it directly).
     void Tick();
 
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
+    void Finish();
+
     PlatformServices& platform_;
-    QTimer timer_;
+    QTimer timer_{this};  // a child, so that it can be found by its name
     int ticks_ = 0;
     int closeTick_;
     std::function<void()> onClosed_;

@@ -53,6 +53,7 @@ class ScriptedPlatform : public PlatformServices {
     }
     bool ShowPrinterDialog() override;
     void Beep() override { ++beeps; }
+    int TimerTickMs() const override { return 1; }
     void SetMousePointer(int code) override;
     int MousePointer() const override { return pointer_; }
     bool OpenWithDesktop(const std::string& path) override;
