@@ -692,9 +692,18 @@ void QtSurface::DoCircle(double x, double y, double r) {
     p->drawEllipse(Map(x, y), r * UnitsX(), r * UnitsX());
 }
 
+QFont QtSurface::CurrentFont() const {
+    QFont font = MakeFont(QString::fromStdString(fontName_), fontSize_);
+    // Screen text is small (a 6-point name is 8 to 11 pixels high). The desktop's hinting
+    // bends the Mincho digits at those sizes until "8" reads as "S" and "1" as "l"; unhinted,
+    // antialiased glyphs keep their shapes. Paper is left as it is.
+    if (!target_->Paper())
+        font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
 double QtSurface::TextWidth(const std::string& text) {
-    QFontMetricsF fm(MakeFont(QString::fromStdString(fontName_), fontSize_),
-                     target_->MetricsDevice());
+    QFontMetricsF fm(CurrentFont(), target_->MetricsDevice());
     QString s = QString::fromStdString(text);
     double advance = fm.horizontalAdvance(s);
     // Some glyphs reach a little beyond their advance; the box must hold the ink.
@@ -703,8 +712,7 @@ double QtSurface::TextWidth(const std::string& text) {
 }
 
 double QtSurface::TextHeight(const std::string&) {
-    QFontMetricsF fm(MakeFont(QString::fromStdString(fontName_), fontSize_),
-                     target_->MetricsDevice());
+    QFontMetricsF fm(CurrentFont(), target_->MetricsDevice());
     return fm.height() / UnitsY();
 }
 
@@ -712,7 +720,7 @@ void QtSurface::DoText(double x, double y, const std::string& text) {
     QPainter* p = Painter();
     if (!p)
         return;
-    QFont font = MakeFont(QString::fromStdString(fontName_), fontSize_);
+    QFont font = CurrentFont();
     QPaintDevice* dev = target_->MetricsDevice();
     // Painting on the printer-side devices uses the device's resolution for point sizes.
     p->setFont(QFont(font, dev));
@@ -723,7 +731,12 @@ void QtSurface::DoText(double x, double y, const std::string& text) {
         p->fillRect(QRectF(at, QSizeF(fm.horizontalAdvance(s), fm.height())), Qt::white);
     }
     p->setPen(QPen(ToQColor(foreColor_)));
-    p->drawText(QPointF(at.x(), at.y() + fm.ascent()), s);
+    QPointF baseline(at.x(), at.y() + fm.ascent());
+    // On screen the glyphs start on whole pixels: a baseline between two pixel rows smears
+    // the small digits' strokes over both, and "8" then reads as "S".
+    if (!target_->Paper())
+        baseline = QPointF(std::round(baseline.x()), std::round(baseline.y()));
+    p->drawText(baseline, s);
 }
 
 }  // namespace hc

@@ -4,6 +4,7 @@
 // is never scaled a second time by the user scale.
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QString>
 #include <memory>
@@ -75,6 +76,8 @@ class QtSurface : public Surface {
     // Begins a sheet when needed; nullptr when this sheet is not drawn (single-sheet targets).
     QPainter* Painter();
     QPointF Map(double x, double y) const;
+    // The current font as drawn on this target.
+    QFont CurrentFont() const;
     double UnitsX() const;  // device pixels per user unit, horizontally
     double UnitsY() const;
     void ApplyPen(QPainter& p, Color c) const;
