@@ -52,6 +52,7 @@ void SplashWindow::Tick() {
         if (onClosed_)
             onClosed_();
         platform_.SetMousePointer(kPointerDefault);
+        Q_EMIT Closed();
         close();
     }
 }

@@ -33,6 +33,10 @@ class SplashWindow : public QDialog {
     // One timer event (the tests call it directly).
     void Tick();
 
+  Q_SIGNALS:
+    // The splash has handed the menus back and is closing.
+    void Closed();
+
   private:
     PlatformServices& platform_;
     QTimer timer_;

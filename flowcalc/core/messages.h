@@ -18,6 +18,12 @@ inline constexpr const char* kParametersUnusable = "パラメータは正しく�
 inline constexpr const char* kEditFileRefused = "このデータファイルは処理できません";
 inline constexpr const char* kTooFewRows = "入力したデータ数が少なすぎます";
 
+// The how-to-use text beside the program, and what the status bar and the help window say
+// when it is missing.
+inline constexpr const char* kHelpFileName = "manning.txt";
+inline constexpr const char* kHelpFileMissing =
+    "使い方のファイル manning.txt が見つからないか、読めません";
+
 // File dialogs: the main window's open dialog and the editor's dialogs.
 inline constexpr const char* kOpenFilter =
     "テキストファイル (*.txt)|*.txt| すべてのファイル (*.*)|*.*";
