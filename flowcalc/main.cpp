@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
         "flowcalc",
         "Computes the Manning discharge of a surveyed river cross-section and draws the section.",
         "FILE",
-        "A cross-section text file: the point count, then distance and elevation in metres, one "
+        "FILE is a cross-section: the point count, then distance and elevation in metres, one "
         "point a line."};
     if (std::optional<int> status = hc::AnswerInfoOptions(argc, argv, info))
         return *status;

@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
         "rainprob",
         "Plots annual precipitation totals on normal probability paper and finds the 1-in-10 and "
         "1-in-50 dry and wet years.",
-        "FILE", "A text file of annual totals: year and amount in mm, one record a line."};
+        "FILE", "FILE holds annual totals, one year and its amount in mm a line."};
     if (std::optional<int> status = hc::AnswerInfoOptions(argc, argv, info))
         return *status;
     QApplication app(argc, argv);

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
         "sixsideplot",
         "Draws hexadiagrams of up to 32 water analyses (mg/L converted to meq/L) and prints them "
         "on A4.",
-        "WORKBOOK", "A workbook laid out like the template hinagata.xls (.xls, .xlsx or .ods)."};
+        "WORKBOOK", "WORKBOOK is laid out like the template hinagata.xls (.xls, .xlsx or .ods)."};
     if (std::optional<int> status = hc::AnswerInfoOptions(argc, argv, info))
         return *status;
     QApplication app(argc, argv);

@@ -9,12 +9,13 @@
 #include "waterquality/ui/form1.h"
 
 int main(int argc, char** argv) {
-    const hc::ProgramInfo info{"ternaryplot",
-                               "Draws a colour trilinear diagram of up to 32 water analyses and "
-                               "prints it with a table of samples.",
-                               "WORKBOOK",
-                               "A workbook laid out like the template hinagata.xls (.xls, .xlsx or "
-                               ".ods), with marks and colours in rows 20 and 21."};
+    const hc::ProgramInfo info{
+        "ternaryplot",
+        "Draws a colour trilinear diagram of up to 32 water analyses and "
+        "prints it with a table of samples.",
+        "WORKBOOK",
+        "WORKBOOK is laid out like the template hinagata.xls (.xls, .xlsx or "
+        ".ods), with marks and colours in rows 20 and 21."};
     if (std::optional<int> status = hc::AnswerInfoOptions(argc, argv, info))
         return *status;
     QApplication app(argc, argv);

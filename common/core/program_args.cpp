@@ -35,15 +35,16 @@ ProgramArguments ParseProgramArguments(const std::vector<std::string>& args) {
 
 std::string ProgramHelpText(const ProgramInfo& info) {
     return "Usage: " + info.name + " [" + info.fileKind + "]\n" + info.summary + "\n\n" +
-           info.fileKind + " is opened after the start-up window, as File > Open would open it.\n" +
-           info.fileNote + "\n\nOptions:\n" +
+           info.fileNote + " It is opened once the start-up window has closed, as File > Open " +
+           "would open it.\n\nOptions:\n" +
            "  -h, --help     show this help and exit\n"
            "      --version  show the version and exit\n";
 }
 
 std::string ProgramVersionText(const std::string& name) {
     return name + " (hydrochart suite) " + kVersion +
-           "\nThis is free software under the MIT License; there is NO warranty.\n";
+           "\nCopyright (c) 2026 The hydrochart suite developers.\n"
+           "This is free software under the MIT License: there is NO warranty.\n";
 }
 
 }  // namespace hc

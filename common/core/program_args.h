@@ -13,7 +13,7 @@ struct ProgramInfo {
     std::string name;      // "sixsideplot"
     std::string summary;   // one line: what the program does
     std::string fileKind;  // the operand in the usage line: "WORKBOOK", "FILE"
-    std::string fileNote;  // which files it reads
+    std::string fileNote;  // a sentence on the operand: "FILE is a ..."
 };
 
 struct ProgramArguments {
@@ -28,7 +28,7 @@ struct ProgramArguments {
 ProgramArguments ParseProgramArguments(const std::vector<std::string>& args);
 
 std::string ProgramHelpText(const ProgramInfo& info);
-// "sixsideplot (hydrochart suite) 4.0.12" and the licence line.
+// "sixsideplot (hydrochart suite) 4.0.12", the copyright and the licence.
 std::string ProgramVersionText(const std::string& name);
 
 }  // namespace hc

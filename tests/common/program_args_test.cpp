@@ -44,10 +44,10 @@ TEST(ProgramArguments, OneFileOrHelpOrVersion) {
 }
 
 TEST(ProgramArguments, HelpNamesTheOperandAndBothOptions) {
-    hc::ProgramInfo info{"flowcalc", "Computes discharge.", "FILE", "A cross-section file."};
+    hc::ProgramInfo info{"flowcalc", "Computes discharge.", "FILE", "FILE is a cross-section."};
     std::string help = hc::ProgramHelpText(info);
     EXPECT_EQ(help.rfind("Usage: flowcalc [FILE]\nComputes discharge.\n", 0), 0u) << help;
-    EXPECT_NE(help.find("A cross-section file."), std::string::npos);
+    EXPECT_NE(help.find("FILE is a cross-section."), std::string::npos);
     EXPECT_NE(help.find("--help"), std::string::npos);
     EXPECT_NE(help.find("--version"), std::string::npos);
     // help2man reads "name (package) version" from the first line.
