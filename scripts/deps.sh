@@ -8,7 +8,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
   xvfb xauth xdotool imagemagick poppler-utils
   python3 python3-xlwt python3-xlrd python3-olefile
-  help2man dpkg-dev fakeroot file lintian desktop-file-utils appstream
+  help2man dpkg-dev file lintian desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do
