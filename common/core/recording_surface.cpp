@@ -132,15 +132,7 @@ std::string DrawOp::ToJson() const {
             num("y", y1);
             num("r", r);
             j += ",\"width\":" + std::to_string(width) + ",\"color\":\"" + color.Hex() + "\"";
-            // Appended piecewise: GCC 12 at -O3 takes `"lit" + temporary` for an overlapping copy.
-            j += ",\"fill\":";
-            if (fill) {
-                j += '"';
-                j += fillColor.Hex();
-                j += '"';
-            } else {
-                j += "null";
-            }
+            j += ",\"fill\":" + (fill ? "\"" + fillColor.Hex() + "\"" : std::string("null"));
             break;
         case Kind::Text:
             num("x", x1);

@@ -139,7 +139,7 @@ CellValue ReadCell(XmlPull& xml) {
             if (Is(xml, kNsText, "p") || Is(xml, kNsText, "h")) {
                 std::string p = ReadParagraph(xml);
                 if (anyParagraph)
-                    p = "\n" + p;  // not insert(): GCC 12 -O3 warns of an overlap there
+                    p.insert(0, "\n");
                 if (paragraphs.size() + p.size() > kMaxTextBytes) {
                     xml.Fail("a text is unreasonably long");
                 }
