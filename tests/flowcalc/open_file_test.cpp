@@ -1,33 +1,15 @@
 // A cross-section named on the command line or dropped on the window opens as File>Open opens
 // it: after the splash, then the scale window, exactly as in a twin window that used File>Open.
-#include <QStatusBar>
-
 #include "common/ui/program_start.h"
 #include "flowcalc/ui/settings_windows.h"
 #include "support/file_drop.h"
+#include "support/window_state.h"
 #include "tests/flowcalc/window_fixture.h"
 
 namespace {
 
 using flowtest::FlowWindow;
 using flowtest::Flush;
-
-std::string State(flow::Form1& f) {
-    Flush();
-    std::string s =
-        f.windowTitle().toStdString() + "|" + f.statusBar()->currentMessage().toStdString();
-    for (int n = 1; n <= 10; ++n)
-        s += "|" + f.PanelBox(n)->text().toStdString();
-    for (QMenu* m : f.findChildren<QMenu*>())
-        s += "|" + m->objectName().toStdString() + (m->menuAction()->isEnabled() ? "+" : "-");
-    for (QAction* a : f.findChildren<QAction*>())
-        if (!a->objectName().isEmpty())
-            s += "|" + a->objectName().toStdString() + (a->isEnabled() ? "e" : "d");
-    for (QWidget* w : f.findChildren<QDialog*>())
-        if (w->isVisible())
-            s += "|open:" + w->objectName().toStdString();
-    return s;
-}
 
 class FlowOpenFile : public FlowWindow {
   protected:
@@ -67,7 +49,8 @@ TEST_F(FlowOpenFile, CommandLineFileOpensAfterTheSplashAsFileOpenWould) {
     TwinOpens(path);
     EXPECT_EQ(form->Model().Section.DataPath, path);
     EXPECT_NE(form->findChild<flow::Form2*>(), nullptr);  // the guided scale window
-    EXPECT_EQ(State(*form), State(*twin));
+    Flush();
+    EXPECT_EQ(hc::test::WindowState(*form), hc::test::WindowState(*twin));
     EXPECT_TRUE(platform.openRequests.empty());
 }
 
@@ -78,7 +61,8 @@ TEST_F(FlowOpenFile, DroppedSectionOpensOnlyWhileFileOpenCanBeChosen) {
     EXPECT_TRUE(hc::test::DropFile(form.get(), path));
     TwinOpens(path);
     EXPECT_EQ(form->Model().Section.DataPath, path);
-    EXPECT_EQ(State(*form), State(*twin));
+    Flush();
+    EXPECT_EQ(hc::test::WindowState(*form), hc::test::WindowState(*twin));
 }
 
 TEST_F(FlowOpenFile, UnreadableDroppedSectionIsRefusedAsAfterFileOpen) {
@@ -86,7 +70,8 @@ TEST_F(FlowOpenFile, UnreadableDroppedSectionIsRefusedAsAfterFileOpen) {
     const std::string bad = TempFile("bad.txt", "x\n");
     EXPECT_TRUE(hc::test::DropFile(form.get(), bad));
     TwinOpens(bad);
-    EXPECT_EQ(State(*form), State(*twin));
+    Flush();
+    EXPECT_EQ(hc::test::WindowState(*form), hc::test::WindowState(*twin));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, twinPlatform.messages.at(0).text);
 }

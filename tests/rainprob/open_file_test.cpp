@@ -5,26 +5,13 @@
 
 #include "common/ui/program_start.h"
 #include "support/file_drop.h"
+#include "support/window_state.h"
 #include "ui_fixture.h"
 
 using namespace rain;
 using rain::test::RainWindow;
 
 namespace {
-
-std::string State(Form1& f) {
-    std::string s =
-        f.windowTitle().toStdString() + "|" + f.DataPath() + "|" + f.StatusText().toStdString();
-    for (QLineEdit* e : f.findChildren<QLineEdit*>())
-        s += "|" + e->objectName().toStdString() + "=" + e->text().toStdString();
-    for (QMenu* m : f.findChildren<QMenu*>())
-        s += "|" + m->objectName().toStdString() + (Form1::MenuEnabled(m) ? "+" : "-");
-    for (QAction* a : f.findChildren<QAction*>())
-        if (!a->objectName().isEmpty())
-            s += "|" + a->objectName().toStdString() + (a->isEnabled() ? "e" : "d") +
-                 (a->isChecked() ? "x" : "");
-    return s;
-}
 
 class RainOpenFile : public RainWindow {
   protected:
@@ -61,7 +48,7 @@ TEST_F(RainOpenFile, CommandLineFileOpensAfterTheSplashAsFileOpenWould) {
     TwinOpens(path);
     EXPECT_TRUE(form->Model().loaded);
     EXPECT_EQ(form->Text2->text(), "1190");
-    EXPECT_EQ(State(*form), State(*twin));
+    EXPECT_EQ(hc::test::WindowState(*form), hc::test::WindowState(*twin));
     EXPECT_EQ(form->Picture1->Image(), twin->Picture1->Image());
     EXPECT_TRUE(platform.openRequests.empty());
 }
@@ -73,14 +60,14 @@ TEST_F(RainOpenFile, DroppedRecordOpensOnlyWhileFileOpenCanBeChosen) {
     EXPECT_TRUE(hc::test::DropFile(form.get(), path));
     TwinOpens(path);
     EXPECT_TRUE(form->Model().loaded);
-    EXPECT_EQ(State(*form), State(*twin));
+    EXPECT_EQ(hc::test::WindowState(*form), hc::test::WindowState(*twin));
     EXPECT_EQ(form->Picture1->Image(), twin->Picture1->Image());
 
     // A record the reader refuses leaves the window as File>Open leaves it.
     const std::string bad = WriteFile("bad.txt", "1981 1000\n1982 x\n");
     EXPECT_TRUE(hc::test::DropFile(form.get(), bad));
     TwinOpens(bad);
-    EXPECT_EQ(State(*form), State(*twin));
+    EXPECT_EQ(hc::test::WindowState(*form), hc::test::WindowState(*twin));
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QLineEdit>
-#include <QMenu>
 
 #include "common/ui/program_start.h"
 #include "sixsideplot/core/hexa.h"
@@ -14,24 +12,12 @@
 #include "support/file_drop.h"
 #include "support/frame_window.h"
 #include "support/scripted_platform.h"
+#include "support/window_state.h"
 #include "waterquality/ui/form1.h"
 
 namespace {
 
 using hc::test::SourcePath;
-
-// What File>Open changes in the window, as one comparable text.
-std::string State(wq::Form1& f) {
-    std::string s = f.windowTitle().toStdString() + "|" + f.DataPath + "|" +
-                    std::to_string(f.table.SampleCount) + "|" + f.Text1->text().toStdString();
-    for (QMenu* m : f.findChildren<QMenu*>())
-        s += "|" + m->objectName().toStdString() + (m->menuAction()->isEnabled() ? "+" : "-");
-    for (QAction* a : f.findChildren<QAction*>())
-        if (!a->objectName().isEmpty())
-            s += "|" + a->objectName().toStdString() + (a->isEnabled() ? "e" : "d") +
-                 (a->isChecked() ? "x" : "");
-    return s;
-}
 
 class OpenFile : public hc::test::FrameWindowTest {
   protected:
@@ -60,7 +46,7 @@ class OpenFile : public hc::test::FrameWindowTest {
 TEST_F(OpenFile, CommandLineFileOpensAfterTheSplashAsFileOpenWould) {
     const std::string path = SourcePath("examples/sample12.xls");
     hc::OpenAfterSplash(form->Form9, form.get(), [this, path] { form->OpenDataFile(path); });
-    const std::string before = State(*form);
+    const std::string before = hc::test::WindowState(*form);
     for (int i = 0; i < 44; ++i)
         form->Form9->Tick();
     QCoreApplication::sendPostedEvents();
@@ -71,8 +57,8 @@ TEST_F(OpenFile, CommandLineFileOpensAfterTheSplashAsFileOpenWould) {
 
     TwinOpens(path);
     EXPECT_EQ(form->table.SampleCount, 12);
-    EXPECT_NE(State(*form), before);
-    EXPECT_EQ(State(*form), State(*twin));
+    EXPECT_NE(hc::test::WindowState(*form), before);
+    EXPECT_EQ(hc::test::WindowState(*form), hc::test::WindowState(*twin));
     EXPECT_TRUE(MenuEnabled("mnuType"));
     EXPECT_TRUE(Item("mnuFilePrintItem")->isEnabled());
     EXPECT_EQ(form->Picture2->Image(), twin->Picture2->Image());
@@ -93,7 +79,7 @@ TEST_F(OpenFile, DroppedWorkbookOpensOnlyWhileFileOpenCanBeChosen) {
     EXPECT_TRUE(hc::test::DropFile(form.get(), path));
     TwinOpens(path);
     EXPECT_EQ(form->table.SampleCount, 5);
-    EXPECT_EQ(State(*form), State(*twin));
+    EXPECT_EQ(hc::test::WindowState(*form), hc::test::WindowState(*twin));
     EXPECT_EQ(form->Picture2->Image(), twin->Picture2->Image());
 
     // A workbook the loader refuses is refused as after File>Open: the chart stays.
@@ -101,7 +87,7 @@ TEST_F(OpenFile, DroppedWorkbookOpensOnlyWhileFileOpenCanBeChosen) {
     EXPECT_TRUE(hc::test::DropFile(form.get(), bad));
     TwinOpens(bad);
     EXPECT_EQ(form->table.SampleCount, 5);
-    EXPECT_EQ(State(*form), State(*twin));
+    EXPECT_EQ(hc::test::WindowState(*form), hc::test::WindowState(*twin));
     EXPECT_EQ(platform.messages.size(), twinPlatform.messages.size());
 }
 
