@@ -1,13 +1,26 @@
-# Shared build settings: warnings as errors, sanitizers, and the test helper.
+# Shared build settings: warnings (as errors where asked), sanitizers, the generated build
+# information header, and the helpers that add libraries, programs and tests.
+
+set(HC_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/hydrochart)
+# The programs find their data relative to their own executable, so that an installed tree can
+# be moved (`cmake --install --prefix`, DESTDIR, an unpacked package).
+file(RELATIVE_PATH HC_DATADIR_FROM_BINDIR
+  ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/hydrochart)
+set(HC_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/build_info.h.in ${HC_GENERATED_DIR}/build_info.h @ONLY)
 
 function(hc_target_settings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
-  target_compile_definitions(${target} PRIVATE
-    HC_DATA_DIR="${CMAKE_INSTALL_FULL_DATADIR}/hydrochart"
-    HC_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
-    HC_VERSION_MINOR=${PROJECT_VERSION_MINOR}
-    HC_VERSION_PATCH=${PROJECT_VERSION_PATCH}
-    QT_NO_KEYWORDS)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+  # GCC 12 warns of overlapping copies inside libstdc++ whenever `"literal" + std::string` or
+  # insert() is inlined at -O3 (GCC bugs 105329, 105651): false alarms on correct code.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    target_compile_options(${target} PRIVATE -Wno-restrict)
+  endif()
+  if(HC_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+  target_include_directories(${target} PRIVATE ${HC_GENERATED_DIR})
+  target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS)
   if(HC_SANITIZE)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
                                              -fno-sanitize-recover=undefined)
@@ -32,6 +45,7 @@ function(hc_add_program name)
   hc_target_settings(${name})
   add_dependencies(${name} hc_data)
   install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  set_property(GLOBAL APPEND PROPERTY HC_PROGRAMS ${name})
 endfunction()
 
 # hc_add_test(name [QT] SOURCES ... LIBS ...): a GoogleTest executable registered with CTest.

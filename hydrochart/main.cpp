@@ -7,6 +7,7 @@
 #include <exception>
 #include <iostream>
 
+#include "build_info.h"
 #include "common/render/fonts.h"
 #include "hydrochart/commands.h"
 
@@ -46,7 +47,8 @@ void PrintUsage(std::ostream& os) {
     os << "usage: hydrochart COMMAND FILE [options]\n\ncommands:\n";
     for (const auto& c : cmds)
         os << "  " << c.name << "\t" << c.summary << "\n";
-    os << "\n'hydrochart COMMAND --help' shows the options of a command.\n";
+    os << "\n'hydrochart COMMAND --help' shows the options of a command;"
+          " 'hydrochart --version' the version.\n";
 }
 
 }  // namespace
@@ -59,6 +61,10 @@ int main(int argc, char** argv) {
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         PrintUsage(argc < 2 ? std::cerr : std::cout);
         return argc < 2 ? 2 : 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "hydrochart (hydrochart suite) " << hc::kVersion << "\n";
+        return 0;
     }
     std::string name = argv[1];
     const hcmd::Command* cmd = nullptr;

@@ -2,13 +2,27 @@
 #include <QApplication>
 
 #include "common/render/fonts.h"
+#include "common/ui/program_start.h"
 #include "common/ui/qt_platform.h"
+#include "common/ui/window_helpers.h"
 #include "polyplot/core/stiff.h"
 #include "polyplot/ui/polyplot_program.h"
 #include "waterquality/ui/form1.h"
 
 int main(int argc, char** argv) {
+    const hc::ProgramInfo info{
+        "polyplot",
+        "Draws Stiff diagrams of up to 32 water analyses (mg/L converted to meq/L) and prints them "
+        "on A4.",
+        "WORKBOOK", "WORKBOOK is laid out like the template hinagata.xls (.xls, .xlsx or .ods)."};
+    if (std::optional<int> status = hc::AnswerInfoOptions(argc, argv, info))
+        return *status;
     QApplication app(argc, argv);
+    hc::InstallJapaneseTranslations();
+    std::optional<std::string> file;
+    if (!hc::TakeFileArgument(info, file))
+        return 2;
+    QApplication::setWindowIcon(hc::ProgramIcon(info.name));
     hc::InstallFontSubstitutions();
     hc::QtPlatformServices platform;
     stiff::StiffDiagram diagram;
@@ -16,5 +30,7 @@ int main(int argc, char** argv) {
     wq::Form1 form(platform, stiff::PolyPlotProgram(), strategy);
     platform.SetParentWindow(&form);
     form.show();
+    if (file)
+        hc::OpenAfterSplash(form.Form9, &form, [&form, path = *file] { form.OpenDataFile(path); });
     return app.exec();
 }

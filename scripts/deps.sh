@@ -2,12 +2,13 @@
 # Installs the Debian packages the suite needs to build, run and test, skipping what is present.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build ccache pkg-config
+  build-essential clang cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
   libgsf-1-dev libxml2-dev libgtest-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
   xvfb xauth xdotool imagemagick poppler-utils
   python3 python3-xlwt python3-xlrd python3-olefile
+  help2man dpkg-dev file lintian desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

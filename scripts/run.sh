@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts one program of the suite:
-#   scripts/run.sh sixsideplot|polyplot|ternaryplot|rainprob|flowcalc [args...]
+#   scripts/run.sh sixsideplot|polyplot|ternaryplot|rainprob|flowcalc|hydrochart [args...]
+# The package check and the configure step run only when something they depend on changed
+# (scripts/deps.sh, CMakePresets.json, a missing build folder); the build itself is ninja's
+# no-op when nothing changed.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 program="${1:-sixsideplot}"
@@ -9,13 +12,38 @@ case "$program" in
   sixsideplot|polyplot|ternaryplot|rainprob|flowcalc|hydrochart) ;;
   *)
     echo "run.sh: unknown program '$program'" >&2
-    echo "usage: scripts/run.sh sixsideplot|polyplot|ternaryplot|rainprob|flowcalc [args...]" >&2
+    echo "usage: scripts/run.sh sixsideplot|polyplot|ternaryplot|rainprob|flowcalc|hydrochart [args...]" >&2
     exit 2 ;;
 esac
-bash "$here/scripts/deps.sh"
-cmake --preset default -S "$here" >/dev/null
-cmake --build "$here/build/default" --target "$program" -j2
+build="$here/build/default"
+stamps="$build/.run-stamps"
+
+# A stamp holds the checksum of the files a step depends on; the step runs when it differs.
+changed() {
+  local name=$1
+  shift
+  local sum
+  sum=$(cat "$@" 2>/dev/null | cksum)
+  [ "$(cat "$stamps/$name" 2>/dev/null)" != "$sum" ]
+}
+stamp() {
+  local name=$1
+  shift
+  mkdir -p "$stamps"
+  cat "$@" 2>/dev/null | cksum >"$stamps/$name"
+}
+
+if changed deps "$here/scripts/deps.sh"; then
+  bash "$here/scripts/deps.sh"
+  stamp deps "$here/scripts/deps.sh"
+fi
+if [ ! -f "$build/build.ninja" ] || changed configure "$here/CMakePresets.json"; then
+  cmake --preset default -S "$here" >/dev/null
+  stamp configure "$here/CMakePresets.json"
+fi
+# Changes to CMakeLists.txt files are picked up by the build itself.
+ninja -C "$build" -j2 --quiet "$program"
 # Programs look for their data files (hinagata.xls, manning.txt) in the start-up directory
 # first and then beside the executable; start them from the examples folder.
 cd "$here/examples"
-exec "$here/build/default/bin/$program" "$@"
+exec "$build/bin/$program" "$@"

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "build_info.h"
+
 namespace hc {
 
 std::optional<std::string> FindFileInDirs(const std::vector<std::string>& dirs,
@@ -38,6 +40,28 @@ std::string DocumentFileName(const std::string& path, int document) {
     std::filesystem::path p(path);
     std::string name = p.stem().string() + "-" + std::to_string(document) + p.extension().string();
     return (p.parent_path() / name).string();
+}
+
+std::vector<std::string> DataFileDirs(const std::string& startDir, const std::string& exeDir) {
+    std::vector<std::string> dirs{startDir};
+    if (!exeDir.empty()) {
+        dirs.push_back(exeDir);
+        dirs.push_back(
+            (std::filesystem::path(exeDir) / kDataDirFromBinDir).lexically_normal().string());
+    }
+    return dirs;
+}
+
+std::string MissingDataFileReport(const std::string& name, const std::vector<std::string>& dirs) {
+    std::string out = "data file " + name + " not found in";
+    const char* sep = " ";
+    for (const std::string& dir : dirs) {
+        if (dir.empty())
+            continue;
+        out += sep + dir;
+        sep = ", ";
+    }
+    return out;
 }
 
 std::vector<std::pair<std::string, std::string>> SplitFilter(const std::string& filter) {

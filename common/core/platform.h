@@ -82,7 +82,7 @@ class PlatformServices {
     virtual bool SetCurrentDirectory(const std::string& path) = 0;
 
     // A data file that ships beside the programs (hinagata.xls, manning.txt): looked up in
-    // startDir first, then beside the executable, then in the installed data directory.
+    // the directories DataFileDirs names. nullopt when none holds it.
     virtual std::optional<std::string> LocateDataFile(const std::string& startDir,
                                                       const std::string& name) = 0;
 };
@@ -90,6 +90,14 @@ class PlatformServices {
 // The lookup order of LocateDataFile as a pure function of the candidate directories.
 std::optional<std::string> FindFileInDirs(const std::vector<std::string>& dirs,
                                           const std::string& name);
+
+// Where data files are looked for, in order: the start-up directory, the executable's own
+// directory (a build tree), and the data folder relative to it (an installed tree, wherever
+// its prefix now lies). Nothing depends on where the suite was configured to be installed.
+std::vector<std::string> DataFileDirs(const std::string& startDir, const std::string& exeDir);
+
+// The one-line report of a data file that none of `dirs` holds.
+std::string MissingDataFileReport(const std::string& name, const std::vector<std::string>& dirs);
 
 // Splits a classic "Desc|pattern|Desc|pattern" filter into (description, pattern) pairs.
 std::vector<std::pair<std::string, std::string>> SplitFilter(const std::string& filter);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "build_info.h"
 #include "common/render/fonts.h"
 #include "common/ui/window_helpers.h"
 
@@ -79,7 +80,7 @@ frmAbout::frmAbout(QWidget* parent, PlatformServices& platform, AboutVariant var
     setObjectName("frmAbout");
     const bool rainprob = variant == AboutVariant::Rainprob;
     const std::string title = rainprob ? "rainprob" : "flowcalc";
-    const int major = HC_VERSION_MAJOR, minor = HC_VERSION_MINOR, patch = HC_VERSION_PATCH;
+    const int major = kVersionMajor, minor = kVersionMinor, patch = kVersionPatch;
     const QFont font = MakeFont(kGothic, 10);
     setFont(font);
 

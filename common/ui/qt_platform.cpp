@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
+#include <iostream>
 
 #include "common/ui/window_helpers.h"
 
@@ -232,8 +233,15 @@ bool QtPlatformServices::SetCurrentDirectory(const std::string& path) {
 
 std::optional<std::string> QtPlatformServices::LocateDataFile(const std::string& startDir,
                                                               const std::string& name) {
-    return FindFileInDirs(
-        {startDir, QCoreApplication::applicationDirPath().toStdString(), HC_DATA_DIR}, name);
+    const std::vector<std::string> dirs =
+        DataFileDirs(startDir, QCoreApplication::applicationDirPath().toStdString());
+    std::optional<std::string> found = FindFileInDirs(dirs, name);
+    // The window shows what the missing file means; standard error says where it was sought,
+    // which is what an installation needs to be put right.
+    if (!found)
+        std::cerr << QCoreApplication::applicationName().toStdString() << ": "
+                  << MissingDataFileReport(name, dirs) << "\n";
+    return found;
 }
 
 }  // namespace hc

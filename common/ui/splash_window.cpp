@@ -58,6 +58,7 @@ void SplashWindow::Finish() {
     if (onClosed_)
         onClosed_();
     platform_.SetMousePointer(kPointerDefault);
+    Q_EMIT Closed();
     close();
 }
 

@@ -36,6 +36,9 @@ class SplashWindow : public QDialog {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+  Q_SIGNALS:
+    // The splash has handed the menus back and is closing.
+    void Closed();
 
   private:
     void Finish();

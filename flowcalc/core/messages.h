@@ -26,6 +26,12 @@ inline constexpr const char* kAboveBankFull =
     "この流量は岸の天端（低い方）までに流れる\r最大の流量 ";
 inline constexpr const char* kAboveBankFullUnit = " ｍ3／sec を超えています";
 
+// The how-to-use text beside the program, and what the status bar and the help window say
+// when it is missing.
+inline constexpr const char* kHelpFileName = "manning.txt";
+inline constexpr const char* kHelpFileMissing =
+    "使い方のファイル manning.txt が見つからないか、読めません";
+
 // File dialogs: the main window's open dialog and the editor's dialogs.
 inline constexpr const char* kOpenFilter =
     "テキストファイル (*.txt)|*.txt| すべてのファイル (*.*)|*.*";

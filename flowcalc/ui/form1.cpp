@@ -11,8 +11,10 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "build_info.h"
 #include "common/core/numbers.h"
 #include "common/ui/about_window.h"
+#include "common/ui/program_start.h"
 #include "common/ui/window_helpers.h"
 #include "flowcalc/core/messages.h"
 #include "flowcalc/ui/grid_editor.h"
@@ -84,8 +86,10 @@ Form1::Form1(hc::PlatformServices& platform, QWidget* parent)
     mnuHelp->menuAction()->setEnabled(false);
     mnuSetting->menuAction()->setEnabled(false);
     model_.StartDir = platform_.CurrentDirectory();
-    if (auto help = platform_.LocateDataFile(model_.StartDir, "manning.txt"))
+    if (auto help = platform_.LocateDataFile(model_.StartDir, text::kHelpFileName))
         model_.HelpText = ReadHelpText(*help);
+    else
+        statusBar()->showMessage(hc::Q(text::kHelpFileMissing));
     model_.Scales.HScale = 0;
     model_.Scales.VScale = 0;
     model_.Parameters.Depth = 0;
@@ -164,6 +168,7 @@ void Form1::BuildMenus() {
         return a;
     };
     QAction* open = add(mnuFile, "mnuFileOpenItem", "開く(&O)", &Form1::OpenFile);
+    hc::AcceptFileDrops(this, open, [this](const std::string& p) { LoadAndGuide(p); });
     add(mnuFile, "mnuFileEditItem", "編集(&E)", &Form1::OpenEditor);
     mnuFilePrintItem = add(mnuFile, "mnuFilePrintItem", "印刷(&P)", &Form1::PrintChart);
     mnuFile->addSeparator();
@@ -214,8 +219,8 @@ void Form1::showEvent(QShowEvent* event) {
         this, platform_, "Form4", hc::Q("テーマ"),
         {{text::kTitle, hc::kMincho, 20, hc::Color{0, 0, 128}},
          {"Manning's formula  -  flowcalc", hc::kGothic, 11},
-         {"バージョン " + std::to_string(HC_VERSION_MAJOR) + ". " +
-              std::to_string(HC_VERSION_MINOR) + ". " + std::to_string(HC_VERSION_PATCH),
+         {"バージョン " + std::to_string(hc::kVersionMajor) + ". " +
+              std::to_string(hc::kVersionMinor) + ". " + std::to_string(hc::kVersionPatch),
           hc::kGothic, 10},
          {"しばらくお待ちください", hc::kGothic, 10}},
         kSplashCloseTick, [this] {

@@ -5,6 +5,7 @@
 
 #include "common/render/fonts.h"
 #include "common/ui/window_helpers.h"
+#include "flowcalc/core/messages.h"
 #include "flowcalc/ui/form1.h"
 
 namespace flow {
@@ -21,7 +22,7 @@ Form7::Form7(Form1& main) : QDialog(&main), main_(main) {
     // The help text keeps its CR LF line breaks; the text box shows plain line ends.
     QString help = hc::Q(main_.Model().HelpText);
     help.replace("\r\n", "\n");
-    Text1->setPlainText(help);
+    Text1->setPlainText(help.isEmpty() ? hc::Q(text::kHelpFileMissing) : help);
     v->addWidget(Text1, 1);
     auto* buttons = new QHBoxLayout;
     Command1 = new QPushButton(hc::Q("使い方の表示の終了"), this);

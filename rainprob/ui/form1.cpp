@@ -13,6 +13,7 @@
 #include "common/render/fonts.h"
 #include "common/ui/about_window.h"
 #include "common/ui/picture_box.h"
+#include "common/ui/program_start.h"
 #include "common/ui/splash_window.h"
 #include "common/ui/window_helpers.h"
 #include "rainprob/core/help_texts.h"
@@ -97,6 +98,7 @@ Form1::Form1(hc::PlatformServices& platform, QWidget* parent)
     startDir_ = platform_.CurrentDirectory();
     (void)LoadNormalTable();  // computed once, before the menus open
     model_.defaultsSet = false;
+    hc::AcceptFileDrops(this, mnuFileOpenItem, [this](const std::string& p) { OpenDataFile(p); });
 }
 
 Form1::~Form1() = default;
@@ -540,8 +542,12 @@ void Form1::mnuFileOpenItem_Click() {
     std::optional<std::string> path = platform_.OpenFileDialog(r);
     if (!path)
         return;
+    OpenDataFile(*path);
+}
+
+void Form1::OpenDataFile(const std::string& path) {
     const std::string previous = dataPath_;
-    dataPath_ = *path;
+    dataPath_ = path;
     if (!RefreshChart(kActionLoad)) {
         dataPath_ = previous;
         return;

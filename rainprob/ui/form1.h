@@ -56,6 +56,8 @@ class Form1 : public QMainWindow {
     // The dispatcher. Action 2 reports whether the file was loaded.
     bool RefreshChart(int action);
 
+    // File>Open once the path is chosen (also a file named on the command line or dropped).
+    void OpenDataFile(const std::string& path);
     // The editor's save-and-exit hands its file over here.
     void LoadFromEditor(const std::string& path);
     // The editor's forced exit.

@@ -36,3 +36,36 @@ TEST(FindFileInDirs, FirstDirectoryHoldingTheFileWins) {
     EXPECT_FALSE(FindFileInDirs({(root / "a").string()}, "none.txt").has_value());
     fs::remove_all(root);
 }
+
+TEST(DataFileDirs, StartDirectoryThenBesideTheExecutableThenItsShareFolder) {
+    EXPECT_EQ(
+        DataFileDirs("/home/u/work", "/opt/hc/bin"),
+        (std::vector<std::string>{"/home/u/work", "/opt/hc/bin", "/opt/hc/share/hydrochart"}));
+    // Without a known executable folder only the start-up directory is searched.
+    EXPECT_EQ(DataFileDirs("/home/u/work", ""), (std::vector<std::string>{"/home/u/work"}));
+}
+
+TEST(DataFileDirs, AnInstalledTreeIsFoundWhereverItWasMoved) {
+    namespace fs = std::filesystem;
+    fs::path root = fs::temp_directory_path() / "hc_moved_tree";
+    fs::remove_all(root);
+    fs::create_directories(root / "prefix" / "bin");
+    fs::create_directories(root / "prefix" / "share" / "hydrochart");
+    fs::create_directories(root / "start");
+    std::ofstream(root / "prefix" / "share" / "hydrochart" / "manning.txt") << "installed";
+    const std::string bin = (root / "prefix" / "bin").string();
+    auto found = FindFileInDirs(DataFileDirs((root / "start").string(), bin), "manning.txt");
+    ASSERT_TRUE(found.has_value());
+    EXPECT_TRUE(fs::equivalent(*found, root / "prefix" / "share" / "hydrochart" / "manning.txt"));
+    // A copy in the start-up directory still comes first.
+    std::ofstream(root / "start" / "manning.txt") << "own";
+    found = FindFileInDirs(DataFileDirs((root / "start").string(), bin), "manning.txt");
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(fs::path(*found), root / "start" / "manning.txt");
+    fs::remove_all(root);
+}
+
+TEST(DataFileDirs, TheReportNamesTheFileAndEveryPlaceSearched) {
+    EXPECT_EQ(MissingDataFileReport("hinagata.xls", {"/w", "", "/opt/hc/bin"}),
+              "data file hinagata.xls not found in /w, /opt/hc/bin");
+}

@@ -332,12 +332,20 @@ TEST_F(FlowcalcMainWindow, HelpWindowLeadsToTheVersionWindow) {
               QString::fromUtf8("バージョン 4. 0. 12"));
 }
 
-TEST_F(FlowcalcMainWindow, MissingHelpFileStartsWithAnEmptyText) {
+TEST_F(FlowcalcMainWindow, MissingHelpFileIsReportedNotShownAsAnEmptyWindow) {
     form.reset();
     platform.dataFiles.clear();
     platform.currentDirectory = dir.path().toStdString();
     form = std::make_unique<flow::Form1>(platform);
+    form->show();
     EXPECT_EQ(form->Model().HelpText, "");
+    EXPECT_EQ(form->statusBar()->currentMessage(), QString::fromUtf8(flow::text::kHelpFileMissing));
+    FinishSplash();
+    Item("mnuHelpUsageItem")->trigger();
+    QWidget* f7 = Window("Form7");
+    ASSERT_NE(f7, nullptr);
+    EXPECT_EQ(f7->findChild<QPlainTextEdit*>("Text1")->toPlainText(),
+              QString::fromUtf8(flow::text::kHelpFileMissing));
 }
 
 TEST_F(FlowcalcMainWindow, ExitRestoresTheStartDirectory) {

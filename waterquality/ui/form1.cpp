@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "common/render/fonts.h"
+#include "common/ui/program_start.h"
 #include "common/ui/window_helpers.h"
 #include "waterquality/core/column_layout.h"
 #include "waterquality/core/meq.h"
@@ -134,6 +135,7 @@ Form1::Form1(hc::PlatformServices& platform, const DiagramProgram& program,
                                      mnuHelp->menuAction()->setEnabled(true);
                                  });
     Form9->show();
+    hc::AcceptFileDrops(this, mnuFileOpenItem, [this](const std::string& p) { OpenDataFile(p); });
 }
 
 Form1::~Form1() {
@@ -514,7 +516,11 @@ void Form1::FileOpen() {
         Redraw();
         return;
     }
-    DataPath = *path;
+    OpenDataFile(*path);
+}
+
+void Form1::OpenDataFile(const std::string& path) {
+    DataPath = path;
     RedrawRequest = kRequestLoad;
     Redraw();
     if (table.SampleCount > 0)

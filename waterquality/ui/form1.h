@@ -57,6 +57,8 @@ class Form1 : public QMainWindow, private LoadHost {
 
     // Menu handlers (public so that tests and scripts can drive them like the menus do).
     void FileOpen();
+    // File>Open once the path is chosen (also a file named on the command line or dropped).
+    void OpenDataFile(const std::string& path);
     void FileNew();
     void FilePageSetup();
     void FilePrint();

@@ -1,0 +1,44 @@
+// Start-up services of the GUI programs: --help and --version, the file named on the command
+// line, the window icon, and files dropped on the main window. A file from the command line or
+// from a drop goes through the window's own File>Open path, never a second loader.
+#pragma once
+
+#include <QIcon>
+#include <QPointer>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "common/core/program_args.h"
+#include "common/ui/splash_window.h"
+
+class QAction;
+class QWidget;
+
+namespace hc {
+
+// Answers --help and --version before a window system is needed; the exit status then, or
+// nullopt when the program is to start.
+std::optional<int> AnswerInfoOptions(int argc, char** argv, const ProgramInfo& info);
+
+// After the QApplication has taken its own options: the file to open, made absolute. False
+// (with a message on standard error) when the line is not understood.
+bool TakeFileArgument(const ProgramInfo& info, std::optional<std::string>& file);
+
+// The program's icon, drawn for the suite (also installed for the desktop).
+QIcon ProgramIcon(const std::string& program);
+
+// Runs `open` once the splash has closed and handed the menus back (at once when it has
+// already gone), from the event loop, so the splash is gone before a load shows anything.
+void OpenAfterSplash(const QPointer<SplashWindow>& splash, QObject* context,
+                     std::function<void()> open);
+
+// Whether a menu item can be chosen now: it and every menu holding it are enabled.
+bool MenuItemUsable(const QAction* item);
+
+// Lets `window` take one local file dropped on it while `openItem` (File>Open) can be chosen;
+// `open` then gets its path, from the event loop.
+void AcceptFileDrops(QWidget* window, QAction* openItem,
+                     std::function<void(const std::string&)> open);
+
+}  // namespace hc
