@@ -3,13 +3,13 @@
 
 #include "common/render/fonts.h"
 #include "common/ui/qt_platform.h"
-#include "flowcalc/ui/form1.h"
+#include "flowcalc/ui/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     hc::InstallFontSubstitutions();
     hc::QtPlatformServices platform;
-    flow::Form1 form(platform);
+    flow::MainWindow form(platform);
     platform.SetParentWindow(&form);
     form.show();
     return app.exec();

@@ -1,0 +1,371 @@
+#include "flowcalc/ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <iterator>
+
+#include "common/core/numbers.h"
+#include "common/ui/about_window.h"
+#include "common/ui/window_helpers.h"
+#include "flowcalc/core/messages.h"
+#include "flowcalc/core/numbers_csv.h"
+#include "flowcalc/ui/grid_editor.h"
+#include "flowcalc/ui/help_window.h"
+#include "flowcalc/ui/settings_windows.h"
+
+namespace flow {
+
+namespace {
+
+// Picture1 keeps the proportions of the designed picture (9735 x 4815 twips) inside
+// whatever room the window gives it, so the chart is never stretched.
+constexpr double kPictureAspect = 9735.0 / 4815.0;
+constexpr int kSplashCloseTick = 33;
+constexpr const char* kHelpFile = "manning.txt";
+
+class AspectBox : public QWidget {
+  public:
+    AspectBox(QWidget* child, QWidget* parent) : QWidget(parent), child_(child) {
+        child_->setParent(this);
+        setMinimumSize(480, 240);
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent*) override {
+        int w = width();
+        int h = static_cast<int>(w / kPictureAspect);
+        if (h > height()) {
+            h = height();
+            w = static_cast<int>(h * kPictureAspect);
+        }
+        child_->setGeometry((width() - w) / 2, (height() - h) / 2, w, h);
+    }
+
+  private:
+    QWidget* child_;
+};
+
+// The print width menus in the order of PrintLine, each offering widths 1..5.
+constexpr PrintLine kPrintLines[3] = {PrintLine::Frame, PrintLine::Section, PrintLine::Water};
+const char* const kWidthMenuTitles[3] = {"印字の太さ－わく(&W)", "印字の太さ－断面線(&D)",
+                                         "印字の太さ－水面(&S)"};
+const char* const kWidthMenuNames[3] = {"mnuWidthWakuVal", "mnuWidthDanmenVal",
+                                        "mnuWidthSuimenVal"};
+const char* const kWidthItems[] = {"１単位", "２単位", "３単位", "４単位", "５単位"};
+static_assert(std::size(kWidthItems) == kMaxPrintWidth - kMinPrintWidth + 1);
+
+std::size_t Index(PrintLine line) {
+    return static_cast<std::size_t>(line);
+}
+
+// The start directory and the how-to-use text beside the program (empty when missing).
+FlowApp StartApp(hc::PlatformServices& platform) {
+    std::string startDir = platform.CurrentDirectory();
+    std::string help;
+    if (auto path = platform.LocateDataFile(startDir, kHelpFile))
+        help = ReadHelpText(*path);
+    return FlowApp(std::move(startDir), std::move(help));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(hc::PlatformServices& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), app_(StartApp(platform)) {
+    setObjectName("Form1");
+    setWindowTitle(hc::Q(text::kTitle));
+
+    picture_ = new hc::PictureBox;
+    picture_->setObjectName("Picture1");
+    connect(picture_, &hc::PictureBox::Resized, this, &MainWindow::Redraw);
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(new AspectBox(picture_, central), 1);
+    layout->addWidget(BuildPanel(), 0);
+    setCentralWidget(central);
+    statusBar()->setObjectName("StatusBar");
+    BuildMenus();
+    resize(1180, 470);
+
+    // Start-up: centred, menus off until the splash closes, the application in its start-up
+    // state (no usable scales or depth yet), the default print widths marked.
+    hc::CentreOnScreen(this);
+    printItem_->setEnabled(false);
+    fileMenu_->menuAction()->setEnabled(false);
+    helpMenu_->menuAction()->setEnabled(false);
+    settingMenu_->menuAction()->setEnabled(false);
+    for (PrintLine line : kPrintLines)
+        SetPrintWidth(line, app_.PrintWidth(line));
+}
+
+QWidget* MainWindow::BuildPanel() {
+    auto* panel = new QWidget;
+    panel->setObjectName("Panel");
+    auto* g = new QGridLayout(panel);
+    g->setContentsMargins(4, 0, 0, 0);
+    g->setVerticalSpacing(6);
+    for (int i = 0; i < 10; ++i) {
+        auto* box = new QLineEdit(panel);
+        box->setObjectName(QString("Text%1").arg(i + 1));
+        box->setReadOnly(true);
+        box->setFixedWidth(i >= 7 ? 150 : 90);
+        panel_[static_cast<std::size_t>(i)] = box;
+    }
+    auto label = [panel](const char* s) { return new QLabel(hc::Q(s), panel); };
+    int row = 0;
+    g->addWidget(label("水平方向スケール １／"), row, 0);
+    g->addWidget(panel_[0], row++, 1, 1, 3);
+    g->addWidget(label("鉛直方向スケール １／"), row, 0);
+    g->addWidget(panel_[1], row++, 1, 1, 3);
+    g->addWidget(label("解析範囲 X ＝"), row, 0);
+    g->addWidget(panel_[2], row, 1);
+    g->addWidget(label("～"), row, 2);
+    g->addWidget(panel_[3], row++, 3);
+    g->addWidget(label("粗度係数 ｎ ＝"), row, 0);
+    g->addWidget(panel_[4], row++, 1, 1, 3);
+    g->addWidget(label("河床勾配  I ＝ １／"), row, 0);
+    g->addWidget(panel_[5], row++, 1, 1, 3);
+    g->addWidget(label("最大水深 ｄ ＝"), row, 0);
+    g->addWidget(panel_[6], row++, 1, 1, 3);
+    g->setRowMinimumHeight(row++, 8);
+    g->addWidget(label("流量 Q"), row, 0);
+    g->addWidget(panel_[7], row, 1, 1, 3);
+    g->addWidget(label("ｍ3／sec"), row++, 4);
+    g->addWidget(label("流速 Ｖ"), row, 0);
+    g->addWidget(panel_[8], row, 1, 1, 3);
+    g->addWidget(label("ｍ／sec"), row++, 4);
+    g->addWidget(label("川幅 Ｈ"), row, 0);
+    g->addWidget(panel_[9], row++, 1, 1, 3);
+    g->setRowMinimumHeight(row++, 8);
+
+    auto* widths = new QGroupBox(hc::Q("印刷する作図線の太さ"), panel);
+    auto* wg = new QGridLayout(widths);
+    const char* names[3] = {"枠の線", "断面線", "水面線"};
+    const char* objectNames[3] = {"LabelWidthFrame", "LabelWidthSection", "LabelWidthWater"};
+    for (int i = 0; i < 3; ++i) {
+        wg->addWidget(new QLabel(hc::Q(names[i]), widths), i, 0);
+        auto* value = new QLabel(widths);
+        value->setObjectName(objectNames[i]);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setMinimumWidth(24);
+        widthLabel_[static_cast<std::size_t>(i)] = value;
+        wg->addWidget(value, i, 1);
+        wg->addWidget(new QLabel(hc::Q("単位"), widths), i, 2);
+    }
+    wg->setColumnStretch(3, 1);
+    g->addWidget(widths, row++, 0, 1, 5);
+    g->setRowStretch(row, 1);
+    return panel;
+}
+
+void MainWindow::BuildMenus() {
+    fileMenu_ = menuBar()->addMenu(hc::Q("ファイル(&F)"));
+    fileMenu_->setObjectName("mnuFile");
+    auto add = [this](QMenu* menu, const char* name, const char* text, auto slot) {
+        QAction* a = menu->addAction(hc::Q(text));
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    QAction* open = add(fileMenu_, "mnuFileOpenItem", "開く(&O)", &MainWindow::ChooseFile);
+    add(fileMenu_, "mnuFileEditItem", "編集(&E)", &MainWindow::EditSection);
+    printItem_ = add(fileMenu_, "mnuFilePrintItem", "印刷(&P)", &MainWindow::PrintChart);
+    fileMenu_->addSeparator();
+    QAction* exit = add(fileMenu_, "mnuFileExitItem", "終了(&X)", &MainWindow::Exit);
+    // Shortcuts where the menus name none; the mnemonics stay.
+    open->setShortcut(QKeySequence::Open);
+    printItem_->setShortcut(QKeySequence::Print);
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    hc::ChartExport exports;
+    exports.drawPaper = [this](hc::Surface& s) { PrintSection(s, *app_.Last(), app_.Widths()); };
+    exports.screenImage = [this] { return picture_->Image(); };
+    exports.csv = [this] { return DischargeCsv(app_.Last()->Parameters, app_.Last()->Result); };
+    exports.dataPath = [this] { return app_.Section().DataPath; };
+    exports.status = [this](const std::string& text) { statusBar()->showMessage(hc::Q(text)); };
+    exports.canDraw = [this] { return app_.Last().has_value(); };
+    exports_ = new hc::ChartExportActions(fileMenu_, exit, platform_, std::move(exports));
+
+    settingMenu_ = menuBar()->addMenu(hc::Q("設定(&S)"));
+    settingMenu_->setObjectName("mnuSetting");
+    add(settingMenu_, "mnuSettingScaleItem", "スケール(&S)", &MainWindow::OpenScaleWindow);
+    add(settingMenu_, "mnuSettingParamItem", "パラメータ(&P)", &MainWindow::OpenParameterWindow);
+    settingMenu_->addSeparator();
+    for (PrintLine line : kPrintLines) {
+        const std::size_t g = Index(line);
+        QMenu* sub = settingMenu_->addMenu(hc::Q(kWidthMenuTitles[g]));
+        sub->setObjectName(QString(kWidthMenuNames[g]).replace("Val", ""));
+        for (int width = kMinPrintWidth; width <= kMaxPrintWidth; ++width) {
+            const int i = width - kMinPrintWidth;  // the item index
+            QAction* a = sub->addAction(hc::Q(kWidthItems[i]));
+            a->setObjectName(QString("%1_%2").arg(kWidthMenuNames[g]).arg(i));
+            a->setCheckable(true);
+            connect(a, &QAction::triggered, this,
+                    [this, line, width] { SetPrintWidth(line, width); });
+            widthItems_[g][static_cast<std::size_t>(i)] = a;
+        }
+    }
+
+    helpMenu_ = menuBar()->addMenu(hc::Q("その他(&H)"));
+    helpMenu_->setObjectName("mnuHelp");
+    add(helpMenu_, "mnuHelpUsageItem", "使用方法(&U)", &MainWindow::ShowHelp)
+        ->setShortcut(QKeySequence::HelpContents);
+    add(helpMenu_, "mnuHelpVersionItem", "バージョン(&V)", &MainWindow::ShowAbout);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (splashShown_)
+        return;
+    splashShown_ = true;
+    splash_ = new hc::SplashWindow(
+        this, platform_, "Form4", hc::Q("テーマ"),
+        {{text::kTitle, hc::kMincho, 20, hc::Color{0, 0, 128}},
+         {"Manning's formula  -  flowcalc", hc::kGothic, 11},
+         {"バージョン " + std::to_string(HC_VERSION_MAJOR) + ". " +
+              std::to_string(HC_VERSION_MINOR) + ". " + std::to_string(HC_VERSION_PATCH),
+          hc::kGothic, 10},
+         {"しばらくお待ちください", hc::kGothic, 10}},
+        kSplashCloseTick, [this] {
+            fileMenu_->menuAction()->setEnabled(true);
+            helpMenu_->menuAction()->setEnabled(true);
+        });
+    splash_->show();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The program ends with its main window: the editor and dialogs go with it.
+    platform_.SetCurrentDirectory(app_.StartDir());
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->parentWidget() == this && w->isVisible())
+            w->close();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::ChooseFile() {
+    hc::FileDialogRequest req;
+    req.filter = text::kOpenFilter;
+    req.filterIndex = 1;
+    auto path = platform_.OpenFileDialog(req);
+    if (!path)
+        return;
+    OpenFile(*path);
+}
+
+void MainWindow::OpenFile(const std::string& path) {
+    platform_.SetMousePointer(hc::kPointerHourglass);
+    hc::Status loaded = app_.Load(path);
+    platform_.SetMousePointer(hc::kPointerDefault);
+    if (!loaded) {
+        statusBar()->showMessage(hc::Q(loaded.error().Japanese()));
+        platform_.MessageBox(text::kLoadFailed, text::kTitle);
+        platform_.Beep();
+        return;
+    }
+    statusBar()->clearMessage();
+    setWindowTitle(hc::Q(MainCaption(app_.Section().DataPath)));
+    if (app_.HasScales()) {
+        settingMenu_->menuAction()->setEnabled(true);
+        OpenScaleWindow();
+    }
+}
+
+void MainWindow::ComputeAndDraw() {
+    platform_.SetMousePointer(hc::kPointerHourglass);
+    const Computation& c = app_.Compute();
+    panel_[7]->setText(hc::Q(hc::DoubleToText(c.Result.TotalDischarge)));
+    panel_[8]->setText(hc::Q(hc::DoubleToText(c.Result.MaxVelocity)));
+    panel_[9]->setText(hc::Q(hc::DoubleToText(c.Result.TotalWidth)));
+    Redraw();
+    if (c.Scales.HScale <= 0 || c.Scales.VScale <= 0)
+        statusBar()->showMessage(
+            hc::Q("スケールが設定されていません：設定(S)→スケール(S)で設定してください"));
+    platform_.SetMousePointer(hc::kPointerDefault);
+}
+
+void MainWindow::ComputeDrawAndAllowPrinting() {
+    ComputeAndDraw();
+    printItem_->setEnabled(true);
+    exports_->SetEnabled(true);
+}
+
+void MainWindow::Redraw() {
+    if (app_.Last())
+        DrawSection(picture_->Canvas(), *app_.Last());
+}
+
+void MainWindow::ShowScaleEntries(const QStringList& texts) {
+    for (int i = 0; i < 4 && i < texts.size(); ++i)
+        panel_[static_cast<std::size_t>(i)]->setText(texts[i]);
+}
+
+void MainWindow::ShowParameterEntries(const QStringList& texts) {
+    for (int i = 0; i < 3 && i < texts.size(); ++i)
+        panel_[static_cast<std::size_t>(4 + i)]->setText(texts[i]);
+}
+
+void MainWindow::PrintChart() {
+    if (!app_.Last())
+        return;
+    platform_.SetMousePointer(hc::kPointerHourglass);
+    hc::PrintResult result = platform_.Print(
+        [&](hc::Surface& printer) { PrintSection(printer, *app_.Last(), app_.Widths()); });
+    platform_.SetMousePointer(hc::kPointerDefault);
+    statusBar()->showMessage(hc::Q(hc::PrintStatusText(result)));
+}
+
+void MainWindow::SetPrintWidth(PrintLine line, int width) {
+    if (!app_.SetPrintWidth(line, width))
+        return;
+    auto& items = widthItems_[Index(line)];
+    for (QAction* a : items)
+        a->setChecked(false);
+    items[static_cast<std::size_t>(width - kMinPrintWidth)]->setChecked(true);
+    widthLabel_[Index(line)]->setText(QString::number(width));
+}
+
+void MainWindow::OpenScaleWindow() {
+    auto* w = new ScaleWindow(app_, platform_, this);
+    connect(w, &ScaleWindow::Entered, this, &MainWindow::ShowScaleEntries);
+    connect(w, &ScaleWindow::ComputeRequested, this, &MainWindow::ComputeAndDraw);
+    connect(w, &ScaleWindow::ParametersRequested, this, &MainWindow::OpenParameterWindow);
+    w->show();
+}
+
+void MainWindow::OpenParameterWindow() {
+    auto* w = new ParameterWindow(app_, platform_, this);
+    connect(w, &ParameterWindow::Entered, this, &MainWindow::ShowParameterEntries);
+    connect(w, &ParameterWindow::ComputeRequested, this, &MainWindow::ComputeDrawAndAllowPrinting);
+    w->show();
+}
+
+void MainWindow::EditSection() {
+    auto* editor = new GridEditor(platform_, this);
+    connect(editor, &GridEditor::Saved, this,
+            [this](const QString& path) { OpenFile(hc::S(path)); });
+    auto* choice = new EditModeWindow(platform_, editor, this);
+    choice->show();
+}
+
+void MainWindow::ShowHelp() {
+    auto* w = new HelpWindow(app_.HelpText(), platform_, this);
+    connect(w, &HelpWindow::AboutRequested, this, &MainWindow::ShowAbout);
+    w->show();
+    w->activateWindow();
+}
+
+void MainWindow::ShowAbout() {
+    hc::ShowAboutWindow(this, platform_, hc::AboutVariant::Flowcalc);
+}
+
+void MainWindow::Exit() {
+    platform_.SetCurrentDirectory(app_.StartDir());
+    close();
+}
+
+}  // namespace flow
