@@ -3,7 +3,7 @@
 
 #include "common/render/fonts.h"
 #include "common/ui/qt_platform.h"
-#include "flowcalc/ui/main_window.h"
+#include "flowcalc/ui/form1.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

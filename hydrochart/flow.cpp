@@ -49,9 +49,9 @@ int RunFlow(hcmd::Args& args) {
     hcmd::OutputOptions out;
     std::string file;
     std::string depth, roughness, slope, hscale, vscale, range;
-    // The settings go through the program's own application layer, in the order of its
-    // windows: the print width menus, the file, the scale and range window, the parameter
-    // window.
+    // Everything goes through the program's own application layer: the print widths as its
+    // menus take them, then the file, the scale and range window's checks and the parameter
+    // window's, in the windows' order.
     flow::FlowApp app;
     while (!args.Empty()) {
         if (hcmd::TakeOutputOption(args, out))

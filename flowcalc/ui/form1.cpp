@@ -1,4 +1,4 @@
-#include "flowcalc/ui/main_window.h"
+#include "flowcalc/ui/form1.h"
 
 #include <QApplication>
 #include <QCloseEvent>
