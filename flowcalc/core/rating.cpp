@@ -14,7 +14,7 @@ namespace {
 // Depths of the scan that brackets a normal depth: evenly spaced, plus every surveyed elevation
 // in between, where the section's shape changes.
 constexpr int kScanSteps = 1000;
-constexpr double kDepthTolerance = 1e-9;  // m
+constexpr double kDepthTolerance = 1e-9;  // m, where the bisection stops
 
 hc::Error Refused(hc::ErrorKind kind, std::string en, std::string ja) {
     return hc::FileError(kind, {}, std::move(ja), std::move(en));
@@ -130,7 +130,7 @@ hc::Result<RatingCurve> ComputeRatingCurve(const CrossSection& s, const FlowPara
         return Refused(hc::ErrorKind::BadValue, "the stage step must be above 0 m",
                        text::kStepInvalid);
     // Stages k x step; one that lands within rounding of the bank top is the bank top.
-    const double close = kDepthTolerance * std::max(1.0, *full);
+    const double close = hc::NoiseMargin(*full);
     const double steps = std::floor((*full + close) / step);
     if (steps + 2 > kMaxRatingRows)
         return Refused(hc::ErrorKind::BadValue,
