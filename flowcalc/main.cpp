@@ -24,11 +24,11 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(hc::ProgramIcon(info.name));
     hc::InstallFontSubstitutions();
     hc::QtPlatformServices platform;
-    flow::Form1 form(platform);
+    flow::MainWindow form(platform);
     platform.SetParentWindow(&form);
     form.show();
     if (file)
         hc::OpenAfterSplash(form.Splash(), &form,
-                            [&form, path = *file] { form.LoadAndGuide(path); });
+                            [&form, path = *file] { form.OpenFile(path); });
     return app.exec();
 }

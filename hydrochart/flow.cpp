@@ -1,13 +1,12 @@
 // hydrochart flow: reads a cross-section file, computes the Manning discharge at one depth and
 // writes the printed sheet, the window's picture, the display list or the values as JSON.
 #include <string>
+#include <utility>
 
 #include "common/core/numbers.h"
 #include "common/core/recording_surface.h"
-#include "flowcalc/core/cross_section.h"
-#include "flowcalc/core/discharge.h"
+#include "flowcalc/core/flow_app.h"
 #include "flowcalc/core/numbers_csv.h"
-#include "flowcalc/core/messages.h"
 #include "flowcalc/core/section_chart.h"
 #include "hydrochart/commands.h"
 
@@ -17,12 +16,10 @@ namespace {
 constexpr double kScreenWidth = 649;
 constexpr double kScreenHeight = 321;
 
-// The window's messages, written on one line.
-std::string OneLine(std::string message) {
-    for (char& c : message)
-        if (c == '\r')
-            c = ' ';
-    return message;
+// A refusal on standard error: the file, the place in it and the English reason.
+int Refuse(const std::string& file, hc::Error e) {
+    e.file.clear();
+    return hcmd::Refuse(file, e.English());
 }
 
 std::string Json(const flow::Computation& c) {
@@ -52,7 +49,10 @@ int RunFlow(hcmd::Args& args) {
     hcmd::OutputOptions out;
     std::string file;
     std::string depth, roughness, slope, hscale, vscale, range;
-    flow::PrintWidths widths;
+    // Everything goes through the program's own application layer: the print widths as its
+    // menus take them, then the file, the scale and range window's checks and the parameter
+    // window's, in the windows' order.
+    flow::FlowApp app;
     while (!args.Empty()) {
         if (hcmd::TakeOutputOption(args, out))
             continue;
@@ -73,13 +73,12 @@ int RunFlow(hcmd::Args& args) {
             auto parts = hcmd::SplitCommas(args.Value(a));
             if (parts.size() != 3)
                 throw hcmd::UsageError{"--widths takes FRAME,SECTION,WATER"};
-            int w[3];
-            for (int i = 0; i < 3; ++i) {
-                w[i] = hcmd::OptionInt(a, parts[static_cast<std::size_t>(i)]);
-                if (w[i] < 1 || w[i] > 5)
-                    throw hcmd::UsageError{"--widths: each width is 1 to 5"};
-            }
-            widths = {w[0], w[1], w[2]};
+            constexpr flow::PrintLine kLines[3] = {flow::PrintLine::Frame, flow::PrintLine::Section,
+                                                   flow::PrintLine::Water};
+            for (std::size_t i = 0; i < 3; ++i)
+                if (hc::Status set = app.SetPrintWidth(kLines[i], hcmd::OptionInt(a, parts[i]));
+                    !set)
+                    throw hcmd::UsageError{a + ": " + set.error().en};
         } else if (!a.empty() && a[0] == '-') {
             throw hcmd::UsageError{"unknown option " + a};
         } else if (file.empty()) {
@@ -93,56 +92,51 @@ int RunFlow(hcmd::Args& args) {
     if (depth.empty() || roughness.empty() || slope.empty())
         throw hcmd::UsageError{"--depth, --roughness and --slope are needed"};
 
-    flow::LoadOutcome loaded = flow::LoadSection(file);
-    if (!loaded.ok)
-        return hcmd::Refuse(file, loaded.reason + " (" + OneLine(flow::text::kLoadFailed) + ")");
-
-    flow::Computation c;
-    c.Section = std::move(loaded.section);
-    c.Scales = loaded.scales;
-    // The scale and range window's checks.
-    try {
-        if (!hscale.empty())
-            c.Scales.HScale = hc::TextToInt32(hscale);
-        if (!vscale.empty())
-            c.Scales.VScale = hc::TextToInt32(vscale);
-    } catch (const hc::ConversionError&) {
-        return hcmd::Refuse(file, flow::text::kScaleInvalid);
+    if (hc::Status loaded = app.Load(file); !loaded)
+        return Refuse(file, loaded.error());
+    flow::ScaleChoice scales{app.Scales().HScale, app.Scales().VScale};
+    for (auto [text, scale] : {std::pair{&hscale, &scales.HScale}, {&vscale, &scales.VScale}}) {
+        if (text->empty())
+            continue;
+        hc::Result<std::int32_t> v = flow::ReadWholeNumber(flow::Setting::Scale, *text);
+        if (!v)
+            return Refuse(file, v.error());
+        *scale = *v;
     }
-    if (c.Scales.HScale <= 1 || c.Scales.VScale <= 1)
-        return hcmd::Refuse(file, flow::text::kScaleInvalid);
-    flow::FlowParameters& p = c.Parameters;
-    p.RangeLeft = c.Section.MinX;
-    p.RangeRight = c.Section.MaxX;
+    if (hc::Status checked = flow::CheckScales(scales); !checked)
+        return Refuse(file, checked.error());
+    flow::AnalysisRange whole{app.Parameters().RangeLeft, app.Parameters().RangeRight};
+    hc::Result<flow::AnalysisRange> chosen = whole;
     if (!range.empty()) {
         auto parts = hcmd::SplitCommas(range);
-        auto l = parts.size() == 2 ? hc::TryTextToDouble(parts[0]) : std::nullopt;
-        auto r = parts.size() == 2 ? hc::TryTextToDouble(parts[1]) : std::nullopt;
-        if (!l || !r)
-            return hcmd::Refuse(file, flow::text::kRangeInvalid);
-        p.RangeLeft = *l;
-        p.RangeRight = *r;
+        chosen = parts.size() == 2
+                     ? flow::ReadRange(app.Section(), parts[0], parts[1])
+                     : hc::Result<flow::AnalysisRange>(flow::Refusal(flow::Setting::Range));
     }
-    if (p.RangeRight > c.Section.X(c.Section.PointCount) || !(p.RangeLeft < p.RangeRight))
-        return hcmd::Refuse(file, flow::text::kRangeInvalid);
-    // The parameter window's checks.
-    auto n = hc::TryTextToDouble(roughness);
-    if (!n || *n < 0.001 || *n > 1)
-        return hcmd::Refuse(file, OneLine(flow::text::kRoughnessInvalid));
-    p.Roughness = *n;
-    auto s = hc::TryTextToInt32(slope);
-    if (!s || *s < 1)
-        return hcmd::Refuse(file, OneLine(flow::text::kSlopeInvalid));
-    p.SlopeDenominator = *s;
-    auto d = hc::TryTextToDouble(depth);
-    if (!d || *d < 0.01)
-        return hcmd::Refuse(file, OneLine(flow::text::kDepthInvalid));
-    p.Depth = *d;
+    if (!chosen)
+        return Refuse(file, chosen.error());
+    if (hc::Result<flow::FollowUp> set = app.SetScales(scales, *chosen); !set)
+        return Refuse(file, set.error());
 
-    c.Result = flow::ComputeDischarge(c.Section, p);
+    hc::Result<double> n = flow::ReadNumber(flow::Setting::Roughness, roughness);
+    if (!n)
+        return Refuse(file, n.error());
+    hc::Result<std::int32_t> s = flow::ReadWholeNumber(flow::Setting::Slope, slope);
+    if (!s)
+        return Refuse(file, s.error());
+    hc::Result<double> d = flow::ReadNumber(flow::Setting::Depth, depth);
+    if (!d)
+        return Refuse(file, d.error());
+    app.StoreParameters(*n, *s, *d);
+    for (hc::Status checked :
+         {flow::CheckRoughness(*n), flow::CheckSlope(*s), flow::CheckDepth(*d)})
+        if (!checked)
+            return Refuse(file, checked.error());
+
+    const flow::Computation& c = app.Compute();
 
     hcmd::ChartJob job;
-    job.drawPaper = [&](hc::Surface& g) { flow::PrintSection(g, c, widths); };
+    job.drawPaper = [&](hc::Surface& g) { flow::PrintSection(g, c, app.Widths()); };
     job.drawScreen = [&](hc::Surface& g) { flow::DrawSection(g, c); };
     job.screenWidth = kScreenWidth;
     job.screenHeight = kScreenHeight;

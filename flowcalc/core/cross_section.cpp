@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "common/core/list_input.h"
 #include "common/core/numbers.h"
@@ -82,58 +83,93 @@ ChartScales AutoScales(const CrossSection& section) {
     return scales;
 }
 
-LoadOutcome ParseSection(const std::string& text) {
-    LoadOutcome out;
+namespace {
+
+hc::Error Refusal(hc::ErrorKind kind, int line, std::string ja, std::string en) {
+    hc::Error e = hc::FileError(kind, {}, std::move(ja), std::move(en));
+    e.line = line;
+    return e;
+}
+
+hc::Error NotANumber(int line, const std::string& item) {
+    if (item.empty())
+        return Refusal(hc::ErrorKind::BadValue, line, "数値のはずの項目が空です",
+                       "an empty item where a number was expected");
+    return Refusal(hc::ErrorKind::BadValue, line, "「" + item + "」は数値ではありません",
+                   "\"" + item + "\" is not a number");
+}
+
+}  // namespace
+
+hc::Result<LoadedSection> ParseSection(const std::string& text) {
     hc::ListInput in(text);
-    try {
-        // Blank lines carry nothing; they are skipped before every item.
-        if (in.AtEndSkippingBlankLines())
-            throw hc::ListInputError(in.Line(), "the file is empty");
-        int countLine = in.Line();
-        std::int32_t n = in.ReadInt32();
-        if (n < 1 || n > kMaxPoints)
-            throw hc::ListInputError(countLine, "point count " + std::to_string(n) +
-                                                    " is outside 1.." + std::to_string(kMaxPoints));
-        CrossSection s;
-        s.PointCount = n;
-        s.PointX.reserve(static_cast<std::size_t>(n));
-        s.PointY.reserve(static_cast<std::size_t>(n));
-        for (int k = 1; k <= n; ++k) {
-            if (in.AtEndSkippingBlankLines())
-                throw hc::ListInputError(in.Line(), "the file ends after " + std::to_string(k - 1) +
-                                                        " of " + std::to_string(n) + " points");
-            double x = in.ReadDouble();
-            if (in.AtEndSkippingBlankLines())
-                throw hc::ListInputError(
-                    in.Line(), "point " + std::to_string(k) + " has a distance but no elevation");
-            double y = in.ReadDouble();
-            s.PointX.push_back(x);
-            s.PointY.push_back(y);
-        }
-        // True extremes, whatever the magnitude of the survey coordinates.
-        s.MinX = *std::min_element(s.PointX.begin(), s.PointX.end());
-        s.MaxX = *std::max_element(s.PointX.begin(), s.PointX.end());
-        s.BedLevel = *std::min_element(s.PointY.begin(), s.PointY.end());
-        out.scales = AutoScales(s);
-        out.section = std::move(s);
-        out.ok = true;
-    } catch (const hc::ListInputError& e) {
-        out.reason = e.what();
+    // Blank lines carry nothing; they are skipped before every item.
+    if (in.AtEndSkippingBlankLines())
+        return Refusal(hc::ErrorKind::BadCount, in.Line(), "ファイルが空です", "the file is empty");
+    const int countLine = in.Line();
+    const std::string countItem = in.ReadItem();
+    const std::optional<double> count = hc::TryTextToDouble(countItem);
+    if (!count)
+        return NotANumber(countLine, countItem);
+    const std::optional<std::int32_t> n = hc::TryTextToInt32(countItem);
+    if (!n || *n < 1 || *n > kMaxPoints) {
+        const std::string shown = n ? std::to_string(*n) : countItem;
+        const std::string limits = "1.." + std::to_string(kMaxPoints);
+        return Refusal(hc::ErrorKind::BadCount, countLine,
+                       "点の数 " + shown + " が " + limits + " の範囲外です",
+                       "point count " + shown + " is outside " + limits);
     }
+    CrossSection s;
+    s.PointCount = *n;
+    s.PointX.reserve(static_cast<std::size_t>(*n));
+    s.PointY.reserve(static_cast<std::size_t>(*n));
+    for (int k = 1; k <= *n; ++k) {
+        double xy[2];
+        for (int i = 0; i < 2; ++i) {
+            if (in.AtEndSkippingBlankLines()) {
+                const std::string of = std::to_string(k - 1) + " of " + std::to_string(*n);
+                if (i == 0)
+                    return Refusal(hc::ErrorKind::BadCount, in.Line(),
+                                   std::to_string(*n) + " 点のうち " + std::to_string(k - 1) +
+                                       " 点でファイルが終わっています",
+                                   "the file ends after " + of + " points");
+                return Refusal(hc::ErrorKind::BadCount, in.Line(),
+                               "点 " + std::to_string(k) + " は距離だけで標高がありません",
+                               "point " + std::to_string(k) + " has a distance but no elevation");
+            }
+            const int line = in.Line();
+            const std::string item = in.ReadItem();
+            const std::optional<double> v = hc::TryTextToDouble(item);
+            if (!v)
+                return NotANumber(line, item);
+            xy[i] = *v;
+        }
+        s.PointX.push_back(xy[0]);
+        s.PointY.push_back(xy[1]);
+    }
+    // True extremes, whatever the magnitude of the survey coordinates.
+    s.MinX = *std::min_element(s.PointX.begin(), s.PointX.end());
+    s.MaxX = *std::max_element(s.PointX.begin(), s.PointX.end());
+    s.BedLevel = *std::min_element(s.PointY.begin(), s.PointY.end());
+    LoadedSection out;
+    out.Scales = AutoScales(s);
+    out.Section = std::move(s);
     return out;
 }
 
-LoadOutcome LoadSection(const std::string& path) {
+hc::Result<LoadedSection> LoadSection(const std::string& path) {
     std::string error;
     auto bytes = hc::ReadFileBytes(path, &error);
-    if (!bytes) {
-        LoadOutcome out;
-        out.reason = error.empty() ? "cannot be read" : error;
-        return out;
+    if (!bytes)
+        return hc::FileError(hc::ErrorKind::CannotRead, path, "ファイルを読めません",
+                             error.empty() ? "cannot be read" : error);
+    hc::Result<LoadedSection> out = ParseSection(*bytes);
+    if (!out) {
+        hc::Error e = out.error();
+        e.file = path;
+        return e;
     }
-    LoadOutcome out = ParseSection(*bytes);
-    if (out.ok)
-        out.section.DataPath = path;
+    out->Section.DataPath = path;
     return out;
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/core/result.h"
+
 namespace flow {
 
 // A section file holds at most this many points; the grid editor holds as many.
@@ -31,18 +33,19 @@ struct ChartScales {
     double YCentre = 0;
 };
 
-// Result of reading a section file. On failure `reason` says where and why (one line).
-struct LoadOutcome {
-    bool ok = false;
-    CrossSection section;
-    ChartScales scales;
-    std::string reason;
+// A section file read whole, with the automatic scales chosen for it.
+struct LoadedSection {
+    CrossSection Section;
+    ChartScales Scales;
 };
 
 // Reads the text of a section file: the point count, then that many distance/elevation pairs.
-LoadOutcome ParseSection(const std::string& text);
-// Reads the file at path (DataPath becomes path).
-LoadOutcome LoadSection(const std::string& path);
+// A refusal names the line: BadCount for a count outside 1..kMaxPoints or a file that ends
+// before the last pair, BadValue for an item that is not a number.
+hc::Result<LoadedSection> ParseSection(const std::string& text);
+// Reads the file at path (DataPath becomes path); CannotRead when it cannot be read. Every
+// refusal names the file.
+hc::Result<LoadedSection> LoadSection(const std::string& path);
 
 // Horizontal scale from the largest distance (the smallest table entry whose bound is above it).
 std::int32_t HScaleFor(double maxX);

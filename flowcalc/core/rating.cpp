@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/core/numbers.h"
+#include "flowcalc/core/flow_app.h"
 #include "flowcalc/core/messages.h"
 
 namespace flow {
@@ -13,35 +14,28 @@ namespace {
 // Depths of the scan that brackets a normal depth: evenly spaced, plus every surveyed elevation
 // in between, where the section's shape changes.
 constexpr int kScanSteps = 1000;
-constexpr double kDepthTolerance = 1e-9;  // m
+constexpr double kDepthTolerance = 1e-9;  // m, where the bisection stops
 
-RatingFailure Fail(RatingError kind, std::string reason, std::string message) {
-    return RatingFailure{kind, std::move(reason), std::move(message)};
+hc::Error Refused(hc::ErrorKind kind, std::string en, std::string ja) {
+    return hc::FileError(kind, {}, std::move(ja), std::move(en));
 }
 
 // The checks a rating table and a normal depth share; the bank-full depth when they pass.
-std::optional<double> CheckSection(const CrossSection& s, const FlowParameters& p,
-                                   RatingFailure& failure) {
-    if (!(p.Roughness > 0 && std::isfinite(p.Roughness)) || p.SlopeDenominator < 1) {
-        failure = Fail(RatingError::Parameters,
+hc::Result<double> CheckSection(const CrossSection& s, const FlowParameters& p) {
+    if (!RoughnessAndSlopeUsable(p))
+        return Refused(hc::ErrorKind::BadValue,
                        "the roughness must be above 0 and the slope denominator at least 1",
                        text::kParametersUnusable);
-        return std::nullopt;
-    }
     const std::optional<BankTops> tops = FindBankTops(s, p);
-    if (!tops) {
-        failure = Fail(RatingError::NoBank, "no surveyed point lies inside the analysis range",
+    if (!tops)
+        return Refused(hc::ErrorKind::Unusable, "no surveyed point lies inside the analysis range",
                        text::kNoBank);
-        return std::nullopt;
-    }
-    if (tops->Lower() <= tops->Bed) {
-        failure =
-            Fail(RatingError::NoBank,
-                 std::string("the section has no ground above its bed on the ") +
-                     (tops->Left <= tops->Bed ? "left" : "right") + " inside the analysis range",
-                 text::kNoBank);
-        return std::nullopt;
-    }
+    if (tops->Lower() <= tops->Bed)
+        return Refused(hc::ErrorKind::Unusable,
+                       std::string("the section has no ground above its bed on the ") +
+                           (tops->Left <= tops->Bed ? "left" : "right") +
+                           " inside the analysis range",
+                       text::kNoBank);
     return tops->Lower() - s.BedLevel;
 }
 
@@ -127,27 +121,23 @@ RatingRow RatingRowAt(const CrossSection& s, const FlowParameters& p, double dep
     return row;
 }
 
-RatingOutcome ComputeRatingCurve(const CrossSection& s, const FlowParameters& p, double step) {
-    RatingOutcome out;
-    const std::optional<double> full = CheckSection(s, p, out.Failure);
+hc::Result<RatingCurve> ComputeRatingCurve(const CrossSection& s, const FlowParameters& p,
+                                           double step) {
+    const hc::Result<double> full = CheckSection(s, p);
     if (!full)
-        return out;
-    if (!(step > 0 && std::isfinite(step))) {
-        out.Failure =
-            Fail(RatingError::Step, "the stage step must be above 0 m", text::kStepInvalid);
-        return out;
-    }
+        return full.error();
+    if (!(step > 0 && std::isfinite(step)))
+        return Refused(hc::ErrorKind::BadValue, "the stage step must be above 0 m",
+                       text::kStepInvalid);
     // Stages k x step; one that lands within rounding of the bank top is the bank top.
-    const double close = kDepthTolerance * std::max(1.0, *full);
+    const double close = hc::NoiseMargin(*full);
     const double steps = std::floor((*full + close) / step);
-    if (steps + 2 > kMaxRatingRows) {
-        out.Failure = Fail(RatingError::Step,
-                           "a stage step of " + hc::DoubleToText(step) + " m gives more than " +
-                               std::to_string(kMaxRatingRows) + " rows up to the bank top",
-                           text::kStepInvalid);
-        return out;
-    }
-    RatingCurve& c = out.Curve;
+    if (steps + 2 > kMaxRatingRows)
+        return Refused(hc::ErrorKind::BadValue,
+                       "a stage step of " + hc::DoubleToText(step) + " m gives more than " +
+                           std::to_string(kMaxRatingRows) + " rows up to the bank top",
+                       text::kStepInvalid);
+    RatingCurve c;
     c.BedLevel = s.BedLevel;
     c.BankTop = s.BedLevel + *full;
     c.Step = step;
@@ -159,20 +149,18 @@ RatingOutcome ComputeRatingCurve(const CrossSection& s, const FlowParameters& p,
     }
     if (c.Rows.back().Depth < *full)
         c.Rows.push_back(RatingRowAt(s, p, *full));
-    out.ok = true;
-    return out;
+    return c;
 }
 
-NormalDepthOutcome ComputeNormalDepth(const CrossSection& s, const FlowParameters& p, double Q) {
-    NormalDepthOutcome out;
-    if (!(Q > 0 && std::isfinite(Q))) {
-        out.Failure = Fail(RatingError::Discharge, "the discharge must be above 0 m3/s",
-                           text::kDischargeInvalid);
-        return out;
-    }
-    const std::optional<double> full = CheckSection(s, p, out.Failure);
+hc::Result<NormalDepth> ComputeNormalDepth(const CrossSection& s, const FlowParameters& p,
+                                           double Q) {
+    if (!(Q > 0 && std::isfinite(Q)))
+        return Refused(hc::ErrorKind::BadValue, "the discharge must be above 0 m3/s",
+                       text::kDischargeInvalid);
+    const hc::Result<double> full = CheckSection(s, p);
     if (!full)
-        return out;
+        return full.error();
+    NormalDepth out;
     out.BankFullDepth = *full;
     auto discharge = [&](double depth) {
         FlowParameters at = p;
@@ -199,12 +187,11 @@ NormalDepthOutcome ComputeNormalDepth(const CrossSection& s, const FlowParameter
     if (first == 0) {
         // To the litre per second: enough to choose a discharge that fits.
         const std::string cap = hc::DoubleToText(std::round(out.Capacity * 1000) / 1000);
-        out.Failure = Fail(RatingError::AboveBankFull,
-                           "a discharge of " + hc::DoubleToText(Q) + " m3/s exceeds the " + cap +
-                               " m3/s the section carries below its lower bank top (level " +
-                               hc::DoubleToText(s.BedLevel + *full) + " m)",
-                           std::string(text::kAboveBankFull) + cap + text::kAboveBankFullUnit);
-        return out;
+        return Refused(hc::ErrorKind::BadValue,
+                       "a discharge of " + hc::DoubleToText(Q) + " m3/s exceeds the " + cap +
+                           " m3/s the section carries below its lower bank top (level " +
+                           hc::DoubleToText(s.BedLevel + *full) + " m)",
+                       std::string(text::kAboveBankFull) + cap + text::kAboveBankFullUnit);
     }
     double lo = depths[first - 1], hi = depths[first];
     for (int i = 0; i < 200 && hi - lo > kDepthTolerance; ++i) {
@@ -219,12 +206,11 @@ NormalDepthOutcome ComputeNormalDepth(const CrossSection& s, const FlowParameter
     at.Depth = hi;
     out.Result = ComputeDischarge(s, at);
     out.Level = out.Result.WaterLevel;
-    out.ok = true;
     return out;
 }
 
 Computation NormalDepthComputation(const CrossSection& s, const ChartScales& scales,
-                                   const FlowParameters& p, const NormalDepthOutcome& n) {
+                                   const FlowParameters& p, const NormalDepth& n) {
     Computation c;
     c.Section = s;
     c.Scales = scales;

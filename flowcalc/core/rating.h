@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/result.h"
 #include "flowcalc/core/cross_section.h"
 #include "flowcalc/core/discharge.h"
 #include "flowcalc/core/section_chart.h"
@@ -35,16 +36,6 @@ struct SubChannelFroude {
 };
 // One entry per sub-channel of the result, in the same order.
 std::vector<SubChannelFroude> ComputeFroude(const DischargeResult& r);
-
-// Why a rating table or a normal depth cannot be computed.
-enum class RatingError {
-    None,
-    Parameters,     // roughness or slope unusable
-    NoBank,         // the bed inside the analysis range has no higher ground on one side
-    Step,           // stage step not positive, or so small that the table would be too long
-    Discharge,      // the given discharge is not above 0
-    AboveBankFull,  // the section cannot carry the discharge below its lower bank top
-};
 
 // The highest ground on either side of the bed (the lowest point inside the analysis range);
 // water above the lower of the two spills out of the section.
@@ -80,40 +71,29 @@ struct RatingCurve {
     std::vector<RatingRow> Rows;  // depth 0, step, 2 step, ... and the bank top itself
 };
 
-// A refusal: what went wrong, in English for the headless command and in Japanese for windows.
-struct RatingFailure {
-    RatingError Kind = RatingError::None;
-    std::string Reason;   // English
-    std::string Message;  // Japanese
-};
-
-struct RatingOutcome {
-    bool ok = false;
-    RatingCurve Curve;
-    RatingFailure Failure;
-};
 // Stages from the bed in steps of `step` metres up to the lower bank top (a last row at the
-// bank top when it falls between steps), for the roughness, slope and range in force.
-RatingOutcome ComputeRatingCurve(const CrossSection& s, const FlowParameters& p,
-                                 double step = kDefaultRatingStep);
+// bank top when it falls between steps), for the roughness, slope and range in force. Refused
+// (with the windows' message and an English reason) for unusable parameters or step, and as
+// Unusable for a section without ground above its bed on one side inside the range.
+hc::Result<RatingCurve> ComputeRatingCurve(const CrossSection& s, const FlowParameters& p,
+                                           double step = kDefaultRatingStep);
 
-struct NormalDepthOutcome {
-    bool ok = false;
+struct NormalDepth {
     double Depth = 0;          // above BedLevel (m)
     double Level = 0;          // water level (m)
     DischargeResult Result;    // the section at that depth
     double BankFullDepth = 0;  // depth of the lower bank top
     double Capacity = 0;       // largest discharge the section carries up to its lower bank top
-    RatingFailure Failure;
 };
 // The lowest depth at which the section carries Q (m3/s) for the roughness, slope and range in
-// force, found by bisection (to 1e-9 m); refused when Q exceeds what the section carries below
-// its lower bank top.
-NormalDepthOutcome ComputeNormalDepth(const CrossSection& s, const FlowParameters& p, double Q);
+// force, found by bisection (to 1e-9 m); refused when Q is not above 0 or exceeds what the
+// section carries below its lower bank top (the message then names that discharge).
+hc::Result<NormalDepth> ComputeNormalDepth(const CrossSection& s, const FlowParameters& p,
+                                           double Q);
 
 // The computation at a normal depth, ready for DrawSection and PrintSection: the section chart
 // then shows that depth's water level.
 Computation NormalDepthComputation(const CrossSection& s, const ChartScales& scales,
-                                   const FlowParameters& p, const NormalDepthOutcome& n);
+                                   const FlowParameters& p, const NormalDepth& n);
 
 }  // namespace flow

@@ -1,7 +1,5 @@
 #include "flowcalc/ui/form1.h"
 
-#include "flowcalc/core/numbers_csv.h"
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -10,6 +8,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
+#include <iterator>
 
 #include "build_info.h"
 #include "common/core/numbers.h"
@@ -17,6 +16,7 @@
 #include "common/ui/program_start.h"
 #include "common/ui/window_helpers.h"
 #include "flowcalc/core/messages.h"
+#include "flowcalc/core/numbers_csv.h"
 #include "flowcalc/ui/grid_editor.h"
 #include "flowcalc/ui/help_window.h"
 #include "flowcalc/ui/settings_windows.h"
@@ -52,53 +52,62 @@ class AspectBox : public QWidget {
     QWidget* child_;
 };
 
+// The print width menus in the order of PrintLine, each offering widths 1..5.
+constexpr PrintLine kPrintLines[3] = {PrintLine::Frame, PrintLine::Section, PrintLine::Water};
 const char* const kWidthMenuTitles[3] = {"印字の太さ－わく(&W)", "印字の太さ－断面線(&D)",
                                          "印字の太さ－水面(&S)"};
 const char* const kWidthMenuNames[3] = {"mnuWidthWakuVal", "mnuWidthDanmenVal",
                                         "mnuWidthSuimenVal"};
-const char* const kWidthItems[5] = {"１単位", "２単位", "３単位", "４単位", "５単位"};
+const char* const kWidthItems[] = {"１単位", "２単位", "３単位", "４単位", "５単位"};
+static_assert(std::size(kWidthItems) == kMaxPrintWidth - kMinPrintWidth + 1);
+
+std::size_t Index(PrintLine line) {
+    return static_cast<std::size_t>(line);
+}
+
+// The start directory and the how-to-use text beside the program (empty when missing).
+FlowApp StartApp(hc::PlatformServices& platform) {
+    std::string startDir = platform.CurrentDirectory();
+    std::string help;
+    if (auto path = platform.LocateDataFile(startDir, text::kHelpFileName))
+        help = ReadHelpText(*path);
+    return FlowApp(std::move(startDir), std::move(help));
+}
 
 }  // namespace
 
-Form1::Form1(hc::PlatformServices& platform, QWidget* parent)
-    : QMainWindow(parent), platform_(platform) {
+MainWindow::MainWindow(hc::PlatformServices& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), app_(StartApp(platform)) {
     setObjectName("Form1");
     setWindowTitle(hc::Q(text::kTitle));
 
-    Picture1 = new hc::PictureBox;
-    Picture1->setObjectName("Picture1");
-    connect(Picture1, &hc::PictureBox::Resized, this, &Form1::Redraw);
+    picture_ = new hc::PictureBox;
+    picture_->setObjectName("Picture1");
+    connect(picture_, &hc::PictureBox::Resized, this, &MainWindow::Redraw);
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(new AspectBox(Picture1, central), 1);
+    layout->addWidget(new AspectBox(picture_, central), 1);
     layout->addWidget(BuildPanel(), 0);
     setCentralWidget(central);
     statusBar()->setObjectName("StatusBar");
     BuildMenus();
     resize(1180, 470);
 
-    // Start-up: centred, menus off until the splash closes, the start directory remembered,
-    // the help text read, no usable scales or depth yet, default print widths.
+    // Start-up: centred, menus off until the splash closes, the application in its start-up
+    // state (no usable scales or depth yet), the default print widths marked.
     hc::CentreOnScreen(this);
-    mnuFilePrintItem->setEnabled(false);
-    mnuFile->menuAction()->setEnabled(false);
-    mnuHelp->menuAction()->setEnabled(false);
-    mnuSetting->menuAction()->setEnabled(false);
-    model_.StartDir = platform_.CurrentDirectory();
-    if (auto help = platform_.LocateDataFile(model_.StartDir, text::kHelpFileName))
-        model_.HelpText = ReadHelpText(*help);
-    else
+    printItem_->setEnabled(false);
+    fileMenu_->menuAction()->setEnabled(false);
+    helpMenu_->menuAction()->setEnabled(false);
+    settingMenu_->menuAction()->setEnabled(false);
+    for (PrintLine line : kPrintLines)
+        SetPrintWidth(line, app_.PrintWidth(line));
+    if (app_.HelpText().empty())
         statusBar()->showMessage(hc::Q(text::kHelpFileMissing));
-    model_.Scales.HScale = 0;
-    model_.Scales.VScale = 0;
-    model_.Parameters.Depth = 0;
-    SetPrintWidth(0, 1);
-    SetPrintWidth(1, 2);
-    SetPrintWidth(2, 1);
 }
 
-QWidget* Form1::BuildPanel() {
+QWidget* MainWindow::BuildPanel() {
     auto* panel = new QWidget;
     panel->setObjectName("Panel");
     auto* g = new QGridLayout(panel);
@@ -109,33 +118,33 @@ QWidget* Form1::BuildPanel() {
         box->setObjectName(QString("Text%1").arg(i + 1));
         box->setReadOnly(true);
         box->setFixedWidth(i >= 7 ? 150 : 90);
-        text_[static_cast<std::size_t>(i)] = box;
+        panel_[static_cast<std::size_t>(i)] = box;
     }
     auto label = [panel](const char* s) { return new QLabel(hc::Q(s), panel); };
     int row = 0;
     g->addWidget(label("水平方向スケール １／"), row, 0);
-    g->addWidget(text_[0], row++, 1, 1, 3);
+    g->addWidget(panel_[0], row++, 1, 1, 3);
     g->addWidget(label("鉛直方向スケール １／"), row, 0);
-    g->addWidget(text_[1], row++, 1, 1, 3);
+    g->addWidget(panel_[1], row++, 1, 1, 3);
     g->addWidget(label("解析範囲 X ＝"), row, 0);
-    g->addWidget(text_[2], row, 1);
+    g->addWidget(panel_[2], row, 1);
     g->addWidget(label("～"), row, 2);
-    g->addWidget(text_[3], row++, 3);
+    g->addWidget(panel_[3], row++, 3);
     g->addWidget(label("粗度係数 ｎ ＝"), row, 0);
-    g->addWidget(text_[4], row++, 1, 1, 3);
+    g->addWidget(panel_[4], row++, 1, 1, 3);
     g->addWidget(label("河床勾配  I ＝ １／"), row, 0);
-    g->addWidget(text_[5], row++, 1, 1, 3);
+    g->addWidget(panel_[5], row++, 1, 1, 3);
     g->addWidget(label("最大水深 ｄ ＝"), row, 0);
-    g->addWidget(text_[6], row++, 1, 1, 3);
+    g->addWidget(panel_[6], row++, 1, 1, 3);
     g->setRowMinimumHeight(row++, 8);
     g->addWidget(label("流量 Q"), row, 0);
-    g->addWidget(text_[7], row, 1, 1, 3);
+    g->addWidget(panel_[7], row, 1, 1, 3);
     g->addWidget(label("ｍ3／sec"), row++, 4);
     g->addWidget(label("流速 Ｖ"), row, 0);
-    g->addWidget(text_[8], row, 1, 1, 3);
+    g->addWidget(panel_[8], row, 1, 1, 3);
     g->addWidget(label("ｍ／sec"), row++, 4);
     g->addWidget(label("川幅 Ｈ"), row, 0);
-    g->addWidget(text_[9], row++, 1, 1, 3);
+    g->addWidget(panel_[9], row++, 1, 1, 3);
     g->setRowMinimumHeight(row++, 8);
 
     auto* widths = new QGroupBox(hc::Q("印刷する作図線の太さ"), panel);
@@ -158,59 +167,62 @@ QWidget* Form1::BuildPanel() {
     return panel;
 }
 
-void Form1::BuildMenus() {
-    mnuFile = menuBar()->addMenu(hc::Q("ファイル(&F)"));
-    mnuFile->setObjectName("mnuFile");
+void MainWindow::BuildMenus() {
+    fileMenu_ = menuBar()->addMenu(hc::Q("ファイル(&F)"));
+    fileMenu_->setObjectName("mnuFile");
     auto add = [this](QMenu* menu, const char* name, const char* text, auto slot) {
         QAction* a = menu->addAction(hc::Q(text));
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    QAction* open = add(mnuFile, "mnuFileOpenItem", "開く(&O)", &Form1::OpenFile);
-    hc::AcceptFileDrops(this, open, [this](const std::string& p) { LoadAndGuide(p); });
-    add(mnuFile, "mnuFileEditItem", "編集(&E)", &Form1::OpenEditor);
-    mnuFilePrintItem = add(mnuFile, "mnuFilePrintItem", "印刷(&P)", &Form1::PrintChart);
-    mnuFile->addSeparator();
-    QAction* exit = add(mnuFile, "mnuFileExitItem", "終了(&X)", &Form1::Exit);
+    QAction* open = add(fileMenu_, "mnuFileOpenItem", "開く(&O)", &MainWindow::ChooseFile);
+    hc::AcceptFileDrops(this, open, [this](const std::string& p) { OpenFile(p); });
+    add(fileMenu_, "mnuFileEditItem", "編集(&E)", &MainWindow::EditSection);
+    printItem_ = add(fileMenu_, "mnuFilePrintItem", "印刷(&P)", &MainWindow::PrintChart);
+    fileMenu_->addSeparator();
+    QAction* exit = add(fileMenu_, "mnuFileExitItem", "終了(&X)", &MainWindow::Exit);
     // Shortcuts where the menus name none; the mnemonics stay.
     open->setShortcut(QKeySequence::Open);
-    mnuFilePrintItem->setShortcut(QKeySequence::Print);
+    printItem_->setShortcut(QKeySequence::Print);
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     hc::ChartExport exports;
-    exports.drawPaper = [this](hc::Surface& s) { PrintSection(s, *model_.Last, model_.Widths); };
-    exports.screenImage = [this] { return Picture1->Image(); };
-    exports.csv = [this] { return DischargeCsv(model_.Last->Parameters, model_.Last->Result); };
-    exports.dataPath = [this] { return model_.Section.DataPath; };
+    exports.drawPaper = [this](hc::Surface& s) { PrintSection(s, *app_.Last(), app_.Widths()); };
+    exports.screenImage = [this] { return picture_->Image(); };
+    exports.csv = [this] { return DischargeCsv(app_.Last()->Parameters, app_.Last()->Result); };
+    exports.dataPath = [this] { return app_.Section().DataPath; };
     exports.status = [this](const std::string& text) { statusBar()->showMessage(hc::Q(text)); };
-    exports.canDraw = [this] { return model_.Last.has_value(); };
-    exports_ = new hc::ChartExportActions(mnuFile, exit, platform_, std::move(exports));
+    exports.canDraw = [this] { return app_.Last().has_value(); };
+    exports_ = new hc::ChartExportActions(fileMenu_, exit, platform_, std::move(exports));
 
-    mnuSetting = menuBar()->addMenu(hc::Q("設定(&S)"));
-    mnuSetting->setObjectName("mnuSetting");
-    add(mnuSetting, "mnuSettingScaleItem", "スケール(&S)", &Form1::OpenScaleWindow);
-    add(mnuSetting, "mnuSettingParamItem", "パラメータ(&P)", &Form1::OpenParameterWindow);
-    mnuSetting->addSeparator();
-    for (int g = 0; g < 3; ++g) {
-        QMenu* sub = mnuSetting->addMenu(hc::Q(kWidthMenuTitles[g]));
+    settingMenu_ = menuBar()->addMenu(hc::Q("設定(&S)"));
+    settingMenu_->setObjectName("mnuSetting");
+    add(settingMenu_, "mnuSettingScaleItem", "スケール(&S)", &MainWindow::OpenScaleWindow);
+    add(settingMenu_, "mnuSettingParamItem", "パラメータ(&P)", &MainWindow::OpenParameterWindow);
+    settingMenu_->addSeparator();
+    for (PrintLine line : kPrintLines) {
+        const std::size_t g = Index(line);
+        QMenu* sub = settingMenu_->addMenu(hc::Q(kWidthMenuTitles[g]));
         sub->setObjectName(QString(kWidthMenuNames[g]).replace("Val", ""));
-        for (int i = 0; i < 5; ++i) {
+        for (int width = kMinPrintWidth; width <= kMaxPrintWidth; ++width) {
+            const int i = width - kMinPrintWidth;  // the item index
             QAction* a = sub->addAction(hc::Q(kWidthItems[i]));
             a->setObjectName(QString("%1_%2").arg(kWidthMenuNames[g]).arg(i));
             a->setCheckable(true);
-            connect(a, &QAction::triggered, this, [this, g, i] { SetPrintWidth(g, i); });
-            widthItems_[static_cast<std::size_t>(g)][static_cast<std::size_t>(i)] = a;
+            connect(a, &QAction::triggered, this,
+                    [this, line, width] { SetPrintWidth(line, width); });
+            widthItems_[g][static_cast<std::size_t>(i)] = a;
         }
     }
 
-    mnuHelp = menuBar()->addMenu(hc::Q("その他(&H)"));
-    mnuHelp->setObjectName("mnuHelp");
-    add(mnuHelp, "mnuHelpUsageItem", "使用方法(&U)", &Form1::OpenHelp)
+    helpMenu_ = menuBar()->addMenu(hc::Q("その他(&H)"));
+    helpMenu_->setObjectName("mnuHelp");
+    add(helpMenu_, "mnuHelpUsageItem", "使用方法(&U)", &MainWindow::ShowHelp)
         ->setShortcut(QKeySequence::HelpContents);
-    add(mnuHelp, "mnuHelpVersionItem", "バージョン(&V)", &Form1::OpenAbout);
+    add(helpMenu_, "mnuHelpVersionItem", "バージョン(&V)", &MainWindow::ShowAbout);
 }
 
-void Form1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (splashShown_)
         return;
@@ -224,56 +236,55 @@ void Form1::showEvent(QShowEvent* event) {
           hc::kGothic, 10},
          {"しばらくお待ちください", hc::kGothic, 10}},
         kSplashCloseTick, [this] {
-            mnuFile->menuAction()->setEnabled(true);
-            mnuHelp->menuAction()->setEnabled(true);
+            fileMenu_->menuAction()->setEnabled(true);
+            helpMenu_->menuAction()->setEnabled(true);
         });
     splash_->show();
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // The program ends with its main window: the editor and dialogs go with it.
-    platform_.SetCurrentDirectory(model_.StartDir);
+    platform_.SetCurrentDirectory(app_.StartDir());
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this && w->parentWidget() == this && w->isVisible())
             w->close();
     QMainWindow::closeEvent(event);
 }
 
-void Form1::OpenFile() {
+void MainWindow::ChooseFile() {
     hc::FileDialogRequest req;
     req.filter = text::kOpenFilter;
     req.filterIndex = 1;
     auto path = platform_.OpenFileDialog(req);
     if (!path)
         return;
-    LoadAndGuide(*path);
+    OpenFile(*path);
 }
 
-void Form1::LoadAndGuide(const std::string& path) {
+void MainWindow::OpenFile(const std::string& path) {
     platform_.SetMousePointer(hc::kPointerHourglass);
-    LoadOutcome outcome = LoadSection(path);
-    ApplyLoad(model_, outcome);
+    hc::Status loaded = app_.Load(path);
     platform_.SetMousePointer(hc::kPointerDefault);
-    if (!outcome.ok) {
-        statusBar()->showMessage(hc::Q(path + ": " + outcome.reason));
+    if (!loaded) {
+        statusBar()->showMessage(hc::Q(loaded.error().Japanese()));
         platform_.MessageBox(text::kLoadFailed, text::kTitle);
         platform_.Beep();
         return;
     }
     statusBar()->clearMessage();
-    setWindowTitle(hc::Q(MainCaption(model_.Section.DataPath)));
-    if (model_.Scales.HScale > 0 && model_.Scales.VScale > 0) {
-        mnuSetting->menuAction()->setEnabled(true);
+    setWindowTitle(hc::Q(MainCaption(app_.Section().DataPath)));
+    if (app_.HasScales()) {
+        settingMenu_->menuAction()->setEnabled(true);
         OpenScaleWindow();
     }
 }
 
-void Form1::ComputeAndDraw() {
+void MainWindow::ComputeAndDraw() {
     platform_.SetMousePointer(hc::kPointerHourglass);
-    const Computation& c = Compute(model_);
-    text_[7]->setText(hc::Q(hc::DoubleToText(c.Result.TotalDischarge)));
-    text_[8]->setText(hc::Q(hc::DoubleToText(c.Result.MaxVelocity)));
-    text_[9]->setText(hc::Q(hc::DoubleToText(c.Result.TotalWidth)));
+    const Computation& c = app_.Compute();
+    panel_[7]->setText(hc::Q(hc::DoubleToText(c.Result.TotalDischarge)));
+    panel_[8]->setText(hc::Q(hc::DoubleToText(c.Result.MaxVelocity)));
+    panel_[9]->setText(hc::Q(hc::DoubleToText(c.Result.TotalWidth)));
     Redraw();
     if (c.Scales.HScale <= 0 || c.Scales.VScale <= 0)
         statusBar()->showMessage(
@@ -281,67 +292,83 @@ void Form1::ComputeAndDraw() {
     platform_.SetMousePointer(hc::kPointerDefault);
 }
 
-void Form1::Redraw() {
-    if (model_.Last)
-        DrawSection(Picture1->Canvas(), *model_.Last);
-}
-
-void Form1::EnablePrint() {
-    mnuFilePrintItem->setEnabled(true);
+void MainWindow::ComputeDrawAndAllowPrinting() {
+    ComputeAndDraw();
+    printItem_->setEnabled(true);
     exports_->SetEnabled(true);
 }
 
-void Form1::PrintChart() {
-    if (!model_.Last)
+void MainWindow::Redraw() {
+    if (app_.Last())
+        DrawSection(picture_->Canvas(), *app_.Last());
+}
+
+void MainWindow::ShowScaleEntries(const QStringList& texts) {
+    for (int i = 0; i < 4 && i < texts.size(); ++i)
+        panel_[static_cast<std::size_t>(i)]->setText(texts[i]);
+}
+
+void MainWindow::ShowParameterEntries(const QStringList& texts) {
+    for (int i = 0; i < 3 && i < texts.size(); ++i)
+        panel_[static_cast<std::size_t>(4 + i)]->setText(texts[i]);
+}
+
+void MainWindow::PrintChart() {
+    if (!app_.Last())
         return;
     platform_.SetMousePointer(hc::kPointerHourglass);
     hc::PrintResult result = platform_.Print(
-        [&](hc::Surface& printer) { PrintSection(printer, *model_.Last, model_.Widths); });
+        [&](hc::Surface& printer) { PrintSection(printer, *app_.Last(), app_.Widths()); });
     platform_.SetMousePointer(hc::kPointerDefault);
     statusBar()->showMessage(hc::Q(hc::PrintStatusText(result)));
 }
 
-void Form1::SetPrintWidth(int group, int index) {
-    auto& items = widthItems_[static_cast<std::size_t>(group)];
+void MainWindow::SetPrintWidth(PrintLine line, int width) {
+    if (!app_.SetPrintWidth(line, width))
+        return;
+    auto& items = widthItems_[Index(line)];
     for (QAction* a : items)
         a->setChecked(false);
-    items[static_cast<std::size_t>(index)]->setChecked(true);
-    int value = index + 1;
-    (group == 0   ? model_.Widths.Frame
-     : group == 1 ? model_.Widths.Section
-                  : model_.Widths.Water) = value;
-    widthLabel_[static_cast<std::size_t>(group)]->setText(QString::number(value));
+    items[static_cast<std::size_t>(width - kMinPrintWidth)]->setChecked(true);
+    widthLabel_[Index(line)]->setText(QString::number(width));
 }
 
-void Form1::OpenScaleWindow() {
-    auto* w = new Form2(*this);
+void MainWindow::OpenScaleWindow() {
+    auto* w = new ScaleWindow(app_, platform_, this);
+    connect(w, &ScaleWindow::Entered, this, &MainWindow::ShowScaleEntries);
+    connect(w, &ScaleWindow::ComputeRequested, this, &MainWindow::ComputeAndDraw);
+    connect(w, &ScaleWindow::ParametersRequested, this, &MainWindow::OpenParameterWindow);
     w->show();
 }
 
-void Form1::OpenParameterWindow() {
-    auto* w = new Form3(*this);
+void MainWindow::OpenParameterWindow() {
+    auto* w = new ParameterWindow(app_, platform_, this);
+    connect(w, &ParameterWindow::Entered, this, &MainWindow::ShowParameterEntries);
+    connect(w, &ParameterWindow::ComputeRequested, this, &MainWindow::ComputeDrawAndAllowPrinting);
     w->show();
 }
 
-void Form1::OpenEditor() {
-    auto* editor = new Form5(
-        platform_, [this](const std::string& path) { LoadAndGuide(path); }, this);
-    auto* choice = new Form6(platform_, editor, this);
+void MainWindow::EditSection() {
+    auto* editor = new GridEditor(platform_, this);
+    connect(editor, &GridEditor::Saved, this,
+            [this](const QString& path) { OpenFile(hc::S(path)); });
+    auto* choice = new EditModeWindow(platform_, editor, this);
     choice->show();
 }
 
-void Form1::OpenHelp() {
-    auto* w = new Form7(*this);
+void MainWindow::ShowHelp() {
+    auto* w = new HelpWindow(app_.HelpText(), platform_, this);
+    connect(w, &HelpWindow::AboutRequested, this, &MainWindow::ShowAbout);
     w->show();
     w->activateWindow();
 }
 
-void Form1::OpenAbout() {
+void MainWindow::ShowAbout() {
     hc::ShowAboutWindow(this, platform_, hc::AboutVariant::Flowcalc);
 }
 
-void Form1::Exit() {
-    platform_.SetCurrentDirectory(model_.StartDir);
+void MainWindow::Exit() {
+    platform_.SetCurrentDirectory(app_.StartDir());
     close();
 }
 

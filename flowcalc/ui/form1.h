@@ -1,5 +1,6 @@
-// Form1, the main window of flowcalc: the chart picture beside the panel of settings and
-// results, the menus, the start-up splash, and the guided sequence after a load.
+// The main window of flowcalc (Form1): the chart picture beside the panel of settings and
+// results, the menus, the start-up splash, and the guided sequence after a load. It shows the
+// application object and turns menu events and the settings windows' signals into requests.
 #pragma once
 
 #include <QLabel>
@@ -7,72 +8,74 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <string>
 
 #include "common/core/platform.h"
 #include "common/ui/chart_export.h"
 #include "common/ui/picture_box.h"
 #include "common/ui/splash_window.h"
-#include "flowcalc/core/flow_model.h"
+#include "flowcalc/core/flow_app.h"
 
 class QAction;
 class QMenu;
 
 namespace flow {
 
-class Form1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit Form1(hc::PlatformServices& platform, QWidget* parent = nullptr);
+    explicit MainWindow(hc::PlatformServices& platform, QWidget* parent = nullptr);
 
-    FlowModel& Model() { return model_; }
-    hc::PlatformServices& Platform() { return platform_; }
+    // What File>Open does after its dialog: reads the section file and, when it gives usable
+    // scales, enables the settings menu and opens the scale window (then the parameter window
+    // while no depth is set). A refused file is reported by a message box and a beep.
+    void OpenFile(const std::string& path);
 
-    // Reads a section file into the model; on success enables the settings menu and opens
-    // the scale window. Used by File>Open and by the editor after saving.
-    void LoadAndGuide(const std::string& path);
-    // Computes at the stored settings, fills the result boxes and draws the chart.
-    void ComputeAndDraw();
-    void EnablePrint();
-    // Panel boxes Text1..Text10.
-    QLineEdit* PanelBox(int n) { return text_[static_cast<std::size_t>(n - 1)]; }
-
-    void OpenScaleWindow();
-    void OpenParameterWindow();
-    void OpenAbout();
-
-    hc::SplashWindow* Splash() { return splash_; }
-    hc::PictureBox* Picture() { return Picture1; }
+    // The application state the window shows (read-only).
+    const FlowApp& App() const { return app_; }
+    // The start-up splash while it is open.
+    hc::SplashWindow* Splash() const { return splash_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
+  private Q_SLOTS:
+    void ChooseFile();
+    void EditSection();
+    void PrintChart();
+    void Exit();
+    void OpenScaleWindow();
+    void OpenParameterWindow();
+    void ShowHelp();
+    void ShowAbout();
+    // Computes at the settings in force, fills the result boxes and draws the chart.
+    void ComputeAndDraw();
+    // The parameter window's computation also makes printing available.
+    void ComputeDrawAndAllowPrinting();
+    void ShowScaleEntries(const QStringList& texts);
+    void ShowParameterEntries(const QStringList& texts);
+    void Redraw();
+
   private:
     void BuildMenus();
     QWidget* BuildPanel();
-    void OpenFile();
-    void OpenEditor();
-    void PrintChart();
-    void OpenHelp();
-    void Exit();
-    // Print width group g (0 frame, 1 section, 2 water), item index 0..4.
-    void SetPrintWidth(int group, int index);
-    void Redraw();
+    void SetPrintWidth(PrintLine line, int width);
 
     hc::PlatformServices& platform_;
-    FlowModel model_;
+    FlowApp app_;
     hc::ChartExportActions* exports_ = nullptr;
     bool splashShown_ = false;
     QPointer<hc::SplashWindow> splash_;
 
-    hc::PictureBox* Picture1 = nullptr;
-    std::array<QLineEdit*, 10> text_{};
+    hc::PictureBox* picture_ = nullptr;
+    std::array<QLineEdit*, 10> panel_{};  // Text1..Text10
     std::array<QLabel*, 3> widthLabel_{};
-    QMenu* mnuFile = nullptr;
-    QMenu* mnuSetting = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuFilePrintItem = nullptr;
-    std::array<std::array<QAction*, 5>, 3> widthItems_{};
+    QMenu* fileMenu_ = nullptr;
+    QMenu* settingMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QAction* printItem_ = nullptr;
+    std::array<std::array<QAction*, kMaxPrintWidth>, 3> widthItems_{};
 };
 
 }  // namespace flow

@@ -8,12 +8,12 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "common/core/numbers.h"
 #include "common/core/file_write.h"
-#include "common/core/text_file.h"
+#include "common/core/numbers.h"
 #include "common/ui/window_helpers.h"
 #include "flowcalc/core/cross_section.h"
 #include "flowcalc/core/messages.h"
+#include "flowcalc/core/section_edit.h"
 
 namespace flow {
 
@@ -21,7 +21,6 @@ namespace {
 
 // Two point columns: distance and elevation. The row numbers are the fixed header column.
 constexpr int kColumns = 2;
-constexpr int kMinimumRows = 3;
 
 std::string Trimmed(const QString& s) {
     return hc::S(s.trimmed());
@@ -29,35 +28,8 @@ std::string Trimmed(const QString& s) {
 
 }  // namespace
 
-GridRows ReadGridRows(const std::vector<std::pair<std::string, std::string>>& cells) {
-    GridRows out;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        const auto& [xt, yt] = cells[i];
-        if (xt.empty() || yt.empty())
-            break;
-        auto x = hc::TryTextToDouble(xt);
-        if (!x) {
-            out.badRow = static_cast<int>(i) + 1;
-            out.badColumn = 1;
-            break;
-        }
-        if (*x < 0)
-            break;
-        auto y = hc::TryTextToDouble(yt);
-        if (!y) {
-            out.badRow = static_cast<int>(i) + 1;
-            out.badColumn = 2;
-            break;
-        }
-        out.x.push_back(*x);
-        out.y.push_back(*y);
-    }
-    return out;
-}
-
-Form5::Form5(hc::PlatformServices& platform, std::function<void(const std::string&)> onSaved,
-             QWidget* parent)
-    : QMainWindow(parent), platform_(platform), onSaved_(std::move(onSaved)) {
+GridEditor::GridEditor(hc::PlatformServices& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform) {
     setObjectName("Form5");
     setWindowTitle(hc::Q("断面座標データの編集"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -71,120 +43,119 @@ Form5::Form5(hc::PlatformServices& platform, std::function<void(const std::strin
     v->addWidget(note1);
     v->addWidget(note2);
 
-    Fg1 = new QTableWidget(kMaxPoints, kColumns, central);
-    Fg1->setObjectName("Fg1");
-    Fg1->setHorizontalHeaderLabels({hc::Q("距離 X (m)"), hc::Q("標高 Y (m)")});
-    Fg1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Fg1->setSelectionMode(QAbstractItemView::SingleSelection);
-    Fg1->setTabKeyNavigation(false);
-    Fg1->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    Fg1->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid_ = new QTableWidget(kMaxPoints, kColumns, central);
+    grid_->setObjectName("Fg1");
+    grid_->setHorizontalHeaderLabels({hc::Q("距離 X (m)"), hc::Q("標高 Y (m)")});
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setTabKeyNavigation(false);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid_->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (int r = 0; r < kMaxPoints; ++r) {
-        Fg1->setVerticalHeaderItem(r, new QTableWidgetItem(QString::number(r + 1)));
+        grid_->setVerticalHeaderItem(r, new QTableWidgetItem(QString::number(r + 1)));
         for (int c = 0; c < kColumns; ++c) {
             auto* item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            Fg1->setItem(r, c, item);
+            grid_->setItem(r, c, item);
         }
     }
-    Fg1->setCurrentCell(0, 0);
-    v->addWidget(Fg1, 1);
+    grid_->setCurrentCell(0, 0);
+    v->addWidget(grid_, 1);
     setCentralWidget(central);
 
-    TxtEdit = new QLineEdit(Fg1->viewport());
-    TxtEdit->setObjectName("TxtEdit");
-    TxtEdit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    TxtEdit->clear();
-    TxtEdit->hide();
+    cellEditor_ = new QLineEdit(grid_->viewport());
+    cellEditor_->setObjectName("TxtEdit");
+    cellEditor_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    cellEditor_->clear();
+    cellEditor_->hide();
 
-    Fg1->installEventFilter(this);
-    TxtEdit->installEventFilter(this);
-    connect(Fg1, &QTableWidget::cellDoubleClicked, this, [this](int, int) {
-        StartCellEdit(Fg1->currentItem() ? Fg1->currentItem()->text() : "");
+    grid_->installEventFilter(this);
+    cellEditor_->installEventFilter(this);
+    connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int, int) {
+        StartCellEdit(grid_->currentItem() ? grid_->currentItem()->text() : "");
     });
-    connect(Fg1, &QTableWidget::currentCellChanged, this,
+    connect(grid_, &QTableWidget::currentCellChanged, this,
             [this](int, int, int prevRow, int prevColumn) {
-                if (TxtEdit->isVisible() && prevRow >= 0 && prevColumn >= 0)
+                if (cellEditor_->isVisible() && prevRow >= 0 && prevColumn >= 0)
                     CommitCellEdit(prevRow, prevColumn);
             });
 
-    mnuFile = menuBar()->addMenu(hc::Q("ファイル(&F)"));
-    mnuFile->setObjectName("mnuFile");
-    mnuFileSaveItem = mnuFile->addAction(hc::Q("保存終了(&S)"));
-    mnuFileSaveItem->setObjectName("mnuFileSaveItem");
-    mnuFileQuitItem = mnuFile->addAction(hc::Q("単純終了(&X)"));
-    mnuFileQuitItem->setObjectName("mnuFileQuitItem");
-    connect(mnuFileSaveItem, &QAction::triggered, this, &Form5::SaveAndClose);
-    connect(mnuFileQuitItem, &QAction::triggered, this, &Form5::QuitWithoutSaving);
-    mnuFile->menuAction()->setEnabled(false);
+    fileMenu_ = menuBar()->addMenu(hc::Q("ファイル(&F)"));
+    fileMenu_->setObjectName("mnuFile");
+    QAction* save = fileMenu_->addAction(hc::Q("保存終了(&S)"));
+    save->setObjectName("mnuFileSaveItem");
+    QAction* quit = fileMenu_->addAction(hc::Q("単純終了(&X)"));
+    quit->setObjectName("mnuFileQuitItem");
+    connect(save, &QAction::triggered, this, &GridEditor::SaveAndClose);
+    connect(quit, &QAction::triggered, this, &GridEditor::QuitWithoutSaving);
+    fileMenu_->menuAction()->setEnabled(false);
     statusBar()->setObjectName("StatusBar");
 
     resize(420, 560);
     hc::CentreOnScreen(this);
 }
 
-QString Form5::Cell(int row, int column) const {
-    QTableWidgetItem* item = Fg1->item(row - 1, column - 1);
+QString GridEditor::Cell(int row, int column) const {
+    QTableWidgetItem* item = grid_->item(row - 1, column - 1);
     return item ? item->text() : QString();
 }
 
-void Form5::SetCell(int row, int column, const QString& text) {
-    Fg1->item(row - 1, column - 1)->setText(text);
+void GridEditor::SetCell(int row, int column, const QString& text) {
+    grid_->item(row - 1, column - 1)->setText(text);
 }
 
-bool Form5::OpenExisting(const std::string& path) {
-    std::string error;
-    auto bytes = hc::ReadFileBytes(path, &error);
-    LoadOutcome loaded = bytes ? ParseSection(*bytes) : LoadOutcome{};
-    if (!loaded.ok) {
+bool GridEditor::OpenExisting(const std::string& path) {
+    hc::Result<LoadedSection> loaded = LoadSection(path);
+    if (!loaded) {
         platform_.MessageBox(text::kEditFileRefused, text::kTitle);
         return false;
     }
+    const CrossSection& s = loaded->Section;
     path_ = path;
-    bufferX_ = loaded.section.PointX;
-    bufferY_ = loaded.section.PointY;
+    bufferX_ = s.PointX;
+    bufferY_ = s.PointY;
     for (int r = 1; r <= kMaxPoints; ++r) {
-        bool filled = r <= loaded.section.PointCount;
-        SetCell(r, 1, filled ? hc::Q(hc::DoubleToText(loaded.section.X(r))) : QString());
-        SetCell(r, 2, filled ? hc::Q(hc::DoubleToText(loaded.section.Y(r))) : QString());
+        bool filled = r <= s.PointCount;
+        SetCell(r, 1, filled ? hc::Q(hc::DoubleToText(s.X(r))) : QString());
+        SetCell(r, 2, filled ? hc::Q(hc::DoubleToText(s.Y(r))) : QString());
     }
     setWindowTitle(hc::Q("データの編集 < " + path_ + " >"));
-    mnuFile->menuAction()->setEnabled(true);
+    fileMenu_->menuAction()->setEnabled(true);
     return true;
 }
 
-void Form5::StartNew() {
+void GridEditor::StartNew() {
     path_.clear();
     setWindowTitle(hc::Q("データの編集 < 新規 >"));
-    mnuFile->menuAction()->setEnabled(true);
+    fileMenu_->menuAction()->setEnabled(true);
 }
 
-void Form5::StartCellEdit(const QString& initial) {
-    QModelIndex index = Fg1->currentIndex();
+void GridEditor::StartCellEdit(const QString& initial) {
+    QModelIndex index = grid_->currentIndex();
     if (!index.isValid())
         return;
-    TxtEdit->setGeometry(Fg1->visualRect(index));
-    TxtEdit->setText(initial);
-    TxtEdit->show();
-    TxtEdit->setFocus();
-    TxtEdit->setCursorPosition(static_cast<int>(initial.size()));
+    cellEditor_->setGeometry(grid_->visualRect(index));
+    cellEditor_->setText(initial);
+    cellEditor_->show();
+    cellEditor_->setFocus();
+    cellEditor_->setCursorPosition(static_cast<int>(initial.size()));
 }
 
-void Form5::CommitCellEdit(int row, int column) {
-    if (!TxtEdit->isVisible())
+void GridEditor::CommitCellEdit(int row, int column) {
+    if (!cellEditor_->isVisible())
         return;
-    if (QTableWidgetItem* item = Fg1->item(row, column))
-        item->setText(TxtEdit->text());
-    TxtEdit->hide();
+    if (QTableWidgetItem* item = grid_->item(row, column))
+        item->setText(cellEditor_->text());
+    cellEditor_->hide();
 }
 
-void Form5::CommitCurrent() {
-    CommitCellEdit(Fg1->currentRow(), Fg1->currentColumn());
+void GridEditor::CommitCurrent() {
+    CommitCellEdit(grid_->currentRow(), grid_->currentColumn());
 }
 
-void Form5::MoveCurrent(int key) {
-    int r = Fg1->currentRow();
-    int c = Fg1->currentColumn();
+void GridEditor::MoveCurrent(int key) {
+    int r = grid_->currentRow();
+    int c = grid_->currentColumn();
     if (key == Qt::Key_Left && c > 0)
         --c;
     else if (key == Qt::Key_Right && c < kColumns - 1)
@@ -193,38 +164,38 @@ void Form5::MoveCurrent(int key) {
         --r;
     else if (key == Qt::Key_Down && r < kMaxPoints - 1)
         ++r;
-    Fg1->setCurrentCell(r, c);
+    grid_->setCurrentCell(r, c);
 }
 
-bool Form5::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == TxtEdit && event->type() == QEvent::KeyPress) {
+bool GridEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cellEditor_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {
             case Qt::Key_Return:
             case Qt::Key_Enter:
                 CommitCurrent();
-                Fg1->setFocus();
+                grid_->setFocus();
                 return true;
             case Qt::Key_Escape:
-                TxtEdit->hide();  // discarded: nothing is stored
-                Fg1->setFocus();
+                cellEditor_->hide();  // discarded: nothing is stored
+                grid_->setFocus();
                 return true;
             case Qt::Key_Left:
             case Qt::Key_Right:
             case Qt::Key_Up:
             case Qt::Key_Down:
                 CommitCurrent();
-                Fg1->setFocus();
+                grid_->setFocus();
                 MoveCurrent(key->key());
                 return true;
             default:
                 break;
         }
     }
-    if (watched == Fg1) {
-        if (event->type() == QEvent::FocusIn && TxtEdit->isVisible()) {
+    if (watched == grid_) {
+        if (event->type() == QEvent::FocusIn && cellEditor_->isVisible()) {
             CommitCurrent();
-        } else if (event->type() == QEvent::KeyPress && !TxtEdit->isVisible()) {
+        } else if (event->type() == QEvent::KeyPress && !cellEditor_->isVisible()) {
             auto* key = static_cast<QKeyEvent*>(event);
             QString typed = key->text();
             if (!typed.isEmpty()) {
@@ -234,7 +205,7 @@ bool Form5::eventFilter(QObject* watched, QEvent* event) {
                     return true;
                 }
                 if (code == 32 || code == 13 || code == 8) {
-                    StartCellEdit(Fg1->currentItem() ? Fg1->currentItem()->text() : "");
+                    StartCellEdit(grid_->currentItem() ? grid_->currentItem()->text() : "");
                     return true;
                 }
             }
@@ -243,7 +214,7 @@ bool Form5::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form5::SaveAndClose() {
+void GridEditor::SaveAndClose() {
     // What is being typed belongs to the grid too.
     CommitCurrent();
     std::vector<std::pair<std::string, std::string>> cells;
@@ -251,15 +222,16 @@ void Form5::SaveAndClose() {
     for (int r = 1; r <= kMaxPoints; ++r)
         cells.emplace_back(Trimmed(Cell(r, 1)), Trimmed(Cell(r, 2)));
     GridRows rows = ReadGridRows(cells);
-    if (rows.badRow > 0) {
+    if (rows.End == GridEnd::DistanceNotANumber || rows.End == GridEnd::ElevationNotANumber) {
         // Stay with the grid intact and point at the cell.
-        Fg1->setCurrentCell(rows.badRow - 1, rows.badColumn - 1);
-        statusBar()->showMessage(hc::Q("行 " + std::to_string(rows.badRow) + ": 「" +
-                                       hc::S(Cell(rows.badRow, rows.badColumn)) +
+        const int column = rows.End == GridEnd::DistanceNotANumber ? 1 : 2;
+        grid_->setCurrentCell(rows.EndRow - 1, column - 1);
+        statusBar()->showMessage(hc::Q("行 " + std::to_string(rows.EndRow) + ": 「" +
+                                       hc::S(Cell(rows.EndRow, column)) +
                                        "」は数値ではありません"));
         return;
     }
-    if (static_cast<int>(rows.x.size()) < kMinimumRows) {
+    if (static_cast<int>(rows.X.size()) < kMinEditedPoints) {
         platform_.MessageBox(text::kTooFewRows, text::kTitle);
         close();
         return;
@@ -272,29 +244,26 @@ void Form5::SaveAndClose() {
     auto chosen = platform_.SaveFileDialog(req);
     if (!chosen)
         return;  // the editor stays open with its grid
-    if (hc::Status saved = hc::WriteFileAtomically(*chosen, SectionFileText(rows.x, rows.y));
+    if (hc::Status saved = hc::WriteFileAtomically(*chosen, SectionFileText(rows.X, rows.Y));
         !saved) {
         // The editor stays open with its grid and says why.
         statusBar()->showMessage(hc::Q("保存できませんでした: " + saved.error().Japanese()));
         return;
     }
     path_ = *chosen;
-    bufferX_ = rows.x;
-    bufferY_ = rows.y;
-    std::string saved = path_;
-    auto onSaved = onSaved_;
-    close();
-    if (onSaved)
-        onSaved(saved);
+    bufferX_ = rows.X;
+    bufferY_ = rows.Y;
+    close();  // the window is deleted later, after the main window has taken the file
+    Q_EMIT Saved(hc::Q(path_));
 }
 
-void Form5::QuitWithoutSaving() {
+void GridEditor::QuitWithoutSaving() {
     bufferX_.assign(kMaxPoints, 0.0);
     bufferY_.assign(kMaxPoints, 0.0);
     close();
 }
 
-Form6::Form6(hc::PlatformServices& platform, Form5* editor, QWidget* parent)
+EditModeWindow::EditModeWindow(hc::PlatformServices& platform, GridEditor* editor, QWidget* parent)
     : QDialog(parent), platform_(platform), editor_(editor) {
     setObjectName("Form6");
     setWindowTitle(hc::Q("編集モードの選択"));
@@ -311,17 +280,17 @@ Form6::Form6(hc::PlatformServices& platform, Form5* editor, QWidget* parent)
         v->addWidget(b);
         return b;
     };
-    Command1 = button("既存のファイルを読んで編集する", "Command1");
-    Command2 = button("新規にデータファイルを作成する", "Command2");
-    Command3 = button("編集をやめてもとの画面にもどる", "Command3");
-    connect(Command1, &QPushButton::clicked, this, &Form6::EditExisting);
-    connect(Command2, &QPushButton::clicked, this, &Form6::CreateNew);
-    connect(Command3, &QPushButton::clicked, this, &Form6::GiveUp);
+    connect(button("既存のファイルを読んで編集する", "Command1"), &QPushButton::clicked, this,
+            &EditModeWindow::EditExisting);
+    connect(button("新規にデータファイルを作成する", "Command2"), &QPushButton::clicked, this,
+            &EditModeWindow::CreateNew);
+    connect(button("編集をやめてもとの画面にもどる", "Command3"), &QPushButton::clicked, this,
+            &EditModeWindow::GiveUp);
     adjustSize();
     hc::CentreOnScreen(this);
 }
 
-void Form6::EditExisting() {
+void EditModeWindow::EditExisting() {
     hc::FileDialogRequest req;
     req.filter = text::kEditorFilter;
     req.filterIndex = 1;
@@ -335,7 +304,7 @@ void Form6::EditExisting() {
     close();
 }
 
-void Form6::CreateNew() {
+void EditModeWindow::CreateNew() {
     if (!editor_)
         return;
     editor_->StartNew();
@@ -344,11 +313,11 @@ void Form6::CreateNew() {
     close();
 }
 
-void Form6::GiveUp() {
+void EditModeWindow::GiveUp() {
     close();
 }
 
-void Form6::closeEvent(QCloseEvent* event) {
+void EditModeWindow::closeEvent(QCloseEvent* event) {
     // Leaving without a choice takes the prepared editor along.
     if (!handedOver_ && editor_)
         editor_->close();

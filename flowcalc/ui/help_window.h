@@ -1,26 +1,29 @@
-// Form7, the how-to-use window: shows the help text read at start-up from manning.txt and
+// The how-to-use window (Form7): shows the help text read at start-up from manning.txt and
 // leads on to the version window.
 #pragma once
 
 #include <QDialog>
-#include <QPlainTextEdit>
-#include <QPushButton>
+#include <string>
+
+#include "common/core/platform.h"
 
 namespace flow {
 
-class Form1;
-
-class Form7 : public QDialog {
+class HelpWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit Form7(Form1& main);
+    HelpWindow(const std::string& helpText, hc::PlatformServices& platform, QWidget* parent);
 
-    QPlainTextEdit* Text1;
-    QPushButton* Command1;  // close
-    QPushButton* Command2;  // version window
+  Q_SIGNALS:
+    // "バージョン情報の表示": the main window opens the version window.
+    void AboutRequested();
+
+  private Q_SLOTS:
+    void Finish();
+    void ShowVersion();
 
   private:
-    Form1& main_;
+    hc::PlatformServices& platform_;
 };
 
 }  // namespace flow

@@ -6,9 +6,11 @@
 #include <QTemporaryDir>
 
 #include "flowcalc/core/cross_section.h"
-#include "flowcalc/core/flow_model.h"
+#include "tests/flowcalc/sections.h"
 
 namespace {
+
+using flowtest::Read;
 
 std::string Points(int n) {
     std::string t = std::to_string(n) + "\n";
@@ -18,74 +20,86 @@ std::string Points(int n) {
 }
 
 TEST(FlowcalcSectionFile, ReadsTheEditorsExampleWithItsScales) {
-    flow::LoadOutcome o = flow::ParseSection("4\n0 10\n2 8.5\n6 8.4\n8 10\n");
-    ASSERT_TRUE(o.ok) << o.reason;
-    EXPECT_EQ(o.section.PointCount, 4);
-    EXPECT_DOUBLE_EQ(o.section.X(2), 2);
-    EXPECT_DOUBLE_EQ(o.section.Y(3), 8.4);
-    EXPECT_DOUBLE_EQ(o.section.BedLevel, 8.4);
-    EXPECT_DOUBLE_EQ(o.section.MinX, 0);
-    EXPECT_DOUBLE_EQ(o.section.MaxX, 8);
+    flow::LoadedSection o = Read("4\n0 10\n2 8.5\n6 8.4\n8 10\n");
+    EXPECT_EQ(o.Section.PointCount, 4);
+    EXPECT_DOUBLE_EQ(o.Section.X(2), 2);
+    EXPECT_DOUBLE_EQ(o.Section.Y(3), 8.4);
+    EXPECT_DOUBLE_EQ(o.Section.BedLevel, 8.4);
+    EXPECT_DOUBLE_EQ(o.Section.MinX, 0);
+    EXPECT_DOUBLE_EQ(o.Section.MaxX, 8);
     // D = 1.6, M = 9.2: the smallest vertical scale, centre on the 0.2 m grid.
-    EXPECT_EQ(o.scales.HScale, 100);
-    EXPECT_EQ(o.scales.VScale, 20);
-    EXPECT_NEAR(o.scales.YCentre, 9.2, 1e-12);
+    EXPECT_EQ(o.Scales.HScale, 100);
+    EXPECT_EQ(o.Scales.VScale, 20);
+    EXPECT_NEAR(o.Scales.YCentre, 9.2, 1e-12);
     // The centre is the plain decimal, as the value list shows it.
-    EXPECT_EQ(o.scales.YCentre, 9.2);
+    EXPECT_EQ(o.Scales.YCentre, 9.2);
 }
 
 TEST(FlowcalcSectionFile, ItemsMaySitOnOneLineOrBeSeparatedByCommasAndBlankLines) {
-    flow::LoadOutcome o = flow::ParseSection("3, 0,9 , 4, 3\n\n  8 ,9\n\n");
-    ASSERT_TRUE(o.ok) << o.reason;
-    EXPECT_EQ(o.section.PointCount, 3);
-    EXPECT_DOUBLE_EQ(o.section.X(3), 8);
-    EXPECT_DOUBLE_EQ(o.section.Y(3), 9);
+    flow::LoadedSection o = Read("3, 0,9 , 4, 3\n\n  8 ,9\n\n");
+    EXPECT_EQ(o.Section.PointCount, 3);
+    EXPECT_DOUBLE_EQ(o.Section.X(3), 8);
+    EXPECT_DOUBLE_EQ(o.Section.Y(3), 9);
     // Elevations 3..9: D = 6 gives 1:100 and a centre of 6.
-    EXPECT_EQ(o.scales.VScale, 100);
-    EXPECT_DOUBLE_EQ(o.scales.YCentre, 6);
+    EXPECT_EQ(o.Scales.VScale, 100);
+    EXPECT_DOUBLE_EQ(o.Scales.YCentre, 6);
 }
 
 TEST(FlowcalcSectionFile, CountLimits) {
-    EXPECT_TRUE(flow::ParseSection(Points(256)).ok);
-    EXPECT_TRUE(flow::ParseSection(Points(1)).ok);
-    flow::LoadOutcome over = flow::ParseSection(Points(257));
-    EXPECT_FALSE(over.ok);
-    EXPECT_NE(over.reason.find("line 1"), std::string::npos) << over.reason;
-    EXPECT_FALSE(flow::ParseSection("0\n").ok);
-    EXPECT_FALSE(flow::ParseSection("-3\n0 1\n").ok);
-    EXPECT_FALSE(flow::ParseSection("").ok);
+    EXPECT_TRUE(flow::ParseSection(Points(256)));
+    EXPECT_TRUE(flow::ParseSection(Points(1)));
     // The count is rounded half to even: 2.5 reads as 2.
-    flow::LoadOutcome half = flow::ParseSection("2.5\n0 1\n1 0\n");
-    ASSERT_TRUE(half.ok);
-    EXPECT_EQ(half.section.PointCount, 2);
+    EXPECT_EQ(Read("2.5\n0 1\n1 0\n").Section.PointCount, 2);
 }
 
-TEST(FlowcalcSectionFile, ShortOrMalformedFilesAreRefused) {
-    // Ends before the third pair begins.
-    flow::LoadOutcome early = flow::ParseSection("3\n0 10\n5 0\n");
-    EXPECT_FALSE(early.ok);
-    EXPECT_NE(early.reason.find("2 of 3"), std::string::npos) << early.reason;
-    // Ends after an x and before its y.
-    EXPECT_FALSE(flow::ParseSection("3\n0 10\n5 0\n10\n").ok);
-    // Not a number.
-    flow::LoadOutcome text = flow::ParseSection("3\n0 10\n5 abc\n10 10\n");
-    EXPECT_FALSE(text.ok);
-    EXPECT_NE(text.reason.find("line 3"), std::string::npos) << text.reason;
+TEST(FlowcalcSectionFile, EveryKindOfMalformedFileIsRefusedWithItsPlace) {
+    struct Case {
+        const char* name;
+        std::string text;
+        hc::ErrorKind kind;
+        int line;
+        const char* en;  // a part of the English reason
+        const char* ja;  // a part of the Japanese reason
+    };
+    const Case cases[] = {
+        {"too many points", Points(257), hc::ErrorKind::BadCount, 1, "257 is outside 1..256",
+         "点の数 257"},
+        {"no points", "0\n", hc::ErrorKind::BadCount, 1, "0 is outside", "範囲外"},
+        {"negative count", "\n-3\n0 1\n", hc::ErrorKind::BadCount, 2, "-3 is outside", "範囲外"},
+        {"count beyond 32 bits", "1e20\n", hc::ErrorKind::BadCount, 1, "1e20 is outside", "範囲外"},
+        {"empty file", "", hc::ErrorKind::BadCount, 1, "empty", "空"},
+        {"blank lines only", "\n  \n", hc::ErrorKind::BadCount, 3, "empty", "空"},
+        {"ends before the third pair", "3\n0 10\n5 0\n", hc::ErrorKind::BadCount, 4,
+         "ends after 2 of 3 points", "3 点のうち 2 点"},
+        {"ends after an x", "3\n0 10\n5 0\n10\n", hc::ErrorKind::BadCount, 5,
+         "point 3 has a distance but no elevation", "点 3"},
+        {"count not a number", "three\n", hc::ErrorKind::BadValue, 1, "\"three\" is not a number",
+         "「three」"},
+        {"elevation not a number", "3\n0 10\n5 abc\n10 10\n", hc::ErrorKind::BadValue, 3,
+         "\"abc\" is not a number", "「abc」は数値ではありません"},
+        {"empty item", "3\n0 10\n5,,0\n10 10\n", hc::ErrorKind::BadValue, 3, "empty item", "空"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        hc::Result<flow::LoadedSection> r = flow::ParseSection(c.text);
+        ASSERT_FALSE(r);
+        EXPECT_EQ(r.error().kind, c.kind);
+        EXPECT_EQ(r.error().line, c.line);
+        EXPECT_NE(r.error().en.find(c.en), std::string::npos) << r.error().en;
+        EXPECT_NE(r.error().ja.find(c.ja), std::string::npos) << r.error().ja;
+    }
 }
 
 TEST(FlowcalcSectionFile, NegativeDistancesAndLargeSurveyCoordinatesAreTakenAsTheyAre) {
-    flow::LoadOutcome neg = flow::ParseSection("3\n-5 3\n0 1\n5 3\n");
-    ASSERT_TRUE(neg.ok);
-    EXPECT_DOUBLE_EQ(neg.section.MinX, -5);
+    EXPECT_DOUBLE_EQ(Read("3\n-5 3\n0 1\n5 3\n").Section.MinX, -5);
     // Coordinates beyond 9999 keep their true extremes.
-    flow::LoadOutcome big = flow::ParseSection("3\n12000 10004\n12010 10000\n12050 10005\n");
-    ASSERT_TRUE(big.ok);
-    EXPECT_DOUBLE_EQ(big.section.MinX, 12000);
-    EXPECT_DOUBLE_EQ(big.section.MaxX, 12050);
-    EXPECT_DOUBLE_EQ(big.section.BedLevel, 10000);
-    EXPECT_EQ(big.scales.HScale, 5000);
-    EXPECT_EQ(big.scales.VScale, 100);            // D = 5
-    EXPECT_DOUBLE_EQ(big.scales.YCentre, 10002);  // 10002.5 to the even metre
+    flow::LoadedSection big = Read("3\n12000 10004\n12010 10000\n12050 10005\n");
+    EXPECT_DOUBLE_EQ(big.Section.MinX, 12000);
+    EXPECT_DOUBLE_EQ(big.Section.MaxX, 12050);
+    EXPECT_DOUBLE_EQ(big.Section.BedLevel, 10000);
+    EXPECT_EQ(big.Scales.HScale, 5000);
+    EXPECT_EQ(big.Scales.VScale, 100);            // D = 5
+    EXPECT_DOUBLE_EQ(big.Scales.YCentre, 10002);  // 10002.5 to the even metre
 }
 
 TEST(FlowcalcAutomaticScales, HorizontalTableBounds) {
@@ -106,25 +120,24 @@ TEST(FlowcalcAutomaticScales, VerticalTableAndCentre) {
     EXPECT_EQ(flow::VScaleFor(40).vscale, 500);
     EXPECT_DOUBLE_EQ(flow::VScaleFor(40).step, 5);
     // Middle 2.5 on the 1 m grid goes to the even 2; 3.5 goes to 4.
-    EXPECT_DOUBLE_EQ(flow::ParseSection("2\n0 0\n1 5\n").scales.YCentre, 2);
-    EXPECT_DOUBLE_EQ(flow::ParseSection("2\n0 0\n1 7\n").scales.YCentre, 4);
+    EXPECT_DOUBLE_EQ(Read("2\n0 0\n1 5\n").Scales.YCentre, 2);
+    EXPECT_DOUBLE_EQ(Read("2\n0 0\n1 7\n").Scales.YCentre, 4);
     // Middle 11.49 on the 1 m grid.
-    EXPECT_DOUBLE_EQ(flow::ParseSection("2\n0 7.92\n1 15.06\n").scales.YCentre, 11);
+    EXPECT_DOUBLE_EQ(Read("2\n0 7.92\n1 15.06\n").Scales.YCentre, 11);
 }
 
 TEST(FlowcalcAutomaticScales, DecimalRangeOnATableBoundTakesTheNextScale) {
     // 1.3 m to 3.3 m is a range of exactly 2 m, which is not below 2: 1:50 and the 0.5 m
     // grid, centre 2.3 -> 2.5. The binary difference is a hair under 2.
-    flow::LoadOutcome o = flow::ParseSection("3\n0 3.3\n1 1.3\n2 3.3\n");
-    ASSERT_TRUE(o.ok);
-    EXPECT_EQ(o.scales.VScale, 50);
-    EXPECT_DOUBLE_EQ(o.scales.YCentre, 2.5);
+    flow::LoadedSection o = Read("3\n0 3.3\n1 1.3\n2 3.3\n");
+    EXPECT_EQ(o.Scales.VScale, 50);
+    EXPECT_DOUBLE_EQ(o.Scales.YCentre, 2.5);
     // Ranges of exactly 5, 10 and 20 m likewise.
-    EXPECT_EQ(flow::ParseSection("2\n0 3.2\n1 8.2\n").scales.VScale, 100);
-    EXPECT_EQ(flow::ParseSection("2\n0 6.4\n1 16.4\n").scales.VScale, 200);
-    EXPECT_EQ(flow::ParseSection("2\n0 12.3\n1 32.3\n").scales.VScale, 400);
+    EXPECT_EQ(Read("2\n0 3.2\n1 8.2\n").Scales.VScale, 100);
+    EXPECT_EQ(Read("2\n0 6.4\n1 16.4\n").Scales.VScale, 200);
+    EXPECT_EQ(Read("2\n0 12.3\n1 32.3\n").Scales.VScale, 400);
     // Just below a bound stays below it.
-    EXPECT_EQ(flow::ParseSection("2\n0 1.3\n1 3.29\n").scales.VScale, 20);
+    EXPECT_EQ(Read("2\n0 1.3\n1 3.29\n").Scales.VScale, 20);
 }
 
 TEST(FlowcalcAutomaticScales, DecimalMiddlesHalfwayBetweenGridStepsGoToTheEvenStep) {
@@ -141,19 +154,17 @@ TEST(FlowcalcAutomaticScales, DecimalMiddlesHalfwayBetweenGridStepsGoToTheEvenSt
              Case{"2\n0 3.3\n1 4.9\n", 4.0},   // M = 4.1 = 20.5 steps -> 20
              Case{"2\n0 0.7\n1 2.1\n", 1.4},   // M = 1.4 = 7 steps, no half
          }) {
-        flow::LoadOutcome o = flow::ParseSection(c.file);
-        ASSERT_TRUE(o.ok) << c.file;
-        EXPECT_EQ(o.scales.VScale, 20) << c.file;
-        EXPECT_NEAR(o.scales.YCentre, c.centre, 1e-12) << c.file;
+        flow::LoadedSection o = Read(c.file);
+        EXPECT_EQ(o.Scales.VScale, 20) << c.file;
+        EXPECT_NEAR(o.Scales.YCentre, c.centre, 1e-12) << c.file;
     }
 }
 
 TEST(FlowcalcSectionFile, EditorTextReadsBack) {
     std::string t = flow::SectionFileText({0, 2.5, 7}, {10.25, 8, 9.125});
     EXPECT_EQ(t, "3\n0 10.25\n2.5 8\n7 9.125\n");
-    flow::LoadOutcome o = flow::ParseSection(t);
-    ASSERT_TRUE(o.ok);
-    EXPECT_DOUBLE_EQ(o.section.Y(3), 9.125);
+    flow::LoadedSection o = Read(t);
+    EXPECT_DOUBLE_EQ(o.Section.Y(3), 9.125);
 }
 
 TEST(FlowcalcSectionFile, LoadSectionRemembersThePathAndRefusesMissingFiles) {
@@ -163,10 +174,22 @@ TEST(FlowcalcSectionFile, LoadSectionRemembersThePathAndRefusesMissingFiles) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("3\n0 10\n5 0\n10 10\n");
     f.close();
-    flow::LoadOutcome o = flow::LoadSection(path.toStdString());
-    ASSERT_TRUE(o.ok);
-    EXPECT_EQ(o.section.DataPath, path.toStdString());
-    EXPECT_FALSE(flow::LoadSection(dir.filePath("missing.txt").toStdString()).ok);
+    hc::Result<flow::LoadedSection> o = flow::LoadSection(path.toStdString());
+    ASSERT_TRUE(o);
+    EXPECT_EQ(o->Section.DataPath, path.toStdString());
+    // Refusals name the file: a missing one, and one whose contents are refused.
+    const std::string missing = dir.filePath("missing.txt").toStdString();
+    hc::Result<flow::LoadedSection> none = flow::LoadSection(missing);
+    ASSERT_FALSE(none);
+    EXPECT_EQ(none.error().kind, hc::ErrorKind::CannotRead);
+    EXPECT_EQ(none.error().file, missing);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write("300\n");
+    f.close();
+    hc::Result<flow::LoadedSection> over = flow::LoadSection(path.toStdString());
+    ASSERT_FALSE(over);
+    EXPECT_EQ(over.error().English(),
+              path.toStdString() + ": line 1: point count 300 is outside 1..256");
     EXPECT_EQ(flow::MainCaption("/d/s.txt"), "マニング式による流量計算 < /d/s.txt >");
 }
 
@@ -193,37 +216,6 @@ TEST(FlowcalcHelpText, TheShippedFileIsJapaneseUtf8) {
     EXPECT_GT(help.size(), 500u);
     EXPECT_EQ(help.rfind("\r\n", 0), 0u);
     EXPECT_NE(help.find("マニング"), std::string::npos);
-}
-
-TEST(FlowcalcModel, LoadSetsRangeAndDepthAndAFailureKeepsTheSection) {
-    flow::FlowModel m;
-    m.Parameters.Depth = 2;
-    m.Parameters.Roughness = 0.04;
-    flow::ApplyLoad(m, flow::ParseSection("3\n1 10\n5 0\n12 10\n"));
-    EXPECT_DOUBLE_EQ(m.Parameters.RangeLeft, 1);
-    EXPECT_DOUBLE_EQ(m.Parameters.RangeRight, 12);
-    EXPECT_EQ(m.Parameters.Depth, 0);
-    EXPECT_DOUBLE_EQ(m.Parameters.Roughness, 0.04);  // kept for the next file
-    EXPECT_EQ(m.Scales.HScale, 100);
-    m.Parameters.Depth = 2;
-    flow::ApplyLoad(m, flow::ParseSection("300\n"));
-    EXPECT_EQ(m.Scales.HScale, 0);
-    EXPECT_EQ(m.Scales.VScale, 0);
-    EXPECT_EQ(m.Parameters.Depth, 0);
-    EXPECT_EQ(m.Section.PointCount, 3);  // the previous section is whole
-    EXPECT_DOUBLE_EQ(m.Section.X(3), 12);
-}
-
-TEST(FlowcalcModel, ParameterDefaultsFillOnlyValuesStillZero) {
-    flow::FlowParameters p;
-    p.Roughness = 0.05;
-    flow::ApplyParameterDefaults(p);
-    EXPECT_DOUBLE_EQ(p.Roughness, 0.05);
-    EXPECT_EQ(p.SlopeDenominator, 100);
-    EXPECT_DOUBLE_EQ(p.Depth, 1.0);
-    EXPECT_TRUE(flow::ParametersUsable(p));
-    p.Depth = 0.009;
-    EXPECT_FALSE(flow::ParametersUsable(p));
 }
 
 }  // namespace

@@ -4,31 +4,16 @@
 #include <cmath>
 
 #include "flowcalc/core/discharge.h"
+#include "tests/flowcalc/sections.h"
 
 namespace {
 
-flow::CrossSection Section(std::initializer_list<std::pair<double, double>> pts) {
-    std::string t = std::to_string(pts.size()) + "\n";
-    for (auto [x, y] : pts)
-        t += std::to_string(x) + " " + std::to_string(y) + "\n";
-    flow::LoadOutcome o = flow::ParseSection(t);
-    EXPECT_TRUE(o.ok) << o.reason;
-    return o.section;
-}
-
-flow::FlowParameters Params(const flow::CrossSection& s, double depth, double n, int slope) {
-    flow::FlowParameters p;
-    p.RangeLeft = s.MinX;
-    p.RangeRight = s.MaxX;
-    p.Depth = depth;
-    p.Roughness = n;
-    p.SlopeDenominator = slope;
-    return p;
-}
+using flowtest::Params;
+using flowtest::Section;
 
 TEST(FlowcalcDischarge, VShapedChannel) {
     auto s = Section({{0, 10}, {5, 0}, {10, 10}});
-    auto r = flow::ComputeDischarge(s, Params(s, 5, 0.03, 100));
+    auto r = flow::ComputeDischarge(s, Params(s, 0.03, 100, 5));
     ASSERT_EQ(r.Sections.size(), 1u);
     const auto& w = r.Sections[0];
     EXPECT_EQ(w.LeftSegment, 1);
@@ -50,7 +35,7 @@ TEST(FlowcalcDischarge, VShapedChannel) {
 TEST(FlowcalcDischarge, RectangularChannelWithVerticalWalls) {
     // Width 4, depth 2: A = 8, P = 2 + 4 + 2 = 8, R = 1, V = 1 x 0.1 / 0.02 = 5, Q = 40.
     auto s = Section({{0, 5}, {0, 0}, {4, 0}, {4, 5}});
-    auto r = flow::ComputeDischarge(s, Params(s, 2, 0.02, 100));
+    auto r = flow::ComputeDischarge(s, Params(s, 0.02, 100, 2));
     ASSERT_EQ(r.Sections.size(), 1u);
     const auto& w = r.Sections[0];
     EXPECT_DOUBLE_EQ(w.xl, 0);
@@ -64,7 +49,7 @@ TEST(FlowcalcDischarge, RectangularChannelWithVerticalWalls) {
 TEST(FlowcalcDischarge, IslandSplitsTheFlowIntoTwoUnequalChannels) {
     // Bed level 0, water at 2; the island top at 3 stays dry.
     auto s = Section({{0, 4}, {2, 0}, {4, 0}, {6, 3}, {8, 0}, {12, 0}, {14, 4}});
-    auto r = flow::ComputeDischarge(s, Params(s, 2, 0.03, 400));
+    auto r = flow::ComputeDischarge(s, Params(s, 0.03, 400, 2));
     ASSERT_EQ(r.Sections.size(), 2u);
     const auto& a = r.Sections[0];
     const auto& b = r.Sections[1];
@@ -88,24 +73,24 @@ TEST(FlowcalcDischarge, IslandSplitsTheFlowIntoTwoUnequalChannels) {
     EXPECT_DOUBLE_EQ(r.MaxVelocity, b.V);
     EXPECT_NEAR(r.TotalWidth, 13.0 / 3 + 19.0 / 3, 1e-12);
     // Above the island the two join into one channel.
-    auto high = flow::ComputeDischarge(s, Params(s, 3.5, 0.03, 400));
+    auto high = flow::ComputeDischarge(s, Params(s, 0.03, 400, 3.5));
     ASSERT_EQ(high.Sections.size(), 1u);
 }
 
 TEST(FlowcalcDischarge, LevelAboveBothEndsHasNoBanks) {
     auto s = Section({{0, 10}, {5, 0}, {10, 10}});
-    auto r = flow::ComputeDischarge(s, Params(s, 10.5, 0.03, 100));
+    auto r = flow::ComputeDischarge(s, Params(s, 0.03, 100, 10.5));
     EXPECT_TRUE(r.Sections.empty());
     EXPECT_EQ(r.TotalDischarge, 0);
     EXPECT_EQ(r.MaxVelocity, 0);
     EXPECT_EQ(r.TotalWidth, 0);
     // A point exactly at the level counts as dry, so a brim-full channel still has its banks.
-    auto brim = flow::ComputeDischarge(s, Params(s, 10, 0.03, 100));
+    auto brim = flow::ComputeDischarge(s, Params(s, 0.03, 100, 10));
     ASSERT_EQ(brim.Sections.size(), 1u);
     EXPECT_NEAR(brim.Sections[0].A, 50, 1e-12);
     // One bank too low: the water spills over the left end.
     auto low = Section({{0, 3}, {5, 0}, {10, 10}});
-    EXPECT_TRUE(flow::ComputeDischarge(low, Params(low, 4, 0.03, 100)).Sections.empty());
+    EXPECT_TRUE(flow::ComputeDischarge(low, Params(low, 0.03, 100, 4)).Sections.empty());
 }
 
 TEST(FlowcalcDischarge, BankExactlyAtTheDecimalWaterLevelIsDry) {
@@ -113,7 +98,7 @@ TEST(FlowcalcDischarge, BankExactlyAtTheDecimalWaterLevelIsDry) {
     // dry, so the brim-full channel flows (0.1 + 0.2 is a hair above 0.3 in binary).
     // B = 10, A = 10 x 0.2 - 2 x (0.3 + 0.1 - 0.2) x 5 / 2 = 1, P = 2 x sqrt(25 + 0.04).
     auto s = Section({{0, 0.3}, {5, 0.1}, {10, 0.3}});
-    auto r = flow::ComputeDischarge(s, Params(s, 0.2, 0.03, 100));
+    auto r = flow::ComputeDischarge(s, Params(s, 0.03, 100, 0.2));
     ASSERT_EQ(r.Sections.size(), 1u);
     EXPECT_NEAR(r.Sections[0].xl, 0, 1e-9);
     EXPECT_NEAR(r.Sections[0].xr, 10, 1e-9);
@@ -122,13 +107,13 @@ TEST(FlowcalcDischarge, BankExactlyAtTheDecimalWaterLevelIsDry) {
     EXPECT_GT(r.TotalDischarge, 0);
     // An island top level with the same water stays dry and splits the flow in two.
     auto island = Section({{0, 0.5}, {1, 0.1}, {2, 0.3}, {3, 0.1}, {4, 0.5}});
-    auto two = flow::ComputeDischarge(island, Params(island, 0.2, 0.03, 100));
+    auto two = flow::ComputeDischarge(island, Params(island, 0.03, 100, 0.2));
     EXPECT_EQ(two.Sections.size(), 2u);
 }
 
 TEST(FlowcalcDischarge, AnalysisRangeThatCutsAWettedPartRemovesIt) {
     auto s = Section({{0, 4}, {2, 0}, {4, 0}, {6, 3}, {8, 0}, {12, 0}, {14, 4}});
-    auto p = Params(s, 2, 0.03, 400);
+    auto p = Params(s, 0.03, 400, 2);
     p.RangeRight = 10;  // cuts the right channel
     auto r = flow::ComputeDischarge(s, p);
     ASSERT_EQ(r.Sections.size(), 1u);
@@ -146,7 +131,7 @@ TEST(FlowcalcDischarge, AnalysisRangeThatCutsAWettedPartRemovesIt) {
 TEST(FlowcalcDischarge, NarrowChannelCountsInTheWidthOnly) {
     // A notch 8 mm wide at the water level.
     auto s = Section({{0, 2}, {1, 1}, {1.004, 0}, {1.008, 1}, {2, 2}});
-    auto p = Params(s, 0.5, 0.03, 100);
+    auto p = Params(s, 0.03, 100, 0.5);
     auto r = flow::ComputeDischarge(s, p);
     ASSERT_EQ(r.Sections.size(), 1u);
     EXPECT_NEAR(r.Sections[0].B, 0.004, 1e-9);
@@ -161,9 +146,8 @@ TEST(FlowcalcDischarge, EverySubChannelCountsBeyondSixteen) {
     std::string t = "41\n";
     for (int k = 0; k <= 40; ++k)
         t += std::to_string(k) + " " + (k % 2 == 0 ? "2" : "0") + "\n";
-    flow::LoadOutcome o = flow::ParseSection(t);
-    ASSERT_TRUE(o.ok);
-    auto r = flow::ComputeDischarge(o.section, Params(o.section, 1, 0.03, 100));
+    flow::CrossSection s = flowtest::Read(t).Section;
+    auto r = flow::ComputeDischarge(s, Params(s, 0.03, 100, 1));
     ASSERT_EQ(r.Sections.size(), 20u);
     // One notch: B = 1, A = 0.5, P = 2 x sqrt(0.25 + 1).
     double P = 2 * std::sqrt(1.25);

@@ -9,7 +9,7 @@
 namespace {
 
 using flowtest::FlowWindow;
-using flowtest::Flush;
+using hc::test::FlushEvents;
 
 class FlowOpenFile : public FlowWindow {
   protected:
@@ -17,7 +17,7 @@ class FlowOpenFile : public FlowWindow {
         FlowWindow::SetUp();
         twinPlatform.dataFiles = platform.dataFiles;
         twinPlatform.currentDirectory = platform.currentDirectory;
-        twin = std::make_unique<flow::Form1>(twinPlatform);
+        twin = std::make_unique<flow::MainWindow>(twinPlatform);
         twin->show();
         // Ticked by hand: the event loop would tick the main window's splash as well.
         for (int i = 0; i < 33; ++i)
@@ -33,23 +33,23 @@ class FlowOpenFile : public FlowWindow {
     }
 
     hc::test::ScriptedPlatform twinPlatform;
-    std::unique_ptr<flow::Form1> twin;
+    std::unique_ptr<flow::MainWindow> twin;
 };
 
 TEST_F(FlowOpenFile, CommandLineFileOpensAfterTheSplashAsFileOpenWould) {
     const std::string path = Example("river_section.txt");
-    hc::OpenAfterSplash(form->Splash(), form.get(), [this, path] { form->LoadAndGuide(path); });
+    hc::OpenAfterSplash(form->Splash(), form.get(), [this, path] { form->OpenFile(path); });
     for (int i = 0; i < 32; ++i)
         form->Splash()->Tick();
     QCoreApplication::sendPostedEvents();  // not the splash's own timer: the test ticks it
-    EXPECT_EQ(form->Model().Section.DataPath, "");
+    EXPECT_EQ(form->App().Section().DataPath, "");
     form->Splash()->Tick();
     QCoreApplication::sendPostedEvents();
 
     TwinOpens(path);
-    EXPECT_EQ(form->Model().Section.DataPath, path);
-    EXPECT_NE(form->findChild<flow::Form2*>(), nullptr);  // the guided scale window
-    Flush();
+    EXPECT_EQ(form->App().Section().DataPath, path);
+    EXPECT_NE(form->findChild<QWidget*>("Form2"), nullptr);  // the guided scale window
+    FlushEvents();
     EXPECT_EQ(hc::test::WindowState(*form), hc::test::WindowState(*twin));
     EXPECT_TRUE(platform.openRequests.empty());
 }
@@ -60,8 +60,8 @@ TEST_F(FlowOpenFile, DroppedSectionOpensOnlyWhileFileOpenCanBeChosen) {
     FinishSplash();
     EXPECT_TRUE(hc::test::DropFile(form.get(), path));
     TwinOpens(path);
-    EXPECT_EQ(form->Model().Section.DataPath, path);
-    Flush();
+    EXPECT_EQ(form->App().Section().DataPath, path);
+    FlushEvents();
     EXPECT_EQ(hc::test::WindowState(*form), hc::test::WindowState(*twin));
 }
 
@@ -70,7 +70,7 @@ TEST_F(FlowOpenFile, UnreadableDroppedSectionIsRefusedAsAfterFileOpen) {
     const std::string bad = TempFile("bad.txt", "x\n");
     EXPECT_TRUE(hc::test::DropFile(form.get(), bad));
     TwinOpens(bad);
-    Flush();
+    FlushEvents();
     EXPECT_EQ(hc::test::WindowState(*form), hc::test::WindowState(*twin));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, twinPlatform.messages.at(0).text);

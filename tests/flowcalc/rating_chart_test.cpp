@@ -3,6 +3,7 @@
 
 #include "common/core/recording_surface.h"
 #include "flowcalc/core/rating_chart.h"
+#include "tests/flowcalc/sections.h"
 
 namespace {
 
@@ -12,12 +13,11 @@ constexpr hc::Color kBlue{0, 0, 255};
 constexpr hc::Color kRed{255, 0, 0};
 
 flow::RatingCurve Trapezoid(double step = 0.1) {
-    flow::LoadOutcome o = flow::ParseSection("4\n0 2\n3 0\n7 0\n10 2.5\n");
-    EXPECT_TRUE(o.ok);
-    flow::FlowParameters p{o.section.MinX, o.section.MaxX, 0.03, 1000, 0};
-    flow::RatingOutcome r = flow::ComputeRatingCurve(o.section, p, step);
-    EXPECT_TRUE(r.ok);
-    return r.Curve;
+    flow::CrossSection s = flowtest::Section({{0, 2}, {3, 0}, {7, 0}, {10, 2.5}});
+    hc::Result<flow::RatingCurve> r =
+        flow::ComputeRatingCurve(s, flowtest::Params(s, 0.03, 1000), step);
+    EXPECT_TRUE(r);
+    return r ? *r : flow::RatingCurve{};
 }
 
 std::vector<DrawOp> Lines(const hc::RecordingSurface& g, hc::Color c, int style) {

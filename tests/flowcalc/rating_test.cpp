@@ -3,32 +3,17 @@
 
 #include <cmath>
 
+#include "flowcalc/core/messages.h"
 #include "flowcalc/core/rating.h"
+#include "tests/flowcalc/sections.h"
 
 namespace {
 
-flow::CrossSection Section(std::initializer_list<std::pair<double, double>> pts) {
-    std::string t = std::to_string(pts.size()) + "\n";
-    for (auto [x, y] : pts)
-        t += std::to_string(x) + " " + std::to_string(y) + "\n";
-    flow::LoadOutcome o = flow::ParseSection(t);
-    EXPECT_TRUE(o.ok) << o.reason;
-    return o.section;
-}
+using flowtest::Params;
+using flowtest::Section;
 
 flow::CrossSection Island() {
-    flow::LoadOutcome o = flow::LoadSection(HC_SOURCE_DIR "/examples/flowcalc/island_section.txt");
-    EXPECT_TRUE(o.ok) << o.reason;
-    return o.section;
-}
-
-flow::FlowParameters Params(const flow::CrossSection& s, double n, int slope) {
-    flow::FlowParameters p;
-    p.RangeLeft = s.MinX;
-    p.RangeRight = s.MaxX;
-    p.Roughness = n;
-    p.SlopeDenominator = slope;
-    return p;
+    return flowtest::Example("island_section.txt");
 }
 
 // A trapezoid: bed 4 m wide at 0 m, left bank 1.5 m across per metre up to 2 m, right bank
@@ -66,8 +51,8 @@ TEST(Froude, ByHand) {
 TEST(RatingCurve, TrapezoidAtThreeStagesByHand) {
     auto s = Trapezoid();
     auto out = flow::ComputeRatingCurve(s, Params(s, 0.03, 1000));
-    ASSERT_TRUE(out.ok) << out.Failure.Reason;
-    const auto& c = out.Curve;
+    ASSERT_TRUE(out) << out.error().en;
+    const flow::RatingCurve& c = *out;
     EXPECT_EQ(c.BedLevel, 0);
     EXPECT_EQ(c.BankTop, 2);  // the lower bank, left
     ASSERT_EQ(c.Rows.size(), 21u);
@@ -96,10 +81,10 @@ TEST(RatingCurve, TrapezoidAtThreeStagesByHand) {
     EXPECT_NEAR(c.Rows[20].Discharge, 16.380595, 1e-6);
     // A step that does not divide the height ends with the bank top itself.
     auto coarse = flow::ComputeRatingCurve(s, Params(s, 0.03, 1000), 0.3);
-    ASSERT_TRUE(coarse.ok);
-    ASSERT_EQ(coarse.Curve.Rows.size(), 8u);  // 0, 0.3, ... 1.8, 2
-    EXPECT_NEAR(coarse.Curve.Rows[6].Depth, 1.8, 1e-12);
-    EXPECT_EQ(coarse.Curve.Rows[7].Depth, 2);
+    ASSERT_TRUE(coarse);
+    ASSERT_EQ(coarse->Rows.size(), 8u);  // 0, 0.3, ... 1.8, 2
+    EXPECT_NEAR(coarse->Rows[6].Depth, 1.8, 1e-12);
+    EXPECT_EQ(coarse->Rows[7].Depth, 2);
 }
 
 TEST(RatingCurve, IslandSectionAtThreeStages) {
@@ -107,10 +92,10 @@ TEST(RatingCurve, IslandSectionAtThreeStages) {
     // exactly: one channel at 0.5 m, two at 1.5 m, one again at 2.9 m above the bar.
     auto s = Island();
     auto out = flow::ComputeRatingCurve(s, Params(s, 0.035, 800));
-    ASSERT_TRUE(out.ok);
-    EXPECT_EQ(out.Curve.BankTop, 6);        // the left end; the right end stands at 6.2
-    ASSERT_EQ(out.Curve.Rows.size(), 41u);  // 0 .. 3.9 and the bank top at 3.98
-    EXPECT_NEAR(out.Curve.Rows.back().Depth, 3.98, 1e-12);
+    ASSERT_TRUE(out);
+    EXPECT_EQ(out->BankTop, 6);        // the left end; the right end stands at 6.2
+    ASSERT_EQ(out->Rows.size(), 41u);  // 0 .. 3.9 and the bank top at 3.98
+    EXPECT_NEAR(out->Rows.back().Depth, 3.98, 1e-12);
     struct Stage {
         std::size_t row;
         double A, P, B, Q, Fr;
@@ -126,7 +111,7 @@ TEST(RatingCurve, IslandSectionAtThreeStages) {
          0.3604652534450876},
     };
     for (const Stage& st : stages) {
-        const flow::RatingRow& r = out.Curve.Rows[st.row];
+        const flow::RatingRow& r = out->Rows[st.row];
         SCOPED_TRACE(r.Depth);
         EXPECT_NEAR(r.Area, st.A, 1e-9);
         EXPECT_NEAR(r.Perimeter, st.P, 1e-9);
@@ -139,30 +124,51 @@ TEST(RatingCurve, IslandSectionAtThreeStages) {
     auto left = Params(s, 0.035, 800);
     left.RangeRight = 20;
     auto cut = flow::ComputeRatingCurve(s, left);
-    ASSERT_TRUE(cut.ok);
-    EXPECT_EQ(cut.Curve.BankTop, 4.12);
-    EXPECT_GT(cut.Curve.Rows.back().Discharge, 0);
+    ASSERT_TRUE(cut);
+    EXPECT_EQ(cut->BankTop, 4.12);
+    EXPECT_GT(cut->Rows.back().Discharge, 0);
 }
 
 TEST(RatingCurve, Refusals) {
     auto s = Trapezoid();
     auto p = Params(s, 0.03, 1000);
-    auto r = flow::ComputeRatingCurve(s, p, 0);
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.Failure.Kind, flow::RatingError::Step);
-    r = flow::ComputeRatingCurve(s, p, 1e-5);  // 200001 rows
-    EXPECT_EQ(r.Failure.Kind, flow::RatingError::Step);
-    EXPECT_EQ(r.Failure.Reason,
-              "a stage step of 1E-05 m gives more than 10000 rows up to the bank top");
-    p.Roughness = 0;
-    EXPECT_EQ(flow::ComputeRatingCurve(s, p).Failure.Kind, flow::RatingError::Parameters);
+    auto unusable = p;
+    unusable.Roughness = 0;
     // The bed at the right end: nothing holds the water on that side.
     auto open = Section({{0, 3}, {5, 1}, {10, 0}});
-    r = flow::ComputeRatingCurve(open, Params(open, 0.03, 1000));
-    EXPECT_EQ(r.Failure.Kind, flow::RatingError::NoBank);
-    EXPECT_EQ(r.Failure.Reason,
-              "the section has no ground above its bed on the right inside the analysis range");
-    EXPECT_FALSE(r.Failure.Message.empty());
+    auto outside = p;  // a range left of every point
+    outside.RangeLeft = -5;
+    outside.RangeRight = -1;
+    struct Case {
+        const char* name;
+        hc::Result<flow::RatingCurve> result;
+        hc::ErrorKind kind;
+        const char* ja;
+        const char* en;  // when given, the whole English reason
+    };
+    const Case cases[] = {
+        {"step 0", flow::ComputeRatingCurve(s, p, 0), hc::ErrorKind::BadValue,
+         flow::text::kStepInvalid, "the stage step must be above 0 m"},
+        {"200001 rows", flow::ComputeRatingCurve(s, p, 1e-5), hc::ErrorKind::BadValue,
+         flow::text::kStepInvalid,
+         "a stage step of 1E-05 m gives more than 10000 rows up to the bank top"},
+        {"roughness 0", flow::ComputeRatingCurve(s, unusable), hc::ErrorKind::BadValue,
+         flow::text::kParametersUnusable, nullptr},
+        {"open right bank", flow::ComputeRatingCurve(open, Params(open, 0.03, 1000)),
+         hc::ErrorKind::Unusable, flow::text::kNoBank,
+         "the section has no ground above its bed on the right inside the analysis range"},
+        {"empty range", flow::ComputeRatingCurve(s, outside), hc::ErrorKind::Unusable,
+         flow::text::kNoBank, "no surveyed point lies inside the analysis range"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_FALSE(c.result);
+        EXPECT_EQ(c.result.error().kind, c.kind);
+        EXPECT_EQ(c.result.error().ja, c.ja);
+        if (c.en) {
+            EXPECT_EQ(c.result.error().en, c.en);
+        }
+    }
 }
 
 TEST(NormalDepth, RoundTripsTheDepthThatGaveTheDischarge) {
@@ -183,14 +189,14 @@ TEST(NormalDepth, RoundTripsTheDepthThatGaveTheDischarge) {
         p.Depth = c.depth;
         const double Q = flow::ComputeDischarge(c.s, p).TotalDischarge;
         auto nd = flow::ComputeNormalDepth(c.s, p, Q);
-        ASSERT_TRUE(nd.ok) << nd.Failure.Reason;
-        EXPECT_NEAR(nd.Depth, c.depth, 1e-7);
-        EXPECT_NEAR(nd.Level, c.s.BedLevel + c.depth, 1e-7);
-        EXPECT_NEAR(nd.Result.TotalDischarge, Q, 1e-6 * Q);
+        ASSERT_TRUE(nd) << nd.error().en;
+        EXPECT_NEAR(nd->Depth, c.depth, 1e-7);
+        EXPECT_NEAR(nd->Level, c.s.BedLevel + c.depth, 1e-7);
+        EXPECT_NEAR(nd->Result.TotalDischarge, Q, 1e-6 * Q);
         // Drawn as the section's water level.
-        auto comp = flow::NormalDepthComputation(c.s, flow::AutoScales(c.s), p, nd);
-        EXPECT_EQ(comp.Parameters.Depth, nd.Depth);
-        EXPECT_EQ(comp.Result.WaterLevel, nd.Level);
+        auto comp = flow::NormalDepthComputation(c.s, flow::AutoScales(c.s), p, *nd);
+        EXPECT_EQ(comp.Parameters.Depth, nd->Depth);
+        EXPECT_EQ(comp.Result.WaterLevel, nd->Level);
     }
 }
 
@@ -201,27 +207,30 @@ TEST(NormalDepth, TheLowestDepthWhereTheIslandChannelsJoin) {
     auto s = Island();
     auto p = Params(s, 0.035, 800);
     auto nd = flow::ComputeNormalDepth(s, p, 29.5);
-    ASSERT_TRUE(nd.ok);
-    EXPECT_LT(nd.Depth, 2.1);
-    EXPECT_GT(nd.Depth, 2.09);
-    EXPECT_EQ(nd.Result.Sections.size(), 2u);
-    EXPECT_NEAR(nd.Result.TotalDischarge, 29.5, 1e-6);
+    ASSERT_TRUE(nd);
+    EXPECT_LT(nd->Depth, 2.1);
+    EXPECT_GT(nd->Depth, 2.09);
+    EXPECT_EQ(nd->Result.Sections.size(), 2u);
+    EXPECT_NEAR(nd->Result.TotalDischarge, 29.5, 1e-6);
 }
 
 TEST(NormalDepth, RefusesBeyondBankFull) {
     auto s = Trapezoid();
     auto p = Params(s, 0.03, 1000);
     auto nd = flow::ComputeNormalDepth(s, p, 16.38);
-    ASSERT_TRUE(nd.ok);  // just below bank-full (16.3806 m3/s)
+    ASSERT_TRUE(nd);  // just below bank-full (16.3806 m3/s)
+    EXPECT_NEAR(nd->Capacity, 16.380595, 1e-6);
+    EXPECT_EQ(nd->BankFullDepth, 2);
     nd = flow::ComputeNormalDepth(s, p, 20);
-    EXPECT_FALSE(nd.ok);
-    EXPECT_EQ(nd.Failure.Kind, flow::RatingError::AboveBankFull);
-    EXPECT_NEAR(nd.Capacity, 16.380595, 1e-6);
-    EXPECT_EQ(nd.BankFullDepth, 2);
-    EXPECT_EQ(nd.Failure.Reason,
+    ASSERT_FALSE(nd);
+    EXPECT_EQ(nd.error().kind, hc::ErrorKind::BadValue);
+    EXPECT_EQ(nd.error().en,
               "a discharge of 20 m3/s exceeds the 16.381 m3/s the section carries below its "
               "lower bank top (level 2 m)");
-    EXPECT_NE(nd.Failure.Message.find(" 16.381 "), std::string::npos);
-    for (double bad : {0.0, -1.0, std::nan("")})
-        EXPECT_EQ(flow::ComputeNormalDepth(s, p, bad).Failure.Kind, flow::RatingError::Discharge);
+    EXPECT_NE(nd.error().ja.find(" 16.381 "), std::string::npos);
+    for (double bad : {0.0, -1.0, std::nan("")}) {
+        auto refused = flow::ComputeNormalDepth(s, p, bad);
+        ASSERT_FALSE(refused);
+        EXPECT_EQ(refused.error().ja, flow::text::kDischargeInvalid);
+    }
 }

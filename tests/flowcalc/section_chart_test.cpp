@@ -6,23 +6,23 @@
 
 #include "common/core/recording_surface.h"
 #include "flowcalc/core/section_chart.h"
+#include "tests/flowcalc/sections.h"
 
 namespace {
 
 using hc::DrawOp;
 
 flow::Computation Computed(const std::string& file, double depth, int hscale = 0, int vscale = 0) {
-    flow::LoadOutcome o = flow::ParseSection(file);
-    EXPECT_TRUE(o.ok) << o.reason;
+    flow::LoadedSection o = flowtest::Read(file);
     flow::Computation c;
-    c.Section = o.section;
+    c.Section = o.Section;
     c.Section.DataPath = "/data/v.txt";
-    c.Scales = o.scales;
+    c.Scales = o.Scales;
     if (hscale)
         c.Scales.HScale = hscale;
     if (vscale)
         c.Scales.VScale = vscale;
-    c.Parameters = {o.section.MinX, o.section.MaxX, 0.03, 100, depth};
+    c.Parameters = flowtest::Params(o.Section, 0.03, 100, depth);
     c.Result = flow::ComputeDischarge(c.Section, c.Parameters);
     return c;
 }

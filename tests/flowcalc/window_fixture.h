@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <fstream>
@@ -13,25 +14,18 @@
 
 #include "flowcalc/ui/form1.h"
 #include "support/scripted_platform.h"
+#include "support/window_lookup.h"
 
 namespace flowtest {
 
-// Processes posted events, including the deletion of closed windows.
-inline void Flush() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-// The visible window of that name, or nullptr.
+using hc::test::Box;
+using hc::test::Child;
+using hc::test::Click;
+using hc::test::FlushEvents;
+// The visible window of that name (Form2, Form5 ...), or nullptr.
 template <class T = QWidget>
 T* Window(const char* name) {
-    Flush();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == name && w->isVisible())
-            if (T* t = qobject_cast<T*>(w))
-                return t;
-    return nullptr;
+    return hc::test::VisibleWindow<T>(name);
 }
 
 class FlowWindow : public ::testing::Test {
@@ -39,7 +33,7 @@ class FlowWindow : public ::testing::Test {
     void SetUp() override {
         platform.dataFiles["manning.txt"] = hc::test::SourcePath("data/manning.txt");
         platform.currentDirectory = "/start/dir";
-        form = std::make_unique<flow::Form1>(platform);
+        form = std::make_unique<flow::MainWindow>(platform);
         form->show();
     }
     void TearDown() override {
@@ -47,12 +41,12 @@ class FlowWindow : public ::testing::Test {
             if (w != form.get())
                 w->close();
         form.reset();
-        Flush();
+        FlushEvents();
     }
     void FinishSplash() {
         for (int i = 0; i < 33 && form->Splash(); ++i)
             form->Splash()->Tick();
-        Flush();
+        FlushEvents();
     }
     QAction* Item(const char* name) { return form->findChild<QAction*>(name); }
     bool MenuEnabled(const char* name) {
@@ -67,11 +61,17 @@ class FlowWindow : public ::testing::Test {
         std::ofstream(path, std::ios::binary) << text;
         return path;
     }
-    QString Panel(int n) { return form->PanelBox(n)->text(); }
+    // The main window's panel boxes Text1..Text10.
+    QString Panel(int n) {
+        return form->findChild<QWidget*>("Panel")
+            ->findChild<QLineEdit*>(QString("Text%1").arg(n))
+            ->text();
+    }
+    hc::PictureBox* Picture() { return form->findChild<hc::PictureBox*>("Picture1"); }
 
     QTemporaryDir dir;
     hc::test::ScriptedPlatform platform;
-    std::unique_ptr<flow::Form1> form;
+    std::unique_ptr<flow::MainWindow> form;
 };
 
 }  // namespace flowtest

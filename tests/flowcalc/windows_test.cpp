@@ -15,6 +15,8 @@
 
 namespace {
 
+using flowtest::Box;
+using flowtest::Click;
 using flowtest::FlowWindow;
 using flowtest::Window;
 
@@ -23,10 +25,10 @@ const std::string kV = "3\n0 10\n5 0\n10 10\n";
 class FlowcalcMainWindow : public FlowWindow {
   protected:
     // File>Open of a file; returns the scale window that opens.
-    flow::Form2* Open(const std::string& path) {
+    QWidget* Open(const std::string& path) {
         platform.openAnswers.push_back(path);
         Item("mnuFileOpenItem")->trigger();
-        return Window<flow::Form2>("Form2");
+        return Window("Form2");
     }
     void Set(QLineEdit* box, const char* text) { box->setText(QString::fromUtf8(text)); }
     std::vector<std::string> Messages() {
@@ -64,13 +66,13 @@ TEST_F(FlowcalcMainWindow, StartUpDisablesMenusUntilTheThirtyThirdTick) {
     EXPECT_TRUE(Item("mnuWidthWakuVal_1")->isChecked());
     EXPECT_TRUE(Item("mnuWidthDanmenVal_2")->isChecked());
     EXPECT_TRUE(Item("mnuWidthSuimenVal_1")->isChecked());
-    EXPECT_EQ(form->Model().StartDir, "/start/dir");
+    EXPECT_EQ(form->App().StartDir(), "/start/dir");
 }
 
 TEST_F(FlowcalcMainWindow, OpenLeadsThroughScaleAndParameterWindows) {
     FinishSplash();
     std::string path = TempFile("v.txt", kV);
-    flow::Form2* f2 = Open(path);
+    QWidget* f2 = Open(path);
     ASSERT_EQ(platform.openRequests.size(), 1u);
     EXPECT_EQ(platform.openRequests[0].filter,
               "テキストファイル (*.txt)|*.txt| すべてのファイル (*.*)|*.*");
@@ -78,23 +80,25 @@ TEST_F(FlowcalcMainWindow, OpenLeadsThroughScaleAndParameterWindows) {
     EXPECT_EQ(form->windowTitle().toStdString(), "マニング式による流量計算 < " + path + " >");
     EXPECT_TRUE(MenuEnabled("mnuSetting"));
     ASSERT_NE(f2, nullptr);
+    EXPECT_NE(qobject_cast<flow::ScaleWindow*>(f2), nullptr);
     EXPECT_EQ(f2->windowTitle(), QString::fromUtf8("スケールと解析範囲の設定"));
-    EXPECT_EQ(f2->Text1->text(), "100");
-    EXPECT_EQ(f2->Text2->text(), "200");
-    EXPECT_EQ(f2->Text3->text(), "0");
-    EXPECT_EQ(f2->Text4->text(), "10");
-    f2->Command1->click();
+    EXPECT_EQ(Box(f2, "Text1")->text(), "100");
+    EXPECT_EQ(Box(f2, "Text2")->text(), "200");
+    EXPECT_EQ(Box(f2, "Text3")->text(), "0");
+    EXPECT_EQ(Box(f2, "Text4")->text(), "10");
+    Click(f2, "Command1");
     // No depth yet: the parameter window follows with its defaults.
     EXPECT_EQ(Window("Form2"), nullptr);
-    auto* f3 = Window<flow::Form3>("Form3");
+    auto* f3 = Window("Form3");
     ASSERT_NE(f3, nullptr);
+    EXPECT_NE(qobject_cast<flow::ParameterWindow*>(f3), nullptr);
     EXPECT_EQ(Panel(1), "100");
     EXPECT_EQ(Panel(4), "10");
-    EXPECT_EQ(f3->Text1->text(), "0.03");
-    EXPECT_EQ(f3->Text2->text(), "100");
-    EXPECT_EQ(f3->Text3->text(), "1");
-    Set(f3->Text3, "5");
-    f3->Command1->click();
+    EXPECT_EQ(Box(f3, "Text1")->text(), "0.03");
+    EXPECT_EQ(Box(f3, "Text2")->text(), "100");
+    EXPECT_EQ(Box(f3, "Text3")->text(), "1");
+    Set(Box(f3, "Text3"), "5");
+    Click(f3, "Command1");
     EXPECT_EQ(Window("Form3"), nullptr);
     EXPECT_TRUE(platform.messages.empty());
     // V notch at 5 m: Q = 44.884..., V = 3.5907..., width 5.
@@ -105,9 +109,9 @@ TEST_F(FlowcalcMainWindow, OpenLeadsThroughScaleAndParameterWindows) {
     EXPECT_NEAR(hc::TextToDouble(Panel(9).toStdString()), 3.5907, 1e-4);
     EXPECT_EQ(Panel(10), "5");
     EXPECT_TRUE(Item("mnuFilePrintItem")->isEnabled());
-    ASSERT_TRUE(form->Model().Last.has_value());
+    ASSERT_TRUE(form->App().Last().has_value());
     // The picture shows red and blue ink.
-    const QImage& img = form->Picture()->Image();
+    const QImage& img = Picture()->Image();
     bool red = false, blue = false;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
@@ -119,13 +123,13 @@ TEST_F(FlowcalcMainWindow, OpenLeadsThroughScaleAndParameterWindows) {
     EXPECT_TRUE(blue);
 
     // A second file proposes depth 1 again but keeps roughness and slope.
-    flow::Form2* again = Open(TempFile("w.txt", "3\n0 4\n20 0\n40 4\n"));
+    QWidget* again = Open(TempFile("w.txt", "3\n0 4\n20 0\n40 4\n"));
     ASSERT_NE(again, nullptr);
-    again->Command1->click();
-    auto* f3b = Window<flow::Form3>("Form3");
+    Click(again, "Command1");
+    auto* f3b = Window("Form3");
     ASSERT_NE(f3b, nullptr);
-    EXPECT_EQ(f3b->Text1->text(), "0.03");
-    EXPECT_EQ(f3b->Text3->text(), "1");
+    EXPECT_EQ(Box(f3b, "Text1")->text(), "0.03");
+    EXPECT_EQ(Box(f3b, "Text3")->text(), "1");
 }
 
 TEST_F(FlowcalcMainWindow, CancelledOpenDoesNothing) {
@@ -139,123 +143,123 @@ TEST_F(FlowcalcMainWindow, CancelledOpenDoesNothing) {
 
 TEST_F(FlowcalcMainWindow, ScaleWindowValidation) {
     FinishSplash();
-    flow::Form2* f2 = Open(TempFile("v.txt", kV));
+    QWidget* f2 = Open(TempFile("v.txt", kV));
     ASSERT_NE(f2, nullptr);
-    Set(f2->Text1, "1");
-    f2->Command1->click();
-    Set(f2->Text1, "100");
-    Set(f2->Text2, "abc");
-    f2->Command1->click();
-    Set(f2->Text2, "200");
-    Set(f2->Text4, "10.5");  // beyond the last point
-    f2->Command1->click();
-    Set(f2->Text3, "10");  // not left of the right end
-    Set(f2->Text4, "10");
-    f2->Command1->click();
+    Set(Box(f2, "Text1"), "1");
+    Click(f2, "Command1");
+    Set(Box(f2, "Text1"), "100");
+    Set(Box(f2, "Text2"), "abc");
+    Click(f2, "Command1");
+    Set(Box(f2, "Text2"), "200");
+    Set(Box(f2, "Text4"), "10.5");  // beyond the last point
+    Click(f2, "Command1");
+    Set(Box(f2, "Text3"), "10");  // not left of the right end
+    Set(Box(f2, "Text4"), "10");
+    Click(f2, "Command1");
     EXPECT_EQ(Messages(),
               (std::vector<std::string>{flow::text::kScaleInvalid, flow::text::kScaleInvalid,
                                         flow::text::kRangeInvalid, flow::text::kRangeInvalid}));
     EXPECT_EQ(Window("Form2"), f2);  // still open
     // Refused entries change neither the values in force nor the panel.
-    EXPECT_EQ(form->Model().Scales.HScale, 100);
-    EXPECT_DOUBLE_EQ(form->Model().Parameters.RangeRight, 10);
+    EXPECT_EQ(form->App().Scales().HScale, 100);
+    EXPECT_DOUBLE_EQ(form->App().Parameters().RangeRight, 10);
     EXPECT_EQ(Panel(1), "");
     // A left end before the first point is accepted.
-    Set(f2->Text3, "-3");
-    Set(f2->Text4, "9");
-    f2->Command1->click();
+    Set(Box(f2, "Text3"), "-3");
+    Set(Box(f2, "Text4"), "9");
+    Click(f2, "Command1");
     EXPECT_EQ(platform.messages.size(), 4u);
-    EXPECT_DOUBLE_EQ(form->Model().Parameters.RangeLeft, -3);
+    EXPECT_DOUBLE_EQ(form->App().Parameters().RangeLeft, -3);
     EXPECT_NE(Window("Form3"), nullptr);
 }
 
 TEST_F(FlowcalcMainWindow, CancelInTheScaleWindowAfterANewFileComputesNothing) {
     FinishSplash();
-    flow::Form2* f2 = Open(TempFile("v.txt", kV));
+    QWidget* f2 = Open(TempFile("v.txt", kV));
     ASSERT_NE(f2, nullptr);
-    f2->Command2->click();
+    Click(f2, "Command2");
     EXPECT_EQ(Window("Form2"), nullptr);
     EXPECT_EQ(Window("Form3"), nullptr);
-    EXPECT_FALSE(form->Model().Last.has_value());
+    EXPECT_FALSE(form->App().Last().has_value());
     EXPECT_FALSE(Item("mnuFilePrintItem")->isEnabled());
 }
 
 TEST_F(FlowcalcMainWindow, ParameterWindowValidation) {
     FinishSplash();
-    Open(TempFile("v.txt", kV))->Command1->click();
-    auto* f3 = Window<flow::Form3>("Form3");
+    Click(Open(TempFile("v.txt", kV)), "Command1");
+    auto* f3 = Window("Form3");
     ASSERT_NE(f3, nullptr);
-    Set(f3->Text1, "1.5");
-    f3->Command1->click();
-    Set(f3->Text1, "0.0009");
-    f3->Command1->click();
-    Set(f3->Text1, "0.5");  // accepted, though unusual
-    Set(f3->Text2, "0");
-    f3->Command1->click();
-    Set(f3->Text2, "100.6");
-    Set(f3->Text3, "0.005");
-    f3->Command1->click();
+    Set(Box(f3, "Text1"), "1.5");
+    Click(f3, "Command1");
+    Set(Box(f3, "Text1"), "0.0009");
+    Click(f3, "Command1");
+    Set(Box(f3, "Text1"), "0.5");  // accepted, though unusual
+    Set(Box(f3, "Text2"), "0");
+    Click(f3, "Command1");
+    Set(Box(f3, "Text2"), "100.6");
+    Set(Box(f3, "Text3"), "0.005");
+    Click(f3, "Command1");
     EXPECT_EQ(Messages(), (std::vector<std::string>{
                               flow::text::kRoughnessInvalid, flow::text::kRoughnessInvalid,
                               flow::text::kSlopeInvalid, flow::text::kDepthInvalid}));
     EXPECT_EQ(std::string(flow::text::kRoughnessInvalid),
               "粗度係数は通常 0.01 ～ 0.1 です\r正しい粗度係数を入力してください");
     EXPECT_EQ(Window("Form3"), f3);
-    EXPECT_FALSE(form->Model().Last.has_value());
-    Set(f3->Text3, "2");
-    f3->Command1->click();
+    EXPECT_FALSE(form->App().Last().has_value());
+    Set(Box(f3, "Text3"), "2");
+    Click(f3, "Command1");
     EXPECT_EQ(Window("Form3"), nullptr);
-    EXPECT_EQ(form->Model().Parameters.SlopeDenominator, 101);
-    EXPECT_DOUBLE_EQ(form->Model().Parameters.Roughness, 0.5);
+    EXPECT_EQ(form->App().Parameters().SlopeDenominator, 101);
+    EXPECT_DOUBLE_EQ(form->App().Parameters().Roughness, 0.5);
     EXPECT_EQ(Panel(6), "100.6");
-    EXPECT_TRUE(form->Model().Last.has_value());
+    EXPECT_TRUE(form->App().Last().has_value());
 }
 
 TEST_F(FlowcalcMainWindow, ParameterCancelComputesWithUsableValuesOrComplains) {
     FinishSplash();
-    Open(TempFile("v.txt", kV))->Command1->click();
-    auto* f3 = Window<flow::Form3>("Form3");
+    Click(Open(TempFile("v.txt", kV)), "Command1");
+    auto* f3 = Window("Form3");
     ASSERT_NE(f3, nullptr);
     // The defaults put in on opening are usable: cancel computes with them.
-    f3->Command2->click();
+    Click(f3, "Command2");
     EXPECT_EQ(Window("Form3"), nullptr);
-    ASSERT_TRUE(form->Model().Last.has_value());
-    EXPECT_DOUBLE_EQ(form->Model().Last->Parameters.Depth, 1);
+    ASSERT_TRUE(form->App().Last().has_value());
+    EXPECT_DOUBLE_EQ(form->App().Last()->Parameters.Depth, 1);
     EXPECT_TRUE(Item("mnuFilePrintItem")->isEnabled());
     // A refused depth is stored; cancel then complains and closes.
     Item("mnuSettingParamItem")->trigger();
-    f3 = Window<flow::Form3>("Form3");
+    f3 = Window("Form3");
     ASSERT_NE(f3, nullptr);
-    Set(f3->Text3, "0");
-    f3->Command1->click();
-    f3->Command2->click();
+    Set(Box(f3, "Text3"), "0");
+    Click(f3, "Command1");
+    Click(f3, "Command2");
     EXPECT_EQ(platform.messages.back().text, flow::text::kParametersUnusable);
     EXPECT_EQ(Window("Form3"), nullptr);
 }
 
 TEST_F(FlowcalcMainWindow, ScaleWindowFromTheMenuRecomputesWhenADepthIsSet) {
     FinishSplash();
-    Open(TempFile("v.txt", kV))->Command1->click();
-    Window<flow::Form3>("Form3")->Command1->click();
+    Click(Open(TempFile("v.txt", kV)), "Command1");
+    Click(Window("Form3"), "Command1");
     Item("mnuSettingScaleItem")->trigger();
-    auto* f2 = Window<flow::Form2>("Form2");
+    auto* f2 = Window("Form2");
     ASSERT_NE(f2, nullptr);
-    Set(f2->Text1, "500");
-    f2->Command1->click();
+    Set(Box(f2, "Text1"), "500");
+    Click(f2, "Command1");
     EXPECT_EQ(Window("Form3"), nullptr);
-    EXPECT_EQ(form->Model().Last->Scales.HScale, 500);
+    EXPECT_EQ(form->App().Last()->Scales.HScale, 500);
     // Cancel with a depth set redraws with the values in force.
     Item("mnuSettingScaleItem")->trigger();
-    Window<flow::Form2>("Form2")->Command2->click();
+    Click(Window("Form2"), "Command2");
     EXPECT_EQ(Window("Form2"), nullptr);
-    EXPECT_EQ(form->Model().Last->Scales.HScale, 500);
+    EXPECT_EQ(form->App().Last()->Scales.HScale, 500);
 }
 
 TEST_F(FlowcalcMainWindow, RefusedFileKeepsThePreviousSectionAndPrintout) {
     FinishSplash();
     std::string good = TempFile("v.txt", kV);
-    Open(good)->Command1->click();
-    Window<flow::Form3>("Form3")->Command1->click();
+    Click(Open(good), "Command1");
+    Click(Window("Form3"), "Command1");
     platform.messages.clear();
     int beeps = platform.beeps;
     EXPECT_EQ(Open(TempFile("bad.txt", "257\n")), nullptr);
@@ -264,9 +268,9 @@ TEST_F(FlowcalcMainWindow, RefusedFileKeepsThePreviousSectionAndPrintout) {
               "断面座標のデータの数が多すぎるか、\rデータファイルの作成方法が不正です");
     EXPECT_EQ(platform.beeps, beeps + 1);
     EXPECT_NE(form->statusBar()->currentMessage().indexOf("bad.txt"), -1);
-    EXPECT_EQ(form->Model().Scales.HScale, 0);
-    EXPECT_EQ(form->Model().Parameters.Depth, 0);
-    EXPECT_EQ(form->Model().Section.PointCount, 3);
+    EXPECT_EQ(form->App().Scales().HScale, 0);
+    EXPECT_EQ(form->App().Parameters().Depth, 0);
+    EXPECT_EQ(form->App().Section().PointCount, 3);
     EXPECT_EQ(form->windowTitle().toStdString(), "マニング式による流量計算 < " + good + " >");
     // Printing still shows the last computation, at its own scale.
     Item("mnuFilePrintItem")->trigger();
@@ -283,14 +287,14 @@ TEST_F(FlowcalcMainWindow, RefusedFirstFileLeavesSettingsDisabled) {
 
 TEST_F(FlowcalcMainWindow, PrintWidthsChangeOnlyThePrintout) {
     FinishSplash();
-    Open(TempFile("v.txt", kV))->Command1->click();
-    Window<flow::Form3>("Form3")->Command1->click();
-    QImage before = form->Picture()->Image().copy();
+    Click(Open(TempFile("v.txt", kV)), "Command1");
+    Click(Window("Form3"), "Command1");
+    QImage before = Picture()->Image().copy();
     Item("mnuWidthDanmenVal_4")->trigger();
     EXPECT_TRUE(Item("mnuWidthDanmenVal_4")->isChecked());
     EXPECT_FALSE(Item("mnuWidthDanmenVal_2")->isChecked());
     EXPECT_EQ(form->findChild<QLabel*>("LabelWidthSection")->text(), "5");
-    EXPECT_EQ(form->Picture()->Image(), before);
+    EXPECT_EQ(Picture()->Image(), before);
     platform.pointerHistory.clear();
     Item("mnuFilePrintItem")->trigger();
     EXPECT_EQ(platform.pointerHistory,
@@ -313,7 +317,7 @@ TEST_F(FlowcalcMainWindow, HelpWindowShowsTheHowToUseText) {
     auto* text = f7->findChild<QPlainTextEdit*>("Text1");
     EXPECT_TRUE(text->toPlainText().startsWith("\n"));
     EXPECT_TRUE(text->toPlainText().contains(QString::fromUtf8("マニング")));
-    EXPECT_EQ(form->Model().HelpText.substr(0, 2), "\r\n");
+    EXPECT_EQ(form->App().HelpText().substr(0, 2), "\r\n");
     int beeps = platform.beeps;
     f7->findChild<QPushButton*>("Command1")->click();
     EXPECT_EQ(platform.beeps, beeps + 1);
@@ -336,9 +340,9 @@ TEST_F(FlowcalcMainWindow, MissingHelpFileIsReportedNotShownAsAnEmptyWindow) {
     form.reset();
     platform.dataFiles.clear();
     platform.currentDirectory = dir.path().toStdString();
-    form = std::make_unique<flow::Form1>(platform);
+    form = std::make_unique<flow::MainWindow>(platform);
     form->show();
-    EXPECT_EQ(form->Model().HelpText, "");
+    EXPECT_EQ(form->App().HelpText(), "");
     EXPECT_EQ(form->statusBar()->currentMessage(), QString::fromUtf8(flow::text::kHelpFileMissing));
     FinishSplash();
     Item("mnuHelpUsageItem")->trigger();
@@ -360,6 +364,8 @@ TEST_F(FlowcalcMainWindow, ExitRestoresTheStartDirectory) {
 
 namespace {
 
+using flowtest::Box;
+using flowtest::Click;
 using flowtest::FlowWindow;
 using flowtest::Window;
 
@@ -369,21 +375,21 @@ TEST_F(FlowcalcDialogKeys, EnterConfirmsAndEscapeCancelsOnce) {
     FinishSplash();
     platform.openAnswers.push_back(TempFile("v.txt", "3\n0 10\n5 0\n10 10\n"));
     Item("mnuFileOpenItem")->trigger();
-    auto* f2 = Window<flow::Form2>("Form2");
+    auto* f2 = Window("Form2");
     ASSERT_NE(f2, nullptr);
-    QTest::keyClick(f2->Text1, Qt::Key_Return);
+    QTest::keyClick(Box(f2, "Text1"), Qt::Key_Return);
     EXPECT_EQ(Window("Form2"), nullptr);
-    auto* f3 = Window<flow::Form3>("Form3");
+    auto* f3 = Window("Form3");
     ASSERT_NE(f3, nullptr);
-    f3->Text1->setText("0");  // refused, but stored
-    f3->Command1->click();
+    Box(f3, "Text1")->setText("0");  // refused, but stored
+    Click(f3, "Command1");
     ASSERT_EQ(platform.messages.size(), 1u);
-    QTest::keyClick(f3->Text1, Qt::Key_Escape);
+    QTest::keyClick(Box(f3, "Text1"), Qt::Key_Escape);
     // Escape is the cancel button: one message, the window closed, nothing computed.
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[1].text, flow::text::kParametersUnusable);
     EXPECT_EQ(Window("Form3"), nullptr);
-    EXPECT_FALSE(form->Model().Last.has_value());
+    EXPECT_FALSE(form->App().Last().has_value());
 }
 
 }  // namespace
@@ -392,14 +398,13 @@ TEST_F(FlowcalcMainWindow, ChartAndNumbersLeaveTheWindow) {
     FinishSplash();
     EXPECT_FALSE(Item("mnuFileSaveNumbersItem")->isEnabled());
     const std::string section = Example("island_section.txt");
-    Open(section)->Command1->click();  // the automatic scales
-    auto* f3 = Window<flow::Form3>("Form3");
+    Click(Open(section), "Command1");  // the automatic scales
+    auto* f3 = Window("Form3");
     ASSERT_NE(f3, nullptr);
-    Set(f3->Text3, "1.5");  // depth: two sub-channels
-    f3->Command1->click();
-    ASSERT_EQ(form->Model().Last->Result.Sections.size(), 2u);
-    hc::test::ExpectExportsMatchHydrochart(
-        form.get(), platform, "flow",
-        {QString::fromStdString(section), "--depth", "1.5", "--roughness", "0.03", "--slope",
-         "100"});
+    Set(Box(f3, "Text3"), "1.5");  // depth: two sub-channels
+    Click(f3, "Command1");
+    ASSERT_EQ(form->App().Last()->Result.Sections.size(), 2u);
+    hc::test::ExpectExportsMatchHydrochart(form.get(), platform, "flow",
+                                           {QString::fromStdString(section), "--depth", "1.5",
+                                            "--roughness", "0.03", "--slope", "100"});
 }

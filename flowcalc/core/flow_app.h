@@ -1,0 +1,141 @@
+// The application layer of flowcalc: the loaded section, the chart scales, the analysis
+// parameters, the last computation (what the picture and the printout show) and the print
+// widths, with the rules the windows and the headless command share: every limit, default and
+// message of an entry is written here once.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "common/core/result.h"
+#include "flowcalc/core/cross_section.h"
+#include "flowcalc/core/discharge.h"
+#include "flowcalc/core/section_chart.h"
+
+namespace flow {
+
+// Scales of 1 and below are refused.
+inline constexpr std::int32_t kMinScale = 2;
+// Manning's n outside this range is refused (the message names the usual 0.01..0.1).
+inline constexpr double kMinRoughness = 0.001;
+inline constexpr double kMaxRoughness = 1;
+inline constexpr std::int32_t kMinSlopeDenominator = 1;
+inline constexpr double kMinDepth = 0.01;  // m
+
+// What the parameter window proposes for values not chosen yet, which are 0: roughness and
+// slope before the first computation, the depth after every load.
+inline constexpr double kDefaultRoughness = 0.03;
+inline constexpr std::int32_t kDefaultSlopeDenominator = 100;
+inline constexpr double kDefaultDepth = 1.0;
+
+// The printer pen widths the print width menus offer.
+inline constexpr int kMinPrintWidth = 1;
+inline constexpr int kMaxPrintWidth = 5;
+
+// The entries a settings window (or a hydrochart option) can refuse, each with its message.
+enum class Setting { Scale, Range, Roughness, Slope, Depth };
+
+// A refused entry: BadValue with the window's message box text (ja) and hydrochart's (en).
+hc::Error Refusal(Setting s);
+
+// An entry's text as a number; a text that is no number is refused as its setting.
+hc::Result<double> ReadNumber(Setting s, const std::string& text);
+// The same rounded to the nearest integer, halves to even ("100.6" is 101).
+hc::Result<std::int32_t> ReadWholeNumber(Setting s, const std::string& text);
+
+struct ScaleChoice {
+    std::int32_t HScale = 0;
+    std::int32_t VScale = 0;
+};
+struct AnalysisRange {
+    double Left = 0;
+    double Right = 0;
+};
+
+// The checks, one per refusal message.
+hc::Status CheckScales(const ScaleChoice& scales);
+// The left end must lie left of the right end, which may not lie beyond the last point (the
+// left end may lie before the first).
+hc::Status CheckRange(const CrossSection& section, const AnalysisRange& range);
+hc::Status CheckRoughness(double roughness);
+hc::Status CheckSlope(std::int32_t slopeDenominator);
+hc::Status CheckDepth(double depth);
+
+// The scale and range window's entries as typed, read and checked: the scales first, then the
+// range.
+hc::Result<ScaleChoice> ReadScales(const std::string& hscale, const std::string& vscale);
+hc::Result<AnalysisRange> ReadRange(const CrossSection& section, const std::string& left,
+                                    const std::string& right);
+
+// Whether the roughness and the slope allow Manning's formula at all.
+bool RoughnessAndSlopeUsable(const FlowParameters& p);
+// Whether stored parameters allow a computation (the parameter window's cancel rule).
+bool ParametersUsable(const FlowParameters& p);
+
+// What the window does after a settings request.
+enum class FollowUp {
+    Nothing,        // the picture stays as it is
+    Compute,        // compute at the settings in force and draw
+    AskParameters,  // no depth yet: the parameter window opens
+};
+
+// The three print width menus.
+enum class PrintLine { Frame, Section, Water };
+
+class FlowApp {
+  public:
+    // The start-up state: no scales and no depth yet, the default print widths.
+    explicit FlowApp(std::string startDir = {}, std::string helpText = {});
+
+    const CrossSection& Section() const { return section_; }
+    const ChartScales& Scales() const { return scales_; }
+    const FlowParameters& Parameters() const { return parameters_; }
+    // The last computation; printing and exports use it, and never recompute.
+    const std::optional<Computation>& Last() const { return last_; }
+    const PrintWidths& Widths() const { return widths_; }
+    const std::string& StartDir() const { return startDir_; }
+    // The how-to-use text read at start-up.
+    const std::string& HelpText() const { return helpText_; }
+
+    // Both scales are set (after a good load): settings can be made and the chart drawn.
+    bool HasScales() const;
+
+    // File>Open and the editor's save. A good file replaces the section and sets the automatic
+    // scales, the whole range and a depth of 0; a refused one keeps the section but clears the
+    // scales and the depth, as the program does before every load.
+    hc::Status Load(const std::string& path);
+
+    // The scale window's "この値で設定" with entries read by ReadScales and ReadRange; refused
+    // without a change when they do not pass CheckScales and CheckRange.
+    hc::Result<FollowUp> SetScales(const ScaleChoice& scales, const AnalysisRange& range);
+    // Its "キャンセル": the values in force are drawn again once a depth is set.
+    FollowUp CancelScales() const;
+
+    // The parameter window on opening: defaults into the values still 0; the values to show.
+    const FlowParameters& ProposeParameters();
+    // Its "この値で計算" stores the numbers before checking them, so that a refused value stays
+    // in force and a later cancel refuses to compute with it.
+    void StoreParameters(double roughness, std::int32_t slopeDenominator, double depth);
+    // Its "キャンセル": fine when the stored parameters allow a computation, else the refusal
+    // ("パラメータは正しく入れてください").
+    hc::Status CancelParameters() const;
+
+    // Computes at the settings in force and keeps it as the last computation.
+    const Computation& Compute();
+
+    // A print width menu: only the printout changes.
+    hc::Status SetPrintWidth(PrintLine line, int width);
+    int PrintWidth(PrintLine line) const;
+
+  private:
+    CrossSection section_;
+    ChartScales scales_;
+    FlowParameters parameters_;
+    std::optional<Computation> last_;
+    PrintWidths widths_;
+    std::string startDir_;
+    std::string helpText_;
+};
+
+}  // namespace flow
