@@ -3,18 +3,15 @@
 
 #include "common/render/fonts.h"
 #include "common/ui/qt_platform.h"
-#include "sixsideplot/core/hexa.h"
 #include "sixsideplot/ui/sixsideplot_program.h"
-#include "waterquality/ui/form1.h"
+#include "waterquality/ui/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     hc::InstallFontSubstitutions();
     hc::QtPlatformServices platform;
-    hexa::HexaDiagram diagram;
-    wq::ColumnStrategy strategy(diagram);
-    wq::Form1 form(platform, hexa::SixsidePlotProgram(), strategy);
-    platform.SetParentWindow(&form);
-    form.show();
+    wq::MainWindow window(platform, hexa::SixsidePlotProgram());
+    platform.SetParentWindow(&window);
+    window.show();
     return app.exec();
 }

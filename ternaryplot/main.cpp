@@ -3,17 +3,15 @@
 
 #include "common/render/fonts.h"
 #include "common/ui/qt_platform.h"
-#include "ternaryplot/core/trilinear_chart.h"
 #include "ternaryplot/ui/ternaryplot_program.h"
-#include "waterquality/ui/form1.h"
+#include "waterquality/ui/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     hc::InstallFontSubstitutions();
     hc::QtPlatformServices platform;
-    tri::TrilinearStrategy strategy;
-    wq::Form1 form(platform, tri::TernaryPlotProgram(), strategy);
-    platform.SetParentWindow(&form);
-    form.show();
+    wq::MainWindow window(platform, tri::TernaryPlotProgram());
+    platform.SetParentWindow(&window);
+    window.show();
     return app.exec();
 }
