@@ -10,11 +10,16 @@ int CharacterCount(const std::string& utf8) {
     return n;
 }
 
-const char* NitrateCaption(NitrateType type) {
+int NitrateChoice(NitrateType type) {
     for (std::size_t i = 0; i < kNitrateChoices.size(); ++i)
         if (kNitrateChoices[i] == type)
-            return kNitrateCaptions[i];
-    return "";
+            return static_cast<int>(i);
+    return -1;
+}
+
+const char* NitrateCaption(NitrateType type) {
+    const int i = NitrateChoice(type);
+    return i < 0 ? "" : kNitrateCaptions[static_cast<std::size_t>(i)];
 }
 
 std::string CellReference(int row, int column) {

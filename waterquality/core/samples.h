@@ -53,7 +53,8 @@ inline constexpr std::array<NitrateType, 3> kNitrateChoices{
     NitrateType::None, NitrateType::WithChloride, NitrateType::WithSulfate};
 inline constexpr std::array<const char*, 3> kNitrateCaptions{"硝酸はふくまない", "硝酸は塩素と一緒",
                                                              "硝酸は硫酸と一緒"};
-// The caption of a type ("" while unset).
+// The menu item of a type (-1 while unset) and its caption ("" while unset).
+int NitrateChoice(NitrateType type);
 const char* NitrateCaption(NitrateType type);
 
 // Drawing order of the column programs' rows; unset until the first load chooses BottomUp.

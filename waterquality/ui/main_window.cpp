@@ -459,11 +459,7 @@ void MainWindow::DrawScreen() {
 void MainWindow::ShowSettings() {
     const PlotSettings& s = app_.Settings();
     text1_->setText(Q(NitrateCaption(s.NitrateType)));
-    int type = -1;
-    for (std::size_t i = 0; i < kNitrateChoices.size(); ++i)
-        if (kNitrateChoices[i] == s.NitrateType)
-            type = static_cast<int>(i);
-    MoveCheck(mnuTypeVal_, type);
+    MoveCheck(mnuTypeVal_, NitrateChoice(s.NitrateType));
     const std::vector<Style>& styles = app_.Variant().styles;
     for (std::size_t g = 0; g < styles.size(); ++g)
         MoveCheck(mnuStyleVal_[g], app_.StyleChoice(styles[g]));
