@@ -1,13 +1,12 @@
 // hydrochart hexa: reads a water-quality workbook and writes the hexadiagram sheets of
 // sixsideplot's File>Print, its window canvas, the display list or the computed values as JSON.
 #include "sixsideplot/core/hexa.h"
-#include "hydrochart/column_command.h"
+#include "hydrochart/diagram_command.h"
 
 namespace {
 
 int RunHexa(hcmd::Args& args) {
-    static const hexa::HexaDiagram diagram;
-    return hcmd::RunColumnCommand(args, {"ヘキサダイヤグラム < ", "sixsideplot", diagram});
+    return hcmd::RunDiagramCommand(args, hcmd::ColumnCommand(hexa::SixsidePlotVariant()));
 }
 
 const hcmd::Register reg({"hexa", "hexadiagrams of a water-quality workbook (sixsideplot)",

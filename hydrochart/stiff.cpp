@@ -2,13 +2,12 @@
 // polyplot's File>Print, its window canvas, the display list or the computed values as JSON.
 // The options are those of "hydrochart hexa".
 #include "polyplot/core/stiff.h"
-#include "hydrochart/column_command.h"
+#include "hydrochart/diagram_command.h"
 
 namespace {
 
 int RunStiff(hcmd::Args& args) {
-    static const stiff::StiffDiagram diagram;
-    return hcmd::RunColumnCommand(args, {"ｼｭﾃｨﾌﾀﾞｲﾔｸﾞﾗﾑ < ", "polyplot", diagram});
+    return hcmd::RunDiagramCommand(args, hcmd::ColumnCommand(stiff::PolyPlotVariant()));
 }
 
 const hcmd::Register reg({"stiff", "Stiff diagrams of a water-quality workbook (polyplot)",

@@ -5,9 +5,8 @@
 #include "common/ui/program_start.h"
 #include "common/ui/qt_platform.h"
 #include "common/ui/window_helpers.h"
-#include "ternaryplot/core/trilinear_chart.h"
 #include "ternaryplot/ui/ternaryplot_program.h"
-#include "waterquality/ui/form1.h"
+#include "waterquality/ui/main_window.h"
 
 int main(int argc, char** argv) {
     const hc::ProgramInfo info{
@@ -27,11 +26,11 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(hc::ProgramIcon(info.name));
     hc::InstallFontSubstitutions();
     hc::QtPlatformServices platform;
-    tri::TrilinearStrategy strategy;
-    wq::Form1 form(platform, tri::TernaryPlotProgram(), strategy);
-    platform.SetParentWindow(&form);
-    form.show();
+    wq::MainWindow window(platform, tri::TernaryPlotProgram());
+    platform.SetParentWindow(&window);
+    window.show();
     if (file)
-        hc::OpenAfterSplash(form.Form9, &form, [&form, path = *file] { form.OpenDataFile(path); });
+        hc::OpenAfterSplash(window.Splash(), &window,
+                            [&window, path = *file] { window.OpenFile(path); });
     return app.exec();
 }

@@ -8,7 +8,8 @@ using wq::ChartMedia;
 
 // The legend's unit polygon with its ion labels: cations to the left, anions to the right,
 // the Na+K and Cl rows on top; the anion half and its triangle by nitrate type.
-void DrawLegendPolygon(hc::Surface& s, const ChartMedia& m, double x0, double yc, int nitrate) {
+void DrawLegendPolygon(hc::Surface& s, const ChartMedia& m, double x0, double yc,
+                       wq::NitrateType nitrate) {
     m.Width(s, wq::kWidthCentre);
     s.Line(m.X(x0), m.Y(yc - 50), m.X(x0), m.Y(yc + 50));
     m.Width(s, wq::kWidthPolygon);
@@ -22,7 +23,7 @@ void DrawLegendPolygon(hc::Surface& s, const ChartMedia& m, double x0, double yc
     const double inner = x0 + 100.0 / 3.0;  // the vertex that makes room for nitrate
     m.Width(s, wq::kWidthPolygon);
     switch (nitrate) {
-        case wq::kNitrateWithChloride:
+        case wq::NitrateType::WithChloride:
             wq::Polyline(s, m,
                          {{x0, yc - 50},
                           {inner, yc - 50},
@@ -33,7 +34,7 @@ void DrawLegendPolygon(hc::Surface& s, const ChartMedia& m, double x0, double yc
             wq::Polyline(s, m,
                          {{inner, yc - 50}, {x0 + 50, yc - 50}, {x0 + 100, yc}, {inner, yc - 50}});
             break;
-        case wq::kNitrateWithSulfate:
+        case wq::NitrateType::WithSulfate:
             wq::Polyline(s, m,
                          {{x0, yc - 50},
                           {x0 + 50, yc - 50},
@@ -62,16 +63,23 @@ void DrawLegendPolygon(hc::Surface& s, const ChartMedia& m, double x0, double yc
 }  // namespace
 
 void DrawFrameTopDown(hc::Surface& s, const wq::ColumnContext& c) {
-    wq::DrawColumnFrame(s, c, -1, DrawLegendPolygon);
+    wq::DrawColumnFrame(s, c, wq::Direction::TopDown, DrawLegendPolygon);
 }
 
 void DrawFrameBottomUp(hc::Surface& s, const wq::ColumnContext& c) {
-    wq::DrawColumnFrame(s, c, 1, DrawLegendPolygon);
+    wq::DrawColumnFrame(s, c, wq::Direction::BottomUp, DrawLegendPolygon);
 }
 
 // The hexagon mirrored about both axes.
 void DrawPolygons(hc::Surface& s, const wq::ColumnContext& c) {
     wq::DrawSamplePolygons(s, c, -1, -1);
+}
+
+const wq::DiagramVariant& PolyPlotVariant() {
+    static const StiffDiagram diagram;
+    static const wq::ColumnStrategy strategy(diagram);
+    static const wq::DiagramVariant variant = wq::ColumnVariant("ｼｭﾃｨﾌﾀﾞｲﾔｸﾞﾗﾑ < ", strategy);
+    return variant;
 }
 
 }  // namespace stiff

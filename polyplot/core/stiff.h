@@ -5,6 +5,7 @@
 #pragma once
 
 #include "waterquality/core/column_chart.h"
+#include "waterquality/core/diagram_app.h"
 
 namespace stiff {
 
@@ -34,5 +35,8 @@ class StiffDiagram : public wq::ColumnDiagram {
     }
     void Samples(hc::Surface& s, const wq::ColumnContext& c) const override { DrawPolygons(s, c); }
 };
+
+// polyplot's rules: the column frame with Stiff polygons and its caption.
+const wq::DiagramVariant& PolyPlotVariant();
 
 }  // namespace stiff

@@ -1,5 +1,6 @@
 #include "polyplot/ui/polyplot_program.h"
 
+#include "polyplot/core/stiff.h"
 #include "waterquality/ui/column_program.h"
 
 namespace stiff {
@@ -8,9 +9,9 @@ namespace stiff {
 // their object names and change only their captions.
 const wq::DiagramProgram& PolyPlotProgram() {
     static const wq::DiagramProgram program = wq::ColumnDiagramProgram({
+        .variant = &PolyPlotVariant(),
         .programName = "polyplot",
         .title = "シュティフダイヤグラムの作図",
-        .captionPrefix = "ｼｭﾃｨﾌﾀﾞｲﾔｸﾞﾗﾑ < ",
         .widthCaptions = {"メイン六角形の線(&R)", "硝酸の線(&S)", "左右の中心線(&C)",
                           "目盛り線(&M)", "凡例の外枠線(&H)"},
         .helpUseFirstLine = "地下水などの水質分析結果をシュティフダイヤグラムで表示・印刷",

@@ -7,7 +7,8 @@ namespace {
 using wq::ChartMedia;
 
 // The legend's unit hexagon with its ion labels; anion half and triangle by nitrate type.
-void DrawLegendHexagon(hc::Surface& s, const ChartMedia& m, double x0, double yc, int nitrate) {
+void DrawLegendHexagon(hc::Surface& s, const ChartMedia& m, double x0, double yc,
+                       wq::NitrateType nitrate) {
     m.Width(s, wq::kWidthCentre);
     s.Line(m.X(x0), m.Y(yc + 50), m.X(x0), m.Y(yc - 50));
     m.Width(s, wq::kWidthPolygon);
@@ -21,7 +22,7 @@ void DrawLegendHexagon(hc::Surface& s, const ChartMedia& m, double x0, double yc
     const double inner = x0 - 100.0 / 3.0;  // the vertex that makes room for nitrate
     m.Width(s, wq::kWidthPolygon);
     switch (nitrate) {
-        case wq::kNitrateWithChloride:
+        case wq::NitrateType::WithChloride:
             wq::Polyline(s, m,
                          {{x0, yc + 50},
                           {inner, yc + 50},
@@ -32,7 +33,7 @@ void DrawLegendHexagon(hc::Surface& s, const ChartMedia& m, double x0, double yc
             wq::Polyline(s, m,
                          {{inner, yc + 50}, {x0 - 50, yc + 50}, {x0 - 100, yc}, {inner, yc + 50}});
             break;
-        case wq::kNitrateWithSulfate:
+        case wq::NitrateType::WithSulfate:
             wq::Polyline(s, m,
                          {{x0, yc + 50},
                           {x0 - 50, yc + 50},
@@ -61,15 +62,22 @@ void DrawLegendHexagon(hc::Surface& s, const ChartMedia& m, double x0, double yc
 }  // namespace
 
 void DrawFrameTopDown(hc::Surface& s, const wq::ColumnContext& c) {
-    wq::DrawColumnFrame(s, c, -1, DrawLegendHexagon);
+    wq::DrawColumnFrame(s, c, wq::Direction::TopDown, DrawLegendHexagon);
 }
 
 void DrawFrameBottomUp(hc::Surface& s, const wq::ColumnContext& c) {
-    wq::DrawColumnFrame(s, c, 1, DrawLegendHexagon);
+    wq::DrawColumnFrame(s, c, wq::Direction::BottomUp, DrawLegendHexagon);
 }
 
 void DrawHexagons(hc::Surface& s, const wq::ColumnContext& c) {
     wq::DrawSamplePolygons(s, c, 1, 1);
+}
+
+const wq::DiagramVariant& SixsidePlotVariant() {
+    static const HexaDiagram diagram;
+    static const wq::ColumnStrategy strategy(diagram);
+    static const wq::DiagramVariant variant = wq::ColumnVariant("ヘキサダイヤグラム < ", strategy);
+    return variant;
 }
 
 }  // namespace hexa

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "waterquality/core/column_chart.h"
+#include "waterquality/core/diagram_app.h"
 
 namespace hexa {
 
@@ -33,5 +34,8 @@ class HexaDiagram : public wq::ColumnDiagram {
     }
     void Samples(hc::Surface& s, const wq::ColumnContext& c) const override { DrawHexagons(s, c); }
 };
+
+// sixsideplot's rules: the column frame with hexagons and its caption.
+const wq::DiagramVariant& SixsidePlotVariant();
 
 }  // namespace hexa

@@ -4,7 +4,7 @@
 
 namespace tri {
 
-FractionTable ComputeFractions(const wq::SampleTable& table, int nitrateType) {
+FractionTable ComputeFractions(const wq::SampleTable& table, wq::NitrateType nitrateType) {
     FractionTable out{};
     for (int i = 1; i <= table.SampleCount && i <= wq::kMaxSamples; ++i) {
         auto ui = static_cast<std::size_t>(i);

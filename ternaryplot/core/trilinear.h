@@ -29,7 +29,7 @@ using FractionTable = std::array<Fractions, wq::kMaxSamples + 1>;
 
 // Converts every valid sample (SampleValid >= 1) from mg/L and forms its proportions; entries
 // of other samples stay undefined.
-FractionTable ComputeFractions(const wq::SampleTable& table, int nitrateType);
+FractionTable ComputeFractions(const wq::SampleTable& table, wq::NitrateType nitrateType);
 
 // The three points of a sample in diagram units.
 Point CationPoint(const Fractions& f);

@@ -152,10 +152,10 @@ void CationArrows(hc::Surface& s, const TrilinearMedia& m) {
     DrawArrow(s, m, kArrowNaK);  // labelled by the diamond's "Na+K"
 }
 
-void AnionArrows(hc::Surface& s, const TrilinearMedia& m, int nitrateType) {
+void AnionArrows(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType nitrateType) {
     DrawArrow(s, m, kArrowChloride);
     {
-        const bool withNitrate = nitrateType == wq::kNitrateWithChloride;
+        const bool withNitrate = nitrateType == wq::NitrateType::WithChloride;
         const std::string t = withNitrate ? "Cl+NO " : "Cl";
         const double tw = s.TextWidth(t);
         const double th = s.TextHeight(t);
@@ -166,7 +166,7 @@ void AnionArrows(hc::Surface& s, const TrilinearMedia& m, int nitrateType) {
     DrawArrow(s, m, kArrowHCO3);  // labelled by the diamond's "HCO3"
     DrawArrow(s, m, kArrowSulfate);
     {
-        const bool withNitrate = nitrateType == wq::kNitrateWithSulfate;
+        const bool withNitrate = nitrateType == wq::NitrateType::WithSulfate;
         const std::string t = withNitrate ? "SO +NO " : "SO ";
         const double tw = s.TextWidth(t);
         const double th = s.TextHeight(t);
@@ -182,7 +182,7 @@ void AnionArrows(hc::Surface& s, const TrilinearMedia& m, int nitrateType) {
     }
 }
 
-void DiamondArrows(hc::Surface& s, const TrilinearMedia& m, int nitrateType) {
+void DiamondArrows(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType nitrateType) {
     DrawArrow(s, m, kArrowDiamondNaK);
     {
         const std::string t = "Na+K";
@@ -203,8 +203,8 @@ void DiamondArrows(hc::Surface& s, const TrilinearMedia& m, int nitrateType) {
     }
     DrawArrow(s, m, kArrowClSO4);
     {
-        const bool withNitrate =
-            nitrateType == wq::kNitrateWithChloride || nitrateType == wq::kNitrateWithSulfate;
+        const bool withNitrate = nitrateType == wq::NitrateType::WithChloride ||
+                                 nitrateType == wq::NitrateType::WithSulfate;
         const std::string t = withNitrate ? "Cl+SO +NO " : "Cl+SO ";
         const double tw = s.TextWidth(t);
         const double th = s.TextHeight(t);
@@ -244,7 +244,8 @@ TrilinearMedia PaperMedia(const wq::PrintOffset& offset, const std::array<int, 4
     return m;
 }
 
-void DrawTrilinearFrame(hc::Surface& s, const TrilinearMedia& m, int nitrateType, int sampleList) {
+void DrawTrilinearFrame(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType nitrateType,
+                        wq::SampleList sampleList) {
     s.SetDrawStyle(0);
     s.SetFillStyle(0);
     s.SetFontName(hc::kMincho);
@@ -268,7 +269,8 @@ void DrawTrilinearFrame(hc::Surface& s, const TrilinearMedia& m, int nitrateType
 
     if (m.note) {
         s.SetFontSize(9);
-        const std::string note = sampleList >= 1 ? kNoteWithTable : kNoteWithoutTable;
+        const std::string note =
+            sampleList == wq::SampleList::On ? kNoteWithTable : kNoteWithoutTable;
         Text(s, 0, m.Y(1950) - s.TextHeight(note) / 2, note);
     }
     if (m.setsWidths)
@@ -276,7 +278,7 @@ void DrawTrilinearFrame(hc::Surface& s, const TrilinearMedia& m, int nitrateType
 }
 
 void PlotSamples(hc::Surface& s, const TrilinearMedia& m, const wq::SampleTable& table,
-                 const FractionTable& fractions, int numbering) {
+                 const FractionTable& fractions, wq::Numbering numbering) {
     s.SetFontName(hc::kGothic);
     s.SetFontSize(m.numberSize);
     s.SetDrawStyle(0);
@@ -299,7 +301,7 @@ void PlotSamples(hc::Surface& s, const TrilinearMedia& m, const wq::SampleTable&
             const double x = m.X(p.x);
             const double y = m.Y(p.y);
             s.SetFillStyle(0);
-            if (numbering > 0) {
+            if (numbering == wq::Numbering::On) {
                 const std::string& measured = m.numberOffsetByMark ? mark : number;
                 s.CurrentX = x + s.TextWidth(measured) * m.numberOffset;
                 s.CurrentY = y + s.TextHeight(measured) * m.numberOffset;
@@ -401,10 +403,10 @@ void PrintChart(hc::Surface& printer, const wq::SampleTable& table,
     for (std::size_t w = 0; w < widths.size(); ++w)
         widths[w] = settings.LineWidths[w];
     const FractionTable fractions = ComputeFractions(table, settings.NitrateType);
-    if (settings.SampleList >= 1) {
+    if (settings.SampleList == wq::SampleList::On) {
         const TableFields fields = SampleTableFields(table, fractions);
         PrintSampleTable(printer, table, offset, widths[kWidthTable],
-                         settings.SampleListField >= 1 ? &fields : nullptr);
+                         settings.SampleListField ? &fields : nullptr);
     }
     const TrilinearMedia m = PaperMedia(offset, widths);
     DrawTrilinearFrame(printer, m, settings.NitrateType, settings.SampleList);
@@ -433,6 +435,21 @@ void TrilinearStrategy::Print(hc::Surface& printer, const wq::SampleTable& table
 std::string TrilinearStrategy::Csv(const wq::SampleTable& table,
                                    const wq::PlotSettings& settings) const {
     return TrilinearCsv(table, settings);
+}
+
+const wq::DiagramVariant& TernaryPlotVariant() {
+    static const TrilinearStrategy strategy;
+    static const wq::DiagramVariant variant = [] {
+        wq::DiagramVariant v;
+        v.captionPrefix = "ﾄﾘﾘﾆｱ･ﾀﾞｲﾔｸﾞﾗﾑ ｶﾗｰ版 < ";
+        v.styles = {wq::Style::SampleList, wq::Style::Numbering};
+        v.startWidths = {kStartWidths.begin(), kStartWidths.end()};
+        v.columnScales = false;
+        v.extraRows = wq::ReadMarkAndColour;
+        v.strategy = &strategy;
+        return v;
+    }();
+    return variant;
 }
 
 }  // namespace tri

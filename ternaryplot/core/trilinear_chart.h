@@ -9,6 +9,7 @@
 #include "common/core/surface.h"
 #include "ternaryplot/core/trilinear.h"
 #include "waterquality/core/column_layout.h"
+#include "waterquality/core/diagram_app.h"
 #include "waterquality/core/diagram_strategy.h"
 #include "waterquality/core/samples.h"
 
@@ -53,10 +54,11 @@ inline constexpr const char* kNoteWithoutTable =
     " 印刷紙面には番号とサンプル名の対応表は含まれません。";
 
 // The fixed frame for the nitrate type (labels) and the table setting (screen note).
-void DrawTrilinearFrame(hc::Surface& s, const TrilinearMedia& m, int nitrateType, int sampleList);
+void DrawTrilinearFrame(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType nitrateType,
+                        wq::SampleList sampleList);
 // Marks and numbers of every valid sample with defined proportions.
 void PlotSamples(hc::Surface& s, const TrilinearMedia& m, const wq::SampleTable& table,
-                 const FractionTable& fractions, int numbering);
+                 const FractionTable& fractions, wq::Numbering numbering);
 
 // Layout of the printed table for n samples, in millimetres before the shift.
 struct TableLayout {
@@ -101,5 +103,9 @@ class TrilinearStrategy : public wq::DiagramStrategy {
                const wq::PrintOffset& offset) const override;
     std::string Csv(const wq::SampleTable& table, const wq::PlotSettings& settings) const override;
 };
+
+// ternaryplot's rules: the table and numbering choices, four print widths, no column scales,
+// the marks and colours of rows 20 and 21, and its caption.
+const wq::DiagramVariant& TernaryPlotVariant();
 
 }  // namespace tri

@@ -1,7 +1,6 @@
 #include "ternaryplot/ui/ternaryplot_program.h"
 
 #include "ternaryplot/core/trilinear_chart.h"
-#include "waterquality/core/workbook_load.h"
 
 namespace tri {
 
@@ -9,24 +8,20 @@ namespace {
 
 wq::DiagramProgram Build() {
     wq::DiagramProgram p;
+    p.variant = &TernaryPlotVariant();
     p.programName = "ternaryplot";
     p.title = "トリリニアダイヤグラムの作図・カラー版";
-    p.captionPrefix = "ﾄﾘﾘﾆｱ･ﾀﾞｲﾔｸﾞﾗﾑ ｶﾗｰ版 < ";
     p.styleGroups = {
-        {"mnuStyleList",
+        {wq::Style::SampleList,
+         "mnuStyleList",
          "一覧表(&L)",
          "mnuListVal",
-         {"サンプル名と番号の表を描く(&Y)", "サンプル名と番号の表を描かない(&N)"},
-         {1, 0},
-         &wq::PlotSettings::SampleList,
-         -1},
-        {"mnuStyleNumber",
+         {"サンプル名と番号の表を描く(&Y)", "サンプル名と番号の表を描かない(&N)"}},
+        {wq::Style::Numbering,
+         "mnuStyleNumber",
          "サンプル番号(&N)",
          "mnuNumberVal",
-         {"マーク右下に番号を描く(&Y)", "マーク右下に番号を描かない(&N)"},
-         {1, 0},
-         &wq::PlotSettings::Numbering,
-         -1},
+         {"マーク右下に番号を描く(&Y)", "マーク右下に番号を描かない(&N)"}},
     };
     p.widthMenus = {
         {"mnuWidthOowaku", "外枠線の太さ(&O)", "mnuWidthOowakuVal"},
@@ -34,8 +29,6 @@ wq::DiagramProgram Build() {
         {"mnuWidthYajiru", "矢印線の太さ(&Y)", "mnuWidthYajiruVal"},
         {"mnuWidthSample", "サンプル表枠の太さ(&S)", "mnuWidthSampleVal"},
     };
-    p.startWidths = {kStartWidths.begin(), kStartWidths.end()};
-    p.columnScales = false;
     p.wideCanvas = false;
     p.pageSetupShowsShifts = true;
     p.beepAfterPrint = true;
@@ -92,7 +85,6 @@ wq::DiagramProgram Build() {
         {"hydrochart 開発チーム 2005", hc::kMincho, 10, hc::kBlack},
         {"C++20 / Qt 6", hc::kGothic, 10, hc::kBlack},
     };
-    p.extraRows = wq::ReadMarkAndColour;
     return p;
 }
 

@@ -8,6 +8,7 @@
 
 #include "common/core/recording_surface.h"
 #include "polyplot/core/stiff.h"
+#include "support/water_samples.h"
 
 namespace {
 
@@ -16,28 +17,16 @@ using hc::RecordingSurface;
 
 constexpr double k = 1.92;  // screen units per layout unit
 
+using hc::test::Settings;
+constexpr wq::Direction kUp = wq::Direction::BottomUp;
+constexpr wq::Direction kDown = wq::Direction::TopDown;
+constexpr wq::NitrateType kWithChloride = wq::NitrateType::WithChloride;
+constexpr wq::NitrateType kWithSulfate = wq::NitrateType::WithSulfate;
+
 // n valid samples "P01".."Pnn" with meq values Na, K, Ca, Mg, Cl, HCO3, SO4, NO3. With the
 // default and S = 3: qNaK 0.5, qCa 1/3, qMg 1/6, qCl 5/6, qHCO3 1/3, qSO4 1/6; NO3 0.2.
 wq::SampleTable Table(int n, wq::IonValues meq = {1.0, 0.5, 1, 0.5, 2.5, 1, 0.5, 0.2}) {
-    wq::SampleTable t;
-    t.SampleCount = n;
-    for (int i = 1; i <= n; ++i) {
-        auto ui = static_cast<std::size_t>(i);
-        t.SampleName[ui] = (i < 10 ? "P0" : "P") + std::to_string(i);
-        t.SampleValid[ui] = 1;
-        t.Meq[ui] = meq;
-    }
-    return t;
-}
-
-wq::PlotSettings Settings(int direction, int nitrate = 0, double scale = 3) {
-    wq::PlotSettings s;
-    s.NitrateType = nitrate;
-    s.Direction = direction;
-    s.Numbering = 1;
-    for (double& c : s.ColumnScale)
-        c = scale;
-    return s;
+    return hc::test::MeqTable(n, meq, "P");
 }
 
 bool Near(double a, double b) {
@@ -95,7 +84,7 @@ RecordingSurface Paper(const wq::SampleTable& t, const wq::PlotSettings& s,
 TEST(StiffScreen, ExampleSampleMirrored) {
     // Sample 1, top-down, "1cm = 1.0": x0 600, row y 550. Na+K 1.5 meq/L -> 150 units to the
     // left on the upper row: layout (450, 500) = canvas (864, 960).
-    RecordingSurface r = Screen(Table(1), Settings(-1));
+    RecordingSurface r = Screen(Table(1), Settings({.direction = kDown}));
     EXPECT_EQ(LinesBetween(r, 1152, 960, 864, 960).size(), 1u);
     // Cation side on to Ca (500, 550), Mg (550, 600), back to the centre line.
     EXPECT_EQ(ScreenLines(r, 450, 500, 500, 550), 1u);
@@ -122,7 +111,7 @@ TEST(StiffScreen, ExampleSampleMirrored) {
 TEST(StiffScreen, BottomUpRowsAndSecondColumn) {
     // Bottom-up, sample 1 on row 1550: Na+K vertex (450, 1500) on the upper row. Sample 9
     // opens the second column (x0 1600) at the bottom row again, numbered 9.
-    RecordingSurface r = Screen(Table(9), Settings(1));
+    RecordingSurface r = Screen(Table(9), Settings({.direction = kUp}));
     EXPECT_EQ(ScreenLines(r, 600, 1500, 450, 1500), 1u);
     EXPECT_EQ(ScreenLines(r, 600, 1500, 600, 1600), 1u);
     EXPECT_EQ(ScreenLines(r, 600, 100, 450, 100), 1u);  // sample 8, row 150
@@ -134,7 +123,7 @@ TEST(StiffScreen, BottomUpRowsAndSecondColumn) {
 
 TEST(StiffScreen, SymmetricWhenAllEqual) {
     // Every ion 1 meq/L (K 0): each cation vertex mirrors its anion vertex about x0 = 600.
-    RecordingSurface r = Screen(Table(1, {1, 0, 1, 1, 1, 1, 1, 0}), Settings(-1));
+    RecordingSurface r = Screen(Table(1, {1, 0, 1, 1, 1, 1, 1, 0}), Settings({.direction = kDown}));
     EXPECT_EQ(ScreenLines(r, 600, 500, 500, 500), 1u);
     EXPECT_EQ(ScreenLines(r, 600, 500, 700, 500), 1u);
     EXPECT_EQ(ScreenLines(r, 500, 500, 500, 550), 1u);
@@ -145,32 +134,35 @@ TEST(StiffScreen, SymmetricWhenAllEqual) {
 
 TEST(StiffScreen, NitrateTriangles) {
     // Lines one sample adds: 4 + 1 + 4, and 3 more for a triangle of type 1 or 2.
-    auto sampleLines = [](int type) {
+    auto sampleLines = [](wq::NitrateType type) {
         wq::SampleTable t = Table(1);
-        RecordingSurface with = Screen(t, Settings(-1, type));
+        RecordingSurface with = Screen(t, Settings({.nitrate = type, .direction = kDown}));
         t.SampleValid[1] = 0;
-        RecordingSurface without = Screen(t, Settings(-1, type));
+        RecordingSurface without = Screen(t, Settings({.nitrate = type, .direction = kDown}));
         return with.OpsOf(DrawOp::Kind::Line).size() - without.OpsOf(DrawOp::Kind::Line).size();
     };
-    EXPECT_EQ(sampleLines(0), 9u);
-    EXPECT_EQ(sampleLines(1), 12u);
-    EXPECT_EQ(sampleLines(2), 12u);
+    EXPECT_EQ(sampleLines(wq::NitrateType::None), 9u);
+    EXPECT_EQ(sampleLines(kWithChloride), 12u);
+    EXPECT_EQ(sampleLines(kWithSulfate), 12u);
 
     // Type 1: qN = (Cl + NO3)/S = 0.9, apex 270 right on the upper (chloride) row:
     // Cl (850, 500) -> (870, 500) -> HCO3 (700, 550) -> back.
-    RecordingSurface one = Screen(Table(1), Settings(-1, 1));
+    RecordingSurface one =
+        Screen(Table(1), Settings({.nitrate = kWithChloride, .direction = kDown}));
     EXPECT_EQ(ScreenLines(one, 850, 500, 870, 500), 1u);
     EXPECT_EQ(ScreenLines(one, 870, 500, 700, 550), 1u);
     EXPECT_EQ(ScreenLines(one, 700, 550, 850, 500), 2u);  // the closing side lies on the polygon
     // Type 2: qN = (SO4 + NO3)/S = 0.7/3, apex 70 right on the lower (sulfate) row:
     // HCO3 (700, 550) -> (670, 600) -> SO4 (650, 600) -> back.
-    RecordingSurface two = Screen(Table(1), Settings(-1, 2));
+    RecordingSurface two =
+        Screen(Table(1), Settings({.nitrate = kWithSulfate, .direction = kDown}));
     EXPECT_EQ(ScreenLines(two, 700, 550, 670, 600), 1u);
     EXPECT_EQ(ScreenLines(two, 670, 600, 650, 600), 1u);
     EXPECT_EQ(ScreenLines(two, 650, 600, 700, 550), 2u);  // the closing side lies on the polygon
     EXPECT_EQ(ScreenLines(two, 850, 500, 870, 500), 0u);
     // Without nitrate a triangle degenerates to a line along the row.
-    RecordingSurface none = Screen(Table(1, {1.0, 0.5, 1, 0.5, 2.5, 1, 0.5, 0}), Settings(-1, 1));
+    RecordingSurface none = Screen(Table(1, {1.0, 0.5, 1, 0.5, 2.5, 1, 0.5, 0}),
+                                   Settings({.nitrate = kWithChloride, .direction = kDown}));
     EXPECT_EQ(ScreenLines(none, 850, 500, 850, 500), 1u);
 }
 
@@ -178,7 +170,7 @@ TEST(StiffScreen, InvalidSampleLeavesItsRowEmpty) {
     wq::SampleTable t = Table(3, {0, 0, 0, 0, 0, 0, 0, 0});
     t.SampleValid[2] = 0;
     t.SampleName[2].clear();
-    RecordingSurface r = Screen(t, Settings(-1));
+    RecordingSurface r = Screen(t, Settings({.direction = kDown}));
     // Zero concentrations run the polylines along the centre line: rows 1 and 3 only.
     EXPECT_EQ(ScreenLines(r, 600, 500, 600, 550), 2u);  // row 1: cation and anion side
     EXPECT_EQ(ScreenLines(r, 600, 900, 600, 950), 2u);  // row 3
@@ -193,7 +185,7 @@ TEST(StiffScreen, InvalidSampleLeavesItsRowEmpty) {
 TEST(StiffLegend, PolygonAndCationLabels) {
     // Top-down legend: centre row yc 200, x0 600. Cation half to the left with Na+K on the
     // upper row: (600,150) (550,150) (500,200) (550,250) (600,250).
-    RecordingSurface r = Screen(Table(1), Settings(-1));
+    RecordingSurface r = Screen(Table(1), Settings({.direction = kDown}));
     EXPECT_EQ(ScreenLines(r, 600, 150, 600, 250), 1u);
     EXPECT_EQ(ScreenLines(r, 600, 150, 550, 150), 1u);
     EXPECT_EQ(ScreenLines(r, 550, 150, 500, 200), 1u);
@@ -252,7 +244,8 @@ TEST(StiffLegend, PolygonAndCationLabels) {
 TEST(StiffLegend, NitrateTypesMoveAVertexIn) {
     const double in = 600 + 100.0 / 3;
     // Type 1: the upper (chloride) vertex moves in; triangle (in,150) (650,150) (700,200).
-    RecordingSurface one = Screen(Table(1), Settings(-1, 1));
+    RecordingSurface one =
+        Screen(Table(1), Settings({.nitrate = kWithChloride, .direction = kDown}));
     EXPECT_EQ(ScreenLines(one, 600, 150, in, 150), 1u);
     EXPECT_EQ(ScreenLines(one, in, 150, 700, 200), 2u);  // polygon side and triangle side
     EXPECT_EQ(ScreenLines(one, 700, 200, 650, 250), 1u);
@@ -269,7 +262,8 @@ TEST(StiffLegend, NitrateTypesMoveAVertexIn) {
     EXPECT_EQ(nitrogenThrees, 1);
 
     // Type 2: the lower (sulfate) vertex moves in; triangle (700,200) (650,250) (in,250).
-    RecordingSurface two = Screen(Table(1), Settings(-1, 2));
+    RecordingSurface two =
+        Screen(Table(1), Settings({.nitrate = kWithSulfate, .direction = kDown}));
     EXPECT_EQ(ScreenLines(two, 600, 150, 650, 150), 1u);
     EXPECT_EQ(ScreenLines(two, 700, 200, in, 250), 2u);  // polygon side and triangle side
     EXPECT_EQ(ScreenLines(two, in, 250, 600, 250), 1u);
@@ -284,7 +278,7 @@ TEST(StiffLegend, NitrateTypesMoveAVertexIn) {
 
 TEST(StiffLegend, BottomUp) {
     // Bottom-up legend centre row 1900: Na+K and Cl rows at 1850, the box 1750..2000.
-    RecordingSurface r = Screen(Table(1), Settings(1));
+    RecordingSurface r = Screen(Table(1), Settings({.direction = kUp}));
     EXPECT_EQ(ScreenLines(r, 600, 1850, 550, 1850), 1u);
     EXPECT_EQ(ScreenLines(r, 600, 1850, 650, 1850), 1u);
     EXPECT_EQ(ScreenLines(r, 250, 2000, 250, 1750), 1u);
@@ -296,7 +290,7 @@ TEST(StiffLegend, BottomUp) {
 
 TEST(StiffPaper, ExampleSampleAndName) {
     // One column at x0 1000, y 300 lower: row 850; Na+K vertex (850, 800) = 85 mm, 80 mm.
-    RecordingSurface r = Paper(Table(1), Settings(-1));
+    RecordingSurface r = Paper(Table(1), Settings({.direction = kDown}));
     auto v = LinesBetween(r, 100, 80, 85, 80);
     ASSERT_EQ(v.size(), 1u);
     EXPECT_EQ(v[0].width, 3);
@@ -324,7 +318,7 @@ TEST(StiffPaper, ExampleSampleAndName) {
 }
 
 TEST(StiffPaper, WidthsAndOffsets) {
-    wq::PlotSettings s = Settings(-1, 2);
+    wq::PlotSettings s = Settings({.nitrate = kWithSulfate, .direction = kDown});
     s.LineWidths = {5, 4, 3, 2, 1};  // polygon, nitrate, centre, scale, legend box
     RecordingSurface p = Paper(Table(1), s, {50, -30});  // 5 mm right, 3 mm down
     // Type 2 triangle: HCO3 (1100, 850) -> apex (1070, 900), moved to (115, 88) -> (112, 93).

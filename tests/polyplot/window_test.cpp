@@ -8,12 +8,10 @@
 #include <QMenu>
 #include <algorithm>
 
-#include "polyplot/core/stiff.h"
 #include "polyplot/ui/polyplot_program.h"
 #include "support/export_check.h"
 #include "support/frame_window.h"
 #include "support/scripted_platform.h"
-#include "waterquality/ui/form1.h"
 
 namespace {
 
@@ -26,27 +24,24 @@ using hc::test::HelpLines;
 class PolyplotWindow : public hc::test::FrameWindowTest {
   protected:
     void SetUp() override {
-        form = std::make_unique<wq::Form1>(platform, stiff::PolyPlotProgram(), strategy);
+        form = std::make_unique<wq::MainWindow>(platform, stiff::PolyPlotProgram());
     }
 
     int DarkPixels() {
-        QImage img = form->Picture2->Image().convertToFormat(QImage::Format_RGB32);
+        QImage img = Picture()->Image().convertToFormat(QImage::Format_RGB32);
         int dark = 0;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)
                 dark += qGray(img.pixel(x, y)) < 128;
         return dark;
     }
-
-    stiff::StiffDiagram diagram;
-    wq::ColumnStrategy strategy{diagram};
 };
 
 TEST_F(PolyplotWindow, TitlesAndSplash) {
     EXPECT_EQ(form->windowTitle(), "シュティフダイヤグラムの作図");
-    ASSERT_TRUE(form->Form9);
+    ASSERT_TRUE(Splash());
     std::vector<std::string> labels;
-    for (QLabel* l : form->Form9->findChildren<QLabel*>())
+    for (QLabel* l : Splash()->findChildren<QLabel*>())
         labels.push_back(l->text().toStdString());
     EXPECT_NE(
         std::find(labels.begin(), labels.end(), "シュティフダイアグラムを作図するプログラムです！"),
@@ -56,7 +51,7 @@ TEST_F(PolyplotWindow, TitlesAndSplash) {
     FinishSplash();
     std::string path = SourcePath("examples/sample12.xls");
     Open(path);
-    EXPECT_EQ(form->table.SampleCount, 12);
+    EXPECT_EQ(App().Table().SampleCount, 12);
     EXPECT_EQ(form->windowTitle().toStdString(), "ｼｭﾃｨﾌﾀﾞｲﾔｸﾞﾗﾑ < " + path + " >");
     EXPECT_GT(DarkPixels(), 100);
 }
@@ -108,8 +103,8 @@ TEST_F(PolyplotWindow, DrawsAndPrintsTheStiffPolygon) {
     FinishSplash();
     // One sample: Na + K = 1.5 meq/L, Cl 2.5 meq/L -> "1cm = 1.0".
     Open(SourcePath("tests/polyplot/fixtures/stiff1.xls"));
-    ASSERT_EQ(form->table.SampleCount, 1);
-    EXPECT_EQ(form->settings.ColumnScale[1], 3);
+    ASSERT_EQ(App().Table().SampleCount, 1);
+    EXPECT_EQ(App().Settings().ColumnScale[1], 3);
     Group("mnuDirectionVal")[1]->trigger();  // top-down
     Group("mnuTypeVal")[2]->trigger();       // nitrate with sulfate
     const int shown = DarkPixels();

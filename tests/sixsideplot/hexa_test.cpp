@@ -8,33 +8,23 @@
 
 #include "common/core/recording_surface.h"
 #include "sixsideplot/core/hexa.h"
+#include "support/water_samples.h"
 
 namespace {
 
 using hc::DrawOp;
 using hc::RecordingSurface;
 
-// n valid samples "S01".."Snn" with the given meq values (Na, K, Ca, Mg, Cl, HCO3, SO4, NO3).
-wq::SampleTable Table(int n, wq::IonValues meq = {1.5, 0, 1, 0.5, 2.5, 1, 0.5, 0.2}) {
-    wq::SampleTable t;
-    t.SampleCount = n;
-    for (int i = 1; i <= n; ++i) {
-        auto ui = static_cast<std::size_t>(i);
-        t.SampleName[ui] = (i < 10 ? "S0" : "S") + std::to_string(i);
-        t.SampleValid[ui] = 1;
-        t.Meq[ui] = meq;
-    }
-    return t;
-}
+using hc::test::Settings;
+constexpr wq::Direction kUp = wq::Direction::BottomUp;
+constexpr wq::Direction kDown = wq::Direction::TopDown;
+constexpr wq::NitrateType kWithChloride = wq::NitrateType::WithChloride;
+constexpr wq::NitrateType kWithSulfate = wq::NitrateType::WithSulfate;
 
-wq::PlotSettings Settings(int direction, double scale = 3, int nitrate = 0) {
-    wq::PlotSettings s;
-    s.NitrateType = nitrate;
-    s.Direction = direction;
-    s.Numbering = 1;
-    for (double& c : s.ColumnScale)
-        c = scale;
-    return s;
+// n valid samples "S01".."Snn", by default Na 1.5, Ca 1, Mg 0.5, Cl 2.5, HCO3 1, SO4 0.5 and
+// NO3 0.2 meq/L.
+wq::SampleTable Table(int n, wq::IonValues meq = {1.5, 0, 1, 0.5, 2.5, 1, 0.5, 0.2}) {
+    return hc::test::MeqTable(n, meq, "S");
 }
 
 bool Near(double a, double b) {
@@ -91,7 +81,7 @@ RecordingSurface Paper(const wq::SampleTable& t, const wq::PlotSettings& s,
 TEST(HexaScreen, ExampleVertexAndName) {
     // Sample 1, Na + K = 1.5 meq/L at "1cm = 1.0" (S = 3), top-down: row y = 550, x0 = 600;
     // the Na+K vertex is layout (750, 600) = canvas (1440, 1152).
-    RecordingSurface r = Screen(Table(1), Settings(-1));
+    RecordingSurface r = Screen(Table(1), Settings({.direction = kDown}));
     EXPECT_EQ(LinesBetween(r, 1152, 1152, 1440, 1152).size(), 1u);
     auto names = r.TextsEqual("1: S01");
     ASSERT_EQ(names.size(), 1u);
@@ -104,7 +94,7 @@ TEST(HexaScreen, ExampleVertexAndName) {
 
 TEST(HexaScreen, BottomUpRowsAndFrame) {
     // Bottom-up: sample 1 on row 1550, sample 8 on row 150; axis at 1700, legend box 1750..2000.
-    RecordingSurface r = Screen(Table(8), Settings(1));
+    RecordingSurface r = Screen(Table(8), Settings({.direction = kUp}));
     EXPECT_EQ(LinesBetween(r, 1152, 1600 * 1.92, 1152, 1500 * 1.92).size(), 1u);
     EXPECT_EQ(LinesBetween(r, 1152, 200 * 1.92, 1152, 100 * 1.92).size(), 1u);
     EXPECT_EQ(LinesBetween(r, 300 * 1.92, 1700 * 1.92, 900 * 1.92, 1700 * 1.92).size(), 1u);
@@ -115,7 +105,7 @@ TEST(HexaScreen, BottomUpRowsAndFrame) {
 
 TEST(HexaScreen, ColumnsOfSeventeenSamples) {
     // Three columns at x0 600, 1600, 2600; the third holds sample 17 only, numbered as 17.
-    RecordingSurface r = Screen(Table(17), Settings(-1));
+    RecordingSurface r = Screen(Table(17), Settings({.direction = kDown}));
     EXPECT_EQ(VerticalsAt(r, 600 * 1.92, 100 * 1.92).size(), 8u + 1u);  // 8 samples + legend
     EXPECT_EQ(VerticalsAt(r, 1600 * 1.92, 100 * 1.92).size(), 8u + 1u);
     EXPECT_EQ(VerticalsAt(r, 2600 * 1.92, 100 * 1.92).size(), 1u + 1u);
@@ -133,7 +123,7 @@ TEST(HexaScreen, ScaleBarTexts) {
     };
     for (const Case& c : {Case{1.5, {"0.5", "1", "1.5"}}, Case{9, {"3", "6", "9"}},
                           Case{300, {"100", "200", "300"}}}) {
-        RecordingSurface r = Screen(Table(1), Settings(-1, c.scale));
+        RecordingSurface r = Screen(Table(1), Settings({.direction = kDown, .scale = c.scale}));
         for (const std::string& t : c.texts) {
             auto found = r.TextsEqual(t);  // the subscript 3 of HCO3 is size 5
             auto labels = std::count_if(found.begin(), found.end(),
@@ -146,7 +136,7 @@ TEST(HexaScreen, ScaleBarTexts) {
 }
 
 TEST(HexaScreen, LegendLabelsAndSubscripts) {
-    RecordingSurface r = Screen(Table(1), Settings(-1, 3, 2));
+    RecordingSurface r = Screen(Table(1), Settings({.nitrate = kWithSulfate, .direction = kDown}));
     // Top-down legend centre row 200. "Cl" ends half a character left of x0 - 100.
     auto cl = r.TextsEqual("Cl");
     ASSERT_EQ(cl.size(), 1u);
@@ -190,18 +180,18 @@ TEST(HexaScreen, LegendLabelsAndSubscripts) {
 TEST(HexaScreen, NitrateTrianglesByType) {
     // One sample: 4 cation + 1 centre + 4 anion lines, plus 3 for a triangle (types 1, 2).
     // The frame draws the same number of lines whatever the type except its own triangle.
-    auto sampleLines = [](int type) {
+    auto sampleLines = [](wq::NitrateType type) {
         wq::SampleTable t = Table(1);
-        RecordingSurface with = Screen(t, Settings(-1, 3, type));
+        RecordingSurface with = Screen(t, Settings({.nitrate = type, .direction = kDown}));
         t.SampleValid[1] = 0;
-        RecordingSurface without = Screen(t, Settings(-1, 3, type));
+        RecordingSurface without = Screen(t, Settings({.nitrate = type, .direction = kDown}));
         return with.OpsOf(DrawOp::Kind::Line).size() - without.OpsOf(DrawOp::Kind::Line).size();
     };
-    EXPECT_EQ(sampleLines(0), 9u);
-    EXPECT_EQ(sampleLines(1), 12u);
-    EXPECT_EQ(sampleLines(2), 12u);
+    EXPECT_EQ(sampleLines(wq::NitrateType::None), 9u);
+    EXPECT_EQ(sampleLines(kWithChloride), 12u);
+    EXPECT_EQ(sampleLines(kWithSulfate), 12u);
     // Type 2 apex on the upper row at x0 - 300 (SO4 + NO3)/S = 600 - 300 * 0.7 / 3.
-    RecordingSurface r = Screen(Table(1), Settings(-1, 3, 2));
+    RecordingSurface r = Screen(Table(1), Settings({.nitrate = kWithSulfate, .direction = kDown}));
     double apex = (600 - 300 * 0.7 / 3) * 1.92;
     EXPECT_EQ(LinesBetween(r, (600 - 100) * 1.92, 550 * 1.92, apex, 500 * 1.92).size(), 1u);
 }
@@ -210,7 +200,7 @@ TEST(HexaScreen, InvalidAndZeroSamples) {
     wq::SampleTable t = Table(3, {0, 0, 0, 0, 0, 0, 0, 0});
     t.SampleValid[2] = 0;
     t.SampleName[2].clear();
-    RecordingSurface r = Screen(t, Settings(-1));
+    RecordingSurface r = Screen(t, Settings({.direction = kDown}));
     // Zero concentrations still draw their polylines along the centre line.
     EXPECT_EQ(VerticalsAt(r, 1152, 192).size(), 2u + 1u);
     EXPECT_EQ(r.TextsEqual("1: S01").size(), 1u);
@@ -223,8 +213,8 @@ TEST(HexaScreen, InvalidAndZeroSamples) {
 }
 
 TEST(HexaScreen, NamesWithoutNumbers) {
-    wq::PlotSettings s = Settings(-1);
-    s.Numbering = 0;
+    wq::PlotSettings s = Settings({.direction = kDown});
+    s.Numbering = wq::Numbering::Off;
     RecordingSurface r = Screen(Table(2), s);
     EXPECT_EQ(r.TextsEqual("S02").size(), 1u);
     EXPECT_EQ(r.TextsEqual("2: S02").size(), 0u);
@@ -244,18 +234,19 @@ TEST(HexaFrame, ScaleNumbersAndUnitsStandByTheAxis) {
     // or Y(1680) - 2 TH; each centred on its tick. Screen: x 1.92; paper: (y + 300) x 0.1.
     struct Case {
         bool paper;
-        int direction;
+        wq::Direction direction;
         double x0, numberTop, unitTop;  // surface units; TH multiples added below
         double thNumber, thUnit;        // TH multiples of the two placements
         double size;
     };
-    for (const Case& c :
-         {Case{false, -1, 600 * 1.92, 370 * 1.92, 370 * 1.92, 0.25, 1.5, 6},
-          Case{false, 1, 600 * 1.92, 1680 * 1.92, 1680 * 1.92, -1, -2, 6},
-          Case{true, -1, 100, 67, 67, 0.25, 1.5, 8}, Case{true, 1, 100, 198, 198, -1, -2, 8}}) {
-        RecordingSurface r = c.paper ? Paper(Table(1), Settings(c.direction))
-                                     : Screen(Table(1), Settings(c.direction));
-        SCOPED_TRACE(std::string(c.paper ? "paper " : "screen ") + std::to_string(c.direction));
+    for (const Case& c : {Case{false, kDown, 600 * 1.92, 370 * 1.92, 370 * 1.92, 0.25, 1.5, 6},
+                          Case{false, kUp, 600 * 1.92, 1680 * 1.92, 1680 * 1.92, -1, -2, 6},
+                          Case{true, kDown, 100, 67, 67, 0.25, 1.5, 8},
+                          Case{true, kUp, 100, 198, 198, -1, -2, 8}}) {
+        RecordingSurface r = c.paper ? Paper(Table(1), Settings({.direction = c.direction}))
+                                     : Screen(Table(1), Settings({.direction = c.direction}));
+        SCOPED_TRACE(std::string(c.paper ? "paper " : "screen ") +
+                     (c.direction == kUp ? "up" : "down"));
         auto zero = TextsOfSize(r, "0", c.size);
         ASSERT_EQ(zero.size(), 1u);
         Extent e = Measure(r, zero[0]);
@@ -284,7 +275,7 @@ TEST(HexaFrame, ScaleNumbersAndUnitsStandByTheAxis) {
 TEST(HexaFrame, DrawingOrder) {
     // Scale bar, legend box, legend centre line and cation half with its labels, anion half with
     // its triangle, anion labels and subscripts, "試料名", "凡  例"; then the hexagons.
-    RecordingSurface r = Screen(Table(1), Settings(-1, 3, 1));
+    RecordingSurface r = Screen(Table(1), Settings({.nitrate = kWithChloride, .direction = kDown}));
     const auto& ops = r.Ops();
     auto lineIndex = [&](double x1, double y1, double x2, double y2) {
         for (std::size_t i = 0; i < ops.size(); ++i)
@@ -324,7 +315,7 @@ TEST(HexaFrame, DrawingOrder) {
 
 TEST(HexaPaper, LegendLabelsAndSubscriptsOnPaper) {
     // Nitrate with chloride, one column at x0 = 1000, top-down: legend centre row 500 on paper.
-    RecordingSurface r = Paper(Table(1), Settings(-1, 3, 1));
+    RecordingSurface r = Paper(Table(1), Settings({.nitrate = kWithChloride, .direction = kDown}));
     auto cl = r.TextsEqual("Cl(+NO )");
     ASSERT_EQ(cl.size(), 1u);
     EXPECT_EQ(cl[0].size, 8);
@@ -353,7 +344,7 @@ TEST(HexaPaper, LegendLabelsAndSubscriptsOnPaper) {
 
 TEST(HexaPaper, ExampleVertexAndName) {
     // At most eight samples print one column at x0 = 1000; y + 300: vertex (1150, 900).
-    RecordingSurface r = Paper(Table(1), Settings(-1));
+    RecordingSurface r = Paper(Table(1), Settings({.direction = kDown}));
     auto v = LinesBetween(r, 100, 90, 115, 90);
     ASSERT_EQ(v.size(), 1u);
     EXPECT_EQ(v[0].width, 3);
@@ -376,8 +367,8 @@ TEST(HexaPaper, ExampleVertexAndName) {
 TEST(HexaPaper, OffsetsMoveEverything) {
     // 5 mm right and 3 mm down (-3 upwards): every coordinate moves by (+5, +3).
     wq::SampleTable t = Table(12);
-    RecordingSurface a = Paper(t, Settings(1));
-    RecordingSurface b = Paper(t, Settings(1), {50, -30});
+    RecordingSurface a = Paper(t, Settings({.direction = kUp}));
+    RecordingSurface b = Paper(t, Settings({.direction = kUp}), {50, -30});
     ASSERT_EQ(a.Ops().size(), b.Ops().size());
     for (std::size_t i = 0; i < a.Ops().size(); ++i) {
         const DrawOp &p = a.Ops()[i], &q = b.Ops()[i];
@@ -386,7 +377,10 @@ TEST(HexaPaper, OffsetsMoveEverything) {
         EXPECT_NEAR(q.x1 - p.x1, 5, 1e-9);
         EXPECT_NEAR(q.y1 - p.y1, 3, 1e-9);
     }
-    EXPECT_EQ(LinesBetween(Paper(Table(1), Settings(-1), {50, -30}), 105, 93, 120, 93).size(), 1u);
+    EXPECT_EQ(
+        LinesBetween(Paper(Table(1), Settings({.direction = kDown}), {50, -30}), 105, 93, 120, 93)
+            .size(),
+        1u);
 }
 
 TEST(HexaPaper, SheetsBySampleCount) {
@@ -397,7 +391,7 @@ TEST(HexaPaper, SheetsBySampleCount) {
     };
     for (const Case& c : {Case{8, 1, {100}, {}}, Case{16, 1, {60, 140}, {}},
                           Case{17, 2, {60, 140}, {60}}, Case{32, 2, {60, 140}, {60, 140}}}) {
-        RecordingSurface r = Paper(Table(c.n), Settings(1));
+        RecordingSurface r = Paper(Table(c.n), Settings({.direction = kUp}));
         EXPECT_EQ(r.Documents(), c.docs) << c.n;
         ASSERT_FALSE(r.Ops().empty());
         EXPECT_EQ(r.Ops().back().kind, DrawOp::Kind::EndDoc);
@@ -412,7 +406,7 @@ TEST(HexaPaper, SheetsBySampleCount) {
         }
     }
     // The second sheet carries samples 17.. only.
-    RecordingSurface r = Paper(Table(17), Settings(1));
+    RecordingSurface r = Paper(Table(17), Settings({.direction = kUp}));
     for (const DrawOp& op : r.OpsOf(DrawOp::Kind::Text))
         if (op.text.find(": S") != std::string::npos) {
             EXPECT_EQ(op.doc, op.text == "17: S17" ? 2 : 1) << op.text;
@@ -420,7 +414,7 @@ TEST(HexaPaper, SheetsBySampleCount) {
 }
 
 TEST(HexaPaper, LineWidthsOnlyOnPaper) {
-    wq::PlotSettings s = Settings(-1, 3, 1);
+    wq::PlotSettings s = Settings({.nitrate = kWithChloride, .direction = kDown});
     s.LineWidths = {5, 4, 3, 2, 1};  // hexagon, nitrate, centre, scale, legend box
     RecordingSurface p = Paper(Table(1), s);
     // Top-down on paper: legend box x 65..135 mm, y 35..60; axis at 65 mm; row at 85 mm.
@@ -448,7 +442,7 @@ TEST(HexaPaper, PrinterFontRestored) {
     RecordingSurface r = RecordingSurface::Paper();
     r.SetFontName("Courier");
     hexa::HexaDiagram d;
-    wq::PrintRun(r, Table(3), Settings(1), {}, d);
+    wq::PrintRun(r, Table(3), Settings({.direction = kUp}), {}, d);
     EXPECT_EQ(r.FontName(), "Courier");
 }
 

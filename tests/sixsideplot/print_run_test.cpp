@@ -9,11 +9,11 @@
 #include <filesystem>
 
 #include "common/ui/qt_platform.h"
-#include "sixsideplot/core/hexa.h"
+#include "common/ui/splash_window.h"
 #include "sixsideplot/ui/sixsideplot_program.h"
 #include "support/pdf_files.h"
 #include "support/scripted_platform.h"
-#include "waterquality/ui/form1.h"
+#include "waterquality/ui/main_window.h"
 
 namespace {
 
@@ -52,9 +52,9 @@ class PrintRun : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        form = std::make_unique<wq::Form1>(platform, hexa::SixsidePlotProgram(), strategy);
+        form = std::make_unique<wq::MainWindow>(platform, hexa::SixsidePlotProgram());
         for (int i = 0; i < 45; ++i)
-            form->Form9->Tick();
+            form->findChild<hc::SplashWindow*>("Form9")->Tick();
     }
     void Open(const std::string& workbook) {
         platform.openAnswers.push_back(SourcePath(workbook));
@@ -64,17 +64,17 @@ class PrintRun : public ::testing::Test {
         platform.SetChoice({QString(), QString::fromStdString(pdf)});
         form->findChild<QAction*>("mnuFilePrintItem")->trigger();
     }
-    std::string Path(const std::string& name) { return dir.filePath(QString::fromStdString(name)).toStdString(); }
+    std::string Path(const std::string& name) {
+        return dir.filePath(QString::fromStdString(name)).toStdString();
+    }
 
     QTemporaryDir dir;
     PdfPlatform platform;
-    hexa::HexaDiagram diagram;
-    wq::ColumnStrategy strategy{diagram};
-    std::unique_ptr<wq::Form1> form;
+    std::unique_ptr<wq::MainWindow> form;
 };
 
 TEST_F(PrintRun, AFailedRunLeavesTheNextOneWorking) {
-    Open("examples/sample32.xls");  // 32 samples: two documents
+    Open("examples/sample32.xls");     // 32 samples: two documents
     const int beeps = platform.beeps;  // the load's own
     PrintTo(Path("missing/out.pdf"));
     EXPECT_EQ(form->StatusText().toStdString(),

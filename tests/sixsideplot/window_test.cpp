@@ -12,13 +12,10 @@
 #include <QTest>
 #include <algorithm>
 
-#include "sixsideplot/core/hexa.h"
 #include "sixsideplot/ui/sixsideplot_program.h"
 #include "support/export_check.h"
 #include "support/frame_window.h"
 #include "support/scripted_platform.h"
-#include "waterquality/ui/form1.h"
-#include "waterquality/ui/form2.h"
 
 namespace {
 
@@ -33,13 +30,11 @@ std::string Fixture(const std::string& name) {
 class Window : public hc::test::FrameWindowTest {
   protected:
     void SetUp() override {
-        form = std::make_unique<wq::Form1>(platform, hexa::SixsidePlotProgram(), strategy);
+        form = std::make_unique<wq::MainWindow>(platform, hexa::SixsidePlotProgram());
     }
 
-    QImage Picture() { return form->Picture2->Image().copy(); }
-
-    hexa::HexaDiagram diagram;
-    wq::ColumnStrategy strategy{diagram};
+    QImage Shown() { return Picture()->Image().copy(); }
+    const wq::PlotSettings& Settings() { return App().Settings(); }
 };
 
 TEST_F(Window, StartUpAndSplash) {
@@ -55,14 +50,14 @@ TEST_F(Window, StartUpAndSplash) {
     EXPECT_EQ(Checked("mnuWidthCenterVal"), 0);
     EXPECT_EQ(Checked("mnuWidthMemoriVal"), 1);
     EXPECT_EQ(Checked("mnuWidthHanreiVal"), 1);
-    EXPECT_EQ(form->Text2->text(), "0");
-    EXPECT_EQ(form->Text3->text(), "0");
+    EXPECT_EQ(Box("Text2")->text(), "0");
+    EXPECT_EQ(Box("Text3")->text(), "0");
     EXPECT_EQ(platform.MousePointer(), hc::kPointerHourglass);
 
     for (int i = 0; i < 44; ++i)
-        form->Form9->Tick();
+        Splash()->Tick();
     EXPECT_FALSE(MenuEnabled("mnuFile"));
-    form->Form9->Tick();  // the 45th tick closes the splash
+    Splash()->Tick();  // the 45th tick closes the splash
     EXPECT_TRUE(MenuEnabled("mnuFile"));
     EXPECT_TRUE(MenuEnabled("mnuHelp"));
     EXPECT_FALSE(MenuEnabled("mnuType"));
@@ -73,15 +68,17 @@ TEST_F(Window, StartUpAndSplash) {
 TEST_F(Window, OpenAppliesDefaultsAndEnablesMenus) {
     FinishSplash();
     std::string path = SourcePath("examples/sample12.xls");
+    const int beeps = platform.beeps;
     Open(path);
+    EXPECT_EQ(platform.beeps, beeps + 3);  // the count, the names and the values read
     ASSERT_EQ(platform.openRequests.size(), 1u);
     EXPECT_EQ(platform.openRequests[0].filter.rfind("Excel Files (*.Xls)|*.Xls", 0), 0u);
-    EXPECT_EQ(form->table.SampleCount, 12);
+    EXPECT_EQ(App().Table().SampleCount, 12);
     EXPECT_EQ(form->windowTitle().toStdString(), "ヘキサダイヤグラム < " + path + " >");
-    EXPECT_EQ(form->Text1->text(), "硝酸はふくまない");
-    EXPECT_EQ(form->settings.NitrateType, 0);
-    EXPECT_EQ(form->settings.Direction, 1);
-    EXPECT_EQ(form->settings.Numbering, 1);
+    EXPECT_EQ(Box("Text1")->text(), "硝酸はふくまない");
+    EXPECT_EQ(Settings().NitrateType, wq::NitrateType::None);
+    EXPECT_EQ(Settings().Direction, wq::Direction::BottomUp);
+    EXPECT_EQ(Settings().Numbering, wq::Numbering::On);
     EXPECT_EQ(Checked("mnuTypeVal"), 0);
     EXPECT_EQ(Checked("mnuDirectionVal"), 0);
     EXPECT_EQ(Checked("mnuNumberVal"), 0);
@@ -89,7 +86,7 @@ TEST_F(Window, OpenAppliesDefaultsAndEnablesMenus) {
     for (const char* g : {"mnuScale1Val", "mnuScale2Val", "mnuScale3Val", "mnuScale4Val"})
         EXPECT_EQ(Checked(g), 5) << g;
     for (int c = 1; c <= 4; ++c)
-        EXPECT_EQ(form->settings.ColumnScale[static_cast<std::size_t>(c)], 30);
+        EXPECT_EQ(Settings().ColumnScale[static_cast<std::size_t>(c)], 30);
     EXPECT_TRUE(MenuEnabled("mnuScale1"));
     EXPECT_TRUE(MenuEnabled("mnuScale2"));
     EXPECT_FALSE(MenuEnabled("mnuScale3"));
@@ -98,13 +95,13 @@ TEST_F(Window, OpenAppliesDefaultsAndEnablesMenus) {
         EXPECT_TRUE(MenuEnabled(m)) << m;
     EXPECT_TRUE(Item("mnuFilePrintItem")->isEnabled());
     EXPECT_TRUE(Item("mnuFilePageItem")->isEnabled());
-    EXPECT_TRUE(form->HScroll1->isHidden());  // two columns fit the view
+    EXPECT_TRUE(ScrollBar()->isHidden());  // two columns fit the view
     // The busy pointer during the load, back to normal after it.
     ASSERT_GE(platform.pointerHistory.size(), 2u);
     EXPECT_EQ(platform.pointerHistory[platform.pointerHistory.size() - 2], 11);
     EXPECT_EQ(platform.pointerHistory.back(), 0);
     // Something was drawn.
-    QImage img = Picture();
+    QImage img = Shown();
     EXPECT_GT(std::count_if(reinterpret_cast<const QRgb*>(img.constBits()),
                             reinterpret_cast<const QRgb*>(img.constBits()) + img.sizeInBytes() / 4,
                             [](QRgb p) { return qGray(p) < 128; }),
@@ -114,16 +111,16 @@ TEST_F(Window, OpenAppliesDefaultsAndEnablesMenus) {
 TEST_F(Window, ScrollBarForThreeColumns) {
     FinishSplash();
     Open(Fixture("count17.xls"));
-    EXPECT_FALSE(form->HScroll1->isHidden());
+    EXPECT_FALSE(ScrollBar()->isHidden());
     EXPECT_TRUE(MenuEnabled("mnuScale3"));
     EXPECT_FALSE(MenuEnabled("mnuScale4"));
     // A full step moves the canvas one view width to the left.
-    form->HScroll1->setValue(4000);
-    EXPECT_EQ(form->Picture2->x(), -form->Picture1->width());
+    ScrollBar()->setValue(4000);
+    EXPECT_EQ(Picture()->x(), -View()->width());
     // Loading again puts the canvas back.
     Open(Fixture("count9.xls"));
-    EXPECT_EQ(form->Picture2->x(), 0);
-    EXPECT_TRUE(form->HScroll1->isHidden());
+    EXPECT_EQ(Picture()->x(), 0);
+    EXPECT_TRUE(ScrollBar()->isHidden());
     EXPECT_TRUE(MenuEnabled("mnuScale2"));
     EXPECT_FALSE(MenuEnabled("mnuScale3"));
     Open(Fixture("count32.xls"));
@@ -135,66 +132,57 @@ TEST_F(Window, CancelledOpenChangesNothing) {
     platform.pointerHistory.clear();
     platform.openAnswers.push_back(std::nullopt);
     Item("mnuFileOpenItem")->trigger();
-    EXPECT_EQ(form->table.SampleCount, 0);
+    EXPECT_EQ(App().Table().SampleCount, 0);
     EXPECT_FALSE(MenuEnabled("mnuType"));
     EXPECT_EQ(platform.pointerHistory, std::vector<int>{0});
-}
-
-TEST_F(Window, RedrawAndPrintNeedData) {
-    FinishSplash();
-    platform.pointerHistory.clear();
-    int beeps = platform.beeps;
-    for (int request : {2, 3}) {
-        form->RedrawRequest = request;
-        form->Redraw();
-    }
-    EXPECT_TRUE(platform.pointerHistory.empty());
-    EXPECT_TRUE(platform.printer.Ops().empty());
-    EXPECT_EQ(platform.beeps, beeps);
+    // OpenFile with no path is the same cancel.
+    form->OpenFile("");
+    EXPECT_EQ(platform.pointerHistory, (std::vector<int>{0, 0}));
+    EXPECT_EQ(platform.openRequests.size(), 1u);  // no dialog for it
 }
 
 TEST_F(Window, FirstLoadDefaultsAreKept) {
     FinishSplash();
     Open(Fixture("count8.xls"));
     Group("mnuTypeVal")[2]->trigger();
-    EXPECT_EQ(form->Text1->text(), "硝酸は硫酸と一緒");
+    EXPECT_EQ(Box("Text1")->text(), "硝酸は硫酸と一緒");
     Group("mnuDirectionVal")[1]->trigger();
     Group("mnuNumberVal")[1]->trigger();
     Group("mnuScale1Val")[0]->trigger();
-    EXPECT_EQ(form->settings.ColumnScale[1], 1.5);
+    EXPECT_EQ(Settings().ColumnScale[1], 1.5);
     EXPECT_EQ(Checked("mnuScale1Val"), 0);
     Open(SourcePath("examples/nitrate5.xls"));
-    EXPECT_EQ(form->settings.NitrateType, 2);
-    EXPECT_EQ(form->settings.Direction, -1);
-    EXPECT_EQ(form->settings.Numbering, 0);
+    EXPECT_EQ(Settings().NitrateType, wq::NitrateType::WithSulfate);
+    EXPECT_EQ(Settings().Direction, wq::Direction::TopDown);
+    EXPECT_EQ(Settings().Numbering, wq::Numbering::Off);
     EXPECT_EQ(Checked("mnuTypeVal"), 2);
     EXPECT_EQ(Checked("mnuDirectionVal"), 1);
     EXPECT_EQ(Checked("mnuNumberVal"), 1);
-    EXPECT_EQ(form->Text1->text(), "硝酸は硫酸と一緒");
+    EXPECT_EQ(Box("Text1")->text(), "硝酸は硫酸と一緒");
     // The scales, though, follow every load: nitrate5 peaks at 16.55 meq/L -> S = 30.
-    EXPECT_EQ(form->settings.ColumnScale[1], 30);
+    EXPECT_EQ(Settings().ColumnScale[1], 30);
     EXPECT_EQ(Checked("mnuScale1Val"), 5);
 }
 
 TEST_F(Window, SettingsRedrawAtOnce) {
     FinishSplash();
     Open(Fixture("count8.xls"));
-    QImage before = Picture();
+    QImage before = Shown();
     Group("mnuTypeVal")[1]->trigger();
-    EXPECT_EQ(form->settings.NitrateType, 1);
+    EXPECT_EQ(Settings().NitrateType, wq::NitrateType::WithChloride);
     EXPECT_EQ(Checked("mnuTypeVal"), 1);
-    QImage typed = Picture();
+    QImage typed = Shown();
     EXPECT_NE(before, typed);
     Group("mnuDirectionVal")[1]->trigger();
-    EXPECT_EQ(form->settings.Direction, -1);
-    EXPECT_NE(typed, Picture());
+    EXPECT_EQ(Settings().Direction, wq::Direction::TopDown);
+    EXPECT_NE(typed, Shown());
     // A print line width changes the setting and the mark, never the screen.
-    QImage shown = Picture();
+    QImage shown = Shown();
     platform.pointerHistory.clear();
     Group("mnuWidthRokkakuVal")[4]->trigger();
-    EXPECT_EQ(form->settings.LineWidths[0], 5);
+    EXPECT_EQ(Settings().LineWidths[0], 5);
     EXPECT_EQ(Checked("mnuWidthRokkakuVal"), 4);
-    EXPECT_EQ(shown, Picture());
+    EXPECT_EQ(shown, Shown());
     EXPECT_TRUE(platform.pointerHistory.empty());
 }
 
@@ -204,18 +192,23 @@ TEST_F(Window, BadWorkbookRedrawsTheEarlierTable) {
     Open(good);
     Group("mnuScale1Val")[0]->trigger();
     QString title = form->windowTitle();
+    const int beeps = platform.beeps;
     Open(Fixture("bad_count.xls"));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text,
               "データ数入力欄に数値がないか、値が大きすぎます\r"
               "データファイルは正しく作成してくださいね！！！");
-    EXPECT_EQ(form->table.SampleCount, 12);
+    EXPECT_EQ(platform.messages[0].title, "sixsideplot");
+    EXPECT_EQ(platform.beeps, beeps + 3);  // the count read, before and after the message
+    EXPECT_EQ(form->StatusText().toStdString(),
+              "bad_count.xls: セル B10: データ数 33 は 1 から 32 の範囲にありません");
+    EXPECT_EQ(App().Table().SampleCount, 12);
     EXPECT_EQ(form->windowTitle(), title);
     // The loading notice is gone although the load stopped at the count.
     for (QWidget* notice : form->findChildren<QWidget*>("Form8"))
         EXPECT_FALSE(notice->isVisible());
     // Redrawn with the automatic scale of its own data.
-    EXPECT_EQ(form->settings.ColumnScale[1], 30);
+    EXPECT_EQ(Settings().ColumnScale[1], 30);
     EXPECT_EQ(Checked("mnuScale1Val"), 5);
     EXPECT_EQ(platform.pointerHistory.back(), 0);
 }
@@ -224,12 +217,14 @@ TEST_F(Window, UnreadableFileKeepsEverything) {
     FinishSplash();
     Open(SourcePath("examples/sample12.xls"));
     QString title = form->windowTitle();
-    QImage shown = Picture();
+    QImage shown = Shown();
+    const int beeps = platform.beeps;
     Open(SourcePath("examples/README.md"));
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(form->table.SampleCount, 12);
+    EXPECT_EQ(platform.beeps, beeps);  // not even the count was read
+    EXPECT_EQ(App().Table().SampleCount, 12);
     EXPECT_EQ(form->windowTitle(), title);
-    EXPECT_EQ(shown, Picture());
+    EXPECT_EQ(shown, Shown());
     EXPECT_TRUE(form->StatusText().contains("README.md"));
     EXPECT_EQ(platform.pointerHistory.back(), 0);
 }
@@ -237,7 +232,7 @@ TEST_F(Window, UnreadableFileKeepsEverything) {
 TEST_F(Window, NoMenusAfterAFailedFirstLoad) {
     FinishSplash();
     Open(Fixture("bad_count.xls"));
-    EXPECT_EQ(form->table.SampleCount, 0);
+    EXPECT_EQ(App().Table().SampleCount, 0);
     EXPECT_FALSE(MenuEnabled("mnuType"));
     EXPECT_FALSE(Item("mnuFilePrintItem")->isEnabled());
 }
@@ -247,8 +242,7 @@ TEST_F(Window, PrintUsesOffsetsAndWidths) {
     Open(Fixture("vertex.xls"));
     Group("mnuDirectionVal")[1]->trigger();  // top-down, as in the worked example
     Group("mnuWidthRokkakuVal")[4]->trigger();
-    form->Text2->setText("5");
-    form->Text3->setText("-3");
+    AcceptPageSetup("5", "-3");
     int beeps = platform.beeps;
     platform.pointerHistory.clear();
     Item("mnuFilePrintItem")->trigger();
@@ -281,43 +275,37 @@ TEST_F(Window, PageSetupFlows) {
     FinishSplash();
     Open(Fixture("count8.xls"));
     Item("mnuFilePageItem")->trigger();
-    ASSERT_TRUE(form->PageSetup);
-    wq::Form2* f2 = form->PageSetup;
-    EXPECT_EQ(f2->windowTitle(), "印刷位置とプリンタの設定");
-    EXPECT_EQ(f2->Text1->text(), "0");
-    f2->Command2Click();
+    ASSERT_TRUE(PageSetup());
+    EXPECT_EQ(PageSetup()->windowTitle(), "印刷位置とプリンタの設定");
+    EXPECT_EQ(PageSetupBox("Text1")->text(), "0");
+    Click("Command2");
     EXPECT_EQ(platform.printerDialogs, 1);
-    f2->Text1->setText("5");
-    f2->Text2->setText("-3");
-    f2->Command1Click();
-    EXPECT_EQ(form->Text2->text(), "5");
-    EXPECT_EQ(form->Text3->text(), "-3");
-    QApplication::processEvents();  // the window is gone
+    PageSetupBox("Text1")->setText("5");
+    PageSetupBox("Text2")->setText("-3");
+    Click("Command1");
+    EXPECT_EQ(Box("Text2")->text(), "5");
+    EXPECT_EQ(Box("Text3")->text(), "-3");
+    EXPECT_EQ(App().Offset().offX, 50);
+    EXPECT_EQ(App().Offset().offY, -30);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(form->PageSetup);
+    EXPECT_EQ(form->findChild<QDialog*>("Form2"), nullptr);  // the window is gone
 
     // Reopened it shows 0 again; 150 to the right resets to "0", the vertical is kept.
+    AcceptPageSetup("150", "150");
+    EXPECT_EQ(Box("Text2")->text(), "0");
+    EXPECT_EQ(Box("Text3")->text(), "150");
     Item("mnuFilePageItem")->trigger();
-    f2 = form->PageSetup;
-    EXPECT_EQ(f2->Text1->text(), "0");
-    EXPECT_EQ(f2->Text2->text(), "0");
-    f2->Text1->setText("150");
-    f2->Text2->setText("150");
-    f2->Command1Click();
-    EXPECT_EQ(form->Text2->text(), "0");
-    EXPECT_EQ(form->Text3->text(), "150");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(PageSetupBox("Text1")->text(), "0");
+    EXPECT_EQ(PageSetupBox("Text2")->text(), "0");
 
     // Text that is no number keeps the window open and the shifts as they were.
-    Item("mnuFilePageItem")->trigger();
-    f2 = form->PageSetup;
-    f2->Text1->setText("abc");
+    PageSetupBox("Text1")->setText("abc");
     int beeps = platform.beeps;
-    f2->Command1Click();
-    EXPECT_TRUE(form->PageSetup);
+    Click("Command1");
+    EXPECT_TRUE(PageSetup());
     EXPECT_EQ(platform.beeps, beeps + 1);
-    EXPECT_EQ(form->Text2->text(), "0");
-    f2->close();
+    EXPECT_EQ(Box("Text2")->text(), "0");
+    PageSetup()->close();
 }
 
 TEST_F(Window, HelpTexts) {
@@ -359,8 +347,8 @@ TEST_F(Window, TemplateAndExit) {
     Item("mnuFileNewItem")->trigger();
     ASSERT_EQ(platform.desktopOpened.size(), 1u);
     EXPECT_EQ(platform.desktopOpened[0], SourcePath("data/hinagata.xls"));
-    EXPECT_EQ(form->DataPath, SourcePath("data/hinagata.xls"));
-    EXPECT_EQ(form->table.SampleCount, 0);  // nothing is read
+    EXPECT_EQ(App().DataPath(), SourcePath("data/hinagata.xls"));
+    EXPECT_EQ(App().Table().SampleCount, 0);  // nothing is read
     platform.currentDirectory = "/somewhere/else";
     Item("mnuFileEndItem")->trigger();
     EXPECT_EQ(platform.currentDirectory, "/start");
@@ -373,19 +361,21 @@ TEST_F(Window, ChartAndNumbersLeaveTheWindow) {
     FinishSplash();
     // The File menu: the items of the program, then the exports, then the exit.
     QStringList items;
-    for (QAction* a : form->mnuFile->actions())
+    for (QAction* a : Menu("mnuFile")->actions())
         items << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(items.join("|").toStdString(), "開く(&O)|データ入力(&N)|-|ページ設定(&C)|印刷(&P)|-|図を保存...|"
-                               "図をコピー|数値を保存...|-|終了(&X)");
+    EXPECT_EQ(items.join("|").toStdString(),
+              "開く(&O)|データ入力(&N)|-|ページ設定(&C)|印刷(&P)|-|図を保存...|"
+              "図をコピー|数値を保存...|-|終了(&X)");
     EXPECT_FALSE(Item("mnuFileSaveFigureItem")->isEnabled());
     EXPECT_EQ(Item("mnuFileOpenItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     EXPECT_EQ(Item("mnuFileSaveNumbersItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(Item("mnuHelpUseItem")->shortcut(), QKeySequence(Qt::Key_F1));
 
     Open(SourcePath("examples/sample32.xls"));  // two sheets
-    hc::test::ExpectExportsMatchHydrochart(form.get(), platform, "hexa",
-                                           {QString::fromStdString(SourcePath("examples/sample32.xls"))});
+    hc::test::ExpectExportsMatchHydrochart(
+        form.get(), platform, "hexa",
+        {QString::fromStdString(SourcePath("examples/sample32.xls"))});
     Item("mnuFileCopyFigureItem")->trigger();
-    EXPECT_EQ(QGuiApplication::clipboard()->image(), form->Picture2->Image());
+    EXPECT_EQ(QGuiApplication::clipboard()->image(), Picture()->Image());
     EXPECT_EQ(form->StatusText(), "図をクリップボードにコピーしました");
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "common/core/recording_surface.h"
+#include "support/water_samples.h"
 #include "ternaryplot/core/trilinear.h"
 #include "ternaryplot/core/trilinear_chart.h"
 #include "waterquality/core/meq.h"
@@ -46,7 +47,7 @@ TEST(TrilinearFractions, PureWatersLieOnTheVertices) {
     SetSample(t, 1, {0, 0, 2, 0, 0, 2, 0, 0});      // calcium bicarbonate
     SetSample(t, 2, {1.5, 0.5, 0, 0, 2, 0, 0, 0});  // sodium/potassium chloride
     SetSample(t, 3, {0, 0, 0, 3, 0, 0, 3, 0});      // magnesium sulfate
-    tri::FractionTable f = tri::ComputeFractions(t, 0);
+    tri::FractionTable f = tri::ComputeFractions(t, wq::NitrateType::None);
     ExpectPoint(tri::CationPoint(f[1]), 200, 1700);
     ExpectPoint(tri::AnionPoint(f[1]), 1100, 1700);
     ExpectPoint(tri::DiamondPoint(f[1]), 650, 920.577);  // Ca+Mg 1, Cl+SO4 0
@@ -61,7 +62,7 @@ TEST(TrilinearFractions, PureWatersLieOnTheVertices) {
 
     // Na+K with HCO3: the bottom vertex of the diamond.
     SetSample(t, 4, {1, 0, 0, 0, 0, 1, 0, 0});
-    f = tri::ComputeFractions(t, 0);
+    f = tri::ComputeFractions(t, wq::NitrateType::None);
     ExpectPoint(tri::DiamondPoint(f[4]), 1000, 1526.795);
 }
 
@@ -69,7 +70,7 @@ TEST(TrilinearFractions, MixedSampleAgreesWithVertexWeighting) {
     wq::SampleTable t;
     SetSample(t, 1, {0.5, 0.5, 1, 1, 1, 1, 1, 1});
     SetSample(t, 2, {0.7, 0.2, 2.4, 1.1, 0.9, 3.3, 0.6, 0.4});
-    tri::FractionTable f = tri::ComputeFractions(t, 0);
+    tri::FractionTable f = tri::ComputeFractions(t, wq::NitrateType::None);
     // Equal meq/L of Na+K, Ca and Mg: the centroid of the cation triangle.
     ExpectPoint(tri::CationPoint(f[1]), 550, (1700 + 1700 + 1093.782) / 3);
     ExpectPoint(tri::CationPoint(f[1]), 550, 1497.927);
@@ -99,14 +100,14 @@ TEST(TrilinearFractions, MixedSampleAgreesWithVertexWeighting) {
 TEST(TrilinearFractions, NitrateJoinsTheChosenGroupOnly) {
     wq::SampleTable t;
     SetSample(t, 1, {1, 0, 1, 0, 1, 1, 1, 1});
-    const auto f0 = tri::ComputeFractions(t, 0)[1];
-    const auto f1 = tri::ComputeFractions(t, 1)[1];
-    const auto f2 = tri::ComputeFractions(t, 2)[1];
-    const auto fOther = tri::ComputeFractions(t, 7)[1];
+    const auto f0 = tri::ComputeFractions(t, wq::NitrateType::None)[1];
+    const auto f1 = tri::ComputeFractions(t, wq::NitrateType::WithChloride)[1];
+    const auto f2 = tri::ComputeFractions(t, wq::NitrateType::WithSulfate)[1];
+    const auto fUnset = tri::ComputeFractions(t, wq::NitrateType::Unset)[1];
     EXPECT_NEAR(f0.AnionSum, 3, 1e-9);
     EXPECT_NEAR(f1.AnionSum, 4, 1e-9);
     EXPECT_NEAR(f2.AnionSum, 4, 1e-9);
-    EXPECT_NEAR(fOther.AnionSum, 3, 1e-9);
+    EXPECT_NEAR(fUnset.AnionSum, 3, 1e-9);
     EXPECT_NEAR(f0.AnionFraction[0], 1.0 / 3, 1e-9);
     EXPECT_NEAR(f1.AnionFraction[0], 0.5, 1e-9);
     EXPECT_NEAR(f1.AnionFraction[2], 0.25, 1e-9);
@@ -123,16 +124,16 @@ TEST(TrilinearFractions, ZeroSumsLeaveOnlyTheDefinedPoints) {
     wq::SampleTable t;
     SetSample(t, 1, {0, 0, 0, 0, 0, 0, 0, 0}, "blank", "A");
     SetSample(t, 2, {0, 0, 0, 0, 0, 2, 0, 0}, "anions only", "B");
-    const auto f = tri::ComputeFractions(t, 0);
+    const auto f = tri::ComputeFractions(t, wq::NitrateType::None);
     EXPECT_FALSE(f[1].cationDefined);
     EXPECT_FALSE(f[1].anionDefined);
     EXPECT_FALSE(f[2].cationDefined);
     EXPECT_TRUE(f[2].anionDefined);
 
     wq::PlotSettings s;
-    s.NitrateType = 0;
-    s.Numbering = 1;
-    s.SampleList = 1;
+    s.NitrateType = wq::NitrateType::None;
+    s.Numbering = wq::Numbering::On;
+    s.SampleList = wq::SampleList::On;
     RecordingSurface screen = RecordingSurface::Screen(513, 513);
     tri::DrawScreen(screen, t, s);
     EXPECT_TRUE(screen.TextsEqual("A").empty());
@@ -144,13 +145,13 @@ TEST(TrilinearFractions, ZeroSumsLeaveOnlyTheDefinedPoints) {
 
 // ---- Screen ----
 
-wq::PlotSettings Settings(int type = 0, int numbering = 1, int list = 1) {
-    wq::PlotSettings s;
-    s.NitrateType = type;
-    s.Numbering = numbering;
-    s.SampleList = list;
-    s.LineWidths = {2, 1, 1, 2, 2};
-    return s;
+constexpr wq::Numbering kNumbersOff = wq::Numbering::Off;
+constexpr wq::SampleList kTableOff = wq::SampleList::Off;
+
+// The settings after a first load, with the program's start widths.
+wq::PlotSettings Settings(hc::test::SettingsSpec spec = {}) {
+    spec.widths = {2, 1, 1, 2, 2};
+    return hc::test::Settings(spec);
 }
 
 TEST(TrilinearScreen, MarksAreCentredAndNumbersLowerRight) {
@@ -189,12 +190,12 @@ TEST(TrilinearScreen, NumberingOffDrawsOnlyMarksAndSkipsEmptySamples) {
     t.SampleValid[2] = 0;
     SetSample(t, 3, {1, 0, 2, 0, 0, 2, 0, 0}, "Q", "");
     RecordingSurface screen = RecordingSurface::Screen(513, 513);
-    tri::DrawScreen(screen, t, Settings(0, 0));
+    tri::DrawScreen(screen, t, Settings({.numbering = kNumbersOff}));
     EXPECT_EQ(screen.TextsEqual("■").size(), 3u);
     EXPECT_TRUE(screen.TextsEqual("1").empty());
     EXPECT_EQ(screen.TextsEqual("3").size(), 1u);  // only the subscript of HCO3
     screen.ClearOps();
-    tri::DrawScreen(screen, t, Settings(0, 1));
+    tri::DrawScreen(screen, t, Settings());
     EXPECT_EQ(screen.TextsEqual("1").size(), 3u);
     EXPECT_TRUE(screen.TextsEqual("2").empty());        // marked empty: nothing at all
     EXPECT_EQ(screen.TextsEqual("3").size(), 1u + 3u);  // an empty mark still gets numbers
@@ -204,7 +205,7 @@ TEST(TrilinearScreen, FrameHalfLinesDottedAndNoteFollowsTheTableSetting) {
     wq::SampleTable t;
     SetSample(t, 1, {1, 0, 1, 1, 1, 1, 1, 0});
     RecordingSurface screen = RecordingSurface::Screen(513, 513);
-    tri::DrawScreen(screen, t, Settings(0, 1, 1));
+    tri::DrawScreen(screen, t, Settings());
     int dotted = 0;
     for (const DrawOp& op : screen.OpsOf(DrawOp::Kind::Line)) {
         dotted += op.style == 2;
@@ -217,7 +218,7 @@ TEST(TrilinearScreen, FrameHalfLinesDottedAndNoteFollowsTheTableSetting) {
     EXPECT_NEAR(note.y1 + 9 * screen.UnitsPerPoint() / 2, 487.5, kEps);
     const auto lines = screen.OpsOf(DrawOp::Kind::Line);
     screen.ClearOps();
-    tri::DrawScreen(screen, t, Settings(0, 1, 0));
+    tri::DrawScreen(screen, t, Settings({.sampleList = kTableOff}));
     EXPECT_EQ(screen.TextsEqual(tri::kNoteWithoutTable).size(), 1u);
     EXPECT_TRUE(screen.TextsEqual(tri::kNoteWithTable).empty());
     EXPECT_EQ(screen.OpsOf(DrawOp::Kind::Line).size(), lines.size());
@@ -226,12 +227,12 @@ TEST(TrilinearScreen, FrameHalfLinesDottedAndNoteFollowsTheTableSetting) {
 TEST(TrilinearScreen, AxisLabelsFollowTheNitrateType) {
     wq::SampleTable t;
     SetSample(t, 1, {1, 0, 1, 1, 1, 1, 1, 1});
-    auto texts = [&](int type) {
+    auto texts = [&](wq::NitrateType type) {
         RecordingSurface screen = RecordingSurface::Screen(513, 513);
-        tri::DrawScreen(screen, t, Settings(type));
+        tri::DrawScreen(screen, t, Settings({.nitrate = type}));
         return screen;
     };
-    RecordingSurface s0 = texts(0);
+    RecordingSurface s0 = texts(wq::NitrateType::None);
     EXPECT_EQ(s0.TextsEqual("Cl").size(), 1u);
     EXPECT_EQ(s0.TextsEqual("SO ").size(), 1u);
     EXPECT_EQ(s0.TextsEqual("Cl+SO ").size(), 1u);
@@ -239,11 +240,11 @@ TEST(TrilinearScreen, AxisLabelsFollowTheNitrateType) {
     EXPECT_EQ(s0.TextsEqual("3").size(), 1u);  // HCO3
     for (const DrawOp& op : s0.TextsEqual("4"))
         EXPECT_EQ(op.size, 6);
-    RecordingSurface s1 = texts(1);
+    RecordingSurface s1 = texts(wq::NitrateType::WithChloride);
     EXPECT_EQ(s1.TextsEqual("Cl+NO ").size(), 1u);
     EXPECT_EQ(s1.TextsEqual("Cl+SO +NO ").size(), 1u);
     EXPECT_EQ(s1.TextsEqual("3").size(), 3u);  // Cl+NO3, HCO3, Cl+SO4+NO3
-    RecordingSurface s2 = texts(2);
+    RecordingSurface s2 = texts(wq::NitrateType::WithSulfate);
     EXPECT_EQ(s2.TextsEqual("Cl").size(), 1u);
     EXPECT_EQ(s2.TextsEqual("SO +NO ").size(), 1u);
     EXPECT_EQ(s2.TextsEqual("3").size(), 3u);  // SO4+NO3, HCO3, Cl+SO4+NO3
@@ -407,7 +408,7 @@ TEST(TrilinearPrint, DiamondFieldsInTheTableOnlyWhenAsked) {
     RecordingSurface off = RecordingSurface::Paper();
     tri::PrintChart(off, t, Settings(), {0, 0});
     wq::PlotSettings s = Settings();
-    s.SampleListField = 1;
+    s.SampleListField = true;
     RecordingSurface on = RecordingSurface::Paper();
     tri::PrintChart(on, t, s, {0, 0});
 
@@ -455,11 +456,11 @@ TEST(TrilinearPrint, TableWithFieldsFitsItsColumnsAndClearsTheDiagram) {
         for (int i = 1; i <= n; ++i)  // names as long as the examples', the widest numeral
             SetSample(t, i, {0, 0, 0, 3, 0, 0, 3, 0}, "W17-2001-" + std::to_string(10 + i));
         wq::PlotSettings s = Settings();
-        s.SampleListField = 1;
+        s.SampleListField = true;
         RecordingSurface p = RecordingSurface::Paper();
         tri::PrintChart(p, t, s, {0, 0});
         RecordingSurface diagram = RecordingSurface::Paper();
-        tri::PrintChart(diagram, t, Settings(0, 1, 0), {0, 0});
+        tri::PrintChart(diagram, t, Settings({.sampleList = kTableOff}), {0, 0});
 
         const tri::TableLayout l = tri::SampleTableLayout(n);
         const double left = 120, right = 182, top = l.top - 10, bottom = l.bottom;
@@ -515,9 +516,9 @@ TEST(TrilinearPrint, TableOffNumbersOffAndPaperMarkPlacement) {
     wq::SampleTable t = Samples(2);
     SetSample(t, 1, {0, 0, 2, 0, 0, 2, 0, 0}, "P", "◆", 9);
     RecordingSurface withTable = RecordingSurface::Paper();
-    tri::PrintChart(withTable, t, Settings(0, 1, 1), {0, 0});
+    tri::PrintChart(withTable, t, Settings(), {0, 0});
     RecordingSurface p = RecordingSurface::Paper();
-    tri::PrintChart(p, t, Settings(0, 1, 0), {0, 0});
+    tri::PrintChart(p, t, Settings({.sampleList = kTableOff}), {0, 0});
     EXPECT_TRUE(p.TextsEqual("  1: P").empty());
     EXPECT_EQ(p.OpsOf(DrawOp::Kind::Line).size() + 4, withTable.OpsOf(DrawOp::Kind::Line).size());
 
@@ -538,7 +539,7 @@ TEST(TrilinearPrint, TableOffNumbersOffAndPaperMarkPlacement) {
     EXPECT_EQ(numbers[0].size, 7);
 
     RecordingSurface off = RecordingSurface::Paper();
-    tri::PrintChart(off, t, Settings(0, 0, 1), {0, 0});
+    tri::PrintChart(off, t, Settings({.numbering = kNumbersOff}), {0, 0});
     EXPECT_TRUE(off.TextsEqual("1").empty());
     EXPECT_EQ(off.TextsEqual("◆").size(), 3u);
 }

@@ -13,10 +13,7 @@
 #include "support/export_check.h"
 #include "support/frame_window.h"
 #include "support/scripted_platform.h"
-#include "ternaryplot/core/trilinear_chart.h"
 #include "ternaryplot/ui/ternaryplot_program.h"
-#include "waterquality/ui/form1.h"
-#include "waterquality/ui/form2.h"
 
 namespace {
 
@@ -29,11 +26,11 @@ using hc::test::HelpLines;
 class TernaryWindow : public hc::test::FrameWindowTest {
   protected:
     void SetUp() override {
-        form = std::make_unique<wq::Form1>(platform, tri::TernaryPlotProgram(), strategy);
+        form = std::make_unique<wq::MainWindow>(platform, tri::TernaryPlotProgram());
     }
 
     int RedPixels() {
-        QImage img = form->Picture2->Image().convertToFormat(QImage::Format_RGB32);
+        QImage img = Picture()->Image().convertToFormat(QImage::Format_RGB32);
         int red = 0;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x) {
@@ -42,15 +39,14 @@ class TernaryWindow : public hc::test::FrameWindowTest {
             }
         return red;
     }
-
-    tri::TrilinearStrategy strategy;
+    const wq::PlotSettings& Settings() { return App().Settings(); }
 };
 
 TEST_F(TernaryWindow, TitlesSplashAndMenus) {
     EXPECT_EQ(form->windowTitle().toStdString(), "トリリニアダイヤグラムの作図・カラー版");
-    ASSERT_TRUE(form->Form9);
+    ASSERT_TRUE(Splash());
     std::vector<std::string> labels;
-    for (QLabel* l : form->Form9->findChildren<QLabel*>())
+    for (QLabel* l : Splash()->findChildren<QLabel*>())
         labels.push_back(l->text().toStdString());
     EXPECT_NE(
         std::find(labels.begin(), labels.end(), "トリリニアダイアグラムを作図するプログラムです！"),
@@ -58,7 +54,7 @@ TEST_F(TernaryWindow, TitlesSplashAndMenus) {
     EXPECT_NE(std::find(labels.begin(), labels.end(), " Program : ternaryplot (Version 4.1)"),
               labels.end());
     EXPECT_EQ(form->findChild<QMenu*>("mnuScale"), nullptr);  // one diagram, no column scales
-    EXPECT_FALSE(form->mnuStyle->menuAction()->isEnabled());
+    EXPECT_FALSE(MenuEnabled("mnuStyle"));
     const std::vector<std::pair<const char*, const char*>> widths{
         {"mnuWidthOowaku", "外枠線の太さ(&O)"},
         {"mnuWidthKowaku", "50％線の太さ(&K)"},
@@ -74,42 +70,43 @@ TEST_F(TernaryWindow, TitlesSplashAndMenus) {
     EXPECT_EQ(Checked("mnuWidthKowakuVal"), 0);
     EXPECT_EQ(Checked("mnuWidthYajiruVal"), 0);
     EXPECT_EQ(Checked("mnuWidthSampleVal"), 1);
-    EXPECT_EQ(form->settings.SampleList, -1);
-    EXPECT_EQ(form->settings.Numbering, -1);
+    EXPECT_EQ(Settings().SampleList, wq::SampleList::Unset);
+    EXPECT_EQ(Settings().Numbering, wq::Numbering::Unset);
 
     FinishSplash();
     const std::string path = SourcePath("examples/sample12.xls");
     Open(path);
-    ASSERT_EQ(form->table.SampleCount, 12);
+    ASSERT_EQ(App().Table().SampleCount, 12);
     EXPECT_EQ(form->windowTitle().toStdString(), "ﾄﾘﾘﾆｱ･ﾀﾞｲﾔｸﾞﾗﾑ ｶﾗｰ版 < " + path + " >");
 }
 
 TEST_F(TernaryWindow, FirstLoadDefaultsAndLaterLoadKeepsChoices) {
     FinishSplash();
     Open(SourcePath("examples/sample12.xls"));
-    ASSERT_EQ(form->table.SampleCount, 12);
-    EXPECT_EQ(form->settings.NitrateType, 0);
-    EXPECT_EQ(form->Text1->text().toStdString(), "硝酸はふくまない");
-    EXPECT_EQ(form->settings.SampleList, 1);
-    EXPECT_EQ(form->settings.Numbering, 1);
+    ASSERT_EQ(App().Table().SampleCount, 12);
+    EXPECT_EQ(Settings().NitrateType, wq::NitrateType::None);
+    EXPECT_EQ(Box("Text1")->text().toStdString(), "硝酸はふくまない");
+    EXPECT_EQ(Settings().SampleList, wq::SampleList::On);
+    EXPECT_EQ(Settings().Numbering, wq::Numbering::On);
+    EXPECT_EQ(Settings().Direction, wq::Direction::Unset);  // no such menu here
     EXPECT_EQ(Checked("mnuTypeVal"), 0);
     EXPECT_EQ(Checked("mnuListVal"), 0);
     EXPECT_EQ(Checked("mnuNumberVal"), 0);
-    EXPECT_TRUE(form->mnuStyle->menuAction()->isEnabled());
-    EXPECT_TRUE(form->mnuFilePrintItem->isEnabled());
-    EXPECT_EQ(form->table.SampleMark[2], "▲");
-    EXPECT_EQ(form->table.SampleColor[1], 12);
+    EXPECT_TRUE(MenuEnabled("mnuStyle"));
+    EXPECT_TRUE(Item("mnuFilePrintItem")->isEnabled());
+    EXPECT_EQ(App().Table().SampleMark[2], "▲");
+    EXPECT_EQ(App().Table().SampleColor[1], 12);
     EXPECT_GT(RedPixels(), 50);  // the red marks
 
     Group("mnuListVal")[1]->trigger();
     Group("mnuNumberVal")[1]->trigger();
     Group("mnuTypeVal")[2]->trigger();
-    EXPECT_EQ(form->settings.SampleList, 0);
-    EXPECT_EQ(form->settings.Numbering, 0);
+    EXPECT_EQ(Settings().SampleList, wq::SampleList::Off);
+    EXPECT_EQ(Settings().Numbering, wq::Numbering::Off);
     Open(SourcePath("examples/sample12.xls"));
-    EXPECT_EQ(form->settings.SampleList, 0);
-    EXPECT_EQ(form->settings.Numbering, 0);
-    EXPECT_EQ(form->settings.NitrateType, 2);
+    EXPECT_EQ(Settings().SampleList, wq::SampleList::Off);
+    EXPECT_EQ(Settings().Numbering, wq::Numbering::Off);
+    EXPECT_EQ(Settings().NitrateType, wq::NitrateType::WithSulfate);
     EXPECT_EQ(Checked("mnuListVal"), 1);
     EXPECT_EQ(Checked("mnuNumberVal"), 1);
     EXPECT_EQ(Checked("mnuTypeVal"), 2);
@@ -119,22 +116,22 @@ TEST_F(TernaryWindow, PageSetupShowsTheShiftsAndPrintMovesBy) {
     FinishSplash();
     Open(SourcePath("examples/sample12.xls"));
     Item("mnuFilePageItem")->trigger();
-    ASSERT_TRUE(form->PageSetup);
-    EXPECT_EQ(form->PageSetup->Text1->text().toStdString(), "0");
-    form->PageSetup->Text1->setText("3");
-    form->PageSetup->Text2->setText("-7");
-    form->PageSetup->Command1Click();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(form->Text2->text().toStdString(), "3");
-    EXPECT_EQ(form->Text3->text().toStdString(), "-7");
+    ASSERT_TRUE(PageSetup());
+    EXPECT_EQ(PageSetupBox("Text1")->text().toStdString(), "0");
+    PageSetupBox("Text1")->setText("3");
+    PageSetupBox("Text2")->setText("-7");
+    Click("Command1");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Box("Text2")->text().toStdString(), "3");
+    EXPECT_EQ(Box("Text3")->text().toStdString(), "-7");
     Item("mnuFilePageItem")->trigger();
-    ASSERT_TRUE(form->PageSetup);
-    EXPECT_EQ(form->PageSetup->Text1->text().toStdString(), "3");
-    EXPECT_EQ(form->PageSetup->Text2->text().toStdString(), "-7");
-    form->PageSetup->Command1Click();  // accepted unchanged: the shifts stay
-    QCoreApplication::processEvents();
-    EXPECT_EQ(form->Text2->text().toStdString(), "3");
-    EXPECT_EQ(form->Text3->text().toStdString(), "-7");
+    ASSERT_TRUE(PageSetup());
+    EXPECT_EQ(PageSetupBox("Text1")->text().toStdString(), "3");
+    EXPECT_EQ(PageSetupBox("Text2")->text().toStdString(), "-7");
+    Click("Command1");  // accepted unchanged: the shifts stay
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Box("Text2")->text().toStdString(), "3");
+    EXPECT_EQ(Box("Text3")->text().toStdString(), "-7");
 
     const int shownRed = RedPixels();
     Group("mnuWidthSampleVal")[4]->trigger();  // table box 5 units: paper only

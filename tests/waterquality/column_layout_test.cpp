@@ -61,33 +61,42 @@ TEST(PrintOffset, TenthsOfMillimetres) {
 }
 
 TEST(PageSetupCheck, Shifts) {
-    auto c = wq::CheckShifts("5", "-3");
-    EXPECT_TRUE(c.ok);
-    EXPECT_EQ(c.right, "5");
-    EXPECT_EQ(c.up, "-3");
+    auto check = [](const char* right, const char* up) { return wq::CheckShifts({right, up}); };
+    auto c = check("5", "-3");
+    ASSERT_TRUE(c);
+    EXPECT_EQ(c->right, "5");
+    EXPECT_EQ(c->up, "-3");
     // Above 100 resets to "0"; when the horizontal one was reset the vertical is kept.
-    c = wq::CheckShifts("150", "150");
-    EXPECT_EQ(c.right, "0");
-    EXPECT_EQ(c.up, "150");
-    c = wq::CheckShifts("20", "101");
-    EXPECT_EQ(c.right, "20");
-    EXPECT_EQ(c.up, "0");
+    c = check("150", "150");
+    EXPECT_EQ(c->right, "0");
+    EXPECT_EQ(c->up, "150");
+    c = check("20", "101");
+    EXPECT_EQ(c->right, "20");
+    EXPECT_EQ(c->up, "0");
     // The check rounds half to even: 100.5 is 100 and passes, 101.5 is 102 and does not.
-    c = wq::CheckShifts("100.5", "101.5");
-    EXPECT_EQ(c.right, "100.5");
-    EXPECT_EQ(c.up, "0");
+    c = check("100.5", "101.5");
+    EXPECT_EQ(c->right, "100.5");
+    EXPECT_EQ(c->up, "0");
     // The text is copied as typed: 12.5 stays "12.5" (12 for the check).
-    EXPECT_EQ(wq::CheckShifts("12.5", "0").right, "12.5");
+    EXPECT_EQ(check("12.5", "0")->right, "12.5");
     // No lower limit.
-    EXPECT_EQ(wq::CheckShifts("-500", "0").right, "-500");
-    // Texts that are no number are refused, naming the box.
-    c = wq::CheckShifts("abc", "0");
-    EXPECT_FALSE(c.ok);
-    EXPECT_EQ(c.badBox, 1);
-    c = wq::CheckShifts("0", "");
-    EXPECT_FALSE(c.ok);
-    EXPECT_EQ(c.badBox, 2);
-    EXPECT_FALSE(wq::CheckShifts("1e12", "0").ok);
+    EXPECT_EQ(check("-500", "0")->right, "-500");
+    // Texts that are no number are refused, naming the box in the error's line.
+    c = check("abc", "0");
+    ASSERT_FALSE(c);
+    EXPECT_EQ(c.error().kind, hc::ErrorKind::BadValue);
+    EXPECT_EQ(c.error().line, 1);
+    EXPECT_NE(c.error().en.find("\"abc\""), std::string::npos);
+    c = check("0", "");
+    ASSERT_FALSE(c);
+    EXPECT_EQ(c.error().line, 2);
+    EXPECT_FALSE(check("1e12", "0"));
+    // A reset horizontal box leaves the vertical text unchecked, as typed.
+    EXPECT_EQ(check("150", "abc")->up, "abc");
+    // The offset printing takes from the texts: tenths of a millimetre.
+    wq::PrintOffset o = wq::OffsetOf({"2.5", "-7"});
+    EXPECT_EQ(o.offX, 25);
+    EXPECT_EQ(o.offY, -70);
 }
 
 }  // namespace

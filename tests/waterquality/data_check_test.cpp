@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "support/scripted_platform.h"
+#include "support/water_samples.h"
 #include "waterquality/core/data_check.h"
 #include "waterquality/core/suspect_cells.h"
 #include "waterquality/core/workbook_load.h"
@@ -14,22 +14,6 @@ using namespace wq;
 using hc::CellValue;
 
 namespace {
-
-class NullHost : public LoadHost {
-  public:
-    void ShowLoadingNotice() override {}
-    void CloseLoadingNotice() override {}
-    void SetCaption(const std::string&) override {}
-    void FocusMain() override {}
-};
-
-LoadReport LoadFile(const std::string& relative, SampleTable& t) {
-    hc::test::ScriptedPlatform p;
-    NullHost host;
-    LoadOptions o;
-    o.extraRows = ReadMarkAndColour;
-    return LoadWorkbook(hc::test::SourcePath(relative), t, p, host, o);
-}
 
 // One analysis in mg/L, Na K Ca Mg Cl HCO3 SO4 NO3.
 SampleTable OneSample(const std::array<double, 8>& mg, const std::string& name = "試料") {
@@ -86,11 +70,11 @@ TEST(DataCheckRows, PublishedAnalysesWorkedByHand) {
          "Ⅳ"},
     };
     for (const Case& c : cases) {
-        SampleTable t;
-        ASSERT_EQ(LoadFile(std::string("examples/") + c.book + ".xls", t).status,
-                  LoadStatus::Loaded);
-        const std::vector<CheckRow> rows = CheckRows(t, kNitrateNone);
-        ASSERT_EQ(rows.size(), static_cast<std::size_t>(t.SampleCount));
+        hc::Result<SampleTable> t =
+            hc::test::LoadSource(std::string("examples/") + c.book + ".xls");
+        ASSERT_TRUE(t) << c.book;
+        const std::vector<CheckRow> rows = CheckRows(*t, NitrateType::None);
+        ASSERT_EQ(rows.size(), static_cast<std::size_t>(t->SampleCount));
         const CheckRow& r = rows[static_cast<std::size_t>(c.sample - 1)];
         EXPECT_EQ(r.number, c.sample);
         EXPECT_EQ(r.name, c.name);
@@ -104,9 +88,9 @@ TEST(DataCheckRows, PublishedAnalysesWorkedByHand) {
         EXPECT_EQ(DiamondFieldCode(r.field), c.code) << c.name;
     }
     // Column 9 of sample12 is switched off by its name "9": a row without values.
-    SampleTable t;
-    ASSERT_EQ(LoadFile("examples/sample12.xls", t).status, LoadStatus::Loaded);
-    const std::vector<CheckRow> rows = CheckRows(t, kNitrateNone);
+    hc::Result<SampleTable> t = hc::test::LoadSource("examples/sample12.xls");
+    ASSERT_TRUE(t);
+    const std::vector<CheckRow> rows = CheckRows(*t, NitrateType::None);
     EXPECT_FALSE(rows[8].drawn);
     EXPECT_FALSE(rows[8].balance.cbe);
     EXPECT_EQ(BalanceText(rows[8], Language::Japanese), "作図対象外");
@@ -139,7 +123,8 @@ TEST(DataCheckRows, BalanceFlagsAndSamplesWithoutIons) {
         }
     }
     // Through the table, from mg/L: all anions zero, and a sample of nothing.
-    std::vector<CheckRow> rows = CheckRows(OneSample({0, 0, kCa2, 0, 0, 0, 0, 0}), 0);
+    std::vector<CheckRow> rows =
+        CheckRows(OneSample({0, 0, kCa2, 0, 0, 0, 0, 0}), NitrateType::None);
     EXPECT_NEAR(*rows[0].balance.cbe, 100, 1e-12);
     EXPECT_EQ(rows[0].balance.flag, BalanceFlag::Above10);
     EXPECT_FALSE(rows[0].dominant.defined);
@@ -147,7 +132,7 @@ TEST(DataCheckRows, BalanceFlagsAndSamplesWithoutIons) {
     EXPECT_EQ(DominantTypeName(rows[0].dominant, Language::English), "undetermined");
     EXPECT_EQ(DiamondFieldCode(rows[0].field), "");
     EXPECT_FALSE(EveryBalanceWithinLimit(rows));
-    rows = CheckRows(OneSample({}), 0);
+    rows = CheckRows(OneSample({}), NitrateType::None);
     EXPECT_FALSE(rows[0].balance.cbe);
     EXPECT_EQ(BalanceText(rows[0], Language::English), "none (no ions)");
     EXPECT_FALSE(EveryBalanceWithinLimit(rows));  // cannot be shown to balance
@@ -157,7 +142,7 @@ TEST(DataCheckRows, ConstructedTypesBoundariesAndNitrate) {
     struct Case {
         const char* what;
         std::array<double, 8> mg;
-        int nitrateType;
+        NitrateType nitrateType;
         const char* type;
         const char* field;
         const char* code;
@@ -166,28 +151,28 @@ TEST(DataCheckRows, ConstructedTypesBoundariesAndNitrate) {
     const Case cases[] = {
         {"pure Ca-HCO3",
          {0, 0, kCa2, 0, 0, 2 * kHCO3_1, 0, 0},
-         0,
+         NitrateType::None,
          "Ca-HCO3型",
          "アルカリ土類炭酸塩型",
          "Ⅰ",
          "alkaline-earth carbonate"},
         {"Na+K exactly half",
          {kNa2, 0, kCa2, 0, 0, 4 * kHCO3_1, 0, 0},
-         0,
+         NitrateType::None,
          "Na-Ca-HCO3型",
          "アルカリ土類炭酸塩型とアルカリ炭酸塩型の境界",
          "Ⅰ/Ⅱ",
          "boundary of alkaline-earth carbonate and alkali carbonate"},
         {"HCO3 exactly half",
          {kNa2, 0, 0, 0, kCl2, 2 * kHCO3_1, 0, 0},
-         0,
+         NitrateType::None,
          "Na-Cl-HCO3型",
          "アルカリ炭酸塩型とアルカリ非炭酸塩型の境界",
          "Ⅱ/Ⅳ",
          "boundary of alkali carbonate and alkali non-carbonate"},
         {"centre",
          {kNa2, 0, kCa2, 0, kCl2, 2 * kHCO3_1, 0, 0},
-         0,
+         NitrateType::None,
          "Na-Ca-Cl-HCO3型",
          "4区分の境界（菱形の中心）",
          "Ⅰ～Ⅳ",
@@ -197,21 +182,21 @@ TEST(DataCheckRows, ConstructedTypesBoundariesAndNitrate) {
         // counts nitrate as analysed under every type: HCO3 46 %, NO3 23 %, Cl and SO4 15 %.
         {"nitrate left out",
          {0, 0, 2 * kCa2, 0, kCl2 / 2, 3 * kHCO3_1, kSO4_1, 1.5 * kNO3_1},
-         0,
+         NitrateType::None,
          "Ca-HCO3-NO3型",
          "アルカリ土類炭酸塩型",
          "Ⅰ",
          "alkaline-earth carbonate"},
         {"nitrate with chloride",
          {0, 0, 2 * kCa2, 0, kCl2 / 2, 3 * kHCO3_1, kSO4_1, 1.5 * kNO3_1},
-         1,
+         NitrateType::WithChloride,
          "Ca-HCO3-NO3型",
          "アルカリ土類非炭酸塩型",
          "Ⅲ",
          "alkaline-earth non-carbonate"},
         {"nitrate with sulfate",
          {0, 0, 2 * kCa2, 0, kCl2 / 2, 3 * kHCO3_1, kSO4_1, 1.5 * kNO3_1},
-         2,
+         NitrateType::WithSulfate,
          "Ca-HCO3-NO3型",
          "アルカリ土類非炭酸塩型",
          "Ⅲ",
@@ -219,7 +204,7 @@ TEST(DataCheckRows, ConstructedTypesBoundariesAndNitrate) {
         // Na 1, Ca 2, Mg 1.5 meq/L: Ca 44 %, Mg 33 %, Na 22 %, all named, largest first.
         {"mixed cations",
          {kNa2 / 2, 0, kCa2, 0.75 * 24.305, 0, 4.5 * kHCO3_1, 0, 0},
-         0,
+         NitrateType::None,
          "Ca-Mg-Na-HCO3型",
          "アルカリ土類炭酸塩型",
          "Ⅰ",
@@ -234,11 +219,11 @@ TEST(DataCheckRows, ConstructedTypesBoundariesAndNitrate) {
         EXPECT_EQ(DiamondFieldName(r.field, Language::English), c.fieldEn) << c.what;
         EXPECT_EQ(DiamondFieldCode(r.field), c.code) << c.what;
     }
-    const CheckRow pure = CheckRows(OneSample(cases[0].mg), 0)[0];
+    const CheckRow pure = CheckRows(OneSample(cases[0].mg), NitrateType::None)[0];
     EXPECT_EQ(*pure.balance.cbe, 0);
     EXPECT_EQ(DominantTypeName(pure.dominant, Language::English), "Ca-HCO3 type");
     EXPECT_FALSE(pure.dominant.mixedCations);
-    const CheckRow mixed = CheckRows(OneSample(cases[7].mg), 0)[0];
+    const CheckRow mixed = CheckRows(OneSample(cases[7].mg), NitrateType::None)[0];
     EXPECT_TRUE(mixed.dominant.mixedCations);
     EXPECT_FALSE(mixed.dominant.mixedAnions);
 }
@@ -246,7 +231,7 @@ TEST(DataCheckRows, ConstructedTypesBoundariesAndNitrate) {
 TEST(DataCheckRows, CsvIsQuotedAndLocaleFree) {
     SampleTable t = OneSample({0, 0, kCa2, 0, 0, 2 * kHCO3_1, 0, 0}, "井戸A, 上流");
     t.SampleCount = 2;  // sample 2 skipped
-    const std::string csv = CheckRowsCsv(CheckRows(t, 0), Language::English);
+    const std::string csv = CheckRowsCsv(CheckRows(t, NitrateType::None), Language::English);
     EXPECT_EQ(csv,
               "number,name,drawn,cation_sum_meq_l,anion_sum_meq_l,cbe_percent,balance,"
               "dominant_type,diamond_field\n"
@@ -307,12 +292,12 @@ TEST(SuspectCells, RefusedWorkbookListsEveryCellOnce) {
         EXPECT_EQ(r.cells[6].sampleName, "W18-2016-06");
 
         // The loader stops at the first text and names only that one.
-        SampleTable t;
-        const LoadReport load =
-            LoadFile(std::string("tests/fixtures/waterquality/suspect.") + ext, t);
-        EXPECT_EQ(load.status, LoadStatus::Failed);
-        EXPECT_NE(load.reason.find("<0.1"), std::string::npos);
-        EXPECT_EQ(load.reason.find("ND"), std::string::npos);
+        const hc::Result<SampleTable> load =
+            hc::test::LoadSource(std::string("tests/fixtures/waterquality/suspect.") + ext);
+        ASSERT_FALSE(load);
+        EXPECT_EQ(load.error().cell, "C16");
+        EXPECT_NE(load.error().English().find("<0.1"), std::string::npos);
+        EXPECT_EQ(load.error().English().find("ND"), std::string::npos);
 
         const std::string csv = SuspectCellsCsv(r, Language::English);
         EXPECT_NE(csv.find("\nC16,2,W17-2002-09,text_value,yes,<0.1,"), std::string::npos) << csv;

@@ -2,37 +2,18 @@
 // the programs read them: the three formats of each book give the same table.
 #include <gtest/gtest.h>
 
-#include "support/scripted_platform.h"
+#include "support/water_samples.h"
 #include "waterquality/core/meq.h"
-#include "waterquality/core/workbook_load.h"
 
 using namespace wq;
 
-namespace {
+using hc::test::LoadSource;
 
-class NullHost : public LoadHost {
-  public:
-    void ShowLoadingNotice() override {}
-    void CloseLoadingNotice() override {}
-    void SetCaption(const std::string&) override {}
-    void FocusMain() override {}
-};
-
-LoadReport LoadFile(const std::string& relative, SampleTable& t, hc::test::ScriptedPlatform& p) {
-    NullHost host;
-    LoadOptions o;
-    o.messageTitle = "test";
-    o.extraRows = ReadMarkAndColour;
-    return LoadWorkbook(hc::test::SourcePath(relative), t, p, host, o);
-}
-
-}  // namespace
-
-TEST(ShippedWorkbooks, TheTemplateIsRefusedWithTheCountMessage) {
-    hc::test::ScriptedPlatform p;
-    SampleTable t;
-    EXPECT_EQ(LoadFile("data/hinagata.xls", t, p).status, LoadStatus::BadCount);
-    ASSERT_EQ(p.messages.size(), 1u);
+TEST(ShippedWorkbooks, TheTemplateIsRefusedForItsCount) {
+    hc::Result<SampleTable> t = LoadSource("data/hinagata.xls");
+    ASSERT_FALSE(t);
+    EXPECT_EQ(t.error().kind, hc::ErrorKind::BadCount);
+    EXPECT_EQ(t.error().cell, "B10");
     // The template reads as a workbook with its labels in column A and the formula's result 0.
     hc::WorkbookSheet sheet = hc::ReadWorkbookSheet(hc::test::SourcePath("data/hinagata.xls"));
     EXPECT_EQ(hc::CellInt32(sheet.Cell(kCountRow, kCountColumn)), 0);
@@ -42,11 +23,9 @@ TEST(ShippedWorkbooks, TheTemplateIsRefusedWithTheCountMessage) {
 
 TEST(ShippedWorkbooks, TwelveSamplesWithAColumnSwitchedOff) {
     for (const char* ext : {"xls", "xlsx", "ods"}) {
-        hc::test::ScriptedPlatform p;
-        SampleTable t;
-        ASSERT_EQ(LoadFile(std::string("examples/sample12.") + ext, t, p).status,
-                  LoadStatus::Loaded)
-            << ext;
+        hc::Result<SampleTable> loaded = LoadSource(std::string("examples/sample12.") + ext);
+        ASSERT_TRUE(loaded) << ext << ": " << loaded.error().English();
+        SampleTable& t = *loaded;
         EXPECT_EQ(t.SampleCount, 12) << ext;    // the formula's stored result
         EXPECT_EQ(t.SampleValid[9], 0) << ext;  // its name is the number 9
         EXPECT_EQ(t.SampleName[1], "W17-2001-06") << ext;
@@ -62,11 +41,10 @@ TEST(ShippedWorkbooks, ThreeFormatsGiveTheSameTable) {
         SampleTable tables[3];
         const char* exts[3] = {"xls", "xlsx", "ods"};
         for (int f = 0; f < 3; ++f) {
-            hc::test::ScriptedPlatform p;
-            ASSERT_EQ(
-                LoadFile(std::string("examples/") + book + "." + exts[f], tables[f], p).status,
-                LoadStatus::Loaded)
-                << book << "." << exts[f];
+            hc::Result<SampleTable> loaded =
+                LoadSource(std::string("examples/") + book + "." + exts[f]);
+            ASSERT_TRUE(loaded) << book << "." << exts[f];
+            tables[f] = *loaded;
         }
         for (int f = 1; f < 3; ++f) {
             ASSERT_EQ(tables[f].SampleCount, tables[0].SampleCount) << book;
@@ -86,9 +64,9 @@ TEST(ShippedWorkbooks, ThreeFormatsGiveTheSameTable) {
 }
 
 TEST(ShippedWorkbooks, ThirtyTwoSamples) {
-    hc::test::ScriptedPlatform p;
-    SampleTable t;
-    ASSERT_EQ(LoadFile("examples/sample32.xls", t, p).status, LoadStatus::Loaded);
+    hc::Result<SampleTable> loaded = LoadSource("examples/sample32.xls");
+    ASSERT_TRUE(loaded);
+    SampleTable& t = *loaded;
     EXPECT_EQ(t.SampleCount, 32);
     EXPECT_EQ(t.SampleName[27], "仮想井戸07");
     EXPECT_DOUBLE_EQ(t.RawMg[27][kNO3], 0);  // empty cell

@@ -101,7 +101,7 @@ TEST(ConvertToMeq, AllZeroAnalysesAndEmptyColumns) {
     EXPECT_DOUBLE_EQ(s.AutoScale, 1.5);
     EXPECT_EQ(s.index, 0);
     EXPECT_DOUBLE_EQ(t.Meq[2][kCl], 123);
-    auto q = ComputePlotValues(t, kNitrateNone, s.AutoScale);
+    auto q = ComputePlotValues(t, NitrateType::None, s.AutoScale);
     EXPECT_DOUBLE_EQ(q[1].qNaK, 0);
     EXPECT_DOUBLE_EQ(q[3].qSO4, 0);
     EXPECT_DOUBLE_EQ(q[2].qCl, 0);  // empty column: nothing plotted
@@ -125,11 +125,11 @@ TEST(ComputeSample, NitrateTypeChangesOnlyTheNitrateQuantity) {
     meq[kHCO3] = 2.7;
     meq[kSO4] = 0.6;
     meq[kNO3] = 0.3;
-    PlotValues t0 = ComputeSample(meq, kNitrateNone, 3.0);
-    PlotValues t1 = ComputeSample(meq, kNitrateWithChloride, 3.0);
-    PlotValues t2 = ComputeSample(meq, kNitrateWithSulfate, 3.0);
-    PlotValues other = ComputeSample(meq, 7, 3.0);
-    EXPECT_DOUBLE_EQ(t0.qNaK, 0.5);  // (1.0 + 0.5) / 3
+    PlotValues t0 = ComputeSample(meq, NitrateType::None, 3.0);
+    PlotValues t1 = ComputeSample(meq, NitrateType::WithChloride, 3.0);
+    PlotValues t2 = ComputeSample(meq, NitrateType::WithSulfate, 3.0);
+    PlotValues unset = ComputeSample(meq, NitrateType::Unset, 3.0);  // before the first load
+    EXPECT_DOUBLE_EQ(t0.qNaK, 0.5);                                  // (1.0 + 0.5) / 3
     EXPECT_DOUBLE_EQ(t0.qCa, 0.8);
     EXPECT_DOUBLE_EQ(t0.qMg, 0.3);
     EXPECT_DOUBLE_EQ(t0.qCl, 0.4);
@@ -138,7 +138,7 @@ TEST(ComputeSample, NitrateTypeChangesOnlyTheNitrateQuantity) {
     EXPECT_DOUBLE_EQ(t0.qN, 0.4);                  // Cl only: not drawn
     EXPECT_NEAR(t1.qN, (1.2 + 0.3) / 3.0, 1e-15);  // with chloride
     EXPECT_NEAR(t2.qN, (0.6 + 0.3) / 3.0, 1e-15);  // with sulfate
-    EXPECT_DOUBLE_EQ(other.qN, t0.qN);
+    EXPECT_DOUBLE_EQ(unset.qN, t0.qN);
     for (const PlotValues* v : {&t1, &t2}) {
         EXPECT_DOUBLE_EQ(v->qNaK, t0.qNaK);
         EXPECT_DOUBLE_EQ(v->qCa, t0.qCa);

@@ -1,29 +1,19 @@
-// Loading the sample table: the count check and its message, names of one character, columns
-// marked empty, a smaller load after a larger one, and a failure half-way through.
+// Loading the sample table: the count check, names of one character, columns marked empty, a
+// smaller load after a larger one, the stages a load passes, and a typed error (kind, cell,
+// Japanese and English reason) for every kind of cell or file the loader cannot take.
 #include <gtest/gtest.h>
 
 #include <map>
 
+#include "common/core/numbers.h"
 #include "support/scripted_platform.h"
 #include "waterquality/core/workbook_load.h"
 
 using namespace wq;
 using hc::CellValue;
+using hc::ErrorKind;
 
 namespace {
-
-class RecordingHost : public LoadHost {
-  public:
-    std::vector<std::string> events;
-    std::string caption;
-    void ShowLoadingNotice() override { events.push_back("show"); }
-    void CloseLoadingNotice() override { events.push_back("close"); }
-    void SetCaption(const std::string& c) override {
-        caption = c;
-        events.push_back("caption");
-    }
-    void FocusMain() override { events.push_back("focus"); }
-};
 
 // A workbook of n samples named "S01".. with Na = 10 i mg/L and the other ions 1..7.
 hc::WorkbookSheet MakeSheet(int count, int filled) {
@@ -39,95 +29,82 @@ hc::WorkbookSheet MakeSheet(int count, int filled) {
     return sheet;
 }
 
-struct Fixture {
-    hc::test::ScriptedPlatform platform;
-    RecordingHost host;
+struct Books {
     std::map<std::string, hc::WorkbookSheet> books;
+    std::vector<LoadStage> stages;
     LoadOptions options;
-    Fixture() {
-        options.captionPrefix = "ヘキサダイヤグラム < ";
-        options.messageTitle = "sixsideplot";
-        options.readSheet = [this](const std::string& path) {
+    Books() {
+        options.readSheet = [this](const std::string& path) -> hc::Result<hc::WorkbookSheet> {
             auto it = books.find(path);
             if (it == books.end())
-                throw hc::WorkbookError("not a workbook");
+                return hc::FileError(ErrorKind::NotRecognised, path, "ブックではありません",
+                                     "not a workbook");
             return it->second;
         };
     }
-    LoadReport Load(const std::string& path, SampleTable& t) {
-        return LoadWorkbook(path, t, platform, host, options);
+    hc::Result<SampleTable> Load(const std::string& path, const SampleTable& previous = {}) {
+        stages.clear();
+        return LoadWorkbook(path, previous, options, [this](LoadStage s) { stages.push_back(s); });
     }
 };
 
+using Stages = std::vector<LoadStage>;
+const Stages kAllStages{LoadStage::CountRead, LoadStage::NamesRead, LoadStage::ValuesRead};
+
 }  // namespace
 
-TEST(LoadWorkbook, ThirtyTwoSamplesLoadWithCaptionBeepsAndNotice) {
-    Fixture f;
+TEST(LoadWorkbook, ThirtyTwoSamplesPassEveryStage) {
+    Books f;
     f.books["/d/a.xls"] = MakeSheet(32, 32);
-    SampleTable t;
-    LoadReport r = f.Load("/d/a.xls", t);
-    EXPECT_EQ(r.status, LoadStatus::Loaded);
-    EXPECT_EQ(t.SampleCount, 32);
-    EXPECT_EQ(t.SampleName[32], "S32");
-    EXPECT_EQ(t.SampleValid[32], 1);
-    EXPECT_DOUBLE_EQ(t.RawMg[32][kNa], 320.0);
-    EXPECT_DOUBLE_EQ(t.RawMg[5][kNO3], 7.0);
-    EXPECT_EQ(f.host.caption, "ヘキサダイヤグラム < /d/a.xls >");
-    EXPECT_EQ(f.platform.beeps, 3);  // after the count, the names and the values
-    EXPECT_TRUE(f.platform.messages.empty());
-    EXPECT_EQ(f.host.events, (std::vector<std::string>{"show", "caption", "close", "focus"}));
+    hc::Result<SampleTable> t = f.Load("/d/a.xls");
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->SampleCount, 32);
+    EXPECT_EQ(t->SampleName[32], "S32");
+    EXPECT_EQ(t->SampleValid[32], 1);
+    EXPECT_DOUBLE_EQ(t->RawMg[32][kNa], 320.0);
+    EXPECT_DOUBLE_EQ(t->RawMg[5][kNO3], 7.0);
+    EXPECT_EQ(f.stages, kAllStages);  // the programs beep at each
 }
 
-TEST(LoadWorkbook, BadCountsGiveTheMessageAndKeepThePreviousTable) {
-    for (double count : {33.0, 0.0, -1.0}) {
-        Fixture f;
-        f.books["/d/good.xls"] = MakeSheet(12, 12);
+TEST(LoadWorkbook, BadCountsNameTheCountCellAndStopAfterIt) {
+    for (CellValue count : {CellValue::Num(33), CellValue::Num(0), CellValue::Num(-1), CellValue{},
+                            CellValue::Num(32.6)}) {
+        Books f;
         f.books["/d/bad.xls"] = MakeSheet(0, 20);
-        f.books["/d/bad.xls"].SetCell(10, 2, CellValue::Num(count));
-        SampleTable t;
-        ASSERT_EQ(f.Load("/d/good.xls", t).status, LoadStatus::Loaded);
-        f.platform.beeps = 0;
-        f.host.events.clear();
-        f.host.caption.clear();
-        LoadReport r = f.Load("/d/bad.xls", t);
-        EXPECT_EQ(r.status, LoadStatus::BadCount) << count;
-        ASSERT_EQ(f.platform.messages.size(), 1u);
-        EXPECT_EQ(f.platform.messages[0].text,
-                  "データ数入力欄に数値がないか、値が大きすぎます\rデータファイルは正しく作成してく"
-                  "ださいね！！！");
-        EXPECT_EQ(f.platform.messages[0].title, "sixsideplot");
-        EXPECT_EQ(f.platform.beeps, 3);  // after the count, before and after the message
-        EXPECT_EQ(t.SampleCount, 12);
-        EXPECT_EQ(t.SampleName[12], "S12");
-        EXPECT_TRUE(f.host.caption.empty());
-        // The notice is gone before the message shows.
-        EXPECT_EQ(f.host.events, (std::vector<std::string>{"show", "close"}));
+        f.books["/d/bad.xls"].SetCell(10, 2, count);
+        hc::Result<SampleTable> t = f.Load("/d/bad.xls");
+        ASSERT_FALSE(t) << count.number;
+        const hc::Error& e = t.error();
+        EXPECT_EQ(e.kind, ErrorKind::BadCount) << count.number;
+        EXPECT_EQ(e.file, "/d/bad.xls");
+        EXPECT_EQ(e.cell, "B10");
+        // An empty cell counts 0; 32.6 rounds to 33.
+        const std::string shown = count.IsEmpty()     ? "0"
+                                  : count.number > 32 ? "33"
+                                                      : hc::DoubleToText(count.number);
+        EXPECT_EQ(e.English(),
+                  "/d/bad.xls: cell B10: the sample count " + shown + " is not between 1 and 32");
+        EXPECT_EQ(e.Japanese(),
+                  "/d/bad.xls: セル B10: データ数 " + shown + " は 1 から 32 の範囲にありません");
+        EXPECT_EQ(f.stages, Stages{LoadStage::CountRead});
     }
 }
 
-TEST(LoadWorkbook, EmptyCountCellIsABadCount) {
-    Fixture f;
-    f.books["/d/e.xls"] = MakeSheet(0, 3);
-    f.books["/d/e.xls"].SetCell(10, 2, CellValue{});
-    SampleTable t;
-    EXPECT_EQ(f.Load("/d/e.xls", t).status, LoadStatus::BadCount);
-    EXPECT_EQ(t.SampleCount, 0);
-}
-
 TEST(LoadWorkbook, CountIsRoundedHalfToEven) {
-    Fixture f;
+    Books f;
     f.books["/d/r.xls"] = MakeSheet(0, 32);
     f.books["/d/r.xls"].SetCell(10, 2, CellValue::Num(32.5));  // rounds to 32, not 33
-    SampleTable t;
-    EXPECT_EQ(f.Load("/d/r.xls", t).status, LoadStatus::Loaded);
-    EXPECT_EQ(t.SampleCount, 32);
+    hc::Result<SampleTable> t = f.Load("/d/r.xls");
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->SampleCount, 32);
     f.books["/d/r.xls"].SetCell(10, 2, CellValue::Str(" 3 "));  // a numeric text counts too
-    EXPECT_EQ(f.Load("/d/r.xls", t).status, LoadStatus::Loaded);
-    EXPECT_EQ(t.SampleCount, 3);
+    t = f.Load("/d/r.xls");
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->SampleCount, 3);
 }
 
 TEST(LoadWorkbook, NamesOfOneCharacterMarkTheColumnEmpty) {
-    Fixture f;
+    Books f;
     hc::WorkbookSheet s = MakeSheet(5, 5);
     s.SetCell(11, 2, CellValue::Str("A"));     // one letter: empty column
     s.SetCell(11, 3, CellValue::Num(7));       // the number 7: empty column
@@ -135,74 +112,136 @@ TEST(LoadWorkbook, NamesOfOneCharacterMarkTheColumnEmpty) {
     s.SetCell(11, 5, CellValue::Str("井"));    // one wide character: empty column
     s.SetCell(11, 6, CellValue::Str("井戸"));  // two characters: drawn
     f.books["/d/n.xls"] = s;
-    SampleTable t;
-    t.RawMg[1][kNa] = 99;  // an empty column is not read and keeps what it held
-    ASSERT_EQ(f.Load("/d/n.xls", t).status, LoadStatus::Loaded);
-    EXPECT_EQ(t.SampleValid[1], 0);
-    EXPECT_EQ(t.SampleName[1], "");
-    EXPECT_DOUBLE_EQ(t.RawMg[1][kNa], 99);
-    EXPECT_EQ(t.SampleValid[2], 0);
-    EXPECT_EQ(t.SampleValid[3], 1);
-    EXPECT_EQ(t.SampleName[3], "A1");
-    EXPECT_EQ(t.SampleValid[4], 0);
-    EXPECT_EQ(t.SampleValid[5], 1);
-    EXPECT_EQ(t.SampleName[5], "井戸");
+    SampleTable before;
+    before.RawMg[1][kNa] = 99;  // an empty column is not read and keeps what it held
+    hc::Result<SampleTable> t = f.Load("/d/n.xls", before);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->SampleValid[1], 0);
+    EXPECT_EQ(t->SampleName[1], "");
+    EXPECT_DOUBLE_EQ(t->RawMg[1][kNa], 99);
+    EXPECT_EQ(t->SampleValid[2], 0);
+    EXPECT_EQ(t->SampleValid[3], 1);
+    EXPECT_EQ(t->SampleName[3], "A1");
+    EXPECT_EQ(t->SampleValid[4], 0);
+    EXPECT_EQ(t->SampleValid[5], 1);
+    EXPECT_EQ(t->SampleName[5], "井戸");
 }
 
 TEST(LoadWorkbook, TenSamplesAfterTwentyLeaveTheRestAboveTheCount) {
-    Fixture f;
+    Books f;
     f.books["/d/20.xls"] = MakeSheet(20, 20);
     f.books["/d/10.xls"] = MakeSheet(10, 10);
-    SampleTable t;
-    ASSERT_EQ(f.Load("/d/20.xls", t).status, LoadStatus::Loaded);
-    ASSERT_EQ(f.Load("/d/10.xls", t).status, LoadStatus::Loaded);
-    EXPECT_EQ(t.SampleCount, 10);
+    hc::Result<SampleTable> twenty = f.Load("/d/20.xls");
+    ASSERT_TRUE(twenty);
+    hc::Result<SampleTable> ten = f.Load("/d/10.xls", *twenty);
+    ASSERT_TRUE(ten);
+    EXPECT_EQ(ten->SampleCount, 10);
     // Entries above the count keep their old contents; consumers stop at SampleCount.
-    EXPECT_EQ(t.SampleName[15], "S15");
+    EXPECT_EQ(ten->SampleName[15], "S15");
 }
 
-TEST(LoadWorkbook, EmptyIonCellsReadAsZeroAndTextsFailTheLoadWhole) {
-    Fixture f;
+TEST(LoadWorkbook, EmptyIonCellsReadAsZeroAndNumericTextsAsNumbers) {
+    Books f;
     hc::WorkbookSheet s = MakeSheet(3, 3);
     s.SetCell(13, 3, CellValue{});               // K of sample 2 empty
     s.SetCell(14, 4, CellValue::Str(" 12.5 "));  // numeric text
     f.books["/d/z.xls"] = s;
-    SampleTable t;
-    ASSERT_EQ(f.Load("/d/z.xls", t).status, LoadStatus::Loaded);
-    EXPECT_DOUBLE_EQ(t.RawMg[2][kK], 0.0);
-    EXPECT_DOUBLE_EQ(t.RawMg[3][kCa], 12.5);
-
-    hc::WorkbookSheet bad = MakeSheet(4, 4);
-    bad.SetCell(11, 2, CellValue::Str("新しい名前"));
-    bad.SetCell(16, 5, CellValue::Str("n.d."));  // Cl of sample 4 is no number
-    f.books["/d/bad.xls"] = bad;
-    f.platform.messages.clear();
-    f.host.events.clear();
-    LoadReport r = f.Load("/d/bad.xls", t);
-    EXPECT_EQ(r.status, LoadStatus::Failed);
-    EXPECT_NE(r.reason.find("bad.xls"), std::string::npos);
-    EXPECT_NE(r.reason.find("n.d."), std::string::npos);
-    EXPECT_TRUE(f.platform.messages.empty());  // no message box for such failures
-    // Nothing of the failed load reached the table, and the notice was closed.
-    EXPECT_EQ(t.SampleCount, 3);
-    EXPECT_EQ(t.SampleName[1], "S01");
-    EXPECT_EQ(f.host.events.back(), "close");
-    // The caption still names the file whose data is shown.
-    EXPECT_EQ(f.host.caption, "ヘキサダイヤグラム < /d/z.xls >");
+    hc::Result<SampleTable> t = f.Load("/d/z.xls");
+    ASSERT_TRUE(t);
+    EXPECT_DOUBLE_EQ(t->RawMg[2][kK], 0.0);
+    EXPECT_DOUBLE_EQ(t->RawMg[3][kCa], 12.5);
 }
 
-TEST(LoadWorkbook, UnreadableFileFailsQuietly) {
-    Fixture f;
-    SampleTable t;
-    LoadReport r = f.Load("/d/missing.xls", t);
-    EXPECT_EQ(r.status, LoadStatus::Failed);
-    EXPECT_TRUE(f.platform.messages.empty());
-    EXPECT_EQ(f.platform.beeps, 0);
-    EXPECT_EQ(f.host.events, (std::vector<std::string>{"show", "close"}));
+TEST(LoadWorkbook, EveryUnusableCellIsATypedErrorAtItsCell) {
+    struct Case {
+        const char* what;
+        int row, column;
+        CellValue cell;
+        bool marks;          // read with ternaryplot's rows 20 and 21
+        const char* ref;     // the cell named
+        const char* ja;      // part of the Japanese reason
+        const char* en;      // part of the English reason
+        std::size_t stages;  // stages passed before it
+    };
+    const Case cases[] = {
+        {"count as text", 10, 2, CellValue::Str("十"), false, "B10", "文字列「十」", "\"十\"", 0},
+        {"count beyond any integer", 10, 2, CellValue::Num(1e10), false, "B10", "大きすぎる",
+         "range", 0},
+        {"count as error value", 10, 2, CellValue::Err("#REF!"), false, "B10", "#REF!", "#REF!", 0},
+        {"name as error value", 11, 3, CellValue::Err("#N/A"), false, "C11", "エラー値 #N/A",
+         "#N/A", 1},
+        {"Cl as text", 16, 5, CellValue::Str("n.d."), false, "E16", "文字列「n.d.」",
+         "the cell holds the text \"n.d.\" where a number is expected", 2},
+        {"Ca as error value", 14, 4, CellValue::Err("#DIV/0!"), false, "D14", "#DIV/0!", "#DIV/0!",
+         2},
+        {"mark as error value", 20, 2, CellValue::Err("#NAME?"), true, "B20", "#NAME?", "#NAME?",
+         2},
+        {"colour as text", 21, 3, CellValue::Str("赤色"), true, "C21", "文字列「赤色」", "\"赤色\"",
+         2},
+    };
+    for (const Case& c : cases) {
+        Books f;
+        hc::WorkbookSheet s = MakeSheet(4, 4);
+        s.SetCell(c.row, c.column, c.cell);
+        f.books["/d/bad.xls"] = s;
+        if (c.marks)
+            f.options.extraRows = ReadMarkAndColour;
+        hc::Result<SampleTable> t = f.Load("/d/bad.xls");
+        ASSERT_FALSE(t) << c.what;
+        const hc::Error& e = t.error();
+        EXPECT_EQ(e.kind, ErrorKind::BadValue) << c.what;
+        EXPECT_EQ(e.file, "/d/bad.xls") << c.what;
+        EXPECT_EQ(e.cell, c.ref) << c.what;
+        EXPECT_NE(e.ja.find(c.ja), std::string::npos) << c.what << ": " << e.ja;
+        EXPECT_NE(e.en.find(c.en), std::string::npos) << c.what << ": " << e.en;
+        EXPECT_EQ(f.stages.size(), c.stages) << c.what;  // a beep for each stage passed
+    }
+    // The place stands between the file and the reason.
+    Books f;
+    f.books["/d/bad.xls"] = MakeSheet(4, 4);
+    f.books["/d/bad.xls"].SetCell(16, 5, CellValue::Str("n.d."));
+    hc::Result<SampleTable> t = f.Load("/d/bad.xls");
+    ASSERT_FALSE(t);
+    EXPECT_EQ(t.error().English(),
+              "/d/bad.xls: cell E16: the cell holds the text \"n.d.\" where a number is expected");
+    EXPECT_EQ(t.error().Japanese(), "/d/bad.xls: セル E16: 数値のところに文字列「n.d.」があります");
+}
+
+TEST(LoadWorkbook, TheReadersErrorComesThroughBeforeAnyStage) {
+    Books f;
+    hc::Result<SampleTable> t = f.Load("/d/missing.xls");
+    ASSERT_FALSE(t);
+    EXPECT_EQ(t.error().kind, ErrorKind::NotRecognised);
+    EXPECT_EQ(t.error().file, "/d/missing.xls");
+    EXPECT_TRUE(f.stages.empty());
+}
+
+TEST(ReadSheet1, FilesThatCannotBeOpenedAndFilesThatAreNoWorkbook) {
+    struct Case {
+        std::string path;
+        ErrorKind kind;
+        const char* en;
+    };
+    const Case cases[] = {
+        {hc::test::SourcePath("examples/no-such.xls"), ErrorKind::CannotRead, "no such file"},
+        {hc::test::SourcePath("examples"), ErrorKind::CannotRead, "it is a folder"},
+        {"/dev/null", ErrorKind::CannotRead, "it is not a regular file"},
+        {hc::test::SourcePath("examples/README.md"), ErrorKind::NotRecognised, "not a workbook"},
+    };
+    for (const Case& c : cases) {
+        hc::Result<hc::WorkbookSheet> r = ReadSheet1(c.path);
+        ASSERT_FALSE(r) << c.path;
+        EXPECT_EQ(r.error().kind, c.kind) << c.path;
+        EXPECT_EQ(r.error().file, c.path);
+        EXPECT_NE(r.error().en.find(c.en), std::string::npos) << r.error().en;
+        // The path is the Error's file, not part of its reason.
+        EXPECT_EQ(r.error().en.find(c.path), std::string::npos) << r.error().en;
+        EXPECT_FALSE(r.error().ja.empty());
+    }
+    EXPECT_TRUE(ReadSheet1(hc::test::SourcePath("examples/sample12.ods")));
 }
 
 TEST(ReadMarkAndColour, ColourNeedsTwoCharactersAndStaysInThePalette) {
-    Fixture f;
     hc::WorkbookSheet s = MakeSheet(6, 6);
     s.SetCell(20, 2, CellValue::Str("●x"));
     s.SetCell(21, 2, CellValue::Num(9));     // single digit number: black
@@ -210,10 +249,9 @@ TEST(ReadMarkAndColour, ColourNeedsTwoCharactersAndStaysInThePalette) {
     s.SetCell(21, 4, CellValue::Num(12));    // "12": 12
     s.SetCell(21, 5, CellValue::Num(16));    // out of the palette: 0
     s.SetCell(21, 6, CellValue::Str("-1"));  // out of the palette: 0
-    f.books["/d/m.xls"] = s;
-    f.options.extraRows = ReadMarkAndColour;
     SampleTable t;
-    ASSERT_EQ(f.Load("/d/m.xls", t).status, LoadStatus::Loaded);
+    for (int i = 1; i <= 5; ++i)
+        ASSERT_TRUE(ReadMarkAndColour(s, i, t)) << i;
     EXPECT_EQ(t.SampleMark[1], "●");
     EXPECT_EQ(t.SampleMark[2], "");
     EXPECT_EQ(t.SampleColor[1], 0);
@@ -226,15 +264,22 @@ TEST(ReadMarkAndColour, ColourNeedsTwoCharactersAndStaysInThePalette) {
 TEST(OpenTemplate, HandsTheTemplateToTheDesktop) {
     hc::test::ScriptedPlatform p;
     p.dataFiles["hinagata.xls"] = "/opt/share/hinagata.xls";
-    TemplateResult r = OpenTemplate("/start", p);
-    EXPECT_TRUE(r.opened);
-    EXPECT_EQ(r.path, "/opt/share/hinagata.xls");
+    hc::Result<std::string> shown = OpenTemplate("/start", p);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(*shown, "/opt/share/hinagata.xls");
     ASSERT_EQ(p.desktopOpened.size(), 1u);
     EXPECT_EQ(p.desktopOpened[0], "/opt/share/hinagata.xls");
 
+    // Not found: the error names where it was looked for first.
     hc::test::ScriptedPlatform none;
-    TemplateResult missing = OpenTemplate("/nowhere", none);
-    EXPECT_FALSE(missing.opened);
+    hc::Result<std::string> missing = OpenTemplate("/nowhere", none);
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error().file, "/nowhere/hinagata.xls");
     EXPECT_TRUE(none.desktopOpened.empty());
-    EXPECT_FALSE(missing.reason.empty());
+
+    // Found, but nothing on the desktop opens it.
+    p.desktopOpenResult = false;
+    hc::Result<std::string> unopened = OpenTemplate("/start", p);
+    ASSERT_FALSE(unopened);
+    EXPECT_EQ(unopened.error().file, "/opt/share/hinagata.xls");
 }

@@ -31,16 +31,16 @@ ChartMedia PaperMedia(const PrintOffset& offset, const std::array<int, 5>& width
     return m;
 }
 
-double RowCentre(int sample, int direction) {
+double RowCentre(int sample, Direction direction) {
     int r = (sample - 1) % kSamplesPerColumn + 1;
     return TopDown(direction) ? 350.0 + 200.0 * r : 1750.0 - 200.0 * r;
 }
 
-double ScaleAxisY(int direction) {
+double ScaleAxisY(Direction direction) {
     return TopDown(direction) ? 350.0 : 1700.0;
 }
 
-double LegendCentreY(int direction) {
+double LegendCentreY(Direction direction) {
     return TopDown(direction) ? 200.0 : 1900.0;
 }
 
@@ -70,7 +70,8 @@ void PrintCentred(hc::Surface& s, double x, double top, const std::string& t) {
 
 }  // namespace
 
-void DrawScaleBar(hc::Surface& s, const ChartMedia& m, double x0, double scale, int direction) {
+void DrawScaleBar(hc::Surface& s, const ChartMedia& m, double x0, double scale,
+                  Direction direction) {
     const bool down = TopDown(direction);
     const double ys = ScaleAxisY(direction);
     const double d = down ? 20 : -20;
@@ -98,7 +99,7 @@ void DrawScaleBar(hc::Surface& s, const ChartMedia& m, double x0, double scale, 
     PrintCentred(s, m.X(x0 - 300), unitTop("me/l"), "me/l");
 }
 
-void DrawLegendBox(hc::Surface& s, const ChartMedia& m, double x0, int direction) {
+void DrawLegendBox(hc::Surface& s, const ChartMedia& m, double x0, Direction direction) {
     const double yc = LegendCentreY(direction);
     m.Width(s, kWidthLegend);
     Polyline(s, m,
@@ -109,7 +110,7 @@ void DrawLegendBox(hc::Surface& s, const ChartMedia& m, double x0, int direction
               {x0 - 350, yc + 100}});
 }
 
-void DrawLegendTitles(hc::Surface& s, const ChartMedia& m, double x0, int direction) {
+void DrawLegendTitles(hc::Surface& s, const ChartMedia& m, double x0, Direction direction) {
     const double yc = LegendCentreY(direction);
     s.SetFontName(hc::kMincho);
     const std::string caption = "試料名";
@@ -121,11 +122,11 @@ void DrawLegendTitles(hc::Surface& s, const ChartMedia& m, double x0, int direct
         s.SetFontSize(m.labelSize);
 }
 
-AnionLabels AnionLabelTexts(int nitrateType) {
+AnionLabels AnionLabelTexts(NitrateType nitrateType) {
     switch (nitrateType) {
-        case kNitrateWithChloride:
+        case NitrateType::WithChloride:
             return {"Cl(+NO )", "HCO ", "SO "};
-        case kNitrateWithSulfate:
+        case NitrateType::WithSulfate:
             return {"Cl", "HCO ", "SO (+NO )"};
         default:
             return {"Cl", "HCO ", "SO "};
@@ -184,8 +185,8 @@ void LabelLeftOf(hc::Surface& s, const ChartMedia& m, double x, double y, const 
     PrintSubscripts(s, m, start, y, t);
 }
 
-std::string SampleLabel(int sample, const std::string& name, int numbering) {
-    if (numbering == 1)
+std::string SampleLabel(int sample, const std::string& name, Numbering numbering) {
+    if (numbering == Numbering::On)
         return std::to_string(sample) + ": " + name;
     return name;
 }
@@ -238,7 +239,8 @@ void PrintRun(hc::Surface& printer, const SampleTable& table, const PlotSettings
     printer.SetFontName(fontName);
 }
 
-void DrawColumnFrame(hc::Surface& s, const ColumnContext& c, int direction, LegendFigure figure) {
+void DrawColumnFrame(hc::Surface& s, const ColumnContext& c, Direction direction,
+                     LegendFigure figure) {
     const ChartMedia& m = c.media;
     const double x0 = c.column.x0;
     SetFrameFont(s, m);
@@ -276,14 +278,14 @@ void DrawSamplePolygons(hc::Surface& s, const ColumnContext& c, double xs, doubl
                   {x0 - xs * 300 * q.qHCO3, y},
                   {x0 - xs * 300 * q.qSO4, y - ys * 50},
                   {x0, y - ys * 50}});
-        if (c.settings.NitrateType == kNitrateWithChloride) {
+        if (c.settings.NitrateType == NitrateType::WithChloride) {
             m.Width(s, kWidthNitrate);
             Polyline(s, m,
                      {{x0 - xs * 300 * q.qCl, y + ys * 50},
                       {x0 - xs * 300 * q.qN, y + ys * 50},
                       {x0 - xs * 300 * q.qHCO3, y},
                       {x0 - xs * 300 * q.qCl, y + ys * 50}});
-        } else if (c.settings.NitrateType == kNitrateWithSulfate) {
+        } else if (c.settings.NitrateType == NitrateType::WithSulfate) {
             m.Width(s, kWidthNitrate);
             Polyline(s, m,
                      {{x0 - xs * 300 * q.qHCO3, y},

@@ -29,7 +29,7 @@ struct ChartMedia {
     double nameAnchorDy = -100;  // the sample name is placed relative to row y + this
     double nameLift = 0.5;       // ... CurrentY = Y(anchor) - nameLift * TH
     bool setsWidths = false;     // the screen keeps its one-pixel pen
-    std::array<int, 5> widths{3, 1, 1, 2, 2};
+    std::array<int, 5> widths = kColumnStartWidths;
 
     double X(double x) const { return (x + shiftX) * factor; }
     double Y(double y) const { return (y + shiftY) * factor; }
@@ -65,22 +65,23 @@ class ColumnDiagram {
     virtual void Samples(hc::Surface& s, const ColumnContext& c) const = 0;
 };
 
-// Any direction below 1 draws top-down.
-inline bool TopDown(int direction) {
-    return direction < 1;
+// Anything but bottom-up draws top-down.
+inline bool TopDown(Direction direction) {
+    return direction != Direction::BottomUp;
 }
 // Centre line y of sample i's row (layout units).
-double RowCentre(int sample, int direction);
+double RowCentre(int sample, Direction direction);
 // Axis height and tick direction of the scale bar; centre row of the legend hexagon.
-double ScaleAxisY(int direction);
-double LegendCentreY(int direction);
+double ScaleAxisY(Direction direction);
+double LegendCentreY(Direction direction);
 
 // Shared frame elements.
 void SetFrameFont(hc::Surface& s, const ChartMedia& m);
-void DrawScaleBar(hc::Surface& s, const ChartMedia& m, double x0, double scale, int direction);
-void DrawLegendBox(hc::Surface& s, const ChartMedia& m, double x0, int direction);
+void DrawScaleBar(hc::Surface& s, const ChartMedia& m, double x0, double scale,
+                  Direction direction);
+void DrawLegendBox(hc::Surface& s, const ChartMedia& m, double x0, Direction direction);
 // "試料名" and the legend title; leaves the font at Gothic.
-void DrawLegendTitles(hc::Surface& s, const ChartMedia& m, double x0, int direction);
+void DrawLegendTitles(hc::Surface& s, const ChartMedia& m, double x0, Direction direction);
 // A polyline through the layout points, each scaled by the media.
 void Polyline(hc::Surface& s, const ChartMedia& m,
               std::initializer_list<std::array<double, 2>> pts);
@@ -89,7 +90,7 @@ void Polyline(hc::Surface& s, const ChartMedia& m,
 struct AnionLabels {
     std::string cl, hco3, so4;
 };
-AnionLabels AnionLabelTexts(int nitrateType);
+AnionLabels AnionLabelTexts(NitrateType nitrateType);
 inline constexpr std::array<const char*, 3> kCationLabels{"Na+K", "Ca", "Mg"};
 
 // Label starting half a character right of layout x, centred on row y.
@@ -107,18 +108,19 @@ void PrintSubscripts(hc::Surface& s, const ChartMedia& m, double labelX, double 
 // The legend figure of a column program: its unit polygon and ion labels, centred on x0 and the
 // legend row yc, with the anion half chosen by the nitrate type.
 using LegendFigure = void (*)(hc::Surface& s, const ChartMedia& m, double x0, double yc,
-                              int nitrate);
+                              NitrateType nitrate);
 
 // One column's frame in the given direction: scale bar, legend box, the program's legend figure,
 // "試料名" and the legend title, in that order.
-void DrawColumnFrame(hc::Surface& s, const ColumnContext& c, int direction, LegendFigure figure);
+void DrawColumnFrame(hc::Surface& s, const ColumnContext& c, Direction direction,
+                     LegendFigure figure);
 
 // The sample polygons of one column with their centre lines, nitrate triangles and names: the
 // hexagon (xs = ys = 1: cations to the right, Na+K and Cl on the lower row) or that figure
 // mirrored on both axes (xs = ys = -1, the Stiff diagram).
 void DrawSamplePolygons(hc::Surface& s, const ColumnContext& c, double xs, double ys);
 
-std::string SampleLabel(int sample, const std::string& name, int numbering);
+std::string SampleLabel(int sample, const std::string& name, Numbering numbering);
 void PrintSampleName(hc::Surface& s, const ChartMedia& m, double x0, double rowY,
                      const std::string& label);
 

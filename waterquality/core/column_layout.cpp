@@ -72,8 +72,11 @@ int PrintOffsetFromText(const std::string& text) {
     }
 }
 
+PrintOffset OffsetOf(const Shifts& shifts) {
+    return {PrintOffsetFromText(shifts.right), PrintOffsetFromText(shifts.up)};
+}
+
 namespace {
-constexpr std::int32_t kMaxShift = 100;
 
 // A shift the printer can take: a number whose tenths of a millimetre fit an integer.
 bool Convertible(const std::string& text, std::int32_t& value) {
@@ -91,19 +94,29 @@ bool Convertible(const std::string& text, std::int32_t& value) {
 
 }  // namespace
 
-ShiftCheck CheckShifts(const std::string& right, const std::string& up) {
-    ShiftCheck r{true, 0, right, up};
+hc::Result<Shifts> CheckShifts(const Shifts& typed) {
+    auto refuse = [](int box, const std::string& text) {
+        hc::Error e;
+        e.kind = hc::ErrorKind::BadValue;
+        e.line = box;
+        e.ja = std::string(box == 1 ? "横方向" : "縦方向") + "の長さ「" + text +
+               "」は数値ではありません";
+        e.en = std::string(box == 1 ? "the shift to the right" : "the upward shift") + " \"" +
+               text + "\" is not a number";
+        return e;
+    };
+    Shifts r = typed;
     std::int32_t h = 0;
-    if (!Convertible(right, h))
-        return {false, 1, right, up};
-    if (h > kMaxShift) {
+    if (!Convertible(typed.right, h))
+        return refuse(1, typed.right);
+    if (h > kMaxShiftMm) {
         r.right = "0";
         return r;
     }
     std::int32_t v = 0;
-    if (!Convertible(up, v))
-        return {false, 2, right, up};
-    if (v > kMaxShift)
+    if (!Convertible(typed.up, v))
+        return refuse(2, typed.up);
+    if (v > kMaxShiftMm)
         r.up = "0";
     return r;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/result.h"
 #include "waterquality/core/samples.h"
 
 namespace wq {
@@ -51,14 +52,17 @@ struct PrintOffset {
     int offY = 0;  // upwards
 };
 
-// The check of "設定終了": a box whose value exceeds 100 mm goes back to "0" (the horizontal
-// box first; when it was reset the vertical one is taken as typed). Returns false, naming the
-// box (1 or 2), when a text is no number.
-struct ShiftCheck {
-    bool ok = true;
-    int badBox = 0;
-    std::string right, up;
+// The print shifts as texts of millimetres, kept as typed: the print converts them again.
+struct Shifts {
+    std::string right = "0";
+    std::string up = "0";
 };
-ShiftCheck CheckShifts(const std::string& right, const std::string& up);
+PrintOffset OffsetOf(const Shifts& shifts);
+
+// The check of "設定終了": a box whose value exceeds 100 mm goes back to "0" (the horizontal
+// box first; when it was reset the vertical one is taken as typed). A text that is no number
+// is refused (BadValue) with the box in `line`: 1 horizontal, 2 vertical.
+inline constexpr int kMaxShiftMm = 100;
+hc::Result<Shifts> CheckShifts(const Shifts& typed);
 
 }  // namespace wq

@@ -177,7 +177,7 @@ std::string DiamondFieldCode(const DiamondField& f) {
     return s;
 }
 
-std::vector<CheckRow> CheckRows(const SampleTable& table, int nitrateType) {
+std::vector<CheckRow> CheckRows(const SampleTable& table, NitrateType nitrateType) {
     std::vector<CheckRow> rows;
     for (int i = 1; i <= table.SampleCount && i <= kMaxSamples; ++i) {
         auto ui = static_cast<std::size_t>(i);

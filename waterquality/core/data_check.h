@@ -114,7 +114,7 @@ struct CheckRow {
 };
 
 // One row per sample 1..SampleCount, in order; skipped samples keep their place.
-std::vector<CheckRow> CheckRows(const SampleTable& table, int nitrateType);
+std::vector<CheckRow> CheckRows(const SampleTable& table, NitrateType nitrateType);
 
 // "良好", "5 % 超", "10 % 超", "計算不能" (or English); "作図対象外" for a skipped sample.
 std::string BalanceText(const CheckRow& row, Language language);

@@ -2,16 +2,16 @@
 
 namespace wq {
 
-Fractions SampleFractions(const IonValues& m, int nitrateType) {
+Fractions SampleFractions(const IonValues& m, NitrateType nitrateType) {
     Fractions f;
     f.CationSum = m[kK] + m[kNa] + m[kCa] + m[kMg];
     double chloride = m[kCl];
     double sulfate = m[kSO4];
     f.AnionSum = m[kCl] + m[kHCO3] + m[kSO4];
-    if (nitrateType == kNitrateWithChloride) {
+    if (nitrateType == NitrateType::WithChloride) {
         chloride += m[kNO3];
         f.AnionSum += m[kNO3];
-    } else if (nitrateType == kNitrateWithSulfate) {
+    } else if (nitrateType == NitrateType::WithSulfate) {
         sulfate += m[kNO3];
         f.AnionSum += m[kNO3];
     }

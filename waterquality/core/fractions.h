@@ -21,6 +21,6 @@ struct Fractions {
 };
 
 // Proportions of one analysis in meq/L under the nitrate type.
-Fractions SampleFractions(const IonValues& meq, int nitrateType);
+Fractions SampleFractions(const IonValues& meq, NitrateType nitrateType);
 
 }  // namespace wq

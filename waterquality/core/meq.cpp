@@ -51,7 +51,7 @@ void ApplyAutoScale(PlotSettings& settings, const ScaleChoice& choice) {
         settings.ColumnScale[static_cast<std::size_t>(c)] = choice.AutoScale;
 }
 
-PlotValues ComputeSample(const IonValues& m, int nitrateType, double s) {
+PlotValues ComputeSample(const IonValues& m, NitrateType nitrateType, double s) {
     PlotValues v;
     v.qNaK = (m[kK] + m[kNa]) / s;
     v.qCa = m[kCa] / s;
@@ -60,10 +60,10 @@ PlotValues ComputeSample(const IonValues& m, int nitrateType, double s) {
     v.qHCO3 = m[kHCO3] / s;
     v.qSO4 = m[kSO4] / s;
     switch (nitrateType) {
-        case kNitrateWithChloride:
+        case NitrateType::WithChloride:
             v.qN = (m[kNO3] + m[kCl]) / s;
             break;
-        case kNitrateWithSulfate:
+        case NitrateType::WithSulfate:
             v.qN = (m[kNO3] + m[kSO4]) / s;
             break;
         default:
@@ -73,7 +73,8 @@ PlotValues ComputeSample(const IonValues& m, int nitrateType, double s) {
     return v;
 }
 
-std::array<PlotValues, kMaxSamples + 1> ComputePlotValues(const SampleTable& table, int nitrateType,
+std::array<PlotValues, kMaxSamples + 1> ComputePlotValues(const SampleTable& table,
+                                                          NitrateType nitrateType,
                                                           double currentScale) {
     std::array<PlotValues, kMaxSamples + 1> out{};
     for (int i = 1; i <= table.SampleCount && i <= kMaxSamples; ++i) {

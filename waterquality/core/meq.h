@@ -52,10 +52,11 @@ struct PlotValues {
 };
 
 // Plotted quantities of one sample's meq values under the nitrate type and scale.
-PlotValues ComputeSample(const IonValues& meq, int nitrateType, double scale);
+PlotValues ComputeSample(const IonValues& meq, NitrateType nitrateType, double scale);
 
 // Plotted quantities of samples 1..SampleCount with SampleValid = 1 (others stay zero).
-std::array<PlotValues, kMaxSamples + 1> ComputePlotValues(const SampleTable& table, int nitrateType,
+std::array<PlotValues, kMaxSamples + 1> ComputePlotValues(const SampleTable& table,
+                                                          NitrateType nitrateType,
                                                           double currentScale);
 
 }  // namespace wq

@@ -28,6 +28,8 @@ inline constexpr int kColorRow = 21;     // ternaryplot: colour number 0..15
 inline int SampleColumn(int sample) {
     return sample + 1;
 }
+// "D14" for row 14, column 4; "AG11" for row 11, column 33.
+std::string CellReference(int row, int column);
 
 using IonValues = std::array<double, kAnalyteRoom>;
 
@@ -43,13 +45,24 @@ struct SampleTable {
     std::array<int, kMaxSamples + 1> SampleColor{};
 };
 
-// How nitrate is counted.
-inline constexpr int kNitrateUnset = -1;
-inline constexpr int kNitrateNone = 0;          // "硝酸はふくまない"
-inline constexpr int kNitrateWithChloride = 1;  // "硝酸は塩素と一緒"
-inline constexpr int kNitrateWithSulfate = 2;   // "硝酸は硫酸と一緒"
+// How nitrate is counted; unset until the first load chooses None. The values are those the
+// JSON of hydrochart and its --nitrate option carry.
+enum class NitrateType : int { Unset = -1, None = 0, WithChloride = 1, WithSulfate = 2 };
+// The types in the order of the "硝酸タイプ(&T)" menu, with their captions.
+inline constexpr std::array<NitrateType, 3> kNitrateChoices{
+    NitrateType::None, NitrateType::WithChloride, NitrateType::WithSulfate};
 inline constexpr std::array<const char*, 3> kNitrateCaptions{"硝酸はふくまない", "硝酸は塩素と一緒",
                                                              "硝酸は硫酸と一緒"};
+// The menu item of a type (-1 while unset) and its caption ("" while unset).
+int NitrateChoice(NitrateType type);
+const char* NitrateCaption(NitrateType type);
+
+// Drawing order of the column programs' rows; unset until the first load chooses BottomUp.
+enum class Direction : int { Unset = 0, BottomUp = 1, TopDown = -1 };
+// Sample numbers before the names (column programs) or beside the marks (ternaryplot).
+enum class Numbering : int { Unset = -1, Off = 0, On = 1 };
+// ternaryplot: the printed number/name table.
+enum class SampleList : int { Unset = -1, Off = 0, On = 1 };
 
 // Print line widths of the hexadiagram and Stiff programs, in menu order.
 enum LineWidthIndex : int {
@@ -59,19 +72,22 @@ enum LineWidthIndex : int {
     kWidthScale,
     kWidthLegend
 };
+inline constexpr std::array<int, 5> kColumnStartWidths{3, 1, 1, 2, 2};
+// A print line width is 1 to 5 units ("１単位" .. "５単位").
+inline constexpr int kMinLineWidth = 1;
+inline constexpr int kMaxLineWidth = 5;
 
-// Settings of the main window of the hexadiagram and Stiff programs.
+// Settings of the main window of the water-quality programs.
 struct PlotSettings {
-    int NitrateType = kNitrateUnset;                    // -1 until the first load
+    wq::NitrateType NitrateType = wq::NitrateType::Unset;
     std::array<double, kMaxColumns + 1> ColumnScale{};  // columns 1..4, scale value S
-    int Direction = 0;   // 0 until the first load, 1 bottom-up, -1 top-down
-    int Numbering = -1;  // -1 until the first load, 1 numbered names, 0 names only
-    // ternaryplot: -1 until the first load, then 1 (printed number/name table) or 0.
-    int SampleList = -1;
-    // ternaryplot: 1 adds each sample's diamond field to the printed table; 0 (the printed
+    wq::Direction Direction = wq::Direction::Unset;
+    wq::Numbering Numbering = wq::Numbering::Unset;
+    wq::SampleList SampleList = wq::SampleList::Unset;
+    // ternaryplot: adds each sample's diamond field to the printed table; off (the printed
     // sheet as always) unless the user asks for it.
-    int SampleListField = 0;
-    std::array<int, 5> LineWidths{3, 1, 1, 2, 2};
+    bool SampleListField = false;
+    std::array<int, 5> LineWidths = kColumnStartWidths;
 };
 
 // Number of characters (code points) of a UTF-8 text.

@@ -345,9 +345,7 @@ class Scanner {
             return;
         }
         SampleTable probe;
-        try {
-            ReadMarkAndColour(sheet_, i, probe);
-        } catch (const hc::WorkbookError&) {
+        if (!ReadMarkAndColour(sheet_, i, probe)) {
             Add(kColorRow, i, SuspectKind::BadColour, true,
                 "色番号" + Bracketed(shown) + "は数値でないため読み込めません。",
                 "The colour number " + Quoted(shown) +
@@ -405,13 +403,6 @@ const char* SuspectKindId(SuspectKind kind) {
 bool SuspectReport::Refused() const {
     return std::any_of(cells.begin(), cells.end(),
                        [](const SuspectCell& c) { return c.refusesLoad; });
-}
-
-std::string CellReference(int row, int column) {
-    std::string letters;
-    for (int c = column; c > 0; c = (c - 1) / 26)
-        letters.insert(letters.begin(), static_cast<char>('A' + (c - 1) % 26));
-    return letters + std::to_string(row);
 }
 
 SuspectReport ScanSheet(const hc::WorkbookSheet& sheet, const ScanOptions& options) {

@@ -68,9 +68,6 @@ SuspectReport ScanSheet(const hc::WorkbookSheet& sheet, const ScanOptions& optio
 // reader's reason.
 SuspectReport ScanWorkbook(const std::string& path, const ScanOptions& options = {});
 
-// "D14" for row 14, column 4; "AG11" for row 11, column 33.
-std::string CellReference(int row, int column);
-
 // The report as CSV (UTF-8, header row, comma-separated, lines ending in LF), messages in the
 // language given.
 std::string SuspectCellsCsv(const SuspectReport& report, Language language);

@@ -1,35 +1,58 @@
 #include "waterquality/core/workbook_load.h"
 
 #include <filesystem>
+#include <fstream>
 
 namespace wq {
 
 namespace {
 
-// Closes the loading notice on every way out of the loader.
-class NoticeGuard {
-  public:
-    explicit NoticeGuard(LoadHost& host) : host_(host) { host_.ShowLoadingNotice(); }
-    ~NoticeGuard() { Close(); }
-    void Close() {
-        if (open_)
-            host_.CloseLoadingNotice();
-        open_ = false;
+namespace fs = std::filesystem;
+
+// The Error of a cell the loader cannot convert; `what` is the reader's English reason.
+hc::Error CellError(int row, int column, const hc::CellValue& cell, const char* what) {
+    hc::Error e;
+    e.kind = hc::ErrorKind::BadValue;
+    e.cell = CellReference(row, column);
+    switch (cell.kind) {
+        case hc::CellValue::Kind::Text:
+            e.ja = "数値のところに文字列「" + cell.text + "」があります";
+            break;
+        case hc::CellValue::Kind::Error:
+            e.ja = "エラー値 " + cell.text + " があります";
+            break;
+        default:
+            e.ja = "数値が大きすぎるか、有限の数値ではありません";
+            break;
     }
-
-  private:
-    LoadHost& host_;
-    bool open_ = true;
-};
-
-std::string FileName(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
+    e.en = what;
+    return e;
 }
 
-}  // namespace
+// A cell converted as the classic runtime converts a cell's Value.
+template <class Convert>
+auto CellAs(const hc::WorkbookSheet& sheet, int row, int column, Convert convert)
+    -> hc::Result<decltype(convert(hc::CellValue{}))> {
+    const hc::CellValue cell = sheet.Cell(row, column);
+    try {
+        return convert(cell);
+    } catch (const hc::WorkbookError& e) {
+        return CellError(row, column, cell, e.what());
+    }
+}
+
+hc::Result<int> Int32At(const hc::WorkbookSheet& sheet, int row, int column) {
+    return CellAs(sheet, row, column, [](const hc::CellValue& c) { return hc::CellInt32(c); });
+}
+hc::Result<double> DoubleAt(const hc::WorkbookSheet& sheet, int row, int column) {
+    return CellAs(sheet, row, column, [](const hc::CellValue& c) { return hc::CellDouble(c); });
+}
+hc::Result<std::string> TextAt(const hc::WorkbookSheet& sheet, int row, int column) {
+    return CellAs(sheet, row, column, [](const hc::CellValue& c) { return hc::CellText(c); });
+}
 
 // The first character (code point) of a UTF-8 text.
-static std::string FirstCharacter(const std::string& s) {
+std::string FirstCharacter(const std::string& s) {
     if (s.empty())
         return {};
     std::size_t n = 1;
@@ -38,88 +61,135 @@ static std::string FirstCharacter(const std::string& s) {
     return s.substr(0, n);
 }
 
-void ReadMarkAndColour(const hc::WorkbookSheet& sheet, int sample, SampleTable& table) {
-    auto ui = static_cast<std::size_t>(sample);
-    int column = SampleColumn(sample);
-    table.SampleMark[ui] = FirstCharacter(hc::CellText(sheet.Cell(kMarkRow, column)));
-    hc::CellValue colourCell = sheet.Cell(kColorRow, column);
+// Why a file the reader refused cannot even be opened; empty when it can (it is then no
+// workbook the reader understands).
+std::pair<std::string, std::string> CannotOpen(const std::string& path) {
+    std::error_code ec;
+    const fs::file_status st = fs::status(path, ec);
+    if (!fs::exists(st))
+        return {"ファイルがありません", "no such file"};
+    if (fs::is_directory(st))
+        return {"フォルダです", "it is a folder"};
+    if (!fs::is_regular_file(st))
+        return {"通常のファイルではありません", "it is not a regular file"};
+    if (!std::ifstream(path, std::ios::binary))
+        return {"ファイルを開けません", "the file cannot be opened"};
+    return {};
+}
+
+}  // namespace
+
+hc::Result<hc::WorkbookSheet> ReadSheet1(const std::string& path) {
+    try {
+        return hc::ReadWorkbookSheet(path, "Sheet1");
+    } catch (const hc::WorkbookError& e) {
+        // The reader puts the path before its reason; the Error carries the file apart.
+        std::string reason = e.what();
+        const std::string prefix = path + ": ";
+        if (reason.rfind(prefix, 0) == 0)
+            reason.erase(0, prefix.size());
+        auto [ja, en] = CannotOpen(path);
+        if (!ja.empty())
+            return hc::FileError(hc::ErrorKind::CannotRead, path, ja, en);
+        return hc::FileError(hc::ErrorKind::NotRecognised, path,
+                             "表計算ソフトのブックとして読めません（" + reason + "）", reason);
+    }
+}
+
+hc::Status ReadMarkAndColour(const hc::WorkbookSheet& sheet, int sample, SampleTable& table) {
+    const auto ui = static_cast<std::size_t>(sample);
+    const int column = SampleColumn(sample);
+    hc::Result<std::string> mark = TextAt(sheet, kMarkRow, column);
+    if (!mark)
+        return mark.error();
+    hc::Result<std::string> colourText = TextAt(sheet, kColorRow, column);
+    if (!colourText)
+        return colourText.error();
     int colour = 0;
-    if (CharacterCount(hc::CellText(colourCell)) > 1)
-        colour = hc::CellInt32(colourCell);
+    if (CharacterCount(*colourText) > 1) {
+        hc::Result<int> value = Int32At(sheet, kColorRow, column);
+        if (!value)
+            return value.error();
+        colour = *value;
+    }
     if (colour > 15 || colour < 0)
         colour = 0;
+    table.SampleMark[ui] = FirstCharacter(*mark);
     table.SampleColor[ui] = colour;
+    return {};
 }
 
-LoadReport LoadWorkbook(const std::string& dataPath, SampleTable& table,
-                        hc::PlatformServices& platform, LoadHost& host,
-                        const LoadOptions& options) {
-    NoticeGuard notice(host);
-    SampleTable next = table;
-    try {
-        hc::WorkbookSheet sheet = options.readSheet ? options.readSheet(dataPath)
-                                                    : hc::ReadWorkbookSheet(dataPath, "Sheet1");
-        int count = hc::CellInt32(sheet.Cell(kCountRow, kCountColumn));
-        platform.Beep();
-        if (count < 1 || count > kMaxSamples) {
-            notice.Close();
-            platform.Beep();
-            platform.MessageBox(std::string(kBadCountLine1) + "\r" + kBadCountLine2,
-                                options.messageTitle);
-            platform.Beep();
-            return {LoadStatus::BadCount, FileName(dataPath) + ": B10 のデータ数 " +
-                                              std::to_string(count) +
-                                              " は 1 から 32 の範囲にありません"};
-        }
-        next.SampleCount = count;
-        for (int i = 1; i <= count; ++i) {
-            auto ui = static_cast<std::size_t>(i);
-            std::string name = hc::CellText(sheet.Cell(kNameRow, SampleColumn(i)));
-            if (CharacterCount(name) > 1) {
-                next.SampleName[ui] = name;
-                next.SampleValid[ui] = 1;
-            } else {
-                next.SampleName[ui].clear();
-                next.SampleValid[ui] = 0;
-            }
-        }
-        platform.Beep();
-        for (int i = 1; i <= count; ++i) {
-            auto ui = static_cast<std::size_t>(i);
-            if (next.SampleValid[ui] != 1)
-                continue;
-            for (int k = 0; k < kIonCount; ++k) {
-                next.RawMg[ui][static_cast<std::size_t>(k)] =
-                    hc::CellDouble(sheet.Cell(kFirstIonRow + k, SampleColumn(i)));
-            }
-            if (options.extraRows)
-                options.extraRows(sheet, i, next);
-        }
-        platform.Beep();
-    } catch (const hc::WorkbookError& e) {
-        return {LoadStatus::Failed, FileName(dataPath) + ": " + e.what()};
+hc::Result<SampleTable> LoadWorkbook(const std::string& path, const SampleTable& previous,
+                                     const LoadOptions& options, const LoadProgress& progress) {
+    auto passed = [&](LoadStage stage) {
+        if (progress)
+            progress(stage);
+    };
+    auto inFile = [&](hc::Error e) {
+        e.file = path;
+        return e;
+    };
+    const hc::Result<hc::WorkbookSheet> read =
+        options.readSheet ? options.readSheet(path) : ReadSheet1(path);
+    if (!read)
+        return read.error();
+    const hc::WorkbookSheet& sheet = *read;
+
+    const hc::Result<int> count = Int32At(sheet, kCountRow, kCountColumn);
+    if (!count)
+        return inFile(count.error());
+    passed(LoadStage::CountRead);
+    if (*count < 1 || *count > kMaxSamples) {
+        hc::Error e = hc::FileError(
+            hc::ErrorKind::BadCount, path,
+            "データ数 " + std::to_string(*count) + " は 1 から 32 の範囲にありません",
+            "the sample count " + std::to_string(*count) + " is not between 1 and 32");
+        e.cell = CellReference(kCountRow, kCountColumn);
+        return e;
     }
-    table = std::move(next);
-    // The caption names the file only once its data is in force: after a failure half-way the
-    // window still shows the previous file's chart under the previous file's name.
-    host.SetCaption(options.captionPrefix + dataPath + " >");
-    notice.Close();
-    host.FocusMain();
-    return {LoadStatus::Loaded, {}};
+
+    SampleTable next = previous;
+    next.SampleCount = *count;
+    for (int i = 1; i <= *count; ++i) {
+        const auto ui = static_cast<std::size_t>(i);
+        hc::Result<std::string> name = TextAt(sheet, kNameRow, SampleColumn(i));
+        if (!name)
+            return inFile(name.error());
+        // A name of one character (a bare column number) marks the column empty.
+        const bool valid = CharacterCount(*name) > 1;
+        next.SampleName[ui] = valid ? *name : std::string();
+        next.SampleValid[ui] = valid ? 1 : 0;
+    }
+    passed(LoadStage::NamesRead);
+    for (int i = 1; i <= *count; ++i) {
+        const auto ui = static_cast<std::size_t>(i);
+        if (next.SampleValid[ui] != 1)
+            continue;  // an empty column keeps what it held
+        for (int k = 0; k < kIonCount; ++k) {
+            hc::Result<double> mg = DoubleAt(sheet, kFirstIonRow + k, SampleColumn(i));
+            if (!mg)
+                return inFile(mg.error());
+            next.RawMg[ui][static_cast<std::size_t>(k)] = *mg;
+        }
+        if (options.extraRows) {
+            if (hc::Status extra = options.extraRows(sheet, i, next); !extra)
+                return inFile(extra.error());
+        }
+    }
+    passed(LoadStage::ValuesRead);
+    return next;
 }
 
-TemplateResult OpenTemplate(const std::string& startDir, hc::PlatformServices& platform) {
-    TemplateResult r;
+hc::Result<std::string> OpenTemplate(const std::string& startDir, hc::PlatformServices& platform) {
     std::optional<std::string> path = platform.LocateDataFile(startDir, kTemplateName);
-    r.path = path ? *path : (std::filesystem::path(startDir) / kTemplateName).string();
-    if (!path) {
-        r.reason = std::string(kTemplateName) + " が見つかりません";
-        return r;
-    }
-    r.opened = platform.OpenWithDesktop(*path);
-    if (!r.opened)
-        r.reason = std::string(kTemplateName) + " を開くプログラムがありません";
-    return r;
+    if (!path)
+        return hc::FileError(hc::ErrorKind::CannotRead,
+                             (fs::path(startDir) / kTemplateName).string(), "見つかりません",
+                             "not found");
+    if (!platform.OpenWithDesktop(*path))
+        return hc::FileError(hc::ErrorKind::Unusable, *path, "開くプログラムがありません",
+                             "no program to open it");
+    return *path;
 }
 
 }  // namespace wq

@@ -4,24 +4,20 @@ namespace wq {
 
 DiagramProgram ColumnDiagramProgram(const ColumnProgramTexts& t) {
     DiagramProgram p;
+    p.variant = t.variant;
     p.programName = t.programName;
     p.title = t.title;
-    p.captionPrefix = t.captionPrefix;
     p.styleGroups = {
-        {"mnuStyleDirection",
+        {Style::Direction,
+         "mnuStyleDirection",
          "作図並び(&D)",
          "mnuDirectionVal",
-         {"下から上へ作図(&U)", "上から下へ作図(&D)"},
-         {1, -1},
-         &wq::PlotSettings::Direction,
-         0},
-        {"mnuStyleNumber",
+         {"下から上へ作図(&U)", "上から下へ作図(&D)"}},
+        {Style::Numbering,
+         "mnuStyleNumber",
          "番号(&N)",
          "mnuNumberVal",
-         {"サンプル名に番号をつける(&Y)", "サンプル名に番号つけない(&N)"},
-         {1, 0},
-         &wq::PlotSettings::Numbering,
-         -1},
+         {"サンプル名に番号をつける(&Y)", "サンプル名に番号つけない(&N)"}},
     };
     p.widthMenus = {
         {"mnuWidthRokkaku", t.widthCaptions[0], "mnuWidthRokkakuVal"},
@@ -30,7 +26,6 @@ DiagramProgram ColumnDiagramProgram(const ColumnProgramTexts& t) {
         {"mnuWidthMemori", t.widthCaptions[3], "mnuWidthMemoriVal"},
         {"mnuWidthHanrei", t.widthCaptions[4], "mnuWidthHanreiVal"},
     };
-    p.columnScales = true;
     p.helpUse = {"このプログラムの使い方と注意点",
                  {t.helpUseFirstLine,
                   "するためのプログラムです。プログラムはシステムに Microsoft",

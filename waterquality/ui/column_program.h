@@ -11,9 +11,9 @@
 namespace wq {
 
 struct ColumnProgramTexts {
+    const DiagramVariant* variant = nullptr;   // the program's rules and drawing
     std::string programName;                   // "sixsideplot"
     std::string title;                         // window title before a load
-    std::string captionPrefix;                 // window title after a load, before the path
     std::array<std::string, 5> widthCaptions;  // the five line-width submenus
     std::string helpUseFirstLine;              // the first line of "使い方", naming the diagram
     std::string helpTypeSecondLine;  // the second line of "硝酸タイプ", naming the diagram

@@ -12,4 +12,11 @@ std::string HelpText::Text() const {
     return out;
 }
 
+const ChoiceGroup* DiagramProgram::StyleTexts(Style style) const {
+    for (const ChoiceGroup& g : styleGroups)
+        if (g.style == style)
+            return &g;
+    return nullptr;
+}
+
 }  // namespace wq

@@ -1,16 +1,14 @@
-// What makes one water-quality program out of the shared main window: its texts, help texts,
-// splash labels, the choice menus of "作図様式(&O)", the print line-width menus and whether it
-// has column scales. The drawing itself comes from a wq::DiagramStrategy.
+// What makes one water-quality program's window out of the shared main window: its texts,
+// help texts, splash labels, the captions of the "作図様式(&O)" choices and of the print
+// line-width menus. Its rules and drawing come from its wq::DiagramVariant.
 #pragma once
 
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "common/core/workbook.h"
 #include "common/ui/splash_window.h"
-#include "waterquality/core/samples.h"
+#include "waterquality/core/diagram_app.h"
 
 namespace wq {
 
@@ -21,15 +19,13 @@ struct HelpText {
     std::string Text() const;        // lines joined by carriage returns
 };
 
-// A submenu of two exclusive choices that sets one field of PlotSettings.
+// The texts of a "作図様式(&O)" submenu: its two items choose the style's values in order.
 struct ChoiceGroup {
+    Style style;
     std::string menuName;  // objectName of the submenu
     std::string caption;
     std::string itemName;  // objectName of both items (an indexed group)
-    std::array<std::string, 2> captions;
-    std::array<int, 2> values;
-    int PlotSettings::*field;
-    int unset;  // the value before the first load; the first load chooses item 0
+    std::array<std::string, kStyleChoiceCount> captions;
 };
 
 // A submenu of "印刷線の太さ設定(&W)": items "１単位" .. "５単位".
@@ -40,12 +36,11 @@ struct WidthMenu {
 };
 
 struct DiagramProgram {
-    std::string programName;    // title of the program's own message boxes
-    std::string title;          // window title before a load
-    std::string captionPrefix;  // window title after a load: prefix + path + " >"
-    std::vector<ChoiceGroup> styleGroups;
-    std::vector<WidthMenu> widthMenus;  // one per entry of PlotSettings::LineWidths used
-    bool columnScales = true;           // "スケール(&S)" with one submenu per column
+    const DiagramVariant* variant = nullptr;  // the program's rules and drawing
+    std::string programName;                  // title of the program's own message boxes
+    std::string title;                        // window title before a load
+    std::vector<ChoiceGroup> styleGroups;     // the texts of each style the variant offers
+    std::vector<WidthMenu> widthMenus;        // one per print line width of the variant
     // The view: a canvas twice as wide as the visible area with a column scroll bar, or one
     // picture filling it (a single diagram).
     bool wideCanvas = true;
@@ -53,15 +48,18 @@ struct DiagramProgram {
     bool pageSetupShowsShifts = false;
     // The beep that ends a print run.
     bool beepAfterPrint = true;
-    // Print line widths at start-up, in menu order; empty keeps PlotSettings' own.
-    std::vector<int> startWidths;
     HelpText helpUse, helpData, helpType, helpVersion;
     std::vector<hc::SplashLabel> splash;
-    // Further workbook rows of a valid sample (ternaryplot's marks and colours).
-    std::function<void(const hc::WorkbookSheet&, int, SampleTable&)> extraRows;
+
+    // The texts of a style group; nullptr when the program has none for it.
+    const ChoiceGroup* StyleTexts(Style style) const;
 };
 
 // The texts shared by every water-quality program's window.
+inline constexpr const char* kLoadingNoticeText =
+    "エクセルを起動してデータファイルを読んでいます。しばらくお待ちください。";
+inline constexpr const char* kBadCountLine1 = "データ数入力欄に数値がないか、値が大きすぎます";
+inline constexpr const char* kBadCountLine2 = "データファイルは正しく作成してくださいね！！！";
 inline constexpr const char* kWorkbookFilter = "Excel Files (*.Xls)|*.Xls";
 inline constexpr std::array<const char*, 5> kWidthCaptions{"１単位", "２単位", "３単位", "４単位",
                                                            "５単位"};

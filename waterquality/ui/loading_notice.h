@@ -5,10 +5,10 @@
 
 namespace wq {
 
-class Form8 : public QDialog {
+class LoadingNotice : public QDialog {
     Q_OBJECT
   public:
-    explicit Form8(QWidget* parent);
+    explicit LoadingNotice(QWidget* parent);
     // Shows the notice at once (not modal), painted before the caller goes on working.
     void ShowNow();
 };

@@ -1,4 +1,4 @@
-#include "waterquality/ui/form8.h"
+#include "waterquality/ui/loading_notice.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -6,11 +6,12 @@
 
 #include "common/render/fonts.h"
 #include "common/ui/window_helpers.h"
-#include "waterquality/core/workbook_load.h"
+#include "waterquality/ui/diagram_program.h"
 
 namespace wq {
 
-Form8::Form8(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+LoadingNotice::LoadingNotice(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName("Form8");
     setStyleSheet("QDialog { background: white; border: 2px solid #4a6a8a; }");
     auto* layout = new QVBoxLayout(this);
@@ -22,7 +23,7 @@ Form8::Form8(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindow
     adjustSize();
 }
 
-void Form8::ShowNow() {
+void LoadingNotice::ShowNow() {
     hc::CentreOnScreen(this);
     show();
     raise();

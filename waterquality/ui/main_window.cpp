@@ -1,0 +1,583 @@
+#include "waterquality/ui/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <filesystem>
+#include <functional>
+
+#include "common/render/fonts.h"
+#include "common/ui/chart_export.h"
+#include "common/ui/picture_box.h"
+#include "common/ui/splash_window.h"
+#include "common/ui/program_start.h"
+#include "common/ui/window_helpers.h"
+#include "waterquality/core/column_chart.h"
+#include "waterquality/ui/loading_notice.h"
+#include "waterquality/ui/page_setup_window.h"
+
+namespace wq {
+
+namespace {
+
+using hc::Q;
+using hc::S;
+
+constexpr int kSplashCloseTick = 45;
+// View side (pixels) at which the canvas text is drawn at its nominal size.
+constexpr double kTextReferenceSide = 560.0;
+
+// The grey area around the square view; lays the view out whenever it changes size.
+class ViewHost : public QWidget {
+  public:
+    explicit ViewHost(QWidget* parent) : QWidget(parent) {}
+    std::function<void()> onResize;
+
+  protected:
+    void resizeEvent(QResizeEvent* e) override {
+        QWidget::resizeEvent(e);
+        if (onResize)
+            onResize();
+    }
+};
+
+QAction* AddItem(QMenu* menu, const std::string& name, const std::string& text) {
+    QAction* a = menu->addAction(Q(text));
+    a->setObjectName(Q(name));
+    return a;
+}
+
+QMenu* AddMenu(QMenuBar* bar, QMenu* into, const std::string& name, const std::string& text) {
+    QMenu* m = into ? into->addMenu(Q(text)) : bar->addMenu(Q(text));
+    m->setObjectName(Q(name));
+    m->menuAction()->setObjectName(Q(name));
+    return m;
+}
+
+// A checkable item of an indexed group.
+QAction* AddGroupItem(QMenu* menu, const std::string& name, const std::string& text, int index) {
+    QAction* a = AddItem(menu, name, text);
+    a->setCheckable(true);
+    a->setProperty("Index", index);
+    return a;
+}
+
+template <std::size_t N>
+void MoveCheck(const std::array<QAction*, N>& group, int chosen) {
+    wq::MoveCheck(std::vector<QAction*>(group.begin(), group.end()), chosen);
+}
+
+}  // namespace
+
+void MoveCheck(const std::vector<QAction*>& group, int chosen) {
+    for (QAction* a : group)
+        a->setChecked(false);
+    if (chosen >= 0 && chosen < static_cast<int>(group.size()))
+        group[static_cast<std::size_t>(chosen)]->setChecked(true);
+}
+
+MainWindow::MainWindow(hc::PlatformServices& platform, const DiagramProgram& program)
+    : platform_(platform), program_(program), app_(*program.variant) {
+    setObjectName("Form1");
+    setWindowTitle(Q(program_.title));
+    setFont(hc::MakeFont(Q(hc::kGothic), 10));
+
+    // Start-up: the start directory, the view, the menus; the settings start unset.
+    startDir_ = platform_.CurrentDirectory();
+    BuildMenus();
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(8, 4, 8, 4);
+    column->setSpacing(4);
+    BuildStatusArea(central);
+    BuildView();
+    column->addWidget(viewHost_, 1);
+    setCentralWidget(central);
+    statusBar()->setObjectName("StatusBar");
+
+    // A sensible first size: a square view that fits the screen.
+    QRect avail = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+    int side = std::min({760, avail.height() - 200, avail.width() - 40});
+    side = std::max(side, 320);
+    resize(side + 16, side + 112);
+    hc::CentreOnScreen(this);
+    show();
+
+    // Menus wait for the splash; those that need data wait for the first load.
+    mnuFilePrintItem_->setEnabled(false);
+    mnuFilePageItem_->setEnabled(false);
+    mnuFile_->menuAction()->setEnabled(false);
+    mnuType_->menuAction()->setEnabled(false);
+    if (mnuScale_)
+        mnuScale_->menuAction()->setEnabled(false);
+    mnuStyle_->menuAction()->setEnabled(false);
+    mnuHelp_->menuAction()->setEnabled(false);
+    for (std::size_t w = 0; w < mnuWidthVal_.size(); ++w)
+        MoveCheck(mnuWidthVal_[w], app_.Settings().LineWidths[w] - 1);
+    mnuWidth_->menuAction()->setEnabled(false);
+
+    splash_ = new hc::SplashWindow(this, platform_, "Form9", Q(program_.title), program_.splash,
+                                   kSplashCloseTick, [this] { EnableFileMenus(); });
+    splash_->show();
+    hc::AcceptFileDrops(this, mnuFileOpenItem_, [this](const std::string& p) { OpenFile(p); });
+}
+
+MainWindow::~MainWindow() {
+    if (notice_)
+        delete notice_;
+}
+
+void MainWindow::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    mnuFile_ = AddMenu(bar, nullptr, "mnuFile", "ファイル(&F)");
+    QAction* open = AddItem(mnuFile_, "mnuFileOpenItem", "開く(&O)");
+    QAction* create = AddItem(mnuFile_, "mnuFileNewItem", "データ入力(&N)");
+    mnuFile_->addSeparator();
+    mnuFilePageItem_ = AddItem(mnuFile_, "mnuFilePageItem", "ページ設定(&C)");
+    mnuFilePrintItem_ = AddItem(mnuFile_, "mnuFilePrintItem", "印刷(&P)");
+    mnuFile_->addSeparator();
+    mnuFileEndItem_ = AddItem(mnuFile_, "mnuFileEndItem", "終了(&X)");
+    // Shortcuts where the menus name none; the mnemonics stay.
+    open->setShortcut(QKeySequence::Open);
+    mnuFilePrintItem_->setShortcut(QKeySequence::Print);
+    mnuFileEndItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    hc::ChartExport exports;
+    exports.drawPaper = [this](hc::Surface& s) { app_.Print(s); };
+    exports.screenImage = [this] { return picture2_->Image(); };
+    exports.csv = [this] { return app_.Csv(); };
+    exports.dataPath = [this] { return app_.DataPath(); };
+    exports.status = [this](const std::string& text) { Status(text); };
+    exports_ = new hc::ChartExportActions(mnuFile_, mnuFileEndItem_, platform_, std::move(exports));
+    connect(open, &QAction::triggered, this, &MainWindow::ChooseFile);
+    connect(create, &QAction::triggered, this, &MainWindow::ShowTemplate);
+    connect(mnuFilePageItem_, &QAction::triggered, this, &MainWindow::OpenPageSetup);
+    connect(mnuFilePrintItem_, &QAction::triggered, this, &MainWindow::PrintChart);
+    connect(mnuFileEndItem_, &QAction::triggered, this, &MainWindow::Exit);
+
+    mnuType_ = AddMenu(bar, nullptr, "mnuType", "硝酸タイプ(&T)");
+    for (int i = 0; i < 3; ++i) {
+        const auto ui = static_cast<std::size_t>(i);
+        mnuTypeVal_[ui] = AddGroupItem(mnuType_, "mnuTypeVal", kNitrateCaptions[ui], i);
+        connect(mnuTypeVal_[ui], &QAction::triggered, this, [this, i] { ChooseNitrate(i); });
+    }
+
+    if (app_.Variant().columnScales) {
+        static const std::array<const char*, kMaxColumns> kColumnCaptions{
+            "スケール１列目", "スケール２列目", "スケール３列目", "スケール４列目"};
+        mnuScale_ = AddMenu(bar, nullptr, "mnuScale", "スケール(&S)");
+        for (int c = 0; c < kMaxColumns; ++c) {
+            const auto uc = static_cast<std::size_t>(c);
+            const std::string n = std::to_string(c + 1);
+            mnuScaleColumn_[uc] = AddMenu(bar, mnuScale_, "mnuScale" + n, kColumnCaptions[uc]);
+            for (int i = 0; i < kScaleCount; ++i) {
+                const auto ui = static_cast<std::size_t>(i);
+                mnuScaleVal_[uc][ui] = AddGroupItem(mnuScaleColumn_[uc], "mnuScale" + n + "Val",
+                                                    kScaleCaptions[ui], i);
+                connect(mnuScaleVal_[uc][ui], &QAction::triggered, this,
+                        [this, c, i] { ChooseScale(c + 1, i); });
+            }
+            mnuScaleColumn_[uc]->menuAction()->setEnabled(false);
+        }
+    }
+
+    mnuStyle_ = AddMenu(bar, nullptr, "mnuStyle", "作図様式(&O)");
+    const std::vector<Style>& styles = app_.Variant().styles;
+    for (std::size_t g = 0; g < styles.size(); ++g) {
+        const ChoiceGroup* texts = program_.StyleTexts(styles[g]);
+        QMenu* sub = AddMenu(bar, mnuStyle_, texts->menuName, texts->caption);
+        std::array<QAction*, kStyleChoiceCount> items{};
+        for (int i = 0; i < kStyleChoiceCount; ++i) {
+            const auto ui = static_cast<std::size_t>(i);
+            items[ui] = AddGroupItem(sub, texts->itemName, texts->captions[ui], i);
+            connect(items[ui], &QAction::triggered, this,
+                    [this, g, i] { ChooseStyle(static_cast<int>(g), i); });
+        }
+        mnuStyleVal_.push_back(items);
+    }
+
+    mnuWidth_ = AddMenu(bar, nullptr, "mnuWidth", "印刷線の太さ設定(&W)");
+    for (std::size_t w = 0; w < program_.widthMenus.size(); ++w) {
+        const WidthMenu& wm = program_.widthMenus[w];
+        QMenu* sub = AddMenu(bar, mnuWidth_, wm.menuName, wm.caption);
+        std::array<QAction*, 5> items{};
+        for (int i = 0; i < 5; ++i) {
+            const auto ui = static_cast<std::size_t>(i);
+            items[ui] = AddGroupItem(sub, wm.itemName, kWidthCaptions[ui], i);
+            connect(items[ui], &QAction::triggered, this,
+                    [this, w, i] { ChooseWidth(static_cast<int>(w), i); });
+        }
+        mnuWidthVal_.push_back(items);
+    }
+
+    mnuHelp_ = AddMenu(bar, nullptr, "mnuHelp", "ヘルプ(&H)");
+    static const std::array<std::pair<const char*, const char*>, 4> kHelpItems{
+        {{"mnuHelpUseItem", "使い方"},
+         {"mnuHelpDataItem", "データ入力"},
+         {"mnuHelpTypeItem", "硝酸タイプ"},
+         {"mnuHelpVerItem", "バージョン"}}};
+    for (int t = 0; t < 4; ++t) {
+        const auto& [name, text] = kHelpItems[static_cast<std::size_t>(t)];
+        QAction* a = AddItem(mnuHelp_, name, text);
+        if (t == 0)
+            a->setShortcut(QKeySequence::HelpContents);
+        connect(a, &QAction::triggered, this, [this, t] { ShowHelp(t); });
+    }
+}
+
+void MainWindow::BuildStatusArea(QWidget* host) {
+    auto* layout = qobject_cast<QVBoxLayout*>(host->layout());
+    auto line = [&](const char* name) {
+        auto* f = new QFrame(host);
+        f->setObjectName(name);
+        f->setFrameShape(QFrame::HLine);
+        f->setFrameShadow(QFrame::Sunken);
+        return f;
+    };
+    auto label = [&](const char* name, const char* text) {
+        auto* l = new QLabel(text, host);
+        l->setObjectName(name);
+        return l;
+    };
+    auto box = [&](const char* name, const QString& text, int width) {
+        auto* e = new QLineEdit(text, host);
+        e->setObjectName(name);
+        e->setReadOnly(true);  // the page setup fills the offsets; the type follows the menu
+        e->setFixedWidth(width);
+        e->setFocusPolicy(Qt::NoFocus);
+        return e;
+    };
+    text1_ = box("Text1", "", 170);
+    text2_ = box("Text2", Q(app_.PrintShifts().right), 56);
+    text3_ = box("Text3", Q(app_.PrintShifts().up), 56);
+    text2_->setAlignment(Qt::AlignRight);
+    text3_->setAlignment(Qt::AlignRight);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(6);
+    row->addWidget(label("Label1", "タイプ"));
+    row->addWidget(text1_);
+    row->addSpacing(24);
+    row->addWidget(label("Label2", "印刷位置右へ"));
+    row->addWidget(text2_);
+    row->addWidget(label("Label3", " mm 上へ"));
+    row->addWidget(text3_);
+    row->addWidget(label("Label4", "mm"));
+    row->addStretch(1);
+    layout->addWidget(line("Line1"));
+    layout->addLayout(row);
+    layout->addWidget(line("Line2"));
+}
+
+void MainWindow::BuildView() {
+    auto* host = new ViewHost(this);
+    host->setObjectName("ViewHost");
+    host->setMinimumSize(240, 240);
+    viewHost_ = host;
+    picture1_ = new QWidget(host);
+    picture1_->setObjectName("Picture1");
+    picture1_->setFocusPolicy(Qt::StrongFocus);
+    picture1_->setAutoFillBackground(true);
+    QPalette pal = picture1_->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    picture1_->setPalette(pal);
+    picture2_ = new hc::PictureBox(picture1_);
+    picture2_->setObjectName("Picture2");
+    picture2_->Canvas().SetScale(kCanvasScaleWidth, kCanvasScaleHeight);
+    hScroll1_ = new QScrollBar(Qt::Horizontal, picture1_);
+    hScroll1_->setObjectName("HScroll1");
+    hScroll1_->setRange(0, static_cast<int>(kViewScale));
+    hScroll1_->setPageStep(static_cast<int>(kViewScale));
+    hScroll1_->setSingleStep(static_cast<int>(kViewScale / 2));
+    hScroll1_->hide();
+    connect(hScroll1_, &QScrollBar::valueChanged, this, &MainWindow::Scroll);
+    connect(picture2_, &hc::PictureBox::Resized, this, [this] {
+        if (app_.HasData())
+            DrawScreen();
+    });
+    host->onResize = [this] { LayoutView(); };
+}
+
+void MainWindow::LayoutView() {
+    // Picture1 stays square so that the chart keeps its proportions at any window size.
+    int side = std::max(100, std::min(viewHost_->width(), viewHost_->height()));
+    picture1_->setGeometry((viewHost_->width() - side) / 2, 0, side, side);
+    // The chart, text included, grows with the view (6-point labels read well at any size).
+    picture2_->SetTextZoom(std::max(1.0, side / kTextReferenceSide));
+    if (!program_.wideCanvas) {
+        picture2_->setGeometry(0, 0, side, side);
+        return;
+    }
+    int sb = hScroll1_->sizeHint().height();
+    hScroll1_->setGeometry(0, side - sb, side, sb);
+    picture2_->setGeometry(picture2_->x(), 0, 2 * side, side - sb);
+    Scroll(hScroll1_->value());
+}
+
+void MainWindow::Scroll(int value) {
+    if (!program_.wideCanvas)
+        return;
+    // The canvas moves left by the value, in Picture1's user units (4000 = its width).
+    int left = -static_cast<int>(std::lround(value * picture1_->width() / kViewScale));
+    picture2_->move(left, 0);
+    picture1_->setFocus();
+}
+
+QString MainWindow::StatusText() const {
+    return statusBar()->currentMessage();
+}
+
+void MainWindow::Status(const std::string& text) {
+    if (text.empty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(Q(text));
+}
+
+void MainWindow::Status(const hc::Error& error) {
+    // One line: the file by its name, the place and the reason.
+    hc::Error shown = error;
+    shown.file = std::filesystem::path(error.file).filename().string();
+    Status(shown.Japanese());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!exiting_)
+        platform_.SetCurrentDirectory(startDir_);
+    if (pageSetup_)
+        pageSetup_->close();
+    event->accept();
+}
+
+void MainWindow::EnableFileMenus() {
+    mnuFile_->menuAction()->setEnabled(true);
+    mnuHelp_->menuAction()->setEnabled(true);
+}
+
+void MainWindow::ShowLoadingNotice() {
+    if (!notice_)
+        notice_ = new LoadingNotice(this);
+    notice_->ShowNow();
+}
+
+void MainWindow::CloseLoadingNotice() {
+    if (notice_) {
+        notice_->hide();
+        notice_->deleteLater();
+        notice_ = nullptr;
+    }
+}
+
+// ---- Redraw entry ----
+
+void MainWindow::Redraw(Request request) {
+    if (!app_.Runs(request))
+        return;  // nothing to redraw or print yet: not even the pointer changes
+    switch (request) {
+        case Request::Load:
+            platform_.SetMousePointer(hc::kPointerHourglass);
+            LoadAndDraw();
+            platform_.SetMousePointer(hc::kPointerDefault);
+            break;
+        case Request::ShowTemplate: {
+            hc::Result<std::string> shown = OpenTemplate(startDir_, platform_);
+            // The template's path becomes DataPath even when it could not be shown.
+            app_.SetDataPath(shown ? *shown : shown.error().file);
+            if (shown)
+                Status(std::string());
+            else
+                Status(shown.error());
+            break;
+        }
+        case Request::Redraw:
+            platform_.SetMousePointer(hc::kPointerHourglass);
+            DrawScreen();
+            platform_.SetMousePointer(hc::kPointerDefault);
+            break;
+        case Request::Print: {
+            platform_.SetMousePointer(hc::kPointerHourglass);
+            hc::PrintResult result =
+                platform_.Print([&](hc::Surface& printer) { app_.Print(printer); });
+            DrawScreen();
+            platform_.SetMousePointer(hc::kPointerDefault);
+            Status(hc::PrintStatusText(result));
+            // The end-of-print beep only when something was printed.
+            if (result.outcome == hc::PrintResult::Outcome::Printed && program_.beepAfterPrint)
+                platform_.Beep();
+            break;
+        }
+        case Request::Nothing:
+            platform_.SetMousePointer(hc::kPointerDefault);
+            break;
+    }
+}
+
+void MainWindow::LoadAndDraw() {
+    ShowLoadingNotice();
+    // The loader's progress is heard: a beep once the count, the names and the values are read.
+    hc::Status loaded = app_.Load([this](LoadStage) { platform_.Beep(); });
+    CloseLoadingNotice();
+    const bool badCount = !loaded && loaded.error().kind == hc::ErrorKind::BadCount;
+    if (loaded) {
+        Status(std::string());
+        setWindowTitle(Q(app_.Caption()));
+        activateWindow();
+        picture1_->setFocus();
+    } else if (badCount) {
+        platform_.Beep();
+        platform_.MessageBox(std::string(kBadCountLine1) + "\r" + kBadCountLine2,
+                             program_.programName);
+        platform_.Beep();
+        Status(loaded.error());
+    } else {
+        // An unreadable file ends the load like a cancelled dialog: the window stays as it was.
+        Status(loaded.error());
+        return;
+    }
+    // A load, or a bad count over earlier data: the data in force is drawn afresh.
+    if (!app_.HasData())
+        return;
+    ShowSettings();
+    hScroll1_->setValue(0);
+    Scroll(0);
+    EnableColumnScales();
+    DrawScreen();
+}
+
+void MainWindow::DrawScreen() {
+    hScroll1_->setVisible(program_.wideCanvas && ScrollBarShown(app_.Table().SampleCount));
+    if (!hScroll1_->isVisible() && hScroll1_->value() != 0)
+        hScroll1_->setValue(0);
+    app_.DrawScreen(picture2_->Canvas());
+    picture2_->update();
+}
+
+void MainWindow::ShowSettings() {
+    const PlotSettings& s = app_.Settings();
+    text1_->setText(Q(NitrateCaption(s.NitrateType)));
+    MoveCheck(mnuTypeVal_, NitrateChoice(s.NitrateType));
+    const std::vector<Style>& styles = app_.Variant().styles;
+    for (std::size_t g = 0; g < styles.size(); ++g)
+        MoveCheck(mnuStyleVal_[g], app_.StyleChoice(styles[g]));
+    if (mnuScale_)
+        for (std::size_t c = 0; c < mnuScaleVal_.size(); ++c)
+            MoveCheck(mnuScaleVal_[c], ScaleIndex(s.ColumnScale[c + 1]));
+}
+
+void MainWindow::EnableColumnScales() {
+    if (!mnuScale_)
+        return;
+    for (int c = 0; c < kMaxColumns; ++c)
+        mnuScaleColumn_[static_cast<std::size_t>(c)]->menuAction()->setEnabled(
+            app_.Table().SampleCount > kSamplesPerColumn * c);
+}
+
+void MainWindow::EnableDataMenus() {
+    mnuType_->menuAction()->setEnabled(true);
+    if (mnuScale_)
+        mnuScale_->menuAction()->setEnabled(true);
+    mnuStyle_->menuAction()->setEnabled(true);
+    mnuFilePrintItem_->setEnabled(true);
+    mnuFilePageItem_->setEnabled(true);
+    exports_->SetEnabled(true);
+    mnuWidth_->menuAction()->setEnabled(true);
+}
+
+// ---- Menu handlers ----
+
+void MainWindow::OpenFile(const std::string& path) {
+    if (path.empty()) {
+        Redraw(Request::Nothing);
+        return;
+    }
+    app_.SetDataPath(path);
+    Redraw(Request::Load);
+    if (app_.HasData())
+        EnableDataMenus();
+}
+
+void MainWindow::ChooseFile() {
+    hc::FileDialogRequest request;
+    // The classic filter first; the pattern also matches lower-case names and the other
+    // workbook formats the reader understands.
+    request.filter =
+        std::string(kWorkbookFilter) +
+        ";*.xls;*.XLS|Workbooks (*.xls;*.xlsx;*.ods)|*.xls;*.xlsx;*.ods;*.XLS;*.XLSX;*.ODS";
+    std::optional<std::string> path = platform_.OpenFileDialog(request);
+    OpenFile(path ? *path : std::string());
+}
+
+void MainWindow::ShowTemplate() {
+    Redraw(Request::ShowTemplate);
+}
+
+void MainWindow::OpenPageSetup() {
+    // One page setup at a time; a closed one is only waiting to be deleted.
+    if (pageSetup_ && pageSetup_->isVisible()) {
+        pageSetup_->raise();
+        pageSetup_->activateWindow();
+        return;
+    }
+    pageSetup_ = program_.pageSetupShowsShifts
+                     ? new PageSetupWindow(this, platform_, app_.PrintShifts())
+                     : new PageSetupWindow(this, platform_);
+    connect(pageSetup_, &PageSetupWindow::ShiftsAccepted, this, &MainWindow::SetShifts);
+    pageSetup_->show();
+}
+
+void MainWindow::SetShifts(const QString& right, const QString& up) {
+    app_.SetPrintShifts({S(right), S(up)});
+    text2_->setText(right);
+    text3_->setText(up);
+    Redraw(Request::Redraw);
+}
+
+void MainWindow::PrintChart() {
+    Redraw(Request::Print);
+}
+
+void MainWindow::Exit() {
+    platform_.SetCurrentDirectory(startDir_);
+    exiting_ = true;
+    close();
+}
+
+void MainWindow::ChooseNitrate(int index) {
+    const NitrateType type = kNitrateChoices[static_cast<std::size_t>(index)];
+    text1_->setText(Q(NitrateCaption(type)));
+    Redraw(app_.SetNitrate(type));
+    MoveCheck(mnuTypeVal_, index);
+}
+
+void MainWindow::ChooseScale(int column, int index) {
+    const Request next = app_.SetColumnScale(column, index);
+    MoveCheck(mnuScaleVal_[static_cast<std::size_t>(column - 1)], index);
+    Redraw(next);
+}
+
+void MainWindow::ChooseStyle(int group, int index) {
+    const auto ug = static_cast<std::size_t>(group);
+    MoveCheck(mnuStyleVal_[ug], index);
+    Redraw(app_.ChooseStyle(app_.Variant().styles[ug], index));
+}
+
+void MainWindow::ChooseWidth(int group, int index) {
+    app_.SetLineWidth(group, index + 1);
+    MoveCheck(mnuWidthVal_[static_cast<std::size_t>(group)], index);
+    // Printing only: the screen is not redrawn.
+}
+
+void MainWindow::ShowHelp(int topic) {
+    const HelpText* texts[] = {&program_.helpUse, &program_.helpData, &program_.helpType,
+                               &program_.helpVersion};
+    const HelpText& h = *texts[topic];
+    platform_.MessageBox(h.Text(), h.title);
+}
+
+}  // namespace wq
