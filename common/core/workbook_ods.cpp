@@ -37,17 +37,24 @@ class ParagraphText {
   public:
     explicit ParagraphText(const XmlPull& xml) : xml_(xml) {}
 
-    void Append(std::string_view text, std::int64_t count = 1) {
-        if (static_cast<std::uint64_t>(count) * text.size() + out_.size() > kMaxCellTextBytes) {
-            xml_.Fail("a text is unreasonably long");
-        }
-        for (std::int64_t i = 0; i < count; ++i)
-            out_.append(text);
+    void Append(std::string_view text) {
+        Room(text.size());
+        out_.append(text);
+    }
+
+    void AppendSpaces(std::int64_t count) {
+        Room(static_cast<std::uint64_t>(count));
+        out_.append(static_cast<std::size_t>(count), ' ');
     }
 
     std::string Take() { return std::move(out_); }
 
   private:
+    void Room(std::uint64_t more) const {
+        if (more + out_.size() > kMaxCellTextBytes)
+            xml_.Fail("a text is unreasonably long");
+    }
+
     const XmlPull& xml_;
     std::string out_;
 };
@@ -81,7 +88,7 @@ std::string ReadParagraph(XmlPull& xml) {
                     if (count > kMaxSpaceRun)
                         xml.Fail("a text is unreasonably long");
                 }
-                text.Append(" ", count);
+                text.AppendSpaces(count);
                 xml.SkipElement();
             } else if (Is(xml, kNsText, "tab")) {
                 text.Append("\t");
