@@ -55,10 +55,12 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::string* e
     constexpr auto kCap = static_cast<qint64>(limits::kMaxTextFileBytes);
     const std::string tooLarge =
         "it is larger than " + std::to_string(limits::kMaxTextFileBytes / 1024) + " KB";
-    if (f.size() > kCap)
+    const qint64 size = f.size();
+    if (size > kCap)
         return refuse(tooLarge);
-    // One byte past the cap, so that a file that grew since the check is refused all the same.
-    QByteArray data = f.read(kCap + 1);
+    // One byte more than the size, so that a file that grew past the cap since is refused all
+    // the same.
+    QByteArray data = f.read(size + 1);
     if (f.error() != QFileDevice::NoError)
         return refuse(f.errorString().toStdString());
     if (data.size() > kCap)
