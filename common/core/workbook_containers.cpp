@@ -55,8 +55,10 @@ std::uint64_t Zip64EntryCount(ByteSource& file, std::uint64_t endRecordAt) {
 // OLE2
 
 constexpr std::uint32_t kLastRegularSector = 0xFFFFFFF9;
+constexpr std::uint32_t kNoEntry = 0xFFFFFFFF;
 constexpr std::size_t kHeaderFatEntries = 109;
 constexpr std::size_t kDirectoryEntrySize = 128;
+constexpr std::uint8_t kUnusedEntry = 0;
 constexpr std::uint8_t kStreamEntry = 2;
 
 bool NameIs(const std::uint8_t* entry, std::string_view wanted) {
@@ -91,6 +93,8 @@ class OleScanner {
 
         OleDirectory directory;
         std::vector<std::uint8_t> sector(sectorSize_);
+        std::vector<std::uint8_t> types;  // of every entry, for the root's siblings
+        std::array<std::uint32_t, 2> rootSiblings{kNoEntry, kNoEntry};
         std::unordered_set<std::uint32_t> seen;
         for (std::uint32_t s = U32(header.data() + 0x30); s <= kLastRegularSector; s = Next(s)) {
             if (!seen.insert(s).second)
@@ -102,6 +106,9 @@ class OleScanner {
                 Damaged("its directory lies beyond the end of the file");
             for (std::size_t at = 0; at < sector.size(); at += kDirectoryEntrySize) {
                 const std::uint8_t* entry = sector.data() + at;
+                if (types.empty())
+                    rootSiblings = {U32(entry + 0x44), U32(entry + 0x48)};
+                types.push_back(entry[0x42]);
                 if (entry[0x42] != kStreamEntry)
                     continue;
                 // Version 3 files may hold garbage in the upper half of the size.
@@ -111,6 +118,12 @@ class OleScanner {
                 if (NameIs(entry, "EncryptedPackage"))
                     directory.encryptedPackage = true;
             }
+        }
+        // The root is alone at its level. A sibling given to it is damage that the container
+        // library takes into no folder and never frees.
+        for (std::uint32_t sibling : rootSiblings) {
+            if (sibling != 0 && sibling < types.size() && types[sibling] != kUnusedEntry)
+                Damaged("its root entry has a sibling");
         }
         return directory;
     }

@@ -208,6 +208,10 @@ void InitLibraries() {
     });
 }
 
+// libxml2 prints what its input layer meets (an encoding error, say) on stderr; the reader
+// reports the failure in its own message.
+void IgnoreGenericError(void*, const char*, ...) {}
+
 std::string_view View(const xmlChar* s) {
     return s ? std::string_view(reinterpret_cast<const char*>(s)) : std::string_view();
 }
@@ -216,6 +220,7 @@ std::string_view View(const xmlChar* s) {
 XmlPull::XmlPull(std::unique_ptr<PartReader> source, std::string partName)
     : impl_(std::make_unique<Impl>()), partName_(std::move(partName)) {
     InitLibraries();
+    xmlSetGenericErrorFunc(nullptr, IgnoreGenericError);
     impl_->source = std::move(source);
     impl_->reader = xmlReaderForIO(ReadCallback, CloseCallback, impl_.get(), partName_.c_str(),
                                    nullptr, XML_PARSE_NONET | XML_PARSE_NOCDATA);

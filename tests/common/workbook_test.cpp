@@ -333,6 +333,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "or later"},
         Refusal{"book_stream.xls", "Excel 5.0/95 workbooks are not supported"},
         Refusal{"no_workbook_stream.xls", "no Workbook stream"},
+        Refusal{"root_siblings.xls", "damaged compound document: its root entry has a sibling"},
         Refusal{"encrypted.xls", "password-protected"},
         Refusal{"encrypted_package.xlsx", "password-protected"},
         Refusal{"binary.xlsb", "Excel binary workbooks (.xlsb) are not supported"},
