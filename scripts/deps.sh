@@ -8,6 +8,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
   xvfb xauth xdotool imagemagick poppler-utils
   python3 python3-xlwt python3-xlrd python3-olefile
+  clang libclang-rt-dev  # the fuzz preset: clang with libFuzzer and the sanitizer runtimes
 )
 missing=()
 for p in "${packages[@]}"; do
