@@ -35,10 +35,15 @@ struct HostileText {
 
 // A file made to stress a limit is refused, or its complaint is short, within well under a
 // second and 200 MB.
+// Test names show the case, not the bytes of the struct.
+void PrintTo(const HostileText& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class HostileTextFiles : public ::testing::TestWithParam<HostileText> {};
 
 TEST_P(HostileTextFiles, AreRefusedAtOnce) {
-    const std::string dir = ::testing::TempDir() + "/hc_hostile_text";
+    const std::string dir = ::testing::TempDir() + "/hc_hostile_" + GetParam().name;
     std::filesystem::create_directories(dir);
     const std::string path = GetParam().make(dir);
     const test::ChildCost cost = test::RunInChild([&] {

@@ -146,6 +146,11 @@ struct Hostile {
     const char* outcome;  // part of what the read gave
 };
 
+// Test names show the case, not the bytes of the struct.
+void PrintTo(const Hostile& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class HostileWorkbooks : public ::testing::TestWithParam<Hostile> {};
 
 TEST_P(HostileWorkbooks, StayWithinTheCaps) {
