@@ -22,9 +22,11 @@ function(hc_target_settings target)
   target_include_directories(${target} PRIVATE ${HC_GENERATED_DIR})
   target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS)
   if(HC_SANITIZE)
-    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
-                                             -fno-sanitize-recover=undefined)
-    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+    # float-cast-overflow is not part of GCC's "undefined".
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined,float-cast-overflow
+                                             -fno-omit-frame-pointer
+                                             -fno-sanitize-recover=undefined,float-cast-overflow)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined,float-cast-overflow)
   endif()
 endfunction()
 

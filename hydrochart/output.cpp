@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -59,8 +60,8 @@ double OptionDouble(const std::string& option, const std::string& text) {
 
 int OptionInt(const std::string& option, const std::string& text) {
     auto v = hc::TryTextToDouble(text);
-    if (!v || *v != static_cast<double>(static_cast<long long>(*v)) || *v < -2147483648.0 ||
-        *v > 2147483647.0)
+    // The range first: converting a double outside it is undefined.
+    if (!v || !(*v >= -2147483648.0 && *v <= 2147483647.0) || *v != std::floor(*v))
         throw UsageError{option + ": not a whole number: " + text};
     return static_cast<int>(*v);
 }

@@ -9,6 +9,7 @@ packages=(
   xvfb xauth xdotool imagemagick poppler-utils
   python3 python3-xlwt python3-xlrd python3-olefile
   help2man dpkg-dev file lintian desktop-file-utils appstream
+  libclang-rt-dev  # the fuzz preset: clang with libFuzzer and the sanitizer runtimes
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 #include "common/core/list_input.h"
 
+#include "common/core/input_limits.h"
 #include "common/core/numbers.h"
 
 namespace hc {
@@ -80,7 +81,7 @@ double ListInput::ReadDouble() {
     if (auto v = TryTextToDouble(item))
         return *v;
     throw ListInputError(line, item.empty() ? "an empty line where a number was expected"
-                                            : "\"" + item + "\" is not a number");
+                                            : "\"" + Excerpt(item) + "\" is not a number");
 }
 
 std::int32_t ListInput::ReadInt32() {

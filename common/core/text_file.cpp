@@ -2,7 +2,10 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
+
+#include "common/core/input_limits.h"
 
 namespace hc {
 
@@ -32,18 +35,35 @@ bool IsValidUtf8(const std::string& s) {
 }
 
 std::optional<std::string> ReadFileBytes(const std::string& path, std::string* error) {
-    QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly)) {
+    auto refuse = [error](std::string why) -> std::optional<std::string> {
         if (error)
-            *error = f.errorString().toStdString();
+            *error = std::move(why);
         return std::nullopt;
-    }
-    QByteArray data = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        if (error)
-            *error = f.errorString().toStdString();
-        return std::nullopt;
-    }
+    };
+    const QString name = QString::fromStdString(path);
+    // Only regular files are opened: a device such as /dev/zero never ends, and opening a FIFO
+    // blocks until some writer comes.
+    const QFileInfo info(name);
+    if (info.isDir())
+        return refuse("it is a folder");
+    if (info.exists() && !info.isFile())
+        return refuse("it is not a regular file");
+    QFile f(name);
+    if (!f.open(QIODevice::ReadOnly))
+        return refuse(f.errorString().toStdString());
+    constexpr auto kCap = static_cast<qint64>(limits::kMaxTextFileBytes);
+    const std::string tooLarge =
+        "it is larger than " + std::to_string(limits::kMaxTextFileBytes / 1024) + " KB";
+    const qint64 size = f.size();
+    if (size > kCap)
+        return refuse(tooLarge);
+    // One byte more than the size, so that a file that grew past the cap since is refused all
+    // the same.
+    QByteArray data = f.read(size + 1);
+    if (f.error() != QFileDevice::NoError)
+        return refuse(f.errorString().toStdString());
+    if (data.size() > kCap)
+        return refuse(tooLarge);
     return data.toStdString();
 }
 

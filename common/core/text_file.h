@@ -11,7 +11,8 @@ namespace hc {
 // decoded from CP932. nullopt when it cannot be read; *error then says why.
 std::optional<std::string> ReadTextFile(const std::string& path, std::string* error = nullptr);
 
-// The raw bytes of a file; nullopt when it cannot be read.
+// The raw bytes of a file; nullopt when it cannot be read, when it is no regular file (a device,
+// a FIFO, a folder) or when it is larger than limits::kMaxTextFileBytes.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::string* error = nullptr);
 
 bool IsValidUtf8(const std::string& bytes);

@@ -2,6 +2,7 @@
 # containers, libxml2 parses the XML parts.
 target_sources(common_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/workbook_read.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/workbook_containers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/workbook_xls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/workbook_xlsx.cpp
   ${CMAKE_CURRENT_LIST_DIR}/workbook_ods.cpp)

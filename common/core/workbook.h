@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -22,16 +23,25 @@ struct CellValue {
     bool IsEmpty() const { return kind == Kind::Empty; }
 };
 
+// A cell as a sheet keeps it. Its text may be shared with other cells (the cells of a repeated
+// run, all cells showing one shared string): it is held once however many cells show it.
+struct StoredCell {
+    CellValue::Kind kind = CellValue::Kind::Empty;
+    double number = 0;
+    std::shared_ptr<const std::string> text;  // Text and Error; null otherwise
+};
+
 // The cells of one worksheet, addressed by 1-based row and column.
 class WorkbookSheet {
   public:
     // Empty when the cell holds nothing.
     CellValue Cell(int row, int column) const;
     void SetCell(int row, int column, CellValue value);
+    void SetCell(int row, int column, StoredCell cell);
     std::size_t CellCount() const { return cells_.size(); }
 
   private:
-    std::map<std::pair<int, int>, CellValue> cells_;
+    std::map<std::pair<int, int>, StoredCell> cells_;
 };
 
 // Any failure to read a workbook: unreadable, damaged or truncated file, not a workbook,

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "common/core/input_limits.h"
 #include "common/core/numbers.h"
 #include "common/core/workbook.h"
 
@@ -7,14 +8,24 @@ namespace hc {
 
 CellValue WorkbookSheet::Cell(int row, int column) const {
     auto it = cells_.find({row, column});
-    return it == cells_.end() ? CellValue{} : it->second;
+    if (it == cells_.end())
+        return {};
+    const StoredCell& c = it->second;
+    return {c.kind, c.number, c.text ? *c.text : std::string()};
 }
 
 void WorkbookSheet::SetCell(int row, int column, CellValue value) {
-    if (value.kind == CellValue::Kind::Empty) {
+    StoredCell cell{value.kind, value.number, nullptr};
+    if (value.kind == CellValue::Kind::Text || value.kind == CellValue::Kind::Error)
+        cell.text = std::make_shared<const std::string>(std::move(value.text));
+    SetCell(row, column, std::move(cell));
+}
+
+void WorkbookSheet::SetCell(int row, int column, StoredCell cell) {
+    if (cell.kind == CellValue::Kind::Empty) {
         cells_.erase({row, column});
     } else {
-        cells_[{row, column}] = std::move(value);
+        cells_[{row, column}] = std::move(cell);
     }
 }
 
@@ -29,7 +40,7 @@ std::string CellText(const CellValue& cell) {
         case CellValue::Kind::Boolean:
             return cell.number != 0 ? "True" : "False";
         case CellValue::Kind::Error:
-            throw WorkbookError("the cell holds an error value " + cell.text);
+            throw WorkbookError("the cell holds an error value " + Excerpt(cell.text));
     }
     return "";
 }
@@ -47,10 +58,10 @@ double CellDouble(const CellValue& cell) {
         case CellValue::Kind::Text:
             if (auto v = TryTextToDouble(cell.text))
                 return *v;
-            throw WorkbookError("the cell holds the text \"" + cell.text +
+            throw WorkbookError("the cell holds the text \"" + Excerpt(cell.text) +
                                 "\" where a number is expected");
         case CellValue::Kind::Error:
-            throw WorkbookError("the cell holds an error value " + cell.text);
+            throw WorkbookError("the cell holds an error value " + Excerpt(cell.text));
     }
     return 0.0;
 }

@@ -1,5 +1,6 @@
-// Shared pieces of the workbook readers: limits on what a file may make us allocate, the cell
-// collector that enforces them, byte sources for container parts and a pull parser over libxml2.
+// Shared pieces of the workbook readers: the text budget and the cell collector that hold a read
+// to its caps, looks at container directories, byte sources for container parts and a pull
+// parser over libxml2.
 #pragma once
 
 #include <cstddef>
@@ -12,37 +13,58 @@
 #include <string_view>
 #include <vector>
 
+#include "common/core/input_limits.h"
 #include "common/core/workbook.h"
 
 namespace hc::wb {
 
+// The caps on what a file may make a reader allocate or spend are in input_limits.h.
+using namespace hc::limits;
+
 // Excel's own grid; cells outside it are dropped, as a spreadsheet program drops them on import.
 inline constexpr std::int64_t kMaxRows = 1048576;
 inline constexpr std::int64_t kMaxColumns = 16384;
-// Far above any sheet the programs read, low enough that a crafted file cannot exhaust memory.
-inline constexpr std::size_t kMaxCells = 1000000;
-// Largest stream or package part we read (uncompressed); caps zip bombs and absurd sizes.
-inline constexpr std::size_t kMaxPartBytes = 256u * 1024u * 1024u;
-// Longest cell text we build (Excel's own limit is 32767 characters).
-inline constexpr std::size_t kMaxTextBytes = 1024u * 1024u;
+
+using SharedText = std::shared_ptr<const std::string>;
+
+// The texts one read keeps, charged against kMaxWorkbookTextBytes when they are made; sharing a
+// kept text costs nothing more.
+class TextBudget {
+  public:
+    // Throws WorkbookError when the text would take the read past the budget.
+    SharedText Keep(std::string text);
+
+  private:
+    std::size_t used_ = 0;
+};
 
 // Collects the cells of one sheet, dropping those outside the grid and refusing more than
 // kMaxCells.
 class SheetBuilder {
   public:
-    void Set(std::int64_t row, std::int64_t column, CellValue value);
+    explicit SheetBuilder(TextBudget& budget) : budget_(budget) {}
+    // The value as the sheet keeps it, its text charged to the budget.
+    StoredCell Keep(CellValue value);
+    void Set(std::int64_t row, std::int64_t column, CellValue value) {
+        Set(row, column, Keep(std::move(value)));
+    }
+    void Set(std::int64_t row, std::int64_t column, StoredCell cell);
     // True when adding count more cells would stay within the limit.
     bool HasRoomFor(std::size_t count) const;
     WorkbookSheet Take() { return std::move(sheet_); }
 
   private:
+    TextBudget& budget_;
     WorkbookSheet sheet_;
 };
+
+[[noreturn]] void ThrowTooManyCells();
 
 // Sheet names compare as Excel compares them: exact first, else ignoring ASCII case.
 // Returns the index of the match in names, or -1.
 int FindSheetName(const std::vector<std::string>& names, const std::string& wanted);
-// "Sheet1", "Data" -> "\"Sheet1\", \"Data\"" for error messages.
+// "Sheet1", "Data" -> "\"Sheet1\", \"Data\"" for error messages; long lists and long names are
+// cut short.
 std::string ListNames(const std::vector<std::string>& names);
 
 // Appends the UTF-8 form of a Unicode code point (invalid ones become U+FFFD).
@@ -50,6 +72,31 @@ void AppendUtf8(std::string& out, std::uint32_t codePoint);
 
 // BIFF8: the cells of sheetName from the bytes of an OLE2 "Workbook" stream.
 WorkbookSheet ReadBiff8Sheet(std::span<const std::uint8_t> stream, const std::string& sheetName);
+
+// Random access to the bytes of a container file, to look at its directory before the container
+// library walks it.
+class ByteSource {
+  public:
+    virtual ~ByteSource() = default;
+    virtual std::uint64_t Size() const = 0;
+    // Fills out from offset; false when the file ends first or cannot be read.
+    virtual bool ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) = 0;
+};
+
+// Throws WorkbookError when the end record of a ZIP file declares more than kMaxZipEntries
+// entries. Nothing is said of a file without one: the container library refuses it.
+void CheckZipEntryCount(ByteSource& file);
+
+// The streams of an OLE2 compound document that decide how it is read, by the names in its
+// directory (ASCII case ignored), with the sizes the directory gives them.
+struct OleDirectory {
+    std::size_t entries = 0;                    // directory slots, used or not
+    std::optional<std::uint64_t> workbookSize;  // "Workbook" or "Book"
+    bool encryptedPackage = false;
+};
+// Follows the directory's sector chain; throws WorkbookError when it holds more than
+// kMaxOleDirectoryEntries entries or runs in a circle.
+OleDirectory ScanOleDirectory(ByteSource& file);
 
 // A sequential byte source for one part of a package; Read returns 0 at the end and throws
 // WorkbookError when the part is damaged.
@@ -68,7 +115,7 @@ class Package {
     virtual std::unique_ptr<PartReader> Open(const std::string& partName) = 0;
 };
 
-// Reads a small part completely (names, relationships); throws when it exceeds maxBytes.
+// Reads a small part completely; throws when it exceeds maxBytes.
 std::string ReadWholePart(Package& package, const std::string& partName, std::size_t maxBytes);
 
 WorkbookSheet ReadXlsxSheet(Package& package, const std::string& sheetName);

@@ -11,8 +11,6 @@ namespace {
 constexpr const char* kNsCalcExt =
     "urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0";
 constexpr const char* kUncalculated = "(formula result not stored)";
-// Longest run of spaces one <text:s> may stand for; beyond it the file is not a real sheet.
-constexpr std::int64_t kMaxSpaceRun = 32767;
 
 bool Is(const XmlPull& xml, const char* ns, std::string_view name) {
     return xml.LocalName() == name && xml.NamespaceUri() == ns;
@@ -39,17 +37,24 @@ class ParagraphText {
   public:
     explicit ParagraphText(const XmlPull& xml) : xml_(xml) {}
 
-    void Append(std::string_view text, std::int64_t count = 1) {
-        if (static_cast<std::uint64_t>(count) * text.size() + out_.size() > kMaxTextBytes) {
-            xml_.Fail("a text is unreasonably long");
-        }
-        for (std::int64_t i = 0; i < count; ++i)
-            out_.append(text);
+    void Append(std::string_view text) {
+        Room(text.size());
+        out_.append(text);
+    }
+
+    void AppendSpaces(std::int64_t count) {
+        Room(static_cast<std::uint64_t>(count));
+        out_.append(static_cast<std::size_t>(count), ' ');
     }
 
     std::string Take() { return std::move(out_); }
 
   private:
+    void Room(std::uint64_t more) const {
+        if (more + out_.size() > kMaxCellTextBytes)
+            xml_.Fail("a text is unreasonably long");
+    }
+
     const XmlPull& xml_;
     std::string out_;
 };
@@ -83,7 +88,7 @@ std::string ReadParagraph(XmlPull& xml) {
                     if (count > kMaxSpaceRun)
                         xml.Fail("a text is unreasonably long");
                 }
-                text.Append(" ", count);
+                text.AppendSpaces(count);
                 xml.SkipElement();
             } else if (Is(xml, kNsText, "tab")) {
                 text.Append("\t");
@@ -140,7 +145,7 @@ CellValue ReadCell(XmlPull& xml) {
                 std::string p = ReadParagraph(xml);
                 if (anyParagraph)
                     p.insert(0, "\n");
-                if (paragraphs.size() + p.size() > kMaxTextBytes) {
+                if (paragraphs.size() + p.size() > kMaxCellTextBytes) {
                     xml.Fail("a text is unreasonably long");
                 }
                 paragraphs += p;
@@ -189,11 +194,11 @@ CellValue ReadCell(XmlPull& xml) {
 
 struct RowCell {
     std::int64_t column;
-    CellValue value;
+    StoredCell value;  // the cells of a repeated run share one text
 };
 
 // Reads one table-row the parser stands on into cells (only those holding something).
-std::vector<RowCell> ReadRow(XmlPull& xml) {
+std::vector<RowCell> ReadRow(XmlPull& xml, SheetBuilder& builder) {
     std::vector<RowCell> cells;
     if (xml.IsEmptyElement())
         return cells;
@@ -218,9 +223,9 @@ std::vector<RowCell> ReadRow(XmlPull& xml) {
             value = ReadCell(xml);
         }
         if (!value.IsEmpty()) {
-            for (std::int64_t k = 0; k < repeat && column + k <= kMaxColumns; ++k) {
-                cells.push_back({column + k, value});
-            }
+            const StoredCell kept = builder.Keep(std::move(value));
+            for (std::int64_t k = 0; k < repeat && column + k <= kMaxColumns; ++k)
+                cells.push_back({column + k, kept});
         }
         column = std::min(column + repeat, kMaxColumns + 1);
     }
@@ -228,8 +233,8 @@ std::vector<RowCell> ReadRow(XmlPull& xml) {
 }
 
 // Reads the table the parser stands on.
-WorkbookSheet ReadTable(XmlPull& xml) {
-    SheetBuilder builder;
+WorkbookSheet ReadTable(XmlPull& xml, TextBudget& budget) {
+    SheetBuilder builder(budget);
     if (xml.IsEmptyElement())
         return builder.Take();
     const int depth = xml.Depth();
@@ -242,15 +247,14 @@ WorkbookSheet ReadTable(XmlPull& xml) {
         if (Is(xml, kNsTable, "table-row")) {
             const std::int64_t repeat =
                 RepeatCount(xml.Attribute("number-rows-repeated", kNsTable));
-            std::vector<RowCell> cells = ReadRow(xml);
+            std::vector<RowCell> cells = ReadRow(xml, builder);
             if (!cells.empty() && row <= kMaxRows) {
                 // Expanding a repeated row is the one place a small file could ask for many
                 // cells: check the total before building anything.
                 const std::int64_t rows = std::min(repeat, kMaxRows - row + 1);
                 const auto wanted = static_cast<std::uint64_t>(rows) * cells.size();
-                if (wanted > kMaxCells || !builder.HasRoomFor(static_cast<std::size_t>(wanted))) {
-                    xml.Fail("the sheet holds more than " + std::to_string(kMaxCells) + " cells");
-                }
+                if (wanted > kMaxCells || !builder.HasRoomFor(static_cast<std::size_t>(wanted)))
+                    ThrowTooManyCells();
                 for (std::int64_t r = 0; r < rows; ++r) {
                     for (const auto& c : cells)
                         builder.Set(row + r, c.column, c.value);
@@ -271,6 +275,7 @@ WorkbookSheet ReadTable(XmlPull& xml) {
 
 WorkbookSheet ReadOdsSheet(Package& package, const std::string& sheetName) {
     XmlPull xml(package.Open("content.xml"), "content.xml");
+    TextBudget budget;
     std::vector<std::string> names;
     std::optional<WorkbookSheet> caseInsensitiveMatch;
     bool spreadsheet = false;
@@ -284,11 +289,13 @@ WorkbookSheet ReadOdsSheet(Package& package, const std::string& sheetName) {
         if (!spreadsheet || !Is(xml, kNsTable, "table"))
             continue;
         const std::string name = xml.Attribute("name", kNsTable).value_or("");
+        if (names.size() >= kMaxSheets)
+            xml.Fail("more than " + std::to_string(kMaxSheets) + " sheets");
         names.push_back(name);
         if (name == sheetName)
-            return ReadTable(xml);
+            return ReadTable(xml, budget);
         if (!caseInsensitiveMatch && FindSheetName({name}, sheetName) == 0) {
-            caseInsensitiveMatch = ReadTable(xml);
+            caseInsensitiveMatch = ReadTable(xml, budget);
         } else {
             xml.SkipElement();
         }
@@ -297,7 +304,7 @@ WorkbookSheet ReadOdsSheet(Package& package, const std::string& sheetName) {
         throw WorkbookError("not a workbook: the OpenDocument file holds no spreadsheet");
     if (caseInsensitiveMatch)
         return std::move(*caseInsensitiveMatch);
-    throw WorkbookError("the workbook has no worksheet \"" + sheetName +
+    throw WorkbookError("the workbook has no worksheet \"" + Excerpt(sheetName) +
                         "\" (its sheets: " + ListNames(names) + ")");
 }
 

@@ -23,17 +23,37 @@ namespace wb {
 // ---------------------------------------------------------------------------------------------
 // Limits and small helpers
 
-void SheetBuilder::Set(std::int64_t row, std::int64_t column, CellValue value) {
+SharedText TextBudget::Keep(std::string text) {
+    const std::size_t cost = text.size() + kTextOverheadBytes;
+    if (cost > kMaxWorkbookTextBytes - used_) {
+        throw WorkbookError("the workbook holds more than " +
+                            std::to_string(kMaxWorkbookTextBytes / (1024 * 1024)) + " MB of text");
+    }
+    used_ += cost;
+    return std::make_shared<const std::string>(std::move(text));
+}
+
+StoredCell SheetBuilder::Keep(CellValue value) {
+    StoredCell cell{value.kind, value.number, nullptr};
+    if (value.kind == CellValue::Kind::Text || value.kind == CellValue::Kind::Error)
+        cell.text = budget_.Keep(std::move(value.text));
+    return cell;
+}
+
+void SheetBuilder::Set(std::int64_t row, std::int64_t column, StoredCell cell) {
     if (row < 1 || column < 1 || row > kMaxRows || column > kMaxColumns)
         return;
-    sheet_.SetCell(static_cast<int>(row), static_cast<int>(column), std::move(value));
-    if (sheet_.CellCount() > kMaxCells) {
-        throw WorkbookError("the sheet holds more than " + std::to_string(kMaxCells) + " cells");
-    }
+    sheet_.SetCell(static_cast<int>(row), static_cast<int>(column), std::move(cell));
+    if (sheet_.CellCount() > kMaxCells)
+        ThrowTooManyCells();
 }
 
 bool SheetBuilder::HasRoomFor(std::size_t count) const {
     return count <= kMaxCells && sheet_.CellCount() <= kMaxCells - count;
+}
+
+void ThrowTooManyCells() {
+    throw WorkbookError("the sheet holds more than " + std::to_string(kMaxCells) + " cells");
 }
 
 namespace {
@@ -63,14 +83,17 @@ int FindSheetName(const std::vector<std::string>& names, const std::string& want
 }
 
 std::string ListNames(const std::vector<std::string>& names) {
+    constexpr std::size_t kListed = 10;
     if (names.empty())
         return "none";
     std::string out;
-    for (const auto& n : names) {
+    for (std::size_t i = 0; i < names.size() && i < kListed; ++i) {
         if (!out.empty())
             out += ", ";
-        out += "\"" + n + "\"";
+        out += "\"" + Excerpt(names[i]) + "\"";
     }
+    if (names.size() > kListed)
+        out += " and " + std::to_string(names.size() - kListed) + " more";
     return out;
 }
 
@@ -118,7 +141,7 @@ std::string ReadWholePart(Package& package, const std::string& partName, std::si
     std::array<std::uint8_t, 16384> buffer{};
     while (std::size_t n = reader->Read(buffer.data(), buffer.size())) {
         if (out.size() + n > maxBytes)
-            throw WorkbookError(partName + " is unreasonably large");
+            throw WorkbookError(Excerpt(partName) + " is unreasonably large");
         out.append(reinterpret_cast<const char*>(buffer.data()), n);
     }
     return out;
@@ -154,15 +177,27 @@ int CloseCallback(void*) {
     return 0;
 }
 
+// libxml2's message, without its advice to the programmer: its size and depth limits are ours
+// too, and "use XML_PARSE_HUGE option" means nothing to a user.
+std::string ParserMessage(const char* text) {
+    std::string message = text ? text : "malformed XML";
+    while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
+        message.pop_back();
+    std::string lower = message;
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* limit : {"huge", "too long", "too big", "too deep", "excessive depth"}) {
+        if (lower.find(limit) != std::string::npos)
+            return "an element, a name or a text is too large or nested too deeply";
+    }
+    return Excerpt(message);
+}
+
 void ErrorCallback(void* context, xmlErrorPtr error) {
     auto* impl = static_cast<XmlPull::Impl*>(context);
     if (error == nullptr || error->level < XML_ERR_ERROR || !impl->parseError.empty())
         return;
-    std::string message = error->message ? error->message : "malformed XML";
-    while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) {
-        message.pop_back();
-    }
-    impl->parseError = "line " + std::to_string(error->line) + ": " + message;
+    impl->parseError = "line " + std::to_string(error->line) + ": " + ParserMessage(error->message);
 }
 
 void InitLibraries() {
@@ -173,6 +208,10 @@ void InitLibraries() {
     });
 }
 
+// libxml2 prints what its input layer meets (an encoding error, say) on stderr; the reader
+// reports the failure in its own message.
+void IgnoreGenericError(void*, const char*, ...) {}
+
 std::string_view View(const xmlChar* s) {
     return s ? std::string_view(reinterpret_cast<const char*>(s)) : std::string_view();
 }
@@ -181,6 +220,7 @@ std::string_view View(const xmlChar* s) {
 XmlPull::XmlPull(std::unique_ptr<PartReader> source, std::string partName)
     : impl_(std::make_unique<Impl>()), partName_(std::move(partName)) {
     InitLibraries();
+    xmlSetGenericErrorFunc(nullptr, IgnoreGenericError);
     impl_->source = std::move(source);
     impl_->reader = xmlReaderForIO(ReadCallback, CloseCallback, impl_.get(), partName_.c_str(),
                                    nullptr, XML_PARSE_NONET | XML_PARSE_NOCDATA);
@@ -195,7 +235,7 @@ XmlPull::~XmlPull() {
 }
 
 void XmlPull::Fail(const std::string& reason) const {
-    throw WorkbookError("damaged " + partName_ + ": " + reason);
+    throw WorkbookError("damaged " + Excerpt(partName_) + ": " + reason);
 }
 
 bool XmlPull::Next() {
@@ -353,6 +393,11 @@ GRef<GsfInput> ChildByName(GsfInfile* parent, const std::string& name) {
     return {};
 }
 
+[[noreturn]] void ThrowPartTooLarge(const std::string& name) {
+    throw WorkbookError(Excerpt(name) + " is larger than " +
+                        std::to_string(kMaxPartBytes / (1024 * 1024)) + " MB");
+}
+
 class GsfPartReader : public PartReader {
   public:
     GsfPartReader(GRef<GsfInput> input, std::string name)
@@ -364,9 +409,9 @@ class GsfPartReader : public PartReader {
             return 0;
         std::size_t n = std::min<std::size_t>(size, static_cast<std::size_t>(remaining));
         if (total_ + n > kMaxPartBytes)
-            throw WorkbookError(name_ + " is unreasonably large");
+            ThrowPartTooLarge(name_);
         if (gsf_input_read(input_.get(), n, buffer) == nullptr) {
-            throw WorkbookError("damaged package: " + name_ + " cannot be read");
+            throw WorkbookError("damaged package: " + Excerpt(name_) + " cannot be read");
         }
         total_ += n;
         return n;
@@ -387,7 +432,10 @@ class ZipPackage : public Package {
     std::unique_ptr<PartReader> Open(const std::string& partName) override {
         GRef<GsfInput> input = Find(partName);
         if (!input)
-            throw WorkbookError("damaged package: " + partName + " is missing");
+            throw WorkbookError("damaged package: " + Excerpt(partName) + " is missing");
+        // The size the package declares is the size the container library reads.
+        if (gsf_input_size(input.get()) > static_cast<gsf_off_t>(kMaxPartBytes))
+            ThrowPartTooLarge(partName);
         return std::make_unique<GsfPartReader>(std::move(input), partName);
     }
 
@@ -432,15 +480,16 @@ class ZipPackage : public Package {
 };
 
 std::vector<std::uint8_t> ReadOleStream(GsfInput* stream) {
+    if (gsf_input_size(stream) > static_cast<gsf_off_t>(kMaxPartBytes))
+        ThrowPartTooLarge("the Workbook stream");
     std::vector<std::uint8_t> data;
     std::array<std::uint8_t, 65536> buffer{};
     // Read in chunks: the size in the directory is not trusted for the allocation.
     while (gsf_input_remaining(stream) > 0) {
         std::size_t n = std::min<std::size_t>(
             buffer.size(), static_cast<std::size_t>(gsf_input_remaining(stream)));
-        if (data.size() + n > kMaxPartBytes) {
-            throw WorkbookError("the Workbook stream is unreasonably large");
-        }
+        if (data.size() + n > kMaxPartBytes)
+            ThrowPartTooLarge("the Workbook stream");
         if (gsf_input_read(stream, n, buffer.data()) == nullptr) {
             throw WorkbookError(
                 "damaged compound document: the Workbook stream cannot be read completely");
@@ -450,12 +499,34 @@ std::vector<std::uint8_t> ReadOleStream(GsfInput* stream) {
     return data;
 }
 
+// The bytes of the file for looking at a container's directory.
+class GsfByteSource : public ByteSource {
+  public:
+    explicit GsfByteSource(GsfInput* file) : file_(file) {}
+    std::uint64_t Size() const override {
+        return static_cast<std::uint64_t>(std::max<gsf_off_t>(0, gsf_input_size(file_)));
+    }
+    bool ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
+        if (offset > Size() || out.size() > Size() - offset)
+            return false;
+        return !gsf_input_seek(file_, static_cast<gsf_off_t>(offset), G_SEEK_SET) &&
+               gsf_input_read(file_, out.size(), out.data()) != nullptr;
+    }
+
+  private:
+    GsfInput* file_;
+};
+
 WorkbookSheet ReadOle(GsfInput* file, const std::string& sheetName) {
+    GsfByteSource bytes(file);
+    const OleDirectory directory = ScanOleDirectory(bytes);
+    if (gsf_input_seek(file, 0, G_SEEK_SET))
+        throw WorkbookError("cannot read the file");
     GError* error = nullptr;
     GRef<GsfInfile> ole(gsf_infile_msole_new(file, &error));
     if (!ole) {
         throw WorkbookError("damaged compound document: " +
-                            TakeError(error, "the structure cannot be read"));
+                            Excerpt(TakeError(error, "the structure cannot be read")));
     }
     if (error)
         g_error_free(error);
@@ -465,9 +536,18 @@ WorkbookSheet ReadOle(GsfInput* file, const std::string& sheetName) {
     if (!stream)
         stream = ChildByName(ole.get(), "Book");
     if (!stream) {
-        if (ChildByName(ole.get(), "EncryptedPackage")) {
-            throw WorkbookError("the workbook is password-protected (encrypted)");
+        // Listed in the directory but not opened: the container library drops a stream whose
+        // entry is damaged.
+        if (directory.workbookSize && *directory.workbookSize > bytes.Size()) {
+            throw WorkbookError(
+                "damaged compound document: the directory gives the Workbook stream a size "
+                "larger than the file");
         }
+        if (directory.workbookSize) {
+            throw WorkbookError("damaged compound document: the Workbook stream cannot be opened");
+        }
+        if (directory.encryptedPackage)
+            throw WorkbookError("the workbook is password-protected (encrypted)");
         throw WorkbookError("not a workbook: the compound document holds no Workbook stream");
     }
     std::vector<std::uint8_t> data = ReadOleStream(stream.get());
@@ -475,11 +555,15 @@ WorkbookSheet ReadOle(GsfInput* file, const std::string& sheetName) {
 }
 
 WorkbookSheet ReadZip(GsfInput* file, const std::string& sheetName) {
+    GsfByteSource bytes(file);
+    CheckZipEntryCount(bytes);
+    if (gsf_input_seek(file, 0, G_SEEK_SET))
+        throw WorkbookError("cannot read the file");
     GError* error = nullptr;
     GRef<GsfInfile> zip(gsf_infile_zip_new(file, &error));
     if (!zip) {
         throw WorkbookError("damaged ZIP package: " +
-                            TakeError(error, "the directory cannot be read"));
+                            Excerpt(TakeError(error, "the directory cannot be read")));
     }
     if (error)
         g_error_free(error);
@@ -494,7 +578,8 @@ WorkbookSheet ReadZip(GsfInput* file, const std::string& sheetName) {
                 mime.pop_back();
             }
             if (mime.rfind("application/vnd.oasis.opendocument.spreadsheet", 0) != 0) {
-                throw WorkbookError("not a workbook: an OpenDocument file of type " + mime);
+                throw WorkbookError("not a workbook: an OpenDocument file of type " +
+                                    Excerpt(mime));
             }
         }
         return ReadOdsSheet(package, sheetName);

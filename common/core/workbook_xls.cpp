@@ -35,9 +35,6 @@ constexpr std::uint16_t kBofGlobals = 0x0005;
 constexpr std::uint16_t kBofChart = 0x0020;
 constexpr std::uint16_t kBofVbModule = 0x0006;
 
-// More distinct strings than this cannot be meant for cells the sheet grid can hold.
-constexpr std::size_t kMaxSharedStrings = 2000000;
-
 std::uint16_t U16(const std::uint8_t* p) {
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
@@ -265,17 +262,13 @@ std::vector<std::span<const std::uint8_t>> WithContinues(const Record& first,
     return segments;
 }
 
-std::vector<std::string> ReadSst(ContinuedReader reader) {
+std::vector<SharedText> ReadSst(ContinuedReader reader, TextBudget& budget) {
     reader.Skip(4);  // the number of references to the strings
     const std::uint32_t unique = reader.DWord();
-    std::vector<std::string> strings;
-    // The count is not trusted: strings are read while data lasts.
-    for (std::uint32_t i = 0; i < unique && !reader.AtEnd(); ++i) {
-        if (strings.size() >= kMaxSharedStrings) {
-            throw WorkbookError("damaged workbook: the shared string table is unreasonably large");
-        }
-        strings.push_back(reader.UnicodeString());
-    }
+    std::vector<SharedText> strings;
+    // The count is not trusted: strings are read while data lasts, each charged to the budget.
+    for (std::uint32_t i = 0; i < unique && !reader.AtEnd(); ++i)
+        strings.push_back(budget.Keep(reader.UnicodeString()));
     return strings;
 }
 
@@ -302,10 +295,10 @@ void CheckBof(const Record& record, const char* what) {
 
 struct Globals {
     std::vector<SheetEntry> sheets;
-    std::vector<std::string> strings;
+    std::vector<SharedText> strings;
 };
 
-Globals ReadGlobals(std::span<const std::uint8_t> stream) {
+Globals ReadGlobals(std::span<const std::uint8_t> stream, TextBudget& budget) {
     RecordCursor cursor(stream, 0);
     Record record;
     if (!cursor.Next(record))
@@ -333,12 +326,16 @@ Globals ReadGlobals(std::span<const std::uint8_t> stream) {
                 std::size_t length = name.Byte();
                 bool wide = (name.Byte() & 0x01) != 0;
                 entry.name = Utf16ToUtf8(name.Chars(length, wide));
+                if (globals.sheets.size() >= kMaxSheets)
+                    throw WorkbookError("damaged workbook: more than " +
+                                        std::to_string(kMaxSheets) + " sheets");
                 globals.sheets.push_back(std::move(entry));
                 break;
             }
             case kRecSst:
                 if (!sstSeen) {
-                    globals.strings = ReadSst(ContinuedReader(WithContinues(record, cursor)));
+                    globals.strings =
+                        ReadSst(ContinuedReader(WithContinues(record, cursor)), budget);
                     sstSeen = true;
                 }
                 break;
@@ -373,23 +370,22 @@ CellValue FormulaResult(std::span<const std::uint8_t> d, bool& stringFollows) {
 }
 
 WorkbookSheet ReadSheet(std::span<const std::uint8_t> stream, const SheetEntry& entry,
-                        const std::vector<std::string>& strings) {
+                        const std::vector<SharedText>& strings, TextBudget& budget) {
+    const std::string name = "sheet \"" + Excerpt(entry.name) + "\"";
     if (entry.offset >= stream.size()) {
-        throw WorkbookError("damaged workbook: sheet \"" + entry.name +
-                            "\" lies beyond the end of the Workbook stream");
+        throw WorkbookError("damaged workbook: " + name +
+                            " lies beyond the end of the Workbook stream");
     }
     RecordCursor cursor(stream, entry.offset);
     Record record;
-    if (!cursor.Next(record)) {
-        throw WorkbookError("damaged workbook: sheet \"" + entry.name + "\" is missing");
-    }
+    if (!cursor.Next(record))
+        throw WorkbookError("damaged workbook: " + name + " is missing");
     CheckBof(record, "the sheet");
     const std::uint16_t kind = record.data.size() >= 4 ? U16(record.data.data() + 2) : 0;
-    if (kind == kBofChart || kind == kBofVbModule || kind == kBofGlobals) {
-        throw WorkbookError("\"" + entry.name + "\" is not a worksheet");
-    }
+    if (kind == kBofChart || kind == kBofVbModule || kind == kBofGlobals)
+        throw WorkbookError(name + " is not a worksheet");
 
-    SheetBuilder builder;
+    SheetBuilder builder(budget);
     int depth = 1;  // embedded charts bring their own BOF..EOF inside a worksheet
     bool stringPending = false;
     std::uint16_t pendingRow = 0;
@@ -456,7 +452,9 @@ WorkbookSheet ReadSheet(std::span<const std::uint8_t> stream, const SheetEntry& 
                                         " does not exist (the table has " +
                                         std::to_string(strings.size()) + ")");
                 }
-                set(U16(d), U16(d + 2), CellValue::Str(strings[index]));
+                // The cell shares the table's text: a string used by every cell is held once.
+                builder.Set(std::int64_t{U16(d)} + 1, std::int64_t{U16(d + 2)} + 1,
+                            StoredCell{CellValue::Kind::Text, 0, strings[index]});
                 break;
             }
             case kRecLabel:
@@ -497,23 +495,24 @@ WorkbookSheet ReadSheet(std::span<const std::uint8_t> stream, const SheetEntry& 
                 break;  // formats, BLANK/MULBLANK, shared formulas and the like
         }
     }
-    throw WorkbookError("damaged workbook: sheet \"" + entry.name +
-                        "\" ends without EOF (the file is truncated)");
+    throw WorkbookError("damaged workbook: " + name + " ends without EOF (the file is truncated)");
 }
 
 }  // namespace
 
 WorkbookSheet ReadBiff8Sheet(std::span<const std::uint8_t> stream, const std::string& sheetName) {
-    Globals globals = ReadGlobals(stream);
+    TextBudget budget;
+    Globals globals = ReadGlobals(stream, budget);
     std::vector<std::string> names;
     for (const auto& s : globals.sheets)
         names.push_back(s.name);
     const int index = FindSheetName(names, sheetName);
     if (index < 0) {
-        throw WorkbookError("the workbook has no worksheet \"" + sheetName +
+        throw WorkbookError("the workbook has no worksheet \"" + Excerpt(sheetName) +
                             "\" (its sheets: " + ListNames(names) + ")");
     }
-    return ReadSheet(stream, globals.sheets[static_cast<std::size_t>(index)], globals.strings);
+    return ReadSheet(stream, globals.sheets[static_cast<std::size_t>(index)], globals.strings,
+                     budget);
 }
 
 }  // namespace hc::wb

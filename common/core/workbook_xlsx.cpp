@@ -1,5 +1,6 @@
 // Office Open XML (.xlsx) reader: locates the sheet through the workbook and its relationships,
 // reads the shared strings and the cells with their stored formula results.
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -8,7 +9,6 @@
 namespace hc::wb {
 namespace {
 
-constexpr std::size_t kMaxSharedStrings = 2000000;
 // Shown for a formula whose result was never stored (files written by libraries that do not
 // calculate): reading it as empty would silently turn into 0.
 constexpr const char* kUncalculated = "(formula result not stored)";
@@ -65,9 +65,9 @@ std::vector<Relationship> ReadRelationships(Package& package, const std::string&
         rel.type = xml.Attribute("Type", nullptr).value_or("");
         rel.target =
             ResolveTarget(DirectoryOf(sourcePart), xml.Attribute("Target", nullptr).value_or(""));
+        if (rels.size() >= kMaxRelationships)
+            xml.Fail("more than " + std::to_string(kMaxRelationships) + " relationships");
         rels.push_back(std::move(rel));
-        if (rels.size() > 100000)
-            xml.Fail("too many relationships");
     }
     return rels;
 }
@@ -133,7 +133,7 @@ std::string DecodeEscapes(const std::string& text) {
 }
 
 void AppendLimited(std::string& out, std::string_view more, const XmlPull& xml) {
-    if (out.size() + more.size() > kMaxTextBytes)
+    if (out.size() + more.size() > kMaxCellTextBytes)
         xml.Fail("a text is unreasonably long");
     out.append(more);
 }
@@ -166,15 +166,13 @@ std::string ReadStringItem(XmlPull& xml) {
     xml.Fail("unexpected end of the document");
 }
 
-std::vector<std::string> ReadSharedStrings(Package& package, const std::string& partName) {
-    std::vector<std::string> strings;
+std::vector<SharedText> ReadSharedStrings(Package& package, const std::string& partName,
+                                          TextBudget& budget) {
+    std::vector<SharedText> strings;
     XmlPull xml(package.Open(partName), partName);
     while (xml.Next()) {
-        if (xml.Type() == XmlPull::Node::Element && xml.LocalName() == "si") {
-            if (strings.size() >= kMaxSharedStrings)
-                xml.Fail("too many shared strings");
-            strings.push_back(ReadStringItem(xml));
-        }
+        if (xml.Type() == XmlPull::Node::Element && xml.LocalName() == "si")
+            strings.push_back(budget.Keep(ReadStringItem(xml)));
     }
     return strings;
 }
@@ -232,8 +230,7 @@ struct RawCell {
     std::string inlineText;
 };
 
-CellValue Interpret(const RawCell& c, const std::vector<std::string>& strings, const XmlPull& xml,
-                    std::int64_t row, std::int64_t column) {
+CellValue Interpret(const RawCell& c, const XmlPull& xml, std::int64_t row, std::int64_t column) {
     auto where = [&] {
         return " in row " + std::to_string(row) + ", column " + std::to_string(column);
     };
@@ -247,17 +244,6 @@ CellValue Interpret(const RawCell& c, const std::vector<std::string>& strings, c
     if (!c.hasValue) {
         return c.hasFormula ? CellValue::Err(kUncalculated) : CellValue{};
     }
-    if (c.type == "s") {
-        std::int64_t index = -1;
-        auto v = ParseXmlNumber(c.value);
-        if (v && *v >= 0 && *v == static_cast<double>(static_cast<std::int64_t>(*v))) {
-            index = static_cast<std::int64_t>(*v);
-        }
-        if (index < 0 || static_cast<std::size_t>(index) >= strings.size()) {
-            xml.Fail("shared string \"" + c.value + "\" does not exist" + where());
-        }
-        return CellValue::Str(strings[static_cast<std::size_t>(index)]);
-    }
     if (c.type == "str")
         return CellValue::Str(DecodeEscapes(c.value));
     if (c.type == "b") {
@@ -267,7 +253,7 @@ CellValue Interpret(const RawCell& c, const std::vector<std::string>& strings, c
         if (c.value == "false")
             return CellValue::Bool(false);
         if (!v)
-            xml.Fail("bad boolean \"" + c.value + "\"" + where());
+            xml.Fail("bad boolean \"" + Excerpt(c.value) + "\"" + where());
         return CellValue::Bool(*v != 0);
     }
     if (c.type == "e")
@@ -279,14 +265,26 @@ CellValue Interpret(const RawCell& c, const std::vector<std::string>& strings, c
         return {};
     auto v = ParseXmlNumber(c.value);
     if (!v)
-        xml.Fail("bad number \"" + c.value + "\"" + where());
+        xml.Fail("bad number \"" + Excerpt(c.value) + "\"" + where());
     return CellValue::Num(*v);
 }
 
+// A shared string cell shares the table's text: a string used by every cell is held once.
+StoredCell SharedString(const RawCell& c, const std::vector<SharedText>& strings,
+                        const XmlPull& xml, std::int64_t row, std::int64_t column) {
+    const auto v = ParseXmlNumber(c.value);
+    // Compared as a double before the conversion, which is undefined outside the integer range.
+    if (!v || !(*v >= 0 && *v < static_cast<double>(strings.size())) || *v != std::floor(*v)) {
+        xml.Fail("shared string \"" + Excerpt(c.value) + "\" does not exist in row " +
+                 std::to_string(row) + ", column " + std::to_string(column));
+    }
+    return {CellValue::Kind::Text, 0, strings[static_cast<std::size_t>(*v)]};
+}
+
 WorkbookSheet ReadCells(Package& package, const std::string& partName,
-                        const std::vector<std::string>& strings) {
+                        const std::vector<SharedText>& strings, TextBudget& budget) {
     XmlPull xml(package.Open(partName), partName);
-    SheetBuilder builder;
+    SheetBuilder builder(budget);
     std::int64_t row = 0;
     std::int64_t column = 0;
     bool inSheetData = false;
@@ -307,7 +305,7 @@ WorkbookSheet ReadCells(Package& package, const std::string& partName,
             auto r = xml.Attribute("r", nullptr);
             if (r) {
                 if (!ParseRowNumber(*r, row))
-                    xml.Fail("bad row number \"" + *r + "\"");
+                    xml.Fail("bad row number \"" + Excerpt(*r) + "\"");
             } else {
                 ++row;
             }
@@ -317,7 +315,7 @@ WorkbookSheet ReadCells(Package& package, const std::string& partName,
             if (ref) {
                 std::int64_t refRow = 0;
                 if (!ParseCellRef(*ref, refRow, column))
-                    xml.Fail("bad cell reference \"" + *ref + "\"");
+                    xml.Fail("bad cell reference \"" + Excerpt(*ref) + "\"");
                 row = refRow;
             } else {
                 ++column;
@@ -353,7 +351,10 @@ WorkbookSheet ReadCells(Package& package, const std::string& partName,
                     }
                 }
             }
-            builder.Set(row, column, Interpret(cell, strings, xml, row, column));
+            if (cell.hasValue && cell.type == "s")
+                builder.Set(row, column, SharedString(cell, strings, xml, row, column));
+            else
+                builder.Set(row, column, Interpret(cell, xml, row, column));
         }
     }
     return builder.Take();
@@ -375,7 +376,7 @@ WorkbookSheet ReadXlsxSheet(Package& package, const std::string& sheetName) {
             "Excel binary workbooks (.xlsb) are not supported; save as .xlsx or Excel 97-2003");
     }
     if (!package.Has(workbookPart)) {
-        throw WorkbookError("not a workbook: the package has no " + workbookPart);
+        throw WorkbookError("not a workbook: the package has no " + Excerpt(workbookPart));
     }
 
     std::vector<std::string> names;
@@ -389,20 +390,20 @@ WorkbookSheet ReadXlsxSheet(Package& package, const std::string& sheetName) {
             if (root) {
                 if (xml.LocalName() != "workbook") {
                     throw WorkbookError("not a workbook: the package holds a document of type " +
-                                        std::string(xml.LocalName()));
+                                        Excerpt(xml.LocalName()));
                 }
                 root = false;
             } else if (xml.LocalName() == "sheet") {
+                if (names.size() >= kMaxSheets)
+                    xml.Fail("more than " + std::to_string(kMaxSheets) + " sheets");
                 names.push_back(xml.Attribute("name", nullptr).value_or(""));
                 ids.push_back(xml.AttributeAnyNs("id").value_or(""));
-                if (names.size() > 100000)
-                    xml.Fail("too many sheets");
             }
         }
     }
     const int index = FindSheetName(names, sheetName);
     if (index < 0) {
-        throw WorkbookError("the workbook has no worksheet \"" + sheetName +
+        throw WorkbookError("the workbook has no worksheet \"" + Excerpt(sheetName) +
                             "\" (its sheets: " + ListNames(names) + ")");
     }
 
@@ -416,20 +417,20 @@ WorkbookSheet ReadXlsxSheet(Package& package, const std::string& sheetName) {
             stringsPart = rel.target;
     }
     if (sheetPart.empty()) {
-        throw WorkbookError("damaged workbook: the part of sheet \"" + sheetName +
+        throw WorkbookError("damaged workbook: the part of sheet \"" + Excerpt(sheetName) +
                             "\" is not listed in the relationships");
     }
     if (stringsPart.empty() && package.Has(DirectoryOf(workbookPart) + "sharedStrings.xml")) {
         stringsPart = DirectoryOf(workbookPart) + "sharedStrings.xml";
     }
     if (!package.Has(sheetPart)) {
-        throw WorkbookError("damaged workbook: " + sheetPart + " is missing");
+        throw WorkbookError("damaged workbook: " + Excerpt(sheetPart) + " is missing");
     }
-    std::vector<std::string> strings;
-    if (!stringsPart.empty() && package.Has(stringsPart)) {
-        strings = ReadSharedStrings(package, stringsPart);
-    }
-    return ReadCells(package, sheetPart, strings);
+    TextBudget budget;
+    std::vector<SharedText> strings;
+    if (!stringsPart.empty() && package.Has(stringsPart))
+        strings = ReadSharedStrings(package, stringsPart, budget);
+    return ReadCells(package, sheetPart, strings, budget);
 }
 
 }  // namespace hc::wb

@@ -134,4 +134,6 @@ TEST(HydrochartRain, RefusalsNameTheFileAndLine) {
     EXPECT_EQ(mode.status, 2);
     Result widths = Rain({Example(), "--widths", "3,2", "--json"});
     EXPECT_EQ(widths.status, 2);
+    Result huge = Rain({Example(), "--max", "1e30", "--json"});  // no integer: refused, not cast
+    EXPECT_EQ(huge.status, 2);
 }
