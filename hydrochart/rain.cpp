@@ -38,6 +38,12 @@ std::string AnalysisJson(const rain::RainTable& t, const rain::RainAnalysis& a) 
     return j.str();
 }
 
+// The place and reason of an error; Refuse names the file.
+std::string ReasonOf(hc::Error e) {
+    e.file.clear();
+    return e.English();
+}
+
 int RunRain(hcmd::Args& args) {
     hcmd::OutputOptions out;
     rain::ChartSettings settings;
@@ -51,9 +57,11 @@ int RunRain(hcmd::Args& args) {
         } else if (a == "--max") {
             settings.ScaleMax = hcmd::OptionInt(a, args.Value(a));
         } else if (a == "--mode") {
-            settings.AnalysisMode = hcmd::OptionInt(a, args.Value(a));
-            if (settings.AnalysisMode < 0 || settings.AnalysisMode > 2)
+            hc::Result<rain::AnalysisMode> mode =
+                rain::AnalysisModeOf(hcmd::OptionInt(a, args.Value(a)));
+            if (!mode)
                 throw hcmd::UsageError{"--mode takes 0, 1 or 2"};
+            settings.analysisMode = *mode;
         } else if (a == "--widths") {
             auto parts = hcmd::SplitCommas(args.Value(a));
             if (parts.size() != 3)
@@ -90,19 +98,18 @@ int RunRain(hcmd::Args& args) {
     if (static_cast<double>(settings.ScaleMax) - settings.ScaleMin > kMaxRange)
         throw hcmd::UsageError{"the axis range is at most 100000 mm"};
 
-    rain::RainTable table;
-    rain::RainAnalysis analysis;
     const rain::NormalTable& normal = rain::StandardNormalTable();
-    try {
-        table = rain::LoadRainFile(file);
-        analysis = rain::AnalyseRain(table, normal);
-    } catch (const rain::RainFileError& e) {
-        return hcmd::Refuse(file, e.what());
-    } catch (const rain::AnalysisError& e) {
-        return hcmd::Refuse(file, e.what());
-    }
-    if (auto why = rain::CheckDrawable(analysis, settings.ScaleMin, settings.ScaleMax))
-        return hcmd::Refuse(file, *why);
+    hc::Result<rain::RainTable> loaded = rain::LoadRainFile(file);
+    if (!loaded)
+        return hcmd::Refuse(file, ReasonOf(loaded.error()));
+    const rain::RainTable table = std::move(*loaded);
+    hc::Result<rain::RainAnalysis> analysed = rain::AnalyseRain(table, normal);
+    if (!analysed)
+        return hcmd::Refuse(file, ReasonOf(analysed.error()));
+    const rain::RainAnalysis analysis = std::move(*analysed);
+    if (hc::Status drawable = rain::CheckDrawable(analysis, settings.ScaleMin, settings.ScaleMax);
+        !drawable)
+        return hcmd::Refuse(file, ReasonOf(drawable.error()));
 
     hcmd::ChartJob job;
     job.drawPaper = [&](hc::Surface& s) { rain::PrintChart(s, table, analysis, normal, settings); };

@@ -15,6 +15,16 @@ std::optional<int> ParseEditorYear(const std::string& text) {
     return static_cast<int>(*v);
 }
 
+hc::Result<std::string> NewFileText(std::string_view oldest, std::string_view newest) {
+    std::optional<int> a = ParseEditorYear(std::string(oldest));
+    std::optional<int> b = ParseEditorYear(std::string(newest));
+    if (!a || !b)
+        return hc::FileError(hc::ErrorKind::BadValue, "", kWrongYearMessage,
+                             "the years are whole numbers from " + std::to_string(kFirstYear) +
+                                 " to " + std::to_string(kLastYear));
+    return PreparedText(*a, *b);
+}
+
 std::string PreparedText(int oldest, int newest) {
     std::string text;
     for (int y = oldest; y < newest; ++y)

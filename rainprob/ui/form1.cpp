@@ -52,20 +52,6 @@ std::string ToText(std::int32_t v) {
 
 }  // namespace
 
-AnalysisModeText ModeText(int mode) {
-    switch (mode) {
-        case 1:
-            return {"解析項目：回帰線だけを表示する",
-                    "印刷紙面には回帰線は印字されますが、豊水・渇水の解析数値は印字されません。"};
-        case 2:
-            return {"解析項目：回帰線と解析値を表示",
-                    "印刷紙面には回帰線と豊水・渇水の解析数値が印字されます。"};
-        default:
-            return {"解析項目：回帰結果を表示しない",
-                    "印刷紙面には回帰線と豊水・渇水の解析数値は印字されません。"};
-    }
-}
-
 Form1::Form1(hc::PlatformServices& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
     setObjectName("Form1");
@@ -435,16 +421,19 @@ bool Form1::RefreshChart(int action) {
             // Read and analyse into fresh objects; the model changes only when both succeed.
             LoadedRecord fresh;
             ChartSettings range = model_.defaultsSet ? model_.settings : ChartSettings{};
-            try {
-                fresh.table = LoadRainFile(dataPath_);
-                fresh.analysis = AnalyseRain(fresh.table, StandardNormalTable());
-                if (auto why = CheckDrawable(fresh.analysis, range.ScaleMin, range.ScaleMax))
-                    throw AnalysisError(*why);
-            } catch (const std::exception& e) {
+            hc::Result<RainTable> table = LoadRainFile(dataPath_);
+            hc::Result<RainAnalysis> analysis =
+                table ? AnalyseRain(*table, StandardNormalTable()) : table.error();
+            hc::Status drawable =
+                analysis ? CheckDrawable(*analysis, range.ScaleMin, range.ScaleMax) : hc::Status();
+            if (!table || !analysis || !drawable) {
+                hc::Error e = !table ? table.error() : !analysis ? analysis.error() : drawable.error();
                 platform_.SetMousePointer(hc::kPointerDefault);
-                ShowStatus(dataPath_ + ": " + e.what());
+                ShowStatus(dataPath_ + ": " + (e.line > 0 ? "line " + std::to_string(e.line) + ": " : std::string()) + e.en);
                 return false;
             }
+            fresh.table = std::move(*table);
+            fresh.analysis = std::move(*analysis);
             model_.table = std::move(fresh.table);
             model_.analysis = std::move(fresh.analysis);
             model_.loaded = true;
@@ -509,13 +498,13 @@ void Form1::CheckScaleItems() {
 }
 
 void Form1::SetAnalysisMode(int mode) {
-    AnalysisModeText t = ModeText(mode);
-    Label17->setText(t.label17);
-    Label18->setText(t.label18);
+    AnalysisModeText t = ModeText(static_cast<AnalysisMode>(mode));
+    Label17->setText(t.note);
+    Label18->setText(t.heading);
     mnuAnaNot->setChecked(mode == 0);
     mnuAnaLine->setChecked(mode == 1);
     mnuAnaAll->setChecked(mode == 2);
-    model_.settings.AnalysisMode = mode;
+    model_.settings.analysisMode = static_cast<AnalysisMode>(mode);
 }
 
 ChartSettings Form1::PrintSettings() const {
@@ -650,7 +639,7 @@ void Form1::mnuMessVerItem_Click() {
 
 void Form1::LoadFromEditor(const std::string& path) {
     const std::string previous = dataPath_;
-    const int previousMode = model_.settings.AnalysisMode;
+    const int previousMode = static_cast<int>(model_.settings.analysisMode);
     dataPath_ = path;
     // A file from the editor starts without regression results; a failed load keeps the mode.
     SetAnalysisMode(0);

@@ -31,7 +31,6 @@ namespace rain {
 inline constexpr const char* kMainCaption = "年降水量の非超過確率分布の作図";
 // Title of message boxes that have none of their own.
 inline constexpr const char* kAppTitle = "rainprob";
-inline constexpr const char* kBadScaleMessage = "スケールを正しく選択してね";
 // The open dialog's filter, all files first.
 inline constexpr const char* kRainFileFilter = "All Files (*.*)|*.*|Text Files (*.txt)|*.txt";
 
@@ -164,12 +163,5 @@ class Form1 : public QMainWindow {
     QPointer<hc::SplashWindow> form9_;
     QPointer<Form3> form3_;
 };
-
-// The texts of the analysis mode: Label18 and Label17.
-struct AnalysisModeText {
-    const char* label18;
-    const char* label17;
-};
-AnalysisModeText ModeText(int mode);
 
 }  // namespace rain

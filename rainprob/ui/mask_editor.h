@@ -23,8 +23,6 @@ class Form3;
 
 inline constexpr const char* kEditorCaption = "仮面エディター < 年降水量ファイルの作成 >";
 inline constexpr const char* kEditorNewCaption = "仮面エディター < 新規の編集 >";
-inline constexpr const char* kWrongYearMessage = "正しく数字を入力してね";
-inline constexpr const char* kWrongYearTitle = "入力間違い";
 
 // The year-range dialog of a new file. Its defaults are set when it is first created; the
 // buttons only hide it, so it keeps what was typed while the editor stays open.

@@ -166,7 +166,7 @@ TEST_F(RainWindow, LaterLoadsKeepTheUsersSettings) {
     EXPECT_EQ(form->Text5->text(), "5000");
     EXPECT_EQ(form->Model().settings.ScaleMax, 5000);
     EXPECT_EQ(form->Model().settings.LineWidths.dotted, 5);
-    EXPECT_EQ(form->Model().settings.AnalysisMode, 1);
+    EXPECT_EQ(form->Model().settings.analysisMode, AnalysisMode::Line);
     EXPECT_TRUE(form->mnuAnaLine->isChecked());
     EXPECT_TRUE(Item("mnuScaleMaxVal(8)")->isChecked());
 }

@@ -122,7 +122,7 @@ TEST_F(MaskEditor, LaterSaveResetsTheModeAndKeepsTheRangeChecked) {
     e->EmnuFileSaveItem->trigger();
     Flush();
     EXPECT_EQ(form->Model().table.Count(), 2);
-    EXPECT_EQ(form->Model().settings.AnalysisMode, 0);
+    EXPECT_EQ(form->Model().settings.analysisMode, AnalysisMode::None);
     EXPECT_TRUE(form->mnuAnaNot->isChecked());
     EXPECT_EQ(form->Text5->text(), "5000");
     EXPECT_TRUE(Item("mnuScaleMaxVal(8)")->isChecked());
@@ -143,7 +143,7 @@ TEST_F(MaskEditor, AFailedLoadAfterSaveKeepsTheMode) {
     Flush();
     EXPECT_EQ(form->Editor(), nullptr);
     EXPECT_EQ(form->Model().table.Count(), 26);
-    EXPECT_EQ(form->Model().settings.AnalysisMode, 1);
+    EXPECT_EQ(form->Model().settings.analysisMode, AnalysisMode::Line);
     EXPECT_TRUE(form->mnuAnaLine->isChecked());
     EXPECT_TRUE(Status().contains("c.txt"));
 }
