@@ -3,13 +3,13 @@
 
 #include "common/render/fonts.h"
 #include "common/ui/qt_platform.h"
-#include "rainprob/ui/form1.h"
+#include "rainprob/ui/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     hc::InstallFontSubstitutions();
     hc::QtPlatformServices platform;
-    rain::Form1 form(platform);
+    rain::MainWindow form(platform);
     platform.SetParentWindow(&form);
     form.show();
     return app.exec();

@@ -63,7 +63,7 @@ TEST(AboutWindow, SystemInformation) {
 
 TEST_F(RainWindow, VersionMenuOpensTheVersionWindow) {
     PassSplash();
-    form->mnuMessVerItem->trigger();
+    Item("mnuMessVerItem")->trigger();
     auto* about = form->findChild<hc::frmAbout*>("frmAbout");
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());

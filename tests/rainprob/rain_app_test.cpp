@@ -68,6 +68,13 @@ TEST_F(RainAppTest, FirstLoadAppliesTheDefaultsButKeepsThePrintPosition) {
     EXPECT_TRUE(app.Request(ChartAction::Redraw));
 }
 
+TEST_F(RainAppTest, MeanIsShownRoundedHalfToEven) {
+    ASSERT_TRUE(app.Load(Write("a.txt", "2000 1234\n2001 1235\n")));
+    EXPECT_EQ(app.ShownMean(), 1234);  // 1234.5
+    ASSERT_TRUE(app.Load(Write("b.txt", "2000 1235\n2001 1236\n")));
+    EXPECT_EQ(app.ShownMean(), 1236);  // 1235.5
+}
+
 TEST_F(RainAppTest, LaterLoadsKeepTheChosenSettings) {
     ASSERT_TRUE(app.Load(Textbook()));
     app.SetScaleMax(5000);
