@@ -16,6 +16,7 @@
 #include "common/ui/splash_window.h"
 #include "common/ui/window_helpers.h"
 #include "rainprob/core/help_texts.h"
+#include "rainprob/ui/about_texts.h"
 #include "rainprob/ui/mask_editor.h"
 #include "rainprob/ui/print_position_window.h"
 
@@ -591,7 +592,7 @@ void MainWindow::ShowAnalysisHelp() {
 }
 
 void MainWindow::ShowVersion() {
-    hc::ShowAboutWindow(this, platform_, hc::AboutVariant::Rainprob);
+    hc::ShowAboutWindow(this, platform_, RainprobAbout());
 }
 
 }  // namespace rain
