@@ -5,16 +5,18 @@
 
 #include "common/core/numbers.h"
 #include "common/core/recording_surface.h"
+#include "common/ui/window_helpers.h"
 #include "hydrochart/commands.h"
+#include "rainprob/core/chart.h"
 #include "rainprob/core/rain_app.h"
 
 namespace {
 
 using hc::JsonNumber;
 
-// The picture's size in the window at its design size (5655 x 7095 twips).
-constexpr double kScreenWidth = 377;
-constexpr double kScreenHeight = 473;
+// The picture's size in the window at its design size.
+constexpr double kScreenWidth = hc::TwipsToPixels(rain::kPictureWidthTwips);
+constexpr double kScreenHeight = hc::TwipsToPixels(rain::kPictureHeightTwips);
 
 std::string AnalysisJson(const rain::RainTable& t, const rain::RainAnalysis& a) {
     std::ostringstream j;

@@ -15,6 +15,10 @@ namespace rain {
 
 struct DistributionFit;
 
+// The window's picture at its design size, in twips.
+inline constexpr int kPictureWidthTwips = 5655;
+inline constexpr int kPictureHeightTwips = 7095;
+
 // The user scale of the window's picture.
 inline constexpr double kScreenScaleWidth = 4000;
 inline constexpr double kScreenScaleHeight = 5000;

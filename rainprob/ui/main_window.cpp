@@ -15,6 +15,7 @@
 #include "common/ui/picture_box.h"
 #include "common/ui/splash_window.h"
 #include "common/ui/window_helpers.h"
+#include "rainprob/core/chart.h"
 #include "rainprob/core/help_texts.h"
 #include "rainprob/ui/about_texts.h"
 #include "rainprob/ui/mask_editor.h"
@@ -24,11 +25,9 @@ namespace rain {
 
 namespace {
 
-// Picture1's design size (twips); the picture keeps this shape when the window grows.
+// Picture1's design place (twips); it keeps the design shape when the window grows.
 constexpr int kPictureLeft = 3600;
 constexpr int kPictureTop = 120;
-constexpr int kPictureWidth = 5655;
-constexpr int kPictureHeight = 7095;
 // The panel's captions are a little wider in the substituted fonts; leave them room.
 constexpr int kPictureLeftPx = hc::TwipsToPixels(kPictureLeft) + 20;
 
@@ -197,7 +196,8 @@ void MainWindow::BuildPanel(QWidget* c) {
     picture_ = new hc::PictureBox(c);
     picture_->setObjectName("Picture1");
     picture_->setGeometry(kPictureLeftPx, hc::TwipsToPixels(kPictureTop),
-                          hc::TwipsToPixels(kPictureWidth), hc::TwipsToPixels(kPictureHeight));
+                          hc::TwipsToPixels(kPictureWidthTwips),
+                          hc::TwipsToPixels(kPictureHeightTwips));
     // The picture keeps its drawing in a backing image; a new size needs a new drawing.
     connect(picture_, &hc::PictureBox::Resized, this, [this] {
         if (Drawable())
@@ -352,13 +352,15 @@ void MainWindow::PlacePicture() {
         return;
     const int left = kPictureLeftPx;
     const int top = hc::TwipsToPixels(kPictureTop);
-    const int availW = std::max(client_->width() - left - 8, hc::TwipsToPixels(kPictureWidth) / 2);
-    const int availH = std::max(client_->height() - top - 8, hc::TwipsToPixels(kPictureHeight) / 2);
+    const int availW =
+        std::max(client_->width() - left - 8, hc::TwipsToPixels(kPictureWidthTwips) / 2);
+    const int availH =
+        std::max(client_->height() - top - 8, hc::TwipsToPixels(kPictureHeightTwips) / 2);
     int w = availW;
-    int h = w * kPictureHeight / kPictureWidth;
+    int h = w * kPictureHeightTwips / kPictureWidthTwips;
     if (h > availH) {
         h = availH;
-        w = h * kPictureWidth / kPictureHeight;
+        w = h * kPictureWidthTwips / kPictureHeightTwips;
     }
     if (picture_->geometry() != QRect(left, top, w, h))
         picture_->setGeometry(left, top, w, h);
