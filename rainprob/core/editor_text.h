@@ -41,8 +41,8 @@ inline int DefaultOldestYear(int thisYear) {
 inline constexpr int kMaxEditorLines = 257;
 
 // The editor text of a file's content: its lines joined by CR LF, without a line break after
-// the last. Nothing for an empty file or one of more than 257 lines.
-std::optional<std::string> EditorTextFromFile(const std::string& content);
+// the last. A BadCount Error for an empty file or one of more than 257 lines.
+hc::Result<std::string> EditorTextFromFile(const std::string& content);
 
 // What the editor writes: its text (lines separated by CR LF) followed by one CR LF.
 std::string FileTextFromEditor(const std::string& editorText);

@@ -395,6 +395,10 @@ void MainWindow::DrawScreen(bool clear) {
 }
 
 void MainWindow::RefreshChart(ChartAction action) {
+    if (action == ChartAction::Load) {
+        LoadAndDraw(app_.DataPath(), false);
+        return;
+    }
     if (hc::Status ok = app_.Request(action); !ok) {
         // Nothing loaded needs no word; a refused axis pair does.
         if (ok.error().kind == hc::ErrorKind::BadValue)
@@ -420,8 +424,7 @@ void MainWindow::RefreshChart(ChartAction action) {
             QCoreApplication::quit();
             return;
         case ChartAction::Load:
-            LoadAndDraw(app_.DataPath(), false);
-            return;
+            return;  // taken above
     }
 }
 

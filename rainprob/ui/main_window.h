@@ -77,7 +77,7 @@ class MainWindow : public QMainWindow {
     void BuildPanel(QWidget* client);
     void BuildMenus();
     void SplashClosed();
-    // The dispatcher every menu action ends in, for Redraw, Print and Exit.
+    // The dispatcher every menu action ends in: loads, redraws, prints or exits.
     void RefreshChart(ChartAction action);
     // ChartAction::Load of `path` (from File > Open or the editor); true when it was loaded.
     bool LoadAndDraw(const std::string& path, bool fromEditor);

@@ -176,7 +176,7 @@ bool MaskEditor::LoadText(const std::string& path) {
     std::optional<std::string> content = hc::ReadTextFile(path);
     if (!content)
         return false;
-    std::optional<std::string> text = EditorTextFromFile(*content);
+    hc::Result<std::string> text = EditorTextFromFile(*content);
     if (!text)
         return false;  // empty, or more lines than the editor holds
     SetEditorText(*text);
