@@ -30,6 +30,10 @@ QPixmap Icon(const std::function<void(QPainter&)>& draw) {
 
 }  // namespace
 
+VersionNumbers SuiteVersion() {
+    return {HC_VERSION_MAJOR, HC_VERSION_MINOR, HC_VERSION_PATCH};
+}
+
 const std::vector<std::string>& SystemInfoViewers() {
     static const std::vector<std::string> viewers = {"hardinfo2", "hardinfo", "kinfocenter",
                                                      "gnome-system-monitor"};

@@ -33,6 +33,14 @@ struct AboutTexts {
     bool beepOnOk = false;
 };
 
+// The suite's version, which every program shows as its own.
+struct VersionNumbers {
+    int major = 0;
+    int minor = 0;
+    int patch = 0;
+};
+VersionNumbers SuiteVersion();
+
 // The suite's contact line: it is maintained as a whole; no personal data is shipped.
 inline constexpr const char* kSuiteContact = "hydrochart suite maintainers";
 

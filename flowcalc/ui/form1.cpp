@@ -340,8 +340,8 @@ hc::AboutTexts FlowcalcAbout() {
     hc::AboutTexts t;
     t.caption = program + "のバージョン情報";
     t.title = "アプリケーションタイトル  " + program;
-    t.version = "バージョン " + n(HC_VERSION_MAJOR) + ". " + n(HC_VERSION_MINOR) + ". " +
-                n(HC_VERSION_PATCH);
+    const hc::VersionNumbers v = hc::SuiteVersion();
+    t.version = "バージョン " + n(v.major) + ". " + n(v.minor) + ". " + n(v.patch);
     t.description = "アプリケーションの説明\rマニング式を用いて河川などの流量を計算します";
     t.contact = {{"lblDisclaimer",
                   std::string("このアプリケーションについての照会先\r") + hc::kSuiteContact}};

@@ -29,8 +29,9 @@ hc::AboutTexts RainprobAbout() {
     hc::AboutTexts t;
     t.caption = program + "のﾊﾞｰｼﾞｮﾝ情報";
     t.title = "プログラム名  rainprob.exe ";
-    t.version = "バージョン     " + std::to_string(HC_VERSION_MAJOR) + "." +
-                std::to_string(HC_VERSION_MINOR) + "." + std::to_string(HC_VERSION_PATCH);
+    const hc::VersionNumbers v = hc::SuiteVersion();
+    t.version = "バージョン     " + std::to_string(v.major) + "." + std::to_string(v.minor) + "." +
+                std::to_string(v.patch);
     t.description =
         "年降水量データから非超過確率を計算・解析して"
         "画面とプリンタに出力・印刷するプログラムです";

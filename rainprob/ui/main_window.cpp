@@ -222,14 +222,14 @@ void MainWindow::BuildMenus() {
     auto separator = [&](QMenu* m, const char* name) { m->addSeparator()->setObjectName(name); };
 
     fileMenu_ = menu(nullptr, "mnuFile", "ﾌｧｲﾙ(&F)");
-    QAction* openItem = item(fileMenu_, "mnuFileOpenItem", "開く(&O)", &MainWindow::ChooseFile);
+    openItem_ = item(fileMenu_, "mnuFileOpenItem", "開く(&O)", &MainWindow::ChooseFile);
     separator(fileMenu_, "line01");
     printerItem_ = item(fileMenu_, "mnuPrinterItem", "ﾌﾟﾘﾝﾀ(&S)", &MainWindow::ChoosePrinter);
     printItem_ = item(fileMenu_, "mnuPrintOutItem", "印刷(&P)", &MainWindow::PrintChart);
     separator(fileMenu_, "line02");
     exitItem_ = item(fileMenu_, "mnuEndItem", "終了(&X)", &MainWindow::Exit);
     // Shortcuts where the menus name none; the mnemonics stay.
-    openItem->setShortcut(QKeySequence::Open);
+    openItem_->setShortcut(QKeySequence::Open);
     printItem_->setShortcut(QKeySequence::Print);
     exitItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     hc::ChartExport exports;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "common/core/platform.h"
+#include "common/ui/splash_window.h"
 #include "rainprob/core/help_texts.h"
 #include "rainprob/core/rain_app.h"
 #include "rainprob/core/settings.h"
@@ -22,7 +23,6 @@ class QMenu;
 namespace hc {
 class ChartExportActions;
 class PictureBox;
-class SplashWindow;
 }  // namespace hc
 
 namespace rain {
@@ -47,6 +47,8 @@ class MainWindow : public QMainWindow {
     const RainApp& App() const { return app_; }
     const std::string& StartDir() const { return startDir_; }
     QString StatusText() const;
+    // The start-up splash (Form9) while it is shown.
+    hc::SplashWindow* Splash() const { return splash_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -114,6 +116,7 @@ class MainWindow : public QMainWindow {
     QLabel* statusText_ = nullptr;
 
     QMenu* fileMenu_ = nullptr;  // mnuFile
+    QAction* openItem_ = nullptr;
     QAction* printerItem_ = nullptr;
     QAction* printItem_ = nullptr;
     QAction* exitItem_ = nullptr;
