@@ -1,24 +1,22 @@
 // hydrochart rain: the annual precipitation chart on normal probability paper, as printed and
 // as shown in the window, and the analysis as JSON.
+#include <iostream>
 #include <sstream>
 
+#include "common/core/numbers.h"
 #include "common/core/recording_surface.h"
+#include "common/ui/window_helpers.h"
 #include "hydrochart/commands.h"
-#include "rainprob/core/analysis.h"
 #include "rainprob/core/chart.h"
-#include "rainprob/core/numbers_csv.h"
-#include "rainprob/core/rain_data.h"
+#include "rainprob/core/rain_app.h"
 
 namespace {
 
 using hc::JsonNumber;
 
-// The picture's size in the window at its design size (5655 x 7095 twips).
-constexpr double kScreenWidth = 377;
-constexpr double kScreenHeight = 473;
-
-// The widest axis range accepted: 200 intervals of 500 mm.
-constexpr double kMaxRange = 100000;
+// The picture's size in the window at its design size.
+constexpr double kScreenWidth = hc::TwipsToPixels(rain::kPictureWidthTwips);
+constexpr double kScreenHeight = hc::TwipsToPixels(rain::kPictureHeightTwips);
 
 std::string AnalysisJson(const rain::RainTable& t, const rain::RainAnalysis& a) {
     std::ostringstream j;
@@ -38,6 +36,12 @@ std::string AnalysisJson(const rain::RainTable& t, const rain::RainAnalysis& a) 
     return j.str();
 }
 
+// An option value the settings' rules refuse.
+void Require(const std::string& option, const hc::Status& ok) {
+    if (!ok)
+        throw hcmd::UsageError{option + ": " + ok.error().en};
+}
+
 int RunRain(hcmd::Args& args) {
     hcmd::OutputOptions out;
     rain::ChartSettings settings;
@@ -51,30 +55,30 @@ int RunRain(hcmd::Args& args) {
         } else if (a == "--max") {
             settings.ScaleMax = hcmd::OptionInt(a, args.Value(a));
         } else if (a == "--mode") {
-            settings.AnalysisMode = hcmd::OptionInt(a, args.Value(a));
-            if (settings.AnalysisMode < 0 || settings.AnalysisMode > 2)
+            hc::Result<rain::AnalysisMode> mode =
+                rain::AnalysisModeOf(hcmd::OptionInt(a, args.Value(a)));
+            if (!mode)
                 throw hcmd::UsageError{"--mode takes 0, 1 or 2"};
+            settings.analysisMode = *mode;
         } else if (a == "--widths") {
             auto parts = hcmd::SplitCommas(args.Value(a));
             if (parts.size() != 3)
                 throw hcmd::UsageError{"--widths takes SOLID,DOTTED,REGRESSION"};
-            int w[3];
-            for (int i = 0; i < 3; ++i) {
-                w[i] = hcmd::OptionInt(a, parts[static_cast<std::size_t>(i)]);
-                if (w[i] < 1 || w[i] > 5)
-                    throw hcmd::UsageError{"--widths: each width is 1 to 5"};
+            const rain::PrintLine lines[] = {rain::PrintLine::Solid, rain::PrintLine::Dotted,
+                                             rain::PrintLine::Regression};
+            for (std::size_t i = 0; i < 3; ++i) {
+                const int w = hcmd::OptionInt(a, parts[i]);
+                Require(a, rain::CheckLineWidth(w));
+                settings.LineWidths.Of(lines[i]) = w;
             }
-            settings.LineWidths.solid = w[0];
-            settings.LineWidths.dotted = w[1];
-            settings.LineWidths.regression = w[2];
         } else if (a == "--offset") {
             auto parts = hcmd::SplitCommas(args.Value(a));
             if (parts.size() != 2)
                 throw hcmd::UsageError{"--offset takes RIGHT,UP in millimetres"};
             settings.offsetRight = hcmd::OptionDouble(a, parts[0]);
             settings.offsetUp = hcmd::OptionDouble(a, parts[1]);
-            if (std::abs(settings.offsetRight) > 1000 || std::abs(settings.offsetUp) > 1000)
-                throw hcmd::UsageError{"--offset: at most 1000 mm either way"};
+            Require(a, rain::CheckPrintOffset(settings.offsetRight));
+            Require(a, rain::CheckPrintOffset(settings.offsetUp));
         } else if (!a.empty() && a[0] == '-') {
             throw hcmd::UsageError{"unknown option " + a};
         } else if (file.empty()) {
@@ -85,43 +89,38 @@ int RunRain(hcmd::Args& args) {
     }
     if (file.empty())
         throw hcmd::UsageError{"no precipitation file given"};
-    if (settings.ScaleMin >= settings.ScaleMax)
-        throw hcmd::UsageError{"--min must be less than --max"};
-    if (static_cast<double>(settings.ScaleMax) - settings.ScaleMin > kMaxRange)
-        throw hcmd::UsageError{"the axis range is at most 100000 mm"};
+    Require("--min/--max", rain::CheckScalePair(settings.ScaleMin, settings.ScaleMax));
 
-    rain::RainTable table;
-    rain::RainAnalysis analysis;
-    const rain::NormalTable& normal = rain::StandardNormalTable();
-    try {
-        table = rain::LoadRainFile(file);
-        analysis = rain::AnalyseRain(table, normal);
-    } catch (const rain::RainFileError& e) {
-        return hcmd::Refuse(file, e.what());
-    } catch (const rain::AnalysisError& e) {
-        return hcmd::Refuse(file, e.what());
+    rain::RainApp app(settings);
+    if (hc::Status loaded = app.Load(file); !loaded) {
+        std::cerr << "hydrochart: " << loaded.error().English() << "\n";
+        return 1;
     }
-    if (auto why = rain::CheckDrawable(analysis, settings.ScaleMin, settings.ScaleMax))
-        return hcmd::Refuse(file, *why);
-
     hcmd::ChartJob job;
-    job.drawPaper = [&](hc::Surface& s) { rain::PrintChart(s, table, analysis, normal, settings); };
-    job.drawScreen = [&](hc::Surface& s) {
-        rain::DrawScreenChart(s, table, analysis, normal, settings);
-    };
+    job.drawPaper = [&](hc::Surface& s) { app.PrintChart(s); };
+    job.drawScreen = [&](hc::Surface& s) { app.DrawScreen(s); };
     job.screenWidth = kScreenWidth;
     job.screenHeight = kScreenHeight;
-    job.json = [&] { return AnalysisJson(table, analysis); };
-    job.csv = [&] { return rain::AnalysisCsv(table, analysis); };
+    job.json = [&] { return AnalysisJson(app.Table(), app.Analysis()); };
+    job.csv = [&] { return app.Csv(); };
     return hcmd::WriteOutputs(out, job);
 }
 
+// The usage, with the defaults the window's first load applies.
+const std::string kUsage = [] {
+    const rain::ChartSettings d;
+    const auto n = [](auto v) { return std::to_string(v); };
+    return "FILE [-o OUT.pdf|OUT.svg|OUT.png] [--screen] [--page N] [--json|--csv]\n"
+           "          [--display-list OUT.jsonl] [--min MM] [--max MM] [--mode 0|1|2]\n"
+           "          [--widths SOLID,DOTTED,REGRESSION] [--offset RIGHT,UP]\n"
+           "  defaults: --min " +
+           n(d.ScaleMin) + " --max " + n(d.ScaleMax) + " --mode " +
+           n(static_cast<int>(d.analysisMode)) + " --widths " + n(d.LineWidths.solid) + "," +
+           n(d.LineWidths.dotted) + "," + n(d.LineWidths.regression) + " --offset " +
+           hc::DoubleToText(d.offsetRight) + "," + hc::DoubleToText(d.offsetUp);
+}();
+
 const hcmd::Register reg({"rain", "annual precipitation on normal probability paper (rainprob)",
-                          "FILE [-o OUT.pdf|OUT.svg|OUT.png] [--screen] [--page N] [--json|--csv]\n"
-                          "          [--display-list OUT.jsonl] [--min MM] [--max MM] "
-                          "[--mode 0|1|2]\n"
-                          "          [--widths SOLID,DOTTED,REGRESSION] [--offset RIGHT,UP]\n"
-                          "  defaults: --min 0 --max 3000 --mode 0 --widths 3,2,5 --offset 0,0",
-                          &RunRain});
+                          kUsage.c_str(), &RunRain});
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include "common/ui/program_start.h"
 #include "common/ui/qt_platform.h"
 #include "common/ui/window_helpers.h"
-#include "rainprob/ui/form1.h"
+#include "rainprob/ui/main_window.h"
 
 int main(int argc, char** argv) {
     const hc::ProgramInfo info{
@@ -23,11 +23,11 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(hc::ProgramIcon(info.name));
     hc::InstallFontSubstitutions();
     hc::QtPlatformServices platform;
-    rain::Form1 form(platform);
+    rain::MainWindow form(platform);
     platform.SetParentWindow(&form);
     form.show();
     if (file)
-        hc::OpenAfterSplash(form.Form9(), &form,
-                            [&form, path = *file] { form.OpenDataFile(path); });
+        hc::OpenAfterSplash(form.Splash(), &form,
+                            [&form, path = *file] { form.OpenFile(path); });
     return app.exec();
 }

@@ -363,8 +363,38 @@ void MainWindow::ShowHelp() {
     w->activateWindow();
 }
 
+namespace {
+
+// What flowcalc's version window shows; its icon is a channel cross-section with water.
+hc::AboutTexts FlowcalcAbout() {
+    const std::string program = "flowcalc";
+    auto n = [](int v) { return std::to_string(v); };
+    hc::AboutTexts t;
+    t.caption = program + "のバージョン情報";
+    t.title = "アプリケーションタイトル  " + program;
+    const hc::VersionNumbers v = hc::SuiteVersion();
+    t.version = "バージョン " + n(v.major) + ". " + n(v.minor) + ". " + n(v.patch);
+    t.description = "アプリケーションの説明\rマニング式を用いて河川などの流量を計算します";
+    t.contact = {{"lblDisclaimer",
+                  std::string("このアプリケーションについての照会先\r") + hc::kSuiteContact}};
+    t.drawIcon = [](QPainter& p) {
+        p.setBrush(QColor(0, 128, 255));
+        p.setPen(Qt::NoPen);
+        p.drawPolygon(QPolygon({QPoint(7, 14), QPoint(25, 14), QPoint(20, 25), QPoint(12, 25)}));
+        p.setPen(QPen(QColor(128, 64, 0), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(
+            QPolygon({QPoint(3, 6), QPoint(7, 14), QPoint(12, 25), QPoint(20, 25), QPoint(28, 6)}));
+    };
+    t.messageTitle = program;
+    t.beepOnOk = true;
+    return t;
+}
+
+}  // namespace
+
 void MainWindow::ShowAbout() {
-    hc::ShowAboutWindow(this, platform_, hc::AboutVariant::Flowcalc);
+    hc::ShowAboutWindow(this, platform_, FlowcalcAbout());
 }
 
 void MainWindow::Exit() {

@@ -21,11 +21,15 @@ std::size_t TableEntry(int offset, int n) {
 
 }  // namespace
 
-RainAnalysis AnalyseRain(const RainTable& table, const NormalTable& normal) {
+hc::Result<RainAnalysis> AnalyseRain(const RainTable& table, const NormalTable& normal) {
     const int n = table.Count();
-    if (n < 2)
-        throw AnalysisError(n == 0 ? "the file holds no records"
-                                   : "one record cannot be analysed (at least two are needed)");
+    if (n == 0)
+        return hc::FileError(hc::ErrorKind::BadCount, "", "記録がありません",
+                             "the file holds no records");
+    if (n == 1)
+        return hc::FileError(hc::ErrorKind::BadCount, "",
+                             "記録が１年分だけでは解析できません（２年分以上が必要です）",
+                             "one record cannot be analysed (at least two are needed)");
     const auto& r = table.Rain;
     RainAnalysis a;
     a.rank.resize(static_cast<std::size_t>(n));
@@ -93,12 +97,17 @@ std::optional<RegressionSegment> ComputeRegressionSegment(const RainAnalysis& a,
     return s;
 }
 
-std::optional<std::string> CheckDrawable(const RainAnalysis& a, double ScaleMin, double ScaleMax) {
-    if (a.slope == 0 && (a.mean > ScaleMax || a.mean < ScaleMin))
-        return "all amounts are equal (" + hc::DoubleToText(a.mean) +
-               " mm), outside the axis range " + hc::DoubleToText(ScaleMin) + " to " +
-               hc::DoubleToText(ScaleMax) + " mm";
-    return std::nullopt;
+hc::Status CheckDrawable(const RainAnalysis& a, double ScaleMin, double ScaleMax) {
+    if (a.slope == 0 && (a.mean > ScaleMax || a.mean < ScaleMin)) {
+        const std::string mean = hc::DoubleToText(a.mean), lo = hc::DoubleToText(ScaleMin),
+                          hi = hc::DoubleToText(ScaleMax);
+        return hc::FileError(hc::ErrorKind::Unusable, "",
+                             "降水量がすべて等しく（" + mean + " mm）、横軸の範囲 " + lo + "～" +
+                                 hi + " mm の外にあります",
+                             "all amounts are equal (" + mean + " mm), outside the axis range " +
+                                 lo + " to " + hi + " mm");
+    }
+    return {};
 }
 
 }  // namespace rain

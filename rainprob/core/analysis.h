@@ -5,10 +5,9 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
-#include <string>
 #include <vector>
 
+#include "common/core/result.h"
 #include "rainprob/core/rain_data.h"
 
 namespace rain {
@@ -27,13 +26,8 @@ struct RainAnalysis {
     double dev50 = 0;      // b x deviate(0.98)
 };
 
-// A record that cannot be analysed (fewer than two years).
-class AnalysisError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
-RainAnalysis AnalyseRain(const RainTable& table, const NormalTable& normal);
+// The analysis of a record of at least two years; a BadCount Error (naming no file) for fewer.
+hc::Result<RainAnalysis> AnalyseRain(const RainTable& table, const NormalTable& normal);
 
 // The four design values as printed, in mm, each rounded half to even. They are 64-bit: a
 // record of extreme amounts can put them outside the 32-bit range, which must not stop printing.
@@ -61,8 +55,8 @@ struct RegressionSegment {
 std::optional<RegressionSegment> ComputeRegressionSegment(const RainAnalysis& a, double ScaleMin,
                                                           double ScaleMax);
 
-// Why a loaded record cannot be drawn on the axis range, or nothing when it can: a zero slope
-// with the mean outside the range leaves no line to draw.
-std::optional<std::string> CheckDrawable(const RainAnalysis& a, double ScaleMin, double ScaleMax);
+// Whether an analysed record can be drawn on the axis range: an Unusable Error (naming no file)
+// when a zero slope puts the mean outside the range, which leaves no line to draw.
+hc::Status CheckDrawable(const RainAnalysis& a, double ScaleMin, double ScaleMax);
 
 }  // namespace rain

@@ -245,30 +245,31 @@ GridExtent DrawScreenFrame(hc::Surface& s, const ChartLayout& l, const NormalTab
 }
 
 void DrawScreenData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
-                    int analysisMode, const DistributionFit* fit) {
+                    AnalysisMode analysisMode, const DistributionFit* fit) {
     DrawPoints(s, l, t, a);
-    if (analysisMode == 1 || analysisMode == 2)
+    if (DrawsRegressionLine(analysisMode))
         DrawLineOrFit(s, l, a, fit);
 }
 
 GridExtent PrintFrame(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a,
-                      const NormalTable& normal, int analysisMode, const DistributionFit* fit) {
+                      const NormalTable& normal, AnalysisMode analysisMode,
+                      const DistributionFit* fit) {
     GridExtent g = DrawProbabilityGrid(s, l, normal);
     DrawProbabilityTitle(s, l);
     DrawAmountAxis(s, l, g);
     DrawAmountTitle(s, l);
     DrawYearNote(s, l, g);
-    if (analysisMode == 2)
+    if (PrintsDesignValues(analysisMode))
         DrawResultsOrFit(s, l, a, normal, fit);
     return g;
 }
 
 void PrintData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
-               int analysisMode, const DistributionFit* fit) {
+               AnalysisMode analysisMode, const DistributionFit* fit) {
     DrawYearLabels(s, l, t, a);
     s.SetFontName(hc::kMincho);
     DrawPoints(s, l, t, a);
-    if (analysisMode == 1 || analysisMode == 2)
+    if (DrawsRegressionLine(analysisMode))
         DrawLineOrFit(s, l, a, fit);
     s.SetFillStyle(1);
 }
@@ -280,7 +281,7 @@ void DrawScreenChart(hc::Surface& s, const RainTable& t, const RainAnalysis& a,
     s.SetForeColor(hc::kBlack);
     const ChartLayout l = ScreenLayout(settings);
     DrawScreenFrame(s, l, normal);
-    DrawScreenData(s, l, t, a, settings.AnalysisMode, fit);
+    DrawScreenData(s, l, t, a, settings.analysisMode, fit);
 }
 
 void PrintChart(hc::Surface& printer, const RainTable& t, const RainAnalysis& a,
@@ -296,8 +297,8 @@ void PrintChart(hc::Surface& printer, const RainTable& t, const RainAnalysis& a,
     printer.SetFontSize(10);
     printer.SetFontTransparent(true);
     printer.SetOrientation(hc::Orientation::Portrait);
-    PrintFrame(printer, l, a, normal, settings.AnalysisMode, fit);
-    PrintData(printer, l, t, a, settings.AnalysisMode, fit);
+    PrintFrame(printer, l, a, normal, settings.analysisMode, fit);
+    PrintData(printer, l, t, a, settings.analysisMode, fit);
     printer.SetFontName(savedFont);
     printer.EndDoc();
 }

@@ -9,28 +9,15 @@
 #include "common/core/surface.h"
 #include "rainprob/core/analysis.h"
 #include "rainprob/core/rain_data.h"
+#include "rainprob/core/settings.h"
 
 namespace rain {
 
 struct DistributionFit;
 
-// Printer DrawWidth (0.1 mm units) of the 500 mm grid, the dotted 100 mm grid and the
-// regression line.
-struct LineWidthSet {
-    int solid = 3;
-    int dotted = 2;
-    int regression = 5;
-};
-
-// The drawing settings of the main window.
-struct ChartSettings {
-    std::int32_t ScaleMin = 0;  // mm at the left end of the amount axis
-    std::int32_t ScaleMax = 3000;
-    LineWidthSet LineWidths;
-    int AnalysisMode = 0;    // 0 nothing, 1 regression line, 2 line and printed values
-    double offsetRight = 0;  // print position shift in mm, positive to the right
-    double offsetUp = 0;     // positive upwards
-};
+// The window's picture at its design size, in twips.
+inline constexpr int kPictureWidthTwips = 5655;
+inline constexpr int kPictureHeightTwips = 7095;
 
 // The user scale of the window's picture.
 inline constexpr double kScreenScaleWidth = 4000;
@@ -126,12 +113,12 @@ std::string YearLabel(std::int32_t year);
 // normal fit of `a`) the chart is the regression's.
 GridExtent DrawScreenFrame(hc::Surface& s, const ChartLayout& l, const NormalTable& normal);
 void DrawScreenData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
-                    int analysisMode, const DistributionFit* fit = nullptr);
+                    AnalysisMode analysisMode, const DistributionFit* fit = nullptr);
 GridExtent PrintFrame(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a,
-                      const NormalTable& normal, int analysisMode,
+                      const NormalTable& normal, AnalysisMode analysisMode,
                       const DistributionFit* fit = nullptr);
 void PrintData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
-               int analysisMode, const DistributionFit* fit = nullptr);
+               AnalysisMode analysisMode, const DistributionFit* fit = nullptr);
 
 // The window's chart: frame, then points and (modes 1 and 2) the regression line or the fit.
 // Sets the chart's user scale; does not clear. Needs ScaleMin < ScaleMax.

@@ -15,6 +15,16 @@ std::optional<int> ParseEditorYear(const std::string& text) {
     return static_cast<int>(*v);
 }
 
+hc::Result<std::string> NewFileText(std::string_view oldest, std::string_view newest) {
+    std::optional<int> a = ParseEditorYear(std::string(oldest));
+    std::optional<int> b = ParseEditorYear(std::string(newest));
+    if (!a || !b)
+        return hc::FileError(hc::ErrorKind::BadValue, "", kWrongYearMessage,
+                             "the years are whole numbers from " + std::to_string(kFirstYear) +
+                                 " to " + std::to_string(kLastYear));
+    return PreparedText(*a, *b);
+}
+
 std::string PreparedText(int oldest, int newest) {
     std::string text;
     for (int y = oldest; y < newest; ++y)
@@ -23,9 +33,14 @@ std::string PreparedText(int oldest, int newest) {
     return text;
 }
 
-std::optional<std::string> EditorTextFromFile(const std::string& content) {
+hc::Result<std::string> EditorTextFromFile(const std::string& content) {
     if (content.empty())
-        return std::nullopt;
+        return hc::FileError(hc::ErrorKind::BadCount, "", "ファイルが空です", "the file is empty");
+    const auto tooLong = [] {
+        const std::string n = std::to_string(kMaxEditorLines);
+        return hc::FileError(hc::ErrorKind::BadCount, "", n + " 行を超えています",
+                             "more than " + n + " lines");
+    };
     // Whole lines as a line reader sees them: CR LF, LF or CR end a line; a line break at the
     // very end does not begin another line.
     std::vector<std::string> lines;
@@ -38,7 +53,7 @@ std::optional<std::string> EditorTextFromFile(const std::string& content) {
             if (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n')
                 ++i;
             if (static_cast<int>(lines.size()) > kMaxEditorLines)
-                return std::nullopt;
+                return tooLong();
         } else {
             cur += c;
         }
@@ -46,7 +61,7 @@ std::optional<std::string> EditorTextFromFile(const std::string& content) {
     if (!cur.empty())
         lines.push_back(cur);
     if (static_cast<int>(lines.size()) > kMaxEditorLines)
-        return std::nullopt;
+        return tooLong();
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0)

@@ -4,6 +4,9 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+
+#include "common/core/result.h"
 
 namespace rain {
 
@@ -13,6 +16,14 @@ inline constexpr int kLastYear = 2999;
 
 // A year typed into a box: a whole number from 1 to 2999, or nothing.
 std::optional<int> ParseEditorYear(const std::string& text);
+
+// What the year-range dialog says about years it refuses.
+inline constexpr const char* kWrongYearMessage = "正しく数字を入力してね";
+inline constexpr const char* kWrongYearTitle = "入力間違い";
+
+// The prepared text of a new file from the dialog's two boxes (oldest, newest), or a BadValue
+// Error whose Japanese text is kWrongYearMessage when either is not a year from 1 to 2999.
+hc::Result<std::string> NewFileText(std::string_view oldest, std::string_view newest);
 
 // One prepared line per year from oldest to newest: three blanks, the year, three blanks, each
 // line but the last ended by CR LF. When oldest > newest the text is the single line of newest.
@@ -30,8 +41,8 @@ inline int DefaultOldestYear(int thisYear) {
 inline constexpr int kMaxEditorLines = 257;
 
 // The editor text of a file's content: its lines joined by CR LF, without a line break after
-// the last. Nothing for an empty file or one of more than 257 lines.
-std::optional<std::string> EditorTextFromFile(const std::string& content);
+// the last. A BadCount Error for an empty file or one of more than 257 lines.
+hc::Result<std::string> EditorTextFromFile(const std::string& content);
 
 // What the editor writes: its text (lines separated by CR LF) followed by one CR LF.
 std::string FileTextFromEditor(const std::string& editorText);

@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <limits>
 #include <numbers>
-#include <stdexcept>
 
 #include "common/core/numbers.h"
 
@@ -102,6 +101,39 @@ std::int64_t RoundToMm(double v) {
     return static_cast<std::int64_t>(hc::RoundHalfEven(v));
 }
 
+// ReturnPeriodAmounts for a period already known to lie in 2..1000.
+ReturnPeriodValue AmountsOfPeriod(const DistributionFit& fit, const NormalTable& normal,
+                                  int years) {
+    ReturnPeriodValue v;
+    v.years = years;
+    switch (fit.kind) {
+        case Distribution::Normal: {
+            // As the design values are formed: mean -/+ (slope x table deviate).
+            const double z = TableDeviateOfReturnPeriod(normal, years);
+            v.dry = fit.location - fit.scale * z;
+            v.wet = fit.location + fit.scale * z;
+            break;
+        }
+        case Distribution::LogNormal: {
+            const double z = TableDeviateOfReturnPeriod(normal, years);
+            v.dry = std::exp(fit.location - fit.scale * z);
+            v.wet = std::exp(fit.location + fit.scale * z);
+            break;
+        }
+        case Distribution::GumbelMoments:
+        case Distribution::GumbelRegression: {
+            const double inverse = 1.0 / years;
+            v.dry = fit.location + fit.scale * ReducedVariate(inverse);
+            // -ln(1 - 1/T) by log1p, which keeps its digits for long return periods.
+            v.wet = fit.location - fit.scale * std::log(-std::log1p(-inverse));
+            break;
+        }
+    }
+    v.dryMm = RoundToMm(v.dry);
+    v.wetMm = RoundToMm(v.wet);
+    return v;
+}
+
 }  // namespace
 
 const char* PositionName(PlottingPosition p) {
@@ -121,10 +153,12 @@ double PlottingPositionOf(PlottingPosition p, int rank, int n) {
     return static_cast<double>(1000LL * rank - a) / static_cast<double>(1000LL * (n + 1) - 2 * a);
 }
 
-RainAnalysis AnalyseRain(const RainTable& table, const NormalTable& normal, PlottingPosition p) {
-    RainAnalysis a = AnalyseRain(table, normal);
-    if (p == PlottingPosition::Hazen)
-        return a;
+hc::Result<RainAnalysis> AnalyseRain(const RainTable& table, const NormalTable& normal,
+                                     PlottingPosition p) {
+    hc::Result<RainAnalysis> hazen = AnalyseRain(table, normal);
+    if (!hazen || p == PlottingPosition::Hazen)
+        return hazen;
+    RainAnalysis a = std::move(*hazen);
     const int n = table.Count();
     const int aThousandths = FormulaOf(p).aThousandths;
     for (std::size_t i = 0; i < a.rank.size(); ++i) {
@@ -181,7 +215,8 @@ double DistributionFit::AmountAtDeviate(double z) const {
     return location;
 }
 
-DistributionFit FitDistribution(const RainTable& t, const RainAnalysis& a, Distribution d) {
+hc::Result<DistributionFit> FitDistribution(const RainTable& t, const RainAnalysis& a,
+                                            Distribution d) {
     const std::size_t n = t.Rain.size();
     const std::vector<double> x(t.Rain.begin(), t.Rain.end());
     DistributionFit f;
@@ -197,10 +232,15 @@ DistributionFit FitDistribution(const RainTable& t, const RainAnalysis& a, Distr
             break;
         case Distribution::LogNormal: {
             for (std::size_t i = 0; i < n; ++i) {
-                if (t.Rain[i] <= 0)
-                    throw AnalysisError("a log-normal fit needs amounts above 0 mm (year " +
-                                        std::to_string(t.Years[i]) + " has " +
-                                        std::to_string(t.Rain[i]) + " mm)");
+                if (t.Rain[i] <= 0) {
+                    const std::string year = std::to_string(t.Years[i]);
+                    const std::string amount = std::to_string(t.Rain[i]);
+                    return hc::FileError(hc::ErrorKind::BadValue, "",
+                                         "対数正規分布には 0 mm より多い降水量が必要です（" + year +
+                                             " 年は " + amount + " mm）",
+                                         "a log-normal fit needs amounts above 0 mm (year " + year +
+                                             " has " + amount + " mm)");
+                }
                 plotted[i] = std::log(x[i]);
             }
             f.location = Mean(plotted);
@@ -248,65 +288,33 @@ DistributionFit FitDistribution(const RainTable& t, const RainAnalysis& a, Distr
 
 std::vector<FitComparison> CompareFits(const RainTable& t, const RainAnalysis& a) {
     std::vector<FitComparison> out;
-    for (const DistributionName& d : kDistributionNames) {
-        FitComparison c{d.id, std::nullopt, ""};
-        try {
-            c.fit = FitDistribution(t, a, d.id);
-        } catch (const AnalysisError& e) {
-            c.reason = e.what();
-        }
-        out.push_back(std::move(c));
-    }
+    for (const DistributionName& d : kDistributionNames)
+        out.push_back({d.id, FitDistribution(t, a, d.id)});
     return out;
 }
 
-ReturnPeriodValue ReturnPeriodAmounts(const DistributionFit& fit, const NormalTable& normal,
-                                      int years) {
+hc::Result<ReturnPeriodValue> ReturnPeriodAmounts(const DistributionFit& fit,
+                                                  const NormalTable& normal, int years) {
     // The table's resolution of 0.001 in probability ends at 1 in 1000.
     if (years < 2 || years > 1000)
-        throw std::invalid_argument("return period of " + std::to_string(years) +
-                                    " years (2 to 1000 are computed)");
-    ReturnPeriodValue v;
-    v.years = years;
-    switch (fit.kind) {
-        case Distribution::Normal: {
-            // As the design values are formed: mean -/+ (slope x table deviate).
-            const double z = TableDeviateOfReturnPeriod(normal, years);
-            v.dry = fit.location - fit.scale * z;
-            v.wet = fit.location + fit.scale * z;
-            break;
-        }
-        case Distribution::LogNormal: {
-            const double z = TableDeviateOfReturnPeriod(normal, years);
-            v.dry = std::exp(fit.location - fit.scale * z);
-            v.wet = std::exp(fit.location + fit.scale * z);
-            break;
-        }
-        case Distribution::GumbelMoments:
-        case Distribution::GumbelRegression: {
-            const double inverse = 1.0 / years;
-            v.dry = fit.location + fit.scale * ReducedVariate(inverse);
-            // -ln(1 - 1/T) by log1p, which keeps its digits for long return periods.
-            v.wet = fit.location - fit.scale * std::log(-std::log1p(-inverse));
-            break;
-        }
-    }
-    v.dryMm = RoundToMm(v.dry);
-    v.wetMm = RoundToMm(v.wet);
-    return v;
+        return hc::FileError(
+            hc::ErrorKind::BadValue, "",
+            "再現期間 " + std::to_string(years) + " 年は計算できません（2～1000 年を計算します）",
+            "return period of " + std::to_string(years) + " years (2 to 1000 are computed)");
+    return AmountsOfPeriod(fit, normal, years);
 }
 
 std::vector<ReturnPeriodValue> ReturnPeriodTable(const DistributionFit& fit,
                                                  const NormalTable& normal) {
     std::vector<ReturnPeriodValue> rows;
     for (int years : kReturnPeriods)
-        rows.push_back(ReturnPeriodAmounts(fit, normal, years));
+        rows.push_back(AmountsOfPeriod(fit, normal, years));
     return rows;
 }
 
 DesignValues FitDesignValues(const DistributionFit& fit, const NormalTable& normal) {
-    const ReturnPeriodValue ten = ReturnPeriodAmounts(fit, normal, 10);
-    const ReturnPeriodValue fifty = ReturnPeriodAmounts(fit, normal, 50);
+    const ReturnPeriodValue ten = AmountsOfPeriod(fit, normal, 10);
+    const ReturnPeriodValue fifty = AmountsOfPeriod(fit, normal, 50);
     return {ten.dryMm, fifty.dryMm, ten.wetMm, fifty.wetMm};
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/core/result.h"
 #include "rainprob/core/analysis.h"
 #include "rainprob/core/rain_data.h"
 
@@ -37,8 +38,9 @@ double PlottingPositionOf(PlottingPosition p, int rank, int n);
 
 // AnalyseRain with the chosen positions: the deviates, the regression and dev10/dev50 follow
 // them, so that the chart, the line and the printed values all use the same positions. Hazen
-// gives exactly what AnalyseRain gives. Throws AnalysisError as AnalyseRain does.
-RainAnalysis AnalyseRain(const RainTable& table, const NormalTable& normal, PlottingPosition p);
+// gives exactly what AnalyseRain gives, and so do its Errors.
+hc::Result<RainAnalysis> AnalyseRain(const RainTable& table, const NormalTable& normal,
+                                     PlottingPosition p);
 
 enum class Distribution {
     Normal,            // amount = mean + b z, the regression through the mean (the default)
@@ -81,16 +83,16 @@ struct DistributionFit {
 };
 
 // Fits a distribution to the record as analysed (ranks, positions and deviates of `a`). The
-// normal fit is a's own regression (location a.mean, scale a.slope). Throws AnalysisError for a
+// normal fit is a's own regression (location a.mean, scale a.slope). A BadValue Error for a
 // log-normal fit of a record with an amount of 0 mm or less.
-DistributionFit FitDistribution(const RainTable& t, const RainAnalysis& a, Distribution d);
+hc::Result<DistributionFit> FitDistribution(const RainTable& t, const RainAnalysis& a,
+                                            Distribution d);
 
-// All four fits side by side, for comparing them; a fit the record does not allow carries the
-// reason instead.
+// All four fits side by side, for comparing them; a fit the record does not allow carries its
+// Error instead.
 struct FitComparison {
     Distribution kind;
-    std::optional<DistributionFit> fit;
-    std::string reason;
+    hc::Result<DistributionFit> fit;
 };
 std::vector<FitComparison> CompareFits(const RainTable& t, const RainAnalysis& a);
 
@@ -109,9 +111,10 @@ struct ReturnPeriodValue {
     std::int64_t dryMm = 0;
     std::int64_t wetMm = 0;
 };
-// years >= 2; throws std::invalid_argument otherwise.
-ReturnPeriodValue ReturnPeriodAmounts(const DistributionFit& fit, const NormalTable& normal,
-                                      int years);
+// years from 2 to 1000 (the table's resolution of 0.001 ends there); a BadValue Error
+// otherwise.
+hc::Result<ReturnPeriodValue> ReturnPeriodAmounts(const DistributionFit& fit,
+                                                  const NormalTable& normal, int years);
 std::vector<ReturnPeriodValue> ReturnPeriodTable(const DistributionFit& fit,
                                                  const NormalTable& normal);
 

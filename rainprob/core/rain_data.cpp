@@ -10,41 +10,85 @@
 
 namespace rain {
 
-RainTable ParseRainText(const std::string& text) {
+namespace {
+
+hc::Error RecordError(hc::ErrorKind kind, int line, std::string ja, std::string en) {
+    hc::Error e = hc::FileError(kind, "", std::move(ja), std::move(en));
+    e.line = line;
+    return e;
+}
+
+// The next item as a 32-bit integer (rounded half to even), or why it is none.
+hc::Result<std::int32_t> ReadInt32Item(hc::ListInput& in) {
+    const int line = in.Line();
+    std::string item;
+    try {
+        item = in.ReadItem();
+    } catch (const hc::ListInputError&) {
+        return RecordError(hc::ErrorKind::BadValue, line,
+                           "項目があるべきところでファイルが終わっています",
+                           "the file ends where an item was expected");
+    }
+    std::optional<double> v = hc::TryTextToDouble(item);
+    if (!v) {
+        if (item.empty())
+            return RecordError(hc::ErrorKind::BadValue, line, "数値があるべきところが空です",
+                               "an empty line where a number was expected");
+        return RecordError(hc::ErrorKind::BadValue, line, "「" + item + "」は数値ではありません",
+                           "\"" + item + "\" is not a number");
+    }
+    try {
+        return hc::RoundToInt32(*v);
+    } catch (const hc::ConversionError&) {
+        const std::string text = hc::DoubleToText(*v);
+        return RecordError(hc::ErrorKind::BadValue, line, text + " は大きすぎます",
+                           text + " is too large");
+    }
+}
+
+}  // namespace
+
+hc::Result<RainTable> ParseRainText(const std::string& text) {
     RainTable t;
     hc::ListInput in(text);
-    try {
-        // Blank lines are skipped: the editor leaves one when Return is pressed at the end.
-        while (!in.AtEndSkippingBlankLines()) {
-            if (t.Count() >= kMaxRecords)
-                throw RainFileError(in.Line(),
-                                    "more than " + std::to_string(kMaxRecords) + " records");
-            std::int32_t year = in.ReadInt32();
-            int amountLine = in.Line();
-            if (in.AtEnd())
-                throw RainFileError(amountLine, "the amount of year " + std::to_string(year) +
-                                                    " is missing at the end of the file");
-            std::int32_t amount = in.ReadInt32();
-            t.Years.push_back(year);
-            t.Rain.push_back(amount);
-        }
-    } catch (const hc::ListInputError& e) {
-        // The list input's message starts with its own "line N: "; keep only the reason.
-        std::string reason = e.what();
-        if (auto colon = reason.find(": "); reason.rfind("line ", 0) == 0 && colon != reason.npos)
-            reason.erase(0, colon + 2);
-        throw RainFileError(e.Line(), reason);
+    // Blank lines are skipped: the editor leaves one when Return is pressed at the end.
+    while (!in.AtEndSkippingBlankLines()) {
+        if (t.Count() >= kMaxRecords)
+            return RecordError(hc::ErrorKind::BadCount, in.Line(),
+                               "記録が " + std::to_string(kMaxRecords) + " 年分を超えています",
+                               "more than " + std::to_string(kMaxRecords) + " records");
+        hc::Result<std::int32_t> year = ReadInt32Item(in);
+        if (!year)
+            return year.error();
+        const int amountLine = in.Line();
+        if (in.AtEnd())
+            return RecordError(
+                hc::ErrorKind::BadValue, amountLine,
+                std::to_string(*year) + " 年の降水量がないままファイルが終わっています",
+                "the amount of year " + std::to_string(*year) +
+                    " is missing at the end of the file");
+        hc::Result<std::int32_t> amount = ReadInt32Item(in);
+        if (!amount)
+            return amount.error();
+        t.Years.push_back(*year);
+        t.Rain.push_back(*amount);
     }
     return t;
 }
 
-RainTable LoadRainFile(const std::string& path) {
+hc::Result<RainTable> LoadRainFile(const std::string& path) {
     std::string error;
     std::optional<std::string> text = hc::ReadTextFile(path, &error);
     if (!text)
-        throw RainFileError(0, error.empty() ? "cannot be read" : "cannot be read: " + error);
-    RainTable t = ParseRainText(*text);
-    t.DataPath = path;
+        return hc::FileError(hc::ErrorKind::CannotRead, path, "ファイルを読み込めません",
+                             error.empty() ? "cannot be read" : "cannot be read: " + error);
+    hc::Result<RainTable> t = ParseRainText(*text);
+    if (!t) {
+        hc::Error e = t.error();
+        e.file = path;
+        return e;
+    }
+    t->DataPath = path;
     return t;
 }
 

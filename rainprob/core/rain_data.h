@@ -4,9 +4,10 @@
 
 #include <array>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "common/core/result.h"
 
 namespace rain {
 
@@ -21,27 +22,15 @@ struct RainTable {
     int Count() const { return static_cast<int>(Rain.size()); }
 };
 
-// A precipitation file that cannot be read: line is 0 when the file itself could not be
-// opened.
-class RainFileError : public std::runtime_error {
-  public:
-    RainFileError(int line, const std::string& reason)
-        : std::runtime_error(line > 0 ? "line " + std::to_string(line) + ": " + reason : reason),
-          line_(line) {}
-    int Line() const { return line_; }
-
-  private:
-    int line_;
-};
-
 // Reads the records of a file's text into a fresh table: items two at a time (year, amount),
 // separated by commas, blanks or line ends, each rounded to a 32-bit integer. Lines holding
-// nothing but blanks are skipped. Throws RainFileError for a non-number, an amount missing at
-// the end, or a record beyond the 257th.
-RainTable ParseRainText(const std::string& text);
+// nothing but blanks are skipped. An Error with the line for a non-number, an amount missing at
+// the end, or a record beyond the 257th; the Error names no file.
+hc::Result<RainTable> ParseRainText(const std::string& text);
 
-// Reads the file at path (UTF-8 or CP932) with ParseRainText; DataPath becomes path.
-RainTable LoadRainFile(const std::string& path);
+// Reads the file at path (UTF-8 or CP932) with ParseRainText; DataPath becomes path and every
+// Error names the file.
+hc::Result<RainTable> LoadRainFile(const std::string& path);
 
 // Entry k is the standard normal deviate of non-exceedance probability 0.5 + k/1000 for
 // k = 0..499; entries 500..512 stay 0.

@@ -6,14 +6,13 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "common/core/file_write.h"
 #include "common/core/text_file.h"
 #include "common/render/fonts.h"
 #include "common/ui/window_helpers.h"
 #include "rainprob/core/editor_text.h"
-#include "rainprob/ui/form1.h"
+#include "rainprob/core/rain_app.h"
 
 namespace rain {
 
@@ -29,8 +28,8 @@ constexpr const char* kEditorHelp =
 
 }  // namespace
 
-Form4::Form4(Form3* editor, hc::PlatformServices& platform, int thisYear)
-    : QDialog(editor), editor_(editor), platform_(platform) {
+YearRangeDialog::YearRangeDialog(QWidget* editor, hc::PlatformServices& platform, int thisYear)
+    : QDialog(editor), platform_(platform) {
     setObjectName("Form4");
     setWindowTitle("仮面エディター < 作成年次の確認 >");
     setFont(hc::MakeFont(hc::kGothic, 9));
@@ -40,93 +39,93 @@ Form4::Form4(Form3* editor, hc::PlatformServices& platform, int thisYear)
         l->setObjectName(name);
         l->move(hc::TwipsToPixels(left), hc::TwipsToPixels(top) + 4);
         l->adjustSize();
+        return l;
     };
     auto box = [&](const char* name, int value, int left, int top) {
         auto* t = new QLineEdit(QString::number(value), this);
         t->setObjectName(name);
-        t->setGeometry(hc::TwipsToPixels(left) + 8, hc::TwipsToPixels(top), hc::TwipsToPixels(795), 22);
+        t->setGeometry(hc::TwipsToPixels(left) + 8, hc::TwipsToPixels(top), hc::TwipsToPixels(795),
+                       22);
         t->setAlignment(Qt::AlignRight);
         return t;
     };
+    auto button = [&](const char* name, const char* text, int left) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(name);
+        b->setGeometry(hc::TwipsToPixels(left), hc::TwipsToPixels(1320), hc::TwipsToPixels(1935),
+                       28);
+        return b;
+    };
     label("Label1", "最古のデータの西暦年を入力してね", 240, 120);
-    Text1 = box("Text1", DefaultOldestYear(thisYear), 3120, 120);
-    label("Label3", "年", 3960, 120);
+    oldestBox_ = box("Text1", DefaultOldestYear(thisYear), 3120, 120);
+    QLabel* oldestUnit = label("Label3", "年", 3960, 120);
     label("Label2", "最新のデータの西暦年を入力してね", 240, 720);
-    Text2 = box("Text2", DefaultNewestYear(thisYear), 3120, 720);
-    label("Label4", "年", 3960, 720);
+    newestBox_ = box("Text2", DefaultNewestYear(thisYear), 3120, 720);
+    QLabel* newestUnit = label("Label4", "年", 3960, 720);
     // Keep the year boxes clear of the labels' last characters.
-    findChild<QLabel*>("Label3")->move(hc::TwipsToPixels(3960) + 14, hc::TwipsToPixels(120) + 4);
-    findChild<QLabel*>("Label4")->move(hc::TwipsToPixels(3960) + 14, hc::TwipsToPixels(720) + 4);
-    Command1 = new QPushButton("新規作成に進む", this);
-    Command1->setObjectName("Command1");
-    Command1->setGeometry(hc::TwipsToPixels(120), hc::TwipsToPixels(1320), hc::TwipsToPixels(1935), 28);
-    Command2 = new QPushButton("新規作成をやめる", this);
-    Command2->setObjectName("Command2");
-    Command2->setGeometry(hc::TwipsToPixels(2280), hc::TwipsToPixels(1320), hc::TwipsToPixels(1935), 28);
-    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+    oldestUnit->move(hc::TwipsToPixels(3960) + 14, hc::TwipsToPixels(120) + 4);
+    newestUnit->move(hc::TwipsToPixels(3960) + 14, hc::TwipsToPixels(720) + 4);
+    QPushButton* proceed = button("Command1", "新規作成に進む", 120);
+    QPushButton* cancel = button("Command2", "新規作成をやめる", 2280);
+    connect(proceed, &QPushButton::clicked, this, &YearRangeDialog::Proceed);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
     hc::CentreOnScreen(this);
 }
 
-void Form4::Command1_Click() {
-    std::optional<int> oldest = ParseEditorYear(hc::S(Text1->text()));
-    std::optional<int> newest = ParseEditorYear(hc::S(Text2->text()));
-    if (!oldest || !newest) {
-        platform_.MessageBox(kWrongYearMessage, kWrongYearTitle);
+void YearRangeDialog::Proceed() {
+    hc::Result<std::string> text =
+        NewFileText(hc::S(oldestBox_->text()), hc::S(newestBox_->text()));
+    if (!text) {
+        platform_.MessageBox(text.error().ja, kWrongYearTitle);
         return;
     }
-    editor_->NewTextPrepared(PreparedText(*oldest, *newest));
+    Q_EMIT Prepared(hc::Q(*text));
     hide();
 }
 
-void Form4::Command2_Click() {
-    hide();
-}
-
-Form3::Form3(QWidget* parent, hc::PlatformServices& platform, Callbacks callbacks, int thisYear)
-    : QMainWindow(parent, Qt::Window),
-      platform_(platform),
-      callbacks_(std::move(callbacks)),
-      thisYear_(thisYear) {
+MaskEditor::MaskEditor(QWidget* parent, hc::PlatformServices& platform, int thisYear)
+    : QMainWindow(parent, Qt::Window), platform_(platform), thisYear_(thisYear) {
     setObjectName("Form3");
     setWindowTitle(kEditorCaption);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* file = menuBar()->addMenu("ﾌｧｲﾙ(&F)");
     file->setObjectName("EmnuFile");
-    auto item = [&](const char* name, const char* text, void (Form3::*slot)()) {
+    auto item = [&](const char* name, const char* text, auto slot) {
         QAction* a = file->addAction(text);
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    EmnuFileNewItem = item("EmnuFileNewItem", "新規作成(&N)", &Form3::EmnuFileNewItem_Click);
-    EmnuFileOpenItem = item("EmnuFileOpenItem", "開く(&O)", &Form3::EmnuFileOpenItem_Click);
+    item("EmnuFileNewItem", "新規作成(&N)", &MaskEditor::StartNewFile);
+    item("EmnuFileOpenItem", "開く(&O)", &MaskEditor::ChooseFile);
     file->addSeparator();
-    EmnuFileSaveItem = item("EmnuFileSaveItem", "保存終了(&S)", &Form3::EmnuFileSaveItem_Click);
+    saveItem_ = item("EmnuFileSaveItem", "保存終了(&S)", &MaskEditor::SaveAndExit);
     file->addSeparator();
-    EmnuEndItem = item("EmnuEndItem", "強制終了(&X)", &Form3::EmnuEndItem_Click);
-    EmnuFileSaveItem->setEnabled(false);
+    item("EmnuEndItem", "強制終了(&X)", &QWidget::close);
+    saveItem_->setEnabled(false);
 
     auto* client = new QWidget(this);
     client->setFixedSize(hc::TwipsToPixels(5205), hc::TwipsToPixels(5745));
     setCentralWidget(client);
-    Text1 = new QPlainTextEdit(client);
-    Text1->setObjectName("Text1");
-    Text1->setFont(hc::MakeFont(hc::kGothic, 11));
-    Text1->setGeometry(hc::TwipsToPixels(360), hc::TwipsToPixels(120), hc::TwipsToPixels(4455), hc::TwipsToPixels(3495));
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Label1 = new QLabel(kEditorHelp, client);
-    Label1->setObjectName("Label1");
-    Label1->setFont(hc::MakeFont(hc::kGothic, 9));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(hc::TwipsToPixels(240), hc::TwipsToPixels(3720), hc::TwipsToPixels(4695), hc::TwipsToPixels(1935));
+    text_ = new QPlainTextEdit(client);
+    text_->setObjectName("Text1");
+    text_->setFont(hc::MakeFont(hc::kGothic, 11));
+    text_->setGeometry(hc::TwipsToPixels(360), hc::TwipsToPixels(120), hc::TwipsToPixels(4455),
+                       hc::TwipsToPixels(3495));
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* help = new QLabel(kEditorHelp, client);
+    help->setObjectName("Label1");
+    help->setFont(hc::MakeFont(hc::kGothic, 9));
+    help->setWordWrap(true);
+    help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    help->setGeometry(hc::TwipsToPixels(240), hc::TwipsToPixels(3720), hc::TwipsToPixels(4695),
+                      hc::TwipsToPixels(1935));
     adjustSize();
     hc::CentreOnScreen(this);
 }
 
-std::string Form3::EditorText() const {
-    std::string t = hc::S(Text1->toPlainText());
+std::string MaskEditor::EditorText() const {
+    std::string t = hc::S(text_->toPlainText());
     std::string out;
     for (char c : t) {
         if (c == '\n')
@@ -137,57 +136,59 @@ std::string Form3::EditorText() const {
     return out;
 }
 
-void Form3::SetEditorText(const std::string& text) {
+void MaskEditor::SetEditorText(const std::string& text) {
     QString t = hc::Q(text);
     t.replace("\r\n", "\n");
     t.replace('\r', '\n');
-    Text1->setPlainText(t);
+    text_->setPlainText(t);
 }
 
-void Form3::EmnuFileNewItem_Click() {
-    if (!form4_)
-        form4_ = new Form4(this, platform_, thisYear_);
-    form4_->show();
-    form4_->raise();
+void MaskEditor::StartNewFile() {
+    if (!yearDialog_) {
+        yearDialog_ = new YearRangeDialog(this, platform_, thisYear_);
+        connect(yearDialog_, &YearRangeDialog::Prepared, this, &MaskEditor::ShowPreparedText);
+    }
+    yearDialog_->show();
+    yearDialog_->raise();
 }
 
-void Form3::NewTextPrepared(const std::string& text) {
+void MaskEditor::ShowPreparedText(const QString& text) {
     setWindowTitle(kEditorNewCaption);
-    EmnuFileSaveItem->setEnabled(true);
-    SetEditorText(text);
+    saveItem_->setEnabled(true);
+    SetEditorText(hc::S(text));
 }
 
-void Form3::EmnuFileOpenItem_Click() {
+void MaskEditor::ChooseFile() {
     hc::FileDialogRequest r;
     r.title = "開く";
     r.filter = kRainFileFilter;
     std::optional<std::string> path = platform_.OpenFileDialog(r);
     if (!path)
         return;
-    if (!EditorLoadText(*path))
+    if (!LoadText(*path))
         return;
     editorPath_ = *path;
     setWindowTitle(hc::Q("仮面エディター < " + *path + " >"));
-    EmnuFileSaveItem->setEnabled(true);
+    saveItem_->setEnabled(true);
 }
 
-bool Form3::EditorLoadText(const std::string& path) {
+bool MaskEditor::LoadText(const std::string& path) {
     std::optional<std::string> content = hc::ReadTextFile(path);
     if (!content)
         return false;
-    std::optional<std::string> text = EditorTextFromFile(*content);
+    hc::Result<std::string> text = EditorTextFromFile(*content);
     if (!text)
         return false;  // empty, or more lines than the editor holds
     SetEditorText(*text);
     return true;
 }
 
-hc::Status Form3::EditorSaveText(const std::string& path) {
+hc::Status MaskEditor::SaveText(const std::string& path) {
     // Written through a temporary file: a failed save leaves the old file as it was.
     return hc::WriteFileAtomically(path, FileTextFromEditor(EditorText()));
 }
 
-void Form3::EmnuFileSaveItem_Click() {
+void MaskEditor::SaveAndExit() {
     hc::FileDialogRequest r;
     r.title = "保存";
     r.filter = kRainFileFilter;
@@ -195,30 +196,24 @@ void Form3::EmnuFileSaveItem_Click() {
     std::optional<std::string> path = platform_.SaveFileDialog(r);
     if (!path)
         return;  // the editor stays open with its text
-    if (hc::Status saved = EditorSaveText(*path); !saved) {
+    if (hc::Status saved = SaveText(*path); !saved) {
         // The editor stays open with the text; the main window's status line says why.
-        if (callbacks_.status)
-            callbacks_.status("保存できませんでした: " + saved.error().Japanese());
+        Q_EMIT SaveFailed(hc::Q("保存できませんでした: " + saved.error().Japanese()));
         return;
     }
     editorPath_ = *path;
     saved_ = true;
-    if (form4_)
-        form4_->close();
+    if (yearDialog_)
+        yearDialog_->close();
     close();
-    if (callbacks_.saved)
-        callbacks_.saved(editorPath_);
+    Q_EMIT Saved(hc::Q(editorPath_));
 }
 
-void Form3::EmnuEndItem_Click() {
-    close();
-}
-
-void Form3::closeEvent(QCloseEvent* event) {
-    if (form4_)
-        form4_->close();
-    if (!saved_ && callbacks_.closedWithoutSaving)
-        callbacks_.closedWithoutSaving();
+void MaskEditor::closeEvent(QCloseEvent* event) {
+    if (yearDialog_)
+        yearDialog_->close();
+    if (!saved_)
+        Q_EMIT ClosedWithoutSaving();
     event->accept();
 }
 

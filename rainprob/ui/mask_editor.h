@@ -1,97 +1,89 @@
-// The mask editor: a small editor window (Form3) that writes precipitation files, with the
-// year-range dialog (Form4) that prepares one line per year for a new file.
+// The mask editor: a small editor window that writes precipitation files, with the year-range
+// dialog that prepares one line per year for a new file. A saved file goes to the main window
+// through the editor's Saved signal.
 #pragma once
 
 #include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
-#include <functional>
 #include <string>
 
 #include "common/core/platform.h"
 #include "common/core/result.h"
 
 class QAction;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace rain {
 
-class Form3;
-
 inline constexpr const char* kEditorCaption = "仮面エディター < 年降水量ファイルの作成 >";
 inline constexpr const char* kEditorNewCaption = "仮面エディター < 新規の編集 >";
-inline constexpr const char* kWrongYearMessage = "正しく数字を入力してね";
-inline constexpr const char* kWrongYearTitle = "入力間違い";
 
-// The year-range dialog of a new file. Its defaults are set when it is first created; the
-// buttons only hide it, so it keeps what was typed while the editor stays open.
-class Form4 : public QDialog {
+// Named Form4: the oldest and newest year (Text1, Text2), Command1 to go on, Command2 to give
+// up. Its defaults are set when it is first created; the buttons only hide it, so it keeps
+// what was typed while the editor stays open.
+class YearRangeDialog : public QDialog {
     Q_OBJECT
   public:
-    Form4(Form3* editor, hc::PlatformServices& platform, int thisYear);
+    YearRangeDialog(QWidget* editor, hc::PlatformServices& platform, int thisYear);
 
-    QLineEdit* Text1;  // oldest year
-    QLineEdit* Text2;  // newest year
-    QPushButton* Command1;
-    QPushButton* Command2;
+  Q_SIGNALS:
+    // The prepared lines of the years typed.
+    void Prepared(const QString& text);
 
-    void Command1_Click();
-    void Command2_Click();
+  private Q_SLOTS:
+    void Proceed();
 
   private:
-    Form3* editor_;
     hc::PlatformServices& platform_;
+    QLineEdit* oldestBox_;
+    QLineEdit* newestBox_;
 };
 
-class Form3 : public QMainWindow {
+// Named Form3: the text (Text1), the help label (Label1) and the file menu (EmnuFileNewItem,
+// EmnuFileOpenItem, EmnuFileSaveItem, EmnuEndItem).
+class MaskEditor : public QMainWindow {
     Q_OBJECT
   public:
-    struct Callbacks {
-        std::function<void(const std::string&)> saved;   // save and exit: load this file
-        std::function<void()> closedWithoutSaving;       // forced exit or window closed
-        std::function<void(const std::string&)> status;  // why a save failed
-    };
     // thisYear: the calendar year the new-file defaults are counted from.
-    Form3(QWidget* parent, hc::PlatformServices& platform, Callbacks callbacks, int thisYear);
+    MaskEditor(QWidget* parent, hc::PlatformServices& platform, int thisYear);
 
     const std::string& EditorPath() const { return editorPath_; }
-    Form4* YearDialog() const { return form4_; }
-    // The editor text with CR LF between lines.
+    // The editor text with CR LF between lines, and setting it as if typed.
     std::string EditorText() const;
     void SetEditorText(const std::string& text);
-    // Reads a file into the editor; false (editor unchanged) when it is unreadable, empty or
-    // longer than the editor holds.
-    bool EditorLoadText(const std::string& path);
-    // Writes the editor text and one line break; false (old file intact) on failure.
-    hc::Status EditorSaveText(const std::string& path);
 
-    QPlainTextEdit* Text1;
-    QLabel* Label1;
-    QAction* EmnuFileNewItem;
-    QAction* EmnuFileOpenItem;
-    QAction* EmnuFileSaveItem;
-    QAction* EmnuEndItem;
-
-    void EmnuFileNewItem_Click();
-    void EmnuFileOpenItem_Click();
-    void EmnuFileSaveItem_Click();
-    void EmnuEndItem_Click();
-
-    // Form4 hands the prepared text over here.
-    void NewTextPrepared(const std::string& text);
+  Q_SIGNALS:
+    // Save and exit wrote this file: the main window loads it.
+    void Saved(const QString& path);
+    // Forced exit, or the window closed without saving.
+    void ClosedWithoutSaving();
+    // Why a save failed, for the main window's status line.
+    void SaveFailed(const QString& text);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
+  private Q_SLOTS:
+    void StartNewFile();
+    void ShowPreparedText(const QString& text);
+    void ChooseFile();
+    void SaveAndExit();
+
   private:
+    // Reads a file into the editor; false (editor unchanged) when it is unreadable, empty or
+    // longer than the editor holds.
+    bool LoadText(const std::string& path);
+    // Writes the editor text and one line break; the old file stays intact on failure.
+    hc::Status SaveText(const std::string& path);
+
     hc::PlatformServices& platform_;
-    Callbacks callbacks_;
     int thisYear_;
     std::string editorPath_;
-    QPointer<Form4> form4_;
+    QPlainTextEdit* text_;
+    QAction* saveItem_;
+    QPointer<YearRangeDialog> yearDialog_;
     bool saved_ = false;
 };
 

@@ -408,3 +408,22 @@ TEST_F(FlowcalcMainWindow, ChartAndNumbersLeaveTheWindow) {
                                            {QString::fromStdString(section), "--depth", "1.5",
                                             "--roughness", "0.03", "--slope", "100"});
 }
+
+// The version window with flowcalc's own texts; its OK beeps.
+TEST_F(FlowcalcMainWindow, VersionWindowTexts) {
+    FinishSplash();
+    Item("mnuHelpVersionItem")->trigger();
+    QWidget* about = Window("frmAbout");
+    ASSERT_NE(about, nullptr);
+    auto text = [&](const char* name) { return about->findChild<QLabel*>(name)->text(); };
+    EXPECT_EQ(about->windowTitle(), QString::fromUtf8("flowcalcのバージョン情報"));
+    EXPECT_EQ(text("lblTitle"), QString::fromUtf8("アプリケーションタイトル  flowcalc"));
+    EXPECT_EQ(
+        text("lblDescription"),
+        QString::fromUtf8("アプリケーションの説明\nマニング式を用いて河川などの流量を計算します"));
+    EXPECT_TRUE(text("lblDisclaimer")
+                    .startsWith(QString::fromUtf8("このアプリケーションについての照会先\n")));
+    const int beeps = platform.beeps;
+    about->findChild<QPushButton*>("cmdOK")->click();
+    EXPECT_EQ(platform.beeps, beeps + 1);
+}

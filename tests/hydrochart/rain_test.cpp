@@ -136,4 +136,27 @@ TEST(HydrochartRain, RefusalsNameTheFileAndLine) {
     EXPECT_EQ(widths.status, 2);
     Result huge = Rain({Example(), "--max", "1e30", "--json"});  // no integer: refused, not cast
     EXPECT_EQ(huge.status, 2);
+    // The window's limits: widths 1 to 5; hydrochart's own: 1000 mm of shift, 100000 mm of axis.
+    for (const QStringList& options :
+         {QStringList{"--widths", "3,2,6"}, QStringList{"--offset", "1001,0"},
+          QStringList{"--min", "0", "--max", "100001"}}) {
+        Result refused = Rain(QStringList{Example(), "--json"} + options);
+        EXPECT_EQ(refused.status, 2) << options.join(' ').toStdString();
+        EXPECT_TRUE(refused.err.contains(options[0].toUtf8())) << refused.err.toStdString();
+    }
+    EXPECT_EQ(Rain({Example(), "--widths", "5,1,5", "--offset", "-1000,1000", "--max", "100000",
+                    "--json"})
+                  .status,
+              0);
+    // A flat record outside the range has no line to draw: refused with the file's name.
+    QString flat = dir.filePath("flat.txt");
+    QFile ff(flat);
+    ASSERT_TRUE(ff.open(QIODevice::WriteOnly));
+    ff.write("1990 4000\n1991 4000\n");
+    ff.close();
+    Result unusable = Rain({flat, "--json"});
+    EXPECT_EQ(unusable.status, 1);
+    EXPECT_TRUE(
+        unusable.err.startsWith(("hydrochart: " + flat + ": all amounts are equal").toUtf8()))
+        << unusable.err.toStdString();
 }

@@ -4,71 +4,92 @@
 #include <QPushButton>
 
 #include "common/ui/about_window.h"
+#include "rainprob/ui/about_texts.h"
 #include "support/scripted_platform.h"
 #include "ui_fixture.h"
 
 using rain::test::RainWindow;
 
+namespace {
+
+QString LabelOf(const QWidget& w, const char* name) {
+    auto* l = w.findChild<QLabel*>(name);
+    EXPECT_NE(l, nullptr) << name;
+    return l ? l->text() : QString();
+}
+
+void Click(const QWidget& w, const char* name) {
+    w.findChild<QPushButton*>(name)->click();
+}
+
+}  // namespace
+
 TEST(AboutWindow, RainprobTexts) {
     hc::test::ScriptedPlatform p;
-    hc::frmAbout w(nullptr, p, hc::AboutVariant::Rainprob);
+    hc::AboutWindow w(nullptr, p, rain::RainprobAbout());
     EXPECT_EQ(w.objectName(), "frmAbout");
     EXPECT_EQ(w.windowTitle(), "rainprobのﾊﾞｰｼﾞｮﾝ情報");
-    EXPECT_EQ(w.lblTitle->text(), "プログラム名  rainprob.exe ");
-    EXPECT_EQ(w.lblVersion->text(), "バージョン     4.0.12");
+    EXPECT_EQ(LabelOf(w, "lblTitle"), "プログラム名  rainprob.exe ");
+    EXPECT_EQ(LabelOf(w, "lblVersion"), "バージョン     4.0.12");
     EXPECT_EQ(
-        w.lblDescription->text(),
+        LabelOf(w, "lblDescription"),
         "年降水量データから非超過確率を計算・解析して画面とプリンタに出力・印刷するプログラムです");
-    EXPECT_EQ(w.Label1->text(), "このプログラムについての照会先");
-    EXPECT_EQ(w.cmdOK->text(), "OK");
-    EXPECT_EQ(w.cmdSysInfo->text(), "ｼｽﾃﾑ情報(&S)...");
-    EXPECT_FALSE(w.picIcon->pixmap().isNull());
-    EXPECT_EQ(w.lblDisclaimer, nullptr);
+    EXPECT_EQ(LabelOf(w, "Label1"), "このプログラムについての照会先");
+    EXPECT_EQ(w.findChild<QPushButton*>("cmdOK")->text(), "OK");
+    EXPECT_EQ(w.findChild<QPushButton*>("cmdSysInfo")->text(), "ｼｽﾃﾑ情報(&S)...");
+    EXPECT_FALSE(w.findChild<QLabel*>("picIcon")->pixmap().isNull());
+    EXPECT_EQ(w.findChild<QLabel*>("lblDisclaimer"), nullptr);
     w.show();
-    w.cmdOK->click();
+    Click(w, "cmdOK");
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(p.beeps, 0);
 }
 
-TEST(AboutWindow, FlowcalcTexts) {
+// The window knows no program: it shows the texts it is given, CR as a new line, each contact
+// line under its own name, and beeps on OK only when asked to.
+TEST(AboutWindow, ShowsTheTextsItIsGiven) {
     hc::test::ScriptedPlatform p;
-    hc::frmAbout w(nullptr, p, hc::AboutVariant::Flowcalc);
-    EXPECT_EQ(w.windowTitle(), "flowcalcのバージョン情報");
-    EXPECT_EQ(w.lblTitle->text(), "アプリケーションタイトル  flowcalc");
-    EXPECT_EQ(w.lblVersion->text(), "バージョン 4. 0. 12");
-    EXPECT_EQ(w.lblDescription->text(),
-              "アプリケーションの説明\nマニング式を用いて河川などの流量を計算します");
-    ASSERT_NE(w.lblDisclaimer, nullptr);
-    EXPECT_TRUE(w.lblDisclaimer->text().startsWith("このアプリケーションについての照会先\n"));
+    hc::AboutTexts t;
+    t.caption = "caption";
+    t.description = "first\rsecond";
+    t.contact = {{"lblA", "a\rb"}, {"lblB", "c"}};
+    t.beepOnOk = true;
+    hc::AboutWindow w(nullptr, p, t);
+    EXPECT_EQ(w.windowTitle(), "caption");
+    EXPECT_EQ(LabelOf(w, "lblDescription"), "first\nsecond");
+    EXPECT_EQ(LabelOf(w, "lblA"), "a\nb");
+    EXPECT_EQ(LabelOf(w, "lblB"), "c");
+    EXPECT_EQ(w.findChild<QLabel*>("picIcon")->pixmap().size(), QSize(32, 32));
     w.show();
-    w.cmdOK->click();
-    EXPECT_EQ(p.beeps, 1);  // flowcalc's OK beeps
+    Click(w, "cmdOK");
+    EXPECT_EQ(p.beeps, 1);
     EXPECT_FALSE(w.isVisible());
 }
 
 TEST(AboutWindow, SystemInformation) {
     hc::test::ScriptedPlatform p;
-    hc::frmAbout w(nullptr, p, hc::AboutVariant::Rainprob);
-    w.cmdSysInfo->click();
+    hc::AboutWindow w(nullptr, p, rain::RainprobAbout());
+    Click(w, "cmdSysInfo");
     ASSERT_EQ(p.messages.size(), 1u);
     EXPECT_EQ(p.messages[0].text, "現時点ではｼｽﾃﾑ情報を使用できません");
+    EXPECT_EQ(p.messages[0].title, "rainprob");
     EXPECT_TRUE(p.programsStarted.empty());
     // The first viewer installed is started, and no message is shown.
     p.programs["kinfocenter"] = "/usr/bin/kinfocenter";
     p.programs["gnome-system-monitor"] = "/usr/bin/gnome-system-monitor";
-    w.cmdSysInfo->click();
+    Click(w, "cmdSysInfo");
     EXPECT_EQ(p.messages.size(), 1u);
     EXPECT_EQ(p.programsStarted, (std::vector<std::string>{"/usr/bin/kinfocenter"}));
 }
 
 TEST_F(RainWindow, VersionMenuOpensTheVersionWindow) {
     PassSplash();
-    form->mnuMessVerItem->trigger();
-    auto* about = form->findChild<hc::frmAbout*>("frmAbout");
+    Item("mnuMessVerItem")->trigger();
+    auto* about = form->findChild<hc::AboutWindow*>("frmAbout");
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
-    EXPECT_EQ(about->lblVersion->text(), "バージョン     4.0.12");
-    about->cmdOK->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(form->findChild<hc::frmAbout*>("frmAbout"), nullptr);
+    EXPECT_EQ(LabelOf(*about, "lblVersion"), "バージョン     4.0.12");
+    Click(*about, "cmdOK");
+    Flush();
+    EXPECT_EQ(form->findChild<hc::AboutWindow*>("frmAbout"), nullptr);
 }

@@ -12,7 +12,7 @@ using namespace rain;
 namespace {
 
 RainTable Table(const std::vector<std::int32_t>& amounts) {
-    return ParseRainText(test::RecordText(amounts));
+    return ParseRainText(test::RecordText(amounts)).value();
 }
 
 const NormalTable& T() {
@@ -22,7 +22,7 @@ const NormalTable& T() {
 }  // namespace
 
 TEST(AnalyseRain, ThreeRecordsByHand) {
-    RainAnalysis a = AnalyseRain(Table({1000, 1200, 1100}), T());
+    RainAnalysis a = AnalyseRain(Table({1000, 1200, 1100}), T()).value();
     EXPECT_EQ(a.rank, (std::vector<std::int32_t>{1, 3, 2}));
     EXPECT_DOUBLE_EQ(a.pp[0], 1.0 / 6);
     EXPECT_DOUBLE_EQ(a.pp[1], 5.0 / 6);
@@ -39,14 +39,14 @@ TEST(AnalyseRain, ThreeRecordsByHand) {
 }
 
 TEST(AnalyseRain, EqualAmountsRankInFileOrder) {
-    RainAnalysis a = AnalyseRain(Table({1100, 1000, 1100, 1000}), T());
+    RainAnalysis a = AnalyseRain(Table({1100, 1000, 1100, 1000}), T()).value();
     EXPECT_EQ(a.rank, (std::vector<std::int32_t>{3, 1, 4, 2}));
     EXPECT_LT(a.pp[0], a.pp[2]);
     EXPECT_LT(a.deviate[1], a.deviate[3]);
 }
 
 TEST(AnalyseRain, TwoRecords) {
-    RainAnalysis a = AnalyseRain(Table({1300, 1100}), T());
+    RainAnalysis a = AnalyseRain(Table({1300, 1100}), T()).value();
     EXPECT_DOUBLE_EQ(a.pp[0], 0.75);
     EXPECT_DOUBLE_EQ(a.pp[1], 0.25);
     EXPECT_EQ(a.deviate[0], T()[250]);
@@ -61,7 +61,7 @@ TEST(AnalyseRain, PositionsHalfwayBetweenEntriesReadTheEvenOne) {
     std::vector<std::int32_t> amounts;
     for (int i = 0; i < 40; ++i)
         amounts.push_back(800 + 10 * i);
-    RainAnalysis a = AnalyseRain(Table(amounts), T());
+    RainAnalysis a = AnalyseRain(Table(amounts), T()).value();
     EXPECT_EQ(a.deviate[4], -T()[388]);
     EXPECT_EQ(a.deviate[35], T()[388]);
     EXPECT_EQ(a.deviate[5], -T()[362]);
@@ -77,7 +77,7 @@ TEST(AnalyseRain, DeviatesAreSymmetricForEveryCount) {
         std::vector<std::int32_t> amounts;
         for (int i = 0; i < n; ++i)
             amounts.push_back(500 + 3 * i);
-        RainAnalysis a = AnalyseRain(Table(amounts), T());
+        RainAnalysis a = AnalyseRain(Table(amounts), T()).value();
         for (int i = 0; i < n; ++i)
             ASSERT_EQ(a.deviate[static_cast<std::size_t>(i)],
                       -a.deviate[static_cast<std::size_t>(n - 1 - i)])
@@ -89,7 +89,7 @@ TEST(AnalyseRain, TwoHundredFiftySevenRecords) {
     std::vector<std::int32_t> amounts(257);
     for (int i = 0; i < 257; ++i)
         amounts[static_cast<std::size_t>(i)] = 500 + (i * 37) % 257 * 7;  // a shuffled ramp
-    RainAnalysis a = AnalyseRain(Table(amounts), T());
+    RainAnalysis a = AnalyseRain(Table(amounts), T()).value();
     auto lowest = std::min_element(amounts.begin(), amounts.end()) - amounts.begin();
     auto highest = std::max_element(amounts.begin(), amounts.end()) - amounts.begin();
     EXPECT_DOUBLE_EQ(a.pp[static_cast<std::size_t>(lowest)], 1.0 / 514);
@@ -106,7 +106,7 @@ TEST(AnalyseRain, TwoHundredFiftySevenRecords) {
 // Expected values computed separately with Python's statistics.NormalDist (inverse normal of
 // the same table entries) from the 26 totals in millimetres.
 TEST(AnalyseRain, TextbookRecord) {
-    RainAnalysis a = AnalyseRain(Table(test::kTextbookMm), T());
+    RainAnalysis a = AnalyseRain(Table(test::kTextbookMm), T()).value();
     EXPECT_NEAR(a.mean, 1189.7692307692307, 1e-9);
     EXPECT_NEAR(a.slope, 141.77421838765497, 1e-9);
     EXPECT_NEAR(a.dev10, 181.69097152856136, 1e-9);
@@ -127,8 +127,8 @@ TEST(AnalyseRain, TextbookRecord) {
 
 TEST(AnalyseRain, OrderOfRecordsDoesNotMatter) {
     std::vector<std::int32_t> desc(test::kTextbookMm.rbegin(), test::kTextbookMm.rend());
-    RainAnalysis up = AnalyseRain(Table(test::kTextbookMm), T());
-    RainAnalysis down = AnalyseRain(Table(desc), T());
+    RainAnalysis up = AnalyseRain(Table(test::kTextbookMm), T()).value();
+    RainAnalysis down = AnalyseRain(Table(desc), T()).value();
     EXPECT_NEAR(up.mean, down.mean, 1e-9);
     EXPECT_NEAR(up.slope, down.slope, 1e-9);
     EXPECT_NEAR(up.dev50, down.dev50, 1e-9);
@@ -147,10 +147,10 @@ TEST(AnalyseRain, OrderOfRecordsDoesNotMatter) {
 TEST(AnalyseRain, ExtremesAreTheTrueOnes) {
     // Wet mountain stations exceed 9999 mm a year; dry ones are never below -9999, but the
     // extremes must not depend on any starting value either way.
-    RainAnalysis wet = AnalyseRain(Table({12000, 15000, 11000}), T());
+    RainAnalysis wet = AnalyseRain(Table({12000, 15000, 11000}), T()).value();
     EXPECT_EQ(wet.min, 11000);
     EXPECT_EQ(wet.max, 15000);
-    RainAnalysis negative = AnalyseRain(Table({-12000, -15000}), T());
+    RainAnalysis negative = AnalyseRain(Table({-12000, -15000}), T()).value();
     EXPECT_EQ(negative.max, -12000);
     EXPECT_EQ(negative.min, -15000);
 }
@@ -158,8 +158,8 @@ TEST(AnalyseRain, ExtremesAreTheTrueOnes) {
 TEST(AnalyseRain, DesignValuesOfExtremeAmounts) {
     // The largest and smallest 32-bit amounts: the mean is -0.5, the design values lie beyond
     // the 32-bit range and are still computed and printed.
-    RainTable t = ParseRainText("1 2147483647\n2 -2147483648\n");
-    RainAnalysis a = AnalyseRain(t, T());
+    RainTable t = ParseRainText("1 2147483647\n2 -2147483648\n").value();
+    RainAnalysis a = AnalyseRain(t, T()).value();
     EXPECT_DOUBLE_EQ(a.mean, -0.5);
     DesignValues v = ComputeDesignValues(a);
     const double b = 2147483647.5 / T()[250];
@@ -169,12 +169,17 @@ TEST(AnalyseRain, DesignValuesOfExtremeAmounts) {
 }
 
 TEST(AnalyseRain, FewerThanTwoRecordsAreRefused) {
-    EXPECT_THROW(AnalyseRain(Table({}), T()), AnalysisError);
-    EXPECT_THROW(AnalyseRain(Table({1200}), T()), AnalysisError);
+    for (const std::vector<std::int32_t>& amounts : {std::vector<std::int32_t>{}, {1200}}) {
+        hc::Result<RainAnalysis> a = AnalyseRain(Table(amounts), T());
+        ASSERT_FALSE(a) << amounts.size();
+        EXPECT_EQ(a.error().kind, hc::ErrorKind::BadCount);
+    }
+    EXPECT_EQ(AnalyseRain(Table({1200}), T()).error().en,
+              "one record cannot be analysed (at least two are needed)");
 }
 
 TEST(RegressionSegment, RunsFromMinusThreeToThreeInsideTheRange) {
-    RainAnalysis a = AnalyseRain(Table(test::kTextbookMm), T());
+    RainAnalysis a = AnalyseRain(Table(test::kTextbookMm), T()).value();
     auto s = ComputeRegressionSegment(a, 0, 3000);
     ASSERT_TRUE(s);
     EXPECT_DOUBLE_EQ(s->lower.deviate, -3);
@@ -184,7 +189,7 @@ TEST(RegressionSegment, RunsFromMinusThreeToThreeInsideTheRange) {
 }
 
 TEST(RegressionSegment, IsCutWhereItLeavesTheRange) {
-    RainAnalysis a = AnalyseRain(Table(test::kTextbookMm), T());
+    RainAnalysis a = AnalyseRain(Table(test::kTextbookMm), T()).value();
     auto s = ComputeRegressionSegment(a, 1000, 1500);
     ASSERT_TRUE(s);
     EXPECT_EQ(s->upper.amount, 1500);
@@ -192,14 +197,14 @@ TEST(RegressionSegment, IsCutWhereItLeavesTheRange) {
     EXPECT_EQ(s->lower.amount, 1000);
     EXPECT_NEAR(s->lower.deviate, (1000 - 1189.7692307692307) / 141.77421838765497, 1e-9);
     // An end exactly on the lower limit stays where it is.
-    RainAnalysis b = AnalyseRain(Table({1000, 1200, 1100}), T());
+    RainAnalysis b = AnalyseRain(Table({1000, 1200, 1100}), T()).value();
     auto t = ComputeRegressionSegment(b, 1100 - 3 * b.slope, 7500);
     ASSERT_TRUE(t);
     EXPECT_EQ(t->lower.deviate, -3);
 }
 
 TEST(RegressionSegment, ZeroSlope) {
-    RainAnalysis a = AnalyseRain(Table({1200, 1200, 1200}), T());
+    RainAnalysis a = AnalyseRain(Table({1200, 1200, 1200}), T()).value();
     EXPECT_EQ(a.slope, 0.0);
     auto s = ComputeRegressionSegment(a, 0, 3000);
     ASSERT_TRUE(s);
@@ -207,10 +212,14 @@ TEST(RegressionSegment, ZeroSlope) {
     EXPECT_EQ(s->upper.amount, 1200);
     EXPECT_EQ(s->lower.deviate, -3);
     EXPECT_EQ(s->upper.deviate, 3);
-    EXPECT_FALSE(CheckDrawable(a, 0, 3000));
+    EXPECT_TRUE(CheckDrawable(a, 0, 3000));
     // Outside the range there is no line to cut, and no division by zero.
     EXPECT_FALSE(ComputeRegressionSegment(a, 1500, 3000));
     EXPECT_FALSE(ComputeRegressionSegment(a, 0, 1000));
-    ASSERT_TRUE(CheckDrawable(a, 1500, 3000));
-    EXPECT_NE(CheckDrawable(a, 1500, 3000)->find("1200"), std::string::npos);
+    hc::Status outside = CheckDrawable(a, 1500, 3000);
+    ASSERT_FALSE(outside);
+    EXPECT_EQ(outside.error().kind, hc::ErrorKind::Unusable);
+    EXPECT_EQ(outside.error().en,
+              "all amounts are equal (1200 mm), outside the axis range 1500 to 3000 mm");
+    EXPECT_NE(outside.error().ja.find("1200 mm"), std::string::npos);
 }

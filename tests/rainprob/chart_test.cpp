@@ -20,8 +20,8 @@ struct Record {
 
 Record Make(const std::vector<std::int32_t>& amounts, int firstYear = 1981) {
     Record r;
-    r.table = ParseRainText(test::RecordText(amounts, firstYear));
-    r.analysis = AnalyseRain(r.table, StandardNormalTable());
+    r.table = ParseRainText(test::RecordText(amounts, firstYear)).value();
+    r.analysis = AnalyseRain(r.table, StandardNormalTable()).value();
     return r;
 }
 
@@ -150,9 +150,9 @@ TEST(ScreenChart, PointsAndRegressionLine) {
         return out;
     };
     EXPECT_TRUE(red(s0).empty());
-    set.AnalysisMode = 1;
+    set.analysisMode = AnalysisMode::Line;
     auto line1 = red(Screen(r, set));
-    set.AnalysisMode = 2;
+    set.analysisMode = AnalysisMode::LineAndValues;
     auto line2 = red(Screen(r, set));
     ASSERT_EQ(line1.size(), 1u);
     ASSERT_EQ(line2.size(), 1u);
@@ -196,7 +196,7 @@ TEST(PaperChart, PositionsWithoutOffset) {
 
 TEST(PaperChart, OffsetsMoveEverything) {
     ChartSettings set;
-    set.AnalysisMode = 2;
+    set.analysisMode = AnalysisMode::LineAndValues;
     RecordingSurface base = Paper(Textbook(), set);
     set.offsetRight = 10;
     set.offsetUp = 10;
@@ -240,11 +240,11 @@ TEST(PaperChart, AnalysisModes) {
     RecordingSurface m0 = Paper(Textbook(), set);
     EXPECT_TRUE(regression(m0).empty());
     EXPECT_TRUE(m0.TextsEqual("< 直線回帰による解析結果 >").empty());
-    set.AnalysisMode = 1;
+    set.analysisMode = AnalysisMode::Line;
     RecordingSurface m1 = Paper(Textbook(), set);
     ASSERT_EQ(regression(m1).size(), 1u);
     EXPECT_TRUE(m1.TextsEqual("< 直線回帰による解析結果 >").empty());
-    set.AnalysisMode = 2;
+    set.analysisMode = AnalysisMode::LineAndValues;
     RecordingSurface m2 = Paper(Textbook(), set);
     ASSERT_EQ(regression(m2).size(), 1u);
     EXPECT_EQ(m2.TextsEqual("    1/10渇水年降水量 = 1008mm      1/50渇水年降水量 = 899mm").size(),

@@ -22,9 +22,9 @@ struct Fitted {
 Fitted Make(Distribution d, PlottingPosition p = PlottingPosition::Hazen,
             const std::vector<std::int32_t>& amounts = test::kTextbookMm) {
     Fitted f;
-    f.table = ParseRainText(test::RecordText(amounts));
-    f.analysis = AnalyseRain(f.table, StandardNormalTable(), p);
-    f.fit = FitDistribution(f.table, f.analysis, d);
+    f.table = ParseRainText(test::RecordText(amounts)).value();
+    f.analysis = AnalyseRain(f.table, StandardNormalTable(), p).value();
+    f.fit = FitDistribution(f.table, f.analysis, d).value();
     return f;
 }
 
@@ -64,7 +64,7 @@ TEST(FitChart, DefaultFitDrawsExactlyTheRegressionChart) {
     for (int mode = 0; mode <= 2; ++mode)
         for (auto [lo, hi] : {std::pair{0, 3000}, std::pair{1000, 1500}, std::pair{500, 7500}}) {
             ChartSettings s;
-            s.AnalysisMode = mode;
+            s.analysisMode = static_cast<AnalysisMode>(mode);
             s.ScaleMin = lo;
             s.ScaleMax = hi;
             SCOPED_TRACE(testing::Message() << "mode " << mode << ", " << lo << ".." << hi);
@@ -76,7 +76,7 @@ TEST(FitChart, DefaultFitDrawsExactlyTheRegressionChart) {
 TEST(FitChart, LogNormalCurveFollowsTheFitOnPaper) {
     const Fitted f = Make(Distribution::LogNormal);
     ChartSettings s;
-    s.AnalysisMode = 1;
+    s.analysisMode = AnalysisMode::Line;
     RecordingSurface paper = RecordingSurface::Paper();
     PrintChart(paper, f.table, f.analysis, StandardNormalTable(), s, &f.fit);
     const std::vector<DrawOp> lines = CurveLines(paper, 5, hc::kBlack);
@@ -114,7 +114,7 @@ TEST(FitChart, CurvesAreCutAtTheAxisRange) {
     // Wholly outside the range: nothing is drawn.
     EXPECT_TRUE(FitCurvePoints(f.fit, 4000, 7500).empty());
     ChartSettings s;
-    s.AnalysisMode = 1;
+    s.analysisMode = AnalysisMode::Line;
     s.ScaleMin = 4000;
     s.ScaleMax = 7500;
     RecordingSurface screen = RecordingSurface::Screen(377, 473);
@@ -125,7 +125,7 @@ TEST(FitChart, CurvesAreCutAtTheAxisRange) {
 TEST(FitChart, PrintedResultsAreThoseOfTheFit) {
     const Fitted f = Make(Distribution::GumbelRegression);
     ChartSettings s;
-    s.AnalysisMode = 2;
+    s.analysisMode = AnalysisMode::LineAndValues;
     RecordingSurface paper = RecordingSurface::Paper();
     PrintChart(paper, f.table, f.analysis, StandardNormalTable(), s, &f.fit);
     EXPECT_EQ(paper.TextsEqual(kGumbelRegressionResultHeader).size(), 1u);

@@ -14,170 +14,185 @@ using rain::test::RainWindow;
 
 namespace {
 
-class MaskEditor : public RainWindow {
+class MaskEditorTest : public RainWindow {
   protected:
-    Form3* OpenEditor() {
+    MaskEditor* OpenEditor() {
         PassSplash();
-        form->mnuEditFile->trigger();
-        return form->Editor();
+        Item("mnuEditFile")->trigger();
+        return Editor();
     }
-    void Flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // The editor's menu items, the year dialog and the dialog's boxes and buttons.
+    static QAction* EditorItem(MaskEditor* e, const char* name) {
+        auto* a = e->findChild<QAction*>(name);
+        EXPECT_NE(a, nullptr) << name;
+        return a;
+    }
+    static YearRangeDialog* YearDialog(MaskEditor* e) {
+        return e->findChild<YearRangeDialog*>("Form4");
+    }
+    static QLineEdit* YearBox(YearRangeDialog* d, const char* name) {
+        return d->findChild<QLineEdit*>(name);
+    }
+    static void Click(YearRangeDialog* d, const char* name) {
+        d->findChild<QPushButton*>(name)->click();
+    }
 };
 
 }  // namespace
 
-TEST_F(MaskEditor, OpensFromTheSettingsMenuBeforeAnyLoad) {
+TEST_F(MaskEditorTest, OpensFromTheSettingsMenuBeforeAnyLoad) {
     PassSplash();
-    EXPECT_TRUE(Form1::MenuEnabled(form->mnuSellect));
-    EXPECT_TRUE(form->mnuEditFile->isEnabled());
-    form->mnuEditFile->trigger();
-    Form3* e = form->Editor();
+    EXPECT_TRUE(MenuEnabled("mnuSellect"));
+    EXPECT_TRUE(Item("mnuEditFile")->isEnabled());
+    Item("mnuEditFile")->trigger();
+    MaskEditor* e = Editor();
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(e->objectName(), "Form3");
     EXPECT_EQ(e->windowTitle(), "仮面エディター < 年降水量ファイルの作成 >");
-    EXPECT_FALSE(e->EmnuFileSaveItem->isEnabled());
-    EXPECT_TRUE(e->Label1->text().startsWith("年降水量データファイルを作成するエディターです。"));
+    EXPECT_FALSE(EditorItem(e, "EmnuFileSaveItem")->isEnabled());
+    EXPECT_TRUE(e->findChild<QLabel*>("Label1")->text().startsWith(
+        "年降水量データファイルを作成するエディターです。"));
     // Opening it again shows the same window.
-    form->mnuEditFile->trigger();
-    EXPECT_EQ(form->Editor(), e);
+    Item("mnuEditFile")->trigger();
+    EXPECT_EQ(Editor(), e);
 }
 
-TEST_F(MaskEditor, NewFileOfThreeYears) {
-    Form3* e = OpenEditor();
-    e->EmnuFileNewItem->trigger();
-    Form4* f4 = e->YearDialog();
+TEST_F(MaskEditorTest, NewFileOfThreeYears) {
+    MaskEditor* e = OpenEditor();
+    EditorItem(e, "EmnuFileNewItem")->trigger();
+    YearRangeDialog* f4 = YearDialog(e);
     ASSERT_NE(f4, nullptr);
     EXPECT_TRUE(f4->isVisible());
     EXPECT_EQ(f4->windowTitle(), "仮面エディター < 作成年次の確認 >");
     const int year = QDate::currentDate().year();
-    EXPECT_EQ(f4->Text1->text(), QString::number(year - 30));
-    EXPECT_EQ(f4->Text2->text(), QString::number(year - 1));
-    f4->Text1->setText("1991");
-    f4->Text2->setText("1993");
-    f4->Command1->click();
+    EXPECT_EQ(YearBox(f4, "Text1")->text(), QString::number(year - 30));
+    EXPECT_EQ(YearBox(f4, "Text2")->text(), QString::number(year - 1));
+    YearBox(f4, "Text1")->setText("1991");
+    YearBox(f4, "Text2")->setText("1993");
+    Click(f4, "Command1");
     EXPECT_FALSE(f4->isVisible());
     EXPECT_EQ(e->EditorText(), "   1991   \r\n   1992   \r\n   1993   ");
     EXPECT_EQ(e->windowTitle(), "仮面エディター < 新規の編集 >");
-    EXPECT_TRUE(e->EmnuFileSaveItem->isEnabled());
+    EXPECT_TRUE(EditorItem(e, "EmnuFileSaveItem")->isEnabled());
     // The dialog keeps what was typed.
-    e->EmnuFileNewItem->trigger();
-    EXPECT_EQ(e->YearDialog(), f4);
-    EXPECT_EQ(f4->Text1->text(), "1991");
-    f4->Command2->click();
+    EditorItem(e, "EmnuFileNewItem")->trigger();
+    EXPECT_EQ(YearDialog(e), f4);
+    EXPECT_EQ(YearBox(f4, "Text1")->text(), "1991");
+    Click(f4, "Command2");
     EXPECT_FALSE(f4->isVisible());
     EXPECT_EQ(e->EditorText(), "   1991   \r\n   1992   \r\n   1993   ");
 }
 
-TEST_F(MaskEditor, WrongYearsAreRefusedWithAMessage) {
-    Form3* e = OpenEditor();
-    e->EmnuFileNewItem->trigger();
-    Form4* f4 = e->YearDialog();
+TEST_F(MaskEditorTest, WrongYearsAreRefusedWithAMessage) {
+    MaskEditor* e = OpenEditor();
+    EditorItem(e, "EmnuFileNewItem")->trigger();
+    YearRangeDialog* f4 = YearDialog(e);
     for (auto [a, b] :
          {std::pair{"0", "1993"}, {"1991", "3000"}, {"abc", "1993"}, {"1991", "12.5"}}) {
-        f4->Text1->setText(a);
-        f4->Text2->setText(b);
-        f4->Command1->click();
+        YearBox(f4, "Text1")->setText(a);
+        YearBox(f4, "Text2")->setText(b);
+        Click(f4, "Command1");
         EXPECT_TRUE(f4->isVisible());
     }
     ASSERT_EQ(platform.messages.size(), 4u);
     EXPECT_EQ(platform.messages[0].text, "正しく数字を入力してね");
     EXPECT_EQ(platform.messages[0].title, "入力間違い");
     EXPECT_TRUE(e->EditorText().empty());
-    EXPECT_FALSE(e->EmnuFileSaveItem->isEnabled());
+    EXPECT_FALSE(EditorItem(e, "EmnuFileSaveItem")->isEnabled());
 }
 
-TEST_F(MaskEditor, SaveAndExitLoadsTheFileAtOnce) {
-    Form3* e = OpenEditor();
+TEST_F(MaskEditorTest, SaveAndExitLoadsTheFileAtOnce) {
+    MaskEditor* e = OpenEditor();
     e->SetEditorText("   1991   1200\r\n   1992   1000\r\n   1993   1100   ");
-    e->EmnuFileSaveItem->setEnabled(true);
+    EditorItem(e, "EmnuFileSaveItem")->setEnabled(true);
     std::string path = dir.filePath("new.txt").toStdString();
     platform.saveAnswers.push_back(path);
-    e->EmnuFileSaveItem->trigger();
+    EditorItem(e, "EmnuFileSaveItem")->trigger();
     EXPECT_EQ(ReadFile(path), "   1991   1200\r\n   1992   1000\r\n   1993   1100   \r\n");
     Flush();
-    EXPECT_EQ(form->Editor(), nullptr);
-    EXPECT_EQ(form->Model().table.Count(), 3);
-    EXPECT_EQ(form->Text1->text().toStdString(), path);
-    EXPECT_EQ(form->Text2->text(), "1100");
-    EXPECT_EQ(form->Label18->text(), "解析項目：回帰結果を表示しない");
-    EXPECT_TRUE(form->mnuAnaNot->isChecked());
-    EXPECT_TRUE(form->mnuPrintOutItem->isEnabled());
-    EXPECT_TRUE(Form1::MenuEnabled(form->mnuAna));
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(App().Table().Count(), 3);
+    EXPECT_EQ(Text("Text1").toStdString(), path);
+    EXPECT_EQ(Text("Text2"), "1100");
+    EXPECT_EQ(LabelText("Label18"), "解析項目：回帰結果を表示しない");
+    EXPECT_TRUE(Item("mnuAnaNot")->isChecked());
+    EXPECT_TRUE(Item("mnuPrintOutItem")->isEnabled());
+    EXPECT_TRUE(MenuEnabled("mnuAna"));
     EXPECT_TRUE(Item("mnuScaleMaxVal(4)")->isChecked());
     EXPECT_TRUE(Item("mnuScaleMinVal(0)")->isChecked());
 }
 
-TEST_F(MaskEditor, LaterSaveResetsTheModeAndKeepsTheRangeChecked) {
+TEST_F(MaskEditorTest, LaterSaveResetsTheModeAndKeepsTheRangeChecked) {
     PassSplash();
     Open(WriteFile("a.txt", test::RecordText(test::kTextbookMm)));
     Item("mnuScaleMaxVal(8)")->trigger();  // 5000
     Item("mnuScaleMinVal(1)")->trigger();  // 500
-    form->mnuAnaAll->trigger();
-    form->mnuEditFile->trigger();
-    Form3* e = form->Editor();
+    Item("mnuAnaAll")->trigger();
+    Item("mnuEditFile")->trigger();
+    MaskEditor* e = Editor();
     e->SetEditorText("1991 1200\r\n1992 1000");
     std::string path = dir.filePath("b.txt").toStdString();
     platform.saveAnswers.push_back(path);
-    e->EmnuFileSaveItem->setEnabled(true);
-    e->EmnuFileSaveItem->trigger();
+    EditorItem(e, "EmnuFileSaveItem")->setEnabled(true);
+    EditorItem(e, "EmnuFileSaveItem")->trigger();
     Flush();
-    EXPECT_EQ(form->Model().table.Count(), 2);
-    EXPECT_EQ(form->Model().settings.AnalysisMode, 0);
-    EXPECT_TRUE(form->mnuAnaNot->isChecked());
-    EXPECT_EQ(form->Text5->text(), "5000");
+    EXPECT_EQ(App().Table().Count(), 2);
+    EXPECT_EQ(App().Settings().analysisMode, AnalysisMode::None);
+    EXPECT_TRUE(Item("mnuAnaNot")->isChecked());
+    EXPECT_EQ(Text("Text5"), "5000");
     EXPECT_TRUE(Item("mnuScaleMaxVal(8)")->isChecked());
     EXPECT_FALSE(Item("mnuScaleMaxVal(4)")->isChecked());
     EXPECT_TRUE(Item("mnuScaleMinVal(1)")->isChecked());
 }
 
-TEST_F(MaskEditor, AFailedLoadAfterSaveKeepsTheMode) {
+TEST_F(MaskEditorTest, AFailedLoadAfterSaveKeepsTheMode) {
     PassSplash();
     Open(WriteFile("a.txt", test::RecordText(test::kTextbookMm)));
-    form->mnuAnaLine->trigger();
-    form->mnuEditFile->trigger();
-    Form3* e = form->Editor();
+    Item("mnuAnaLine")->trigger();
+    Item("mnuEditFile")->trigger();
+    MaskEditor* e = Editor();
     e->SetEditorText("   1991   ");  // a prepared line left empty
     platform.saveAnswers.push_back(dir.filePath("c.txt").toStdString());
-    e->EmnuFileSaveItem->setEnabled(true);
-    e->EmnuFileSaveItem->trigger();
+    EditorItem(e, "EmnuFileSaveItem")->setEnabled(true);
+    EditorItem(e, "EmnuFileSaveItem")->trigger();
     Flush();
-    EXPECT_EQ(form->Editor(), nullptr);
-    EXPECT_EQ(form->Model().table.Count(), 26);
-    EXPECT_EQ(form->Model().settings.AnalysisMode, 1);
-    EXPECT_TRUE(form->mnuAnaLine->isChecked());
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(App().Table().Count(), 26);
+    EXPECT_EQ(App().Settings().analysisMode, AnalysisMode::Line);
+    EXPECT_TRUE(Item("mnuAnaLine")->isChecked());
     EXPECT_TRUE(Status().contains("c.txt"));
 }
 
-TEST_F(MaskEditor, CancelledOrFailedSaveKeepsTheEditorOpen) {
-    Form3* e = OpenEditor();
+TEST_F(MaskEditorTest, CancelledOrFailedSaveKeepsTheEditorOpen) {
+    MaskEditor* e = OpenEditor();
     e->SetEditorText("1991 1200\r\n1992 1000");
-    e->EmnuFileSaveItem->setEnabled(true);
+    EditorItem(e, "EmnuFileSaveItem")->setEnabled(true);
     platform.saveAnswers.push_back(std::nullopt);
-    e->EmnuFileSaveItem->trigger();
+    EditorItem(e, "EmnuFileSaveItem")->trigger();
     Flush();
-    ASSERT_EQ(form->Editor(), e);
+    ASSERT_EQ(Editor(), e);
     EXPECT_TRUE(e->isVisible());
     EXPECT_EQ(e->EditorText(), "1991 1200\r\n1992 1000");
     // A directory cannot be replaced by a file: the save fails and the old entry stays.
     std::string target = dir.filePath("sub").toStdString();
     QDir().mkpath(QString::fromStdString(target));
     platform.saveAnswers.push_back(target);
-    e->EmnuFileSaveItem->trigger();
+    EditorItem(e, "EmnuFileSaveItem")->trigger();
     Flush();
-    ASSERT_EQ(form->Editor(), e);
+    ASSERT_EQ(Editor(), e);
     EXPECT_TRUE(QFileInfo(QString::fromStdString(target)).isDir());
     EXPECT_TRUE(Status().contains("sub"));
-    EXPECT_FALSE(form->Model().loaded);
+    EXPECT_FALSE(App().Loaded());
 }
 
-TEST_F(MaskEditor, ASaveOnAFullDiskKeepsTheOldFileAndTheEditor) {
-    Form3* e = OpenEditor();
+TEST_F(MaskEditorTest, ASaveOnAFullDiskKeepsTheOldFileAndTheEditor) {
+    MaskEditor* e = OpenEditor();
     const std::string typed(8000, '1');  // more than a small disk or the limit takes
     e->SetEditorText(typed);
-    e->EmnuFileSaveItem->setEnabled(true);
+    EditorItem(e, "EmnuFileSaveItem")->setEnabled(true);
     auto expectKept = [&](const std::string& path, const std::string& old, const char* reason) {
         EXPECT_EQ(hc::test::FileBytes(path), old);
-        ASSERT_EQ(form->Editor(), e);
+        ASSERT_EQ(Editor(), e);
         EXPECT_EQ(e->EditorText(), typed);
         EXPECT_EQ(Status().toStdString(), "保存できませんでした: " + path + ": " + reason);
     };
@@ -186,7 +201,7 @@ TEST_F(MaskEditor, ASaveOnAFullDiskKeepsTheOldFileAndTheEditor) {
         hc::test::FileSizeLimit limit(4096);
         std::ofstream(path) << "1991 1200\r\n";
         platform.saveAnswers.push_back(path);
-        e->EmnuFileSaveItem->trigger();
+        EditorItem(e, "EmnuFileSaveItem")->trigger();
         Flush();
         expectKept(path, "1991 1200\r\n", "ファイルが大きすぎます");
     }
@@ -195,53 +210,53 @@ TEST_F(MaskEditor, ASaveOnAFullDiskKeepsTheOldFileAndTheEditor) {
         GTEST_SKIP() << disk.Unavailable();
     disk.PutThenFill("rain.txt", "1991 1200\r\n");
     platform.saveAnswers.push_back(disk.Path("rain.txt"));
-    e->EmnuFileSaveItem->trigger();
+    EditorItem(e, "EmnuFileSaveItem")->trigger();
     Flush();
     expectKept(disk.Path("rain.txt"), "1991 1200\r\n", "ディスクに空きがありません");
 }
 
-TEST_F(MaskEditor, OpenAndSaveUnchanged) {
+TEST_F(MaskEditorTest, OpenAndSaveUnchanged) {
     const std::string content = "   1991   1200\r\n   1992   1000\r\n   1993   1100\r\n";
     std::string path = WriteFile("three.txt", content);
-    Form3* e = OpenEditor();
+    MaskEditor* e = OpenEditor();
     platform.openAnswers.push_back(path);
-    e->EmnuFileOpenItem->trigger();
+    EditorItem(e, "EmnuFileOpenItem")->trigger();
     EXPECT_EQ(e->EditorPath(), path);
     EXPECT_EQ(e->windowTitle().toStdString(), "仮面エディター < " + path + " >");
-    EXPECT_TRUE(e->EmnuFileSaveItem->isEnabled());
+    EXPECT_TRUE(EditorItem(e, "EmnuFileSaveItem")->isEnabled());
     EXPECT_EQ(e->EditorText(), "   1991   1200\r\n   1992   1000\r\n   1993   1100");
     std::string out = dir.filePath("copy.txt").toStdString();
     platform.saveAnswers.push_back(out);
-    e->EmnuFileSaveItem->trigger();
+    EditorItem(e, "EmnuFileSaveItem")->trigger();
     EXPECT_EQ(ReadFile(out), content);
 }
 
-TEST_F(MaskEditor, OpenFailuresChangeNothing) {
-    Form3* e = OpenEditor();
+TEST_F(MaskEditorTest, OpenFailuresChangeNothing) {
+    MaskEditor* e = OpenEditor();
     std::string lines;
     for (int i = 0; i < 258; ++i)
         lines += "1991 1000\r\n";
     for (const std::string& path :
          {WriteFile("empty.txt", ""), WriteFile("long.txt", lines), std::string("/nonexistent")}) {
         platform.openAnswers.push_back(path);
-        e->EmnuFileOpenItem->trigger();
+        EditorItem(e, "EmnuFileOpenItem")->trigger();
     }
     platform.openAnswers.push_back(std::nullopt);
-    e->EmnuFileOpenItem->trigger();
-    EXPECT_FALSE(e->EmnuFileSaveItem->isEnabled());
+    EditorItem(e, "EmnuFileOpenItem")->trigger();
+    EXPECT_FALSE(EditorItem(e, "EmnuFileSaveItem")->isEnabled());
     EXPECT_TRUE(e->EditorText().empty());
     EXPECT_EQ(e->windowTitle(), "仮面エディター < 年降水量ファイルの作成 >");
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(MaskEditor, ForcedExitClosesWithoutSaving) {
-    Form3* e = OpenEditor();
-    e->EmnuFileNewItem->trigger();
+TEST_F(MaskEditorTest, ForcedExitClosesWithoutSaving) {
+    MaskEditor* e = OpenEditor();
+    EditorItem(e, "EmnuFileNewItem")->trigger();
     e->SetEditorText("1991 1200");
-    e->EmnuEndItem->trigger();
+    EditorItem(e, "EmnuEndItem")->trigger();
     Flush();
-    EXPECT_EQ(form->Editor(), nullptr);
+    EXPECT_EQ(Editor(), nullptr);
     EXPECT_TRUE(platform.saveRequests.empty());
-    EXPECT_TRUE(Form1::MenuEnabled(form->mnuFile));
-    EXPECT_FALSE(form->Model().loaded);
+    EXPECT_TRUE(MenuEnabled("mnuFile"));
+    EXPECT_FALSE(App().Loaded());
 }

@@ -17,10 +17,10 @@ class RainOpenFile : public RainWindow {
   protected:
     void SetUp() override {
         RainWindow::SetUp();
-        twin = std::make_unique<Form1>(twinPlatform);
+        twin = std::make_unique<MainWindow>(twinPlatform);
         twin->show();
-        for (int i = 0; i < 45 && twin->Form9(); ++i)
-            twin->Form9()->Tick();
+        for (int i = 0; i < 45 && twin->Splash(); ++i)
+            twin->Splash()->Tick();
     }
     void TearDown() override {
         twin.reset();
@@ -28,28 +28,28 @@ class RainOpenFile : public RainWindow {
     }
     void TwinOpens(const std::string& path) {
         twinPlatform.openAnswers.push_back(path);
-        twin->mnuFileOpenItem->trigger();
+        twin->findChild<QAction*>("mnuFileOpenItem")->trigger();
     }
 
     hc::test::ScriptedPlatform twinPlatform;
-    std::unique_ptr<Form1> twin;
+    std::unique_ptr<MainWindow> twin;
 };
 
 TEST_F(RainOpenFile, CommandLineFileOpensAfterTheSplashAsFileOpenWould) {
     const std::string path = WriteFile("rain.txt", test::RecordText(test::kTextbookMm));
-    hc::OpenAfterSplash(form->Form9(), form.get(), [this, path] { form->OpenDataFile(path); });
+    hc::OpenAfterSplash(form->Splash(), form.get(), [this, path] { form->OpenFile(path); });
     for (int i = 0; i < 44; ++i)
-        form->Form9()->Tick();
+        form->Splash()->Tick();
     QCoreApplication::sendPostedEvents();
-    EXPECT_FALSE(form->Model().loaded);
-    form->Form9()->Tick();
+    EXPECT_FALSE(App().Loaded());
+    form->Splash()->Tick();
     QCoreApplication::sendPostedEvents();
 
     TwinOpens(path);
-    EXPECT_TRUE(form->Model().loaded);
-    EXPECT_EQ(form->Text2->text(), "1190");
+    EXPECT_TRUE(App().Loaded());
+    EXPECT_EQ(Text("Text2"), "1190");
     EXPECT_EQ(hc::test::WindowState(*form), hc::test::WindowState(*twin));
-    EXPECT_EQ(form->Picture1->Image(), twin->Picture1->Image());
+    EXPECT_EQ(Picture()->Image(), twin->findChild<hc::PictureBox*>("Picture1")->Image());
     EXPECT_TRUE(platform.openRequests.empty());
 }
 
@@ -59,9 +59,9 @@ TEST_F(RainOpenFile, DroppedRecordOpensOnlyWhileFileOpenCanBeChosen) {
     PassSplash();
     EXPECT_TRUE(hc::test::DropFile(form.get(), path));
     TwinOpens(path);
-    EXPECT_TRUE(form->Model().loaded);
+    EXPECT_TRUE(App().Loaded());
     EXPECT_EQ(hc::test::WindowState(*form), hc::test::WindowState(*twin));
-    EXPECT_EQ(form->Picture1->Image(), twin->Picture1->Image());
+    EXPECT_EQ(Picture()->Image(), twin->findChild<hc::PictureBox*>("Picture1")->Image());
 
     // A record the reader refuses leaves the window as File>Open leaves it.
     const std::string bad = WriteFile("bad.txt", "1981 1000\n1982 x\n");

@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include <QTemporaryDir>
+
+#include "common/core/file_write.h"
 #include "rainprob/core/rain_data.h"
 #include "support/scripted_platform.h"
 #include "test_data.h"
@@ -68,9 +71,9 @@ TEST(NormalTable, LookupByProbability) {
 }
 
 TEST(RainFile, CommaAndBlankLayoutsReadTheSameRecord) {
-    RainTable a = ParseRainText("1991,1200\r\n");
-    RainTable b = ParseRainText("   1991   1200\r\n");
-    RainTable c = ParseRainText("1991\n1200");  // one item a line is list input too
+    RainTable a = ParseRainText("1991,1200\r\n").value();
+    RainTable b = ParseRainText("   1991   1200\r\n").value();
+    RainTable c = ParseRainText("1991\n1200").value();  // one item a line is list input too
     for (const RainTable* t : {&a, &b, &c}) {
         ASSERT_EQ(t->Count(), 1);
         EXPECT_EQ(t->Years[0], 1991);
@@ -79,18 +82,18 @@ TEST(RainFile, CommaAndBlankLayoutsReadTheSameRecord) {
 }
 
 TEST(RainFile, LineBreaksAndBlankLines) {
-    EXPECT_EQ(ParseRainText("1991 1200\r\n1992 1300\r\n").Count(), 2);
-    EXPECT_EQ(ParseRainText("1991 1200\r\n1992 1300").Count(), 2);
+    EXPECT_EQ(ParseRainText("1991 1200\r\n1992 1300\r\n").value().Count(), 2);
+    EXPECT_EQ(ParseRainText("1991 1200\r\n1992 1300").value().Count(), 2);
     // Blank lines, as the editor leaves them, are skipped wherever they stand between records.
-    RainTable t = ParseRainText("1991 1200\r\n\r\n   \r\n1992 1300\r\n\r\n\r\n");
+    RainTable t = ParseRainText("1991 1200\r\n\r\n   \r\n1992 1300\r\n\r\n\r\n").value();
     ASSERT_EQ(t.Count(), 2);
     EXPECT_EQ(t.Rain[1], 1300);
-    EXPECT_EQ(ParseRainText("").Count(), 0);
-    EXPECT_EQ(ParseRainText("\r\n\r\n").Count(), 0);
+    EXPECT_EQ(ParseRainText("").value().Count(), 0);
+    EXPECT_EQ(ParseRainText("\r\n\r\n").value().Count(), 0);
 }
 
 TEST(RainFile, NumbersAreRoundedHalfToEvenAndNotRangeChecked) {
-    RainTable t = ParseRainText("1991 1200.5\n1992 1201.5\n-5 -30\n");
+    RainTable t = ParseRainText("1991 1200.5\n1992 1201.5\n-5 -30\n").value();
     ASSERT_EQ(t.Count(), 3);
     EXPECT_EQ(t.Rain[0], 1200);
     EXPECT_EQ(t.Rain[1], 1202);
@@ -98,43 +101,57 @@ TEST(RainFile, NumbersAreRoundedHalfToEvenAndNotRangeChecked) {
     EXPECT_EQ(t.Rain[2], -30);
 }
 
-TEST(RainFile, FaultsNameTheirLine) {
-    try {
-        ParseRainText("1991 1200\n1992 12x0\n");
-        FAIL();
-    } catch (const RainFileError& e) {
-        EXPECT_EQ(e.Line(), 2);
-        EXPECT_NE(std::string(e.what()).find("12x0"), std::string::npos) << e.what();
+// Every kind of malformed record file, with the line and the reason in both languages.
+TEST(RainFile, FaultsNameTheirKindLineAndReason) {
+    std::vector<std::int32_t> many(258, 1000);
+    struct Case {
+        std::string text;
+        hc::ErrorKind kind;
+        int line;
+        const char* ja;
+        const char* en;
+    };
+    const Case cases[] = {
+        {"1991 1200\n1992 12x0\n", hc::ErrorKind::BadValue, 2, "「12x0」は数値ではありません",
+         "\"12x0\" is not a number"},
+        // A prepared line never filled in.
+        {"1991 1200\n   1992   \r\n", hc::ErrorKind::BadValue, 3,
+         "1992 年の降水量がないままファイルが終わっています",
+         "the amount of year 1992 is missing at the end of the file"},
+        {"1991,,1200\n", hc::ErrorKind::BadValue, 1, "数値があるべきところが空です",
+         "an empty line where a number was expected"},
+        {"1991 99999999999\n", hc::ErrorKind::BadValue, 1, "99999999999 は大きすぎます",
+         "99999999999 is too large"},
+        {"1991,   ", hc::ErrorKind::BadValue, 1, "項目があるべきところでファイルが終わっています",
+         "the file ends where an item was expected"},
+        {test::RecordText(many), hc::ErrorKind::BadCount, 258, "記録が 257 年分を超えています",
+         "more than 257 records"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.en);
+        hc::Result<RainTable> t = ParseRainText(c.text);
+        ASSERT_FALSE(t);
+        EXPECT_EQ(t.error().kind, c.kind);
+        EXPECT_EQ(t.error().line, c.line);
+        EXPECT_EQ(t.error().ja, c.ja);
+        EXPECT_EQ(t.error().en, c.en);
+        EXPECT_EQ(t.error().file, "");
     }
-    try {
-        ParseRainText("1991 1200\n   1992   \r\n");  // a prepared line never filled in
-        FAIL();
-    } catch (const RainFileError& e) {
-        EXPECT_EQ(e.Line(), 3);
-        EXPECT_NE(std::string(e.what()).find("1992"), std::string::npos) << e.what();
-    }
-    EXPECT_THROW(ParseRainText("1991,,1200\n"), RainFileError);
-    EXPECT_THROW(ParseRainText("1991 99999999999\n"), RainFileError);
 }
 
 TEST(RainFile, AtMost257Records) {
     std::vector<std::int32_t> amounts(257, 1000);
-    EXPECT_EQ(ParseRainText(test::RecordText(amounts)).Count(), 257);
+    EXPECT_EQ(ParseRainText(test::RecordText(amounts)).value().Count(), 257);
     amounts.push_back(1000);
-    try {
-        ParseRainText(test::RecordText(amounts));
-        FAIL();
-    } catch (const RainFileError& e) {
-        EXPECT_EQ(e.Line(), 258);
-        EXPECT_NE(std::string(e.what()).find("257"), std::string::npos);
-    }
+    EXPECT_FALSE(ParseRainText(test::RecordText(amounts)));
 }
 
 TEST(RainFile, LoadsTheShippedExamples) {
-    RainTable t = LoadRainFile(hc::test::SourcePath("examples/rainprob/textbook26.txt"));
+    RainTable t = LoadRainFile(hc::test::SourcePath("examples/rainprob/textbook26.txt")).value();
     EXPECT_EQ(t.Count(), 26);
     EXPECT_EQ(t.DataPath, hc::test::SourcePath("examples/rainprob/textbook26.txt"));
-    RainTable c = LoadRainFile(hc::test::SourcePath("examples/rainprob/textbook26_comma.txt"));
+    RainTable c =
+        LoadRainFile(hc::test::SourcePath("examples/rainprob/textbook26_comma.txt")).value();
     EXPECT_EQ(c.Rain, t.Rain);
     EXPECT_EQ(c.Years, t.Years);
     std::vector<std::int32_t> sorted = t.Rain;
@@ -142,11 +159,19 @@ TEST(RainFile, LoadsTheShippedExamples) {
     EXPECT_EQ(sorted, test::kTextbookMm);
 }
 
-TEST(RainFile, MissingFileIsAnError) {
-    try {
-        LoadRainFile("/nonexistent/rain.txt");
-        FAIL();
-    } catch (const RainFileError& e) {
-        EXPECT_EQ(e.Line(), 0);
-    }
+TEST(RainFile, ErrorsOfAFileNameIt) {
+    hc::Result<RainTable> missing = LoadRainFile("/nonexistent/rain.txt");
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error().kind, hc::ErrorKind::CannotRead);
+    EXPECT_EQ(missing.error().line, 0);
+    EXPECT_EQ(missing.error().Japanese(), "/nonexistent/rain.txt: ファイルを読み込めません");
+    EXPECT_EQ(missing.error().English().rfind("/nonexistent/rain.txt: cannot be read", 0), 0u);
+
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("bad.txt").toStdString();
+    ASSERT_TRUE(hc::WriteFileAtomically(path, "1990 1000\n1991 1x00\n"));
+    hc::Result<RainTable> bad = LoadRainFile(path);
+    ASSERT_FALSE(bad);
+    EXPECT_EQ(bad.error().English(), path + ": line 2: \"1x00\" is not a number");
+    EXPECT_EQ(bad.error().Japanese(), path + ": 2 行目: 「1x00」は数値ではありません");
 }

@@ -127,7 +127,6 @@ MainWindow::MainWindow(hc::PlatformServices& platform, const DiagramProgram& pro
     splash_ = new hc::SplashWindow(this, platform_, "Form9", Q(program_.title), program_.splash,
                                    kSplashCloseTick, [this] { EnableFileMenus(); });
     splash_->show();
-    hc::AcceptFileDrops(this, mnuFileOpenItem_, [this](const std::string& p) { OpenFile(p); });
 }
 
 MainWindow::~MainWindow() {
@@ -145,6 +144,7 @@ void MainWindow::BuildMenus() {
     mnuFilePrintItem_ = AddItem(mnuFile_, "mnuFilePrintItem", "印刷(&P)");
     mnuFile_->addSeparator();
     mnuFileEndItem_ = AddItem(mnuFile_, "mnuFileEndItem", "終了(&X)");
+    hc::AcceptFileDrops(this, open, [this](const std::string& p) { OpenFile(p); });
     // Shortcuts where the menus name none; the mnemonics stay.
     open->setShortcut(QKeySequence::Open);
     mnuFilePrintItem_->setShortcut(QKeySequence::Print);

@@ -1,4 +1,4 @@
-#include "rainprob/ui/form2.h"
+#include "rainprob/ui/print_position_window.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -9,9 +9,8 @@
 
 namespace rain {
 
-Form2::Form2(QWidget* parent, hc::PlatformServices& platform,
-             std::function<void(const QString&, const QString&)> onDone)
-    : QDialog(parent), platform_(platform), onDone_(std::move(onDone)) {
+PrintPositionWindow::PrintPositionWindow(QWidget* parent, hc::PlatformServices& platform)
+    : QDialog(parent), platform_(platform) {
     setObjectName("Form2");
     setWindowTitle("印刷位置の設定");
     setFont(hc::MakeFont(hc::kGothic, 9));
@@ -23,6 +22,7 @@ Form2::Form2(QWidget* parent, hc::PlatformServices& platform,
         l->adjustSize();
         return l;
     };
+    // The boxes open at "0" every time; the position in force is the main window's.
     auto box = [&](const char* name, int left, int top) {
         auto* t = new QLineEdit("0", this);
         t->setObjectName(name);
@@ -30,35 +30,37 @@ Form2::Form2(QWidget* parent, hc::PlatformServices& platform,
         t->setAlignment(Qt::AlignRight);
         return t;
     };
+    auto button = [&](const char* name, const char* text, int left) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(name);
+        b->setGeometry(hc::TwipsToPixels(left), hc::TwipsToPixels(1680), hc::TwipsToPixels(1455),
+                       28);
+        return b;
+    };
     label("Label1", "横方向へ動かす長さを入力してください", 120, 120);
     label("Label5", "（右が＋左が－）", 960, 480);
-    Text1 = box("Text1", 2400, 480);
+    rightBox_ = box("Text1", 2400, 480);
     label("Label2", "mm", 3120, 480);
     label("Label3", "縦方向に動かす長さを入力してください", 120, 840);
     label("Label6", "（上が＋下が－）", 960, 1200);
-    Text2 = box("Text2", 2400, 1200);
+    upBox_ = box("Text2", 2400, 1200);
     label("Label4", "mm", 3120, 1200);
-    Command1 = new QPushButton("プリンタの設定", this);
-    Command1->setObjectName("Command1");
-    Command1->setGeometry(hc::TwipsToPixels(240), hc::TwipsToPixels(1680), hc::TwipsToPixels(1455), 28);
-    Command2 = new QPushButton("設定終了", this);
-    Command2->setObjectName("Command2");
-    Command2->setGeometry(hc::TwipsToPixels(2160), hc::TwipsToPixels(1680), hc::TwipsToPixels(1455), 28);
-    Command2->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+    QPushButton* printer = button("Command1", "プリンタの設定", 240);
+    QPushButton* confirm = button("Command2", "設定終了", 2160);
+    confirm->setDefault(true);
+    connect(printer, &QPushButton::clicked, this, &PrintPositionWindow::ChoosePrinter);
+    connect(confirm, &QPushButton::clicked, this, &PrintPositionWindow::Confirm);
     hc::CentreOnScreen(this);
-    Text1->setFocus();
-    Text1->selectAll();
+    rightBox_->setFocus();
+    rightBox_->selectAll();
 }
 
-void Form2::Command1_Click() {
+void PrintPositionWindow::ChoosePrinter() {
     platform_.ShowPrinterDialog();  // a cancel changes nothing
 }
 
-void Form2::Command2_Click() {
-    if (onDone_)
-        onDone_(Text1->text(), Text2->text());
+void PrintPositionWindow::Confirm() {
+    Q_EMIT Confirmed(rightBox_->text(), upBox_->text());
     close();
 }
 

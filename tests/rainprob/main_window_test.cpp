@@ -1,7 +1,7 @@
 #include <QLineEdit>
 
 #include "rainprob/core/help_texts.h"
-#include "rainprob/ui/form2.h"
+#include "rainprob/ui/print_position_window.h"
 #include "support/export_check.h"
 #include "ui_fixture.h"
 
@@ -12,21 +12,21 @@ TEST_F(RainWindow, MenusWaitForTheSplashAndForData) {
     EXPECT_EQ(form->objectName(), "Form1");
     EXPECT_EQ(form->windowTitle(), QString(kMainCaption));
     EXPECT_EQ(form->StartDir(), "/start");
-    for (QMenu* m : {form->mnuFile, form->mnuSellect, form->mnuAna, form->mnuMess})
-        EXPECT_FALSE(Form1::MenuEnabled(m)) << m->objectName().toStdString();
+    for (const char* m : {"mnuFile", "mnuSellect", "mnuAna", "mnuMess"})
+        EXPECT_FALSE(MenuEnabled(m)) << m;
     EXPECT_EQ(platform.MousePointer(), hc::kPointerHourglass);
     for (int i = 0; i < 44; ++i)
-        form->Form9()->Tick();
-    EXPECT_FALSE(Form1::MenuEnabled(form->mnuFile));
-    form->Form9()->Tick();  // the 45th tick closes the splash
-    EXPECT_TRUE(Form1::MenuEnabled(form->mnuFile));
-    EXPECT_TRUE(Form1::MenuEnabled(form->mnuMess));
-    EXPECT_TRUE(form->mnuEditFile->isEnabled());
-    EXPECT_FALSE(Form1::MenuEnabled(form->mnuAna));
-    EXPECT_FALSE(form->mnuPrintOutItem->isEnabled());
-    EXPECT_FALSE(form->mnuPrinterItem->isEnabled());
-    EXPECT_FALSE(form->mnuSetScaleMin->menuAction()->isEnabled());
-    EXPECT_FALSE(form->mnuSetPosItem->isEnabled());
+        Splash()->Tick();
+    EXPECT_FALSE(MenuEnabled("mnuFile"));
+    Splash()->Tick();  // the 45th tick closes the splash
+    EXPECT_TRUE(MenuEnabled("mnuFile"));
+    EXPECT_TRUE(MenuEnabled("mnuMess"));
+    EXPECT_TRUE(Item("mnuEditFile")->isEnabled());
+    EXPECT_FALSE(MenuEnabled("mnuAna"));
+    EXPECT_FALSE(Item("mnuPrintOutItem")->isEnabled());
+    EXPECT_FALSE(Item("mnuPrinterItem")->isEnabled());
+    EXPECT_FALSE(Menu("mnuSetScaleMin")->menuAction()->isEnabled());
+    EXPECT_FALSE(Item("mnuSetPosItem")->isEnabled());
     EXPECT_EQ(platform.MousePointer(), hc::kPointerDefault);
 }
 
@@ -36,69 +36,77 @@ TEST_F(RainWindow, OpenDrawsAndAppliesTheDefaults) {
     Open(path);
     ASSERT_EQ(platform.openRequests.size(), 1u);
     EXPECT_EQ(platform.openRequests[0].filter, kRainFileFilter);
-    EXPECT_EQ(form->Text1->text().toStdString(), path);
+    EXPECT_EQ(Text("Text1").toStdString(), path);
     EXPECT_EQ(form->windowTitle().toStdString(), std::string(kMainCaption) + "  < " + path + " > ");
-    EXPECT_EQ(form->Text2->text(), "1190");
-    EXPECT_EQ(form->Text3->text(), "1684");
-    EXPECT_EQ(form->Text4->text(), "988");
-    EXPECT_EQ(form->Text5->text(), "3000");
-    EXPECT_EQ(form->Text6->text(), "0");
+    EXPECT_EQ(Text("Text2"), "1190");
+    EXPECT_EQ(Text("Text3"), "1684");
+    EXPECT_EQ(Text("Text4"), "988");
+    EXPECT_EQ(Text("Text5"), "3000");
+    EXPECT_EQ(Text("Text6"), "0");
     EXPECT_TRUE(Item("mnuScaleMaxVal(4)")->isChecked());
     EXPECT_TRUE(Item("mnuScaleMinVal(0)")->isChecked());
     EXPECT_TRUE(Item("mnuPrntWakuVal(2)")->isChecked());
     EXPECT_TRUE(Item("mnuPrntDottVal(1)")->isChecked());
     EXPECT_TRUE(Item("mnuPrntKaikVal(4)")->isChecked());
-    EXPECT_TRUE(form->mnuAnaNot->isChecked());
-    EXPECT_EQ(form->Label18->text(), "解析項目：回帰結果を表示しない");
-    EXPECT_EQ(form->Label17->text(), "印刷紙面には回帰線と豊水・渇水の解析数値は印字されません。");
-    for (QMenu* m : {form->mnuSellect, form->mnuAna})
-        EXPECT_TRUE(Form1::MenuEnabled(m));
-    EXPECT_TRUE(form->mnuPrintOutItem->isEnabled());
-    EXPECT_TRUE(form->mnuPrinterItem->isEnabled());
-    EXPECT_TRUE(form->mnuSetPosItem->isEnabled());
+    EXPECT_TRUE(Item("mnuAnaNot")->isChecked());
+    EXPECT_EQ(LabelText("Label18"), "解析項目：回帰結果を表示しない");
+    EXPECT_EQ(LabelText("Label17"), "印刷紙面には回帰線と豊水・渇水の解析数値は印字されません。");
+    for (const char* m : {"mnuSellect", "mnuAna"})
+        EXPECT_TRUE(MenuEnabled(m)) << m;
+    EXPECT_TRUE(Item("mnuPrintOutItem")->isEnabled());
+    EXPECT_TRUE(Item("mnuPrinterItem")->isEnabled());
+    EXPECT_TRUE(Item("mnuSetPosItem")->isEnabled());
     EXPECT_GT(InkedPixels(), 1000);
-    EXPECT_EQ(form->ChartAction(), kActionRedraw);
+    EXPECT_EQ(App().Action(), ChartAction::Redraw);
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(RainWindow, MeanIsShownRoundedHalfToEven) {
+// The entry for paths from outside the menus (command line, drag and drop): no dialog.
+TEST_F(RainWindow, OpenFileLoadsWithoutADialog) {
     PassSplash();
-    Open(WriteFile("a.txt", "2000 1234\n2001 1235\n"));
-    EXPECT_EQ(form->Text2->text(), "1234");  // 1234.5
-    Open(WriteFile("b.txt", "2000 1235\n2001 1236\n"));
-    EXPECT_EQ(form->Text2->text(), "1236");  // 1235.5
+    const std::string path = WriteFile("a.txt", "2000 1234\n2001 1235\n");
+    form->OpenFile(path);
+    EXPECT_TRUE(platform.openRequests.empty());
+    EXPECT_EQ(Text("Text1").toStdString(), path);
+    EXPECT_EQ(Text("Text2"), "1234");  // 1234.5
+    EXPECT_TRUE(Item("mnuPrintOutItem")->isEnabled());
+    EXPECT_TRUE(MenuEnabled("mnuAna"));
+    EXPECT_EQ(Status().toStdString(), path + ": 2 年");
+    form->OpenFile(WriteFile("b.txt", "2000 1235\n"));
+    EXPECT_EQ(Text("Text1").toStdString(), path);
+    EXPECT_TRUE(Status().contains(QString::fromUtf8("１年分")));
 }
 
 TEST_F(RainWindow, CancelledOpenChangesNothing) {
     PassSplash();
     platform.openAnswers.push_back(std::nullopt);
-    form->mnuFileOpenItem->trigger();
-    EXPECT_TRUE(form->Text1->text().isEmpty());
-    EXPECT_FALSE(Form1::MenuEnabled(form->mnuAna));
+    Item("mnuFileOpenItem")->trigger();
+    EXPECT_TRUE(Text("Text1").isEmpty());
+    EXPECT_FALSE(MenuEnabled("mnuAna"));
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_FALSE(form->Model().loaded);
+    EXPECT_FALSE(App().Loaded());
 }
 
 TEST_F(RainWindow, RefusedScalePairKeepsTheChart) {
     PassSplash();
     Open(WriteFile("rain.txt", test::RecordText(test::kTextbookMm)));
-    QImage before = form->Picture1->Image();
+    QImage before = Picture()->Image();
     Item("mnuScaleMinVal(6)")->trigger();  // 3000 with a maximum of 3000
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "スケールを正しく選択してね");
-    EXPECT_EQ(form->Text6->text(), "3000");
+    EXPECT_EQ(Text("Text6"), "3000");
     EXPECT_TRUE(Item("mnuScaleMinVal(6)")->isChecked());
     EXPECT_FALSE(Item("mnuScaleMinVal(0)")->isChecked());
-    EXPECT_EQ(form->Picture1->Image(), before);
+    EXPECT_EQ(Picture()->Image(), before);
     // Printing is refused the same way.
-    form->mnuPrintOutItem->trigger();
+    Item("mnuPrintOutItem")->trigger();
     EXPECT_EQ(platform.messages.size(), 2u);
     EXPECT_TRUE(platform.printer.Ops().empty());
     // A valid pair draws again.
     Item("mnuScaleMaxVal(8)")->trigger();  // 5000
     EXPECT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(form->Text5->text(), "5000");
-    EXPECT_NE(form->Picture1->Image(), before);
+    EXPECT_EQ(Text("Text5"), "5000");
+    EXPECT_NE(Picture()->Image(), before);
 }
 
 TEST_F(RainWindow, LoadingWithARefusedPairAsksForAValidRange) {
@@ -107,8 +115,8 @@ TEST_F(RainWindow, LoadingWithARefusedPairAsksForAValidRange) {
     Item("mnuScaleMinVal(8)")->trigger();  // 4000 with a maximum of 3000
     ASSERT_EQ(platform.messages.size(), 1u);
     Open(WriteFile("b.txt", "1990 900\n1991 1000\n1992 1100\n"));
-    EXPECT_EQ(form->Model().table.Count(), 3);
-    EXPECT_EQ(form->Text2->text(), "1000");
+    EXPECT_EQ(App().Table().Count(), 3);
+    EXPECT_EQ(Text("Text2"), "1000");
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[1].text, "スケールを正しく選択してね");
     EXPECT_EQ(InkedPixels(), 0);
@@ -120,20 +128,20 @@ TEST_F(RainWindow, WidthsModesAndPrinting) {
     PassSplash();
     Open(WriteFile("rain.txt", test::RecordText(test::kTextbookMm)));
     Item("mnuPrntWakuVal(1)")->trigger();
-    EXPECT_EQ(form->Label23->text(), "2");
+    EXPECT_EQ(LabelText("Label23"), "2");
     EXPECT_TRUE(Item("mnuPrntWakuVal(1)")->isChecked());
     EXPECT_FALSE(Item("mnuPrntWakuVal(2)")->isChecked());
     Item("mnuPrntKaikVal(0)")->trigger();
-    EXPECT_EQ(form->Label25->text(), "1");
-    form->mnuAnaAll->trigger();
-    EXPECT_TRUE(form->mnuAnaAll->isChecked());
-    EXPECT_FALSE(form->mnuAnaNot->isChecked());
-    EXPECT_EQ(form->Label18->text(), "解析項目：回帰線と解析値を表示");
-    EXPECT_EQ(form->Label17->text(), "印刷紙面には回帰線と豊水・渇水の解析数値が印字されます。");
-    form->Text7->setText("10mm");
-    form->Text8->setText("abc");
+    EXPECT_EQ(LabelText("Label25"), "1");
+    Item("mnuAnaAll")->trigger();
+    EXPECT_TRUE(Item("mnuAnaAll")->isChecked());
+    EXPECT_FALSE(Item("mnuAnaNot")->isChecked());
+    EXPECT_EQ(LabelText("Label18"), "解析項目：回帰線と解析値を表示");
+    EXPECT_EQ(LabelText("Label17"), "印刷紙面には回帰線と豊水・渇水の解析数値が印字されます。");
+    Box("Text7")->setText("10mm");
+    Box("Text8")->setText("abc");
     platform.pointerHistory.clear();
-    form->mnuPrintOutItem->trigger();
+    Item("mnuPrintOutItem")->trigger();
     const auto& p = platform.printer;
     EXPECT_EQ(p.Documents(), 1);
     EXPECT_EQ(p.Ops().back().kind, hc::DrawOp::Kind::EndDoc);
@@ -160,14 +168,14 @@ TEST_F(RainWindow, LaterLoadsKeepTheUsersSettings) {
     Open(WriteFile("a.txt", test::RecordText(test::kTextbookMm)));
     Item("mnuScaleMaxVal(8)")->trigger();
     Item("mnuPrntDottVal(4)")->trigger();
-    form->mnuAnaLine->trigger();
+    Item("mnuAnaLine")->trigger();
     Open(WriteFile("b.txt", "1990 900\n1991 1000\n1992 1100\n"));
-    EXPECT_EQ(form->Model().table.Count(), 3);
-    EXPECT_EQ(form->Text5->text(), "5000");
-    EXPECT_EQ(form->Model().settings.ScaleMax, 5000);
-    EXPECT_EQ(form->Model().settings.LineWidths.dotted, 5);
-    EXPECT_EQ(form->Model().settings.AnalysisMode, 1);
-    EXPECT_TRUE(form->mnuAnaLine->isChecked());
+    EXPECT_EQ(App().Table().Count(), 3);
+    EXPECT_EQ(Text("Text5"), "5000");
+    EXPECT_EQ(App().Settings().ScaleMax, 5000);
+    EXPECT_EQ(App().Settings().LineWidths.dotted, 5);
+    EXPECT_EQ(App().Settings().analysisMode, AnalysisMode::Line);
+    EXPECT_TRUE(Item("mnuAnaLine")->isChecked());
     EXPECT_TRUE(Item("mnuScaleMaxVal(8)")->isChecked());
 }
 
@@ -175,7 +183,7 @@ TEST_F(RainWindow, AFileThatCannotBeReadKeepsTheLoadedOne) {
     PassSplash();
     std::string good = WriteFile("good.txt", test::RecordText(test::kTextbookMm));
     Open(good);
-    QImage before = form->Picture1->Image();
+    QImage before = Picture()->Image();
     const QString title = form->windowTitle();
     struct Case {
         const char* name;
@@ -183,60 +191,66 @@ TEST_F(RainWindow, AFileThatCannotBeReadKeepsTheLoadedOne) {
         const char* expect;
     };
     std::vector<std::int32_t> many(258, 1000);
-    const Case cases[] = {{"bad.txt", "1990 900\n1991 9x0\n", "line 2"},
-                          {"many.txt", test::RecordText(many), "line 258"},
-                          {"one.txt", "1990 900\n", "one record"},
-                          {"flat.txt", "1990 4000\n1991 4000\n", "4000"}};
+    // The status line gives the Japanese reason with the file and the line.
+    const Case cases[] = {
+        {"bad.txt", "1990 900\n1991 9x0\n", "2 行目: 「9x0」は数値ではありません"},
+        {"many.txt", test::RecordText(many), "258 行目"},
+        {"one.txt", "1990 900\n", "１年分"},
+        {"flat.txt", "1990 4000\n1991 4000\n", "4000 mm"}};
     for (const Case& c : cases) {
         std::string path = WriteFile(c.name, c.content);
         Open(path);
         EXPECT_TRUE(Status().contains(QString::fromStdString(path))) << c.name;
-        EXPECT_TRUE(Status().contains(c.expect)) << c.name << ": " << Status().toStdString();
-        EXPECT_EQ(form->Text1->text().toStdString(), good);
+        EXPECT_TRUE(Status().contains(QString::fromUtf8(c.expect)))
+            << c.name << ": " << Status().toStdString();
+        EXPECT_EQ(Text("Text1").toStdString(), good);
         EXPECT_EQ(form->windowTitle(), title);
-        EXPECT_EQ(form->Model().table.Count(), 26);
-        EXPECT_EQ(form->Text2->text(), "1190");
-        EXPECT_EQ(form->DataPath(), good);
-        EXPECT_EQ(form->Picture1->Image(), before);
+        EXPECT_EQ(App().Table().Count(), 26);
+        EXPECT_EQ(Text("Text2"), "1190");
+        EXPECT_EQ(App().DataPath(), good);
+        EXPECT_EQ(Picture()->Image(), before);
     }
     Open("/nonexistent/rain.txt");
-    EXPECT_EQ(form->Model().table.Count(), 26);
+    EXPECT_EQ(App().Table().Count(), 26);
     EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(RainWindow, AFailedFirstLoadLeavesTheMenusDisabled) {
     PassSplash();
     Open(WriteFile("bad.txt", "1990\n"));
-    EXPECT_FALSE(form->Model().loaded);
-    EXPECT_FALSE(Form1::MenuEnabled(form->mnuAna));
-    EXPECT_FALSE(form->mnuPrintOutItem->isEnabled());
-    EXPECT_FALSE(form->Model().defaultsSet);
+    EXPECT_FALSE(App().Loaded());
+    EXPECT_FALSE(MenuEnabled("mnuAna"));
+    EXPECT_FALSE(Item("mnuPrintOutItem")->isEnabled());
+    EXPECT_FALSE(App().DefaultsSet());
 }
 
 TEST_F(RainWindow, PrintPositionWindow) {
     PassSplash();
     Open(WriteFile("rain.txt", test::RecordText(test::kTextbookMm)));
-    form->mnuSetPosItem->trigger();
-    auto* f2 = form->findChild<Form2*>("Form2");
+    Item("mnuSetPosItem")->trigger();
+    auto* f2 = form->findChild<PrintPositionWindow*>("Form2");
     ASSERT_NE(f2, nullptr);
+    auto box = [](QWidget* w, const char* name) { return w->findChild<QLineEdit*>(name); };
+    auto button = [](QWidget* w, const char* name) { return w->findChild<QPushButton*>(name); };
     EXPECT_EQ(f2->windowTitle(), "印刷位置の設定");
-    EXPECT_EQ(f2->Text1->text(), "0");
-    EXPECT_EQ(f2->Text2->text(), "0");
+    EXPECT_EQ(box(f2, "Text1")->text(), "0");
+    EXPECT_EQ(box(f2, "Text2")->text(), "0");
     platform.printerDialogAnswers.push_back(false);
-    f2->Command1->click();
+    button(f2, "Command1")->click();
     EXPECT_EQ(platform.printerDialogs, 1);
-    f2->Text1->setText("5");
-    f2->Text2->setText("-3");
-    f2->Command2->click();
-    EXPECT_EQ(form->Text7->text(), "5");
-    EXPECT_EQ(form->Text8->text(), "-3");
+    box(f2, "Text1")->setText("5");
+    box(f2, "Text2")->setText("-3");
+    button(f2, "Command2")->click();
+    EXPECT_EQ(Text("Text7"), "5");
+    EXPECT_EQ(Text("Text8"), "-3");
+    EXPECT_EQ(App().Settings().offsetUp, -3);
     // Opened again, the boxes start at "0".
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    form->mnuSetPosItem->trigger();
-    auto* again = form->findChild<Form2*>("Form2");
+    Flush();
+    Item("mnuSetPosItem")->trigger();
+    auto* again = form->findChild<PrintPositionWindow*>("Form2");
     ASSERT_NE(again, nullptr);
-    EXPECT_EQ(again->Text1->text(), "0");
-    form->mnuPrintOutItem->trigger();
+    EXPECT_EQ(box(again, "Text1")->text(), "0");
+    Item("mnuPrintOutItem")->trigger();
     auto grid = platform.printer.TextsEqual("  50");
     ASSERT_EQ(grid.size(), 1u);
     EXPECT_NEAR(grid[0].y1 + 10 * 25.4 / 72 / 2, 120 + 3, 1e-9);  // moved 3 mm down
@@ -244,9 +258,9 @@ TEST_F(RainWindow, PrintPositionWindow) {
 
 TEST_F(RainWindow, HelpTexts) {
     PassSplash();
-    form->mnuMessUseItem->trigger();
-    form->mnuMessEditItem->trigger();
-    form->mnuMessAnaItem->trigger();
+    Item("mnuMessUseItem")->trigger();
+    Item("mnuMessEditItem")->trigger();
+    Item("mnuMessAnaItem")->trigger();
     ASSERT_EQ(platform.messages.size(), 3u);
     EXPECT_EQ(platform.messages[0].title, "作図方法と印刷にあたっての注意点です");
     EXPECT_EQ(platform.messages[0].text, DrawingHelp().text);
@@ -258,20 +272,20 @@ TEST_F(RainWindow, HelpTexts) {
 TEST_F(RainWindow, ExitRestoresTheStartDirectory) {
     PassSplash();
     platform.currentDirectory = "/somewhere/else";
-    form->mnuEndItem->trigger();
+    Item("mnuEndItem")->trigger();
     EXPECT_EQ(platform.currentDirectory, "/start");
     EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(RainWindow, SettingsMenuCaptions) {
-    EXPECT_EQ(form->mnuFile->title(), "ﾌｧｲﾙ(&F)");
-    EXPECT_EQ(form->mnuSellect->title(), "設定(&S)");
-    EXPECT_EQ(form->mnuSetScaleMin->title(), "横軸最小値の設定(&N)");
-    EXPECT_EQ(form->mnuSetPrntDott->title(), "印刷線の太さ－破線(&D)");
+    EXPECT_EQ(Menu("mnuFile")->title(), "ﾌｧｲﾙ(&F)");
+    EXPECT_EQ(Menu("mnuSellect")->title(), "設定(&S)");
+    EXPECT_EQ(Menu("mnuSetScaleMin")->title(), "横軸最小値の設定(&N)");
+    EXPECT_EQ(Menu("mnuSetPrntDott")->title(), "印刷線の太さ－破線(&D)");
     EXPECT_EQ(Item("mnuScaleMaxVal(13)")->text(), "7500");
     EXPECT_EQ(Item("mnuScaleMinVal(8)")->text(), "4000");
     EXPECT_EQ(Item("mnuPrntKaikVal(4)")->text(), "5 単位");
-    EXPECT_EQ(form->mnuMessVerItem->text(), "ﾊﾞｰｼﾞｮﾝ(&V)");
+    EXPECT_EQ(Item("mnuMessVerItem")->text(), "ﾊﾞｰｼﾞｮﾝ(&V)");
 }
 
 TEST_F(RainWindow, ChartAndNumbersLeaveTheWindow) {

@@ -1,0 +1,99 @@
+// rainprob's application layer: what is loaded (the record and its analysis), the settings in
+// force, and the requests the main window's menus make of them. The window turns menu events
+// into these requests and shows their results; hydrochart loads, checks and draws through the
+// same object without a window.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "common/core/result.h"
+#include "common/core/surface.h"
+#include "rainprob/core/analysis.h"
+#include "rainprob/core/rain_data.h"
+#include "rainprob/core/settings.h"
+
+namespace rain {
+
+// The requests of the one entry every menu action ends in; the numbers are the classic action
+// codes.
+enum class ChartAction { Exit = -1, Print = 0, Redraw = 1, Load = 2 };
+
+// The main window's caption before a file is loaded; the loaded path is appended as
+// "  < path > ".
+inline constexpr const char* kMainCaption = "年降水量の非超過確率分布の作図";
+// The filter of the dialogs that open precipitation files, all files first.
+inline constexpr const char* kRainFileFilter = "All Files (*.*)|*.*|Text Files (*.txt)|*.txt";
+
+// A record read and analysed, ready to replace the one in force.
+struct LoadedRecord {
+    RainTable table;
+    RainAnalysis analysis;
+};
+
+// Reads and analyses the file at path and checks that it can be drawn on the axis range of
+// `settings`. Every Error names the file (and the line where one applies).
+hc::Result<LoadedRecord> ReadRecord(const std::string& path, const ChartSettings& settings);
+
+class RainApp {
+  public:
+    // The window's: the settings wait for the first load to apply their defaults.
+    RainApp() = default;
+    // hydrochart's: the settings are chosen before the load, and loads keep them.
+    explicit RainApp(const ChartSettings& settings);
+
+    bool Loaded() const { return loaded_; }
+    const RainTable& Table() const { return table_; }
+    const RainAnalysis& Analysis() const { return analysis_; }
+    const NormalTable& Normal() const { return StandardNormalTable(); }
+    // The file of the record in force; empty before the first load.
+    const std::string& DataPath() const { return table_.DataPath; }
+    // The settings in force; until DefaultsSet() they are the defaults the first load applies.
+    const ChartSettings& Settings() const { return settings_; }
+    bool DefaultsSet() const { return defaultsSet_; }
+    // The request made last; a successful load leaves Redraw.
+    ChartAction Action() const { return action_; }
+
+    // Reads path into fresh objects: the record and the settings change only when the whole
+    // file was read, analysed and can be drawn on the axis range in force. The first successful
+    // load applies the default settings (the print position stays as typed).
+    hc::Status Load(const std::string& path);
+    // The mask editor's save and exit: the analysis mode goes back to None before the load; a
+    // failed load puts the mode back.
+    hc::Status LoadFromEditor(const std::string& path);
+    // Redraw and Print: whether the chart can be drawn now. Unusable when nothing is loaded
+    // (nothing to do), BadValue with kBadScaleMessage for a refused axis pair (the window says
+    // so). Load reads DataPath() again; Exit always goes ahead.
+    hc::Status Request(ChartAction action);
+
+    // The settings menus. Each takes effect even when the axis pair it makes is refused for
+    // drawing; none recomputes the analysis.
+    void SetScaleMin(std::int32_t mm);
+    void SetScaleMax(std::int32_t mm);
+    hc::Status SetLineWidth(PrintLine line, int width);
+    void SetAnalysisMode(AnalysisMode mode);
+    // The print position boxes' texts (right, up), read by PrintOffsetOf.
+    void SetPrintOffset(std::string_view right, std::string_view up);
+
+    // What the window shows.
+    std::string Caption() const;
+    std::string LoadedStatus() const;  // "path: 26 年"
+    std::int32_t ShownMean() const;    // the mean rounded half to even
+    // The window's chart (sets its user scale, does not clear) and the printed sheet (ended
+    // with EndDoc), for the record and settings in force. Both need Request() to have agreed.
+    void DrawScreen(hc::Surface& s) const;
+    void PrintChart(hc::Surface& printer) const;
+    // The numbers behind the chart, as 数値を保存 writes them.
+    std::string Csv() const;
+
+  private:
+    RainTable table_;
+    RainAnalysis analysis_;
+    ChartSettings settings_;
+    bool loaded_ = false;
+    bool defaultsSet_ = false;
+    ChartAction action_ = ChartAction::Redraw;
+};
+
+}  // namespace rain

@@ -1,0 +1,10 @@
+// What rainprob's version window shows.
+#pragma once
+
+#include "common/ui/about_window.h"
+
+namespace rain {
+
+hc::AboutTexts RainprobAbout();
+
+}  // namespace rain
