@@ -9,21 +9,20 @@
 #include "rainprob/core/rain_data.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    rain::RainTable table;
-    rain::RainAnalysis analysis;
     const rain::NormalTable& normal = rain::StandardNormalTable();
-    try {
-        table = rain::ParseRainText(std::string(reinterpret_cast<const char*>(data), size));
-        analysis = rain::AnalyseRain(table, normal);
-    } catch (const rain::RainFileError&) {
+    hc::Result<rain::RainTable> parsed =
+        rain::ParseRainText(std::string(reinterpret_cast<const char*>(data), size));
+    if (!parsed)
         return 0;
-    } catch (const rain::AnalysisError&) {
+    const rain::RainTable& table = *parsed;
+    hc::Result<rain::RainAnalysis> analysed = rain::AnalyseRain(table, normal);
+    if (!analysed)
         return 0;
-    }
+    const rain::RainAnalysis& analysis = *analysed;
     (void)rain::ComputeDesignValues(analysis);
     rain::ChartSettings settings;
-    settings.AnalysisMode = 2;
-    if (rain::CheckDrawable(analysis, settings.ScaleMin, settings.ScaleMax))
+    settings.analysisMode = rain::AnalysisMode::LineAndValues;
+    if (!rain::CheckDrawable(analysis, settings.ScaleMin, settings.ScaleMax))
         return 0;
     hc::RecordingSurface screen = hc::RecordingSurface::Screen(377, 473);
     rain::DrawScreenChart(screen, table, analysis, normal, settings);

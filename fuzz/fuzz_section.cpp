@@ -11,13 +11,13 @@
 #include "flowcalc/core/section_chart.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    flow::LoadOutcome loaded =
+    hc::Result<flow::LoadedSection> loaded =
         flow::ParseSection(std::string(reinterpret_cast<const char*>(data), size));
-    if (!loaded.ok)
+    if (!loaded)
         return 0;
     flow::Computation c;
-    c.Section = std::move(loaded.section);
-    c.Scales = loaded.scales;
+    c.Section = std::move(loaded->Section);
+    c.Scales = loaded->Scales;
     if (c.Scales.HScale <= 1 || c.Scales.VScale <= 1)
         return 0;
     flow::FlowParameters& p = c.Parameters;
