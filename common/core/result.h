@@ -65,6 +65,7 @@ class [[nodiscard]] Result {
     T* operator->() { return &value(); }
     const T* operator->() const { return &value(); }
     const Error& error() const { return std::get<1>(v_); }
+    T value_or(T otherwise) const { return has_value() ? value() : std::move(otherwise); }
 
   private:
     std::variant<T, Error> v_;

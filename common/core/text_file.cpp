@@ -1,8 +1,15 @@
 #include "common/core/text_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+
 #include <QByteArray>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 #include "common/core/input_limits.h"
@@ -34,43 +41,62 @@ bool IsValidUtf8(const std::string& s) {
     return true;
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path, std::string* error) {
-    auto refuse = [error](std::string why) -> std::optional<std::string> {
-        if (error)
-            *error = std::move(why);
-        return std::nullopt;
-    };
-    const QString name = QString::fromStdString(path);
+Result<std::string> ReadFileBytes(const std::string& path) {
     // Only regular files are opened: a device such as /dev/zero never ends, and opening a FIFO
     // blocks until some writer comes.
-    const QFileInfo info(name);
-    if (info.isDir())
-        return refuse("it is a folder");
-    if (info.exists() && !info.isFile())
-        return refuse("it is not a regular file");
-    QFile f(name);
-    if (!f.open(QIODevice::ReadOnly))
-        return refuse(f.errorString().toStdString());
-    constexpr auto kCap = static_cast<qint64>(limits::kMaxTextFileBytes);
-    const std::string tooLarge =
-        "it is larger than " + std::to_string(limits::kMaxTextFileBytes / 1024) + " KB";
-    const qint64 size = f.size();
-    if (size > kCap)
-        return refuse(tooLarge);
-    // One byte more than the size, so that a file that grew past the cap since is refused all
-    // the same.
-    QByteArray data = f.read(size + 1);
-    if (f.error() != QFileDevice::NoError)
-        return refuse(f.errorString().toStdString());
-    if (data.size() > kCap)
-        return refuse(tooLarge);
-    return data.toStdString();
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return SystemError(ErrorKind::CannotRead, path, errno);
+    if (S_ISDIR(st.st_mode))
+        return FileError(ErrorKind::CannotRead, path, "フォルダです", "it is a folder");
+    if (!S_ISREG(st.st_mode))
+        return FileError(ErrorKind::CannotRead, path, "通常のファイルではありません",
+                         "it is not a regular file");
+    const std::size_t cap = limits::kMaxTextFileBytes;
+    const std::string kb = std::to_string(cap / 1024);
+    const Error tooLarge = FileError(ErrorKind::TooLarge, path, "大きすぎます（上限 " + kb + " KB）",
+                                     "it is larger than " + kb + " KB");
+    if (static_cast<std::uintmax_t>(st.st_size) > cap)
+        return tooLarge;
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return SystemError(ErrorKind::CannotRead, path, errno);
+    // One byte more than the cap is asked for, so that a file that grew past it since is
+    // refused all the same.
+    std::string data;
+    data.resize(static_cast<std::size_t>(st.st_size) + 1);
+    std::size_t got = 0;
+    int err = 0;
+    while (true) {
+        if (got == data.size()) {
+            if (data.size() > cap)
+                break;
+            data.resize(std::min(cap + 1, data.size() * 2 + 1));
+        }
+        ssize_t n = ::read(fd, data.data() + got, data.size() - got);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            err = errno;
+            break;
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (err != 0)
+        return SystemError(ErrorKind::CannotRead, path, err);
+    if (got > cap)
+        return tooLarge;
+    data.resize(got);
+    return data;
 }
 
-std::optional<std::string> ReadTextFile(const std::string& path, std::string* error) {
-    std::optional<std::string> bytes = ReadFileBytes(path, error);
+Result<std::string> ReadTextFile(const std::string& path) {
+    Result<std::string> bytes = ReadFileBytes(path);
     if (!bytes)
-        return std::nullopt;
+        return bytes;
     if (bytes->rfind("\xEF\xBB\xBF", 0) == 0)
         bytes->erase(0, 3);
     if (IsValidUtf8(*bytes))

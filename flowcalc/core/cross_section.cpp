@@ -158,11 +158,9 @@ hc::Result<LoadedSection> ParseSection(const std::string& text) {
 }
 
 hc::Result<LoadedSection> LoadSection(const std::string& path) {
-    std::string error;
-    auto bytes = hc::ReadFileBytes(path, &error);
+    hc::Result<std::string> bytes = hc::ReadFileBytes(path);
     if (!bytes)
-        return hc::FileError(hc::ErrorKind::CannotRead, path, "ファイルを読めません",
-                             error.empty() ? "cannot be read" : error);
+        return bytes.error();
     hc::Result<LoadedSection> out = ParseSection(*bytes);
     if (!out) {
         hc::Error e = out.error();

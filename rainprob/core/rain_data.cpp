@@ -77,11 +77,9 @@ hc::Result<RainTable> ParseRainText(const std::string& text) {
 }
 
 hc::Result<RainTable> LoadRainFile(const std::string& path) {
-    std::string error;
-    std::optional<std::string> text = hc::ReadTextFile(path, &error);
+    hc::Result<std::string> text = hc::ReadTextFile(path);
     if (!text)
-        return hc::FileError(hc::ErrorKind::CannotRead, path, "ファイルを読み込めません",
-                             error.empty() ? "cannot be read" : "cannot be read: " + error);
+        return text.error();
     hc::Result<RainTable> t = ParseRainText(*text);
     if (!t) {
         hc::Error e = t.error();

@@ -173,7 +173,7 @@ void MaskEditor::ChooseFile() {
 }
 
 bool MaskEditor::LoadText(const std::string& path) {
-    std::optional<std::string> content = hc::ReadTextFile(path);
+    hc::Result<std::string> content = hc::ReadTextFile(path);
     if (!content)
         return false;
     hc::Result<std::string> text = EditorTextFromFile(*content);

@@ -36,7 +36,7 @@ TEST(FileWrite, AFailedWriteKeepsTheOldFileAndSaysWhy) {
     {  // a folder that does not exist
         Status s = WriteFileAtomically(Temp("hc_no_such_dir") + "/f.txt", "x");
         ASSERT_FALSE(s);
-        EXPECT_EQ(s.error().ja, "フォルダがありません");
+        EXPECT_EQ(s.error().ja, "ファイルまたはフォルダがありません");
     }
     {  // a write refused half-way (injected through the file-size limit)
         std::string path = Temp("hc_write_limit.txt");

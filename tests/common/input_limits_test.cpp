@@ -47,10 +47,9 @@ TEST_P(HostileTextFiles, AreRefusedAtOnce) {
     std::filesystem::create_directories(dir);
     const std::string path = GetParam().make(dir);
     const test::ChildCost cost = test::RunInChild([&] {
-        std::string error;
-        std::optional<std::string> text = ReadTextFile(path, &error);
+        Result<std::string> text = ReadTextFile(path);
         if (!text)
-            return "refused: " + error;
+            return "refused: " + text.error().en;
         try {
             ListInput(*text).ReadDouble();
             return std::string("read");

@@ -92,9 +92,14 @@ TEST(TextFile, Utf8AndCp932AreReadAsUtf8) {
     // "使い方" in CP932: 8E 67 82 A2 95 FB
     std::ofstream(sjis, std::ios::binary) << "\x8E\x67\x82\xA2\x95\xFB";
     EXPECT_EQ(ReadTextFile(sjis.string()).value(), "使い方");
-    std::string err;
-    EXPECT_FALSE(ReadTextFile((TempFile("hc_missing_dir") / "x.txt").string(), &err).has_value());
-    EXPECT_FALSE(err.empty());
+    // Missing, a folder: refused with the system's reason in both languages.
+    Result<std::string> missing = ReadTextFile((TempFile("hc_missing_dir") / "x.txt").string());
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error().ja, "ファイルまたはフォルダがありません");
+    Result<std::string> folder = ReadTextFile(std::filesystem::temp_directory_path().string());
+    ASSERT_FALSE(folder);
+    EXPECT_EQ(folder.error().ja, "フォルダです");
+    EXPECT_EQ(folder.error().en, "it is a folder");
     std::filesystem::remove(utf8);
     std::filesystem::remove(sjis);
 }

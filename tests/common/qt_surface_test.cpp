@@ -140,7 +140,7 @@ TEST(QtSurface, AFileThatCannotBeWrittenIsNamedWithTheReason) {
     s->EndDoc();
     Status done = s->Finish();
     ASSERT_FALSE(done);
-    EXPECT_EQ(done.error().Japanese(), missing.toStdString() + ": フォルダがありません");
+    EXPECT_EQ(done.error().Japanese(), missing.toStdString() + ": ファイルまたはフォルダがありません");
     EXPECT_TRUE(s->FilesWritten().empty());
 }
 

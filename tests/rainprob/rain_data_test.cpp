@@ -164,8 +164,8 @@ TEST(RainFile, ErrorsOfAFileNameIt) {
     ASSERT_FALSE(missing);
     EXPECT_EQ(missing.error().kind, hc::ErrorKind::CannotRead);
     EXPECT_EQ(missing.error().line, 0);
-    EXPECT_EQ(missing.error().Japanese(), "/nonexistent/rain.txt: ファイルを読み込めません");
-    EXPECT_EQ(missing.error().English().rfind("/nonexistent/rain.txt: cannot be read", 0), 0u);
+    EXPECT_EQ(missing.error().Japanese(), "/nonexistent/rain.txt: ファイルまたはフォルダがありません");
+    EXPECT_EQ(missing.error().English(), "/nonexistent/rain.txt: no such file or folder");
 
     QTemporaryDir dir;
     const std::string path = dir.filePath("bad.txt").toStdString();

@@ -78,7 +78,7 @@ TEST_F(PrintRun, AFailedRunLeavesTheNextOneWorking) {
     const int beeps = platform.beeps;  // the load's own
     PrintTo(Path("missing/out.pdf"));
     EXPECT_EQ(form->StatusText().toStdString(),
-              "印刷できませんでした: " + Path("missing/out.pdf") + ": フォルダがありません");
+              "印刷できませんでした: " + Path("missing/out.pdf") + ": ファイルまたはフォルダがありません");
     EXPECT_EQ(platform.beeps, beeps);  // no end-of-print beep
 
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
