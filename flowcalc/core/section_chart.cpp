@@ -106,10 +106,32 @@ void DrawDistanceTicks(hc::Surface& g, const ChartConstants& k, const ChartScale
     }
 }
 
-void DrawElevationTicks(hc::Surface& g, const ChartConstants& k, const ChartScales& s) {
-    g.SetDrawWidth(k.FrameWidth);
+std::vector<ElevationLabel> ElevationLabels(hc::Surface& g, const ChartConstants& k,
+                                            const ChartScales& s) {
     g.SetFontName(k.LabelFont);
     g.SetFontSize(k.LabelSize);
+    const double step = (k.Bottom - k.Top) / kElevationTicks;
+    std::vector<ElevationLabel> out;
+    for (int j : {0, 5, 10}) {
+        const double y = k.Middle() - step * (j - 5);
+        ElevationLabel l;
+        l.Text = hc::DoubleToText(s.YCentre + static_cast<double>(j - 5) * s.VScale / 100);
+        // The label ends half a character before the frame.
+        const int n = Characters(l.Text);
+        const double w = g.TextWidth(l.Text);
+        const double h = g.TextHeight(l.Text);
+        l.Box.Left = k.Left - w * (2 * n + 1) / (2 * n);
+        l.Box.Top = y - h / 2;
+        l.Box.Right = l.Box.Left + w;
+        l.Box.Bottom = l.Box.Top + h;
+        out.push_back(std::move(l));
+    }
+    return out;
+}
+
+void DrawElevationTicks(hc::Surface& g, const ChartConstants& k, const ChartScales& s) {
+    g.SetDrawWidth(k.FrameWidth);
+    const std::vector<ElevationLabel> labels = ElevationLabels(g, k, s);
     const double step = (k.Bottom - k.Top) / kElevationTicks;
     for (int j = 0; j <= kElevationTicks; ++j) {
         double y = k.Middle() - step * (j - 5);
@@ -118,13 +140,10 @@ void DrawElevationTicks(hc::Surface& g, const ChartConstants& k, const ChartScal
         g.Line(k.Left, y, k.Left + len, y);
         g.Line(k.Right, y, k.Right - len, y);
         if (major) {
-            std::string label =
-                hc::DoubleToText(s.YCentre + static_cast<double>(j - 5) * s.VScale / 100);
-            // The label ends half a character before the frame.
-            int n = Characters(label);
-            g.CurrentX = k.Left - g.TextWidth(label) * (2 * n + 1) / (2 * n);
-            g.CurrentY = y - g.TextHeight(label) / 2;
-            g.Print(label);
+            const ElevationLabel& l = labels[static_cast<std::size_t>(j / 5)];
+            g.CurrentX = l.Box.Left;
+            g.CurrentY = l.Box.Top;
+            g.Print(l.Text);
         }
     }
 }
@@ -157,7 +176,66 @@ void DrawWaterLines(hc::Surface& g, const ChartConstants& k, const Computation& 
     }
 }
 
+namespace {
+
+struct TitlePiece {
+    const char* text;
+    double offset;  // CurrentY from the stack's middle, in heights of "標"
+};
+constexpr TitlePiece kVerticalTitle[] = {{"標", -2.5}, {"高", -0.5}, {"（ｍ）", 1.5}};
+
+bool Intersect(const TextBox& a, const TextBox& b) {
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+}  // namespace
+
+std::vector<TextBox> VerticalTitleBoxes(hc::Surface& g, const ChartConstants& k, double middle) {
+    g.SetFontName(k.TitleFont);
+    g.SetFontSize(k.TitleSize);
+    const double th = g.TextHeight("標");
+    std::vector<TextBox> out;
+    for (const TitlePiece& p : kVerticalTitle) {
+        TextBox b;
+        b.Left = k.VerticalTitleX - g.TextWidth(p.text) / 2;
+        b.Top = middle + p.offset * th;
+        b.Right = b.Left + g.TextWidth(p.text);
+        b.Bottom = b.Top + g.TextHeight(p.text);
+        out.push_back(b);
+    }
+    return out;
+}
+
+double VerticalTitleMiddle(hc::Surface& g, const ChartConstants& k, const ChartScales& s) {
+    const std::vector<ElevationLabel> labels = ElevationLabels(g, k, s);
+    auto clear = [&](double middle) {
+        for (const TextBox& t : VerticalTitleBoxes(g, k, middle))
+            for (const ElevationLabel& l : labels)
+                if (Intersect(t, l.Box))
+                    return false;
+        return true;
+    };
+    // Long labels (elevations of 100 m and more, negative ones) reach into the title's column
+    // beside the middle label; the title then moves up between the middle and top labels,
+    // where no label stands, and the labels keep their places and values.
+    const double middle = k.Middle();
+    if (clear(middle))
+        return middle;
+    const double upper = (k.Top + k.Middle()) / 2;
+    if (clear(upper))
+        return upper;
+    return (k.Middle() + k.Bottom) / 2;
+}
+
 void DrawTitles(hc::Surface& g, const ChartConstants& k) {
+    DrawTitlesAt(g, k, k.Middle());
+}
+
+void DrawTitles(hc::Surface& g, const ChartConstants& k, const ChartScales& s) {
+    DrawTitlesAt(g, k, VerticalTitleMiddle(g, k, s));
+}
+
+void DrawTitlesAt(hc::Surface& g, const ChartConstants& k, double verticalMiddle) {
     g.SetDrawWidth(k.FrameWidth);
     g.SetFontName(k.TitleFont);
     g.SetFontSize(k.TitleSize);
@@ -166,17 +244,11 @@ void DrawTitles(hc::Surface& g, const ChartConstants& k) {
     g.CurrentX = (k.Left + k.Right) / 2 - g.TextWidth(distance) / 2;
     g.CurrentY = k.Bottom + 2 * g.TextHeight(distance);
     g.Print(distance);
-    const double th = g.TextHeight("標");
-    const double mid = k.Middle();
-    struct Piece {
-        const char* text;
-        double y;
-    };
-    for (const Piece& p : {Piece{"標", mid - 2.5 * th}, Piece{"高", mid - th / 2},
-                           Piece{"（ｍ）", mid + 1.5 * th}}) {
-        g.CurrentX = k.VerticalTitleX - g.TextWidth(p.text) / 2;
-        g.CurrentY = p.y;
-        g.Print(p.text);
+    const std::vector<TextBox> boxes = VerticalTitleBoxes(g, k, verticalMiddle);
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        g.CurrentX = boxes[i].Left;
+        g.CurrentY = boxes[i].Top;
+        g.Print(kVerticalTitle[i].text);
     }
 }
 
@@ -188,7 +260,7 @@ void DrawChart(hc::Surface& g, const ChartConstants& k, const Computation& c) {
     DrawElevationTicks(g, k, c.Scales);
     DrawSectionLine(g, k, c);
     DrawWaterLines(g, k, c);
-    DrawTitles(g, k);
+    DrawTitles(g, k, c.Scales);
 }
 
 }  // namespace

@@ -59,9 +59,31 @@ double ChartY(const ChartConstants& k, const ChartScales& s, double y);
 void DrawFrame(hc::Surface& g, const ChartConstants& k);
 void DrawDistanceTicks(hc::Surface& g, const ChartConstants& k, const ChartScales& s);
 void DrawElevationTicks(hc::Surface& g, const ChartConstants& k, const ChartScales& s);
+
+// Where a text stands: CurrentX/CurrentY and the text's width and height, in user units.
+struct TextBox {
+    double Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+// The elevation labels at the bottom, middle and top of the frame, as DrawElevationTicks
+// prints them (measured in the label font, which this leaves set).
+struct ElevationLabel {
+    std::string Text;
+    TextBox Box;
+};
+std::vector<ElevationLabel> ElevationLabels(hc::Surface& g, const ChartConstants& k,
+                                            const ChartScales& s);
+// The boxes of the stacked elevation title ("標", "高", "（ｍ）") centred on `middle`.
+std::vector<TextBox> VerticalTitleBoxes(hc::Surface& g, const ChartConstants& k, double middle);
+// The middle of the stacked title: the frame's middle unless an elevation label would
+// overprint it there.
 void DrawSectionLine(hc::Surface& g, const ChartConstants& k, const Computation& c);
 void DrawWaterLines(hc::Surface& g, const ChartConstants& k, const Computation& c);
+double VerticalTitleMiddle(hc::Surface& g, const ChartConstants& k, const ChartScales& s);
+// The titles with the stacked one at the frame's middle, beside the labels of `s`, or at
+// verticalMiddle.
 void DrawTitles(hc::Surface& g, const ChartConstants& k);
+void DrawTitles(hc::Surface& g, const ChartConstants& k, const ChartScales& s);
+void DrawTitlesAt(hc::Surface& g, const ChartConstants& k, double verticalMiddle);
 
 // The window's picture, drawn from scratch (sets Picture1's user scale).
 void DrawSection(hc::Surface& g, const Computation& c);

@@ -121,6 +121,72 @@ TEST(FlowcalcScreenChart, GridLabelsAndTitles) {
     EXPECT_EQ(minor, 2 * 20 + 2 * 8);
 }
 
+// Where a recorded text stands, measured in its own font.
+flow::TextBox BoxOf(hc::RecordingSurface& g, const DrawOp& t) {
+    g.SetFontName(t.font);
+    g.SetFontSize(t.size);
+    return {t.x1, t.y1, t.x1 + g.TextWidth(t.text), t.y1 + g.TextHeight(t.text)};
+}
+
+bool Overlap(const flow::TextBox& a, const flow::TextBox& b) {
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+TEST(FlowcalcChartTitles, ElevationLabelsNeverOverprintTheStackedTitle) {
+    // Sections whose middle label is as short as the example's (the title stays at the frame's
+    // middle) and ones whose labels reach into the title's column: at about 100 m and 1500 m,
+    // and below 0 m. The labels keep their places and values; only the title moves.
+    struct Case {
+        const char* file;
+        const char* labels[3];  // bottom, middle, top
+        bool titleAtMiddle[2];  // on screen, on paper (whose labels are narrower)
+    };
+    const Case cases[] = {
+        {"4\n0 10\n2 8.5\n6 8.4\n8 10\n", {"8.2", "9.2", "10.2"}, {true, true}},
+        {"3\n0 101\n5 99.6\n10 101\n", {"99.4", "100.4", "101.4"}, {false, false}},
+        {"3\n0 1510\n20 1490\n40 1510\n", {"1480", "1500", "1520"}, {false, true}},
+        {"3\n0 -5\n5 -8\n10 -5\n", {"-9", "-6.5", "-4"}, {false, true}},
+    };
+    for (const Case& c : cases) {
+        for (bool paper : {false, true}) {
+            SCOPED_TRACE(std::string(c.file) + (paper ? " on paper" : " on screen"));
+            auto g = paper ? hc::RecordingSurface::Paper() : hc::RecordingSurface::Screen(649, 321);
+            if (paper)
+                flow::PrintSection(g, Computed(c.file, 1), flow::PrintWidths{});
+            else
+                flow::DrawSection(g, Computed(c.file, 1));
+            const double left = paper ? 25 : 10, top = paper ? 80 : 10, middle = paper ? 130 : 35;
+            std::vector<flow::TextBox> labels;
+            for (int i = 0; i < 3; ++i) {
+                auto t = g.TextsEqual(c.labels[i]);
+                ASSERT_EQ(t.size(), 1u) << c.labels[i];
+                labels.push_back(BoxOf(g, t[0]));
+                EXPECT_NEAR(labels.back().Right + (labels.back().Right - labels.back().Left) /
+                                                      std::string(c.labels[i]).size() / 2,
+                            left, 1e-9);
+                EXPECT_NEAR((labels.back().Top + labels.back().Bottom) / 2,
+                            middle + (i - 1) * (top - middle), 1e-9);
+            }
+            std::vector<flow::TextBox> title;
+            for (const char* piece : {"標", "高", "（ｍ）"}) {
+                auto t = g.TextsEqual(piece);
+                ASSERT_EQ(t.size(), 1u) << piece;
+                title.push_back(BoxOf(g, t[0]));
+            }
+            for (const flow::TextBox& t : title)
+                for (const flow::TextBox& l : labels)
+                    EXPECT_FALSE(Overlap(t, l));
+            // The stack keeps its spacing; it stands at the middle only where it fits there.
+            const double th = title[0].Bottom - title[0].Top;
+            const double stackMiddle = title[1].Top + th / 2;
+            EXPECT_NEAR(title[0].Top, stackMiddle - 2.5 * th, 1e-9);
+            EXPECT_NEAR(title[2].Top, stackMiddle + 1.5 * th, 1e-9);
+            EXPECT_EQ(std::abs(stackMiddle - middle) < 1e-9, c.titleAtMiddle[paper]);
+            EXPECT_GT(title[0].Top, labels[2].Bottom);
+        }
+    }
+}
+
 TEST(FlowcalcScreenChart, DryChartHasNoWaterAndUnusableScalesDrawOnlyTheGrid) {
     auto g = hc::RecordingSurface::Screen(649, 321);
     flow::Computation c = Computed(kV, 11);
