@@ -107,6 +107,44 @@ hc::Result<AnalysisRange> ReadRange(const CrossSection& section, const std::stri
     return range;
 }
 
+hc::Result<double> ReadRatingStep(const std::string& text) {
+    if (std::optional<double> v = hc::TryTextToDouble(text); v && *v > 0)
+        return *v;
+    return BadValue(text::kStepInvalid, "the stage step must be a number above 0 m");
+}
+
+hc::Result<double> ReadDischarge(const std::string& text) {
+    if (std::optional<double> v = hc::TryTextToDouble(text); v && *v > 0)
+        return *v;
+    return BadValue(text::kDischargeInvalid, "the discharge must be a number above 0 m3/s");
+}
+
+const char* RegimeText(FlowRegime r) {
+    switch (r) {
+        case FlowRegime::Subcritical:
+            return text::kSubcritical;
+        case FlowRegime::Critical:
+            return text::kCritical;
+        case FlowRegime::Supercritical:
+            return text::kSupercritical;
+        case FlowRegime::None:
+            break;
+    }
+    return text::kNoFlow;
+}
+
+std::string LoadRefusedText(const hc::Error& e) {
+    return "読み込めませんでした: " + e.Japanese();
+}
+
+std::string CellNotANumberText(int row, const std::string& text) {
+    return std::to_string(row) + " 行目: 「" + text + "」は数値ではありません";
+}
+
+std::string SaveFailedText(const hc::Error& e) {
+    return text::kSaveFailed + e.Japanese();
+}
+
 bool RoughnessAndSlopeUsable(const FlowParameters& p) {
     return p.Roughness > 0 && std::isfinite(p.Roughness) &&
            p.SlopeDenominator >= kMinSlopeDenominator;
@@ -185,6 +223,19 @@ const Computation& FlowApp::Compute() {
     c.Result = ComputeDischarge(section_, parameters_);
     last_ = std::move(c);
     return *last_;
+}
+
+hc::Result<RatingCurve> FlowApp::Rating(double step) const {
+    return ComputeRatingCurve(section_, parameters_, step);
+}
+
+hc::Result<NormalDepth> FlowApp::ApplyDischarge(double Q) {
+    hc::Result<NormalDepth> n = ComputeNormalDepth(section_, parameters_, Q);
+    if (n) {
+        parameters_.Depth = n->Depth;
+        Compute();
+    }
+    return n;
 }
 
 hc::Status FlowApp::SetPrintWidth(PrintLine line, int width) {

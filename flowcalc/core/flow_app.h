@@ -11,6 +11,7 @@
 #include "common/core/result.h"
 #include "flowcalc/core/cross_section.h"
 #include "flowcalc/core/discharge.h"
+#include "flowcalc/core/rating.h"
 #include "flowcalc/core/section_chart.h"
 
 namespace flow {
@@ -73,6 +74,21 @@ bool RoughnessAndSlopeUsable(const FlowParameters& p);
 // Whether stored parameters allow a computation (the parameter window's cancel rule).
 bool ParametersUsable(const FlowParameters& p);
 
+// The stage step of the rating table and the discharge of the normal depth as typed; a text
+// that is no number is refused with the window's message.
+hc::Result<double> ReadRatingStep(const std::string& text);
+hc::Result<double> ReadDischarge(const std::string& text);
+
+// The regime of a sub-channel as the result block names it (常流, 射流, ...).
+const char* RegimeText(FlowRegime r);
+
+// The status line after a refused file: the file, the line and the reason.
+std::string LoadRefusedText(const hc::Error& e);
+// The editor's status line for a cell that holds no number.
+std::string CellNotANumberText(int row, const std::string& text);
+// A save that failed, with the reason.
+std::string SaveFailedText(const hc::Error& e);
+
 // What the window does after a settings request.
 enum class FollowUp {
     Nothing,        // the picture stays as it is
@@ -123,6 +139,14 @@ class FlowApp {
 
     // Computes at the settings in force and keeps it as the last computation.
     const Computation& Compute();
+
+    // The stage-discharge table from the bed to the lower bank top at the range, roughness and
+    // slope in force.
+    hc::Result<RatingCurve> Rating(double step) const;
+    // The depth at which the section carries Q at the roughness, slope and range in force
+    // becomes the depth in force and is computed, so that the chart shows its water level;
+    // refused (nothing changes) when Q is no discharge or exceeds what the section holds.
+    hc::Result<NormalDepth> ApplyDischarge(double Q);
 
     // A print width menu: only the printout changes.
     hc::Status SetPrintWidth(PrintLine line, int width);

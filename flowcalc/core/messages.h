@@ -26,6 +26,25 @@ inline constexpr const char* kAboveBankFull =
     "この流量は岸の天端（低い方）までに流れる\r最大の流量 ";
 inline constexpr const char* kAboveBankFullUnit = " ｍ3／sec を超えています";
 
+// Status lines of the main window and the editor.
+inline constexpr const char* kNoScales =
+    "スケールが設定されていません：設定(S)→スケール(S)で設定してください";
+inline constexpr const char* kSaveFailed = "保存できませんでした: ";
+
+// The analysis menu and its windows.
+inline constexpr const char* kAnalysisMenu = "解析(&A)";
+inline constexpr const char* kRatingItem = "水位流量曲線...";
+inline constexpr const char* kNormalDepthItem = "等流水深...";
+inline constexpr const char* kRatingWindowTitle = "水位流量曲線";
+inline constexpr const char* kNormalDepthWindowTitle = "等流水深の計算";
+inline constexpr const char* kCsvCopied = "表をクリップボードにコピーしました";
+
+// The flow regime of a sub-channel by its Froude number.
+inline constexpr const char* kSubcritical = "常流";
+inline constexpr const char* kCritical = "限界流";
+inline constexpr const char* kSupercritical = "射流";
+inline constexpr const char* kNoFlow = "－";
+
 // The how-to-use text beside the program, and what the status bar and the help window say
 // when it is missing.
 inline constexpr const char* kHelpFileName = "manning.txt";

@@ -5,9 +5,13 @@
 #include <string>
 
 #include "flowcalc/core/discharge.h"
+#include "flowcalc/core/rating.h"
 
 namespace flow {
 
 std::string DischargeCsv(const FlowParameters& parameters, const DischargeResult& result);
+
+// The stage-discharge table: one row per stage, then the parameters it was computed with.
+std::string RatingCsv(const FlowParameters& parameters, const RatingCurve& curve);
 
 }  // namespace flow
