@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -17,6 +18,7 @@
 #include "common/ui/window_helpers.h"
 #include "flowcalc/core/messages.h"
 #include "flowcalc/core/numbers_csv.h"
+#include "flowcalc/ui/analysis_windows.h"
 #include "flowcalc/ui/grid_editor.h"
 #include "flowcalc/ui/help_window.h"
 #include "flowcalc/ui/settings_windows.h"
@@ -92,7 +94,10 @@ MainWindow::MainWindow(hc::PlatformServices& platform, QWidget* parent)
     setCentralWidget(central);
     statusBar()->setObjectName("StatusBar");
     BuildMenus();
-    resize(1180, 470);
+    resize(1180, 520);
+    // Below this the panel's boxes would overlap and the picture would crowd the panel; the
+    // chart still grows with the window above it.
+    setMinimumSize(minimumSizeHint());
 
     // Start-up: centred, menus off until the splash closes, the application in its start-up
     // state (no usable scales or depth yet), the default print widths marked.
@@ -101,6 +106,7 @@ MainWindow::MainWindow(hc::PlatformServices& platform, QWidget* parent)
     fileMenu_->menuAction()->setEnabled(false);
     helpMenu_->menuAction()->setEnabled(false);
     settingMenu_->menuAction()->setEnabled(false);
+    analysisMenu_->menuAction()->setEnabled(false);
     for (PrintLine line : kPrintLines)
         SetPrintWidth(line, app_.PrintWidth(line));
     if (app_.HelpText().empty())
@@ -145,6 +151,18 @@ QWidget* MainWindow::BuildPanel() {
     g->addWidget(label("ｍ／sec"), row++, 4);
     g->addWidget(label("川幅 Ｈ"), row, 0);
     g->addWidget(panel_[9], row++, 1, 1, 3);
+    // Each sub-channel's Froude number and regime, on the screen only.
+    froude_ = new QTableWidget(0, 3, panel);
+    froude_->setObjectName("FroudeTable");
+    froude_->setHorizontalHeaderLabels({hc::Q("水路"), hc::Q("フルード数 Fr"), hc::Q("流れ")});
+    froude_->verticalHeader()->setVisible(false);
+    froude_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    froude_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    froude_->setSelectionMode(QAbstractItemView::NoSelection);
+    froude_->setFocusPolicy(Qt::NoFocus);
+    froude_->setMinimumHeight(froude_->horizontalHeader()->sizeHint().height() +
+                              3 * froude_->verticalHeader()->defaultSectionSize() + 4);
+    g->addWidget(froude_, row++, 0, 1, 5);
     g->setRowMinimumHeight(row++, 8);
 
     auto* widths = new QGroupBox(hc::Q("印刷する作図線の太さ"), panel);
@@ -220,6 +238,13 @@ void MainWindow::BuildMenus() {
     add(helpMenu_, "mnuHelpUsageItem", "使用方法(&U)", &MainWindow::ShowHelp)
         ->setShortcut(QKeySequence::HelpContents);
     add(helpMenu_, "mnuHelpVersionItem", "バージョン(&V)", &MainWindow::ShowAbout);
+
+    // Beyond one depth: available, like printing, once a computation has set the parameters.
+    analysisMenu_ = menuBar()->addMenu(hc::Q(text::kAnalysisMenu));
+    analysisMenu_->setObjectName("mnuAnalysis");
+    add(analysisMenu_, "mnuAnalysisRatingItem", text::kRatingItem, &MainWindow::OpenRatingWindow);
+    add(analysisMenu_, "mnuAnalysisDepthItem", text::kNormalDepthItem,
+        &MainWindow::OpenNormalDepthWindow);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -230,7 +255,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     splash_ = new hc::SplashWindow(
         this, platform_, "Form4", hc::Q("テーマ"),
         {{text::kTitle, hc::kMincho, 20, hc::Color{0, 0, 128}},
-         {"Manning's formula  -  flowcalc", hc::kGothic, 11},
+         {"マニング式  －  flowcalc", hc::kGothic, 11},
          {"バージョン " + std::to_string(hc::kVersionMajor) + ". " +
               std::to_string(hc::kVersionMinor) + ". " + std::to_string(hc::kVersionPatch),
           hc::kGothic, 10},
@@ -266,7 +291,7 @@ void MainWindow::OpenFile(const std::string& path) {
     hc::Status loaded = app_.Load(path);
     platform_.SetMousePointer(hc::kPointerDefault);
     if (!loaded) {
-        statusBar()->showMessage(hc::Q(loaded.error().Japanese()));
+        statusBar()->showMessage(hc::Q(LoadRefusedText(loaded.error())));
         platform_.MessageBox(text::kLoadFailed, text::kTitle);
         platform_.Beep();
         return;
@@ -282,20 +307,38 @@ void MainWindow::OpenFile(const std::string& path) {
 void MainWindow::ComputeAndDraw() {
     platform_.SetMousePointer(hc::kPointerHourglass);
     const Computation& c = app_.Compute();
+    ShowResults(c);
+    Redraw();
+    if (c.Scales.HScale <= 0 || c.Scales.VScale <= 0)
+        statusBar()->showMessage(hc::Q(text::kNoScales));
+    platform_.SetMousePointer(hc::kPointerDefault);
+}
+
+void MainWindow::ShowResults(const Computation& c) {
     panel_[7]->setText(hc::Q(hc::DoubleToText(c.Result.TotalDischarge)));
     panel_[8]->setText(hc::Q(hc::DoubleToText(c.Result.MaxVelocity)));
     panel_[9]->setText(hc::Q(hc::DoubleToText(c.Result.TotalWidth)));
-    Redraw();
-    if (c.Scales.HScale <= 0 || c.Scales.VScale <= 0)
-        statusBar()->showMessage(
-            hc::Q("スケールが設定されていません：設定(S)→スケール(S)で設定してください"));
-    platform_.SetMousePointer(hc::kPointerDefault);
+    const std::vector<SubChannelFroude> froude = ComputeFroude(c.Result);
+    froude_->setRowCount(static_cast<int>(froude.size()));
+    for (int i = 0; i < froude_->rowCount(); ++i) {
+        const SubChannelFroude& f = froude[static_cast<std::size_t>(i)];
+        const QString cells[3] = {
+            QString::number(i + 1),
+            f.Regime == FlowRegime::None ? hc::Q(text::kNoFlow) : QString::number(f.Froude, 'f', 3),
+            hc::Q(RegimeText(f.Regime))};
+        for (int col = 0; col < 3; ++col) {
+            auto* item = new QTableWidgetItem(cells[col]);
+            item->setTextAlignment(Qt::AlignCenter);
+            froude_->setItem(i, col, item);
+        }
+    }
 }
 
 void MainWindow::ComputeDrawAndAllowPrinting() {
     ComputeAndDraw();
     printItem_->setEnabled(true);
     exports_->SetEnabled(true);
+    analysisMenu_->menuAction()->setEnabled(true);
 }
 
 void MainWindow::Redraw() {
@@ -348,10 +391,35 @@ void MainWindow::OpenParameterWindow() {
     w->show();
 }
 
+void MainWindow::OpenRatingWindow() {
+    if (!app_.Last())
+        return;
+    auto* w = new RatingWindow(app_, platform_, this);
+    w->show();
+}
+
+void MainWindow::OpenNormalDepthWindow() {
+    if (!app_.Last())
+        return;
+    auto* w = new NormalDepthWindow(app_, platform_, this);
+    connect(w, &NormalDepthWindow::Computed, this, &MainWindow::ShowNormalDepth);
+    w->show();
+}
+
+void MainWindow::ShowNormalDepth() {
+    if (!app_.Last())
+        return;
+    panel_[6]->setText(hc::Q(hc::DoubleToText(app_.Parameters().Depth)));
+    ShowResults(*app_.Last());
+    Redraw();
+}
+
 void MainWindow::EditSection() {
     auto* editor = new GridEditor(platform_, this);
     connect(editor, &GridEditor::Saved, this,
             [this](const QString& path) { OpenFile(hc::S(path)); });
+    connect(editor, &GridEditor::Refused, this,
+            [this](const QString& reason) { statusBar()->showMessage(reason); });
     auto* choice = new EditModeWindow(platform_, editor, this);
     choice->show();
 }

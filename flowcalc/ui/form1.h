@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPointer>
+#include <QTableWidget>
 #include <array>
 #include <string>
 
@@ -49,6 +50,10 @@ class MainWindow : public QMainWindow {
     void OpenParameterWindow();
     void ShowHelp();
     void ShowAbout();
+    void OpenRatingWindow();
+    void OpenNormalDepthWindow();
+    // The normal depth became the depth in force: show it with the results and draw it.
+    void ShowNormalDepth();
     // Computes at the settings in force, fills the result boxes and draws the chart.
     void ComputeAndDraw();
     // The parameter window's computation also makes printing available.
@@ -61,6 +66,8 @@ class MainWindow : public QMainWindow {
     void BuildMenus();
     QWidget* BuildPanel();
     void SetPrintWidth(PrintLine line, int width);
+    // The result boxes and the sub-channels' Froude numbers of the last computation.
+    void ShowResults(const Computation& c);
 
     hc::PlatformServices& platform_;
     FlowApp app_;
@@ -70,10 +77,12 @@ class MainWindow : public QMainWindow {
 
     hc::PictureBox* picture_ = nullptr;
     std::array<QLineEdit*, 10> panel_{};  // Text1..Text10
+    QTableWidget* froude_ = nullptr;
     std::array<QLabel*, 3> widthLabel_{};
     QMenu* fileMenu_ = nullptr;
     QMenu* settingMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
+    QMenu* analysisMenu_ = nullptr;
     QAction* printItem_ = nullptr;
     std::array<std::array<QAction*, kMaxPrintWidth>, 3> widthItems_{};
 };

@@ -12,6 +12,7 @@
 #include "common/core/numbers.h"
 #include "common/ui/window_helpers.h"
 #include "flowcalc/core/cross_section.h"
+#include "flowcalc/core/flow_app.h"
 #include "flowcalc/core/messages.h"
 #include "flowcalc/core/section_edit.h"
 
@@ -92,6 +93,8 @@ GridEditor::GridEditor(hc::PlatformServices& platform, QWidget* parent)
     statusBar()->setObjectName("StatusBar");
 
     resize(420, 560);
+    // The notes, the menu and a few rows of the grid stay readable.
+    setMinimumSize(360, 320);
     hc::CentreOnScreen(this);
 }
 
@@ -108,6 +111,7 @@ bool GridEditor::OpenExisting(const std::string& path) {
     hc::Result<LoadedSection> loaded = LoadSection(path);
     if (!loaded) {
         platform_.MessageBox(text::kEditFileRefused, text::kTitle);
+        Q_EMIT Refused(hc::Q(LoadRefusedText(loaded.error())));
         return false;
     }
     const CrossSection& s = loaded->Section;
@@ -226,9 +230,8 @@ void GridEditor::SaveAndClose() {
         // Stay with the grid intact and point at the cell.
         const int column = rows.End == GridEnd::DistanceNotANumber ? 1 : 2;
         grid_->setCurrentCell(rows.EndRow - 1, column - 1);
-        statusBar()->showMessage(hc::Q("行 " + std::to_string(rows.EndRow) + ": 「" +
-                                       hc::S(Cell(rows.EndRow, column)) +
-                                       "」は数値ではありません"));
+        statusBar()->showMessage(
+            hc::Q(CellNotANumberText(rows.EndRow, hc::S(Cell(rows.EndRow, column)))));
         return;
     }
     if (static_cast<int>(rows.X.size()) < kMinEditedPoints) {
@@ -247,7 +250,7 @@ void GridEditor::SaveAndClose() {
     if (hc::Status saved = hc::WriteFileAtomically(*chosen, SectionFileText(rows.X, rows.Y));
         !saved) {
         // The editor stays open with its grid and says why.
-        statusBar()->showMessage(hc::Q("保存できませんでした: " + saved.error().Japanese()));
+        statusBar()->showMessage(hc::Q(SaveFailedText(saved.error())));
         return;
     }
     path_ = *chosen;

@@ -31,6 +31,8 @@ class GridEditor : public QMainWindow {
   Q_SIGNALS:
     // A section file was written; the main window loads it and leads through the settings.
     void Saved(const QString& path);
+    // A file was refused for editing: why, for the main window's status line.
+    void Refused(const QString& reason);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -39,6 +39,7 @@ HelpWindow::HelpWindow(const std::string& helpText, hc::PlatformServices& platfo
     connect(finish, &QPushButton::clicked, this, &HelpWindow::Finish);
     connect(version, &QPushButton::clicked, this, &HelpWindow::ShowVersion);
     resize(640, 520);
+    setMinimumSize(400, 300);
     hc::CentreOnScreen(this);
     text->setFocus();
 }

@@ -69,6 +69,7 @@ ScaleWindow::ScaleWindow(FlowApp& app, hc::PlatformServices& platform, QWidget* 
     rangeLeft_->setText(Number(app_.Parameters().RangeLeft));
     rangeRight_->setText(Number(app_.Parameters().RangeRight));
     adjustSize();
+    setMinimumSize(sizeHint());
     hc::CentreOnScreen(this);
 }
 
@@ -135,6 +136,7 @@ ParameterWindow::ParameterWindow(FlowApp& app, hc::PlatformServices& platform, Q
     slope_->setText(QString::number(p.SlopeDenominator));
     depth_->setText(Number(p.Depth));
     adjustSize();
+    setMinimumSize(sizeHint());
     hc::CentreOnScreen(this);
 }
 
