@@ -208,11 +208,16 @@ std::vector<TextBox> VerticalTitleBoxes(hc::Surface& g, const ChartConstants& k,
 
 double VerticalTitleMiddle(hc::Surface& g, const ChartConstants& k, const ChartScales& s) {
     const std::vector<ElevationLabel> labels = ElevationLabels(g, k, s);
+    // Text that merely touches reads as one word ("高1500"): keep half a digit clear.
+    const double gap = g.TextWidth("0") / 2;
     auto clear = [&](double middle) {
-        for (const TextBox& t : VerticalTitleBoxes(g, k, middle))
+        for (TextBox t : VerticalTitleBoxes(g, k, middle)) {
+            t.Left -= gap;
+            t.Right += gap;
             for (const ElevationLabel& l : labels)
                 if (Intersect(t, l.Box))
                     return false;
+        }
         return true;
     };
     // Long labels (elevations of 100 m and more, negative ones) reach into the title's column

@@ -7,9 +7,11 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
-#include <cmath>
+#include <algorithm>
+#include <iterator>
 
 #include "common/core/numbers.h"
 #include "common/ui/window_helpers.h"
@@ -89,7 +91,6 @@ RatingWindow::RatingWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->setMinimumWidth(480);
     body->addWidget(table_, 1);
     picture_ = new hc::PictureBox;
     picture_->setObjectName("Picture1");
@@ -125,10 +126,14 @@ RatingWindow::RatingWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     connect(compute, &QPushButton::clicked, this, &RatingWindow::Compute);
     connect(step_, &QLineEdit::returnPressed, this, &RatingWindow::Compute);
 
-    resize(1180, 560);
-    setMinimumSize(minimumSizeHint());
-    hc::CentreOnScreen(this);
     Compute();
+    // Every column stays readable: the table is as wide as its columns and its scroll bar.
+    table_->setMinimumWidth(table_->horizontalHeader()->length() +
+                            table_->verticalScrollBar()->sizeHint().width() +
+                            2 * table_->frameWidth());
+    setMinimumSize(minimumSizeHint());
+    resize(std::max(1180, minimumWidth()), std::max(560, minimumHeight()));
+    hc::CentreOnScreen(this);
 }
 
 void RatingWindow::Status(const std::string& text) {

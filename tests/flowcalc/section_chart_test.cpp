@@ -139,13 +139,13 @@ TEST(FlowcalcChartTitles, ElevationLabelsNeverOverprintTheStackedTitle) {
     struct Case {
         const char* file;
         const char* labels[3];  // bottom, middle, top
-        bool titleAtMiddle[2];  // on screen, on paper (whose labels are narrower)
+        bool titleAtMiddle[2];  // on screen, on paper
     };
     const Case cases[] = {
         {"4\n0 10\n2 8.5\n6 8.4\n8 10\n", {"8.2", "9.2", "10.2"}, {true, true}},
         {"3\n0 101\n5 99.6\n10 101\n", {"99.4", "100.4", "101.4"}, {false, false}},
-        {"3\n0 1510\n20 1490\n40 1510\n", {"1480", "1500", "1520"}, {false, true}},
-        {"3\n0 -5\n5 -8\n10 -5\n", {"-9", "-6.5", "-4"}, {false, true}},
+        {"3\n0 1510\n20 1490\n40 1510\n", {"1480", "1500", "1520"}, {false, false}},
+        {"3\n0 -5\n5 -8\n10 -5\n", {"-9", "-6.5", "-4"}, {false, false}},
     };
     for (const Case& c : cases) {
         for (bool paper : {false, true}) {
