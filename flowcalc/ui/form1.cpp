@@ -7,8 +7,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 #include <iterator>
 
 #include "build_info.h"
@@ -91,13 +93,22 @@ MainWindow::MainWindow(hc::PlatformServices& platform, QWidget* parent)
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(new AspectBox(picture_, central), 1);
     layout->addWidget(BuildPanel(), 0);
-    setCentralWidget(central);
+    // Where the window is made smaller than its minimum all the same (no window manager to
+    // honour it), the content keeps its size and scrolls rather than overlap.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("CentralScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(central);
+    setCentralWidget(scroll);
     statusBar()->setObjectName("StatusBar");
     BuildMenus();
-    resize(1180, 520);
     // Below this the panel's boxes would overlap and the picture would crowd the panel; the
     // chart still grows with the window above it.
-    setMinimumSize(minimumSizeHint());
+    const QSize content = central->minimumSizeHint();
+    setMinimumSize(content.width(), content.height() + menuBar()->sizeHint().height() +
+                                        statusBar()->sizeHint().height());
+    resize(std::max(1180, minimumWidth()), std::max(470, minimumHeight()));
 
     // Start-up: centred, menus off until the splash closes, the application in its start-up
     // state (no usable scales or depth yet), the default print widths marked.
@@ -315,9 +326,12 @@ void MainWindow::ComputeAndDraw() {
 }
 
 void MainWindow::ShowResults(const Computation& c) {
-    panel_[7]->setText(hc::Q(hc::DoubleToText(c.Result.TotalDischarge)));
-    panel_[8]->setText(hc::Q(hc::DoubleToText(c.Result.MaxVelocity)));
-    panel_[9]->setText(hc::Q(hc::DoubleToText(c.Result.TotalWidth)));
+    const double results[] = {c.Result.TotalDischarge, c.Result.MaxVelocity, c.Result.TotalWidth};
+    for (std::size_t i = 0; i < std::size(results); ++i) {
+        QLineEdit* box = panel_[7 + i];
+        box->setText(hc::Q(hc::DoubleToText(results[i])));
+        box->setCursorPosition(0);  // the leading digits when the number is long
+    }
     const std::vector<SubChannelFroude> froude = ComputeFroude(c.Result);
     froude_->setRowCount(static_cast<int>(froude.size()));
     for (int i = 0; i < froude_->rowCount(); ++i) {
@@ -410,6 +424,7 @@ void MainWindow::ShowNormalDepth() {
     if (!app_.Last())
         return;
     panel_[6]->setText(hc::Q(hc::DoubleToText(app_.Parameters().Depth)));
+    panel_[6]->setCursorPosition(0);
     ShowResults(*app_.Last());
     Redraw();
 }

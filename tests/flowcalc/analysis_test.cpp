@@ -123,7 +123,7 @@ TEST_F(FlowcalcAnalysis, MinimumSizesKeepBoxesApart) {
     FlushEvents();
     EXPECT_GE(form->width(), form->minimumWidth());
     EXPECT_GT(form->minimumWidth(), 400);
-    apart(form->centralWidget());
+    apart(form->findChild<QWidget*>("Panel")->parentWidget());
     Item("mnuSettingScaleItem")->trigger();
     Item("mnuSettingParamItem")->trigger();
     Item("mnuAnalysisDepthItem")->trigger();
