@@ -257,11 +257,16 @@ TEST_F(FlowcalcEditor, ExistingFileOfTheMaximumSizeEditsAndSavesWhole) {
 }
 
 TEST_F(FlowcalcEditor, UnusableFileIsRefusedForEditing) {
-    platform.openAnswers.push_back(TempFile("bad.txt", "3\n0 1\n2 0\n"));
+    const std::string path = TempFile("bad.txt", "3\n0 1\n2 0\n");
+    platform.openAnswers.push_back(path);
     EXPECT_EQ(Edit("Command1"), nullptr);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "このデータファイルは処理できません");
     EXPECT_NE(Window("Form6"), nullptr);  // the choice stays open
+    // The main window's status line says why.
+    EXPECT_EQ(
+        form->statusBar()->currentMessage().toStdString(),
+        "読み込めませんでした: " + path + ": 4 行目: 3 点のうち 2 点でファイルが終わっています");
 }
 
 }  // namespace
