@@ -141,6 +141,11 @@ std::string CellNotANumberText(int row, const std::string& text) {
     return std::to_string(row) + " 行目: 「" + text + "」は数値ではありません";
 }
 
+std::string RatingDoneText(const RatingCurve& c) {
+    return std::to_string(c.Rows.size()) + " 段の水位で計算しました（河床 " +
+           DoubleToText(c.BedLevel) + " ｍ から岸の天端 " + DoubleToText(c.BankTop) + " ｍ まで）";
+}
+
 std::string SaveFailedText(const hc::Error& e) {
     return text::kSaveFailed + e.Japanese();
 }

@@ -86,6 +86,8 @@ const char* RegimeText(FlowRegime r);
 std::string LoadRefusedText(const hc::Error& e);
 // The editor's status line for a cell that holds no number.
 std::string CellNotANumberText(int row, const std::string& text);
+// The rating window's status line after a table was computed.
+std::string RatingDoneText(const RatingCurve& c);
 // A save that failed, with the reason.
 std::string SaveFailedText(const hc::Error& e);
 

@@ -172,8 +172,7 @@ void RatingWindow::Compute() {
     for (QAction* a : {printItem_, copyItem_})
         a->setEnabled(true);
     exports_->SetEnabled(true);
-    Status(std::to_string(curve_->Rows.size()) + " 段の水位で計算しました（岸の天端 " +
-           hc::DoubleToText(curve_->BankTop) + " ｍ）");
+    Status(RatingDoneText(*curve_));
     Redraw();
 }
 
