@@ -237,7 +237,9 @@ hc::Result<RatingCurve> FlowApp::Rating(double step) const {
 hc::Result<NormalDepth> FlowApp::ApplyDischarge(double Q) {
     hc::Result<NormalDepth> n = ComputeNormalDepth(section_, parameters_, Q);
     if (n) {
-        parameters_.Depth = n->Depth;
+        // The depth in force is shown in the depth box and on the sheet: to the millimetre,
+        // as the window reports it, rather than with the bisection's fifteen digits.
+        parameters_.Depth = std::round(n->Depth * 1000.0) / 1000.0;
         Compute();
     }
     return n;

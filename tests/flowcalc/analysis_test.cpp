@@ -1,4 +1,4 @@
-// The main window beyond the Parts' flows: every refused section file named in Japanese on the
+// The main window beyond its basic flows: every refused section file named in Japanese on the
 // status line, minimum window sizes, the sub-channels' Froude numbers, and the analysis menu's
 // rating table and normal depth.
 #include <QClipboard>
@@ -205,7 +205,7 @@ TEST_F(FlowcalcAnalysis, NormalDepthBecomesTheWaterLevelOfTheChart) {
     Item("mnuAnalysisDepthItem")->trigger();
     QWidget* w = Window("FormNormalDepth");
     ASSERT_NE(w, nullptr);
-    // The discharge of the V notch at 5 m (see the Parts' worked example) gives back 5 m.
+    // The discharge of the V notch at 5 m gives back 5 m.
     Box(w, "Text1")->setText("44.8840560423309");
     Click(w, "Command1");
     EXPECT_TRUE(platform.messages.empty());
