@@ -1,0 +1,66 @@
+#include "common/ui/guide_link.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+#include <filesystem>
+
+#include "common/ui/window_helpers.h"
+
+namespace hc {
+
+namespace {
+
+// Set by the build for this file alone: the source tree's docs folder.
+#ifndef HC_SOURCE_DOCS_DIR
+#define HC_SOURCE_DOCS_DIR ""
+#endif
+
+constexpr const char* kDocDirFromBinDir = "../share/doc/hydrochart";
+constexpr const char* kGuideTitle = "ユーザーズガイド";
+
+}  // namespace
+
+std::vector<std::string> GuideDirs(const std::string& exeDir, const std::string& sourceDocsDir) {
+    std::vector<std::string> dirs;
+    if (!exeDir.empty())
+        dirs.push_back(
+            (std::filesystem::path(exeDir) / kDocDirFromBinDir).lexically_normal().string());
+    if (!sourceDocsDir.empty())
+        dirs.push_back(sourceDocsDir);
+    return dirs;
+}
+
+std::optional<std::string> FindGuide(const std::vector<std::string>& dirs) {
+    // Per folder, so that an installed guide is never passed over for a stale source copy.
+    for (const std::string& dir : dirs)
+        for (const char* name : {"guide.html", "guide.md"})
+            if (auto found = FindFileInDirs({dir}, name))
+                return found;
+    return std::nullopt;
+}
+
+QAction* AddGuideItem(QMenu* help, PlatformServices& platform,
+                      std::optional<std::vector<std::string>> dirs) {
+    if (!dirs)
+        dirs = GuideDirs(QCoreApplication::applicationDirPath().toStdString(), HC_SOURCE_DOCS_DIR);
+    QAction* item = help->addAction(Q(kGuideItemText));
+    item->setObjectName("mnuHelpGuideItem");
+    QObject::connect(item, &QAction::triggered, help, [&platform, dirs = *dirs] {
+        std::optional<std::string> guide = FindGuide(dirs);
+        if (!guide) {
+            std::string text = "ユーザーズガイドが見つかりません。次の場所を探しました：";
+            for (const std::string& dir : dirs)
+                text += "\r" + dir;
+            platform.MessageBox(text, kGuideTitle);
+            return;
+        }
+        if (!platform.OpenWithDesktop(*guide))
+            platform.MessageBox("ユーザーズガイドを開けませんでした。\r" + *guide +
+                                    "\rこのファイルをブラウザなどで開いてください。",
+                                kGuideTitle);
+    });
+    return item;
+}
+
+}  // namespace hc
