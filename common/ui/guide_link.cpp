@@ -2,8 +2,17 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <QUrl>
+#include <cerrno>
 #include <filesystem>
+
+#include "common/core/file_write.h"
+#include "common/core/text_file.h"
 
 #include "common/ui/window_helpers.h"
 
@@ -40,6 +49,29 @@ std::optional<std::string> FindGuide(const std::vector<std::string>& dirs) {
     return std::nullopt;
 }
 
+Result<std::string> RenderGuide(const std::string& markdownPath, const std::string& outDir) {
+    Result<std::string> text = ReadTextFile(markdownPath);
+    if (!text)
+        return text.error();
+    // Pictures and the other guide are named relative to the Markdown file.
+    const QString base = QFileInfo(Q(markdownPath)).absolutePath() + "/";
+    QString markdown = Q(*text);
+    auto url = [&](const char* relative) {
+        return "](" + QUrl::fromLocalFile(base + relative).toString(QUrl::FullyEncoded);
+    };
+    markdown.replace("](images/", url("images/"));
+    markdown.replace("](guide", url("guide"));
+    QTextDocument doc;
+    doc.setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
+    doc.setMetaInformation(QTextDocument::DocumentTitle, Q(kGuideTitle));
+    if (!QDir().mkpath(Q(outDir)))
+        return SystemError(ErrorKind::CannotWrite, outDir, EACCES);
+    std::string out = (std::filesystem::path(outDir) / "guide.html").string();
+    if (Status written = WriteFileAtomically(out, S(doc.toHtml())); !written)
+        return written.error();
+    return out;
+}
+
 QAction* AddGuideItem(QMenu* help, PlatformServices& platform,
                       std::optional<std::vector<std::string>> dirs) {
     if (!dirs)
@@ -54,6 +86,13 @@ QAction* AddGuideItem(QMenu* help, PlatformServices& platform,
                 text += "\r" + dir;
             platform.MessageBox(text, kGuideTitle);
             return;
+        }
+        if (guide->ends_with(".md")) {
+            const std::string cache =
+                S(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                  "/hydrochart");
+            if (Result<std::string> html = RenderGuide(*guide, cache); html)
+                guide = *html;
         }
         if (!platform.OpenWithDesktop(*guide))
             platform.MessageBox("ユーザーズガイドを開けませんでした。\r" + *guide +

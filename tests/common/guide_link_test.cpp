@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
@@ -13,13 +14,27 @@
 
 namespace {
 
-void Touch(const QTemporaryDir& dir, const std::string& relative) {
+void Touch(const QTemporaryDir& dir, const std::string& relative,
+           const std::string& text = "# guide\n") {
     std::filesystem::path p = std::filesystem::path(dir.path().toStdString()) / relative;
     std::filesystem::create_directories(p.parent_path());
-    std::ofstream(p) << "# guide\n";
+    std::ofstream(p) << text;
 }
 
-TEST(GuideLink, InstalledGuideComesBeforeTheSourceTreeAndHtmlBeforeMarkdown) {
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The desktop is handed the guide as HTML in the user's cache, never the cache of the person
+// running the tests.
+class GuideLink : public ::testing::Test {
+  protected:
+    void SetUp() override { QStandardPaths::setTestModeEnabled(true); }
+    void TearDown() override { QStandardPaths::setTestModeEnabled(false); }
+};
+
+TEST_F(GuideLink, InstalledGuideComesBeforeTheSourceTreeAndHtmlBeforeMarkdown) {
     QTemporaryDir tmp;
     const std::string root = tmp.path().toStdString();
     std::vector<std::string> dirs = hc::GuideDirs(root + "/usr/bin", root + "/src/docs");
@@ -35,7 +50,7 @@ TEST(GuideLink, InstalledGuideComesBeforeTheSourceTreeAndHtmlBeforeMarkdown) {
     EXPECT_EQ(hc::FindGuide(dirs), root + "/usr/share/doc/hydrochart/guide.html");
 }
 
-TEST(GuideLink, ItemOpensTheGuideOrSaysWhereItLooked) {
+TEST_F(GuideLink, ItemOpensTheGuideOrSaysWhereItLooked) {
     QTemporaryDir tmp;
     const std::string docs = tmp.path().toStdString() + "/docs";
     hc::test::ScriptedPlatform platform;
@@ -52,22 +67,41 @@ TEST(GuideLink, ItemOpensTheGuideOrSaysWhereItLooked) {
 
     Touch(tmp, "docs/guide.md");
     item->trigger();
-    ASSERT_EQ(platform.desktopOpened, std::vector<std::string>{docs + "/guide.md"});
+    ASSERT_EQ(platform.desktopOpened.size(), 1u);
+    EXPECT_TRUE(platform.desktopOpened[0].ends_with("/hydrochart/guide.html"));
     EXPECT_EQ(platform.messages.size(), 1u);
 
     platform.desktopOpenResult = false;  // no viewer on this desktop
     item->trigger();
     ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_NE(platform.messages[1].text.find(docs + "/guide.md"), std::string::npos);
+    EXPECT_NE(platform.messages[1].text.find(platform.desktopOpened[1]), std::string::npos);
 }
 
-TEST(GuideLink, ProgramInItsBuildTreeOpensTheSourceTreeGuide) {
+TEST_F(GuideLink, ProgramInItsBuildTreeOpensTheSourceTreeGuide) {
     hc::test::ScriptedPlatform platform;
     QMenu help;
     hc::AddGuideItem(&help, platform)->trigger();
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(platform.desktopOpened,
-              std::vector<std::string>{hc::test::SourcePath("docs/guide.md")});
+    ASSERT_EQ(platform.desktopOpened.size(), 1u);
+    // Rendered from the source tree's guide: its pictures are those of docs/images.
+    const std::string html = Slurp(platform.desktopOpened[0]);
+    EXPECT_NE(html.find("file://" + hc::test::SourcePath("docs/images/")), std::string::npos);
+}
+
+TEST_F(GuideLink, RenderedGuideKeepsTablesAndFindsItsPictures) {
+    QTemporaryDir tmp;
+    const std::string root = tmp.path().toStdString();
+    Touch(tmp, "doc/guide.md",
+          "# 使い方\n\n| メニュー | 内容 |\n|---|---|\n| 図を保存 | PDF |\n\n"
+          "![窓](images/window.png)\n");
+    hc::Result<std::string> html = hc::RenderGuide(root + "/doc/guide.md", root + "/out");
+    ASSERT_TRUE(html) << html.error().English();
+    EXPECT_EQ(*html, root + "/out/guide.html");
+    const std::string text = Slurp(*html);
+    EXPECT_NE(text.find("<table"), std::string::npos);
+    EXPECT_NE(text.find("図を保存"), std::string::npos);
+    EXPECT_NE(text.find("src=\"file://" + root + "/doc/images/window.png\""), std::string::npos);
+    EXPECT_FALSE(hc::RenderGuide(root + "/doc/missing.md", root + "/out"));
 }
 
 }  // namespace
