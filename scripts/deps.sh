@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
   libgsf-1-dev libxml2-dev libgtest-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
-  xvfb xauth xdotool imagemagick poppler-utils
+  xvfb xauth xdotool imagemagick poppler-utils pngquant
   python3 python3-xlwt python3-xlrd python3-olefile
   help2man dpkg-dev file lintian desktop-file-utils appstream
   libclang-rt-dev  # the fuzz preset: clang with libFuzzer and the sanitizer runtimes

@@ -33,6 +33,8 @@ check_tree() {
   expect_file "$root/share/hydrochart/manning.txt"
   expect_file "$root/share/doc/hydrochart/copyright"
   expect_file "$root/share/doc/hydrochart/examples/sample12.xls"
+  expect_file "$root/share/doc/hydrochart/guide.md"
+  expect_file "$root/share/doc/hydrochart/images/sixsideplot-window.png"
 
   # hydrochart from an unrelated directory, on the installed examples.
   local out
