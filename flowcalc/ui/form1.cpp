@@ -16,6 +16,7 @@
 #include "build_info.h"
 #include "common/core/numbers.h"
 #include "common/ui/about_window.h"
+#include "common/ui/guide_link.h"
 #include "common/ui/program_start.h"
 #include "common/ui/window_helpers.h"
 #include "flowcalc/core/messages.h"
@@ -249,6 +250,7 @@ void MainWindow::BuildMenus() {
     add(helpMenu_, "mnuHelpUsageItem", "使用方法(&U)", &MainWindow::ShowHelp)
         ->setShortcut(QKeySequence::HelpContents);
     add(helpMenu_, "mnuHelpVersionItem", "バージョン(&V)", &MainWindow::ShowAbout);
+    hc::AddGuideItem(helpMenu_, platform_);
 
     // Beyond one depth: available, like printing, once a computation has set the parameters.
     analysisMenu_ = menuBar()->addMenu(hc::Q(text::kAnalysisMenu));
