@@ -25,4 +25,26 @@ std::string AnalysisCsv(const RainTable& table, const RainAnalysis& a) {
     return csv.Text();
 }
 
+std::string ReturnPeriodCsv(const DistributionFit& fit, const NormalTable& normal,
+                            PlottingPosition position) {
+    auto optional = [](const std::optional<double>& v) {
+        return v ? hc::CsvNumber(*v) : std::string();
+    };
+    hc::CsvTable csv;
+    csv.Row({"item", "value"});
+    csv.Row({"distribution", DistributionNameOf(fit.kind)});
+    csv.Row({"plotting position", PositionName(position)});
+    csv.Row({"location", hc::CsvNumber(fit.location)});
+    csv.Row({"scale", hc::CsvNumber(fit.scale)});
+    csv.Row({"probability plot correlation", optional(fit.ppcc)});
+    csv.Row({"standard error (mm)", optional(fit.standardError)});
+    csv.Blank();
+    csv.Row({"return period (years)", "dry year (mm)", "wet year (mm)", "dry year rounded (mm)",
+             "wet year rounded (mm)"});
+    for (const ReturnPeriodValue& v : ReturnPeriodTable(fit, normal))
+        csv.Row({std::to_string(v.years), hc::CsvNumber(v.dry), hc::CsvNumber(v.wet),
+                 std::to_string(v.dryMm), std::to_string(v.wetMm)});
+    return csv.Text();
+}
+
 }  // namespace rain
