@@ -150,7 +150,7 @@ void RainApp::PrintChart(hc::Surface& printer) const {
 }
 
 std::string RainApp::Csv() const {
-    return AnalysisCsv(table_, analysis_);
+    return AnalysisCsv(table_, analysis_, fit_, Normal());
 }
 
 std::vector<ReturnPeriodValue> RainApp::ReturnPeriods() const {

@@ -101,7 +101,8 @@ class RainApp {
     // with EndDoc), for the record and settings in force. Both need Request() to have agreed.
     void DrawScreen(hc::Surface& s) const;
     void PrintChart(hc::Surface& printer) const;
-    // The numbers behind the chart, as 数値を保存 writes them.
+    // The numbers behind the chart, as 数値を保存 writes them, with the design values of the
+    // fit in force.
     std::string Csv() const;
     // The dry-year and wet-year amounts of the return periods from the fit in force, and the
     // same as the return-period window saves them.

@@ -327,29 +327,33 @@ void MainWindow::BuildFrequencyMenu() {
     frequencyMenu_ = menuBar()->addMenu(text::kFrequencyMenu);
     frequencyMenu_->setObjectName("mnuFreq");
     frequencyMenu_->menuAction()->setObjectName("mnuFreqAction");
-    QMenu* positions = frequencyMenu_->addMenu(text::kPositionMenu);
-    positions->setObjectName("mnuFreqPos");
-    auto* positionGroup = new QActionGroup(this);
+    // One submenu of radio items per choice.
+    auto choices = [&](const char* name, const char* caption) {
+        QMenu* m = frequencyMenu_->addMenu(caption);
+        m->setObjectName(name);
+        return std::pair{m, new QActionGroup(m)};
+    };
+    auto radio = [&](std::pair<QMenu*, QActionGroup*> menu, const QString& name,
+                     const char* caption, auto handler) {
+        QAction* a = menu.first->addAction(caption);
+        a->setObjectName(name);
+        a->setCheckable(true);
+        menu.second->addAction(a);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    const auto positions = choices("mnuFreqPos", text::kPositionMenu);
     for (std::size_t i = 0; i < positionItems_.size(); ++i) {
         const PlottingPosition p = kPositionFormulas[i].id;
-        QAction* a = positions->addAction(text::PositionCaption(p));
-        a->setObjectName(QString("mnuFreqPosVal(%1)").arg(i));
-        a->setCheckable(true);
-        positionGroup->addAction(a);
-        connect(a, &QAction::triggered, this, [this, p] { ChoosePosition(p); });
-        positionItems_[i] = a;
+        positionItems_[i] = radio(positions, QString("mnuFreqPosVal(%1)").arg(i),
+                                  text::PositionCaption(p), [this, p] { ChoosePosition(p); });
     }
-    QMenu* distributions = frequencyMenu_->addMenu(text::kDistributionMenu);
-    distributions->setObjectName("mnuFreqDist");
-    auto* distributionGroup = new QActionGroup(this);
+    const auto distributions = choices("mnuFreqDist", text::kDistributionMenu);
     for (std::size_t i = 0; i < distributionItems_.size(); ++i) {
         const Distribution d = kDistributionNames[i].id;
-        QAction* a = distributions->addAction(text::DistributionCaption(d));
-        a->setObjectName(QString("mnuFreqDistVal(%1)").arg(i));
-        a->setCheckable(true);
-        distributionGroup->addAction(a);
-        connect(a, &QAction::triggered, this, [this, d] { ChooseDistribution(d); });
-        distributionItems_[i] = a;
+        distributionItems_[i] =
+            radio(distributions, QString("mnuFreqDistVal(%1)").arg(i), text::DistributionCaption(d),
+                  [this, d] { ChooseDistribution(d); });
     }
     frequencyMenu_->addSeparator();
     QAction* table = frequencyMenu_->addAction(text::kReturnPeriodItem);

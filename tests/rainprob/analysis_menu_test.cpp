@@ -177,6 +177,9 @@ TEST_F(RainWindow, FrequencyMenuDrivesTheChartAndTheDesignValues) {
         EXPECT_EQ(platform.printer.TextsEqual(ResultHeader(c.distribution)).size(), 1u);
         EXPECT_EQ(platform.printer.TextsEqual(dry).size(), 1u) << dry;
         EXPECT_EQ(platform.printer.TextsEqual(wet).size(), 1u) << wet;
+        // 数値を保存 writes the same values.
+        EXPECT_NE(App().Csv().find("dry year 1/50 (mm)," + std::to_string(v.dry50) + "\n"),
+                  std::string::npos);
         // Rows of 10 and 50 years.
         EXPECT_EQ(table->item(2, 0)->text(), "10");
         EXPECT_EQ(table->item(2, 1)->text().toLongLong(), v.dry10);
