@@ -7,6 +7,11 @@
 namespace rain {
 
 hc::Result<LoadedRecord> ReadRecord(const std::string& path, const ChartSettings& settings) {
+    return ReadRecord(path, settings, PlottingPosition::Hazen, Distribution::Normal);
+}
+
+hc::Result<LoadedRecord> ReadRecord(const std::string& path, const ChartSettings& settings,
+                                    PlottingPosition position, Distribution distribution) {
     auto naming = [&](hc::Error e) {
         e.file = path;
         return e;
@@ -14,13 +19,16 @@ hc::Result<LoadedRecord> ReadRecord(const std::string& path, const ChartSettings
     hc::Result<RainTable> table = LoadRainFile(path);
     if (!table)
         return table.error();
-    hc::Result<RainAnalysis> analysis = AnalyseRain(*table, StandardNormalTable());
+    hc::Result<RainAnalysis> analysis = AnalyseRain(*table, StandardNormalTable(), position);
     if (!analysis)
         return naming(analysis.error());
     if (hc::Status drawable = CheckDrawable(*analysis, settings.ScaleMin, settings.ScaleMax);
         !drawable)
         return naming(drawable.error());
-    return LoadedRecord{std::move(*table), std::move(*analysis)};
+    hc::Result<DistributionFit> fit = FitDistribution(*table, *analysis, distribution);
+    if (!fit)
+        return naming(fit.error());
+    return LoadedRecord{std::move(*table), std::move(*analysis), *fit};
 }
 
 RainApp::RainApp(const ChartSettings& settings) : settings_(settings), defaultsSet_(true) {}
@@ -33,11 +41,12 @@ hc::Status RainApp::Load(const std::string& path) {
         range.ScaleMin = ChartSettings{}.ScaleMin;
         range.ScaleMax = ChartSettings{}.ScaleMax;
     }
-    hc::Result<LoadedRecord> fresh = ReadRecord(path, range);
+    hc::Result<LoadedRecord> fresh = ReadRecord(path, range, position_, distribution_);
     if (!fresh)
         return fresh.error();
     table_ = std::move(fresh->table);
     analysis_ = std::move(fresh->analysis);
+    fit_ = fresh->fit;
     loaded_ = true;
     if (!defaultsSet_) {
         ChartSettings defaults;
@@ -95,6 +104,29 @@ void RainApp::SetPrintOffset(std::string_view right, std::string_view up) {
     settings_.offsetUp = PrintOffsetOf(up);
 }
 
+hc::Status RainApp::SetFrequencyAnalysis(PlottingPosition position, Distribution distribution) {
+    if (loaded_) {
+        hc::Result<RainAnalysis> analysis = AnalyseRain(table_, Normal(), position);
+        if (!analysis)
+            return analysis.error();
+        hc::Result<DistributionFit> fit = FitDistribution(table_, *analysis, distribution);
+        if (!fit) {
+            hc::Error e = fit.error();
+            e.file = DataPath();
+            return e;
+        }
+        analysis_ = std::move(*analysis);
+        fit_ = *fit;
+    }
+    position_ = position;
+    distribution_ = distribution;
+    return {};
+}
+
+const DistributionFit* RainApp::ChartFit() const {
+    return distribution_ == Distribution::Normal ? nullptr : &fit_;
+}
+
 std::string RainApp::Caption() const {
     if (!loaded_)
         return kMainCaption;
@@ -110,15 +142,23 @@ std::int32_t RainApp::ShownMean() const {
 }
 
 void RainApp::DrawScreen(hc::Surface& s) const {
-    DrawScreenChart(s, table_, analysis_, Normal(), settings_);
+    DrawScreenChart(s, table_, analysis_, Normal(), settings_, ChartFit());
 }
 
 void RainApp::PrintChart(hc::Surface& printer) const {
-    rain::PrintChart(printer, table_, analysis_, Normal(), settings_);
+    rain::PrintChart(printer, table_, analysis_, Normal(), settings_, ChartFit());
 }
 
 std::string RainApp::Csv() const {
-    return AnalysisCsv(table_, analysis_);
+    return AnalysisCsv(table_, analysis_, fit_, Normal());
+}
+
+std::vector<ReturnPeriodValue> RainApp::ReturnPeriods() const {
+    return ReturnPeriodTable(fit_, Normal());
+}
+
+std::string RainApp::ReturnPeriodCsv() const {
+    return rain::ReturnPeriodCsv(fit_, Normal(), position_);
 }
 
 }  // namespace rain

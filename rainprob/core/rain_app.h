@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/core/result.h"
 #include "common/core/surface.h"
 #include "rainprob/core/analysis.h"
+#include "rainprob/core/frequency.h"
 #include "rainprob/core/rain_data.h"
 #include "rainprob/core/settings.h"
 
@@ -30,11 +32,16 @@ inline constexpr const char* kRainFileFilter = "All Files (*.*)|*.*|Text Files (
 struct LoadedRecord {
     RainTable table;
     RainAnalysis analysis;
+    DistributionFit fit;  // the distribution asked for, fitted to `analysis`
 };
 
 // Reads and analyses the file at path and checks that it can be drawn on the axis range of
 // `settings`. Every Error names the file (and the line where one applies).
 hc::Result<LoadedRecord> ReadRecord(const std::string& path, const ChartSettings& settings);
+// The same with the plotting position and the distribution chosen: a record the distribution
+// cannot be fitted to (log-normal with an amount of 0 mm or less) is refused.
+hc::Result<LoadedRecord> ReadRecord(const std::string& path, const ChartSettings& settings,
+                                    PlottingPosition position, Distribution distribution);
 
 class RainApp {
   public:
@@ -54,6 +61,12 @@ class RainApp {
     bool DefaultsSet() const { return defaultsSet_; }
     // The request made last; a successful load leaves Redraw.
     ChartAction Action() const { return action_; }
+    // The frequency analysis in force: Hazen positions and the normal regression until another
+    // is chosen. Fit() is the chosen distribution fitted to Analysis(); the chart, its line and
+    // the design values follow both.
+    PlottingPosition Position() const { return position_; }
+    Distribution DistributionChoice() const { return distribution_; }
+    const DistributionFit& Fit() const { return fit_; }
 
     // Reads path into fresh objects: the record and the settings change only when the whole
     // file was read, analysed and can be drawn on the axis range in force. The first successful
@@ -75,6 +88,10 @@ class RainApp {
     void SetAnalysisMode(AnalysisMode mode);
     // The print position boxes' texts (right, up), read by PrintOffsetOf.
     void SetPrintOffset(std::string_view right, std::string_view up);
+    // The frequency menu: analyses the record in force again with the position and fits the
+    // distribution. A fit the record does not allow is refused (Error naming the file) and the
+    // choice in force stays; before the first load the choice is only remembered.
+    hc::Status SetFrequencyAnalysis(PlottingPosition position, Distribution distribution);
 
     // What the window shows.
     std::string Caption() const;
@@ -84,12 +101,23 @@ class RainApp {
     // with EndDoc), for the record and settings in force. Both need Request() to have agreed.
     void DrawScreen(hc::Surface& s) const;
     void PrintChart(hc::Surface& printer) const;
-    // The numbers behind the chart, as 数値を保存 writes them.
+    // The numbers behind the chart, as 数値を保存 writes them, with the design values of the
+    // fit in force.
     std::string Csv() const;
+    // The dry-year and wet-year amounts of the return periods from the fit in force, and the
+    // same as the return-period window saves them.
+    std::vector<ReturnPeriodValue> ReturnPeriods() const;
+    std::string ReturnPeriodCsv() const;
 
   private:
+    // The fit handed to the chart: none for the normal fit, whose line is the regression's.
+    const DistributionFit* ChartFit() const;
+
     RainTable table_;
     RainAnalysis analysis_;
+    DistributionFit fit_;
+    PlottingPosition position_ = PlottingPosition::Hazen;
+    Distribution distribution_ = Distribution::Normal;
     ChartSettings settings_;
     bool loaded_ = false;
     bool defaultsSet_ = false;

@@ -1,5 +1,6 @@
 #include "rainprob/ui/main_window.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
@@ -18,9 +19,11 @@
 #include "common/ui/window_helpers.h"
 #include "rainprob/core/chart.h"
 #include "rainprob/core/help_texts.h"
+#include "rainprob/core/messages.h"
 #include "rainprob/ui/about_texts.h"
 #include "rainprob/ui/mask_editor.h"
 #include "rainprob/ui/print_position_window.h"
+#include "rainprob/ui/return_period_window.h"
 
 namespace rain {
 
@@ -31,6 +34,8 @@ constexpr int kPictureLeft = 3600;
 constexpr int kPictureTop = 120;
 // The panel's captions are a little wider in the substituted fonts; leave them room.
 constexpr int kPictureLeftPx = hc::TwipsToPixels(kPictureLeft) + 20;
+// Room kept between the picture and the client's right and bottom edges.
+constexpr int kPictureMargin = 8;
 
 // The window opens larger than its design size so that the chart is comfortable to read.
 constexpr int kInitialClientWidth = 920;
@@ -74,7 +79,10 @@ MainWindow::MainWindow(hc::PlatformServices& platform, QWidget* parent)
     // A permanent label: the reason a load was refused stays until the next load.
     statusText_ = new QLabel(statusBar());
     statusText_->setObjectName("StatusText");
+    // A long path must not widen the window: the line is cut at the window's edge instead.
+    statusText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(statusText_, 1);
+    client_->setMinimumSize(MinimumClientSize());
     resize(kInitialClientWidth, kInitialClientHeight + menuBar()->sizeHint().height() +
                                     statusBar()->sizeHint().height());
     hc::CentreOnScreen(this);
@@ -88,6 +96,7 @@ MainWindow::MainWindow(hc::PlatformServices& platform, QWidget* parent)
     settingsMenu_->menuAction()->setEnabled(false);
     helpMenu_->menuAction()->setEnabled(false);
     analysisMenu_->menuAction()->setEnabled(false);
+    frequencyMenu_->menuAction()->setEnabled(false);
 
     startDir_ = platform_.CurrentDirectory();
     (void)LoadNormalTable();  // computed once, before the menus open
@@ -309,6 +318,48 @@ void MainWindow::BuildMenus() {
     item(helpMenu_, "mnuMessUseItem", "作図と印刷(&M)", &MainWindow::ShowDrawingHelp);
     item(helpMenu_, "mnuMessAnaItem", "解析項目(&A)", &MainWindow::ShowAnalysisHelp);
     item(helpMenu_, "mnuMessVerItem", "ﾊﾞｰｼﾞｮﾝ(&V)", &MainWindow::ShowVersion);
+    BuildFrequencyMenu();
+}
+
+// Added after the menus of the classic program: the plotting position and the distribution
+// the chart, its line and the design values follow, and the return-period table.
+void MainWindow::BuildFrequencyMenu() {
+    frequencyMenu_ = menuBar()->addMenu(text::kFrequencyMenu);
+    frequencyMenu_->setObjectName("mnuFreq");
+    frequencyMenu_->menuAction()->setObjectName("mnuFreqAction");
+    // One submenu of radio items per choice.
+    auto choices = [&](const char* name, const char* caption) {
+        QMenu* m = frequencyMenu_->addMenu(caption);
+        m->setObjectName(name);
+        return std::pair{m, new QActionGroup(m)};
+    };
+    auto radio = [&](std::pair<QMenu*, QActionGroup*> menu, const QString& name,
+                     const char* caption, auto handler) {
+        QAction* a = menu.first->addAction(caption);
+        a->setObjectName(name);
+        a->setCheckable(true);
+        menu.second->addAction(a);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    const auto positions = choices("mnuFreqPos", text::kPositionMenu);
+    for (std::size_t i = 0; i < positionItems_.size(); ++i) {
+        const PlottingPosition p = kPositionFormulas[i].id;
+        positionItems_[i] = radio(positions, QString("mnuFreqPosVal(%1)").arg(i),
+                                  text::PositionCaption(p), [this, p] { ChoosePosition(p); });
+    }
+    const auto distributions = choices("mnuFreqDist", text::kDistributionMenu);
+    for (std::size_t i = 0; i < distributionItems_.size(); ++i) {
+        const Distribution d = kDistributionNames[i].id;
+        distributionItems_[i] =
+            radio(distributions, QString("mnuFreqDistVal(%1)").arg(i), text::DistributionCaption(d),
+                  [this, d] { ChooseDistribution(d); });
+    }
+    frequencyMenu_->addSeparator();
+    QAction* table = frequencyMenu_->addAction(text::kReturnPeriodItem);
+    table->setObjectName("mnuFreqTableItem");
+    connect(table, &QAction::triggered, this, &MainWindow::OpenReturnPeriods);
+    ShowFrequencyChoice();
 }
 
 // The items of the settings menu that need data follow `on`; the editor entry keeps its own
@@ -348,6 +399,19 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     PlacePicture();
 }
 
+// Below its design size the chart's labels, whose size is fixed in points, run into the grid.
+QSize MainWindow::MinimumClientSize() const {
+    QRect panel;
+    for (QWidget* w : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w != picture_ && w != pictureFrame_)
+            panel |= w->geometry();
+    const int right = kPictureLeftPx + hc::TwipsToPixels(kPictureWidthTwips) + kPictureMargin;
+    const int bottom =
+        hc::TwipsToPixels(kPictureTop) + hc::TwipsToPixels(kPictureHeightTwips) + kPictureMargin;
+    return {std::max(right, panel.right() + kPictureMargin),
+            std::max(bottom, panel.bottom() + kPictureMargin)};
+}
+
 // Picture1 fills the room right of the panel, in its design proportions.
 void MainWindow::PlacePicture() {
     if (!client_)
@@ -355,9 +419,9 @@ void MainWindow::PlacePicture() {
     const int left = kPictureLeftPx;
     const int top = hc::TwipsToPixels(kPictureTop);
     const int availW =
-        std::max(client_->width() - left - 8, hc::TwipsToPixels(kPictureWidthTwips) / 2);
+        std::max(client_->width() - left - kPictureMargin, hc::TwipsToPixels(kPictureWidthTwips));
     const int availH =
-        std::max(client_->height() - top - 8, hc::TwipsToPixels(kPictureHeightTwips) / 2);
+        std::max(client_->height() - top - kPictureMargin, hc::TwipsToPixels(kPictureHeightTwips));
     int w = availW;
     int h = w * kPictureHeightTwips / kPictureWidthTwips;
     if (h > availH) {
@@ -435,7 +499,7 @@ bool MainWindow::LoadAndDraw(const std::string& path, bool fromEditor) {
     hc::Status loaded = fromEditor ? app_.LoadFromEditor(path) : app_.Load(path);
     if (!loaded) {
         platform_.SetMousePointer(hc::kPointerDefault);
-        ShowStatus(hc::Q(loaded.error().Japanese()));
+        ShowStatus(hc::Q(text::LoadRefused(loaded.error())));
         return false;
     }
     fileBox_->setText(hc::Q(app_.DataPath()));
@@ -444,6 +508,7 @@ bool MainWindow::LoadAndDraw(const std::string& path, bool fromEditor) {
     maxBox_->setText(Number(app_.Analysis().max));
     minBox_->setText(Number(app_.Analysis().min));
     ShowSettings();
+    ShowFrequencyChoice();
     ShowStatus(hc::Q(app_.LoadedStatus()));
     if (hc::Status drawable = app_.Request(ChartAction::Redraw)) {
         DrawScreen(true);
@@ -487,6 +552,7 @@ void MainWindow::EnableAfterLoad() {
     printerItem_->setEnabled(true);
     exports_->SetEnabled(true);
     analysisMenu_->menuAction()->setEnabled(true);
+    frequencyMenu_->menuAction()->setEnabled(true);
 }
 
 void MainWindow::OpenFile(const std::string& path) {
@@ -496,7 +562,7 @@ void MainWindow::OpenFile(const std::string& path) {
 
 void MainWindow::ChooseFile() {
     hc::FileDialogRequest r;
-    r.title = "開く";
+    r.title = text::kOpenTitle;
     r.filter = kRainFileFilter;
     if (std::optional<std::string> path = platform_.OpenFileDialog(r))
         OpenFile(*path);
@@ -600,6 +666,46 @@ void MainWindow::ShowAnalysisHelp() {
 
 void MainWindow::ShowVersion() {
     hc::ShowAboutWindow(this, platform_, RainprobAbout());
+}
+
+void MainWindow::ShowFrequencyChoice() {
+    for (std::size_t i = 0; i < positionItems_.size(); ++i)
+        positionItems_[i]->setChecked(kPositionFormulas[i].id == app_.Position());
+    for (std::size_t i = 0; i < distributionItems_.size(); ++i)
+        distributionItems_[i]->setChecked(kDistributionNames[i].id == app_.DistributionChoice());
+    if (returnPeriods_)
+        returnPeriods_->Refresh();
+}
+
+void MainWindow::ChoosePosition(PlottingPosition position) {
+    ChooseFrequencyAnalysis(position, app_.DistributionChoice());
+}
+
+void MainWindow::ChooseDistribution(Distribution distribution) {
+    ChooseFrequencyAnalysis(app_.Position(), distribution);
+}
+
+// A refused fit keeps the choice in force and says why; an accepted one says how well it fits.
+void MainWindow::ChooseFrequencyAnalysis(PlottingPosition position, Distribution distribution) {
+    hc::Status ok = app_.SetFrequencyAnalysis(position, distribution);
+    ShowFrequencyChoice();
+    if (!ok) {
+        ShowStatus(hc::Q(text::FitRefused(app_.DataPath(), ok.error())));
+        return;
+    }
+    ShowStatus(
+        hc::Q(text::FitHeading(position, distribution) + "　" + text::FitQuality(app_.Fit())));
+    RefreshChart(ChartAction::Redraw);
+}
+
+void MainWindow::OpenReturnPeriods() {
+    if (!returnPeriods_) {
+        returnPeriods_ = new ReturnPeriodWindow(this, platform_, app_);
+        returnPeriods_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    returnPeriods_->Refresh();
+    returnPeriods_->show();
+    returnPeriods_->raise();
 }
 
 }  // namespace rain

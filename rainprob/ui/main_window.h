@@ -28,6 +28,7 @@ class PictureBox;
 namespace rain {
 
 class MaskEditor;
+class ReturnPeriodWindow;
 
 // Title of message boxes that have none of their own.
 inline constexpr const char* kAppTitle = "rainprob";
@@ -74,6 +75,9 @@ class MainWindow : public QMainWindow {
     void ShowAnalysisHelp();
     void ShowVersion();
     void ShowStatus(const QString& text);
+    void ChoosePosition(rain::PlottingPosition position);
+    void ChooseDistribution(rain::Distribution distribution);
+    void OpenReturnPeriods();
 
   private:
     void BuildPanel(QWidget* client);
@@ -93,6 +97,12 @@ class MainWindow : public QMainWindow {
     bool Drawable() const;
     void PlacePicture();
     void ShowHelp(const HelpText& help);
+    void BuildFrequencyMenu();
+    void ChooseFrequencyAnalysis(PlottingPosition position, Distribution distribution);
+    // The frequency menu's check marks and the return-period window, from the choice in force.
+    void ShowFrequencyChoice();
+    // The smallest client area in which the panel, the picture and the status line keep apart.
+    QSize MinimumClientSize() const;
 
     hc::PlatformServices& platform_;
     RainApp app_;
@@ -128,11 +138,15 @@ class MainWindow : public QMainWindow {
     QAction* editorItem_ = nullptr;  // mnuEditFile
     QMenu* analysisMenu_ = nullptr;  // mnuAna
     std::array<QAction*, 3> modeItems_{};
-    QMenu* helpMenu_ = nullptr;  // mnuMess
+    QMenu* helpMenu_ = nullptr;       // mnuMess
+    QMenu* frequencyMenu_ = nullptr;  // mnuFreq: plotting position, distribution, return periods
+    std::array<QAction*, std::size(kPositionFormulas)> positionItems_{};
+    std::array<QAction*, std::size(kDistributionNames)> distributionItems_{};
     hc::ChartExportActions* exports_ = nullptr;
 
     QPointer<hc::SplashWindow> splash_;
     QPointer<MaskEditor> editor_;
+    QPointer<ReturnPeriodWindow> returnPeriods_;
 };
 
 }  // namespace rain

@@ -12,21 +12,10 @@
 #include "common/render/fonts.h"
 #include "common/ui/window_helpers.h"
 #include "rainprob/core/editor_text.h"
+#include "rainprob/core/messages.h"
 #include "rainprob/core/rain_app.h"
 
 namespace rain {
-
-namespace {
-
-constexpr const char* kEditorHelp =
-    "年降水量データファイルを作成するエディターです。西暦年と年降水量をセットで１行にかいてくだ"
-    "さい。西暦年と年降水量は、スペースで区切ってください。また、空白行は作らないように注意して"
-    "くださいね。メニュー・ファイルで、「新規作成」を選択すれば、必要な分の西暦年は勝手に入力さ"
-    "れますので利用してください。なお、簡易エディターなので、一般のスクリーンエディターのような"
-    "優れた機能はありません。矢印キーとBSキー・テンキーを使用してください。  "
-    "特にリターンキーは使わないで編集してください。";
-
-}  // namespace
 
 YearRangeDialog::YearRangeDialog(QWidget* editor, hc::PlatformServices& platform, int thisYear)
     : QDialog(editor), platform_(platform) {
@@ -113,7 +102,7 @@ MaskEditor::MaskEditor(QWidget* parent, hc::PlatformServices& platform, int this
     text_->setGeometry(hc::TwipsToPixels(360), hc::TwipsToPixels(120), hc::TwipsToPixels(4455),
                        hc::TwipsToPixels(3495));
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto* help = new QLabel(kEditorHelp, client);
+    auto* help = new QLabel(text::kEditorHelp, client);
     help->setObjectName("Label1");
     help->setFont(hc::MakeFont(hc::kGothic, 9));
     help->setWordWrap(true);
@@ -160,7 +149,7 @@ void MaskEditor::ShowPreparedText(const QString& text) {
 
 void MaskEditor::ChooseFile() {
     hc::FileDialogRequest r;
-    r.title = "開く";
+    r.title = text::kOpenTitle;
     r.filter = kRainFileFilter;
     std::optional<std::string> path = platform_.OpenFileDialog(r);
     if (!path)
@@ -190,7 +179,7 @@ hc::Status MaskEditor::SaveText(const std::string& path) {
 
 void MaskEditor::SaveAndExit() {
     hc::FileDialogRequest r;
-    r.title = "保存";
+    r.title = text::kSaveTitle;
     r.filter = kRainFileFilter;
     r.initialPath = editorPath_;
     std::optional<std::string> path = platform_.SaveFileDialog(r);
@@ -198,7 +187,7 @@ void MaskEditor::SaveAndExit() {
         return;  // the editor stays open with its text
     if (hc::Status saved = SaveText(*path); !saved) {
         // The editor stays open with the text; the main window's status line says why.
-        Q_EMIT SaveFailed(hc::Q("保存できませんでした: " + saved.error().Japanese()));
+        Q_EMIT SaveFailed(hc::Q(text::SaveRefused(saved.error())));
         return;
     }
     editorPath_ = *path;

@@ -52,6 +52,10 @@ TEST_F(MaskEditorTest, OpensFromTheSettingsMenuBeforeAnyLoad) {
     EXPECT_FALSE(EditorItem(e, "EmnuFileSaveItem")->isEnabled());
     EXPECT_TRUE(e->findChild<QLabel*>("Label1")->text().startsWith(
         "年降水量データファイルを作成するエディターです。"));
+    // Blank lines are skipped on reading; the label no longer warns against them.
+    EXPECT_TRUE(
+        e->findChild<QLabel*>("Label1")->text().contains("空白行は読み込むときに読み飛ばされます"));
+    EXPECT_FALSE(e->findChild<QLabel*>("Label1")->text().contains("空白行は作らない"));
     // Opening it again shows the same window.
     Item("mnuEditFile")->trigger();
     EXPECT_EQ(Editor(), e);

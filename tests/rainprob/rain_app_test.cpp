@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 
+#include "common/core/csv.h"
 #include "common/core/file_write.h"
 #include "common/core/recording_surface.h"
 #include "rainprob/core/chart.h"
@@ -203,4 +204,25 @@ TEST(Settings, YearRangeOfANewFile) {
         ASSERT_FALSE(t) << a << " " << b;
         EXPECT_EQ(t.error().ja, kWrongYearMessage);
     }
+}
+
+// A choice made before the load (as hydrochart makes it) applies to the load; the record is
+// analysed with those positions and fitted with that distribution, and the table and its CSV
+// come from that fit.
+TEST_F(RainAppTest, FrequencyChoiceBeforeTheLoadAppliesToIt) {
+    ASSERT_TRUE(
+        app.SetFrequencyAnalysis(PlottingPosition::Weibull, Distribution::GumbelRegression));
+    ASSERT_TRUE(app.Load(Textbook()));
+    EXPECT_EQ(app.Fit().kind, Distribution::GumbelRegression);
+    const int n = app.Table().Count();
+    for (std::size_t i = 0; i < app.Analysis().pp.size(); ++i)
+        EXPECT_DOUBLE_EQ(app.Analysis().pp[i], app.Analysis().rank[i] / (n + 1.0));
+    const std::vector<ReturnPeriodValue> rows = app.ReturnPeriods();
+    ASSERT_EQ(rows.size(), 7u);
+    // 1 in 100 wet year: u + alpha y with y = -ln(-ln 0.99) = 4.6001.
+    EXPECT_NEAR(rows.back().wet, app.Fit().location + 4.60014922 * app.Fit().scale, 1e-6);
+    const std::string csv = app.ReturnPeriodCsv();
+    EXPECT_NE(csv.find("gumbel-regression"), std::string::npos);
+    EXPECT_NE(csv.find("weibull"), std::string::npos);
+    EXPECT_NE(csv.find("\n100," + hc::CsvNumber(rows.back().dry) + ","), std::string::npos);
 }

@@ -1,0 +1,99 @@
+#include "rainprob/core/messages.h"
+
+#include <cstdio>
+
+namespace rain::text {
+
+namespace {
+
+std::string Fixed(double v, int decimals) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+    return buf;
+}
+
+struct PositionText {
+    PlottingPosition id;
+    const char* caption;
+    const char* label;
+};
+constexpr PositionText kPositionTexts[] = {
+    {PlottingPosition::Hazen, "ハーゼン  (i－0.5)/n  (&H)", "ハーゼン"},
+    {PlottingPosition::Weibull, "ワイブル  i/(n＋1)  (&W)", "ワイブル"},
+    {PlottingPosition::Cunnane, "カナン  (i－0.4)/(n＋0.2)  (&C)", "カナン"},
+    {PlottingPosition::Gringorten, "グリンゴーテン  (i－0.44)/(n＋0.12)  (&G)", "グリンゴーテン"},
+    {PlottingPosition::Blom, "ブロム  (i－0.375)/(n＋0.25)  (&B)", "ブロム"}};
+
+struct DistributionText {
+    Distribution id;
+    const char* caption;
+    const char* label;
+};
+constexpr DistributionText kDistributionTexts[] = {
+    {Distribution::Normal, "正規分布(&N)", "正規分布"},
+    {Distribution::LogNormal, "対数正規分布(&L)", "対数正規分布"},
+    {Distribution::GumbelMoments, "グンベル分布 (積率法)(&M)", "グンベル分布 (積率法)"},
+    {Distribution::GumbelRegression, "グンベル分布 (回帰)(&G)", "グンベル分布 (回帰)"}};
+
+const PositionText& Of(PlottingPosition p) {
+    for (const PositionText& t : kPositionTexts)
+        if (t.id == p)
+            return t;
+    return kPositionTexts[0];
+}
+
+const DistributionText& Of(Distribution d) {
+    for (const DistributionText& t : kDistributionTexts)
+        if (t.id == d)
+            return t;
+    return kDistributionTexts[0];
+}
+
+}  // namespace
+
+std::string LoadRefused(const hc::Error& e) {
+    return e.Japanese();
+}
+
+std::string SaveRefused(const hc::Error& e) {
+    return "保存できませんでした: " + e.Japanese();
+}
+
+std::string Saved(const std::string& path) {
+    return "保存しました: " + path;
+}
+
+std::string FitRefused(const std::string& path, const hc::Error& e) {
+    hc::Error named = e;
+    if (named.file.empty())
+        named.file = path;
+    return named.Japanese();
+}
+
+const char* PositionCaption(PlottingPosition p) {
+    return Of(p).caption;
+}
+
+const char* DistributionCaption(Distribution d) {
+    return Of(d).caption;
+}
+
+const char* PositionLabel(PlottingPosition p) {
+    return Of(p).label;
+}
+
+const char* DistributionLabel(Distribution d) {
+    return Of(d).label;
+}
+
+std::string FitHeading(PlottingPosition p, Distribution d) {
+    return std::string("分布：") + DistributionLabel(d) + "　プロット位置：" + PositionLabel(p);
+}
+
+std::string FitQuality(const DistributionFit& fit) {
+    const std::string ppcc = fit.ppcc ? Fixed(*fit.ppcc, 4) : "－";
+    const std::string se = fit.standardError ? Fixed(*fit.standardError, 1) + " mm" : "－";
+    return "確率プロット相関係数：" + ppcc + "　標準誤差：" + se;
+}
+
+}  // namespace rain::text

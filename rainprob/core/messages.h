@@ -1,0 +1,62 @@
+// The texts rainprob's windows show beyond the chart: dialog titles, status lines, the editor's
+// help label and the frequency-analysis menu and table. Kept together so that the windows hold
+// no message of their own.
+#pragma once
+
+#include <string>
+
+#include "common/core/result.h"
+#include "rainprob/core/frequency.h"
+
+namespace rain::text {
+
+// Titles of the file dialogs.
+inline constexpr const char* kOpenTitle = "開く";
+inline constexpr const char* kSaveTitle = "保存";
+
+// The mask editor's Label1. Blank lines are skipped when the file is read, so it no longer
+// warns that they break the file.
+inline constexpr const char* kEditorHelp =
+    "年降水量データファイルを作成するエディターです。西暦年と年降水量をセットで１行にかいてくだ"
+    "さい。西暦年と年降水量は、スペースで区切ってください。また、空白行は読み込むときに読み飛ばさ"
+    "れます。メニュー・ファイルで、「新規作成」を選択すれば、必要な分の西暦年は勝手に入力さ"
+    "れますので利用してください。なお、簡易エディターなので、一般のスクリーンエディターのような"
+    "優れた機能はありません。矢印キーとBSキー・テンキーを使用してください。  "
+    "特にリターンキーは使わないで編集してください。";
+
+// Status lines. Every refusal names the file and, where one applies, the line.
+std::string LoadRefused(const hc::Error& e);  // "rain.txt: 2 行目: 「9x0」は数値ではありません"
+std::string SaveRefused(const hc::Error& e);  // "保存できませんでした: rain.txt: …"
+std::string Saved(const std::string& path);   // "保存しました: rain.txt"
+inline constexpr const char* kCopied = "確率年表をクリップボードにコピーしました";
+// A fit the record does not allow, e.g. log-normal with a year of 0 mm: the choice stays.
+std::string FitRefused(const std::string& path, const hc::Error& e);
+
+// The frequency-analysis menu, after the menus of the Parts.
+inline constexpr const char* kFrequencyMenu = "確率解析(&R)";
+inline constexpr const char* kPositionMenu = "プロット位置(&P)";
+inline constexpr const char* kDistributionMenu = "確率分布(&D)";
+inline constexpr const char* kReturnPeriodItem = "確率年表(&T)...";
+// Menu captions: the name and, for the positions, the formula of rank i of n.
+const char* PositionCaption(PlottingPosition p);
+const char* DistributionCaption(Distribution d);
+// Short names for the table window and the status line ("ハーゼン", "対数正規分布").
+const char* PositionLabel(PlottingPosition p);
+const char* DistributionLabel(Distribution d);
+
+// The return-period table window.
+inline constexpr const char* kReturnPeriodTitle = "確率年表";
+inline constexpr const char* kPeriodHeader = "再現期間（年）";
+inline constexpr const char* kDryHeader = "渇水年降水量（mm）";
+inline constexpr const char* kWetHeader = "豊水年降水量（mm）";
+inline constexpr const char* kSaveCsvButton = "CSV で保存(&S)...";
+inline constexpr const char* kCopyButton = "コピー(&C)";
+inline constexpr const char* kCloseButton = "閉じる";
+inline constexpr const char* kCsvTitle = "確率年表を保存";
+inline constexpr const char* kCsvFilter = "CSV ファイル (*.csv)|*.csv";
+// "分布：対数正規分布　プロット位置：ハーゼン"
+std::string FitHeading(PlottingPosition p, Distribution d);
+// "確率プロット相関係数：0.9871　標準誤差：84.6 mm" (「－」 where the record gives none).
+std::string FitQuality(const DistributionFit& fit);
+
+}  // namespace rain::text

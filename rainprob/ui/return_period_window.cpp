@@ -1,0 +1,137 @@
+#include "rainprob/ui/return_period_window.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "common/core/file_write.h"
+#include "common/render/fonts.h"
+#include "common/ui/window_helpers.h"
+#include "rainprob/core/messages.h"
+
+namespace rain {
+
+namespace {
+
+constexpr int kColumns = 3;  // return period, dry year, wet year
+
+}  // namespace
+
+ReturnPeriodWindow::ReturnPeriodWindow(QWidget* parent, hc::PlatformServices& platform,
+                                       const RainApp& app)
+    : QDialog(parent), platform_(platform), app_(app) {
+    setObjectName("frmReturnPeriods");
+    setWindowTitle(text::kReturnPeriodTitle);
+    setFont(hc::MakeFont(hc::kGothic, 9));
+    auto* layout = new QVBoxLayout(this);
+    fitLine_ = new QLabel(this);
+    fitLine_->setObjectName("lblFit");
+    qualityLine_ = new QLabel(this);
+    qualityLine_->setObjectName("lblQuality");
+    table_ = new QTableWidget(static_cast<int>(std::size(kReturnPeriods)), kColumns, this);
+    table_->setObjectName("tblReturnPeriods");
+    table_->setHorizontalHeaderLabels({text::kPeriodHeader, text::kDryHeader, text::kWetHeader});
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    status_ = new QLabel(this);
+    status_->setObjectName("lblStatus");
+    auto* buttons = new QHBoxLayout;
+    auto button = [&](const char* name, const char* caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        return b;
+    };
+    QPushButton* save = button("cmdSaveCsv", text::kSaveCsvButton);
+    QPushButton* copy = button("cmdCopy", text::kCopyButton);
+    buttons->addStretch(1);
+    QPushButton* close = button("cmdClose", text::kCloseButton);
+    connect(save, &QPushButton::clicked, this, &ReturnPeriodWindow::SaveCsv);
+    connect(copy, &QPushButton::clicked, this, &ReturnPeriodWindow::Copy);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    layout->addWidget(fitLine_);
+    layout->addWidget(qualityLine_);
+    layout->addWidget(table_, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(status_);
+    Refresh();
+    // Room for every row and the longest header without scroll bars; the layout keeps the
+    // parts apart below that.
+    table_->resizeColumnsToContents();
+    int tableHeight = table_->horizontalHeader()->height() + 2 * table_->frameWidth();
+    for (int r = 0; r < table_->rowCount(); ++r)
+        tableHeight += table_->rowHeight(r);
+    int tableWidth = 2 * table_->frameWidth();
+    for (int c = 0; c < kColumns; ++c)
+        tableWidth += table_->columnWidth(c) + 16;
+    table_->setMinimumSize(tableWidth, tableHeight);
+    setMinimumSize(layout->minimumSize());
+    adjustSize();
+    hc::CentreOnScreen(this);
+}
+
+void ReturnPeriodWindow::Refresh() {
+    fitLine_->setText(hc::Q(text::FitHeading(app_.Position(), app_.DistributionChoice())));
+    qualityLine_->setText(hc::Q(text::FitQuality(app_.Fit())));
+    const std::vector<ReturnPeriodValue> rows = app_.ReturnPeriods();
+    table_->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        const ReturnPeriodValue& v = rows[static_cast<std::size_t>(r)];
+        const QString cells[kColumns] = {QString::number(v.years), QString::number(v.dryMm),
+                                         QString::number(v.wetMm)};
+        for (int c = 0; c < kColumns; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(r, c, item);
+        }
+    }
+    status_->clear();
+}
+
+QString ReturnPeriodWindow::TableText() const {
+    QStringList lines;
+    QStringList header;
+    for (int c = 0; c < kColumns; ++c)
+        header << table_->horizontalHeaderItem(c)->text();
+    lines << header.join('\t');
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < kColumns; ++c)
+            row << table_->item(r, c)->text();
+        lines << row.join('\t');
+    }
+    return lines.join('\n') + '\n';
+}
+
+void ReturnPeriodWindow::SaveCsv() {
+    hc::FileDialogRequest r;
+    r.title = text::kCsvTitle;
+    r.filter = text::kCsvFilter;
+    const QFileInfo data(hc::Q(app_.DataPath()));
+    r.initialPath = hc::S(data.absolutePath() + "/" + data.completeBaseName() + "-return.csv");
+    r.defaultSuffix = ".csv";
+    const std::optional<std::string> path = platform_.SaveFileDialog(r);
+    if (!path)
+        return;
+    if (hc::Status saved = hc::WriteFileAtomically(*path, app_.ReturnPeriodCsv()); !saved) {
+        status_->setText(hc::Q(text::SaveRefused(saved.error())));
+        return;
+    }
+    status_->setText(hc::Q(text::Saved(*path)));
+}
+
+void ReturnPeriodWindow::Copy() {
+    QGuiApplication::clipboard()->setText(TableText());
+    status_->setText(text::kCopied);
+}
+
+}  // namespace rain
