@@ -32,7 +32,7 @@ inline constexpr const char* kCopied = "確率年表をクリップボードに�
 // A fit the record does not allow, e.g. log-normal with a year of 0 mm: the choice stays.
 std::string FitRefused(const std::string& path, const hc::Error& e);
 
-// The frequency-analysis menu, after the menus of the Parts.
+// The frequency-analysis menu, after the program's original menus.
 inline constexpr const char* kFrequencyMenu = "確率解析(&R)";
 inline constexpr const char* kPositionMenu = "プロット位置(&P)";
 inline constexpr const char* kDistributionMenu = "確率分布(&D)";

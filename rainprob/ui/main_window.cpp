@@ -13,6 +13,7 @@
 #include "common/render/fonts.h"
 #include "common/ui/about_window.h"
 #include "common/ui/chart_export.h"
+#include "common/ui/guide_link.h"
 #include "common/ui/picture_box.h"
 #include "common/ui/program_start.h"
 #include "common/ui/splash_window.h"
@@ -318,6 +319,7 @@ void MainWindow::BuildMenus() {
     item(helpMenu_, "mnuMessUseItem", "作図と印刷(&M)", &MainWindow::ShowDrawingHelp);
     item(helpMenu_, "mnuMessAnaItem", "解析項目(&A)", &MainWindow::ShowAnalysisHelp);
     item(helpMenu_, "mnuMessVerItem", "ﾊﾞｰｼﾞｮﾝ(&V)", &MainWindow::ShowVersion);
+    hc::AddGuideItem(helpMenu_, platform_);
     BuildFrequencyMenu();
 }
 

@@ -190,7 +190,7 @@ TEST_F(RainWindow, FrequencyMenuDrivesTheChartAndTheDesignValues) {
             c.position == PlottingPosition::Hazen && c.distribution == Distribution::Normal;
         EXPECT_EQ(Picture()->Image() == classic, classicChoice);
     }
-    // The normal fit of Hazen positions is the classic regression: the Parts' design values.
+    // The normal fit of Hazen positions is the classic regression: the printed sheet's values.
     EXPECT_EQ(platform.printer.TextsEqual(kResultHeader).size(), 1u);
     EXPECT_EQ(
         platform.printer.TextsEqual("    1/10渇水年降水量 = 1008mm      1/50渇水年降水量 = 899mm")
