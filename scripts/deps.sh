@@ -10,6 +10,7 @@ packages=(
   python3 python3-xlwt python3-xlrd python3-olefile
   help2man dpkg-dev file lintian desktop-file-utils appstream
   libclang-rt-dev  # the fuzz preset: clang with libFuzzer and the sanitizer runtimes
+  libbenchmark-dev  # the bench preset: Google Benchmark
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -46,12 +46,12 @@ done < fuzz/seeds.txt
 # Dictionary and longest input of each harness: workbooks are cut to 64 KB, which keeps every
 # container structure and the first records while the fuzzer stays fast.
 declare -A dictionary=([workbook]=xml [biff8]=biff8 [csv]=text [list_input]=text [rain]=text
-                       [section]=text)
+                       [section]=text [sample_csv]=sample_csv)
 declare -A max_len=([workbook]=65536 [biff8]=65536 [csv]=4096 [list_input]=4096 [rain]=4096
-                    [section]=4096)
+                    [section]=4096 [sample_csv]=8192)
 failed=()
 summary=()
-for harness in workbook biff8 csv list_input rain section; do
+for harness in workbook biff8 csv list_input rain section sample_csv; do
   mkdir -p "$out/corpus/$harness" "$out/findings/$harness" "$out/logs"
   found="tests/fixtures/fuzz/$harness"
   [[ -d "$found" ]] || found=""

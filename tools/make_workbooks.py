@@ -282,6 +282,20 @@ def books():
     return [book12, book32, book5]
 
 
+def write_csv(book, path):
+    """The samples of a book as a laboratory's CSV table: a heading row, one row per sample,
+    the same names, mg/L values, marks and colour texts as the workbook's cells (UTF-8)."""
+    out = io.StringIO(newline="")
+    w = csv.writer(out, lineterminator="\n")
+    w.writerow(["name", *IONS, "mark", "colour"])
+    for s in book.samples:
+        name = s.name if isinstance(s.name, str) else num_text(float(s.name))
+        values = ["" if v is None else num_text(float(v)) for v in s.values]
+        colour = "" if s.colour is None else f"{s.colour:02d}"
+        w.writerow([name, *values, s.mark or "", colour])
+    path.write_text(out.getvalue(), encoding="utf-8", newline="")
+
+
 def template():
     return Book("hinagata", TEMPLATE_MEMO, [])
 
@@ -1030,6 +1044,8 @@ def main():
             write_xls(b, ex_dir / f"{b.stem}.xls")
             write_xlsx(b, ex_dir / f"{b.stem}.xlsx")
             write_ods(b, ex_dir / f"{b.stem}.ods")
+            if b.stem == "sample12":
+                write_csv(b, ex_dir / f"{b.stem}.csv")
     try:
         report = check_book(tpl, data_dir, ["xls"])
         for b in examples:

@@ -17,6 +17,12 @@ namespace hc::limits {
 // files are read at all: a device such as /dev/zero never ends, a FIFO blocks.
 inline constexpr std::size_t kMaxTextFileBytes = 1024 * 1024;
 
+// --- CSV tables (water-quality samples) --------------------------------------------------------
+
+// Fields of one row. A laboratory's table has a few dozen columns; the file's size is capped as
+// any text input's.
+inline constexpr std::size_t kMaxTableColumns = 1000;
+
 // --- Messages -----------------------------------------------------------------------------------
 
 // An item of a file quoted in a message is cut to this many characters (Excerpt), so that a

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "waterquality/core/sample_csv.h"
+
 namespace wq {
 
 namespace {
@@ -121,6 +123,8 @@ hc::Status ReadMarkAndColour(const hc::WorkbookSheet& sheet, int sample, SampleT
 
 hc::Result<SampleTable> LoadWorkbook(const std::string& path, const SampleTable& previous,
                                      const LoadOptions& options, const LoadProgress& progress) {
+    if (!options.readSheet && IsCsvPath(path))
+        return LoadSampleCsv(path, previous, options, progress);
     auto passed = [&](LoadStage stage) {
         if (progress)
             progress(stage);

@@ -38,7 +38,8 @@ using LoadProgress = std::function<void(LoadStage)>;
 // the reader's (CannotRead, NotRecognised), BadCount at B10 (a count outside 1..32: the message
 // box case; the previous table stays in force), BadValue at the first cell that cannot be
 // converted (a text where a number belongs, an error value, a count beyond any integer).
-// `progress` hears each stage as it is passed.
+// `progress` hears each stage as it is passed. A path ending in ".csv" is read as a CSV table
+// (sample_csv.h) unless `options` brings a sheet reader of its own.
 hc::Result<SampleTable> LoadWorkbook(const std::string& path, const SampleTable& previous,
                                      const LoadOptions& options = {},
                                      const LoadProgress& progress = {});

@@ -1,0 +1,198 @@
+// CSV sample tables: the analyses of examples/sample12.xls written as a laboratory might (UTF-8
+// or CP932, commas or semicolons, other heading spellings and column orders, quotes, blank
+// lines) load to the very table the workbook gives; every refusal names its line and column.
+#include <gtest/gtest.h>
+
+#include <iconv.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "common/core/text_file.h"
+#include "support/water_samples.h"
+#include "waterquality/core/sample_csv.h"
+
+using namespace wq;
+using hc::ErrorKind;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The rows of examples/sample12.csv, split at its commas (no field of it holds one).
+std::vector<std::vector<std::string>> ExampleRows() {
+    hc::Result<std::string> text = hc::ReadTextFile(hc::test::SourcePath("examples/sample12.csv"));
+    EXPECT_TRUE(text);
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream in(text.value_or(""));
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> fields;
+        std::istringstream f(line);
+        for (std::string field; std::getline(f, field, ',');)
+            fields.push_back(field);
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+// UTF-8 to CP932 by glibc's iconv, a converter apart from the reader's.
+std::string ToCp932(const std::string& utf8) {
+    iconv_t cd = iconv_open("CP932", "UTF-8");
+    EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1));
+    std::string in = utf8, out(utf8.size() * 2, '\0');
+    char* src = in.data();
+    char* dst = out.data();
+    std::size_t left = in.size(), room = out.size();
+    EXPECT_NE(iconv(cd, &src, &left, &dst, &room), static_cast<std::size_t>(-1));
+    iconv_close(cd);
+    out.resize(out.size() - room);
+    return out;
+}
+
+fs::path TempDir() {
+    return fs::temp_directory_path() / ("sample_csv_test_" + std::to_string(getpid()));
+}
+
+std::string WriteTemp(const std::string& name, const std::string& bytes) {
+    fs::create_directories(TempDir());
+    const fs::path path = TempDir() / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.string();
+}
+
+void ExpectSameTable(const SampleTable& got, const SampleTable& want, const std::string& what) {
+    ASSERT_EQ(got.SampleCount, want.SampleCount) << what;
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(want.SampleCount); ++i) {
+        EXPECT_EQ(got.SampleName[i], want.SampleName[i]) << what << " sample " << i;
+        EXPECT_EQ(got.SampleValid[i], want.SampleValid[i]) << what << " sample " << i;
+        EXPECT_EQ(got.RawMg[i], want.RawMg[i]) << what << " sample " << i;
+        EXPECT_EQ(got.SampleMark[i], want.SampleMark[i]) << what << " sample " << i;
+        EXPECT_EQ(got.SampleColor[i], want.SampleColor[i]) << what << " sample " << i;
+    }
+}
+
+}  // namespace
+
+TEST(SampleCsv, TheWorkbooksAnalysesInAnyCommonSpellingLoadToTheWorkbooksTable) {
+    hc::Result<SampleTable> book = hc::test::LoadSource("examples/sample12.xls");
+    ASSERT_TRUE(book);
+    const auto rows = ExampleRows();
+    ASSERT_EQ(rows.size(), 13u);
+
+    // Each variant rewrites the heading row and the data rows of the example.
+    struct Variant {
+        const char* file;
+        std::vector<std::string> headings;  // in the example's column order
+        std::string separator;
+        std::function<std::string(const std::string&)> field;  // a data field as written
+        std::string before, lineEnd;
+        bool cp932;
+    };
+    auto plain = [](const std::string& f) { return f; };
+    auto quoted = [](const std::string& f) { return "\"" + f + "\""; };
+    const Variant variants[] = {
+        {"plain.csv", {}, ",", plain, "", "\n", false},
+        {"bom_crlf.CSV",
+         {"Sample", "Na+", "K+", "Ca2+", "Mg 2+", "Cl-", "HCO3-", "SO4 2-", "NO3-", "Mark",
+          "Color"},
+         ",",
+         quoted,
+         "\xEF\xBB\xBF",
+         "\r\n",
+         false},
+        {"semicolon.csv",
+         {"試料名", "Na (mg/L)", "K (mg/l)", "Ca++", "Mg²⁺", "Cl⁻", "HCO3 [mg/L]", "SO42-",
+          "NO3 - (mg/L)", "記号", "色"},
+         ";",
+         plain,
+         "\n",
+         "\n\n",
+         false},
+        {"cp932.csv",
+         {"地点名", "NA", "k", "CA", "mg", "cl", "hco3", "so4", "no3", "mark", "colour"},
+         ",",
+         plain,
+         "",
+         "\n",
+         true},
+    };
+    for (const Variant& v : variants) {
+        std::string text = v.before;
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            for (std::size_t f = 0; f < rows[r].size(); ++f) {
+                const std::string& field = rows[r][f];
+                text += (f ? v.separator : "") +
+                        (r == 0 ? (v.headings.empty() ? field : v.headings[f]) : v.field(field));
+            }
+            text += v.lineEnd;
+        }
+        const std::string path = WriteTemp(v.file, v.cp932 ? ToCp932(text) : text);
+        LoadOptions options;
+        options.extraRows = ReadMarkAndColour;
+        std::vector<LoadStage> stages;
+        // Through the workbook loader, as the programs and hydrochart load.
+        hc::Result<SampleTable> csv =
+            LoadWorkbook(path, SampleTable{}, options, [&](LoadStage s) { stages.push_back(s); });
+        ASSERT_TRUE(csv) << v.file << ": " << csv.error().English();
+        ExpectSameTable(*csv, *book, v.file);
+        EXPECT_EQ(stages.size(), 3u) << v.file;
+    }
+    fs::remove_all(TempDir());
+}
+
+TEST(SampleCsv, RefusalsNameTheLineAndTheColumn) {
+    const std::string head = "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3,mark,colour\n";
+    const std::string row = "W1,10,1,20,5,12,80,9,2,●,12\n";
+    std::string rows33;
+    for (int i = 0; i < 33; ++i)
+        rows33 += row;
+    std::string wide(1000, ',');
+    struct Case {
+        std::string text;
+        ErrorKind kind;
+        int line;
+        const char* en;  // the English message after the file
+    };
+    const Case cases[] = {
+        {head + row + row + row + "W4,10,1,20,5,<0.1,80,9,2,●,12\n", ErrorKind::BadValue, 5,
+         "line 5: in column Cl, the cell holds the text \"<0.1\" where a number is expected"},
+        {"name;Na;K;Ca;Mg;Cl;HCO3;SO4;NO3;colour\n\"A\nB\";1;2;3;4;5;6;7;8;赤色\n",
+         ErrorKind::BadValue, 2, "line 2: in column colour, the cell holds the text \"赤色\""},
+        {head + "\"W1,\"\"deep\"\"\nwell\",1,1,1,1,1,1,1,1\nW2,1,1,1,n.d.,1,1,1,1\n",
+         ErrorKind::BadValue, 4, "line 4: in column Mg, the cell holds the text \"n.d.\""},
+        {head + rows33, ErrorKind::BadCount, 0, "the sample count 33 is not between 1 and 32"},
+        {head + "\n \n", ErrorKind::BadCount, 0, "the sample count 0 is not between 1 and 32"},
+        {"", ErrorKind::NotRecognised, 0, "there is no heading row"},
+        {"\nname,Na,K,Ca,Mg,Cl,HCO3,SO4\n", ErrorKind::NotRecognised, 2,
+         "line 2: the heading row has no column NO3"},
+        {"Na,K,Ca,Mg,Cl,HCO3,SO4,NO3-N\n", ErrorKind::NotRecognised, 1,
+         "line 1: the heading row has no column name, NO3"},
+        {"name,Na,K,Ca (meq/L),Mg,Cl,HCO3,SO4,NO3\n", ErrorKind::BadValue, 1,
+         "line 1: in column Ca (meq/L), the unit \"meq/l\" is not mg/L"},
+        {"name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3,Na+\n", ErrorKind::NotRecognised, 1,
+         "line 1: in column Na+, the item is the same as in column \"Na\""},
+        {head + row + "W2,\"1,2,3,4,5,6,7,8\n", ErrorKind::NotRecognised, 3,
+         "line 3: a quotation mark (\") is never closed"},
+        {head + row + "W2" + wide + "\n", ErrorKind::TooLarge, 3, "line 3: more than 1000 columns"},
+    };
+    for (const Case& c : cases) {
+        LoadOptions options;
+        options.extraRows = ReadMarkAndColour;
+        hc::Result<SampleTable> t = ParseSampleCsv(c.text, "x.csv", SampleTable{}, options);
+        ASSERT_FALSE(t) << c.en;
+        const hc::Error& e = t.error();
+        EXPECT_EQ(e.kind, c.kind) << c.en;
+        EXPECT_EQ(e.line, c.line) << c.en;
+        EXPECT_TRUE(e.cell.empty()) << c.en;
+        EXPECT_EQ(e.English().rfind(std::string("x.csv: ") + c.en, 0), 0u) << e.English();
+        EXPECT_FALSE(e.ja.empty());
+    }
+    hc::Result<SampleTable> t =
+        ParseSampleCsv(head + row + "W2,1,1,1,1,<0.1,1,1,1\n", "data.csv", SampleTable{});
+    ASSERT_FALSE(t);
+    EXPECT_EQ(t.error().Japanese(),
+              "data.csv: 3 行目: Cl 列の数値のところに文字列「<0.1」があります");
+}

@@ -1,0 +1,35 @@
+// Loading the sample table from a CSV table as laboratories deliver analyses: a heading row
+// naming the columns, then one row per sample. It gives the very table a workbook with the same
+// cells gives, so every chart and the data check take it unchanged.
+#pragma once
+
+#include <string>
+
+#include "common/core/result.h"
+#include "waterquality/core/samples.h"
+#include "waterquality/core/workbook_load.h"
+
+namespace wq {
+
+// A path whose name ends in ".csv" in any case.
+bool IsCsvPath(const std::string& path);
+
+// Reads the CSV table at path (UTF-8 with or without BOM, else CP932; separated by commas,
+// semicolons or tabs, as its heading row shows; fields may be quoted). The headings name the
+// sample (`name`, `sample`, 試料名, 地点名), the eight ions in mg/L (Na, K, Ca, Mg, Cl, HCO3, SO4,
+// NO3, in any case, with charges such as `Ca2+` or `SO4 2-` and an optional "(mg/L)") and, for
+// ternaryplot, the optional `mark` and `colour`; other columns are ignored. Each row is the
+// column of a workbook: the same count limit (1..32), the same one-character-name rule, the same
+// empty cell as 0, the same mark and colour rules (a colour of one character is 0, as "9" in a
+// workbook) and the same refusals, placed by line and column heading instead of by cell. A
+// heading in another unit than mg/L, a missing or repeated ion column is refused.
+hc::Result<SampleTable> LoadSampleCsv(const std::string& path, const SampleTable& previous,
+                                      const LoadOptions& options = {},
+                                      const LoadProgress& progress = {});
+
+// The same for text already read and decoded to UTF-8; `path` only names the file in errors.
+hc::Result<SampleTable> ParseSampleCsv(const std::string& text, const std::string& path,
+                                       const SampleTable& previous, const LoadOptions& options = {},
+                                       const LoadProgress& progress = {});
+
+}  // namespace wq
