@@ -92,29 +92,32 @@ QJsonObject Json(const std::string& file, const Checked& k) {
     j["balance_limit_percent"] = wq::kBalanceLimitPercent;
     QJsonArray samples;
     for (const wq::CheckRow& r : k.rows) {
-        QJsonArray cations, anions;
-        for (int i : r.dominant.cations)
-            cations.append(wq::kCationGroupNames[static_cast<std::size_t>(i)]);
-        for (int i : r.dominant.anions)
-            anions.append(wq::kAnionGroupNames[static_cast<std::size_t>(i)]);
-        const bool d = r.drawn;
+        const bool d = r.drawn && r.dominant.defined;
+        QJsonObject cations, anions;
+        for (std::size_t i = 0; i < wq::kCationGroupNames.size(); ++i)
+            cations[QString::fromLatin1(wq::kCationGroupNames[i]).toLower()] =
+                r.dominant.cationShare[i];
+        for (std::size_t i = 0; i < wq::kAnionGroupNames.size(); ++i)
+            anions[QString::fromLatin1(wq::kAnionGroupNames[i]).toLower()] =
+                r.dominant.anionShare[i];
         samples.append(QJsonObject{
             {"number", r.number},
             {"name", hcmd::JsonString(r.name)},
             {"drawn", d},
-            {"cation_sum_meq", Optional(r.balance.cationSum, d)},
-            {"anion_sum_meq", Optional(r.balance.anionSum, d)},
-            {"cbe_percent", d ? hcmd::JsonOptional(r.balance.cbe) : QJsonValue(QJsonValue::Null)},
+            {"cation_sum_meq", Optional(r.balance.cationSum, r.drawn)},
+            {"anion_sum_meq", Optional(r.balance.anionSum, r.drawn)},
+            {"cbe_percent",
+             r.drawn ? hcmd::JsonOptional(r.balance.cbe) : QJsonValue(QJsonValue::Null)},
             {"balance", BalanceId(r)},
             {"dominant_type",
-             d ? hcmd::JsonString(wq::DominantTypeName(r.dominant, Language::English))
-               : QJsonValue(QJsonValue::Null)},
-            {"dominant_cations", cations},
-            {"dominant_anions", anions},
+             r.drawn ? hcmd::JsonString(wq::DominantTypeName(r.dominant, Language::English))
+                     : QJsonValue(QJsonValue::Null)},
+            {"cation_shares", d ? QJsonValue(cations) : QJsonValue(QJsonValue::Null)},
+            {"anion_shares", d ? QJsonValue(anions) : QJsonValue(QJsonValue::Null)},
             {"diamond_field",
-             d ? hcmd::JsonString(wq::DiamondFieldName(r.field, Language::English))
-               : QJsonValue(QJsonValue::Null)},
-            {"diamond_code", hcmd::JsonString(d ? wq::DiamondFieldCode(r.field) : "")}});
+             r.drawn ? hcmd::JsonString(wq::DiamondFieldName(r.field, Language::English))
+                     : QJsonValue(QJsonValue::Null)},
+            {"diamond_code", hcmd::JsonString(r.drawn ? wq::DiamondFieldCode(r.field) : "")}});
     }
     j["samples"] = samples;
     QJsonArray cells;
