@@ -2,6 +2,7 @@
 // eight ions of a water-quality sample by name with their unit.
 #pragma once
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -12,11 +13,12 @@
 
 namespace hcmd {
 
-// {"schema": "hydrochart/<command>/1", "file": FILE}
+// {"schema": "hydrochart/<command>/1", "file": NAME}: the input's name without its directory,
+// so that the same file gives the same document wherever it lies.
 inline QJsonObject JsonDocument(const std::string& command, const std::string& file) {
     QJsonObject j;
     j["schema"] = QString::fromStdString("hydrochart/" + command + "/1");
-    j["file"] = QString::fromStdString(file);
+    j["file"] = QFileInfo(QString::fromStdString(file)).fileName();
     return j;
 }
 

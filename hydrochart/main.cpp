@@ -173,8 +173,7 @@ void PrintUsage(std::ostream& os) {
     os << "usage: hydrochart COMMAND [options] FILE...\n"
           "       hydrochart COMMAND --help | hydrochart --version\n\ncommands:\n";
     for (const auto& c : SortedCommands())
-        os << "  " << c.name << std::string(8 - std::min<std::size_t>(7, c.name.size()), ' ')
-           << c.summary << "\n";
+        os << "  " << c.name << "\t" << c.summary << "\n";
     os << "\nOptions take --opt=value or --opt value, before or after the files; -- ends the\n"
           "options; - reads standard input.\n"
        << kExitCodes;
