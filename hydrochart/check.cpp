@@ -145,8 +145,9 @@ std::string Fixed(double v, int decimals) {
 }
 
 // A table to read on a terminal.
-std::string Text(const Checked& k) {
+std::string Text(const std::string& file, const Checked& k) {
     std::ostringstream t;
+    t << file << ":\n";
     char line[512];
     std::snprintf(line, sizeof line, "%3s  %-16s %9s %9s %8s  %-10s  %s\n", "no", "name",
                   "cations", "anions", "CBE %", "balance", "type / diamond field");
@@ -187,7 +188,7 @@ int RunFile(const Choices& c, const hcmd::Input& input, const hcmd::OutputOption
     else if (out.csv)
         rc = hcmd::WriteText("-", Csv(k));
     else
-        rc = hcmd::WriteText("-", Text(k));
+        rc = hcmd::WriteText("-", Text(input.shown, k));
     // What fails the gate, on standard error: the refusal, or each sample beyond the limit.
     if (k.refusal)
         return hcmd::Refuse(input, *k.refusal);

@@ -282,13 +282,14 @@ struct Job {
     hcmd::OutputOptions out;
 };
 
-// The outputs of each input: -o and --display-list as given for one input; a directory or a
-// {stem} pattern for several.
+// -o names a directory: one file per input goes into it.
 bool IsDirectory(const std::string& out) {
     return !out.empty() && out != "-" &&
            (out.back() == '/' || QFileInfo(QString::fromStdString(out)).isDir());
 }
 
+// The outputs of each input: -o and --display-list as given for one input; a directory or a
+// {stem} pattern for several.
 std::vector<Job> PlanJobs(const std::vector<hcmd::Input>& inputs, const hcmd::OutputOptions& base) {
     const bool many = inputs.size() > 1;
     const QString out = QString::fromStdString(base.out);
@@ -303,19 +304,15 @@ std::vector<Job> PlanJobs(const std::vector<hcmd::Input>& inputs, const hcmd::Ou
         if (!base.displayList.empty() && base.displayList.find("{stem}") == std::string::npos)
             throw UsageError{"several inputs need --display-list with {stem}"};
     }
-    if (directory) {
-        if (!QDir().mkpath(out))
-            throw UsageError{"-o: cannot make the directory " + base.out};
-        if (base.format.empty())
-            throw UsageError{"-o DIR/ needs --format"};
-    }
+    if (directory && base.format.empty())
+        throw UsageError{"-o DIR/ needs --format"};
     std::vector<Job> jobs;
     std::map<std::string, std::string> written;  // output -> input
     for (const hcmd::Input& in : inputs) {
         Job j{in, base};
-        const QString stem = in.path == in.shown && in.shown != "-"
-                                 ? QFileInfo(QString::fromStdString(in.path)).completeBaseName()
-                                 : QString("stdin");
+        const QString stem = in.path == "-"
+                                 ? QString("stdin")
+                                 : QFileInfo(QString::fromStdString(in.path)).completeBaseName();
         if (directory) {
             j.out.out = QDir(out).filePath(stem).toStdString() + "." + base.format;
         } else if (pattern) {
@@ -430,6 +427,8 @@ int Run(const Command& cmd, const std::vector<std::string>& rest, char** argv) {
     if (dashes > 1)
         throw UsageError{"- (standard input) can be read once"};
     std::vector<Job> jobs = PlanJobs(inputs, base);
+    if (IsDirectory(base.out) && !QDir().mkpath(QString::fromStdString(base.out)))
+        return hcmd::Refuse(base.out, "the directory cannot be made");
 
     int qargc = 1;
     QGuiApplication app(qargc, argv);

@@ -62,6 +62,7 @@ bool IsChartFormat(const std::string& f) {
 }
 
 std::mutex reportMutex;
+std::mutex stdoutMutex;
 // While a progress line is shown, a message first clears it.
 bool progressShown = false;
 
@@ -130,6 +131,8 @@ int WriteText(const std::string& path, const std::string& text) {
         hc::Status s = hc::WriteFileAtomically(path, text);
         return s ? 0 : Fail(s.error());
     }
+    // Whole documents, even when inputs of a batch finish at once.
+    std::lock_guard<std::mutex> lock(stdoutMutex);
     std::cout << text;
     std::cout.flush();
     if (!std::cout)
