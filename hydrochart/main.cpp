@@ -427,8 +427,17 @@ int Run(const Command& cmd, const std::vector<std::string>& rest, char** argv) {
     if (dashes > 1)
         throw UsageError{"- (standard input) can be read once"};
     std::vector<Job> jobs = PlanJobs(inputs, base);
-    if (IsDirectory(base.out) && !QDir().mkpath(QString::fromStdString(base.out)))
-        return hcmd::Refuse(base.out, "the directory cannot be made");
+    // The directory of -o DIR/ or of a {stem} pattern is made when missing.
+    std::set<QString> made;
+    const bool perInput =
+        IsDirectory(base.out) || base.out.find("{stem}") != std::string::npos;
+    for (const Job& j : jobs) {
+        if (!perInput)
+            break;
+        const QString parent = QFileInfo(QString::fromStdString(j.out.out)).absolutePath();
+        if (made.insert(parent).second && !QDir().mkpath(parent))
+            return hcmd::Refuse(parent.toStdString(), "the directory cannot be made");
+    }
 
     int qargc = 1;
     QGuiApplication app(qargc, argv);

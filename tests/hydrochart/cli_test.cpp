@@ -150,9 +150,11 @@ TEST_F(HydrochartCli, BatchWritesTheGoodFilesAndNamesTheBadOne) {
         EXPECT_EQ(Bytes(Path(QString("%1.jsonl").arg(stem))), Bytes(Path("single.jsonl")));
     }
 
-    HydrochartRun json = RunHydrochart("stiff", inputs + QStringList{"-o", Path("{stem}.json")});
+    // A pattern's directory is made as a directory of -o is.
+    HydrochartRun json =
+        RunHydrochart("stiff", inputs + QStringList{"-o", Path("json/{stem}.json")});
     EXPECT_EQ(json.status, 1);
-    EXPECT_EQ(Json(Bytes(Path("d.json")))["schema"].toString(), "hydrochart/stiff/1");
+    EXPECT_EQ(Json(Bytes(Path("json/d.json")))["schema"].toString(), "hydrochart/stiff/1");
     // Two inputs of one name would overwrite each other; standard output takes one document.
     QDir().mkpath(Path("sub"));
     const QString twin = Write("sub/a.xls", Bytes(kBook));
