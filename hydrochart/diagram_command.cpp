@@ -1,10 +1,13 @@
 #include "hydrochart/diagram_command.h"
 
+#include <QJsonArray>
 #include <algorithm>
+#include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
-#include "common/core/recording_surface.h"
+#include "hydrochart/json.h"
 #include "waterquality/core/column_layout.h"
 #include "waterquality/core/meq.h"
 
@@ -47,137 +50,198 @@ bool Offers(const wq::DiagramVariant& v, wq::Style style) {
     return std::find(v.styles.begin(), v.styles.end(), style) != v.styles.end();
 }
 
-std::string Numbers(const wq::IonValues& v) {
-    std::string j = "[";
-    for (int k = 0; k < wq::kIonCount; ++k)
-        j += (k ? "," : "") + hc::JsonNumber(v[static_cast<std::size_t>(k)]);
-    return j + "]";
+// What the options choose, applied to a fresh application object for each workbook.
+struct Choices {
+    std::optional<wq::NitrateType> nitrate;
+    std::optional<wq::Direction> direction;
+    std::vector<std::pair<wq::Style, int>> styles;
+    std::vector<std::pair<int, int>> scales;  // column, item: set after the load's own
+    std::optional<wq::Shifts> shifts;
+    std::vector<int> widths;
+};
+
+Choices TakeChoices(const Options& o, const wq::DiagramVariant& variant) {
+    Choices c;
+    if (o.Has("nitrate")) {
+        hc::Result<wq::NitrateType> type =
+            wq::NitrateFromNumber(OptionInt("--nitrate", o.Value("nitrate")));
+        if (!type)
+            Refused("--nitrate", type.error());
+        c.nitrate = *type;
+    }
+    if (o.Has("direction")) {
+        const std::string v = o.Value("direction");
+        if (v != "up" && v != "down")
+            throw UsageError{"--direction takes up or down"};
+        c.direction = v == "up" ? wq::Direction::BottomUp : wq::Direction::TopDown;
+    }
+    if (o.Has("numbering"))
+        c.styles.push_back({wq::Style::Numbering, OnOff("--numbering", o.Value("numbering"))});
+    if (o.Has("table"))
+        c.styles.push_back({wq::Style::SampleList, OnOff("--table", o.Value("table"))});
+    for (const std::string& s : o.Values("scale"))
+        c.scales.push_back(TakeScale(s));
+    if (o.Has("offset")) {
+        auto parts = SplitCommas(o.Value("offset"));
+        if (parts.size() != 2)
+            throw UsageError{"--offset takes RIGHT,UP in millimetres"};
+        hc::Result<wq::Shifts> shifts = wq::CheckShifts({parts[0], parts[1]});
+        if (!shifts)
+            Refused("--offset", shifts.error());
+        // The page setup puts a shift above 100 mm back to 0; a command line that asked for
+        // one is refused instead of printed somewhere else.
+        if (shifts->right != parts[0] || shifts->up != parts[1])
+            throw UsageError{"--offset: each shift is at most " + std::to_string(wq::kMaxShiftMm) +
+                             " mm"};
+        c.shifts = *shifts;
+    }
+    if (o.Has("widths")) {
+        const std::size_t n = variant.startWidths.size();
+        auto parts = SplitCommas(o.Value("widths"));
+        if (parts.size() != n)
+            throw UsageError{"--widths takes " + std::to_string(n) + " widths separated by commas"};
+        for (const std::string& p : parts) {
+            int width = OptionInt("--widths", p);
+            if (hc::Status w = wq::CheckLineWidth(width); !w)
+                Refused("--widths", w.error());
+            c.widths.push_back(width);
+        }
+    }
+    return c;
 }
 
-std::string ColumnJson(const wq::DiagramApp& app) {
-    using hc::JsonNumber;
+void ColumnJson(const wq::DiagramApp& app, QJsonObject& j) {
     const wq::SampleTable& t = app.Table();
     const wq::PlotSettings& s = app.Settings();
-    std::string j = "{\"count\":" + std::to_string(t.SampleCount) +
-                    ",\"auto_scale\":" + JsonNumber(app.AutoScale().AutoScale) +
-                    ",\"nitrate_type\":" + std::to_string(static_cast<int>(s.NitrateType)) +
-                    ",\"samples\":[";
-    for (int i = 1; i <= t.SampleCount; ++i) {
-        auto ui = static_cast<std::size_t>(i);
-        j += (i > 1 ? "," : "") + std::string("{\"number\":") + std::to_string(i) + ",\"name\":\"" +
-             hc::JsonEscape(t.SampleName[ui]) +
-             "\",\"valid\":" + (t.SampleValid[ui] == 1 ? "true" : "false") +
-             ",\"mg\":" + Numbers(t.RawMg[ui]) + ",\"meq\":" + Numbers(t.Meq[ui]) + "}";
-    }
-    j += "],\"columns\":[";
-    bool first = true;
+    j["sample_count"] = t.SampleCount;
+    j["nitrate_type"] = static_cast<int>(s.NitrateType);
+    j["auto_scale"] = app.AutoScale().AutoScale / 3;
+    j["samples"] = SamplesJson(t);
+    QJsonArray columns, plot;
     for (const wq::Column& c : wq::ScreenColumns(t.SampleCount, s)) {
-        j += (first ? "" : ",") + std::string("{\"column\":") + std::to_string(c.index) +
-             ",\"first\":" + std::to_string(c.first) + ",\"last\":" + std::to_string(c.last) +
-             ",\"scale\":" + JsonNumber(c.scale) + "}";
-        first = false;
-    }
-    j += "],\"plot\":[";
-    first = true;
-    for (const wq::Column& c : wq::ScreenColumns(t.SampleCount, s)) {
+        columns.append(QJsonObject{{"column", c.index},
+                                   {"first_sample", c.first},
+                                   {"last_sample", c.last},
+                                   {"scale", c.scale / 3},
+                                   {"divisor", c.scale}});
         auto q = wq::ComputePlotValues(t, s.NitrateType, c.scale);
         for (int i = c.first; i <= c.last; ++i) {
             auto ui = static_cast<std::size_t>(i);
             if (t.SampleValid[ui] != 1)
                 continue;
             const wq::PlotValues& p = q[ui];
-            j += (first ? "" : ",") + std::string("{\"number\":") + std::to_string(i) +
-                 ",\"qNaK\":" + JsonNumber(p.qNaK) + ",\"qCa\":" + JsonNumber(p.qCa) +
-                 ",\"qMg\":" + JsonNumber(p.qMg) + ",\"qCl\":" + JsonNumber(p.qCl) +
-                 ",\"qHCO3\":" + JsonNumber(p.qHCO3) + ",\"qSO4\":" + JsonNumber(p.qSO4) +
-                 ",\"qN\":" + JsonNumber(p.qN) + "}";
-            first = false;
+            plot.append(QJsonObject{{"number", i},
+                                    {"column", c.index},
+                                    {"na_k", p.qNaK},
+                                    {"ca", p.qCa},
+                                    {"mg", p.qMg},
+                                    {"cl", p.qCl},
+                                    {"hco3", p.qHCO3},
+                                    {"so4", p.qSO4},
+                                    {"nitrate_group", p.qN}});
         }
     }
-    return j + "]}";
+    j["columns"] = columns;
+    j["plot"] = plot;
+}
+
+std::vector<OptionSpec> DiagramOptions(const DiagramCommand& c) {
+    const wq::DiagramVariant& v = c.variant;
+    std::vector<OptionSpec> o{
+        {"nitrate", "0|1|2",
+         "how nitrate is counted (menu 硝酸タイプ): 0 not at all (硝酸はふくまない), 1 with "
+         "chloride (硝酸は塩素と一緒), 2 with sulfate (硝酸は硫酸と一緒); default 0"}};
+    if (Offers(v, wq::Style::Direction))
+        o.push_back({"direction", "up|down",
+                     "the order of the rows of diagrams: up puts sample 1 at the bottom, down at "
+                     "the top; default up"});
+    if (Offers(v, wq::Style::Numbering))
+        o.push_back({"numbering", "on|off", "sample numbers beside the names; default on"});
+    if (Offers(v, wq::Style::SampleList))
+        o.push_back(
+            {"table", "on|off", "the printed table of sample numbers and names; default on"});
+    if (v.columnScales)
+        o.push_back({"scale", "COL=VALUE",
+                     "the scale of column COL (1 to 4: samples 1-8, 9-16, 17-24, 25-32) as its "
+                     "menu caption \"1cm = VALUE\" in meq/L: VALUE is 0.5, 1, 2, 3, 5, 10, 20, 30, "
+                     "50 or 100; repeat for several columns; default: the automatic scale of the "
+                     "data"});
+    o.push_back({"offset", "RIGHT,UP",
+                 "shift of the printed sheet in millimetres, to the right and upwards, as the "
+                 "page setup takes it: whole numbers of at most 100; default 0,0"});
+    std::string defaults;
+    for (int w : v.startWidths)
+        defaults += (defaults.empty() ? "" : ",") + std::to_string(w);
+    o.push_back({"widths", c.widthNames,
+                 "print line widths of the width menus in this order, each 1 to 5 units; "
+                 "default " + defaults});
+    return o;
 }
 
 }  // namespace
 
-DiagramCommand ColumnCommand(const wq::DiagramVariant& variant) {
-    return {variant, kColumnScreenWidth, kColumnScreenHeight, &ColumnJson};
+QJsonArray SamplesJson(const wq::SampleTable& t) {
+    QJsonArray samples;
+    for (int i = 1; i <= t.SampleCount; ++i) {
+        auto ui = static_cast<std::size_t>(i);
+        samples.append(QJsonObject{{"number", i},
+                                   {"name", JsonString(t.SampleName[ui])},
+                                   {"drawn", t.SampleValid[ui] >= 1},
+                                   {"concentration", IonsJson(t.RawMg[ui], "mg/L")},
+                                   {"equivalent", IonsJson(t.Meq[ui], "meq/L")}});
+    }
+    return samples;
 }
 
-int RunDiagramCommand(Args& args, const DiagramCommand& command) {
-    const wq::DiagramVariant& variant = command.variant;
-    wq::DiagramApp app(variant);
-    OutputOptions out;
-    std::string workbook;
-    std::vector<std::pair<int, int>> scales;  // column, item: set after the load's own
-    while (!args.Empty()) {
-        if (TakeOutputOption(args, out))
-            continue;
-        std::string a = args.Next();
-        if (a == "--nitrate") {
-            hc::Result<wq::NitrateType> type = wq::NitrateFromNumber(OptionInt(a, args.Value(a)));
-            if (!type)
-                Refused(a, type.error());
-            app.SetNitrate(*type);
-        } else if (a == "--direction" && Offers(variant, wq::Style::Direction)) {
-            std::string v = args.Value(a);
-            if (v != "up" && v != "down")
-                throw UsageError{"--direction takes up or down"};
-            app.SetDirection(v == "up" ? wq::Direction::BottomUp : wq::Direction::TopDown);
-        } else if (a == "--numbering" && Offers(variant, wq::Style::Numbering)) {
-            app.ChooseStyle(wq::Style::Numbering, OnOff(a, args.Value(a)));
-        } else if (a == "--table" && Offers(variant, wq::Style::SampleList)) {
-            app.ChooseStyle(wq::Style::SampleList, OnOff(a, args.Value(a)));
-        } else if (a == "--scale" && variant.columnScales) {
-            scales.push_back(TakeScale(args.Value(a)));
-        } else if (a == "--offset") {
-            auto parts = SplitCommas(args.Value(a));
-            if (parts.size() != 2)
-                throw UsageError{"--offset takes RIGHT,UP in millimetres"};
-            // Checked as the page setup checks its boxes: above 100 mm goes back to 0.
-            hc::Result<wq::Shifts> shifts = wq::CheckShifts({parts[0], parts[1]});
-            if (!shifts)
-                Refused(a, shifts.error());
-            app.SetPrintShifts(*shifts);
-        } else if (a == "--widths") {
-            const std::size_t n = variant.startWidths.size();
-            auto parts = SplitCommas(args.Value(a));
-            if (parts.size() != n)
-                throw UsageError{"--widths takes " + std::to_string(n) +
-                                 " widths separated by commas"};
-            for (std::size_t k = 0; k < n; ++k) {
-                int width = OptionInt(a, parts[k]);
-                if (hc::Status w = wq::CheckLineWidth(width); !w)
-                    Refused(a, w.error());
-                app.SetLineWidth(static_cast<int>(k), width);
-            }
-        } else if (!a.empty() && a[0] == '-') {
-            throw UsageError{"unknown option " + a};
-        } else if (workbook.empty()) {
-            workbook = a;
-        } else {
-            throw UsageError{"one workbook only"};
-        }
-    }
-    if (workbook.empty())
-        throw UsageError{"no workbook given"};
+Command MakeDiagramCommand(const DiagramCommand& command) {
+    Command c;
+    c.name = command.name;
+    c.summary = command.summary;
+    c.input = "WORKBOOK";
+    c.options = DiagramOptions(command);
+    c.notes = "WORKBOOK is an .xls, .xlsx or .ods workbook laid out as the program's template "
+              "(hinagata.xls).\n";
+    c.prepare = [command](const Options& o) -> FileRun {
+        auto choices = std::make_shared<const Choices>(TakeChoices(o, command.variant));
+        return [command, choices](const Input& input, const OutputOptions& out) {
+            wq::DiagramApp app(command.variant);
+            if (choices->nitrate)
+                app.SetNitrate(*choices->nitrate);
+            if (choices->direction)
+                app.SetDirection(*choices->direction);
+            for (const auto& [style, choice] : choices->styles)
+                app.ChooseStyle(style, choice);
+            if (choices->shifts)
+                app.SetPrintShifts(*choices->shifts);
+            for (std::size_t k = 0; k < choices->widths.size(); ++k)
+                app.SetLineWidth(static_cast<int>(k), choices->widths[k]);
+            app.SetDataPath(input.path);
+            if (hc::Status loaded = app.Load(); !loaded)
+                return Refuse(input, loaded.error());
+            for (const auto& [column, index] : choices->scales)
+                app.SetColumnScale(column, index);
 
-    app.SetDataPath(workbook);
-    if (hc::Status loaded = app.Load(); !loaded) {
-        hc::Error e = loaded.error();
-        e.file.clear();  // the refusal names the file as given
-        return Refuse(workbook, e.English());
-    }
-    for (const auto& [column, index] : scales)
-        app.SetColumnScale(column, index);
+            ChartJob job;
+            job.drawPaper = [&](hc::Surface& s) { app.Print(s); };
+            job.drawScreen = [&](hc::Surface& s) { app.DrawScreen(s); };
+            job.screenWidth = command.screenWidth;
+            job.screenHeight = command.screenHeight;
+            job.json = [&] {
+                QJsonObject j = JsonDocument(command.name, input.shown);
+                command.json(app, j);
+                return j;
+            };
+            job.csv = [&] { return app.Csv(); };
+            return WriteOutputs(out, job);
+        };
+    };
+    return c;
+}
 
-    ChartJob job;
-    job.drawPaper = [&](hc::Surface& s) { app.Print(s); };
-    job.drawScreen = [&](hc::Surface& s) { app.DrawScreen(s); };
-    job.screenWidth = command.screenWidth;
-    job.screenHeight = command.screenHeight;
-    job.json = [&] { return command.json(app); };
-    job.csv = [&] { return app.Csv(); };
-    return WriteOutputs(out, job);
+Command ColumnCommand(std::string name, std::string summary, const wq::DiagramVariant& variant) {
+    return MakeDiagramCommand({std::move(name), std::move(summary), variant, kColumnScreenWidth,
+                               kColumnScreenHeight, &ColumnJson,
+                               "POLYGON,NITRATE,CENTRE,SCALE,LEGEND"});
 }
 
 }  // namespace hcmd

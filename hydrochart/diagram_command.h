@@ -4,6 +4,7 @@
 // size of its picture and its JSON differ between them.
 #pragma once
 
+#include <QJsonObject>
 #include <string>
 
 #include "hydrochart/commands.h"
@@ -12,20 +13,25 @@
 namespace hcmd {
 
 struct DiagramCommand {
+    std::string name;     // the command
+    std::string summary;  // its line in the list of commands
     const wq::DiagramVariant& variant;
     double screenWidth;  // the window's picture, pixels
     double screenHeight;
-    std::string (*json)(const wq::DiagramApp& app);  // the --json document
+    // The --json document's values after "schema" and "file".
+    void (*json)(const wq::DiagramApp& app, QJsonObject& document);
+    // The print line width menus, in menu order, as the help names them.
+    std::string widthNames;
 };
 
-int RunDiagramCommand(Args& args, const DiagramCommand& command);
+// The command's entry: its options (from the variant's menus) and its work per workbook.
+Command MakeDiagramCommand(const DiagramCommand& command);
 
 // The column programs (hexa, stiff): their canvas of a 720-pixel view and their JSON.
-DiagramCommand ColumnCommand(const wq::DiagramVariant& variant);
-inline constexpr const char* kColumnUsage =
-    "WORKBOOK [-o OUT.pdf|OUT.svg|OUT.png] [--screen] [--page N] [--json|--csv] "
-    "[--display-list OUT.jsonl] [--nitrate 0|1|2] [--direction up|down] "
-    "[--numbering on|off] [--scale COL=VALUE]... [--offset RIGHT,UP] "
-    "[--widths W1,W2,W3,W4,W5]";
+Command ColumnCommand(std::string name, std::string summary, const wq::DiagramVariant& variant);
+
+// The samples of a table, shared by every water-quality document: number, name, whether the
+// diagrams draw it, and the eight ions in mg/L and meq/L.
+QJsonArray SamplesJson(const wq::SampleTable& table);
 
 }  // namespace hcmd

@@ -1,155 +1,328 @@
-// hydrochart flow: reads a cross-section file, computes the Manning discharge at one depth and
-// writes the printed sheet, the window's picture, the display list or the values as JSON.
+// hydrochart flow: reads a cross-section file and computes the Manning discharge at one depth,
+// the depth at which a given discharge flows, or the rating curve from the bed to the lower
+// bank top; writes the printed sheet, the window's picture, the display list, the values as
+// JSON or the numbers as CSV.
+#include <QJsonArray>
+#include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
+#include "common/core/csv.h"
 #include "common/core/numbers.h"
-#include "common/core/recording_surface.h"
 #include "flowcalc/core/flow_app.h"
 #include "flowcalc/core/numbers_csv.h"
+#include "flowcalc/core/rating.h"
+#include "flowcalc/core/rating_chart.h"
 #include "flowcalc/core/section_chart.h"
 #include "hydrochart/commands.h"
+#include "hydrochart/json.h"
 
 namespace {
+
+using hcmd::UsageError;
 
 // Picture1 of the window: 9735 x 4815 twips at 15 twips per pixel.
 constexpr double kScreenWidth = 649;
 constexpr double kScreenHeight = 321;
+// The rating chart's picture: its 140 x 100 user units at 5 pixels each.
+constexpr double kRatingPixelsPerUnit = 5;
 
-// A refusal on standard error: the file, the place in it and the English reason.
-int Refuse(const std::string& file, hc::Error e) {
-    e.file.clear();
-    return hcmd::Refuse(file, e.English());
+struct Choices {
+    std::string depth, roughness, slope, hscale, vscale, range;
+    std::optional<double> discharge;  // --discharge Q (m3/s)
+    std::optional<double> ratingStep;  // --rating STEP (m)
+    bool froudeCsv = false;
+    flow::PrintWidths widths;
+};
+
+Choices TakeChoices(const hcmd::Options& o) {
+    Choices c;
+    c.depth = o.Value("depth");
+    c.roughness = o.Value("roughness");
+    c.slope = o.Value("slope");
+    c.hscale = o.Value("hscale");
+    c.vscale = o.Value("vscale");
+    c.range = o.Value("range");
+    if (o.Has("widths")) {
+        auto parts = hcmd::SplitCommas(o.Value("widths"));
+        if (parts.size() != 3)
+            throw UsageError{"--widths takes FRAME,SECTION,WATER"};
+        // The menus' own rule, on an application object of its own.
+        flow::FlowApp app;
+        constexpr flow::PrintLine kLines[3] = {flow::PrintLine::Frame, flow::PrintLine::Section,
+                                               flow::PrintLine::Water};
+        for (std::size_t i = 0; i < 3; ++i)
+            if (hc::Status set = app.SetPrintWidth(kLines[i], hcmd::OptionInt("--widths", parts[i]));
+                !set)
+                throw UsageError{"--widths: " + set.error().en};
+        c.widths = app.Widths();
+    }
+    if (o.Has("discharge")) {
+        c.discharge = hcmd::OptionDouble("--discharge", o.Value("discharge"));
+        if (!(*c.discharge > 0))
+            throw UsageError{"--discharge takes a discharge above 0 m3/s"};
+    }
+    if (o.Has("rating")) {
+        c.ratingStep = hcmd::OptionDouble("--rating", o.Value("rating"));
+        if (!(*c.ratingStep > 0))
+            throw UsageError{"--rating takes a step above 0 m"};
+    }
+    c.froudeCsv = o.Has("froude");
+    if (c.discharge && !c.depth.empty())
+        throw UsageError{"--depth and --discharge both set the water level: give one"};
+    if (c.roughness.empty() || c.slope.empty() ||
+        (c.depth.empty() && !c.discharge && !c.ratingStep))
+        throw UsageError{"--roughness, --slope and one of --depth, --discharge or --rating are "
+                         "needed"};
+    // A slope written as a fraction is the commonest slip: the option takes N of 1/N.
+    if (auto s = hc::TryTextToDouble(c.slope); s && *s > 0 && *s < 1)
+        throw UsageError{"--slope takes N of the bed slope 1/N (800 means 1/800): for " + c.slope +
+                         " give " + hc::DoubleToText(std::round(1 / *s))};
+    return c;
 }
 
-std::string Json(const flow::Computation& c) {
-    using hc::JsonNumber;
-    std::string j = "{\"points\":" + std::to_string(c.Section.PointCount) +
-                    ",\"bed_level\":" + JsonNumber(c.Section.BedLevel) +
-                    ",\"water_level\":" + JsonNumber(c.Result.WaterLevel) +
-                    ",\"hscale\":" + std::to_string(c.Scales.HScale) +
-                    ",\"vscale\":" + std::to_string(c.Scales.VScale) +
-                    ",\"ycentre\":" + JsonNumber(c.Scales.YCentre) + ",\"sections\":[";
-    bool first = true;
-    for (const flow::WetSection& w : c.Result.Sections) {
-        j += first ? "" : ",";
-        first = false;
-        j += "{\"xl\":" + JsonNumber(w.xl) + ",\"xr\":" + JsonNumber(w.xr) +
-             ",\"B\":" + JsonNumber(w.B) + ",\"A\":" + JsonNumber(w.A) +
-             ",\"P\":" + JsonNumber(w.P) + ",\"R\":" + JsonNumber(w.R) +
-             ",\"V\":" + JsonNumber(w.V) + ",\"Q\":" + JsonNumber(w.Q) + "}";
+QJsonValue Number(double v, bool defined) {
+    return defined ? QJsonValue(v) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonObject Json(const std::string& file, const flow::FlowApp& app,
+                 const std::optional<flow::Computation>& c,
+                 const std::optional<flow::NormalDepth>& normal, double discharge,
+                 const std::optional<flow::RatingCurve>& rating) {
+    QJsonObject j = hcmd::JsonDocument("flow", file);
+    const flow::FlowParameters& p = c ? c->Parameters : app.Parameters();
+    j["point_count"] = app.Section().PointCount;
+    j["bed_level_m"] = app.Section().BedLevel;
+    j["roughness"] = p.Roughness;
+    j["slope_denominator"] = p.SlopeDenominator;
+    j["range_m"] = QJsonObject{{"left", p.RangeLeft}, {"right", p.RangeRight}};
+    j["horizontal_scale"] = app.Scales().HScale;
+    j["vertical_scale"] = app.Scales().VScale;
+    j["y_centre_m"] = app.Scales().YCentre;
+    const bool computed = c.has_value();
+    j["depth_m"] = Number(computed ? p.Depth : 0, computed);
+    j["water_level_m"] = Number(computed ? c->Result.WaterLevel : 0, computed);
+    QJsonArray channels;
+    if (computed) {
+        const std::vector<flow::SubChannelFroude> fr = flow::ComputeFroude(c->Result);
+        for (std::size_t i = 0; i < c->Result.Sections.size(); ++i) {
+            const flow::WetSection& w = c->Result.Sections[i];
+            channels.append(QJsonObject{{"left_m", w.xl},
+                                        {"right_m", w.xr},
+                                        {"top_width_m", w.B},
+                                        {"area_m2", w.A},
+                                        {"wetted_perimeter_m", w.P},
+                                        {"hydraulic_radius_m", w.R},
+                                        {"velocity_m_s", w.V},
+                                        {"discharge_m3_s", w.Q},
+                                        {"froude", fr[i].Froude},
+                                        {"regime", flow::RegimeName(fr[i].Regime)}});
+        }
     }
-    j += "],\"total_q\":" + JsonNumber(c.Result.TotalDischarge) +
-         ",\"max_v\":" + JsonNumber(c.Result.MaxVelocity) +
-         ",\"total_width\":" + JsonNumber(c.Result.TotalWidth) + "}";
+    j["sub_channels"] = channels;
+    j["total_discharge_m3_s"] = Number(computed ? c->Result.TotalDischarge : 0, computed);
+    j["max_velocity_m_s"] = Number(computed ? c->Result.MaxVelocity : 0, computed);
+    j["total_width_m"] = Number(computed ? c->Result.TotalWidth : 0, computed);
+    j["normal_depth"] = normal ? QJsonValue(QJsonObject{{"discharge_m3_s", discharge},
+                                                        {"depth_m", normal->Depth},
+                                                        {"level_m", normal->Level},
+                                                        {"bank_full_depth_m", normal->BankFullDepth},
+                                                        {"capacity_m3_s", normal->Capacity}})
+                               : QJsonValue(QJsonValue::Null);
+    if (rating) {
+        QJsonArray rows;
+        for (const flow::RatingRow& r : rating->Rows)
+            rows.append(QJsonObject{{"depth_m", r.Depth},
+                                    {"level_m", r.Level},
+                                    {"area_m2", r.Area},
+                                    {"wetted_perimeter_m", r.Perimeter},
+                                    {"top_width_m", r.TopWidth},
+                                    {"velocity_m_s", r.Velocity},
+                                    {"discharge_m3_s", r.Discharge},
+                                    {"froude", r.Froude}});
+        j["rating"] = QJsonObject{{"step_m", rating->Step},
+                                  {"bed_level_m", rating->BedLevel},
+                                  {"bank_top_m", rating->BankTop},
+                                  {"rows", rows}};
+    } else {
+        j["rating"] = QJsonValue::Null;
+    }
     return j;
 }
 
-int RunFlow(hcmd::Args& args) {
-    hcmd::OutputOptions out;
-    std::string file;
-    std::string depth, roughness, slope, hscale, vscale, range;
+std::string RatingCsv(const flow::RatingCurve& c) {
+    hc::CsvTable t;
+    t.Row({"depth_m", "level_m", "area_m2", "wetted_perimeter_m", "top_width_m", "velocity_m_s",
+           "discharge_m3_s", "froude"});
+    for (const flow::RatingRow& r : c.Rows)
+        t.Row({hc::CsvNumber(r.Depth), hc::CsvNumber(r.Level), hc::CsvNumber(r.Area),
+               hc::CsvNumber(r.Perimeter), hc::CsvNumber(r.TopWidth), hc::CsvNumber(r.Velocity),
+               hc::CsvNumber(r.Discharge), hc::CsvNumber(r.Froude)});
+    return t.Text();
+}
+
+// Each wetted sub-channel with its Froude number and regime.
+std::string FroudeCsv(const flow::DischargeResult& r) {
+    hc::CsvTable t;
+    t.Row({"left_m", "right_m", "top_width_m", "area_m2", "velocity_m_s", "discharge_m3_s",
+           "froude", "regime"});
+    const std::vector<flow::SubChannelFroude> fr = flow::ComputeFroude(r);
+    for (std::size_t i = 0; i < r.Sections.size(); ++i) {
+        const flow::WetSection& w = r.Sections[i];
+        t.Row({hc::CsvNumber(w.xl), hc::CsvNumber(w.xr), hc::CsvNumber(w.B), hc::CsvNumber(w.A),
+               hc::CsvNumber(w.V), hc::CsvNumber(w.Q), hc::CsvNumber(fr[i].Froude),
+               flow::RegimeName(fr[i].Regime)});
+    }
+    return t.Text();
+}
+
+int RunFile(const Choices& ch, const hcmd::Input& input, const hcmd::OutputOptions& out) {
     // Everything goes through the program's own application layer: the print widths as its
     // menus take them, then the file, the scale and range window's checks and the parameter
     // window's, in the windows' order.
     flow::FlowApp app;
-    while (!args.Empty()) {
-        if (hcmd::TakeOutputOption(args, out))
-            continue;
-        std::string a = args.Next();
-        if (a == "--depth") {
-            depth = args.Value(a);
-        } else if (a == "--roughness") {
-            roughness = args.Value(a);
-        } else if (a == "--slope") {
-            slope = args.Value(a);
-        } else if (a == "--hscale") {
-            hscale = args.Value(a);
-        } else if (a == "--vscale") {
-            vscale = args.Value(a);
-        } else if (a == "--range") {
-            range = args.Value(a);
-        } else if (a == "--widths") {
-            auto parts = hcmd::SplitCommas(args.Value(a));
-            if (parts.size() != 3)
-                throw hcmd::UsageError{"--widths takes FRAME,SECTION,WATER"};
-            constexpr flow::PrintLine kLines[3] = {flow::PrintLine::Frame, flow::PrintLine::Section,
-                                                   flow::PrintLine::Water};
-            for (std::size_t i = 0; i < 3; ++i)
-                if (hc::Status set = app.SetPrintWidth(kLines[i], hcmd::OptionInt(a, parts[i]));
-                    !set)
-                    throw hcmd::UsageError{a + ": " + set.error().en};
-        } else if (!a.empty() && a[0] == '-') {
-            throw hcmd::UsageError{"unknown option " + a};
-        } else if (file.empty()) {
-            file = a;
-        } else {
-            throw hcmd::UsageError{"only one FILE is taken"};
-        }
-    }
-    if (file.empty())
-        throw hcmd::UsageError{"no FILE given"};
-    if (depth.empty() || roughness.empty() || slope.empty())
-        throw hcmd::UsageError{"--depth, --roughness and --slope are needed"};
-
-    if (hc::Status loaded = app.Load(file); !loaded)
-        return Refuse(file, loaded.error());
+    for (auto [line, width] : {std::pair{flow::PrintLine::Frame, ch.widths.Frame},
+                               {flow::PrintLine::Section, ch.widths.Section},
+                               {flow::PrintLine::Water, ch.widths.Water}})
+        (void)app.SetPrintWidth(line, width);
+    if (hc::Status loaded = app.Load(input.path); !loaded)
+        return hcmd::Refuse(input, loaded.error());
     flow::ScaleChoice scales{app.Scales().HScale, app.Scales().VScale};
-    for (auto [text, scale] : {std::pair{&hscale, &scales.HScale}, {&vscale, &scales.VScale}}) {
+    for (auto [text, scale] : {std::pair{&ch.hscale, &scales.HScale}, {&ch.vscale, &scales.VScale}}) {
         if (text->empty())
             continue;
         hc::Result<std::int32_t> v = flow::ReadWholeNumber(flow::Setting::Scale, *text);
         if (!v)
-            return Refuse(file, v.error());
+            return hcmd::Refuse(input, v.error());
         *scale = *v;
     }
     if (hc::Status checked = flow::CheckScales(scales); !checked)
-        return Refuse(file, checked.error());
-    flow::AnalysisRange whole{app.Parameters().RangeLeft, app.Parameters().RangeRight};
-    hc::Result<flow::AnalysisRange> chosen = whole;
-    if (!range.empty()) {
-        auto parts = hcmd::SplitCommas(range);
+        return hcmd::Refuse(input, checked.error());
+    hc::Result<flow::AnalysisRange> chosen =
+        flow::AnalysisRange{app.Parameters().RangeLeft, app.Parameters().RangeRight};
+    if (!ch.range.empty()) {
+        auto parts = hcmd::SplitCommas(ch.range);
         chosen = parts.size() == 2
                      ? flow::ReadRange(app.Section(), parts[0], parts[1])
                      : hc::Result<flow::AnalysisRange>(flow::Refusal(flow::Setting::Range));
     }
     if (!chosen)
-        return Refuse(file, chosen.error());
+        return hcmd::Refuse(input, chosen.error());
     if (hc::Result<flow::FollowUp> set = app.SetScales(scales, *chosen); !set)
-        return Refuse(file, set.error());
+        return hcmd::Refuse(input, set.error());
 
-    hc::Result<double> n = flow::ReadNumber(flow::Setting::Roughness, roughness);
+    hc::Result<double> n = flow::ReadNumber(flow::Setting::Roughness, ch.roughness);
     if (!n)
-        return Refuse(file, n.error());
-    hc::Result<std::int32_t> s = flow::ReadWholeNumber(flow::Setting::Slope, slope);
+        return hcmd::Refuse(input, n.error());
+    hc::Result<std::int32_t> s = flow::ReadWholeNumber(flow::Setting::Slope, ch.slope);
     if (!s)
-        return Refuse(file, s.error());
-    hc::Result<double> d = flow::ReadNumber(flow::Setting::Depth, depth);
-    if (!d)
-        return Refuse(file, d.error());
-    app.StoreParameters(*n, *s, *d);
+        return hcmd::Refuse(input, s.error());
+    double depth = flow::kDefaultDepth;
+    if (!ch.depth.empty()) {
+        hc::Result<double> d = flow::ReadNumber(flow::Setting::Depth, ch.depth);
+        if (!d)
+            return hcmd::Refuse(input, d.error());
+        depth = *d;
+    }
+    app.StoreParameters(*n, *s, depth);
     for (hc::Status checked :
-         {flow::CheckRoughness(*n), flow::CheckSlope(*s), flow::CheckDepth(*d)})
+         {flow::CheckRoughness(*n), flow::CheckSlope(*s), flow::CheckDepth(depth)})
         if (!checked)
-            return Refuse(file, checked.error());
+            return hcmd::Refuse(input, checked.error());
 
-    const flow::Computation& c = app.Compute();
+    std::optional<flow::Computation> c;
+    std::optional<flow::NormalDepth> normal;
+    if (ch.discharge) {
+        hc::Result<flow::NormalDepth> nd =
+            flow::ComputeNormalDepth(app.Section(), app.Parameters(), *ch.discharge);
+        if (!nd)
+            return hcmd::Refuse(input, nd.error());
+        normal = *nd;
+        c = flow::NormalDepthComputation(app.Section(), app.Scales(), app.Parameters(), *nd);
+    } else if (!ch.depth.empty()) {
+        c = app.Compute();
+    }
+    std::optional<flow::RatingCurve> rating;
+    if (ch.ratingStep) {
+        hc::Result<flow::RatingCurve> r =
+            flow::ComputeRatingCurve(app.Section(), app.Parameters(), *ch.ratingStep);
+        if (!r)
+            return hcmd::Refuse(input, r.error());
+        rating = *r;
+    }
 
     hcmd::ChartJob job;
-    job.drawPaper = [&](hc::Surface& g) { flow::PrintSection(g, c, app.Widths()); };
-    job.drawScreen = [&](hc::Surface& g) { flow::DrawSection(g, c); };
-    job.screenWidth = kScreenWidth;
-    job.screenHeight = kScreenHeight;
-    job.json = [&] { return Json(c); };
-    job.csv = [&] { return flow::DischargeCsv(c.Parameters, c.Result); };
+    if (rating) {
+        // The rating curve replaces the section as the chart and the table.
+        job.drawPaper = [&](hc::Surface& g) {
+            flow::PrintRatingCurve(g, *rating, input.shown, app.Parameters(), app.Widths());
+        };
+        job.drawScreen = [&](hc::Surface& g) { flow::DrawRatingScreen(g, *rating); };
+        job.screenWidth = flow::kRatingScreenWidth * kRatingPixelsPerUnit;
+        job.screenHeight = flow::kRatingScreenHeight * kRatingPixelsPerUnit;
+        job.csv = [&] { return RatingCsv(*rating); };
+    } else {
+        job.drawPaper = [&](hc::Surface& g) { flow::PrintSection(g, *c, app.Widths()); };
+        job.drawScreen = [&](hc::Surface& g) { flow::DrawSection(g, *c); };
+        job.screenWidth = kScreenWidth;
+        job.screenHeight = kScreenHeight;
+        job.csv = [&] {
+            return ch.froudeCsv ? FroudeCsv(c->Result)
+                                : flow::DischargeCsv(c->Parameters, c->Result);
+        };
+    }
+    job.json = [&] {
+        return Json(input.shown, app, c, normal, ch.discharge.value_or(0), rating);
+    };
     return hcmd::WriteOutputs(out, job);
 }
 
-const hcmd::Register reg({"flow", "Manning discharge of a river cross-section",
-                          "FILE --depth D --roughness N --slope S [--hscale H] [--vscale V] "
-                          "[--range LEFT,RIGHT] [--widths FRAME,SECTION,WATER] "
-                          "[-o OUT.pdf|OUT.svg|OUT.png] [--screen] [--page N] [--json|--csv] "
-                          "[--display-list OUT.jsonl]",
-                          &RunFlow});
+hcmd::Command FlowCommand() {
+    hcmd::Command c;
+    c.name = "flow";
+    c.summary = "Manning discharge, normal depth and rating curve of a river cross-section "
+                "(flowcalc)";
+    c.input = "FILE";
+    c.options = {
+        {"depth", "D", "water depth above the lowest bed point in m, at least 0.01"},
+        {"discharge", "Q",
+         "instead of --depth: the discharge in m3/s whose normal depth is computed and drawn "
+         "(refused above what the section carries below its lower bank top)"},
+        {"rating", "STEP",
+         "write the rating curve (stage-discharge table and chart) from the bed to the lower "
+         "bank top in steps of STEP m (the windows' default is 0.1) instead of the section"},
+        {"roughness", "N", "Manning's roughness n, 0.001 to 1 (usually 0.01 to 0.1); needed"},
+        {"slope", "S",
+         "the bed slope as 1/S: 800 means a slope of 1/800; a whole number of at least 1 "
+         "(fractions are rounded); needed"},
+        {"hscale", "H", "horizontal scale 1:H of the chart, a whole number of at least 2; "
+                        "default: the automatic scale of the section"},
+        {"vscale", "V", "vertical scale 1:V, a whole number of at least 2; default automatic"},
+        {"range", "LEFT,RIGHT",
+         "the part of the section analysed, distances in m, LEFT before RIGHT; default the "
+         "whole section"},
+        {"froude", "",
+         "--csv and .csv outputs write each wetted sub-channel with its Froude number and "
+         "regime instead of the window's numbers"},
+        {"widths", "FRAME,SECTION,WATER",
+         "print widths of the frame, the section line and the water lines, each 1 to 5 units; "
+         "default " + std::to_string(flow::PrintWidths{}.Frame) + "," +
+             std::to_string(flow::PrintWidths{}.Section) + "," +
+             std::to_string(flow::PrintWidths{}.Water)},
+    };
+    c.notes = "FILE is a cross-section as flowcalc reads it: the point count, then distance and "
+              "elevation (m) a line.\nThe JSON gives every sub-channel's Froude number "
+              "Fr = V / sqrt(g A / B) and regime.\n";
+    c.prepare = [](const hcmd::Options& o) -> hcmd::FileRun {
+        auto choices = std::make_shared<const Choices>(TakeChoices(o));
+        return [choices](const hcmd::Input& in, const hcmd::OutputOptions& out) {
+            return RunFile(*choices, in, out);
+        };
+    };
+    return c;
+}
+
+const hcmd::Register reg(FlowCommand());
 
 }  // namespace

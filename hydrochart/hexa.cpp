@@ -5,11 +5,7 @@
 
 namespace {
 
-int RunHexa(hcmd::Args& args) {
-    return hcmd::RunDiagramCommand(args, hcmd::ColumnCommand(hexa::SixsidePlotVariant()));
-}
-
-const hcmd::Register reg({"hexa", "hexadiagrams of a water-quality workbook (sixsideplot)",
-                          hcmd::kColumnUsage, &RunHexa});
+const hcmd::Register reg(hcmd::ColumnCommand(
+    "hexa", "hexadiagrams of a water-quality workbook (sixsideplot)", hexa::SixsidePlotVariant()));
 
 }  // namespace

@@ -1,12 +1,16 @@
 #include "hydrochart/output.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
 #include <iostream>
+#include <memory>
+#include <mutex>
 
 #include "common/core/file_write.h"
 #include "common/core/numbers.h"
@@ -15,45 +19,9 @@
 
 namespace hcmd {
 
-std::string Args::Value(const std::string& option) {
-    if (Empty())
-        throw UsageError{option + " needs a value"};
-    return Next();
-}
-
-bool TakeOutputOption(Args& args, OutputOptions& options) {
-    if (args.Empty())
-        return false;
-    const std::string a = args.Peek();
-    if (a == "-o" || a == "--output") {
-        args.Next();
-        options.out = args.Value(a);
-    } else if (a == "--screen") {
-        args.Next();
-        options.screen = true;
-    } else if (a == "--page") {
-        args.Next();
-        options.page = OptionInt(a, args.Value(a));
-        if (options.page < 1)
-            throw UsageError{"--page must be 1 or more"};
-    } else if (a == "--json") {
-        args.Next();
-        options.json = true;
-    } else if (a == "--csv") {
-        args.Next();
-        options.csv = true;
-    } else if (a == "--display-list") {
-        args.Next();
-        options.displayList = args.Value(a);
-    } else {
-        return false;
-    }
-    return true;
-}
-
 double OptionDouble(const std::string& option, const std::string& text) {
     auto v = hc::TryTextToDouble(text);
-    if (!v)
+    if (!v || !std::isfinite(*v))
         throw UsageError{option + ": not a number: " + text};
     return *v;
 }
@@ -89,15 +57,96 @@ std::string Lower(std::string s) {
     return s;
 }
 
+bool IsChartFormat(const std::string& f) {
+    return f == "pdf" || f == "svg" || f == "png";
+}
+
+std::mutex reportMutex;
+std::mutex stdoutMutex;
+// While a progress line is shown, a message first clears it.
+bool progressShown = false;
+
+}  // namespace
+
+void ReportLine(const std::string& line) {
+    std::lock_guard<std::mutex> lock(reportMutex);
+    std::cerr << (progressShown ? "\r\x1b[K" : "") << line << "\n" << std::flush;
+}
+
+void ReportProgress(const std::string& text) {
+    std::lock_guard<std::mutex> lock(reportMutex);
+    if (text.empty()) {
+        if (progressShown)
+            std::cerr << "\n" << std::flush;
+        progressShown = false;
+        return;
+    }
+    progressShown = true;
+    std::cerr << "\r" << text << std::flush;
+}
+
 int Fail(const hc::Error& e) {
-    std::cerr << "hydrochart: " << e.English() << "\n";
+    ReportLine("hydrochart: " + e.English());
     return 1;
 }
 
+std::string OutputFormat(const OutputOptions& o) {
+    if (!o.format.empty())
+        return o.format;
+    if (o.out.empty() || o.out == "-")
+        return {};
+    return Lower(QFileInfo(QString::fromStdString(o.out)).suffix().toStdString());
+}
+
+void CheckOutputOptions(const OutputOptions& o) {
+    if (o.out.empty() && !o.json && !o.csv && o.displayList.empty())
+        throw UsageError{"nothing to write: give -o FILE, --json, --csv or --display-list FILE"};
+    if (o.json && o.csv)
+        throw UsageError{"--json and --csv both write to standard output: give one"};
+    if (!o.format.empty() && std::none_of(std::begin(kFormats), std::end(kFormats),
+                                          [&](const char* f) { return o.format == f; }))
+        throw UsageError{"--format takes pdf, svg, png, json or csv"};
+    if (o.out.empty()) {
+        if (!o.format.empty())
+            throw UsageError{"--format applies to -o: give -o FILE or -o -"};
+        return;
+    }
+    const std::string f = OutputFormat(o);
+    if (f.empty() && (o.out == "-" || o.out.back() == '/'))
+        throw UsageError{"-o - writes to standard output: give --format pdf|svg|png|json|csv"};
+    if (o.out == "-" && (o.json || o.csv))
+        throw UsageError{"-o - and --json/--csv would both write to standard output"};
+    if (!IsChartFormat(f) && f != "json" && f != "csv")
+        throw UsageError{"-o takes a .pdf, .svg, .png, .json or .csv file (or give --format)"};
+    if (o.screen && f == "pdf")
+        throw UsageError{"--screen writes .png or .svg"};
+}
+
+std::string JsonText(const QJsonObject& document) {
+    return QJsonDocument(document).toJson(QJsonDocument::Compact).toStdString() + "\n";
+}
+
+int WriteText(const std::string& path, const std::string& text) {
+    if (!path.empty() && path != "-") {
+        hc::Status s = hc::WriteFileAtomically(path, text);
+        return s ? 0 : Fail(s.error());
+    }
+    // Whole documents, even when inputs of a batch finish at once.
+    std::lock_guard<std::mutex> lock(stdoutMutex);
+    std::cout << text;
+    std::cout.flush();
+    if (!std::cout)
+        return Fail(hc::SystemError(hc::ErrorKind::CannotWrite, "standard output", errno));
+    return 0;
+}
+
+namespace {
+
 int WriteDisplayList(const OutputOptions& o, const ChartJob& job) {
-    hc::RecordingSurface rec = o.screen
-                                   ? hc::RecordingSurface::Screen(job.screenWidth, job.screenHeight)
-                                   : hc::RecordingSurface::Paper();
+    const double w = o.screenWidth > 0 ? o.screenWidth : job.screenWidth;
+    const double h = o.screenHeight > 0 ? o.screenHeight : job.screenHeight;
+    hc::RecordingSurface rec =
+        o.screen ? hc::RecordingSurface::Screen(w, h) : hc::RecordingSurface::Paper();
     if (o.screen) {
         job.drawScreen(rec);
     } else {
@@ -114,82 +163,82 @@ int WriteDisplayList(const OutputOptions& o, const ChartJob& job) {
     return 0;
 }
 
-int WriteChartFile(const OutputOptions& o, const ChartJob& job) {
-    std::string ext = Lower(QFileInfo(QString::fromStdString(o.out)).suffix().toStdString());
-    QString path = QString::fromStdString(o.out);
+int WriteChartFile(const std::string& path, const std::string& format, const OutputOptions& o,
+                   const ChartJob& job) {
+    const QString file = QString::fromStdString(path);
     std::unique_ptr<hc::QtSurface> s;
     QImage image;
     if (o.screen) {
-        if (ext == "png") {
-            image = QImage(static_cast<int>(job.screenWidth), static_cast<int>(job.screenHeight),
-                           QImage::Format_RGB32);
+        const int w = o.screenWidth > 0 ? o.screenWidth : static_cast<int>(job.screenWidth);
+        const int h = o.screenHeight > 0 ? o.screenHeight : static_cast<int>(job.screenHeight);
+        if (format == "png") {
+            image = QImage(w, h, QImage::Format_RGB32);
             image.fill(Qt::white);
             s = hc::QtSurface::OnImage(&image, 96.0);
-        } else if (ext == "svg") {
-            s = hc::QtSurface::SvgCanvas(path, QSize(static_cast<int>(job.screenWidth),
-                                                     static_cast<int>(job.screenHeight)));
         } else {
-            throw UsageError{"--screen writes .png or .svg"};
+            s = hc::QtSurface::SvgCanvas(file, QSize(w, h));
         }
         job.drawScreen(*s);
         hc::Status done = s->Finish();
-        if (done && ext == "png")
-            done = hc::SavePng(image, o.out);
+        if (done && format == "png")
+            done = hc::SavePng(image, path);
         return done ? 0 : Fail(done.error());
     }
-    if (ext == "pdf") {
-        s = hc::QtSurface::PdfFile(path);
-    } else if (ext == "svg") {
-        s = hc::QtSurface::SvgSheet(path, o.page);
-    } else if (ext == "png") {
-        s = hc::QtSurface::PngSheet(path, o.page);
+    if (format == "pdf") {
+        s = hc::QtSurface::PdfFile(file);
+    } else if (format == "svg") {
+        s = hc::QtSurface::SvgSheet(file, o.page);
     } else {
-        throw UsageError{"-o takes a .pdf, .svg or .png file"};
+        s = hc::QtSurface::PngSheet(file, o.page, o.dpi);
     }
     job.drawPaper(*s);
     hc::Status done = s->Finish();
     return done ? 0 : Fail(done.error());
 }
 
+// A chart for standard output: drawn to a private temporary file, then copied.
+int WriteChartToStdout(const std::string& format, const OutputOptions& o, const ChartJob& job) {
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return Fail(hc::SystemError(hc::ErrorKind::CannotWrite, "a temporary directory", errno));
+    const std::string path = dir.filePath(QString::fromStdString("chart." + format)).toStdString();
+    if (int rc = WriteChartFile(path, format, o, job))
+        return rc;
+    // Our own file of any size (a PNG sheet at a high resolution passes the text cap).
+    QFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::ReadOnly))
+        return Fail(hc::SystemError(hc::ErrorKind::CannotRead, path, EIO));
+    return WriteText("-", f.readAll().toStdString());
+}
+
 }  // namespace
 
 int WriteOutputs(const OutputOptions& o, const ChartJob& job) {
-    if (o.out.empty() && !o.json && !o.csv && o.displayList.empty())
-        throw UsageError{"nothing to write: give -o FILE, --json, --csv or --display-list FILE"};
-    if (o.json && o.csv)
-        throw UsageError{"--json and --csv both write to standard output: give one"};
+    CheckOutputOptions(o);
     if (!o.out.empty()) {
-        if (int rc = WriteChartFile(o, job))
+        const std::string f = OutputFormat(o);
+        int rc = 0;
+        if (f == "json") {
+            rc = WriteText(o.out, JsonText(job.json ? job.json() : QJsonObject{}));
+        } else if (f == "csv") {
+            rc = WriteText(o.out, job.csv ? job.csv() : std::string{});
+        } else if (o.out == "-") {
+            rc = WriteChartToStdout(f, o, job);
+        } else {
+            rc = WriteChartFile(o.out, f, o, job);
+        }
+        if (rc)
             return rc;
     }
     if (!o.displayList.empty()) {
         if (int rc = WriteDisplayList(o, job))
             return rc;
     }
-    if (o.json) {
-        std::string j = job.json ? job.json() : "{}";
-        std::cout << j << "\n";
-    }
-    if (o.csv && job.csv)
-        std::cout << job.csv();
-    if (o.json || o.csv) {
-        std::cout.flush();
-        if (!std::cout)
-            return Fail(hc::SystemError(hc::ErrorKind::CannotWrite, "standard output", errno));
-    }
+    if (o.json)
+        return WriteText("-", JsonText(job.json ? job.json() : QJsonObject{}));
+    if (o.csv)
+        return WriteText("-", job.csv ? job.csv() : std::string{});
     return 0;
-}
-
-const char* OutputUsage() {
-    return "  -o OUT.pdf|OUT.svg|OUT.png  the printed sheets (PDF: one page per sheet; SVG/PNG: "
-           "sheet --page)\n"
-           "  --screen                    write the window's picture instead of the printed "
-           "sheets\n"
-           "  --page N                    the sheet written to SVG or PNG (default 1)\n"
-           "  --json                      the computed values as JSON on standard output\n"
-           "  --csv                       the numbers as CSV on standard output (as the window\n"
-           "                              saves them with 数値を保存)\n"
-           "  --display-list FILE         the drawing operations, one JSON object per line\n";
 }
 
 }  // namespace hcmd

@@ -1,126 +1,251 @@
 // hydrochart rain: the annual precipitation chart on normal probability paper, as printed and
-// as shown in the window, and the analysis as JSON.
-#include <iostream>
-#include <sstream>
+// as shown in the window, with the plotting position and the distribution of choice, and the
+// analysis and its return periods as JSON and CSV.
+#include <QJsonArray>
+#include <memory>
+#include <optional>
 
+#include "common/core/csv.h"
 #include "common/core/numbers.h"
-#include "common/core/recording_surface.h"
 #include "common/ui/window_helpers.h"
 #include "hydrochart/commands.h"
+#include "hydrochart/json.h"
 #include "rainprob/core/chart.h"
+#include "rainprob/core/fit_chart.h"
+#include "rainprob/core/frequency.h"
+#include "rainprob/core/numbers_csv.h"
 #include "rainprob/core/rain_app.h"
 
 namespace {
 
-using hc::JsonNumber;
+using hcmd::UsageError;
 
 // The picture's size in the window at its design size.
 constexpr double kScreenWidth = hc::TwipsToPixels(rain::kPictureWidthTwips);
 constexpr double kScreenHeight = hc::TwipsToPixels(rain::kPictureHeightTwips);
 
-std::string AnalysisJson(const rain::RainTable& t, const rain::RainAnalysis& a) {
-    std::ostringstream j;
-    j << "{\"count\":" << t.Count() << ",\"records\":[";
-    for (std::size_t i = 0; i < t.Rain.size(); ++i) {
-        if (i)
-            j << ",";
-        j << "{\"year\":" << t.Years[i] << ",\"rain\":" << t.Rain[i] << ",\"rank\":" << a.rank[i]
-          << ",\"pp\":" << JsonNumber(a.pp[i]) << ",\"deviate\":" << JsonNumber(a.deviate[i])
-          << "}";
-    }
-    const rain::DesignValues v = rain::ComputeDesignValues(a);
-    j << "],\"mean\":" << JsonNumber(a.mean) << ",\"max\":" << a.max << ",\"min\":" << a.min
-      << ",\"slope\":" << JsonNumber(a.slope) << ",\"dev10\":" << JsonNumber(a.dev10)
-      << ",\"dev50\":" << JsonNumber(a.dev50) << ",\"dry10\":" << v.dry10
-      << ",\"dry50\":" << v.dry50 << ",\"wet10\":" << v.wet10 << ",\"wet50\":" << v.wet50 << "}";
-    return j.str();
-}
+// The amount axis is labelled every 500 mm from its left end, as the scale menus offer it.
+constexpr std::int32_t kAxisStep = 500;
+
+struct Choices {
+    rain::ChartSettings settings;
+    rain::PlottingPosition position = rain::PlottingPosition::Hazen;
+    rain::Distribution distribution = rain::Distribution::Normal;
+    bool returnPeriodCsv = false;
+};
 
 // An option value the settings' rules refuse.
 void Require(const std::string& option, const hc::Status& ok) {
     if (!ok)
-        throw hcmd::UsageError{option + ": " + ok.error().en};
+        throw UsageError{option + ": " + ok.error().en};
 }
 
-int RunRain(hcmd::Args& args) {
-    hcmd::OutputOptions out;
-    rain::ChartSettings settings;
-    std::string file;
-    while (!args.Empty()) {
-        if (hcmd::TakeOutputOption(args, out))
+Choices TakeChoices(const hcmd::Options& o) {
+    Choices c;
+    rain::ChartSettings& s = c.settings;
+    for (auto [name, value] : {std::pair{"min", &s.ScaleMin}, {"max", &s.ScaleMax}}) {
+        if (!o.Has(name))
             continue;
-        std::string a = args.Next();
-        if (a == "--min") {
-            settings.ScaleMin = hcmd::OptionInt(a, args.Value(a));
-        } else if (a == "--max") {
-            settings.ScaleMax = hcmd::OptionInt(a, args.Value(a));
-        } else if (a == "--mode") {
-            hc::Result<rain::AnalysisMode> mode =
-                rain::AnalysisModeOf(hcmd::OptionInt(a, args.Value(a)));
-            if (!mode)
-                throw hcmd::UsageError{"--mode takes 0, 1 or 2"};
-            settings.analysisMode = *mode;
-        } else if (a == "--widths") {
-            auto parts = hcmd::SplitCommas(args.Value(a));
-            if (parts.size() != 3)
-                throw hcmd::UsageError{"--widths takes SOLID,DOTTED,REGRESSION"};
-            const rain::PrintLine lines[] = {rain::PrintLine::Solid, rain::PrintLine::Dotted,
-                                             rain::PrintLine::Regression};
-            for (std::size_t i = 0; i < 3; ++i) {
-                const int w = hcmd::OptionInt(a, parts[i]);
-                Require(a, rain::CheckLineWidth(w));
-                settings.LineWidths.Of(lines[i]) = w;
-            }
-        } else if (a == "--offset") {
-            auto parts = hcmd::SplitCommas(args.Value(a));
-            if (parts.size() != 2)
-                throw hcmd::UsageError{"--offset takes RIGHT,UP in millimetres"};
-            settings.offsetRight = hcmd::OptionDouble(a, parts[0]);
-            settings.offsetUp = hcmd::OptionDouble(a, parts[1]);
-            Require(a, rain::CheckPrintOffset(settings.offsetRight));
-            Require(a, rain::CheckPrintOffset(settings.offsetUp));
-        } else if (!a.empty() && a[0] == '-') {
-            throw hcmd::UsageError{"unknown option " + a};
-        } else if (file.empty()) {
-            file = a;
-        } else {
-            throw hcmd::UsageError{"one precipitation file only"};
+        const std::string option = std::string("--") + name;
+        *value = hcmd::OptionInt(option, o.Value(name));
+        // Other ends would put the 500 mm labels off their lines.
+        if (*value < 0 || *value % kAxisStep != 0)
+            throw UsageError{"--min/--max: the axis ends are multiples of 500 mm, 0 or more"};
+    }
+    if (o.Has("mode")) {
+        hc::Result<rain::AnalysisMode> mode =
+            rain::AnalysisModeOf(hcmd::OptionInt("--mode", o.Value("mode")));
+        if (!mode)
+            throw UsageError{"--mode takes 0, 1 or 2"};
+        s.analysisMode = *mode;
+    }
+    if (o.Has("widths")) {
+        auto parts = hcmd::SplitCommas(o.Value("widths"));
+        if (parts.size() != 3)
+            throw UsageError{"--widths takes SOLID,DOTTED,REGRESSION"};
+        const rain::PrintLine lines[] = {rain::PrintLine::Solid, rain::PrintLine::Dotted,
+                                         rain::PrintLine::Regression};
+        for (std::size_t i = 0; i < 3; ++i) {
+            const int w = hcmd::OptionInt("--widths", parts[i]);
+            Require("--widths", rain::CheckLineWidth(w));
+            s.LineWidths.Of(lines[i]) = w;
         }
     }
-    if (file.empty())
-        throw hcmd::UsageError{"no precipitation file given"};
-    Require("--min/--max", rain::CheckScalePair(settings.ScaleMin, settings.ScaleMax));
-
-    rain::RainApp app(settings);
-    if (hc::Status loaded = app.Load(file); !loaded) {
-        std::cerr << "hydrochart: " << loaded.error().English() << "\n";
-        return 1;
+    if (o.Has("offset")) {
+        auto parts = hcmd::SplitCommas(o.Value("offset"));
+        if (parts.size() != 2)
+            throw UsageError{"--offset takes RIGHT,UP in millimetres"};
+        s.offsetRight = hcmd::OptionDouble("--offset", parts[0]);
+        s.offsetUp = hcmd::OptionDouble("--offset", parts[1]);
+        Require("--offset", rain::CheckPrintOffset(s.offsetRight));
+        Require("--offset", rain::CheckPrintOffset(s.offsetUp));
     }
+    Require("--min/--max", rain::CheckScalePair(s.ScaleMin, s.ScaleMax));
+    if (o.Has("position")) {
+        auto p = rain::ParsePosition(o.Value("position"));
+        if (!p)
+            throw UsageError{"--position takes hazen, weibull, cunnane, gringorten or blom"};
+        c.position = *p;
+    }
+    if (o.Has("distribution")) {
+        auto d = rain::ParseDistribution(o.Value("distribution"));
+        if (!d)
+            throw UsageError{"--distribution takes normal, lognormal, gumbel or gumbel-regression"};
+        c.distribution = *d;
+    }
+    c.returnPeriodCsv = o.Has("return-periods");
+    return c;
+}
+
+QJsonValue FitJson(const hc::Result<rain::DistributionFit>& fit) {
+    if (!fit)
+        return QJsonValue::Null;
+    return QJsonObject{{"location", fit->location},
+                       {"scale", fit->scale},
+                       {"ppcc", hcmd::JsonOptional(fit->ppcc)},
+                       {"standard_error_mm", hcmd::JsonOptional(fit->standardError)}};
+}
+
+QJsonObject Json(const std::string& file, const rain::RainTable& t, const rain::RainAnalysis& a,
+                 const rain::DistributionFit& fit, rain::PlottingPosition position,
+                 const rain::NormalTable& normal) {
+    QJsonObject j = hcmd::JsonDocument("rain", file);
+    j["record_count"] = t.Count();
+    j["plotting_position"] = rain::PositionName(position);
+    j["distribution"] = rain::DistributionNameOf(fit.kind);
+    QJsonArray records;
+    for (std::size_t i = 0; i < t.Rain.size(); ++i)
+        records.append(QJsonObject{{"year", t.Years[i]},
+                                   {"amount_mm", t.Rain[i]},
+                                   {"rank", a.rank[i]},
+                                   {"probability", a.pp[i]},
+                                   {"deviate", a.deviate[i]}});
+    j["records"] = records;
+    j["mean_mm"] = a.mean;
+    j["max_mm"] = a.max;
+    j["min_mm"] = a.min;
+    j["regression_slope_mm"] = a.slope;
+    j["dev_10_mm"] = a.dev10;
+    j["dev_50_mm"] = a.dev50;
+    const rain::DesignValues v = rain::FitDesignValues(fit, normal);
+    j["design_values_mm"] = QJsonObject{{"dry_10", static_cast<double>(v.dry10)},
+                                        {"dry_50", static_cast<double>(v.dry50)},
+                                        {"wet_10", static_cast<double>(v.wet10)},
+                                        {"wet_50", static_cast<double>(v.wet50)}};
+    j["fit"] = FitJson(fit);
+    QJsonArray periods;
+    for (const rain::ReturnPeriodValue& r : rain::ReturnPeriodTable(fit, normal))
+        periods.append(QJsonObject{{"years", r.years},
+                                   {"dry_mm", r.dry},
+                                   {"wet_mm", r.wet},
+                                   {"dry_rounded_mm", static_cast<double>(r.dryMm)},
+                                   {"wet_rounded_mm", static_cast<double>(r.wetMm)}});
+    j["return_periods"] = periods;
+    QJsonArray fits;
+    for (const rain::FitComparison& f : rain::CompareFits(t, a)) {
+        QJsonValue one = FitJson(f.fit);
+        QJsonObject o = one.isObject() ? one.toObject() : QJsonObject{};
+        o["distribution"] = rain::DistributionNameOf(f.kind);
+        o["error"] = f.fit ? QJsonValue::Null : hcmd::JsonString(f.fit.error().en);
+        if (!f.fit)
+            for (const char* k : {"location", "scale", "ppcc", "standard_error_mm"})
+                o[k] = QJsonValue::Null;
+        fits.append(o);
+    }
+    j["fit_comparison"] = fits;
+    return j;
+}
+
+std::string ReturnPeriodCsv(const rain::DistributionFit& fit, const rain::NormalTable& normal) {
+    hc::CsvTable t;
+    t.Row({"return_period_years", "dry_mm", "wet_mm"});
+    for (const rain::ReturnPeriodValue& r : rain::ReturnPeriodTable(fit, normal))
+        t.Row({std::to_string(r.years), std::to_string(r.dryMm), std::to_string(r.wetMm)});
+    return t.Text();
+}
+
+int RunFile(const Choices& c, const hcmd::Input& input, const hcmd::OutputOptions& out) {
+    rain::RainApp app(c.settings);
+    if (hc::Status loaded = app.Load(input.path); !loaded)
+        return hcmd::Refuse(input, loaded.error());
+    const rain::NormalTable& normal = app.Normal();
+    const bool own = c.position == rain::PlottingPosition::Hazen;
+    std::optional<rain::RainAnalysis> chosen;
+    if (!own) {
+        hc::Result<rain::RainAnalysis> a = rain::AnalyseRain(app.Table(), normal, c.position);
+        if (!a)
+            return hcmd::Refuse(input, a.error());
+        chosen = *a;
+    }
+    const rain::RainAnalysis& a = own ? app.Analysis() : *chosen;
+    hc::Result<rain::DistributionFit> fit = rain::FitDistribution(app.Table(), a, c.distribution);
+    if (!fit)
+        return hcmd::Refuse(input, fit.error());
+    // The normal fit is the regression itself: the chart draws its straight line.
+    const rain::DistributionFit* drawn =
+        c.distribution == rain::Distribution::Normal ? nullptr : &*fit;
+
     hcmd::ChartJob job;
-    job.drawPaper = [&](hc::Surface& s) { app.PrintChart(s); };
-    job.drawScreen = [&](hc::Surface& s) { app.DrawScreen(s); };
+    job.drawPaper = [&](hc::Surface& s) {
+        rain::PrintChart(s, app.Table(), a, normal, app.Settings(), drawn);
+    };
+    job.drawScreen = [&](hc::Surface& s) {
+        rain::DrawScreenChart(s, app.Table(), a, normal, app.Settings(), drawn);
+    };
     job.screenWidth = kScreenWidth;
     job.screenHeight = kScreenHeight;
-    job.json = [&] { return AnalysisJson(app.Table(), app.Analysis()); };
-    job.csv = [&] { return app.Csv(); };
+    job.json = [&] { return Json(input.shown, app.Table(), a, *fit, c.position, normal); };
+    job.csv = [&] {
+        return c.returnPeriodCsv ? ReturnPeriodCsv(*fit, normal) : rain::AnalysisCsv(app.Table(), a);
+    };
     return hcmd::WriteOutputs(out, job);
 }
 
-// The usage, with the defaults the window's first load applies.
-const std::string kUsage = [] {
+hcmd::Command RainCommand() {
     const rain::ChartSettings d;
     const auto n = [](auto v) { return std::to_string(v); };
-    return "FILE [-o OUT.pdf|OUT.svg|OUT.png] [--screen] [--page N] [--json|--csv]\n"
-           "          [--display-list OUT.jsonl] [--min MM] [--max MM] [--mode 0|1|2]\n"
-           "          [--widths SOLID,DOTTED,REGRESSION] [--offset RIGHT,UP]\n"
-           "  defaults: --min " +
-           n(d.ScaleMin) + " --max " + n(d.ScaleMax) + " --mode " +
-           n(static_cast<int>(d.analysisMode)) + " --widths " + n(d.LineWidths.solid) + "," +
-           n(d.LineWidths.dotted) + "," + n(d.LineWidths.regression) + " --offset " +
-           hc::DoubleToText(d.offsetRight) + "," + hc::DoubleToText(d.offsetUp);
-}();
+    hcmd::Command c;
+    c.name = "rain";
+    c.summary = "annual precipitation on normal probability paper (rainprob)";
+    c.input = "FILE";
+    c.options = {
+        {"min", "MM",
+         "left end of the amount axis in mm, a multiple of 500 (menu スケール); default " +
+             n(d.ScaleMin)},
+        {"max", "MM",
+         "right end of the amount axis in mm, a multiple of 500 above --min, at most 100000 mm "
+         "from it; default " + n(d.ScaleMax)},
+        {"mode", "0|1|2",
+         "0 the plotted years only, 1 with the fitted line, 2 with the line and the printed 1/10 "
+         "and 1/50 dry- and wet-year amounts; default " + n(static_cast<int>(d.analysisMode))},
+        {"position", "NAME",
+         "plotting position: hazen (i-0.5)/n, weibull i/(n+1), cunnane (i-0.4)/(n+0.2), "
+         "gringorten (i-0.44)/(n+0.12) or blom (i-0.375)/(n+0.25); default hazen"},
+        {"distribution", "NAME",
+         "the fitted line: normal (regression on the normal deviates), lognormal (the same on "
+         "log amounts, drawn as a curve), gumbel (method of moments) or gumbel-regression; "
+         "default normal"},
+        {"return-periods", "",
+         "--csv and .csv outputs write the dry- and wet-year amounts for return periods of 2, 5, "
+         "10, 20, 30, 50 and 100 years of the fit instead of the window's numbers"},
+        {"widths", "SOLID,DOTTED,REGRESSION",
+         "print widths of the 500 mm grid, the dotted 100 mm grid and the fitted line, each 1 "
+         "to 5 units; default " + n(d.LineWidths.solid) + "," + n(d.LineWidths.dotted) + "," +
+             n(d.LineWidths.regression)},
+        {"offset", "RIGHT,UP",
+         "shift of the printed sheet in millimetres, to the right and upwards, each -1000 to "
+         "1000; default " + hc::DoubleToText(d.offsetRight) + "," + hc::DoubleToText(d.offsetUp)},
+    };
+    c.notes = "FILE holds one year and its precipitation in mm a line, as rainprob reads it.\n";
+    c.prepare = [](const hcmd::Options& o) -> hcmd::FileRun {
+        auto choices = std::make_shared<const Choices>(TakeChoices(o));
+        return [choices](const hcmd::Input& in, const hcmd::OutputOptions& out) {
+            return RunFile(*choices, in, out);
+        };
+    };
+    return c;
+}
 
-const hcmd::Register reg({"rain", "annual precipitation on normal probability paper (rainprob)",
-                          kUsage.c_str(), &RunRain});
+const hcmd::Register reg(RainCommand());
 
 }  // namespace

@@ -6,11 +6,7 @@
 
 namespace {
 
-int RunStiff(hcmd::Args& args) {
-    return hcmd::RunDiagramCommand(args, hcmd::ColumnCommand(stiff::PolyPlotVariant()));
-}
-
-const hcmd::Register reg({"stiff", "Stiff diagrams of a water-quality workbook (polyplot)",
-                          hcmd::kColumnUsage, &RunStiff});
+const hcmd::Register reg(hcmd::ColumnCommand(
+    "stiff", "Stiff diagrams of a water-quality workbook (polyplot)", stiff::PolyPlotVariant()));
 
 }  // namespace

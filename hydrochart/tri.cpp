@@ -1,71 +1,66 @@
 // hydrochart tri: reads a water-quality workbook with marks and colours and writes the
 // trilinear diagram sheet of ternaryplot's File>Print, its window picture, the display list
 // or the computed proportions and points as JSON.
+#include <QJsonArray>
 #include <array>
 #include <string>
 
-#include "common/core/recording_surface.h"
 #include "hydrochart/diagram_command.h"
+#include "hydrochart/json.h"
 #include "ternaryplot/core/trilinear.h"
 #include "ternaryplot/core/trilinear_chart.h"
 
 namespace {
 
-using hc::JsonNumber;
-
-constexpr const char* kUsage =
-    "WORKBOOK [-o OUT.pdf|OUT.svg|OUT.png] [--screen] [--page N] [--json|--csv] "
-    "[--display-list OUT.jsonl] [--nitrate 0|1|2] [--table on|off] [--numbering on|off] "
-    "[--offset RIGHT,UP] [--widths W1,W2,W3,W4]";
-
-std::string Triple(const std::array<double, 3>& v) {
-    return "[" + JsonNumber(v[0]) + "," + JsonNumber(v[1]) + "," + JsonNumber(v[2]) + "]";
+QJsonValue Shares(const std::array<double, 3>& v, bool defined,
+                  const std::array<const char*, 3>& names) {
+    if (!defined)
+        return QJsonValue::Null;
+    QJsonObject j;
+    for (std::size_t k = 0; k < 3; ++k)
+        j[names[k]] = v[k];
+    return j;
 }
 
-std::string PointJson(const tri::Point& p) {
-    return "[" + JsonNumber(p.x) + "," + JsonNumber(p.y) + "]";
+QJsonValue PointJson(const tri::Point& p, bool defined) {
+    if (!defined)
+        return QJsonValue::Null;
+    return QJsonObject{{"x", p.x}, {"y", p.y}};
 }
 
-std::string Json(const wq::DiagramApp& app) {
+void Json(const wq::DiagramApp& app, QJsonObject& j) {
     const wq::SampleTable& t = app.Table();
     const wq::PlotSettings& s = app.Settings();
     const tri::FractionTable f = tri::ComputeFractions(t, s.NitrateType);
-    std::string j = "{\"count\":" + std::to_string(t.SampleCount) +
-                    ",\"nitrate_type\":" + std::to_string(static_cast<int>(s.NitrateType)) +
-                    ",\"samples\":[";
+    j["sample_count"] = t.SampleCount;
+    j["nitrate_type"] = static_cast<int>(s.NitrateType);
+    QJsonArray samples = hcmd::SamplesJson(t);
     for (int i = 1; i <= t.SampleCount; ++i) {
         auto ui = static_cast<std::size_t>(i);
         const tri::Fractions& x = f[ui];
-        j += (i > 1 ? "," : "") + std::string("{\"number\":") + std::to_string(i) + ",\"name\":\"" +
-             hc::JsonEscape(t.SampleName[ui]) +
-             "\",\"valid\":" + (t.SampleValid[ui] >= 1 ? "true" : "false") + ",\"mark\":\"" +
-             hc::JsonEscape(t.SampleMark[ui]) +
-             "\",\"colour\":" + std::to_string(t.SampleColor[ui]);
-        if (t.SampleValid[ui] >= 1) {
-            j += ",\"cation_sum\":" + JsonNumber(x.CationSum) +
-                 ",\"anion_sum\":" + JsonNumber(x.AnionSum);
-            // Undefined proportions (a sum of 0) are left out with their points.
-            if (x.cationDefined)
-                j += ",\"cation_fraction\":" + Triple(x.CationFraction) +
-                     ",\"cation_point\":" + PointJson(tri::CationPoint(x));
-            if (x.anionDefined)
-                j += ",\"anion_fraction\":" + Triple(x.AnionFraction) +
-                     ",\"anion_point\":" + PointJson(tri::AnionPoint(x));
-            if (x.cationDefined && x.anionDefined)
-                j += ",\"diamond_point\":" + PointJson(tri::DiamondPoint(x));
-        }
-        j += "}";
+        const bool drawn = t.SampleValid[ui] >= 1;
+        QJsonObject o = samples[i - 1].toObject();
+        o["mark"] = hcmd::JsonString(t.SampleMark[ui]);
+        o["colour"] = t.SampleColor[ui];
+        // Undefined proportions (a sum of 0) are null with their points.
+        o["cation_sum"] = drawn ? QJsonValue(x.CationSum) : QJsonValue::Null;
+        o["anion_sum"] = drawn ? QJsonValue(x.AnionSum) : QJsonValue::Null;
+        o["cation_fraction"] =
+            Shares(x.CationFraction, drawn && x.cationDefined, {"na_k", "ca", "mg"});
+        o["anion_fraction"] =
+            Shares(x.AnionFraction, drawn && x.anionDefined, {"cl_group", "hco3", "so4_group"});
+        o["cation_point"] = PointJson(tri::CationPoint(x), drawn && x.cationDefined);
+        o["anion_point"] = PointJson(tri::AnionPoint(x), drawn && x.anionDefined);
+        o["diamond_point"] =
+            PointJson(tri::DiamondPoint(x), drawn && x.cationDefined && x.anionDefined);
+        samples[i - 1] = o;
     }
-    return j + "]}";
+    j["samples"] = samples;
 }
 
-int RunTri(hcmd::Args& args) {
-    return hcmd::RunDiagramCommand(
-        args, {tri::TernaryPlotVariant(), tri::kScreenSide, tri::kScreenSide, &Json});
-}
-
-const hcmd::Register reg({"tri",
-                          "Colour trilinear diagram of a water-quality workbook (ternaryplot)",
-                          kUsage, &RunTri});
+const hcmd::Register reg(hcmd::MakeDiagramCommand(
+    {"tri", "colour trilinear diagram of a water-quality workbook (ternaryplot)",
+     tri::TernaryPlotVariant(), tri::kScreenSide, tri::kScreenSide, &Json,
+     "FRAME,HALF_LINES,ARROWS,TABLE"}));
 
 }  // namespace

@@ -50,58 +50,58 @@ const QStringList kParams{"--depth", "5", "--roughness", "0.03", "--slope", "100
 TEST_F(HydrochartFlow, JsonOfTheVShapedChannel) {
     QString v = Write("v.txt", "3\n0 10\n5 0\n10 10\n");
     QJsonObject j = Json(QStringList{v} + kParams);
-    EXPECT_EQ(j["points"].toInt(), 3);
-    EXPECT_DOUBLE_EQ(j["bed_level"].toDouble(), 0);
-    EXPECT_DOUBLE_EQ(j["water_level"].toDouble(), 5);
-    EXPECT_EQ(j["hscale"].toInt(), 100);
-    EXPECT_EQ(j["vscale"].toInt(), 200);
-    EXPECT_DOUBLE_EQ(j["ycentre"].toDouble(), 4);
-    QJsonArray s = j["sections"].toArray();
+    EXPECT_EQ(j["point_count"].toInt(), 3);
+    EXPECT_DOUBLE_EQ(j["bed_level_m"].toDouble(), 0);
+    EXPECT_DOUBLE_EQ(j["water_level_m"].toDouble(), 5);
+    EXPECT_EQ(j["horizontal_scale"].toInt(), 100);
+    EXPECT_EQ(j["vertical_scale"].toInt(), 200);
+    EXPECT_DOUBLE_EQ(j["y_centre_m"].toDouble(), 4);
+    QJsonArray s = j["sub_channels"].toArray();
     ASSERT_EQ(s.size(), 1);
     QJsonObject w = s[0].toObject();
-    EXPECT_DOUBLE_EQ(w["xl"].toDouble(), 2.5);
-    EXPECT_DOUBLE_EQ(w["xr"].toDouble(), 7.5);
-    EXPECT_DOUBLE_EQ(w["B"].toDouble(), 5);
-    EXPECT_NEAR(w["A"].toDouble(), 12.5, 1e-12);
-    EXPECT_NEAR(w["P"].toDouble(), 11.18034, 1e-5);
-    EXPECT_NEAR(w["R"].toDouble(), 1.118034, 1e-6);
-    EXPECT_NEAR(w["V"].toDouble(), 3.5907, 1e-4);
-    EXPECT_NEAR(w["Q"].toDouble(), 44.884, 1e-3);
-    EXPECT_NEAR(j["total_q"].toDouble(), 44.884, 1e-3);
-    EXPECT_NEAR(j["max_v"].toDouble(), 3.5907, 1e-4);
-    EXPECT_DOUBLE_EQ(j["total_width"].toDouble(), 5);
+    EXPECT_DOUBLE_EQ(w["left_m"].toDouble(), 2.5);
+    EXPECT_DOUBLE_EQ(w["right_m"].toDouble(), 7.5);
+    EXPECT_DOUBLE_EQ(w["top_width_m"].toDouble(), 5);
+    EXPECT_NEAR(w["area_m2"].toDouble(), 12.5, 1e-12);
+    EXPECT_NEAR(w["wetted_perimeter_m"].toDouble(), 11.18034, 1e-5);
+    EXPECT_NEAR(w["hydraulic_radius_m"].toDouble(), 1.118034, 1e-6);
+    EXPECT_NEAR(w["velocity_m_s"].toDouble(), 3.5907, 1e-4);
+    EXPECT_NEAR(w["discharge_m3_s"].toDouble(), 44.884, 1e-3);
+    EXPECT_NEAR(j["total_discharge_m3_s"].toDouble(), 44.884, 1e-3);
+    EXPECT_NEAR(j["max_velocity_m_s"].toDouble(), 3.5907, 1e-4);
+    EXPECT_DOUBLE_EQ(j["total_width_m"].toDouble(), 5);
 }
 
 TEST_F(HydrochartFlow, IslandExampleGivesTwoChannelsAndTheRangeCanCutOne) {
     QStringList args{
         Example("island_section.txt"), "--depth", "1.5", "--roughness", "0.035", "--slope", "800"};
     QJsonObject j = Json(args);
-    QJsonArray s = j["sections"].toArray();
+    QJsonArray s = j["sub_channels"].toArray();
     ASSERT_EQ(s.size(), 2);
-    double q0 = s[0].toObject()["Q"].toDouble(), q1 = s[1].toObject()["Q"].toDouble();
+    double q0 = s[0].toObject()["discharge_m3_s"].toDouble(), q1 = s[1].toObject()["discharge_m3_s"].toDouble();
     EXPECT_GT(q0, 0);
     EXPECT_GT(q1, 0);
     EXPECT_NE(q0, q1);
-    EXPECT_NEAR(j["total_q"].toDouble(), q0 + q1, 1e-9);
+    EXPECT_NEAR(j["total_discharge_m3_s"].toDouble(), q0 + q1, 1e-9);
     // The bar top (4.12 m at 20 m) stays dry between the two water lines.
-    EXPECT_LT(s[0].toObject()["xr"].toDouble(), 20);
-    EXPECT_GT(s[1].toObject()["xl"].toDouble(), 20);
+    EXPECT_LT(s[0].toObject()["right_m"].toDouble(), 20);
+    EXPECT_GT(s[1].toObject()["left_m"].toDouble(), 20);
     QJsonObject cut = Json(args + QStringList{"--range", "0,21"});
-    ASSERT_EQ(cut["sections"].toArray().size(), 1);
-    EXPECT_NEAR(cut["total_q"].toDouble(), q0, 1e-9);
+    ASSERT_EQ(cut["sub_channels"].toArray().size(), 1);
+    EXPECT_NEAR(cut["total_discharge_m3_s"].toDouble(), q0, 1e-9);
 }
 
 TEST_F(HydrochartFlow, RiverExampleIsASurveyedSectionWithFloodPlains) {
     QStringList base{Example("river_section.txt"), "--roughness", "0.035", "--slope", "800"};
     QJsonObject low = Json(base + QStringList{"--depth", "2"});
     QJsonObject high = Json(base + QStringList{"--depth", "5"});
-    EXPECT_GE(low["points"].toInt(), 20);
-    EXPECT_LE(low["points"].toInt(), 40);
-    EXPECT_EQ(low["hscale"].toInt(), 400);
+    EXPECT_GE(low["point_count"].toInt(), 20);
+    EXPECT_LE(low["point_count"].toInt(), 40);
+    EXPECT_EQ(low["horizontal_scale"].toInt(), 400);
     // At 2 m the water stays in the low-water channel; at 5 m it covers the flood plains.
-    EXPECT_LT(low["total_width"].toDouble(), 25);
-    EXPECT_GT(high["total_width"].toDouble(), 60);
-    EXPECT_GT(high["total_q"].toDouble(), 4 * low["total_q"].toDouble());
+    EXPECT_LT(low["total_width_m"].toDouble(), 25);
+    EXPECT_GT(high["total_width_m"].toDouble(), 60);
+    EXPECT_GT(high["total_discharge_m3_s"].toDouble(), 4 * low["total_discharge_m3_s"].toDouble());
 }
 
 TEST_F(HydrochartFlow, PrintedSheetDisplayListAndScales) {

@@ -32,32 +32,36 @@ TEST(HydrochartHexa, JsonOfTheTwelveSampleBook) {
     Outcome r = Hydrochart({Source("examples/sample12.xls"), "--json", "--scale", "2=1.0"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     QJsonObject j = QJsonDocument::fromJson(r.out).object();
-    EXPECT_EQ(j["count"].toInt(), 12);
-    EXPECT_EQ(j["auto_scale"].toDouble(), 30);
+    EXPECT_EQ(j["schema"].toString(), "hydrochart/hexa/1");
+    EXPECT_EQ(j["sample_count"].toInt(), 12);
+    EXPECT_EQ(j["auto_scale"].toDouble(), 10);  // "1cm = 10.0"
     EXPECT_EQ(j["nitrate_type"].toInt(), 0);
     QJsonArray samples = j["samples"].toArray();
     ASSERT_EQ(samples.size(), 12);
-    EXPECT_FALSE(samples[8].toObject()["valid"].toBool());  // name "9": an empty column
-    EXPECT_TRUE(samples[0].toObject()["valid"].toBool());
-    QJsonArray mg = samples[0].toObject()["mg"].toArray();
-    QJsonArray meq = samples[0].toObject()["meq"].toArray();
-    ASSERT_EQ(meq.size(), 8);
-    EXPECT_NEAR(meq[0].toDouble(), mg[0].toDouble() / 22.9898, 1e-12);
-    EXPECT_NEAR(meq[2].toDouble(), mg[2].toDouble() / 40.078 * 2, 1e-12);
+    EXPECT_FALSE(samples[8].toObject()["drawn"].toBool());  // name "9": an empty column
+    EXPECT_TRUE(samples[0].toObject()["drawn"].toBool());
+    QJsonObject mg = samples[0].toObject()["concentration"].toObject();
+    QJsonObject meq = samples[0].toObject()["equivalent"].toObject();
+    EXPECT_EQ(mg["unit"].toString(), "mg/L");
+    EXPECT_EQ(meq["unit"].toString(), "meq/L");
+    EXPECT_NEAR(meq["na"].toDouble(), mg["na"].toDouble() / 22.9898, 1e-12);
+    EXPECT_NEAR(meq["ca"].toDouble(), mg["ca"].toDouble() / 40.078 * 2, 1e-12);
     QJsonArray columns = j["columns"].toArray();
     ASSERT_EQ(columns.size(), 2);
-    EXPECT_EQ(columns[0].toObject()["scale"].toDouble(), 30);
-    EXPECT_EQ(columns[1].toObject()["scale"].toDouble(), 3);  // "1cm = 1.0"
-    EXPECT_EQ(columns[1].toObject()["first"].toInt(), 9);
-    EXPECT_EQ(columns[1].toObject()["last"].toInt(), 12);
+    EXPECT_EQ(columns[0].toObject()["scale"].toDouble(), 10);
+    EXPECT_EQ(columns[1].toObject()["scale"].toDouble(), 1);  // "1cm = 1.0"
+    EXPECT_EQ(columns[1].toObject()["divisor"].toDouble(), 3);
+    EXPECT_EQ(columns[1].toObject()["first_sample"].toInt(), 9);
+    EXPECT_EQ(columns[1].toObject()["last_sample"].toInt(), 12);
     // Plotted values with the scale of each sample's column; sample 9 is not plotted.
     QJsonArray plot = j["plot"].toArray();
     ASSERT_EQ(plot.size(), 11);
     QJsonObject s10 = plot[8].toObject();
     EXPECT_EQ(s10["number"].toInt(), 10);
-    QJsonArray meq10 = samples[9].toObject()["meq"].toArray();
-    EXPECT_NEAR(s10["qNaK"].toDouble(), (meq10[0].toDouble() + meq10[1].toDouble()) / 3, 1e-12);
-    EXPECT_NEAR(s10["qN"].toDouble(), meq10[4].toDouble() / 3, 1e-12);
+    QJsonObject meq10 = samples[9].toObject()["equivalent"].toObject();
+    EXPECT_NEAR(s10["na_k"].toDouble(), (meq10["na"].toDouble() + meq10["k"].toDouble()) / 3,
+                1e-12);
+    EXPECT_NEAR(s10["nitrate_group"].toDouble(), meq10["cl"].toDouble() / 3, 1e-12);
 }
 
 TEST(HydrochartHexa, DisplayListOfTheWorkedExample) {

@@ -17,10 +17,17 @@ struct HydrochartRun {
     QByteArray out, err;
 };
 
-// hydrochart COMMAND ARGS..., waiting up to a minute.
-inline HydrochartRun RunHydrochart(const QString& command, const QStringList& args) {
+// hydrochart COMMAND ARGS..., waiting up to a minute; `input` goes to its standard input and
+// `directory` is its working directory when given.
+inline HydrochartRun RunHydrochart(const QString& command, const QStringList& args,
+                                   const QByteArray& input = {}, const QString& directory = {}) {
     QProcess p;
+    if (!directory.isEmpty())
+        p.setWorkingDirectory(directory);
     p.start(HYDROCHART_EXE, QStringList{command} + args);
+    p.waitForStarted();
+    p.write(input);
+    p.closeWriteChannel();
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};

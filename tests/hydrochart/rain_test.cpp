@@ -46,25 +46,26 @@ TEST(HydrochartRain, JsonOfTheTextbookRecord) {
     Result r = Rain({Example(), "--json"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     QJsonObject j = QJsonDocument::fromJson(r.out).object();
-    EXPECT_EQ(j["count"].toInt(), 26);
+    EXPECT_EQ(j["record_count"].toInt(), 26);
     QJsonArray records = j["records"].toArray();
     ASSERT_EQ(records.size(), 26);
     // File order: 1981 holds 1151 mm, the 10th smallest of the 26.
     QJsonObject first = records[0].toObject();
     EXPECT_EQ(first["year"].toInt(), 1981);
-    EXPECT_EQ(first["rain"].toInt(), 1151);
+    EXPECT_EQ(first["amount_mm"].toInt(), 1151);
     EXPECT_EQ(first["rank"].toInt(), 10);
-    EXPECT_DOUBLE_EQ(first["pp"].toDouble(), 19.0 / 52);
+    EXPECT_DOUBLE_EQ(first["probability"].toDouble(), 19.0 / 52);
     EXPECT_NEAR(first["deviate"].toDouble(), -0.3451255, 1e-6);  // entry round(134.6) = 135
-    EXPECT_NEAR(j["mean"].toDouble(), 1189.769230769, 1e-8);
-    EXPECT_EQ(j["max"].toInt(), 1684);
-    EXPECT_EQ(j["min"].toInt(), 988);
-    EXPECT_NEAR(j["slope"].toDouble(), 141.774218388, 1e-8);
-    EXPECT_EQ(j["dry10"].toInt(), 1008);
-    EXPECT_EQ(j["dry50"].toInt(), 899);
-    EXPECT_EQ(j["wet10"].toInt(), 1371);
-    EXPECT_EQ(j["wet50"].toInt(), 1481);
-    for (const char* key : {"dev10", "dev50"})
+    EXPECT_NEAR(j["mean_mm"].toDouble(), 1189.769230769, 1e-8);
+    EXPECT_EQ(j["max_mm"].toInt(), 1684);
+    EXPECT_EQ(j["min_mm"].toInt(), 988);
+    EXPECT_NEAR(j["regression_slope_mm"].toDouble(), 141.774218388, 1e-8);
+    const QJsonObject dv = j["design_values_mm"].toObject();
+    EXPECT_EQ(dv["dry_10"].toInt(), 1008);
+    EXPECT_EQ(dv["dry_50"].toInt(), 899);
+    EXPECT_EQ(dv["wet_10"].toInt(), 1371);
+    EXPECT_EQ(dv["wet_50"].toInt(), 1481);
+    for (const char* key : {"dev_10_mm", "dev_50_mm"})
         EXPECT_TRUE(j.contains(key)) << key;
 }
 

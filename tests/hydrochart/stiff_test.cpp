@@ -57,14 +57,14 @@ TEST(HydrochartStiff, JsonAndPdf) {
     Outcome r = Stiff({Fixture(), "--json", "--scale", "1=0.5", "--nitrate", "2"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     QJsonObject j = QJsonDocument::fromJson(r.out).object();
-    EXPECT_EQ(j["count"].toInt(), 1);
-    EXPECT_EQ(j["auto_scale"].toDouble(), 3);
+    EXPECT_EQ(j["sample_count"].toInt(), 1);
+    EXPECT_EQ(j["auto_scale"].toDouble(), 1);  // "1cm = 1.0"
     EXPECT_EQ(j["nitrate_type"].toInt(), 2);
     QJsonArray plot = j["plot"].toArray();
     ASSERT_EQ(plot.size(), 1);
     // "1cm = 0.5" stores S = 1.5: qNaK = 1.5 / 1.5, qN = (SO4 + NO3) / S = 0.7 / 1.5.
-    EXPECT_NEAR(plot[0].toObject()["qNaK"].toDouble(), 1, 1e-9);
-    EXPECT_NEAR(plot[0].toObject()["qN"].toDouble(), 0.7 / 1.5, 1e-9);
+    EXPECT_NEAR(plot[0].toObject()["na_k"].toDouble(), 1, 1e-9);
+    EXPECT_NEAR(plot[0].toObject()["nitrate_group"].toDouble(), 0.7 / 1.5, 1e-9);
 
     QTemporaryDir dir;
     QString pdf = dir.filePath("s.pdf");

@@ -62,17 +62,18 @@ TEST(HydrochartTri, JsonPdfAndRefusals) {
     auto r = Tri({Example(), "--json", "--nitrate", "1"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     QJsonObject j = QJsonDocument::fromJson(r.out).object();
-    EXPECT_EQ(j["count"].toInt(), 12);
+    EXPECT_EQ(j["sample_count"].toInt(), 12);
     EXPECT_EQ(j["nitrate_type"].toInt(), 1);
     QJsonArray samples = j["samples"].toArray();
     ASSERT_EQ(samples.size(), 12);
     QJsonObject first = samples[0].toObject();
     EXPECT_EQ(first["mark"].toString().toStdString(), "●");
     EXPECT_EQ(first["colour"].toInt(), 12);
-    QJsonArray c = first["cation_fraction"].toArray();
+    QJsonObject c = first["cation_fraction"].toObject();
     ASSERT_EQ(c.size(), 3);
-    EXPECT_NEAR(c[0].toDouble() + c[1].toDouble() + c[2].toDouble(), 1, 1e-12);
-    EXPECT_FALSE(samples[8].toObject()["valid"].toBool());  // sample 9 is marked empty
+    EXPECT_NEAR(c["na_k"].toDouble() + c["ca"].toDouble() + c["mg"].toDouble(), 1, 1e-12);
+    EXPECT_FALSE(samples[8].toObject()["drawn"].toBool());  // sample 9 is marked empty
+    EXPECT_TRUE(samples[8].toObject()["cation_fraction"].isNull());
 
     QTemporaryDir dir;
     const QString pdf = dir.filePath("t.pdf");
