@@ -164,7 +164,8 @@ TEST(LoadWorkbook, EveryUnusableCellIsATypedErrorAtItsCell) {
         std::size_t stages;  // stages passed before it
     };
     const Case cases[] = {
-        {"count as text", 10, 2, CellValue::Str("十"), false, "B10", "数値でない「十」", "\"十\"", 0},
+        {"count as text", 10, 2, CellValue::Str("十"), false, "B10", "数値でない「十」", "\"十\"",
+         0},
         {"count beyond any integer", 10, 2, CellValue::Num(1e10), false, "B10", "大きすぎる",
          "range", 0},
         {"count as error value", 10, 2, CellValue::Err("#REF!"), false, "B10", "#REF!", "#REF!", 0},
@@ -176,8 +177,8 @@ TEST(LoadWorkbook, EveryUnusableCellIsATypedErrorAtItsCell) {
          2},
         {"mark as error value", 20, 2, CellValue::Err("#NAME?"), true, "B20", "#NAME?", "#NAME?",
          2},
-        {"colour as text", 21, 3, CellValue::Str("赤色"), true, "C21", "数値でない「赤色」", "\"赤色\"",
-         2},
+        {"colour as text", 21, 3, CellValue::Str("赤色"), true, "C21", "数値でない「赤色」",
+         "\"赤色\"", 2},
     };
     for (const Case& c : cases) {
         Books f;
