@@ -174,7 +174,11 @@ TEST_F(TernaryWindow, HelpTexts) {
     EXPECT_EQ(use[9], "「作図様式」メニューでは、サンプル名と番号の対応表の有無と、");
     auto data = HelpLines(platform.messages[1].text);
     ASSERT_EQ(data.size(), 13u);
-    EXPECT_EQ(data[6], "エクセルは、バージョン８以上が必要です。");
+    // The formats read, and a spreadsheet program for File>New only.
+    EXPECT_EQ(data[4], "ブック (.xls, .xlsx, .ods) と CSV ファイルを");
+    EXPECT_EQ(data[6], "印刷はできます。");
+    for (const auto& m : platform.messages)
+        EXPECT_EQ(m.text.find("エクセル"), std::string::npos) << m.text;
     EXPECT_EQ(data[12], "前提にしていますので変更しないでください。");
     auto type = HelpLines(platform.messages[2].text);
     ASSERT_EQ(type.size(), 10u);
