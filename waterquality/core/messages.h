@@ -27,6 +27,9 @@ inline constexpr const char* kOpenFilter =
     "Excel Files (*.Xls)|*.Xls|"
     "すべてのファイル (*)|*";
 
+// ternaryplot's 作図様式 menu: the diamond field after each name of the printed table.
+inline constexpr const char* kListFieldItemText = "印刷する一覧表に菱形の区分を加える(&F)";
+
 // ---- The data-check window ----
 
 inline constexpr const char* kCheckTitle = "データ確認";

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -214,6 +215,13 @@ void MainWindow::BuildMenus() {
                     [this, g, i] { ChooseStyle(static_cast<int>(g), i); });
         }
         mnuStyleVal_.push_back(items);
+    }
+    if (std::find(styles.begin(), styles.end(), Style::SampleList) != styles.end()) {
+        // Off until asked for, so that the printed sheet stays as it always was.
+        mnuStyle_->addSeparator();
+        QAction* field = AddItem(mnuStyle_, "mnuListFieldItem", kListFieldItemText);
+        field->setCheckable(true);
+        connect(field, &QAction::toggled, this, [this](bool on) { app_.SetSampleListField(on); });
     }
 
     mnuWidth_ = AddMenu(bar, nullptr, "mnuWidth", "印刷線の太さ設定(&W)");
