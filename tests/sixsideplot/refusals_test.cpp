@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QTableWidget>
 #include <regex>
 
@@ -132,6 +133,49 @@ TEST_F(Refusals, DataCheckShowsEveryReasonOfARefusedWorkbookOnce) {
             EXPECT_EQ(rows->item(r, 5)->background().style(), Qt::NoBrush) << verdict;
     }
     CheckWindow()->close();
+}
+
+}  // namespace
+
+namespace {
+
+// The controls of the status row, by name.
+std::vector<QWidget*> StatusRow(QWidget* form) {
+    std::vector<QWidget*> out;
+    for (const char* name : {"Label1", "Text1", "Label2", "Text2", "Label3", "Text3", "Label4"})
+        out.push_back(hc::test::Child<QWidget>(form, name));
+    return out;
+}
+
+TEST_F(Refusals, AtItsMinimumSizeNothingOverlaps) {
+    Open(SourcePath("examples/sample12.xls"));
+    form->resize(400, 300);  // below the minimum: held at it
+    hc::test::FlushEvents();
+    EXPECT_GE(form->width(), form->minimumWidth());
+    EXPECT_GE(form->height(), form->minimumHeight());
+    std::vector<QWidget*> row = StatusRow(form.get());
+    QWidget* view = View();
+    auto rect = [&](QWidget* w) { return QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size()); };
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        EXPECT_GT(row[i]->width(), 0) << i;
+        // Every control shows its whole text.
+        if (auto* label = qobject_cast<QLabel*>(row[i])) {
+            EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+        }
+        for (std::size_t j = i + 1; j < row.size(); ++j)
+            EXPECT_FALSE(rect(row[i]).intersects(rect(row[j])))
+                << row[i]->objectName().toStdString() << " " << row[j]->objectName().toStdString();
+        EXPECT_FALSE(rect(row[i]).intersects(rect(view))) << row[i]->objectName().toStdString();
+    }
+    // The chart is drawn at a size at which its text does not crowd it, and every menu shows.
+    EXPECT_GE(view->width(), 513);
+    QMenuBar* bar = form->menuBar();
+    EXPECT_LE(bar->actionGeometry(Menu("mnuHelp")->menuAction()).right(), bar->width());
+    // Above the minimum the chart still grows with the window.
+    const int side = view->width();
+    form->resize(form->width() + 200, form->height() + 200);
+    hc::test::FlushEvents();
+    EXPECT_GT(View()->width(), side);
 }
 
 }  // namespace

@@ -106,6 +106,9 @@ QTableWidget* DataCheckWindow::BuildSuspectTable(const SuspectReport& report) {
             t->item(i, 3)->setForeground(QColor(192, 0, 0));
     }
     t->resizeColumnsToContents();
+    // The reason takes the room; the verdict stays beside it.
+    t->horizontalHeader()->setStretchLastSection(false);
+    t->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     return t;
 }
 

@@ -38,6 +38,9 @@ using hc::S;
 constexpr int kSplashCloseTick = 45;
 // View side (pixels) at which the canvas text is drawn at its nominal size.
 constexpr double kTextReferenceSide = 560.0;
+// The smallest view: the trilinear picture's own 513 pixels. Below it the 6-point labels of
+// the charts would run into their drawings, since the text no longer shrinks with the view.
+constexpr int kMinViewSide = 513;
 
 // The grey area around the square view; lays the view out whenever it changes size.
 class ViewHost : public QWidget {
@@ -106,6 +109,10 @@ MainWindow::MainWindow(hc::PlatformServices& platform, const DiagramProgram& pro
     column->addWidget(viewHost_, 1);
     setCentralWidget(central);
     statusBar()->setObjectName("StatusBar");
+    // Below this size the status boxes would overlap and the menus fold away; the chart still
+    // grows above it.
+    const QSize least = minimumSizeHint();
+    setMinimumSize(std::max(least.width(), menuBar()->sizeHint().width()), least.height());
 
     // A sensible first size: a square view that fits the screen.
     QRect avail = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
@@ -299,7 +306,7 @@ void MainWindow::BuildStatusArea(QWidget* host) {
 void MainWindow::BuildView() {
     auto* host = new ViewHost(this);
     host->setObjectName("ViewHost");
-    host->setMinimumSize(240, 240);
+    host->setMinimumSize(kMinViewSide, kMinViewSide);
     viewHost_ = host;
     picture1_ = new QWidget(host);
     picture1_->setObjectName("Picture1");
