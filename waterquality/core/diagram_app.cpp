@@ -92,8 +92,8 @@ DataCheck DiagramApp::CheckData() const {
         SuspectCell c;
         c.kind = SuspectKind::Unreadable;
         c.refusesLoad = true;
-        c.messageJa = sheet.error().ja;
-        c.messageEn = sheet.error().en;
+        c.messageJa = "ブックを読めません: " + sheet.error().ja;
+        c.messageEn = "The workbook cannot be read: " + sheet.error().en;
         check.suspects.cells.push_back(std::move(c));
         return check;
     }
