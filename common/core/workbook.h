@@ -45,10 +45,20 @@ class WorkbookSheet {
 };
 
 // Any failure to read a workbook: unreadable, damaged or truncated file, not a workbook,
-// no worksheet of the requested name. what() names the reason.
+// no worksheet of the requested name. what() names the reason in English (hydrochart, logs),
+// Japanese() the same for the windows.
 class WorkbookError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    WorkbookError(const std::string& en, std::string ja)
+        : std::runtime_error(en), ja_(std::move(ja)) {}
+    // A reason without its Japanese text reads as a generic refusal in the windows.
+    explicit WorkbookError(const std::string& en) : std::runtime_error(en) {}
+    std::string Japanese() const {
+        return ja_.empty() ? std::string("表計算ソフトのブックとして読めません") : ja_;
+    }
+
+  private:
+    std::string ja_;
 };
 
 // Reads the worksheet named sheetName from the workbook at path. The format is recognised from

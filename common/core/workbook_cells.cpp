@@ -40,7 +40,8 @@ std::string CellText(const CellValue& cell) {
         case CellValue::Kind::Boolean:
             return cell.number != 0 ? "True" : "False";
         case CellValue::Kind::Error:
-            throw WorkbookError("the cell holds an error value " + Excerpt(cell.text));
+            throw WorkbookError("the cell holds an error value " + Excerpt(cell.text),
+                                "エラー値 " + Excerpt(cell.text) + " があります");
     }
     return "";
 }
@@ -51,17 +52,19 @@ double CellDouble(const CellValue& cell) {
             return 0.0;
         case CellValue::Kind::Number:
             if (!std::isfinite(cell.number))
-                throw WorkbookError("the cell holds no finite number");
+                throw WorkbookError("the cell holds no finite number", "有限の数値ではありません");
             return cell.number;
         case CellValue::Kind::Boolean:
             return cell.number != 0 ? -1.0 : 0.0;
         case CellValue::Kind::Text:
             if (auto v = TryTextToDouble(cell.text))
                 return *v;
-            throw WorkbookError("the cell holds the text \"" + Excerpt(cell.text) +
-                                "\" where a number is expected");
+            throw WorkbookError(
+                "the cell holds the text \"" + Excerpt(cell.text) + "\" where a number is expected",
+                "数値でない「" + Excerpt(cell.text) + "」があります");
         case CellValue::Kind::Error:
-            throw WorkbookError("the cell holds an error value " + Excerpt(cell.text));
+            throw WorkbookError("the cell holds an error value " + Excerpt(cell.text),
+                                "エラー値 " + Excerpt(cell.text) + " があります");
     }
     return 0.0;
 }
@@ -71,7 +74,7 @@ int CellInt32(const CellValue& cell) {
     try {
         return RoundToInt32(d);
     } catch (const ConversionError& e) {
-        throw WorkbookError(e.what());
+        throw WorkbookError(e.what(), "整数として大きすぎる数値があります");
     }
 }
 

@@ -25,8 +25,10 @@ std::uint64_t U64(const std::uint8_t* p) {
 }
 
 [[noreturn]] void ThrowTooManyEntries(const char* container, std::size_t cap) {
-    throw WorkbookError(std::string("the ") + container + " holds more than " +
-                        std::to_string(cap) + " entries");
+    throw WorkbookError(
+        std::string("the ") + container + " holds more than " + std::to_string(cap) + " entries",
+        "ファイルの中の項目が " + std::to_string(cap) +
+            " を超えています（壊れているか、大きすぎます）");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -130,7 +132,8 @@ class OleScanner {
 
   private:
     [[noreturn]] static void Damaged(const std::string& reason) {
-        throw WorkbookError("damaged compound document: " + reason);
+        throw WorkbookError("damaged compound document: " + reason,
+                            "ファイルが壊れています（複合文書の構造）");
     }
 
     bool ReadSector(std::uint32_t s, std::span<std::uint8_t> out) {

@@ -67,6 +67,14 @@ int FindSheetName(const std::vector<std::string>& names, const std::string& want
 // cut short.
 std::string ListNames(const std::vector<std::string>& names);
 
+// Japanese reasons shared by several places of the readers (the English ones name the detail).
+inline constexpr const char* kDamagedJa = "ブックが壊れています";
+inline constexpr const char* kTruncatedJa = "ブックが壊れているか、途中で切れています";
+inline constexpr const char* kEncryptedJa = "パスワードで保護（暗号化）されたブックは読めません";
+inline constexpr const char* kCannotReadJa = "ファイルを読めません";
+// 「ブックにシート「Sheet1」がありません（シート: "Data"）」
+std::string NoSheetJapanese(const std::string& wanted, const std::vector<std::string>& names);
+
 // Appends the UTF-8 form of a Unicode code point (invalid ones become U+FFFD).
 void AppendUtf8(std::string& out, std::uint32_t codePoint);
 

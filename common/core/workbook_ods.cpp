@@ -301,11 +301,13 @@ WorkbookSheet ReadOdsSheet(Package& package, const std::string& sheetName) {
         }
     }
     if (!spreadsheet)
-        throw WorkbookError("not a workbook: the OpenDocument file holds no spreadsheet");
+        throw WorkbookError("not a workbook: the OpenDocument file holds no spreadsheet",
+                            "OpenDocument の表計算ドキュメントではありません");
     if (caseInsensitiveMatch)
         return std::move(*caseInsensitiveMatch);
     throw WorkbookError("the workbook has no worksheet \"" + Excerpt(sheetName) +
-                        "\" (its sheets: " + ListNames(names) + ")");
+                            "\" (its sheets: " + ListNames(names) + ")",
+                        NoSheetJapanese(sheetName, names));
 }
 
 }  // namespace hc::wb

@@ -26,8 +26,9 @@ namespace wb {
 SharedText TextBudget::Keep(std::string text) {
     const std::size_t cost = text.size() + kTextOverheadBytes;
     if (cost > kMaxWorkbookTextBytes - used_) {
-        throw WorkbookError("the workbook holds more than " +
-                            std::to_string(kMaxWorkbookTextBytes / (1024 * 1024)) + " MB of text");
+        const std::string mb = std::to_string(kMaxWorkbookTextBytes / (1024 * 1024));
+        throw WorkbookError("the workbook holds more than " + mb + " MB of text",
+                            "ブックの文字列が " + mb + " MB を超えていて読めません");
     }
     used_ += cost;
     return std::make_shared<const std::string>(std::move(text));
@@ -53,7 +54,9 @@ bool SheetBuilder::HasRoomFor(std::size_t count) const {
 }
 
 void ThrowTooManyCells() {
-    throw WorkbookError("the sheet holds more than " + std::to_string(kMaxCells) + " cells");
+    throw WorkbookError(
+        "the sheet holds more than " + std::to_string(kMaxCells) + " cells",
+        "シートのセルが " + std::to_string(kMaxCells) + " 個を超えていて読めません");
 }
 
 namespace {
@@ -95,6 +98,19 @@ std::string ListNames(const std::vector<std::string>& names) {
     if (names.size() > kListed)
         out += " and " + std::to_string(names.size() - kListed) + " more";
     return out;
+}
+
+std::string NoSheetJapanese(const std::string& wanted, const std::vector<std::string>& names) {
+    constexpr std::size_t kListed = 10;
+    std::string out = "ブックにシート「" + Excerpt(wanted) + "」がありません";
+    if (names.empty())
+        return out + "（シートがひとつもありません）";
+    out += "（あるシート: ";
+    for (std::size_t i = 0; i < names.size() && i < kListed; ++i)
+        out += (i == 0 ? "「" : "、「") + Excerpt(names[i]) + "」";
+    if (names.size() > kListed)
+        out += " ほか " + std::to_string(names.size() - kListed) + " 枚";
+    return out + "）";
 }
 
 void AppendUtf8(std::string& out, std::uint32_t cp) {
@@ -141,7 +157,8 @@ std::string ReadWholePart(Package& package, const std::string& partName, std::si
     std::array<std::uint8_t, 16384> buffer{};
     while (std::size_t n = reader->Read(buffer.data(), buffer.size())) {
         if (out.size() + n > maxBytes)
-            throw WorkbookError(Excerpt(partName) + " is unreasonably large");
+            throw WorkbookError(Excerpt(partName) + " is unreasonably large",
+                                "ブックの一部 " + Excerpt(partName) + " が大きすぎます");
         out.append(reinterpret_cast<const char*>(buffer.data()), n);
     }
     return out;
@@ -235,13 +252,14 @@ XmlPull::~XmlPull() {
 }
 
 void XmlPull::Fail(const std::string& reason) const {
-    throw WorkbookError("damaged " + Excerpt(partName_) + ": " + reason);
+    throw WorkbookError("damaged " + Excerpt(partName_) + ": " + reason,
+                        "ブックが壊れています（" + Excerpt(partName_) + " を読めません）");
 }
 
 bool XmlPull::Next() {
     int rc = xmlTextReaderRead(impl_->reader);
     if (!impl_->ioError.empty())
-        throw WorkbookError(impl_->ioError);
+        throw WorkbookError(impl_->ioError, "ブックの途中が読めません");
     if (rc < 0 || !impl_->parseError.empty()) {
         Fail(impl_->parseError.empty() ? "malformed XML" : impl_->parseError);
     }
@@ -394,8 +412,10 @@ GRef<GsfInput> ChildByName(GsfInfile* parent, const std::string& name) {
 }
 
 [[noreturn]] void ThrowPartTooLarge(const std::string& name) {
-    throw WorkbookError(Excerpt(name) + " is larger than " +
-                        std::to_string(kMaxPartBytes / (1024 * 1024)) + " MB");
+    const std::string mb = std::to_string(kMaxPartBytes / (1024 * 1024));
+    throw WorkbookError(
+        Excerpt(name) + " is larger than " + mb + " MB",
+        "ブックの一部 " + Excerpt(name) + " が " + mb + " MB を超えていて読めません");
 }
 
 class GsfPartReader : public PartReader {
@@ -411,7 +431,8 @@ class GsfPartReader : public PartReader {
         if (total_ + n > kMaxPartBytes)
             ThrowPartTooLarge(name_);
         if (gsf_input_read(input_.get(), n, buffer) == nullptr) {
-            throw WorkbookError("damaged package: " + Excerpt(name_) + " cannot be read");
+            throw WorkbookError("damaged package: " + Excerpt(name_) + " cannot be read",
+                                "ファイルが壊れています（" + Excerpt(name_) + " を読めません）");
         }
         total_ += n;
         return n;
@@ -432,7 +453,8 @@ class ZipPackage : public Package {
     std::unique_ptr<PartReader> Open(const std::string& partName) override {
         GRef<GsfInput> input = Find(partName);
         if (!input)
-            throw WorkbookError("damaged package: " + Excerpt(partName) + " is missing");
+            throw WorkbookError("damaged package: " + Excerpt(partName) + " is missing",
+                                "ファイルが壊れています（" + Excerpt(partName) + " がありません）");
         // The size the package declares is the size the container library reads.
         if (gsf_input_size(input.get()) > static_cast<gsf_off_t>(kMaxPartBytes))
             ThrowPartTooLarge(partName);
@@ -492,7 +514,8 @@ std::vector<std::uint8_t> ReadOleStream(GsfInput* stream) {
             ThrowPartTooLarge("the Workbook stream");
         if (gsf_input_read(stream, n, buffer.data()) == nullptr) {
             throw WorkbookError(
-                "damaged compound document: the Workbook stream cannot be read completely");
+                "damaged compound document: the Workbook stream cannot be read completely",
+                "ファイルが壊れています（ブックの本体を最後まで読めません）");
         }
         data.insert(data.end(), buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(n));
     }
@@ -521,12 +544,13 @@ WorkbookSheet ReadOle(GsfInput* file, const std::string& sheetName) {
     GsfByteSource bytes(file);
     const OleDirectory directory = ScanOleDirectory(bytes);
     if (gsf_input_seek(file, 0, G_SEEK_SET))
-        throw WorkbookError("cannot read the file");
+        throw WorkbookError("cannot read the file", kCannotReadJa);
     GError* error = nullptr;
     GRef<GsfInfile> ole(gsf_infile_msole_new(file, &error));
     if (!ole) {
         throw WorkbookError("damaged compound document: " +
-                            Excerpt(TakeError(error, "the structure cannot be read")));
+                                Excerpt(TakeError(error, "the structure cannot be read")),
+                            "ファイルが壊れています（複合文書の構造を読めません）");
     }
     if (error)
         g_error_free(error);
@@ -541,14 +565,17 @@ WorkbookSheet ReadOle(GsfInput* file, const std::string& sheetName) {
         if (directory.workbookSize && *directory.workbookSize > bytes.Size()) {
             throw WorkbookError(
                 "damaged compound document: the directory gives the Workbook stream a size "
-                "larger than the file");
+                "larger than the file",
+                "ファイルが途中で切れています（ブックの本体がファイルより大きいとされています）");
         }
         if (directory.workbookSize) {
-            throw WorkbookError("damaged compound document: the Workbook stream cannot be opened");
+            throw WorkbookError("damaged compound document: the Workbook stream cannot be opened",
+                                "ファイルが壊れています（ブックの本体を開けません）");
         }
         if (directory.encryptedPackage)
-            throw WorkbookError("the workbook is password-protected (encrypted)");
-        throw WorkbookError("not a workbook: the compound document holds no Workbook stream");
+            throw WorkbookError("the workbook is password-protected (encrypted)", kEncryptedJa);
+        throw WorkbookError("not a workbook: the compound document holds no Workbook stream",
+                            "ブックではありません（Excel 以外の複合文書です）");
     }
     std::vector<std::uint8_t> data = ReadOleStream(stream.get());
     return ReadBiff8Sheet(data, sheetName);
@@ -558,12 +585,13 @@ WorkbookSheet ReadZip(GsfInput* file, const std::string& sheetName) {
     GsfByteSource bytes(file);
     CheckZipEntryCount(bytes);
     if (gsf_input_seek(file, 0, G_SEEK_SET))
-        throw WorkbookError("cannot read the file");
+        throw WorkbookError("cannot read the file", kCannotReadJa);
     GError* error = nullptr;
     GRef<GsfInfile> zip(gsf_infile_zip_new(file, &error));
     if (!zip) {
-        throw WorkbookError("damaged ZIP package: " +
-                            Excerpt(TakeError(error, "the directory cannot be read")));
+        throw WorkbookError(
+            "damaged ZIP package: " + Excerpt(TakeError(error, "the directory cannot be read")),
+            "ファイルが壊れています（ZIP の目次を読めません）");
     }
     if (error)
         g_error_free(error);
@@ -578,15 +606,17 @@ WorkbookSheet ReadZip(GsfInput* file, const std::string& sheetName) {
                 mime.pop_back();
             }
             if (mime.rfind("application/vnd.oasis.opendocument.spreadsheet", 0) != 0) {
-                throw WorkbookError("not a workbook: an OpenDocument file of type " +
-                                    Excerpt(mime));
+                throw WorkbookError(
+                    "not a workbook: an OpenDocument file of type " + Excerpt(mime),
+                    "表計算ではない OpenDocument のファイルです（" + Excerpt(mime) + "）");
             }
         }
         return ReadOdsSheet(package, sheetName);
     }
     throw WorkbookError(
         "not a workbook: the ZIP package holds neither xl/workbook.xml nor "
-        "content.xml");
+        "content.xml",
+        "ブックではありません（.xlsx でも .ods でもない ZIP ファイルです）");
 }
 
 WorkbookSheet ReadAny(const std::string& path, const std::string& sheetName) {
@@ -595,26 +625,28 @@ WorkbookSheet ReadAny(const std::string& path, const std::string& sheetName) {
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (std::filesystem::is_directory(status)) {
-        throw WorkbookError("cannot open the file: it is a folder");
+        throw WorkbookError("cannot open the file: it is a folder", "フォルダです");
     }
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-        throw WorkbookError("cannot open the file: it is not a regular file");
+        throw WorkbookError("cannot open the file: it is not a regular file",
+                            "通常のファイルではありません");
     }
     GError* error = nullptr;
     GRef<GsfInput> file(gsf_input_stdio_new(path.c_str(), &error));
     if (!file)
-        throw WorkbookError("cannot open the file: " + TakeError(error, "unknown error"));
+        throw WorkbookError("cannot open the file: " + TakeError(error, "unknown error"),
+                            "ファイルを開けません");
     if (error)
         g_error_free(error);
 
     const gsf_off_t size = gsf_input_size(file.get());
     if (size <= 0)
-        throw WorkbookError("not a workbook: the file is empty");
+        throw WorkbookError("not a workbook: the file is empty", "ファイルが空です");
     std::array<std::uint8_t, 8> magic{};
     const std::size_t got = std::min<std::size_t>(magic.size(), static_cast<std::size_t>(size));
     if (gsf_input_read(file.get(), got, magic.data()) == nullptr ||
         gsf_input_seek(file.get(), 0, G_SEEK_SET)) {
-        throw WorkbookError("cannot read the file");
+        throw WorkbookError("cannot read the file", kCannotReadJa);
     }
     static constexpr std::array<std::uint8_t, 8> kOle = {0xD0, 0xCF, 0x11, 0xE0,
                                                          0xA1, 0xB1, 0x1A, 0xE1};
@@ -627,7 +659,8 @@ WorkbookSheet ReadAny(const std::string& path, const std::string& sheetName) {
     // Excel 2.x to 4.0 wrote a bare BIFF stream: BOF 0x0009, 0x0209 or 0x0409.
     if (got >= 4 && magic[1] <= 4 && magic[0] == 0x09 && (magic[1] % 2) == 0 && magic[3] == 0) {
         throw WorkbookError(
-            "Excel 4.0 and older worksheets are not supported; save as Excel 97-2003 or later");
+            "Excel 4.0 and older worksheets are not supported; save as Excel 97-2003 or later",
+            "Excel 4.0 以前のワークシートは読めません。Excel 97-2003 以降の形式で保存してください");
     }
     // Web pages and XML Spreadsheet 2003 files are often saved under the name .xls.
     std::size_t first =
@@ -637,11 +670,14 @@ WorkbookSheet ReadAny(const std::string& path, const std::string& sheetName) {
     if (first < got && magic[first] == '<') {
         throw WorkbookError(
             "not a workbook: the file is an HTML or XML document (web pages and XML Spreadsheet "
-            "2003 files are not supported; save as Excel 97-2003 or later)");
+            "2003 files are not supported; save as Excel 97-2003 or later)",
+            "ブックではなく HTML か XML の文書です（Web ページや XML スプレッドシート 2003 は読め"
+            "ません。Excel 97-2003 以降の形式で保存してください）");
     }
     throw WorkbookError(
         "not a workbook: the file is neither an Excel (.xls, .xlsx) nor an OpenDocument "
-        "spreadsheet (.ods)");
+        "spreadsheet (.ods)",
+        "Excel (.xls, .xlsx) のブックでも OpenDocument の表計算 (.ods) でもありません");
 }
 
 }  // namespace
@@ -650,11 +686,12 @@ WorkbookSheet ReadWorkbookSheet(const std::string& path, const std::string& shee
     try {
         return ReadAny(path, sheetName);
     } catch (const WorkbookError& e) {
-        throw WorkbookError(path + ": " + e.what());
+        throw WorkbookError(path + ": " + e.what(), e.Japanese());
     } catch (const std::bad_alloc&) {
-        throw WorkbookError(path + ": out of memory while reading the workbook");
+        throw WorkbookError(path + ": out of memory while reading the workbook",
+                            "メモリが足りずブックを読めません");
     } catch (const std::exception& e) {
-        throw WorkbookError(path + ": " + e.what());
+        throw WorkbookError(path + ": " + e.what(), "ブックを読む途中でエラーが起きました");
     }
 }
 

@@ -131,7 +131,9 @@ class RecordCursor {
         record.offset = pos_;
         if (pos_ + 4 + length > stream_.size()) {
             throw WorkbookError("damaged workbook: the record " + Hex(record.type) + " at offset " +
-                                std::to_string(pos_) + " runs past the end of the Workbook stream");
+                                    std::to_string(pos_) +
+                                    " runs past the end of the Workbook stream",
+                                kDamagedJa);
         }
         record.data = stream_.subspan(pos_ + 4, length);
         pos_ += 4 + length;
@@ -244,7 +246,8 @@ class ContinuedReader {
     }
 
     [[noreturn]] static void Truncated() {
-        throw WorkbookError("damaged workbook: a string runs past the end of its record");
+        throw WorkbookError("damaged workbook: a string runs past the end of its record",
+                            kDamagedJa);
     }
 
     std::vector<std::span<const std::uint8_t>> segments_;
@@ -280,16 +283,20 @@ struct SheetEntry {
 
 void CheckBof(const Record& record, const char* what) {
     if (record.type != kRecBof || record.data.size() < 4) {
-        throw WorkbookError(std::string("damaged workbook: ") + what + " does not start with BOF");
+        throw WorkbookError(std::string("damaged workbook: ") + what + " does not start with BOF",
+                            kDamagedJa);
     }
     const std::uint16_t version = U16(record.data.data());
     if (version == kBiff5) {
         throw WorkbookError(
-            "Excel 5.0/95 workbooks are not supported; save as Excel 97-2003 or later");
+            "Excel 5.0/95 workbooks are not supported; save as Excel 97-2003 or later",
+            "Excel 5.0/95 形式のブックは読めません。Excel 97-2003 以降の形式で保存してください");
     }
     if (version != kBiff8) {
-        throw WorkbookError("unsupported Excel file version " + Hex(version) +
-                            "; save as Excel 97-2003 or later");
+        throw WorkbookError(
+            "unsupported Excel file version " + Hex(version) + "; save as Excel 97-2003 or later",
+            "読めない Excel の版 (" + Hex(version) +
+                ") です。Excel 97-2003 以降の形式で保存してください");
     }
 }
 
@@ -302,10 +309,11 @@ Globals ReadGlobals(std::span<const std::uint8_t> stream, TextBudget& budget) {
     RecordCursor cursor(stream, 0);
     Record record;
     if (!cursor.Next(record))
-        throw WorkbookError("damaged workbook: the Workbook stream is empty");
+        throw WorkbookError("damaged workbook: the Workbook stream is empty", kDamagedJa);
     CheckBof(record, "the Workbook stream");
     if (record.data.size() < 4 || U16(record.data.data() + 2) != kBofGlobals) {
-        throw WorkbookError("damaged workbook: the Workbook stream does not start with globals");
+        throw WorkbookError("damaged workbook: the Workbook stream does not start with globals",
+                            kDamagedJa);
     }
     Globals globals;
     bool sstSeen = false;
@@ -315,10 +323,10 @@ Globals ReadGlobals(std::span<const std::uint8_t> stream, TextBudget& budget) {
             case kRecEof:
                 return globals;
             case kRecFilePass:
-                throw WorkbookError("the workbook is password-protected (encrypted)");
+                throw WorkbookError("the workbook is password-protected (encrypted)", kEncryptedJa);
             case kRecBoundSheet: {
                 if (d.size() < 8)
-                    throw WorkbookError("damaged workbook: short BOUNDSHEET record");
+                    throw WorkbookError("damaged workbook: short BOUNDSHEET record", kDamagedJa);
                 SheetEntry entry;
                 entry.offset = U32(d.data());
                 entry.type = d[5];
@@ -327,8 +335,10 @@ Globals ReadGlobals(std::span<const std::uint8_t> stream, TextBudget& budget) {
                 bool wide = (name.Byte() & 0x01) != 0;
                 entry.name = Utf16ToUtf8(name.Chars(length, wide));
                 if (globals.sheets.size() >= kMaxSheets)
-                    throw WorkbookError("damaged workbook: more than " +
-                                        std::to_string(kMaxSheets) + " sheets");
+                    throw WorkbookError(
+                        "damaged workbook: more than " + std::to_string(kMaxSheets) + " sheets",
+                        "シートが " + std::to_string(kMaxSheets) +
+                            " を超えています（壊れているか、大きすぎます）");
                 globals.sheets.push_back(std::move(entry));
                 break;
             }
@@ -340,12 +350,13 @@ Globals ReadGlobals(std::span<const std::uint8_t> stream, TextBudget& budget) {
                 }
                 break;
             case kRecBof:
-                throw WorkbookError("damaged workbook: the globals end without EOF");
+                throw WorkbookError("damaged workbook: the globals end without EOF", kDamagedJa);
             default:
                 break;
         }
     }
-    throw WorkbookError("damaged workbook: the Workbook stream ends inside the globals");
+    throw WorkbookError("damaged workbook: the Workbook stream ends inside the globals",
+                        kTruncatedJa);
 }
 
 CellValue FormulaResult(std::span<const std::uint8_t> d, bool& stringFollows) {
@@ -364,8 +375,9 @@ CellValue FormulaResult(std::span<const std::uint8_t> d, bool& stringFollows) {
         case 3:
             return CellValue::Str("");
         default:
-            throw WorkbookError("damaged workbook: unknown formula result type " +
-                                std::to_string(v[0]));
+            throw WorkbookError(
+                "damaged workbook: unknown formula result type " + std::to_string(v[0]),
+                kDamagedJa);
     }
 }
 
@@ -373,17 +385,19 @@ WorkbookSheet ReadSheet(std::span<const std::uint8_t> stream, const SheetEntry& 
                         const std::vector<SharedText>& strings, TextBudget& budget) {
     const std::string name = "sheet \"" + Excerpt(entry.name) + "\"";
     if (entry.offset >= stream.size()) {
-        throw WorkbookError("damaged workbook: " + name +
-                            " lies beyond the end of the Workbook stream");
+        throw WorkbookError(
+            "damaged workbook: " + name + " lies beyond the end of the Workbook stream",
+            kTruncatedJa);
     }
     RecordCursor cursor(stream, entry.offset);
     Record record;
     if (!cursor.Next(record))
-        throw WorkbookError("damaged workbook: " + name + " is missing");
+        throw WorkbookError("damaged workbook: " + name + " is missing", kDamagedJa);
     CheckBof(record, "the sheet");
     const std::uint16_t kind = record.data.size() >= 4 ? U16(record.data.data() + 2) : 0;
     if (kind == kBofChart || kind == kBofVbModule || kind == kBofGlobals)
-        throw WorkbookError(name + " is not a worksheet");
+        throw WorkbookError(name + " is not a worksheet",
+                            "シート「" + Excerpt(entry.name) + "」はワークシートではありません");
 
     SheetBuilder builder(budget);
     int depth = 1;  // embedded charts bring their own BOF..EOF inside a worksheet
@@ -393,7 +407,8 @@ WorkbookSheet ReadSheet(std::span<const std::uint8_t> stream, const SheetEntry& 
     auto need = [&](std::size_t size) {
         if (record.data.size() < size) {
             throw WorkbookError("damaged workbook: short record " + Hex(record.type) +
-                                " at offset " + std::to_string(record.offset));
+                                    " at offset " + std::to_string(record.offset),
+                                kDamagedJa);
         }
     };
     auto set = [&](std::uint16_t row, std::uint16_t column, CellValue value) {
@@ -409,7 +424,8 @@ WorkbookSheet ReadSheet(std::span<const std::uint8_t> stream, const SheetEntry& 
         if (record.type == kRecEof) {
             if (--depth == 0) {
                 if (stringPending) {
-                    throw WorkbookError("damaged workbook: a formula's text result is missing");
+                    throw WorkbookError("damaged workbook: a formula's text result is missing",
+                                        kDamagedJa);
                 }
                 return builder.Take();
             }
@@ -419,7 +435,7 @@ WorkbookSheet ReadSheet(std::span<const std::uint8_t> stream, const SheetEntry& 
             continue;
         if (stringPending && record.type != kRecString && record.type != kRecShrFmla &&
             record.type != kRecArray && record.type != kRecTable && record.type != kRecContinue) {
-            throw WorkbookError("damaged workbook: a formula's text result is missing");
+            throw WorkbookError("damaged workbook: a formula's text result is missing", kDamagedJa);
         }
         switch (record.type) {
             case kRecNumber:
@@ -449,8 +465,9 @@ WorkbookSheet ReadSheet(std::span<const std::uint8_t> stream, const SheetEntry& 
                 const std::uint32_t index = U32(d + 6);
                 if (index >= strings.size()) {
                     throw WorkbookError("damaged workbook: shared string " + std::to_string(index) +
-                                        " does not exist (the table has " +
-                                        std::to_string(strings.size()) + ")");
+                                            " does not exist (the table has " +
+                                            std::to_string(strings.size()) + ")",
+                                        kDamagedJa);
                 }
                 // The cell shares the table's text: a string used by every cell is held once.
                 builder.Set(std::int64_t{U16(d)} + 1, std::int64_t{U16(d + 2)} + 1,
@@ -495,7 +512,8 @@ WorkbookSheet ReadSheet(std::span<const std::uint8_t> stream, const SheetEntry& 
                 break;  // formats, BLANK/MULBLANK, shared formulas and the like
         }
     }
-    throw WorkbookError("damaged workbook: " + name + " ends without EOF (the file is truncated)");
+    throw WorkbookError("damaged workbook: " + name + " ends without EOF (the file is truncated)",
+                        kTruncatedJa);
 }
 
 }  // namespace
@@ -509,7 +527,8 @@ WorkbookSheet ReadBiff8Sheet(std::span<const std::uint8_t> stream, const std::st
     const int index = FindSheetName(names, sheetName);
     if (index < 0) {
         throw WorkbookError("the workbook has no worksheet \"" + Excerpt(sheetName) +
-                            "\" (its sheets: " + ListNames(names) + ")");
+                                "\" (its sheets: " + ListNames(names) + ")",
+                            NoSheetJapanese(sheetName, names));
     }
     return ReadSheet(stream, globals.sheets[static_cast<std::size_t>(index)], globals.strings,
                      budget);

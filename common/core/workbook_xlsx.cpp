@@ -373,10 +373,13 @@ WorkbookSheet ReadXlsxSheet(Package& package, const std::string& sheetName) {
     }
     if (workbookPart.size() > 4 && workbookPart.compare(workbookPart.size() - 4, 4, ".bin") == 0) {
         throw WorkbookError(
-            "Excel binary workbooks (.xlsb) are not supported; save as .xlsx or Excel 97-2003");
+            "Excel binary workbooks (.xlsb) are not supported; save as .xlsx or Excel 97-2003",
+            "Excel バイナリブック (.xlsb) は読めません。.xlsx か Excel 97-2003 "
+            "形式で保存してください");
     }
     if (!package.Has(workbookPart)) {
-        throw WorkbookError("not a workbook: the package has no " + Excerpt(workbookPart));
+        throw WorkbookError("not a workbook: the package has no " + Excerpt(workbookPart),
+                            "ブックではありません（" + Excerpt(workbookPart) + " がありません）");
     }
 
     std::vector<std::string> names;
@@ -389,8 +392,10 @@ WorkbookSheet ReadXlsxSheet(Package& package, const std::string& sheetName) {
                 continue;
             if (root) {
                 if (xml.LocalName() != "workbook") {
-                    throw WorkbookError("not a workbook: the package holds a document of type " +
-                                        Excerpt(xml.LocalName()));
+                    throw WorkbookError(
+                        "not a workbook: the package holds a document of type " +
+                            Excerpt(xml.LocalName()),
+                        "ブックではありません（" + Excerpt(xml.LocalName()) + " の文書です）");
                 }
                 root = false;
             } else if (xml.LocalName() == "sheet") {
@@ -404,7 +409,8 @@ WorkbookSheet ReadXlsxSheet(Package& package, const std::string& sheetName) {
     const int index = FindSheetName(names, sheetName);
     if (index < 0) {
         throw WorkbookError("the workbook has no worksheet \"" + Excerpt(sheetName) +
-                            "\" (its sheets: " + ListNames(names) + ")");
+                                "\" (its sheets: " + ListNames(names) + ")",
+                            NoSheetJapanese(sheetName, names));
     }
 
     const auto rels = ReadRelationships(package, workbookPart);
@@ -417,14 +423,17 @@ WorkbookSheet ReadXlsxSheet(Package& package, const std::string& sheetName) {
             stringsPart = rel.target;
     }
     if (sheetPart.empty()) {
-        throw WorkbookError("damaged workbook: the part of sheet \"" + Excerpt(sheetName) +
-                            "\" is not listed in the relationships");
+        throw WorkbookError(
+            "damaged workbook: the part of sheet \"" + Excerpt(sheetName) +
+                "\" is not listed in the relationships",
+            "ブックが壊れています（シート「" + Excerpt(sheetName) + "」の本体が見つかりません）");
     }
     if (stringsPart.empty() && package.Has(DirectoryOf(workbookPart) + "sharedStrings.xml")) {
         stringsPart = DirectoryOf(workbookPart) + "sharedStrings.xml";
     }
     if (!package.Has(sheetPart)) {
-        throw WorkbookError("damaged workbook: " + Excerpt(sheetPart) + " is missing");
+        throw WorkbookError("damaged workbook: " + Excerpt(sheetPart) + " is missing",
+                            "ブックが壊れています（" + Excerpt(sheetPart) + " がありません）");
     }
     TextBudget budget;
     std::vector<SharedText> strings;

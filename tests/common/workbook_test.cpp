@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -300,7 +301,14 @@ TEST(WorkbookXls, AbsurdSharedStringCountIsNotTrusted) {
 struct Refusal {
     const char* file;
     const char* reason;  // part of the message
+    const char* ja;      // part of the Japanese reason the windows show
 };
+
+// Two English words in a row: a sentence the windows must not show.
+bool HoldsEnglishSentence(const std::string& text) {
+    static const std::regex kWords("[A-Za-z]{2,} [A-Za-z]{2,}");
+    return std::regex_search(text, kWords);
+}
 
 class RefusedFiles : public ::testing::TestWithParam<Refusal> {};
 
@@ -313,42 +321,57 @@ TEST_P(RefusedFiles, FailWithAReason) {
         const std::string what = e.what();
         EXPECT_NE(what.find(GetParam().reason), std::string::npos) << what;
         EXPECT_EQ(what.rfind(path, 0), 0u) << what;  // names the file first
+        const std::string ja = e.Japanese();
+        EXPECT_NE(ja.find(GetParam().ja), std::string::npos) << ja;
+        EXPECT_FALSE(HoldsEnglishSentence(ja)) << ja;
+        EXPECT_EQ(ja.find(path), std::string::npos) << ja;  // the file is the caller's to name
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, RefusedFiles,
     ::testing::Values(
-        Refusal{"empty.xls", "not a workbook: the file is empty"},
-        Refusal{"text.xls", "not a workbook"}, Refusal{"random.xls", "not a workbook"},
-        Refusal{"html.xls", "not a workbook: the file is an HTML or XML document"},
-        Refusal{"does-not-exist.xls", "cannot open the file"},
-        Refusal{"", "cannot open the file: it is a folder"}, Refusal{"truncated.xls", "damaged"},
-        Refusal{"truncated.xlsx", "damaged ZIP package"}, Refusal{"no_eof.xls", "ends without EOF"},
-        Refusal{"overrun.xls", "runs past the end"},
-        Refusal{"bad_sst_index.xls", "shared string 5 does not exist"},
-        Refusal{"sst_truncated.xls", "runs past the end of its record"},
+        Refusal{"empty.xls", "not a workbook: the file is empty", "ファイルが空です"},
+        Refusal{"text.xls", "not a workbook", "でもありません"},
+        Refusal{"random.xls", "not a workbook", "でもありません"},
+        Refusal{"html.xls", "not a workbook: the file is an HTML or XML document",
+                "HTML か XML の文書です"},
+        Refusal{"does-not-exist.xls", "cannot open the file", "ファイルを開けません"},
+        Refusal{"", "cannot open the file: it is a folder", "フォルダです"},
+        Refusal{"truncated.xls", "damaged", "壊れています"},
+        Refusal{"truncated.xlsx", "damaged ZIP package", "ZIP の目次を読めません"},
+        Refusal{"no_eof.xls", "ends without EOF", "途中で切れています"},
+        Refusal{"overrun.xls", "runs past the end", "ブックが壊れています"},
+        Refusal{"bad_sst_index.xls", "shared string 5 does not exist", "ブックが壊れています"},
+        Refusal{"sst_truncated.xls", "runs past the end of its record", "ブックが壊れています"},
         Refusal{"biff5.xls",
                 "Excel 5.0/95 workbooks are not supported; save as Excel 97-2003 "
-                "or later"},
-        Refusal{"book_stream.xls", "Excel 5.0/95 workbooks are not supported"},
-        Refusal{"no_workbook_stream.xls", "no Workbook stream"},
-        Refusal{"root_siblings.xls", "damaged compound document: its root entry has a sibling"},
-        Refusal{"encrypted.xls", "password-protected"},
-        Refusal{"encrypted_package.xlsx", "password-protected"},
-        Refusal{"binary.xlsb", "Excel binary workbooks (.xlsb) are not supported"},
-        Refusal{"no_sheet1.xls", "no worksheet \"Sheet1\" (its sheets: \"Data\")"},
-        Refusal{"bad_sheet_offset.xls", "beyond the end"},
-        Refusal{"missing_string.xls", "text result is missing"},
-        Refusal{"other.xlsx", "not a workbook"},
+                "or later",
+                "Excel 5.0/95 形式のブックは読めません"},
+        Refusal{"book_stream.xls", "Excel 5.0/95 workbooks are not supported",
+                "Excel 97-2003 以降の形式で保存してください"},
+        Refusal{"no_workbook_stream.xls", "no Workbook stream", "Excel 以外の複合文書です"},
+        Refusal{"root_siblings.xls", "damaged compound document: its root entry has a sibling",
+                "複合文書の構造"},
+        Refusal{"encrypted.xls", "password-protected", "パスワードで保護"},
+        Refusal{"encrypted_package.xlsx", "password-protected", "パスワードで保護"},
+        Refusal{"binary.xlsb", "Excel binary workbooks (.xlsb) are not supported",
+                "Excel バイナリブック (.xlsb) は読めません"},
+        Refusal{"no_sheet1.xls", "no worksheet \"Sheet1\" (its sheets: \"Data\")",
+                "シート「Sheet1」がありません（あるシート: 「Data」）"},
+        Refusal{"bad_sheet_offset.xls", "beyond the end", "途中で切れています"},
+        Refusal{"missing_string.xls", "text result is missing", "ブックが壊れています"},
+        Refusal{"other.xlsx", "not a workbook", "ブックではありません"},
         Refusal{"text_document.ods",
                 "not a workbook: an OpenDocument file of type "
-                "application/vnd.oasis.opendocument.text"},
-        Refusal{"repeat_bomb.ods", "more than 100000 cells"},
-        Refusal{"space_bomb.ods", "unreasonably long"},
-        Refusal{"entity_bomb.ods", "damaged content.xml"},
-        Refusal{"malformed.ods", "damaged content.xml: line"},
-        Refusal{"bad_ref.xlsx", "bad cell reference \"A0\""}));
+                "application/vnd.oasis.opendocument.text",
+                "表計算ではない OpenDocument のファイルです"},
+        Refusal{"repeat_bomb.ods", "more than 100000 cells",
+                "シートのセルが 100000 個を超えていて読めません"},
+        Refusal{"space_bomb.ods", "unreasonably long", "content.xml を読めません"},
+        Refusal{"entity_bomb.ods", "damaged content.xml", "ブックが壊れています（content.xml"},
+        Refusal{"malformed.ods", "damaged content.xml: line", "ブックが壊れています（content.xml"},
+        Refusal{"bad_ref.xlsx", "bad cell reference \"A0\"", "ブックが壊れています"}));
 
 TEST(WorkbookFiles, DeviceIsNotReadWithoutEnd) {
     try {
@@ -356,6 +379,7 @@ TEST(WorkbookFiles, DeviceIsNotReadWithoutEnd) {
         FAIL() << "/dev/zero was read";
     } catch (const WorkbookError& e) {
         EXPECT_NE(std::string(e.what()).find("not a regular file"), std::string::npos) << e.what();
+        EXPECT_EQ(e.Japanese(), "通常のファイルではありません");
     }
 }
 

@@ -85,7 +85,7 @@ TEST_F(PolyplotWindow, HelpTextsNameTheStiffDiagram) {
     auto use = HelpLines(platform.messages[0].text);
     ASSERT_EQ(use.size(), 18u);
     EXPECT_EQ(use[0], "地下水などの水質分析結果をシュティフダイヤグラムで表示・印刷");
-    EXPECT_EQ(use[1], "するためのプログラムです。プログラムはシステムに Microsoft");
+    EXPECT_EQ(use[1], "するためのプログラムです。データはブック (.xls, .xlsx, .ods)");
     EXPECT_EQ(use.back(), "用紙サイズ・印刷方向はプログラムで制御しています。");
     EXPECT_EQ(HelpLines(platform.messages[1].text).size(), 13u);
     auto type = HelpLines(platform.messages[2].text);

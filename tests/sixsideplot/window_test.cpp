@@ -72,7 +72,14 @@ TEST_F(Window, OpenAppliesDefaultsAndEnablesMenus) {
     Open(path);
     EXPECT_EQ(platform.beeps, beeps + 3);  // the count, the names and the values read
     ASSERT_EQ(platform.openRequests.size(), 1u);
-    EXPECT_EQ(platform.openRequests[0].filter.rfind("Excel Files (*.Xls)|*.Xls", 0), 0u);
+    // Every readable workbook first; the classic Excel filter and every file stay offered.
+    const auto filters = hc::SplitFilter(platform.openRequests[0].filter);
+    ASSERT_EQ(filters.size(), 3u);
+    for (const char* ext : {"*.xls", "*.xlsx", "*.ods", "*.csv"})
+        EXPECT_NE(filters[0].second.find(ext), std::string::npos) << ext;
+    EXPECT_EQ(filters[1], (std::pair<std::string, std::string>{"Excel Files (*.Xls)", "*.Xls"}));
+    EXPECT_EQ(filters[2].second, "*");
+    EXPECT_EQ(platform.openRequests[0].title, "開く");
     EXPECT_EQ(App().Table().SampleCount, 12);
     EXPECT_EQ(form->windowTitle().toStdString(), "ヘキサダイヤグラム < " + path + " >");
     EXPECT_EQ(Box("Text1")->text(), "硝酸はふくまない");
@@ -335,6 +342,12 @@ TEST_F(Window, HelpTexts) {
     EXPECT_EQ(use.front(), "地下水などの水質分析結果を「ヘキサダイヤグラム」で表示・印刷");
     EXPECT_EQ(use.back(), "用紙サイズ・印刷方向はプログラムで制御しています。");
     EXPECT_EQ(lines(platform.messages[1].text).size(), 13u);
+    EXPECT_EQ(lines(platform.messages[1].text)[2],
+              "Calc や Excel など）が必要なのはこのときだけです。");
+    for (const auto& m : platform.messages) {
+        EXPECT_EQ(m.text.find("エクセル"), std::string::npos) << m.text;
+        EXPECT_EQ(m.text.find("Microsoft"), std::string::npos) << m.text;
+    }
     EXPECT_EQ(lines(platform.messages[2].text).size(), 10u);
     EXPECT_NE(platform.messages[3].text.find("バージョン名： Version 4.0 (ずうっとβ版)"),
               std::string::npos);
@@ -365,7 +378,7 @@ TEST_F(Window, ChartAndNumbersLeaveTheWindow) {
         items << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(items.join("|").toStdString(),
               "開く(&O)|データ入力(&N)|-|ページ設定(&C)|印刷(&P)|-|図を保存...|"
-              "図をコピー|数値を保存...|-|終了(&X)");
+              "図をコピー|数値を保存...|データ確認(&K)|-|終了(&X)");
     EXPECT_FALSE(Item("mnuFileSaveFigureItem")->isEnabled());
     EXPECT_EQ(Item("mnuFileOpenItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     EXPECT_EQ(Item("mnuFileSaveNumbersItem")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));

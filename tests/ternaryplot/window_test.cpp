@@ -157,6 +157,37 @@ TEST_F(TernaryWindow, PageSetupShowsTheShiftsAndPrintMovesBy) {
     EXPECT_EQ(marks[0].size, 8);
 }
 
+TEST_F(TernaryWindow, DiamondFieldInThePrintedTableOnlyWhenAskedFor) {
+    FinishSplash();
+    Open(SourcePath("examples/sample12.xls"));
+    QAction* field = Item("mnuListFieldItem");
+    ASSERT_TRUE(field);
+    EXPECT_FALSE(field->isChecked());  // the printed sheet as always
+    Item("mnuFilePrintItem")->trigger();
+    const hc::RecordingSurface& p = platform.printer;
+    EXPECT_EQ(p.TextsEqual("  1: W17-2001-06").size(), 1u);
+    EXPECT_TRUE(p.TextsEqual(" Ⅰ ｱﾙｶﾘ土類炭酸塩型").empty());
+
+    field->trigger();
+    platform.printer.ClearOps();
+    Item("mnuFilePrintItem")->trigger();
+    EXPECT_TRUE(p.TextsEqual("  1: W17-2001-06").empty());
+    EXPECT_EQ(p.TextsEqual(" Ⅰ ｱﾙｶﾘ土類炭酸塩型").size(), 1u);
+    // Every drawn sample's entry carries a field numeral after its name; the skipped sample 9
+    // has neither.
+    int withField = 0;
+    for (const DrawOp& op : p.OpsOf(DrawOp::Kind::Text)) {
+        if (op.text.find(": ") != 3)
+            continue;
+        const std::string last = op.text.substr(op.text.find_last_of(' ') + 1);
+        if (!last.empty() && std::string("ⅠⅡⅢⅣ").find(last.substr(0, 3)) != std::string::npos)
+            ++withField;
+    }
+    EXPECT_EQ(withField, 11);
+    EXPECT_EQ(p.TextsEqual("  9: ").size(), 1u);
+    EXPECT_TRUE(App().Settings().SampleListField);
+}
+
 TEST_F(TernaryWindow, HelpTexts) {
     FinishSplash();
     Item("mnuHelpUseItem")->trigger();
@@ -174,7 +205,11 @@ TEST_F(TernaryWindow, HelpTexts) {
     EXPECT_EQ(use[9], "「作図様式」メニューでは、サンプル名と番号の対応表の有無と、");
     auto data = HelpLines(platform.messages[1].text);
     ASSERT_EQ(data.size(), 13u);
-    EXPECT_EQ(data[6], "エクセルは、バージョン８以上が必要です。");
+    // The formats read, and a spreadsheet program for File>New only.
+    EXPECT_EQ(data[4], "ブック (.xls, .xlsx, .ods) と CSV ファイルを");
+    EXPECT_EQ(data[6], "印刷はできます。");
+    for (const auto& m : platform.messages)
+        EXPECT_EQ(m.text.find("エクセル"), std::string::npos) << m.text;
     EXPECT_EQ(data[12], "前提にしていますので変更しないでください。");
     auto type = HelpLines(platform.messages[2].text);
     ASSERT_EQ(type.size(), 10u);

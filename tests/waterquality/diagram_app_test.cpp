@@ -249,3 +249,33 @@ TEST(OptionValues, CheckedAtTheEdgesOfWhatTheMenusOffer) {
 }
 
 }  // namespace
+
+TEST_F(App, TheDataCheckIsOfTheLastWorkbookOpenedThroughTheProgramsReader) {
+    DiagramApp app(column, Reader());
+    EXPECT_FALSE(app.CanCheckData());  // nothing opened yet
+    ASSERT_TRUE(Load(app, "/d/12.xls"));
+    ASSERT_TRUE(app.CanCheckData());
+    DataCheck loaded = app.CheckData();
+    EXPECT_TRUE(loaded.loaded);
+    EXPECT_TRUE(loaded.suspects.cells.empty());
+    ASSERT_EQ(loaded.rows.size(), 12u);
+    // S01 by hand with equivalent weights: cations 10/22.99 + 1/39.10 + 2/20.04 + 3/12.15 =
+    // 0.8072, anions 4/35.45 + 5/61.02 + 6/48.03 + 7/62.00 = 0.4326 meq/L: CBE 30.2 %.
+    EXPECT_NEAR(loaded.rows[0].balance.cationSum, 0.8072, 5e-4);
+    EXPECT_NEAR(loaded.rows[0].balance.anionSum, 0.4326, 5e-4);
+    ASSERT_TRUE(loaded.rows[0].balance.cbe);
+    EXPECT_NEAR(*loaded.rows[0].balance.cbe, 30.2, 0.05);
+    EXPECT_EQ(loaded.rows[0].balance.flag, BalanceFlag::Above10);
+
+    // Refused: the data in force stays, but the check is of the refused file, through the
+    // program's own reader (which the file system knows nothing of).
+    ASSERT_FALSE(Load(app, "/d/unknown.xls"));
+    EXPECT_TRUE(app.HasData());
+    const DataCheck refused = app.CheckData();
+    EXPECT_FALSE(refused.loaded);
+    EXPECT_TRUE(refused.rows.empty());
+    ASSERT_EQ(refused.suspects.cells.size(), 1u);
+    EXPECT_EQ(refused.suspects.cells[0].kind, SuspectKind::Unreadable);
+    EXPECT_EQ(refused.suspects.cells[0].messageJa, "ブックを読めません: ブックではありません");
+    EXPECT_EQ(refused.path, "/d/unknown.xls");
+}

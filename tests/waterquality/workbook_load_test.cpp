@@ -164,20 +164,21 @@ TEST(LoadWorkbook, EveryUnusableCellIsATypedErrorAtItsCell) {
         std::size_t stages;  // stages passed before it
     };
     const Case cases[] = {
-        {"count as text", 10, 2, CellValue::Str("十"), false, "B10", "文字列「十」", "\"十\"", 0},
+        {"count as text", 10, 2, CellValue::Str("十"), false, "B10", "数値でない「十」", "\"十\"",
+         0},
         {"count beyond any integer", 10, 2, CellValue::Num(1e10), false, "B10", "大きすぎる",
          "range", 0},
         {"count as error value", 10, 2, CellValue::Err("#REF!"), false, "B10", "#REF!", "#REF!", 0},
         {"name as error value", 11, 3, CellValue::Err("#N/A"), false, "C11", "エラー値 #N/A",
          "#N/A", 1},
-        {"Cl as text", 16, 5, CellValue::Str("n.d."), false, "E16", "文字列「n.d.」",
+        {"Cl as text", 16, 5, CellValue::Str("n.d."), false, "E16", "数値でない「n.d.」",
          "the cell holds the text \"n.d.\" where a number is expected", 2},
         {"Ca as error value", 14, 4, CellValue::Err("#DIV/0!"), false, "D14", "#DIV/0!", "#DIV/0!",
          2},
         {"mark as error value", 20, 2, CellValue::Err("#NAME?"), true, "B20", "#NAME?", "#NAME?",
          2},
-        {"colour as text", 21, 3, CellValue::Str("赤色"), true, "C21", "文字列「赤色」", "\"赤色\"",
-         2},
+        {"colour as text", 21, 3, CellValue::Str("赤色"), true, "C21", "数値でない「赤色」",
+         "\"赤色\"", 2},
     };
     for (const Case& c : cases) {
         Books f;
@@ -204,7 +205,7 @@ TEST(LoadWorkbook, EveryUnusableCellIsATypedErrorAtItsCell) {
     ASSERT_FALSE(t);
     EXPECT_EQ(t.error().English(),
               "/d/bad.xls: cell E16: the cell holds the text \"n.d.\" where a number is expected");
-    EXPECT_EQ(t.error().Japanese(), "/d/bad.xls: セル E16: 数値のところに文字列「n.d.」があります");
+    EXPECT_EQ(t.error().Japanese(), "/d/bad.xls: セル E16: 数値でない「n.d.」があります");
 }
 
 TEST(LoadWorkbook, TheReadersErrorComesThroughBeforeAnyStage) {

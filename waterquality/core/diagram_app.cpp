@@ -63,6 +63,8 @@ hc::Status DiagramApp::Load(const LoadProgress& progress) {
     options.extraRows = variant_.extraRows;
     options.readSheet = reader_;
     hc::Result<SampleTable> read = LoadWorkbook(dataPath_, table_, options, progress);
+    checkPath_ = dataPath_;
+    checkLoaded_ = read.has_value();
     if (read)
         table_ = std::move(*read);
     else if (read.error().kind != hc::ErrorKind::BadCount)
@@ -75,6 +77,30 @@ hc::Status DiagramApp::Load(const LoadProgress& progress) {
     if (!read)
         return read.error();
     return {};
+}
+
+DataCheck DiagramApp::CheckData() const {
+    DataCheck check;
+    check.path = checkPath_;
+    check.loaded = checkLoaded_;
+    if (checkLoaded_)
+        check.rows = CheckRows(table_, settings_.NitrateType);
+    // The window's own reader, so that every format it loads is checked alike.
+    const hc::Result<hc::WorkbookSheet> sheet =
+        reader_ ? reader_(checkPath_) : ReadSheet1(checkPath_);
+    if (!sheet) {
+        SuspectCell c;
+        c.kind = SuspectKind::Unreadable;
+        c.refusesLoad = true;
+        c.messageJa = "ブックを読めません: " + sheet.error().ja;
+        c.messageEn = "The workbook cannot be read: " + sheet.error().en;
+        check.suspects.cells.push_back(std::move(c));
+        return check;
+    }
+    ScanOptions options;
+    options.marksAndColours = static_cast<bool>(variant_.extraRows);
+    check.suspects = ScanSheet(*sheet, options);
+    return check;
 }
 
 void DiagramApp::ApplyFirstLoadDefaults() {

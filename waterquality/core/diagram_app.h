@@ -11,9 +11,11 @@
 #include "common/core/result.h"
 #include "common/core/surface.h"
 #include "waterquality/core/column_layout.h"
+#include "waterquality/core/data_check.h"
 #include "waterquality/core/diagram_strategy.h"
 #include "waterquality/core/meq.h"
 #include "waterquality/core/samples.h"
+#include "waterquality/core/suspect_cells.h"
 #include "waterquality/core/workbook_load.h"
 
 namespace wq {
@@ -43,6 +45,14 @@ struct DiagramVariant {
 
 // The hexadiagram and Stiff programs: direction and numbering, five widths, column scales.
 DiagramVariant ColumnVariant(std::string captionPrefix, const DiagramStrategy& strategy);
+
+// The data check of the workbook last loaded or refused.
+struct DataCheck {
+    std::string path;
+    bool loaded = false;         // it is the data in force: one row per sample below
+    std::vector<CheckRow> rows;  // empty when it was refused
+    SuspectReport suspects;      // every suspect cell, also of a refused workbook
+};
 
 class DiagramApp {
   public:
@@ -90,6 +100,14 @@ class DiagramApp {
     // Width group (menu order) to 1..5 units. Printing only: no request follows, the screen
     // stays as it is.
     void SetLineWidth(int group, int width);
+    // ternaryplot: the diamond field after each name of the printed table. Printing only.
+    void SetSampleListField(bool on) { settings_.SampleListField = on; }
+
+    // Whether there is a workbook to check: one was loaded or refused.
+    bool CanCheckData() const { return !checkPath_.empty(); }
+    // Reads that workbook again and checks it; the rows use the nitrate type in force.
+    DataCheck CheckData() const;
+
     // The shifts of the page setup, already checked (CheckShifts).
     Request SetPrintShifts(const Shifts& shifts);
 
@@ -106,6 +124,8 @@ class DiagramApp {
     SampleTable table_;
     PlotSettings settings_;
     std::string dataPath_;
+    std::string checkPath_;  // the workbook of the last load
+    bool checkLoaded_ = false;
     ScaleChoice autoScale_;
     Shifts shifts_;
 };

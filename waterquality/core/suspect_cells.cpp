@@ -418,7 +418,7 @@ SuspectReport ScanWorkbook(const std::string& path, const ScanOptions& options) 
         SuspectCell c;
         c.kind = SuspectKind::Unreadable;
         c.refusesLoad = true;
-        c.messageJa = std::string("ブックを読めません: ") + e.what();
+        c.messageJa = "ブックを読めません: " + e.Japanese();
         c.messageEn = std::string("The workbook cannot be read: ") + e.what();
         r.cells.push_back(std::move(c));
         return r;

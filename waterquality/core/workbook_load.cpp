@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "common/core/input_limits.h"
 #include "waterquality/core/sample_csv.h"
 
 namespace wq {
@@ -18,10 +19,10 @@ hc::Error CellError(int row, int column, const hc::CellValue& cell, const char* 
     e.cell = CellReference(row, column);
     switch (cell.kind) {
         case hc::CellValue::Kind::Text:
-            e.ja = "数値のところに文字列「" + cell.text + "」があります";
+            e.ja = "数値でない「" + hc::Excerpt(cell.text) + "」があります";
             break;
         case hc::CellValue::Kind::Error:
-            e.ja = "エラー値 " + cell.text + " があります";
+            e.ja = "エラー値 " + hc::Excerpt(cell.text) + " があります";
             break;
         default:
             e.ja = "数値が大きすぎるか、有限の数値ではありません";
@@ -93,8 +94,7 @@ hc::Result<hc::WorkbookSheet> ReadSheet1(const std::string& path) {
         auto [ja, en] = CannotOpen(path);
         if (!ja.empty())
             return hc::FileError(hc::ErrorKind::CannotRead, path, ja, en);
-        return hc::FileError(hc::ErrorKind::NotRecognised, path,
-                             "表計算ソフトのブックとして読めません（" + reason + "）", reason);
+        return hc::FileError(hc::ErrorKind::NotRecognised, path, e.Japanese(), reason);
     }
 }
 

@@ -60,7 +60,6 @@ inline constexpr const char* kLoadingNoticeText =
     "エクセルを起動してデータファイルを読んでいます。しばらくお待ちください。";
 inline constexpr const char* kBadCountLine1 = "データ数入力欄に数値がないか、値が大きすぎます";
 inline constexpr const char* kBadCountLine2 = "データファイルは正しく作成してくださいね！！！";
-inline constexpr const char* kWorkbookFilter = "Excel Files (*.Xls)|*.Xls";
 inline constexpr std::array<const char*, 5> kWidthCaptions{"１単位", "２単位", "３単位", "４単位",
                                                            "５単位"};
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,16 +12,19 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
 #include "common/render/fonts.h"
 #include "common/ui/chart_export.h"
 #include "common/ui/picture_box.h"
-#include "common/ui/splash_window.h"
 #include "common/ui/program_start.h"
+#include "common/ui/splash_window.h"
 #include "common/ui/window_helpers.h"
 #include "waterquality/core/column_chart.h"
+#include "waterquality/core/messages.h"
+#include "waterquality/ui/data_check_window.h"
 #include "waterquality/ui/loading_notice.h"
 #include "waterquality/ui/page_setup_window.h"
 
@@ -34,6 +38,9 @@ using hc::S;
 constexpr int kSplashCloseTick = 45;
 // View side (pixels) at which the canvas text is drawn at its nominal size.
 constexpr double kTextReferenceSide = 560.0;
+// The smallest view: the trilinear picture's own 513 pixels. Below it the 6-point labels of
+// the charts would run into their drawings, since the text no longer shrinks with the view.
+constexpr int kMinViewSide = 513;
 
 // The grey area around the square view; lays the view out whenever it changes size.
 class ViewHost : public QWidget {
@@ -102,6 +109,10 @@ MainWindow::MainWindow(hc::PlatformServices& platform, const DiagramProgram& pro
     column->addWidget(viewHost_, 1);
     setCentralWidget(central);
     statusBar()->setObjectName("StatusBar");
+    // Below this size the status boxes would overlap and the menus fold away; the chart still
+    // grows above it.
+    const QSize least = minimumSizeHint();
+    setMinimumSize(std::max(least.width(), menuBar()->sizeHint().width()), least.height());
 
     // A sensible first size: a square view that fits the screen.
     QRect avail = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
@@ -156,6 +167,16 @@ void MainWindow::BuildMenus() {
     exports.dataPath = [this] { return app_.DataPath(); };
     exports.status = [this](const std::string& text) { Status(text); };
     exports_ = new hc::ChartExportActions(mnuFile_, mnuFileEndItem_, platform_, std::move(exports));
+    // After the exports, before the separator of the exit item.
+    mnuFileCheckItem_ = new QAction(Q(kCheckItemText), mnuFile_);
+    mnuFileCheckItem_->setObjectName("mnuFileCheckItem");
+    const QList<QAction*> fileItems = mnuFile_->actions();
+    const qsizetype endAt = fileItems.indexOf(mnuFileEndItem_);
+    mnuFile_->insertAction(
+        endAt > 0 && fileItems[endAt - 1]->isSeparator() ? fileItems[endAt - 1] : mnuFileEndItem_,
+        mnuFileCheckItem_);
+    mnuFileCheckItem_->setEnabled(false);
+    connect(mnuFileCheckItem_, &QAction::triggered, this, &MainWindow::ShowDataCheck);
     connect(open, &QAction::triggered, this, &MainWindow::ChooseFile);
     connect(create, &QAction::triggered, this, &MainWindow::ShowTemplate);
     connect(mnuFilePageItem_, &QAction::triggered, this, &MainWindow::OpenPageSetup);
@@ -201,6 +222,13 @@ void MainWindow::BuildMenus() {
                     [this, g, i] { ChooseStyle(static_cast<int>(g), i); });
         }
         mnuStyleVal_.push_back(items);
+    }
+    if (std::find(styles.begin(), styles.end(), Style::SampleList) != styles.end()) {
+        // Off until asked for, so that the printed sheet stays as it always was.
+        mnuStyle_->addSeparator();
+        QAction* field = AddItem(mnuStyle_, "mnuListFieldItem", kListFieldItemText);
+        field->setCheckable(true);
+        connect(field, &QAction::toggled, this, [this](bool on) { app_.SetSampleListField(on); });
     }
 
     mnuWidth_ = AddMenu(bar, nullptr, "mnuWidth", "印刷線の太さ設定(&W)");
@@ -278,7 +306,7 @@ void MainWindow::BuildStatusArea(QWidget* host) {
 void MainWindow::BuildView() {
     auto* host = new ViewHost(this);
     host->setObjectName("ViewHost");
-    host->setMinimumSize(240, 240);
+    host->setMinimumSize(kMinViewSide, kMinViewSide);
     viewHost_ = host;
     picture1_ = new QWidget(host);
     picture1_->setObjectName("Picture1");
@@ -341,10 +369,7 @@ void MainWindow::Status(const std::string& text) {
 }
 
 void MainWindow::Status(const hc::Error& error) {
-    // One line: the file by its name, the place and the reason.
-    hc::Error shown = error;
-    shown.file = std::filesystem::path(error.file).filename().string();
-    Status(shown.Japanese());
+    Status(StatusLine(error));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -389,10 +414,16 @@ void MainWindow::Redraw(Request request) {
             hc::Result<std::string> shown = OpenTemplate(startDir_, platform_);
             // The template's path becomes DataPath even when it could not be shown.
             app_.SetDataPath(shown ? *shown : shown.error().file);
-            if (shown)
+            if (shown) {
                 Status(std::string());
-            else
+            } else {
+                // The user must learn where the template is, to open it by hand.
+                const std::vector<std::string> searched = hc::DataFileDirs(
+                    startDir_, QCoreApplication::applicationDirPath().toStdString());
+                platform_.MessageBox(TemplateMessage(shown.error(), searched),
+                                     program_.programName);
                 Status(shown.error());
+            }
             break;
         }
         case Request::Redraw:
@@ -500,15 +531,25 @@ void MainWindow::OpenFile(const std::string& path) {
     Redraw(Request::Load);
     if (app_.HasData())
         EnableDataMenus();
+    // A refused workbook can be checked too: that shows every reason at once.
+    mnuFileCheckItem_->setEnabled(app_.CanCheckData());
+}
+
+void MainWindow::ShowDataCheck() {
+    if (!app_.CanCheckData())
+        return;
+    if (dataCheck_)
+        dataCheck_->close();  // one at a time, always of the workbook last opened
+    platform_.SetMousePointer(hc::kPointerHourglass);
+    dataCheck_ = new DataCheckWindow(this, app_.CheckData());
+    platform_.SetMousePointer(hc::kPointerDefault);
+    dataCheck_->show();
 }
 
 void MainWindow::ChooseFile() {
     hc::FileDialogRequest request;
-    // The classic filter first; the pattern also matches lower-case names and the other
-    // workbook formats the reader understands.
-    request.filter =
-        std::string(kWorkbookFilter) +
-        ";*.xls;*.XLS|Workbooks (*.xls;*.xlsx;*.ods)|*.xls;*.xlsx;*.ods;*.XLS;*.XLSX;*.ODS";
+    request.title = kOpenTitle;
+    request.filter = kOpenFilter;
     std::optional<std::string> path = platform_.OpenFileDialog(request);
     OpenFile(path ? *path : std::string());
 }

@@ -28,6 +28,7 @@ class SplashWindow;
 
 namespace wq {
 
+class DataCheckWindow;
 class LoadingNotice;
 class PageSetupWindow;
 
@@ -53,6 +54,7 @@ class MainWindow : public QMainWindow {
   private Q_SLOTS:
     void ChooseFile();
     void ShowTemplate();
+    void ShowDataCheck();
     void OpenPageSetup();
     void PrintChart();
     void Exit();
@@ -101,6 +103,7 @@ class MainWindow : public QMainWindow {
     QPointer<hc::SplashWindow> splash_;
     QPointer<PageSetupWindow> pageSetup_;
     QPointer<LoadingNotice> notice_;
+    QPointer<DataCheckWindow> dataCheck_;
     hc::ChartExportActions* exports_ = nullptr;
 
     QMenu* mnuFile_ = nullptr;
@@ -112,6 +115,7 @@ class MainWindow : public QMainWindow {
     QAction* mnuFilePageItem_ = nullptr;
     QAction* mnuFilePrintItem_ = nullptr;
     QAction* mnuFileEndItem_ = nullptr;
+    QAction* mnuFileCheckItem_ = nullptr;
     std::array<QAction*, 3> mnuTypeVal_{};
     std::array<QMenu*, kMaxColumns> mnuScaleColumn_{};
     std::array<std::array<QAction*, kScaleCount>, kMaxColumns> mnuScaleVal_{};
