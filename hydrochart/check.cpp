@@ -16,6 +16,7 @@
 #include "ternaryplot/core/trilinear_chart.h"
 #include "waterquality/core/data_check.h"
 #include "waterquality/core/diagram_app.h"
+#include "waterquality/core/sample_csv.h"
 #include "waterquality/core/suspect_cells.h"
 
 namespace {
@@ -65,7 +66,8 @@ Checked Check(const Choices& c, const std::string& path) {
             throw hc::WorkbookError(sheet.error().en);
         return *sheet;
     };
-    r.report = wq::ScanWorkbook(path, scan);
+    r.report = wq::IsCsvPath(path) ? wq::ScanSampleCsv(path, scan)
+                                   : wq::ScanWorkbook(path, scan);
     wq::DiagramApp app(variant);
     if (c.nitrate)
         app.SetNitrate(*c.nitrate);

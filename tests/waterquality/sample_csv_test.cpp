@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <set>
 #include <sstream>
 
 #include "common/core/text_file.h"
@@ -194,5 +195,29 @@ TEST(SampleCsv, RefusalsNameTheLineAndTheColumn) {
         ParseSampleCsv(head + row + "W2,1,1,1,1,<0.1,1,1,1\n", "data.csv", SampleTable{});
     ASSERT_FALSE(t);
     EXPECT_EQ(t.error().Japanese(),
-              "data.csv: 3 行目: Cl 列の数値のところに文字列「<0.1」があります");
+              "data.csv: 3 行目: Cl 列: 数値でない「<0.1」があります");
+}
+
+// The data check of a table lists every suspect item once, placed by line and heading, where
+// the load stops at the first.
+TEST(SampleCsv, TheDataCheckPlacesEverySuspectItemByLineAndHeading) {
+    const std::string path = WriteTemp("suspect.csv",
+                                       "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n"
+                                       "W1,10,1,20,5,<0.1,80,9,2\n"
+                                       "W2,10,,20,5,12,80,9,2\n"
+                                       "W1,10,1,20,-5,12,80,9,2\n"
+                                       "x,10,1,20,5,12,80,9,2\n");
+    const SuspectReport r = ScanSampleCsv(path);
+    std::vector<std::pair<std::string, SuspectKind>> got;
+    for (const SuspectCell& c : r.cells)
+        got.emplace_back(c.reference, c.kind);
+    const std::vector<std::pair<std::string, SuspectKind>> want = {
+        {"2:Cl", SuspectKind::TextValue},     {"3:K", SuspectKind::BlankValue},
+        {"4:name", SuspectKind::DuplicateName}, {"4:Mg", SuspectKind::NegativeValue},
+        {"5:name", SuspectKind::SkippedName}};
+    EXPECT_EQ(std::set(got.begin(), got.end()), std::set(want.begin(), want.end()));
+    EXPECT_EQ(got.size(), want.size());
+    EXPECT_EQ(ScanSampleCsv(WriteTemp("empty.csv", "")).cells.at(0).kind,
+              SuspectKind::Unreadable);
+    fs::remove_all(TempDir());
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/core/numbers.h"
+#include "waterquality/core/sample_csv.h"
 
 namespace wq {
 
@@ -85,6 +86,12 @@ DataCheck DiagramApp::CheckData() const {
     check.loaded = checkLoaded_;
     if (checkLoaded_)
         check.rows = CheckRows(table_, settings_.NitrateType);
+    ScanOptions options;
+    options.marksAndColours = static_cast<bool>(variant_.extraRows);
+    if (!reader_ && IsCsvPath(checkPath_)) {
+        check.suspects = ScanSampleCsv(checkPath_, options);
+        return check;
+    }
     // The window's own reader, so that every format it loads is checked alike.
     const hc::Result<hc::WorkbookSheet> sheet =
         reader_ ? reader_(checkPath_) : ReadSheet1(checkPath_);
@@ -97,8 +104,6 @@ DataCheck DiagramApp::CheckData() const {
         check.suspects.cells.push_back(std::move(c));
         return check;
     }
-    ScanOptions options;
-    options.marksAndColours = static_cast<bool>(variant_.extraRows);
     check.suspects = ScanSheet(*sheet, options);
     return check;
 }

@@ -10,6 +10,7 @@
 
 #include "common/core/input_limits.h"
 #include "common/core/text_file.h"
+#include "waterquality/core/suspect_cells.h"
 
 namespace wq {
 
@@ -30,9 +31,9 @@ hc::Error TableError(hc::ErrorKind kind, const std::string& path, int line, std:
     return e;
 }
 
-// An error placed in a column of its line: 「5 行目: Cl 列の…」 / "line 5: in column Cl, …".
+// An error placed in a column of its line: 「5 行目: Cl 列: …」 / "line 5: in column Cl, …".
 hc::Error InColumn(hc::Error e, const std::string& heading) {
-    e.ja = hc::Excerpt(heading) + " 列の" + e.ja;
+    e.ja = hc::Excerpt(heading) + " 列: " + e.ja;
     e.en = "in column " + hc::Excerpt(heading) + ", " + e.en;
     return e;
 }
@@ -310,12 +311,6 @@ hc::Result<std::array<int, kColumnKinds>> MapHeadings(const Record& heading,
     return at;
 }
 
-// Where a cell of the workbook layout came from in the table.
-struct Place {
-    int line = 0;
-    std::string column;
-};
-
 }  // namespace
 
 bool IsCsvPath(const std::string& path) {
@@ -327,9 +322,7 @@ bool IsCsvPath(const std::string& path) {
     return ext == ".csv";
 }
 
-hc::Result<SampleTable> ParseSampleCsv(const std::string& text, const std::string& path,
-                                       const SampleTable& previous, const LoadOptions& options,
-                                       const LoadProgress& progress) {
+hc::Result<CsvSheet> ParseSampleCsvSheet(const std::string& text, const std::string& path) {
     Splitter split(text, DetectSeparator(text));
     hc::Result<std::optional<Record>> heading = split.Next(path);
     if (!heading)
@@ -343,8 +336,9 @@ hc::Result<SampleTable> ParseSampleCsv(const std::string& text, const std::strin
 
     // The rows become the columns of the workbook layout, and each cell remembers its row and
     // heading, so that the workbook's loader reads them by the workbook's rules.
-    hc::WorkbookSheet sheet;
-    std::map<std::string, Place> places;
+    CsvSheet out;
+    hc::WorkbookSheet& sheet = out.sheet;
+    std::map<std::string, CsvSheet::Place>& places = out.places;
     int count = 0;
     while (true) {
         hc::Result<std::optional<Record>> row = split.Next(path);
@@ -372,7 +366,17 @@ hc::Result<SampleTable> ParseSampleCsv(const std::string& text, const std::strin
         put(kColorRow, kColour);
     }
     sheet.SetCell(kCountRow, kCountColumn, hc::CellValue::Num(count));
+    return out;
+}
 
+hc::Result<SampleTable> ParseSampleCsv(const std::string& text, const std::string& path,
+                                       const SampleTable& previous, const LoadOptions& options,
+                                       const LoadProgress& progress) {
+    hc::Result<CsvSheet> csv = ParseSampleCsvSheet(text, path);
+    if (!csv)
+        return csv.error();
+    const hc::WorkbookSheet& sheet = csv->sheet;
+    const std::map<std::string, CsvSheet::Place>& places = csv->places;
     LoadOptions fromTable = options;
     fromTable.readSheet = [&sheet](const std::string&) -> hc::Result<hc::WorkbookSheet> {
         return sheet;
@@ -395,6 +399,31 @@ hc::Result<SampleTable> LoadSampleCsv(const std::string& path, const SampleTable
     if (!text)
         return text.error();
     return ParseSampleCsv(*text, path, previous, options, progress);
+}
+
+SuspectReport ScanSampleCsv(const std::string& path, const ScanOptions& options) {
+    hc::Result<CsvSheet> csv = [&]() -> hc::Result<CsvSheet> {
+        hc::Result<std::string> text = hc::ReadTextFile(path);
+        if (!text)
+            return text.error();
+        return ParseSampleCsvSheet(*text, path);
+    }();
+    if (!csv) {
+        SuspectReport r;
+        SuspectCell c;
+        c.kind = SuspectKind::Unreadable;
+        c.refusesLoad = true;
+        c.messageJa = "表を読めません: " + csv.error().Japanese();
+        c.messageEn = "The table cannot be read: " + csv.error().English();
+        r.cells.push_back(std::move(c));
+        return r;
+    }
+    SuspectReport r = ScanSheet(csv->sheet, options);
+    // A workbook cell means nothing to the reader of a table: name its line and heading.
+    for (SuspectCell& c : r.cells)
+        if (auto it = csv->places.find(c.reference); it != csv->places.end())
+            c.reference = std::to_string(it->second.line) + ":" + it->second.column;
+    return r;
 }
 
 }  // namespace wq

@@ -3,10 +3,12 @@
 // cells gives, so every chart and the data check take it unchanged.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "common/core/result.h"
 #include "waterquality/core/samples.h"
+#include "waterquality/core/suspect_cells.h"
 #include "waterquality/core/workbook_load.h"
 
 namespace wq {
@@ -26,6 +28,21 @@ bool IsCsvPath(const std::string& path);
 hc::Result<SampleTable> LoadSampleCsv(const std::string& path, const SampleTable& previous,
                                       const LoadOptions& options = {},
                                       const LoadProgress& progress = {});
+
+// A CSV table laid out as the workbook's cells, with where each cell came from.
+struct CsvSheet {
+    struct Place {
+        int line = 0;        // line of the file
+        std::string column;  // heading of the column
+    };
+    hc::WorkbookSheet sheet;
+    std::map<std::string, Place> places;  // by cell reference ("D14")
+};
+hc::Result<CsvSheet> ParseSampleCsvSheet(const std::string& text, const std::string& path);
+
+// Every suspect cell of the CSV table at path, as ScanWorkbook finds them in a workbook, each
+// placed by "line:heading" ("5:Cl") instead of a workbook cell.
+SuspectReport ScanSampleCsv(const std::string& path, const ScanOptions& options = {});
 
 // The same for text already read and decoded to UTF-8; `path` only names the file in errors.
 hc::Result<SampleTable> ParseSampleCsv(const std::string& text, const std::string& path,

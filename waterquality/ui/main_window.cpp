@@ -18,6 +18,7 @@
 
 #include "common/render/fonts.h"
 #include "common/ui/chart_export.h"
+#include "common/ui/guide_link.h"
 #include "common/ui/picture_box.h"
 #include "common/ui/program_start.h"
 #include "common/ui/splash_window.h"
@@ -258,6 +259,7 @@ void MainWindow::BuildMenus() {
             a->setShortcut(QKeySequence::HelpContents);
         connect(a, &QAction::triggered, this, [this, t] { ShowHelp(t); });
     }
+    hc::AddGuideItem(mnuHelp_, platform_);
 }
 
 void MainWindow::BuildStatusArea(QWidget* host) {
