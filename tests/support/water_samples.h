@@ -27,7 +27,7 @@ inline wq::SampleTable MeqTable(int n, const wq::IonValues& meq, const std::stri
 }
 
 // The settings after a first load, field by field; every column takes `scale`.
-struct SettingsSpec {
+struct SettingsChoice {
     wq::NitrateType nitrate = wq::NitrateType::None;
     wq::Direction direction = wq::Direction::BottomUp;
     wq::Numbering numbering = wq::Numbering::On;
@@ -36,15 +36,15 @@ struct SettingsSpec {
     std::array<int, 5> widths = wq::kColumnStartWidths;
 };
 
-inline wq::PlotSettings Settings(const SettingsSpec& spec = {}) {
+inline wq::PlotSettings Settings(const SettingsChoice& choice = {}) {
     wq::PlotSettings s;
-    s.NitrateType = spec.nitrate;
-    s.Direction = spec.direction;
-    s.Numbering = spec.numbering;
-    s.SampleList = spec.sampleList;
+    s.NitrateType = choice.nitrate;
+    s.Direction = choice.direction;
+    s.Numbering = choice.numbering;
+    s.SampleList = choice.sampleList;
     for (std::size_t c = 1; c < s.ColumnScale.size(); ++c)
-        s.ColumnScale[c] = spec.scale;
-    s.LineWidths = spec.widths;
+        s.ColumnScale[c] = choice.scale;
+    s.LineWidths = choice.widths;
     return s;
 }
 

@@ -149,9 +149,9 @@ constexpr wq::Numbering kNumbersOff = wq::Numbering::Off;
 constexpr wq::SampleList kTableOff = wq::SampleList::Off;
 
 // The settings after a first load, with the program's start widths.
-wq::PlotSettings Settings(hc::test::SettingsSpec spec = {}) {
-    spec.widths = {2, 1, 1, 2, 2};
-    return hc::test::Settings(spec);
+wq::PlotSettings Settings(hc::test::SettingsChoice choice = {}) {
+    choice.widths = {2, 1, 1, 2, 2};
+    return hc::test::Settings(choice);
 }
 
 TEST(TrilinearScreen, MarksAreCentredAndNumbersLowerRight) {
