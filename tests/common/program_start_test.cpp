@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QImage>
 #include <QMenu>
 #include <QPixmap>
+#include <QPushButton>
 
 #include "common/ui/program_start.h"
 #include "common/ui/splash_window.h"
+#include "common/ui/window_helpers.h"
 #include "support/scripted_platform.h"
 
 namespace {
@@ -85,3 +88,12 @@ TEST(OpenAfterSplash, RunsOnceTheSplashHasHandedTheMenusBack) {
 }
 
 }  // namespace
+
+// The programs' own texts are Japanese whatever the system's locale, so Qt's dialogs must be
+// too: the tests run under the C locale, where Qt alone would say "Cancel".
+TEST(QtTranslations, QtsOwnButtonsReadJapaneseWhateverTheLocale) {
+    ASSERT_TRUE(hc::InstallJapaneseTranslations());
+    QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().remove('&'),
+              QString::fromUtf8("キャンセル"));
+}
