@@ -202,6 +202,8 @@ void PrintRatingCurve(hc::Surface& printer, const RatingCurve& c, const std::str
     const RatingChartConstants k = RatingPaperConstants(widths);
     DrawRatingChart(printer, k, c);
     const double bankFull = c.Rows.empty() ? 0 : c.Rows.back().Discharge;
+    // To the litre per second, as the table shows it.
+    const std::string bankFullText = DoubleToText(std::round(bankFull * 1000) / 1000);
     SetFont(printer, hc::kMincho, 11);
     const std::pair<double, std::string> lines[] = {
         {18, kRatingSheetTitle},
@@ -210,7 +212,7 @@ void PrintRatingCurve(hc::Surface& printer, const RatingCurve& c, const std::str
                  std::to_string(p.SlopeDenominator) + "    水位の刻み  " + DoubleToText(c.Step) +
                  " ｍ"},
         {38, "  河床高  " + DoubleToText(c.BedLevel) + " ｍ    岸の天端（低い方）  " +
-                 DoubleToText(c.BankTop) + " ｍ    天端での流量  Ｑ＝ " + DoubleToText(bankFull) +
+                 DoubleToText(c.BankTop) + " ｍ    天端での流量  Ｑ＝ " + bankFullText +
                  " ｍ3/sec"},
     };
     for (const auto& [y, text] : lines)
