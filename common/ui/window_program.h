@@ -1,0 +1,40 @@
+// The start of every window program: --help and --version without a window, Qt's Japanese
+// texts, the file named on the command line, the icon and fonts, then the main window, which
+// opens that file once its splash has gone.
+#pragma once
+
+#include <QApplication>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "common/render/fonts.h"
+#include "common/ui/program_start.h"
+#include "common/ui/qt_platform.h"
+#include "common/ui/window_helpers.h"
+
+namespace hc {
+
+// Window is built as Window(platform, args...) and offers Splash() and OpenFile(path).
+template <class Window, class... Args>
+int RunWindowProgram(int argc, char** argv, const ProgramInfo& info, Args&&... args) {
+    if (std::optional<int> status = AnswerInfoOptions(argc, argv, info))
+        return *status;
+    QApplication app(argc, argv);
+    InstallJapaneseTranslations();
+    std::optional<std::string> file;
+    if (!TakeFileArgument(info, file))
+        return 2;
+    QApplication::setWindowIcon(ProgramIcon(info.name));
+    InstallFontSubstitutions();
+    QtPlatformServices platform;
+    Window window(platform, std::forward<Args>(args)...);
+    platform.SetParentWindow(&window);
+    window.show();
+    if (file)
+        OpenAfterSplash(window.Splash(), &window,
+                        [&window, path = *file] { window.OpenFile(path); });
+    return app.exec();
+}
+
+}  // namespace hc
