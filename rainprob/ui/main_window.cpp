@@ -22,6 +22,7 @@
 #include "rainprob/core/help_texts.h"
 #include "rainprob/core/messages.h"
 #include "rainprob/ui/about_texts.h"
+#include "rainprob/ui/form_layout.h"
 #include "rainprob/ui/mask_editor.h"
 #include "rainprob/ui/print_position_window.h"
 #include "rainprob/ui/return_period_window.h"
@@ -110,13 +111,7 @@ void MainWindow::BuildPanel(QWidget* c) {
     QFont header = font;
     header.setBold(true);
     auto label = [&](const char* name, const char* text, int left, int top, bool isHeader) {
-        auto* l = new QLabel(text, c);
-        if (name)
-            l->setObjectName(name);
-        l->setFont(isHeader ? header : font);
-        l->move(hc::TwipsToPixels(left), hc::TwipsToPixels(top) + 4);
-        l->adjustSize();
-        return l;
+        return PlaceLabel(c, name, text, left, top, isHeader ? &header : &font);
     };
     auto box = [&](const char* name, const char* text, int top, bool editable) {
         auto* t = new QLineEdit(text, c);

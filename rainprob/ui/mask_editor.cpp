@@ -14,6 +14,7 @@
 #include "rainprob/core/editor_text.h"
 #include "rainprob/core/messages.h"
 #include "rainprob/core/rain_app.h"
+#include "rainprob/ui/form_layout.h"
 
 namespace rain {
 
@@ -24,11 +25,7 @@ YearRangeDialog::YearRangeDialog(QWidget* editor, hc::PlatformServices& platform
     setFont(hc::MakeFont(hc::kGothic, 9));
     setFixedSize(hc::TwipsToPixels(4350) + 24, hc::TwipsToPixels(1845) + 8);
     auto label = [&](const char* name, const char* text, int left, int top) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(name);
-        l->move(hc::TwipsToPixels(left), hc::TwipsToPixels(top) + 4);
-        l->adjustSize();
-        return l;
+        return PlaceLabel(this, name, text, left, top);
     };
     auto box = [&](const char* name, int value, int left, int top) {
         auto* t = new QLineEdit(QString::number(value), this);

@@ -6,6 +6,7 @@
 
 #include "common/render/fonts.h"
 #include "common/ui/window_helpers.h"
+#include "rainprob/ui/form_layout.h"
 
 namespace rain {
 
@@ -16,11 +17,7 @@ PrintPositionWindow::PrintPositionWindow(QWidget* parent, hc::PlatformServices& 
     setFont(hc::MakeFont(hc::kGothic, 9));
     setFixedSize(hc::TwipsToPixels(3855) + 24, hc::TwipsToPixels(2205) + 8);
     auto label = [&](const char* name, const char* text, int left, int top) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(name);
-        l->move(hc::TwipsToPixels(left), hc::TwipsToPixels(top) + 4);
-        l->adjustSize();
-        return l;
+        return PlaceLabel(this, name, text, left, top);
     };
     // The boxes open at "0" every time; the position in force is the main window's.
     auto box = [&](const char* name, int left, int top) {
