@@ -3,10 +3,12 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <vector>
 
 #include "common/core/list_input.h"
 #include "common/core/numbers.h"
 #include "common/core/text_file.h"
+#include "rainprob/core/editor_text.h"
 
 namespace rain {
 
@@ -46,20 +48,65 @@ hc::Result<std::int32_t> ReadInt32Item(hc::ListInput& in) {
     }
 }
 
+// The number of items on each line (index 0 unused), empty items not counted: a record may run
+// across lines, but a line of three items is a decimal comma ("1981 1000,5") far more often
+// than a record and a half.
+std::vector<int> ItemsPerLine(const std::string& text) {
+    std::vector<int> counts(1, 0);
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        hc::ListInput line(text.substr(start, end - start));
+        int n = 0;
+        while (!line.AtEndSkippingBlankLines())
+            if (!line.ReadItem().empty())
+                ++n;
+        counts.push_back(n);
+        start = end + 1;
+    }
+    return counts;
+}
+
 }  // namespace
 
 hc::Result<RainTable> ParseRainText(const std::string& text) {
     RainTable t;
     hc::ListInput in(text);
+    const std::vector<int> items = ItemsPerLine(text);
+    auto lineRefused = [&](int line) -> std::optional<hc::Error> {
+        const int n = line < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(line)]
+                                                            : 0;
+        if (n < 3 || n % 2 == 0)
+            return std::nullopt;
+        const std::string count = std::to_string(n);
+        return RecordError(hc::ErrorKind::BadValue, line,
+                           "この行に " + count +
+                               " 個の数値があります（年と降水量の組になりません。小数点にコンマ"
+                               "を使っていませんか）",
+                           "the line holds " + count +
+                               " numbers, not pairs of a year and an amount (a decimal comma?)");
+    };
     // Blank lines are skipped: the editor leaves one when Return is pressed at the end.
     while (!in.AtEndSkippingBlankLines()) {
         if (t.Count() >= kMaxRecords)
             return RecordError(hc::ErrorKind::BadCount, in.Line(),
                                "記録が " + std::to_string(kMaxRecords) + " 年分を超えています",
                                "more than " + std::to_string(kMaxRecords) + " records");
+        if (auto refused = lineRefused(in.Line()))
+            return *refused;
+        const int yearLine = in.Line();
         hc::Result<std::int32_t> year = ReadInt32Item(in);
         if (!year)
             return year.error();
+        if (*year < kFirstYear || *year > kLastYear) {
+            const std::string y = std::to_string(*year), first = std::to_string(kFirstYear),
+                              last = std::to_string(kLastYear);
+            return RecordError(hc::ErrorKind::BadValue, yearLine,
+                               "年 " + y + " は " + first + "～" + last + " 年の範囲にありません",
+                               "year " + y + " is outside " + first + " to " + last);
+        }
         const int amountLine = in.Line();
         if (in.AtEnd())
             return RecordError(
@@ -67,6 +114,8 @@ hc::Result<RainTable> ParseRainText(const std::string& text) {
                 std::to_string(*year) + " 年の降水量がないままファイルが終わっています",
                 "the amount of year " + std::to_string(*year) +
                     " is missing at the end of the file");
+        if (auto refused = lineRefused(in.Line()))
+            return *refused;
         hc::Result<std::int32_t> amount = ReadInt32Item(in);
         if (!amount)
             return amount.error();

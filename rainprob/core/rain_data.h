@@ -25,7 +25,8 @@ struct RainTable {
 // Reads the records of a file's text into a fresh table: items two at a time (year, amount),
 // separated by commas, blanks or line ends, each rounded to a 32-bit integer. Lines holding
 // nothing but blanks are skipped. An Error with the line for a non-number, an amount missing at
-// the end, or a record beyond the 257th; the Error names no file.
+// the end, a record beyond the 257th, a year outside 1..2999, or a line of an odd number of
+// items above one (a decimal comma, "1981 1000,5"); the Error names no file.
 hc::Result<RainTable> ParseRainText(const std::string& text);
 
 // Reads the file at path (UTF-8 or CP932) with ParseRainText; DataPath becomes path and every

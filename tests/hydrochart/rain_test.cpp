@@ -126,6 +126,17 @@ TEST(HydrochartRain, RefusalsNameTheFileAndLine) {
     EXPECT_TRUE(r.err.contains(("hydrochart: " + bad + ": line 2: ").toUtf8()))
         << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(out));
+    // A decimal comma, in the English of the command.
+    QString comma = dir.filePath("comma.txt");
+    QFile fc(comma);
+    ASSERT_TRUE(fc.open(QIODevice::WriteOnly));
+    fc.write("1981 1000,5\n1982 1100,2\n");
+    fc.close();
+    Result decimal = Rain({comma, "--json"});
+    EXPECT_EQ(decimal.status, 1);
+    EXPECT_TRUE(decimal.err.contains(
+        ("hydrochart: " + comma + ": line 1: the line holds 3 numbers").toUtf8()))
+        << decimal.err.toStdString();
     Result missing = Rain({dir.filePath("none.txt"), "--json"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.out.isEmpty());

@@ -92,13 +92,24 @@ TEST(RainFile, LineBreaksAndBlankLines) {
     EXPECT_EQ(ParseRainText("\r\n\r\n").value().Count(), 0);
 }
 
-TEST(RainFile, NumbersAreRoundedHalfToEvenAndNotRangeChecked) {
-    RainTable t = ParseRainText("1991 1200.5\n1992 1201.5\n-5 -30\n").value();
-    ASSERT_EQ(t.Count(), 3);
+TEST(RainFile, NumbersAreRoundedHalfToEvenAndAmountsNotRangeChecked) {
+    RainTable t = ParseRainText("1991 1200.5\n1992 1201.5\n1 -30\n2999 0\n").value();
+    ASSERT_EQ(t.Count(), 4);
     EXPECT_EQ(t.Rain[0], 1200);
     EXPECT_EQ(t.Rain[1], 1202);
-    EXPECT_EQ(t.Years[2], -5);
+    EXPECT_EQ(t.Years[2], 1);
     EXPECT_EQ(t.Rain[2], -30);
+    EXPECT_EQ(t.Years[3], 2999);
+}
+
+TEST(RainFile, RecordsMayRunAcrossLinesInPairsOrSingleItems) {
+    for (const char* text : {"1991\n1200 1992\n1300\n", "1991,1200,1992,1300\n",
+                             "1991 1200 1992 1300\n", "1991\n1200\n1992, 1300,\n"}) {
+        hc::Result<RainTable> t = ParseRainText(text);
+        ASSERT_TRUE(t) << text << ": " << t.error().en;
+        EXPECT_EQ(t->Years, (std::vector<std::int32_t>{1991, 1992})) << text;
+        EXPECT_EQ(t->Rain, (std::vector<std::int32_t>{1200, 1300})) << text;
+    }
 }
 
 // Every kind of malformed record file, with the line and the reason in both languages.
@@ -126,6 +137,20 @@ TEST(RainFile, FaultsNameTheirKindLineAndReason) {
          "the file ends where an item was expected"},
         {test::RecordText(many), hc::ErrorKind::BadCount, 258, "記録が 257 年分を超えています",
          "more than 257 records"},
+        // A decimal comma makes three items of a record: refused, not read on as year 5.
+        {"1980 990\n1981 1000,5\n1982 1100,2\n", hc::ErrorKind::BadValue, 2,
+         "この行に 3 個の数値があります（年と降水量の組になりません。小数点にコンマを使って"
+         "いませんか）",
+         "the line holds 3 numbers, not pairs of a year and an amount (a decimal comma?)"},
+        {"1981 1000,5 1982 1100,2\n", hc::ErrorKind::BadValue, 1,
+         "この行に 5 個の数値があります（年と降水量の組になりません。小数点にコンマを使って"
+         "いませんか）",
+         "the line holds 5 numbers, not pairs of a year and an amount (a decimal comma?)"},
+        // The mask editor's years.
+        {"1991 1200\n0 1300\n", hc::ErrorKind::BadValue, 2, "年 0 は 1～2999 年の範囲にありません",
+         "year 0 is outside 1 to 2999"},
+        {"3000\n1200\n", hc::ErrorKind::BadValue, 1, "年 3000 は 1～2999 年の範囲にありません",
+         "year 3000 is outside 1 to 2999"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.en);
