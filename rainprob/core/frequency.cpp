@@ -41,11 +41,16 @@ std::size_t TableEntry(int offset, int n, int aThousandths) {
     return static_cast<std::size_t>(std::min(RoundedRatio(num, den), kLastEntry));
 }
 
-// Standard normal deviate of return period T on the wet side, read from the table as the
-// program reads 0.9 and 0.98: entry round(1000 (1/2 - 1/T)).
-double TableDeviateOfReturnPeriod(const NormalTable& normal, int years) {
-    const long long k = RoundedRatio(1000LL * (years - 2), 2LL * years);
-    return normal[static_cast<std::size_t>(std::min(k, kLastEntry))];
+// Standard normal deviate of return period T on the wet side, non-exceedance 1 - 1/T. The 10
+// and 50 years are read from the table as the program reads 0.9 and 0.98, so that they stay the
+// printed design values; every other period is the exact quantile (the table's entry 467 would
+// put 30 years at 0.967 instead of 1 - 1/30).
+double DeviateOfReturnPeriod(const NormalTable& normal, int years) {
+    if (years == 10 || years == 50) {
+        const long long k = RoundedRatio(1000LL * (years - 2), 2LL * years);
+        return normal[static_cast<std::size_t>(std::min(k, kLastEntry))];
+    }
+    return InverseNormal(1.0 - 1.0 / years);
 }
 
 // Gumbel's reduced variate y = -ln(-ln F), with -ln F taken from the smaller tail so that F
@@ -108,14 +113,14 @@ ReturnPeriodValue AmountsOfPeriod(const DistributionFit& fit, const NormalTable&
     v.years = years;
     switch (fit.kind) {
         case Distribution::Normal: {
-            // As the design values are formed: mean -/+ (slope x table deviate).
-            const double z = TableDeviateOfReturnPeriod(normal, years);
+            // As the design values are formed: mean -/+ (slope x deviate).
+            const double z = DeviateOfReturnPeriod(normal, years);
             v.dry = fit.location - fit.scale * z;
             v.wet = fit.location + fit.scale * z;
             break;
         }
         case Distribution::LogNormal: {
-            const double z = TableDeviateOfReturnPeriod(normal, years);
+            const double z = DeviateOfReturnPeriod(normal, years);
             v.dry = std::exp(fit.location - fit.scale * z);
             v.wet = std::exp(fit.location + fit.scale * z);
             break;
@@ -295,7 +300,7 @@ std::vector<FitComparison> CompareFits(const RainTable& t, const RainAnalysis& a
 
 hc::Result<ReturnPeriodValue> ReturnPeriodAmounts(const DistributionFit& fit,
                                                   const NormalTable& normal, int years) {
-    // The table's resolution of 0.001 in probability ends at 1 in 1000.
+    // Beyond 1 in 1000 a record of a few decades says nothing.
     if (years < 2 || years > 1000)
         return hc::FileError(
             hc::ErrorKind::BadValue, "",

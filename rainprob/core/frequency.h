@@ -100,10 +100,10 @@ std::vector<FitComparison> CompareFits(const RainTable& t, const RainAnalysis& a
 inline constexpr int kReturnPeriods[] = {2, 5, 10, 20, 30, 50, 100};
 
 // The dry-year amount (non-exceedance 1/T) and the wet-year amount (non-exceedance 1 - 1/T) of
-// a return period, and both rounded half to even as the printed design values are. The normal
-// and log-normal fits read their deviates from the normal table as the program does everywhere
-// (so that the normal fit's 10 and 50 years are the design values exactly); Gumbel's reduced
-// variates are computed.
+// a return period, and both rounded half to even as the printed design values are. Every
+// amount is the fit's exact quantile, except that the normal and log-normal fits read the 10 and
+// 50 years' deviates from the normal table as the program does for its printed design values,
+// which those rows therefore equal.
 struct ReturnPeriodValue {
     int years = 0;
     double dry = 0;
@@ -111,8 +111,7 @@ struct ReturnPeriodValue {
     std::int64_t dryMm = 0;
     std::int64_t wetMm = 0;
 };
-// years from 2 to 1000 (the table's resolution of 0.001 ends there); a BadValue Error
-// otherwise.
+// years from 2 to 1000; a BadValue Error otherwise.
 hc::Result<ReturnPeriodValue> ReturnPeriodAmounts(const DistributionFit& fit,
                                                   const NormalTable& normal, int years);
 std::vector<ReturnPeriodValue> ReturnPeriodTable(const DistributionFit& fit,

@@ -130,28 +130,30 @@ TEST(NormalFit, OtherPositionsOnTheTextbookRecord) {
     }
 }
 
-TEST(ReturnPeriods, NormalTableReadAtEachPeriod) {
-    // Entries round(1000 (1/2 - 1/T)): 0, 300, 400, 450, 467 (466.67), 480, 490. Values from
-    // the Python computation above: mean -/+ slope x deviate.
+TEST(ReturnPeriods, ExactQuantilesAndThePrintedTenAndFiftyYears) {
+    // Wet year mean + slope z(1 - 1/T), dry year mean - slope z, z from a published standard
+    // normal table (z(1 - 1/30) = z(0.96667) = 1.8339). The 10 and 50 years are the printed
+    // design values, whatever table lookup formed them.
     const RainTable t = Table(test::kTextbookMm);
-    const DistributionFit f =
-        FitDistribution(t, AnalyseRain(t, T(), PlottingPosition::Hazen).value(),
-                        Distribution::Normal)
-            .value();
-    const double dry[] = {1189.7692307692307, 1070.4490382009767, 1008.0782592406694,
-                          956.5713934460864,  929.1281519962623,  898.6005841999063,
-                          859.9530792293077};
-    const double wet[] = {1189.7692307692307, 1309.0894233374847, 1371.460202297792,
-                          1422.967068092375,  1450.4103095421992, 1480.9378773385552,
-                          1519.5853823091538};
+    const RainAnalysis a = AnalyseRain(t, T(), PlottingPosition::Hazen).value();
+    const DistributionFit f = FitDistribution(t, a, Distribution::Normal).value();
     const std::vector<ReturnPeriodValue> rows = ReturnPeriodTable(f, T());
-    ASSERT_EQ(rows.size(), 7u);
+    const double z[] = {0, 0.8416212, 1.2815516, 1.6448536, 1.8339146, 2.0537489, 2.3263479};
+    ASSERT_EQ(rows.size(), std::size(z));
     for (std::size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(rows[i].years);
         EXPECT_EQ(rows[i].years, kReturnPeriods[i]);
-        EXPECT_NEAR(rows[i].dry, dry[i], 1e-9) << rows[i].years;
-        EXPECT_NEAR(rows[i].wet, wet[i], 1e-9) << rows[i].years;
-        EXPECT_EQ(rows[i].dryMm, std::llround(dry[i])) << rows[i].years;
+        EXPECT_NEAR(rows[i].wet, f.location + f.scale * z[i], 1e-5);
+        EXPECT_NEAR(rows[i].dry, f.location - f.scale * z[i], 1e-5);
+        EXPECT_EQ(rows[i].dryMm, std::llround(rows[i].dry));
     }
+    const DesignValues printed = ComputeDesignValues(a);
+    EXPECT_EQ(rows[2].dryMm, printed.dry10);
+    EXPECT_EQ(rows[2].wetMm, printed.wet10);
+    EXPECT_EQ(rows[5].dryMm, printed.dry50);
+    EXPECT_EQ(rows[5].wetMm, printed.wet50);
+    // 0.967 read from the table would give 929 mm.
+    EXPECT_EQ(rows[4].dryMm, 930);
     for (int years : {1, 1001}) {
         hc::Result<ReturnPeriodValue> refused = ReturnPeriodAmounts(f, T(), years);
         ASSERT_FALSE(refused) << years;
@@ -178,6 +180,9 @@ TEST(LogNormalFit, ByHandOnThreeDecades) {
     const ReturnPeriodValue ten = ReturnPeriodAmounts(f, T(), 10).value();
     EXPECT_NEAR(ten.wet, 1000 * std::pow(10.0, 1.2815515655446004 / z), 1e-6);
     EXPECT_NEAR(ten.dry * ten.wet, 1000.0 * 1000.0, 1e-4);  // symmetric in the logs
+    // 30 years at the exact deviate 1.8339 of 1 - 1/30, not the table's entry for 0.967.
+    const ReturnPeriodValue thirty = ReturnPeriodAmounts(f, T(), 30).value();
+    EXPECT_NEAR(thirty.wet / (1000 * std::pow(10.0, 1.8339146 / z)), 1, 1e-6);
 }
 
 TEST(LogNormalFit, TextbookRecordAgainstASecondComputation) {
