@@ -3,17 +3,13 @@
 // analysis and its return periods as JSON and CSV.
 #include <QJsonArray>
 #include <memory>
-#include <optional>
 
-#include "common/core/csv.h"
 #include "common/core/numbers.h"
 #include "common/ui/window_helpers.h"
 #include "hydrochart/commands.h"
 #include "hydrochart/json.h"
 #include "rainprob/core/chart.h"
-#include "rainprob/core/fit_chart.h"
 #include "rainprob/core/frequency.h"
-#include "rainprob/core/numbers_csv.h"
 #include "rainprob/core/rain_app.h"
 
 namespace {
@@ -156,48 +152,24 @@ QJsonObject Json(const std::string& file, const rain::RainTable& t, const rain::
     return j;
 }
 
-std::string ReturnPeriodCsv(const rain::DistributionFit& fit, const rain::NormalTable& normal) {
-    hc::CsvTable t;
-    t.Row({"return_period_years", "dry_mm", "wet_mm"});
-    for (const rain::ReturnPeriodValue& r : rain::ReturnPeriodTable(fit, normal))
-        t.Row({std::to_string(r.years), std::to_string(r.dryMm), std::to_string(r.wetMm)});
-    return t.Text();
-}
-
 int RunFile(const Choices& c, const hcmd::Input& input, const hcmd::OutputOptions& out) {
+    // The window's own application layer: the frequency analysis is chosen before the load, as
+    // the window keeps a choice for the next file, so the chart, the JSON and both CSV tables
+    // come from the one analysis and fit the window would hold.
     rain::RainApp app(c.settings);
+    if (hc::Status chosen = app.SetFrequencyAnalysis(c.position, c.distribution); !chosen)
+        return hcmd::Refuse(input, chosen.error());
     if (hc::Status loaded = app.Load(input.path); !loaded)
         return hcmd::Refuse(input, loaded.error());
-    const rain::NormalTable& normal = app.Normal();
-    const bool own = c.position == rain::PlottingPosition::Hazen;
-    std::optional<rain::RainAnalysis> chosen;
-    if (!own) {
-        hc::Result<rain::RainAnalysis> a = rain::AnalyseRain(app.Table(), normal, c.position);
-        if (!a)
-            return hcmd::Refuse(input, a.error());
-        chosen = *a;
-    }
-    const rain::RainAnalysis& a = own ? app.Analysis() : *chosen;
-    hc::Result<rain::DistributionFit> fit = rain::FitDistribution(app.Table(), a, c.distribution);
-    if (!fit)
-        return hcmd::Refuse(input, fit.error());
-    // The normal fit is the regression itself: the chart draws its straight line.
-    const rain::DistributionFit* drawn =
-        c.distribution == rain::Distribution::Normal ? nullptr : &*fit;
-
     hcmd::ChartJob job;
-    job.drawPaper = [&](hc::Surface& s) {
-        rain::PrintChart(s, app.Table(), a, normal, app.Settings(), drawn);
-    };
-    job.drawScreen = [&](hc::Surface& s) {
-        rain::DrawScreenChart(s, app.Table(), a, normal, app.Settings(), drawn);
-    };
+    job.drawPaper = [&](hc::Surface& s) { app.PrintChart(s); };
+    job.drawScreen = [&](hc::Surface& s) { app.DrawScreen(s); };
     job.screenWidth = kScreenWidth;
     job.screenHeight = kScreenHeight;
-    job.json = [&] { return Json(input.shown, app.Table(), a, *fit, c.position, normal); };
-    job.csv = [&] {
-        return c.returnPeriodCsv ? ReturnPeriodCsv(*fit, normal) : rain::AnalysisCsv(app.Table(), a);
+    job.json = [&] {
+        return Json(input.shown, app.Table(), app.Analysis(), app.Fit(), c.position, app.Normal());
     };
+    job.csv = [&] { return c.returnPeriodCsv ? app.ReturnPeriodCsv() : app.Csv(); };
     return hcmd::WriteOutputs(out, job);
 }
 
@@ -226,8 +198,9 @@ hcmd::Command RainCommand() {
          "log amounts, drawn as a curve), gumbel (method of moments) or gumbel-regression; "
          "default normal"},
         {"return-periods", "",
-         "--csv and .csv outputs write the dry- and wet-year amounts for return periods of 2, 5, "
-         "10, 20, 30, 50 and 100 years of the fit instead of the window's numbers"},
+         "--csv and .csv outputs write the fit and its dry- and wet-year amounts for return "
+         "periods of 2, 5, 10, 20, 30, 50 and 100 years, as the return-period window saves "
+         "them, instead of the window's numbers"},
         {"widths", "SOLID,DOTTED,REGRESSION",
          "print widths of the 500 mm grid, the dotted 100 mm grid and the fitted line, each 1 "
          "to 5 units; default " + n(d.LineWidths.solid) + "," + n(d.LineWidths.dotted) + "," +

@@ -286,11 +286,13 @@ TEST_F(HydrochartCli, RainPositionsFitsAndReturnPeriods) {
     // 2 years is the mean 1189.77 either way.
     HydrochartRun csv = RunHydrochart("rain", {kRain, "--return-periods", "--csv"});
     const QList<QByteArray> rows = csv.out.split('\n');
-    ASSERT_EQ(rows.size(), 9) << csv.out.toStdString();  // header, 7 periods, the last newline
-    EXPECT_EQ(rows[0], "return_period_years,dry_mm,wet_mm");
-    EXPECT_EQ(rows[1], "2,1190,1190");
-    EXPECT_EQ(rows[3], "10,1008,1371");
-    EXPECT_EQ(rows[6], "50,899,1481");
+    // 6 fit rows and their header, a blank line, the periods' header and 7 periods, the last
+    // newline.
+    ASSERT_EQ(rows.size(), 17) << csv.out.toStdString();
+    EXPECT_TRUE(rows[8].startsWith("return period (years),")) << rows[8].toStdString();
+    EXPECT_TRUE(rows[9].startsWith("2,") && rows[9].endsWith(",1190,1190"));
+    EXPECT_TRUE(rows[11].endsWith(",1008,1371")) << rows[11].toStdString();
+    EXPECT_TRUE(rows[14].endsWith(",899,1481")) << rows[14].toStdString();
 }
 
 TEST_F(HydrochartCli, FlowNormalDepthRatingAndFroudeByHand) {
@@ -325,8 +327,9 @@ TEST_F(HydrochartCli, FlowNormalDepthRatingAndFroudeByHand) {
     EXPECT_NEAR(r2["discharge_m3_s"].toDouble(), 3.8987, 1e-3);
     EXPECT_TRUE(at5["rating"].isNull());
     HydrochartRun csv = RunHydrochart("flow", p + QStringList{"--rating", "1", "--csv"});
-    EXPECT_EQ(csv.out.count('\n'), 12);
-    EXPECT_TRUE(csv.out.startsWith("depth_m,level_m,area_m2,"));
+    // The window's table: 11 stages, a blank line, then the 7 parameters under their header.
+    EXPECT_EQ(csv.out.count('\n'), 21);
+    EXPECT_TRUE(csv.out.startsWith("water depth (m),water level (m),area (m2),"));
 }
 
 }  // namespace
