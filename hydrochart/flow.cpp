@@ -8,7 +8,6 @@
 #include <string>
 #include <utility>
 
-#include "common/core/csv.h"
 #include "common/core/numbers.h"
 #include "flowcalc/core/flow_app.h"
 #include "flowcalc/core/numbers_csv.h"
@@ -151,32 +150,6 @@ QJsonObject Json(const std::string& file, const flow::FlowApp& app,
     return j;
 }
 
-std::string RatingCsv(const flow::RatingCurve& c) {
-    hc::CsvTable t;
-    t.Row({"depth_m", "level_m", "area_m2", "wetted_perimeter_m", "top_width_m", "velocity_m_s",
-           "discharge_m3_s", "froude"});
-    for (const flow::RatingRow& r : c.Rows)
-        t.Row({hc::CsvNumber(r.Depth), hc::CsvNumber(r.Level), hc::CsvNumber(r.Area),
-               hc::CsvNumber(r.Perimeter), hc::CsvNumber(r.TopWidth), hc::CsvNumber(r.Velocity),
-               hc::CsvNumber(r.Discharge), hc::CsvNumber(r.Froude)});
-    return t.Text();
-}
-
-// Each wetted sub-channel with its Froude number and regime.
-std::string FroudeCsv(const flow::DischargeResult& r) {
-    hc::CsvTable t;
-    t.Row({"left_m", "right_m", "top_width_m", "area_m2", "velocity_m_s", "discharge_m3_s",
-           "froude", "regime"});
-    const std::vector<flow::SubChannelFroude> fr = flow::ComputeFroude(r);
-    for (std::size_t i = 0; i < r.Sections.size(); ++i) {
-        const flow::WetSection& w = r.Sections[i];
-        t.Row({hc::CsvNumber(w.xl), hc::CsvNumber(w.xr), hc::CsvNumber(w.B), hc::CsvNumber(w.A),
-               hc::CsvNumber(w.V), hc::CsvNumber(w.Q), hc::CsvNumber(fr[i].Froude),
-               flow::RegimeName(fr[i].Regime)});
-    }
-    return t.Text();
-}
-
 int RunFile(const Choices& ch, const hcmd::Input& input, const hcmd::OutputOptions& out) {
     // Everything goes through the program's own application layer: the print widths as its
     // menus take them, then the file, the scale and range window's checks and the parameter
@@ -234,12 +207,12 @@ int RunFile(const Choices& ch, const hcmd::Input& input, const hcmd::OutputOptio
     std::optional<flow::Computation> c;
     std::optional<flow::NormalDepth> normal;
     if (ch.discharge) {
-        hc::Result<flow::NormalDepth> nd =
-            flow::ComputeNormalDepth(app.Section(), app.Parameters(), *ch.discharge);
+        // As 等流水深 sets it: the depth in force to the millimetre, computed and drawn.
+        hc::Result<flow::NormalDepth> nd = app.ApplyDischarge(*ch.discharge);
         if (!nd)
             return hcmd::Refuse(input, nd.error());
         normal = *nd;
-        c = flow::NormalDepthComputation(app.Section(), app.Scales(), app.Parameters(), *nd);
+        c = app.Last();
     } else if (!ch.depth.empty()) {
         c = app.Compute();
     }
@@ -261,14 +234,14 @@ int RunFile(const Choices& ch, const hcmd::Input& input, const hcmd::OutputOptio
         job.drawScreen = [&](hc::Surface& g) { flow::DrawRatingScreen(g, *rating); };
         job.screenWidth = flow::kRatingScreenWidth * kRatingPixelsPerUnit;
         job.screenHeight = flow::kRatingScreenHeight * kRatingPixelsPerUnit;
-        job.csv = [&] { return RatingCsv(*rating); };
+        job.csv = [&] { return flow::RatingCsv(app.Parameters(), *rating); };
     } else {
         job.drawPaper = [&](hc::Surface& g) { flow::PrintSection(g, *c, app.Widths()); };
         job.drawScreen = [&](hc::Surface& g) { flow::DrawSection(g, *c); };
         job.screenWidth = kScreenWidth;
         job.screenHeight = kScreenHeight;
         job.csv = [&] {
-            return ch.froudeCsv ? FroudeCsv(c->Result)
+            return ch.froudeCsv ? flow::FroudeCsv(c->Result)
                                 : flow::DischargeCsv(c->Parameters, c->Result);
         };
     }

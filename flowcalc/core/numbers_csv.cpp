@@ -1,5 +1,7 @@
 #include "flowcalc/core/numbers_csv.h"
 
+#include <vector>
+
 #include "common/core/csv.h"
 
 namespace flow {
@@ -51,6 +53,20 @@ std::string RatingCsv(const FlowParameters& p, const RatingCurve& c) {
     csv.Row({"range left (m)", CsvNumber(p.RangeLeft)});
     csv.Row({"range right (m)", CsvNumber(p.RangeRight)});
     return csv.Text();
+}
+
+std::string FroudeCsv(const DischargeResult& r) {
+    using hc::CsvNumber;
+    hc::CsvTable t;
+    t.Row({"left_m", "right_m", "top_width_m", "area_m2", "velocity_m_s", "discharge_m3_s",
+           "froude", "regime"});
+    const std::vector<SubChannelFroude> fr = ComputeFroude(r);
+    for (std::size_t i = 0; i < r.Sections.size(); ++i) {
+        const WetSection& w = r.Sections[i];
+        t.Row({CsvNumber(w.xl), CsvNumber(w.xr), CsvNumber(w.B), CsvNumber(w.A), CsvNumber(w.V),
+               CsvNumber(w.Q), CsvNumber(fr[i].Froude), RegimeName(fr[i].Regime)});
+    }
+    return t.Text();
 }
 
 }  // namespace flow

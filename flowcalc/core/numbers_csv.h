@@ -14,4 +14,7 @@ std::string DischargeCsv(const FlowParameters& parameters, const DischargeResult
 // The stage-discharge table: one row per stage, then the parameters it was computed with.
 std::string RatingCsv(const FlowParameters& parameters, const RatingCurve& curve);
 
+// Each wetted sub-channel with its Froude number and regime.
+std::string FroudeCsv(const DischargeResult& result);
+
 }  // namespace flow
