@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "common/core/numbers.h"
 #include "flowcalc/core/flow_app.h"
@@ -37,6 +38,16 @@ hc::Result<double> CheckSection(const CrossSection& s, const FlowParameters& p) 
                            " inside the analysis range",
                        text::kNoBank);
     return tops->Lower() - s.BedLevel;
+}
+
+// Three significant figures, rounded up.
+std::string SignificantUp(double v) {
+    if (!(v > 0) || !std::isfinite(v))
+        return hc::DoubleToText(v);
+    const double unit = std::pow(10.0, std::floor(std::log10(v)) - 2);
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3g", std::ceil(v / unit) * unit);
+    return text;
 }
 
 }  // namespace
@@ -200,6 +211,18 @@ hc::Result<NormalDepth> ComputeNormalDepth(const CrossSection& s, const FlowPara
             hi = mid;
         else
             lo = mid;
+    }
+    if (hi < kMinDepth) {
+        // Shallower than the program computes at: say which discharge the minimum depth takes,
+        // rounded up so that the figure shown is accepted.
+        const std::string least = SignificantUp(discharge(kMinDepth));
+        const std::string minimum = hc::DoubleToText(kMinDepth);
+        return Refused(hc::ErrorKind::BadValue,
+                       "a discharge of " + hc::DoubleToText(Q) +
+                           " m3/s flows below the least depth of " + minimum + " m (" + least +
+                           " m3/s flows at " + minimum + " m)",
+                       "この流量では水深が最小の " + minimum + " ｍ より浅くなります\r水深 " +
+                           minimum + " ｍ で流れる流量は " + least + " ｍ3／sec です");
     }
     out.Depth = hi;
     FlowParameters at = p;

@@ -86,8 +86,9 @@ struct NormalDepth {
     double Capacity = 0;       // largest discharge the section carries up to its lower bank top
 };
 // The lowest depth at which the section carries Q (m3/s) for the roughness, slope and range in
-// force, found by bisection (to 1e-9 m); refused when Q is not above 0 or exceeds what the
-// section carries below its lower bank top (the message then names that discharge).
+// force, found by bisection (to 1e-9 m); refused when Q is not above 0, when it exceeds what
+// the section carries below its lower bank top (the message then names that discharge), or
+// when its depth would be below kMinDepth (the message names the discharge at kMinDepth).
 hc::Result<NormalDepth> ComputeNormalDepth(const CrossSection& s, const FlowParameters& p,
                                            double Q);
 

@@ -234,3 +234,21 @@ TEST(NormalDepth, RefusesBeyondBankFull) {
         EXPECT_EQ(refused.error().ja, flow::text::kDischargeInvalid);
     }
 }
+
+TEST(NormalDepth, RefusesADepthBelowTheLeastOfOneCentimetre) {
+    // At 0.01 m: A = 0.040135, P = 4.033648, Q = A (A/P)^(2/3) sqrt(0.001) / 0.03
+    // = 0.0019571 m3/s, shown rounded up as 0.00196.
+    auto s = Trapezoid();
+    auto p = Params(s, 0.03, 1000);
+    for (double Q : {0.00098, 0.0019}) {
+        auto nd = flow::ComputeNormalDepth(s, p, Q);
+        ASSERT_FALSE(nd) << Q;
+        EXPECT_EQ(nd.error().kind, hc::ErrorKind::BadValue);
+        EXPECT_EQ(nd.error().ja, "この流量では水深が最小の 0.01 ｍ より浅くなります\r水深 0.01 ｍ "
+                                 "で流れる流量は 0.00196 ｍ3／sec です");
+    }
+    auto shown = flow::ComputeNormalDepth(s, p, 0.00196);
+    ASSERT_TRUE(shown);
+    EXPECT_GE(shown->Depth, 0.01);
+    EXPECT_LT(shown->Depth, 0.0101);
+}
