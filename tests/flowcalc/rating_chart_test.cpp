@@ -115,3 +115,23 @@ TEST(RatingChart, A4LandscapeSheet) {
     ASSERT_FALSE(line.empty());
     EXPECT_EQ(line.front().width, flow::PrintWidths{}.Section);
 }
+
+// The sheet's bank-full discharge to the litre per second. By hand at the 2 m bank top:
+// A = 13.4, P = 4 + 2 (sqrt 3.25 + sqrt 2.44) = 10.729651, Q = A (A/P)^(2/3) sqrt(0.001) / n.
+TEST(RatingChart, BankFullDischargeToTheLitre) {
+    const struct {
+        double n;
+        const char* q;  // 16.380595, 12.285446, 19.656714 m3/s
+    } cases[] = {{0.03, "16.381"}, {0.04, "12.285"}, {0.025, "19.657"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.n);
+        flow::CrossSection s = flowtest::Section({{0, 2}, {3, 0}, {7, 0}, {10, 2.5}});
+        const flow::FlowParameters p = flowtest::Params(s, c.n, 1000);
+        const flow::RatingCurve curve = flow::ComputeRatingCurve(s, p).value();
+        hc::RecordingSurface paper = hc::RecordingSurface::Paper();
+        flow::PrintRatingCurve(paper, curve, "/data/trapezoid.txt", p, flow::PrintWidths{});
+        const std::string line = std::string("  河床高  0 ｍ    岸の天端（低い方）  2 ｍ    ") +
+                                 "天端での流量  Ｑ＝ " + c.q + " ｍ3/sec";
+        EXPECT_EQ(paper.TextsEqual(line).size(), 1u);
+    }
+}
