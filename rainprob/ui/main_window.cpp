@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -48,6 +49,27 @@ constexpr int kSplashCloseTick = 45;
 constexpr PrintLine kPrintLines[] = {PrintLine::Solid, PrintLine::Dotted, PrintLine::Regression};
 constexpr AnalysisMode kModes[] = {AnalysisMode::None, AnalysisMode::Line,
                                    AnalysisMode::LineAndValues};
+
+// Ctrl+C in a panel box copies the box's selected text; with nothing selected it is 図をコピー.
+// A line edit claims the copy key even read-only and without a selection, and the file name box
+// has the focus after every load, so the shortcut would never reach the chart.
+class CopyWithoutSelectionPassesOn : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::ShortcutOverride) {
+            auto* box = qobject_cast<QLineEdit*>(watched);
+            if (box && static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy) &&
+                !box->hasSelectedText()) {
+                e->ignore();
+                return true;
+            }
+        }
+        return false;
+    }
+};
 
 QString Number(std::int64_t v) {
     return QString::number(v);
@@ -164,6 +186,10 @@ void MainWindow::BuildPanel(QWidget* c) {
     scaleMinBox_ = boxes[4];
     rightBox_ = boxes[5];
     upBox_ = boxes[6];
+    auto* copyFilter = new CopyWithoutSelectionPassesOn(c);
+    fileBox_->installEventFilter(copyFilter);
+    for (QLineEdit* b : boxes)
+        b->installEventFilter(copyFilter);
     // The print position is whatever the two boxes hold, typed here or set by its window.
     for (QLineEdit* b : {rightBox_, upBox_})
         connect(b, &QLineEdit::textChanged, this,
