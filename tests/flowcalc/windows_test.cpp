@@ -404,9 +404,38 @@ TEST_F(FlowcalcMainWindow, ChartAndNumbersLeaveTheWindow) {
     Set(Box(f3, "Text3"), "1.5");  // depth: two sub-channels
     Click(f3, "Command1");
     ASSERT_EQ(form->App().Last()->Result.Sections.size(), 2u);
+    const QStringList parameters{QString::fromStdString(section), "--roughness", "0.03",
+                                 "--slope", "100"};
     hc::test::ExpectExportsMatchHydrochart(form.get(), platform, "flow",
-                                           {QString::fromStdString(section), "--depth", "1.5",
-                                            "--roughness", "0.03", "--slope", "100"});
+                                           parameters + QStringList{"--depth", "1.5"});
+    // The other tables, each opened from the analysis menu with a setting of its own.
+    struct Case {
+        const char* item;    // the analysis menu's item
+        const char* window;  // the window it opens
+        const char* box;     // the window's entry, and what is typed into it
+        const char* value;
+        bool ownTable;  // the window saves its own table; else 数値を保存 of the main window
+        QStringList args;
+    };
+    const Case cases[] = {
+        {"mnuAnalysisRatingItem", "FormRating", "TextStep", "0.25", true, {"--rating", "0.25"}},
+        {"mnuAnalysisDepthItem", "FormNormalDepth", "Text1", "2.5", false, {"--discharge", "2.5"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.item);
+        Item(c.item)->trigger();
+        QWidget* w = Window(c.window);
+        ASSERT_NE(w, nullptr);
+        Set(Box(w, c.box), c.value);
+        Click(w, "Command1");
+        ASSERT_TRUE(platform.messages.empty()) << platform.messages.back().text;
+        QWidget* saver = c.ownTable ? w : form.get();
+        hc::test::ExpectTableMatchesHydrochart(
+            platform, [&] { hc::test::TriggerItem(saver, "mnuFileSaveNumbersItem"); }, "flow",
+            parameters + c.args);
+        w->close();
+        hc::test::FlushEvents();
+    }
 }
 
 // The version window with flowcalc's own texts; its OK beeps.

@@ -1,8 +1,12 @@
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QTest>
 
 #include "rainprob/core/help_texts.h"
 #include "rainprob/ui/print_position_window.h"
 #include "support/export_check.h"
+#include "support/window_lookup.h"
 #include "ui_fixture.h"
 
 using namespace rain;
@@ -194,6 +198,7 @@ TEST_F(RainWindow, AFileThatCannotBeReadKeepsTheLoadedOne) {
     // The status line gives the Japanese reason with the file and the line.
     const Case cases[] = {
         {"bad.txt", "1990 900\n1991 9x0\n", "2 行目: 「9x0」は数値ではありません"},
+        {"comma.txt", "1990 900\n1991 1000,5\n", "2 行目: この行に 3 個の数値があります"},
         {"many.txt", test::RecordText(many), "258 行目"},
         {"one.txt", "1990 900\n", "１年分"},
         {"flat.txt", "1990 4000\n1991 4000\n", "4000 mm"}};
@@ -288,11 +293,64 @@ TEST_F(RainWindow, SettingsMenuCaptions) {
     EXPECT_EQ(Item("mnuMessVerItem")->text(), "ﾊﾞｰｼﾞｮﾝ(&V)");
 }
 
+// Every table the window saves, under frequency choices other than the defaults, against the
+// command's; the numbers with the chart and the sheet.
 TEST_F(RainWindow, ChartAndNumbersLeaveTheWindow) {
     PassSplash();
     const std::string record = hc::test::SourcePath("examples/rainprob/textbook26.txt");
+    const QString file = QString::fromStdString(record);
     Open(record);
     Item("mnuAnaAll")->trigger();  // the design values on the sheet
-    hc::test::ExpectExportsMatchHydrochart(form.get(), platform, "rain",
-                                           {QString::fromStdString(record), "--mode", "2"});
+    struct Case {
+        int position;      // index of mnuFreqPosVal
+        int distribution;  // index of mnuFreqDistVal
+        bool periods;      // the return-period window's table, not 数値を保存
+        QStringList args;
+    };
+    const Case cases[] = {
+        {1, 2, false, {"--position", "weibull", "--distribution", "gumbel"}},
+        {2, 1, false, {"--position", "cunnane", "--distribution", "lognormal"}},
+        {3, 2, true, {"--position", "gringorten", "--distribution", "gumbel", "--return-periods"}},
+        {4, 3, true, {"--position", "blom", "--distribution", "gumbel-regression",
+                      "--return-periods"}},
+        {0, 0, true, {"--return-periods"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        Item(QString("mnuFreqPosVal(%1)").arg(c.position).toUtf8().constData())->trigger();
+        Item(QString("mnuFreqDistVal(%1)").arg(c.distribution).toUtf8().constData())->trigger();
+        const QStringList args = QStringList{file, "--mode", "2"} + c.args;
+        if (!c.periods) {
+            hc::test::ExpectExportsMatchHydrochart(form.get(), platform, "rain", args);
+            continue;
+        }
+        Item("mnuFreqTableItem")->trigger();
+        auto* periods = form->findChild<QWidget*>("frmReturnPeriods");
+        ASSERT_NE(periods, nullptr);
+        hc::test::ExpectTableMatchesHydrochart(
+            platform, [&] { hc::test::Click(periods, "cmdSaveCsv"); }, "rain", args);
+        periods->close();
+        Flush();
+    }
+}
+
+// Ctrl+C is 図をコピー wherever the focus is, unless a box has text selected to copy.
+TEST_F(RainWindow, CtrlCCopiesTheChartUnlessABoxHasASelection) {
+    PassSplash();
+    const std::string record = WriteFile("rain.txt", test::RecordText(test::kTextbookMm));
+    Open(record);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    for (const char* name : {"Text1", "Text2", "Text7"}) {
+        SCOPED_TRACE(name);
+        QLineEdit* box = Box(name);
+        box->setFocus();
+        box->deselect();
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), box->text());
+    }
 }

@@ -142,10 +142,10 @@ TEST(RainFile, FaultsNameTheirKindLineAndReason) {
          "この行に 3 個の数値があります（年と降水量の組になりません。小数点にコンマを使って"
          "いませんか）",
          "the line holds 3 numbers, not pairs of a year and an amount (a decimal comma?)"},
-        {"1981 1000,5 1982 1100,2\n", hc::ErrorKind::BadValue, 1,
-         "この行に 5 個の数値があります（年と降水量の組になりません。小数点にコンマを使って"
+        {"1981,1000,5\r\n1982,1100,2\r\n", hc::ErrorKind::BadValue, 1,
+         "この行に 3 個の数値があります（年と降水量の組になりません。小数点にコンマを使って"
          "いませんか）",
-         "the line holds 5 numbers, not pairs of a year and an amount (a decimal comma?)"},
+         "the line holds 3 numbers, not pairs of a year and an amount (a decimal comma?)"},
         // The mask editor's years.
         {"1991 1200\n0 1300\n", hc::ErrorKind::BadValue, 2, "年 0 は 1～2999 年の範囲にありません",
          "year 0 is outside 1 to 2999"},

@@ -1,5 +1,6 @@
-// The window's 図を保存 and 数値を保存 against hydrochart on the same input and settings: the
-// same CSV bytes, the same sheets (page count and text of the PDF, the same SVG and PNG).
+// The window's 図を保存 and 数値を保存, and any other table it saves, against hydrochart on the
+// same input and settings: the same CSV bytes, the same sheets (page count and text of the PDF,
+// the same SVG and PNG).
 // Test targets that use it define HYDROCHART_EXE and depend on hydrochart.
 #pragma once
 
@@ -8,6 +9,7 @@
 #include <QAction>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <functional>
 
 #include "hydrochart/hydrochart_run.h"
 #include "support/pdf_files.h"
@@ -16,20 +18,37 @@
 
 namespace hc::test {
 
+// A table the window saves: `save` makes it save to the path the platform's next save dialog
+// answers, and hydrochart with `args` and --csv must write the same bytes.
+inline void ExpectTableMatchesHydrochart(ScriptedPlatform& platform,
+                                         const std::function<void()>& save,
+                                         const QString& command, const QStringList& args) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("window.csv").toStdString();
+    platform.saveAnswers.push_back(path);
+    save();
+    HydrochartRun csv = RunHydrochart(command, args + QStringList{"--csv"});
+    ASSERT_EQ(csv.status, 0) << csv.err.toStdString();
+    EXPECT_EQ(FileBytes(path), csv.out.toStdString()) << args.join(' ').toStdString();
+}
+
+// Triggers a window's menu item, which must be enabled.
+inline void TriggerItem(QWidget* window, const char* item) {
+    QAction* a = window->findChild<QAction*>(item);
+    ASSERT_NE(a, nullptr) << item;
+    ASSERT_TRUE(a->isEnabled()) << item;
+    a->trigger();
+}
+
 inline void ExpectExportsMatchHydrochart(QWidget* window, ScriptedPlatform& platform,
                                          const QString& command, const QStringList& args) {
     QTemporaryDir dir;
     auto trigger = [&](const char* item, const QString& path) {
         platform.saveAnswers.push_back(path.toStdString());
-        QAction* a = window->findChild<QAction*>(item);
-        ASSERT_NE(a, nullptr) << item;
-        ASSERT_TRUE(a->isEnabled()) << item;
-        a->trigger();
+        TriggerItem(window, item);
     };
-    trigger("mnuFileSaveNumbersItem", dir.filePath("window.csv"));
-    HydrochartRun csv = RunHydrochart(command, args + QStringList{"--csv"});
-    ASSERT_EQ(csv.status, 0) << csv.err.toStdString();
-    EXPECT_EQ(FileBytes(dir.filePath("window.csv").toStdString()), csv.out.toStdString());
+    ExpectTableMatchesHydrochart(
+        platform, [&] { TriggerItem(window, "mnuFileSaveNumbersItem"); }, command, args);
 
     for (const char* ext : {"pdf", "svg", "png"}) {
         const QString mine = dir.filePath(QString("window.") + ext);
