@@ -76,8 +76,8 @@ hc::Result<RainTable> ParseRainText(const std::string& text) {
     hc::ListInput in(text);
     const std::vector<int> items = ItemsPerLine(text);
     auto lineRefused = [&](int line) -> std::optional<hc::Error> {
-        const int n = line < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(line)]
-                                                            : 0;
+        const int n =
+            line < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(line)] : 0;
         if (n < 3 || n % 2 == 0)
             return std::nullopt;
         const std::string count = std::to_string(n);

@@ -244,8 +244,9 @@ TEST(NormalDepth, RefusesADepthBelowTheLeastOfOneCentimetre) {
         auto nd = flow::ComputeNormalDepth(s, p, Q);
         ASSERT_FALSE(nd) << Q;
         EXPECT_EQ(nd.error().kind, hc::ErrorKind::BadValue);
-        EXPECT_EQ(nd.error().ja, "この流量では水深が最小の 0.01 ｍ より浅くなります\r水深 0.01 ｍ "
-                                 "で流れる流量は 0.00196 ｍ3／sec です");
+        EXPECT_EQ(nd.error().ja,
+                  "この流量では水深が最小の 0.01 ｍ より浅くなります\r水深 0.01 ｍ "
+                  "で流れる流量は 0.00196 ｍ3／sec です");
     }
     auto shown = flow::ComputeNormalDepth(s, p, 0.00196);
     ASSERT_TRUE(shown);

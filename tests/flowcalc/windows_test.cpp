@@ -404,8 +404,8 @@ TEST_F(FlowcalcMainWindow, ChartAndNumbersLeaveTheWindow) {
     Set(Box(f3, "Text3"), "1.5");  // depth: two sub-channels
     Click(f3, "Command1");
     ASSERT_EQ(form->App().Last()->Result.Sections.size(), 2u);
-    const QStringList parameters{QString::fromStdString(section), "--roughness", "0.03",
-                                 "--slope", "100"};
+    const QStringList parameters{QString::fromStdString(section), "--roughness", "0.03", "--slope",
+                                 "100"};
     hc::test::ExpectExportsMatchHydrochart(form.get(), platform, "flow",
                                            parameters + QStringList{"--depth", "1.5"});
     // The other tables, each opened from the analysis menu with a setting of its own.
