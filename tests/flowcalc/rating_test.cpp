@@ -248,6 +248,9 @@ TEST(NormalDepth, RefusesADepthBelowTheLeastOfOneCentimetre) {
                   "この流量では水深が最小の 0.01 ｍ より浅くなります\r水深 0.01 ｍ "
                   "で流れる流量は 0.00196 ｍ3／sec です");
     }
+    EXPECT_EQ(flow::ComputeNormalDepth(s, p, 0.00098).error().en,
+              "a discharge of 0.00098 m3/s flows below the least depth of 0.01 m (0.00196 m3/s "
+              "flows at 0.01 m)");
     auto shown = flow::ComputeNormalDepth(s, p, 0.00196);
     ASSERT_TRUE(shown);
     EXPECT_GE(shown->Depth, 0.01);
