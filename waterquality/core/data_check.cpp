@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "common/core/text_columns.h"
 #include "waterquality/core/meq.h"
 
 namespace wq {
@@ -85,11 +86,24 @@ ChargeBalance ComputeChargeBalance(const IonValues& m) {
     ChargeBalance b;
     b.cationSum = m[kNa] + m[kK] + m[kCa] + m[kMg];
     b.anionSum = m[kCl] + m[kHCO3] + m[kSO4] + m[kNO3];
-    const double total = b.cationSum + b.anionSum;
+    double cations = b.cationSum, anions = b.anionSum;
+    if (!std::isfinite(cations + anions) || !std::isfinite(cations - anions)) {
+        // Sums beyond the doubles: the ratio is the same of the values scaled to the largest.
+        double scale = 0;
+        for (double v : m)
+            scale = std::max(scale, std::abs(v));
+        if (!std::isfinite(scale))
+            return b;
+        cations = m[kNa] / scale + m[kK] / scale + m[kCa] / scale + m[kMg] / scale;
+        anions = m[kCl] / scale + m[kHCO3] / scale + m[kSO4] / scale + m[kNO3] / scale;
+    }
+    const double total = cations + anions;
     // Not "!= 0": negative entries could cancel to a total that only looks like a sample.
     if (!(total > 0))
         return b;
-    b.cbe = 100.0 * (b.cationSum - b.anionSum) / total;
+    b.cbe = 100.0 * (cations - anions) / total;
+    if (!std::isfinite(*b.cbe))
+        b.cbe = (cations - anions) / total * 100.0;  // the percent of a huge difference
     const double size = std::abs(*b.cbe);
     const double tolerance = 100.0 * kShareTolerance;
     if (size > kBalanceLimitPercent + tolerance)
@@ -224,9 +238,16 @@ bool EveryBalanceWithinLimit(const std::vector<CheckRow>& rows) {
 std::string FixedDecimals(double value, int decimals) {
     if (!std::isfinite(value))
         return {};
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-    std::string s(buf, res.ptr);
+    // Digits beyond the fifteenth are noise of the binary value: show its standard text.
+    if (std::abs(value) >= kFixedLimit)
+        return hc::DoubleToText(value);
+    decimals = std::clamp(decimals, 0, 15);
+    char buf[64];  // 15 digits, a sign, a point and 15 decimals
+    const auto [end, ec] =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    if (ec != std::errc{})
+        return hc::DoubleToText(value);
+    std::string s(buf, end);
     if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos)
         s.erase(0, 1);  // a tiny negative rounded to zero
     return s;
@@ -253,6 +274,43 @@ std::string CheckRowsCsv(const std::vector<CheckRow>& rows, Language language) {
         csv += "\n";
     }
     return csv;
+}
+
+std::string CheckRowsText(const std::vector<CheckRow>& rows, Language language) {
+    using hc::PadLeft;
+    using hc::PadRight;
+    // The name column as wide as the widest name, within 16..kTextNameColumns.
+    int nameColumns = 16;
+    for (const CheckRow& r : rows)
+        nameColumns = std::max(nameColumns, std::min(hc::DisplayWidth(r.name), kTextNameColumns));
+    const bool ja = language == Language::Japanese;
+    auto line = [&](const std::string& no, const std::string& name, const std::string& cations,
+                    const std::string& anions, const std::string& cbe, const std::string& balance,
+                    const std::string& rest) {
+        std::string l = PadLeft(no, 4) + "  " + PadRight(hc::FitWidth(name, nameColumns), nameColumns) +
+                        " " + PadLeft(cations, 9) + " " + PadLeft(anions, 9) + " " +
+                        PadLeft(cbe, 8) + "  " + (rest.empty() ? balance : PadRight(balance, 10) + "  " + rest);
+        while (!l.empty() && l.back() == ' ')
+            l.pop_back();
+        return l + "\n";
+    };
+    std::string t = ja ? line("番号", "試料名", "陽イオン計", "陰イオン計", "CBE %", "判定",
+                              "水質型 / 菱形の区分")
+                       : line("no", "name", "cations", "anions", "CBE %", "balance",
+                              "type / diamond field");
+    for (const CheckRow& r : rows) {
+        const std::string no = std::to_string(r.number);
+        if (!r.drawn) {
+            t += line(no, r.name, "", "", "", BalanceText(r, language), "");
+            continue;
+        }
+        t += line(no, r.name, FixedDecimals(r.balance.cationSum, 3),
+                  FixedDecimals(r.balance.anionSum, 3),
+                  r.balance.cbe ? FixedDecimals(*r.balance.cbe, 2) : "-", BalanceText(r, language),
+                  DominantTypeName(r.dominant, language) + " / " +
+                      DiamondFieldName(r.field, language));
+    }
+    return t;
 }
 
 }  // namespace wq
