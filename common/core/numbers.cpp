@@ -1,7 +1,7 @@
 #include "common/core/numbers.h"
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>

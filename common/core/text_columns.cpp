@@ -13,7 +13,11 @@ namespace {
 // sequence counts as one character of its own (U+FFFD), so that nothing is ever split.
 std::pair<char32_t, std::size_t> Decode(std::string_view s, std::size_t i) {
     const auto c = static_cast<unsigned char>(s[i]);
-    const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+    const std::size_t n = c < 0x80         ? 1
+                          : (c >> 5) == 6  ? 2
+                          : (c >> 4) == 14 ? 3
+                          : (c >> 3) == 30 ? 4
+                                           : 0;
     if (n == 0 || i + n > s.size())
         return {0xFFFD, 1};
     char32_t cp = n == 1 ? c : c & (0x7F >> n);
@@ -48,8 +52,8 @@ constexpr std::array<std::pair<char32_t, char32_t>, 17> kWide{{
 }};
 
 // Combining marks and zero-width characters.
-constexpr std::array<std::pair<char32_t, char32_t>, 5> kZero{{
-    {0x0300, 0x036F}, {0x200B, 0x200F}, {0x3099, 0x309A}, {0xFE00, 0xFE0F}, {0xFEFF, 0xFEFF}}};
+constexpr std::array<std::pair<char32_t, char32_t>, 5> kZero{
+    {{0x0300, 0x036F}, {0x200B, 0x200F}, {0x3099, 0x309A}, {0xFE00, 0xFE0F}, {0xFEFF, 0xFEFF}}};
 
 template <std::size_t N>
 bool In(const std::array<std::pair<char32_t, char32_t>, N>& ranges, char32_t cp) {
@@ -96,12 +100,14 @@ std::string FitWidth(std::string_view text, int columns) {
 
 std::string PadRight(std::string_view text, int columns) {
     const int width = DisplayWidth(text);
-    return std::string(text) + std::string(static_cast<std::size_t>(std::max(columns - width, 0)), ' ');
+    return std::string(text) +
+           std::string(static_cast<std::size_t>(std::max(columns - width, 0)), ' ');
 }
 
 std::string PadLeft(std::string_view text, int columns) {
     const int width = DisplayWidth(text);
-    return std::string(static_cast<std::size_t>(std::max(columns - width, 0)), ' ') + std::string(text);
+    return std::string(static_cast<std::size_t>(std::max(columns - width, 0)), ' ') +
+           std::string(text);
 }
 
 }  // namespace hc

@@ -107,7 +107,7 @@ Result<std::string> ReadTextFile(const std::string& path) {
                              "the UTF-16 text is damaged");
         return text.toStdString();
     }
-        if (bytes->rfind("\xEF\xBB\xBF", 0) == 0)
+    if (bytes->rfind("\xEF\xBB\xBF", 0) == 0)
         bytes->erase(0, 3);
     if (IsValidUtf8(*bytes))
         return bytes;

@@ -35,13 +35,13 @@ TEST(TextColumns, WidthsCutsAndPadding) {
     const struct {
         const char* text;
         int width;
-        int columns;       // room given to FitWidth
-        const char* fit;   // what fits in it
+        int columns;      // room given to FitWidth
+        const char* fit;  // what fits in it
     } cases[] = {
         {"W17-2001-06", 11, 11, "W17-2001-06"},
         {"W17-2001-06", 11, 10, "W17-200..."},
         {"井戸", 4, 4, "井戸"},
-        {"井戸A", 5, 4, "..."},           // no room for a character beside the dots
+        {"井戸A", 5, 4, "..."},  // no room for a character beside the dots
         {"上流の井戸", 10, 8, "上流..."},
         {"上流の井戸", 10, 9, "上流の..."},
         {"ｶﾅ", 2, 2, "ｶﾅ"},                // half-width katakana: one column each

@@ -422,11 +422,11 @@ TEST(DataCheckRows, HugeConcentrationsStillBalanceToAPercent) {
         IonValues meq;
         double cbe;
     } cases[] = {
-        {{big / 22.9898, 0, 0, 0, 0, 0, 0, 0}, 100},                  // Na only
-        {{0, 0, 0, 0, big / 35.4527, 0, 0, 0}, -100},                 // Cl only
-        {{big, big, 0, 0, big, 0, 0, 0}, 100.0 / 3},                  // (2 - 1) / (2 + 1)
-        {{big, big, big, big, big, big, big, big}, 0},                // 4 - 4
-        {{big, 0, 0, 0, 0, 0, 0, 0.5 * big}, 100.0 / 3},              // (1 - 0.5) / 1.5
+        {{big / 22.9898, 0, 0, 0, 0, 0, 0, 0}, 100},      // Na only
+        {{0, 0, 0, 0, big / 35.4527, 0, 0, 0}, -100},     // Cl only
+        {{big, big, 0, 0, big, 0, 0, 0}, 100.0 / 3},      // (2 - 1) / (2 + 1)
+        {{big, big, big, big, big, big, big, big}, 0},    // 4 - 4
+        {{big, 0, 0, 0, 0, 0, 0, 0.5 * big}, 100.0 / 3},  // (1 - 0.5) / 1.5
     };
     for (const auto& c : cases) {
         const ChargeBalance b = ComputeChargeBalance(c.meq);
@@ -438,8 +438,7 @@ TEST(DataCheckRows, HugeConcentrationsStillBalanceToAPercent) {
         CheckRows(OneSample({1e308, 0, 0, 0, 0, 0, 0, 0}, "W1"), NitrateType::None);
     ASSERT_TRUE(rows[0].balance.cbe);
     EXPECT_EQ(FixedDecimals(*rows[0].balance.cbe, 2), "100.00");
-    EXPECT_NE(CheckRowsCsv(rows, Language::English).find(",100.00,above 10 %,"),
-              std::string::npos);
+    EXPECT_NE(CheckRowsCsv(rows, Language::English).find(",100.00,above 10 %,"), std::string::npos);
 }
 
 TEST(SuspectCells, ConcentrationsNoWaterHoldsAreSuspect) {

@@ -164,7 +164,8 @@ TEST(SampleCsv, RefusalsNameTheLineAndTheColumn) {
          ErrorKind::BadValue, 2, "line 2: in column colour, the cell holds the text \"赤色\""},
         {head + "\"W1,\"\"deep\"\"\nwell\",1,1,1,1,1,1,1,1\nW2,1,1,1,n.d.,1,1,1,1\n",
          ErrorKind::BadValue, 4, "line 4: in column Mg, the cell holds the text \"n.d.\""},
-        {head + rows33, ErrorKind::TooLarge, 0, "the file holds 33 samples; at most 32 can be read"},
+        {head + rows33, ErrorKind::TooLarge, 0,
+         "the file holds 33 samples; at most 32 can be read"},
         {head + "\n \n", ErrorKind::NotRecognised, 0, "there are no sample rows"},
         {"", ErrorKind::NotRecognised, 0, "there is no heading row"},
         {"\nname,Na,K,Ca,Mg,Cl,HCO3,SO4\n", ErrorKind::NotRecognised, 2,
@@ -240,32 +241,43 @@ TEST(SampleCsv, HeadingSpellingsOfLaboratories) {
     } cases[] = {
         {"full-width brackets",
          "name,Na（mg/L）,K（mg/L）,Ca（mg/L）,Mg（mg/L）,Cl（mg/L）,HCO3（mg/L）,SO4（mg/L）,"
-         "NO3（mg/L）\nW1" + values, "W1"},
+         "NO3（mg/L）\nW1" +
+             values,
+         "W1"},
         {"unit after a blank",
          "name,Na mg/L,K mg/l,Ca ㎎/L,Mg  mg/L,Cl mg/L,HCO3 mg/L,SO4 2- mg/L,NO3 mg/L\nW1" + values,
          "W1"},
         {"sub- and superscripts", "name,Na⁺,K⁺,Ca²⁺,Mg²⁺,Cl⁻,HCO₃⁻,SO₄²⁻,NO₃⁻\nW1" + values, "W1"},
         {"Japanese ion names",
-         "試料名,ナトリウム,カリウム,カルシウム,マグネシウム,塩化物イオン,炭酸水素イオン,硫酸イオン,"
-         "硝酸イオン\n井戸" + values, "井戸"},
+         "試料名,ナトリウム,カリウム,カルシウム,マグネシウム,塩化物イオン,炭酸水素イオン,"
+         "硫酸イオン,"
+         "硝酸イオン\n井戸" +
+             values,
+         "井戸"},
         {"names with the formula aside",
          "地点名,ナトリウムイオン,カリウムイオン (K+),Ca,Mg,塩化物イオン（Cl⁻）,HCO₃⁻ (mg/L),"
-         "SO₄²⁻ [mg/L],NO3\nW1" + values, "W1"},
-        {"full-width letters", "name,Ｎａ,Ｋ,Ｃａ,Ｍｇ,Ｃｌ,ＨＣＯ３,ＳＯ４,ＮＯ３\nW1" + values, "W1"},
+         "SO₄²⁻ [mg/L],NO3\nW1" +
+             values,
+         "W1"},
+        {"full-width letters", "name,Ｎａ,Ｋ,Ｃａ,Ｍｇ,Ｃｌ,ＨＣＯ３,ＳＯ４,ＮＯ３\nW1" + values,
+         "W1"},
         {"units row",
          "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n,mg/L,mg/l,㎎/L,(mg/L),ｍｇ/Ｌ,mg/L,mg/L,mg/L\nW1" +
-             values, "W1"},
+             values,
+         "W1"},
         {"units row with a word", "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n単位,mg/L,,,,,,,\nW1" + values,
          "W1"},
         {"mg/L and meq/L in the headings",
          "name,Na (meq/L),Na (mg/L),K,Ca (mg/L),Ca (meq/L),Mg,Cl,HCO3,SO4,NO3\n"
-         "W1,99,1,2,3,99,4,5,6,7,8\n", "W1"},
+         "W1,99,1,2,3,99,4,5,6,7,8\n",
+         "W1"},
         {"mg/L and meq/L in a units row",
          "name,Na,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3,SO4\n"
          "unit,meq/L,mg/L,mg/L,mg/L,mg/L,mg/L,mg/L,mg/L,mg/L,meq/L\n"
-         "W1,99,1,2,3,4,5,6,7,8,99\n", "W1"},
-        {"quotes in a quoted name", "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n\"W \"\"deep\"\" 1\"" + values,
-         "W \"deep\" 1"},
+         "W1,99,1,2,3,4,5,6,7,8,99\n",
+         "W1"},
+        {"quotes in a quoted name",
+         "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n\"W \"\"deep\"\" 1\"" + values, "W \"deep\" 1"},
     };
     for (const auto& c : cases) {
         hc::Result<SampleTable> t = ParseSampleCsv(c.text, "x.csv", SampleTable{});
@@ -275,8 +287,9 @@ TEST(SampleCsv, HeadingSpellingsOfLaboratories) {
         EXPECT_EQ(t->RawMg[1], (IonValues{1, 2, 3, 4, 5, 6, 7, 8})) << c.what;
     }
     // meq/L alone is still refused, by the unit it has.
-    for (const std::string& text : {"name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3 meq/L\nW1" + values,
-                                   "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n,,,,,,,,meq/L\nW1" + values}) {
+    for (const std::string& text :
+         {"name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3 meq/L\nW1" + values,
+          "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n,,,,,,,,meq/L\nW1" + values}) {
         hc::Result<SampleTable> t = ParseSampleCsv(text, "x.csv", SampleTable{});
         ASSERT_FALSE(t) << text;
         EXPECT_NE(t.error().English().find("the unit \"meq/l\" is not mg/L"), std::string::npos)
@@ -286,8 +299,9 @@ TEST(SampleCsv, HeadingSpellingsOfLaboratories) {
 
 // A spreadsheet's "Unicode text": UTF-16 with its byte order mark, tab-separated, CRLF.
 TEST(SampleCsv, Utf16TextOfASpreadsheetLoads) {
-    const std::string utf8 = "試料名\tNa\tK\tCa\tMg\tCl\tHCO3\tSO4\tNO3\r\n"
-                             "上流の井戸\t1\t2\t3\t4\t5\t6\t7\t8\r\n";
+    const std::string utf8 =
+        "試料名\tNa\tK\tCa\tMg\tCl\tHCO3\tSO4\tNO3\r\n"
+        "上流の井戸\t1\t2\t3\t4\t5\t6\t7\t8\r\n";
     for (const char* code : {"UTF-16LE", "UTF-16BE"}) {
         iconv_t cd = iconv_open(code, "UTF-8");
         ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));

@@ -287,28 +287,28 @@ std::string CheckRowsText(const std::vector<CheckRow>& rows, Language language) 
     auto line = [&](const std::string& no, const std::string& name, const std::string& cations,
                     const std::string& anions, const std::string& cbe, const std::string& balance,
                     const std::string& rest) {
-        std::string l = PadLeft(no, 4) + "  " + PadRight(hc::FitWidth(name, nameColumns), nameColumns) +
-                        " " + PadLeft(cations, 9) + " " + PadLeft(anions, 9) + " " +
-                        PadLeft(cbe, 8) + "  " + (rest.empty() ? balance : PadRight(balance, 10) + "  " + rest);
+        std::string l = PadLeft(no, 4) + "  " +
+                        PadRight(hc::FitWidth(name, nameColumns), nameColumns) + " " +
+                        PadLeft(cations, 9) + " " + PadLeft(anions, 9) + " " + PadLeft(cbe, 8) +
+                        "  " + (rest.empty() ? balance : PadRight(balance, 10) + "  " + rest);
         while (!l.empty() && l.back() == ' ')
             l.pop_back();
         return l + "\n";
     };
-    std::string t = ja ? line("番号", "試料名", "陽イオン計", "陰イオン計", "CBE %", "判定",
-                              "水質型 / 菱形の区分")
-                       : line("no", "name", "cations", "anions", "CBE %", "balance",
-                              "type / diamond field");
+    std::string t =
+        ja ? line("番号", "試料名", "陽イオン計", "陰イオン計", "CBE %", "判定",
+                  "水質型 / 菱形の区分")
+           : line("no", "name", "cations", "anions", "CBE %", "balance", "type / diamond field");
     for (const CheckRow& r : rows) {
         const std::string no = std::to_string(r.number);
         if (!r.drawn) {
             t += line(no, r.name, "", "", "", BalanceText(r, language), "");
             continue;
         }
-        t += line(no, r.name, FixedDecimals(r.balance.cationSum, 3),
-                  FixedDecimals(r.balance.anionSum, 3),
-                  r.balance.cbe ? FixedDecimals(*r.balance.cbe, 2) : "-", BalanceText(r, language),
-                  DominantTypeName(r.dominant, language) + " / " +
-                      DiamondFieldName(r.field, language));
+        t += line(
+            no, r.name, FixedDecimals(r.balance.cationSum, 3), FixedDecimals(r.balance.anionSum, 3),
+            r.balance.cbe ? FixedDecimals(*r.balance.cbe, 2) : "-", BalanceText(r, language),
+            DominantTypeName(r.dominant, language) + " / " + DiamondFieldName(r.field, language));
     }
     return t;
 }

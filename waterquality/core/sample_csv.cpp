@@ -178,7 +178,11 @@ class Splitter {
 // One code point of UTF-8 at i and its length; a stray byte stands for itself.
 std::pair<char32_t, std::size_t> CodePoint(std::string_view s, std::size_t i) {
     const auto c = static_cast<unsigned char>(s[i]);
-    const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+    const std::size_t n = c < 0x80         ? 1
+                          : (c >> 5) == 6  ? 2
+                          : (c >> 4) == 14 ? 3
+                          : (c >> 3) == 30 ? 4
+                                           : 0;
     if (n <= 1 || i + n > s.size())
         return {c, 1};
     char32_t cp = c & (0x7F >> n);
@@ -191,10 +195,9 @@ std::pair<char32_t, std::size_t> CodePoint(std::string_view s, std::size_t i) {
 // and signs, the dashes and minus signs, "㎎" and "ℓ"; 0 for any other character.
 std::string_view AsciiOf(char32_t cp) {
     static const std::map<char32_t, std::string_view> kOthers{
-        {0x00B2, "2"},  {0x00B3, "3"},  {0x00B9, "1"},  {0x2070, "0"},  {0x207A, "+"},
-        {0x207B, "-"},  {0x208A, "+"},  {0x208B, "-"},  {0x2010, "-"},  {0x2011, "-"},
-        {0x2012, "-"},  {0x2013, "-"},  {0x2212, "-"},  {0x3000, " "},  {0x338E, "mg"},
-        {0x2113, "l"},  {0x00B5, "u"},  {0x03BC, "u"},
+        {0x00B2, "2"}, {0x00B3, "3"}, {0x00B9, "1"},  {0x2070, "0"}, {0x207A, "+"}, {0x207B, "-"},
+        {0x208A, "+"}, {0x208B, "-"}, {0x2010, "-"},  {0x2011, "-"}, {0x2012, "-"}, {0x2013, "-"},
+        {0x2212, "-"}, {0x3000, " "}, {0x338E, "mg"}, {0x2113, "l"}, {0x00B5, "u"}, {0x03BC, "u"},
     };
     static const std::string_view kAscii =
         "!\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`"
@@ -400,8 +403,7 @@ std::string UnitOf(const std::string& field) {
 
 // The columns the heading row (and a units row under it) names: field index of each kind, -1
 // where absent. An ion given in mg/L and in another unit is read from the mg/L column.
-hc::Result<std::array<int, kColumnKinds>> MapHeadings(const Record& heading,
-                                                      const Record* units,
+hc::Result<std::array<int, kColumnKinds>> MapHeadings(const Record& heading, const Record* units,
                                                       const std::string& path) {
     std::array<int, kColumnKinds> at;
     at.fill(-1);
@@ -439,11 +441,11 @@ hc::Result<std::array<int, kColumnKinds>> MapHeadings(const Record& heading,
             continue;
         const auto f = static_cast<std::size_t>(otherUnit[k]);
         const std::string shown = hc::Excerpt(unitOf[f]);
-        return InColumn(TableError(hc::ErrorKind::BadValue, path, heading.line,
-                                   "単位「" + shown + "」では読めません（mg/L で入れてください）",
-                                   "the unit \"" + shown +
-                                       "\" is not mg/L, the unit the programs read"),
-                        heading.fields[f]);
+        return InColumn(
+            TableError(hc::ErrorKind::BadValue, path, heading.line,
+                       "単位「" + shown + "」では読めません（mg/L で入れてください）",
+                       "the unit \"" + shown + "\" is not mg/L, the unit the programs read"),
+            heading.fields[f]);
     }
     std::string missing;
     if (at[kName] < 0)
@@ -548,12 +550,12 @@ hc::Result<SampleTable> ParseSampleCsv(const std::string& text, const std::strin
         return hc::FileError(hc::ErrorKind::NotRecognised, path, "試料の行がありません",
                              "there are no sample rows");
     if (csv->rows > kMaxSamples)
-        return hc::FileError(
-            hc::ErrorKind::TooLarge, path,
-            "このファイルには " + std::to_string(csv->rows) + " 試料あります。読み込めるのは " +
-                std::to_string(kMaxSamples) + " 試料までです",
-            "the file holds " + std::to_string(csv->rows) + " samples; at most " +
-                std::to_string(kMaxSamples) + " can be read");
+        return hc::FileError(hc::ErrorKind::TooLarge, path,
+                             "このファイルには " + std::to_string(csv->rows) +
+                                 " 試料あります。読み込めるのは " + std::to_string(kMaxSamples) +
+                                 " 試料までです",
+                             "the file holds " + std::to_string(csv->rows) + " samples; at most " +
+                                 std::to_string(kMaxSamples) + " can be read");
     const hc::WorkbookSheet& sheet = csv->sheet;
     const std::map<std::string, TablePlace>& places = csv->places;
     LoadOptions fromTable = options;

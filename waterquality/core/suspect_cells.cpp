@@ -258,8 +258,8 @@ class Scanner {
         if (cell.kind == Kind::Error) {
             Add(kNameRow, i, SuspectKind::ErrorValue, true,
                 "試料名がエラー値 " + cell.text + " のため読み込めません。",
-                "The sample name holds the error value " + cell.text +
-                    ", so " + Loadable() + " cannot be loaded.");
+                "The sample name holds the error value " + cell.text + ", so " + Loadable() +
+                    " cannot be loaded.");
             return {};
         }
         names_[ui] = hc::CellText(cell);
@@ -346,8 +346,7 @@ class Scanner {
         if (Trimmed(text).empty()) {
             Add(row, i, SuspectKind::TextValue, true,
                 ion + " は空の文字列（数式の結果など）で、数値として読めないため読み込めません。",
-                ion +
-                    " holds an empty text (such as a formula's result) that is no number, so " +
+                ion + " holds an empty text (such as a formula's result) that is no number, so " +
                     Loadable() + " cannot be loaded.");
             return;
         }
@@ -371,8 +370,8 @@ class Scanner {
         if (mark.kind == Kind::Error) {
             Add(kMarkRow, i, SuspectKind::ErrorValue, true,
                 "マークがエラー値 " + mark.text + " のため読み込めません。",
-                "The mark holds the error value " + mark.text +
-                    ", so " + Loadable() + " cannot be loaded.");
+                "The mark holds the error value " + mark.text + ", so " + Loadable() +
+                    " cannot be loaded.");
             return;
         }
         const CellValue colour = Cell(kColorRow, i);
@@ -380,16 +379,16 @@ class Scanner {
         if (colour.kind == Kind::Error) {
             Add(kColorRow, i, SuspectKind::ErrorValue, true,
                 "色番号がエラー値 " + colour.text + " のため読み込めません。",
-                "The colour number holds the error value " + colour.text +
-                    ", so " + Loadable() + " cannot be loaded.");
+                "The colour number holds the error value " + colour.text + ", so " + Loadable() +
+                    " cannot be loaded.");
             return;
         }
         SampleTable probe;
         if (!ReadMarkAndColour(sheet_, i, probe)) {
             Add(kColorRow, i, SuspectKind::BadColour, true,
                 "色番号" + Bracketed(shown) + "は数値でないため読み込めません。",
-                "The colour number " + Quoted(shown) +
-                    " is not a number, so " + Loadable() + " cannot be loaded.");
+                "The colour number " + Quoted(shown) + " is not a number, so " + Loadable() +
+                    " cannot be loaded.");
             return;
         }
         const std::string text = hc::CellText(colour);

@@ -16,18 +16,18 @@
 namespace wq {
 
 enum class SuspectKind {
-    Unreadable,     // the file cannot be read as a workbook (no cell)
-    BadCount,       // B10 empty, no number or outside 1..32: refused
-    CountNotWhole,  // B10 not a whole number: rounded
-    BeyondCount,    // data right of the counted columns: never read
-    SkippedName,    // name empty or of one character: the column is not drawn
-    DuplicateName,  // the name of an earlier drawn sample again
-    BlankValue,     // empty ion cell of a drawn sample: read as 0 mg/L
-    NegativeValue,  // an ion value below 0
-    TextValue,      // a text that is no number ("<0.1", "ND"): refused
-    ErrorValue,     // an error value (#N/A, #DIV/0!): refused
-    BooleanValue,   // TRUE or FALSE where a number belongs: read as -1 or 0
-    BadColour,      // ternaryplot's colour cell: refused, or drawn black against its text
+    Unreadable,        // the file cannot be read as a workbook (no cell)
+    BadCount,          // B10 empty, no number or outside 1..32: refused
+    CountNotWhole,     // B10 not a whole number: rounded
+    BeyondCount,       // data right of the counted columns: never read
+    SkippedName,       // name empty or of one character: the column is not drawn
+    DuplicateName,     // the name of an earlier drawn sample again
+    BlankValue,        // empty ion cell of a drawn sample: read as 0 mg/L
+    NegativeValue,     // an ion value below 0
+    TextValue,         // a text that is no number ("<0.1", "ND"): refused
+    ErrorValue,        // an error value (#N/A, #DIV/0!): refused
+    BooleanValue,      // TRUE or FALSE where a number belongs: read as -1 or 0
+    BadColour,         // ternaryplot's colour cell: refused, or drawn black against its text
     ImplausibleValue,  // an ion above kPlausibleMgPerL: read, but no water holds it
 };
 
