@@ -467,28 +467,31 @@ TEST(SuspectCells, ConcentrationsNoWaterHoldsAreSuspect) {
               std::string::npos);
 }
 
-// The terminal table lines its columns up by display width whatever the names: a Japanese
-// name takes two columns a character, a long one is shortened, never cut inside a character.
+// The terminal table lines its columns up by display width whatever the names and numbers: a
+// Japanese name takes two columns a character, a long one is shortened, never cut inside a
+// character; a huge sum widens its column.
 TEST(DataCheckRows, TextTableColumnsLineUpByDisplayWidth) {
     SampleTable t = OneSample({kNa2, 0, 0, 0, kCl2, 0, 0, 0}, "W1");
-    t.SampleCount = 4;
+    t.SampleCount = 5;
     const std::string longName = std::string(20, 'x') + std::string(10, 'y') + "井戸の長い名前";
-    const std::string names[] = {"W1", "上流の井戸", longName, "ＡＢ"};
-    for (std::size_t i = 1; i <= 4; ++i) {
+    const std::string names[] = {"W1", "上流の井戸", longName, "ＡＢ", "W5"};
+    for (std::size_t i = 1; i <= 5; ++i) {
         t.SampleName[i] = names[i - 1];
         t.SampleValid[i] = i == 4 ? 0 : 1;
         t.RawMg[i] = t.RawMg[1];
     }
+    t.RawMg[5][kNa] = 1e62;  // 4.34975510878738E+60 meq/L: 20 columns
     for (Language language : {Language::English, Language::Japanese}) {
         const std::string text = CheckRowsText(CheckRows(t, NitrateType::None), language);
         std::vector<std::string> lines;
         for (std::size_t at = 0, nl; (nl = text.find('\n', at)) != std::string::npos; at = nl + 1)
             lines.push_back(text.substr(at, nl - at));
-        ASSERT_EQ(lines.size(), 5u) << text;
-        // The cation sum ends at the same column on every drawn row: 4 + 2 + 32 + 1 + 9.
-        for (std::size_t i = 1; i <= 3; ++i) {
-            const std::size_t end = lines[i].find("2.000") + 5;
-            EXPECT_EQ(hc::DisplayWidth(lines[i].substr(0, end)), 48) << lines[i];
+        ASSERT_EQ(lines.size(), 6u) << text;
+        // The cation sum ends at the same column on every drawn row: 4 + 2 + 32 + 1 + 20.
+        for (const auto& [i, sum] : {std::pair<std::size_t, const char*>{1, "2.000"},
+                                     {2, "2.000"}, {3, "2.000"}, {5, "E+60"}}) {
+            const std::size_t end = lines[i].find(sum) + std::string(sum).size();
+            EXPECT_EQ(hc::DisplayWidth(lines[i].substr(0, end)), 59) << lines[i];
             EXPECT_TRUE(hc::IsValidUtf8(lines[i])) << lines[i];
         }
         EXPECT_NE(lines[3].find(std::string(20, 'x') + std::string(9, 'y') + "..."),

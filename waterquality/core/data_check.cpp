@@ -277,38 +277,42 @@ std::string CheckRowsCsv(const std::vector<CheckRow>& rows, Language language) {
 }
 
 std::string CheckRowsText(const std::vector<CheckRow>& rows, Language language) {
+    using hc::DisplayWidth;
     using hc::PadLeft;
     using hc::PadRight;
-    // The name column as wide as the widest name, within 16..kTextNameColumns.
-    int nameColumns = 16;
-    for (const CheckRow& r : rows)
-        nameColumns = std::max(nameColumns, std::min(hc::DisplayWidth(r.name), kTextNameColumns));
     const bool ja = language == Language::Japanese;
-    auto line = [&](const std::string& no, const std::string& name, const std::string& cations,
-                    const std::string& anions, const std::string& cbe, const std::string& balance,
-                    const std::string& rest) {
-        std::string l = PadLeft(no, 4) + "  " +
-                        PadRight(hc::FitWidth(name, nameColumns), nameColumns) + " " +
-                        PadLeft(cations, 9) + " " + PadLeft(anions, 9) + " " + PadLeft(cbe, 8) +
-                        "  " + (rest.empty() ? balance : PadRight(balance, 10) + "  " + rest);
-        while (!l.empty() && l.back() == ' ')
-            l.pop_back();
-        return l + "\n";
-    };
-    std::string t =
-        ja ? line("番号", "試料名", "陽イオン計", "陰イオン計", "CBE %", "判定",
-                  "水質型 / 菱形の区分")
-           : line("no", "name", "cations", "anions", "CBE %", "balance", "type / diamond field");
+    using Fields = std::array<std::string, 7>;  // no, name, cations, anions, CBE, balance, rest
+    std::vector<Fields> lines;
+    lines.push_back(ja ? Fields{"番号", "試料名", "陽イオン計", "陰イオン計", "CBE %", "判定",
+                                "水質型 / 菱形の区分"}
+                       : Fields{"no", "name", "cations", "anions", "CBE %", "balance",
+                                "type / diamond field"});
     for (const CheckRow& r : rows) {
         const std::string no = std::to_string(r.number);
-        if (!r.drawn) {
-            t += line(no, r.name, "", "", "", BalanceText(r, language), "");
-            continue;
-        }
-        t += line(
-            no, r.name, FixedDecimals(r.balance.cationSum, 3), FixedDecimals(r.balance.anionSum, 3),
-            r.balance.cbe ? FixedDecimals(*r.balance.cbe, 2) : "-", BalanceText(r, language),
-            DominantTypeName(r.dominant, language) + " / " + DiamondFieldName(r.field, language));
+        const std::string name = hc::FitWidth(r.name, kTextNameColumns);
+        if (!r.drawn)
+            lines.push_back({no, name, "", "", "", BalanceText(r, language), ""});
+        else
+            lines.push_back({no, name, FixedDecimals(r.balance.cationSum, 3),
+                             FixedDecimals(r.balance.anionSum, 3),
+                             r.balance.cbe ? FixedDecimals(*r.balance.cbe, 2) : "-",
+                             BalanceText(r, language),
+                             DominantTypeName(r.dominant, language) + " / " +
+                                 DiamondFieldName(r.field, language)});
+    }
+    // Each column as wide as its widest entry, at least as wide as it always was.
+    std::array<int, 6> width{4, 16, 9, 9, 8, 10};
+    for (const Fields& f : lines)
+        for (std::size_t c = 0; c < width.size(); ++c)
+            width[c] = std::max(width[c], DisplayWidth(f[c]));
+    std::string t;
+    for (const Fields& f : lines) {
+        std::string l = PadLeft(f[0], width[0]) + "  " + PadRight(f[1], width[1]) + " " +
+                        PadLeft(f[2], width[2]) + " " + PadLeft(f[3], width[3]) + " " +
+                        PadLeft(f[4], width[4]) + "  " + PadRight(f[5], width[5]) + "  " + f[6];
+        while (!l.empty() && l.back() == ' ')
+            l.pop_back();
+        t += l + "\n";
     }
     return t;
 }

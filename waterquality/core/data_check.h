@@ -134,7 +134,8 @@ inline constexpr double kFixedLimit = 1e15;
 std::string FixedDecimals(double value, int decimals);
 
 // The rows as a table to read on a terminal, laid out by display width (a Japanese character
-// takes two columns): a name wider than kTextNameColumns is shortened with "...".
+// takes two columns), each column as wide as its widest entry: a name wider than
+// kTextNameColumns is shortened with "...".
 inline constexpr int kTextNameColumns = 32;
 std::string CheckRowsText(const std::vector<CheckRow>& rows, Language language);
 

@@ -373,7 +373,7 @@ Column ColumnOfHeading(const Heading& h) {
 }
 
 // A row of units under the headings ("", "mg/L", "(mg/L)", "meq/L"): every field a unit or
-// empty, or in a column that is no ion a word such as 単位, and one unit at least.
+// empty, or in a column that is no ion a word such as 単位, and the unit of an ion at least.
 bool IsUnitsRow(const Record& r, const std::vector<Column>& columns) {
     bool any = false;
     for (std::size_t f = 0; f < r.fields.size(); ++f) {
@@ -383,12 +383,12 @@ bool IsUnitsRow(const Record& r, const std::vector<Column>& columns) {
         std::string bare = t;
         if (bare.size() >= 2 && bare.front() == '(' && bare.back() == ')')
             bare = bare.substr(1, bare.size() - 2);
+        const bool ion = f < columns.size() && columns[f] != kOther && columns[f] < kIonCount;
         if (IsUnit(bare)) {
-            any = true;
+            any = any || ion;
             continue;
         }
-        const bool ion = f < columns.size() && columns[f] != kOther && columns[f] < kIonCount;
-        if (ion || (bare != "単位" && bare != "unit" && bare != "units"))
+        if (ion || (bare != "単位" && bare != "unit" && bare != "units" && bare != "-"))
             return false;
     }
     return any;
