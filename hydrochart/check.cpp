@@ -4,7 +4,6 @@
 // batch: 0 only when the workbook loads and every sample balances within 10 %.
 #include <QFileInfo>
 #include <QJsonArray>
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -149,26 +148,7 @@ std::string Fixed(double v, int decimals) {
 // A table to read on a terminal.
 std::string Text(const std::string& file, const Checked& k) {
     std::ostringstream t;
-    t << file << ":\n";
-    char line[512];
-    std::snprintf(line, sizeof line, "%3s  %-16s %9s %9s %8s  %-10s  %s\n", "no", "name",
-                  "cations", "anions", "CBE %", "balance", "type / diamond field");
-    t << line;
-    for (const wq::CheckRow& r : k.rows) {
-        if (!r.drawn) {
-            std::snprintf(line, sizeof line, "%3d  %-16s %9s %9s %8s  %s\n", r.number,
-                          r.name.c_str(), "", "", "", "not drawn");
-        } else {
-            std::snprintf(line, sizeof line, "%3d  %-16s %9s %9s %8s  %-10s  %s / %s\n", r.number,
-                          r.name.c_str(), Fixed(r.balance.cationSum, 3).c_str(),
-                          Fixed(r.balance.anionSum, 3).c_str(),
-                          r.balance.cbe ? Fixed(*r.balance.cbe, 2).c_str() : "-",
-                          wq::BalanceText(r, Language::English).c_str(),
-                          wq::DominantTypeName(r.dominant, Language::English).c_str(),
-                          wq::DiamondFieldName(r.field, Language::English).c_str());
-        }
-        t << line;
-    }
+    t << file << ":\n" << wq::CheckRowsText(k.rows, Language::English);
     if (!k.report.cells.empty()) {
         t << "\nsuspect cells:\n";
         for (const wq::SuspectCell& c : k.report.cells)

@@ -1,7 +1,8 @@
 #include "common/core/numbers.h"
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -169,9 +170,16 @@ std::string DoubleToText(double value) {
         return value > 0 ? "Infinity" : "-Infinity";
     if (value == 0.0)
         return "0";
+    // %.15G without the locale's decimal comma: to_chars, checked, its exponent in capitals.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15G", value);
-    std::string s(buf);
+    const auto [end, ec] =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    if (ec != std::errc{})
+        throw ConversionError("no text for the number");  // cannot happen in 64 characters
+    std::string s(buf, end);
+    for (char& c : s)
+        if (c == 'e')
+            c = 'E';
     // Split off an exponent, trim trailing zeros of the mantissa.
     std::string mantissa = s, exponent;
     if (std::size_t e = s.find('E'); e != std::string::npos) {

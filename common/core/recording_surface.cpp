@@ -105,8 +105,10 @@ std::string JsonNumber(double v) {
     if (v == 0)
         return "0";
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, v);
-    return std::string(buf, res.ptr);
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
+    if (ec != std::errc{})
+        return "null";  // cannot happen: the shortest text of a double is under 25 characters
+    return std::string(buf, end);
 }
 
 std::string DrawOp::ToJson() const {

@@ -97,6 +97,16 @@ Result<std::string> ReadTextFile(const std::string& path) {
     Result<std::string> bytes = ReadFileBytes(path);
     if (!bytes)
         return bytes;
+    // UTF-16 by its byte order mark, as a spreadsheet's "Unicode text" is saved.
+    const bool le = bytes->rfind("\xFF\xFE", 0) == 0, be = bytes->rfind("\xFE\xFF", 0) == 0;
+    if (le || be) {
+        QStringDecoder utf16(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        const QString text = utf16(QByteArray::fromStdString(bytes->substr(2)));
+        if (utf16.hasError() || bytes->size() % 2 != 0)
+            return FileError(ErrorKind::NotRecognised, path, "UTF-16 の文字が壊れています",
+                             "the UTF-16 text is damaged");
+        return text.toStdString();
+    }
     if (bytes->rfind("\xEF\xBB\xBF", 0) == 0)
         bytes->erase(0, 3);
     if (IsValidUtf8(*bytes))

@@ -8,8 +8,9 @@
 
 namespace hc {
 
-// The whole file as UTF-8: taken as UTF-8 when it is valid UTF-8 (a BOM is dropped), otherwise
-// decoded from CP932. Fails as ReadFileBytes does.
+// The whole file as UTF-8: decoded from UTF-16 when it starts with a UTF-16 byte order mark
+// (NotRecognised when damaged), taken as UTF-8 when it is valid UTF-8 (a BOM is dropped),
+// otherwise decoded from CP932. Fails as ReadFileBytes does.
 Result<std::string> ReadTextFile(const std::string& path);
 
 // The raw bytes of a file. Fails (CannotRead, with the system's reason in both languages) when

@@ -118,11 +118,17 @@ std::string U16(unsigned v) {
     return {char(v & 0xFF), char((v >> 8) & 0xFF)};
 }
 
-// An .xls whose one shared string, of text characters, is shown by every one of cells cells.
-void WriteXls(const std::string& path, std::size_t text, std::size_t cells) {
+// An .xls whose shared strings (one of text characters, or "x", "y", "z") are shown by cells
+// cells, each showing string `index`.
+void WriteXls(const std::string& path, std::size_t text, std::size_t cells, unsigned index = 0,
+              bool three = false) {
     const std::string bofGlobals = Record(0x0809, U16(0x0600) + U16(0x0005) + std::string(12, 0));
-    const std::string sst = Record(0x00FC, U16(1) + U16(0) + U16(1) + U16(0) + U16(text) +
-                                               std::string(1, 0) + std::string(text, 'x'));
+    std::string strings = U16(text) + std::string(1, 0) + std::string(text, 'x');
+    if (three)
+        for (char c : {'y', 'z'})
+            strings += U16(1) + std::string(1, 0) + std::string(1, c);
+    const unsigned n = three ? 3 : 1;
+    const std::string sst = Record(0x00FC, U16(n) + U16(0) + U16(n) + U16(0) + strings);
     const std::string eof = Record(0x000A, "");
     const std::size_t sheetAt = bofGlobals.size() + 4 + 14 + sst.size() + eof.size();
     const std::string boundSheet =
@@ -131,7 +137,7 @@ void WriteXls(const std::string& path, std::size_t text, std::size_t cells) {
     std::string stream = bofGlobals + boundSheet + sst + eof +
                          Record(0x0809, U16(0x0600) + U16(0x0010) + std::string(12, 0));
     for (std::size_t i = 0; i < cells; ++i)  // LABELSST in eight columns
-        stream += Record(0x00FD, U16(i / 8) + U16(i % 8) + U16(0) + U16(0) + U16(0));
+        stream += Record(0x00FD, U16(i / 8) + U16(i % 8) + U16(0) + U16(index) + U16(0));
     WriteContainer(path, {{"Workbook", stream + eof}}, false);
 }
 
@@ -257,6 +263,28 @@ INSTANTIATE_TEST_SUITE_P(
                 "damaged compound document: the directory gives the Workbook stream a size "
                 "larger than the file"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A cell shows the shared string its index names: the last one of the table is read, one past
+// it is refused as damage, not read from beyond the table.
+TEST(XlsSharedStrings, TheLastIndexIsReadAndOnePastItRefused) {
+    const std::string path = ::testing::TempDir() + "/hc_sst_index.xls";
+    const struct {
+        unsigned index;
+        const char* text;  // read in A1; empty when refused
+    } cases[] = {{0, "x"}, {1, "y"}, {2, "z"}, {3, ""}};
+    for (const auto& c : cases) {
+        WriteXls(path, 1, 1, c.index, true);
+        std::string read, refusal;
+        try {
+            read = ReadWorkbookSheet(path).Cell(1, 1).text;
+        } catch (const WorkbookError& e) {
+            refusal = e.what();
+        }
+        EXPECT_EQ(read, c.text) << c.index;
+        EXPECT_EQ(refusal.empty(), *c.text != 0) << c.index << ": " << refusal;
+    }
+    std::filesystem::remove(path);
+}
 
 }  // namespace
 }  // namespace hc

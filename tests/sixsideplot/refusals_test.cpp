@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTableWidget>
+#include <cstdio>
+#include <fstream>
 #include <regex>
 
 #include "sixsideplot/ui/sixsideplot_program.h"
@@ -133,6 +135,34 @@ TEST_F(Refusals, DataCheckShowsEveryReasonOfARefusedWorkbookOnce) {
             EXPECT_EQ(rows->item(r, 5)->background().style(), Qt::NoBrush) << verdict;
     }
     CheckWindow()->close();
+}
+
+// A CSV table is refused and checked by its rows and headings: 40 rows are no workbook's bad
+// count cell, so no message box about an input field, and the check names no cell.
+TEST_F(Refusals, ACsvTableIsCheckedByItsLinesAndHeadings) {
+    const std::string path = ::testing::TempDir() + "/forty.csv";
+    {
+        std::ofstream out(path);
+        out << "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n";
+        for (int i = 1; i <= 40; ++i)
+            out << "W" << i << ",1,1,1,1,1,1,1,1\n";
+    }
+    Open(path);
+    EXPECT_EQ(form->StatusText().toStdString(),
+              "forty.csv: このファイルには 40 試料あります。読み込めるのは 32 試料までです");
+    EXPECT_TRUE(platform.messages.empty());
+    ASSERT_TRUE(Item("mnuFileCheckItem")->isEnabled());
+    Item("mnuFileCheckItem")->trigger();
+    ASSERT_TRUE(CheckWindow());
+    auto* t = CheckWindow()->findChild<QTableWidget*>("SuspectTable");
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->horizontalHeaderItem(0)->text(), "行:見出し");
+    EXPECT_EQ(Column("SuspectTable", 0), (std::vector<std::string>{""}));
+    EXPECT_EQ(Column("SuspectTable", 2),
+              (std::vector<std::string>{
+                  "このファイルには 40 試料あります。読み込めるのは 32 試料までです。"}));
+    CheckWindow()->close();
+    std::remove(path.c_str());
 }
 
 }  // namespace

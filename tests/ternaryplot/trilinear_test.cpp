@@ -395,6 +395,32 @@ double WideCells(const std::string& s) {
     return cells;
 }
 
+// Where the last sample's entry and the box's bottom fall at each side of every change of the
+// table's layout: entries fill a column of 4, 8, 12 or 16 rows, 5 mm apart, before the next
+// column 31 mm to the right.
+TEST(TrilinearPrint, TheLastEntryAtEachChangeOfLayout) {
+    const struct {
+        int n;
+        double x, y;   // of the last entry
+        double right;  // of the box
+        double top, bottom;
+    } cases[] = {
+        {4, 120, 66, 151, 50, 70},   {5, 151, 51, 182, 50, 70},   {8, 151, 66, 182, 50, 70},
+        {9, 151, 51, 182, 50, 90},   {16, 151, 86, 182, 50, 90},  {17, 151, 61, 182, 40, 100},
+        {24, 151, 96, 182, 40, 100}, {25, 151, 61, 182, 20, 100}, {32, 151, 96, 182, 20, 100},
+    };
+    for (const auto& c : cases) {
+        RecordingSurface p = RecordingSurface::Paper();
+        tri::PrintChart(p, Samples(c.n), Settings(), {0, 0});
+        auto e = p.TextsEqual(tri::SampleTableEntry(c.n, "W" + std::to_string(c.n)));
+        ASSERT_EQ(e.size(), 1u) << c.n;
+        EXPECT_NEAR(e[0].x1, c.x, kEps) << c.n;
+        EXPECT_NEAR(e[0].y1, c.y, kEps) << c.n;
+        EXPECT_TRUE(HasLine(p, 120, c.top, c.right, c.top)) << c.n;
+        EXPECT_TRUE(HasLine(p, c.right, c.bottom, 120, c.bottom)) << c.n;
+    }
+}
+
 TEST(TrilinearPrint, DiamondFieldsInTheTableOnlyWhenAsked) {
     wq::SampleTable t;
     SetSample(t, 1, {0, 0, 2, 0, 0, 2, 0, 0}, "W17-2001-06");  // Ca-HCO3

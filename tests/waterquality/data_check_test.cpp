@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
+#include "common/core/text_columns.h"
+#include "common/core/text_file.h"
 #include "support/water_samples.h"
 #include "waterquality/core/data_check.h"
 #include "waterquality/core/suspect_cells.h"
@@ -382,4 +385,119 @@ TEST(SuspectCells, MarksAndColoursOfTernaryplot) {
     EXPECT_EQ(CellReference(11, 33), "AG11");
     EXPECT_EQ(CellReference(1, 26), "Z1");
     EXPECT_EQ(CellReference(1, 27), "AA1");
+}
+
+// Numbers of every size reach the data check as text a reader can take: never bytes left over
+// from a failed conversion, never a decimal comma.
+TEST(DataCheckRows, NumberEdgeCases) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        double value;
+        int decimals;
+        const char* text;
+    } cases[] = {
+        {1234.5678, 3, "1234.568"},
+        {-0.004, 2, "0.00"},
+        {-0.006, 2, "-0.01"},
+        {0.125, 2, "0.12"},  // exactly half: to even, as printf
+        {999999999999999.0, 3, "999999999999999.000"},
+        {1e15, 3, "1E+15"},
+        {-2.5e15, 2, "-2.5E+15"},
+        {1e62, 3, "1E+62"},
+        {1e308, 3, "1E+308"},
+        {std::numeric_limits<double>::max(), 2, "1.79769313486232E+308"},
+        {1e-300, 3, "0.000"},
+        {inf, 2, ""},
+        {std::nan(""), 2, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FixedDecimals(c.value, c.decimals), c.text) << c.value;
+}
+
+// The CBE of sums a double holds is a number even where 100 x (cations - anions) or the sum of
+// the two is beyond the doubles: the same percent as the sums scaled down by hand.
+TEST(DataCheckRows, HugeConcentrationsStillBalanceToAPercent) {
+    const double big = 1e308;
+    const struct {
+        IonValues meq;
+        double cbe;
+    } cases[] = {
+        {{big / 22.9898, 0, 0, 0, 0, 0, 0, 0}, 100},      // Na only
+        {{0, 0, 0, 0, big / 35.4527, 0, 0, 0}, -100},     // Cl only
+        {{big, big, 0, 0, big, 0, 0, 0}, 100.0 / 3},      // (2 - 1) / (2 + 1)
+        {{big, big, big, big, big, big, big, big}, 0},    // 4 - 4
+        {{big, 0, 0, 0, 0, 0, 0, 0.5 * big}, 100.0 / 3},  // (1 - 0.5) / 1.5
+    };
+    for (const auto& c : cases) {
+        const ChargeBalance b = ComputeChargeBalance(c.meq);
+        ASSERT_TRUE(b.cbe) << c.cbe;
+        EXPECT_NEAR(*b.cbe, c.cbe, 1e-9) << c.cbe;
+    }
+    // Through the rows, the CSV and the text table from mg/L: a percent, no empty field.
+    const std::vector<CheckRow> rows =
+        CheckRows(OneSample({1e308, 0, 0, 0, 0, 0, 0, 0}, "W1"), NitrateType::None);
+    ASSERT_TRUE(rows[0].balance.cbe);
+    EXPECT_EQ(FixedDecimals(*rows[0].balance.cbe, 2), "100.00");
+    EXPECT_NE(CheckRowsCsv(rows, Language::English).find(",100.00,above 10 %,"), std::string::npos);
+}
+
+TEST(SuspectCells, ConcentrationsNoWaterHoldsAreSuspect) {
+    hc::WorkbookSheet s;
+    const CellValue na[] = {CellValue::Num(1e6), CellValue::Num(1000000.5), CellValue::Num(1e62),
+                            CellValue::Str("1e308")};
+    s.SetCell(kCountRow, kCountColumn, CellValue::Num(4));
+    for (int i = 1; i <= 4; ++i) {
+        s.SetCell(kNameRow, i + 1, CellValue::Str("W" + std::to_string(i)));
+        for (int k = 0; k < kIonCount; ++k)
+            s.SetCell(kFirstIonRow + k, i + 1, CellValue::Num(2));
+        s.SetCell(kFirstIonRow, i + 1, na[i - 1]);
+    }
+    const SuspectReport r = ScanSheet(s);
+    ExpectCells(r,
+                {{"C12", SuspectKind::ImplausibleValue, false, 2},
+                 {"D12", SuspectKind::ImplausibleValue, false, 3},
+                 {"E12", SuspectKind::ImplausibleValue, false, 4}},
+                "implausible");
+    ASSERT_EQ(r.cells.size(), 3u);
+    EXPECT_EQ(r.cells[1].messageJa,
+              "Na の値 1E+62 は 1,000,000 mg/L を超えています。単位と桁を確かめてください。");
+    EXPECT_EQ(r.cells[1].messageEn,
+              "The Na value 1E+62 is above 1,000,000 mg/L; check its unit and digits.");
+    EXPECT_NE(SuspectCellsCsv(r, Language::English).find(",implausible_value,no,1E+62,"),
+              std::string::npos);
+}
+
+// The terminal table lines its columns up by display width whatever the names and numbers: a
+// Japanese name takes two columns a character, a long one is shortened, never cut inside a
+// character; a huge sum widens its column.
+TEST(DataCheckRows, TextTableColumnsLineUpByDisplayWidth) {
+    SampleTable t = OneSample({kNa2, 0, 0, 0, kCl2, 0, 0, 0}, "W1");
+    t.SampleCount = 5;
+    const std::string longName = std::string(20, 'x') + std::string(10, 'y') + "井戸の長い名前";
+    const std::string names[] = {"W1", "上流の井戸", longName, "ＡＢ", "W5"};
+    for (std::size_t i = 1; i <= 5; ++i) {
+        t.SampleName[i] = names[i - 1];
+        t.SampleValid[i] = i == 4 ? 0 : 1;
+        t.RawMg[i] = t.RawMg[1];
+    }
+    t.RawMg[5][kNa] = 1e62;  // 4.34975510878738E+60 meq/L: 20 columns
+    for (Language language : {Language::English, Language::Japanese}) {
+        const std::string text = CheckRowsText(CheckRows(t, NitrateType::None), language);
+        std::vector<std::string> lines;
+        for (std::size_t at = 0, nl; (nl = text.find('\n', at)) != std::string::npos; at = nl + 1)
+            lines.push_back(text.substr(at, nl - at));
+        ASSERT_EQ(lines.size(), 6u) << text;
+        // The cation sum ends at the same column on every drawn row: 4 + 2 + 32 + 1 + 20.
+        for (const auto& [i, sum] : {std::pair<std::size_t, const char*>{1, "2.000"},
+                                     {2, "2.000"}, {3, "2.000"}, {5, "E+60"}}) {
+            const std::size_t end = lines[i].find(sum) + std::string(sum).size();
+            EXPECT_EQ(hc::DisplayWidth(lines[i].substr(0, end)), 59) << lines[i];
+            EXPECT_TRUE(hc::IsValidUtf8(lines[i])) << lines[i];
+        }
+        EXPECT_NE(lines[3].find(std::string(20, 'x') + std::string(9, 'y') + "..."),
+                  std::string::npos)
+            << lines[3];
+        EXPECT_EQ(lines[3].find("井戸"), std::string::npos);
+        EXPECT_EQ(hc::DisplayWidth(lines[4].substr(0, lines[4].find("ＡＢ") + 6)), 10);
+    }
 }

@@ -164,8 +164,9 @@ TEST(SampleCsv, RefusalsNameTheLineAndTheColumn) {
          ErrorKind::BadValue, 2, "line 2: in column colour, the cell holds the text \"赤色\""},
         {head + "\"W1,\"\"deep\"\"\nwell\",1,1,1,1,1,1,1,1\nW2,1,1,1,n.d.,1,1,1,1\n",
          ErrorKind::BadValue, 4, "line 4: in column Mg, the cell holds the text \"n.d.\""},
-        {head + rows33, ErrorKind::BadCount, 0, "the sample count 33 is not between 1 and 32"},
-        {head + "\n \n", ErrorKind::BadCount, 0, "the sample count 0 is not between 1 and 32"},
+        {head + rows33, ErrorKind::TooLarge, 0,
+         "the file holds 33 samples; at most 32 can be read"},
+        {head + "\n \n", ErrorKind::NotRecognised, 0, "there are no sample rows"},
         {"", ErrorKind::NotRecognised, 0, "there is no heading row"},
         {"\nname,Na,K,Ca,Mg,Cl,HCO3,SO4\n", ErrorKind::NotRecognised, 2,
          "line 2: the heading row has no column NO3"},
@@ -196,6 +197,13 @@ TEST(SampleCsv, RefusalsNameTheLineAndTheColumn) {
     ASSERT_FALSE(t);
     EXPECT_EQ(t.error().Japanese(),
               "data.csv: 3 行目: Cl 列: 数値でない「<0.1」があります");
+    std::string rows40;
+    for (int i = 0; i < 40; ++i)
+        rows40 += row;
+    t = ParseSampleCsv(head + rows40, "data.csv", SampleTable{});
+    ASSERT_FALSE(t);
+    EXPECT_EQ(t.error().Japanese(),
+              "data.csv: このファイルには 40 試料あります。読み込めるのは 32 試料までです");
 }
 
 // The data check of a table lists every suspect item once, placed by line and heading, where
@@ -219,5 +227,137 @@ TEST(SampleCsv, TheDataCheckPlacesEverySuspectItemByLineAndHeading) {
     EXPECT_EQ(got.size(), want.size());
     EXPECT_EQ(ScanSampleCsv(WriteTemp("empty.csv", "")).cells.at(0).kind,
               SuspectKind::Unreadable);
+    fs::remove_all(TempDir());
+}
+
+// Headings as laboratories write them: every spelling gives the ions 1..8 mg/L of its row, in
+// the workbook's order; a units row is no sample, and an ion in mg/L and meq/L is read in mg/L.
+TEST(SampleCsv, HeadingSpellingsOfLaboratories) {
+    const std::string values = ",1,2,3,4,5,6,7,8\n";
+    const struct {
+        const char* what;
+        std::string text;
+        const char* name;  // of the one sample
+    } cases[] = {
+        {"full-width brackets",
+         "name,Na（mg/L）,K（mg/L）,Ca（mg/L）,Mg（mg/L）,Cl（mg/L）,HCO3（mg/L）,SO4（mg/L）,"
+         "NO3（mg/L）\nW1" +
+             values,
+         "W1"},
+        {"unit after a blank",
+         "name,Na mg/L,K mg/l,Ca ㎎/L,Mg  mg/L,Cl mg/L,HCO3 mg/L,SO4 2- mg/L,NO3 mg/L\nW1" + values,
+         "W1"},
+        {"sub- and superscripts", "name,Na⁺,K⁺,Ca²⁺,Mg²⁺,Cl⁻,HCO₃⁻,SO₄²⁻,NO₃⁻\nW1" + values, "W1"},
+        {"Japanese ion names",
+         "試料名,ナトリウム,カリウム,カルシウム,マグネシウム,塩化物イオン,炭酸水素イオン,"
+         "硫酸イオン,"
+         "硝酸イオン\n井戸" +
+             values,
+         "井戸"},
+        {"names with the formula aside",
+         "地点名,ナトリウムイオン,カリウムイオン (K+),Ca,Mg,塩化物イオン（Cl⁻）,HCO₃⁻ (mg/L),"
+         "SO₄²⁻ [mg/L],NO3\nW1" +
+             values,
+         "W1"},
+        {"full-width letters", "name,Ｎａ,Ｋ,Ｃａ,Ｍｇ,Ｃｌ,ＨＣＯ３,ＳＯ４,ＮＯ３\nW1" + values,
+         "W1"},
+        {"units row",
+         "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n,mg/L,mg/l,㎎/L,(mg/L),ｍｇ/Ｌ,mg/L,mg/L,mg/L\nW1" +
+             values,
+         "W1"},
+        {"units row with a word", "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n単位,mg/L,,,,,,,\nW1" + values,
+         "W1"},
+        {"mg/L and meq/L in the headings",
+         "name,Na (meq/L),Na (mg/L),K,Ca (mg/L),Ca (meq/L),Mg,Cl,HCO3,SO4,NO3\n"
+         "W1,99,1,2,3,99,4,5,6,7,8\n",
+         "W1"},
+        {"mg/L and meq/L in a units row",
+         "name,Na,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3,SO4\n"
+         "unit,meq/L,mg/L,mg/L,mg/L,mg/L,mg/L,mg/L,mg/L,mg/L,meq/L\n"
+         "W1,99,1,2,3,4,5,6,7,8,99\n",
+         "W1"},
+        {"quotes in a quoted name",
+         "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n\"W \"\"deep\"\" 1\"" + values, "W \"deep\" 1"},
+    };
+    for (const auto& c : cases) {
+        hc::Result<SampleTable> t = ParseSampleCsv(c.text, "x.csv", SampleTable{});
+        ASSERT_TRUE(t) << c.what << ": " << t.error().English();
+        EXPECT_EQ(t->SampleCount, 1) << c.what;
+        EXPECT_EQ(t->SampleName[1], c.name) << c.what;
+        EXPECT_EQ(t->RawMg[1], (IonValues{1, 2, 3, 4, 5, 6, 7, 8})) << c.what;
+    }
+    // meq/L alone is still refused, by the unit it has.
+    for (const std::string& text :
+         {"name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3 meq/L\nW1" + values,
+          "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n,,,,,,,,meq/L\nW1" + values}) {
+        hc::Result<SampleTable> t = ParseSampleCsv(text, "x.csv", SampleTable{});
+        ASSERT_FALSE(t) << text;
+        EXPECT_NE(t.error().English().find("the unit \"meq/l\" is not mg/L"), std::string::npos)
+            << t.error().English();
+    }
+}
+
+// A spreadsheet's "Unicode text": UTF-16 with its byte order mark, tab-separated, CRLF.
+TEST(SampleCsv, Utf16TextOfASpreadsheetLoads) {
+    const std::string utf8 =
+        "試料名\tNa\tK\tCa\tMg\tCl\tHCO3\tSO4\tNO3\r\n"
+        "上流の井戸\t1\t2\t3\t4\t5\t6\t7\t8\r\n";
+    for (const char* code : {"UTF-16LE", "UTF-16BE"}) {
+        iconv_t cd = iconv_open(code, "UTF-8");
+        ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+        std::string in = utf8, out(utf8.size() * 4, '\0');
+        char* src = in.data();
+        char* dst = out.data();
+        std::size_t left = in.size(), room = out.size();
+        ASSERT_NE(iconv(cd, &src, &left, &dst, &room), static_cast<std::size_t>(-1));
+        iconv_close(cd);
+        out.resize(out.size() - room);
+        const std::string bom = std::string(code) == "UTF-16LE" ? "\xFF\xFE" : "\xFE\xFF";
+        const std::string path = WriteTemp(std::string(code) + ".csv", bom + out);
+        hc::Result<SampleTable> t = LoadSampleCsv(path, SampleTable{});
+        ASSERT_TRUE(t) << code << ": " << t.error().English();
+        EXPECT_EQ(t->SampleName[1], "上流の井戸") << code;
+        EXPECT_EQ(t->RawMg[1], (IonValues{1, 2, 3, 4, 5, 6, 7, 8})) << code;
+        // A cut file is refused, not read as another code.
+        hc::Result<SampleTable> cut =
+            LoadSampleCsv(WriteTemp("cut.csv", bom + out.substr(0, out.size() - 1)), SampleTable{});
+        ASSERT_FALSE(cut) << code;
+        EXPECT_NE(cut.error().English().find("UTF-16"), std::string::npos) << code;
+    }
+    fs::remove_all(TempDir());
+}
+
+// The data check of a table speaks of its lines and headings, never of a workbook's cells.
+TEST(SampleCsv, TheDataCheckNamesNoWorkbookCell) {
+    const std::string head = "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n";
+    std::string rows40;
+    for (int i = 1; i <= 40; ++i)
+        rows40 += "W" + std::to_string(i) + ",1,1,1,1,1,1,1,1\n";
+    const struct {
+        std::string text;
+        const char* reference;  // of the first entry
+        const char* ja;         // its message
+    } cases[] = {
+        {head + rows40, "", "このファイルには 40 試料あります。読み込めるのは 32 試料までです。"},
+        {head + "W1,1,1,1,1,1,1,1,1\nW2,1,1,1,1,1,1,1,1\nW1,1,1,1,1,1,1,1,1\n", "4:name",
+         "試料名「W1」は 2 行目の試料名と同じです。"},
+        {head + ",1,1,1,1,1,1,1,1\n", "2:name", "試料名が空のため、この行は作図されません。"},
+        {head + "W1,1,1,1,1,1,1,1e62,1\n", "2:SO4",
+         "SO4 の値 1e62 は 1,000,000 mg/L を超えています。単位と桁を確かめてください。"},
+        {head, "", "試料の行がありません。"},
+    };
+    for (const auto& c : cases) {
+        const SuspectReport r = ScanSampleCsv(WriteTemp("check.csv", c.text));
+        ASSERT_FALSE(r.cells.empty()) << c.ja;
+        EXPECT_EQ(r.cells[0].reference, c.reference) << c.ja;
+        EXPECT_EQ(r.cells[0].messageJa, c.ja);
+        for (const SuspectCell& cell : r.cells) {
+            for (const std::string& m : {cell.messageJa, cell.messageEn}) {
+                EXPECT_EQ(m.find("B10"), std::string::npos) << m;
+                EXPECT_EQ(m.find("workbook"), std::string::npos) << m;
+                EXPECT_EQ(m.find(" B1"), std::string::npos) << m;
+            }
+        }
+    }
     fs::remove_all(TempDir());
 }

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "common/core/text_columns.h"
 #include "waterquality/core/meq.h"
 
 namespace wq {
@@ -85,11 +86,24 @@ ChargeBalance ComputeChargeBalance(const IonValues& m) {
     ChargeBalance b;
     b.cationSum = m[kNa] + m[kK] + m[kCa] + m[kMg];
     b.anionSum = m[kCl] + m[kHCO3] + m[kSO4] + m[kNO3];
-    const double total = b.cationSum + b.anionSum;
+    double cations = b.cationSum, anions = b.anionSum;
+    if (!std::isfinite(cations + anions) || !std::isfinite(cations - anions)) {
+        // Sums beyond the doubles: the ratio is the same of the values scaled to the largest.
+        double scale = 0;
+        for (double v : m)
+            scale = std::max(scale, std::abs(v));
+        if (!std::isfinite(scale))
+            return b;
+        cations = m[kNa] / scale + m[kK] / scale + m[kCa] / scale + m[kMg] / scale;
+        anions = m[kCl] / scale + m[kHCO3] / scale + m[kSO4] / scale + m[kNO3] / scale;
+    }
+    const double total = cations + anions;
     // Not "!= 0": negative entries could cancel to a total that only looks like a sample.
     if (!(total > 0))
         return b;
-    b.cbe = 100.0 * (b.cationSum - b.anionSum) / total;
+    b.cbe = 100.0 * (cations - anions) / total;
+    if (!std::isfinite(*b.cbe))
+        b.cbe = (cations - anions) / total * 100.0;  // the percent of a huge difference
     const double size = std::abs(*b.cbe);
     const double tolerance = 100.0 * kShareTolerance;
     if (size > kBalanceLimitPercent + tolerance)
@@ -224,9 +238,16 @@ bool EveryBalanceWithinLimit(const std::vector<CheckRow>& rows) {
 std::string FixedDecimals(double value, int decimals) {
     if (!std::isfinite(value))
         return {};
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-    std::string s(buf, res.ptr);
+    // Digits beyond the fifteenth are noise of the binary value: show its standard text.
+    if (std::abs(value) >= kFixedLimit)
+        return hc::DoubleToText(value);
+    decimals = std::clamp(decimals, 0, 15);
+    char buf[64];  // 15 digits, a sign, a point and 15 decimals
+    const auto [end, ec] =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    if (ec != std::errc{})
+        return hc::DoubleToText(value);
+    std::string s(buf, end);
     if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos)
         s.erase(0, 1);  // a tiny negative rounded to zero
     return s;
@@ -253,6 +274,47 @@ std::string CheckRowsCsv(const std::vector<CheckRow>& rows, Language language) {
         csv += "\n";
     }
     return csv;
+}
+
+std::string CheckRowsText(const std::vector<CheckRow>& rows, Language language) {
+    using hc::DisplayWidth;
+    using hc::PadLeft;
+    using hc::PadRight;
+    const bool ja = language == Language::Japanese;
+    using Fields = std::array<std::string, 7>;  // no, name, cations, anions, CBE, balance, rest
+    std::vector<Fields> lines;
+    lines.push_back(ja ? Fields{"番号", "試料名", "陽イオン計", "陰イオン計", "CBE %", "判定",
+                                "水質型 / 菱形の区分"}
+                       : Fields{"no", "name", "cations", "anions", "CBE %", "balance",
+                                "type / diamond field"});
+    for (const CheckRow& r : rows) {
+        const std::string no = std::to_string(r.number);
+        const std::string name = hc::FitWidth(r.name, kTextNameColumns);
+        if (!r.drawn)
+            lines.push_back({no, name, "", "", "", BalanceText(r, language), ""});
+        else
+            lines.push_back({no, name, FixedDecimals(r.balance.cationSum, 3),
+                             FixedDecimals(r.balance.anionSum, 3),
+                             r.balance.cbe ? FixedDecimals(*r.balance.cbe, 2) : "-",
+                             BalanceText(r, language),
+                             DominantTypeName(r.dominant, language) + " / " +
+                                 DiamondFieldName(r.field, language)});
+    }
+    // Each column as wide as its widest entry, at least as wide as it always was.
+    std::array<int, 6> width{4, 16, 9, 9, 8, 10};
+    for (const Fields& f : lines)
+        for (std::size_t c = 0; c < width.size(); ++c)
+            width[c] = std::max(width[c], DisplayWidth(f[c]));
+    std::string t;
+    for (const Fields& f : lines) {
+        std::string l = PadLeft(f[0], width[0]) + "  " + PadRight(f[1], width[1]) + " " +
+                        PadLeft(f[2], width[2]) + " " + PadLeft(f[3], width[3]) + " " +
+                        PadLeft(f[4], width[4]) + "  " + PadRight(f[5], width[5]) + "  " + f[6];
+        while (!l.empty() && l.back() == ' ')
+            l.pop_back();
+        t += l + "\n";
+    }
+    return t;
 }
 
 }  // namespace wq

@@ -40,6 +40,8 @@ inline constexpr const char* kRowsHeading = "試料ごとのイオンバラン�
 inline constexpr const char* kNoRowsRefused =
     "このファイルは読み込めなかったため、試料ごとの計算はありません。";
 inline constexpr std::array<const char*, 4> kSuspectColumns{"セル", "試料", "内容", "読み込み"};
+// The first column for a CSV table: its line and column heading ("5:Cl").
+inline constexpr const char* kTablePlaceColumn = "行:見出し";
 inline constexpr const char* kRefusesLoad = "読み込めない";
 inline constexpr const char* kReadAnyway = "読み込む";
 inline constexpr std::array<const char*, 8> kCheckColumns{

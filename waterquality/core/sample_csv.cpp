@@ -175,38 +175,123 @@ class Splitter {
     int line_ = 1;
 };
 
-// A heading as a key: lower-case ASCII, without blanks and underscores, superscript and
-// full-width signs as plain ones; the unit in brackets apart.
+// One code point of UTF-8 at i and its length; a stray byte stands for itself.
+std::pair<char32_t, std::size_t> CodePoint(std::string_view s, std::size_t i) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    const std::size_t n = c < 0x80         ? 1
+                          : (c >> 5) == 6  ? 2
+                          : (c >> 4) == 14 ? 3
+                          : (c >> 3) == 30 ? 4
+                                           : 0;
+    if (n <= 1 || i + n > s.size())
+        return {c, 1};
+    char32_t cp = c & (0x7F >> n);
+    for (std::size_t k = 1; k < n; ++k)
+        cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    return {cp, n};
+}
+
+// The ASCII a heading's character stands for: full-width forms, sub- and superscript digits
+// and signs, the dashes and minus signs, "㎎" and "ℓ"; 0 for any other character.
+std::string_view AsciiOf(char32_t cp) {
+    static const std::map<char32_t, std::string_view> kOthers{
+        {0x00B2, "2"}, {0x00B3, "3"}, {0x00B9, "1"},  {0x2070, "0"}, {0x207A, "+"}, {0x207B, "-"},
+        {0x208A, "+"}, {0x208B, "-"}, {0x2010, "-"},  {0x2011, "-"}, {0x2012, "-"}, {0x2013, "-"},
+        {0x2212, "-"}, {0x3000, " "}, {0x338E, "mg"}, {0x2113, "l"}, {0x00B5, "u"}, {0x03BC, "u"},
+    };
+    static const std::string_view kAscii =
+        "!\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`"
+        "abcdefghijklmnopqrstuvwxyz{|}~";
+    static const std::string_view kDigits = "0123456789";
+    if (cp >= 0xFF01 && cp <= 0xFF5E)
+        return kAscii.substr(cp - 0xFF01, 1);
+    if (cp >= 0x2074 && cp <= 0x2079)
+        return kDigits.substr(cp - 0x2070, 1);
+    if (cp >= 0x2080 && cp <= 0x2089)
+        return kDigits.substr(cp - 0x2080, 1);
+    auto it = kOthers.find(cp);
+    return it == kOthers.end() ? std::string_view() : it->second;
+}
+
+// A heading or unit text folded: the characters above as ASCII, ASCII letters in lower case.
+std::string Folded(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto [cp, n] = CodePoint(text, i);
+        const std::string_view ascii = AsciiOf(cp);
+        if (!ascii.empty())
+            out += ascii;
+        else
+            out += text.substr(i, n);
+        i += n;
+    }
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+std::string WithoutBlanks(std::string_view s) {
+    std::string out;
+    for (char c : s)
+        if (c != ' ' && c != '_' && c != '\t')
+            out += c;
+    return out;
+}
+
+// A unit as written ("mg/L", "meq/L", "ppm"): folded and without blanks, a text with a
+// slash, or ppm.
+bool IsUnit(const std::string& folded) {
+    return folded.find('/') != std::string::npos || folded == "ppm";
+}
+
+bool IsMgPerLitre(const std::string& unit) {
+    return unit == "mg/l";
+}
+
+// A heading split: the item (folded, without blanks and underscores), the unit ("" when none
+// is stated) and what brackets hold besides a unit ("塩化物イオン (Cl⁻)"), a second name.
 struct Heading {
     std::string key;
     std::string unit;
+    std::string aside;
 };
 
 Heading SplitHeading(std::string_view text) {
-    static const std::array<std::pair<std::string_view, char>, 7> kSigns{
-        {{"²", '2'}, {"³", '3'}, {"⁺", '+'}, {"⁻", '-'}, {"−", '-'}, {"＋", '+'}, {"－", '-'}}};
+    const std::string f = Folded(text);
     Heading h;
-    std::string* into = &h.key;
-    for (std::size_t i = 0; i < text.size();) {
-        bool replaced = false;
-        for (const auto& [from, to] : kSigns) {
-            if (text.substr(i, from.size()) == from) {
-                *into += to;
-                i += from.size();
-                replaced = true;
-                break;
+    std::string item, inside;
+    int depth = 0;
+    for (char c : f) {
+        if (c == '(' || c == '[') {
+            if (depth++ > 0)
+                inside += c;
+        } else if ((c == ')' || c == ']') && depth > 0) {
+            if (--depth > 0) {
+                inside += c;
+                continue;
             }
+            const std::string bracketed = WithoutBlanks(inside);
+            if (IsUnit(bracketed))
+                h.unit = bracketed;
+            else if (!bracketed.empty())
+                h.aside = bracketed;
+            inside.clear();
+        } else {
+            (depth > 0 ? inside : item) += c;
         }
-        if (replaced)
-            continue;
-        const char c = text[i++];
-        if (c == '(' || c == '[')
-            into = &h.unit;
-        else if (c == ')' || c == ']')
-            into = &h.key;
-        else if (c != ' ' && c != '_' && c != '\t')
-            *into += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     }
+    // A unit after a blank: "Na mg/L".
+    const std::size_t end = item.find_last_not_of(' ');
+    const std::size_t blank = end == std::string::npos ? end : item.find_last_of(' ', end);
+    if (blank != std::string::npos && h.unit.empty()) {
+        const std::string last = item.substr(blank + 1, end - blank);
+        if (IsUnit(last)) {
+            h.unit = last;
+            item.erase(blank);
+        }
+    }
+    h.key = WithoutBlanks(item);
     return h;
 }
 
@@ -214,21 +299,35 @@ Column ColumnOfKey(const std::string& key) {
     static const std::map<std::string, Column, std::less<>> kKeys{
         {"na", Column(kNa)},
         {"sodium", Column(kNa)},
+        {"ナトリウム", Column(kNa)},
+        {"ナトリウムイオン", Column(kNa)},
         {"k", Column(kK)},
         {"potassium", Column(kK)},
+        {"カリウム", Column(kK)},
+        {"カリウムイオン", Column(kK)},
         {"ca", Column(kCa)},
         {"calcium", Column(kCa)},
+        {"カルシウム", Column(kCa)},
+        {"カルシウムイオン", Column(kCa)},
         {"mg", Column(kMg)},
         {"magnesium", Column(kMg)},
+        {"マグネシウム", Column(kMg)},
+        {"マグネシウムイオン", Column(kMg)},
         {"cl", Column(kCl)},
         {"chloride", Column(kCl)},
+        {"塩化物イオン", Column(kCl)},
+        {"塩素イオン", Column(kCl)},
         {"hco3", Column(kHCO3)},
         {"bicarbonate", Column(kHCO3)},
+        {"炭酸水素イオン", Column(kHCO3)},
+        {"重炭酸イオン", Column(kHCO3)},
         {"so4", Column(kSO4)},
         {"sulfate", Column(kSO4)},
         {"sulphate", Column(kSO4)},
+        {"硫酸イオン", Column(kSO4)},
         {"no3", Column(kNO3)},
         {"nitrate", Column(kNO3)},
+        {"硝酸イオン", Column(kNO3)},
         {"name", kName},
         {"sample", kName},
         {"samplename", kName},
@@ -248,7 +347,7 @@ Column ColumnOfKey(const std::string& key) {
 // The column a heading names. An ion may carry its charge ("Na+", "Ca2+", "Mg++", "SO4 2-"):
 // the signs go, then a digit before them where the rest alone names an ion ("SO42-" is SO4,
 // "HCO3-" stays HCO3).
-Column ColumnOfHeading(const std::string& key) {
+Column ColumnOfName(const std::string& key) {
     if (Column c = ColumnOfKey(key); c != kOther)
         return c;
     std::string bare = key;
@@ -266,19 +365,68 @@ Column ColumnOfHeading(const std::string& key) {
     return kOther;
 }
 
-// The columns the heading row names: field index of each kind, -1 where absent.
-hc::Result<std::array<int, kColumnKinds>> MapHeadings(const Record& heading,
+Column ColumnOfHeading(const Heading& h) {
+    if (Column c = ColumnOfName(h.key); c != kOther)
+        return c;
+    // "塩化物イオン (Cl⁻)": the formula in brackets names the ion the words name.
+    return h.aside.empty() ? kOther : ColumnOfName(h.aside);
+}
+
+// A row of units under the headings ("", "mg/L", "(mg/L)", "meq/L"): every field a unit or
+// empty, or in a column that is no ion a word such as 単位, and the unit of an ion at least.
+bool IsUnitsRow(const Record& r, const std::vector<Column>& columns) {
+    bool any = false;
+    for (std::size_t f = 0; f < r.fields.size(); ++f) {
+        const std::string t = WithoutBlanks(Folded(r.fields[f]));
+        if (t.empty())
+            continue;
+        std::string bare = t;
+        if (bare.size() >= 2 && bare.front() == '(' && bare.back() == ')')
+            bare = bare.substr(1, bare.size() - 2);
+        const bool ion = f < columns.size() && columns[f] != kOther && columns[f] < kIonCount;
+        if (IsUnit(bare)) {
+            any = any || ion;
+            continue;
+        }
+        if (ion || (bare != "単位" && bare != "unit" && bare != "units" && bare != "-"))
+            return false;
+    }
+    return any;
+}
+
+std::string UnitOf(const std::string& field) {
+    std::string t = WithoutBlanks(Folded(field));
+    if (t.size() >= 2 && t.front() == '(' && t.back() == ')')
+        t = t.substr(1, t.size() - 2);
+    return IsUnit(t) ? t : std::string();
+}
+
+// The columns the heading row (and a units row under it) names: field index of each kind, -1
+// where absent. An ion given in mg/L and in another unit is read from the mg/L column.
+hc::Result<std::array<int, kColumnKinds>> MapHeadings(const Record& heading, const Record* units,
                                                       const std::string& path) {
     std::array<int, kColumnKinds> at;
     at.fill(-1);
+    std::array<int, kIonCount> otherUnit;  // an ion's column in another unit than mg/L
+    otherUnit.fill(-1);
+    std::vector<std::string> unitOf(heading.fields.size());
     for (std::size_t f = 0; f < heading.fields.size(); ++f) {
         const std::string& text = heading.fields[f];
         const Heading h = SplitHeading(text);
-        const Column c = ColumnOfHeading(h.key);
+        const Column c = ColumnOfHeading(h);
         if (c == kOther)
             continue;
         auto inColumn = [&](hc::Error e) { return InColumn(std::move(e), text); };
         const auto ci = static_cast<std::size_t>(c);
+        std::string unit = h.unit;
+        if (unit.empty() && units && f < units->fields.size())
+            unit = UnitOf(units->fields[f]);
+        if (c < kIonCount && !unit.empty() && !IsMgPerLitre(unit)) {
+            if (otherUnit[ci] < 0)
+                otherUnit[ci] = static_cast<int>(f);
+            unitOf[f] = unit;
+            continue;
+        }
         if (at[ci] >= 0)
             return inColumn(TableError(
                 hc::ErrorKind::NotRecognised, path, heading.line,
@@ -286,13 +434,18 @@ hc::Result<std::array<int, kColumnKinds>> MapHeadings(const Record& heading,
                     "」と同じです",
                 "the item is the same as in column \"" +
                     hc::Excerpt(heading.fields[static_cast<std::size_t>(at[ci])]) + "\""));
-        if (c < kIonCount && !h.unit.empty() && h.unit != "mg/l")
-            return inColumn(TableError(
-                hc::ErrorKind::BadValue, path, heading.line,
-                "単位「" + hc::Excerpt(h.unit) + "」では読めません（mg/L で入れてください）",
-                "the unit \"" + hc::Excerpt(h.unit) +
-                    "\" is not mg/L, the unit the programs read"));
         at[ci] = static_cast<int>(f);
+    }
+    for (std::size_t k = 0; k < kIonCount; ++k) {
+        if (at[k] >= 0 || otherUnit[k] < 0)
+            continue;
+        const auto f = static_cast<std::size_t>(otherUnit[k]);
+        const std::string shown = hc::Excerpt(unitOf[f]);
+        return InColumn(
+            TableError(hc::ErrorKind::BadValue, path, heading.line,
+                       "単位「" + shown + "」では読めません（mg/L で入れてください）",
+                       "the unit \"" + shown + "\" is not mg/L, the unit the programs read"),
+            heading.fields[f]);
     }
     std::string missing;
     if (at[kName] < 0)
@@ -330,7 +483,20 @@ hc::Result<CsvSheet> ParseSampleCsvSheet(const std::string& text, const std::str
     if (!*heading)
         return hc::FileError(hc::ErrorKind::NotRecognised, path, "見出しの行がありません",
                              "there is no heading row");
-    hc::Result<std::array<int, kColumnKinds>> at = MapHeadings(**heading, path);
+    // A row of units under the headings is no sample.
+    hc::Result<std::optional<Record>> first = split.Next(path);
+    if (!first)
+        return first.error();
+    std::vector<Column> named;
+    for (const std::string& f : (**heading).fields)
+        named.push_back(ColumnOfHeading(SplitHeading(f)));
+    std::optional<Record> units;
+    if (*first && IsUnitsRow(**first, named)) {
+        units = std::move(*first);
+        first->reset();
+    }
+    hc::Result<std::array<int, kColumnKinds>> at =
+        MapHeadings(**heading, units ? &*units : nullptr, path);
     if (!at)
         return at.error();
 
@@ -338,10 +504,12 @@ hc::Result<CsvSheet> ParseSampleCsvSheet(const std::string& text, const std::str
     // heading, so that the workbook's loader reads them by the workbook's rules.
     CsvSheet out;
     hc::WorkbookSheet& sheet = out.sheet;
-    std::map<std::string, CsvSheet::Place>& places = out.places;
+    std::map<std::string, TablePlace>& places = out.places;
     int count = 0;
     while (true) {
-        hc::Result<std::optional<Record>> row = split.Next(path);
+        hc::Result<std::optional<Record>> row =
+            *first ? hc::Result<std::optional<Record>>(std::move(*first)) : split.Next(path);
+        first->reset();
         if (!row)
             return row.error();
         if (!*row)
@@ -366,6 +534,7 @@ hc::Result<CsvSheet> ParseSampleCsvSheet(const std::string& text, const std::str
         put(kColorRow, kColour);
     }
     sheet.SetCell(kCountRow, kCountColumn, hc::CellValue::Num(count));
+    out.rows = count;
     return out;
 }
 
@@ -375,8 +544,20 @@ hc::Result<SampleTable> ParseSampleCsv(const std::string& text, const std::strin
     hc::Result<CsvSheet> csv = ParseSampleCsvSheet(text, path);
     if (!csv)
         return csv.error();
+    // The count of a table is that of its rows: refused as any other fault of the file, not as
+    // the workbook's count cell.
+    if (csv->rows < 1)
+        return hc::FileError(hc::ErrorKind::NotRecognised, path, "試料の行がありません",
+                             "there are no sample rows");
+    if (csv->rows > kMaxSamples)
+        return hc::FileError(hc::ErrorKind::TooLarge, path,
+                             "このファイルには " + std::to_string(csv->rows) +
+                                 " 試料あります。読み込めるのは " + std::to_string(kMaxSamples) +
+                                 " 試料までです",
+                             "the file holds " + std::to_string(csv->rows) + " samples; at most " +
+                                 std::to_string(kMaxSamples) + " can be read");
     const hc::WorkbookSheet& sheet = csv->sheet;
-    const std::map<std::string, CsvSheet::Place>& places = csv->places;
+    const std::map<std::string, TablePlace>& places = csv->places;
     LoadOptions fromTable = options;
     fromTable.readSheet = [&sheet](const std::string&) -> hc::Result<hc::WorkbookSheet> {
         return sheet;
@@ -387,9 +568,9 @@ hc::Result<SampleTable> ParseSampleCsv(const std::string& text, const std::strin
     hc::Error e = loaded.error();
     if (auto it = places.find(e.cell); it != places.end()) {
         e.line = it->second.line;
-        e = InColumn(std::move(e), it->second.column);
+        e = InColumn(std::move(e), it->second.heading);
     }
-    e.cell.clear();  // the count's cell too: the count is that of the rows
+    e.cell.clear();
     return e;
 }
 
@@ -418,12 +599,10 @@ SuspectReport ScanSampleCsv(const std::string& path, const ScanOptions& options)
         r.cells.push_back(std::move(c));
         return r;
     }
-    SuspectReport r = ScanSheet(csv->sheet, options);
-    // A workbook cell means nothing to the reader of a table: name its line and heading.
-    for (SuspectCell& c : r.cells)
-        if (auto it = csv->places.find(c.reference); it != csv->places.end())
-            c.reference = std::to_string(it->second.line) + ":" + it->second.column;
-    return r;
+    // A workbook cell means nothing to the reader of a table: the scan names lines and headings.
+    ScanOptions inTable = options;
+    inTable.table = &csv->places;
+    return ScanSheet(csv->sheet, inTable);
 }
 
 }  // namespace wq

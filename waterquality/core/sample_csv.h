@@ -16,27 +16,28 @@ namespace wq {
 // A path whose name ends in ".csv" in any case.
 bool IsCsvPath(const std::string& path);
 
-// Reads the CSV table at path (UTF-8 with or without BOM, else CP932; separated by commas,
-// semicolons or tabs, as its heading row shows; fields may be quoted). The headings name the
-// sample (`name`, `sample`, 試料名, 地点名), the eight ions in mg/L (Na, K, Ca, Mg, Cl, HCO3, SO4,
-// NO3, in any case, with charges such as `Ca2+` or `SO4 2-` and an optional "(mg/L)") and, for
-// ternaryplot, the optional `mark` and `colour`; other columns are ignored. Each row is the
-// column of a workbook: the same count limit (1..32), the same one-character-name rule, the same
-// empty cell as 0, the same mark and colour rules (a colour of one character is 0, as "9" in a
-// workbook) and the same refusals, placed by line and column heading instead of by cell. A
-// heading in another unit than mg/L, a missing or repeated ion column is refused.
+// Reads the CSV table at path (UTF-8 with or without BOM, UTF-16 with BOM, else CP932;
+// separated by commas, semicolons or tabs, as its heading row shows; fields may be quoted). The
+// headings name the sample (`name`, `sample`, 試料名, 地点名), the eight ions in mg/L (Na, K, Ca,
+// Mg, Cl, HCO3, SO4, NO3 in any case, or ナトリウム, 塩化物イオン...; with charges such as `Ca2+`,
+// `SO4 2-` or `SO₄²⁻`; the unit in brackets, full-width ones too, or after a blank, "Na mg/L")
+// and, for ternaryplot, the optional `mark` and `colour`; other columns are ignored. A row of
+// units under the headings ("mg/L", "(mg/L)", "meq/L") gives the units and is no sample. An ion
+// given in mg/L and in another unit is read from its mg/L column; in another unit only, it is
+// refused. Each row is the column of a workbook: the same count limit (1..32, refused by the
+// count of rows), the same one-character-name rule, the same empty cell as 0, the same mark and
+// colour rules (a colour of one character is 0, as "9" in a workbook) and the same refusals,
+// placed by line and column heading instead of by cell. A missing or repeated ion column is
+// refused.
 hc::Result<SampleTable> LoadSampleCsv(const std::string& path, const SampleTable& previous,
                                       const LoadOptions& options = {},
                                       const LoadProgress& progress = {});
 
 // A CSV table laid out as the workbook's cells, with where each cell came from.
 struct CsvSheet {
-    struct Place {
-        int line = 0;        // line of the file
-        std::string column;  // heading of the column
-    };
     hc::WorkbookSheet sheet;
-    std::map<std::string, Place> places;  // by cell reference ("D14")
+    std::map<std::string, TablePlace> places;  // by cell reference ("D14")
+    int rows = 0;                              // sample rows of the file, all of them
 };
 hc::Result<CsvSheet> ParseSampleCsvSheet(const std::string& text, const std::string& path);
 

@@ -89,18 +89,23 @@ class Scanner {
 
     SuspectReport Run() {
         const int columns = ScanCount();
-        std::map<std::string, std::string> firstByName;  // trimmed name -> its cell
+        std::map<std::string, int> firstByName;  // trimmed name -> its sample
         for (int i = 1; i <= columns; ++i) {
             const std::string name = Name(i);
             if (!drawn_[static_cast<std::size_t>(i)])
                 continue;
             const std::string key = Trimmed(name);
-            const std::string ref = CellReference(kNameRow, SampleColumn(i));
-            auto [it, fresh] = firstByName.emplace(key, ref);
+            auto [it, fresh] = firstByName.emplace(key, i);
             if (!fresh) {
+                const int first = SampleColumn(it->second);
+                const TablePlace* p = Place(kNameRow, first);
+                const std::string ja = p ? std::to_string(p->line) + " 行目の試料名と"
+                                         : CellReference(kNameRow, first) + " と";
+                const std::string en = p ? "on line " + std::to_string(p->line)
+                                         : "in " + CellReference(kNameRow, first);
                 Add(kNameRow, i, SuspectKind::DuplicateName, false,
-                    "試料名" + Bracketed(name) + "は " + it->second + " と同じです。",
-                    "The sample name " + Quoted(name) + " is the same as in " + it->second + ".");
+                    "試料名" + Bracketed(name) + "は " + ja + "同じです。",
+                    "The sample name " + Quoted(name) + " is the same as " + en + ".");
             }
             for (int k = 0; k < kIonCount; ++k)
                 IonCell(i, k);
@@ -122,6 +127,20 @@ class Scanner {
     std::array<bool, kMaxSamples + 1> drawn_{};
     std::array<std::string, kMaxSamples + 1> names_{};
 
+    // The place of a cell in a CSV table; none in a workbook.
+    const TablePlace* Place(int row, int column) const {
+        if (!options_.table)
+            return nullptr;
+        auto it = options_.table->find(CellReference(row, column));
+        return it == options_.table->end() ? nullptr : &it->second;
+    }
+    bool Table() const { return options_.table != nullptr; }
+    // What the refusals say cannot be loaded.
+    std::string Loadable() const { return Table() ? "the table" : "the workbook"; }
+    // A sample is a column of a workbook and a row of a table.
+    std::string LineJa() const { return Table() ? "行" : "列"; }
+    std::string LineEn() const { return Table() ? "row" : "column"; }
+
     static std::string Trimmed(const std::string& s) {
         const std::size_t b = s.find_first_not_of(" \t");
         if (b == std::string::npos)
@@ -139,7 +158,10 @@ class Scanner {
         SuspectCell c;
         c.row = row;
         c.column = column;
-        c.reference = CellReference(row, column);
+        if (const TablePlace* p = Place(row, column))
+            c.reference = std::to_string(p->line) + ":" + p->heading;
+        else if (!Table())
+            c.reference = CellReference(row, column);
         c.sample = sample;
         if (sample >= 1 && sample <= kMaxSamples)
             c.sampleName = names_[static_cast<std::size_t>(sample)];
@@ -168,6 +190,17 @@ class Scanner {
             Add(kCountRow, 0, SuspectKind::BadCount, true, std::move(ja), std::move(en),
                 kCountColumn);
         };
+        if (Table() && converted && (count < 1 || count > kMaxSamples)) {
+            // The count of a table is that of its rows: the file is the place.
+            if (count < 1)
+                bad("試料の行がありません。", "The table has no sample rows.");
+            else
+                bad("このファイルには " + std::to_string(count) + " 試料あります。読み込めるのは " +
+                        std::to_string(kMaxSamples) + " 試料までです。",
+                    "The file holds " + std::to_string(count) + " samples; at most " +
+                        std::to_string(kMaxSamples) + " can be read.");
+            return std::min(count, kMaxSamples);
+        }
         if (cell.kind == Kind::Empty) {
             bad("データ数（B10）が空です。1 から 32 の試料数を入れてください。",
                 "The sample count (B10) is empty; enter the number of samples, 1 to 32.");
@@ -225,8 +258,8 @@ class Scanner {
         if (cell.kind == Kind::Error) {
             Add(kNameRow, i, SuspectKind::ErrorValue, true,
                 "試料名がエラー値 " + cell.text + " のため読み込めません。",
-                "The sample name holds the error value " + cell.text +
-                    ", so the workbook cannot be loaded.");
+                "The sample name holds the error value " + cell.text + ", so " + Loadable() +
+                    " cannot be loaded.");
             return {};
         }
         names_[ui] = hc::CellText(cell);
@@ -235,13 +268,14 @@ class Scanner {
             return names_[ui];
         if (names_[ui].empty()) {
             Add(kNameRow, i, SuspectKind::SkippedName, false,
-                "試料名が空のため、この列は作図されません。",
-                "The sample name is empty, so the column is not drawn.");
+                "試料名が空のため、この" + LineJa() + "は作図されません。",
+                "The sample name is empty, so the " + LineEn() + " is not drawn.");
         } else {
             Add(kNameRow, i, SuspectKind::SkippedName, false,
-                "試料名" + Bracketed(names_[ui]) + "は1文字のため、この列は作図されません。",
-                "The sample name " + Quoted(names_[ui]) +
-                    " has only one character, so the column is not drawn.");
+                "試料名" + Bracketed(names_[ui]) + "は1文字のため、この" + LineJa() +
+                    "は作図されません。",
+                "The sample name " + Quoted(names_[ui]) + " has only one character, so the " +
+                    LineEn() + " is not drawn.");
         }
         return names_[ui];
     }
@@ -259,7 +293,7 @@ class Scanner {
             refused = true;
         }
         const std::string cannotJa = "読み込めません。";
-        const std::string cannotEn = ", so the workbook cannot be loaded.";
+        const std::string cannotEn = ", so " + Loadable() + " cannot be loaded.";
         switch (cell.kind) {
             case Kind::Empty:
                 Add(row, i, SuspectKind::BlankValue, false,
@@ -296,6 +330,12 @@ class Scanner {
         if (value < 0) {
             Add(row, i, SuspectKind::NegativeValue, false, ion + " の値 " + shown + " が負です。",
                 "The " + ion + " value " + shown + " is negative.");
+        } else if (value > kPlausibleMgPerL) {
+            Add(row, i, SuspectKind::ImplausibleValue, false,
+                ion + " の値 " + shown +
+                    " は 1,000,000 mg/L を超えています。単位と桁を確かめてください。",
+                "The " + ion + " value " + shown +
+                    " is above 1,000,000 mg/L; check its unit and digits.");
         }
     }
 
@@ -306,9 +346,8 @@ class Scanner {
         if (Trimmed(text).empty()) {
             Add(row, i, SuspectKind::TextValue, true,
                 ion + " は空の文字列（数式の結果など）で、数値として読めないため読み込めません。",
-                ion +
-                    " holds an empty text (such as a formula's result) that is no number, so "
-                    "the workbook cannot be loaded.");
+                ion + " holds an empty text (such as a formula's result) that is no number, so " +
+                    Loadable() + " cannot be loaded.");
             return;
         }
         if ((!f.empty() && f[0] == '<') || Contains(f, "未満")) {
@@ -321,7 +360,7 @@ class Scanner {
         }
         Add(row, i, SuspectKind::TextValue, true,
             ion + " の" + Bracketed(shown) + "は数値でないため読み込めません。" + hintJa,
-            ion + " " + Quoted(shown) + " is not a number, so the workbook cannot be loaded" +
+            ion + " " + Quoted(shown) + " is not a number, so " + Loadable() + " cannot be loaded" +
                 hintEn + ".");
     }
 
@@ -331,8 +370,8 @@ class Scanner {
         if (mark.kind == Kind::Error) {
             Add(kMarkRow, i, SuspectKind::ErrorValue, true,
                 "マークがエラー値 " + mark.text + " のため読み込めません。",
-                "The mark holds the error value " + mark.text +
-                    ", so the workbook cannot be loaded.");
+                "The mark holds the error value " + mark.text + ", so " + Loadable() +
+                    " cannot be loaded.");
             return;
         }
         const CellValue colour = Cell(kColorRow, i);
@@ -340,16 +379,16 @@ class Scanner {
         if (colour.kind == Kind::Error) {
             Add(kColorRow, i, SuspectKind::ErrorValue, true,
                 "色番号がエラー値 " + colour.text + " のため読み込めません。",
-                "The colour number holds the error value " + colour.text +
-                    ", so the workbook cannot be loaded.");
+                "The colour number holds the error value " + colour.text + ", so " + Loadable() +
+                    " cannot be loaded.");
             return;
         }
         SampleTable probe;
         if (!ReadMarkAndColour(sheet_, i, probe)) {
             Add(kColorRow, i, SuspectKind::BadColour, true,
                 "色番号" + Bracketed(shown) + "は数値でないため読み込めません。",
-                "The colour number " + Quoted(shown) +
-                    " is not a number, so the workbook cannot be loaded.");
+                "The colour number " + Quoted(shown) + " is not a number, so " + Loadable() +
+                    " cannot be loaded.");
             return;
         }
         const std::string text = hc::CellText(colour);
@@ -396,6 +435,8 @@ const char* SuspectKindId(SuspectKind kind) {
             return "boolean_value";
         case SuspectKind::BadColour:
             return "bad_colour";
+        case SuspectKind::ImplausibleValue:
+            return "implausible_value";
     }
     return "unknown";
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,19 +16,23 @@
 namespace wq {
 
 enum class SuspectKind {
-    Unreadable,     // the file cannot be read as a workbook (no cell)
-    BadCount,       // B10 empty, no number or outside 1..32: refused
-    CountNotWhole,  // B10 not a whole number: rounded
-    BeyondCount,    // data right of the counted columns: never read
-    SkippedName,    // name empty or of one character: the column is not drawn
-    DuplicateName,  // the name of an earlier drawn sample again
-    BlankValue,     // empty ion cell of a drawn sample: read as 0 mg/L
-    NegativeValue,  // an ion value below 0
-    TextValue,      // a text that is no number ("<0.1", "ND"): refused
-    ErrorValue,     // an error value (#N/A, #DIV/0!): refused
-    BooleanValue,   // TRUE or FALSE where a number belongs: read as -1 or 0
-    BadColour,      // ternaryplot's colour cell: refused, or drawn black against its text
+    Unreadable,        // the file cannot be read as a workbook (no cell)
+    BadCount,          // B10 empty, no number or outside 1..32: refused
+    CountNotWhole,     // B10 not a whole number: rounded
+    BeyondCount,       // data right of the counted columns: never read
+    SkippedName,       // name empty or of one character: the column is not drawn
+    DuplicateName,     // the name of an earlier drawn sample again
+    BlankValue,        // empty ion cell of a drawn sample: read as 0 mg/L
+    NegativeValue,     // an ion value below 0
+    TextValue,         // a text that is no number ("<0.1", "ND"): refused
+    ErrorValue,        // an error value (#N/A, #DIV/0!): refused
+    BooleanValue,      // TRUE or FALSE where a number belongs: read as -1 or 0
+    BadColour,         // ternaryplot's colour cell: refused, or drawn black against its text
+    ImplausibleValue,  // an ion above kPlausibleMgPerL: read, but no water holds it
 };
+
+// More than the mass of a litre of water: a value above it is a slip of unit or digits.
+inline constexpr double kPlausibleMgPerL = 1'000'000;
 
 // A stable identifier for CSV and JSON: "bad_count", "blank_value", ...
 const char* SuspectKindId(SuspectKind kind);
@@ -35,7 +40,7 @@ const char* SuspectKindId(SuspectKind kind);
 struct SuspectCell {
     int row = 0;             // 1-based; 0 for the file itself
     int column = 0;          // 1-based; 0 for the file itself
-    std::string reference;   // "D14"; empty for the file itself
+    std::string reference;   // "D14" ("5:Cl" in a CSV table); empty for the file itself
     int sample = 0;          // the sample whose column this is (1..32); 0 for B10 and the file
     std::string sampleName;  // that column's name cell as shown
     SuspectKind kind = SuspectKind::Unreadable;
@@ -54,11 +59,20 @@ struct SuspectReport {
     bool Refused() const;
 };
 
+// Where a cell of a CSV table laid out as a workbook (sample_csv.h) came from.
+struct TablePlace {
+    int line = 0;         // line of the file
+    std::string heading;  // heading of the column
+};
+
 struct ScanOptions {
     // ternaryplot also reads the mark and colour rows (20, 21) of every drawn sample.
     bool marksAndColours = false;
     // Reads "Sheet1" of a workbook; hc::ReadWorkbookSheet when empty.
     std::function<hc::WorkbookSheet(const std::string& path)> readSheet;
+    // A CSV table laid out as a workbook: its places by cell reference ("D14"). The report then
+    // names lines and headings ("5:Cl"), and the count cell speaks of the rows of the file.
+    const std::map<std::string, TablePlace>* table = nullptr;
 };
 
 // When the count cell is unusable the scan still covers every column up to the last name in

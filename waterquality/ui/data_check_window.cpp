@@ -8,6 +8,7 @@
 
 #include "common/ui/window_helpers.h"
 #include "waterquality/core/messages.h"
+#include "waterquality/core/sample_csv.h"
 
 namespace wq {
 
@@ -76,7 +77,7 @@ DataCheckWindow::DataCheckWindow(QWidget* parent, const DataCheck& check) : QDia
     if (check.suspects.cells.empty())
         column->addWidget(new QLabel(QString::fromUtf8(kNoSuspects), this));
     else
-        column->addWidget(BuildSuspectTable(check.suspects), 1);
+        column->addWidget(BuildSuspectTable(check.suspects, IsCsvPath(check.path)), 1);
 
     column->addWidget(Heading(this, "RowsHeading", kRowsHeading));
     if (check.loaded)
@@ -91,9 +92,12 @@ DataCheckWindow::DataCheckWindow(QWidget* parent, const DataCheck& check) : QDia
     resize(900, 560);
 }
 
-QTableWidget* DataCheckWindow::BuildSuspectTable(const SuspectReport& report) {
+QTableWidget* DataCheckWindow::BuildSuspectTable(const SuspectReport& report, bool table) {
     const int n = static_cast<int>(report.cells.size());
-    QTableWidget* t = MakeTable(this, "SuspectTable", n, Headers(kSuspectColumns));
+    QStringList headers = Headers(kSuspectColumns);
+    if (table)
+        headers[0] = QString::fromUtf8(kTablePlaceColumn);  // "5:Cl", no workbook cell
+    QTableWidget* t = MakeTable(this, "SuspectTable", n, headers);
     for (int i = 0; i < n; ++i) {
         const SuspectCell& c = report.cells[static_cast<std::size_t>(i)];
         const std::string sample =

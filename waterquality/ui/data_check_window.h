@@ -20,7 +20,7 @@ class DataCheckWindow : public QDialog {
     static QColor FlagColour(BalanceFlag flag);
 
   private:
-    QTableWidget* BuildSuspectTable(const SuspectReport& report);
+    QTableWidget* BuildSuspectTable(const SuspectReport& report, bool table);
     QTableWidget* BuildRowTable(const std::vector<CheckRow>& rows);
 };
 
