@@ -197,6 +197,23 @@ std::string DoubleToText(double value) {
     return mantissa + exponent;
 }
 
+std::string FixedDecimals(double value, int decimals) {
+    if (!std::isfinite(value))
+        return {};
+    if (std::abs(value) >= kFixedLimit)
+        return DoubleToText(value);
+    decimals = std::clamp(decimals, 0, 15);
+    char buf[64];  // 15 digits, a sign, a point and 15 decimals
+    const auto [end, ec] =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    if (ec != std::errc{})
+        return DoubleToText(value);
+    std::string s(buf, end);
+    if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos)
+        s.erase(0, 1);  // a tiny negative rounded to zero
+    return s;
+}
+
 double NoiseMargin(double value) {
     return kDecimalNoise * std::max(1.0, std::fabs(value));
 }

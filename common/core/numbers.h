@@ -46,6 +46,12 @@ double LeadingNumber(std::string_view text);
 // Very large or small magnitudes use the "1E+20" / "1E-20" form.
 std::string DoubleToText(double value);
 
+// A number with a fixed count of decimals (0..15) and a point, whatever the locale;
+// "-0.00" -> "0.00". From kFixedLimit on, where digits beyond the fifteenth are noise of the
+// binary value, the standard text ("1E+62"); empty when not finite.
+inline constexpr double kFixedLimit = 1e15;
+std::string FixedDecimals(double value, int decimals);
+
 // Integer division as the classic runtime's "\" on the already-converted integers: the
 // quotient truncated toward zero. Division by zero and the one overflowing quotient
 // (-2147483648 \ -1) throw ConversionError, as the runtime raises an error for them.

@@ -45,9 +45,8 @@ std::string SignificantUp(double v) {
     if (!(v > 0) || !std::isfinite(v))
         return hc::DoubleToText(v);
     const double unit = std::pow(10.0, std::floor(std::log10(v)) - 2);
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3g", std::ceil(v / unit) * unit);
-    return text;
+    // The standard text, not %.3g, which would write 999.6 rounded up as "1e+03".
+    return hc::DoubleToText(std::ceil(v / unit) * unit);
 }
 
 }  // namespace

@@ -1,16 +1,10 @@
 #include "rainprob/core/messages.h"
 
-#include <cstdio>
+#include "common/core/numbers.h"
 
 namespace rain::text {
 
 namespace {
-
-std::string Fixed(double v, int decimals) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-    return buf;
-}
 
 struct PositionText {
     PlottingPosition id;
@@ -91,8 +85,8 @@ std::string FitHeading(PlottingPosition p, Distribution d) {
 }
 
 std::string FitQuality(const DistributionFit& fit) {
-    const std::string ppcc = fit.ppcc ? Fixed(*fit.ppcc, 4) : "－";
-    const std::string se = fit.standardError ? Fixed(*fit.standardError, 1) + " mm" : "－";
+    const std::string ppcc = fit.ppcc ? hc::FixedDecimals(*fit.ppcc, 4) : "－";
+    const std::string se = fit.standardError ? hc::FixedDecimals(*fit.standardError, 1) + " mm" : "－";
     return "確率プロット相関係数：" + ppcc + "　標準誤差：" + se;
 }
 

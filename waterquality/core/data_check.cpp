@@ -235,24 +235,6 @@ bool EveryBalanceWithinLimit(const std::vector<CheckRow>& rows) {
     return true;
 }
 
-std::string FixedDecimals(double value, int decimals) {
-    if (!std::isfinite(value))
-        return {};
-    // Digits beyond the fifteenth are noise of the binary value: show its standard text.
-    if (std::abs(value) >= kFixedLimit)
-        return hc::DoubleToText(value);
-    decimals = std::clamp(decimals, 0, 15);
-    char buf[64];  // 15 digits, a sign, a point and 15 decimals
-    const auto [end, ec] =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-    if (ec != std::errc{})
-        return hc::DoubleToText(value);
-    std::string s(buf, end);
-    if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos)
-        s.erase(0, 1);  // a tiny negative rounded to zero
-    return s;
-}
-
 std::string CheckRowsCsv(const std::vector<CheckRow>& rows, Language language) {
     std::string csv =
         "number,name,drawn,cation_sum_meq_l,anion_sum_meq_l,cbe_percent,balance,dominant_type,"

@@ -128,10 +128,7 @@ bool EveryBalanceWithinLimit(const std::vector<CheckRow>& rows);
 std::string CheckRowsCsv(const std::vector<CheckRow>& rows, Language language);
 
 using hc::CsvField;
-// A number with a fixed count of decimals (0..15) and a point, whatever the locale;
-// "-0.00" -> "0.00". From kFixedLimit on, the standard text ("1E+62"); empty when not finite.
-inline constexpr double kFixedLimit = 1e15;
-std::string FixedDecimals(double value, int decimals);
+using hc::FixedDecimals;
 
 // The rows as a table to read on a terminal, laid out by display width (a Japanese character
 // takes two columns), each column as wide as its widest entry: a name wider than
