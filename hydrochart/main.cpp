@@ -16,6 +16,7 @@
 #include <iterator>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -472,12 +473,18 @@ int Run(const Command& cmd, const std::vector<std::string>& rest, char** argv) {
     int qargc = 1;
     QGuiApplication app(qargc, argv);
     hc::InstallFontSubstitutions();
-    QTemporaryDir stdinDir;
+    // Made only when standard input is read: a run on named files leaves no trace in /tmp.
+    std::optional<QTemporaryDir> stdinDir;
     for (Job& j : jobs) {
         if (j.input.path != "-")
             continue;
         try {
-            j.input = {SaveStandardInput(stdinDir, cmd), "standard input"};
+            stdinDir.emplace();
+            if (!stdinDir->isValid())
+                throw hc::FileError(hc::ErrorKind::CannotWrite, "standard input", "",
+                                    "no temporary folder to keep it in: " +
+                                        stdinDir->errorString().toStdString());
+            j.input = {SaveStandardInput(*stdinDir, cmd), "standard input"};
         } catch (const hc::Error& e) {
             return hcmd::Refuse("standard input", e.en);
         }
