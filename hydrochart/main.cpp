@@ -481,9 +481,9 @@ int Run(const Command& cmd, const std::vector<std::string>& rest, char** argv) {
         try {
             stdinDir.emplace();
             if (!stdinDir->isValid())
-                throw hc::FileError(hc::ErrorKind::CannotWrite, "standard input", "",
-                                    "no temporary folder to keep it in: " +
-                                        stdinDir->errorString().toStdString());
+                throw hc::FileError(
+                    hc::ErrorKind::CannotWrite, "standard input", "",
+                    "no temporary folder to keep it in: " + stdinDir->errorString().toStdString());
             j.input = {SaveStandardInput(*stdinDir, cmd), "standard input"};
         } catch (const hc::Error& e) {
             return hcmd::Refuse("standard input", e.en);
