@@ -16,6 +16,7 @@
 #include <iterator>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -288,8 +289,26 @@ bool IsDirectory(const std::string& out) {
            (out.back() == '/' || QFileInfo(QString::fromStdString(out)).isDir());
 }
 
+// What a name stands for on the disk, so that two spellings of one file (s.csv, ./s.csv, a
+// link to it) compare equal: the device and inode of an existing file, else the real folder
+// and the name. Empty for a device or FIFO, which any number of writers may share.
+std::string FileKey(const std::string& path) {
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
+            return {};
+        return "#" + std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
+    }
+    const QFileInfo info(QString::fromStdString(path));
+    QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    if (folder.isEmpty())
+        folder = QDir::cleanPath(info.absolutePath());
+    return (folder + "/" + info.fileName()).toStdString();
+}
+
 // The outputs of each input: -o and --display-list as given for one input; a directory or a
-// {stem} pattern for several.
+// {stem} pattern for several. No output may be an input (it would be overwritten before or
+// while it is read) or the output of another input.
 std::vector<Job> PlanJobs(const std::vector<hcmd::Input>& inputs, const hcmd::OutputOptions& base) {
     const bool many = inputs.size() > 1;
     const QString out = QString::fromStdString(base.out);
@@ -297,8 +316,9 @@ std::vector<Job> PlanJobs(const std::vector<hcmd::Input>& inputs, const hcmd::Ou
     const bool pattern = out.contains("{stem}");
     if (many) {
         if (base.json || base.csv || base.out == "-")
-            throw UsageError{"several inputs write several files: give -o DIR/ or -o "
-                             "'{stem}.json' instead of standard output"};
+            throw UsageError{
+                "several inputs write several files: give -o DIR/ or -o "
+                "'{stem}.json' instead of standard output"};
         if (!base.out.empty() && !directory && !pattern)
             throw UsageError{"several inputs need -o DIR/ or a pattern with {stem}"};
         if (!base.displayList.empty() && base.displayList.find("{stem}") == std::string::npos)
@@ -306,8 +326,13 @@ std::vector<Job> PlanJobs(const std::vector<hcmd::Input>& inputs, const hcmd::Ou
     }
     if (directory && base.format.empty())
         throw UsageError{"-o DIR/ needs --format"};
+    std::map<std::string, std::string> read;  // input file -> input as given
+    for (const hcmd::Input& in : inputs)
+        if (in.path != "-")
+            if (std::string key = FileKey(in.path); !key.empty())
+                read.emplace(key, in.shown);
     std::vector<Job> jobs;
-    std::map<std::string, std::string> written;  // output -> input
+    std::map<std::string, std::string> written;  // output file -> input
     for (const hcmd::Input& in : inputs) {
         Job j{in, base};
         const QString stem = in.path == "-"
@@ -324,7 +349,13 @@ std::vector<Job> PlanJobs(const std::vector<hcmd::Input>& inputs, const hcmd::Ou
         for (const std::string& target : {j.out.out, j.out.displayList}) {
             if (target.empty() || target == "-")
                 continue;
-            auto [at, fresh] = written.emplace(target, in.shown);
+            const std::string key = FileKey(target);
+            if (key.empty())
+                continue;
+            if (auto input = read.find(key); input != read.end())
+                throw UsageError{"the output " + target + " is the input " + input->second +
+                                 ": it would be overwritten"};
+            auto [at, fresh] = written.emplace(key, in.shown);
             if (!fresh)
                 throw UsageError{at->second + " and " + in.shown + " would both write " + target};
         }
@@ -442,12 +473,18 @@ int Run(const Command& cmd, const std::vector<std::string>& rest, char** argv) {
     int qargc = 1;
     QGuiApplication app(qargc, argv);
     hc::InstallFontSubstitutions();
-    QTemporaryDir stdinDir;
+    // Made only when standard input is read: a run on named files leaves no trace in /tmp.
+    std::optional<QTemporaryDir> stdinDir;
     for (Job& j : jobs) {
         if (j.input.path != "-")
             continue;
         try {
-            j.input = {SaveStandardInput(stdinDir, cmd), "standard input"};
+            stdinDir.emplace();
+            if (!stdinDir->isValid())
+                throw hc::FileError(
+                    hc::ErrorKind::CannotWrite, "standard input", "",
+                    "no temporary folder to keep it in: " + stdinDir->errorString().toStdString());
+            j.input = {SaveStandardInput(*stdinDir, cmd), "standard input"};
         } catch (const hc::Error& e) {
             return hcmd::Refuse("standard input", e.en);
         }

@@ -2,9 +2,11 @@
 // output, batches with a bad file among good ones, the exit status of check, the JSON of every
 // command against the keys docs/json.md documents, and the rain and flow options worked by hand.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -145,8 +147,13 @@ TEST_F(HydrochartCli, BatchWritesTheGoodFilesAndNamesTheBadOne) {
     EXPECT_FALSE(QFile::exists(Path("out/bad.pdf")));
     // Drawn on worker threads, each sheet is the one a call of its own draws.
     ASSERT_EQ(RunHydrochart("hexa", {kBook, "--display-list", Path("single.jsonl")}).status, 0);
+    const mode_t mask = umask(0);
+    umask(mask);
     for (const char* stem : {"a", "b", "c", "d"}) {
         EXPECT_TRUE(Bytes(Path(QString("out/%1.pdf").arg(stem))).startsWith("%PDF")) << stem;
+        struct stat st {};
+        stat(Path(QString("out/%1.pdf").arg(stem)).toLocal8Bit().constData(), &st);
+        EXPECT_EQ(st.st_mode & 07777, 0666 & ~mask) << "as a shell's > makes it";
         EXPECT_EQ(Bytes(Path(QString("%1.jsonl").arg(stem))), Bytes(Path("single.jsonl")));
     }
 
@@ -161,6 +168,48 @@ TEST_F(HydrochartCli, BatchWritesTheGoodFilesAndNamesTheBadOne) {
     EXPECT_EQ(RunHydrochart("hexa", {inputs[0], twin, "-o", Path("out/")}).status, 2);
     EXPECT_EQ(RunHydrochart("hexa", {inputs[0], inputs[1], "--json"}).status, 2);
     EXPECT_EQ(RunHydrochart("hexa", {inputs[0], inputs[1], "-o", Path("one.pdf")}).status, 2);
+}
+
+TEST_F(HydrochartCli, AnOutputIsNeverAnInput) {
+    const QByteArray samples = Bytes(Source("examples/sample12.csv"));
+    ASSERT_FALSE(samples.isEmpty());
+    Write("s.csv", samples);
+    Write("other.csv", samples);
+    QFile::link("s.csv", Path("link.csv"));
+    QDir().mkpath(Path("sub"));
+    struct Case {
+        QStringList args;    // run in the temporary directory; %d: its path
+        const char* output;  // as the message names it
+    };
+    for (const Case& c : {
+             Case{{"s.csv", "-o", "s.csv"}, "s.csv"},
+             Case{{"s.csv", "-o", "./s.csv"}, "./s.csv"},
+             Case{{"s.csv", "-o", "%d/s.csv"}, "%d/s.csv"},
+             Case{{"s.csv", "-o", "sub/../s.csv"}, "sub/../s.csv"},
+             Case{{"s.csv", "-o", "{stem}.csv"}, "s.csv"},
+             Case{{"%d/s.csv", "-o", "./{stem}.csv"}, "./s.csv"},
+             Case{{"s.csv", "-o", "link.csv"}, "link.csv"},
+             Case{{"link.csv", "-o", "s.csv"}, "s.csv"},
+             Case{{"s.csv", "--display-list", "s.csv"}, "s.csv"},
+             Case{{"other.csv", "s.csv", "-o", "./", "--format", "csv"}, "./other.csv"},
+         }) {
+        QStringList args;
+        for (const QString& a : c.args)
+            args << QString(a).replace("%d", dir.path());
+        HydrochartRun r = RunHydrochart("hexa", args, {}, dir.path());
+        const std::string what = args.join(' ').toStdString();
+        EXPECT_EQ(r.status, 2) << what;
+        const QString output = QString(c.output).replace("%d", dir.path());
+        EXPECT_TRUE(r.err.contains(("the output " + output + " is the input ").toUtf8()))
+            << what << "\n" << r.err.toStdString();
+        EXPECT_EQ(Bytes(Path("s.csv")), samples) << what;
+        EXPECT_TRUE(QFileInfo(Path("link.csv")).isSymLink()) << what;
+    }
+    // Another spelling of a new file is still that file: it takes one output.
+    HydrochartRun twice = RunHydrochart(
+        "hexa", {"s.csv", "-o", "x.json", "--display-list", "./x.json"}, {}, dir.path());
+    EXPECT_EQ(twice.status, 2);
+    EXPECT_TRUE(twice.err.contains("would both write ./x.json")) << twice.err.toStdString();
 }
 
 TEST_F(HydrochartCli, CheckGatesOnTheChargeBalance) {

@@ -1,9 +1,12 @@
 #include "support/write_failures.h"
 
+#include <dlfcn.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -12,7 +15,54 @@
 #include <sstream>
 #include <vector>
 
+namespace {
+
+constexpr int kNone = -1;
+std::atomic<int> failingCall{kNone};
+std::atomic<int> failingErrno{0};
+
+// The C library's own function behind ours.
+template <class F>
+F Next(const char* name) {
+    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+
+bool Fails(hc::test::Call call) {
+    return failingCall.load() == static_cast<int>(call);
+}
+
+}  // namespace
+
+extern "C" int fsync(int fd) {
+    static const auto next = Next<int (*)(int)>("fsync");
+    struct stat st {};
+    if ((Fails(hc::test::Call::FileSync) || Fails(hc::test::Call::FolderSync)) &&
+        fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) == Fails(hc::test::Call::FolderSync)) {
+        errno = failingErrno.load();
+        return -1;
+    }
+    return next(fd);
+}
+
+extern "C" int rename(const char* from, const char* to) noexcept {
+    static const auto next = Next<int (*)(const char*, const char*)>("rename");
+    if (Fails(hc::test::Call::Rename)) {
+        errno = failingErrno.load();
+        return -1;
+    }
+    return next(from, to);
+}
+
 namespace hc::test {
+
+FailingCall::FailingCall(Call call, int err) {
+    failingErrno = err;
+    failingCall = static_cast<int>(call);
+}
+
+FailingCall::~FailingCall() {
+    failingCall = kNone;
+}
 
 FullDisk::FullDisk() {
     std::string tmpl = "/tmp/hc_fulldisk_XXXXXX";
@@ -39,9 +89,7 @@ FullDisk::~FullDisk() {
 }
 
 void FullDisk::PutThenFill(const std::string& name, const std::string& content) {
-    {
-        std::ofstream(Path(name), std::ios::binary) << content;
-    }
+    { std::ofstream(Path(name), std::ios::binary) << content; }
     FILE* f = std::fopen(Path("filler").c_str(), "wb");
     if (!f)
         return;

@@ -1,6 +1,7 @@
 // Making file writes fail for real: a small file system that is already full (needs the right
-// to mount, so tests skip where it is missing) and a file-size limit that makes every write
-// beyond a few bytes fail with EFBIG (works everywhere).
+// to mount, so tests skip where it is missing), a file-size limit that makes every write
+// beyond a few bytes fail with EFBIG (works everywhere), and for the steps no file system fails
+// on demand (syncing a file or a folder, renaming) the system call itself, made to fail.
 #pragma once
 
 #include <string>
@@ -39,6 +40,19 @@ class FileSizeLimit {
   private:
     unsigned long oldSoft_ = 0;
     void (*oldHandler_)(int) = nullptr;
+};
+
+// The steps of a write that FailingCall makes fail: fsync of a file, rename, fsync of a folder.
+enum class Call { FileSync, Rename, FolderSync };
+
+// While alive, every call of that kind in the process fails with `err` (the test binary's own
+// fsync and rename stand in front of the C library's and pass everything else on).
+class FailingCall {
+  public:
+    FailingCall(Call call, int err);
+    ~FailingCall();
+    FailingCall(const FailingCall&) = delete;
+    FailingCall& operator=(const FailingCall&) = delete;
 };
 
 // The bytes of a file, or "<missing>".
