@@ -337,6 +337,14 @@ TEST_F(MaskEditorTest, ClosingWithTypedLinesAsksFirst) {
     Flush();
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_TRUE(platform.saveQuestions.empty());
+    // The program does not end over typed lines the user keeps.
+    Item("mnuEditFile")->trigger();
+    Editor()->SetEditorText("1991 1200");
+    platform.saveChoices = {hc::SaveChoice::Cancel};
+    EXPECT_FALSE(form->close());
+    EXPECT_NE(Editor(), nullptr);
+    platform.saveChoices = {hc::SaveChoice::Discard};
+    EXPECT_TRUE(form->close());
 }
 
 TEST_F(MaskEditorTest, AYearWithoutItsAmountIsRefusedAtItsLine) {
