@@ -289,8 +289,9 @@ TEST_F(FlowcalcEditor, ClosingWithTypedPointsAsksFirst) {
                   "入力した断面座標データは保存されていません。\r保存しますか？");
         EXPECT_EQ(Window("Form5") != nullptr, c.staysOpen);
         EXPECT_EQ(QFileInfo::exists(QString::fromStdString(path)), c.written);
-        if (c.written)
+        if (c.written) {
             EXPECT_EQ(hc::ReadTextFile(path).value_or(""), "4\n0 10\n2 7\n4 10\n6 7\n");
+        }
         if (!c.said.empty()) {
             const std::string shown = platform.messages.empty()
                                           ? e->statusBar()->currentMessage().toStdString()

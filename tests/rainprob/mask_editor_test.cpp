@@ -194,7 +194,9 @@ TEST_F(MaskEditorTest, CancelledOrFailedSaveKeepsTheEditorOpen) {
 
 TEST_F(MaskEditorTest, ASaveOnAFullDiskKeepsTheOldFileAndTheEditor) {
     MaskEditor* e = OpenEditor();
-    const std::string typed(8000, '1');  // more than a small disk or the limit takes
+    std::string typed;  // more than a small disk or the limit takes
+    for (int i = 0; i < 250; ++i)
+        typed += (i ? "\r\n" : "") + std::to_string(1700 + i) + " 1200" + std::string(25, ' ');
     e->SetEditorText(typed);
     EditorItem(e, "EmnuFileSaveItem")->setEnabled(true);
     auto expectKept = [&](const std::string& path, const std::string& old, const char* reason) {
