@@ -135,8 +135,8 @@ std::string TemplateHandOffMessage(const TemplateHandOff& handOff,
             return "表計算ソフトが見つかりませんでした。\r入力表のひな形をコピーしました。" + fill +
                    handOff.copy;
         case Outcome::OpenFailed:
-            return "表計算ソフトで開けませんでした（" + handOff.error.ja +
-                   "）。\r入力表のひな形をコピーしました。" + fill + handOff.copy;
+            return "表計算ソフトで開けませんでした: " + handOff.error.ja +
+                   "\r入力表のひな形をコピーしました。" + fill + handOff.copy;
         case Outcome::CopyFailed:
             return "入力表のひな形をコピーできませんでした。\r" + handOff.error.Japanese();
         case Outcome::Missing:
