@@ -74,3 +74,16 @@ function(hc_test_runs_hydrochart target)
   target_compile_definitions(${target} PRIVATE HYDROCHART_EXE="$<TARGET_FILE:hydrochart>")
   add_dependencies(${target} hydrochart)
 endfunction()
+
+# The programs as C++ sees them (hc::kSuitePrograms in suite_programs.h), written once every
+# folder has added its own: the desktop hand-offs use it never to give a file to one of them.
+set(HC_CMAKE_DIR ${CMAKE_CURRENT_LIST_DIR})
+function(hc_write_program_list)
+  get_property(programs GLOBAL PROPERTY HC_PROGRAMS)
+  set(HC_PROGRAM_ITEMS "")
+  foreach(program IN LISTS programs)
+    string(APPEND HC_PROGRAM_ITEMS "    \"${program}\",\n")
+  endforeach()
+  configure_file(${HC_CMAKE_DIR}/suite_programs.h.in ${HC_GENERATED_DIR}/suite_programs.h @ONLY)
+endfunction()
+cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL hc_write_program_list)

@@ -64,6 +64,23 @@ std::string MissingDataFileReport(const std::string& name, const std::vector<std
     return out;
 }
 
+Status OpenerExitStatus(const std::string& path, const std::string& opener, int exitStatus) {
+    if (exitStatus == 0)
+        return {};
+    std::string ja = "開くプログラムが失敗しました";
+    std::string en = "the program failed to open it";
+    if (exitStatus == 2) {
+        ja = "ファイルがありません";
+        en = "no such file";
+    } else if (exitStatus == 3) {
+        ja = "開くプログラムが見つかりません";
+        en = "no program to open it";
+    }
+    const std::string status = std::to_string(exitStatus);
+    return FileError(ErrorKind::Unusable, path, ja + "（" + opener + " の終了状態 " + status + "）",
+                     en + " (" + opener + " exit status " + status + ")");
+}
+
 std::vector<std::pair<std::string, std::string>> SplitFilter(const std::string& filter) {
     std::vector<std::string> parts;
     std::string cur;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/result.h"
 #include "common/core/surface.h"
 
 namespace hc {
@@ -37,6 +38,16 @@ std::string PrintStatusText(const PrintResult& result);
 // The names of the documents of a run printed to `path`: the first is path itself, the k-th
 // (k >= 2) is "stem-k.ext" beside it ("a.pdf", "a-2.pdf").
 std::string DocumentFileName(const std::string& path, int document);
+
+// The answer to the question asked before an editor with unsaved changes closes.
+enum class SaveChoice { Save, Discard, Cancel };
+
+// The program the desktop would hand a file to: its desktop entry ("libreoffice-calc.desktop")
+// and that entry's Exec line.
+struct DesktopHandler {
+    std::string id;
+    std::string exec;
+};
 
 // Mouse pointer codes as the programs name them.
 inline constexpr int kPointerDefault = 0;
@@ -71,8 +82,14 @@ class PlatformServices {
     virtual void SetMousePointer(int code) = 0;
     virtual int MousePointer() const = 0;
 
-    // Hands a file to the program the desktop associates with it. False when that failed.
-    virtual bool OpenWithDesktop(const std::string& path) = 0;
+    // A question with the buttons 保存, 破棄 and キャンセル; closing the box is キャンセル.
+    virtual SaveChoice AskToSave(const std::string& text, const std::string& title) = 0;
+
+    // The program the desktop would open `path` with; nullopt when it names none.
+    virtual std::optional<DesktopHandler> DesktopHandlerFor(const std::string& path) = 0;
+    // Hands a file to the program the desktop associates with it. An error says why that
+    // failed (the opener's exit status among it).
+    virtual Status OpenWithDesktop(const std::string& path) = 0;
     // Starts a program; false when it could not be started.
     virtual bool StartProgram(const std::string& program, const std::vector<std::string>& args) = 0;
     // Looks a program up on the search path; nullopt when absent.
@@ -98,6 +115,10 @@ std::vector<std::string> DataFileDirs(const std::string& startDir, const std::st
 
 // The one-line report of a data file that none of `dirs` holds.
 std::string MissingDataFileReport(const std::string& name, const std::vector<std::string>& dirs);
+
+// What the opener's exit status means (xdg-open: 0 done, 2 no such file, 3 no program for it,
+// 4 the program failed): nothing for 0, otherwise an Error about `path` that names the status.
+Status OpenerExitStatus(const std::string& path, const std::string& opener, int exitStatus);
 
 // Splits a classic "Desc|pattern|Desc|pattern" filter into (description, pattern) pairs.
 std::vector<std::pair<std::string, std::string>> SplitFilter(const std::string& filter);

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "common/core/desktop_handoff.h"
 #include "common/core/file_write.h"
 #include "common/core/text_file.h"
 
@@ -94,8 +95,15 @@ QAction* AddGuideItem(QMenu* help, PlatformServices& platform,
             if (Result<std::string> html = RenderGuide(*guide, cache); html)
                 guide = *html;
         }
-        if (!platform.OpenWithDesktop(*guide))
-            platform.MessageBox("ユーザーズガイドを開けませんでした。\r" + *guide +
+        // Never one of the suite's own programs, whatever the desktop would choose.
+        std::optional<DesktopHandler> handler = platform.DesktopHandlerFor(*guide);
+        std::string why;
+        if (handler && IsSuiteHandler(*handler))
+            why = "表示するプログラムが見つかりません";
+        else if (Status opened = platform.OpenWithDesktop(*guide); !opened)
+            why = opened.error().ja;
+        if (!why.empty())
+            platform.MessageBox("ユーザーズガイドを開けませんでした（" + why + "）。\r" + *guide +
                                     "\rこのファイルをブラウザなどで開いてください。",
                                 kGuideTitle);
     });

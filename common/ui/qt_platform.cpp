@@ -5,8 +5,10 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -204,8 +206,108 @@ void QtPlatformServices::SetMousePointer(int code) {
     pointer_ = code;
 }
 
-bool QtPlatformServices::OpenWithDesktop(const std::string& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+SaveChoice QtPlatformServices::AskToSave(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::Question, Q(title), MessageText(text), QMessageBox::NoButton,
+                    DialogParent());
+    box.setObjectName("SaveQuestion");
+    QPushButton* save = box.addButton("保存", QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton("破棄", QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton("キャンセル", QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return SaveChoice::Save;
+    if (box.clickedButton() == discard)
+        return SaveChoice::Discard;
+    return SaveChoice::Cancel;
+}
+
+namespace {
+
+// The first line a desktop tool prints, or nothing when it is missing or fails.
+QString ToolAnswer(const QString& tool, const QStringList& args) {
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (program.isEmpty())
+        return {};
+    QProcess process;
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, args);
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return {};
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return {};
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).section('\n', 0, 0).trimmed();
+}
+
+// The Exec line of a desktop entry's [Desktop Entry] group.
+QString DesktopEntryExec(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    bool inEntry = false;
+    while (!f.atEnd()) {
+        const QString line = QString::fromUtf8(f.readLine()).trimmed();
+        if (line.startsWith('['))
+            inEntry = line == "[Desktop Entry]";
+        else if (inEntry && line.startsWith("Exec="))
+            return line.mid(5).trimmed();
+    }
+    return {};
+}
+
+}  // namespace
+
+std::optional<DesktopHandler> QtPlatformServices::DesktopHandlerFor(const std::string& path) {
+    // The same questions xdg-open asks: the file's type, then the default entry for it.
+    QString mime = ToolAnswer("xdg-mime", {"query", "filetype", Q(path)});
+    if (mime.isEmpty())
+        mime = QMimeDatabase().mimeTypeForFile(Q(path)).name();
+    const QString id = ToolAnswer("xdg-mime", {"query", "default", mime});
+    if (id.isEmpty())
+        return std::nullopt;
+    DesktopHandler handler;
+    handler.id = S(id);
+    const QString entry = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, id);
+    if (!entry.isEmpty())
+        handler.exec = S(DesktopEntryExec(entry));
+    return handler;
+}
+
+Status QtPlatformServices::OpenWithDesktop(const std::string& path) {
+    const QString opener = QStandardPaths::findExecutable("xdg-open");
+    if (opener.isEmpty()) {
+        if (QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path))))
+            return {};
+        return FileError(ErrorKind::Unusable, path, "開くプログラム（xdg-open）がありません",
+                         "no xdg-open to open it");
+    }
+    // Kept alive past this call: on a desktop without a launcher of its own the opener runs the
+    // program itself and waits for it.
+    auto* process = new QProcess;
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start(opener, {Q(path)});
+    if (!process->waitForStarted(5000)) {
+        delete process;
+        return FileError(ErrorKind::Unusable, path, "xdg-open を起動できません",
+                         "xdg-open could not be started");
+    }
+    if (!process->waitForFinished(3000)) {
+        // Still running: the program it started is open.
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        return {};
+    }
+    const bool crashed = process->exitStatus() != QProcess::NormalExit;
+    const int code = process->exitCode();
+    delete process;
+    if (crashed)
+        return FileError(ErrorKind::Unusable, path, "xdg-open が異常終了しました",
+                         "xdg-open crashed");
+    return OpenerExitStatus(path, "xdg-open", code);
 }
 
 bool QtPlatformServices::StartProgram(const std::string& program,

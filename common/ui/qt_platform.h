@@ -28,7 +28,9 @@ class QtPlatformServices : public PlatformServices {
     void Beep() override;
     void SetMousePointer(int code) override;
     int MousePointer() const override { return pointer_; }
-    bool OpenWithDesktop(const std::string& path) override;
+    SaveChoice AskToSave(const std::string& text, const std::string& title) override;
+    std::optional<DesktopHandler> DesktopHandlerFor(const std::string& path) override;
+    Status OpenWithDesktop(const std::string& path) override;
     bool StartProgram(const std::string& program, const std::vector<std::string>& args) override;
     std::optional<std::string> FindProgram(const std::string& name) override;
     std::string CurrentDirectory() override;

@@ -17,6 +17,8 @@ inline constexpr const char* kDepthInvalid =
 inline constexpr const char* kParametersUnusable = "パラメータは正しく入れてください";
 inline constexpr const char* kEditFileRefused = "このデータファイルは処理できません";
 inline constexpr const char* kTooFewRows = "入力したデータ数が少なすぎます";
+inline constexpr const char* kUnsavedGrid =
+    "入力した断面座標データは保存されていません。\r保存しますか？";
 
 // Rating table and normal depth.
 inline constexpr const char* kNoBank = "この断面は最深部の片側に岸がないため計算できません";

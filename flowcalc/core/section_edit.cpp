@@ -4,6 +4,17 @@
 
 namespace flow {
 
+bool GridRows::Refused() const {
+    switch (End) {
+        case GridEnd::LastRow:
+        case GridEnd::EmptyCell:
+        case GridEnd::NegativeDistance:
+            return false;
+        default:
+            return true;
+    }
+}
+
 GridRows ReadGridRows(const std::vector<std::pair<std::string, std::string>>& cells) {
     GridRows out;
     auto stop = [&out](GridEnd end, std::size_t i) {
@@ -13,13 +24,25 @@ GridRows ReadGridRows(const std::vector<std::pair<std::string, std::string>>& ce
     };
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const auto& [xt, yt] = cells[i];
-        if (xt.empty() || yt.empty())
+        if (xt.empty() && yt.empty()) {
+            for (std::size_t k = i + 1; k < cells.size(); ++k) {
+                if (!cells[k].first.empty() || !cells[k].second.empty()) {
+                    out.LaterRow = static_cast<int>(k) + 1;
+                    return stop(GridEnd::FilledAfterEmptyRow, i);
+                }
+            }
             return stop(GridEnd::EmptyCell, i);
-        auto x = hc::TryTextToDouble(xt);
+        }
+        auto x = xt.empty() ? std::nullopt : hc::TryTextToDouble(xt);
+        // A negative distance ends the list, with or without an elevation beside it.
+        if (x && *x < 0)
+            return stop(GridEnd::NegativeDistance, i);
+        if (xt.empty())
+            return stop(GridEnd::DistanceMissing, i);
+        if (yt.empty())
+            return stop(GridEnd::ElevationMissing, i);
         if (!x)
             return stop(GridEnd::DistanceNotANumber, i);
-        if (*x < 0)
-            return stop(GridEnd::NegativeDistance, i);
         auto y = hc::TryTextToDouble(yt);
         if (!y)
             return stop(GridEnd::ElevationNotANumber, i);
@@ -27,6 +50,24 @@ GridRows ReadGridRows(const std::vector<std::pair<std::string, std::string>>& ce
         out.Y.push_back(*y);
     }
     return out;
+}
+
+std::string GridRefusalText(const GridRows& rows, const std::string& cellText) {
+    const std::string row = std::to_string(rows.EndRow) + " 行目: ";
+    switch (rows.End) {
+        case GridEnd::DistanceNotANumber:
+        case GridEnd::ElevationNotANumber:
+            return row + "「" + cellText + "」は数値ではありません";
+        case GridEnd::DistanceMissing:
+            return row + "距離が入力されていません";
+        case GridEnd::ElevationMissing:
+            return row + "標高が入力されていません";
+        case GridEnd::FilledAfterEmptyRow:
+            return row + "空の行です。後の " + std::to_string(rows.LaterRow) +
+                   " 行目にもデータがあります";
+        default:
+            return {};
+    }
 }
 
 }  // namespace flow

@@ -281,11 +281,14 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // The program ends with its main window: the editor and dialogs go with it.
-    platform_.SetCurrentDirectory(app_.StartDir());
+    // The program ends with its main window: the editor and dialogs go with it, unless the
+    // editor is kept open for its unsaved points.
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != this && w->parentWidget() == this && w->isVisible())
-            w->close();
+        if (w != this && w->parentWidget() == this && w->isVisible() && !w->close()) {
+            event->ignore();
+            return;
+        }
+    platform_.SetCurrentDirectory(app_.StartDir());
     QMainWindow::closeEvent(event);
 }
 

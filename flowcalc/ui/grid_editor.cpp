@@ -92,6 +92,7 @@ GridEditor::GridEditor(hc::PlatformServices& platform, QWidget* parent)
     fileMenu_->menuAction()->setEnabled(false);
     statusBar()->setObjectName("StatusBar");
 
+    baseline_ = Snapshot();
     resize(420, 560);
     // The notes, the menu and a few rows of the grid stay readable.
     setMinimumSize(360, 320);
@@ -125,13 +126,33 @@ bool GridEditor::OpenExisting(const std::string& path) {
     }
     setWindowTitle(hc::Q("データの編集 < " + path_ + " >"));
     fileMenu_->menuAction()->setEnabled(true);
+    baseline_ = Snapshot();
     return true;
+}
+
+std::vector<QString> GridEditor::Snapshot() const {
+    std::vector<QString> cells;
+    cells.reserve(static_cast<std::size_t>(kMaxPoints) * kColumns);
+    for (int r = 1; r <= kMaxPoints; ++r)
+        for (int c = 1; c <= kColumns; ++c)
+            cells.push_back(Cell(r, c).trimmed());
+    return cells;
+}
+
+bool GridEditor::HasUnsavedChanges() const {
+    // What is being typed counts too.
+    if (cellEditor_->isVisible() &&
+        cellEditor_->text().trimmed() !=
+            Cell(grid_->currentRow() + 1, grid_->currentColumn() + 1).trimmed())
+        return true;
+    return Snapshot() != baseline_;
 }
 
 void GridEditor::StartNew() {
     path_.clear();
     setWindowTitle(hc::Q("データの編集 < 新規 >"));
     fileMenu_->menuAction()->setEnabled(true);
+    baseline_ = Snapshot();
 }
 
 void GridEditor::StartCellEdit(const QString& initial) {
@@ -218,7 +239,7 @@ bool GridEditor::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void GridEditor::SaveAndClose() {
+bool GridEditor::Save() {
     // What is being typed belongs to the grid too.
     CommitCurrent();
     std::vector<std::pair<std::string, std::string>> cells;
@@ -226,18 +247,23 @@ void GridEditor::SaveAndClose() {
     for (int r = 1; r <= kMaxPoints; ++r)
         cells.emplace_back(Trimmed(Cell(r, 1)), Trimmed(Cell(r, 2)));
     GridRows rows = ReadGridRows(cells);
-    if (rows.End == GridEnd::DistanceNotANumber || rows.End == GridEnd::ElevationNotANumber) {
-        // Stay with the grid intact and point at the cell.
-        const int column = rows.End == GridEnd::DistanceNotANumber ? 1 : 2;
+    if (rows.Refused()) {
+        // Stay with the grid intact and point at the row.
+        const bool distance = rows.End == GridEnd::DistanceNotANumber ||
+                              rows.End == GridEnd::DistanceMissing ||
+                              rows.End == GridEnd::FilledAfterEmptyRow;
+        const int column = distance ? 1 : 2;
         grid_->setCurrentCell(rows.EndRow - 1, column - 1);
+        grid_->scrollToItem(grid_->currentItem());
         statusBar()->showMessage(
-            hc::Q(CellNotANumberText(rows.EndRow, hc::S(Cell(rows.EndRow, column)))));
-        return;
+            hc::Q(GridRefusalText(rows, hc::S(Cell(rows.EndRow, column).trimmed()))));
+        return false;
     }
     if (static_cast<int>(rows.X.size()) < kMinEditedPoints) {
+        // The editor stays open with what was typed; the row where the points end is chosen.
+        grid_->setCurrentCell(static_cast<int>(rows.X.size()), 0);
         platform_.MessageBox(text::kTooFewRows, text::kTitle);
-        close();
-        return;
+        return false;
     }
     hc::FileDialogRequest req;
     req.filter = text::kEditorFilter;
@@ -246,24 +272,58 @@ void GridEditor::SaveAndClose() {
     req.defaultSuffix = ".txt";
     auto chosen = platform_.SaveFileDialog(req);
     if (!chosen)
-        return;  // the editor stays open with its grid
+        return false;  // the editor stays open with its grid
     if (hc::Status saved = hc::WriteFileAtomically(*chosen, SectionFileText(rows.X, rows.Y));
         !saved) {
         // The editor stays open with its grid and says why.
         statusBar()->showMessage(hc::Q(SaveFailedText(saved.error())));
-        return;
+        return false;
     }
     path_ = *chosen;
     bufferX_ = rows.X;
     bufferY_ = rows.Y;
+    baseline_ = Snapshot();
+    return true;
+}
+
+void GridEditor::SaveAndClose() {
+    if (!Save())
+        return;
+    closing_ = true;
     close();  // the window is deleted later, after the main window has taken the file
     Q_EMIT Saved(hc::Q(path_));
 }
 
 void GridEditor::QuitWithoutSaving() {
+    if (!close())
+        return;
     bufferX_.assign(kMaxPoints, 0.0);
     bufferY_.assign(kMaxPoints, 0.0);
-    close();
+}
+
+void GridEditor::closeEvent(QCloseEvent* event) {
+    bool saved = false;
+    if (!closing_ && HasUnsavedChanges()) {
+        switch (platform_.AskToSave(text::kUnsavedGrid, text::kTitle)) {
+            case hc::SaveChoice::Cancel:
+                event->ignore();
+                return;
+            case hc::SaveChoice::Save:
+                if (!Save()) {
+                    event->ignore();
+                    return;
+                }
+                saved = true;
+                break;
+            case hc::SaveChoice::Discard:
+                cellEditor_->hide();
+                break;
+        }
+    }
+    closing_ = true;
+    event->accept();
+    if (saved)
+        Q_EMIT Saved(hc::Q(path_));
 }
 
 EditModeWindow::EditModeWindow(hc::PlatformServices& platform, GridEditor* editor, QWidget* parent)

@@ -27,6 +27,8 @@ class GridEditor : public QMainWindow {
     // Fills the grid from a file; false (and the message) when the file cannot be edited.
     bool OpenExisting(const std::string& path);
     void StartNew();
+    // Whether the grid differs from what was opened or last saved.
+    bool HasUnsavedChanges() const;
 
   Q_SIGNALS:
     // A section file was written; the main window loads it and leads through the settings.
@@ -36,12 +38,18 @@ class GridEditor : public QMainWindow {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // With unsaved changes, asks 保存 / 破棄 / キャンセル first.
+    void closeEvent(QCloseEvent* event) override;
 
   private Q_SLOTS:
     void SaveAndClose();
     void QuitWithoutSaving();
 
   private:
+    // Checks the grid and writes it where the save dialog says. False when the grid is
+    // refused (the row is selected and named), the dialog cancelled or the write failed.
+    bool Save();
+    std::vector<QString> Snapshot() const;
     // Text of a cell; row 1.. and column 1 (distance) or 2 (elevation).
     QString Cell(int row, int column) const;
     void SetCell(int row, int column, const QString& text);
@@ -53,6 +61,8 @@ class GridEditor : public QMainWindow {
     hc::PlatformServices& platform_;
     std::string path_;
     std::vector<double> bufferX_, bufferY_;  // the editor's own copy of the points
+    std::vector<QString> baseline_;          // the cells as opened or last saved
+    bool closing_ = false;                   // saved or discarded: close without asking
     QTableWidget* grid_;
     QLineEdit* cellEditor_;
     QMenu* fileMenu_;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/core/numbers.h"
+#include "rainprob/core/rain_data.h"
 
 namespace rain {
 
@@ -85,6 +86,55 @@ std::string FileTextFromEditor(const std::string& editorText) {
         }
     }
     return out + "\r\n";
+}
+
+namespace {
+
+// The items of one line: runs of anything but commas, blanks and tabs.
+int ItemCount(const std::string& line) {
+    int count = 0;
+    bool inItem = false;
+    for (char c : line) {
+        const bool separator = c == ',' || c == ' ' || c == '\t';
+        if (!separator && !inItem)
+            ++count;
+        inItem = !separator;
+    }
+    return count;
+}
+
+}  // namespace
+
+hc::Status CheckEditorText(const std::string& editorText) {
+    std::vector<int> counts;
+    std::string cur;
+    for (std::size_t i = 0; i <= editorText.size(); ++i) {
+        const char c = i < editorText.size() ? editorText[i] : '\n';
+        if (c == '\r' || c == '\n') {
+            counts.push_back(ItemCount(cur));
+            cur.clear();
+            if (c == '\r' && i + 1 < editorText.size() && editorText[i + 1] == '\n')
+                ++i;
+        } else {
+            cur += c;
+        }
+    }
+    bool pairs = false;
+    for (int n : counts)
+        pairs = pairs || n >= 2;
+    if (pairs) {
+        for (std::size_t i = 0; i < counts.size(); ++i) {
+            if (counts[i] == 1) {
+                hc::Error e = hc::FileError(hc::ErrorKind::BadValue, "",
+                                            "降水量が入力されていません", "the amount is missing");
+                e.line = static_cast<int>(i) + 1;
+                return e;
+            }
+        }
+    }
+    if (hc::Result<RainTable> read = ParseRainText(editorText); !read)
+        return read.error();
+    return {};
 }
 
 }  // namespace rain

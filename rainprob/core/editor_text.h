@@ -47,4 +47,10 @@ hc::Result<std::string> EditorTextFromFile(const std::string& content);
 // What the editor writes: its text (lines separated by CR LF) followed by one CR LF.
 std::string FileTextFromEditor(const std::string& editorText);
 
+// Whether the editor text makes a precipitation file the program reads as typed; an Error with
+// the 1-based line otherwise. In text laid out a year and its amount to a line, a line with a
+// year alone is refused (「5 行目: 降水量が入力されていません」): read on, the items would pair
+// up wrongly, year with the next year, without a word.
+hc::Status CheckEditorText(const std::string& editorText);
+
 }  // namespace rain

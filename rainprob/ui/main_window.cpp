@@ -457,10 +457,13 @@ void MainWindow::PlacePicture() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // The editor asks about unsaved text first; kept open, it keeps the program open.
+    if (editor_ && !editor_->close()) {
+        event->ignore();
+        return;
+    }
     // The file dialogs may have moved the current directory; leave it as it was found.
     platform_.SetCurrentDirectory(startDir_);
-    if (editor_)
-        editor_->close();
     event->accept();
 }
 

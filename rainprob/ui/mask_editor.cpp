@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
 
 #include "common/core/file_write.h"
 #include "common/core/text_file.h"
@@ -129,6 +130,31 @@ void MaskEditor::SetEditorText(const std::string& text) {
     text_->setPlainText(t);
 }
 
+bool MaskEditor::HasUnsavedChanges() const {
+    return text_->toPlainText() != baseline_;
+}
+
+void MaskEditor::SelectLine(int line) {
+    QTextCursor cursor(text_->document()->findBlockByNumber(line - 1));
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    text_->setTextCursor(cursor);
+    text_->setFocus();
+}
+
+bool MaskEditor::MayReplaceText() {
+    if (!HasUnsavedChanges())
+        return true;
+    switch (platform_.AskToSave(kUnsavedText, kEditorCaption)) {
+        case hc::SaveChoice::Save:
+            return Save();
+        case hc::SaveChoice::Discard:
+            return true;
+        case hc::SaveChoice::Cancel:
+            break;
+    }
+    return false;
+}
+
 void MaskEditor::StartNewFile() {
     if (!yearDialog_) {
         yearDialog_ = new YearRangeDialog(this, platform_, thisYear_);
@@ -139,34 +165,46 @@ void MaskEditor::StartNewFile() {
 }
 
 void MaskEditor::ShowPreparedText(const QString& text) {
+    if (!MayReplaceText())
+        return;
     setWindowTitle(kEditorNewCaption);
     saveItem_->setEnabled(true);
     SetEditorText(hc::S(text));
+    baseline_ = text_->toPlainText();
 }
 
 void MaskEditor::ChooseFile() {
+    if (!MayReplaceText())
+        return;
     hc::FileDialogRequest r;
     r.title = text::kOpenTitle;
     r.filter = kRainFileFilter;
     std::optional<std::string> path = platform_.OpenFileDialog(r);
     if (!path)
         return;
-    if (!LoadText(*path))
+    if (hc::Status loaded = LoadText(*path); !loaded) {
+        // The editor keeps its text; the user learns which file and why.
+        platform_.MessageBox("開けませんでした: " + loaded.error().Japanese(), text::kOpenTitle);
         return;
+    }
     editorPath_ = *path;
     setWindowTitle(hc::Q("仮面エディター < " + *path + " >"));
     saveItem_->setEnabled(true);
 }
 
-bool MaskEditor::LoadText(const std::string& path) {
+hc::Status MaskEditor::LoadText(const std::string& path) {
     hc::Result<std::string> content = hc::ReadTextFile(path);
     if (!content)
-        return false;
+        return content.error();
     hc::Result<std::string> text = EditorTextFromFile(*content);
-    if (!text)
-        return false;  // empty, or more lines than the editor holds
+    if (!text) {
+        hc::Error e = text.error();  // empty, or more lines than the editor holds
+        e.file = path;
+        return e;
+    }
     SetEditorText(*text);
-    return true;
+    baseline_ = text_->toPlainText();
+    return {};
 }
 
 hc::Status MaskEditor::SaveText(const std::string& path) {
@@ -174,20 +212,34 @@ hc::Status MaskEditor::SaveText(const std::string& path) {
     return hc::WriteFileAtomically(path, FileTextFromEditor(EditorText()));
 }
 
-void MaskEditor::SaveAndExit() {
+bool MaskEditor::Save() {
+    if (hc::Status checked = CheckEditorText(EditorText()); !checked) {
+        // The editor stays open at the line, which the message names.
+        if (checked.error().line > 0)
+            SelectLine(checked.error().line);
+        platform_.MessageBox("保存できません: " + checked.error().Japanese(), text::kSaveTitle);
+        return false;
+    }
     hc::FileDialogRequest r;
     r.title = text::kSaveTitle;
     r.filter = kRainFileFilter;
     r.initialPath = editorPath_;
     std::optional<std::string> path = platform_.SaveFileDialog(r);
     if (!path)
-        return;  // the editor stays open with its text
+        return false;  // the editor stays open with its text
     if (hc::Status saved = SaveText(*path); !saved) {
         // The editor stays open with the text; the main window's status line says why.
         Q_EMIT SaveFailed(hc::Q(text::SaveRefused(saved.error())));
-        return;
+        return false;
     }
     editorPath_ = *path;
+    baseline_ = text_->toPlainText();
+    return true;
+}
+
+void MaskEditor::SaveAndExit() {
+    if (!Save())
+        return;
     saved_ = true;
     if (yearDialog_)
         yearDialog_->close();
@@ -196,6 +248,30 @@ void MaskEditor::SaveAndExit() {
 }
 
 void MaskEditor::closeEvent(QCloseEvent* event) {
+    if (!saved_ && !discarded_ && HasUnsavedChanges()) {
+        switch (platform_.AskToSave(kUnsavedText, kEditorCaption)) {
+            case hc::SaveChoice::Cancel:
+                event->ignore();
+                return;
+            case hc::SaveChoice::Save:
+                if (!Save()) {
+                    event->ignore();
+                    return;
+                }
+                saved_ = true;
+                break;
+            case hc::SaveChoice::Discard:
+                discarded_ = true;
+                break;
+        }
+        if (saved_) {
+            if (yearDialog_)
+                yearDialog_->close();
+            event->accept();
+            Q_EMIT Saved(hc::Q(editorPath_));
+            return;
+        }
+    }
     if (yearDialog_)
         yearDialog_->close();
     if (!saved_)

@@ -19,6 +19,7 @@ namespace rain {
 
 inline constexpr const char* kEditorCaption = "仮面エディター < 年降水量ファイルの作成 >";
 inline constexpr const char* kEditorNewCaption = "仮面エディター < 新規の編集 >";
+inline constexpr const char* kUnsavedText = "入力したデータは保存されていません。\r保存しますか？";
 
 // Named Form4: the oldest and newest year (Text1, Text2), Command1 to go on, Command2 to give
 // up. Its defaults are set when it is first created; the buttons only hide it, so it keeps
@@ -53,6 +54,8 @@ class MaskEditor : public QMainWindow {
     // The editor text with CR LF between lines, and setting it as if typed.
     std::string EditorText() const;
     void SetEditorText(const std::string& text);
+    // Whether the text differs from what was opened, prepared or saved last.
+    bool HasUnsavedChanges() const;
 
   Q_SIGNALS:
     // Save and exit wrote this file: the main window loads it.
@@ -63,6 +66,8 @@ class MaskEditor : public QMainWindow {
     void SaveFailed(const QString& text);
 
   protected:
+    // With unsaved changes, asks 保存 / 破棄 / キャンセル first; 保存 saves and hands the file
+    // over as 保存終了 does.
     void closeEvent(QCloseEvent* event) override;
 
   private Q_SLOTS:
@@ -72,11 +77,17 @@ class MaskEditor : public QMainWindow {
     void SaveAndExit();
 
   private:
-    // Reads a file into the editor; false (editor unchanged) when it is unreadable, empty or
-    // longer than the editor holds.
-    bool LoadText(const std::string& path);
+    // Reads a file into the editor; the error (editor unchanged) when it is unreadable, empty
+    // or longer than the editor holds.
+    hc::Status LoadText(const std::string& path);
     // Writes the editor text and one line break; the old file stays intact on failure.
     hc::Status SaveText(const std::string& path);
+    // Checks the text and writes it where the save dialog says. False when the text is refused
+    // (the line is selected and named), the dialog cancelled or the write failed.
+    bool Save();
+    // Before the text is replaced: true when it may be (nothing unsaved, saved, or discarded).
+    bool MayReplaceText();
+    void SelectLine(int line);
 
     hc::PlatformServices& platform_;
     int thisYear_;
@@ -85,6 +96,8 @@ class MaskEditor : public QMainWindow {
     QAction* saveItem_;
     QPointer<YearRangeDialog> yearDialog_;
     bool saved_ = false;
+    bool discarded_ = false;
+    QString baseline_;  // the text as opened, prepared or saved last
 };
 
 }  // namespace rain

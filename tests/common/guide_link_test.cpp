@@ -71,10 +71,21 @@ TEST_F(GuideLink, ItemOpensTheGuideOrSaysWhereItLooked) {
     EXPECT_TRUE(platform.desktopOpened[0].ends_with("/hydrochart/guide.html"));
     EXPECT_EQ(platform.messages.size(), 1u);
 
-    platform.desktopOpenResult = false;  // no viewer on this desktop
+    platform.desktopOpenExitStatus = 3;  // xdg-open: no viewer on this desktop
     item->trigger();
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_NE(platform.messages[1].text.find(platform.desktopOpened[1]), std::string::npos);
+    EXPECT_NE(platform.messages[1].text.find("xdg-open の終了状態 3"), std::string::npos)
+        << platform.messages[1].text;
+
+    // A desktop that would give HTML to one of the suite's programs gets nothing.
+    platform.desktopOpenExitStatus = 0;
+    platform.desktopHandler = hc::DesktopHandler{"polyplot.desktop", "polyplot %f"};
+    item->trigger();
+    EXPECT_EQ(platform.desktopOpened.size(), 2u);
+    ASSERT_EQ(platform.messages.size(), 3u);
+    EXPECT_NE(platform.messages[2].text.find("表示するプログラムが見つかりません"),
+              std::string::npos);
 }
 
 TEST_F(GuideLink, ProgramInItsBuildTreeOpensTheSourceTreeGuide) {

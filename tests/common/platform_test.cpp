@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "common/core/desktop_handoff.h"
 #include "common/core/platform.h"
 
 using namespace hc;
@@ -68,4 +69,35 @@ TEST(DataFileDirs, AnInstalledTreeIsFoundWhereverItWasMoved) {
 TEST(DataFileDirs, TheReportNamesTheFileAndEveryPlaceSearched) {
     EXPECT_EQ(MissingDataFileReport("hinagata.xls", {"/w", "", "/opt/hc/bin"}),
               "data file hinagata.xls not found in /w, /opt/hc/bin");
+}
+
+TEST(DesktopHandoff, TheSuitesOwnProgramsAreKnownByEntryOrCommand) {
+    struct Case {
+        hc::DesktopHandler handler;
+        bool ours;
+    };
+    for (const Case& c : {
+             Case{{"sixsideplot.desktop", "sixsideplot %f"}, true},
+             Case{{"hydrochart.suite.polyplot.desktop", ""}, true},
+             // A copy of our entry under another name still runs our program.
+             Case{{"userapp-x-1.desktop", "/opt/hc/bin/ternaryplot %f"}, true},
+             Case{{"mine.desktop", "env LANG=ja_JP.UTF-8 rainprob %f"}, true},
+             Case{{"libreoffice-calc.desktop", "libreoffice --calc %U"}, false},
+             Case{{"org.gnome.Gnumeric.desktop", "gnumeric %U"}, false},
+             // Names that only contain a program's name are someone else's.
+             Case{{"sixsideplot-viewer.desktop", "sixsideplotviewer %f"}, false},
+         }) {
+        EXPECT_EQ(hc::IsSuiteHandler(c.handler), c.ours) << c.handler.id;
+    }
+}
+
+TEST(DesktopHandoff, TheOpenersExitStatusIsAFailureUnlessZero) {
+    EXPECT_TRUE(hc::OpenerExitStatus("/d/a.xls", "xdg-open", 0));
+    for (int status : {1, 2, 3, 4}) {
+        hc::Status s = hc::OpenerExitStatus("/d/a.xls", "xdg-open", status);
+        ASSERT_FALSE(s);
+        EXPECT_EQ(s.error().file, "/d/a.xls");
+        EXPECT_NE(s.error().ja.find("xdg-open の終了状態 " + std::to_string(status)),
+                  std::string::npos);
+    }
 }

@@ -259,7 +259,17 @@ TEST(FlowcalcGridRows, TakenWhileFilledAndNotNegative) {
         int row;
     };
     for (const Case& c : {
-             Case{{{"0", "10"}, {"2", ""}, {"4", "7"}}, 1, flow::GridEnd::EmptyCell, 2},
+             // A half-filled row is refused, not taken as the end.
+             Case{{{"0", "10"}, {"2", ""}, {"4", "7"}}, 1, flow::GridEnd::ElevationMissing, 2},
+             Case{{{"0", "10"}, {"", "8"}}, 1, flow::GridEnd::DistanceMissing, 2},
+             // An empty row ends the rows only when nothing is typed below it.
+             Case{{{"0", "10"}, {"", ""}, {"", ""}}, 1, flow::GridEnd::EmptyCell, 2},
+             Case{{{"0", "10"}, {"", ""}, {"", ""}, {"", "3"}},
+                  1,
+                  flow::GridEnd::FilledAfterEmptyRow,
+                  2},
+             // The end marker needs no elevation.
+             Case{{{"0", "10"}, {"-1", ""}, {"4", "7"}}, 1, flow::GridEnd::NegativeDistance, 2},
              Case{{{"0", "10"}, {"2", "x8"}, {"4", "7"}}, 1, flow::GridEnd::ElevationNotANumber, 2},
              Case{{{"0", "10"}, {"2", "8"}, {"4,5", "7"}}, 2, flow::GridEnd::DistanceNotANumber, 3},
              // A negative distance ends the rows before its elevation is read.
@@ -271,6 +281,27 @@ TEST(FlowcalcGridRows, TakenWhileFilledAndNotNegative) {
         EXPECT_EQ(got.End, c.end);
         EXPECT_EQ(got.EndRow, c.row);
     }
+}
+
+TEST(FlowcalcGridRows, RefusalsNameTheirRow) {
+    using Cells = std::vector<std::pair<std::string, std::string>>;
+    struct Case {
+        Cells cells;
+        std::string text;
+    };
+    for (const Case& c : {
+             Case{{{"0", "10"}, {"1", "9"}, {"2", "8"}, {"3", "7"}, {"4", ""}},
+                  "5 行目: 標高が入力されていません"},
+             Case{{{"", "10"}}, "1 行目: 距離が入力されていません"},
+             Case{{{"0", "10"}, {"", ""}, {"", ""}, {"", "3"}},
+                  "2 行目: 空の行です。後の 4 行目にもデータがあります"},
+             Case{{{"0", "1O"}}, "1 行目: 「1O」は数値ではありません"},
+         }) {
+        flow::GridRows got = flow::ReadGridRows(c.cells);
+        EXPECT_TRUE(got.Refused());
+        EXPECT_EQ(flow::GridRefusalText(got, "1O"), c.text);
+    }
+    EXPECT_FALSE(flow::ReadGridRows(Cells{{"0", "1"}, {"", ""}}).Refused());
 }
 
 }  // namespace

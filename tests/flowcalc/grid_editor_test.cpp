@@ -1,5 +1,7 @@
 // The grid editor: the floating cell editor's keys, save-and-exit into the
 // main window's guided sequence, simple exit, and opening existing files for editing.
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QMenu>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -134,7 +136,7 @@ TEST_F(FlowcalcEditor, TypingEnterEscapeAndArrows) {
     EXPECT_EQ(Cell(e, 1, 1), "3");
 }
 
-TEST_F(FlowcalcEditor, FewerThanThreeRowsAreRefusedAndTheEditorCloses) {
+TEST_F(FlowcalcEditor, FewerThanThreeRowsAreRefusedAndTheEditorKeepsThem) {
     flow::GridEditor* e = Edit("Command2");
     ASSERT_NE(e, nullptr);
     Fill(e, 2);
@@ -142,7 +144,9 @@ TEST_F(FlowcalcEditor, FewerThanThreeRowsAreRefusedAndTheEditorCloses) {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, "入力したデータ数が少なすぎます");
     EXPECT_TRUE(platform.saveRequests.empty());
-    EXPECT_EQ(Window("Form5"), nullptr);
+    EXPECT_EQ(Window("Form5"), e);
+    EXPECT_EQ(Cell(e, 2, 1), "2");
+    EXPECT_EQ(Grid(e)->currentRow(), 2);  // where the points end
 }
 
 TEST_F(FlowcalcEditor, SaveWritesTheRowsUpToTheFirstNegativeDistanceAndLoadsThem) {
@@ -231,10 +235,102 @@ TEST_F(FlowcalcEditor, SimpleExitSavesNothing) {
     flow::GridEditor* e = Edit("Command2");
     ASSERT_NE(e, nullptr);
     Fill(e, 5);
+    platform.saveChoices = {hc::SaveChoice::Discard};
     Child<QAction>(e, "mnuFileQuitItem")->trigger();
+    EXPECT_EQ(platform.saveQuestions.size(), 1u);
     EXPECT_EQ(Window("Form5"), nullptr);
     EXPECT_TRUE(platform.saveRequests.empty());
     EXPECT_EQ(form->App().Section().PointCount, 0);
+}
+
+TEST_F(FlowcalcEditor, ClosingWithTypedPointsAsksFirst) {
+    using hc::SaveChoice;
+    enum class How { QuitItem, WindowClose };
+    struct Case {
+        How how;
+        int rows;     // rows filled
+        int halfRow;  // a row with its distance alone, 0 for none
+        SaveChoice answer;
+        bool staysOpen;
+        bool written;
+        std::string said;  // the editor's status line or a message box
+    };
+    const Case cases[] = {
+        {How::QuitItem, 4, 0, SaveChoice::Discard, false, false, ""},
+        {How::WindowClose, 4, 0, SaveChoice::Discard, false, false, ""},
+        {How::QuitItem, 4, 0, SaveChoice::Cancel, true, false, ""},
+        {How::WindowClose, 4, 0, SaveChoice::Cancel, true, false, ""},
+        {How::QuitItem, 4, 0, SaveChoice::Save, false, true, ""},
+        {How::WindowClose, 4, 0, SaveChoice::Save, false, true, ""},
+        // Refused saves keep the editor open at the row.
+        {How::WindowClose, 2, 0, SaveChoice::Save, true, false, "入力したデータ数が少なすぎます"},
+        {How::QuitItem, 4, 5, SaveChoice::Save, true, false, "5 行目: 標高が入力されていません"},
+    };
+    int k = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(k);
+        flow::GridEditor* e = Edit("Command2");
+        ASSERT_NE(e, nullptr);
+        Fill(e, c.rows);
+        if (c.halfRow)
+            SetCell(e, c.halfRow, 1, "99");
+        const std::string path = dir.filePath(QString("grid%1.txt").arg(++k)).toStdString();
+        platform.saveAnswers = {path};
+        platform.saveChoices = {c.answer};
+        platform.saveQuestions.clear();
+        platform.messages.clear();
+        if (c.how == How::QuitItem)
+            Child<QAction>(e, "mnuFileQuitItem")->trigger();
+        else
+            e->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_EQ(platform.saveQuestions.size(), 1u);
+        EXPECT_EQ(platform.saveQuestions[0].text,
+                  "入力した断面座標データは保存されていません。\r保存しますか？");
+        EXPECT_EQ(Window("Form5") != nullptr, c.staysOpen);
+        EXPECT_EQ(QFileInfo::exists(QString::fromStdString(path)), c.written);
+        if (c.written) {
+            EXPECT_EQ(hc::ReadTextFile(path).value_or(""), "4\n0 10\n2 7\n4 10\n6 7\n");
+        }
+        if (!c.said.empty()) {
+            const std::string shown = platform.messages.empty()
+                                          ? e->statusBar()->currentMessage().toStdString()
+                                          : platform.messages[0].text;
+            EXPECT_EQ(shown, c.said);
+        }
+        if (c.staysOpen) {
+            EXPECT_EQ(Cell(e, 1, 2), "10");  // nothing typed is lost
+            if (c.halfRow) {
+                EXPECT_EQ(Grid(e)->currentRow(), c.halfRow - 1);
+                EXPECT_EQ(Grid(e)->currentColumn(), 1);  // the elevation it lacks
+            }
+            platform.saveChoices = {SaveChoice::Discard};
+            e->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        if (auto* f2 = Window("Form2"))
+            f2->close();
+    }
+    // Opened and left as it was: nothing asked.
+    platform.saveQuestions.clear();
+    flow::GridEditor* e = Edit("Command2");
+    ASSERT_NE(e, nullptr);
+    e->close();
+    EXPECT_TRUE(platform.saveQuestions.empty());
+}
+
+TEST_F(FlowcalcEditor, RowsAfterAnEmptyRowAreNeverDroppedSilently) {
+    flow::GridEditor* e = Edit("Command2");
+    ASSERT_NE(e, nullptr);
+    Fill(e, 4);
+    SetCell(e, 7, 1, "12");
+    SetCell(e, 7, 2, "8");
+    Save(e);
+    EXPECT_TRUE(platform.saveRequests.empty());
+    EXPECT_EQ(Window("Form5"), e);
+    EXPECT_EQ(Grid(e)->currentRow(), 4);
+    EXPECT_EQ(e->statusBar()->currentMessage().toStdString(),
+              "5 行目: 空の行です。後の 7 行目にもデータがあります");
 }
 
 TEST_F(FlowcalcEditor, ExistingFileOfTheMaximumSizeEditsAndSavesWhole) {

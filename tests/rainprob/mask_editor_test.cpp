@@ -3,6 +3,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <unistd.h>
+#include <QTextCursor>
+
 #include <fstream>
 
 #include "rainprob/ui/mask_editor.h"
@@ -155,7 +158,7 @@ TEST_F(MaskEditorTest, AFailedLoadAfterSaveKeepsTheMode) {
     Item("mnuAnaLine")->trigger();
     Item("mnuEditFile")->trigger();
     MaskEditor* e = Editor();
-    e->SetEditorText("   1991   ");  // a prepared line left empty
+    e->SetEditorText("   1991   0");  // a year of 0 mm: the analysis cannot take it
     platform.saveAnswers.push_back(dir.filePath("c.txt").toStdString());
     EditorItem(e, "EmnuFileSaveItem")->setEnabled(true);
     EditorItem(e, "EmnuFileSaveItem")->trigger();
@@ -191,7 +194,9 @@ TEST_F(MaskEditorTest, CancelledOrFailedSaveKeepsTheEditorOpen) {
 
 TEST_F(MaskEditorTest, ASaveOnAFullDiskKeepsTheOldFileAndTheEditor) {
     MaskEditor* e = OpenEditor();
-    const std::string typed(8000, '1');  // more than a small disk or the limit takes
+    std::string typed;  // more than a small disk or the limit takes
+    for (int i = 0; i < 250; ++i)
+        typed += (i ? "\r\n" : "") + std::to_string(1700 + i) + " 1200" + std::string(25, ' ');
     e->SetEditorText(typed);
     EditorItem(e, "EmnuFileSaveItem")->setEnabled(true);
     auto expectKept = [&](const std::string& path, const std::string& old, const char* reason) {
@@ -235,32 +240,156 @@ TEST_F(MaskEditorTest, OpenAndSaveUnchanged) {
     EXPECT_EQ(ReadFile(out), content);
 }
 
-TEST_F(MaskEditorTest, OpenFailuresChangeNothing) {
+TEST_F(MaskEditorTest, OpenFailuresChangeNothingAndSayWhy) {
     MaskEditor* e = OpenEditor();
     std::string lines;
     for (int i = 0; i < 258; ++i)
         lines += "1991 1000\r\n";
-    for (const std::string& path :
-         {WriteFile("empty.txt", ""), WriteFile("long.txt", lines), std::string("/nonexistent")}) {
-        platform.openAnswers.push_back(path);
-        EditorItem(e, "EmnuFileOpenItem")->trigger();
+    const std::string folder = dir.filePath("folder").toStdString();
+    QDir().mkpath(QString::fromStdString(folder));
+    struct Case {
+        std::string path;
+        std::string reason;
+    };
+    std::vector<Case> cases = {
+        {WriteFile("empty.txt", ""), "ファイルが空です"},
+        {WriteFile("long.txt", lines), "257 行を超えています"},
+        {"/nonexistent", ""},
+        {folder, ""},
+    };
+    if (::geteuid() != 0) {  // root reads any file whatever its mode
+        const std::string locked = WriteFile("locked.txt", "1991 1000\r\n");
+        QFile::setPermissions(QString::fromStdString(locked), {});
+        cases.push_back({locked, ""});
     }
+    for (const Case& c : cases) {
+        platform.messages.clear();
+        platform.openAnswers.push_back(c.path);
+        EditorItem(e, "EmnuFileOpenItem")->trigger();
+        ASSERT_EQ(platform.messages.size(), 1u) << c.path;
+        const std::string& said = platform.messages[0].text;
+        EXPECT_EQ(said.rfind("開けませんでした: " + c.path + ": ", 0), 0u) << said;
+        EXPECT_NE(said.find(c.reason), std::string::npos) << said;
+        EXPECT_GT(said.size(), ("開けませんでした: " + c.path + ": ").size()) << said;
+    }
+    platform.messages.clear();
     platform.openAnswers.push_back(std::nullopt);
     EditorItem(e, "EmnuFileOpenItem")->trigger();
+    EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(EditorItem(e, "EmnuFileSaveItem")->isEnabled());
     EXPECT_TRUE(e->EditorText().empty());
     EXPECT_EQ(e->windowTitle(), "仮面エディター < 年降水量ファイルの作成 >");
-    EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(MaskEditorTest, ForcedExitClosesWithoutSaving) {
-    MaskEditor* e = OpenEditor();
-    EditorItem(e, "EmnuFileNewItem")->trigger();
-    e->SetEditorText("1991 1200");
-    EditorItem(e, "EmnuEndItem")->trigger();
+TEST_F(MaskEditorTest, ClosingWithTypedLinesAsksFirst) {
+    using hc::SaveChoice;
+    enum class How { EndItem, WindowClose };
+    struct Case {
+        How how;
+        std::vector<SaveChoice> answers;
+        bool staysOpen;
+        bool written;
+    };
+    const Case cases[] = {
+        {How::EndItem, {SaveChoice::Discard}, false, false},
+        {How::WindowClose, {SaveChoice::Discard}, false, false},
+        {How::EndItem, {SaveChoice::Cancel}, true, false},
+        {How::WindowClose, {SaveChoice::Cancel}, true, false},
+        {How::EndItem, {SaveChoice::Save}, false, true},
+        {How::WindowClose, {SaveChoice::Save}, false, true},
+    };
+    PassSplash();
+    int k = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(k);
+        Item("mnuEditFile")->trigger();
+        MaskEditor* e = Editor();
+        ASSERT_NE(e, nullptr);
+        EditorItem(e, "EmnuFileNewItem")->trigger();
+        e->SetEditorText("1991 1200\r\n1992 1000");
+        const std::string path = dir.filePath(QString("typed%1.txt").arg(++k)).toStdString();
+        platform.saveAnswers = {path};
+        platform.saveChoices = {c.answers.begin(), c.answers.end()};
+        platform.saveQuestions.clear();
+        if (c.how == How::EndItem)
+            EditorItem(e, "EmnuEndItem")->trigger();
+        else
+            e->close();
+        Flush();
+        ASSERT_EQ(platform.saveQuestions.size(), 1u);
+        EXPECT_EQ(platform.saveQuestions[0].text,
+                  "入力したデータは保存されていません。\r保存しますか？");
+        EXPECT_EQ(Editor() != nullptr, c.staysOpen);
+        EXPECT_EQ(QFileInfo::exists(QString::fromStdString(path)), c.written);
+        if (c.staysOpen) {
+            EXPECT_EQ(e->EditorText(), "1991 1200\r\n1992 1000");
+            platform.saveChoices = {SaveChoice::Discard};
+            e->close();
+            Flush();
+        } else if (c.written) {
+            EXPECT_EQ(ReadFile(path), "1991 1200\r\n1992 1000\r\n");
+            EXPECT_EQ(App().Table().Count(), 2);  // handed over as 保存終了 does
+        }
+        EXPECT_TRUE(MenuEnabled("mnuFile"));
+    }
+    // Nothing typed: nothing asked.
+    Item("mnuEditFile")->trigger();
+    platform.saveQuestions.clear();
+    Editor()->close();
     Flush();
     EXPECT_EQ(Editor(), nullptr);
+    EXPECT_TRUE(platform.saveQuestions.empty());
+    // The program does not end over typed lines the user keeps.
+    Item("mnuEditFile")->trigger();
+    Editor()->SetEditorText("1991 1200");
+    platform.saveChoices = {hc::SaveChoice::Cancel};
+    EXPECT_FALSE(form->close());
+    EXPECT_NE(Editor(), nullptr);
+    platform.saveChoices = {hc::SaveChoice::Discard};
+    EXPECT_TRUE(form->close());
+}
+
+TEST_F(MaskEditorTest, AYearWithoutItsAmountIsRefusedAtItsLine) {
+    MaskEditor* e = OpenEditor();
+    e->SetEditorText("1991 1200\r\n1992 1000\r\n1993\r\n1994 1300\r\n1995 900");
+    platform.saveAnswers.push_back(dir.filePath("never.txt").toStdString());
+    // From 保存終了 and from the question on closing alike.
+    EditorItem(e, "EmnuFileSaveItem")->setEnabled(true);
+    EditorItem(e, "EmnuFileSaveItem")->trigger();
+    platform.saveChoices = {hc::SaveChoice::Save};
+    e->close();
+    Flush();
+    ASSERT_EQ(Editor(), e);
     EXPECT_TRUE(platform.saveRequests.empty());
-    EXPECT_TRUE(MenuEnabled("mnuFile"));
-    EXPECT_FALSE(App().Loaded());
+    ASSERT_EQ(platform.messages.size(), 2u);
+    for (const auto& m : platform.messages)
+        EXPECT_EQ(m.text, "保存できません: 3 行目: 降水量が入力されていません");
+    QTextCursor at = e->findChild<QPlainTextEdit*>("Text1")->textCursor();
+    EXPECT_EQ(at.blockNumber(), 2);
+    EXPECT_EQ(at.selectedText(), "1993");
+    // Text the loader refuses is refused too, at its line.
+    platform.messages.clear();
+    e->SetEditorText("1991 1200\r\n1992 1O00");
+    EditorItem(e, "EmnuFileSaveItem")->trigger();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text.rfind("保存できません: 2 行目: ", 0), 0u)
+        << platform.messages[0].text;
+    EXPECT_EQ(e->findChild<QPlainTextEdit*>("Text1")->textCursor().blockNumber(), 1);
+}
+
+TEST_F(MaskEditorTest, ReplacingTypedTextAsksFirst) {
+    MaskEditor* e = OpenEditor();
+    e->SetEditorText("1991 1200");
+    const std::string other = WriteFile("other.txt", "2001 800\r\n");
+    // キャンセル: the open is not even offered.
+    platform.openAnswers.push_back(other);
+    EditorItem(e, "EmnuFileOpenItem")->trigger();
+    EXPECT_EQ(platform.saveQuestions.size(), 1u);
+    EXPECT_TRUE(platform.openRequests.empty());
+    EXPECT_EQ(e->EditorText(), "1991 1200");
+    // 破棄: replaced.
+    platform.saveChoices = {hc::SaveChoice::Discard};
+    EditorItem(e, "EmnuFileOpenItem")->trigger();
+    EXPECT_EQ(e->EditorText(), "2001 800");
+    EXPECT_FALSE(e->HasUnsavedChanges());
 }

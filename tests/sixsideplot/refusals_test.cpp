@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 
@@ -82,21 +84,39 @@ TEST_F(Refusals, FileNewSaysWhereTheTemplateIsWhenItCannotBeShown) {
     EXPECT_TRUE(platform.desktopOpened.empty());
     EXPECT_EQ(form->StatusText().toStdString(), "hinagata.xls: 見つかりません");
 
-    // Found, but the desktop has no program for it: the path, to open by hand.
+    // Found: a copy goes beside the workbook opened last; the template itself is never handed
+    // over. The desktop would give it to one of ours: the copy's path, to open by hand.
+    QTemporaryDir tmp;
+    const std::string opened = tmp.filePath("last.xls").toStdString();
+    std::filesystem::copy_file(SourcePath("tests/fixtures/waterquality/suspect.xls"), opened);
+    Open(opened);
     const std::string tmpl = SourcePath("data/hinagata.xls");
     platform.dataFiles["hinagata.xls"] = tmpl;
-    platform.desktopOpenResult = false;
+    platform.desktopHandler = hc::DesktopHandler{"sixsideplot.desktop", "sixsideplot %f"};
+    platform.messages.clear();
+    Item("mnuFileNewItem")->trigger();
+    const std::string copy = tmp.filePath("新しい水質データ.xls").toStdString();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    const std::string noProgram = platform.messages[0].text;
+    EXPECT_NE(noProgram.find("表計算ソフトが見つかりませんでした"), std::string::npos);
+    EXPECT_EQ(noProgram.substr(noProgram.size() - copy.size()), copy) << noProgram;
+    EXPECT_TRUE(platform.desktopOpened.empty());
+
+    // The opener fails: said, with the copy.
+    platform.desktopHandler = hc::DesktopHandler{"gnumeric.desktop", "gnumeric %U"};
+    platform.desktopOpenExitStatus = 4;
     Item("mnuFileNewItem")->trigger();
     ASSERT_EQ(platform.messages.size(), 2u);
-    const std::string noProgram = platform.messages[1].text;
-    EXPECT_NE(noProgram.find("開くプログラムが見つかりませんでした"), std::string::npos);
-    EXPECT_EQ(noProgram.substr(noProgram.size() - tmpl.size()), tmpl) << noProgram;
+    EXPECT_NE(platform.messages[1].text.find("xdg-open の終了状態 4"), std::string::npos);
+    EXPECT_NE(platform.messages[1].text.find("新しい水質データ-2.xls"), std::string::npos);
 
-    // Shown: no message at all.
-    platform.desktopOpenResult = true;
+    // Shown: no message, the status line names the copy.
+    platform.desktopOpenExitStatus = 0;
     Item("mnuFileNewItem")->trigger();
     EXPECT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(form->StatusText(), "");
+    const std::string third = tmp.filePath("新しい水質データ-3.xls").toStdString();
+    EXPECT_EQ(platform.desktopOpened.back(), third);
+    EXPECT_EQ(form->StatusText().toStdString(), "入力表を作り、表計算ソフトで開きました: " + third);
 }
 
 TEST_F(Refusals, DataCheckShowsEveryReasonOfARefusedWorkbookOnce) {

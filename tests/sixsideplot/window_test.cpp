@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 
@@ -356,15 +357,21 @@ TEST_F(Window, HelpTexts) {
 
 TEST_F(Window, TemplateAndExit) {
     FinishSplash();
+    // Nothing opened yet: the copy goes into the start-up directory.
+    QTemporaryDir start;
+    platform.currentDirectory = start.path().toStdString();
+    form = std::make_unique<wq::MainWindow>(platform, hexa::SixsidePlotProgram());
+    FinishSplash();
     platform.dataFiles["hinagata.xls"] = SourcePath("data/hinagata.xls");
     Item("mnuFileNewItem")->trigger();
+    const std::string copy = start.filePath("新しい水質データ.xls").toStdString();
     ASSERT_EQ(platform.desktopOpened.size(), 1u);
-    EXPECT_EQ(platform.desktopOpened[0], SourcePath("data/hinagata.xls"));
-    EXPECT_EQ(App().DataPath(), SourcePath("data/hinagata.xls"));
+    EXPECT_EQ(platform.desktopOpened[0], copy);
+    EXPECT_EQ(App().DataPath(), copy);
     EXPECT_EQ(App().Table().SampleCount, 0);  // nothing is read
     platform.currentDirectory = "/somewhere/else";
     Item("mnuFileEndItem")->trigger();
-    EXPECT_EQ(platform.currentDirectory, "/start");
+    EXPECT_EQ(platform.currentDirectory, start.path().toStdString());
     EXPECT_FALSE(form->isVisible());
 }
 

@@ -38,9 +38,18 @@ void ScriptedPlatform::SetMousePointer(int code) {
     pointerHistory.push_back(code);
 }
 
-bool ScriptedPlatform::OpenWithDesktop(const std::string& path) {
+SaveChoice ScriptedPlatform::AskToSave(const std::string& text, const std::string& title) {
+    saveQuestions.push_back({text, title});
+    if (saveChoices.empty())
+        return SaveChoice::Cancel;
+    SaveChoice a = saveChoices.front();
+    saveChoices.pop_front();
+    return a;
+}
+
+Status ScriptedPlatform::OpenWithDesktop(const std::string& path) {
     desktopOpened.push_back(path);
-    return desktopOpenResult;
+    return OpenerExitStatus(path, "xdg-open", desktopOpenExitStatus);
 }
 
 bool ScriptedPlatform::StartProgram(const std::string& program, const std::vector<std::string>&) {

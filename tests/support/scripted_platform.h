@@ -29,8 +29,16 @@ class ScriptedPlatform : public PlatformServices {
     std::vector<Message> messages;
     int beeps = 0;
     std::vector<int> pointerHistory;
+    // The questions before an editor closes, and their answers (キャンセル once none is left).
+    std::vector<Message> saveQuestions;
+    std::deque<SaveChoice> saveChoices;
+    // What the desktop would open files with (a spreadsheet program unless a test says
+    // otherwise; nullopt: nothing), the files handed over and the opener's exit status.
+    std::optional<DesktopHandler> desktopHandler =
+        DesktopHandler{"libreoffice-calc.desktop", "libreoffice --calc %U"};
+    std::vector<std::string> handlerQueries;
     std::vector<std::string> desktopOpened;
-    bool desktopOpenResult = true;
+    int desktopOpenExitStatus = 0;
     std::vector<std::string> programsStarted;
     std::map<std::string, std::string> programs;  // FindProgram answers
     std::string currentDirectory = "/start";
@@ -56,7 +64,12 @@ class ScriptedPlatform : public PlatformServices {
     int TimerTickMs() const override { return 1; }
     void SetMousePointer(int code) override;
     int MousePointer() const override { return pointer_; }
-    bool OpenWithDesktop(const std::string& path) override;
+    SaveChoice AskToSave(const std::string& text, const std::string& title) override;
+    std::optional<DesktopHandler> DesktopHandlerFor(const std::string& path) override {
+        handlerQueries.push_back(path);
+        return desktopHandler;
+    }
+    Status OpenWithDesktop(const std::string& path) override;
     bool StartProgram(const std::string& program, const std::vector<std::string>& args) override;
     std::optional<std::string> FindProgram(const std::string& name) override;
     std::string CurrentDirectory() override { return currentDirectory; }

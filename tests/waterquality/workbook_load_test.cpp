@@ -261,26 +261,3 @@ TEST(ReadMarkAndColour, ColourNeedsTwoCharactersAndStaysInThePalette) {
     EXPECT_EQ(t.SampleColor[4], 0);
     EXPECT_EQ(t.SampleColor[5], 0);
 }
-
-TEST(OpenTemplate, HandsTheTemplateToTheDesktop) {
-    hc::test::ScriptedPlatform p;
-    p.dataFiles["hinagata.xls"] = "/opt/share/hinagata.xls";
-    hc::Result<std::string> shown = OpenTemplate("/start", p);
-    ASSERT_TRUE(shown);
-    EXPECT_EQ(*shown, "/opt/share/hinagata.xls");
-    ASSERT_EQ(p.desktopOpened.size(), 1u);
-    EXPECT_EQ(p.desktopOpened[0], "/opt/share/hinagata.xls");
-
-    // Not found: the error names where it was looked for first.
-    hc::test::ScriptedPlatform none;
-    hc::Result<std::string> missing = OpenTemplate("/nowhere", none);
-    ASSERT_FALSE(missing);
-    EXPECT_EQ(missing.error().file, "/nowhere/hinagata.xls");
-    EXPECT_TRUE(none.desktopOpened.empty());
-
-    // Found, but nothing on the desktop opens it.
-    p.desktopOpenResult = false;
-    hc::Result<std::string> unopened = OpenTemplate("/start", p);
-    ASSERT_FALSE(unopened);
-    EXPECT_EQ(unopened.error().file, "/opt/share/hinagata.xls");
-}

@@ -103,6 +103,8 @@ class DiagramApp {
     // ternaryplot: the diamond field after each name of the printed table. Printing only.
     void SetSampleListField(bool on) { settings_.SampleListField = on; }
 
+    // The workbook of the last load, whether it loaded or not; empty before any.
+    const std::string& LastLoadedPath() const { return checkPath_; }
     // Whether there is a workbook to check: one was loaded or refused.
     bool CanCheckData() const { return !checkPath_.empty(); }
     // Reads that workbook again and checks it; the rows use the nitrate type in force.

@@ -184,16 +184,4 @@ hc::Result<SampleTable> LoadWorkbook(const std::string& path, const SampleTable&
     return next;
 }
 
-hc::Result<std::string> OpenTemplate(const std::string& startDir, hc::PlatformServices& platform) {
-    std::optional<std::string> path = platform.LocateDataFile(startDir, kTemplateName);
-    if (!path)
-        return hc::FileError(hc::ErrorKind::CannotRead,
-                             (fs::path(startDir) / kTemplateName).string(), "見つかりません",
-                             "not found");
-    if (!platform.OpenWithDesktop(*path))
-        return hc::FileError(hc::ErrorKind::Unusable, *path, "開くプログラムがありません",
-                             "no program to open it");
-    return *path;
-}
-
 }  // namespace wq

@@ -50,9 +50,4 @@ hc::Status ReadMarkAndColour(const hc::WorkbookSheet& sheet, int sample, SampleT
 
 inline constexpr const char* kTemplateName = "hinagata.xls";
 
-// Shows hinagata.xls (from startDir, else beside the program, else the data directory) in the
-// desktop's spreadsheet program and returns its path. Reads nothing. An error names the path it
-// looked for in `file`, since that path becomes DataPath all the same.
-hc::Result<std::string> OpenTemplate(const std::string& startDir, hc::PlatformServices& platform);
-
 }  // namespace wq

@@ -25,6 +25,7 @@
 #include "common/ui/window_helpers.h"
 #include "waterquality/core/column_chart.h"
 #include "waterquality/core/messages.h"
+#include "waterquality/core/template_copy.h"
 #include "waterquality/ui/data_check_window.h"
 #include "waterquality/ui/loading_notice.h"
 #include "waterquality/ui/page_setup_window.h"
@@ -413,18 +414,21 @@ void MainWindow::Redraw(Request request) {
             platform_.SetMousePointer(hc::kPointerDefault);
             break;
         case Request::ShowTemplate: {
-            hc::Result<std::string> shown = OpenTemplate(startDir_, platform_);
-            // The template's path becomes DataPath even when it could not be shown.
-            app_.SetDataPath(shown ? *shown : shown.error().file);
-            if (shown) {
-                Status(std::string());
-            } else {
-                // The user must learn where the template is, to open it by hand.
+            // A copy in the folder last used goes to the spreadsheet program; the template
+            // itself stays as it is.
+            const std::string& last = app_.LastLoadedPath();
+            const std::string folder =
+                last.empty() ? startDir_ : std::filesystem::path(last).parent_path().string();
+            const TemplateHandOff handOff = HandOverTemplate(startDir_, folder, platform_);
+            // The workbook to fill becomes DataPath, as the template did.
+            app_.SetDataPath(handOff.copy.empty() ? handOff.error.file : handOff.copy);
+            Status(TemplateStatusText(handOff));
+            if (handOff.outcome != TemplateHandOff::Outcome::Opened) {
+                // The user must learn where the workbook is, to open it by hand.
                 const std::vector<std::string> searched = hc::DataFileDirs(
                     startDir_, QCoreApplication::applicationDirPath().toStdString());
-                platform_.MessageBox(TemplateMessage(shown.error(), searched),
+                platform_.MessageBox(TemplateHandOffMessage(handOff, searched),
                                      program_.programName);
-                Status(shown.error());
             }
             break;
         }
