@@ -225,7 +225,14 @@ TEST_F(TernaryWindow, HelpTexts) {
 TEST_F(TernaryWindow, ChartAndNumbersLeaveTheWindow) {
     FinishSplash();
     Open(hc::test::SourcePath("examples/sample12.xls"));
-    hc::test::ExpectExportsMatchHydrochart(
-        form.get(), platform, "tri",
-        {QString::fromStdString(hc::test::SourcePath("examples/sample12.xls"))});
+    const QString book = QString::fromStdString(hc::test::SourcePath("examples/sample12.xls"));
+    hc::test::ExpectExportsMatchHydrochart(form.get(), platform, "tri", {book});
+    // The fractions change with the nitrate type: the window's table under each type in the
+    // menu is the command's under --nitrate.
+    for (int type : {2, 1, 0}) {
+        Group("mnuTypeVal")[static_cast<std::size_t>(type)]->trigger();
+        hc::test::ExpectTableMatchesHydrochart(
+            platform, [&] { hc::test::TriggerItem(form.get(), "mnuFileSaveNumbersItem"); }, "tri",
+            {book, "--nitrate", QString::number(type)});
+    }
 }
