@@ -33,6 +33,10 @@ struct Run {
     const char* magic;  // how a file of the run begins
 };
 
+void PrintTo(const Run& r, std::ostream* os) {
+    *os << r.ext;
+}
+
 class CompanionFiles : public ::testing::TestWithParam<Run> {
   protected:
     std::string Path(const char* stem) {

@@ -49,6 +49,10 @@ struct Program {
     const char* cancelled = nullptr;
 };
 
+void PrintTo(const Program& p, std::ostream* os) {
+    *os << p.name;
+}
+
 template <const wq::DiagramProgram& (*program)()>
 MakeWindow WaterQuality() {
     return [](ScriptedPlatform& p) { return std::make_unique<wq::MainWindow>(p, program()); };
