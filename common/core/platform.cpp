@@ -53,7 +53,8 @@ Status PlatformServices::CheckOutput(const std::string& path) const {
 
 std::optional<std::string> PlatformServices::SaveOutputDialog(FileDialogRequest request) {
     if (!request.initialPath.empty() && !CheckOutput(request.initialPath)) {
-        const std::filesystem::path folder = std::filesystem::path(request.initialPath).parent_path();
+        const std::filesystem::path folder =
+            std::filesystem::path(request.initialPath).parent_path();
         request.initialPath = folder.string();
     }
     return SaveFileDialog(request);

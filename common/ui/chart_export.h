@@ -18,13 +18,13 @@ class QMenu;
 namespace hc {
 
 struct ChartExport {
-    std::function<void(Surface&)> drawPaper;           // the whole print run
-    std::function<QImage()> screenImage;               // the picture as the window shows it
-    std::function<std::string()> csv;                  // the numbers
+    std::function<void(Surface&)> drawPaper;  // the whole print run
+    std::function<QImage()> screenImage;      // the picture as the window shows it
+    std::function<std::string()> csv;         // the numbers
     // The file of the data shown (never one refused or still being set up): the dialogs
     // propose names beside it.
     std::function<std::string()> dataPath;
-    std::function<void(const std::string&)> status;    // the window's status line
+    std::function<void(const std::string&)> status;  // the window's status line
     // Optional: false when the chart cannot be drawn now; the window has then said why.
     std::function<bool()> canDraw;
 };

@@ -77,8 +77,7 @@ hc::Status DiagramApp::Load(const LoadProgress& progress) {
     if (read) {
         table_ = std::move(*read);
         shownPath_ = dataPath_;
-    }
-    else if (read.error().kind != hc::ErrorKind::BadCount)
+    } else if (read.error().kind != hc::ErrorKind::BadCount)
         return read.error();
     // A bad count leaves the earlier samples in force, and they are drawn again from scratch.
     if (HasData()) {
