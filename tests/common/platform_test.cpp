@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "common/core/platform.h"
+#include "support/scripted_platform.h"
 
 using namespace hc;
 
@@ -68,4 +69,66 @@ TEST(DataFileDirs, AnInstalledTreeIsFoundWhereverItWasMoved) {
 TEST(DataFileDirs, TheReportNamesTheFileAndEveryPlaceSearched) {
     EXPECT_EQ(MissingDataFileReport("hinagata.xls", {"/w", "", "/opt/hc/bin"}),
               "data file hinagata.xls not found in /w, /opt/hc/bin");
+}
+
+// The input files the windows name, and what a save or a run of several files makes of them.
+class OutputChecks : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::filesystem::remove_all(root);
+        std::filesystem::create_directories(root / "sub");
+        std::ofstream(root / "data.csv") << "data";
+        std::filesystem::create_symlink(root / "data.csv", root / "sub" / "link.csv");
+        platform.SetInputFiles(this, [this] { return std::vector<std::string>{Name("data.csv")}; });
+    }
+    void TearDown() override { std::filesystem::remove_all(root); }
+    std::string Name(const char* name) { return (root / name).string(); }
+
+    std::filesystem::path root = std::filesystem::temp_directory_path() / "hc_output_checks";
+    test::ScriptedPlatform platform;
+};
+
+TEST_F(OutputChecks, AnInputIsRefusedUnderEverySpellingAndNothingElseIs) {
+    for (const std::string& same :
+         {Name("data.csv"), Name("sub/../data.csv"), Name("sub/link.csv")}) {
+        Status s = platform.CheckOutput(same);
+        ASSERT_FALSE(s) << same;
+        EXPECT_EQ(s.error().file, same);
+    }
+    EXPECT_TRUE(platform.CheckOutput(Name("other.csv")));
+    EXPECT_TRUE(platform.CheckOutput(Name("sub")));
+    // A window that goes withdraws its files.
+    platform.SetInputFiles(this, {});
+    EXPECT_TRUE(platform.CheckOutput(Name("data.csv")));
+}
+
+TEST_F(OutputChecks, AnInputIsNeverProposedInASaveDialog) {
+    FileDialogRequest r;
+    r.initialPath = Name("sub/link.csv");
+    platform.SaveOutputDialog(r);
+    r.initialPath = Name("data-numbers.csv");
+    platform.SaveOutputDialog(r);
+    ASSERT_EQ(platform.saveRequests.size(), 2u);
+    EXPECT_EQ(platform.saveRequests[0].initialPath, Name("sub"));
+    EXPECT_EQ(platform.saveRequests[1].initialPath, Name("data-numbers.csv"));
+}
+
+TEST_F(OutputChecks, OneQuestionNamesEveryExistingFileButTheFirst) {
+    std::ofstream(root / "x.pdf") << "1";
+    std::ofstream(root / "x-3.pdf") << "3";
+    std::filesystem::create_symlink(root / "nowhere.pdf", root / "x-4.pdf");  // dangling
+    const std::vector<std::string> files{Name("x.pdf"), Name("x-2.pdf"), Name("x-3.pdf"),
+                                         Name("x-4.pdf")};
+    platform.SetMousePointer(kPointerHourglass);
+    platform.questionAnswers = {true};
+    EXPECT_TRUE(platform.ConfirmReplacing(files));
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text,
+              std::string(kReplaceQuestion) + "\r" + Name("x-3.pdf") + "\r" + Name("x-4.pdf"));
+    EXPECT_EQ(platform.MousePointer(), kPointerHourglass);
+    EXPECT_EQ(platform.pointerHistory, (std::vector<int>{11, 0, 11}));
+    // いいえ stops the run; with nothing to replace nobody is asked.
+    EXPECT_FALSE(platform.ConfirmReplacing(files));
+    EXPECT_TRUE(platform.ConfirmReplacing({Name("x.pdf"), Name("y-2.pdf")}));
+    EXPECT_EQ(platform.questions.size(), 2u);
 }
