@@ -1,6 +1,7 @@
-// Platform services every window uses: message boxes, file dialogs, the printer and its dialog,
-// the beep, the busy pointer, handing a file to the desktop, the current directory and data-file
-// lookup. One Qt implementation serves the programs; a scripted one serves the tests.
+// Platform services every window uses: message boxes and questions, file dialogs, the printer
+// and its dialog, the beep, the busy pointer, handing a file to the desktop, the current
+// directory, data-file lookup, and the input files no output may replace. One Qt
+// implementation serves the programs; a scripted one serves the tests.
 #pragma once
 
 #include <functional>
