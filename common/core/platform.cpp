@@ -19,6 +19,65 @@ std::optional<std::string> FindFileInDirs(const std::vector<std::string>& dirs,
     return std::nullopt;
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty())
+        return false;
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+void PlatformServices::SetInputFiles(const void* owner,
+                                     std::function<std::vector<std::string>()> files) {
+    std::erase_if(inputs_, [owner](const auto& in) { return in.first == owner; });
+    if (files)
+        inputs_.emplace_back(owner, std::move(files));
+}
+
+std::vector<std::string> PlatformServices::InputFiles() const {
+    std::vector<std::string> out;
+    for (const auto& in : inputs_)
+        for (std::string& f : in.second())
+            if (!f.empty())
+                out.push_back(std::move(f));
+    return out;
+}
+
+Status PlatformServices::CheckOutput(const std::string& path) const {
+    for (const std::string& input : InputFiles())
+        if (SameFile(path, input))
+            return FileError(ErrorKind::CannotWrite, path,
+                             "開いているデータのファイルなので書き込みません",
+                             "it is a data file open, and is not written over");
+    return {};
+}
+
+std::optional<std::string> PlatformServices::SaveOutputDialog(FileDialogRequest request) {
+    if (!request.initialPath.empty() && !CheckOutput(request.initialPath)) {
+        const std::filesystem::path folder =
+            std::filesystem::path(request.initialPath).parent_path();
+        request.initialPath = folder.string();
+    }
+    return SaveFileDialog(request);
+}
+
+bool PlatformServices::ConfirmReplacing(const std::vector<std::string>& files) {
+    std::string names;
+    for (std::size_t i = 1; i < files.size(); ++i) {
+        std::error_code ec;
+        // A dangling link counts too: writing through it creates a file the user never named.
+        if (std::filesystem::exists(std::filesystem::symlink_status(files[i], ec)))
+            names += "\r" + files[i];
+    }
+    if (names.empty())
+        return true;
+    // The question waits for the user, not for the work: no hourglass over it.
+    const int pointer = MousePointer();
+    SetMousePointer(kPointerDefault);
+    const bool yes = Question(kReplaceQuestion + names, kReplaceTitle);
+    SetMousePointer(pointer);
+    return yes;
+}
+
 std::string PrintStatusText(const PrintResult& result) {
     switch (result.outcome) {
         case PrintResult::Outcome::Cancelled:

@@ -1,11 +1,13 @@
-// Platform services every window uses: message boxes, file dialogs, the printer and its dialog,
-// the beep, the busy pointer, handing a file to the desktop, the current directory and data-file
-// lookup. One Qt implementation serves the programs; a scripted one serves the tests.
+// Platform services every window uses: message boxes and questions, file dialogs, the printer
+// and its dialog, the beep, the busy pointer, handing a file to the desktop, the current
+// directory, data-file lookup, and the input files no output may replace. One Qt
+// implementation serves the programs; a scripted one serves the tests.
 #pragma once
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/core/result.h"
@@ -59,6 +61,8 @@ class PlatformServices {
 
     // A message box with a single OK button. Lines are separated by "\r" or "\n".
     virtual void MessageBox(const std::string& text, const std::string& title) = 0;
+    // A question with the answers はい and いいえ (the default); true for はい.
+    virtual bool Question(const std::string& text, const std::string& title) = 0;
     // Open and save dialogs; nullopt when cancelled.
     virtual std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) = 0;
@@ -102,7 +106,33 @@ class PlatformServices {
     // the directories DataFileDirs names. nullopt when none holds it.
     virtual std::optional<std::string> LocateDataFile(const std::string& startDir,
                                                       const std::string& name) = 0;
+
+    // The data files the windows read from. No output replaces one of them: a window names its
+    // files here while it lives (`files` is asked each time, so it always names the data in
+    // force) and withdraws them with an empty function when it goes.
+    void SetInputFiles(const void* owner, std::function<std::vector<std::string>()> files);
+    std::vector<std::string> InputFiles() const;
+    // Refuses an output that is one of the input files, however either is spelled (a link, a
+    // relative path): the error names the file.
+    Status CheckOutput(const std::string& path) const;
+    // The save dialog of an output: a proposed name that is one of the input files is not
+    // proposed (the dialog opens in its folder instead). The caller still checks the answer.
+    std::optional<std::string> SaveOutputDialog(FileDialogRequest request);
+    // One run writes `files`, the first named (and confirmed) in a save dialog. Before anything
+    // is written, asks once about the others that exist already, naming each; true when none
+    // exists or the user agrees to replace them.
+    bool ConfirmReplacing(const std::vector<std::string>& files);
+
+  private:
+    std::vector<std::pair<const void*, std::function<std::vector<std::string>()>>> inputs_;
 };
+
+// Whether two paths name the same existing file (the same device and inode).
+bool SameFile(const std::string& a, const std::string& b);
+
+// The question ConfirmReplacing asks, with its title.
+inline constexpr const char* kReplaceQuestion = "次のファイルはすでにあります。置き換えますか？";
+inline constexpr const char* kReplaceTitle = "ファイルの置き換え";
 
 // The lookup order of LocateDataFile as a pure function of the candidate directories.
 std::optional<std::string> FindFileInDirs(const std::vector<std::string>& dirs,

@@ -8,6 +8,7 @@
 
 #include "common/core/file_write.h"
 #include "common/render/qt_surface.h"
+#include "common/ui/output_files.h"
 #include "common/ui/window_helpers.h"
 
 namespace hc {
@@ -20,31 +21,40 @@ std::string LowerSuffix(const std::string& path) {
 
 }  // namespace
 
-Result<std::vector<std::string>> SaveFigure(const std::string& path,
-                                            const std::function<void(Surface&)>& drawPaper) {
+PrintResult SaveFigure(PlatformServices& platform, const std::string& path,
+                       const std::function<void(Surface&)>& drawPaper) {
     const std::string ext = LowerSuffix(path);
+    auto failed = [](const Error& e) {
+        return PrintResult{PrintResult::Outcome::Failed, e.Japanese(), {}};
+    };
+    if (ext != "pdf" && ext != "svg" && ext != "png")
+        return failed(FileError(ErrorKind::Unusable, path,
+                                "図は PDF, SVG, PNG のどれかで保存してください",
+                                "a figure is saved as .pdf, .svg or .png"));
+    StagedOutput stage(path);
+    if (Status ready = stage.Ready(); !ready)
+        return failed(ready.error());
+    const std::string first = stage.StagePath();
+    std::vector<std::string> staged;
     if (ext == "pdf") {
-        auto s = QtSurface::PdfFile(Q(path));
+        auto s = QtSurface::PdfFile(Q(first));
         drawPaper(*s);
         if (Status done = s->Finish(); !done)
-            return done.error();
-        return std::vector<std::string>{path};
+            return failed(stage.Named(done.error()));
+        staged.push_back(first);
+        return stage.Place(platform, staged);
     }
-    if (ext != "svg" && ext != "png")
-        return FileError(ErrorKind::Unusable, path, "図は PDF, SVG, PNG のどれかで保存してください",
-                         "a figure is saved as .pdf, .svg or .png");
-    std::vector<std::string> files;
     for (int sheet = 1;; ++sheet) {
-        std::string name = DocumentFileName(path, sheet);
+        std::string name = DocumentFileName(first, sheet);
         auto s = ext == "svg" ? QtSurface::SvgSheet(Q(name), sheet)
                               : QtSurface::PngSheet(Q(name), sheet, kFigurePngDpi);
         drawPaper(*s);
         int sheets = s->SheetsBegun();
         if (Status done = s->Finish(); !done)
-            return done.error();
-        files.push_back(name);
+            return failed(stage.Named(done.error()));
+        staged.push_back(name);
         if (sheet >= sheets)
-            return files;
+            return stage.Place(platform, staged);
     }
 }
 
@@ -82,12 +92,16 @@ void ChartExportActions::SetEnabled(bool enabled) {
         a->setEnabled(enabled);
 }
 
-std::string ChartExportActions::Proposed(const char* suffix) const {
+std::string ChartExportActions::Proposed(const char* suffix, const char* tag) const {
     std::string data = exports_.dataPath ? exports_.dataPath() : std::string();
     if (data.empty())
         return {};
     QFileInfo fi(Q(data));
-    return (fi.absolutePath() + "/" + fi.completeBaseName() + suffix).toStdString();
+    const QString stem = fi.absolutePath() + "/" + fi.completeBaseName();
+    const std::string plain = S(stem + suffix);
+    if (platform_.CheckOutput(plain))
+        return plain;
+    return S(stem + "-" + tag + suffix);
 }
 
 void ChartExportActions::SaveFigureAs() {
@@ -96,21 +110,26 @@ void ChartExportActions::SaveFigureAs() {
     FileDialogRequest r;
     r.title = "図を保存";
     r.filter = "PDF ファイル (*.pdf)|*.pdf|SVG ファイル (*.svg)|*.svg|PNG ファイル (*.png)|*.png";
-    r.initialPath = Proposed(".pdf");
+    r.initialPath = Proposed(".pdf", "figure");
     r.defaultSuffix = ".pdf";
-    std::optional<std::string> path = platform_.SaveFileDialog(r);
+    std::optional<std::string> path = platform_.SaveOutputDialog(r);
     if (!path)
         return;
     platform_.SetMousePointer(kPointerHourglass);
-    auto saved = SaveFigure(*path, exports_.drawPaper);
+    const PrintResult saved = SaveFigure(platform_, *path, exports_.drawPaper);
     platform_.SetMousePointer(kPointerDefault);
-    if (!saved) {
-        exports_.status("保存できませんでした: " + saved.error().Japanese());
-        return;
+    switch (saved.outcome) {
+        case PrintResult::Outcome::Cancelled:
+            return;
+        case PrintResult::Outcome::Failed:
+            exports_.status("保存できませんでした: " + saved.error);
+            return;
+        case PrintResult::Outcome::Printed:
+            break;
     }
     std::string text = "図を保存しました";
-    for (std::size_t i = 0; i < saved->size(); ++i)
-        text += (i == 0 ? ": " : ", ") + (*saved)[i];
+    for (std::size_t i = 0; i < saved.files.size(); ++i)
+        text += (i == 0 ? ": " : ", ") + saved.files[i];
     exports_.status(text);
 }
 
@@ -125,12 +144,15 @@ void ChartExportActions::SaveNumbersAs() {
     FileDialogRequest r;
     r.title = "数値を保存";
     r.filter = "CSV ファイル (*.csv)|*.csv";
-    r.initialPath = Proposed(".csv");
+    r.initialPath = Proposed(".csv", "numbers");
     r.defaultSuffix = ".csv";
-    std::optional<std::string> path = platform_.SaveFileDialog(r);
+    std::optional<std::string> path = platform_.SaveOutputDialog(r);
     if (!path)
         return;
-    if (Status done = WriteFileAtomically(*path, exports_.csv()); !done) {
+    Status done = platform_.CheckOutput(*path);
+    if (done)
+        done = WriteFileAtomically(*path, exports_.csv());
+    if (!done) {
         exports_.status("保存できませんでした: " + done.error().Japanese());
         return;
     }

@@ -18,19 +18,23 @@ class QMenu;
 namespace hc {
 
 struct ChartExport {
-    std::function<void(Surface&)> drawPaper;           // the whole print run
-    std::function<QImage()> screenImage;               // the picture as the window shows it
-    std::function<std::string()> csv;                  // the numbers
-    std::function<std::string()> dataPath;             // proposes the names in the dialogs
-    std::function<void(const std::string&)> status;    // the window's status line
+    std::function<void(Surface&)> drawPaper;  // the whole print run
+    std::function<QImage()> screenImage;      // the picture as the window shows it
+    std::function<std::string()> csv;         // the numbers
+    // The file of the data shown (never one refused or still being set up): the dialogs
+    // propose names beside it.
+    std::function<std::string()> dataPath;
+    std::function<void(const std::string&)> status;  // the window's status line
     // Optional: false when the chart cannot be drawn now; the window has then said why.
     std::function<bool()> canDraw;
 };
 
 // Writes the printed sheets to path by its extension: .pdf one file with every sheet; .svg and
-// .png sheet 1 under path and sheet k as "name-k.ext". Returns the files written.
-Result<std::vector<std::string>> SaveFigure(const std::string& path,
-                                            const std::function<void(Surface&)>& drawPaper);
+// .png sheet 1 under path and sheet k as "name-k.ext". Path was confirmed in a save dialog;
+// before anything is written, an input among the files is refused and the user is asked about
+// the others that exist (a no writes nothing). The files written, as a print run gives them.
+PrintResult SaveFigure(PlatformServices& platform, const std::string& path,
+                       const std::function<void(Surface&)>& drawPaper);
 
 // The PNG resolution of saved sheets (the same as hydrochart's default).
 inline constexpr double kFigurePngDpi = 200;
@@ -54,7 +58,9 @@ class ChartExportActions : public QObject {
     void SaveNumbersAs();
 
   private:
-    std::string Proposed(const char* suffix) const;
+    // The name proposed for an output: the data file's name with `suffix`, or with
+    // "-<tag>" before it when that would be the data file itself (a CSV table, say).
+    std::string Proposed(const char* suffix, const char* tag) const;
 
     PlatformServices& platform_;
     ChartExport exports_;

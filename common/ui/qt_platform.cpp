@@ -18,6 +18,7 @@
 #include <QUrl>
 #include <iostream>
 
+#include "common/ui/output_files.h"
 #include "common/ui/window_helpers.h"
 
 namespace hc {
@@ -60,6 +61,21 @@ void QtPlatformServices::MessageBox(const std::string& text, const std::string& 
                     DialogParent());
     box.setObjectName("MessageBox");
     box.exec();
+}
+
+bool QtPlatformServices::Question(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::Question, Q(title), MessageText(text), QMessageBox::NoButton,
+                    DialogParent());
+    box.setObjectName("QuestionBox");
+    QPushButton* yes = box.addButton("はい(&Y)", QMessageBox::YesRole);
+    QPushButton* no = box.addButton("いいえ(&N)", QMessageBox::NoRole);
+    yes->setObjectName("QuestionYes");
+    no->setObjectName("QuestionNo");
+    // Replacing files is never what Enter or Escape alone should do.
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 namespace {
@@ -133,7 +149,7 @@ PrintResult QtPlatformServices::Print(const std::function<void(Surface&)>& draw)
         r.title = "プリンタがありません。PDF ファイルに保存します";
         r.filter = "PDF ファイル (*.pdf)|*.pdf";
         r.defaultSuffix = ".pdf";
-        std::optional<std::string> path = SaveFileDialog(r);
+        std::optional<std::string> path = SaveOutputDialog(r);
         if (!path)
             return {PrintResult::Outcome::Cancelled, {}, {}};
         pdf = QString::fromStdString(*path);
@@ -141,13 +157,8 @@ PrintResult QtPlatformServices::Print(const std::function<void(Surface&)>& draw)
     PrintResult result;
     Status status;
     if (!pdf.isEmpty()) {
-        auto surface = QtSurface::PdfDocuments(pdf);
-        draw(*surface);
-        status = surface->Finish();
-        result.files = surface->FilesWritten();
-        if (status && result.files.empty())
-            status = FileError(ErrorKind::Unusable, pdf.toStdString(), "印刷する図がありません",
-                               "the printout has no sheet");
+        // Every document its own file; none replaces an input, nor an existing file unasked.
+        return PrintToPdfFiles(*this, pdf.toStdString(), draw);
     } else {
         QPrinter printer(QPrinter::HighResolution);
         ApplyChoice(printer);

@@ -21,6 +21,7 @@ class QtPlatformServices : public PlatformServices {
     void SetParentWindow(QWidget* parent) { parent_ = parent; }
 
     void MessageBox(const std::string& text, const std::string& title) override;
+    bool Question(const std::string& text, const std::string& title) override;
     std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
     std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
     PrintResult Print(const std::function<void(Surface&)>& draw) override;

@@ -162,6 +162,17 @@ bool ParametersUsable(const FlowParameters& p) {
 FlowApp::FlowApp(std::string startDir, std::string helpText)
     : startDir_(std::move(startDir)), helpText_(std::move(helpText)) {}
 
+const std::string& FlowApp::ShownPath() const {
+    return last_ ? last_->Section.DataPath : section_.DataPath;
+}
+
+std::vector<std::string> FlowApp::InputFiles() const {
+    std::vector<std::string> files{section_.DataPath};
+    if (last_ && last_->Section.DataPath != section_.DataPath)
+        files.push_back(last_->Section.DataPath);
+    return files;
+}
+
 bool FlowApp::HasScales() const {
     return scales_.HScale > 0 && scales_.VScale > 0;
 }

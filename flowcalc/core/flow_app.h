@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/core/result.h"
 #include "flowcalc/core/cross_section.h"
@@ -115,6 +116,13 @@ class FlowApp {
     const std::string& StartDir() const { return startDir_; }
     // The how-to-use text read at start-up.
     const std::string& HelpText() const { return helpText_; }
+
+    // The file whose section the window shows: that of the last computation (the picture and
+    // the results), or, before the first, the section loaded. A load refused, or one whose
+    // settings were cancelled before a computation, changes it not.
+    const std::string& ShownPath() const;
+    // The files read from (the section in force, the one shown): no output replaces them.
+    std::vector<std::string> InputFiles() const;
 
     // Both scales are set (after a good load): settings can be made and the chart drawn.
     bool HasScales() const;

@@ -61,8 +61,8 @@ QString Fixed(double v, int decimals = 3) {
 RatingWindow::RatingWindow(const FlowApp& app, hc::PlatformServices& platform, QWidget* parent)
     : QMainWindow(parent), app_(app), platform_(platform) {
     setObjectName("FormRating");
-    setWindowTitle(
-        hc::Q(std::string(text::kRatingWindowTitle) + " < " + app_.Section().DataPath + " >"));
+    dataPath_ = app_.Section().DataPath;
+    ShowTitle();
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* central = new QWidget(this);
@@ -136,6 +136,10 @@ RatingWindow::RatingWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     hc::CentreOnScreen(this);
 }
 
+void RatingWindow::ShowTitle() {
+    setWindowTitle(hc::Q(std::string(text::kRatingWindowTitle) + " < " + dataPath_ + " >"));
+}
+
 void RatingWindow::Status(const std::string& text) {
     statusBar()->showMessage(hc::Q(text));
 }
@@ -158,6 +162,7 @@ void RatingWindow::Compute() {
     curve_ = std::move(*curve);
     parameters_ = app_.Parameters();
     dataPath_ = app_.Section().DataPath;
+    ShowTitle();
     table_->setRowCount(static_cast<int>(curve_->Rows.size()));
     for (int r = 0; r < table_->rowCount(); ++r) {
         const RatingRow& row = curve_->Rows[static_cast<std::size_t>(r)];

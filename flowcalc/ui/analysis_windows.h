@@ -34,6 +34,8 @@ class RatingWindow : public QMainWindow {
 
   private:
     void Status(const std::string& text);
+    // The title names the section of the table shown, which a later load does not change.
+    void ShowTitle();
 
     const FlowApp& app_;
     hc::PlatformServices& platform_;

@@ -104,6 +104,7 @@ MainWindow::MainWindow(hc::PlatformServices& platform, QWidget* parent)
     setCentralWidget(scroll);
     statusBar()->setObjectName("StatusBar");
     BuildMenus();
+    platform_.SetInputFiles(this, [this] { return app_.InputFiles(); });
     // Below this the panel's boxes would overlap and the picture would crowd the panel; the
     // chart still grows with the window above it.
     const QSize content = central->minimumSizeHint();
@@ -123,6 +124,10 @@ MainWindow::MainWindow(hc::PlatformServices& platform, QWidget* parent)
         SetPrintWidth(line, app_.PrintWidth(line));
     if (app_.HelpText().empty())
         statusBar()->showMessage(hc::Q(text::kHelpFileMissing));
+}
+
+MainWindow::~MainWindow() {
+    platform_.SetInputFiles(this, {});
 }
 
 QWidget* MainWindow::BuildPanel() {
@@ -220,7 +225,7 @@ void MainWindow::BuildMenus() {
     exports.drawPaper = [this](hc::Surface& s) { PrintSection(s, *app_.Last(), app_.Widths()); };
     exports.screenImage = [this] { return picture_->Image(); };
     exports.csv = [this] { return DischargeCsv(app_.Last()->Parameters, app_.Last()->Result); };
-    exports.dataPath = [this] { return app_.Section().DataPath; };
+    exports.dataPath = [this] { return app_.ShownPath(); };
     exports.status = [this](const std::string& text) { statusBar()->showMessage(hc::Q(text)); };
     exports.canDraw = [this] { return app_.Last().has_value(); };
     exports_ = new hc::ChartExportActions(fileMenu_, exit, platform_, std::move(exports));
@@ -313,7 +318,7 @@ void MainWindow::OpenFile(const std::string& path) {
         return;
     }
     statusBar()->clearMessage();
-    setWindowTitle(hc::Q(MainCaption(app_.Section().DataPath)));
+    setWindowTitle(hc::Q(MainCaption(app_.ShownPath())));
     if (app_.HasScales()) {
         settingMenu_->menuAction()->setEnabled(true);
         OpenScaleWindow();
@@ -323,6 +328,7 @@ void MainWindow::OpenFile(const std::string& path) {
 void MainWindow::ComputeAndDraw() {
     platform_.SetMousePointer(hc::kPointerHourglass);
     const Computation& c = app_.Compute();
+    setWindowTitle(hc::Q(MainCaption(app_.ShownPath())));
     ShowResults(c);
     Redraw();
     if (c.Scales.HScale <= 0 || c.Scales.VScale <= 0)

@@ -26,6 +26,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
     explicit MainWindow(hc::PlatformServices& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // What File>Open does after its dialog: reads the section file and, when it gives usable
     // scales, enables the settings menu and opens the scale window (then the parameter window

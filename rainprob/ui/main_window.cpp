@@ -123,10 +123,14 @@ MainWindow::MainWindow(hc::PlatformServices& platform, QWidget* parent)
     frequencyMenu_->menuAction()->setEnabled(false);
 
     startDir_ = platform_.CurrentDirectory();
+    // The record shown is read from its file: no output replaces it.
+    platform_.SetInputFiles(this, [this] { return std::vector<std::string>{app_.DataPath()}; });
     (void)LoadNormalTable();  // computed once, before the menus open
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    platform_.SetInputFiles(this, {});
+}
 
 void MainWindow::BuildPanel(QWidget* c) {
     const QFont font = hc::MakeFont(hc::kGothic, 9);

@@ -119,10 +119,13 @@ void ReturnPeriodWindow::SaveCsv() {
     const QFileInfo data(hc::Q(app_.DataPath()));
     r.initialPath = hc::S(data.absolutePath() + "/" + data.completeBaseName() + "-return.csv");
     r.defaultSuffix = ".csv";
-    const std::optional<std::string> path = platform_.SaveFileDialog(r);
+    const std::optional<std::string> path = platform_.SaveOutputDialog(r);
     if (!path)
         return;
-    if (hc::Status saved = hc::WriteFileAtomically(*path, app_.ReturnPeriodCsv()); !saved) {
+    hc::Status saved = platform_.CheckOutput(*path);
+    if (saved)
+        saved = hc::WriteFileAtomically(*path, app_.ReturnPeriodCsv());
+    if (!saved) {
         status_->setText(hc::Q(text::SaveRefused(saved.error())));
         return;
     }

@@ -25,32 +25,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::FileBytes;
-
-// A private folder, removed with everything in it.
-class TempDir {
-  public:
-    explicit TempDir(const fs::path& base = fs::temp_directory_path()) {
-        std::string tmpl = (base / "hc_write_XXXXXX").string();
-        if (mkdtemp(tmpl.data()) != nullptr)
-            path_ = tmpl;
-    }
-    ~TempDir() {
-        std::error_code ec;
-        if (!path_.empty())
-            fs::remove_all(path_, ec);
-    }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& path() const { return path_; }
-    std::set<std::string> Names() const {
-        std::set<std::string> names;
-        for (const auto& e : fs::directory_iterator(path_))
-            names.insert(e.path().filename().string());
-        return names;
-    }
-
-  private:
-    std::string path_;
-};
+using test::TempDir;
 
 // The umask for the duration of a test; the process is still single-threaded when it is set.
 class Umask {

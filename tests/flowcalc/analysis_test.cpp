@@ -200,6 +200,31 @@ TEST_F(FlowcalcAnalysis, RatingTableChartCsvAndSheet) {
     EXPECT_EQ(platform.printer.OpsOf(hc::DrawOp::Kind::EndDoc).size(), 1u);
 }
 
+TEST_F(FlowcalcAnalysis, RatingWindowTitleNamesTheSectionOfItsTable) {
+    OpenAndCompute(kV, "5");
+    const std::string first = form->App().Section().DataPath;
+    Item("mnuAnalysisRatingItem")->trigger();
+    auto* w = Window<flow::RatingWindow>("FormRating");
+    ASSERT_NE(w, nullptr);
+    auto names = [&](const std::string& path) {
+        return w->windowTitle().contains(QString::fromStdString(path) + " >");
+    };
+    EXPECT_TRUE(names(first)) << w->windowTitle().toStdString();
+    // Another section loaded and computed: the table shown is still the first one's.
+    const std::string second = TempFile("w.txt", "3\n0 4\n2 0\n4 4\n");
+    platform.openAnswers.push_back(second);
+    Item("mnuFileOpenItem")->trigger();
+    Click(Window("Form2"), "Command1");
+    Click(Window("Form3"), "Command1");
+    ASSERT_EQ(form->App().Last()->Section.DataPath, second);
+    EXPECT_TRUE(names(first)) << w->windowTitle().toStdString();
+    // Computed again: the table and the title are the second section's.
+    Click(w, "Command1");
+    auto* table = w->findChild<QTableWidget*>("RatingTable");
+    EXPECT_EQ(table->rowCount(), 41);  // bed 0 to the bank tops at 4 m by 0.1 m
+    EXPECT_TRUE(names(second)) << w->windowTitle().toStdString();
+}
+
 TEST_F(FlowcalcAnalysis, NormalDepthBecomesTheWaterLevelOfTheChart) {
     OpenAndCompute(kV, "1");
     Item("mnuAnalysisDepthItem")->trigger();

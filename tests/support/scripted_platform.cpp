@@ -6,6 +6,15 @@ void ScriptedPlatform::MessageBox(const std::string& text, const std::string& ti
     messages.push_back({text, title});
 }
 
+bool ScriptedPlatform::Question(const std::string& text, const std::string& title) {
+    questions.push_back({text, title});
+    if (questionAnswers.empty())
+        return false;
+    const bool a = questionAnswers.front();
+    questionAnswers.pop_front();
+    return a;
+}
+
 std::optional<std::string> ScriptedPlatform::OpenFileDialog(const FileDialogRequest& request) {
     openRequests.push_back(request);
     if (openAnswers.empty())

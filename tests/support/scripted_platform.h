@@ -22,11 +22,14 @@ class ScriptedPlatform : public PlatformServices {
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
     std::deque<bool> printerDialogAnswers;
+    // Answers of the next questions, in order; いいえ once they run out.
+    std::deque<bool> questionAnswers;
     // Requests the dialogs were shown with.
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
 
     std::vector<Message> messages;
+    std::vector<Message> questions;
     int beeps = 0;
     std::vector<int> pointerHistory;
     // The questions before an editor closes, and their answers (キャンセル once none is left).
@@ -52,6 +55,7 @@ class ScriptedPlatform : public PlatformServices {
     int printerDialogs = 0;
 
     void MessageBox(const std::string& text, const std::string& title) override;
+    bool Question(const std::string& text, const std::string& title) override;
     std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
     std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
     PrintResult Print(const std::function<void(Surface&)>& draw) override {

@@ -55,6 +55,25 @@ extern "C" int rename(const char* from, const char* to) noexcept {
 
 namespace hc::test {
 
+TempDir::TempDir(const std::filesystem::path& base) {
+    std::string tmpl = (base / "hc_test_XXXXXX").string();
+    if (mkdtemp(tmpl.data()) != nullptr)
+        path_ = tmpl;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    if (!path_.empty())
+        std::filesystem::remove_all(path_, ec);
+}
+
+std::set<std::string> TempDir::Names() const {
+    std::set<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(path_))
+        names.insert(e.path().filename().string());
+    return names;
+}
+
 FailingCall::FailingCall(Call call, int err) {
     failingErrno = err;
     failingCall = static_cast<int>(call);

@@ -4,9 +4,28 @@
 // on demand (syncing a file or a folder, renaming) the system call itself, made to fail.
 #pragma once
 
+#include <filesystem>
+#include <set>
 #include <string>
 
 namespace hc::test {
+
+// A private folder of the test's own (never a fixed name in the shared /tmp), removed with
+// everything in it.
+class TempDir {
+  public:
+    explicit TempDir(const std::filesystem::path& base = std::filesystem::temp_directory_path());
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+    const std::string& path() const { return path_; }
+    // The names in the folder.
+    std::set<std::string> Names() const;
+
+  private:
+    std::string path_;
+};
 
 // A 64 KiB tmpfs, filled up after `Prepare` wrote the files that must survive.
 class FullDisk {

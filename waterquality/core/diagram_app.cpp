@@ -43,7 +43,15 @@ DiagramApp::DiagramApp(const DiagramVariant& variant, SheetReader reader)
 }
 
 std::string DiagramApp::Caption() const {
-    return variant_.captionPrefix + dataPath_ + " >";
+    return variant_.captionPrefix + shownPath_ + " >";
+}
+
+std::vector<std::string> DiagramApp::InputFiles() const {
+    std::vector<std::string> files;
+    for (const std::string* f : {&shownPath_, &dataPath_})
+        if (!f->empty() && std::find(files.begin(), files.end(), *f) == files.end())
+            files.push_back(*f);
+    return files;
 }
 
 bool DiagramApp::Runs(Request request) const {
@@ -66,9 +74,10 @@ hc::Status DiagramApp::Load(const LoadProgress& progress) {
     hc::Result<SampleTable> read = LoadWorkbook(dataPath_, table_, options, progress);
     checkPath_ = dataPath_;
     checkLoaded_ = read.has_value();
-    if (read)
+    if (read) {
         table_ = std::move(*read);
-    else if (read.error().kind != hc::ErrorKind::BadCount)
+        shownPath_ = dataPath_;
+    } else if (read.error().kind != hc::ErrorKind::BadCount)
         return read.error();
     // A bad count leaves the earlier samples in force, and they are drawn again from scratch.
     if (HasData()) {

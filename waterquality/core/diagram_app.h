@@ -63,9 +63,14 @@ class DiagramApp {
     const SampleTable& Table() const { return table_; }
     const PlotSettings& Settings() const { return settings_; }
     const std::string& DataPath() const { return dataPath_; }
+    // The file of the samples in force: the last one that loaded. The title and the names
+    // proposed for outputs come from it, never from a file refused since.
+    const std::string& ShownPath() const { return shownPath_; }
+    // The files read from (the data shown, the file chosen last): no output replaces them.
+    std::vector<std::string> InputFiles() const;
     // A load has given samples: there is a chart to draw and print.
     bool HasData() const { return table_.SampleCount >= 1; }
-    // The window title once the data of DataPath is shown.
+    // The window title while the data of ShownPath is shown.
     std::string Caption() const;
     // The automatic scale the last conversion chose.
     const ScaleChoice& AutoScale() const { return autoScale_; }
@@ -126,6 +131,7 @@ class DiagramApp {
     SampleTable table_;
     PlotSettings settings_;
     std::string dataPath_;
+    std::string shownPath_;
     std::string checkPath_;  // the workbook of the last load
     bool checkLoaded_ = false;
     ScaleChoice autoScale_;

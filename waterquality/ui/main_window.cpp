@@ -101,6 +101,7 @@ MainWindow::MainWindow(hc::PlatformServices& platform, const DiagramProgram& pro
 
     // Start-up: the start directory, the view, the menus; the settings start unset.
     startDir_ = platform_.CurrentDirectory();
+    platform_.SetInputFiles(this, [this] { return app_.InputFiles(); });
     BuildMenus();
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -143,6 +144,7 @@ MainWindow::MainWindow(hc::PlatformServices& platform, const DiagramProgram& pro
 }
 
 MainWindow::~MainWindow() {
+    platform_.SetInputFiles(this, {});
     if (notice_)
         delete notice_;
 }
@@ -166,7 +168,7 @@ void MainWindow::BuildMenus() {
     exports.drawPaper = [this](hc::Surface& s) { app_.Print(s); };
     exports.screenImage = [this] { return picture2_->Image(); };
     exports.csv = [this] { return app_.Csv(); };
-    exports.dataPath = [this] { return app_.DataPath(); };
+    exports.dataPath = [this] { return app_.ShownPath(); };
     exports.status = [this](const std::string& text) { Status(text); };
     exports_ = new hc::ChartExportActions(mnuFile_, mnuFileEndItem_, platform_, std::move(exports));
     // After the exports, before the separator of the exit item.
