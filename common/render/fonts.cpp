@@ -2,7 +2,9 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <QCoreApplication>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QStringList>
 #include <vector>
 
@@ -95,6 +97,14 @@ void InstallFontSubstitutions() {
         const QStringList& candidates =
             name == QString::fromUtf8("ＭＳ ゴシック") ? GothicCandidates() : MinchoCandidates();
         QFont::insertSubstitutions(name, QStringList{ResolveFontFamily(name)} + candidates);
+    }
+    // Texts of widgets without a font of their own (menus, labels) in the Gothic face too: the
+    // desktop's default sans face follows the locale's language (DejaVu Sans under C.UTF-8,
+    // IPAGothic under ja_JP.UTF-8), and a window would otherwise differ with the locale.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        QFont general = QGuiApplication::font();
+        general.setFamilies({ResolveFontFamily(QString::fromUtf8("ＭＳ ゴシック"))});
+        QGuiApplication::setFont(general);
     }
 }
 

@@ -9,7 +9,8 @@
 
 namespace hc {
 
-// Registers the substitutions once; safe to call again. Needs a QGuiApplication.
+// Registers the substitutions once, and makes the Gothic face the default of widgets; safe to
+// call again. Needs a QGuiApplication.
 void InstallFontSubstitutions();
 
 // The first of `candidates` (English family names) that is installed, as Qt lists it (under
