@@ -20,6 +20,11 @@ function(hc_target_settings target)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
   target_include_directories(${target} PRIVATE ${HC_GENERATED_DIR})
+  # No path of the build machine in a program (debug information, __FILE__): the package must
+  # not depend on where it was built. The build folder is named after the source folder, as it
+  # may lie inside it and the last matching map wins.
+  target_compile_options(${target} PRIVATE -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
+                                           -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
   target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS)
   if(HC_SANITIZE)
     # float-cast-overflow is not part of GCC's "undefined".
@@ -50,10 +55,12 @@ function(hc_add_program name)
   set_property(GLOBAL APPEND PROPERTY HC_PROGRAMS ${name})
 endfunction()
 
-# hc_add_test(name [QT] SOURCES ... LIBS ...): a GoogleTest executable registered with CTest.
-# QT tests get a QApplication on the offscreen platform.
+# hc_add_test(name [QT] [BOTH_LOCALES] SOURCES ... LIBS ...): a GoogleTest executable registered
+# with CTest. QT tests get a QApplication on the offscreen platform; they, and the BOTH_LOCALES
+# tests (those that run the headless command's drawing and export), run under C.UTF-8 and again
+# under ja_JP.UTF-8.
 function(hc_add_test name)
-  cmake_parse_arguments(T "QT" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "QT;BOTH_LOCALES" "" "SOURCES;LIBS" ${ARGN})
   if(T_QT)
     add_executable(${name} ${T_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/qt_test_main.cpp)
     target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Widgets Qt6::Test GTest::gtest)
@@ -64,9 +71,27 @@ function(hc_add_test name)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE HC_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   hc_target_settings(${name})
-  gtest_discover_tests(${name}
+  if(T_QT OR T_BOTH_LOCALES)
+    hc_discover_tests(${name} TRUE)
+  else()
+    hc_discover_tests(${name} FALSE)
+  endif()
+endfunction()
+
+# Registers the GoogleTest cases of `target` under C.UTF-8; with `both_locales` true, each a
+# second time under ja_JP.UTF-8 with the suffix "@ja", as users run the programs (font names,
+# Qt's texts and number formats follow the locale).
+function(hc_discover_tests target both_locales)
+  gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;LC_ALL=C.UTF-8")
+  if(both_locales)
+    gtest_discover_tests(${target}
+      DISCOVERY_MODE PRE_TEST
+      TEST_SUFFIX "@ja"
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=ja_JP.UTF-8;LC_ALL=ja_JP.UTF-8"
+                 LABELS ja_JP)
+  endif()
 endfunction()
 
 # A test that runs the headless command: it knows where the command is and waits for it.

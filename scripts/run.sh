@@ -38,12 +38,13 @@ if changed deps "$here/scripts/deps.sh"; then
   stamp deps "$here/scripts/deps.sh"
 fi
 if [ ! -f "$build/build.ninja" ] || changed configure "$here/CMakePresets.json"; then
+  echo "run.sh: configuring the build in $build" >&2
   cmake --preset default -S "$here" >/dev/null
   stamp configure "$here/CMakePresets.json"
 fi
-# Changes to CMakeLists.txt files are picked up by the build itself.
-ninja -C "$build" -j2 --quiet "$program"
-# Programs look for their data files (hinagata.xls, manning.txt) in the start-up directory
-# first and then beside the executable; start them from the examples folder.
-cd "$here/examples"
+# Changes to CMakeLists.txt files are picked up by the build itself. Ninja's status line shows
+# the progress (a first build takes many minutes); a build with nothing to do says so in a line.
+ninja -C "$build" -j2 "$program" >&2
+# The program starts in the caller's directory, so that relative file names and -o paths mean
+# what they say; it finds its data files (hinagata.xls, manning.txt) beside its executable.
 exec "$build/bin/$program" "$@"

@@ -9,7 +9,8 @@
 #                                    (default 0.2) per cent of the pixels different; exit 1 with
 #                                    the names that differ, 77 when a tool is missing
 #
-# Uses the programs in build/default/bin (or HC_BIN); build them first. Needs Xvfb, xdotool,
+# Runs under C.UTF-8, or the locale HC_SHOT_LOCALE names (ja_JP.UTF-8: the pictures must be
+# the same). Uses the programs in build/default/bin (or HC_BIN); build them first. Needs Xvfb, xdotool,
 # ImageMagick and pngquant (scripts/deps.sh installs them). The pictures are quantised to at
 # most 256 colours without dithering, so the same tree gives the same bytes.
 set -euo pipefail
@@ -54,8 +55,14 @@ cleanup() {
 trap cleanup EXIT
 
 # One font, scale and style whatever the desktop around: the pictures must not depend on who
-# runs the script.
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
+# runs the script. The locale is C.UTF-8 unless HC_SHOT_LOCALE names another; the pictures are
+# the same under ja_JP.UTF-8, where font names are listed in Japanese (the check runs under both).
+shot_locale="${HC_SHOT_LOCALE:-C.UTF-8}"
+if ! locale -a 2> /dev/null | grep -qix "$(echo "$shot_locale" | sed 's/UTF-8/utf-\\?8/I')"; then
+  echo "screenshots: the locale $shot_locale is not installed (scripts/deps.sh generates ja_JP.UTF-8)" >&2
+  exit 77
+fi
+export LANG="$shot_locale" LC_ALL="$shot_locale"
 export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96
 export QT_STYLE_OVERRIDE=Fusion XDG_CONFIG_HOME="$work/config"
 unset QT_QPA_PLATFORMTHEME

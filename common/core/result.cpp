@@ -50,6 +50,7 @@ Error SystemError(ErrorKind kind, const std::string& file, int errnum) {
         {EROFS, "読み取り専用の場所です", "read-only file system"},
         {ENOENT, "ファイルまたはフォルダがありません", "no such file or folder"},
         {ENOTDIR, "途中の名前がフォルダではありません", "a part of the path is not a folder"},
+        {ELOOP, "シンボリックリンクが循環しています", "a loop of symbolic links"},
         {EISDIR, "フォルダです", "is a folder"},
         {EIO, "入出力エラーが起きました", "input/output error"},
         {ENAMETOOLONG, "名前が長すぎます", "the name is too long"},

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <mutex>
@@ -217,11 +219,39 @@ void ErrorCallback(void* context, xmlErrorPtr error) {
     impl->parseError = "line " + std::to_string(error->line) + ": " + ParserMessage(error->message);
 }
 
+// GLib's own handler writes a message over several lines (a blank line, the process, the
+// domain and level, the text with its line breaks); libgsf's warnings about a damaged file then
+// break the one-line-per-message output of hydrochart and the status lines. The reader reports
+// the failure itself; each message is kept, folded onto one line.
+void OneLineLogHandler(const gchar* domain, GLogLevelFlags level, const gchar* message,
+                       gpointer) {
+    if (level & (G_LOG_LEVEL_DEBUG | G_LOG_LEVEL_INFO))
+        return;
+    const char* kind = (level & G_LOG_LEVEL_ERROR)      ? "error"
+                       : (level & G_LOG_LEVEL_CRITICAL) ? "critical"
+                       : (level & G_LOG_LEVEL_WARNING)  ? "warning"
+                                                        : "message";
+    std::string text;
+    for (const char* p = message ? message : ""; *p; ++p) {
+        const bool blank = *p == '\n' || *p == '\r' || *p == '\t' || *p == ' ';
+        if (!blank)
+            text += *p;
+        else if (!text.empty() && text.back() != ' ')
+            text += ' ';
+    }
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    std::string line = std::string(program_invocation_short_name) + ": " +
+                       (domain && *domain ? domain : "GLib") + " " + kind + ": " + text + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
 void InitLibraries() {
     static std::once_flag once;
     std::call_once(once, [] {
         xmlInitParser();
         gsf_init();
+        g_log_set_default_handler(OneLineLogHandler, nullptr);
     });
 }
 
@@ -624,6 +654,10 @@ WorkbookSheet ReadAny(const std::string& path, const std::string& sheetName) {
     // Only regular files: a device such as /dev/zero would be copied into memory without end.
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
+    if (ec && ec.value() == ELOOP) {
+        throw WorkbookError("cannot open the file: a loop of symbolic links",
+                            "シンボリックリンクが循環しています");
+    }
     if (std::filesystem::is_directory(status)) {
         throw WorkbookError("cannot open the file: it is a folder", "フォルダです");
     }

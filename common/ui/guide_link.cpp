@@ -21,23 +21,18 @@ namespace hc {
 
 namespace {
 
-// Set by the build for this file alone: the source tree's docs folder.
-#ifndef HC_SOURCE_DOCS_DIR
-#define HC_SOURCE_DOCS_DIR ""
-#endif
-
 constexpr const char* kDocDirFromBinDir = "../share/doc/hydrochart";
 constexpr const char* kGuideTitle = "ユーザーズガイド";
 
 }  // namespace
 
-std::vector<std::string> GuideDirs(const std::string& exeDir, const std::string& sourceDocsDir) {
+std::vector<std::string> GuideDirs(const std::string& exeDir, const std::string& extraDocsDir) {
     std::vector<std::string> dirs;
     if (!exeDir.empty())
         dirs.push_back(
             (std::filesystem::path(exeDir) / kDocDirFromBinDir).lexically_normal().string());
-    if (!sourceDocsDir.empty())
-        dirs.push_back(sourceDocsDir);
+    if (!extraDocsDir.empty())
+        dirs.push_back(extraDocsDir);
     return dirs;
 }
 
@@ -76,7 +71,7 @@ Result<std::string> RenderGuide(const std::string& markdownPath, const std::stri
 QAction* AddGuideItem(QMenu* help, PlatformServices& platform,
                       std::optional<std::vector<std::string>> dirs) {
     if (!dirs)
-        dirs = GuideDirs(QCoreApplication::applicationDirPath().toStdString(), HC_SOURCE_DOCS_DIR);
+        dirs = GuideDirs(QCoreApplication::applicationDirPath().toStdString(), {});
     QAction* item = help->addAction(Q(kGuideItemText));
     item->setObjectName("mnuHelpGuideItem");
     QObject::connect(item, &QAction::triggered, help, [&platform, dirs = *dirs] {

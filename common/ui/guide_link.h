@@ -17,9 +17,9 @@ namespace hc {
 inline constexpr const char* kGuideItemText = "ユーザーズガイド(&G)";
 
 // Where the guide is looked for, in order: the documentation folder of an installed tree
-// (share/doc/hydrochart relative to the executable, wherever the prefix now lies), then the
-// source tree's docs/ when the program runs from its build tree.
-std::vector<std::string> GuideDirs(const std::string& exeDir, const std::string& sourceDocsDir);
+// (share/doc/hydrochart relative to the executable, wherever the prefix now lies; the build
+// tree links its own to the source tree's docs/), then `extraDocsDir` when not empty.
+std::vector<std::string> GuideDirs(const std::string& exeDir, const std::string& extraDocsDir);
 
 // The guide in the first of `dirs` that holds one: a rendered guide.html before guide.md.
 std::optional<std::string> FindGuide(const std::vector<std::string>& dirs);

@@ -5,6 +5,7 @@
 
 #include "ternaryplot/core/trilinear_csv.h"
 #include "waterquality/core/data_check.h"
+#include "waterquality/core/ion_label.h"
 
 namespace tri {
 
@@ -131,11 +132,10 @@ void DrawArrow(hc::Surface& s, const TrilinearMedia& m, ArrowIndex which) {
         s.Line(m.X(a.head.x), m.Y(a.head.y), m.X(end.x), m.Y(end.y));
 }
 
-// A subscript digit at (x, y), then back to the axis size.
-void Subscript(hc::Surface& s, const TrilinearMedia& m, double x, double y, const char* digit) {
-    s.SetFontSize(m.subscriptSize);
-    Text(s, x, y, digit);
-    s.SetFontSize(m.axisSize);
+// An ion label with its top-left corner at (x, y); its subscript digits sit half the label's
+// height lower.
+void IonLabel(hc::Surface& s, const TrilinearMedia& m, double x, double y, const std::string& t) {
+    wq::PrintIonLabel(s, x, y, t, m.subscriptSize, 0.5);
 }
 
 void CationArrows(hc::Surface& s, const TrilinearMedia& m) {
@@ -159,26 +159,17 @@ void AnionArrows(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType nitrat
         const std::string t = withNitrate ? "Cl+NO " : "Cl";
         const double tw = s.TextWidth(t);
         const double th = s.TextHeight(t);
-        Text(s, m.X(1450) - tw / 2, m.Y(1700) + th, t);
-        if (withNitrate)
-            Subscript(s, m, m.X(1450) + tw / 3, m.Y(1700) + 3 * th / 2, "3");
+        IonLabel(s, m, m.X(1450) - tw / 2, m.Y(1700) + th, t);
     }
     DrawArrow(s, m, kArrowHCO3);  // labelled by the diamond's "HCO3"
     DrawArrow(s, m, kArrowSulfate);
     {
         const bool withNitrate = nitrateType == wq::NitrateType::WithSulfate;
         const std::string t = withNitrate ? "SO +NO " : "SO ";
-        const double tw = s.TextWidth(t);
         const double th = s.TextHeight(t);
         const double x = m.X(1662.5);
         const double y = m.Y(1396.891);
-        Text(s, x, y - th / 2, t);
-        if (withNitrate) {
-            Subscript(s, m, x + 2 * tw / 7, y, "4");
-            Subscript(s, m, x + 6 * tw / 7, y, "3");
-        } else {
-            Subscript(s, m, x + 2 * tw / 3, y, "4");
-        }
+        IonLabel(s, m, x, y - th / 2, t);
     }
 }
 
@@ -197,9 +188,8 @@ void DiamondArrows(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType nitr
     DrawArrow(s, m, kArrowDiamondHCO3);
     {
         const std::string t = "HCO ";
-        Text(s, m.X(1175) - s.TextWidth(t) / 2 + m.L(50),
-             m.Y(1223.686) - s.TextHeight(t) / 2 + m.L(86.603), t);
-        Subscript(s, m, m.X(1175) + s.TextWidth("Na+K") / 4 + m.L(50), m.Y(1310.289), "3");
+        IonLabel(s, m, m.X(1175) - s.TextWidth(t) / 2 + m.L(50),
+                 m.Y(1223.686) - s.TextHeight(t) / 2 + m.L(86.603), t);
     }
     DrawArrow(s, m, kArrowClSO4);
     {
@@ -210,13 +200,7 @@ void DiamondArrows(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType nitr
         const double th = s.TextHeight(t);
         const double x = m.X(825) - m.L(37.5);
         const double y = m.Y(617.468);
-        Text(s, x - tw, y - th / 2, t);
-        if (withNitrate) {
-            Subscript(s, m, x - tw / 2, y, "4");
-            Subscript(s, m, x - tw / 10, y, "3");
-        } else {
-            Subscript(s, m, x - tw / 6, y, "4");
-        }
+        IonLabel(s, m, x - tw, y - th / 2, t);
     }
 }
 

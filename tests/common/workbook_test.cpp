@@ -3,10 +3,17 @@
 // copies of the valid fixtures that must fail cleanly.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <glib.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <regex>
 #include <sstream>
@@ -381,6 +388,88 @@ TEST(WorkbookFiles, DeviceIsNotReadWithoutEnd) {
         EXPECT_NE(std::string(e.what()).find("not a regular file"), std::string::npos) << e.what();
         EXPECT_EQ(e.Japanese(), "通常のファイルではありません");
     }
+}
+
+TEST(WorkbookFiles, LinkLoopHasItsOwnReason) {
+    const std::filesystem::path dir =
+        std::filesystem::path(::testing::TempDir()) / "hc_workbook_link_loop";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    std::filesystem::create_symlink("b.xls", dir / "a.xls");
+    std::filesystem::create_symlink("a.xls", dir / "b.xls");
+    try {
+        ReadWorkbookSheet((dir / "a.xls").string());
+        FAIL() << "a link loop was read";
+    } catch (const WorkbookError& e) {
+        EXPECT_NE(std::string(e.what()).find("a loop of symbolic links"), std::string::npos)
+            << e.what();
+        EXPECT_EQ(e.Japanese(), "シンボリックリンクが循環しています");
+    }
+    std::filesystem::remove_all(dir);
+}
+
+// Standard error of the process, captured in a file while `run` runs.
+std::string CaptureStandardError(const std::function<void()>& run) {
+    const std::string path = ::testing::TempDir() + "/hc_workbook_stderr.txt";
+    std::fflush(stderr);
+    const int saved = dup(2);
+    const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    dup2(file, 2);
+    close(file);
+    run();
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// GLib's own handler spreads a message over several lines; the reader's handler folds each
+// onto one: "<program>: <domain> <level>: <text>".
+TEST(WorkbookFiles, LibraryMessagesTakeOneLineEach) {
+    ReadWorkbookSheet(Fixture("biff8_cells.xls"));  // the libraries are set up
+    const std::string out = CaptureStandardError([] {
+        g_log("libgsf:msole", G_LOG_LEVEL_WARNING, "%s", "Unexpected stream\n  in the file\n");
+        g_log("GLib", G_LOG_LEVEL_CRITICAL, "%s", "\ncheck failed\r\n");
+        g_log("libgsf", G_LOG_LEVEL_DEBUG, "%s", "not shown");
+    });
+    const std::string program = program_invocation_short_name;
+    EXPECT_EQ(out, program + ": libgsf:msole warning: Unexpected stream in the file\n" + program +
+                       ": GLib critical: check failed\n");
+}
+
+// Damaged copies of a workbook make libgsf complain; whatever it says comes one line per
+// message, each naming the program, and no blank line.
+TEST(WorkbookFiles, DamagedFilesLeaveOnlyWholeLinesOnStandardError) {
+    const std::vector<std::uint8_t> original = [] {
+        std::ifstream in(Fixture("biff8_cells.xls"), std::ios::binary);
+        return std::vector<std::uint8_t>{std::istreambuf_iterator<char>(in),
+                                         std::istreambuf_iterator<char>()};
+    }();
+    ASSERT_GT(original.size(), 1024u);
+    const std::string copy = ::testing::TempDir() + "/hc_workbook_damaged.xls";
+    const std::string out = CaptureStandardError([&] {
+        // Sector chains and directory entries overwritten, one place at a time.
+        for (std::size_t at = 64; at + 4 <= original.size(); at += 61) {
+            std::vector<std::uint8_t> bytes = original;
+            for (std::size_t k = 0; k < 4; ++k)
+                bytes[at + k] = 0xFE;
+            std::ofstream(copy, std::ios::binary | std::ios::trunc)
+                .write(reinterpret_cast<const char*>(bytes.data()),
+                       static_cast<std::streamsize>(bytes.size()));
+            try {
+                ReadWorkbookSheet(copy);
+            } catch (const WorkbookError&) {
+            }
+        }
+    });
+    EXPECT_FALSE(out.empty()) << "the damaged copies no longer make libgsf complain";
+    const std::string prefix = std::string(program_invocation_short_name) + ": ";
+    std::istringstream lines(out);
+    std::string line;
+    while (std::getline(lines, line))
+        EXPECT_EQ(line.rfind(prefix, 0), 0u) << "a line of its own: \"" << line << "\"";
+    EXPECT_TRUE(out.empty() || out.back() == '\n');
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -51,6 +51,16 @@ check_tree() {
     fail "hydrochart hexa failed"
   [ "$(head -c 5 "$tmp/hexa.pdf" 2>/dev/null)" = "%PDF-" ] || fail "hydrochart hexa wrote no PDF"
   rm -f "$tmp/hexa.pdf"
+  # Nothing installed depends on where the suite was built: no path of the source or the build
+  # folder in a program (a compiled-in folder, __FILE__, debug information).
+  if command -v strings >/dev/null; then
+    for p in "${programs[@]}"; do
+      if strings -a "$root/bin/$p" | grep -qF -e "$source" -e "$build"; then
+        fail "$p holds a path of the build machine: $(strings -a "$root/bin/$p" |
+          grep -F -e "$source" -e "$build" | head -1)"
+      fi
+    done
+  fi
 }
 
 # Runs a window program offscreen in an empty directory for a few seconds, its standard error

@@ -3,6 +3,7 @@
 // Japanese and English reason) for every kind of cell or file the loader cannot take.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 
 #include "common/core/numbers.h"
@@ -240,6 +241,22 @@ TEST(ReadSheet1, FilesThatCannotBeOpenedAndFilesThatAreNoWorkbook) {
         EXPECT_FALSE(r.error().ja.empty());
     }
     EXPECT_TRUE(ReadSheet1(hc::test::SourcePath("examples/sample12.ods")));
+}
+
+// Two links naming each other: the file is there in name, but no name leads to it.
+TEST(ReadSheet1, LinkLoopIsNoMissingFile) {
+    const std::filesystem::path dir =
+        std::filesystem::path(::testing::TempDir()) / "hc_read_sheet1_loop";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    std::filesystem::create_symlink("b.xls", dir / "a.xls");
+    std::filesystem::create_symlink("a.xls", dir / "b.xls");
+    hc::Result<hc::WorkbookSheet> r = ReadSheet1((dir / "a.xls").string());
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error().kind, ErrorKind::CannotRead);
+    EXPECT_EQ(r.error().en, "a loop of symbolic links");
+    EXPECT_EQ(r.error().ja, "シンボリックリンクが循環しています");
+    std::filesystem::remove_all(dir);
 }
 
 TEST(ReadMarkAndColour, ColourNeedsTwoCharactersAndStaysInThePalette) {

@@ -1,6 +1,7 @@
 #include "waterquality/core/column_chart.h"
 
 #include "common/core/numbers.h"
+#include "waterquality/core/ion_label.h"
 
 namespace wq {
 
@@ -133,56 +134,21 @@ AnionLabels AnionLabelTexts(NitrateType nitrateType) {
     }
 }
 
-std::vector<std::pair<int, std::string>> SubscriptDigits(const std::string& label) {
-    // The blank after HCO and NO holds a 3, the blank after SO a 4.
-    std::vector<std::pair<int, std::string>> out;
-    for (std::size_t j = 2; j < label.size(); ++j) {
-        if (label[j] != ' ')
-            continue;
-        std::string before = label.substr(j - 2, 2);
-        if (before == "CO" || before == "NO")
-            out.emplace_back(static_cast<int>(j), "3");
-        else if (before == "SO")
-            out.emplace_back(static_cast<int>(j), "4");
-    }
-    return out;
-}
-
-void PrintSubscripts(hc::Surface& s, const ChartMedia& m, double labelX, double rowY,
-                     const std::string& label) {
-    auto digits = SubscriptDigits(label);
-    if (digits.empty())
-        return;
-    const double tw = s.TextWidth(label);
-    const double th = s.TextHeight(label);
-    const int n = CharacterCount(label);
-    for (const auto& [j, digit] : digits) {
-        s.SetFontSize(m.subscriptSize);
-        s.CurrentX = labelX + tw * j / n;
-        s.CurrentY = m.Y(rowY) - th / 4;
-        s.Print(digit);
-        s.SetFontSize(m.labelSize);
-    }
-}
+// Subscripts sit a quarter of the label's height below its top.
+constexpr double kSubscriptDrop = 0.25;
 
 void LabelRightOf(hc::Surface& s, const ChartMedia& m, double x, double y, const std::string& t) {
     const int n = CharacterCount(t);
     const double tw = s.TextWidth(t);
     const double start = m.X(x) + tw / (2.0 * n);
-    s.CurrentX = start;
-    s.CurrentY = m.Y(y) - s.TextHeight(t) / 2;
-    s.Print(t);
-    PrintSubscripts(s, m, start, y, t);
+    PrintIonLabel(s, start, m.Y(y) - s.TextHeight(t) / 2, t, m.subscriptSize, kSubscriptDrop);
 }
 
 void LabelLeftOf(hc::Surface& s, const ChartMedia& m, double x, double y, const std::string& t) {
     const int n = CharacterCount(t);
     const double tw = s.TextWidth(t);
     const double start = m.X(x) - tw * (2.0 * n + 1) / (2.0 * n);
-    s.CurrentX = start;
-    s.CurrentY = m.Y(y) - s.TextHeight(t) / 2;
-    s.Print(t);
-    PrintSubscripts(s, m, start, y, t);
+    PrintIonLabel(s, start, m.Y(y) - s.TextHeight(t) / 2, t, m.subscriptSize, kSubscriptDrop);
 }
 
 std::string SampleLabel(int sample, const std::string& name, Numbering numbering) {

@@ -98,11 +98,6 @@ void LabelRightOf(hc::Surface& s, const ChartMedia& m, double x, double y, const
 // Label ending half a character left of layout x, centred on row y; subscript digits into its
 // blanks.
 void LabelLeftOf(hc::Surface& s, const ChartMedia& m, double x, double y, const std::string& t);
-// The subscript digits of a label: (zero-based position of the blank, digit).
-std::vector<std::pair<int, std::string>> SubscriptDigits(const std::string& label);
-// Prints the label's subscript digits given where the label starts.
-void PrintSubscripts(hc::Surface& s, const ChartMedia& m, double labelX, double rowY,
-                     const std::string& label);
 
 // Sample label ("3: name" with numbering on) and its placement above the row.
 // The legend figure of a column program: its unit polygon and ion labels, centred on x0 and the

@@ -1,5 +1,6 @@
 #include "waterquality/core/workbook_load.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
@@ -69,6 +70,13 @@ std::string FirstCharacter(const std::string& s) {
 std::pair<std::string, std::string> CannotOpen(const std::string& path) {
     std::error_code ec;
     const fs::file_status st = fs::status(path, ec);
+    // A link loop or a folder that may not be searched is no missing file.
+    if (ec && ec.value() == ELOOP) {
+        const hc::Error e = hc::SystemError(hc::ErrorKind::CannotRead, path, ELOOP);
+        return {e.ja, e.en};
+    }
+    if (ec && ec.value() == EACCES)
+        return {"ファイルを読む権限がありません", "permission denied"};
     if (!fs::exists(st))
         return {"ファイルがありません", "no such file"};
     if (fs::is_directory(st))
