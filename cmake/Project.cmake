@@ -53,7 +53,7 @@ endfunction()
 # hc_add_test(name [QT] SOURCES ... LIBS ...): a GoogleTest executable registered with CTest.
 # QT tests get a QApplication on the offscreen platform.
 function(hc_add_test name)
-  cmake_parse_arguments(T "QT" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "QT" "" "SOURCES;LIBS;LABELS" ${ARGN})
   if(T_QT)
     add_executable(${name} ${T_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/qt_test_main.cpp)
     target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Widgets Qt6::Test GTest::gtest)
@@ -64,9 +64,15 @@ function(hc_add_test name)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE HC_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   hc_target_settings(${name})
-  gtest_discover_tests(${name}
-    DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+  if(T_LABELS)
+    gtest_discover_tests(${name}
+      DISCOVERY_MODE PRE_TEST
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" LABELS "${T_LABELS}")
+  else()
+    gtest_discover_tests(${name}
+      DISCOVERY_MODE PRE_TEST
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+  endif()
 endfunction()
 
 # A test that runs the headless command: it knows where the command is and waits for it.
