@@ -3,9 +3,11 @@
 #include <cups/cups.h>
 #include <cups/pwg.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <iterator>
 #include <sys/socket.h>
 
 namespace hc {

@@ -11,7 +11,9 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QThread>
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -66,6 +68,7 @@ PrivateCups::PrivateCups() {
     for (const char* sub : {"conf", "spool", "tmp", "cache", "state", "log", "out"})
         QDir(root).mkpath(sub);
     // The filters and the queues' files run as another user when the server runs as root.
+    QFile::setPermissions(root, QFileDevice::Permissions(0x7755));
     QFile::setPermissions(root + "/out", QFileDevice::Permissions(0x7777));
     QFile::setPermissions(root + "/tmp", QFileDevice::Permissions(0x7777));
     const std::string r = root.toStdString();
@@ -95,8 +98,11 @@ PrivateCups::PrivateCups() {
             error_ = "cupsd stopped: " + cupsd_.readAll().toStdString();
             return;
         }
-        if (Admin("lpstat", {"-r"}))
+        if (http_t* http = httpConnect2("127.0.0.1", port_, nullptr, AF_INET,
+                                        HTTP_ENCRYPTION_IF_REQUESTED, 1, 1000, nullptr)) {
+            httpClose(http);
             return;
+        }
         QThread::msleep(100);
     }
     error_ = "cupsd does not answer";
@@ -128,12 +134,35 @@ bool PrivateCups::Admin(const std::string& program, const std::vector<std::strin
         return false;
     QProcess p;
     p.start(exe, a);
-    return p.waitForFinished(15000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    const bool ok = p.waitForFinished(15000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (!ok)
+        std::fprintf(stderr, "%s: %s\n", program.c_str(), p.readAllStandardError().constData());
+    return ok;
 }
 
-bool PrivateCups::AddFileQueue(const std::string& name) {
-    return Admin("lpadmin", {"-p", name, "-v", "file://" + OutputFile(name), "-m",
-                             "drv:///sample.drv/generic.ppd", "-o", "media-default=iso_a4_210x297mm", "-E"});
+bool PrivateCups::AddFileQueue(const std::string& name, Output output) {
+    std::vector<std::string> driver{"-m", "drv:///sample.drv/generic.ppd"};
+    if (output == Output::Pdf) {
+        // The PDF printer's description with a last filter that passes PDF through: what
+        // reaches the file is the job after the standard PDF filter, page for page.
+        std::ifstream in("/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd");
+        if (!in)
+            return false;
+        std::ostringstream ppd;
+        for (std::string line; std::getline(in, line);) {
+            ppd << line << "\n";
+            if (line.rfind("*ModelName:", 0) == 0)
+                ppd << "*cupsFilter2: \"application/vnd.cups-pdf application/pdf 0 -\"\n";
+        }
+        const QString path = dir_.filePath("pdf-file.ppd");
+        if (!WriteText(path, ppd.str()))
+            return false;
+        driver = {"-P", path.toStdString()};
+    }
+    std::vector<std::string> args{"-p", name, "-v", "file://" + OutputFile(name)};
+    args.insert(args.end(), driver.begin(), driver.end());
+    args.insert(args.end(), {"-o", "media-default=iso_a4_210x297mm", "-E"});
+    return Admin("lpadmin", args);
 }
 
 std::string PrivateCups::OutputFile(const std::string& name) const {
@@ -187,8 +216,10 @@ std::vector<GreyPage> RenderWithGhostscript(const std::string& path, int dpi) {
     p.start(gs, {"-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pgmraw",
                  "-r" + QString::number(dpi), "-sOutputFile=" + out.filePath("p%03d.pgm"),
                  QString::fromStdString(path)});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) {
+        std::fprintf(stderr, "gs %s: %s\n", path.c_str(), p.readAll().constData());
         return pages;
+    }
     for (int k = 1;; ++k) {
         std::ifstream in(out.filePath(QString::asprintf("p%03d.pgm", k)).toStdString(), std::ios::binary);
         if (!in)
@@ -196,7 +227,17 @@ std::vector<GreyPage> RenderWithGhostscript(const std::string& path, int dpi) {
         std::string magic;
         int maxval = 0;
         GreyPage page;
-        in >> magic >> page.width >> page.height >> maxval;
+        // "P5", then width, height and the largest value, with "#" comment lines between.
+        auto field = [&in]() -> std::string {
+            std::string word;
+            while (in >> word && word[0] == '#')
+                std::getline(in, word);
+            return word;
+        };
+        magic = field();
+        page.width = std::atoi(field().c_str());
+        page.height = std::atoi(field().c_str());
+        maxval = std::atoi(field().c_str());
         in.get();
         if (magic != "P5" || maxval != 255)
             break;

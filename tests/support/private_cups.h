@@ -27,8 +27,10 @@ class PrivateCups {
     // Empty when the server runs and CUPS_SERVER points at it; else why it could not start.
     const std::string& StartError() const { return error_; }
 
-    // A PostScript queue (the generic PostScript driver) printing into OutputFile(name).
-    bool AddFileQueue(const std::string& name);
+    // A queue printing into OutputFile(name): PostScript through the generic PostScript driver,
+    // or PDF as the print filters hand it on (so that the output can be compared exactly).
+    enum class Output { PostScript, Pdf };
+    bool AddFileQueue(const std::string& name, Output output = Output::PostScript);
     std::string OutputFile(const std::string& name) const;
     // Runs a CUPS command (lpadmin, cupsreject, cupsdisable...) against this server.
     bool Admin(const std::string& program, const std::vector<std::string>& args);
