@@ -75,10 +75,10 @@ QueueAnswer Answer(QueueAnswer::Outcome outcome, std::string reason = {}) {
     return a;
 }
 
-QueueAnswer CheckQueueOn(http_t* http, const std::string& printer) {
+QueueAnswer CheckQueueOn(http_t* http, const std::string& printer, bool isClass = false) {
     char uri[HTTP_MAX_URI];
     httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
-                     "/printers/%s", printer.c_str());
+                     isClass ? "/classes/%s" : "/printers/%s", printer.c_str());
     ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
     static const char* const kWanted[] = {"printer-is-accepting-jobs", "printer-state",
@@ -89,7 +89,8 @@ QueueAnswer CheckQueueOn(http_t* http, const std::string& printer) {
     const ipp_status_t status = cupsLastError();
     if (status == IPP_STATUS_ERROR_NOT_FOUND) {
         ippDelete(response);
-        return Answer(QueueAnswer::Outcome::Missing);
+        // A class of printers is a queue too.
+        return isClass ? Answer(QueueAnswer::Outcome::Missing) : CheckQueueOn(http, printer, true);
     }
     if (!response || status > IPP_STATUS_OK_EVENTS_COMPLETE) {
         ippDelete(response);
