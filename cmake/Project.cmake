@@ -67,7 +67,7 @@ function(hc_add_test name)
   if(T_LABELS)
     gtest_discover_tests(${name}
       DISCOVERY_MODE PRE_TEST
-      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" LABELS "${T_LABELS}")
+      PROPERTIES LABELS "${T_LABELS}" ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
   else()
     gtest_discover_tests(${name}
       DISCOVERY_MODE PRE_TEST
