@@ -166,7 +166,8 @@ const wq::DiagramProgram* PolyPlot() {
 const wq::DiagramProgram* TernaryPlot() {
     return &tri::TernaryPlotProgram();
 }
-INSTANTIATE_TEST_SUITE_P(Programs, PrintQueue, ::testing::Values(&SixsidePlot, &PolyPlot, &TernaryPlot));
+INSTANTIATE_TEST_SUITE_P(Programs, PrintQueue, ::testing::Values(&SixsidePlot, &PolyPlot, &TernaryPlot),
+                         [](const auto& info) { return info.param()->programName; });
 
 using PrintQueueRun = PrintQueue;
 
