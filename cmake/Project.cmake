@@ -60,7 +60,7 @@ endfunction()
 # tests (those that run the headless command's drawing and export), run under C.UTF-8 and again
 # under ja_JP.UTF-8.
 function(hc_add_test name)
-  cmake_parse_arguments(T "QT;BOTH_LOCALES" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "QT;BOTH_LOCALES" "" "SOURCES;LIBS;LABELS" ${ARGN})
   if(T_QT)
     add_executable(${name} ${T_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/qt_test_main.cpp)
     target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Widgets Qt6::Test GTest::gtest)
@@ -71,27 +71,32 @@ function(hc_add_test name)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE HC_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   hc_target_settings(${name})
+  hc_discover_tests(${name} C.UTF-8 "" "${T_LABELS}")
   if(T_QT OR T_BOTH_LOCALES)
-    hc_discover_tests(${name} TRUE)
-  else()
-    hc_discover_tests(${name} FALSE)
+    # One label a test (see below): a labelled test's Japanese copy keeps its own label.
+    if(T_LABELS)
+      hc_discover_tests(${name} ja_JP.UTF-8 "@ja" "${T_LABELS}")
+    else()
+      hc_discover_tests(${name} ja_JP.UTF-8 "@ja" ja_JP)
+    endif()
   endif()
 endfunction()
 
-# Registers the GoogleTest cases of `target` under C.UTF-8; with `both_locales` true, each a
-# second time under ja_JP.UTF-8 with the suffix "@ja", as users run the programs (font names,
-# Qt's texts and number formats follow the locale).
-function(hc_discover_tests target both_locales)
+# Registers the GoogleTest cases of `target` to run under `locale`, their names ending in
+# `suffix`. The locale goes in as LC_ALL through ENVIRONMENT_MODIFICATION, each property holding
+# one item: gtest_discover_tests splits a property's list at every semicolon, so a second item
+# of ENVIRONMENT would silently become a property of its own and never reach the test (and a
+# test gets one label at most, for the same reason).
+function(hc_discover_tests target locale suffix label)
+  set(properties ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+                 ENVIRONMENT_MODIFICATION "LC_ALL=set:${locale}")
+  if(label)
+    list(APPEND properties LABELS "${label}")
+  endif()
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;LC_ALL=C.UTF-8")
-  if(both_locales)
-    gtest_discover_tests(${target}
-      DISCOVERY_MODE PRE_TEST
-      TEST_SUFFIX "@ja"
-      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=ja_JP.UTF-8;LC_ALL=ja_JP.UTF-8"
-                 LABELS ja_JP)
-  endif()
+    TEST_SUFFIX "${suffix}"
+    PROPERTIES ${properties})
 endfunction()
 
 # A test that runs the headless command: it knows where the command is and waits for it.

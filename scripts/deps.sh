@@ -11,6 +11,8 @@ packages=(
   help2man dpkg-dev file lintian desktop-file-utils appstream
   libclang-rt-dev  # the fuzz preset: clang with libFuzzer and the sanitizer runtimes
   libbenchmark-dev  # the bench preset: Google Benchmark
+  libcups2-dev  # print jobs through libcups
+  cups-daemon cups-client cups-filters printer-driver-cups-pdf  # the tests' private print server
 )
 missing=()
 for p in "${packages[@]}"; do

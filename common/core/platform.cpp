@@ -87,10 +87,20 @@ std::string PrintStatusText(const PrintResult& result) {
         case PrintResult::Outcome::Printed:
             break;
     }
+    if (result.waiting)
+        return result.note;
     std::string text = "印刷しました";
     for (std::size_t i = 0; i < result.files.size(); ++i)
         text += (i == 0 ? ": " : ", ") + result.files[i];
+    if (!result.note.empty())
+        text += " (" + result.note + ")";
     return text;
+}
+
+std::string PrintJobName(const std::string& chart, const std::string& dataPath) {
+    if (dataPath.empty())
+        return chart;
+    return chart + " - " + std::filesystem::path(dataPath).filename().string();
 }
 
 std::string DocumentFileName(const std::string& path, int document) {

@@ -31,11 +31,19 @@ struct PrintResult {
     Outcome outcome = Outcome::Printed;
     std::string error;               // why it failed (Japanese), when Failed
     std::vector<std::string> files;  // the PDF files written, in order, when printed to files
+    // A printed run: the queue took the jobs but holds them (paused), and `note` says why.
+    bool waiting = false;
+    // A remark on a printed run (the paper the sheet was fitted to, why the jobs wait).
+    std::string note;
 };
 
 // The status-bar line after a print run: 「印刷しました: a.pdf, a-2.pdf」,
-// 「印刷できませんでした: …」, or empty after a cancel.
+// 「印刷しました (note)」, 「印刷待ち: …」, 「印刷できませんでした: …」, or empty after a cancel.
 std::string PrintStatusText(const PrintResult& result);
+
+// A print job's name: the chart and the data file it shows, 「ヘキサダイヤグラム - sample32.xls」
+// (the file's name without its folder); the chart alone when no file is loaded.
+std::string PrintJobName(const std::string& chart, const std::string& dataPath);
 
 // The names of the documents of a run printed to `path`: the first is path itself, the k-th
 // (k >= 2) is "stem-k.ext" beside it ("a.pdf", "a-2.pdf").
@@ -71,8 +79,11 @@ class PlatformServices {
     // millimetres (sheets, NewPage, EndDoc; each EndDoc ends one document). The printer is set
     // up for this run alone from the last choice of the printer dialog, so nothing a failed
     // run did carries over to the next. Where no printer exists at all, the sheets can be
-    // saved as PDF instead (a save dialog asks where).
-    virtual PrintResult Print(const std::function<void(Surface&)>& draw) = 0;
+    // saved as PDF instead (a save dialog asks where). Print jobs are named `jobName`
+    // (PrintJobName); the program's name when it is empty.
+    virtual PrintResult Print(const std::function<void(Surface&)>& draw,
+                              const std::string& jobName) = 0;
+    PrintResult Print(const std::function<void(Surface&)>& draw) { return Print(draw, {}); }
     // The system printer dialog; the printer chosen becomes the one the next print run uses.
     // False when cancelled (nothing changes then).
     virtual bool ShowPrinterDialog() = 0;

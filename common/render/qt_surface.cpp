@@ -54,6 +54,8 @@ class QtSurface::Target {
     virtual void Clear() {}
     // The files written so far, in order.
     virtual std::vector<std::string> Files() const { return {}; }
+    // The documents finished so far, when they are kept in memory.
+    virtual std::vector<QByteArray> Documents() const { return {}; }
 };
 
 namespace {
@@ -152,63 +154,95 @@ class PrinterTarget : public QtSurface::Target {
 };
 
 // A PDF written in memory and saved atomically when it is complete, so that a failed write
-// never leaves a truncated file or costs an old one.
+// never leaves a truncated file or costs an old one. The sheet is A4 from the paper's edge;
+// on other paper the A4 sheet is scaled to fit and centred, so that nothing is cut off.
 class PdfInMemory {
   public:
-    PdfInMemory() : writer_(&buffer_) {
+    explicit PdfInMemory(const QPageSize& paper = QPageSize(QPageSize::A4))
+        : writer_(&buffer_), paper_(paper) {
         buffer_.open(QIODevice::WriteOnly);
         writer_.setResolution(1200);
-        writer_.setPageSize(QPageSize(QPageSize::A4));
+        writer_.setPageSize(paper_);
         writer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         writer_.setCreator("hydrochart");
     }
     QPdfWriter& Writer() { return writer_; }
     QPainter& Painter() { return painter_; }
+    void SetTitle(const QString& title) { writer_.setTitle(title); }
     // Starts the first page or a new one.
     bool Page(Orientation o) {
         QPageLayout::Orientation qo =
             o == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
         writer_.setPageOrientation(qo);
-        if (painter_.isActive())
-            return writer_.newPage();
-        if (!painter_.begin(&writer_))
-            return false;
-        painter_.setRenderHint(QPainter::Antialiasing, true);
+        if (painter_.isActive()) {
+            if (!writer_.newPage())
+                return false;
+        } else {
+            if (!painter_.begin(&writer_))
+                return false;
+            painter_.setRenderHint(QPainter::Antialiasing, true);
+        }
+        painter_.setTransform(SheetOnPaper(o));
         return true;
     }
     bool Begun() const { return painter_.isActive() || ended_; }
     Status Save(const std::string& path) {
+        QByteArray pdf = Take();
+        return WriteFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    }
+    // Ends the document and hands over its bytes.
+    QByteArray Take() {
         if (painter_.isActive())
             painter_.end();
         ended_ = true;
         buffer_.close();
-        return WriteFileAtomically(path, std::string_view(buffer_.data().constData(),
-                                                          static_cast<std::size_t>(buffer_.size())));
+        return buffer_.data();
     }
 
   private:
+    // Device pixels of the A4 sheet to device pixels of the paper: identity on A4.
+    QTransform SheetOnPaper(Orientation o) const {
+        if (paper_.id() == QPageSize::A4)
+            return {};
+        QSizeF sheet = A4Mm(o);
+        QSizeF paper = paper_.size(QPageSize::Millimeter);
+        if (o == Orientation::Landscape)
+            paper.transpose();
+        double fit = std::min(paper.width() / sheet.width(), paper.height() / sheet.height());
+        const double px = writer_.resolution() / kMmPerInch;
+        QTransform t;
+        t.translate((paper.width() - sheet.width() * fit) / 2 * px,
+                    (paper.height() - sheet.height() * fit) / 2 * px);
+        t.scale(fit, fit);
+        return t;
+    }
+
     QBuffer buffer_;
     QPdfWriter writer_;
+    QPageSize paper_;
     QPainter painter_;
     bool ended_ = false;
 };
 
-// The printer dialog's "print to file": each document its own PDF file, the first under the
-// chosen name and the k-th as "name-k.pdf" beside it.
+// Each document its own PDF: the printer dialog's "print to file" writes the first under the
+// chosen name and the k-th as "name-k.pdf" beside it; a print run keeps them in memory for the
+// print queue, on the paper it prints on.
 class PdfDocumentsTarget : public QtSurface::Target {
   public:
     explicit PdfDocumentsTarget(std::string path) : path_(std::move(path)) {}
+    PdfDocumentsTarget(const QPageSize& paper, QString title)
+        : inMemory_(true), paper_(paper), title_(std::move(title)) {}
     bool Paper() const override { return true; }
     QPainter* BeginSheet(int, bool newPage, Orientation o) override {
         if (!pdf_) {
-            pdf_ = std::make_unique<PdfInMemory>();
+            pdf_ = NewPdf();
             newPage = false;
         }
         if (!newPage && pdf_->Begun())
             return &pdf_->Painter();
         if (!pdf_->Page(o)) {
-            Fail(FileError(ErrorKind::CannotWrite, DocumentFileName(path_, documents_ + 1), "PDF を作れません",
-                           "cannot make the PDF"));
+            Fail(FileError(ErrorKind::CannotWrite, inMemory_ ? "" : DocumentFileName(path_, documents_ + 1),
+                           "PDF を作れません", "cannot make the PDF"));
             return nullptr;
         }
         return &pdf_->Painter();
@@ -217,6 +251,11 @@ class PdfDocumentsTarget : public QtSurface::Target {
         if (!pdf_ || !pdf_->Begun())
             return;  // nothing drawn (the writer only served for text metrics)
         ++documents_;
+        if (inMemory_) {
+            documentsInMemory_.push_back(pdf_->Take());
+            pdf_.reset();
+            return;
+        }
         std::string name = DocumentFileName(path_, documents_);
         if (Status s = pdf_->Save(name); !s)
             Fail(s.error());
@@ -238,11 +277,18 @@ class PdfDocumentsTarget : public QtSurface::Target {
         return m.Writer().pageLayout().paintRectPixels(m.Writer().resolution()).size();
     }
     std::vector<std::string> Files() const override { return files_; }
+    std::vector<QByteArray> Documents() const override { return documentsInMemory_; }
 
   private:
+    std::unique_ptr<PdfInMemory> NewPdf() const {
+        auto pdf = std::make_unique<PdfInMemory>(paper_);
+        if (!title_.isEmpty())
+            pdf->SetTitle(documents_ == 0 ? title_ : title_ + QString(" (%1)").arg(documents_ + 1));
+        return pdf;
+    }
     PdfInMemory& Metrics() {
         if (!pdf_)
-            pdf_ = std::make_unique<PdfInMemory>();
+            pdf_ = NewPdf();
         return *pdf_;
     }
     void Fail(Error e) {
@@ -251,9 +297,13 @@ class PdfDocumentsTarget : public QtSurface::Target {
     }
 
     std::string path_;
+    bool inMemory_ = false;
+    QPageSize paper_ = QPageSize(QPageSize::A4);
+    QString title_;
     std::unique_ptr<PdfInMemory> pdf_;
     int documents_ = 0;
     std::vector<std::string> files_;
+    std::vector<QByteArray> documentsInMemory_;
     std::optional<Error> error_;
 };
 
@@ -489,6 +539,11 @@ std::unique_ptr<QtSurface> QtSurface::PdfDocuments(const QString& path) {
     return std::unique_ptr<QtSurface>(
         new QtSurface(std::make_unique<PdfDocumentsTarget>(path.toStdString())));
 }
+std::unique_ptr<QtSurface> QtSurface::PdfDocumentsInMemory(const QPageSize& paper,
+                                                           const QString& title) {
+    return std::unique_ptr<QtSurface>(
+        new QtSurface(std::make_unique<PdfDocumentsTarget>(paper, title)));
+}
 std::unique_ptr<QtSurface> QtSurface::PdfFile(const QString& path) {
     return std::unique_ptr<QtSurface>(new QtSurface(std::make_unique<PdfTarget>(path)));
 }
@@ -596,6 +651,10 @@ Status QtSurface::Finish() {
 
 std::vector<std::string> QtSurface::FilesWritten() const {
     return target_->Files();
+}
+
+std::vector<QByteArray> QtSurface::Documents() const {
+    return target_->Documents();
 }
 
 void QtSurface::Cls() {

@@ -4,6 +4,7 @@
 // is never scaled a second time by the user scale.
 #pragma once
 
+#include <QByteArray>
 #include <QFont>
 #include <QImage>
 #include <QString>
@@ -13,6 +14,7 @@
 #include "common/core/result.h"
 #include "common/core/surface.h"
 
+class QPageSize;
 class QPrinter;
 class QPainter;
 
@@ -32,6 +34,10 @@ class QtSurface : public Surface {
     // Paper into PDF files, one per document: the first is `path`, later ones "name-2.pdf",
     // "name-3.pdf" beside it, so that none overwrites another.
     static std::unique_ptr<QtSurface> PdfDocuments(const QString& path);
+    // The same documents kept in memory for a print queue, titled `title` ("title (2)" for the
+    // second...), on `paper`: A4 sheets as they are, on other paper scaled to fit and centred.
+    static std::unique_ptr<QtSurface> PdfDocumentsInMemory(const QPageSize& paper,
+                                                           const QString& title);
     // Paper into one PDF file: every sheet of every document becomes one page.
     static std::unique_ptr<QtSurface> PdfFile(const QString& path);
     // Paper, only sheet `sheet` (1-based, counted over all documents) into an SVG or PNG file.
@@ -61,6 +67,8 @@ class QtSurface : public Surface {
     Status Finish();
     // The files written (after Finish, or per finished document for PdfDocuments).
     std::vector<std::string> FilesWritten() const;
+    // The PDF documents of PdfDocumentsInMemory, after Finish.
+    std::vector<QByteArray> Documents() const;
     // Sheets begun so far, over all documents.
     int SheetsBegun() const { return sheetsBegun_; }
 

@@ -53,8 +53,11 @@ PrintResult StagedOutput::Place(PlatformServices& platform,
     for (const std::string& t : targets)
         if (Status ok = platform.CheckOutput(t); !ok)
             return Failed(ok.error());
-    if (!platform.ConfirmReplacing(targets))
-        return {PrintResult::Outcome::Cancelled, {}, {}};
+    if (!platform.ConfirmReplacing(targets)) {
+        PrintResult cancelled;
+        cancelled.outcome = PrintResult::Outcome::Cancelled;
+        return cancelled;
+    }
     PrintResult result;
     for (std::size_t i = 0; i < staged.size(); ++i) {
         QFile in(Q(staged[i]));

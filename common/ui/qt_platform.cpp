@@ -6,19 +6,25 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QPrintDialog>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 #include <iostream>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 #include "common/ui/output_files.h"
+#include "common/ui/print_queue.h"
 #include "common/ui/window_helpers.h"
 
 namespace hc {
@@ -57,6 +63,7 @@ QWidget* QtPlatformServices::DialogParent() const {
 }
 
 void QtPlatformServices::MessageBox(const std::string& text, const std::string& title) {
+    PointerFreed free(*this);
     QMessageBox box(QMessageBox::NoIcon, Q(title), MessageText(text), QMessageBox::Ok,
                     DialogParent());
     box.setObjectName("MessageBox");
@@ -124,10 +131,12 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogReques
 }  // namespace
 
 std::optional<std::string> QtPlatformServices::OpenFileDialog(const FileDialogRequest& request) {
+    PointerFreed free(*this);
     return RunFileDialog(DialogParent(), request, false);
 }
 
 std::optional<std::string> QtPlatformServices::SaveFileDialog(const FileDialogRequest& request) {
+    PointerFreed free(*this);
     return RunFileDialog(DialogParent(), request, true);
 }
 
@@ -138,20 +147,123 @@ void QtPlatformServices::ApplyChoice(QPrinter& printer) const {
     printer.setCollateCopies(choice_.collate);
     printer.setColorMode(choice_.colorMode);
     printer.setDuplex(choice_.duplex);
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageSize(choice_.paper);
 }
 
-PrintResult QtPlatformServices::Print(const std::function<void(Surface&)>& draw) {
+QtPlatformServices::PointerFreed::PointerFreed(QtPlatformServices& p) : p_(p) {
+    if (p_.pointer_ == kPointerHourglass && !p_.pointerFreed_) {
+        QApplication::restoreOverrideCursor();
+        p_.pointerFreed_ = freed_ = true;
+    }
+}
+
+QtPlatformServices::PointerFreed::~PointerFreed() {
+    if (freed_) {
+        p_.pointerFreed_ = false;
+        if (p_.pointer_ == kPointerHourglass)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+}
+
+namespace {
+
+// Runs `work` on a thread of its own while the window keeps painting (user input waits until
+// the answer is in, so that nothing starts a second run meanwhile). nullopt when no answer
+// came within `deadlineMs`; the thread then finishes on its own, its answer unused.
+template <class T>
+std::optional<T> AwaitResponsive(std::function<T()> work, int deadlineMs) {
+    struct Shared {
+        std::mutex mutex;
+        std::optional<T> value;
+    };
+    auto shared = std::make_shared<Shared>();
+    std::thread([shared, work = std::move(work)] {
+        T value = work();
+        std::lock_guard<std::mutex> lock(shared->mutex);
+        shared->value = std::move(value);
+    }).detach();
+    auto answered = [&shared] {
+        std::lock_guard<std::mutex> lock(shared->mutex);
+        return shared->value.has_value();
+    };
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (answered() || clock.elapsed() >= deadlineMs)
+            loop.quit();
+    });
+    poll.start();
+    if (!answered())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    std::lock_guard<std::mutex> lock(shared->mutex);
+    return std::move(shared->value);
+}
+
+// An answer well within five seconds, whatever the server does: the connection and each
+// exchange give up after kPrintServerTimeout.
+constexpr int kAskDeadlineMs = 4500;
+// Sending documents may take longer on a busy server, but never stalls: each exchange is bounded.
+constexpr int kSendDeadlineMs = 120000;
+
+PrinterList AskPrinters() {
+    std::optional<PrinterList> list = AwaitResponsive<PrinterList>(ListPrinters, kAskDeadlineMs);
+    if (!list) {
+        PrinterList silent;
+        silent.service = PrinterList::Service::Silent;
+        return silent;
+    }
+    return *list;
+}
+
+PrintResult Failure(std::string error) {
+    PrintResult r;
+    r.outcome = PrintResult::Outcome::Failed;
+    r.error = std::move(error);
+    return r;
+}
+
+}  // namespace
+
+bool QtPlatformServices::AskToChoosePrinter(const std::string& text) {
+    PointerFreed free(*this);
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
+                    Q(text + "\nプリンタを選びますか？"), QMessageBox::Yes | QMessageBox::No,
+                    DialogParent());
+    box.setObjectName("ChoosePrinterQuestion");
+    return box.exec() == QMessageBox::Yes;
+}
+
+PrintResult QtPlatformServices::Print(const std::function<void(Surface&)>& draw,
+                                      const std::string& jobName) {
+    return PrintToQueue(draw, jobName, 3);
+}
+
+PrintResult QtPlatformServices::PrintToQueue(const std::function<void(Surface&)>& draw,
+                                             const std::string& jobName, int retries) {
     QString pdf = choice_.pdfFile;
-    if (pdf.isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty()) {
+    PrinterList printers;
+    if (pdf.isEmpty()) {
+        printers = AskPrinters();
+        if (printers.service == PrinterList::Service::Silent)
+            return Failure(QueueAnswerText({}, {}));
+    }
+    if (pdf.isEmpty() && printers.names.empty()) {
         // No printer at all: offer the sheets as a PDF file instead of failing.
         FileDialogRequest r;
-        r.title = "プリンタがありません。PDF ファイルに保存します";
+        r.title = printers.service == PrinterList::Service::Absent
+                      ? "印刷サービスに接続できません。PDF ファイルに保存します"
+                      : "プリンタがありません。PDF ファイルに保存します";
         r.filter = "PDF ファイル (*.pdf)|*.pdf";
         r.defaultSuffix = ".pdf";
         std::optional<std::string> path = SaveOutputDialog(r);
-        if (!path)
-            return {PrintResult::Outcome::Cancelled, {}, {}};
+        if (!path) {
+            PrintResult cancelled;
+            cancelled.outcome = PrintResult::Outcome::Cancelled;
+            return cancelled;
+        }
         pdf = QString::fromStdString(*path);
     }
     PrintResult result;
@@ -159,21 +271,86 @@ PrintResult QtPlatformServices::Print(const std::function<void(Surface&)>& draw)
     if (!pdf.isEmpty()) {
         // Every document its own file; none replaces an input, nor an existing file unasked.
         return PrintToPdfFiles(*this, pdf.toStdString(), draw);
-    } else {
-        QPrinter printer(QPrinter::HighResolution);
-        ApplyChoice(printer);
-        auto surface = QtSurface::OnPrinter(&printer);
-        draw(*surface);
-        status = surface->Finish();
     }
-    if (!status) {
-        result.outcome = PrintResult::Outcome::Failed;
-        result.error = status.error().Japanese();
+
+    // The chosen printer, or the default one when none was chosen; never another one unasked.
+    std::string printer = choice_.printerName.toStdString();
+    if (printer.empty())
+        printer = printers.defaultName;
+    QueueAnswer state;
+    if (printer.empty()) {
+        state.outcome = QueueAnswer::Outcome::Missing;
+    } else {
+        std::optional<QueueAnswer> checked = AwaitResponsive<QueueAnswer>(
+            [printer] { return CheckQueue(printer); }, kAskDeadlineMs);
+        state = checked ? *checked : QueueAnswer{};
+    }
+    if (state.outcome == QueueAnswer::Outcome::Missing) {
+        const std::string text =
+            printer.empty() ? "既定のプリンタがありません" : QueueAnswerText(printer, state);
+        if (retries > 0 && AskToChoosePrinter(text) && ShowPrinterDialog())
+            return PrintToQueue(draw, jobName, retries - 1);
+        return Failure(text);
+    }
+    if (state.outcome == QueueAnswer::Outcome::Refused ||
+        state.outcome == QueueAnswer::Outcome::NoService)
+        return Failure(QueueAnswerText(printer, state));
+
+    const QString title = QString::fromStdString(
+        jobName.empty() ? QCoreApplication::applicationName().toStdString() : jobName);
+    auto surface = QtSurface::PdfDocumentsInMemory(choice_.paper, title);
+    draw(*surface);
+    status = surface->Finish();
+    if (!status)
+        return Failure(status.error().Japanese());
+    PrintJob job;
+    job.printer = printer;
+    job.title = title.toStdString();
+    const QSizeF paper = choice_.paper.size(QPageSize::Millimeter);
+    job.media = MediaName(paper.width(), paper.height());
+    job.copies = choice_.copies;
+    job.collate = choice_.collate;
+    job.monochrome = choice_.colorMode == QPrinter::GrayScale;
+    switch (choice_.duplex) {
+        case QPrinter::DuplexNone:
+            job.sides = "one-sided";
+            break;
+        case QPrinter::DuplexLongSide:
+            job.sides = "two-sided-long-edge";
+            break;
+        case QPrinter::DuplexShortSide:
+            job.sides = "two-sided-short-edge";
+            break;
+        case QPrinter::DuplexAuto:
+            break;  // the queue's own default
+    }
+    for (const QByteArray& document : surface->Documents())
+        job.documents.emplace_back(document.constData(), static_cast<std::size_t>(document.size()));
+    if (job.documents.empty())
+        return Failure("印刷する図がありません");
+
+    std::optional<QueueAnswer> sent =
+        AwaitResponsive<QueueAnswer>([job] { return SubmitJobs(job); }, kSendDeadlineMs);
+    QueueAnswer answer = sent ? *sent : QueueAnswer{};
+    if (answer.outcome == QueueAnswer::Outcome::Waiting) {
+        result.waiting = true;
+        result.note = QueueAnswerText(printer, answer);
+    } else if (answer.outcome != QueueAnswer::Outcome::Accepted) {
+        return Failure(QueueAnswerText(printer, answer));
+    } else if (choice_.paper.id() != QPageSize::A4) {
+        result.note = "A4 の図を " + choice_.paper.name().toStdString() + " の用紙に合わせて縮小";
     }
     return result;
 }
 
 bool QtPlatformServices::ShowPrinterDialog() {
+    // The dialog asks the print server for its queues on this thread; a server that does not
+    // answer would hold the window, so it is asked first under a deadline.
+    if (AskPrinters().service == PrinterList::Service::Silent) {
+        MessageBox(QueueAnswerText({}, {}), QCoreApplication::applicationName().toStdString());
+        return false;
+    }
+    PointerFreed free(*this);
     // The dialog works on a printer of its own; only what the user chose is kept.
     QPrinter printer(QPrinter::HighResolution);
     ApplyChoice(printer);
@@ -199,6 +376,7 @@ bool QtPlatformServices::ShowPrinterDialog() {
     c.collate = printer.collateCopies();
     c.colorMode = printer.colorMode();
     c.duplex = printer.duplex();
+    c.paper = printer.pageLayout().pageSize();
     choice_ = c;
     return true;
 }

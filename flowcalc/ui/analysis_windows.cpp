@@ -192,7 +192,7 @@ void RatingWindow::Print() {
     platform_.SetMousePointer(hc::kPointerHourglass);
     hc::PrintResult result = platform_.Print([&](hc::Surface& printer) {
         PrintRatingCurve(printer, *curve_, dataPath_, parameters_, app_.Widths());
-    });
+    }, hc::PrintJobName("水位流量曲線", dataPath_));
     platform_.SetMousePointer(hc::kPointerDefault);
     Status(hc::PrintStatusText(result));
 }

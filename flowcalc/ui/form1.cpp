@@ -386,7 +386,8 @@ void MainWindow::PrintChart() {
         return;
     platform_.SetMousePointer(hc::kPointerHourglass);
     hc::PrintResult result = platform_.Print(
-        [&](hc::Surface& printer) { PrintSection(printer, *app_.Last(), app_.Widths()); });
+        [&](hc::Surface& printer) { PrintSection(printer, *app_.Last(), app_.Widths()); },
+        hc::PrintJobName("マニング式による河川流量解析結果", app_.Section().DataPath));
     platform_.SetMousePointer(hc::kPointerDefault);
     statusBar()->showMessage(hc::Q(hc::PrintStatusText(result)));
 }

@@ -12,6 +12,7 @@ const wq::DiagramProgram& PolyPlotProgram() {
         .variant = &PolyPlotVariant(),
         .programName = "polyplot",
         .title = "シュティフダイヤグラムの作図",
+        .chartName = "シュティフダイヤグラム",
         .widthCaptions = {"メイン六角形の線(&R)", "硝酸の線(&S)", "左右の中心線(&C)",
                           "目盛り線(&M)", "凡例の外枠線(&H)"},
         .helpUseFirstLine = "地下水などの水質分析結果をシュティフダイヤグラムで表示・印刷",

@@ -508,7 +508,8 @@ void MainWindow::RefreshChart(ChartAction action) {
         case ChartAction::Print: {
             platform_.SetMousePointer(hc::kPointerHourglass);
             hc::PrintResult result =
-                platform_.Print([this](hc::Surface& printer) { app_.PrintChart(printer); });
+                platform_.Print([this](hc::Surface& printer) { app_.PrintChart(printer); },
+                                hc::PrintJobName("年降水量の非超過確率分布", app_.DataPath()));
             DrawScreen(true);
             platform_.SetMousePointer(hc::kPointerDefault);
             ShowStatus(hc::Q(hc::PrintStatusText(result)));

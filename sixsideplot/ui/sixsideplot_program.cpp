@@ -10,6 +10,7 @@ const wq::DiagramProgram& SixsidePlotProgram() {
         .variant = &SixsidePlotVariant(),
         .programName = "sixsideplot",
         .title = "ヘキサダイヤグラムの作図 ",
+        .chartName = "ヘキサダイヤグラム",
         .widthCaptions = {"六角形の線(&R)", "硝酸の線(&S)", "中心線(&C)", "目盛線(&M)",
                           "凡例の枠線(&H)"},
         .helpUseFirstLine = "地下水などの水質分析結果を「ヘキサダイヤグラム」で表示・印刷",

@@ -11,6 +11,7 @@ wq::DiagramProgram Build() {
     p.variant = &TernaryPlotVariant();
     p.programName = "ternaryplot";
     p.title = "トリリニアダイヤグラムの作図・カラー版";
+    p.chartName = "トリリニアダイヤグラム";
     p.styleGroups = {
         {wq::Style::SampleList,
          "mnuStyleList",

@@ -162,3 +162,20 @@ TEST_F(OutputChecks, OneQuestionNamesEveryExistingFileButTheFirst) {
     EXPECT_TRUE(platform.ConfirmReplacing({Name("x.pdf"), Name("y-2.pdf")}));
     EXPECT_EQ(platform.questions.size(), 2u);
 }
+
+TEST(PrintJobName, TheChartAndTheDataFileWithoutItsFolder) {
+    EXPECT_EQ(PrintJobName("ヘキサダイヤグラム", "/home/a/水質/sample32.xls"),
+              "ヘキサダイヤグラム - sample32.xls");
+    EXPECT_EQ(PrintJobName("水位流量曲線", "v.txt"), "水位流量曲線 - v.txt");
+    EXPECT_EQ(PrintJobName("年降水量の非超過確率分布", ""), "年降水量の非超過確率分布");
+}
+
+TEST(PrintStatusText, APrintedRunWithANoteAndARunThatWaits) {
+    PrintResult fitted;
+    fitted.note = "A4 の図を Letter の用紙に合わせて縮小";
+    EXPECT_EQ(PrintStatusText(fitted), "印刷しました (A4 の図を Letter の用紙に合わせて縮小)");
+    PrintResult waiting;
+    waiting.waiting = true;
+    waiting.note = "印刷待ち: プリンタ P は停止しています";
+    EXPECT_EQ(PrintStatusText(waiting), "印刷待ち: プリンタ P は停止しています");
+}

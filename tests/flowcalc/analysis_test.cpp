@@ -161,6 +161,8 @@ TEST_F(FlowcalcAnalysis, FroudeNumberAndRegimeOfEachSubChannel) {
     Item("mnuFilePrintItem")->trigger();
     for (const hc::DrawOp& t : platform.printer.OpsOf(hc::DrawOp::Kind::Text))
         EXPECT_EQ(t.text.find("射流"), std::string::npos);
+    // The job is named after the sheet's heading and the section file.
+    EXPECT_EQ(platform.printJobNames.back(), "マニング式による河川流量解析結果 - v.txt");
 }
 
 TEST_F(FlowcalcAnalysis, RatingTableChartCsvAndSheet) {
@@ -198,6 +200,7 @@ TEST_F(FlowcalcAnalysis, RatingTableChartCsvAndSheet) {
     EXPECT_EQ(platform.printer.TextsEqual(flow::kRatingSheetTitle).size(), 1u);
     EXPECT_EQ(platform.printer.GetOrientation(), hc::Orientation::Landscape);
     EXPECT_EQ(platform.printer.OpsOf(hc::DrawOp::Kind::EndDoc).size(), 1u);
+    EXPECT_EQ(platform.printJobNames.back(), "水位流量曲線 - v.txt");
 }
 
 TEST_F(FlowcalcAnalysis, RatingWindowTitleNamesTheSectionOfItsTable) {

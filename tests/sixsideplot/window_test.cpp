@@ -269,7 +269,8 @@ TEST_F(Window, PrintUsesOffsetsAndWidths) {
 TEST_F(Window, PrintThatNeverReachedThePrinterIsNoSuccess) {
     FinishSplash();
     Open(Fixture("vertex.xls"));
-    platform.printResult = {hc::PrintResult::Outcome::Failed, "プリンタが見つかりません", {}};
+    platform.printResult.outcome = hc::PrintResult::Outcome::Failed;
+    platform.printResult.error = "プリンタが見つかりません";
     int beeps = platform.beeps;
     Item("mnuFilePrintItem")->trigger();
     EXPECT_EQ(platform.beeps, beeps);  // no "printed" beep

@@ -52,14 +52,17 @@ class ScriptedPlatform : public PlatformServices {
     RecordingSurface printer = RecordingSurface::Paper();
     PrintResult printResult;
     int printRuns = 0;
+    std::vector<std::string> printJobNames;  // the job name of each run
     int printerDialogs = 0;
 
     void MessageBox(const std::string& text, const std::string& title) override;
     bool Question(const std::string& text, const std::string& title) override;
     std::optional<std::string> OpenFileDialog(const FileDialogRequest& request) override;
     std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
-    PrintResult Print(const std::function<void(Surface&)>& draw) override {
+    using PlatformServices::Print;
+    PrintResult Print(const std::function<void(Surface&)>& draw, const std::string& jobName) override {
         ++printRuns;
+        printJobNames.push_back(jobName);
         draw(printer);
         return std::exchange(printResult, PrintResult{});
     }

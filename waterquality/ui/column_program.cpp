@@ -7,6 +7,7 @@ DiagramProgram ColumnDiagramProgram(const ColumnProgramTexts& t) {
     p.variant = t.variant;
     p.programName = t.programName;
     p.title = t.title;
+    p.chartName = t.chartName;
     p.styleGroups = {
         {Style::Direction,
          "mnuStyleDirection",

@@ -14,6 +14,7 @@ struct ColumnProgramTexts {
     const DiagramVariant* variant = nullptr;   // the program's rules and drawing
     std::string programName;                   // "sixsideplot"
     std::string title;                         // window title before a load
+    std::string chartName;                     // "ヘキサダイヤグラム", naming print jobs
     std::array<std::string, 5> widthCaptions;  // the five line-width submenus
     std::string helpUseFirstLine;              // the first line of "使い方", naming the diagram
     std::string helpTypeSecondLine;  // the second line of "硝酸タイプ", naming the diagram

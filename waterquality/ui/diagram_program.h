@@ -39,6 +39,7 @@ struct DiagramProgram {
     const DiagramVariant* variant = nullptr;  // the program's rules and drawing
     std::string programName;                  // title of the program's own message boxes
     std::string title;                        // window title before a load
+    std::string chartName;                    // the diagram's name, which print jobs carry
     std::vector<ChoiceGroup> styleGroups;     // the texts of each style the variant offers
     std::vector<WidthMenu> widthMenus;        // one per print line width of the variant
     // The view: a canvas twice as wide as the visible area with a column scroll bar, or one

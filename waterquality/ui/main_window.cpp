@@ -442,7 +442,8 @@ void MainWindow::Redraw(Request request) {
         case Request::Print: {
             platform_.SetMousePointer(hc::kPointerHourglass);
             hc::PrintResult result =
-                platform_.Print([&](hc::Surface& printer) { app_.Print(printer); });
+                platform_.Print([&](hc::Surface& printer) { app_.Print(printer); },
+                                hc::PrintJobName(program_.chartName, app_.DataPath()));
             DrawScreen();
             platform_.SetMousePointer(hc::kPointerDefault);
             Status(hc::PrintStatusText(result));
