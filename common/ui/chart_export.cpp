@@ -25,7 +25,10 @@ PrintResult SaveFigure(PlatformServices& platform, const std::string& path,
                        const std::function<void(Surface&)>& drawPaper) {
     const std::string ext = LowerSuffix(path);
     auto failed = [](const Error& e) {
-        return PrintResult{PrintResult::Outcome::Failed, e.Japanese(), {}};
+        PrintResult r;
+        r.outcome = PrintResult::Outcome::Failed;
+        r.error = e.Japanese();
+        return r;
     };
     if (ext != "pdf" && ext != "svg" && ext != "png")
         return failed(FileError(ErrorKind::Unusable, path,
