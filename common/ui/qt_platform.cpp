@@ -258,7 +258,11 @@ PrintResult QtPlatformServices::PrintToQueue(const std::function<void(Surface&)>
                       : "プリンタがありません。PDF ファイルに保存します";
         r.filter = "PDF ファイル (*.pdf)|*.pdf";
         r.defaultSuffix = ".pdf";
-        std::optional<std::string> path = SaveOutputDialog(r);
+        std::optional<std::string> path;
+        {
+            PointerFreed free(*this);
+            path = SaveOutputDialog(r);
+        }
         if (!path) {
             PrintResult cancelled;
             cancelled.outcome = PrintResult::Outcome::Cancelled;
