@@ -60,6 +60,20 @@ std::optional<std::string> PlatformServices::SaveOutputDialog(FileDialogRequest 
     return SaveFileDialog(request);
 }
 
+PlatformServices::Unsaved PlatformServices::SettleUnsaved(const std::string& text,
+                                                          const std::string& title,
+                                                          const std::function<bool()>& save) {
+    switch (AskToSave(text, title)) {
+        case SaveChoice::Save:
+            return save() ? Unsaved::Saved : Unsaved::Kept;
+        case SaveChoice::Discard:
+            return Unsaved::Discarded;
+        case SaveChoice::Cancel:
+            break;
+    }
+    return Unsaved::Kept;
+}
+
 bool PlatformServices::ConfirmReplacing(const std::vector<std::string>& files) {
     std::string names;
     for (std::size_t i = 1; i < files.size(); ++i) {

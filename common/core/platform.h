@@ -99,6 +99,11 @@ class PlatformServices {
 
     // A question with the buttons 保存, 破棄 and キャンセル; closing the box is キャンセル.
     virtual SaveChoice AskToSave(const std::string& text, const std::string& title) = 0;
+    // Unsaved changes about to go: asks as AskToSave and, on 保存, tries `save`. Kept when the
+    // user cancelled or the save failed (the caller then keeps the data on screen).
+    enum class Unsaved { Saved, Discarded, Kept };
+    Unsaved SettleUnsaved(const std::string& text, const std::string& title,
+                          const std::function<bool()>& save);
 
     // The program the desktop would open `path` with; nullopt when it names none.
     virtual std::optional<DesktopHandler> DesktopHandlerFor(const std::string& path) = 0;

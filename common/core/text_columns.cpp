@@ -7,11 +7,7 @@
 
 namespace hc {
 
-namespace {
-
-// One character of UTF-8 at i: its code point and length. A byte that starts no valid
-// sequence counts as one character of its own (U+FFFD), so that nothing is ever split.
-std::pair<char32_t, std::size_t> Decode(std::string_view s, std::size_t i) {
+std::pair<char32_t, std::size_t> DecodeUtf8(std::string_view s, std::size_t i) {
     const auto c = static_cast<unsigned char>(s[i]);
     const std::size_t n = c < 0x80         ? 1
                           : (c >> 5) == 6  ? 2
@@ -29,6 +25,8 @@ std::pair<char32_t, std::size_t> Decode(std::string_view s, std::size_t i) {
     }
     return {cp, n};
 }
+
+namespace {
 
 // East Asian Wide (W) and Fullwidth (F) blocks of Unicode 15, the ones text tables meet.
 constexpr std::array<std::pair<char32_t, char32_t>, 17> kWide{{
@@ -72,7 +70,7 @@ int Width(char32_t cp) {
 int DisplayWidth(std::string_view text) {
     int width = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const auto [cp, n] = Decode(text, i);
+        const auto [cp, n] = DecodeUtf8(text, i);
         width += Width(cp);
         i += n;
     }
@@ -89,7 +87,7 @@ std::string FitWidth(std::string_view text, int columns) {
     std::size_t end = 0;
     int width = 0;
     while (end < text.size()) {
-        const auto [cp, n] = Decode(text, end);
+        const auto [cp, n] = DecodeUtf8(text, end);
         if (width + Width(cp) > room)
             break;
         width += Width(cp);

@@ -5,8 +5,13 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace hc {
+
+// One character of UTF-8 at byte i: its code point and length in bytes. A byte that starts no
+// valid sequence counts as one character of its own (U+FFFD), so that nothing is ever split.
+std::pair<char32_t, std::size_t> DecodeUtf8(std::string_view s, std::size_t i);
 
 // The columns the text takes.
 int DisplayWidth(std::string_view text);

@@ -304,18 +304,16 @@ void GridEditor::QuitWithoutSaving() {
 void GridEditor::closeEvent(QCloseEvent* event) {
     bool saved = false;
     if (!closing_ && HasUnsavedChanges()) {
-        switch (platform_.AskToSave(text::kUnsavedGrid, text::kTitle)) {
-            case hc::SaveChoice::Cancel:
+        using Unsaved = hc::PlatformServices::Unsaved;
+        switch (
+            platform_.SettleUnsaved(text::kUnsavedGrid, text::kTitle, [this] { return Save(); })) {
+            case Unsaved::Kept:
                 event->ignore();
                 return;
-            case hc::SaveChoice::Save:
-                if (!Save()) {
-                    event->ignore();
-                    return;
-                }
+            case Unsaved::Saved:
                 saved = true;
                 break;
-            case hc::SaveChoice::Discard:
+            case Unsaved::Discarded:
                 cellEditor_->hide();
                 break;
         }

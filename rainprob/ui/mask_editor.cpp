@@ -144,15 +144,8 @@ void MaskEditor::SelectLine(int line) {
 bool MaskEditor::MayReplaceText() {
     if (!HasUnsavedChanges())
         return true;
-    switch (platform_.AskToSave(kUnsavedText, kEditorCaption)) {
-        case hc::SaveChoice::Save:
-            return Save();
-        case hc::SaveChoice::Discard:
-            return true;
-        case hc::SaveChoice::Cancel:
-            break;
-    }
-    return false;
+    return platform_.SettleUnsaved(kUnsavedText, kEditorCaption, [this] { return Save(); }) !=
+           hc::PlatformServices::Unsaved::Kept;
 }
 
 void MaskEditor::StartNewFile() {
@@ -249,18 +242,15 @@ void MaskEditor::SaveAndExit() {
 
 void MaskEditor::closeEvent(QCloseEvent* event) {
     if (!saved_ && !discarded_ && HasUnsavedChanges()) {
-        switch (platform_.AskToSave(kUnsavedText, kEditorCaption)) {
-            case hc::SaveChoice::Cancel:
+        using Unsaved = hc::PlatformServices::Unsaved;
+        switch (platform_.SettleUnsaved(kUnsavedText, kEditorCaption, [this] { return Save(); })) {
+            case Unsaved::Kept:
                 event->ignore();
                 return;
-            case hc::SaveChoice::Save:
-                if (!Save()) {
-                    event->ignore();
-                    return;
-                }
+            case Unsaved::Saved:
                 saved_ = true;
                 break;
-            case hc::SaveChoice::Discard:
+            case Unsaved::Discarded:
                 discarded_ = true;
                 break;
         }

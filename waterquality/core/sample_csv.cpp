@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/core/input_limits.h"
+#include "common/core/text_columns.h"
 #include "common/core/text_file.h"
 #include "waterquality/core/suspect_cells.h"
 
@@ -175,22 +176,6 @@ class Splitter {
     int line_ = 1;
 };
 
-// One code point of UTF-8 at i and its length; a stray byte stands for itself.
-std::pair<char32_t, std::size_t> CodePoint(std::string_view s, std::size_t i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    const std::size_t n = c < 0x80         ? 1
-                          : (c >> 5) == 6  ? 2
-                          : (c >> 4) == 14 ? 3
-                          : (c >> 3) == 30 ? 4
-                                           : 0;
-    if (n <= 1 || i + n > s.size())
-        return {c, 1};
-    char32_t cp = c & (0x7F >> n);
-    for (std::size_t k = 1; k < n; ++k)
-        cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    return {cp, n};
-}
-
 // The ASCII a heading's character stands for: full-width forms, sub- and superscript digits
 // and signs, the dashes and minus signs, "㎎" and "ℓ"; 0 for any other character.
 std::string_view AsciiOf(char32_t cp) {
@@ -217,7 +202,7 @@ std::string_view AsciiOf(char32_t cp) {
 std::string Folded(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size();) {
-        const auto [cp, n] = CodePoint(text, i);
+        const auto [cp, n] = hc::DecodeUtf8(text, i);
         const std::string_view ascii = AsciiOf(cp);
         if (!ascii.empty())
             out += ascii;
