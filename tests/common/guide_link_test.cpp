@@ -28,11 +28,23 @@ std::string Slurp(const std::string& path) {
 }
 
 // The desktop is handed the guide as HTML in the user's cache, never the cache of the person
-// running the tests.
+// running the tests, nor one shared with a test running beside (in the other locale, say),
+// which would render another guide into the same file meanwhile.
 class GuideLink : public ::testing::Test {
   protected:
-    void SetUp() override { QStandardPaths::setTestModeEnabled(true); }
-    void TearDown() override { QStandardPaths::setTestModeEnabled(false); }
+    void SetUp() override {
+        home_ = qgetenv("HOME");
+        qputenv("HOME", ownHome_.path().toUtf8());
+        QStandardPaths::setTestModeEnabled(true);
+    }
+    void TearDown() override {
+        QStandardPaths::setTestModeEnabled(false);
+        qputenv("HOME", home_);
+    }
+
+  private:
+    QTemporaryDir ownHome_;
+    QByteArray home_;
 };
 
 TEST_F(GuideLink, InstalledGuideComesBeforeTheSourceTreeAndHtmlBeforeMarkdown) {
