@@ -115,11 +115,14 @@ TEST(HydrochartRain, ScreenDisplayList) {
 
 TEST(HydrochartRain, RefusalsNameTheFileAndLine) {
     QTemporaryDir dir;
-    QString bad = dir.filePath("bad.txt");
-    QFile f(bad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("1990 1000\n1991 1x00\n");
-    f.close();
+    auto file = [&dir](const char* name, const char* text) {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << name;
+        f.write(text);
+        return path;
+    };
+    const QString bad = file("bad.txt", "1990 1000\n1991 1x00\n");
     QString out = dir.filePath("x.pdf");
     Result r = Rain({bad, "-o", out});
     EXPECT_EQ(r.status, 1);
@@ -127,11 +130,7 @@ TEST(HydrochartRain, RefusalsNameTheFileAndLine) {
         << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(out));
     // A decimal comma, in the English of the command.
-    QString comma = dir.filePath("comma.txt");
-    QFile fc(comma);
-    ASSERT_TRUE(fc.open(QIODevice::WriteOnly));
-    fc.write("1981 1000,5\n1982 1100,2\n");
-    fc.close();
+    const QString comma = file("comma.txt", "1981 1000,5\n1982 1100,2\n");
     Result decimal = Rain({comma, "--json"});
     EXPECT_EQ(decimal.status, 1);
     EXPECT_TRUE(decimal.err.contains(
@@ -161,11 +160,7 @@ TEST(HydrochartRain, RefusalsNameTheFileAndLine) {
                   .status,
               0);
     // A flat record outside the range has no line to draw: refused with the file's name.
-    QString flat = dir.filePath("flat.txt");
-    QFile ff(flat);
-    ASSERT_TRUE(ff.open(QIODevice::WriteOnly));
-    ff.write("1990 4000\n1991 4000\n");
-    ff.close();
+    const QString flat = file("flat.txt", "1990 4000\n1991 4000\n");
     Result unusable = Rain({flat, "--json"});
     EXPECT_EQ(unusable.status, 1);
     EXPECT_TRUE(
