@@ -30,8 +30,9 @@ class TemplateCopy : public ::testing::Test {
         fs::create_directories(root / "share");
         fs::create_directories(root / "data");
         tmpl = root / "share" / "hinagata.xls";
-        std::ofstream(tmpl, std::ios::binary)
-            << std::string("\xD0\xCF\x11\xE0 template\0 bytes", 22);
+        // An OLE2 signature and a NUL inside: the copy must be byte for byte.
+        static constexpr char kBytes[] = "\xD0\xCF\x11\xE0 template\0 bytes";
+        std::ofstream(tmpl, std::ios::binary) << std::string(kBytes, sizeof kBytes - 1);
         original = Bytes(tmpl);
         platform.dataFiles["hinagata.xls"] = tmpl.string();
     }
