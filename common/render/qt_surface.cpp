@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -99,58 +98,6 @@ class ImageTarget : public QtSurface::Target {
     QImage* image_;
     double dpi_;
     QPainter painter_;
-};
-
-// The system printer: each document one print job.
-class PrinterTarget : public QtSurface::Target {
-  public:
-    explicit PrinterTarget(QPrinter* printer) : printer_(printer) {}
-    bool Paper() const override { return true; }
-    QPainter* BeginSheet(int, bool newPage, Orientation o) override {
-        if (newPage && painter_.isActive()) {
-            printer_->newPage();
-            return &painter_;
-        }
-        if (!painter_.isActive()) {
-            printer_->setPageSize(QPageSize(QPageSize::A4));
-            printer_->setPageOrientation(o == Orientation::Landscape ? QPageLayout::Landscape
-                                                                     : QPageLayout::Portrait);
-            if (!painter_.begin(printer_)) {
-                if (!error_) {
-                    std::string name = printer_->printerName().toStdString();
-                    error_ = name.empty()
-                                 ? FileError(ErrorKind::Printer, "", "プリンタが見つかりません", "no printer found")
-                                 : FileError(ErrorKind::Printer, "", "プリンタ " + name + " に出力できません",
-                                             "cannot print on the printer " + name);
-                }
-                return nullptr;
-            }
-            painter_.setRenderHint(QPainter::Antialiasing, true);
-        }
-        return &painter_;
-    }
-    void EndDoc() override {
-        if (painter_.isActive())
-            painter_.end();
-    }
-    Status Finish() override {
-        EndDoc();
-        if (error_)
-            return *error_;
-        return {};
-    }
-    QPaintDevice* MetricsDevice() override { return printer_; }
-    double DpiX() const override { return printer_->logicalDpiX(); }
-    double DpiY() const override { return printer_->logicalDpiY(); }
-    QSizeF DeviceSize() const override {
-        QRectF r = printer_->pageLayout().paintRectPixels(printer_->resolution());
-        return r.size();
-    }
-
-  private:
-    QPrinter* printer_;
-    QPainter painter_;
-    std::optional<Error> error_;
 };
 
 // A PDF written in memory and saved atomically when it is complete, so that a failed write
@@ -531,9 +478,6 @@ QtSurface::~QtSurface() {
 
 std::unique_ptr<QtSurface> QtSurface::OnImage(QImage* image, double dpi) {
     return std::unique_ptr<QtSurface>(new QtSurface(std::make_unique<ImageTarget>(image, dpi)));
-}
-std::unique_ptr<QtSurface> QtSurface::OnPrinter(QPrinter* printer) {
-    return std::unique_ptr<QtSurface>(new QtSurface(std::make_unique<PrinterTarget>(printer)));
 }
 std::unique_ptr<QtSurface> QtSurface::PdfDocuments(const QString& path) {
     return std::unique_ptr<QtSurface>(

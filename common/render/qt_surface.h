@@ -15,7 +15,6 @@
 #include "common/core/surface.h"
 
 class QPageSize;
-class QPrinter;
 class QPainter;
 
 namespace hc {
@@ -29,8 +28,6 @@ class QtSurface : public Surface {
     // A screen picture drawn into *image (owned by the caller), whose size is in device pixels;
     // dpi is the logical screen resolution times the device-pixel ratio (96 x ratio).
     static std::unique_ptr<QtSurface> OnImage(QImage* image, double dpi = 96.0);
-    // Paper on the system printer, A4, millimetres; each EndDoc finishes one print job.
-    static std::unique_ptr<QtSurface> OnPrinter(QPrinter* printer);
     // Paper into PDF files, one per document: the first is `path`, later ones "name-2.pdf",
     // "name-3.pdf" beside it, so that none overwrites another.
     static std::unique_ptr<QtSurface> PdfDocuments(const QString& path);
