@@ -33,6 +33,14 @@ Composition ComputeComposition(const Sample& sample) {
     }
     c.balance = ComputeChargeBalance(c.meq);
     c.dominant = ClassifyDominant(c.meq);
+    if (sample.tds) {
+        c.tds = *sample.tds;
+    } else {
+        c.tdsComputed = true;
+        for (int k = 0; k < kIonCount; ++k)
+            c.tds += sample.mg[static_cast<std::size_t>(k)] * (k == kHCO3 ? kBicarbonateResidue : 1);
+        c.tds += sample.co3.value_or(0) + sample.f.value_or(0);
+    }
     return c;
 }
 

@@ -15,6 +15,8 @@ namespace wq {
 // Formula weights of the long table's further anions, as the eight ions' in meq.h.
 inline constexpr double kCO3Weight = 60.0089;  // divalent
 inline constexpr double kFWeight = 18.9984;
+// Bicarbonate left as carbonate on evaporation: CO3 / (2 HCO3) = 60.0089 / 122.0342.
+inline constexpr double kBicarbonateResidue = 0.4917;
 
 struct Composition {
     bool drawn = false;  // a copy of the sample's: nothing below is computed otherwise
@@ -27,6 +29,10 @@ struct Composition {
     ChargeBalance balance;
     DominantType dominant;
     std::array<DiamondField, 3> field{};  // the diamond field under each nitrate type
+    // Total dissolved solids, mg/L: as the table gives it, else the sum of the constituents
+    // with bicarbonate counted as the carbonate it leaves on evaporation (x 0.4917).
+    double tds = 0;
+    bool tdsComputed = false;
 };
 
 // The shares and the diamond field under a nitrate type (None while it is unset).

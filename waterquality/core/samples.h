@@ -100,6 +100,16 @@ inline constexpr std::array<int, 5> kColumnStartWidths{3, 1, 1, 2, 2};
 inline constexpr int kMinLineWidth = 1;
 inline constexpr int kMaxLineWidth = 5;
 
+// wqplot: the diagram of the "図の種類" menu and its options.
+enum class DiagramKind : int { Piper = 0, Schoeller, Chadha, Classification };
+struct DiagramOptions {
+    DiagramKind kind = DiagramKind::Piper;
+    bool fields = false;          // Piper: the diamond's four fields and their names
+    bool labels = false;          // sample names beside the points
+    bool tdsCircles = false;      // Piper: circles scaled by TDS in the diamond
+    bool potassiumApart = false;  // Schoeller: K as its own axis beside Na
+};
+
 // Settings of the main window of the water-quality programs.
 struct PlotSettings {
     wq::NitrateType NitrateType = wq::NitrateType::Unset;
@@ -111,6 +121,7 @@ struct PlotSettings {
     // sheet as always) unless the user asks for it.
     bool SampleListField = false;
     std::array<int, 5> LineWidths = kColumnStartWidths;
+    DiagramOptions Diagram;  // wqplot only
 };
 
 // Number of characters (code points) of a UTF-8 text.
