@@ -19,6 +19,10 @@ const DiamondField& FieldUnder(const Composition& c, NitrateType type) {
     return c.field[ChoiceIndex(type)];
 }
 
+const Facies& FaciesUnder(const Composition& c, NitrateType type) {
+    return c.facies[ChoiceIndex(type)];
+}
+
 Composition ComputeComposition(const Sample& sample) {
     Composition c;
     c.drawn = sample.drawn;
@@ -30,9 +34,12 @@ Composition ComputeComposition(const Sample& sample) {
     for (std::size_t t = 0; t < kNitrateChoices.size(); ++t) {
         c.shares[t] = SampleFractions(c.meq, kNitrateChoices[t], c.co3Meq);
         c.field[t] = ClassifyDiamond(c.shares[t]);
+        c.facies[t] = ClassifyFacies(c.shares[t]);
     }
     c.balance = ComputeChargeBalance(c.meq);
     c.dominant = ClassifyDominant(c.meq);
+    c.indices = ComputeIndices(c.meq, c.co3Meq, sample.mg);
+    c.fullCbe = FullChargeBalance(c.meq, c.co3Meq, c.fMeq);
     if (sample.tds) {
         c.tds = *sample.tds;
     } else {

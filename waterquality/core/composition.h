@@ -4,9 +4,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "waterquality/core/data_check.h"
+#include "waterquality/core/facies.h"
 #include "waterquality/core/fractions.h"
 #include "waterquality/core/samples.h"
 
@@ -29,6 +31,10 @@ struct Composition {
     ChargeBalance balance;
     DominantType dominant;
     std::array<DiamondField, 3> field{};  // the diamond field under each nitrate type
+    std::array<Facies, 3> facies{};       // Piper types and fields, Chadha, per nitrate type
+    IrrigationIndices indices;
+    // The charge balance with carbonate and fluoride (facies.h); the eight ions' otherwise.
+    std::optional<double> fullCbe;
     // Total dissolved solids, mg/L: as the table gives it, else the sum of the constituents
     // with bicarbonate counted as the carbonate it leaves on evaporation (x 0.4917).
     double tds = 0;
@@ -38,6 +44,7 @@ struct Composition {
 // The shares and the diamond field under a nitrate type (None while it is unset).
 const Fractions& SharesUnder(const Composition& c, NitrateType type);
 const DiamondField& FieldUnder(const Composition& c, NitrateType type);
+const Facies& FaciesUnder(const Composition& c, NitrateType type);
 
 Composition ComputeComposition(const Sample& sample);
 // One composition per sample, in table order.
