@@ -1,0 +1,148 @@
+// Facies and indices of one analysis: the 50 % limits on both sides and exactly on them, the
+// Chadha quadrants against the Piper diamond, and indices worked by hand.
+#include "waterquality/core/facies.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace wq {
+namespace {
+
+Fractions Shares(std::array<double, 3> cations, std::array<double, 3> anions) {
+    Fractions f;
+    f.CationSum = f.AnionSum = 1;
+    f.CationFraction = cations;  // Na+K, Ca, Mg
+    f.AnionFraction = anions;    // chloride group, HCO3+CO3, sulfate group
+    f.cationDefined = f.anionDefined = true;
+    return f;
+}
+
+constexpr double kStep = 1e-6;  // well outside the tolerance, well inside any real rounding
+
+TEST(PiperTypes, FiftyPercentNamesNoTypeAndEitherSideDoes) {
+    struct Case {
+        double share;
+        PiperCation cation;
+        PiperAnion anion;
+    };
+    // The share of Ca (cations) and of the sulfate group (anions); the rest split evenly.
+    const Case cases[] = {
+        {0.5 - kStep, PiperCation::NoDominant, PiperAnion::NoDominant},
+        {0.5, PiperCation::NoDominant, PiperAnion::NoDominant},
+        {0.5 + kStep, PiperCation::Calcium, PiperAnion::Sulfate},
+        {1.0, PiperCation::Calcium, PiperAnion::Sulfate},
+    };
+    for (const Case& c : cases) {
+        const double rest = (1 - c.share) / 2;
+        const Fractions f = Shares({rest, c.share, rest}, {rest, rest, c.share});
+        EXPECT_EQ(ClassifyPiperCation(f), c.cation) << c.share;
+        EXPECT_EQ(ClassifyPiperAnion(f), c.anion) << c.share;
+    }
+    EXPECT_EQ(ClassifyPiperCation(Shares({0.6, 0.2, 0.2}, {0, 1, 0})), PiperCation::SodiumPotassium);
+    EXPECT_EQ(ClassifyPiperCation(Shares({0.2, 0.2, 0.6}, {0, 1, 0})), PiperCation::Magnesium);
+    EXPECT_EQ(ClassifyPiperAnion(Shares({1, 0, 0}, {0.6, 0.2, 0.2})), PiperAnion::Chloride);
+    EXPECT_EQ(ClassifyPiperAnion(Shares({1, 0, 0}, {0.2, 0.6, 0.2})), PiperAnion::Bicarbonate);
+    EXPECT_EQ(ClassifyPiperCation(Fractions{}), PiperCation::Undefined);
+}
+
+// Ca+Mg share and HCO3+CO3 share at, above and below 0.5; Piper's diamond and Chadha's
+// quadrants must name the same field, and a point on a line is on the boundary in both.
+TEST(DiamondAndChadha, AgreeOnEverySideOfTheHalfLines) {
+    const double shares[] = {0.5 - kStep, 0.5, 0.5 + kStep, 0.1, 0.9};
+    for (double earth : shares) {
+        for (double weak : shares) {
+            const Fractions f = Shares({1 - earth, earth / 2, earth / 2},
+                                       {(1 - weak) / 2, weak, (1 - weak) / 2});
+            const PiperField field = ClassifyPiperField(f);
+            const ChadhaPoint p = ChadhaCoordinates(f);
+            EXPECT_NEAR(p.x, 200 * earth - 100, 1e-9);
+            EXPECT_NEAR(p.y, 200 * weak - 100, 1e-9);
+            const bool onLine = earth == 0.5 || weak == 0.5;
+            const PiperField expected = onLine ? PiperField::Boundary
+                                        : earth > 0.5 ? (weak > 0.5 ? PiperField::CaMgHCO3
+                                                                    : PiperField::CaMgClSO4)
+                                                      : (weak > 0.5 ? PiperField::NaHCO3
+                                                                    : PiperField::NaClSO4);
+            EXPECT_EQ(field, expected) << earth << " " << weak;
+            const ChadhaField chadha = ClassifyChadha(p);
+            switch (field) {
+            case PiperField::CaMgHCO3: EXPECT_EQ(ChadhaFieldNumber(chadha), 5); break;
+            case PiperField::CaMgClSO4: EXPECT_EQ(ChadhaFieldNumber(chadha), 6); break;
+            case PiperField::NaClSO4: EXPECT_EQ(ChadhaFieldNumber(chadha), 7); break;
+            case PiperField::NaHCO3: EXPECT_EQ(ChadhaFieldNumber(chadha), 8); break;
+            default: EXPECT_EQ(chadha, ChadhaField::Boundary);
+            }
+        }
+    }
+}
+
+// The nitrate type moves nitrate into the chloride or the sulfate group, or leaves it out of
+// the anions altogether (worked by hand: Cl 1, HCO3 2, SO4 0.5, NO3 1.5 meq/L).
+TEST(DiamondAndChadha, NitrateJoinsItsGroupOrStaysOut) {
+    IonValues meq{};
+    meq[kCa] = 5;
+    meq[kCl] = 1;
+    meq[kHCO3] = 2;
+    meq[kSO4] = 0.5;
+    meq[kNO3] = 1.5;
+    const Facies none = ClassifyFacies(SampleFractions(meq, NitrateType::None));
+    EXPECT_NEAR(none.chadha.y, (2 - 1.5) / 3.5 * 100, 1e-9);
+    EXPECT_EQ(none.chadhaField, ChadhaField::RechargeCaMgHCO3);
+    EXPECT_EQ(none.anion, PiperAnion::Bicarbonate);  // 2 of 3.5
+    const Facies chloride = ClassifyFacies(SampleFractions(meq, NitrateType::WithChloride));
+    EXPECT_NEAR(chloride.chadha.y, (2 - 3.0) / 5 * 100, 1e-9);
+    EXPECT_EQ(chloride.chadhaField, ChadhaField::ReverseExchangeCaMgCl);
+    EXPECT_EQ(chloride.anion, PiperAnion::NoDominant);  // Cl+NO3 2.5 of 5: exactly half
+    const Facies sulfate = ClassifyFacies(SampleFractions(meq, NitrateType::WithSulfate));
+    EXPECT_EQ(sulfate.anion, PiperAnion::NoDominant);  // 2 of 5 each
+    EXPECT_EQ(sulfate.field, PiperField::CaMgClSO4);
+}
+
+TEST(Indices, WorkedByHand) {
+    // Na 4, K 0, Ca 3, Mg 5, HCO3 4 meq/L, CO3 1 meq/L: SAR 4 / sqrt(8/2) = 2; %Na 4/12;
+    // Kelly 4/8; RSC 5 - 8; PI (4 + 2) / 12; MH 5/8.
+    IonValues meq{};
+    meq[kNa] = 4;
+    meq[kCa] = 3;
+    meq[kMg] = 5;
+    meq[kHCO3] = 4;
+    IonValues mg{};
+    // Hardness by a second route: mmol/L of Ca and Mg times 100.09 mg/mmol of CaCO3.
+    mg[kCa] = 40.078;
+    mg[kMg] = 24.305 * 2;
+    const IrrigationIndices r = ComputeIndices(meq, 1, mg);
+    EXPECT_NEAR(*r.sar, 2, 1e-12);
+    EXPECT_NEAR(*r.sodiumPercent, 100.0 / 3, 1e-9);
+    EXPECT_NEAR(*r.kelly, 0.5, 1e-12);
+    EXPECT_NEAR(*r.rsc, -3, 1e-12);
+    EXPECT_NEAR(*r.pi, 50, 1e-9);
+    EXPECT_NEAR(*r.mh, 62.5, 1e-9);
+    EXPECT_NEAR(*r.hardness, 3 * 100.087, 0.05);
+}
+
+TEST(Indices, ZeroDenominatorsLeaveThemEmpty) {
+    IonValues meq{};
+    meq[kNa] = 2;
+    meq[kCl] = 2;
+    const IrrigationIndices r = ComputeIndices(meq, 0, IonValues{});
+    EXPECT_FALSE(r.sar && r.kelly && r.mh);
+    EXPECT_FALSE(r.sar || r.kelly || r.mh);
+    EXPECT_NEAR(*r.sodiumPercent, 100, 1e-12);
+    EXPECT_NEAR(*r.pi, 100, 1e-12);
+    const IrrigationIndices empty = ComputeIndices(IonValues{}, 0, IonValues{});
+    EXPECT_FALSE(empty.sodiumPercent || empty.pi);
+    EXPECT_EQ(*empty.rsc, 0);
+}
+
+TEST(ChargeBalance, CarbonateAndFluorideCountAsAnions) {
+    IonValues meq{};
+    meq[kCa] = 4;
+    meq[kHCO3] = 3;
+    EXPECT_NEAR(*FullChargeBalance(meq, 0, 0), 100.0 / 7, 1e-9);
+    EXPECT_NEAR(*FullChargeBalance(meq, 0.5, 0.5), 0, 1e-12);
+    EXPECT_FALSE(FullChargeBalance(IonValues{}, 0, 0));
+}
+
+}  // namespace
+}  // namespace wq
