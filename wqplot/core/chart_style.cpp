@@ -65,7 +65,9 @@ ChartMedia PaperMedia() {
     m.width = 210;
     m.height = 297;
     m.margin = 15;
-    m.legendWidth = 45;
+    m.legendWidth = 0;
+    m.legendHeight = 60;
+    m.legendColumn = 45;
     m.unitsPerPoint = 25.4 / 72;
     m.titleSize = 11;
     m.textSize = 9;
@@ -183,34 +185,46 @@ void DrawMark(hc::Surface& s, const PointStyle& st, double x, double y, double r
 }
 
 Box PlotBox(const ChartMedia& m) {
-    return {m.margin, m.margin, m.width - m.margin - m.legendWidth, m.height - m.margin};
+    return {m.margin, m.margin, m.width - m.margin - m.legendWidth,
+            m.height - m.margin - m.legendHeight};
 }
 
 Box LegendBox(const ChartMedia& m) {
+    if (m.legendHeight > 0)
+        return {m.margin, m.height - m.margin - m.legendHeight, m.width - m.margin,
+                m.height - m.margin};
     return {m.width - m.margin - m.legendWidth, m.margin, m.width - m.margin,
             m.height - m.margin};
 }
 
-double DrawLegend(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles,
-                  const std::string& title) {
+Box DrawLegend(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles,
+               const std::string& title) {
     const Box b = LegendBox(m);
+    const bool band = m.legendHeight > 0;
     const double pad = 4 * m.unitsPerPoint;
     s.SetFontSize(m.textSize);
     const double th = s.TextHeight("凡");
     double y = b.top;
     TextAt(s, b.left + pad, y, title);
     y += th * 1.5;
+    const double firstRow = y;
     const double r = m.markPoints * m.unitsPerPoint;
+    double left = b.left;
     // The label column starts after the widest mark.
-    const double labelX = b.left + pad + 4 * r;
+    double labelX = left + pad + 4 * r;
     const int maxChars = m.paper ? 14 : 18;
     for (const LegendEntry& e : styles.legend) {
+        if (band && y + th > b.bottom) {
+            left += m.legendColumn;
+            labelX += m.legendColumn;
+            y = firstRow;
+        }
         const PointStyle& st = styles.styles[static_cast<std::size_t>(e.style)];
         double tw = 0;
         if (st.shape == MarkShape::Text)
             tw = s.TextWidth(st.text);
         s.SetDrawWidth(m.lineWidth);
-        DrawMark(s, st, b.left + pad + 1.5 * r, y + th / 2, r, tw, th);
+        DrawMark(s, st, left + pad + 1.5 * r, y + th / 2, r, tw, th);
         s.SetDrawWidth(1);
         TextAt(s, labelX, y, ShortName(e.label, maxChars));
         y += th * 1.3;
@@ -219,7 +233,9 @@ double DrawLegend(hc::Surface& s, const ChartMedia& m, const SampleStyles& style
         TextAt(s, labelX, y, "ほか " + std::to_string(styles.legendLeftOut) + " 件");
         y += th * 1.3;
     }
-    return y;
+    if (band)
+        return {left + m.legendColumn, b.top, b.right, b.bottom};
+    return {b.left, y, b.right, b.bottom};
 }
 
 void TextAt(hc::Surface& s, double x, double y, const std::string& text) {

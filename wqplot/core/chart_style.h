@@ -18,7 +18,9 @@ struct ChartMedia {
     double width = 900;  // the area drawn on
     double height = 700;
     double margin = 12;         // around the whole chart
-    double legendWidth = 170;   // the column at the right
+    double legendWidth = 170;   // the column at the right (screen)
+    double legendHeight = 0;    // the band below the chart (paper), instead of the column
+    double legendColumn = 60;   // the width of one column of entries in the band
     double unitsPerPoint = 96.0 / 72;  // user units of one typographic point
     double titleSize = 11;
     double textSize = 9;
@@ -74,7 +76,7 @@ SampleStyles AssignStyles(const wq::SampleTable& table);
 void DrawMark(hc::Surface& s, const PointStyle& style, double x, double y, double r,
               double textWidth = 0, double textHeight = 0);
 
-// The plot box of a chart: inside the margins, left of the legend column.
+// The plot box of a chart: inside the margins, beside or above the legend.
 struct Box {
     double left = 0, top = 0, right = 0, bottom = 0;
     double Width() const { return right - left; }
@@ -84,9 +86,9 @@ Box PlotBox(const ChartMedia& m);
 Box LegendBox(const ChartMedia& m);
 
 // The legend in its box: the title, then one mark and label per entry, then "ほか N 件" for
-// what did not fit, and `extraLines` below (the TDS circles say their own). Returns the y
-// below the last line.
-double DrawLegend(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles,
+// what did not fit; in columns where the box is a band. Returns the part of the box left free
+// (below the entries in a column, right of the last column in a band).
+Box DrawLegend(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles,
                   const std::string& title);
 
 // Text helpers: top-left at (x, y); centred on x; right-aligned at x.

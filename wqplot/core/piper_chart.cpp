@@ -222,14 +222,17 @@ void DrawPiper(hc::Surface& s, const PiperModel& model, const ChartMedia& m) {
     s.SetFontSize(m.tickSize);
     const double th = s.TextHeight("0");
     s.SetFontSize(m.textSize);
-    const double sideRoom = s.TextWidth("Cl+SO +NO ") + 3 * th;
+    // The outer sides' names and ticks stand beside the triangles; the diamond's upper side
+    // names stand over the empty corners above the triangles.
+    const double sideRoom = s.TextWidth("SO +NO ") + 3 * th;
     const double bottomRoom = th * 3.2;
     const double topRoom = th * 1.5;
     PiperFrame f;
     f.k = std::min((box.Width() - 2 * sideRoom) / kPiperWidth,
                    (box.Height() - bottomRoom - topRoom) / kPiperHeight);
     f.x0 = box.left + (box.Width() - f.k * kPiperWidth) / 2;
-    f.y0 = box.top + topRoom + f.k * kPiperHeight;
+    const double spare = box.Height() - bottomRoom - topRoom - f.k * kPiperHeight;
+    f.y0 = box.top + topRoom + f.k * kPiperHeight + spare / 2;
 
     s.SetDrawWidth(m.gridWidth);
     s.SetForeColor(m.grid);
@@ -287,24 +290,24 @@ void DrawPiper(hc::Surface& s, const PiperModel& model, const ChartMedia& m) {
             TextAt(s, f.X(p.diamond.x) + r * 1.6, f.Y(p.diamond.y) - lh / 2, p.name);
     }
 
-    double y = DrawLegend(s, m, model.styles, "凡　例");
+    const Box free = DrawLegend(s, m, model.styles, "凡　例");
     if (model.options.tdsCircles && !model.tdsLegend.empty()) {
-        const Box lb = LegendBox(m);
+        // Each circle with its value beside it, as large as in the diamond.
         s.SetFontSize(m.textSize);
         const double lh = s.TextHeight("0");
-        y += lh;
-        TextAt(s, lb.left + 4 * m.unitsPerPoint, y, "TDS (mg/L)");
-        y += lh * 1.4;
+        double y = free.top + (m.legendHeight > 0 ? 0 : lh);
+        TextAt(s, free.left + 4 * m.unitsPerPoint, y, "TDS (mg/L)");
+        y += lh * 1.5;
         const double rMax = f.k * kMaxTdsRadius;
-        const double cx = lb.left + 4 * m.unitsPerPoint + rMax;
+        const double cx = free.left + 4 * m.unitsPerPoint + rMax;
         s.SetFillStyle(1);
         s.SetDrawWidth(m.gridWidth);
         for (double v : model.tdsLegend) {
             const double rr = f.k * kMaxTdsRadius * std::sqrt(v / model.tdsMax);
-            s.Circle(cx, y + rMax, rr);
-            TextAt(s, cx + rMax + 4 * m.unitsPerPoint, y + rMax - lh / 2,
+            s.Circle(cx, y + rr, rr);
+            TextAt(s, cx + rMax + 4 * m.unitsPerPoint, y + rr - lh / 2,
                    hc::FixedDecimals(v, v < 1 ? 1 : 0));
-            y += 2 * rMax + lh * 0.5;
+            y += 2 * rr + lh * 0.6;
         }
         s.SetDrawWidth(1);
     }

@@ -112,7 +112,7 @@ void DrawSchoeller(hc::Surface& s, const SchoellerModel& model, const ChartMedia
     s.SetFontSize(m.tickSize);
     for (int d = model.lowDecade; d <= model.highDecade; ++d) {
         const double y = Y(std::pow(10.0, d));
-        s.Line(left, y, right, y, m.grid);
+        s.Line(left, y, right, y, hc::Color{150, 150, 150});
         TextRight(s, left - th * 0.4, y - th / 2, DecadeLabel(d));
     }
     s.SetDrawWidth(m.frameWidth);
