@@ -51,6 +51,11 @@ TEST(Classification, RowsCellsAndCsv) {
     EXPECT_NE(csv.find(",7 Na-Cl (seawater),,100.0,,0.00,100.0,,0.0,"), std::string::npos);
     for (const char* bad : {",nan", ",-nan", ",inf", ",-inf"})
         EXPECT_EQ(csv.find(bad), std::string::npos);
+
+    // The terminal table: one line a row, the number column right-aligned under its heading.
+    const std::string text = ClassificationText(rows, wq::Language::Japanese);
+    EXPECT_EQ(text.rfind("番号  試料名", 0), 0u);
+    EXPECT_NE(text.find("\n   2  3 "), std::string::npos);
 }
 
 }  // namespace

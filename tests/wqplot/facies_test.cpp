@@ -2,6 +2,8 @@
 // Chadha quadrants against the Piper diamond, and indices worked by hand.
 #include "waterquality/core/facies.h"
 
+#include "waterquality/core/meq.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -119,6 +121,19 @@ TEST(Indices, WorkedByHand) {
     EXPECT_NEAR(*r.pi, 50, 1e-9);
     EXPECT_NEAR(*r.mh, 62.5, 1e-9);
     EXPECT_NEAR(*r.hardness, 3 * 100.087, 0.05);
+}
+
+// "Example 6.8: Determination of Sodium Adsorption Ratio", supply B: Ca 108, Mg 33, Na 63 mg/L
+// give SAR 1.36 (https://www.drdarrinlew.us/water-quality/rules-of-thumb-uxt.html, with
+// equivalent weights 20, 12.15 and 23). Hardness by Todd (1980): 2.5 Ca + 4.1 Mg = 405 mg/L.
+TEST(Indices, PublishedSarExample) {
+    IonValues mg{};
+    mg[kNa] = 63;
+    mg[kCa] = 108;
+    mg[kMg] = 33;
+    const IrrigationIndices r = ComputeIndices(ToMeq(mg), 0, mg);
+    EXPECT_NEAR(*r.sar, 1.36, 0.005);
+    EXPECT_NEAR(*r.hardness, 2.5 * 108 + 4.1 * 33, 0.01 * 405);
 }
 
 TEST(Indices, ZeroDenominatorsLeaveThemEmpty) {

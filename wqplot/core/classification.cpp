@@ -1,7 +1,10 @@
 #include "wqplot/core/classification.h"
 
+#include <algorithm>
+
 #include "common/core/csv.h"
 #include "common/core/numbers.h"
+#include "common/core/text_columns.h"
 
 namespace wqp {
 
@@ -107,6 +110,30 @@ std::string ClassificationCsv(const std::vector<ClassRow>& rows, wq::Language la
         csv += "\n";
     }
     return csv;
+}
+
+std::string ClassificationText(const std::vector<ClassRow>& rows, wq::Language language) {
+    std::vector<std::vector<std::string>> lines{ClassificationHeader(language)};
+    for (const ClassRow& r : rows) {
+        lines.push_back(ClassificationCells(r, language, CellUse::Window));
+        lines.back()[kColName] = hc::FitWidth(lines.back()[kColName], kClassTextNameColumns);
+    }
+    std::vector<int> width(kClassColumnCount, 0);
+    for (const auto& l : lines)
+        for (std::size_t c = 0; c < l.size(); ++c)
+            width[c] = std::max(width[c], hc::DisplayWidth(l[c]));
+    std::string t;
+    for (const auto& l : lines) {
+        std::string line;
+        for (std::size_t c = 0; c < l.size(); ++c) {
+            const bool right = c == kColNumber || kClassColumns[c].decimals >= 0;
+            line += (c ? "  " : "") + (right ? hc::PadLeft(l[c], width[c]) : hc::PadRight(l[c], width[c]));
+        }
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        t += line + "\n";
+    }
+    return t;
 }
 
 }  // namespace wqp

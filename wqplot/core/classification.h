@@ -71,5 +71,10 @@ std::vector<std::string> ClassificationCells(const ClassRow& row, wq::Language l
                                              CellUse use);
 // UTF-8, one heading line of keys, lines ending in LF, numbers with fixed decimals.
 std::string ClassificationCsv(const std::vector<ClassRow>& rows, wq::Language language);
+// The rows as a table to read on a terminal: the window's headings and cells, numbers aligned
+// right, every column as wide as its widest entry (display width: a Japanese character takes
+// two columns), names cut at kClassTextNameColumns.
+inline constexpr int kClassTextNameColumns = 24;
+std::string ClassificationText(const std::vector<ClassRow>& rows, wq::Language language);
 
 }  // namespace wqp
