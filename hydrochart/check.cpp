@@ -76,7 +76,7 @@ Checked Check(const Choices& c, const std::string& path) {
     r.nitrate = app.Settings().NitrateType == wq::NitrateType::Unset ? wq::NitrateType::None
                                                                       : app.Settings().NitrateType;
     if (!r.refusal)
-        r.rows = wq::CheckRows(app.Table(), r.nitrate);
+        r.rows = wq::CheckRows(app.Table(), app.Compositions(), r.nitrate);
     return r;
 }
 

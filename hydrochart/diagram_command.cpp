@@ -111,25 +111,25 @@ Choices TakeChoices(const Options& o, const wq::DiagramVariant& variant) {
 }
 
 void ColumnJson(const wq::DiagramApp& app, QJsonObject& j) {
-    const wq::SampleTable& t = app.Table();
+    const wq::SampleModel model = app.Model();
     const wq::PlotSettings& s = app.Settings();
-    j["sample_count"] = t.SampleCount;
+    j["sample_count"] = model.Count();
     j["nitrate_type"] = static_cast<int>(s.NitrateType);
     j["auto_scale"] = app.AutoScale().AutoScale / 3;
-    j["samples"] = SamplesJson(t);
+    j["samples"] = SamplesJson(model);
     QJsonArray columns, plot;
-    for (const wq::Column& c : wq::ScreenColumns(t.SampleCount, s)) {
+    for (const wq::Column& c : wq::ScreenColumns(model.Count(), s)) {
         columns.append(QJsonObject{{"column", c.index},
                                    {"first_sample", c.first},
                                    {"last_sample", c.last},
                                    {"scale", c.scale / 3},
                                    {"divisor", c.scale}});
-        auto q = wq::ComputePlotValues(t, s.NitrateType, c.scale);
+        const std::vector<wq::PlotValues> q =
+            wq::ComputePlotValues(model.compositions, s.NitrateType, c.scale);
         for (int i = c.first; i <= c.last; ++i) {
-            auto ui = static_cast<std::size_t>(i);
-            if (t.SampleValid[ui] != 1)
+            if (!model.At(i).drawn)
                 continue;
-            const wq::PlotValues& p = q[ui];
+            const wq::PlotValues& p = q[static_cast<std::size_t>(i - 1)];
             plot.append(QJsonObject{{"number", i},
                                     {"column", c.index},
                                     {"na_k", p.qNaK},
@@ -180,15 +180,15 @@ std::vector<OptionSpec> DiagramOptions(const DiagramCommand& c) {
 
 }  // namespace
 
-QJsonArray SamplesJson(const wq::SampleTable& t) {
+QJsonArray SamplesJson(const wq::SampleModel& model) {
     QJsonArray samples;
-    for (int i = 1; i <= t.SampleCount; ++i) {
-        auto ui = static_cast<std::size_t>(i);
+    for (int i = 1; i <= model.Count(); ++i) {
+        const wq::Sample& s = model.At(i);
         samples.append(QJsonObject{{"number", i},
-                                   {"name", JsonString(t.SampleName[ui])},
-                                   {"drawn", t.SampleValid[ui] >= 1},
-                                   {"concentration", IonsJson(t.RawMg[ui], "mg/L")},
-                                   {"equivalent", IonsJson(t.Meq[ui], "meq/L")}});
+                                   {"name", JsonString(s.name)},
+                                   {"drawn", s.drawn},
+                                   {"concentration", IonsJson(s.mg, "mg/L")},
+                                   {"equivalent", IonsJson(model.CompositionOf(i).meq, "meq/L")}});
     }
     return samples;
 }

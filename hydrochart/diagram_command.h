@@ -30,8 +30,8 @@ Command MakeDiagramCommand(const DiagramCommand& command);
 // The column programs (hexa, stiff): their canvas of a 720-pixel view and their JSON.
 Command ColumnCommand(std::string name, std::string summary, const wq::DiagramVariant& variant);
 
-// The samples of a table, shared by every water-quality document: number, name, whether the
+// The samples in force, shared by every water-quality document: number, name, whether the
 // diagrams draw it, and the eight ions in mg/L and meq/L.
-QJsonArray SamplesJson(const wq::SampleTable& table);
+QJsonArray SamplesJson(const wq::SampleModel& model);
 
 }  // namespace hcmd

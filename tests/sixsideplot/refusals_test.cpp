@@ -122,7 +122,7 @@ TEST_F(Refusals, FileNewSaysWhereTheTemplateIsWhenItCannotBeShown) {
 TEST_F(Refusals, DataCheckShowsEveryReasonOfARefusedWorkbookOnce) {
     EXPECT_FALSE(Item("mnuFileCheckItem")->isEnabled());  // nothing opened yet
     Open(SourcePath("tests/fixtures/waterquality/suspect.xls"));
-    EXPECT_EQ(App().Table().SampleCount, 0);  // refused
+    EXPECT_EQ(App().Table().Count(), 0);  // refused
     ASSERT_TRUE(Item("mnuFileCheckItem")->isEnabled());
     Item("mnuFileCheckItem")->trigger();
     ASSERT_TRUE(CheckWindow());

@@ -64,16 +64,7 @@ std::string WriteTemp(const std::string& name, const std::string& bytes) {
     return path.string();
 }
 
-void ExpectSameTable(const SampleTable& got, const SampleTable& want, const std::string& what) {
-    ASSERT_EQ(got.SampleCount, want.SampleCount) << what;
-    for (std::size_t i = 1; i <= static_cast<std::size_t>(want.SampleCount); ++i) {
-        EXPECT_EQ(got.SampleName[i], want.SampleName[i]) << what << " sample " << i;
-        EXPECT_EQ(got.SampleValid[i], want.SampleValid[i]) << what << " sample " << i;
-        EXPECT_EQ(got.RawMg[i], want.RawMg[i]) << what << " sample " << i;
-        EXPECT_EQ(got.SampleMark[i], want.SampleMark[i]) << what << " sample " << i;
-        EXPECT_EQ(got.SampleColor[i], want.SampleColor[i]) << what << " sample " << i;
-    }
-}
+using hc::test::ExpectSameTable;
 
 }  // namespace
 
@@ -136,7 +127,7 @@ TEST(SampleCsv, TheWorkbooksAnalysesInAnyCommonSpellingLoadToTheWorkbooksTable) 
         std::vector<LoadStage> stages;
         // Through the workbook loader, as the programs and hydrochart load.
         hc::Result<SampleTable> csv =
-            LoadWorkbook(path, SampleTable{}, options, [&](LoadStage s) { stages.push_back(s); });
+            LoadWorkbook(path, options, [&](LoadStage s) { stages.push_back(s); });
         ASSERT_TRUE(csv) << v.file << ": " << csv.error().English();
         ExpectSameTable(*csv, *book, v.file);
         EXPECT_EQ(stages.size(), 3u) << v.file;
@@ -183,7 +174,7 @@ TEST(SampleCsv, RefusalsNameTheLineAndTheColumn) {
     for (const Case& c : cases) {
         LoadOptions options;
         options.extraRows = ReadMarkAndColour;
-        hc::Result<SampleTable> t = ParseSampleCsv(c.text, "x.csv", SampleTable{}, options);
+        hc::Result<SampleTable> t = ParseSampleCsv(c.text, "x.csv", options);
         ASSERT_FALSE(t) << c.en;
         const hc::Error& e = t.error();
         EXPECT_EQ(e.kind, c.kind) << c.en;
@@ -193,14 +184,14 @@ TEST(SampleCsv, RefusalsNameTheLineAndTheColumn) {
         EXPECT_FALSE(e.ja.empty());
     }
     hc::Result<SampleTable> t =
-        ParseSampleCsv(head + row + "W2,1,1,1,1,<0.1,1,1,1\n", "data.csv", SampleTable{});
+        ParseSampleCsv(head + row + "W2,1,1,1,1,<0.1,1,1,1\n", "data.csv");
     ASSERT_FALSE(t);
     EXPECT_EQ(t.error().Japanese(),
               "data.csv: 3 行目: Cl 列: 数値でない「<0.1」があります");
     std::string rows40;
     for (int i = 0; i < 40; ++i)
         rows40 += row;
-    t = ParseSampleCsv(head + rows40, "data.csv", SampleTable{});
+    t = ParseSampleCsv(head + rows40, "data.csv");
     ASSERT_FALSE(t);
     EXPECT_EQ(t.error().Japanese(),
               "data.csv: このファイルには 40 試料あります。読み込めるのは 32 試料までです");
@@ -280,17 +271,17 @@ TEST(SampleCsv, HeadingSpellingsOfLaboratories) {
          "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n\"W \"\"deep\"\" 1\"" + values, "W \"deep\" 1"},
     };
     for (const auto& c : cases) {
-        hc::Result<SampleTable> t = ParseSampleCsv(c.text, "x.csv", SampleTable{});
+        hc::Result<SampleTable> t = ParseSampleCsv(c.text, "x.csv");
         ASSERT_TRUE(t) << c.what << ": " << t.error().English();
-        EXPECT_EQ(t->SampleCount, 1) << c.what;
-        EXPECT_EQ(t->SampleName[1], c.name) << c.what;
-        EXPECT_EQ(t->RawMg[1], (IonValues{1, 2, 3, 4, 5, 6, 7, 8})) << c.what;
+        EXPECT_EQ(t->Count(), 1) << c.what;
+        EXPECT_EQ(t->At(1).name, c.name) << c.what;
+        EXPECT_EQ(t->At(1).mg, (IonValues{1, 2, 3, 4, 5, 6, 7, 8})) << c.what;
     }
     // meq/L alone is still refused, by the unit it has.
     for (const std::string& text :
          {"name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3 meq/L\nW1" + values,
           "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n,,,,,,,,meq/L\nW1" + values}) {
-        hc::Result<SampleTable> t = ParseSampleCsv(text, "x.csv", SampleTable{});
+        hc::Result<SampleTable> t = ParseSampleCsv(text, "x.csv");
         ASSERT_FALSE(t) << text;
         EXPECT_NE(t.error().English().find("the unit \"meq/l\" is not mg/L"), std::string::npos)
             << t.error().English();
@@ -314,13 +305,13 @@ TEST(SampleCsv, Utf16TextOfASpreadsheetLoads) {
         out.resize(out.size() - room);
         const std::string bom = std::string(code) == "UTF-16LE" ? "\xFF\xFE" : "\xFE\xFF";
         const std::string path = WriteTemp(std::string(code) + ".csv", bom + out);
-        hc::Result<SampleTable> t = LoadSampleCsv(path, SampleTable{});
+        hc::Result<SampleTable> t = LoadSampleCsv(path);
         ASSERT_TRUE(t) << code << ": " << t.error().English();
-        EXPECT_EQ(t->SampleName[1], "上流の井戸") << code;
-        EXPECT_EQ(t->RawMg[1], (IonValues{1, 2, 3, 4, 5, 6, 7, 8})) << code;
+        EXPECT_EQ(t->At(1).name, "上流の井戸") << code;
+        EXPECT_EQ(t->At(1).mg, (IonValues{1, 2, 3, 4, 5, 6, 7, 8})) << code;
         // A cut file is refused, not read as another code.
         hc::Result<SampleTable> cut =
-            LoadSampleCsv(WriteTemp("cut.csv", bom + out.substr(0, out.size() - 1)), SampleTable{});
+            LoadSampleCsv(WriteTemp("cut.csv", bom + out.substr(0, out.size() - 1)));
         ASSERT_FALSE(cut) << code;
         EXPECT_NE(cut.error().English().find("UTF-16"), std::string::npos) << code;
     }

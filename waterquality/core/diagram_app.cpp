@@ -71,7 +71,7 @@ hc::Status DiagramApp::Load(const LoadProgress& progress) {
     LoadOptions options;
     options.extraRows = variant_.extraRows;
     options.readSheet = reader_;
-    hc::Result<SampleTable> read = LoadWorkbook(dataPath_, table_, options, progress);
+    hc::Result<SampleTable> read = LoadWorkbook(dataPath_, options, progress);
     checkPath_ = dataPath_;
     checkLoaded_ = read.has_value();
     if (read) {
@@ -80,9 +80,10 @@ hc::Status DiagramApp::Load(const LoadProgress& progress) {
     } else if (read.error().kind != hc::ErrorKind::BadCount)
         return read.error();
     // A bad count leaves the earlier samples in force, and they are drawn again from scratch.
+    compositions_ = ComputeCompositions(table_);
     if (HasData()) {
         ApplyFirstLoadDefaults();
-        autoScale_ = variant_.strategy->Convert(table_, settings_);
+        autoScale_ = variant_.strategy->Convert(Model(), settings_);
     }
     if (!read)
         return read.error();
@@ -94,7 +95,7 @@ DataCheck DiagramApp::CheckData() const {
     check.path = checkPath_;
     check.loaded = checkLoaded_;
     if (checkLoaded_)
-        check.rows = CheckRows(table_, settings_.NitrateType);
+        check.rows = CheckRows(table_, compositions_, settings_.NitrateType);
     ScanOptions options;
     options.marksAndColours = static_cast<bool>(variant_.extraRows);
     if (!reader_ && IsCsvPath(checkPath_)) {
@@ -192,15 +193,15 @@ Request DiagramApp::SetPrintShifts(const Shifts& shifts) {
 }
 
 void DiagramApp::DrawScreen(hc::Surface& canvas) const {
-    variant_.strategy->DrawScreen(canvas, table_, settings_);
+    variant_.strategy->DrawScreen(canvas, Model(), settings_);
 }
 
 void DiagramApp::Print(hc::Surface& printer) const {
-    variant_.strategy->Print(printer, table_, settings_, Offset());
+    variant_.strategy->Print(printer, Model(), settings_, Offset());
 }
 
 std::string DiagramApp::Csv() const {
-    return variant_.strategy->Csv(table_, settings_);
+    return variant_.strategy->Csv(Model(), settings_);
 }
 
 hc::Result<NitrateType> NitrateFromNumber(int number) {

@@ -13,7 +13,9 @@
 #include "waterquality/core/column_layout.h"
 #include "waterquality/core/data_check.h"
 #include "waterquality/core/diagram_strategy.h"
+#include "waterquality/core/composition.h"
 #include "waterquality/core/meq.h"
+#include "waterquality/core/sample_model.h"
 #include "waterquality/core/samples.h"
 #include "waterquality/core/suspect_cells.h"
 #include "waterquality/core/workbook_load.h"
@@ -61,6 +63,9 @@ class DiagramApp {
 
     const DiagramVariant& Variant() const { return variant_; }
     const SampleTable& Table() const { return table_; }
+    // One composition per sample of Table(), computed after each load that changes the table.
+    const std::vector<Composition>& Compositions() const { return compositions_; }
+    SampleModel Model() const { return {table_, compositions_}; }
     const PlotSettings& Settings() const { return settings_; }
     const std::string& DataPath() const { return dataPath_; }
     // The file of the samples in force: the last one that loaded. The title and the names
@@ -69,7 +74,7 @@ class DiagramApp {
     // The files read from (the data shown, the file chosen last): no output replaces them.
     std::vector<std::string> InputFiles() const;
     // A load has given samples: there is a chart to draw and print.
-    bool HasData() const { return table_.SampleCount >= 1; }
+    bool HasData() const { return table_.Count() >= 1; }
     // The window title while the data of ShownPath is shown.
     std::string Caption() const;
     // The automatic scale the last conversion chose.
@@ -129,6 +134,7 @@ class DiagramApp {
     const DiagramVariant& variant_;
     SheetReader reader_;
     SampleTable table_;
+    std::vector<Composition> compositions_;
     PlotSettings settings_;
     std::string dataPath_;
     std::string shownPath_;

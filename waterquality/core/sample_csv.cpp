@@ -524,7 +524,7 @@ hc::Result<CsvSheet> ParseSampleCsvSheet(const std::string& text, const std::str
 }
 
 hc::Result<SampleTable> ParseSampleCsv(const std::string& text, const std::string& path,
-                                       const SampleTable& previous, const LoadOptions& options,
+                                       const LoadOptions& options,
                                        const LoadProgress& progress) {
     hc::Result<CsvSheet> csv = ParseSampleCsvSheet(text, path);
     if (!csv)
@@ -547,7 +547,7 @@ hc::Result<SampleTable> ParseSampleCsv(const std::string& text, const std::strin
     fromTable.readSheet = [&sheet](const std::string&) -> hc::Result<hc::WorkbookSheet> {
         return sheet;
     };
-    hc::Result<SampleTable> loaded = LoadWorkbook(path, previous, fromTable, progress);
+    hc::Result<SampleTable> loaded = LoadWorkbook(path, fromTable, progress);
     if (loaded)
         return loaded;
     hc::Error e = loaded.error();
@@ -559,12 +559,12 @@ hc::Result<SampleTable> ParseSampleCsv(const std::string& text, const std::strin
     return e;
 }
 
-hc::Result<SampleTable> LoadSampleCsv(const std::string& path, const SampleTable& previous,
-                                      const LoadOptions& options, const LoadProgress& progress) {
+hc::Result<SampleTable> LoadSampleCsv(const std::string& path, const LoadOptions& options,
+                                      const LoadProgress& progress) {
     hc::Result<std::string> text = hc::ReadTextFile(path);
     if (!text)
         return text.error();
-    return ParseSampleCsv(*text, path, previous, options, progress);
+    return ParseSampleCsv(*text, path, options, progress);
 }
 
 SuspectReport ScanSampleCsv(const std::string& path, const ScanOptions& options) {

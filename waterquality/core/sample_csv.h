@@ -29,8 +29,7 @@ bool IsCsvPath(const std::string& path);
 // colour rules (a colour of one character is 0, as "9" in a workbook) and the same refusals,
 // placed by line and column heading instead of by cell. A missing or repeated ion column is
 // refused.
-hc::Result<SampleTable> LoadSampleCsv(const std::string& path, const SampleTable& previous,
-                                      const LoadOptions& options = {},
+hc::Result<SampleTable> LoadSampleCsv(const std::string& path, const LoadOptions& options = {},
                                       const LoadProgress& progress = {});
 
 // A CSV table laid out as the workbook's cells, with where each cell came from.
@@ -47,7 +46,7 @@ SuspectReport ScanSampleCsv(const std::string& path, const ScanOptions& options 
 
 // The same for text already read and decoded to UTF-8; `path` only names the file in errors.
 hc::Result<SampleTable> ParseSampleCsv(const std::string& text, const std::string& path,
-                                       const SampleTable& previous, const LoadOptions& options = {},
+                                       const LoadOptions& options = {},
                                        const LoadProgress& progress = {});
 
 }  // namespace wq

@@ -383,7 +383,7 @@ class Scanner {
                     " cannot be loaded.");
             return;
         }
-        SampleTable probe;
+        Sample probe;
         if (!ReadMarkAndColour(sheet_, i, probe)) {
             Add(kColorRow, i, SuspectKind::BadColour, true,
                 "色番号" + Bracketed(shown) + "は数値でないため読み込めません。",
@@ -394,7 +394,7 @@ class Scanner {
         const std::string text = hc::CellText(colour);
         if (text.empty())
             return;  // no colour given: black, as meant
-        const int drawn = probe.SampleColor[static_cast<std::size_t>(i)];
+        const int drawn = probe.colour;
         const std::optional<int> meant = hc::TryTextToInt32(text);
         if (meant && *meant == drawn)
             return;

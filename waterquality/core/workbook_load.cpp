@@ -106,8 +106,7 @@ hc::Result<hc::WorkbookSheet> ReadSheet1(const std::string& path) {
     }
 }
 
-hc::Status ReadMarkAndColour(const hc::WorkbookSheet& sheet, int sample, SampleTable& table) {
-    const auto ui = static_cast<std::size_t>(sample);
+hc::Status ReadMarkAndColour(const hc::WorkbookSheet& sheet, int sample, Sample& into) {
     const int column = SampleColumn(sample);
     hc::Result<std::string> mark = TextAt(sheet, kMarkRow, column);
     if (!mark)
@@ -124,15 +123,15 @@ hc::Status ReadMarkAndColour(const hc::WorkbookSheet& sheet, int sample, SampleT
     }
     if (colour > 15 || colour < 0)
         colour = 0;
-    table.SampleMark[ui] = FirstCharacter(*mark);
-    table.SampleColor[ui] = colour;
+    into.mark = FirstCharacter(*mark);
+    into.colour = colour;
     return {};
 }
 
-hc::Result<SampleTable> LoadWorkbook(const std::string& path, const SampleTable& previous,
-                                     const LoadOptions& options, const LoadProgress& progress) {
+hc::Result<SampleTable> LoadWorkbook(const std::string& path, const LoadOptions& options,
+                                     const LoadProgress& progress) {
     if (!options.readSheet && IsCsvPath(path))
-        return LoadSampleCsv(path, previous, options, progress);
+        return LoadSampleCsv(path, options, progress);
     auto passed = [&](LoadStage stage) {
         if (progress)
             progress(stage);
@@ -160,31 +159,31 @@ hc::Result<SampleTable> LoadWorkbook(const std::string& path, const SampleTable&
         return e;
     }
 
-    SampleTable next = previous;
-    next.SampleCount = *count;
+    SampleTable next;
+    next.samples.resize(static_cast<std::size_t>(*count));
     for (int i = 1; i <= *count; ++i) {
-        const auto ui = static_cast<std::size_t>(i);
         hc::Result<std::string> name = TextAt(sheet, kNameRow, SampleColumn(i));
         if (!name)
             return inFile(name.error());
         // A name of one character (a bare column number) marks the column empty.
-        const bool valid = CharacterCount(*name) > 1;
-        next.SampleName[ui] = valid ? *name : std::string();
-        next.SampleValid[ui] = valid ? 1 : 0;
+        Sample& sample = next.At(i);
+        sample.drawn = CharacterCount(*name) > 1;
+        if (sample.drawn)
+            sample.name = *name;
     }
     passed(LoadStage::NamesRead);
     for (int i = 1; i <= *count; ++i) {
-        const auto ui = static_cast<std::size_t>(i);
-        if (next.SampleValid[ui] != 1)
-            continue;  // an empty column keeps what it held
+        Sample& sample = next.At(i);
+        if (!sample.drawn)
+            continue;  // an empty column is not read
         for (int k = 0; k < kIonCount; ++k) {
             hc::Result<double> mg = DoubleAt(sheet, kFirstIonRow + k, SampleColumn(i));
             if (!mg)
                 return inFile(mg.error());
-            next.RawMg[ui][static_cast<std::size_t>(k)] = *mg;
+            sample.mg[static_cast<std::size_t>(k)] = *mg;
         }
         if (options.extraRows) {
-            if (hc::Status extra = options.extraRows(sheet, i, next); !extra)
+            if (hc::Status extra = options.extraRows(sheet, i, sample); !extra)
                 return inFile(extra.error());
         }
     }

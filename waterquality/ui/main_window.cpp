@@ -491,7 +491,7 @@ void MainWindow::LoadAndDraw() {
 }
 
 void MainWindow::DrawScreen() {
-    hScroll1_->setVisible(program_.wideCanvas && ScrollBarShown(app_.Table().SampleCount));
+    hScroll1_->setVisible(program_.wideCanvas && ScrollBarShown(app_.Table().Count()));
     if (!hScroll1_->isVisible() && hScroll1_->value() != 0)
         hScroll1_->setValue(0);
     app_.DrawScreen(picture2_->Canvas());
@@ -515,7 +515,7 @@ void MainWindow::EnableColumnScales() {
         return;
     for (int c = 0; c < kMaxColumns; ++c)
         mnuScaleColumn_[static_cast<std::size_t>(c)]->menuAction()->setEnabled(
-            app_.Table().SampleCount > kSamplesPerColumn * c);
+            app_.Table().Count() > kSamplesPerColumn * c);
 }
 
 void MainWindow::EnableDataMenus() {
