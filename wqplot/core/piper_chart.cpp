@@ -111,11 +111,10 @@ void Ticks(hc::Surface& s, const ChartMedia& m, const PiperFrame& f, wq::Nitrate
                       strong, m.subscriptSize, 0.45);
     p = Mix(kRight, kTop, 0.5);
     TextAt(s, f.X(p.x) + gap * 2 + tickW, f.Y(p.y) - lh / 2, "Ca+Mg");
-    // The lower sides of the diamond carry the two groups left: Na+K and HCO3+CO3.
-    p = Mix(kBottom, kLeft, 0.5);
-    TextRight(s, f.X(p.x) - gap, f.Y(p.y) - lh / 2, "Na+K");
-    p = Mix(kBottom, kRight, 0.5);
-    wq::PrintIonLabel(s, f.X(p.x) + gap, f.Y(p.y) - lh / 2, "HCO +CO ", m.subscriptSize, 0.45);
+    // The two corners no side names: Na+K and HCO3+CO3, under the corners beside the gap.
+    TextCentred(s, f.X(kNaK.x), f.Y(kNaK.y) + gap, "Na+K");
+    IonLabelCentred(s, m, f.X(kHCO3.x) + s.TextWidth("HCO +CO ") * 0.15, f.Y(kHCO3.y) + gap,
+                    "HCO +CO ");
 }
 
 void FieldLines(hc::Surface& s, const ChartMedia& m, const PiperFrame& f) {
