@@ -39,7 +39,7 @@ TEST(PiperModel, PureWatersLandOnTheCorners) {
     const wq::SampleTable t = Table({FromMeq("CaHCO3", kCaHCO3), FromMeq("NaCl", kNaCl), empty,
                                      FromMeq("MgSO4", kMgSO4), FromMeq("mixed", kMixed)});
     wq::PlotSettings settings;
-    const PiperModel m = BuildPiperModel(t, wqtest::Compositions(t), settings);
+    const PiperModel m = BuildPiperModel(wqtest::Loaded(t).Model(), settings);
     ASSERT_EQ(m.points.size(), 4u);  // the empty column has no point
     const double h = kTriangleHeight, g = kPiperGap;
     // Left corners and the diamond's left corner.
@@ -67,7 +67,7 @@ TEST(PiperModel, TdsCircleAreaFollowsTds) {
     b.tds = 100;
     const wq::SampleTable t = Table({a, b});
     wq::PlotSettings settings;
-    const PiperModel m = BuildPiperModel(t, wqtest::Compositions(t), settings);
+    const PiperModel m = BuildPiperModel(wqtest::Loaded(t).Model(), settings);
     ASSERT_EQ(m.points.size(), 2u);
     EXPECT_DOUBLE_EQ(m.points[0].tdsRadius, kMaxTdsRadius);
     EXPECT_NEAR(m.points[1].tdsRadius, kMaxTdsRadius / 2, 1e-12);  // a quarter of the area
@@ -110,7 +110,7 @@ TEST(Schoeller, AZeroBreaksTheLineAndKGetsItsAxis) {
     wq::SampleTable t = Table({FromMeq("s", {1, 0.5, 2, 0, 1, 3, 0.4, 0})});
     wq::PlotSettings settings;
     settings.NitrateType = wq::NitrateType::None;
-    SchoellerModel m = BuildSchoellerModel(t, wqtest::Compositions(t), settings);
+    SchoellerModel m = BuildSchoellerModel(wqtest::Loaded(t).Model(), settings);
     ASSERT_EQ(m.axes.size(), 6u);
     EXPECT_NEAR(m.lines[0].meq[2], 1.5, 1e-9);  // Na+K
     EXPECT_EQ(m.lowDecade, -1);
@@ -123,7 +123,7 @@ TEST(Schoeller, AZeroBreaksTheLineAndKGetsItsAxis) {
         segments += op.color == colour && std::abs(op.x2 - op.x1) > 20;
     EXPECT_EQ(segments, 3);
     settings.Diagram.potassiumApart = true;
-    m = BuildSchoellerModel(t, wqtest::Compositions(t), settings);
+    m = BuildSchoellerModel(wqtest::Loaded(t).Model(), settings);
     EXPECT_EQ(m.axes.size(), 7u);
     EXPECT_NEAR(m.lines[0].meq[3], 0.5, 1e-9);
 }
@@ -132,7 +132,7 @@ TEST(ChadhaModel, QuadrantsOfThePureWaters) {
     const wq::SampleTable t = Table({FromMeq("a", kCaHCO3), FromMeq("b", kNaCl),
                                      FromMeq("c", {0, 0, 0, 0, 0, 0, 0, 0})});
     wq::PlotSettings settings;
-    const ChadhaModel m = BuildChadhaModel(t, wqtest::Compositions(t), settings);
+    const ChadhaModel m = BuildChadhaModel(wqtest::Loaded(t).Model(), settings);
     ASSERT_EQ(m.points.size(), 2u);
     EXPECT_DOUBLE_EQ(m.points[0].x, 100);
     EXPECT_DOUBLE_EQ(m.points[0].y, 100);
@@ -155,18 +155,18 @@ TEST(Drawing, StaysInsideTheArea) {
     wq::PlotSettings settings;
     settings.NitrateType = wq::NitrateType::WithChloride;
     settings.Diagram = {wq::DiagramKind::Piper, true, false, true, true};
-    const auto comps = wqtest::Compositions(t);
+    const wqtest::Loaded loaded(t);
     for (bool paper : {false, true}) {
         auto rec = paper ? hc::RecordingSurface::Paper() : hc::RecordingSurface::Screen(900, 650);
         const ChartMedia m = paper ? PaperMedia() : ScreenMedia(900, 650);
         for (int chart = 0; chart < 3; ++chart) {
             rec.ClearOps();
             if (chart == 0)
-                DrawPiper(rec, BuildPiperModel(t, comps, settings), m);
+                DrawPiper(rec, BuildPiperModel(loaded.Model(), settings), m);
             else if (chart == 1)
-                DrawSchoeller(rec, BuildSchoellerModel(t, comps, settings), m);
+                DrawSchoeller(rec, BuildSchoellerModel(loaded.Model(), settings), m);
             else
-                DrawChadha(rec, BuildChadhaModel(t, comps, settings), m);
+                DrawChadha(rec, BuildChadhaModel(loaded.Model(), settings), m);
             for (const hc::DrawOp& op : rec.Ops()) {
                 if (op.kind == hc::DrawOp::Kind::Text) {
                     rec.SetFontName(op.font);
@@ -195,8 +195,8 @@ TEST(Drawing, LongTablesDrawWithoutPerPointText) {
         t.samples.push_back(FromMeq(std::to_string(i), {1.0 + i % 13, 0.1, 2, 1.0 + i % 7, 1,
                                                         2.0 + i % 5, 1, 0}, i % 2 ? "a" : "b"));
     wq::PlotSettings settings;
-    const auto comps = wqtest::Compositions(t);
-    const PiperModel m = BuildPiperModel(t, comps, settings);
+    const wqtest::Loaded loaded(t);
+    const PiperModel m = BuildPiperModel(loaded.Model(), settings);
     ASSERT_EQ(m.points.size(), t.samples.size());
     auto rec = hc::RecordingSurface::Screen(900, 650);
     DrawPiper(rec, m, ScreenMedia(900, 650));

@@ -18,7 +18,7 @@ TEST(Classification, RowsCellsAndCsv) {
     empty.name = "3";
     t.samples.push_back(empty);
     t.samples.push_back(wqtest::FromMeq("塩水", {5, 0, 0, 0, 5, 0, 0, 0}));
-    const auto rows = ClassificationRows(t, wqtest::Compositions(t), wq::NitrateType::None);
+    const auto rows = ClassificationRows(wqtest::Loaded(t).Model(), wq::NitrateType::None);
     ASSERT_EQ(rows.size(), 3u);
     auto cells = ClassificationCells(rows[0], wq::Language::Japanese, CellUse::Window);
     EXPECT_EQ(cells[kColCbe], "0.00");

@@ -51,13 +51,13 @@ TEST(Render, EveryChartOnScreenAndPaper) {
                             : tmp.path();
     QDir().mkpath(dir);
     const wq::SampleTable table = Waters();
-    const auto comps = wqtest::Compositions(table);
+    const wqtest::Loaded loaded(table);
     wq::PlotSettings settings;
     settings.NitrateType = wq::NitrateType::WithChloride;
     settings.Diagram = {wq::DiagramKind::Piper, true, true, true, false};
-    const PiperModel piper = BuildPiperModel(table, comps, settings);
-    const SchoellerModel schoeller = BuildSchoellerModel(table, comps, settings);
-    const ChadhaModel chadha = BuildChadhaModel(table, comps, settings);
+    const PiperModel piper = BuildPiperModel(loaded.Model(), settings);
+    const SchoellerModel schoeller = BuildSchoellerModel(loaded.Model(), settings);
+    const ChadhaModel chadha = BuildChadhaModel(loaded.Model(), settings);
     const auto draw = [&](hc::Surface& s, const ChartMedia& m, int chart) {
         if (chart == 0)
             DrawPiper(s, piper, m);

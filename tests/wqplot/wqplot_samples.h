@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "waterquality/core/composition.h"
+#include "waterquality/core/sample_model.h"
 
 namespace wqtest {
 
@@ -24,8 +25,13 @@ inline wq::Sample FromMeq(const std::string& name, const wq::IonValues& meq,
     return s;
 }
 
-inline std::vector<wq::Composition> Compositions(const wq::SampleTable& t) {
-    return wq::ComputeCompositions(t);
-}
+// A table with its compositions, as a load leaves them.
+struct Loaded {
+    explicit Loaded(wq::SampleTable t)
+        : table(std::move(t)), compositions(wq::ComputeCompositions(table)) {}
+    wq::SampleTable table;
+    std::vector<wq::Composition> compositions;
+    wq::SampleModel Model() const { return {table, compositions}; }
+};
 
 }  // namespace wqtest

@@ -8,9 +8,9 @@
 
 namespace wqp {
 
-ChadhaModel BuildChadhaModel(const wq::SampleTable& table,
-                             const std::vector<wq::Composition>& compositions,
-                             const wq::PlotSettings& settings) {
+ChadhaModel BuildChadhaModel(const wq::SampleModel& samples, const wq::PlotSettings& settings) {
+    const wq::SampleTable& table = samples.table;
+    const std::vector<wq::Composition>& compositions = samples.compositions;
     ChadhaModel model;
     model.nitrate = settings.NitrateType == wq::NitrateType::Unset ? wq::NitrateType::None
                                                                    : settings.NitrateType;

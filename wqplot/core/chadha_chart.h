@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "waterquality/core/composition.h"
+#include "waterquality/core/sample_model.h"
 #include "wqplot/core/chart_style.h"
 
 namespace wqp {
@@ -26,9 +27,7 @@ struct ChadhaModel {
     int leftOut = 0;  // drawn samples without a point (a sum of 0)
 };
 
-ChadhaModel BuildChadhaModel(const wq::SampleTable& table,
-                             const std::vector<wq::Composition>& compositions,
-                             const wq::PlotSettings& settings);
+ChadhaModel BuildChadhaModel(const wq::SampleModel& samples, const wq::PlotSettings& settings);
 
 void DrawChadha(hc::Surface& s, const ChadhaModel& model, const ChartMedia& m);
 

@@ -28,9 +28,9 @@ const std::array<ColumnInfo, kClassColumnCount> kClassColumns{{
     {"tds_origin", "TDS の由来", "TDS from", -1},
 }};
 
-std::vector<ClassRow> ClassificationRows(const wq::SampleTable& table,
-                                         const std::vector<wq::Composition>& compositions,
-                                         wq::NitrateType nitrate) {
+std::vector<ClassRow> ClassificationRows(const wq::SampleModel& samples, wq::NitrateType nitrate) {
+    const wq::SampleTable& table = samples.table;
+    const std::vector<wq::Composition>& compositions = samples.compositions;
     std::vector<ClassRow> rows;
     rows.reserve(table.samples.size());
     for (std::size_t i = 0; i < table.samples.size(); ++i) {

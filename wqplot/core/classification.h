@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "waterquality/core/composition.h"
+#include "waterquality/core/sample_model.h"
 
 namespace wqp {
 
@@ -31,9 +32,7 @@ struct ClassRow {
     bool tdsComputed = false;
 };
 
-std::vector<ClassRow> ClassificationRows(const wq::SampleTable& table,
-                                         const std::vector<wq::Composition>& compositions,
-                                         wq::NitrateType nitrate);
+std::vector<ClassRow> ClassificationRows(const wq::SampleModel& samples, wq::NitrateType nitrate);
 
 enum ClassColumn : int {
     kColNumber = 0,

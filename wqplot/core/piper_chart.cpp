@@ -178,9 +178,9 @@ std::vector<double> RoundLegendValues(double largest) {
     return out;
 }
 
-PiperModel BuildPiperModel(const wq::SampleTable& table,
-                           const std::vector<wq::Composition>& compositions,
-                           const wq::PlotSettings& settings) {
+PiperModel BuildPiperModel(const wq::SampleModel& samples, const wq::PlotSettings& settings) {
+    const wq::SampleTable& table = samples.table;
+    const std::vector<wq::Composition>& compositions = samples.compositions;
     PiperModel model;
     model.nitrate = settings.NitrateType == wq::NitrateType::Unset ? wq::NitrateType::None
                                                                    : settings.NitrateType;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "waterquality/core/composition.h"
+#include "waterquality/core/sample_model.h"
 #include "wqplot/core/chart_style.h"
 
 namespace wqp {
@@ -48,9 +49,7 @@ struct PiperModel {
     std::vector<double> tdsLegend;   // round TDS values for the circle legend, largest first
 };
 
-PiperModel BuildPiperModel(const wq::SampleTable& table,
-                           const std::vector<wq::Composition>& compositions,
-                           const wq::PlotSettings& settings);
+PiperModel BuildPiperModel(const wq::SampleModel& samples, const wq::PlotSettings& settings);
 
 // The transform of diagram units to the surface: x0 + k x, y0 - k y.
 struct PiperFrame {

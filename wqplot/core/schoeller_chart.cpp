@@ -29,9 +29,9 @@ std::pair<int, int> SchoellerDecades(double smallestPositive, double largest) {
     return {low, high};
 }
 
-SchoellerModel BuildSchoellerModel(const wq::SampleTable& table,
-                                   const std::vector<wq::Composition>& compositions,
-                                   const wq::PlotSettings& settings) {
+SchoellerModel BuildSchoellerModel(const wq::SampleModel& samples, const wq::PlotSettings& settings) {
+    const wq::SampleTable& table = samples.table;
+    const std::vector<wq::Composition>& compositions = samples.compositions;
     SchoellerModel model;
     model.options = settings.Diagram;
     model.styles = AssignStyles(table);

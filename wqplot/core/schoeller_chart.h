@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "waterquality/core/composition.h"
+#include "waterquality/core/sample_model.h"
 #include "wqplot/core/chart_style.h"
 
 namespace wqp {
@@ -35,9 +36,7 @@ struct SchoellerModel {
 // Decades for the smallest and largest positive values (-1..1 when there are none).
 std::pair<int, int> SchoellerDecades(double smallestPositive, double largest);
 
-SchoellerModel BuildSchoellerModel(const wq::SampleTable& table,
-                                   const std::vector<wq::Composition>& compositions,
-                                   const wq::PlotSettings& settings);
+SchoellerModel BuildSchoellerModel(const wq::SampleModel& samples, const wq::PlotSettings& settings);
 
 void DrawSchoeller(hc::Surface& s, const SchoellerModel& model, const ChartMedia& m);
 
