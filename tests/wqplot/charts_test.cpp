@@ -142,13 +142,13 @@ TEST(ChadhaModel, QuadrantsOfThePureWaters) {
 }
 
 // Every line, circle and text of every chart lies inside the area, on screen and on paper,
-// with all options on and long names.
+// with all options on, long names and more groups than the legend holds.
 TEST(Drawing, StaysInsideTheArea) {
     wq::SampleTable t;
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 60; ++i) {
         IonValues q{0.2 + i % 7, 0.1, 1.0 + i % 5, 0.5 + i % 3, 0.3 + i % 4, 2.0 + i % 6, 0.2, 0.1};
         wq::Sample s = FromMeq("試料の名前がとても長い場合 " + std::to_string(i), q,
-                               "地点グループ" + std::to_string(i % 30));
+                               "地点グループ" + std::to_string(i % 45));
         s.tds = 50 + 20 * i;
         t.samples.push_back(s);
     }
@@ -157,8 +157,8 @@ TEST(Drawing, StaysInsideTheArea) {
     settings.Diagram = {wq::DiagramKind::Piper, true, false, true, true};
     const wqtest::Loaded loaded(t);
     for (bool paper : {false, true}) {
-        auto rec = paper ? hc::RecordingSurface::Paper() : hc::RecordingSurface::Screen(900, 650);
-        const ChartMedia m = paper ? PaperMedia() : ScreenMedia(900, 650);
+        auto rec = paper ? hc::RecordingSurface::Paper() : hc::RecordingSurface::Screen(900, 480);
+        const ChartMedia m = paper ? PaperMedia() : ScreenMedia(900, 480);
         for (int chart = 0; chart < 3; ++chart) {
             rec.ClearOps();
             if (chart == 0)
@@ -167,6 +167,15 @@ TEST(Drawing, StaysInsideTheArea) {
                 DrawSchoeller(rec, BuildSchoellerModel(loaded.Model(), settings), m);
             else
                 DrawChadha(rec, BuildChadhaModel(loaded.Model(), settings), m);
+            // The groups shown and the count of the rest make the 45 groups.
+            int shown = 0, rest = 0;
+            for (const hc::DrawOp& op : rec.OpsOf(hc::DrawOp::Kind::Text)) {
+                shown += op.text.rfind("地点グループ", 0) == 0;
+                if (op.text.rfind("ほか ", 0) == 0)
+                    rest = std::stoi(op.text.substr(std::string("ほか ").size()));
+            }
+            EXPECT_EQ(shown + rest, 45) << chart << paper;
+            EXPECT_GT(rest, 0);
             for (const hc::DrawOp& op : rec.Ops()) {
                 if (op.kind == hc::DrawOp::Kind::Text) {
                     rec.SetFontName(op.font);

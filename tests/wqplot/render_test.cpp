@@ -9,6 +9,7 @@
 
 #include "common/render/qt_surface.h"
 #include "tests/wqplot/wqplot_samples.h"
+#include "waterquality/core/workbook_load.h"
 #include "wqplot/core/chadha_chart.h"
 #include "wqplot/core/piper_chart.h"
 #include "wqplot/core/schoeller_chart.h"
@@ -86,6 +87,34 @@ TEST(Render, EveryChartOnScreenAndPaper) {
     }
     ASSERT_TRUE(pdf->Finish().has_value());
     EXPECT_EQ(pdf->SheetsBegun(), 3);
+}
+
+// The example workbook as ternaryplot reads it: no groups, each sample its own mark and
+// colour from rows 20 and 21, names beside the points.
+TEST(Render, ExampleWorkbookWithOwnMarks) {
+    wq::LoadOptions options;
+    options.extraRows = wq::ReadMarkAndColour;
+    auto loaded = wq::LoadWorkbook(HC_SOURCE_DIR "/examples/sample32.xlsx", options);
+    if (!loaded)
+        GTEST_SKIP() << "examples/sample32.xlsx not readable here";
+    const wqtest::Loaded samples(*loaded);
+    QTemporaryDir tmp;
+    const QString dir = qEnvironmentVariableIsSet("WQPLOT_RENDER_DIR")
+                            ? qEnvironmentVariable("WQPLOT_RENDER_DIR")
+                            : tmp.path();
+    wq::PlotSettings settings;
+    settings.NitrateType = wq::NitrateType::None;
+    settings.Diagram.labels = true;
+    settings.Diagram.fields = true;
+    const PiperModel piper = BuildPiperModel(samples.Model(), settings);
+    EXPECT_FALSE(piper.styles.byGroup);
+    QImage image(960, 700, QImage::Format_ARGB32);
+    {
+        auto s = hc::QtSurface::OnImage(&image, 96.0);
+        DrawPiper(*s, piper, ScreenMedia(960, 700));
+        ASSERT_TRUE(s->Finish().has_value());
+    }
+    EXPECT_TRUE(image.save(dir + "/sample32_piper.png"));
 }
 
 }  // namespace

@@ -198,8 +198,12 @@ Box LegendBox(const ChartMedia& m) {
 }
 
 Box DrawLegend(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles,
-               const std::string& title) {
-    const Box b = LegendBox(m);
+               const std::string& title, double reserve) {
+    Box b = LegendBox(m);
+    if (m.legendHeight > 0)
+        b.right -= reserve;
+    else
+        b.bottom -= reserve;
     const bool band = m.legendHeight > 0;
     const double pad = 4 * m.unitsPerPoint;
     s.SetFontSize(m.textSize);
@@ -213,11 +217,22 @@ Box DrawLegend(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles,
     // The label column starts after the widest mark.
     double labelX = left + pad + 4 * r;
     const int maxChars = m.paper ? 14 : 18;
-    for (const LegendEntry& e : styles.legend) {
+    int leftOut = styles.legendLeftOut;
+    const double step = th * 1.3;
+    for (std::size_t k = 0; k < styles.legend.size(); ++k) {
+        const LegendEntry& e = styles.legend[k];
         if (band && y + th > b.bottom) {
             left += m.legendColumn;
             labelX += m.legendColumn;
             y = firstRow;
+        }
+        // Room for this entry and, unless it is the last, the line that counts the rest.
+        const bool last = k + 1 == styles.legend.size() && leftOut == 0;
+        const bool full = band ? left + 2 * m.legendColumn > b.right && y + 2 * step > b.bottom
+                               : y + (last ? 1 : 2) * step > b.bottom;
+        if (full && !last) {
+            leftOut += static_cast<int>(styles.legend.size() - k);
+            break;
         }
         const PointStyle& st = styles.styles[static_cast<std::size_t>(e.style)];
         double tw = 0;
@@ -227,15 +242,15 @@ Box DrawLegend(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles,
         DrawMark(s, st, left + pad + 1.5 * r, y + th / 2, r, tw, th);
         s.SetDrawWidth(1);
         TextAt(s, labelX, y, ShortName(e.label, maxChars));
-        y += th * 1.3;
+        y += step;
     }
-    if (styles.legendLeftOut > 0) {
-        TextAt(s, labelX, y, "ほか " + std::to_string(styles.legendLeftOut) + " 件");
+    if (leftOut > 0) {
+        TextAt(s, labelX, y, "ほか " + std::to_string(leftOut) + " 件");
         y += th * 1.3;
     }
     if (band)
-        return {left + m.legendColumn, b.top, b.right, b.bottom};
-    return {b.left, y, b.right, b.bottom};
+        return {left + m.legendColumn, b.top, b.right + reserve, b.bottom};
+    return {b.left, y, b.right, b.bottom + reserve};
 }
 
 void TextAt(hc::Surface& s, double x, double y, const std::string& text) {

@@ -67,7 +67,7 @@ struct SampleStyles {
     int legendLeftOut = 0;            // entries beyond those
     bool byGroup = false;
 };
-inline constexpr int kMaxLegendEntries = 24;
+inline constexpr int kMaxLegendEntries = 32;  // a whole workbook
 inline constexpr const char* kNoGroup = "（グループなし）";
 SampleStyles AssignStyles(const wq::SampleTable& table);
 
@@ -86,10 +86,12 @@ Box PlotBox(const ChartMedia& m);
 Box LegendBox(const ChartMedia& m);
 
 // The legend in its box: the title, then one mark and label per entry, then "ほか N 件" for
-// what did not fit; in columns where the box is a band. Returns the part of the box left free
-// (below the entries in a column, right of the last column in a band).
+// what did not fit (beyond kMaxLegendEntries or below the box); in columns where the box is a
+// band. Returns the part of the box left free (below the entries in a column, right of the
+// last column in a band). `reserve` is kept free for what follows: a height at the bottom of a
+// column, a width at the right of a band.
 Box DrawLegend(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles,
-                  const std::string& title);
+               const std::string& title, double reserve = 0);
 
 // Text helpers: top-left at (x, y); centred on x; right-aligned at x.
 void TextAt(hc::Surface& s, double x, double y, const std::string& text);

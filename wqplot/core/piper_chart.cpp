@@ -289,11 +289,24 @@ void DrawPiper(hc::Surface& s, const PiperModel& model, const ChartMedia& m) {
             TextAt(s, f.X(p.diamond.x) + r * 1.6, f.Y(p.diamond.y) - lh / 2, p.name);
     }
 
-    const Box free = DrawLegend(s, m, model.styles, "凡　例");
-    if (model.options.tdsCircles && !model.tdsLegend.empty()) {
-        // Each circle with its value beside it, as large as in the diamond.
+    // The circle legend below the entries (or in a column of its own on paper): each circle
+    // with its value beside it, as large as in the diamond.
+    const bool circles = model.options.tdsCircles && !model.tdsLegend.empty();
+    s.SetFontSize(m.textSize);
+    const double lh = s.TextHeight("0");
+    double reserve = 0;
+    if (circles) {
+        if (m.legendHeight > 0) {
+            reserve = m.legendColumn;
+        } else {
+            reserve = lh * 2.5;
+            for (double v : model.tdsLegend)
+                reserve += 2 * f.k * kMaxTdsRadius * std::sqrt(v / model.tdsMax) + lh * 0.6;
+        }
+    }
+    const Box free = DrawLegend(s, m, model.styles, "凡　例", reserve);
+    if (circles) {
         s.SetFontSize(m.textSize);
-        const double lh = s.TextHeight("0");
         double y = free.top + (m.legendHeight > 0 ? 0 : lh);
         TextAt(s, free.left + 4 * m.unitsPerPoint, y, "TDS (mg/L)");
         y += lh * 1.5;
