@@ -39,6 +39,15 @@ TEST(Classification, RowsCellsAndCsv) {
     EXPECT_EQ(cells[kColSar], "－");
     EXPECT_EQ(cells[kColChadha], "7 Na-Cl (seawater)");
 
+    // Nitrate counted with chloride turns a bicarbonate water into a chloride one.
+    wq::SampleTable n;
+    n.samples.push_back(wqtest::FromMeq("n", {1, 0, 2, 0, 0.5, 1.6, 0, 1.4}));
+    const wqtest::Loaded withNitrate(n);
+    EXPECT_EQ(ClassificationRows(withNitrate.Model(), wq::NitrateType::None)[0].anion,
+              wq::PiperAnion::Bicarbonate);  // 1.6 of 2.1
+    EXPECT_EQ(ClassificationRows(withNitrate.Model(), wq::NitrateType::WithChloride)[0].field,
+              wq::PiperField::CaMgClSO4);  // HCO3 1.6 of 3.5
+
     const std::string csv = ClassificationCsv(rows, wq::Language::English);
     EXPECT_EQ(csv.substr(0, csv.find('\n')),
               "number,name,group,cbe_percent,piper_cation_type,piper_anion_type,piper_field,"

@@ -67,6 +67,15 @@ TEST(DiamondAndChadha, AgreeOnEverySideOfTheHalfLines) {
                                                       : (weak > 0.5 ? PiperField::NaHCO3
                                                                     : PiperField::NaClSO4);
             EXPECT_EQ(field, expected) << earth << " " << weak;
+            // The data check's diamond field (written apart) draws the same lines.
+            const DiamondField d = ClassifyDiamond(f);
+            const bool earthSide = d.cation == CationClass::AlkalineEarth;
+            const bool weakSide = d.anion == AnionClass::Carbonate;
+            if (d.cation == CationClass::Boundary || d.anion == AnionClass::Boundary)
+                EXPECT_EQ(field, PiperField::Boundary);
+            else
+                EXPECT_EQ(field, earthSide ? (weakSide ? PiperField::CaMgHCO3 : PiperField::CaMgClSO4)
+                                           : (weakSide ? PiperField::NaHCO3 : PiperField::NaClSO4));
             const ChadhaField chadha = ClassifyChadha(p);
             switch (field) {
             case PiperField::CaMgHCO3: EXPECT_EQ(ChadhaFieldNumber(chadha), 5); break;

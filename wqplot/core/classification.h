@@ -59,7 +59,7 @@ struct ColumnInfo {
     const char* key;  // CSV heading: stable for scripts whatever the language
     const char* ja;   // window heading
     const char* en;
-    int decimals;  // -1 for a text column
+    int decimals;  // -1 for a text column; numbers (and the number column) align right
 };
 extern const std::array<ColumnInfo, kClassColumnCount> kClassColumns;
 
