@@ -129,8 +129,8 @@ TEST(Schoeller, AZeroBreaksTheLineAndKGetsItsAxis) {
 }
 
 TEST(ChadhaModel, QuadrantsOfThePureWaters) {
-    const wq::SampleTable t = Table({FromMeq("a", kCaHCO3), FromMeq("b", kNaCl),
-                                     FromMeq("c", {0, 0, 0, 0, 0, 0, 0, 0})});
+    const wq::SampleTable t =
+        Table({FromMeq("a", kCaHCO3), FromMeq("b", kNaCl), FromMeq("c", {0, 0, 0, 0, 0, 0, 0, 0})});
     wq::PlotSettings settings;
     const ChadhaModel m = BuildChadhaModel(wqtest::Loaded(t).Model(), settings);
     ASSERT_EQ(m.points.size(), 2u);
@@ -201,8 +201,9 @@ TEST(Drawing, StaysInsideTheArea) {
 TEST(Drawing, LongTablesDrawWithoutPerPointText) {
     wq::SampleTable t;
     for (int i = 0; i < wq::kMaxLongTableSamples; ++i)
-        t.samples.push_back(FromMeq(std::to_string(i), {1.0 + i % 13, 0.1, 2, 1.0 + i % 7, 1,
-                                                        2.0 + i % 5, 1, 0}, i % 2 ? "a" : "b"));
+        t.samples.push_back(FromMeq(std::to_string(i),
+                                    {1.0 + i % 13, 0.1, 2, 1.0 + i % 7, 1, 2.0 + i % 5, 1, 0},
+                                    i % 2 ? "a" : "b"));
     wq::PlotSettings settings;
     const wqtest::Loaded loaded(t);
     const PiperModel m = BuildPiperModel(loaded.Model(), settings);

@@ -41,7 +41,8 @@ TEST(PiperTypes, FiftyPercentNamesNoTypeAndEitherSideDoes) {
         EXPECT_EQ(ClassifyPiperCation(f), c.cation) << c.share;
         EXPECT_EQ(ClassifyPiperAnion(f), c.anion) << c.share;
     }
-    EXPECT_EQ(ClassifyPiperCation(Shares({0.6, 0.2, 0.2}, {0, 1, 0})), PiperCation::SodiumPotassium);
+    EXPECT_EQ(ClassifyPiperCation(Shares({0.6, 0.2, 0.2}, {0, 1, 0})),
+              PiperCation::SodiumPotassium);
     EXPECT_EQ(ClassifyPiperCation(Shares({0.2, 0.2, 0.6}, {0, 1, 0})), PiperCation::Magnesium);
     EXPECT_EQ(ClassifyPiperAnion(Shares({1, 0, 0}, {0.6, 0.2, 0.2})), PiperAnion::Chloride);
     EXPECT_EQ(ClassifyPiperAnion(Shares({1, 0, 0}, {0.2, 0.6, 0.2})), PiperAnion::Bicarbonate);
@@ -54,18 +55,17 @@ TEST(DiamondAndChadha, AgreeOnEverySideOfTheHalfLines) {
     const double shares[] = {0.5 - kStep, 0.5, 0.5 + kStep, 0.1, 0.9};
     for (double earth : shares) {
         for (double weak : shares) {
-            const Fractions f = Shares({1 - earth, earth / 2, earth / 2},
-                                       {(1 - weak) / 2, weak, (1 - weak) / 2});
+            const Fractions f =
+                Shares({1 - earth, earth / 2, earth / 2}, {(1 - weak) / 2, weak, (1 - weak) / 2});
             const PiperField field = ClassifyPiperField(f);
             const ChadhaPoint p = ChadhaCoordinates(f);
             EXPECT_NEAR(p.x, 200 * earth - 100, 1e-9);
             EXPECT_NEAR(p.y, 200 * weak - 100, 1e-9);
             const bool onLine = earth == 0.5 || weak == 0.5;
-            const PiperField expected = onLine ? PiperField::Boundary
-                                        : earth > 0.5 ? (weak > 0.5 ? PiperField::CaMgHCO3
-                                                                    : PiperField::CaMgClSO4)
-                                                      : (weak > 0.5 ? PiperField::NaHCO3
-                                                                    : PiperField::NaClSO4);
+            const PiperField expected =
+                onLine        ? PiperField::Boundary
+                : earth > 0.5 ? (weak > 0.5 ? PiperField::CaMgHCO3 : PiperField::CaMgClSO4)
+                              : (weak > 0.5 ? PiperField::NaHCO3 : PiperField::NaClSO4);
             EXPECT_EQ(field, expected) << earth << " " << weak;
             // The data check's diamond field (written apart) draws the same lines.
             const DiamondField d = ClassifyDiamond(f);
@@ -74,15 +74,25 @@ TEST(DiamondAndChadha, AgreeOnEverySideOfTheHalfLines) {
             if (d.cation == CationClass::Boundary || d.anion == AnionClass::Boundary)
                 EXPECT_EQ(field, PiperField::Boundary);
             else
-                EXPECT_EQ(field, earthSide ? (weakSide ? PiperField::CaMgHCO3 : PiperField::CaMgClSO4)
-                                           : (weakSide ? PiperField::NaHCO3 : PiperField::NaClSO4));
+                EXPECT_EQ(field, earthSide
+                                     ? (weakSide ? PiperField::CaMgHCO3 : PiperField::CaMgClSO4)
+                                     : (weakSide ? PiperField::NaHCO3 : PiperField::NaClSO4));
             const ChadhaField chadha = ClassifyChadha(p);
             switch (field) {
-            case PiperField::CaMgHCO3: EXPECT_EQ(ChadhaFieldNumber(chadha), 5); break;
-            case PiperField::CaMgClSO4: EXPECT_EQ(ChadhaFieldNumber(chadha), 6); break;
-            case PiperField::NaClSO4: EXPECT_EQ(ChadhaFieldNumber(chadha), 7); break;
-            case PiperField::NaHCO3: EXPECT_EQ(ChadhaFieldNumber(chadha), 8); break;
-            default: EXPECT_EQ(chadha, ChadhaField::Boundary);
+                case PiperField::CaMgHCO3:
+                    EXPECT_EQ(ChadhaFieldNumber(chadha), 5);
+                    break;
+                case PiperField::CaMgClSO4:
+                    EXPECT_EQ(ChadhaFieldNumber(chadha), 6);
+                    break;
+                case PiperField::NaClSO4:
+                    EXPECT_EQ(ChadhaFieldNumber(chadha), 7);
+                    break;
+                case PiperField::NaHCO3:
+                    EXPECT_EQ(ChadhaFieldNumber(chadha), 8);
+                    break;
+                default:
+                    EXPECT_EQ(chadha, ChadhaField::Boundary);
             }
         }
     }

@@ -35,10 +35,14 @@ PiperCation ClassifyPiperCation(const Fractions& f) {
         return PiperCation::Undefined;
     // CationFraction is Na+K, Ca, Mg.
     switch (Dominant(f.CationFraction)) {
-    case 0: return PiperCation::SodiumPotassium;
-    case 1: return PiperCation::Calcium;
-    case 2: return PiperCation::Magnesium;
-    default: return PiperCation::NoDominant;
+        case 0:
+            return PiperCation::SodiumPotassium;
+        case 1:
+            return PiperCation::Calcium;
+        case 2:
+            return PiperCation::Magnesium;
+        default:
+            return PiperCation::NoDominant;
     }
 }
 
@@ -47,10 +51,14 @@ PiperAnion ClassifyPiperAnion(const Fractions& f) {
         return PiperAnion::Undefined;
     // AnionFraction is the chloride group, HCO3+CO3, the sulfate group.
     switch (Dominant(f.AnionFraction)) {
-    case 0: return PiperAnion::Chloride;
-    case 1: return PiperAnion::Bicarbonate;
-    case 2: return PiperAnion::Sulfate;
-    default: return PiperAnion::NoDominant;
+        case 0:
+            return PiperAnion::Chloride;
+        case 1:
+            return PiperAnion::Bicarbonate;
+        case 2:
+            return PiperAnion::Sulfate;
+        default:
+            return PiperAnion::NoDominant;
     }
 }
 
@@ -97,11 +105,16 @@ ChadhaField ClassifyChadha(const ChadhaPoint& p) {
 
 int ChadhaFieldNumber(ChadhaField field) {
     switch (field) {
-    case ChadhaField::RechargeCaMgHCO3: return 5;
-    case ChadhaField::ReverseExchangeCaMgCl: return 6;
-    case ChadhaField::SeawaterNaCl: return 7;
-    case ChadhaField::BaseExchangeNaHCO3: return 8;
-    default: return 0;
+        case ChadhaField::RechargeCaMgHCO3:
+            return 5;
+        case ChadhaField::ReverseExchangeCaMgCl:
+            return 6;
+        case ChadhaField::SeawaterNaCl:
+            return 7;
+        case ChadhaField::BaseExchangeNaHCO3:
+            return 8;
+        default:
+            return 0;
     }
 }
 
@@ -144,46 +157,65 @@ Facies ClassifyFacies(const Fractions& f) {
 
 std::string PiperCationName(PiperCation t, Language l) {
     switch (t) {
-    case PiperCation::Calcium: return Pick(l, "Ca型", "Ca type");
-    case PiperCation::Magnesium: return Pick(l, "Mg型", "Mg type");
-    case PiperCation::SodiumPotassium: return Pick(l, "Na+K型", "Na+K type");
-    case PiperCation::NoDominant: return Pick(l, "優勢イオンなし", "no dominant type");
-    default: return Pick(l, "判定不能", "undetermined");
+        case PiperCation::Calcium:
+            return Pick(l, "Ca型", "Ca type");
+        case PiperCation::Magnesium:
+            return Pick(l, "Mg型", "Mg type");
+        case PiperCation::SodiumPotassium:
+            return Pick(l, "Na+K型", "Na+K type");
+        case PiperCation::NoDominant:
+            return Pick(l, "優勢イオンなし", "no dominant type");
+        default:
+            return Pick(l, "判定不能", "undetermined");
     }
 }
 
 std::string PiperAnionName(PiperAnion t, Language l) {
     switch (t) {
-    case PiperAnion::Bicarbonate: return Pick(l, "HCO3型", "HCO3 type");
-    case PiperAnion::Chloride: return Pick(l, "Cl型", "Cl type");
-    case PiperAnion::Sulfate: return Pick(l, "SO4型", "SO4 type");
-    case PiperAnion::NoDominant: return Pick(l, "優勢イオンなし", "no dominant type");
-    default: return Pick(l, "判定不能", "undetermined");
+        case PiperAnion::Bicarbonate:
+            return Pick(l, "HCO3型", "HCO3 type");
+        case PiperAnion::Chloride:
+            return Pick(l, "Cl型", "Cl type");
+        case PiperAnion::Sulfate:
+            return Pick(l, "SO4型", "SO4 type");
+        case PiperAnion::NoDominant:
+            return Pick(l, "優勢イオンなし", "no dominant type");
+        default:
+            return Pick(l, "判定不能", "undetermined");
     }
 }
 
 std::string PiperFieldName(PiperField f, Language l) {
     switch (f) {
-    case PiperField::CaMgHCO3: return Pick(l, "Ca-Mg-HCO3型", "Ca-Mg-HCO3");
-    case PiperField::CaMgClSO4: return Pick(l, "Ca-Mg-Cl/SO4型", "Ca-Mg-Cl/SO4");
-    case PiperField::NaClSO4: return Pick(l, "Na-Cl/SO4型", "Na-Cl/SO4");
-    case PiperField::NaHCO3: return Pick(l, "Na-HCO3型", "Na-HCO3");
-    case PiperField::Boundary: return Pick(l, "区分の境界", "on a field boundary");
-    default: return Pick(l, "判定不能", "undetermined");
+        case PiperField::CaMgHCO3:
+            return Pick(l, "Ca-Mg-HCO3型", "Ca-Mg-HCO3");
+        case PiperField::CaMgClSO4:
+            return Pick(l, "Ca-Mg-Cl/SO4型", "Ca-Mg-Cl/SO4");
+        case PiperField::NaClSO4:
+            return Pick(l, "Na-Cl/SO4型", "Na-Cl/SO4");
+        case PiperField::NaHCO3:
+            return Pick(l, "Na-HCO3型", "Na-HCO3");
+        case PiperField::Boundary:
+            return Pick(l, "区分の境界", "on a field boundary");
+        default:
+            return Pick(l, "判定不能", "undetermined");
     }
 }
 
 std::string ChadhaFieldName(ChadhaField f, Language l) {
     switch (f) {
-    case ChadhaField::RechargeCaMgHCO3:
-        return Pick(l, "5 Ca-Mg-HCO3型（涵養水）", "5 Ca-Mg-HCO3 (recharging water)");
-    case ChadhaField::ReverseExchangeCaMgCl:
-        return Pick(l, "6 Ca-Mg-Cl型（逆イオン交換）", "6 Ca-Mg-Cl (reverse ion exchange)");
-    case ChadhaField::SeawaterNaCl: return Pick(l, "7 Na-Cl型（海水）", "7 Na-Cl (seawater)");
-    case ChadhaField::BaseExchangeNaHCO3:
-        return Pick(l, "8 Na-HCO3型（イオン交換）", "8 Na-HCO3 (base ion exchange)");
-    case ChadhaField::Boundary: return Pick(l, "区分の境界", "on a field boundary");
-    default: return Pick(l, "判定不能", "undetermined");
+        case ChadhaField::RechargeCaMgHCO3:
+            return Pick(l, "5 Ca-Mg-HCO3型（涵養水）", "5 Ca-Mg-HCO3 (recharging water)");
+        case ChadhaField::ReverseExchangeCaMgCl:
+            return Pick(l, "6 Ca-Mg-Cl型（逆イオン交換）", "6 Ca-Mg-Cl (reverse ion exchange)");
+        case ChadhaField::SeawaterNaCl:
+            return Pick(l, "7 Na-Cl型（海水）", "7 Na-Cl (seawater)");
+        case ChadhaField::BaseExchangeNaHCO3:
+            return Pick(l, "8 Na-HCO3型（イオン交換）", "8 Na-HCO3 (base ion exchange)");
+        case ChadhaField::Boundary:
+            return Pick(l, "区分の境界", "on a field boundary");
+        default:
+            return Pick(l, "判定不能", "undetermined");
     }
 }
 

@@ -50,8 +50,14 @@ ChadhaPoint ChadhaCoordinates(const Fractions& f);
 
 // Chadha's numbering of the four quadrant fields: 5 Ca-Mg-HCO3 (recharging water), 6 Ca-Mg-Cl
 // (reverse ion exchange), 7 Na-Cl (seawater), 8 Na-HCO3 (base ion exchange).
-enum class ChadhaField { RechargeCaMgHCO3, ReverseExchangeCaMgCl, SeawaterNaCl, BaseExchangeNaHCO3,
-                         Boundary, Undefined };
+enum class ChadhaField {
+    RechargeCaMgHCO3,
+    ReverseExchangeCaMgCl,
+    SeawaterNaCl,
+    BaseExchangeNaHCO3,
+    Boundary,
+    Undefined
+};
 ChadhaField ClassifyChadha(const ChadhaPoint& p);
 // 5..8; 0 for Boundary and Undefined.
 int ChadhaFieldNumber(ChadhaField field);

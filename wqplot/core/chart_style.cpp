@@ -23,10 +23,9 @@ constexpr std::array<hc::Color, 10> kGroupColours{{
     {188, 189, 34},
     {23, 190, 207},
 }};
-constexpr std::array<MarkShape, 7> kGroupShapes{MarkShape::Circle,      MarkShape::Square,
-                                                MarkShape::TriangleUp,  MarkShape::Diamond,
-                                                MarkShape::TriangleDown, MarkShape::Cross,
-                                                MarkShape::Plus};
+constexpr std::array<MarkShape, 7> kGroupShapes{
+    MarkShape::Circle,       MarkShape::Square, MarkShape::TriangleUp, MarkShape::Diamond,
+    MarkShape::TriangleDown, MarkShape::Cross,  MarkShape::Plus};
 
 // The first character (code point) of a UTF-8 text.
 std::string FirstCharacter(const std::string& s) {
@@ -143,43 +142,45 @@ SampleStyles AssignStyles(const wq::SampleTable& table) {
     return out;
 }
 
-void DrawMark(hc::Surface& s, const PointStyle& st, double x, double y, double r,
-              double textWidth, double textHeight) {
+void DrawMark(hc::Surface& s, const PointStyle& st, double x, double y, double r, double textWidth,
+              double textHeight) {
     const hc::Color c = st.colour;
     switch (st.shape) {
-    case MarkShape::Circle:
-        s.SetForeColor(c);
-        s.SetFillColor(c);
-        s.SetFillStyle(0);
-        s.Circle(x, y, r);
-        s.SetFillStyle(1);
-        break;
-    case MarkShape::Square: s.Box(x - r, y - r, x + r, y + r, c, true); break;
-    case MarkShape::TriangleUp:
-        Polygon(s, {x, y - r * 1.15, x + r * 1.1, y + r * 0.8, x - r * 1.1, y + r * 0.8, 0, 0}, 3,
-                c);
-        break;
-    case MarkShape::TriangleDown:
-        Polygon(s, {x, y + r * 1.15, x + r * 1.1, y - r * 0.8, x - r * 1.1, y - r * 0.8, 0, 0}, 3,
-                c);
-        break;
-    case MarkShape::Diamond:
-        Polygon(s, {x, y - r * 1.3, x + r * 1.3, y, x, y + r * 1.3, x - r * 1.3, y}, 4, c);
-        break;
-    case MarkShape::Cross:
-        s.Line(x - r, y - r, x + r, y + r, c);
-        s.Line(x - r, y + r, x + r, y - r, c);
-        break;
-    case MarkShape::Plus:
-        s.Line(x - r * 1.2, y, x + r * 1.2, y, c);
-        s.Line(x, y - r * 1.2, x, y + r * 1.2, c);
-        break;
-    case MarkShape::Text:
-        s.SetForeColor(c);
-        s.CurrentX = x - textWidth / 2;
-        s.CurrentY = y - textHeight / 2;
-        s.PrintInline(st.text);
-        break;
+        case MarkShape::Circle:
+            s.SetForeColor(c);
+            s.SetFillColor(c);
+            s.SetFillStyle(0);
+            s.Circle(x, y, r);
+            s.SetFillStyle(1);
+            break;
+        case MarkShape::Square:
+            s.Box(x - r, y - r, x + r, y + r, c, true);
+            break;
+        case MarkShape::TriangleUp:
+            Polygon(s, {x, y - r * 1.15, x + r * 1.1, y + r * 0.8, x - r * 1.1, y + r * 0.8, 0, 0},
+                    3, c);
+            break;
+        case MarkShape::TriangleDown:
+            Polygon(s, {x, y + r * 1.15, x + r * 1.1, y - r * 0.8, x - r * 1.1, y - r * 0.8, 0, 0},
+                    3, c);
+            break;
+        case MarkShape::Diamond:
+            Polygon(s, {x, y - r * 1.3, x + r * 1.3, y, x, y + r * 1.3, x - r * 1.3, y}, 4, c);
+            break;
+        case MarkShape::Cross:
+            s.Line(x - r, y - r, x + r, y + r, c);
+            s.Line(x - r, y + r, x + r, y - r, c);
+            break;
+        case MarkShape::Plus:
+            s.Line(x - r * 1.2, y, x + r * 1.2, y, c);
+            s.Line(x, y - r * 1.2, x, y + r * 1.2, c);
+            break;
+        case MarkShape::Text:
+            s.SetForeColor(c);
+            s.CurrentX = x - textWidth / 2;
+            s.CurrentY = y - textHeight / 2;
+            s.PrintInline(st.text);
+            break;
     }
     s.SetForeColor(hc::kBlack);
 }
@@ -193,8 +194,7 @@ Box LegendBox(const ChartMedia& m) {
     if (m.legendHeight > 0)
         return {m.margin, m.height - m.margin - m.legendHeight, m.width - m.margin,
                 m.height - m.margin};
-    return {m.width - m.margin - m.legendWidth, m.margin, m.width - m.margin,
-            m.height - m.margin};
+    return {m.width - m.margin - m.legendWidth, m.margin, m.width - m.margin, m.height - m.margin};
 }
 
 Box DrawLegend(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles,

@@ -17,10 +17,10 @@ struct ChartMedia {
     bool paper = false;
     double width = 900;  // the area drawn on
     double height = 700;
-    double margin = 12;         // around the whole chart
-    double legendWidth = 170;   // the column at the right (screen)
-    double legendHeight = 0;    // the band below the chart (paper), instead of the column
-    double legendColumn = 60;   // the width of one column of entries in the band
+    double margin = 12;                // around the whole chart
+    double legendWidth = 170;          // the column at the right (screen)
+    double legendHeight = 0;           // the band below the chart (paper), instead of the column
+    double legendColumn = 60;          // the width of one column of entries in the band
     double unitsPerPoint = 96.0 / 72;  // user units of one typographic point
     double titleSize = 11;
     double textSize = 9;
@@ -62,7 +62,7 @@ struct LegendEntry {
 // legend then names the samples.
 struct SampleStyles {
     std::vector<PointStyle> styles;
-    std::vector<int> styleOf;  // per sample in table order; -1 for a sample not drawn
+    std::vector<int> styleOf;         // per sample in table order; -1 for a sample not drawn
     std::vector<LegendEntry> legend;  // at most kMaxLegendEntries
     int legendLeftOut = 0;            // entries beyond those
     bool byGroup = false;

@@ -127,7 +127,8 @@ std::string ClassificationText(const std::vector<ClassRow>& rows, wq::Language l
         std::string line;
         for (std::size_t c = 0; c < l.size(); ++c) {
             const bool right = c == kColNumber || kClassColumns[c].decimals >= 0;
-            line += (c ? "  " : "") + (right ? hc::PadLeft(l[c], width[c]) : hc::PadRight(l[c], width[c]));
+            line += (c ? "  " : "") +
+                    (right ? hc::PadLeft(l[c], width[c]) : hc::PadRight(l[c], width[c]));
         }
         while (!line.empty() && line.back() == ' ')
             line.pop_back();

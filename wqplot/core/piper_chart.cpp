@@ -16,7 +16,7 @@ constexpr double kH = kTriangleHeight;
 // Corners, diagram units.
 constexpr Pt kCa{0, 0}, kNaK{1, 0}, kMg{0.5, kH};
 constexpr Pt kHCO3{1 + kPiperGap, 0}, kCl{2 + kPiperGap, 0}, kSO4{1.5 + kPiperGap, kH};
-constexpr Pt kBottom{1 + kPiperGap / 2, kPiperGap * kH};
+constexpr Pt kBottom{1 + kPiperGap / 2, kPiperGap* kH};
 constexpr Pt kLeft{kBottom.x - 0.5, kBottom.y + kH};
 constexpr Pt kTop{kBottom.x, kBottom.y + 2 * kH};
 constexpr Pt kRight{kBottom.x + 0.5, kBottom.y + kH};
@@ -120,8 +120,8 @@ void Ticks(hc::Surface& s, const ChartMedia& m, const PiperFrame& f, wq::Nitrate
 void FieldLines(hc::Surface& s, const ChartMedia& m, const PiperFrame& f) {
     s.SetDrawWidth(m.frameWidth);
     s.SetForeColor(hc::Color{90, 90, 90});
-    for (const auto& [p0, p1, p2] : {std::array<Pt, 3>{kCa, kNaK, kMg},
-                                     std::array<Pt, 3>{kHCO3, kCl, kSO4}}) {
+    for (const auto& [p0, p1, p2] :
+         {std::array<Pt, 3>{kCa, kNaK, kMg}, std::array<Pt, 3>{kHCO3, kCl, kSO4}}) {
         const Pt a = Mix(p0, p1, 0.5), b = Mix(p1, p2, 0.5), c = Mix(p2, p0, 0.5);
         Outline(s, f, {a, b, c, a});
     }

@@ -29,7 +29,8 @@ std::pair<int, int> SchoellerDecades(double smallestPositive, double largest) {
     return {low, high};
 }
 
-SchoellerModel BuildSchoellerModel(const wq::SampleModel& samples, const wq::PlotSettings& settings) {
+SchoellerModel BuildSchoellerModel(const wq::SampleModel& samples,
+                                   const wq::PlotSettings& settings) {
     const wq::SampleTable& table = samples.table;
     const std::vector<wq::Composition>& compositions = samples.compositions;
     SchoellerModel model;
@@ -65,8 +66,10 @@ SchoellerModel BuildSchoellerModel(const wq::SampleModel& samples, const wq::Plo
         } else {
             line.meq.push_back(q[wq::kNa] + q[wq::kK]);
         }
-        line.meq.push_back(q[wq::kCl] + (nitrate == wq::NitrateType::WithChloride ? q[wq::kNO3] : 0));
-        line.meq.push_back(q[wq::kSO4] + (nitrate == wq::NitrateType::WithSulfate ? q[wq::kNO3] : 0));
+        line.meq.push_back(q[wq::kCl] +
+                           (nitrate == wq::NitrateType::WithChloride ? q[wq::kNO3] : 0));
+        line.meq.push_back(q[wq::kSO4] +
+                           (nitrate == wq::NitrateType::WithSulfate ? q[wq::kNO3] : 0));
         line.meq.push_back(q[wq::kHCO3] + c.co3Meq);
         for (double v : line.meq) {
             if (v > 0 && std::isfinite(v)) {

@@ -36,7 +36,8 @@ struct SchoellerModel {
 // Decades for the smallest and largest positive values (-1..1 when there are none).
 std::pair<int, int> SchoellerDecades(double smallestPositive, double largest);
 
-SchoellerModel BuildSchoellerModel(const wq::SampleModel& samples, const wq::PlotSettings& settings);
+SchoellerModel BuildSchoellerModel(const wq::SampleModel& samples,
+                                   const wq::PlotSettings& settings);
 
 void DrawSchoeller(hc::Surface& s, const SchoellerModel& model, const ChartMedia& m);
 
