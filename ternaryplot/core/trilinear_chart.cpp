@@ -115,12 +115,12 @@ void VertexLabels(hc::Surface& s, const TrilinearMedia& m,
 template <std::size_t N>
 void HalfLines(hc::Surface& s, const TrilinearMedia& m, const std::array<Segment, N>& lines) {
     if (m.dottedHalfLines)
-        s.SetDrawStyle(2);
+        s.SetDrawStyle(hc::PenStyle::Dot);
     if (m.setsWidths)
         s.SetDrawWidth(m.widths[kWidthHalfLines]);
     for (const Segment& l : lines)
         s.Line(m.X(l.a.x), m.Y(l.a.y), m.X(l.b.x), m.Y(l.b.y));
-    s.SetDrawStyle(0);
+    s.SetDrawStyle(hc::PenStyle::Solid);
 }
 
 // Shaft and both head strokes, all from the head point.
@@ -230,7 +230,7 @@ TrilinearMedia PaperMedia(const wq::PrintOffset& offset, const std::array<int, 4
 
 void DrawTrilinearFrame(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType nitrateType,
                         wq::SampleList sampleList) {
-    s.SetDrawStyle(0);
+    s.SetDrawStyle(hc::PenStyle::Solid);
     s.SetFillStyle(0);
     s.SetFontName(hc::kMincho);
     s.SetFontSize(m.vertexSize);
@@ -265,7 +265,7 @@ void PlotSamples(hc::Surface& s, const TrilinearMedia& m, const wq::SampleTable&
                  const FractionTable& fractions, wq::Numbering numbering) {
     s.SetFontName(hc::kGothic);
     s.SetFontSize(m.numberSize);
-    s.SetDrawStyle(0);
+    s.SetDrawStyle(hc::PenStyle::Solid);
     s.SetFillStyle(0);
     for (int i = 1; i <= table.SampleCount && i <= wq::kMaxSamples; ++i) {
         auto ui = static_cast<std::size_t>(i);
@@ -380,7 +380,7 @@ void DrawScreen(hc::Surface& canvas, const wq::SampleTable& table,
 void PrintChart(hc::Surface& printer, const wq::SampleTable& table,
                 const wq::PlotSettings& settings, const wq::PrintOffset& offset) {
     const std::string fontName = printer.FontName();
-    printer.SetDrawStyle(0);
+    printer.SetDrawStyle(hc::PenStyle::Solid);
     printer.SetFontTransparent(true);
     printer.SetOrientation(hc::Orientation::Portrait);
     std::array<int, 4> widths{};
