@@ -24,19 +24,36 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
   "fonts-ipafont-gothic | fonts-noto-cjk, fonts-ipafont-mincho | fonts-noto-cjk, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libreoffice-calc, hardinfo")
 # The long description; CPack puts the summary above it and indents every line by one blank
-# (lines indented further are shown as they stand).
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"Five small desktop programs with a Japanese interface for groundwater-quality
+# (lines indented further are shown as they stand). Its list of programs is made from the
+# build's programs, the window programs first, and their lines in packaging/programs.cmake.
+hc_programs(windows window)
+hc_programs(commands command)
+list(LENGTH windows count)
+set(number_words One Two Three Four Five Six Seven Eight Nine Ten Eleven Twelve)
+if(count GREATER 0 AND count LESS_EQUAL 12)
+  math(EXPR index "${count} - 1")
+  list(GET number_words ${index} count)
+endif()
+set(description "${count} small desktop programs with a Japanese interface for groundwater-quality
 and river-hydrology work, and a command that draws their charts without a
-window:
-  - sixsideplot: hexadiagrams of up to 32 water analyses,
-  - polyplot: Stiff diagrams of the same analyses,
-  - ternaryplot: colour trilinear diagrams with a table of samples,
-  - rainprob: annual precipitation on normal probability paper, with the
-    1-in-10 and 1-in-50 dry and wet years,
-  - flowcalc: Manning discharge of a surveyed river cross-section,
-  - hydrochart: any of these charts as PDF, SVG, PNG or JSON, for batch use.
+window:")
+set(listed ${windows} ${commands})
+list(LENGTH listed left)
+foreach(program IN LISTS listed)
+  hc_program_fact(line ${program} PACKAGE_LINE)
+  if(NOT line)
+    message(FATAL_ERROR "packaging/programs.cmake gives no PACKAGE_LINE for ${program}")
+  endif()
+  math(EXPR left "${left} - 1")
+  if(left GREATER 0)
+    string(APPEND description "\n  - ${program}: ${line},")
+  else()
+    string(APPEND description "\n  - ${program}: ${line}.")
+  endif()
+endforeach()
+string(APPEND description "
 Workbooks (.xls, .xlsx, .ods) are read directly. Every chart prints on A4.")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${description}")
 
 set(CPACK_GENERATOR DEB)
 include(CPack)

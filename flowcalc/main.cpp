@@ -1,6 +1,6 @@
 // flowcalc: Manning discharge of a surveyed river cross-section.
 #include "common/ui/window_program.h"
-#include "flowcalc/ui/form1.h"
+#include "flowcalc/ui/main_window.h"
 
 int main(int argc, char** argv) {
     const hc::ProgramInfo info{

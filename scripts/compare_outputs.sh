@@ -6,16 +6,22 @@
 #   scripts/compare_outputs.sh save DIR     record the outputs of the current build in DIR
 #   scripts/compare_outputs.sh check DIR    record them again and compare with DIR
 #
-# Uses the programs in build/default/bin (build them first). Screenshots need Xvfb, xdotool
+# Uses the programs in build/default/bin and their list build/default/programs.txt (build them
+# first). Screenshots need Xvfb, xdotool
 # and ImageMagick (scripts/deps.sh installs them); without them only the display lists are
 # compared.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bin="${HC_BIN:-$here/build/default/bin}"
+programs="${HC_PROGRAMS:-$bin/../programs.txt}"
 mode="${1:-}"
 dir="${2:-}"
 if [[ "$mode" != save && "$mode" != check ]] || [[ -z "$dir" ]]; then
   echo "usage: scripts/compare_outputs.sh save|check DIR" >&2
+  exit 2
+fi
+if [[ ! -f "$programs" ]]; then
+  echo "compare_outputs: no list of programs $programs: configure and build first" >&2
   exit 2
 fi
 out="$dir"
@@ -57,7 +63,8 @@ for s in island_section river_section; do
 done
 
 # Window screenshots under a private X server: start the program, let the splash pass,
-# File>Open through the keyboard, type the example's path, and photograph the screen.
+# File>Open through the keyboard, type the example's path, send the keys the program's line in
+# programs.txt asks for (accepting or filling its dialogues), and photograph the screen.
 # Without a window manager the keyboard goes to the window given the focus: the newest one.
 key() {
   local w
@@ -76,7 +83,14 @@ shoot() {  # NAME PROGRAM FILE [keys after loading...]
   key type --delay 5 "$file"
   key key Return
   sleep 1.5
-  for k in "$@"; do key key "$k"; done
+  local k
+  for k in "$@"; do
+    if [[ $k == type:* ]]; then
+      key type --delay 5 "${k#type:}"
+    else
+      key key "$k"
+    fi
+  done
   DISPLAY=$disp import -window root "$out/shots/$name.png"
   kill "$pid" 2> /dev/null || true
   wait "$pid" 2> /dev/null || true
@@ -88,12 +102,11 @@ if command -v Xvfb > /dev/null && command -v xdotool > /dev/null && command -v i
   disp=":$number"
   trap 'pkill -f "Xvfb -displayfd 1 -screen 0 1600x1000x24" -P $$ 2> /dev/null || true' EXIT
   sleep 0.5
-  shoot sixsideplot sixsideplot "$ex/sample12.xls"
-  shoot polyplot polyplot "$ex/sample12.xls"
-  shoot ternaryplot ternaryplot "$ex/sample12.xls"
-  shoot rainprob rainprob "$ex/rainprob/textbook26.txt"
-  # flowcalc asks for the scales, then the parameters, after the file: accept both.
-  shoot flowcalc flowcalc "$ex/flowcalc/island_section.txt" Return Return
+  while read -r -u 4 program kind example keys; do
+    [[ $program == \#* || $kind != window || $example == - ]] && continue
+    read -ra keys <<< "$keys"
+    shoot "$program" "$program" "$ex/$example" "${keys[@]}"
+  done 4< "$programs"
 else
   echo "compare_outputs: Xvfb, xdotool or ImageMagick missing: no screenshots" >&2
 fi

@@ -10,12 +10,14 @@
 #                                    the names that differ, 77 when a tool is missing
 #
 # Runs under C.UTF-8, or the locale HC_SHOT_LOCALE names (ja_JP.UTF-8: the pictures must be
-# the same). Uses the programs in build/default/bin (or HC_BIN); build them first. Needs Xvfb, xdotool,
+# the same). Uses the programs in build/default/bin (or HC_BIN) and their list programs.txt
+# beside it; build them first. Needs Xvfb, xdotool,
 # ImageMagick and pngquant (scripts/deps.sh installs them). The pictures are quantised to at
 # most 256 colours without dithering, so the same tree gives the same bytes.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bin="${HC_BIN:-$here/build/default/bin}"
+programs="${HC_PROGRAMS:-$bin/../programs.txt}"
 images="$here/docs/images"
 ex="$here/examples"
 mode=write
@@ -31,7 +33,11 @@ for tool in Xvfb xdotool import convert compare identify pngquant fc-match flock
     exit 77
   fi
 done
-for program in hydrochart sixsideplot polyplot ternaryplot rainprob flowcalc; do
+if [[ ! -f "$programs" ]]; then
+  echo "screenshots: no list of programs $programs: configure and build first" >&2
+  exit 2
+fi
+for program in $(grep -v '^#' "$programs" | cut -d' ' -f1); do
   if [[ ! -x "$bin/$program" ]]; then
     echo "screenshots: $bin/$program is missing: build the programs first" >&2
     exit 2
@@ -277,15 +283,12 @@ window() {  # NAME PROGRAM FILE [keys...]
   wait "$pid" 2> /dev/null || true
   finish "$work/raw/$name.png" "$name"
 }
-window sixsideplot-window sixsideplot sample12.xls
-window polyplot-window polyplot sample12.xls
-window ternaryplot-window ternaryplot sample12.xls
-# 解析項目 > 回帰線と解析値を表示 after the file.
-window rainprob-window rainprob rainprob/textbook26.txt alt+a a
-# flowcalc asks for the scales, then for roughness, slope and depth: the island's two
-# sub-channels show at 1.5 m.
-window flowcalc-window flowcalc flowcalc/island_section.txt Return \
-  ctrl+a type:0.035 Tab ctrl+a type:800 Tab ctrl+a type:1.5 Return
+# Each window program with the example and keys of its line in programs.txt.
+while read -r -u 4 program kind example keys; do
+  [[ $program == \#* || $kind != window || $example == - ]] && continue
+  read -ra keys <<< "$keys"
+  window "$program-window" "$program" "$example" "${keys[@]}"
+done 4< "$programs"
 
 [[ $mode == write ]] && { echo "pictures written to $images"; exit 0; }
 

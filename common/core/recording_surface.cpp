@@ -214,7 +214,7 @@ DrawOp RecordingSurface::Begin(DrawOp::Kind kind) {
         np.doc = doc_;
         np.page = page_;
         np.width = drawWidth_;
-        np.style = drawStyle_;
+        np.style = static_cast<int>(drawStyle_);
         np.color = foreColor_;
         ops_.push_back(np);
         ++page_;
@@ -224,7 +224,7 @@ DrawOp RecordingSurface::Begin(DrawOp::Kind kind) {
     op.doc = doc_;
     op.page = page_;
     op.width = drawWidth_;
-    op.style = drawStyle_;
+    op.style = static_cast<int>(drawStyle_);
     op.color = foreColor_;
     docOpen_ = true;
     return op;

@@ -25,7 +25,9 @@ Color QBColor(int index);
 // Printer set-up values, named as the classic printer object names them.
 enum class Orientation { Portrait = 1, Landscape = 2 };
 
-// DrawStyle: 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 transparent.
+// The pen's line style (the classic DrawStyle numbers, which display lists record).
+enum class PenStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, Transparent = 5 };
+
 // FillStyle: 0 solid, 1 transparent (others are hatches, drawn as solid here).
 class Surface {
   public:
@@ -84,8 +86,8 @@ class Surface {
     // Pen width: on paper one unit is 0.1 mm, on screen one device pixel.
     void SetDrawWidth(int w) { drawWidth_ = w < 1 ? 1 : w; }
     int DrawWidth() const { return drawWidth_; }
-    void SetDrawStyle(int s) { drawStyle_ = s; }
-    int DrawStyle() const { return drawStyle_; }
+    void SetDrawStyle(PenStyle s) { drawStyle_ = s; }
+    PenStyle DrawStyle() const { return drawStyle_; }
     void SetFillStyle(int s) { fillStyle_ = s; }
     int FillStyle() const { return fillStyle_; }
     void SetFillColor(Color c) { fillColor_ = c; }
@@ -116,7 +118,7 @@ class Surface {
     double fontSize_ = 9.0;
     bool fontTransparent_ = true;
     int drawWidth_ = 1;
-    int drawStyle_ = 0;
+    PenStyle drawStyle_ = PenStyle::Solid;
     int fillStyle_ = 1;
     Color fillColor_ = kBlack;
     Color foreColor_ = kBlack;

@@ -624,7 +624,7 @@ void QtSurface::ApplyPen(QPainter& p, Color c) const {
     pen.setWidthF(std::max(widthPx, 0.5));
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
-    if (drawStyle_ >= 1 && drawStyle_ <= 4) {
+    if (drawStyle_ != PenStyle::Solid && drawStyle_ != PenStyle::Transparent) {
         // Dash lengths are fixed in device terms (screen pixels, or quarter millimetres on
         // paper) and expressed in pen widths, so a dotted line stays dotted at any width; no
         // dot or gap is shorter than the pen is wide, so a thick dot is square, not a sliver.
@@ -634,21 +634,21 @@ void QtSurface::ApplyPen(QPainter& p, Color c) const {
         auto len = [&](double units) { return std::max(units * unitPx / w, 1.0); };
         QList<qreal> pattern;
         switch (drawStyle_) {
-            case 1:
+            case PenStyle::Dash:
                 pattern = {len(6), len(3)};
-                break;  // dash
-            case 2:
+                break;
+            case PenStyle::Dot:
                 pattern = {len(1), len(2)};
-                break;  // dot
-            case 3:
+                break;
+            case PenStyle::DashDot:
                 pattern = {len(6), len(2), len(1), len(2)};
-                break;  // dash-dot
+                break;
             default:
                 pattern = {len(6), len(2), len(1), len(2), len(1), len(2)};
                 break;  // dash-dot-dot
         }
         pen.setDashPattern(pattern);
-    } else if (drawStyle_ == 5) {
+    } else if (drawStyle_ == PenStyle::Transparent) {
         pen.setStyle(Qt::NoPen);
     }
     p.setPen(pen);

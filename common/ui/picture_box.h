@@ -54,7 +54,9 @@ class PictureBox : public QWidget {
         std::string fontName = kGothic;
         double fontSize = 9.0;
         bool fontTransparent = true;
-        int drawWidth = 1, drawStyle = 0, fillStyle = 1;
+        int drawWidth = 1;
+        PenStyle drawStyle = PenStyle::Solid;
+        int fillStyle = 1;
         Color fillColor = kBlack, foreColor = kBlack;
         double currentX = 0, currentY = 0;
     };

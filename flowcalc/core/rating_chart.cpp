@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <iterator>
+#include <utility>
 
 #include "common/core/numbers.h"
 
@@ -12,6 +15,24 @@ namespace {
 constexpr hc::Color kRed{255, 0, 0};
 constexpr hc::Color kBlue{0, 0, 255};
 constexpr hc::Color kGrey{160, 160, 160};
+
+// The stacked level title: each piece's top, in title heights from the frame's middle.
+constexpr double kLevelTitleOffsets[] = {-2.5, -0.5, 1.5};
+static_assert(std::size(kLevelTitleOffsets) == std::size(kRatingLevelTitle));
+// The discharge title stands this many title heights below the frame, under the labels.
+constexpr double kDischargeTitleDrop = 2;
+// The bank label: this many tick lengths right of the frame, and its text heights above the
+// dashed line.
+constexpr double kBankLabelIndent = 2;
+constexpr double kBankLabelRaise = 1.1;
+// One-unit pens for the grid and the marks' outlines.
+constexpr int kThinPen = 1;
+
+// The printed sheet's heading lines above the chart: top of each line (mm) and font size.
+constexpr double kSheetLineY[] = {18, 24, 32, 38};
+constexpr double kSheetFontSize = 11;
+// The bank-full discharge is shown to the litre per second, as the table shows it.
+constexpr double kLitresPerCubicMetre = 1000;
 
 void SetFont(hc::Surface& g, const std::string& name, double size) {
     g.SetFontName(name);
@@ -116,8 +137,8 @@ void DrawRatingChart(hc::Surface& g, const RatingChartConstants& k, const Rating
     const RatingAxes axes = RatingChartAxes(c);
     const std::vector<double> qTicks = Ticks(axes.Discharge), zTicks = Ticks(axes.Level);
     // Dotted grid first, so that the frame and the line lie on top of it.
-    g.SetDrawWidth(1);
-    g.SetDrawStyle(2);
+    g.SetDrawWidth(kThinPen);
+    g.SetDrawStyle(hc::PenStyle::Dot);
     for (double q : qTicks) {
         const double x = RatingX(k, axes, q);
         g.Line(x, k.Top, x, k.Bottom, k.GridColor);
@@ -126,7 +147,7 @@ void DrawRatingChart(hc::Surface& g, const RatingChartConstants& k, const Rating
         const double y = RatingY(k, axes, z);
         g.Line(k.Left, y, k.Right, y, k.GridColor);
     }
-    g.SetDrawStyle(0);
+    g.SetDrawStyle(hc::PenStyle::Solid);
     g.SetDrawWidth(k.FrameWidth);
     g.Line(k.Left, k.Top, k.Right, k.Top);
     g.Line(k.Right, k.Top, k.Right, k.Bottom);
@@ -149,22 +170,21 @@ void DrawRatingChart(hc::Surface& g, const RatingChartConstants& k, const Rating
     }
     SetFont(g, k.TitleFont, k.TitleSize);
     const double th = g.TextHeight(kRatingDischargeTitle);
-    PrintAt(g, (k.Left + k.Right) / 2 - g.TextWidth(kRatingDischargeTitle) / 2, k.Bottom + 2 * th,
-            kRatingDischargeTitle);
+    PrintAt(g, (k.Left + k.Right) / 2 - g.TextWidth(kRatingDischargeTitle) / 2,
+            k.Bottom + kDischargeTitleDrop * th, kRatingDischargeTitle);
     const double mid = (k.Top + k.Bottom) / 2;
-    const double pieceY[] = {mid - 2.5 * th, mid - th / 2, mid + 1.5 * th};
-    for (int i = 0; i < 3; ++i)
-        PrintAt(g, k.VerticalTitleX - g.TextWidth(kRatingLevelTitle[i]) / 2, pieceY[i],
-                kRatingLevelTitle[i]);
+    for (std::size_t i = 0; i < std::size(kLevelTitleOffsets); ++i)
+        PrintAt(g, k.VerticalTitleX - g.TextWidth(kRatingLevelTitle[i]) / 2,
+                mid + kLevelTitleOffsets[i] * th, kRatingLevelTitle[i]);
     // The lower bank top, dashed, named at its left end, where the line of discharges rising
     // with the stage is furthest from it.
     const double bank = RatingY(k, axes, c.BankTop);
-    g.SetDrawStyle(1);
+    g.SetDrawStyle(hc::PenStyle::Dash);
     g.Line(k.Left, bank, k.Right, bank, k.BankColor);
-    g.SetDrawStyle(0);
+    g.SetDrawStyle(hc::PenStyle::Solid);
     SetFont(g, k.LabelFont, k.LabelSize);
-    PrintAt(g, k.Left + 2 * k.TickLength, bank - 1.1 * g.TextHeight(kRatingBankLabel),
-            kRatingBankLabel);
+    PrintAt(g, k.Left + kBankLabelIndent * k.TickLength,
+            bank - kBankLabelRaise * g.TextHeight(kRatingBankLabel), kRatingBankLabel);
     // The rating line through the tabulated stages.
     g.SetDrawWidth(k.CurveWidth);
     for (std::size_t i = 1; i < c.Rows.size(); ++i)
@@ -172,7 +192,7 @@ void DrawRatingChart(hc::Surface& g, const RatingChartConstants& k, const Rating
                RatingX(k, axes, c.Rows[i].Discharge), RatingY(k, axes, c.Rows[i].Level),
                k.CurveColor);
     if (c.Rows.size() <= kMaxMarkedRows) {
-        g.SetDrawWidth(1);
+        g.SetDrawWidth(kThinPen);
         g.SetFillStyle(0);
         g.SetFillColor(k.CurveColor);
         g.SetForeColor(k.CurveColor);
@@ -187,7 +207,7 @@ void DrawRatingChart(hc::Surface& g, const RatingChartConstants& k, const Rating
 void DrawRatingScreen(hc::Surface& g, const RatingCurve& c) {
     g.SetScale(kRatingScreenWidth, kRatingScreenHeight);
     g.Cls();
-    g.SetDrawStyle(0);
+    g.SetDrawStyle(hc::PenStyle::Solid);
     g.SetForeColor(hc::kBlack);
     DrawRatingChart(g, RatingScreenConstants(), c);
 }
@@ -197,23 +217,23 @@ void PrintRatingCurve(hc::Surface& printer, const RatingCurve& c, const std::str
     using hc::DoubleToText;
     const std::string savedFont = printer.FontName();
     printer.SetOrientation(hc::Orientation::Landscape);
-    printer.SetDrawStyle(0);
+    printer.SetDrawStyle(hc::PenStyle::Solid);
     printer.SetForeColor(hc::kBlack);
     const RatingChartConstants k = RatingPaperConstants(widths);
     DrawRatingChart(printer, k, c);
     const double bankFull = c.Rows.empty() ? 0 : c.Rows.back().Discharge;
-    // To the litre per second, as the table shows it.
-    const std::string bankFullText = DoubleToText(std::round(bankFull * 1000) / 1000);
-    SetFont(printer, hc::kMincho, 11);
+    const std::string bankFullText =
+        DoubleToText(std::round(bankFull * kLitresPerCubicMetre) / kLitresPerCubicMetre);
+    SetFont(printer, hc::kMincho, kSheetFontSize);
     const std::pair<double, std::string> lines[] = {
-        {18, kRatingSheetTitle},
-        {24, "ファイル名 < " + dataPath + " >"},
-        {32, "  粗度係数  ｎ＝ " + DoubleToText(p.Roughness) + "    河床勾配  Ｉ＝ １／" +
-                 std::to_string(p.SlopeDenominator) + "    水位の刻み  " + DoubleToText(c.Step) +
-                 " ｍ"},
-        {38, "  河床高  " + DoubleToText(c.BedLevel) + " ｍ    岸の天端（低い方）  " +
-                 DoubleToText(c.BankTop) + " ｍ    天端での流量  Ｑ＝ " + bankFullText +
-                 " ｍ3/sec"},
+        {kSheetLineY[0], kRatingSheetTitle},
+        {kSheetLineY[1], "ファイル名 < " + dataPath + " >"},
+        {kSheetLineY[2], "  粗度係数  ｎ＝ " + DoubleToText(p.Roughness) +
+                             "    河床勾配  Ｉ＝ １／" + std::to_string(p.SlopeDenominator) +
+                             "    水位の刻み  " + DoubleToText(c.Step) + " ｍ"},
+        {kSheetLineY[3], "  河床高  " + DoubleToText(c.BedLevel) + " ｍ    岸の天端（低い方）  " +
+                             DoubleToText(c.BankTop) + " ｍ    天端での流量  Ｑ＝ " + bankFullText +
+                             " ｍ3/sec"},
     };
     for (const auto& [y, text] : lines)
         PrintAt(printer, k.Left, y, text);

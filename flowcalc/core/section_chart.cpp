@@ -10,8 +10,29 @@ namespace {
 
 constexpr hc::Color kRed{255, 0, 0};
 constexpr hc::Color kBlue{0, 0, 255};
-constexpr int kDistanceTicks = 25;   // ticks 0..25 across, majors every 5
-constexpr int kElevationTicks = 10;  // ticks 0..10 upwards, majors at 0, 5, 10
+constexpr int kDistanceTicks = 25;   // ticks 0..25 across
+constexpr int kElevationTicks = 10;  // ticks 0..10 upwards
+constexpr int kMajorEvery = 5;       // a long, labelled tick every fifth: 0, 5, 10, ...
+constexpr int kMiddleTick = kElevationTicks / 2;  // the elevation tick at the section's YCentre
+// A tick stands for 1/100 of the scale's denominator in metres: at 1/200, 2 m a tick.
+constexpr double kTicksPerScale = 100;
+// Hence the frame spans HScale / 4 m across (25 ticks) and VScale / 10 m upwards (10 ticks).
+constexpr double kAcrossDivisor = kTicksPerScale / kDistanceTicks;
+constexpr double kUpDivisor = kTicksPerScale / kElevationTicks;
+// The distance title stands this many title heights below the frame, under the labels.
+constexpr double kDistanceTitleDrop = 2;
+
+// The printed block of results: the heading and the file name, then one value a line in the
+// left column and the scales in the right one (millimetres on the sheet).
+constexpr double kResultLeft = 25;
+constexpr double kScaleColumn = 235;
+constexpr double kHeadingY = 30;
+constexpr double kFileY = 35;
+constexpr double kFirstValueY = 45;
+constexpr double kScaleHeadingY = 60;
+constexpr double kResultLineStep = 5;
+constexpr double kResultFontSize = 11;
+constexpr double kSheetFontSize = 10;  // the printer's font as the sheet begins
 
 // Number of characters of a label (code points of UTF-8 text).
 int Characters(const std::string& s) {
@@ -72,11 +93,11 @@ ChartConstants PaperConstants(const PrintWidths& w) {
 }
 
 double ChartX(const ChartConstants& k, const ChartScales& s, double x) {
-    return x * (k.Right - k.Left) * 4 / s.HScale + k.Left;
+    return x * (k.Right - k.Left) * kAcrossDivisor / s.HScale + k.Left;
 }
 
 double ChartY(const ChartConstants& k, const ChartScales& s, double y) {
-    return k.Middle() - (y - s.YCentre) * (k.Bottom - k.Top) * 10 / s.VScale;
+    return k.Middle() - (y - s.YCentre) * (k.Bottom - k.Top) * kUpDivisor / s.VScale;
 }
 
 void DrawFrame(hc::Surface& g, const ChartConstants& k) {
@@ -94,11 +115,13 @@ void DrawDistanceTicks(hc::Surface& g, const ChartConstants& k, const ChartScale
     const double step = (k.Right - k.Left) / kDistanceTicks;
     for (int i = 0; i <= kDistanceTicks; ++i) {
         double x = k.Left + step * i;
-        double len = i % 5 == 0 ? k.MajorTick : k.MinorTick;
+        const bool major = i % kMajorEvery == 0;
+        double len = major ? k.MajorTick : k.MinorTick;
         g.Line(x, k.Bottom, x, k.Bottom - len);
         g.Line(x, k.Top, x, k.Top + len);
-        if (i % 5 == 0) {
-            std::string label = hc::DoubleToText(static_cast<double>(i) * s.HScale / 100);
+        if (major) {
+            std::string label =
+                hc::DoubleToText(static_cast<double>(i) * s.HScale / kTicksPerScale);
             g.CurrentX = x - g.TextWidth(label) / 2;
             g.CurrentY = k.Bottom + g.TextHeight(label) / 2;
             g.Print(label);
@@ -112,10 +135,11 @@ std::vector<ElevationLabel> ElevationLabels(hc::Surface& g, const ChartConstants
     g.SetFontSize(k.LabelSize);
     const double step = (k.Bottom - k.Top) / kElevationTicks;
     std::vector<ElevationLabel> out;
-    for (int j : {0, 5, 10}) {
-        const double y = k.Middle() - step * (j - 5);
+    for (int j = 0; j <= kElevationTicks; j += kMajorEvery) {
+        const double y = k.Middle() - step * (j - kMiddleTick);
         ElevationLabel l;
-        l.Text = hc::DoubleToText(s.YCentre + static_cast<double>(j - 5) * s.VScale / 100);
+        l.Text = hc::DoubleToText(s.YCentre +
+                                  static_cast<double>(j - kMiddleTick) * s.VScale / kTicksPerScale);
         // The label ends half a character before the frame.
         const int n = Characters(l.Text);
         const double w = g.TextWidth(l.Text);
@@ -134,13 +158,13 @@ void DrawElevationTicks(hc::Surface& g, const ChartConstants& k, const ChartScal
     const std::vector<ElevationLabel> labels = ElevationLabels(g, k, s);
     const double step = (k.Bottom - k.Top) / kElevationTicks;
     for (int j = 0; j <= kElevationTicks; ++j) {
-        double y = k.Middle() - step * (j - 5);
-        bool major = j == 0 || j == 5 || j == 10;
+        double y = k.Middle() - step * (j - kMiddleTick);
+        bool major = j % kMajorEvery == 0;
         double len = major ? k.MajorTick : k.MinorTick;
         g.Line(k.Left, y, k.Left + len, y);
         g.Line(k.Right, y, k.Right - len, y);
         if (major) {
-            const ElevationLabel& l = labels[static_cast<std::size_t>(j / 5)];
+            const ElevationLabel& l = labels[static_cast<std::size_t>(j / kMajorEvery)];
             g.CurrentX = l.Box.Left;
             g.CurrentY = l.Box.Top;
             g.Print(l.Text);
@@ -247,7 +271,7 @@ void DrawTitlesAt(hc::Surface& g, const ChartConstants& k, double verticalMiddle
     const std::string distance = "距  離  （ｍ）";
     // Below the distance labels: two title heights under the frame.
     g.CurrentX = (k.Left + k.Right) / 2 - g.TextWidth(distance) / 2;
-    g.CurrentY = k.Bottom + 2 * g.TextHeight(distance);
+    g.CurrentY = k.Bottom + kDistanceTitleDrop * g.TextHeight(distance);
     g.Print(distance);
     const std::vector<TextBox> boxes = VerticalTitleBoxes(g, k, verticalMiddle);
     for (std::size_t i = 0; i < boxes.size(); ++i) {
@@ -273,7 +297,7 @@ void DrawChart(hc::Surface& g, const ChartConstants& k, const Computation& c) {
 void DrawSection(hc::Surface& g, const Computation& c) {
     g.SetScale(kScreenScaleWidth, kScreenScaleHeight);
     g.Cls();
-    g.SetDrawStyle(0);
+    g.SetDrawStyle(hc::PenStyle::Solid);
     g.SetForeColor(hc::kBlack);
     DrawChart(g, ScreenConstants(), c);
 }
@@ -282,35 +306,35 @@ std::vector<PrintedLine> ResultLines(const Computation& c) {
     using hc::DoubleToText;
     const FlowParameters& p = c.Parameters;
     const DischargeResult& r = c.Result;
-    constexpr double kLeft = 25;
-    constexpr double kScaleColumn = 235;
+    auto value = [](int line) { return kFirstValueY + kResultLineStep * line; };
+    auto scale = [](int line) { return kScaleHeadingY + kResultLineStep * line; };
     return {
-        {kLeft, 30, "マニング式による河川流量解析結果"},
-        {kLeft, 35, "ファイル名 < " + c.Section.DataPath + " >"},
-        {kLeft, 45, "  粗度係数  ｎ＝ " + DoubleToText(p.Roughness)},
-        {kLeft, 50, "  河床勾配  Ｉ＝ １／" + std::to_string(p.SlopeDenominator)},
-        {kLeft, 55, "  最大水深  ｄ＝ " + DoubleToText(p.Depth) + " ｍ"},
-        {kLeft, 60, "  総流路幅  Ｈ＝ " + DoubleToText(r.TotalWidth) + " ｍ"},
-        {kLeft, 65, "  最大流速  Ｖ＝ " + DoubleToText(r.MaxVelocity) + " ｍ/sec"},
-        {kLeft, 70, "  合計流量  Ｑ＝ " + DoubleToText(r.TotalDischarge) + " ｍ3/sec"},
-        {kScaleColumn, 60, "縮尺"},
-        {kScaleColumn, 65, "水平方向  1:" + std::to_string(c.Scales.HScale)},
-        {kScaleColumn, 70, "鉛直方向  1:" + std::to_string(c.Scales.VScale)},
+        {kResultLeft, kHeadingY, "マニング式による河川流量解析結果"},
+        {kResultLeft, kFileY, "ファイル名 < " + c.Section.DataPath + " >"},
+        {kResultLeft, value(0), "  粗度係数  ｎ＝ " + DoubleToText(p.Roughness)},
+        {kResultLeft, value(1), "  河床勾配  Ｉ＝ １／" + std::to_string(p.SlopeDenominator)},
+        {kResultLeft, value(2), "  最大水深  ｄ＝ " + DoubleToText(p.Depth) + " ｍ"},
+        {kResultLeft, value(3), "  総流路幅  Ｈ＝ " + DoubleToText(r.TotalWidth) + " ｍ"},
+        {kResultLeft, value(4), "  最大流速  Ｖ＝ " + DoubleToText(r.MaxVelocity) + " ｍ/sec"},
+        {kResultLeft, value(5), "  合計流量  Ｑ＝ " + DoubleToText(r.TotalDischarge) + " ｍ3/sec"},
+        {kScaleColumn, scale(0), "縮尺"},
+        {kScaleColumn, scale(1), "水平方向  1:" + std::to_string(c.Scales.HScale)},
+        {kScaleColumn, scale(2), "鉛直方向  1:" + std::to_string(c.Scales.VScale)},
     };
 }
 
 void PrintSection(hc::Surface& printer, const Computation& c, const PrintWidths& widths) {
     const std::string savedFont = printer.FontName();
     printer.SetOrientation(hc::Orientation::Landscape);
-    printer.SetDrawStyle(0);
+    printer.SetDrawStyle(hc::PenStyle::Solid);
     printer.SetForeColor(hc::kBlack);
     printer.SetFontName(hc::kGothic);
-    printer.SetFontSize(10);
+    printer.SetFontSize(kSheetFontSize);
     const ChartConstants k = PaperConstants(widths);
     DrawChart(printer, k, c);
     printer.SetDrawWidth(widths.Frame);
     printer.SetFontName(hc::kMincho);
-    printer.SetFontSize(11);
+    printer.SetFontSize(kResultFontSize);
     for (const PrintedLine& line : ResultLines(c)) {
         printer.CurrentX = line.x;
         printer.CurrentY = line.y;

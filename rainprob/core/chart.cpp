@@ -1,6 +1,8 @@
 #include "rainprob/core/chart.h"
 
 #include <cmath>
+#include <cstddef>
+#include <iterator>
 
 #include "common/core/numbers.h"
 #include "rainprob/core/fit_chart.h"
@@ -10,6 +12,26 @@ namespace rain {
 namespace {
 
 constexpr const char* kProbabilityTitle[] = {"非", "超", "過", "確", "率"};
+
+// The amount axis: a solid line every kAmountStep mm, kDottedPerStep dotted ones between.
+constexpr double kAmountStep = 500;
+constexpr int kDottedPerStep = 4;
+
+// The year note stands this many of its text heights above the top grid line.
+constexpr double kYearNoteRaise = 1.1;
+
+// The printed block of results under the chart, in layout units (tenths of a millimetre).
+constexpr double kResultFont = 11;
+constexpr double kResultTop = 2350;
+constexpr double kResultLineStep = 75;
+
+// The two year digits beside each printed point: font size, and offset from the point (mm).
+constexpr double kYearLabelFont = 7;
+constexpr double kYearLabelDx = 0.5;
+constexpr double kYearLabelDy = 0.3;
+
+// The printer's font size when a sheet begins.
+constexpr double kPrinterFont = 10;
 
 // Screen positions that end far outside any picture still map to finite whole numbers.
 double Clamp(double v) {
@@ -110,7 +132,7 @@ ChartLayout PaperLayout(const ChartSettings& s) {
 GridExtent DrawProbabilityGrid(hc::Surface& s, const ChartLayout& l, const NormalTable& normal) {
     SetFont(s, hc::kMincho, l.frameFont);
     s.SetDrawWidth(l.solidWidth);
-    s.SetDrawStyle(0);
+    s.SetDrawStyle(hc::PenStyle::Solid);
     const double xFrom = (l.left - l.gridOverhang) / l.div;
     const double xTo = (l.left + l.length) / l.div;
     const double labelAnchor = (l.left - l.labelOverhang) / l.div;
@@ -132,15 +154,16 @@ GridExtent DrawProbabilityGrid(hc::Surface& s, const ChartLayout& l, const Norma
 
 void DrawProbabilityTitle(hc::Surface& s, const ChartLayout& l) {
     SetFont(s, hc::kMincho, l.titleFont);
-    for (int i = 0; i < 5; ++i)
-        PrintAt(s, l.titleX / l.div, (l.titleY + l.titleStep * i) / l.div, kProbabilityTitle[i]);
+    for (std::size_t i = 0; i < std::size(kProbabilityTitle); ++i)
+        PrintAt(s, l.titleX / l.div, (l.titleY + l.titleStep * static_cast<double>(i)) / l.div,
+                kProbabilityTitle[i]);
     PrintAt(s, l.percentX / l.div, l.percentY / l.div, "(%)");
 }
 
 void DrawAmountAxis(hc::Surface& s, const ChartLayout& l, const GridExtent& g) {
     SetFont(s, hc::kMincho, l.frameFont);
     s.SetDrawWidth(l.solidWidth);
-    s.SetDrawStyle(0);
+    s.SetDrawStyle(hc::PenStyle::Solid);
     auto label = [&](double x, std::int64_t amount) {
         std::string text = std::to_string(amount);
         s.CurrentX = x - l.Rnd(s.TextWidth(text) / 2);
@@ -151,21 +174,21 @@ void DrawAmountAxis(hc::Surface& s, const ChartLayout& l, const GridExtent& g) {
     s.Line(x0, g.yTop, x0, g.yBottom + l.tickDrop);
     const auto ScaleMin = static_cast<std::int64_t>(l.ScaleMin);
     label(x0, ScaleMin);
-    // One solid line per 500 mm, four dotted ones between.
-    const double intervals = hc::RoundHalfEven((l.ScaleMax - l.ScaleMin) / 500.0);
+    const double intervals = hc::RoundHalfEven((l.ScaleMax - l.ScaleMin) / kAmountStep);
     for (int k = 1; k <= intervals; ++k) {
         const double step = l.Rnd(l.length * k / intervals);
         const double x = (step + l.left) / l.div;
         s.Line(x, g.yTop, x, g.yBottom + l.tickDrop);
-        label(x, ScaleMin + 500 * static_cast<std::int64_t>(k));
+        label(x, ScaleMin + static_cast<std::int64_t>(kAmountStep) * k);
         s.SetDrawWidth(l.dottedWidth);
-        s.SetDrawStyle(2);
-        for (int m = 1; m <= 4; ++m) {
-            const double xm = (step - l.Rnd(l.length * m / intervals / 5) + l.left) / l.div;
+        s.SetDrawStyle(hc::PenStyle::Dot);
+        for (int m = 1; m <= kDottedPerStep; ++m) {
+            const double xm =
+                (step - l.Rnd(l.length * m / intervals / (kDottedPerStep + 1)) + l.left) / l.div;
             s.Line(xm, g.yTop, xm, g.yBottom, l.dottedColor);
         }
         s.SetDrawWidth(l.solidWidth);
-        s.SetDrawStyle(0);
+        s.SetDrawStyle(hc::PenStyle::Solid);
     }
 }
 
@@ -177,7 +200,8 @@ void DrawAmountTitle(hc::Surface& s, const ChartLayout& l) {
 void DrawYearNote(hc::Surface& s, const ChartLayout& l, const GridExtent& g) {
     SetFont(s, hc::kMincho, l.frameFont);
     const double xRight = (l.left + l.length) / l.div;
-    PrintAt(s, xRight - s.TextWidth(kYearNote), g.yTop - 1.1 * s.TextHeight(kYearNote), kYearNote);
+    PrintAt(s, xRight - s.TextWidth(kYearNote), g.yTop - kYearNoteRaise * s.TextHeight(kYearNote),
+            kYearNote);
 }
 
 void DrawResultLines(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a) {
@@ -186,14 +210,13 @@ void DrawResultLines(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a
 
 void DrawResultBlock(hc::Surface& s, const ChartLayout& l, const char* header,
                      const DesignValues& v) {
-    SetFont(s, hc::kMincho, 11);
+    SetFont(s, hc::kMincho, kResultFont);
     const double x = l.left / l.div;
     auto mm = [](std::int64_t n) { return std::to_string(n) + "mm"; };
-    PrintAt(s, x, (2350 + l.oy) / l.div, header);
-    PrintAt(s, x, (2425 + l.oy) / l.div,
-            kDry10Label + mm(v.dry10) + "  " + kDry50Label + mm(v.dry50));
-    PrintAt(s, x, (2500 + l.oy) / l.div,
-            kWet10Label + mm(v.wet10) + "  " + kWet50Label + mm(v.wet50));
+    auto lineY = [&l](int line) { return (kResultTop + kResultLineStep * line + l.oy) / l.div; };
+    PrintAt(s, x, lineY(0), header);
+    PrintAt(s, x, lineY(1), kDry10Label + mm(v.dry10) + "  " + kDry50Label + mm(v.dry50));
+    PrintAt(s, x, lineY(2), kWet10Label + mm(v.wet10) + "  " + kWet50Label + mm(v.wet50));
 }
 
 std::string YearLabel(std::int32_t year) {
@@ -203,10 +226,11 @@ std::string YearLabel(std::int32_t year) {
 
 void DrawYearLabels(hc::Surface& s, const ChartLayout& l, const RainTable& t,
                     const RainAnalysis& a) {
-    SetFont(s, hc::kGothic, 7);
+    SetFont(s, hc::kGothic, kYearLabelFont);
     s.SetFontTransparent(true);
     for (std::size_t i = 0; i < t.Rain.size(); ++i) {
-        PrintAt(s, l.X(t.Rain[i]) + 0.5, l.Y(a.deviate[i]) + 0.3, YearLabel(t.Years[i]));
+        PrintAt(s, l.X(t.Rain[i]) + kYearLabelDx, l.Y(a.deviate[i]) + kYearLabelDy,
+                YearLabel(t.Years[i]));
     }
 }
 
@@ -232,7 +256,7 @@ void DrawRegressionLine(hc::Surface& s, const ChartLayout& l, const RainAnalysis
     at(seg->lower, x1, y1);
     at(seg->upper, x2, y2);
     s.SetDrawWidth(l.regressionWidth);
-    s.SetDrawStyle(0);
+    s.SetDrawStyle(hc::PenStyle::Solid);
     s.Line(x1, y1, x2, y2, l.regressionColor);
 }
 
@@ -289,12 +313,12 @@ void PrintChart(hc::Surface& printer, const RainTable& t, const RainAnalysis& a,
                 const DistributionFit* fit) {
     const std::string savedFont = printer.FontName();
     const ChartLayout l = PaperLayout(settings);
-    printer.SetDrawStyle(0);
+    printer.SetDrawStyle(hc::PenStyle::Solid);
     printer.SetDrawWidth(l.solidWidth);
     printer.SetFillStyle(1);
     printer.SetForeColor(hc::kBlack);
     printer.SetFontName(hc::kMincho);
-    printer.SetFontSize(10);
+    printer.SetFontSize(kPrinterFont);
     printer.SetFontTransparent(true);
     printer.SetOrientation(hc::Orientation::Portrait);
     PrintFrame(printer, l, a, normal, settings.analysisMode, fit);

@@ -68,7 +68,7 @@ void DrawFitLine(hc::Surface& s, const ChartLayout& l, const DistributionFit& fi
     }
     const std::vector<SegmentEnd> points = FitCurvePoints(fit, l.ScaleMin, l.ScaleMax);
     s.SetDrawWidth(l.regressionWidth);
-    s.SetDrawStyle(0);
+    s.SetDrawStyle(hc::PenStyle::Solid);
     bool first = true;
     double px = 0, py = 0;
     for (const SegmentEnd& p : points) {

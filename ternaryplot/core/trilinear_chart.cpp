@@ -18,35 +18,65 @@ struct VertexLabel {
     double ax, ay;
 };
 
+// The figure in chart units (y downwards). The triangles stand on one base line with sides of
+// 700; heights are 700 sin 60° = 606.218 and its halves, to the thousandth, so the corners
+// below are as the figure was always drawn.
+constexpr double kBaseY = 1700;
+constexpr double kApexY = 1093.782;
+constexpr double kSideMidY = 1396.891;  // half-way up the triangles' sides
+constexpr double kCationLeft = 200, kCationMid = 550, kCationRight = 900;
+constexpr double kCationSideMidLeft = 375, kCationSideMidRight = 725;
+constexpr double kAnionLeft = 1100, kAnionMid = 1450, kAnionRight = 1800;
+constexpr double kAnionSideMidLeft = 1275, kAnionSideMidRight = 1625;
+// The diamond: its top and bottom corners on x = kDiamondMid, its side corners on y = kDiamondMidY,
+// and the middles of its sides.
+constexpr double kDiamondMid = 1000, kDiamondLeft = 650, kDiamondRight = 1350;
+constexpr double kDiamondTopY = 314.359, kDiamondMidY = 920.577, kDiamondBottomY = 1526.795;
+constexpr double kDiamondSideMidLeft = 825, kDiamondSideMidRight = 1175;
+constexpr double kDiamondUpperMidY = 617.468, kDiamondLowerMidY = 1223.686;
+// Arrow labels stand this far beside an arrow's end; the diamond's lower labels move a step of
+// 100 along the side (at 60°) away from it.
+constexpr double kArrowLabelGap = 37.5;
+constexpr double kAlongSideX = 50, kAlongSideY = 86.603;
+// The note under the figure on the screen.
+constexpr double kNoteY = 1950;
+constexpr double kNoteSize = 9;
+// The sheet: a chart unit is a tenth of a millimetre, and the figure starts 50 mm down.
+constexpr double kPaperFactor = 0.1;
+constexpr double kPaperDown = 500;
+
 constexpr std::array<VertexLabel, 6> kCationLabels{{
-    {900, 1700, "0%", -0.5, 0.25},
-    {900, 1700, "100%", 0, -1.25},
-    {200, 1700, "0%", -1, -1.25},
-    {200, 1700, "100%", -0.5, 0.25},
-    {550, 1093.782, "0%", 0.375, -0.5},
-    {550, 1093.782, "100%", -1.1875, -0.5},
+    {kCationRight, kBaseY, "0%", -0.5, 0.25},
+    {kCationRight, kBaseY, "100%", 0, -1.25},
+    {kCationLeft, kBaseY, "0%", -1, -1.25},
+    {kCationLeft, kBaseY, "100%", -0.5, 0.25},
+    {kCationMid, kApexY, "0%", 0.375, -0.5},
+    {kCationMid, kApexY, "100%", -1.1875, -0.5},
 }};
 constexpr std::array<VertexLabel, 6> kAnionLabels{{
-    {1800, 1700, "100%", -0.5, 0.25},
-    {1800, 1700, "0%", 0, -1.25},
-    {1100, 1700, "100%", -1, -1.25},
-    {1100, 1700, "0%", -0.5, 0.25},
-    {1450, 1093.782, "100%", 0.1875, -0.5},
-    {1450, 1093.782, "0%", -1.375, -0.5},
+    {kAnionRight, kBaseY, "100%", -0.5, 0.25},
+    {kAnionRight, kBaseY, "0%", 0, -1.25},
+    {kAnionLeft, kBaseY, "100%", -1, -1.25},
+    {kAnionLeft, kBaseY, "0%", -0.5, 0.25},
+    {kAnionMid, kApexY, "100%", 0.1875, -0.5},
+    {kAnionMid, kApexY, "0%", -1.375, -0.5},
 }};
 constexpr std::array<VertexLabel, 4> kDiamondLabels{{
-    {1000, 1526.795, "100%", -0.5, 0.25},
-    {1000, 314.359, "100%", -0.5, -1.25},
-    {650, 920.577, "0%", -1.25, -0.5},
-    {1350, 920.577, "0%", 0.25, -0.5},
+    {kDiamondMid, kDiamondBottomY, "100%", -0.5, 0.25},
+    {kDiamondMid, kDiamondTopY, "100%", -0.5, -1.25},
+    {kDiamondLeft, kDiamondMidY, "0%", -1.25, -0.5},
+    {kDiamondRight, kDiamondMidY, "0%", 0.25, -0.5},
 }};
 
 constexpr std::array<Point, 4> kCationTriangle{
-    {{900, 1700}, {200, 1700}, {550, 1093.782}, {900, 1700}}};
+    {{kCationRight, kBaseY}, {kCationLeft, kBaseY}, {kCationMid, kApexY}, {kCationRight, kBaseY}}};
 constexpr std::array<Point, 4> kAnionTriangle{
-    {{1800, 1700}, {1100, 1700}, {1450, 1093.782}, {1800, 1700}}};
-constexpr std::array<Point, 5> kDiamond{
-    {{1000, 1526.795}, {650, 920.577}, {1000, 314.359}, {1350, 920.577}, {1000, 1526.795}}};
+    {{kAnionRight, kBaseY}, {kAnionLeft, kBaseY}, {kAnionMid, kApexY}, {kAnionRight, kBaseY}}};
+constexpr std::array<Point, 5> kDiamond{{{kDiamondMid, kDiamondBottomY},
+                                         {kDiamondLeft, kDiamondMidY},
+                                         {kDiamondMid, kDiamondTopY},
+                                         {kDiamondRight, kDiamondMidY},
+                                         {kDiamondMid, kDiamondBottomY}}};
 
 // Head point, shaft end and the ends of the two head strokes.
 struct Arrow {
@@ -82,14 +112,17 @@ constexpr std::array<Arrow, 10> kArrows{{
 struct Segment {
     Point a, b;
 };
-constexpr std::array<Segment, 3> kCationHalfLines{{{{550, 1700}, {375, 1396.891}},
-                                                   {{375, 1396.891}, {725, 1396.891}},
-                                                   {{725, 1396.891}, {550, 1700}}}};
-constexpr std::array<Segment, 3> kAnionHalfLines{{{{1450, 1700}, {1275, 1396.891}},
-                                                  {{1275, 1396.891}, {1625, 1396.891}},
-                                                  {{1625, 1396.891}, {1450, 1700}}}};
+constexpr std::array<Segment, 3> kCationHalfLines{
+    {{{kCationMid, kBaseY}, {kCationSideMidLeft, kSideMidY}},
+     {{kCationSideMidLeft, kSideMidY}, {kCationSideMidRight, kSideMidY}},
+     {{kCationSideMidRight, kSideMidY}, {kCationMid, kBaseY}}}};
+constexpr std::array<Segment, 3> kAnionHalfLines{
+    {{{kAnionMid, kBaseY}, {kAnionSideMidLeft, kSideMidY}},
+     {{kAnionSideMidLeft, kSideMidY}, {kAnionSideMidRight, kSideMidY}},
+     {{kAnionSideMidRight, kSideMidY}, {kAnionMid, kBaseY}}}};
 constexpr std::array<Segment, 2> kDiamondHalfLines{
-    {{{825, 1223.686}, {1175, 617.468}}, {{825, 617.468}, {1175, 1223.686}}}};
+    {{{kDiamondSideMidLeft, kDiamondLowerMidY}, {kDiamondSideMidRight, kDiamondUpperMidY}},
+     {{kDiamondSideMidLeft, kDiamondUpperMidY}, {kDiamondSideMidRight, kDiamondLowerMidY}}}};
 
 void Text(hc::Surface& s, double x, double y, const std::string& text) {
     s.CurrentX = x;
@@ -115,12 +148,12 @@ void VertexLabels(hc::Surface& s, const TrilinearMedia& m,
 template <std::size_t N>
 void HalfLines(hc::Surface& s, const TrilinearMedia& m, const std::array<Segment, N>& lines) {
     if (m.dottedHalfLines)
-        s.SetDrawStyle(2);
+        s.SetDrawStyle(hc::PenStyle::Dot);
     if (m.setsWidths)
         s.SetDrawWidth(m.widths[kWidthHalfLines]);
     for (const Segment& l : lines)
         s.Line(m.X(l.a.x), m.Y(l.a.y), m.X(l.b.x), m.Y(l.b.y));
-    s.SetDrawStyle(0);
+    s.SetDrawStyle(hc::PenStyle::Solid);
 }
 
 // Shaft and both head strokes, all from the head point.
@@ -142,12 +175,13 @@ void CationArrows(hc::Surface& s, const TrilinearMedia& m) {
     DrawArrow(s, m, kArrowCa);
     {
         const std::string t = "Ca";
-        Text(s, m.X(550) - s.TextWidth(t) / 2, m.Y(1700) + s.TextHeight(t), t);
+        Text(s, m.X(kCationMid) - s.TextWidth(t) / 2, m.Y(kBaseY) + s.TextHeight(t), t);
     }
     DrawArrow(s, m, kArrowMg);
     {
         const std::string t = "Mg";
-        Text(s, m.X(375) - s.TextWidth(t) - m.L(37.5), m.Y(1396.891) - s.TextHeight(t) / 2, t);
+        Text(s, m.X(kCationSideMidLeft) - s.TextWidth(t) - m.L(kArrowLabelGap),
+             m.Y(kSideMidY) - s.TextHeight(t) / 2, t);
     }
     DrawArrow(s, m, kArrowNaK);  // labelled by the diamond's "Na+K"
 }
@@ -159,7 +193,7 @@ void AnionArrows(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType nitrat
         const std::string t = withNitrate ? "Cl+NO " : "Cl";
         const double tw = s.TextWidth(t);
         const double th = s.TextHeight(t);
-        IonLabel(s, m, m.X(1450) - tw / 2, m.Y(1700) + th, t);
+        IonLabel(s, m, m.X(kAnionMid) - tw / 2, m.Y(kBaseY) + th, t);
     }
     DrawArrow(s, m, kArrowHCO3);  // labelled by the diamond's "HCO3"
     DrawArrow(s, m, kArrowSulfate);
@@ -167,8 +201,8 @@ void AnionArrows(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType nitrat
         const bool withNitrate = nitrateType == wq::NitrateType::WithSulfate;
         const std::string t = withNitrate ? "SO +NO " : "SO ";
         const double th = s.TextHeight(t);
-        const double x = m.X(1662.5);
-        const double y = m.Y(1396.891);
+        const double x = m.X(kAnionSideMidRight + kArrowLabelGap);
+        const double y = m.Y(kSideMidY);
         IonLabel(s, m, x, y - th / 2, t);
     }
 }
@@ -177,19 +211,20 @@ void DiamondArrows(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType nitr
     DrawArrow(s, m, kArrowDiamondNaK);
     {
         const std::string t = "Na+K";
-        Text(s, m.X(825) - s.TextWidth(t) / 2 - m.L(50),
-             m.Y(1223.686) - s.TextHeight(t) / 2 + m.L(86.603), t);
+        Text(s, m.X(kDiamondSideMidLeft) - s.TextWidth(t) / 2 - m.L(kAlongSideX),
+             m.Y(kDiamondLowerMidY) - s.TextHeight(t) / 2 + m.L(kAlongSideY), t);
     }
     DrawArrow(s, m, kArrowCaMg);
     {
         const std::string t = "Ca+Mg";
-        Text(s, m.X(1212.5), m.Y(617.468) - s.TextHeight(t) / 2, t);
+        Text(s, m.X(kDiamondSideMidRight + kArrowLabelGap),
+             m.Y(kDiamondUpperMidY) - s.TextHeight(t) / 2, t);
     }
     DrawArrow(s, m, kArrowDiamondHCO3);
     {
         const std::string t = "HCO ";
-        IonLabel(s, m, m.X(1175) - s.TextWidth(t) / 2 + m.L(50),
-                 m.Y(1223.686) - s.TextHeight(t) / 2 + m.L(86.603), t);
+        IonLabel(s, m, m.X(kDiamondSideMidRight) - s.TextWidth(t) / 2 + m.L(kAlongSideX),
+                 m.Y(kDiamondLowerMidY) - s.TextHeight(t) / 2 + m.L(kAlongSideY), t);
     }
     DrawArrow(s, m, kArrowClSO4);
     {
@@ -198,8 +233,8 @@ void DiamondArrows(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType nitr
         const std::string t = withNitrate ? "Cl+SO +NO " : "Cl+SO ";
         const double tw = s.TextWidth(t);
         const double th = s.TextHeight(t);
-        const double x = m.X(825) - m.L(37.5);
-        const double y = m.Y(617.468);
+        const double x = m.X(kDiamondSideMidLeft) - m.L(kArrowLabelGap);
+        const double y = m.Y(kDiamondUpperMidY);
         IonLabel(s, m, x - tw, y - th / 2, t);
     }
 }
@@ -212,9 +247,9 @@ TrilinearMedia ScreenMedia() {
 
 TrilinearMedia PaperMedia(const wq::PrintOffset& offset, const std::array<int, 4>& widths) {
     TrilinearMedia m;
-    m.factor = 0.1;
+    m.factor = kPaperFactor;
     m.shiftX = offset.offX;
-    m.shiftY = 500 - offset.offY;
+    m.shiftY = kPaperDown - offset.offY;
     m.vertexSize = 9;
     m.axisSize = 11;
     m.dottedHalfLines = false;
@@ -230,7 +265,7 @@ TrilinearMedia PaperMedia(const wq::PrintOffset& offset, const std::array<int, 4
 
 void DrawTrilinearFrame(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType nitrateType,
                         wq::SampleList sampleList) {
-    s.SetDrawStyle(0);
+    s.SetDrawStyle(hc::PenStyle::Solid);
     s.SetFillStyle(0);
     s.SetFontName(hc::kMincho);
     s.SetFontSize(m.vertexSize);
@@ -252,10 +287,10 @@ void DrawTrilinearFrame(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType
     DiamondArrows(s, m, nitrateType);
 
     if (m.note) {
-        s.SetFontSize(9);
+        s.SetFontSize(kNoteSize);
         const std::string note =
             sampleList == wq::SampleList::On ? kNoteWithTable : kNoteWithoutTable;
-        Text(s, 0, m.Y(1950) - s.TextHeight(note) / 2, note);
+        Text(s, 0, m.Y(kNoteY) - s.TextHeight(note) / 2, note);
     }
     if (m.setsWidths)
         s.SetDrawWidth(1);
@@ -265,7 +300,7 @@ void PlotSamples(hc::Surface& s, const TrilinearMedia& m, const wq::SampleModel&
                  wq::NitrateType nitrateType, wq::Numbering numbering) {
     s.SetFontName(hc::kGothic);
     s.SetFontSize(m.numberSize);
-    s.SetDrawStyle(0);
+    s.SetDrawStyle(hc::PenStyle::Solid);
     s.SetFillStyle(0);
     for (int i = 1; i <= model.Count(); ++i) {
         const wq::Composition& c = model.CompositionOf(i);
@@ -381,7 +416,7 @@ void DrawScreen(hc::Surface& canvas, const wq::SampleModel& model,
 void PrintChart(hc::Surface& printer, const wq::SampleModel& model,
                 const wq::PlotSettings& settings, const wq::PrintOffset& offset) {
     const std::string fontName = printer.FontName();
-    printer.SetDrawStyle(0);
+    printer.SetDrawStyle(hc::PenStyle::Solid);
     printer.SetFontTransparent(true);
     printer.SetOrientation(hc::Orientation::Portrait);
     std::array<int, 4> widths{};

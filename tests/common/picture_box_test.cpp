@@ -19,7 +19,7 @@ TEST(PictureBox, CanvasPropertiesAndScaleSurviveARepaint) {
     s.SetFontName(kMincho);
     s.SetFontSize(20);
     s.SetDrawWidth(3);
-    s.SetDrawStyle(2);
+    s.SetDrawStyle(hc::PenStyle::Dot);
     s.SetFillStyle(0);
     s.SetFillColor(QBColor(9));
     s.SetForeColor(QBColor(12));
@@ -33,7 +33,7 @@ TEST(PictureBox, CanvasPropertiesAndScaleSurviveARepaint) {
     EXPECT_EQ(t.FontName(), kMincho);
     EXPECT_DOUBLE_EQ(t.FontSize(), 20);
     EXPECT_EQ(t.DrawWidth(), 3);
-    EXPECT_EQ(t.DrawStyle(), 2);
+    EXPECT_EQ(t.DrawStyle(), hc::PenStyle::Dot);
     EXPECT_EQ(t.FillStyle(), 0);
     EXPECT_EQ(t.FillColor(), QBColor(9));
     EXPECT_EQ(t.ForeColor(), QBColor(12));

@@ -2,6 +2,9 @@
 // a file opened only once the splash has gone.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QImage>
@@ -12,6 +15,7 @@
 #include "common/ui/program_start.h"
 #include "common/ui/splash_window.h"
 #include "common/ui/window_helpers.h"
+#include "suite_programs.h"
 #include "support/scripted_platform.h"
 
 namespace {
@@ -30,7 +34,8 @@ double InkShare(const QImage& img) {
 
 TEST(ProgramIcon, EveryWindowProgramHasItsOwnDrawnIcon) {
     std::vector<QImage> seen;
-    for (const char* name : {"sixsideplot", "polyplot", "ternaryplot", "rainprob", "flowcalc"}) {
+    for (std::string_view program : hc::kWindowPrograms) {
+        const std::string name(program);
         QIcon icon = hc::ProgramIcon(name);
         ASSERT_FALSE(icon.isNull()) << name;
         for (int side : {16, 48, 256}) {

@@ -186,7 +186,7 @@ TEST(QtSurface, DottedLinesStayDottedAtAnyWidth) {
         {
             auto s = QtSurface::PngSheet(path, 1, 254);  // 10 pixels per mm
             s->SetDrawWidth(width);
-            s->SetDrawStyle(2);
+            s->SetDrawStyle(hc::PenStyle::Dot);
             s->Line(10, 20, 110, 20);  // 100 mm along pixel row 200
             ASSERT_TRUE(s->Finish());
         }
@@ -203,7 +203,7 @@ TEST(QtSurface, DottedLinesStayDottedAtAnyWidth) {
         {
             auto s = QtSurface::OnImage(&image, 96.0);
             s->SetDrawWidth(width);
-            s->SetDrawStyle(2);
+            s->SetDrawStyle(hc::PenStyle::Dot);
             s->Line(0, 20, 400, 20);
             ASSERT_TRUE(s->Finish());
         }

@@ -12,7 +12,7 @@
 #include <fstream>
 #include <memory>
 
-#include "flowcalc/ui/form1.h"
+#include "flowcalc/ui/main_window.h"
 #include "support/scripted_platform.h"
 #include "support/window_lookup.h"
 

@@ -13,8 +13,11 @@ mkdir "$tmp/empty"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-programs=(sixsideplot polyplot ternaryplot rainprob flowcalc hydrochart)
-windows=(sixsideplot polyplot ternaryplot rainprob flowcalc)
+# The programs the build has, and those of them with a window (menu entry, icon).
+mapfile -t programs < <(grep -v '^#' "$build/programs.txt" | cut -d' ' -f1)
+mapfile -t windows < <(grep -v '^#' "$build/programs.txt" | awk '$2 == "window" { print $1 }')
+[ "${#programs[@]}" -gt 0 ] && [ "${#windows[@]}" -gt 0 ] || {
+  echo "FAIL: no programs listed in $build/programs.txt"; exit 1; }
 
 expect_file() { [ -f "$1" ] || fail "not installed: ${1#$tmp/}"; }
 

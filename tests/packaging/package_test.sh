@@ -47,11 +47,16 @@ case "$step" in
     expected=(./usr/share/hydrochart/hinagata.xls ./usr/share/hydrochart/manning.txt
               ./usr/share/doc/hydrochart/copyright ./usr/share/doc/hydrochart/changelog.gz
               ./usr/share/doc/hydrochart/examples/sample12.xls)
-    for p in sixsideplot polyplot ternaryplot rainprob flowcalc hydrochart; do
+    # The programs the build has, and those of them with a window (menu entry, icon).
+    mapfile -t programs < <(grep -v '^#' "$build/programs.txt" | cut -d' ' -f1)
+    mapfile -t windows < <(grep -v '^#' "$build/programs.txt" | awk '$2 == "window" { print $1 }')
+    [ "${#programs[@]}" -gt 0 ] && [ "${#windows[@]}" -gt 0 ] ||
+      fail "no programs listed in $build/programs.txt"
+    for p in "${programs[@]}"; do
       expected+=(./usr/bin/$p)
       [ "${HC_EXPECT_MAN_PAGES:-1}" = 0 ] || expected+=(./usr/share/man/man1/$p.1.gz)
     done
-    for p in sixsideplot polyplot ternaryplot rainprob flowcalc; do
+    for p in "${windows[@]}"; do
       expected+=(./usr/share/applications/$p.desktop ./usr/share/metainfo/hydrochart.suite.$p.metainfo.xml
                  ./usr/share/icons/hicolor/scalable/apps/$p.svg)
     done

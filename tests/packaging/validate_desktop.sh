@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# The generated menu entries and AppStream metadata pass the desktop's own validators.
-#   validate_desktop.sh GENERATED_DIR
+# The generated menu entries and AppStream metadata pass the desktop's own validators, and
+# every window program of the build has both.
+#   validate_desktop.sh GENERATED_DIR PROGRAMS_TXT
 set -uo pipefail
 dir=$1
+programs_txt=$2
 status=0
 for tool in desktop-file-validate appstreamcli; do
   if ! command -v "$tool" >/dev/null; then
@@ -24,8 +26,16 @@ for f in "$dir"/*.metainfo.xml; do
     status=1
   fi
 done
-if [ "$count" -ne 10 ]; then
-  echo "FAIL: expected 5 .desktop and 5 .metainfo.xml files in $dir, found $count"
+windows=$(grep -v '^#' "$programs_txt" | awk '$2 == "window" { print $1 }')
+[ -n "$windows" ] || { echo "FAIL: no window programs in $programs_txt"; status=1; }
+for p in $windows; do
+  for f in "$dir/$p.desktop" "$dir"/*."$p.metainfo.xml"; do
+    [ -f "$f" ] || { echo "FAIL: $p has no $(basename "$f")"; status=1; }
+  done
+done
+expected=$(( 2 * $(wc -w <<<"$windows") ))
+if [ "$count" -ne "$expected" ]; then
+  echo "FAIL: expected a .desktop and a .metainfo.xml file for each of $(echo $windows) in $dir, found $count files"
   status=1
 fi
 exit $status

@@ -16,7 +16,7 @@
 #include <memory>
 
 #include "common/ui/splash_window.h"
-#include "flowcalc/ui/form1.h"
+#include "flowcalc/ui/main_window.h"
 #include "polyplot/ui/polyplot_program.h"
 #include "rainprob/ui/main_window.h"
 #include "sixsideplot/ui/sixsideplot_program.h"

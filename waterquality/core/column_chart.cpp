@@ -5,6 +5,38 @@
 
 namespace wq {
 
+namespace {
+
+// A column's layout in chart units (y downwards). Sample rows stand kRowPitch apart, counted
+// from a base above the first row (top-down) or below it (bottom-up).
+constexpr double kRowPitch = 200;
+constexpr double kTopDownRowBase = 350;
+constexpr double kBottomUpRowBase = 1750;
+// A polygon's half height; its full scale (one column scale in meq/L) reaches kFullScale out.
+constexpr double kHalfRow = 50;
+constexpr double kFullScale = 300;
+// The scale bar: its axis, the tick length away from the rows, and the ticks either side.
+constexpr double kScaleAxisTopDown = 350;
+constexpr double kScaleAxisBottomUp = 1700;
+constexpr double kScaleTick = 20;
+constexpr int kScaleTicks = 3;
+constexpr double kScaleTickStep = kFullScale / kScaleTicks;
+// Below the ticks top-down: the numbers a quarter of their height down, the unit 1.5 heights
+// down; above them bottom-up: the numbers one height up, the unit two.
+constexpr double kNumberDrop = 0.25;
+constexpr double kUnitDrop = 1.5;
+constexpr double kUnitRise = 2;
+// The legend box around its centre, and its caption and title lines.
+constexpr double kLegendCentreTopDown = 200;
+constexpr double kLegendCentreBottomUp = 1900;
+constexpr double kLegendHalfWidth = 350;
+constexpr double kLegendAbove = 150;
+constexpr double kLegendBelow = 100;
+constexpr double kLegendCaptionBase = 50;  // above the centre
+constexpr double kLegendTitleBase = 100;   // above the centre
+
+}  // namespace
+
 void ChartMedia::Width(hc::Surface& s, LineWidthIndex which) const {
     if (setsWidths)
         s.SetDrawWidth(widths[static_cast<std::size_t>(which)]);
@@ -34,15 +66,15 @@ ChartMedia PaperMedia(const PrintOffset& offset, const std::array<int, 5>& width
 
 double RowCentre(int sample, Direction direction) {
     int r = (sample - 1) % kSamplesPerColumn + 1;
-    return TopDown(direction) ? 350.0 + 200.0 * r : 1750.0 - 200.0 * r;
+    return TopDown(direction) ? kTopDownRowBase + kRowPitch * r : kBottomUpRowBase - kRowPitch * r;
 }
 
 double ScaleAxisY(Direction direction) {
-    return TopDown(direction) ? 350.0 : 1700.0;
+    return TopDown(direction) ? kScaleAxisTopDown : kScaleAxisBottomUp;
 }
 
 double LegendCentreY(Direction direction) {
-    return TopDown(direction) ? 200.0 : 1900.0;
+    return TopDown(direction) ? kLegendCentreTopDown : kLegendCentreBottomUp;
 }
 
 void SetFrameFont(hc::Surface& s, const ChartMedia& m) {
@@ -75,50 +107,55 @@ void DrawScaleBar(hc::Surface& s, const ChartMedia& m, double x0, double scale,
                   Direction direction) {
     const bool down = TopDown(direction);
     const double ys = ScaleAxisY(direction);
-    const double d = down ? 20 : -20;
+    const double d = down ? kScaleTick : -kScaleTick;
     // Numbers stand below the ticks top-down and above them bottom-up; "me/l" one line further.
     auto numberTop = [&](const std::string& t) {
         double th = s.TextHeight(t);
-        return down ? m.Y(370) + th / 4 : m.Y(1680) - th;
+        return down ? m.Y(kScaleAxisTopDown + kScaleTick) + th * kNumberDrop
+                    : m.Y(kScaleAxisBottomUp - kScaleTick) - th;
     };
     auto unitTop = [&](const std::string& t) {
         double th = s.TextHeight(t);
-        return down ? m.Y(370) + 1.5 * th : m.Y(1680) - 2 * th;
+        return down ? m.Y(kScaleAxisTopDown + kScaleTick) + kUnitDrop * th
+                    : m.Y(kScaleAxisBottomUp - kScaleTick) - kUnitRise * th;
     };
     m.Width(s, kWidthScale);
-    s.Line(m.X(x0 - 300), m.Y(ys), m.X(x0 + 300), m.Y(ys));
+    s.Line(m.X(x0 - kFullScale), m.Y(ys), m.X(x0 + kFullScale), m.Y(ys));
     s.Line(m.X(x0), m.Y(ys), m.X(x0), m.Y(ys + d));
     PrintCentred(s, m.X(x0), numberTop("0"), "0");
-    for (int i = 1; i <= 3; ++i) {
-        std::string t = hc::DoubleToText(scale * i / 3);
-        s.Line(m.X(x0 + 100 * i), m.Y(ys), m.X(x0 + 100 * i), m.Y(ys + d));
-        s.Line(m.X(x0 - 100 * i), m.Y(ys), m.X(x0 - 100 * i), m.Y(ys + d));
-        PrintCentred(s, m.X(x0 + 100 * i), numberTop(t), t);
-        PrintCentred(s, m.X(x0 - 100 * i), numberTop(t), t);
+    for (int i = 1; i <= kScaleTicks; ++i) {
+        std::string t = hc::DoubleToText(scale * i / kScaleTicks);
+        const double dx = kScaleTickStep * i;
+        s.Line(m.X(x0 + dx), m.Y(ys), m.X(x0 + dx), m.Y(ys + d));
+        s.Line(m.X(x0 - dx), m.Y(ys), m.X(x0 - dx), m.Y(ys + d));
+        PrintCentred(s, m.X(x0 + dx), numberTop(t), t);
+        PrintCentred(s, m.X(x0 - dx), numberTop(t), t);
     }
-    PrintCentred(s, m.X(x0 + 300), unitTop("me/l"), "me/l");
-    PrintCentred(s, m.X(x0 - 300), unitTop("me/l"), "me/l");
+    PrintCentred(s, m.X(x0 + kFullScale), unitTop("me/l"), "me/l");
+    PrintCentred(s, m.X(x0 - kFullScale), unitTop("me/l"), "me/l");
 }
 
 void DrawLegendBox(hc::Surface& s, const ChartMedia& m, double x0, Direction direction) {
     const double yc = LegendCentreY(direction);
     m.Width(s, kWidthLegend);
     Polyline(s, m,
-             {{x0 - 350, yc + 100},
-              {x0 - 350, yc - 150},
-              {x0 + 350, yc - 150},
-              {x0 + 350, yc + 100},
-              {x0 - 350, yc + 100}});
+             {{x0 - kLegendHalfWidth, yc + kLegendBelow},
+              {x0 - kLegendHalfWidth, yc - kLegendAbove},
+              {x0 + kLegendHalfWidth, yc - kLegendAbove},
+              {x0 + kLegendHalfWidth, yc + kLegendBelow},
+              {x0 - kLegendHalfWidth, yc + kLegendBelow}});
 }
 
 void DrawLegendTitles(hc::Surface& s, const ChartMedia& m, double x0, Direction direction) {
     const double yc = LegendCentreY(direction);
     s.SetFontName(hc::kMincho);
     const std::string caption = "試料名";
-    PrintCentred(s, m.X(x0), m.Y(yc - 50) - m.captionLift * s.TextHeight(caption), caption);
+    PrintCentred(s, m.X(x0), m.Y(yc - kLegendCaptionBase) - m.captionLift * s.TextHeight(caption),
+                 caption);
     s.SetFontName(hc::kGothic);
     s.SetFontSize(m.legendTitleSize);
-    PrintCentred(s, m.X(x0), m.Y(yc - 100) - s.TextHeight(m.legendTitle), m.legendTitle);
+    PrintCentred(s, m.X(x0), m.Y(yc - kLegendTitleBase) - s.TextHeight(m.legendTitle),
+                 m.legendTitle);
     if (m.legendTitleSize != m.labelSize)
         s.SetFontSize(m.labelSize);
 }
@@ -186,7 +223,7 @@ void DrawScreen(hc::Surface& canvas, const SampleModel& model, const PlotSetting
 }
 
 void SetUpPrinter(hc::Surface& printer) {
-    printer.SetDrawStyle(0);
+    printer.SetDrawStyle(hc::PenStyle::Solid);
     printer.SetFontTransparent(true);
     printer.SetOrientation(hc::Orientation::Portrait);
 }
@@ -231,34 +268,34 @@ void DrawSamplePolygons(hc::Surface& s, const ColumnContext& c, double xs, doubl
         const double y = RowCentre(i, c.settings.Direction);
         m.Width(s, kWidthPolygon);
         Polyline(s, m,
-                 {{x0, y + ys * 50},
-                  {x0 + xs * 300 * q.qNaK, y + ys * 50},
-                  {x0 + xs * 300 * q.qCa, y},
-                  {x0 + xs * 300 * q.qMg, y - ys * 50},
-                  {x0, y - ys * 50}});
+                 {{x0, y + ys * kHalfRow},
+                  {x0 + xs * kFullScale * q.qNaK, y + ys * kHalfRow},
+                  {x0 + xs * kFullScale * q.qCa, y},
+                  {x0 + xs * kFullScale * q.qMg, y - ys * kHalfRow},
+                  {x0, y - ys * kHalfRow}});
         m.Width(s, kWidthCentre);
-        s.Line(m.X(x0), m.Y(y + ys * 50), m.X(x0), m.Y(y - ys * 50));
+        s.Line(m.X(x0), m.Y(y + ys * kHalfRow), m.X(x0), m.Y(y - ys * kHalfRow));
         m.Width(s, kWidthPolygon);
         Polyline(s, m,
-                 {{x0, y + ys * 50},
-                  {x0 - xs * 300 * q.qCl, y + ys * 50},
-                  {x0 - xs * 300 * q.qHCO3, y},
-                  {x0 - xs * 300 * q.qSO4, y - ys * 50},
-                  {x0, y - ys * 50}});
+                 {{x0, y + ys * kHalfRow},
+                  {x0 - xs * kFullScale * q.qCl, y + ys * kHalfRow},
+                  {x0 - xs * kFullScale * q.qHCO3, y},
+                  {x0 - xs * kFullScale * q.qSO4, y - ys * kHalfRow},
+                  {x0, y - ys * kHalfRow}});
         if (c.settings.NitrateType == NitrateType::WithChloride) {
             m.Width(s, kWidthNitrate);
             Polyline(s, m,
-                     {{x0 - xs * 300 * q.qCl, y + ys * 50},
-                      {x0 - xs * 300 * q.qN, y + ys * 50},
-                      {x0 - xs * 300 * q.qHCO3, y},
-                      {x0 - xs * 300 * q.qCl, y + ys * 50}});
+                     {{x0 - xs * kFullScale * q.qCl, y + ys * kHalfRow},
+                      {x0 - xs * kFullScale * q.qN, y + ys * kHalfRow},
+                      {x0 - xs * kFullScale * q.qHCO3, y},
+                      {x0 - xs * kFullScale * q.qCl, y + ys * kHalfRow}});
         } else if (c.settings.NitrateType == NitrateType::WithSulfate) {
             m.Width(s, kWidthNitrate);
             Polyline(s, m,
-                     {{x0 - xs * 300 * q.qHCO3, y},
-                      {x0 - xs * 300 * q.qN, y - ys * 50},
-                      {x0 - xs * 300 * q.qSO4, y - ys * 50},
-                      {x0 - xs * 300 * q.qHCO3, y}});
+                     {{x0 - xs * kFullScale * q.qHCO3, y},
+                      {x0 - xs * kFullScale * q.qN, y - ys * kHalfRow},
+                      {x0 - xs * kFullScale * q.qSO4, y - ys * kHalfRow},
+                      {x0 - xs * kFullScale * q.qHCO3, y}});
         }
         PrintSampleName(s, m, x0, y, SampleLabel(i, sample.name, c.settings.Numbering));
     }

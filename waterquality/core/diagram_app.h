@@ -11,9 +11,9 @@
 #include "common/core/result.h"
 #include "common/core/surface.h"
 #include "waterquality/core/column_layout.h"
+#include "waterquality/core/composition.h"
 #include "waterquality/core/data_check.h"
 #include "waterquality/core/diagram_strategy.h"
-#include "waterquality/core/composition.h"
 #include "waterquality/core/meq.h"
 #include "waterquality/core/sample_model.h"
 #include "waterquality/core/samples.h"
@@ -63,7 +63,8 @@ class DiagramApp {
 
     const DiagramVariant& Variant() const { return variant_; }
     const SampleTable& Table() const { return table_; }
-    // One composition per sample of Table(), computed after each load that changes the table.
+    // One composition per sample of Table(), computed after each load that draws; what every
+    // chart, export and check reads.
     const std::vector<Composition>& Compositions() const { return compositions_; }
     SampleModel Model() const { return {table_, compositions_}; }
     const PlotSettings& Settings() const { return settings_; }
@@ -89,10 +90,11 @@ class DiagramApp {
 
     // The file chosen last; it stays DataPath whether or not it loads.
     void SetDataPath(std::string path) { dataPath_ = std::move(path); }
-    // Loads DataPath. The table is replaced only when the whole workbook was read. After a
-    // success, and after a bad count while earlier data is in force (which is then drawn
-    // again), the first-load defaults fill the unset settings and every column takes the
-    // automatic scale of the data. Any other failure changes nothing.
+    // Loads DataPath. The table is replaced, by the file's samples alone, only when the whole
+    // workbook was read. After a success, and after a bad count while earlier data is in force
+    // (which is then drawn again), the compositions are computed, the first-load defaults fill
+    // the unset settings and every column takes the automatic scale of the data. Any other
+    // failure changes nothing.
     hc::Status Load(const LoadProgress& progress = {});
 
     // The settings; each returns the request that follows it (Nothing for a value the menus

@@ -166,7 +166,7 @@ void MainWindow::BuildMenus() {
     mnuFileEndItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     hc::ChartExport exports;
     exports.drawPaper = [this](hc::Surface& s) { app_.Print(s); };
-    exports.screenImage = [this] { return picture2_->Image(); };
+    exports.screenImage = [this] { return chart_->Image(); };
     exports.csv = [this] { return app_.Csv(); };
     exports.dataPath = [this] { return app_.ShownPath(); };
     exports.status = [this](const std::string& text) { Status(text); };
@@ -287,20 +287,20 @@ void MainWindow::BuildStatusArea(QWidget* host) {
         e->setFocusPolicy(Qt::NoFocus);
         return e;
     };
-    text1_ = box("Text1", "", 170);
-    text2_ = box("Text2", Q(app_.PrintShifts().right), 56);
-    text3_ = box("Text3", Q(app_.PrintShifts().up), 56);
-    text2_->setAlignment(Qt::AlignRight);
-    text3_->setAlignment(Qt::AlignRight);
+    nitrateBox_ = box("Text1", "", 170);
+    shiftRightBox_ = box("Text2", Q(app_.PrintShifts().right), 56);
+    shiftUpBox_ = box("Text3", Q(app_.PrintShifts().up), 56);
+    shiftRightBox_->setAlignment(Qt::AlignRight);
+    shiftUpBox_->setAlignment(Qt::AlignRight);
     auto* row = new QHBoxLayout;
     row->setSpacing(6);
     row->addWidget(label("Label1", "タイプ"));
-    row->addWidget(text1_);
+    row->addWidget(nitrateBox_);
     row->addSpacing(24);
     row->addWidget(label("Label2", "印刷位置右へ"));
-    row->addWidget(text2_);
+    row->addWidget(shiftRightBox_);
     row->addWidget(label("Label3", " mm 上へ"));
-    row->addWidget(text3_);
+    row->addWidget(shiftUpBox_);
     row->addWidget(label("Label4", "mm"));
     row->addStretch(1);
     layout->addWidget(line("Line1"));
@@ -313,24 +313,24 @@ void MainWindow::BuildView() {
     host->setObjectName("ViewHost");
     host->setMinimumSize(kMinViewSide, kMinViewSide);
     viewHost_ = host;
-    picture1_ = new QWidget(host);
-    picture1_->setObjectName("Picture1");
-    picture1_->setFocusPolicy(Qt::StrongFocus);
-    picture1_->setAutoFillBackground(true);
-    QPalette pal = picture1_->palette();
+    chartView_ = new QWidget(host);
+    chartView_->setObjectName("Picture1");
+    chartView_->setFocusPolicy(Qt::StrongFocus);
+    chartView_->setAutoFillBackground(true);
+    QPalette pal = chartView_->palette();
     pal.setColor(QPalette::Window, Qt::white);
-    picture1_->setPalette(pal);
-    picture2_ = new hc::PictureBox(picture1_);
-    picture2_->setObjectName("Picture2");
-    picture2_->Canvas().SetScale(kCanvasScaleWidth, kCanvasScaleHeight);
-    hScroll1_ = new QScrollBar(Qt::Horizontal, picture1_);
-    hScroll1_->setObjectName("HScroll1");
-    hScroll1_->setRange(0, static_cast<int>(kViewScale));
-    hScroll1_->setPageStep(static_cast<int>(kViewScale));
-    hScroll1_->setSingleStep(static_cast<int>(kViewScale / 2));
-    hScroll1_->hide();
-    connect(hScroll1_, &QScrollBar::valueChanged, this, &MainWindow::Scroll);
-    connect(picture2_, &hc::PictureBox::Resized, this, [this] {
+    chartView_->setPalette(pal);
+    chart_ = new hc::PictureBox(chartView_);
+    chart_->setObjectName("Picture2");
+    chart_->Canvas().SetScale(kCanvasScaleWidth, kCanvasScaleHeight);
+    chartScroll_ = new QScrollBar(Qt::Horizontal, chartView_);
+    chartScroll_->setObjectName("HScroll1");
+    chartScroll_->setRange(0, static_cast<int>(kViewScale));
+    chartScroll_->setPageStep(static_cast<int>(kViewScale));
+    chartScroll_->setSingleStep(static_cast<int>(kViewScale / 2));
+    chartScroll_->hide();
+    connect(chartScroll_, &QScrollBar::valueChanged, this, &MainWindow::Scroll);
+    connect(chart_, &hc::PictureBox::Resized, this, [this] {
         if (app_.HasData())
             DrawScreen();
     });
@@ -340,26 +340,26 @@ void MainWindow::BuildView() {
 void MainWindow::LayoutView() {
     // Picture1 stays square so that the chart keeps its proportions at any window size.
     int side = std::max(100, std::min(viewHost_->width(), viewHost_->height()));
-    picture1_->setGeometry((viewHost_->width() - side) / 2, 0, side, side);
+    chartView_->setGeometry((viewHost_->width() - side) / 2, 0, side, side);
     // The chart, text included, grows with the view (6-point labels read well at any size).
-    picture2_->SetTextZoom(std::max(1.0, side / kTextReferenceSide));
+    chart_->SetTextZoom(std::max(1.0, side / kTextReferenceSide));
     if (!program_.wideCanvas) {
-        picture2_->setGeometry(0, 0, side, side);
+        chart_->setGeometry(0, 0, side, side);
         return;
     }
-    int sb = hScroll1_->sizeHint().height();
-    hScroll1_->setGeometry(0, side - sb, side, sb);
-    picture2_->setGeometry(picture2_->x(), 0, 2 * side, side - sb);
-    Scroll(hScroll1_->value());
+    int sb = chartScroll_->sizeHint().height();
+    chartScroll_->setGeometry(0, side - sb, side, sb);
+    chart_->setGeometry(chart_->x(), 0, 2 * side, side - sb);
+    Scroll(chartScroll_->value());
 }
 
 void MainWindow::Scroll(int value) {
     if (!program_.wideCanvas)
         return;
     // The canvas moves left by the value, in Picture1's user units (4000 = its width).
-    int left = -static_cast<int>(std::lround(value * picture1_->width() / kViewScale));
-    picture2_->move(left, 0);
-    picture1_->setFocus();
+    int left = -static_cast<int>(std::lround(value * chartView_->width() / kViewScale));
+    chart_->move(left, 0);
+    chartView_->setFocus();
 }
 
 QString MainWindow::StatusText() const {
@@ -468,7 +468,7 @@ void MainWindow::LoadAndDraw() {
         Status(std::string());
         setWindowTitle(Q(app_.Caption()));
         activateWindow();
-        picture1_->setFocus();
+        chartView_->setFocus();
     } else if (badCount) {
         platform_.Beep();
         platform_.MessageBox(std::string(kBadCountLine1) + "\r" + kBadCountLine2,
@@ -484,23 +484,23 @@ void MainWindow::LoadAndDraw() {
     if (!app_.HasData())
         return;
     ShowSettings();
-    hScroll1_->setValue(0);
+    chartScroll_->setValue(0);
     Scroll(0);
     EnableColumnScales();
     DrawScreen();
 }
 
 void MainWindow::DrawScreen() {
-    hScroll1_->setVisible(program_.wideCanvas && ScrollBarShown(app_.Table().Count()));
-    if (!hScroll1_->isVisible() && hScroll1_->value() != 0)
-        hScroll1_->setValue(0);
-    app_.DrawScreen(picture2_->Canvas());
-    picture2_->update();
+    chartScroll_->setVisible(program_.wideCanvas && ScrollBarShown(app_.Table().Count()));
+    if (!chartScroll_->isVisible() && chartScroll_->value() != 0)
+        chartScroll_->setValue(0);
+    app_.DrawScreen(chart_->Canvas());
+    chart_->update();
 }
 
 void MainWindow::ShowSettings() {
     const PlotSettings& s = app_.Settings();
-    text1_->setText(Q(NitrateCaption(s.NitrateType)));
+    nitrateBox_->setText(Q(NitrateCaption(s.NitrateType)));
     MoveCheck(mnuTypeVal_, NitrateChoice(s.NitrateType));
     const std::vector<Style>& styles = app_.Variant().styles;
     for (std::size_t g = 0; g < styles.size(); ++g)
@@ -583,8 +583,8 @@ void MainWindow::OpenPageSetup() {
 
 void MainWindow::SetShifts(const QString& right, const QString& up) {
     app_.SetPrintShifts({S(right), S(up)});
-    text2_->setText(right);
-    text3_->setText(up);
+    shiftRightBox_->setText(right);
+    shiftUpBox_->setText(up);
     Redraw(Request::Redraw);
 }
 
@@ -600,7 +600,7 @@ void MainWindow::Exit() {
 
 void MainWindow::ChooseNitrate(int index) {
     const NitrateType type = kNitrateChoices[static_cast<std::size_t>(index)];
-    text1_->setText(Q(NitrateCaption(type)));
+    nitrateBox_->setText(Q(NitrateCaption(type)));
     Redraw(app_.SetNitrate(type));
     MoveCheck(mnuTypeVal_, index);
 }

@@ -94,12 +94,12 @@ class MainWindow : public QMainWindow {
     bool exiting_ = false;
 
     QWidget* viewHost_ = nullptr;
-    QWidget* picture1_ = nullptr;
-    hc::PictureBox* picture2_ = nullptr;
-    QScrollBar* hScroll1_ = nullptr;
-    QLineEdit* text1_ = nullptr;
-    QLineEdit* text2_ = nullptr;
-    QLineEdit* text3_ = nullptr;
+    QWidget* chartView_ = nullptr;            // Picture1: the square window onto the chart
+    hc::PictureBox* chart_ = nullptr;         // Picture2: the chart, twice as wide when scrolled
+    QScrollBar* chartScroll_ = nullptr;       // HScroll1
+    QLineEdit* nitrateBox_ = nullptr;         // Text1: how nitrate is shown
+    QLineEdit* shiftRightBox_ = nullptr;      // Text2: print shift to the right, mm
+    QLineEdit* shiftUpBox_ = nullptr;         // Text3: print shift up, mm
     QPointer<hc::SplashWindow> splash_;
     QPointer<PageSetupWindow> pageSetup_;
     QPointer<LoadingNotice> notice_;

@@ -32,16 +32,16 @@ PageSetupWindow::PageSetupWindow(QWidget* parent, hc::PlatformServices& platform
         e->setMaximumWidth(90);
         return e;
     };
-    text1_ = box("Text1", shown.right);
-    text2_ = box("Text2", shown.up);
+    rightBox_ = box("Text1", shown.right);
+    upBox_ = box("Text2", shown.up);
     g->addWidget(label("Label1", "横方向へ動かす長さを入力してください"), 0, 0, 1, 3);
     g->addWidget(label("Label2", "（右が＋左が－）"), 1, 0);
-    g->addWidget(text1_, 1, 1);
+    g->addWidget(rightBox_, 1, 1);
     g->addWidget(label("Label3", "ｍｍ"), 1, 2);
     g->setRowMinimumHeight(2, 10);
     g->addWidget(label("Label4", "縦方向に動かす長さを入力してください"), 3, 0, 1, 3);
     g->addWidget(label("Label5", "（上が＋下が－）"), 4, 0);
-    g->addWidget(text2_, 4, 1);
+    g->addWidget(upBox_, 4, 1);
     g->addWidget(label("Label6", "ｍｍ"), 4, 2);
     g->setRowMinimumHeight(5, 14);
     auto* printer = new QPushButton("プリンタ設定", this);
@@ -59,24 +59,24 @@ PageSetupWindow::PageSetupWindow(QWidget* parent, hc::PlatformServices& platform
 
 void PageSetupWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    text1_->setFocus();
-    text1_->selectAll();
+    rightBox_->setFocus();
+    rightBox_->selectAll();
 }
 
 void PageSetupWindow::Accept() {
-    hc::Result<Shifts> checked = CheckShifts({hc::S(text1_->text()), hc::S(text2_->text())});
+    hc::Result<Shifts> checked = CheckShifts({hc::S(rightBox_->text()), hc::S(upBox_->text())});
     if (!checked) {
         // No message of its own: the box that is no number keeps the focus.
-        QLineEdit* bad = checked.error().line == 1 ? text1_ : text2_;
+        QLineEdit* bad = checked.error().line == 1 ? rightBox_ : upBox_;
         platform_.Beep();
         bad->setFocus();
         bad->selectAll();
         return;
     }
-    text1_->setText(hc::Q(checked->right));
-    text2_->setText(hc::Q(checked->up));
+    rightBox_->setText(hc::Q(checked->right));
+    upBox_->setText(hc::Q(checked->up));
     close();
-    Q_EMIT ShiftsAccepted(text1_->text(), text2_->text());
+    Q_EMIT ShiftsAccepted(rightBox_->text(), upBox_->text());
 }
 
 void PageSetupWindow::ChoosePrinter() {

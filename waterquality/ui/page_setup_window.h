@@ -30,8 +30,8 @@ class PageSetupWindow : public QDialog {
 
   private:
     hc::PlatformServices& platform_;
-    QLineEdit* text1_ = nullptr;  // horizontal shift, mm
-    QLineEdit* text2_ = nullptr;  // vertical shift, mm
+    QLineEdit* rightBox_ = nullptr;  // horizontal shift, mm
+    QLineEdit* upBox_ = nullptr;     // vertical shift, mm
 };
 
 }  // namespace wq

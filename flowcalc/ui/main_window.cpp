@@ -1,4 +1,4 @@
-#include "flowcalc/ui/form1.h"
+#include "flowcalc/ui/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "build_info.h"
 #include "common/core/numbers.h"
@@ -136,38 +137,51 @@ QWidget* MainWindow::BuildPanel() {
     auto* g = new QGridLayout(panel);
     g->setContentsMargins(4, 0, 0, 0);
     g->setVerticalSpacing(6);
-    for (int i = 0; i < 10; ++i) {
-        auto* box = new QLineEdit(panel);
-        box->setObjectName(QString("Text%1").arg(i + 1));
-        box->setReadOnly(true);
-        box->setFixedWidth(i >= 7 ? 150 : 90);
-        panel_[static_cast<std::size_t>(i)] = box;
-    }
+    int number = 0;
+    auto box = [panel, &number](int width) {
+        auto* b = new QLineEdit(panel);
+        b->setObjectName(QString("Text%1").arg(++number));
+        b->setReadOnly(true);
+        b->setFixedWidth(width);
+        return b;
+    };
+    constexpr int kSettingWidth = 90;
+    constexpr int kResultWidth = 150;  // room for a discharge's many digits
+    panel_.hscale = box(kSettingWidth);
+    panel_.vscale = box(kSettingWidth);
+    panel_.rangeLeft = box(kSettingWidth);
+    panel_.rangeRight = box(kSettingWidth);
+    panel_.roughness = box(kSettingWidth);
+    panel_.slope = box(kSettingWidth);
+    panel_.depth = box(kSettingWidth);
+    panel_.discharge = box(kResultWidth);
+    panel_.velocity = box(kResultWidth);
+    panel_.width = box(kResultWidth);
     auto label = [panel](const char* s) { return new QLabel(hc::Q(s), panel); };
     int row = 0;
     g->addWidget(label("水平方向スケール １／"), row, 0);
-    g->addWidget(panel_[0], row++, 1, 1, 3);
+    g->addWidget(panel_.hscale, row++, 1, 1, 3);
     g->addWidget(label("鉛直方向スケール １／"), row, 0);
-    g->addWidget(panel_[1], row++, 1, 1, 3);
+    g->addWidget(panel_.vscale, row++, 1, 1, 3);
     g->addWidget(label("解析範囲 X ＝"), row, 0);
-    g->addWidget(panel_[2], row, 1);
+    g->addWidget(panel_.rangeLeft, row, 1);
     g->addWidget(label("～"), row, 2);
-    g->addWidget(panel_[3], row++, 3);
+    g->addWidget(panel_.rangeRight, row++, 3);
     g->addWidget(label("粗度係数 ｎ ＝"), row, 0);
-    g->addWidget(panel_[4], row++, 1, 1, 3);
+    g->addWidget(panel_.roughness, row++, 1, 1, 3);
     g->addWidget(label("河床勾配  I ＝ １／"), row, 0);
-    g->addWidget(panel_[5], row++, 1, 1, 3);
+    g->addWidget(panel_.slope, row++, 1, 1, 3);
     g->addWidget(label("最大水深 ｄ ＝"), row, 0);
-    g->addWidget(panel_[6], row++, 1, 1, 3);
+    g->addWidget(panel_.depth, row++, 1, 1, 3);
     g->setRowMinimumHeight(row++, 8);
     g->addWidget(label("流量 Q"), row, 0);
-    g->addWidget(panel_[7], row, 1, 1, 3);
+    g->addWidget(panel_.discharge, row, 1, 1, 3);
     g->addWidget(label("ｍ3／sec"), row++, 4);
     g->addWidget(label("流速 Ｖ"), row, 0);
-    g->addWidget(panel_[8], row, 1, 1, 3);
+    g->addWidget(panel_.velocity, row, 1, 1, 3);
     g->addWidget(label("ｍ／sec"), row++, 4);
     g->addWidget(label("川幅 Ｈ"), row, 0);
-    g->addWidget(panel_[9], row++, 1, 1, 3);
+    g->addWidget(panel_.width, row++, 1, 1, 3);
     // Each sub-channel's Froude number and regime, on the screen only.
     froude_ = new QTableWidget(0, 3, panel);
     froude_->setObjectName("FroudeTable");
@@ -337,10 +351,11 @@ void MainWindow::ComputeAndDraw() {
 }
 
 void MainWindow::ShowResults(const Computation& c) {
-    const double results[] = {c.Result.TotalDischarge, c.Result.MaxVelocity, c.Result.TotalWidth};
-    for (std::size_t i = 0; i < std::size(results); ++i) {
-        QLineEdit* box = panel_[7 + i];
-        box->setText(hc::Q(hc::DoubleToText(results[i])));
+    const std::pair<QLineEdit*, double> results[] = {{panel_.discharge, c.Result.TotalDischarge},
+                                                     {panel_.velocity, c.Result.MaxVelocity},
+                                                     {panel_.width, c.Result.TotalWidth}};
+    for (const auto& [box, value] : results) {
+        box->setText(hc::Q(hc::DoubleToText(value)));
         box->setCursorPosition(0);  // the leading digits when the number is long
     }
     const std::vector<SubChannelFroude> froude = ComputeFroude(c.Result);
@@ -372,13 +387,15 @@ void MainWindow::Redraw() {
 }
 
 void MainWindow::ShowScaleEntries(const QStringList& texts) {
-    for (int i = 0; i < 4 && i < texts.size(); ++i)
-        panel_[static_cast<std::size_t>(i)]->setText(texts[i]);
+    QLineEdit* const boxes[] = {panel_.hscale, panel_.vscale, panel_.rangeLeft, panel_.rangeRight};
+    for (int i = 0; i < static_cast<int>(std::size(boxes)) && i < texts.size(); ++i)
+        boxes[i]->setText(texts[i]);
 }
 
 void MainWindow::ShowParameterEntries(const QStringList& texts) {
-    for (int i = 0; i < 3 && i < texts.size(); ++i)
-        panel_[static_cast<std::size_t>(4 + i)]->setText(texts[i]);
+    QLineEdit* const boxes[] = {panel_.roughness, panel_.slope, panel_.depth};
+    for (int i = 0; i < static_cast<int>(std::size(boxes)) && i < texts.size(); ++i)
+        boxes[i]->setText(texts[i]);
 }
 
 void MainWindow::PrintChart() {
@@ -435,8 +452,8 @@ void MainWindow::OpenNormalDepthWindow() {
 void MainWindow::ShowNormalDepth() {
     if (!app_.Last())
         return;
-    panel_[6]->setText(hc::Q(hc::DoubleToText(app_.Parameters().Depth)));
-    panel_[6]->setCursorPosition(0);
+    panel_.depth->setText(hc::Q(hc::DoubleToText(app_.Parameters().Depth)));
+    panel_.depth->setCursorPosition(0);
     ShowResults(*app_.Last());
     Redraw();
 }

@@ -1,5 +1,5 @@
-// The main window of flowcalc (Form1): the chart picture beside the panel of settings and
-// results, the menus, the start-up splash, and the guided sequence after a load. It shows the
+// The main window of flowcalc (object name Form1): the chart picture beside the panel of settings
+// and results, the menus, the start-up splash, and the guided sequence after a load. It shows the
 // application object and turns menu events and the settings windows' signals into requests.
 #pragma once
 
@@ -77,7 +77,21 @@ class MainWindow : public QMainWindow {
     QPointer<hc::SplashWindow> splash_;
 
     hc::PictureBox* picture_ = nullptr;
-    std::array<QLineEdit*, 10> panel_{};  // Text1..Text10
+    // The panel's read-only boxes, object names Text1..Text10 in this order: the settings as
+    // typed in the settings windows, then the results.
+    struct PanelBoxes {
+        QLineEdit* hscale = nullptr;
+        QLineEdit* vscale = nullptr;
+        QLineEdit* rangeLeft = nullptr;
+        QLineEdit* rangeRight = nullptr;
+        QLineEdit* roughness = nullptr;
+        QLineEdit* slope = nullptr;
+        QLineEdit* depth = nullptr;
+        QLineEdit* discharge = nullptr;
+        QLineEdit* velocity = nullptr;
+        QLineEdit* width = nullptr;
+    };
+    PanelBoxes panel_;
     QTableWidget* froude_ = nullptr;
     std::array<QLabel*, 3> widthLabel_{};
     QMenu* fileMenu_ = nullptr;
