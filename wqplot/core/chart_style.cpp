@@ -88,7 +88,7 @@ void BeginChart(hc::Surface& s, const ChartMedia& m) {
     }
     s.SetFontName(hc::kGothic);
     s.SetFontTransparent(true);
-    s.SetDrawStyle(0);
+    s.SetDrawStyle(hc::PenStyle::Solid);
     s.SetDrawWidth(1);
 }
 
