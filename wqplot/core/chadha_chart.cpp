@@ -111,7 +111,7 @@ void DrawChadha(hc::Surface& s, const ChadhaModel& model, const ChartMedia& m) {
         for (const ChadhaMark& p : model.points)
             TextAt(s, X(p.x) + r * 1.6, Y(p.y) - th / 2, p.name);
     }
-    DrawLegend(s, m, model.styles, "凡　例");
+    DrawLegend(s, m, model.styles, "凡　例", 0, Y(-100) + lh * 4);
     if (model.leftOut > 0) {
         s.SetFontSize(m.tickSize);
         TextAt(s, box.left, box.bottom - th,

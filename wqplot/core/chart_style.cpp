@@ -198,8 +198,10 @@ Box LegendBox(const ChartMedia& m) {
 }
 
 Box DrawLegend(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles,
-               const std::string& title, double reserve) {
+               const std::string& title, double reserve, double bandTop) {
     Box b = LegendBox(m);
+    if (m.legendHeight > 0 && bandTop >= 0 && bandTop < b.top)
+        b.top = bandTop;
     if (m.legendHeight > 0)
         b.right -= reserve;
     else

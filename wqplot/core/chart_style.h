@@ -89,9 +89,10 @@ Box LegendBox(const ChartMedia& m);
 // what did not fit (beyond kMaxLegendEntries or below the box); in columns where the box is a
 // band. Returns the part of the box left free (below the entries in a column, right of the
 // last column in a band). `reserve` is kept free for what follows: a height at the bottom of a
-// column, a width at the right of a band.
+// column, a width at the right of a band. A band starts at `bandTop` when given (just below a
+// chart that does not fill its box), else at the top of the media's band.
 Box DrawLegend(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles,
-               const std::string& title, double reserve = 0);
+               const std::string& title, double reserve = 0, double bandTop = -1);
 
 // Text helpers: top-left at (x, y); centred on x; right-aligned at x.
 void TextAt(hc::Surface& s, double x, double y, const std::string& text);

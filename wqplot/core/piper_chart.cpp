@@ -231,7 +231,8 @@ void DrawPiper(hc::Surface& s, const PiperModel& model, const ChartMedia& m) {
                    (box.Height() - bottomRoom - topRoom) / kPiperHeight);
     f.x0 = box.left + (box.Width() - f.k * kPiperWidth) / 2;
     const double spare = box.Height() - bottomRoom - topRoom - f.k * kPiperHeight;
-    f.y0 = box.top + topRoom + f.k * kPiperHeight + spare / 2;
+    // On screen the diagram stands in the middle; on paper at the top, the legend below it.
+    f.y0 = box.top + topRoom + f.k * kPiperHeight + (m.paper ? 0 : spare / 2);
 
     s.SetDrawWidth(m.gridWidth);
     s.SetForeColor(m.grid);
@@ -304,7 +305,7 @@ void DrawPiper(hc::Surface& s, const PiperModel& model, const ChartMedia& m) {
                 reserve += 2 * f.k * kMaxTdsRadius * std::sqrt(v / model.tdsMax) + lh * 0.6;
         }
     }
-    const Box free = DrawLegend(s, m, model.styles, "凡　例", reserve);
+    const Box free = DrawLegend(s, m, model.styles, "凡　例", reserve, f.y0 + bottomRoom + th);
     if (circles) {
         s.SetFontSize(m.textSize);
         double y = free.top + (m.legendHeight > 0 ? 0 : lh);
