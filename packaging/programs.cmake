@@ -99,7 +99,7 @@ hc_program_facts(flowcalc
   EXAMPLE flowcalc/island_section.txt
   SHOT_KEYS "Return ctrl+a type:0.035 Tab ctrl+a type:800 Tab ctrl+a type:1.5 Return")
 
-# Not built yet: its entry waits for hc_add_program(wqplot ...).
+# wqplot opens the twelve-sample workbook: its Piper diagram shows first.
 hc_program_facts(wqplot
   NAME_EN "Water-Quality Diagrams"
   NAME_JA "水質ダイアグラム"

@@ -154,6 +154,16 @@ Request DiagramApp::SetSampleList(SampleList list) {
     return Request::Redraw;
 }
 
+Request DiagramApp::SetDiagramKind(DiagramKind kind) {
+    settings_.Diagram.kind = kind;
+    return Request::Redraw;
+}
+
+Request DiagramApp::SetDiagramOptions(const DiagramOptions& options) {
+    settings_.Diagram = options;
+    return Request::Redraw;
+}
+
 Request DiagramApp::ChooseStyle(Style style, int choice) {
     if (choice < 0 || choice >= kStyleChoiceCount)
         return Request::Nothing;
@@ -202,6 +212,10 @@ void DiagramApp::Print(hc::Surface& printer) const {
 
 std::string DiagramApp::Csv() const {
     return variant_.strategy->Csv(Model(), settings_);
+}
+
+std::optional<TextTable> DiagramApp::ShownTable() const {
+    return variant_.strategy->Table(Model(), settings_);
 }
 
 hc::Result<NitrateType> NitrateFromNumber(int number) {

@@ -114,6 +114,9 @@ class DiagramApp {
     void SetLineWidth(int group, int width);
     // ternaryplot: the diamond field after each name of the printed table. Printing only.
     void SetSampleListField(bool on) { settings_.SampleListField = on; }
+    // wqplot: the diagram drawn and its options.
+    Request SetDiagramKind(DiagramKind kind);
+    Request SetDiagramOptions(const DiagramOptions& options);
 
     // The workbook of the last load, whether it loaded or not; empty before any.
     const std::string& LastLoadedPath() const { return checkPath_; }
@@ -129,6 +132,8 @@ class DiagramApp {
     void DrawScreen(hc::Surface& canvas) const;
     void Print(hc::Surface& printer) const;
     std::string Csv() const;
+    // The table the window shows instead of the picture, when the chart is one.
+    std::optional<TextTable> ShownTable() const;
 
   private:
     void ApplyFirstLoadDefaults();

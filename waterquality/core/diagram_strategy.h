@@ -3,7 +3,9 @@
 // diagram) implement it with ColumnStrategy over their own column procedures.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "common/core/surface.h"
 #include "waterquality/core/column_chart.h"
@@ -13,6 +15,13 @@
 #include "waterquality/core/samples.h"
 
 namespace wq {
+
+// A table of texts as a window shows it: the headings and, per row, one text per column.
+struct TextTable {
+    std::vector<std::string> headings;
+    std::vector<bool> numeric;  // per column: aligned right
+    std::vector<std::vector<std::string>> rows;
+};
 
 class DiagramStrategy {
   public:
@@ -28,6 +37,12 @@ class DiagramStrategy {
                        const PrintOffset& offset) const = 0;
     // The numbers behind the chart, as saved by File>数値を保存.
     virtual std::string Csv(const SampleModel& model, const PlotSettings& settings) const = 0;
+    // A table the window shows instead of the picture (wqplot's classification table); none
+    // for the diagrams.
+    virtual std::optional<TextTable> Table(const SampleModel& /*model*/,
+                                           const PlotSettings& /*settings*/) const {
+        return std::nullopt;
+    }
 };
 
 class ColumnStrategy : public DiagramStrategy {

@@ -111,10 +111,11 @@ void Ticks(hc::Surface& s, const ChartMedia& m, const PiperFrame& f, wq::Nitrate
                       strong, m.subscriptSize, 0.45);
     p = Mix(kRight, kTop, 0.5);
     TextAt(s, f.X(p.x) + gap * 2 + tickW, f.Y(p.y) - lh / 2, "Ca+Mg");
-    // The two corners no side names: Na+K and HCO3+CO3, under the corners beside the gap.
-    TextCentred(s, f.X(kNaK.x), f.Y(kNaK.y) + gap, "Na+K");
-    IonLabelCentred(s, m, f.X(kHCO3.x) + s.TextWidth("HCO +CO ") * 0.15, f.Y(kHCO3.y) + gap,
-                    "HCO +CO ");
+    // The two corners no side names: Na+K and HCO3+CO3, on the line of the base names, each
+    // reaching away from the gap between the triangles so that they never meet.
+    const double nameY = f.Y(kNaK.y) + gap + th * 1.1;
+    TextRight(s, f.X(kNaK.x), nameY, "Na+K");
+    wq::PrintIonLabel(s, f.X(kHCO3.x), nameY, "HCO +CO ", m.subscriptSize, 0.45);
 }
 
 void FieldLines(hc::Surface& s, const ChartMedia& m, const PiperFrame& f) {
@@ -223,12 +224,18 @@ void DrawPiper(hc::Surface& s, const PiperModel& model, const ChartMedia& m) {
     s.SetFontSize(m.textSize);
     // The outer sides' names and ticks stand beside the triangles; the diamond's upper side
     // names stand over the empty corners above the triangles.
-    const double sideRoom = s.TextWidth("SO +NO ") + 3 * th;
+    // A side's name stands at the middle of its side, a quarter of a triangle's side in from
+    // the diagram's outer corner: only what reaches beyond that needs room at the sides.
+    const double sideLabel = s.TextWidth("Cl+SO +NO ") + 3 * th;
     const double bottomRoom = th * 3.2;
     const double topRoom = th * 1.5;
     PiperFrame f;
-    f.k = std::min((box.Width() - 2 * sideRoom) / kPiperWidth,
-                   (box.Height() - bottomRoom - topRoom) / kPiperHeight);
+    const double high = (box.Height() - bottomRoom - topRoom) / kPiperHeight;
+    f.k = std::min(box.Width() / kPiperWidth, high);
+    for (int pass = 0; pass < 2; ++pass) {
+        const double sideRoom = std::max(0.0, sideLabel - 0.25 * f.k);
+        f.k = std::min((box.Width() - 2 * sideRoom) / kPiperWidth, high);
+    }
     f.x0 = box.left + (box.Width() - f.k * kPiperWidth) / 2;
     const double spare = box.Height() - bottomRoom - topRoom - f.k * kPiperHeight;
     // On screen the diagram stands in the middle; on paper at the top, the legend below it.
