@@ -58,10 +58,22 @@ struct Choices {
     std::vector<std::pair<int, int>> scales;  // column, item: set after the load's own
     std::optional<wq::Shifts> shifts;
     std::vector<int> widths;
+    wq::DiagramOptions diagram;  // the kind comes from the command
 };
+
+// "on" or "off" as a switch of the "図の種類" menu.
+bool Switch(const Options& o, const std::string& name, bool otherwise) {
+    if (!o.Has(name))
+        return otherwise;
+    return OnOff("--" + name, o.Value(name)) == 0;
+}
 
 Choices TakeChoices(const Options& o, const wq::DiagramVariant& variant) {
     Choices c;
+    c.diagram.fields = Switch(o, "fields", false);
+    c.diagram.labels = Switch(o, "labels", false);
+    c.diagram.tdsCircles = Switch(o, "tds-circles", false);
+    c.diagram.potassiumApart = Switch(o, "k-apart", false);
     if (o.Has("nitrate")) {
         hc::Result<wq::NitrateType> type =
             wq::NitrateFromNumber(OptionInt("--nitrate", o.Value("nitrate")));
@@ -166,15 +178,29 @@ std::vector<OptionSpec> DiagramOptions(const DiagramCommand& c) {
                      "menu caption \"1cm = VALUE\" in meq/L: VALUE is 0.5, 1, 2, 3, 5, 10, 20, 30, "
                      "50 or 100; repeat for several columns; default: the automatic scale of the "
                      "data"});
-    o.push_back({"offset", "RIGHT,UP",
-                 "shift of the printed sheet in millimetres, to the right and upwards, as the "
-                 "page setup takes it: whole numbers of at most 100; default 0,0"});
-    std::string defaults;
-    for (int w : v.startWidths)
-        defaults += (defaults.empty() ? "" : ",") + std::to_string(w);
-    o.push_back({"widths", c.widthNames,
-                 "print line widths of the width menus in this order, each 1 to 5 units; "
-                 "default " + defaults});
+    using wq::DiagramKind;
+    if (c.kind == DiagramKind::Piper)
+        o.push_back({"fields", "on|off",
+                     "the diamond's four fields and their names (水質区分を描く); default off"});
+    if (c.kind == DiagramKind::Piper || c.kind == DiagramKind::Chadha)
+        o.push_back({"labels", "on|off", "sample names beside the points; default off"});
+    if (c.kind == DiagramKind::Piper)
+        o.push_back({"tds-circles", "on|off",
+                     "circles in the diamond whose area is proportional to TDS; default off"});
+    if (c.kind == DiagramKind::Schoeller)
+        o.push_back({"k-apart", "on|off", "K as its own axis beside Na; default off"});
+    if (c.printShifts)
+        o.push_back({"offset", "RIGHT,UP",
+                     "shift of the printed sheet in millimetres, to the right and upwards, as the "
+                     "page setup takes it: whole numbers of at most 100; default 0,0"});
+    if (!v.startWidths.empty()) {
+        std::string defaults;
+        for (int w : v.startWidths)
+            defaults += (defaults.empty() ? "" : ",") + std::to_string(w);
+        o.push_back({"widths", c.widthNames,
+                     "print line widths of the width menus in this order, each 1 to 5 units; "
+                     "default " + defaults});
+    }
     return o;
 }
 
@@ -197,10 +223,9 @@ Command MakeDiagramCommand(const DiagramCommand& command) {
     Command c;
     c.name = command.name;
     c.summary = command.summary;
-    c.input = "WORKBOOK";
+    c.input = command.input;
     c.options = DiagramOptions(command);
-    c.notes = "WORKBOOK is an .xls, .xlsx or .ods workbook laid out as the program's template "
-              "(hinagata.xls).\n";
+    c.notes = command.notes;
     c.prepare = [command](const Options& o) -> FileRun {
         auto choices = std::make_shared<const Choices>(TakeChoices(o, command.variant));
         return [command, choices](const Input& input, const OutputOptions& out) {
@@ -215,6 +240,11 @@ Command MakeDiagramCommand(const DiagramCommand& command) {
                 app.SetPrintShifts(*choices->shifts);
             for (std::size_t k = 0; k < choices->widths.size(); ++k)
                 app.SetLineWidth(static_cast<int>(k), choices->widths[k]);
+            if (command.kind) {
+                wq::DiagramOptions diagram = choices->diagram;
+                diagram.kind = *command.kind;
+                app.SetDiagramOptions(diagram);
+            }
             app.SetDataPath(input.path);
             if (hc::Status loaded = app.Load(); !loaded)
                 return Refuse(input, loaded.error());
