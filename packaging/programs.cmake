@@ -114,7 +114,7 @@ hc_program_facts(wqplot
   MIME "${HC_WORKBOOK_MIME},text/csv"
   CATEGORIES "Education,Science"
   PACKAGE_LINE "Piper, Schoeller and Chadha diagrams with a table of water types"
-  EXAMPLE sample12.xls)
+  EXAMPLE network40.csv)
 
 hc_program_facts(hydrochart
   PACKAGE_LINE "any of these charts as PDF, SVG, PNG or JSON, for batch use")
