@@ -9,6 +9,7 @@
 #include "wqplot/core/chadha_chart.h"
 #include "wqplot/core/piper_chart.h"
 #include "wqplot/core/schoeller_chart.h"
+#include "wqplot/core/table_sheet.h"
 
 namespace wqp {
 namespace {
@@ -211,6 +212,48 @@ TEST(Drawing, LongTablesDrawWithoutPerPointText) {
     auto rec = hc::RecordingSurface::Screen(900, 650);
     DrawPiper(rec, m, ScreenMedia(900, 650));
     EXPECT_LT(rec.OpsOf(hc::DrawOp::Kind::Text).size(), 100u);
+}
+
+}  // namespace
+}  // namespace wqp
+
+namespace wqp {
+namespace {
+
+// The printed table: every sheet begins with the headings, the rows follow in order without a
+// gap or a repeat, and the last sheet holds the rest.
+TEST(TableSheets, EveryRowOnceUnderHeadingsOnEachSheet) {
+    // Text taller than the layout's row pitch spreads the rows; none may be lost for it.
+    TableSheetLayout layout;
+    layout.textSize = 12;
+    hc::RecordingSurface probe = hc::RecordingSurface::Paper();
+    probe.SetFontSize(layout.textSize);
+    const double pitch = probe.TextHeight("0") * 1.1;
+    ASSERT_GT(pitch, layout.rowPitch);
+    const int per = RowsPerSheet(layout, pitch);
+    wq::TextTable t{{"番号", "試料名"}, {true, false}, {}};
+    const int rows = 2 * per + 3;
+    for (int i = 1; i <= rows; ++i)
+        t.rows.push_back({std::to_string(i), "S" + std::to_string(i)});
+    hc::RecordingSurface paper = hc::RecordingSurface::Paper();
+    PrintTableSheets(paper, t, "表", layout);
+    EXPECT_EQ(SheetCount(t, layout, pitch), 3);
+    EXPECT_EQ(paper.OpsOf(hc::DrawOp::Kind::NewPage).size(), 2u);
+    const auto headings = paper.TextsEqual("試料名");
+    ASSERT_EQ(headings.size(), 3u);
+    for (int sheet = 1; sheet <= 3; ++sheet) {
+        EXPECT_EQ(headings[static_cast<std::size_t>(sheet - 1)].page, sheet);
+        // The sheet's first and last rows.
+        const int first = (sheet - 1) * per + 1;
+        const int last = std::min(rows, sheet * per);
+        for (int row : {first, last}) {
+            const auto found = paper.TextsEqual("S" + std::to_string(row));
+            ASSERT_EQ(found.size(), 1u) << row;
+            EXPECT_EQ(found[0].page, sheet) << row;
+        }
+    }
+    // An empty table still prints its headings on one sheet.
+    EXPECT_EQ(SheetCount(wq::TextTable{{"a"}, {false}, {}}, layout), 1);
 }
 
 }  // namespace

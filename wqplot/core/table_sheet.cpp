@@ -38,8 +38,16 @@ void Cell(hc::Surface& s, double left, double width, double y, const std::string
     s.PrintInline(text);
 }
 
+// The distance of two rows: the layout's, or more where the text is taller (on screen the text
+// keeps its point size over a smaller sheet). Counting sheets and drawing them use this one.
+double RowPitch(hc::Surface& s, const TableSheetLayout& l) {
+    s.SetFontName(hc::kGothic);
+    s.SetFontSize(l.textSize);
+    return std::max(l.rowPitch, s.TextHeight("0") * 1.1);
+}
+
 void DrawSheet(hc::Surface& s, const wq::TextTable& t, const std::string& title,
-               const TableSheetLayout& l, int sheet, int sheets) {
+               const TableSheetLayout& l, double pitch, int sheet, int sheets) {
     s.SetFontName(hc::kGothic);
     s.SetFontTransparent(true);
     s.SetDrawStyle(hc::PenStyle::Solid);
@@ -50,8 +58,6 @@ void DrawSheet(hc::Surface& s, const wq::TextTable& t, const std::string& title,
     s.PrintInline(title);
     s.SetFontSize(l.textSize);
     const double cellWidth = s.TextWidth("0");
-    // On screen the text keeps its point size over a smaller sheet: the rows spread with it.
-    const double pitch = std::max(l.rowPitch, s.TextHeight("0") * 1.1);
     const std::vector<double> widths = ColumnWidths(t, cellWidth);
     // A table wider than the sheet is squeezed: the gaps shrink before anything overlaps.
     double total = 0;
@@ -96,19 +102,20 @@ int RowsPerSheet(const TableSheetLayout& l, double pitch) {
     return std::max(1, static_cast<int>(std::floor(body / pitch)));
 }
 
-int SheetCount(const wq::TextTable& t, const TableSheetLayout& l) {
-    const auto per = static_cast<std::size_t>(RowsPerSheet(l));
+int SheetCount(const wq::TextTable& t, const TableSheetLayout& l, double pitch) {
+    const auto per = static_cast<std::size_t>(RowsPerSheet(l, pitch));
     return std::max(1, static_cast<int>((t.rows.size() + per - 1) / per));
 }
 
 void PrintTableSheets(hc::Surface& s, const wq::TextTable& t, const std::string& title,
                       const TableSheetLayout& l) {
     s.SetOrientation(hc::Orientation::Landscape);
-    const int sheets = SheetCount(t, l);
+    const double pitch = RowPitch(s, l);
+    const int sheets = SheetCount(t, l, pitch);
     for (int k = 0; k < sheets; ++k) {
         if (k > 0)
             s.NewPage();
-        DrawSheet(s, t, title, l, k, sheets);
+        DrawSheet(s, t, title, l, pitch, k, sheets);
     }
     s.EndDoc();
 }
@@ -118,7 +125,8 @@ void DrawTableSheet(hc::Surface& s, const wq::TextTable& t, const std::string& t
     // The sheet's width over the square picture; the text keeps its point sizes.
     s.SetScale(l.width, l.width);
     s.Cls();
-    DrawSheet(s, t, title, l, 0, SheetCount(t, l));
+    const double pitch = RowPitch(s, l);
+    DrawSheet(s, t, title, l, pitch, 0, SheetCount(t, l, pitch));
 }
 
 }  // namespace wqp

@@ -23,8 +23,9 @@ struct TableSheetLayout {
 // Rows that one sheet holds under the title and the headings, at the layout's row pitch or
 // the one given.
 int RowsPerSheet(const TableSheetLayout& layout, double pitch = 0);
-// Sheets the table takes (at least one: a table without rows prints its headings).
-int SheetCount(const wq::TextTable& table, const TableSheetLayout& layout);
+// Sheets the table takes (at least one: a table without rows prints its headings) at the
+// layout's row pitch or the one given.
+int SheetCount(const wq::TextTable& table, const TableSheetLayout& layout, double pitch = 0);
 
 // Every sheet of the table on paper, each begun and the document ended.
 void PrintTableSheets(hc::Surface& printer, const wq::TextTable& table, const std::string& title,
