@@ -156,7 +156,7 @@ TEST(SampleCsv, RefusalsNameTheLineAndTheColumn) {
         {head + "\"W1,\"\"deep\"\"\nwell\",1,1,1,1,1,1,1,1\nW2,1,1,1,n.d.,1,1,1,1\n",
          ErrorKind::BadValue, 4, "line 4: in column Mg, the cell holds the text \"n.d.\""},
         {head + rows33, ErrorKind::TooLarge, 0,
-         "the file holds 33 samples; at most 32 can be read"},
+         "the table holds 33 samples; this program draws at most 32 (wqplot draws up to 10,000)"},
         {head + "\n \n", ErrorKind::NotRecognised, 0, "there are no sample rows"},
         {"", ErrorKind::NotRecognised, 0, "there is no heading row"},
         {"\nname,Na,K,Ca,Mg,Cl,HCO3,SO4\n", ErrorKind::NotRecognised, 2,
@@ -194,7 +194,8 @@ TEST(SampleCsv, RefusalsNameTheLineAndTheColumn) {
     t = ParseSampleCsv(head + rows40, "data.csv");
     ASSERT_FALSE(t);
     EXPECT_EQ(t.error().Japanese(),
-              "data.csv: このファイルには 40 試料あります。読み込めるのは 32 試料までです");
+              "data.csv: この表には 40 試料あります。このプログラムが描けるのは 32 試料までです"
+              "（wqplot は 10,000 試料まで描けます）");
 }
 
 // The data check of a table lists every suspect item once, placed by line and heading, where
@@ -329,7 +330,9 @@ TEST(SampleCsv, TheDataCheckNamesNoWorkbookCell) {
         const char* reference;  // of the first entry
         const char* ja;         // its message
     } cases[] = {
-        {head + rows40, "", "このファイルには 40 試料あります。読み込めるのは 32 試料までです。"},
+        {head + rows40, "",
+         "この表には 40 試料あります。このプログラムが描けるのは 32 試料までです（wqplot は "
+         "10,000 試料まで描けます）。"},
         {head + "W1,1,1,1,1,1,1,1,1\nW2,1,1,1,1,1,1,1,1\nW1,1,1,1,1,1,1,1,1\n", "4:name",
          "試料名「W1」は 2 行目の試料名と同じです。"},
         {head + ",1,1,1,1,1,1,1,1\n", "2:name", "試料名が空のため、この行は作図されません。"},
