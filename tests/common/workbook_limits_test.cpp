@@ -212,12 +212,12 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteXlsx(p, "<si><t>" + kMegabyteText + "</t></si>", 99000);
                 },
                 "read 99000 cells"},
-        // A million cells of it: the sheet part alone is larger than parts may be.
+        // Three million cells of it: the sheet part alone is larger than parts may be.
         Hostile{"xlsx_million_cells",
                 [](const std::string& p) {
-                    WriteXlsx(p, "<si><t>" + kMegabyteText + "</t></si>", 1000000);
+                    WriteXlsx(p, "<si><t>" + kMegabyteText + "</t></si>", 3000000);
                 },
-                "xl/sheet1.xml is larger than 16 MB"},
+                "xl/sheet1.xml is larger than 32 MB"},
         // An index far outside the integer range is refused, not converted.
         Hostile{"xlsx_index_1e30",
                 [](const std::string& p) { WriteXlsx(p, "<si><t>a</t></si>", 1, "1e30"); },

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <iconv.h>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <unistd.h>
 
@@ -490,4 +492,22 @@ TEST(LongTable, TenThousandRowsForWqplotAndNotOneMore) {
               "t.csv: この表には 10,001 試料あります。読み込めるのは 10,000 試料までです");
     EXPECT_EQ(over.error().kind, ErrorKind::TooLarge);
     EXPECT_FALSE(ParseSampleCsv(tenThousand, "t.csv")) << "the Parts' programs draw 32";
+}
+
+// The load time of workbooks of 10,000 rows written by make_long_tables.py --rows 10000 into
+// the folder HC_LONG_TABLES names (the generator needs Python, which the tests do not).
+TEST(LongTable, TenThousandRowsOfAWorkbook) {
+    const char* dir = std::getenv("HC_LONG_TABLES");
+    if (!dir)
+        GTEST_SKIP() << "HC_LONG_TABLES is not set";
+    LoadOptions wq;
+    wq.maxSamples = kMaxLongTableSamples;
+    for (const char* f : {"long10000.csv", "long10000.xlsx", "long10000.ods"}) {
+        const std::clock_t start = std::clock();
+        hc::Result<SampleTable> t = LoadWorkbook(std::string(dir) + "/" + f, wq);
+        const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+        ASSERT_TRUE(t) << f << ": " << t.error().English();
+        EXPECT_EQ(t->Count(), kMaxLongTableSamples) << f;
+        std::printf("%s: %.3f s CPU\n", f, seconds);
+    }
 }
