@@ -4,6 +4,10 @@
 // state, and the checks of hydrochart's option values at their edges.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <map>
 
 #include "common/core/recording_surface.h"
@@ -302,4 +306,40 @@ TEST_F(App, TheDataCheckIsOfTheLastWorkbookOpenedThroughTheProgramsReader) {
     EXPECT_EQ(refused.suspects.cells[0].kind, SuspectKind::Unreadable);
     EXPECT_EQ(refused.suspects.cells[0].messageJa, "ブックを読めません: ブックではありません");
     EXPECT_EQ(refused.path, "/d/unknown.xls");
+}
+
+// A Parts' program refuses a table longer than it draws, saying how long it is and that wqplot
+// draws it, and keeps the earlier data; a variant drawing 10,000 loads it.
+TEST_F(App, ATableLongerThanTheProgramDrawsIsRefusedAndTheEarlierDataStays) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("diagram_app_test_" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    auto table = [&](int rows) {
+        std::string text = "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n";
+        for (int i = 1; i <= rows; ++i)
+            text += "W" + std::to_string(i) + "," + std::to_string(10 * i) + ",1,2,3,4,5,6,7\n";
+        const std::string path = (dir / (std::to_string(rows) + ".csv")).string();
+        std::ofstream(path) << text;
+        return path;
+    };
+    const std::string twelve = table(12), long120 = table(120);
+    DiagramApp app(column);
+    ASSERT_TRUE(Load(app, twelve));
+    hc::Status refused = Load(app, long120);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().Japanese(),
+              long120 + ": この表には 120 試料あります。このプログラムが描けるのは 32 試料までです"
+                        "（wqplot は 10,000 試料まで描けます）");
+    EXPECT_EQ(app.Table().Count(), 12);
+    EXPECT_EQ(app.ShownPath(), twelve);
+    EXPECT_EQ(app.CheckData().suspects.cells.at(0).kind, SuspectKind::BadCount);
+
+    DiagramVariant wide = column;
+    wide.maxSamples = kMaxLongTableSamples;
+    DiagramApp wqplot(wide);
+    ASSERT_TRUE(Load(wqplot, long120));
+    EXPECT_EQ(wqplot.Table().Count(), 120);
+    EXPECT_EQ(wqplot.Compositions().size(), 120u);
+    EXPECT_FALSE(wqplot.CheckData().suspects.Refused());
+    std::filesystem::remove_all(dir);
 }

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <iconv.h>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <unistd.h>
 
 #include <filesystem>
@@ -15,8 +18,10 @@
 #include "common/core/text_file.h"
 #include "support/water_samples.h"
 #include "waterquality/core/sample_csv.h"
+#include "waterquality/core/sample_table.h"
 
 using namespace wq;
+using hc::CellValue;
 using hc::ErrorKind;
 
 namespace {
@@ -156,7 +161,7 @@ TEST(SampleCsv, RefusalsNameTheLineAndTheColumn) {
         {head + "\"W1,\"\"deep\"\"\nwell\",1,1,1,1,1,1,1,1\nW2,1,1,1,n.d.,1,1,1,1\n",
          ErrorKind::BadValue, 4, "line 4: in column Mg, the cell holds the text \"n.d.\""},
         {head + rows33, ErrorKind::TooLarge, 0,
-         "the file holds 33 samples; at most 32 can be read"},
+         "the table holds 33 samples; this program draws at most 32 (wqplot draws up to 10,000)"},
         {head + "\n \n", ErrorKind::NotRecognised, 0, "there are no sample rows"},
         {"", ErrorKind::NotRecognised, 0, "there is no heading row"},
         {"\nname,Na,K,Ca,Mg,Cl,HCO3,SO4\n", ErrorKind::NotRecognised, 2,
@@ -194,7 +199,8 @@ TEST(SampleCsv, RefusalsNameTheLineAndTheColumn) {
     t = ParseSampleCsv(head + rows40, "data.csv");
     ASSERT_FALSE(t);
     EXPECT_EQ(t.error().Japanese(),
-              "data.csv: このファイルには 40 試料あります。読み込めるのは 32 試料までです");
+              "data.csv: この表には 40 試料あります。このプログラムが描けるのは 32 試料までです"
+              "（wqplot は 10,000 試料まで描けます）");
 }
 
 // The data check of a table lists every suspect item once, placed by line and heading, where
@@ -329,7 +335,9 @@ TEST(SampleCsv, TheDataCheckNamesNoWorkbookCell) {
         const char* reference;  // of the first entry
         const char* ja;         // its message
     } cases[] = {
-        {head + rows40, "", "このファイルには 40 試料あります。読み込めるのは 32 試料までです。"},
+        {head + rows40, "",
+         "この表には 40 試料あります。このプログラムが描けるのは 32 試料までです（wqplot は "
+         "10,000 試料まで描けます）。"},
         {head + "W1,1,1,1,1,1,1,1,1\nW2,1,1,1,1,1,1,1,1\nW1,1,1,1,1,1,1,1,1\n", "4:name",
          "試料名「W1」は 2 行目の試料名と同じです。"},
         {head + ",1,1,1,1,1,1,1,1\n", "2:name", "試料名が空のため、この行は作図されません。"},
@@ -351,4 +359,155 @@ TEST(SampleCsv, TheDataCheckNamesNoWorkbookCell) {
         }
     }
     fs::remove_all(TempDir());
+}
+
+// Long tables: tests/fixtures/waterquality/long.* (make_long_tables.py) hold one table as CSV
+// and as the first sheet of an .xlsx and an .ods, under a title row, with a units row and
+// further columns, some cells of them empty.
+TEST(LongTable, CsvXlsxAndOdsGiveTheSameSamplesWithTheirFurtherColumns) {
+    hc::Result<SampleTable> csv = hc::test::LoadSource("tests/fixtures/waterquality/long.csv");
+    ASSERT_TRUE(csv) << csv.error().English();
+    ASSERT_EQ(csv->Count(), 4);
+    const Sample& a = csv->At(1);
+    EXPECT_EQ(a.name, "W17-2001-06");
+    EXPECT_EQ(a.mg, (IonValues{405, 20.5, 63.76, 70, 271.32, 460.06, 588.18, 0.1}));
+    EXPECT_EQ(a.co3, 0.0);   // written 0: a value, not an empty cell
+    EXPECT_EQ(a.ec, 2500.0);  // 250 mS/m = 2500 µS/cm (1 mS/m = 10 µS/cm)
+    EXPECT_EQ(a.ph, 7.6);
+    EXPECT_EQ(a.tds, 1650.0);
+    EXPECT_EQ(a.group, "W17");
+    EXPECT_EQ(a.date, "2024-05-01");
+    const Sample& b = csv->At(2);
+    EXPECT_FALSE(b.co3 || b.f || b.tds) << "empty cells are no values";
+    EXPECT_EQ(b.date, "");
+    EXPECT_EQ(csv->At(3).date, "2003-06");  // as written
+    EXPECT_FALSE(csv->At(3).ec || csv->At(3).ph);
+    EXPECT_FALSE(csv->At(4).drawn);  // a name of one character
+    for (const char* book : {"long.xlsx", "long.ods"}) {
+        // The workbooks' date is a date cell: 45413 days after 1899-12-30, or an ISO date value.
+        hc::Result<SampleTable> t =
+            hc::test::LoadSource(std::string("tests/fixtures/waterquality/") + book);
+        ASSERT_TRUE(t) << book << ": " << t.error().English();
+        ExpectSameTable(*t, *csv, book);
+        for (int i = 1; i <= 4; ++i) {
+            const Sample &g = t->At(i), &w = csv->At(i);
+            EXPECT_TRUE(g.co3 == w.co3 && g.f == w.f && g.ec == w.ec && g.ph == w.ph &&
+                        g.tds == w.tds && g.group == w.group && g.date == w.date)
+                << book << " sample " << i;
+        }
+    }
+}
+
+// Every workbook shipped or used by the tests keeps the fixed layout; the long tables, whose
+// "Sheet1" is a note, are read from their first sheet.
+TEST(LongTable, TheLayoutIsChosenByTheCountCellThenByAHeadingRowOfTheFirstSheet) {
+    const std::vector<std::string> layout = {
+        "data/hinagata.xls",  "examples/sample12.xls", "examples/sample12.xlsx",
+        "examples/sample12.ods", "examples/sample32.xls", "examples/sample32.xlsx",
+        "examples/sample32.ods",  "examples/nitrate5.xls", "examples/nitrate5.xlsx",
+        "examples/nitrate5.ods",  "tests/fixtures/waterquality/suspect.xls",
+        "tests/fixtures/waterquality/suspect.xlsx", "tests/fixtures/waterquality/suspect.ods"};
+    for (const std::string& f : layout) {
+        hc::Result<SampleSheet> s = ReadSampleSheet(hc::test::SourcePath(f));
+        ASSERT_TRUE(s) << f << ": " << s.error().English();
+        EXPECT_FALSE(s->table) << f;
+    }
+    for (const char* f : {"long.xlsx", "long.ods", "long.csv"}) {
+        hc::Result<SampleSheet> s =
+            ReadSampleSheet(hc::test::SourcePath(std::string("tests/fixtures/waterquality/") + f));
+        ASSERT_TRUE(s) << f << ": " << s.error().English();
+        EXPECT_TRUE(s->table) << f;
+    }
+}
+
+// Refusals and suspect cells of a sheet's table are placed by the sheet's own cells.
+TEST(LongTable, ASheetsTablePlacesRefusalsAndSuspectCellsByItsCells) {
+    const std::vector<std::string> head = {"name", "Na", "K", "Ca", "Mg", "Cl", "HCO3", "SO4", "NO3",
+                                           "EC (mS/m)", "pH"};
+    auto sheet = [&](int headingRow, const std::vector<std::pair<int, CellValue>>& row5) {
+        hc::WorkbookSheet s;
+        s.SetCell(1, 1, CellValue::Str("title"));
+        for (std::size_t c = 0; c < head.size(); ++c)
+            s.SetCell(headingRow, static_cast<int>(c) + 2, CellValue::Str(head[c]));
+        for (int r = headingRow + 1; r <= headingRow + 2; ++r) {
+            s.SetCell(r, 2, CellValue::Str("W" + std::to_string(r)));
+            for (int k = 0; k < kIonCount; ++k)
+                s.SetCell(r, 3 + k, CellValue::Num(1));
+        }
+        for (const auto& [column, value] : row5)
+            s.SetCell(headingRow + 2, column, value);
+        return s;
+    };
+    const struct {
+        hc::WorkbookSheet sheet;
+        const char* en;  // the load's refusal after the file
+        const char* reference;  // of the first suspect cell
+    } cases[] = {
+        {sheet(3, {{7, CellValue::Str("<0.1")}}),
+         "cell G5: in column Cl, the cell holds the text \"<0.1\" where a number is expected",
+         "G5:Cl"},
+        {sheet(2, {{12, CellValue::Str("ND")}}),
+         "cell L4: in column pH, the cell holds the text \"ND\" where a number is expected",
+         "L4:pH"},
+        {sheet(2, {{11, CellValue::Err("#N/A")}}), "cell K4: in column EC (mS/m), the cell holds",
+         "K4:EC (mS/m)"},
+    };
+    for (const auto& c : cases) {
+        hc::Result<TableSheet> t = LayOutTable(SheetRows(c.sheet), true, "b.xlsx", kMaxSamples);
+        ASSERT_TRUE(t) << t.error().English();
+        hc::Result<SampleTable> read = ReadTableSheet(*t, "b.xlsx", {});
+        ASSERT_FALSE(read) << c.en;
+        EXPECT_EQ(read.error().English().rfind(std::string("b.xlsx: ") + c.en, 0), 0u)
+            << read.error().English();
+        ScanOptions scan;
+        scan.table = &t->places;
+        const SuspectReport r = ScanSheet(t->sheet, scan);
+        ASSERT_FALSE(r.cells.empty()) << c.en;
+        EXPECT_EQ(r.cells[0].reference, c.reference);
+        EXPECT_TRUE(r.Refused()) << c.en;
+    }
+}
+
+// wqplot reads up to 10,000 samples, the Parts' programs 32; the CSV of 10,000 rows is split,
+// laid out and read in well under a second.
+TEST(LongTable, TenThousandRowsForWqplotAndNotOneMore) {
+    std::string text = "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3,CO3,F,EC,pH,TDS,group,date\n";
+    for (int i = 1; i <= kMaxLongTableSamples + 1; ++i)
+        text += "S" + std::to_string(i) +
+                ",405,20.5,63.76,70,271.32,460.06,588.18,0.1,0,1.2,2500,7.6,1650,A,2024-05-01\n";
+    const std::string tenThousand = text.substr(0, text.rfind("S10001,"));
+    LoadOptions wq;
+    wq.maxSamples = kMaxLongTableSamples;
+    const std::clock_t start = std::clock();
+    hc::Result<SampleTable> t = ParseSampleCsv(tenThousand, "t.csv", wq);
+    const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+    ASSERT_TRUE(t) << t.error().English();
+    EXPECT_EQ(t->Count(), kMaxLongTableSamples);
+    EXPECT_EQ(t->At(kMaxLongTableSamples).name, "S10000");
+    EXPECT_LT(seconds, 1.0);
+    RecordProperty("csv_10000_rows_cpu_seconds", std::to_string(seconds));
+    hc::Result<SampleTable> over = ParseSampleCsv(text, "t.csv", wq);
+    ASSERT_FALSE(over);
+    EXPECT_EQ(over.error().Japanese(),
+              "t.csv: この表には 10,001 試料あります。読み込めるのは 10,000 試料までです");
+    EXPECT_EQ(over.error().kind, ErrorKind::TooLarge);
+    EXPECT_FALSE(ParseSampleCsv(tenThousand, "t.csv")) << "the Parts' programs draw 32";
+}
+
+// The load time of workbooks of 10,000 rows written by make_long_tables.py --rows 10000 into
+// the folder HC_LONG_TABLES names (the generator needs Python, which the tests do not).
+TEST(LongTable, TenThousandRowsOfAWorkbook) {
+    const char* dir = std::getenv("HC_LONG_TABLES");
+    if (!dir)
+        GTEST_SKIP() << "HC_LONG_TABLES is not set";
+    LoadOptions wq;
+    wq.maxSamples = kMaxLongTableSamples;
+    for (const char* f : {"long10000.csv", "long10000.xlsx", "long10000.ods"}) {
+        const std::clock_t start = std::clock();
+        hc::Result<SampleTable> t = LoadWorkbook(std::string(dir) + "/" + f, wq);
+        const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+        ASSERT_TRUE(t) << f << ": " << t.error().English();
+        EXPECT_EQ(t->Count(), kMaxLongTableSamples) << f;
+        std::printf("%s: %.3f s CPU\n", f, seconds);
+    }
 }

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "common/core/numbers.h"
-#include "waterquality/core/sample_csv.h"
+#include "waterquality/core/sample_table.h"
 
 namespace wq {
 
@@ -71,6 +71,7 @@ hc::Status DiagramApp::Load(const LoadProgress& progress) {
     LoadOptions options;
     options.extraRows = variant_.extraRows;
     options.readSheet = reader_;
+    options.maxSamples = variant_.maxSamples;
     hc::Result<SampleTable> read = LoadWorkbook(dataPath_, options, progress);
     checkPath_ = dataPath_;
     checkLoaded_ = read.has_value();
@@ -98,13 +99,13 @@ DataCheck DiagramApp::CheckData() const {
         check.rows = CheckRows(table_, compositions_, settings_.NitrateType);
     ScanOptions options;
     options.marksAndColours = static_cast<bool>(variant_.extraRows);
-    if (!reader_ && IsCsvPath(checkPath_)) {
-        check.suspects = ScanSampleCsv(checkPath_, options);
+    options.maxSamples = variant_.maxSamples;
+    if (!reader_) {
+        check.suspects = ScanSampleFile(checkPath_, options);
         return check;
     }
     // The window's own reader, so that every format it loads is checked alike.
-    const hc::Result<hc::WorkbookSheet> sheet =
-        reader_ ? reader_(checkPath_) : ReadSheet1(checkPath_);
+    const hc::Result<hc::WorkbookSheet> sheet = reader_(checkPath_);
     if (!sheet) {
         SuspectCell c;
         c.kind = SuspectKind::Unreadable;

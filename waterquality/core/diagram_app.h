@@ -42,6 +42,7 @@ struct DiagramVariant {
     std::vector<int> startWidths;  // the print line widths at start-up, one per width menu
     bool columnScales = true;      // a scale per column of eight ("スケール(&S)")
     ExtraRows extraRows;           // further workbook rows of a valid sample
+    int maxSamples = kMaxSamples;  // the most samples it draws; a longer table is refused
     const DiagramStrategy* strategy = nullptr;  // conversion and drawing
 };
 

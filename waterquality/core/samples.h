@@ -124,6 +124,13 @@ struct PlotSettings {
     DiagramOptions Diagram;  // wqplot only
 };
 
+// Why a table of `rows` samples is refused by a program drawing at most `maxSamples`: Japanese
+// and English, without a closing full stop. A Parts' program points to wqplot.
+struct TooManySamples {
+    std::string ja, en;
+};
+TooManySamples TooManySamplesText(int rows, int maxSamples);
+
 // Number of characters (code points) of a UTF-8 text.
 int CharacterCount(const std::string& utf8);
 

@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "common/core/input_limits.h"
-#include "waterquality/core/sample_csv.h"
+#include "waterquality/core/sample_table.h"
 
 namespace wq {
 
@@ -130,8 +130,23 @@ hc::Status ReadMarkAndColour(const hc::WorkbookSheet& sheet, int sample, Sample&
 
 hc::Result<SampleTable> LoadWorkbook(const std::string& path, const LoadOptions& options,
                                      const LoadProgress& progress) {
-    if (!options.readSheet && IsCsvPath(path))
-        return LoadSampleCsv(path, options, progress);
+    if (!options.readSheet) {
+        hc::Result<SampleSheet> read = ReadSampleSheet(path, options.maxSamples);
+        if (!read)
+            return read.error();
+        if (read->table)
+            return ReadTableSheet(*read->table, path, options, progress);
+        return ReadLayoutSheet(read->layout, path, kMaxSamples, options, progress);
+    }
+    const hc::Result<hc::WorkbookSheet> read = options.readSheet(path);
+    if (!read)
+        return read.error();
+    return ReadLayoutSheet(*read, path, kMaxSamples, options, progress);
+}
+
+hc::Result<SampleTable> ReadLayoutSheet(const hc::WorkbookSheet& sheet, const std::string& path,
+                                        int maxCount, const LoadOptions& options,
+                                        const LoadProgress& progress) {
     auto passed = [&](LoadStage stage) {
         if (progress)
             progress(stage);
@@ -140,17 +155,12 @@ hc::Result<SampleTable> LoadWorkbook(const std::string& path, const LoadOptions&
         e.file = path;
         return e;
     };
-    const hc::Result<hc::WorkbookSheet> read =
-        options.readSheet ? options.readSheet(path) : ReadSheet1(path);
-    if (!read)
-        return read.error();
-    const hc::WorkbookSheet& sheet = *read;
 
     const hc::Result<int> count = Int32At(sheet, kCountRow, kCountColumn);
     if (!count)
         return inFile(count.error());
     passed(LoadStage::CountRead);
-    if (*count < 1 || *count > kMaxSamples) {
+    if (*count < 1 || *count > maxCount) {
         hc::Error e = hc::FileError(
             hc::ErrorKind::BadCount, path,
             "データ数 " + std::to_string(*count) + " は 1 から 32 の範囲にありません",
