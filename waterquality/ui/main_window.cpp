@@ -558,6 +558,8 @@ void MainWindow::DrawScreen() {
         tableView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
         tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
         tableView_->verticalHeader()->hide();
+        // Rows as high as their text: a long table is read by scrolling through it.
+        tableView_->verticalHeader()->setDefaultSectionSize(tableView_->fontMetrics().height() + 6);
         tableModel_ = new TextTableModel(tableView_);
         tableView_->setModel(tableModel_);
     }

@@ -110,8 +110,8 @@ std::string KindName(wq::DiagramKind kind) {
 wq::TextTable ClassificationTable(const wq::SampleModel& model, wq::NitrateType nitrate) {
     wq::TextTable t;
     t.headings = ClassificationHeader(wq::Language::Japanese);
-    for (const ColumnInfo& c : kClassColumns)
-        t.numeric.push_back(c.decimals >= 0);
+    for (std::size_t k = 0; k < kClassColumns.size(); ++k)
+        t.numeric.push_back(kClassColumns[k].decimals >= 0 || k == kColNumber);
     for (const ClassRow& r : ClassificationRows(model, nitrate))
         t.rows.push_back(ClassificationCells(r, wq::Language::Japanese, CellUse::Window));
     return t;
@@ -198,6 +198,9 @@ const wq::DiagramVariant& WqPlotVariant() {
         v.styles = {};
         v.startWidths = {};
         v.columnScales = false;
+        v.maxSamples = wq::kMaxLongTableSamples;
+        // Marks and colours of a workbook's rows 20 and 21, or a table's mark and colour.
+        v.extraRows = wq::ReadMarkAndColour;
         v.strategy = &strategy;
         return v;
     }();
