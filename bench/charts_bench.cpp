@@ -129,7 +129,7 @@ void LoadOnly(benchmark::State& state, const std::string& file) {
             state.SkipWithError("the file did not load");
             return;
         }
-        benchmark::DoNotOptimize(app.Table().SampleCount);
+        benchmark::DoNotOptimize(app.Table().Count());
     }
 }
 

@@ -18,6 +18,8 @@ EXAMPLES = [
     ("flow", ["examples/flowcalc/island_section.txt", "--json", "--roughness", "0.035",
               "--slope", "800", "--discharge", "20", "--rating", "0.5"]),
     ("check", ["examples/sample12.xls", "--json"]),
+    ("piper", ["examples/sample12.xls", "--json"]),
+    ("classify", ["examples/sample12.xls", "--json", "--nitrate", "1"]),
 ]
 
 

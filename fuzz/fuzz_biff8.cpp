@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {
-        (void)hc::wb::ReadBiff8Sheet(std::span(data, size), "Sheet1");
+        (void)hc::wb::ReadBiff8Sheet(std::span(data, size), hc::wb::SheetChoice{"Sheet1", false});
     } catch (const hc::WorkbookError&) {
     }
     return 0;

@@ -3,8 +3,10 @@
 // with the automatic scale, and the data check of every sample.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "fuzz/harness.h"
+#include "waterquality/core/composition.h"
 #include "waterquality/core/data_check.h"
 #include "waterquality/core/meq.h"
 #include "waterquality/core/sample_csv.h"
@@ -14,12 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     wq::LoadOptions options;
     options.extraRows = wq::ReadMarkAndColour;
     hc::Result<wq::SampleTable> loaded =
-        wq::LoadSampleCsv(file.Hold(data, size), wq::SampleTable{}, options);
+        wq::LoadSampleCsv(file.Hold(data, size), options);
     if (!loaded)
         return 0;
-    wq::SampleTable& table = *loaded;
-    (void)wq::ConvertToMeq(table);
+    const std::vector<wq::Composition> compositions = wq::ComputeCompositions(*loaded);
+    (void)wq::AutoScaleOf(compositions);
     for (wq::NitrateType type : wq::kNitrateChoices)
-        (void)wq::CheckRowsCsv(wq::CheckRows(table, type), wq::Language::English);
+        (void)wq::CheckRowsCsv(wq::CheckRows(*loaded, compositions, type), wq::Language::English);
     return 0;
 }

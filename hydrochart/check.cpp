@@ -15,7 +15,7 @@
 #include "ternaryplot/core/trilinear_chart.h"
 #include "waterquality/core/data_check.h"
 #include "waterquality/core/diagram_app.h"
-#include "waterquality/core/sample_csv.h"
+#include "waterquality/core/sample_table.h"
 #include "waterquality/core/suspect_cells.h"
 
 namespace {
@@ -58,15 +58,10 @@ Checked Check(const Choices& c, const std::string& path) {
     Checked r;
     wq::ScanOptions scan;
     scan.marksAndColours = c.marks;
-    // The loader's own reader, so that every input it takes is scanned alike.
-    scan.readSheet = [](const std::string& p) {
-        hc::Result<hc::WorkbookSheet> sheet = wq::ReadSheet1(p);
-        if (!sheet)
-            throw hc::WorkbookError(sheet.error().en);
-        return *sheet;
-    };
-    r.report = wq::IsCsvPath(path) ? wq::ScanSampleCsv(path, scan)
-                                   : wq::ScanWorkbook(path, scan);
+    scan.maxSamples = variant.maxSamples;
+    // The loader's own choice of layout and reader, so that every input it takes is scanned
+    // alike.
+    r.report = wq::ScanSampleFile(path, scan);
     wq::DiagramApp app(variant);
     if (c.nitrate)
         app.SetNitrate(*c.nitrate);
@@ -76,7 +71,7 @@ Checked Check(const Choices& c, const std::string& path) {
     r.nitrate = app.Settings().NitrateType == wq::NitrateType::Unset ? wq::NitrateType::None
                                                                       : app.Settings().NitrateType;
     if (!r.refusal)
-        r.rows = wq::CheckRows(app.Table(), r.nitrate);
+        r.rows = wq::CheckRows(app.Table(), app.Compositions(), r.nitrate);
     return r;
 }
 

@@ -58,10 +58,22 @@ struct Choices {
     std::vector<std::pair<int, int>> scales;  // column, item: set after the load's own
     std::optional<wq::Shifts> shifts;
     std::vector<int> widths;
+    wq::DiagramOptions diagram;  // the kind comes from the command
 };
+
+// "on" or "off" as a switch of the "図の種類" menu.
+bool Switch(const Options& o, const std::string& name, bool otherwise) {
+    if (!o.Has(name))
+        return otherwise;
+    return OnOff("--" + name, o.Value(name)) == 0;
+}
 
 Choices TakeChoices(const Options& o, const wq::DiagramVariant& variant) {
     Choices c;
+    c.diagram.fields = Switch(o, "fields", false);
+    c.diagram.labels = Switch(o, "labels", false);
+    c.diagram.tdsCircles = Switch(o, "tds-circles", false);
+    c.diagram.potassiumApart = Switch(o, "k-apart", false);
     if (o.Has("nitrate")) {
         hc::Result<wq::NitrateType> type =
             wq::NitrateFromNumber(OptionInt("--nitrate", o.Value("nitrate")));
@@ -111,25 +123,25 @@ Choices TakeChoices(const Options& o, const wq::DiagramVariant& variant) {
 }
 
 void ColumnJson(const wq::DiagramApp& app, QJsonObject& j) {
-    const wq::SampleTable& t = app.Table();
+    const wq::SampleModel model = app.Model();
     const wq::PlotSettings& s = app.Settings();
-    j["sample_count"] = t.SampleCount;
+    j["sample_count"] = model.Count();
     j["nitrate_type"] = static_cast<int>(s.NitrateType);
     j["auto_scale"] = app.AutoScale().AutoScale / 3;
-    j["samples"] = SamplesJson(t);
+    j["samples"] = SamplesJson(model);
     QJsonArray columns, plot;
-    for (const wq::Column& c : wq::ScreenColumns(t.SampleCount, s)) {
+    for (const wq::Column& c : wq::ScreenColumns(model.Count(), s)) {
         columns.append(QJsonObject{{"column", c.index},
                                    {"first_sample", c.first},
                                    {"last_sample", c.last},
                                    {"scale", c.scale / 3},
                                    {"divisor", c.scale}});
-        auto q = wq::ComputePlotValues(t, s.NitrateType, c.scale);
+        const std::vector<wq::PlotValues> q =
+            wq::ComputePlotValues(model.compositions, s.NitrateType, c.scale);
         for (int i = c.first; i <= c.last; ++i) {
-            auto ui = static_cast<std::size_t>(i);
-            if (t.SampleValid[ui] != 1)
+            if (!model.At(i).drawn)
                 continue;
-            const wq::PlotValues& p = q[ui];
+            const wq::PlotValues& p = q[static_cast<std::size_t>(i - 1)];
             plot.append(QJsonObject{{"number", i},
                                     {"column", c.index},
                                     {"na_k", p.qNaK},
@@ -166,29 +178,43 @@ std::vector<OptionSpec> DiagramOptions(const DiagramCommand& c) {
                      "menu caption \"1cm = VALUE\" in meq/L: VALUE is 0.5, 1, 2, 3, 5, 10, 20, 30, "
                      "50 or 100; repeat for several columns; default: the automatic scale of the "
                      "data"});
-    o.push_back({"offset", "RIGHT,UP",
-                 "shift of the printed sheet in millimetres, to the right and upwards, as the "
-                 "page setup takes it: whole numbers of at most 100; default 0,0"});
-    std::string defaults;
-    for (int w : v.startWidths)
-        defaults += (defaults.empty() ? "" : ",") + std::to_string(w);
-    o.push_back({"widths", c.widthNames,
-                 "print line widths of the width menus in this order, each 1 to 5 units; "
-                 "default " + defaults});
+    using wq::DiagramKind;
+    if (c.kind == DiagramKind::Piper)
+        o.push_back({"fields", "on|off",
+                     "the diamond's four fields and their names (水質区分を描く); default off"});
+    if (c.kind == DiagramKind::Piper || c.kind == DiagramKind::Chadha)
+        o.push_back({"labels", "on|off", "sample names beside the points; default off"});
+    if (c.kind == DiagramKind::Piper)
+        o.push_back({"tds-circles", "on|off",
+                     "circles in the diamond whose area is proportional to TDS; default off"});
+    if (c.kind == DiagramKind::Schoeller)
+        o.push_back({"k-apart", "on|off", "K as its own axis beside Na; default off"});
+    if (c.printShifts)
+        o.push_back({"offset", "RIGHT,UP",
+                     "shift of the printed sheet in millimetres, to the right and upwards, as the "
+                     "page setup takes it: whole numbers of at most 100; default 0,0"});
+    if (!v.startWidths.empty()) {
+        std::string defaults;
+        for (int w : v.startWidths)
+            defaults += (defaults.empty() ? "" : ",") + std::to_string(w);
+        o.push_back({"widths", c.widthNames,
+                     "print line widths of the width menus in this order, each 1 to 5 units; "
+                     "default " + defaults});
+    }
     return o;
 }
 
 }  // namespace
 
-QJsonArray SamplesJson(const wq::SampleTable& t) {
+QJsonArray SamplesJson(const wq::SampleModel& model) {
     QJsonArray samples;
-    for (int i = 1; i <= t.SampleCount; ++i) {
-        auto ui = static_cast<std::size_t>(i);
+    for (int i = 1; i <= model.Count(); ++i) {
+        const wq::Sample& s = model.At(i);
         samples.append(QJsonObject{{"number", i},
-                                   {"name", JsonString(t.SampleName[ui])},
-                                   {"drawn", t.SampleValid[ui] >= 1},
-                                   {"concentration", IonsJson(t.RawMg[ui], "mg/L")},
-                                   {"equivalent", IonsJson(t.Meq[ui], "meq/L")}});
+                                   {"name", JsonString(s.name)},
+                                   {"drawn", s.drawn},
+                                   {"concentration", IonsJson(s.mg, "mg/L")},
+                                   {"equivalent", IonsJson(model.CompositionOf(i).meq, "meq/L")}});
     }
     return samples;
 }
@@ -197,10 +223,9 @@ Command MakeDiagramCommand(const DiagramCommand& command) {
     Command c;
     c.name = command.name;
     c.summary = command.summary;
-    c.input = "WORKBOOK";
+    c.input = command.input;
     c.options = DiagramOptions(command);
-    c.notes = "WORKBOOK is an .xls, .xlsx or .ods workbook laid out as the program's template "
-              "(hinagata.xls).\n";
+    c.notes = command.notes;
     c.prepare = [command](const Options& o) -> FileRun {
         auto choices = std::make_shared<const Choices>(TakeChoices(o, command.variant));
         return [command, choices](const Input& input, const OutputOptions& out) {
@@ -215,6 +240,11 @@ Command MakeDiagramCommand(const DiagramCommand& command) {
                 app.SetPrintShifts(*choices->shifts);
             for (std::size_t k = 0; k < choices->widths.size(); ++k)
                 app.SetLineWidth(static_cast<int>(k), choices->widths[k]);
+            if (command.kind) {
+                wq::DiagramOptions diagram = choices->diagram;
+                diagram.kind = *command.kind;
+                app.SetDiagramOptions(diagram);
+            }
             app.SetDataPath(input.path);
             if (hc::Status loaded = app.Load(); !loaded)
                 return Refuse(input, loaded.error());

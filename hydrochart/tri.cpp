@@ -29,19 +29,19 @@ QJsonValue PointJson(const tri::Point& p, bool defined) {
 }
 
 void Json(const wq::DiagramApp& app, QJsonObject& j) {
-    const wq::SampleTable& t = app.Table();
+    const wq::SampleModel model = app.Model();
     const wq::PlotSettings& s = app.Settings();
-    const tri::FractionTable f = tri::ComputeFractions(t, s.NitrateType);
-    j["sample_count"] = t.SampleCount;
+    j["sample_count"] = model.Count();
     j["nitrate_type"] = static_cast<int>(s.NitrateType);
-    QJsonArray samples = hcmd::SamplesJson(t);
-    for (int i = 1; i <= t.SampleCount; ++i) {
-        auto ui = static_cast<std::size_t>(i);
-        const tri::Fractions& x = f[ui];
-        const bool drawn = t.SampleValid[ui] >= 1;
+    QJsonArray samples = hcmd::SamplesJson(model);
+    for (int i = 1; i <= model.Count(); ++i) {
+        const wq::Sample& sample = model.At(i);
+        const wq::Composition& c = model.CompositionOf(i);
+        const tri::Fractions& x = wq::SharesUnder(c, s.NitrateType);
+        const bool drawn = c.drawn;
         QJsonObject o = samples[i - 1].toObject();
-        o["mark"] = hcmd::JsonString(t.SampleMark[ui]);
-        o["colour"] = t.SampleColor[ui];
+        o["mark"] = hcmd::JsonString(sample.mark);
+        o["colour"] = sample.colour;
         // Undefined proportions (a sum of 0) are null with their points.
         o["cation_sum"] = drawn ? QJsonValue(x.CationSum) : QJsonValue::Null;
         o["anion_sum"] = drawn ? QJsonValue(x.AnionSum) : QJsonValue::Null;

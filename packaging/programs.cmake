@@ -99,7 +99,7 @@ hc_program_facts(flowcalc
   EXAMPLE flowcalc/island_section.txt
   SHOT_KEYS "Return ctrl+a type:0.035 Tab ctrl+a type:800 Tab ctrl+a type:1.5 Return")
 
-# Not built yet: its entry waits for hc_add_program(wqplot ...).
+# wqplot opens the twelve-sample workbook: its Piper diagram shows first.
 hc_program_facts(wqplot
   NAME_EN "Water-Quality Diagrams"
   NAME_JA "水質ダイアグラム"
@@ -109,12 +109,12 @@ hc_program_facts(wqplot
   KEYWORDS_JA "パイパーダイアグラム,シェーラーダイアグラム,チャダダイアグラム,水質,地下水,イオン"
   DESCRIPTION_EN "Water analyses plotted in Piper, Schoeller and Chadha diagrams, with a table that gives each sample's water type. The diagrams are printed on A4."
   DESCRIPTION_JA "水質分析結果をパイパー・シェーラー・チャダの各ダイアグラムにプロットし、試料ごとの水質の型を分類表に示します。図はＡ４用紙に印刷します。"
-  INPUT_EN "It reads workbooks laid out like the template hinagata.xls (.xls, .xlsx or .ods) and CSV files directly: no spreadsheet program is needed to read them."
-  INPUT_JA "入力は雛形 hinagata.xls と同じ配置のブック（.xls・.xlsx・.ods）または CSV ファイルで、表計算ソフトがなくても直接読み込みます。"
+  INPUT_EN "It reads workbooks laid out like the template hinagata.xls (.xls, .xlsx or .ods) and tables of up to 10,000 samples with one row per sample (CSV, .xlsx or .ods) directly: no spreadsheet program is needed to read them."
+  INPUT_JA "入力は雛形 hinagata.xls と同じ配置のブック（.xls・.xlsx・.ods）、または１行に１試料をならべた 10,000 試料までの表（CSV・.xlsx・.ods）で、表計算ソフトがなくても直接読み込みます。"
   MIME "${HC_WORKBOOK_MIME},text/csv"
   CATEGORIES "Education,Science"
   PACKAGE_LINE "Piper, Schoeller and Chadha diagrams with a table of water types"
-  EXAMPLE sample12.xls)
+  EXAMPLE network40.csv)
 
 hc_program_facts(hydrochart
   PACKAGE_LINE "any of these charts as PDF, SVG, PNG or JSON, for batch use")

@@ -49,6 +49,13 @@ for n in sample12 sample32 nitrate5; do
     hc "tri-$n-nitrate$t" tri "$ex/$n.xls" --nitrate "$t" --numbering off --widths 1,2,3,4
   done
 done
+for c in piper schoeller chadha classify; do
+  hc "$c-sample12" "$c" "$ex/sample12.xls"
+  hc "$c-sample12-nitrate1" "$c" "$ex/sample12.xls" --nitrate 1
+  hc "$c-network40" "$c" "$ex/network40.csv"
+done
+hc piper-network40-options piper "$ex/network40.csv" --fields on --labels on --tds-circles on
+hc schoeller-network40-k schoeller "$ex/network40.csv" --k-apart on
 for r in textbook26 textbook26_comma; do
   for m in 0 1 2; do
     hc "rain-$r-mode$m" rain "$ex/rainprob/$r.txt" --mode "$m"

@@ -129,6 +129,9 @@ sheet tri-sheet 620 tri sample12.xls
 sheet rain-sheet 620 rain rainprob/textbook26.txt --mode 2
 sheet flow-sheet 760 flow flowcalc/island_section.txt --depth 1.5 --roughness 0.035 \
   --slope 800
+sheet piper-sheet 620 piper network40.csv --fields on
+sheet schoeller-sheet 620 schoeller network40.csv
+sheet chadha-sheet 620 chadha network40.csv
 
 # ---- What the menu settings change ----
 for t in 0 1 2; do

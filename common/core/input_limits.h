@@ -19,9 +19,12 @@ inline constexpr std::size_t kMaxTextFileBytes = 1024 * 1024;
 
 // --- CSV tables (water-quality samples) --------------------------------------------------------
 
-// Fields of one row. A laboratory's table has a few dozen columns; the file's size is capped as
-// any text input's.
+// Fields of one row. A laboratory's table has a few dozen columns.
 inline constexpr std::size_t kMaxTableColumns = 1000;
+
+// Largest CSV table read. wqplot reads tables of up to 10,000 samples: with some 20 columns of
+// a few digits and a name, such a table takes 1 to 2 MB; splitting 8 MB takes about 0.2 s.
+inline constexpr std::size_t kMaxTableFileBytes = 8 * 1024 * 1024;
 
 // --- Messages -----------------------------------------------------------------------------------
 
@@ -32,14 +35,16 @@ inline constexpr std::size_t kMaxExcerptChars = 40;
 // --- Workbooks (.xls, .xlsx, .ods) ----------------------------------------------------------
 
 // Cells of the sheet read. A cell costs about 80 bytes however small its file record (an .ods
-// repeat count makes a million of them from one element): 100000 cost some 8 MB and 0.1 s.
-inline constexpr std::size_t kMaxCells = 100000;
+// repeat count makes a million of them from one element): 100000 cost some 8 MB and 0.1 s. A
+// long table of 10,000 samples in some 20 columns holds 200000 cells.
+inline constexpr std::size_t kMaxCells = 300000;
 
 // All the text a workbook read keeps: the shared strings and every cell's text. A text used by
 // many cells (a repeated .ods cell, a shared string) is kept once and charged once. Each text
 // is charged its bytes plus kTextOverheadBytes, about what holding one costs, so that a table of
-// millions of empty strings is bounded too.
-inline constexpr std::size_t kMaxWorkbookTextBytes = 16 * 1024 * 1024;
+// millions of empty strings is bounded too. A long table of 10,000 rows whose 20 cells are all
+// texts (as a CSV saved as a workbook keeps them) is charged some 15 MB.
+inline constexpr std::size_t kMaxWorkbookTextBytes = 32 * 1024 * 1024;
 inline constexpr std::size_t kTextOverheadBytes = 64;
 
 // Longest single text built for one cell (Excel's own limit is 32767 characters).
@@ -47,8 +52,9 @@ inline constexpr std::size_t kMaxCellTextBytes = 1024 * 1024;
 
 // Largest stream (.xls "Workbook") or package part (.xlsx, .ods XML) read, uncompressed; the
 // size the container declares is checked before reading. Caps zip bombs and parse time (the
-// XML parser takes about 0.2 s for 16 MB).
-inline constexpr std::size_t kMaxPartBytes = 16 * 1024 * 1024;
+// XML parser takes about 0.2 s for 16 MB). An .ods sheet of 10,000 samples in 20 columns takes
+// some 20 to 30 MB of XML.
+inline constexpr std::size_t kMaxPartBytes = 32 * 1024 * 1024;
 
 // Entries of a ZIP package (.xlsx, .ods: a real one has a few dozen), counted from the end
 // record before the container is opened: the container library takes time growing with the

@@ -41,7 +41,7 @@ bool IsValidUtf8(const std::string& s) {
     return true;
 }
 
-Result<std::string> ReadFileBytes(const std::string& path) {
+Result<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     // Only regular files are opened: a device such as /dev/zero never ends, and opening a FIFO
     // blocks until some writer comes.
     struct stat st {};
@@ -52,7 +52,7 @@ Result<std::string> ReadFileBytes(const std::string& path) {
     if (!S_ISREG(st.st_mode))
         return FileError(ErrorKind::CannotRead, path, "通常のファイルではありません",
                          "it is not a regular file");
-    const std::size_t cap = limits::kMaxTextFileBytes;
+    const std::size_t cap = maxBytes;
     const std::string kb = std::to_string(cap / 1024);
     const Error tooLarge = FileError(ErrorKind::TooLarge, path, "大きすぎます（上限 " + kb + " KB）",
                                      "it is larger than " + kb + " KB");
@@ -93,8 +93,8 @@ Result<std::string> ReadFileBytes(const std::string& path) {
     return data;
 }
 
-Result<std::string> ReadTextFile(const std::string& path) {
-    Result<std::string> bytes = ReadFileBytes(path);
+Result<std::string> ReadTextFile(const std::string& path, std::size_t maxBytes) {
+    Result<std::string> bytes = ReadFileBytes(path, maxBytes);
     if (!bytes)
         return bytes;
     // UTF-16 by its byte order mark, as a spreadsheet's "Unicode text" is saved.

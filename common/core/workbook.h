@@ -39,6 +39,8 @@ class WorkbookSheet {
     void SetCell(int row, int column, CellValue value);
     void SetCell(int row, int column, StoredCell cell);
     std::size_t CellCount() const { return cells_.size(); }
+    // Every cell that holds something, by row, then column.
+    const std::map<std::pair<int, int>, StoredCell>& Cells() const { return cells_; }
 
   private:
     std::map<std::pair<int, int>, StoredCell> cells_;
@@ -65,6 +67,9 @@ class WorkbookError : public std::runtime_error {
 // the file's content (OLE2 compound document with a BIFF8 Workbook stream, or a ZIP package
 // holding xl/workbook.xml or content.xml), not from its name. Throws WorkbookError.
 WorkbookSheet ReadWorkbookSheet(const std::string& path, const std::string& sheetName = "Sheet1");
+// Reads the first worksheet, whatever its name (a table exported by another program names its
+// sheet as that program likes). Throws WorkbookError.
+WorkbookSheet ReadFirstWorkbookSheet(const std::string& path);
 
 // Cell conversions as the classic runtime applies them to a cell's Value.
 // Text of a cell: numbers in the standard number text (7 -> "7", 12.5 -> "12.5"),

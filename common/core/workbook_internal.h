@@ -63,6 +63,15 @@ class SheetBuilder {
 // Sheet names compare as Excel compares them: exact first, else ignoring ASCII case.
 // Returns the index of the match in names, or -1.
 int FindSheetName(const std::vector<std::string>& names, const std::string& wanted);
+
+// The sheet a read wants: by its name, or the first of the workbook.
+struct SheetChoice {
+    std::string name;
+    bool first = false;
+};
+// The index of the chosen sheet in names; throws WorkbookError (naming the sheets there are)
+// when there is none.
+int ChooseSheet(const std::vector<std::string>& names, const SheetChoice& choice);
 // "Sheet1", "Data" -> "\"Sheet1\", \"Data\"" for error messages; long lists and long names are
 // cut short.
 std::string ListNames(const std::vector<std::string>& names);
@@ -79,7 +88,7 @@ std::string NoSheetJapanese(const std::string& wanted, const std::vector<std::st
 void AppendUtf8(std::string& out, std::uint32_t codePoint);
 
 // BIFF8: the cells of sheetName from the bytes of an OLE2 "Workbook" stream.
-WorkbookSheet ReadBiff8Sheet(std::span<const std::uint8_t> stream, const std::string& sheetName);
+WorkbookSheet ReadBiff8Sheet(std::span<const std::uint8_t> stream, const SheetChoice& sheet);
 
 // Random access to the bytes of a container file, to look at its directory before the container
 // library walks it.
@@ -126,8 +135,8 @@ class Package {
 // Reads a small part completely; throws when it exceeds maxBytes.
 std::string ReadWholePart(Package& package, const std::string& partName, std::size_t maxBytes);
 
-WorkbookSheet ReadXlsxSheet(Package& package, const std::string& sheetName);
-WorkbookSheet ReadOdsSheet(Package& package, const std::string& sheetName);
+WorkbookSheet ReadXlsxSheet(Package& package, const SheetChoice& sheet);
+WorkbookSheet ReadOdsSheet(Package& package, const SheetChoice& sheet);
 
 // Pull parser over one XML part, streaming so that large sheets need no document tree.
 // DTDs are refused (no entity expansion from a file), the network is never used.

@@ -273,7 +273,8 @@ WorkbookSheet ReadTable(XmlPull& xml, TextBudget& budget) {
 
 }  // namespace
 
-WorkbookSheet ReadOdsSheet(Package& package, const std::string& sheetName) {
+WorkbookSheet ReadOdsSheet(Package& package, const SheetChoice& sheet) {
+    const std::string& sheetName = sheet.name;
     XmlPull xml(package.Open("content.xml"), "content.xml");
     TextBudget budget;
     std::vector<std::string> names;
@@ -292,7 +293,7 @@ WorkbookSheet ReadOdsSheet(Package& package, const std::string& sheetName) {
         if (names.size() >= kMaxSheets)
             xml.Fail("more than " + std::to_string(kMaxSheets) + " sheets");
         names.push_back(name);
-        if (name == sheetName)
+        if (sheet.first || name == sheetName)
             return ReadTable(xml, budget);
         if (!caseInsensitiveMatch && FindSheetName({name}, sheetName) == 0) {
             caseInsensitiveMatch = ReadTable(xml, budget);
@@ -305,9 +306,8 @@ WorkbookSheet ReadOdsSheet(Package& package, const std::string& sheetName) {
                             "OpenDocument の表計算ドキュメントではありません");
     if (caseInsensitiveMatch)
         return std::move(*caseInsensitiveMatch);
-    throw WorkbookError("the workbook has no worksheet \"" + Excerpt(sheetName) +
-                            "\" (its sheets: " + ListNames(names) + ")",
-                        NoSheetJapanese(sheetName, names));
+    ChooseSheet(names, sheet);  // throws: no sheet of that name, or none at all
+    throw WorkbookError("the workbook has no worksheet", kDamagedJa);
 }
 
 }  // namespace hc::wb

@@ -87,6 +87,21 @@ int FindSheetName(const std::vector<std::string>& names, const std::string& want
     return -1;
 }
 
+int ChooseSheet(const std::vector<std::string>& names, const SheetChoice& choice) {
+    if (choice.first && !names.empty())
+        return 0;
+    if (choice.first)
+        throw WorkbookError("the workbook has no worksheet",
+                            "ブックにシートがひとつもありません");
+    const int index = FindSheetName(names, choice.name);
+    if (index < 0) {
+        throw WorkbookError("the workbook has no worksheet \"" + Excerpt(choice.name) +
+                                "\" (its sheets: " + ListNames(names) + ")",
+                            NoSheetJapanese(choice.name, names));
+    }
+    return index;
+}
+
 std::string ListNames(const std::vector<std::string>& names) {
     constexpr std::size_t kListed = 10;
     if (names.empty())
@@ -570,7 +585,7 @@ class GsfByteSource : public ByteSource {
     GsfInput* file_;
 };
 
-WorkbookSheet ReadOle(GsfInput* file, const std::string& sheetName) {
+WorkbookSheet ReadOle(GsfInput* file, const SheetChoice& sheetName) {
     GsfByteSource bytes(file);
     const OleDirectory directory = ScanOleDirectory(bytes);
     if (gsf_input_seek(file, 0, G_SEEK_SET))
@@ -611,7 +626,7 @@ WorkbookSheet ReadOle(GsfInput* file, const std::string& sheetName) {
     return ReadBiff8Sheet(data, sheetName);
 }
 
-WorkbookSheet ReadZip(GsfInput* file, const std::string& sheetName) {
+WorkbookSheet ReadZip(GsfInput* file, const SheetChoice& sheetName) {
     GsfByteSource bytes(file);
     CheckZipEntryCount(bytes);
     if (gsf_input_seek(file, 0, G_SEEK_SET))
@@ -649,7 +664,7 @@ WorkbookSheet ReadZip(GsfInput* file, const std::string& sheetName) {
         "ブックではありません（.xlsx でも .ods でもない ZIP ファイルです）");
 }
 
-WorkbookSheet ReadAny(const std::string& path, const std::string& sheetName) {
+WorkbookSheet ReadAny(const std::string& path, const SheetChoice& sheetName) {
     InitLibraries();
     // Only regular files: a device such as /dev/zero would be copied into memory without end.
     std::error_code ec;
@@ -714,9 +729,7 @@ WorkbookSheet ReadAny(const std::string& path, const std::string& sheetName) {
         "Excel (.xls, .xlsx) のブックでも OpenDocument の表計算 (.ods) でもありません");
 }
 
-}  // namespace
-
-WorkbookSheet ReadWorkbookSheet(const std::string& path, const std::string& sheetName) {
+WorkbookSheet ReadChosenSheet(const std::string& path, const SheetChoice& sheetName) {
     try {
         return ReadAny(path, sheetName);
     } catch (const WorkbookError& e) {
@@ -727,6 +740,16 @@ WorkbookSheet ReadWorkbookSheet(const std::string& path, const std::string& shee
     } catch (const std::exception& e) {
         throw WorkbookError(path + ": " + e.what(), "ブックを読む途中でエラーが起きました");
     }
+}
+
+}  // namespace
+
+WorkbookSheet ReadWorkbookSheet(const std::string& path, const std::string& sheetName) {
+    return ReadChosenSheet(path, SheetChoice{sheetName, false});
+}
+
+WorkbookSheet ReadFirstWorkbookSheet(const std::string& path) {
+    return ReadChosenSheet(path, SheetChoice{{}, true});
 }
 
 }  // namespace hc

@@ -518,18 +518,13 @@ WorkbookSheet ReadSheet(std::span<const std::uint8_t> stream, const SheetEntry& 
 
 }  // namespace
 
-WorkbookSheet ReadBiff8Sheet(std::span<const std::uint8_t> stream, const std::string& sheetName) {
+WorkbookSheet ReadBiff8Sheet(std::span<const std::uint8_t> stream, const SheetChoice& sheet) {
     TextBudget budget;
     Globals globals = ReadGlobals(stream, budget);
     std::vector<std::string> names;
     for (const auto& s : globals.sheets)
         names.push_back(s.name);
-    const int index = FindSheetName(names, sheetName);
-    if (index < 0) {
-        throw WorkbookError("the workbook has no worksheet \"" + Excerpt(sheetName) +
-                                "\" (its sheets: " + ListNames(names) + ")",
-                            NoSheetJapanese(sheetName, names));
-    }
+    const int index = ChooseSheet(names, sheet);
     return ReadSheet(stream, globals.sheets[static_cast<std::size_t>(index)], globals.strings,
                      budget);
 }

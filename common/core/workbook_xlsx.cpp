@@ -362,7 +362,7 @@ WorkbookSheet ReadCells(Package& package, const std::string& partName,
 
 }  // namespace
 
-WorkbookSheet ReadXlsxSheet(Package& package, const std::string& sheetName) {
+WorkbookSheet ReadXlsxSheet(Package& package, const SheetChoice& sheet) {
     // The main part is named by the package relationships; xl/workbook.xml is the usual place.
     std::string workbookPart = "xl/workbook.xml";
     for (const auto& rel : ReadRelationships(package, "")) {
@@ -406,12 +406,8 @@ WorkbookSheet ReadXlsxSheet(Package& package, const std::string& sheetName) {
             }
         }
     }
-    const int index = FindSheetName(names, sheetName);
-    if (index < 0) {
-        throw WorkbookError("the workbook has no worksheet \"" + Excerpt(sheetName) +
-                                "\" (its sheets: " + ListNames(names) + ")",
-                            NoSheetJapanese(sheetName, names));
-    }
+    const int index = ChooseSheet(names, sheet);
+    const std::string& sheetName = sheet.first ? names[static_cast<std::size_t>(index)] : sheet.name;
 
     const auto rels = ReadRelationships(package, workbookPart);
     std::string sheetPart;

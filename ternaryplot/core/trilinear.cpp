@@ -1,18 +1,6 @@
 #include "ternaryplot/core/trilinear.h"
 
-#include "waterquality/core/meq.h"
-
 namespace tri {
-
-FractionTable ComputeFractions(const wq::SampleTable& table, wq::NitrateType nitrateType) {
-    FractionTable out{};
-    for (int i = 1; i <= table.SampleCount && i <= wq::kMaxSamples; ++i) {
-        auto ui = static_cast<std::size_t>(i);
-        if (table.SampleValid[ui] >= 1)
-            out[ui] = SampleFractions(wq::ToMeq(table.RawMg[ui]), nitrateType);
-    }
-    return out;
-}
 
 Point CationPoint(const Fractions& f) {
     const auto& c = f.CationFraction;

@@ -25,12 +25,6 @@ struct Point {
 using Fractions = wq::Fractions;
 using wq::SampleFractions;
 
-using FractionTable = std::array<Fractions, wq::kMaxSamples + 1>;
-
-// Converts every valid sample (SampleValid >= 1) from mg/L and forms its proportions; entries
-// of other samples stay undefined.
-FractionTable ComputeFractions(const wq::SampleTable& table, wq::NitrateType nitrateType);
-
 // The three points of a sample in diagram units.
 Point CationPoint(const Fractions& f);
 Point AnionPoint(const Fractions& f);

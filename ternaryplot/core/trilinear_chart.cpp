@@ -296,17 +296,17 @@ void DrawTrilinearFrame(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType
         s.SetDrawWidth(1);
 }
 
-void PlotSamples(hc::Surface& s, const TrilinearMedia& m, const wq::SampleTable& table,
-                 const FractionTable& fractions, wq::Numbering numbering) {
+void PlotSamples(hc::Surface& s, const TrilinearMedia& m, const wq::SampleModel& model,
+                 wq::NitrateType nitrateType, wq::Numbering numbering) {
     s.SetFontName(hc::kGothic);
     s.SetFontSize(m.numberSize);
     s.SetDrawStyle(hc::PenStyle::Solid);
     s.SetFillStyle(0);
-    for (int i = 1; i <= table.SampleCount && i <= wq::kMaxSamples; ++i) {
-        auto ui = static_cast<std::size_t>(i);
-        if (table.SampleValid[ui] <= 0)
+    for (int i = 1; i <= model.Count(); ++i) {
+        const wq::Composition& c = model.CompositionOf(i);
+        if (!c.drawn)
             continue;
-        const Fractions& f = fractions[ui];
+        const Fractions& f = wq::SharesUnder(c, nitrateType);
         std::vector<Point> points;
         if (f.cationDefined)
             points.push_back(CationPoint(f));
@@ -314,7 +314,7 @@ void PlotSamples(hc::Surface& s, const TrilinearMedia& m, const wq::SampleTable&
             points.push_back(AnionPoint(f));
         if (f.cationDefined && f.anionDefined)
             points.push_back(DiamondPoint(f));
-        const std::string& mark = table.SampleMark[ui];
+        const std::string& mark = model.At(i).mark;
         const std::string number = std::to_string(i);
         for (const Point& p : points) {
             const double x = m.X(p.x);
@@ -327,7 +327,7 @@ void PlotSamples(hc::Surface& s, const TrilinearMedia& m, const wq::SampleTable&
                 s.Print(number);
             }
             s.SetFontSize(m.markSize);
-            s.SetForeColor(PaletteColor(table.SampleColor[ui]));
+            s.SetForeColor(PaletteColor(model.At(i).colour));
             Text(s, x - s.TextWidth(mark) / 2, y - s.TextHeight(mark) / 2, mark);
             s.SetFontSize(m.numberSize);
             s.SetForeColor(PaletteColor(0));
@@ -351,12 +351,13 @@ std::string SampleTableEntry(int i, const std::string& name) {
     return (i < 10 ? "  " : " ") + std::to_string(i) + ": " + name;
 }
 
-TableFields SampleTableFields(const wq::SampleTable& table, const FractionTable& fractions) {
+TableFields SampleTableFields(const wq::SampleModel& model, wq::NitrateType nitrateType) {
     TableFields fields{};
-    for (int i = 1; i <= table.SampleCount && i <= wq::kMaxSamples; ++i) {
-        auto ui = static_cast<std::size_t>(i);
-        if (table.SampleValid[ui] >= 1)
-            fields[ui] = wq::DiamondFieldCode(wq::ClassifyDiamond(fractions[ui]));
+    for (int i = 1; i <= model.Count() && i <= wq::kMaxSamples; ++i) {
+        const wq::Composition& c = model.CompositionOf(i);
+        if (c.drawn)
+            fields[static_cast<std::size_t>(i)] =
+                wq::DiamondFieldCode(wq::FieldUnder(c, nitrateType));
     }
     return fields;
 }
@@ -366,7 +367,7 @@ void PrintSampleTable(hc::Surface& printer, const wq::SampleTable& table,
     printer.SetFontName(hc::kGothic);
     printer.SetFontSize(8);
     printer.SetDrawWidth(boxWidth);
-    const int n = table.SampleCount;
+    const int n = table.Count();
     TableLayout t = SampleTableLayout(n);
     // The shift is in tenths of a millimetre; 2.5 mm must move by 2.5, not 2.
     const double dx = offset.offX / 10.0;
@@ -375,7 +376,8 @@ void PrintSampleTable(hc::Surface& printer, const wq::SampleTable& table,
         auto ui = static_cast<std::size_t>(i);
         const int k = (i - 1) / t.rows;
         const int r = (i - 1) % t.rows;
-        const std::string name = table.SampleValid[ui] >= 1 ? table.SampleName[ui] : "";
+        const wq::Sample& sample = table.At(i);
+        const std::string name = sample.drawn ? sample.name : "";
         std::string entry = SampleTableEntry(i, name);
         if (fields && !(*fields)[ui].empty())
             entry += " " + (*fields)[ui];
@@ -402,17 +404,16 @@ void PrintSampleTable(hc::Surface& printer, const wq::SampleTable& table,
     printer.SetDrawWidth(1);
 }
 
-void DrawScreen(hc::Surface& canvas, const wq::SampleTable& table,
+void DrawScreen(hc::Surface& canvas, const wq::SampleModel& model,
                 const wq::PlotSettings& settings) {
     canvas.SetScale(kScreenSide, kScreenSide);
     canvas.Cls();
     const TrilinearMedia m = ScreenMedia();
     DrawTrilinearFrame(canvas, m, settings.NitrateType, settings.SampleList);
-    PlotSamples(canvas, m, table, ComputeFractions(table, settings.NitrateType),
-                settings.Numbering);
+    PlotSamples(canvas, m, model, settings.NitrateType, settings.Numbering);
 }
 
-void PrintChart(hc::Surface& printer, const wq::SampleTable& table,
+void PrintChart(hc::Surface& printer, const wq::SampleModel& model,
                 const wq::PlotSettings& settings, const wq::PrintOffset& offset) {
     const std::string fontName = printer.FontName();
     printer.SetDrawStyle(hc::PenStyle::Solid);
@@ -421,39 +422,39 @@ void PrintChart(hc::Surface& printer, const wq::SampleTable& table,
     std::array<int, 4> widths{};
     for (std::size_t w = 0; w < widths.size(); ++w)
         widths[w] = settings.LineWidths[w];
-    const FractionTable fractions = ComputeFractions(table, settings.NitrateType);
     if (settings.SampleList == wq::SampleList::On) {
-        const TableFields fields = SampleTableFields(table, fractions);
-        PrintSampleTable(printer, table, offset, widths[kWidthTable],
+        const TableFields fields = SampleTableFields(model, settings.NitrateType);
+        PrintSampleTable(printer, model.table, offset, widths[kWidthTable],
                          settings.SampleListField ? &fields : nullptr);
     }
     const TrilinearMedia m = PaperMedia(offset, widths);
     DrawTrilinearFrame(printer, m, settings.NitrateType, settings.SampleList);
     printer.SetFontTransparent(true);
-    PlotSamples(printer, m, table, fractions, settings.Numbering);
+    PlotSamples(printer, m, model, settings.NitrateType, settings.Numbering);
     printer.SetFontName(fontName);
     printer.EndDoc();
 }
 
-wq::ScaleChoice TrilinearStrategy::Convert(wq::SampleTable& table, wq::PlotSettings&) const {
-    // Only the meq values; the diagram has no scale.
-    return wq::ConvertToMeq(table);
+wq::ScaleChoice TrilinearStrategy::Convert(const wq::SampleModel& model,
+                                           wq::PlotSettings&) const {
+    // Reported only; the diagram has no scale.
+    return wq::AutoScaleOf(model.compositions);
 }
 
-void TrilinearStrategy::DrawScreen(hc::Surface& canvas, const wq::SampleTable& table,
+void TrilinearStrategy::DrawScreen(hc::Surface& canvas, const wq::SampleModel& model,
                                    const wq::PlotSettings& settings) const {
-    tri::DrawScreen(canvas, table, settings);
+    tri::DrawScreen(canvas, model, settings);
 }
 
-void TrilinearStrategy::Print(hc::Surface& printer, const wq::SampleTable& table,
+void TrilinearStrategy::Print(hc::Surface& printer, const wq::SampleModel& model,
                               const wq::PlotSettings& settings,
                               const wq::PrintOffset& offset) const {
-    PrintChart(printer, table, settings, offset);
+    PrintChart(printer, model, settings, offset);
 }
 
-std::string TrilinearStrategy::Csv(const wq::SampleTable& table,
+std::string TrilinearStrategy::Csv(const wq::SampleModel& model,
                                    const wq::PlotSettings& settings) const {
-    return TrilinearCsv(table, settings);
+    return TrilinearCsv(model, settings);
 }
 
 const wq::DiagramVariant& TernaryPlotVariant() {

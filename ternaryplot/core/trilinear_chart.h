@@ -11,6 +11,7 @@
 #include "waterquality/core/column_layout.h"
 #include "waterquality/core/diagram_app.h"
 #include "waterquality/core/diagram_strategy.h"
+#include "waterquality/core/sample_model.h"
 #include "waterquality/core/samples.h"
 
 namespace tri {
@@ -56,9 +57,9 @@ inline constexpr const char* kNoteWithoutTable =
 // The fixed frame for the nitrate type (labels) and the table setting (screen note).
 void DrawTrilinearFrame(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType nitrateType,
                         wq::SampleList sampleList);
-// Marks and numbers of every valid sample with defined proportions.
-void PlotSamples(hc::Surface& s, const TrilinearMedia& m, const wq::SampleTable& table,
-                 const FractionTable& fractions, wq::Numbering numbering);
+// Marks and numbers of every drawn sample with defined proportions under the nitrate type.
+void PlotSamples(hc::Surface& s, const TrilinearMedia& m, const wq::SampleModel& model,
+                 wq::NitrateType nitrateType, wq::Numbering numbering);
 
 // Layout of the printed table for n samples, in millimetres before the shift.
 struct TableLayout {
@@ -76,7 +77,7 @@ std::string SampleTableEntry(int i, const std::string& name);
 // a line), since the full names would not fit the 31 mm columns. A legend of the numerals
 // stands in two rows above the entries, inside the box, which then spans both columns.
 using TableFields = std::array<std::string, wq::kMaxSamples + 1>;  // "" for none
-TableFields SampleTableFields(const wq::SampleTable& table, const FractionTable& fractions);
+TableFields SampleTableFields(const wq::SampleModel& model, wq::NitrateType nitrateType);
 inline constexpr std::array<const char*, 4> kFieldLegend{
     " Ⅰ ｱﾙｶﾘ土類炭酸塩型", " Ⅱ ｱﾙｶﾘ炭酸塩型", " Ⅲ ｱﾙｶﾘ土類非炭酸塩型", " Ⅳ ｱﾙｶﾘ非炭酸塩型"};
 inline constexpr double kFieldLegendSize = 7;  // points
@@ -87,21 +88,22 @@ void PrintSampleTable(hc::Surface& printer, const wq::SampleTable& table,
                       const TableFields* fields = nullptr);
 
 // The screen picture: user scale, Cls, frame, samples.
-void DrawScreen(hc::Surface& canvas, const wq::SampleTable& table,
+void DrawScreen(hc::Surface& canvas, const wq::SampleModel& model,
                 const wq::PlotSettings& settings);
 // One sheet: set-up, table (when chosen), frame, samples, end of the document.
-void PrintChart(hc::Surface& printer, const wq::SampleTable& table,
+void PrintChart(hc::Surface& printer, const wq::SampleModel& model,
                 const wq::PlotSettings& settings, const wq::PrintOffset& offset);
 
 // What the shared main window calls.
 class TrilinearStrategy : public wq::DiagramStrategy {
   public:
-    wq::ScaleChoice Convert(wq::SampleTable& table, wq::PlotSettings& settings) const override;
-    void DrawScreen(hc::Surface& canvas, const wq::SampleTable& table,
+    wq::ScaleChoice Convert(const wq::SampleModel& model,
+                            wq::PlotSettings& settings) const override;
+    void DrawScreen(hc::Surface& canvas, const wq::SampleModel& model,
                     const wq::PlotSettings& settings) const override;
-    void Print(hc::Surface& printer, const wq::SampleTable& table, const wq::PlotSettings& settings,
+    void Print(hc::Surface& printer, const wq::SampleModel& model, const wq::PlotSettings& settings,
                const wq::PrintOffset& offset) const override;
-    std::string Csv(const wq::SampleTable& table, const wq::PlotSettings& settings) const override;
+    std::string Csv(const wq::SampleModel& model, const wq::PlotSettings& settings) const override;
 };
 
 // ternaryplot's rules: the table and numbering choices, four print widths, no column scales,

@@ -6,7 +6,7 @@
 
 namespace tri {
 
-std::string TrilinearCsv(const wq::SampleTable& table, const wq::PlotSettings& settings) {
+std::string TrilinearCsv(const wq::SampleModel& model, const wq::PlotSettings& settings) {
     hc::CsvTable csv;
     std::vector<std::string> header = wq::AnalysisCsvHeader();
     // The diamond's point is read on its two upper sides: the alkali share of the cations and
@@ -16,13 +16,14 @@ std::string TrilinearCsv(const wq::SampleTable& table, const wq::PlotSettings& s
                           "diamond Cl+SO4 (%)"})
         header.push_back(h);
     csv.Row(header);
-    const FractionTable f = ComputeFractions(table, settings.NitrateType);
-    for (int i = 1; i <= table.SampleCount; ++i) {
-        auto ui = static_cast<std::size_t>(i);
-        std::vector<std::string> row = wq::AnalysisCsvFields(table, i);
-        row.push_back(table.SampleMark[ui]);
-        row.push_back(std::to_string(table.SampleColor[ui]));
-        const Fractions& x = f[ui];
+    for (int i = 1; i <= model.Count(); ++i) {
+        const wq::Sample& sample = model.At(i);
+        const wq::Composition& c = model.CompositionOf(i);
+        std::vector<std::string> row = wq::AnalysisCsvFields(model, i);
+        row.push_back(sample.mark);
+        row.push_back(std::to_string(sample.colour));
+        // An undrawn sample has no proportions: its fields stay empty.
+        const Fractions& x = wq::SharesUnder(c, settings.NitrateType);
         auto percent = [&](bool defined, double v) {
             row.push_back(defined ? hc::CsvNumber(v * 100) : std::string());
         };

@@ -4,10 +4,11 @@
 
 #include <string>
 
+#include "waterquality/core/sample_model.h"
 #include "waterquality/core/samples.h"
 
 namespace tri {
 
-std::string TrilinearCsv(const wq::SampleTable& table, const wq::PlotSettings& settings);
+std::string TrilinearCsv(const wq::SampleModel& model, const wq::PlotSettings& settings);
 
 }  // namespace tri

@@ -187,17 +187,17 @@ INSTANTIATE_TEST_SUITE_P(
         // 1.5 KB: a 1 MB text repeated over a million rows, a terabyte if copied.
         Hostile{"ods_repeated_rows",
                 [](const std::string& p) { WriteOds(p, TextRow(kMegabyteText, 1000000)); },
-                "more than 100000 cells"},
+                "more than 300000 cells"},
         // Below the cell cap the repeated text is held once: 99 GB if copied.
         Hostile{"ods_repeated_text",
                 [](const std::string& p) { WriteOds(p, TextRow(kMegabyteText, 99000)); },
                 "read 99000 cells"},
-        // 17 different texts of 1 MB, each made of 32 runs of 32767 spaces.
+        // 33 different texts of 1 MB, each made of 32 runs of 32767 spaces.
         Hostile{"ods_text_budget",
                 [](const std::string& p) {
-                    WriteOds(p, Repeat(TextRow(Repeat(R"(<text:s text:c="32767"/>)", 32), 1), 17));
+                    WriteOds(p, Repeat(TextRow(Repeat(R"(<text:s text:c="32767"/>)", 32), 1), 33));
                 },
-                "more than 16 MB of text"},
+                "more than 32 MB of text"},
         // Nesting deeper than the XML parser goes: its limit is reported, not its advice.
         Hostile{"ods_deep_nesting",
                 [](const std::string& p) {
@@ -212,25 +212,25 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteXlsx(p, "<si><t>" + kMegabyteText + "</t></si>", 99000);
                 },
                 "read 99000 cells"},
-        // A million cells of it: the sheet part alone is larger than parts may be.
+        // Three million cells of it: the sheet part alone is larger than parts may be.
         Hostile{"xlsx_million_cells",
                 [](const std::string& p) {
-                    WriteXlsx(p, "<si><t>" + kMegabyteText + "</t></si>", 1000000);
+                    WriteXlsx(p, "<si><t>" + kMegabyteText + "</t></si>", 3000000);
                 },
-                "xl/sheet1.xml is larger than 16 MB"},
+                "xl/sheet1.xml is larger than 32 MB"},
         // An index far outside the integer range is refused, not converted.
         Hostile{"xlsx_index_1e30",
                 [](const std::string& p) { WriteXlsx(p, "<si><t>a</t></si>", 1, "1e30"); },
                 "shared string \"1e30\" does not exist in row 1, column 1"},
-        // 300000 empty shared strings: small texts cost memory too.
+        // 600000 empty shared strings: small texts cost memory too.
         Hostile{"xlsx_empty_strings",
-                [](const std::string& p) { WriteXlsx(p, Repeat("<si/>", 300000), 1); },
-                "more than 16 MB of text"},
+                [](const std::string& p) { WriteXlsx(p, Repeat("<si/>", 600000), 1); },
+                "more than 32 MB of text"},
         // An 8000-character shared string in 99000 cells: 800 MB if copied.
         Hostile{"xls_shared_string", [](const std::string& p) { WriteXls(p, 8000, 99000); },
                 "read 99000 cells"},
-        Hostile{"xls_many_cells", [](const std::string& p) { WriteXls(p, 8000, 300000); },
-                "more than 100000 cells"},
+        Hostile{"xls_many_cells", [](const std::string& p) { WriteXls(p, 8000, 400000); },
+                "more than 300000 cells"},
         Hostile{"zip_entries",
                 [](const std::string& p) {
                     Parts parts;

@@ -25,8 +25,8 @@ constexpr wq::NitrateType kWithSulfate = wq::NitrateType::WithSulfate;
 
 // n valid samples "P01".."Pnn" with meq values Na, K, Ca, Mg, Cl, HCO3, SO4, NO3. With the
 // default and S = 3: qNaK 0.5, qCa 1/3, qMg 1/6, qCl 5/6, qHCO3 1/3, qSO4 1/6; NO3 0.2.
-wq::SampleTable Table(int n, wq::IonValues meq = {1.0, 0.5, 1, 0.5, 2.5, 1, 0.5, 0.2}) {
-    return hc::test::MeqTable(n, meq, "P");
+hc::test::Samples Table(int n, wq::IonValues meq = {1.0, 0.5, 1, 0.5, 2.5, 1, 0.5, 0.2}) {
+    return hc::test::MeqSamples(n, meq, "P");
 }
 
 bool Near(double a, double b) {
@@ -66,14 +66,14 @@ DrawOp Only(const RecordingSurface& r, const std::string& t) {
     return found.empty() ? DrawOp{} : found[0];
 }
 
-RecordingSurface Screen(const wq::SampleTable& t, const wq::PlotSettings& s) {
+RecordingSurface Screen(const wq::SampleModel& t, const wq::PlotSettings& s) {
     RecordingSurface r = RecordingSurface::Screen(1200, 600);
     stiff::StiffDiagram d;
     wq::DrawScreen(r, t, s, d);
     return r;
 }
 
-RecordingSurface Paper(const wq::SampleTable& t, const wq::PlotSettings& s,
+RecordingSurface Paper(const wq::SampleModel& t, const wq::PlotSettings& s,
                        wq::PrintOffset offset = {}) {
     RecordingSurface r = RecordingSurface::Paper();
     stiff::StiffDiagram d;
@@ -135,9 +135,10 @@ TEST(StiffScreen, SymmetricWhenAllEqual) {
 TEST(StiffScreen, NitrateTriangles) {
     // Lines one sample adds: 4 + 1 + 4, and 3 more for a triangle of type 1 or 2.
     auto sampleLines = [](wq::NitrateType type) {
-        wq::SampleTable t = Table(1);
+        hc::test::Samples t = Table(1);
         RecordingSurface with = Screen(t, Settings({.nitrate = type, .direction = kDown}));
-        t.SampleValid[1] = 0;
+        hc::test::Undraw(t.table, 1);
+        t.Recompute();
         RecordingSurface without = Screen(t, Settings({.nitrate = type, .direction = kDown}));
         return with.OpsOf(DrawOp::Kind::Line).size() - without.OpsOf(DrawOp::Kind::Line).size();
     };
@@ -167,9 +168,9 @@ TEST(StiffScreen, NitrateTriangles) {
 }
 
 TEST(StiffScreen, InvalidSampleLeavesItsRowEmpty) {
-    wq::SampleTable t = Table(3, {0, 0, 0, 0, 0, 0, 0, 0});
-    t.SampleValid[2] = 0;
-    t.SampleName[2].clear();
+    hc::test::Samples t = Table(3, {0, 0, 0, 0, 0, 0, 0, 0});
+    hc::test::Undraw(t.table, 2);
+    t.Recompute();
     RecordingSurface r = Screen(t, Settings({.direction = kDown}));
     // Zero concentrations run the polylines along the centre line: rows 1 and 3 only.
     EXPECT_EQ(ScreenLines(r, 600, 500, 600, 550), 2u);  // row 1: cation and anion side

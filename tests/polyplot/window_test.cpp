@@ -51,7 +51,7 @@ TEST_F(PolyplotWindow, TitlesAndSplash) {
     FinishSplash();
     std::string path = SourcePath("examples/sample12.xls");
     Open(path);
-    EXPECT_EQ(App().Table().SampleCount, 12);
+    EXPECT_EQ(App().Table().Count(), 12);
     EXPECT_EQ(form->windowTitle().toStdString(), "ｼｭﾃｨﾌﾀﾞｲﾔｸﾞﾗﾑ < " + path + " >");
     EXPECT_GT(DarkPixels(), 100);
 }
@@ -103,7 +103,7 @@ TEST_F(PolyplotWindow, DrawsAndPrintsTheStiffPolygon) {
     FinishSplash();
     // One sample: Na + K = 1.5 meq/L, Cl 2.5 meq/L -> "1cm = 1.0".
     Open(SourcePath("tests/polyplot/fixtures/stiff1.xls"));
-    ASSERT_EQ(App().Table().SampleCount, 1);
+    ASSERT_EQ(App().Table().Count(), 1);
     EXPECT_EQ(App().Settings().ColumnScale[1], 3);
     Group("mnuDirectionVal")[1]->trigger();  // top-down
     Group("mnuTypeVal")[2]->trigger();       // nitrate with sulfate

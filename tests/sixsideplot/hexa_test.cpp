@@ -23,8 +23,8 @@ constexpr wq::NitrateType kWithSulfate = wq::NitrateType::WithSulfate;
 
 // n valid samples "S01".."Snn", by default Na 1.5, Ca 1, Mg 0.5, Cl 2.5, HCO3 1, SO4 0.5 and
 // NO3 0.2 meq/L.
-wq::SampleTable Table(int n, wq::IonValues meq = {1.5, 0, 1, 0.5, 2.5, 1, 0.5, 0.2}) {
-    return hc::test::MeqTable(n, meq, "S");
+hc::test::Samples Table(int n, wq::IonValues meq = {1.5, 0, 1, 0.5, 2.5, 1, 0.5, 0.2}) {
+    return hc::test::MeqSamples(n, meq, "S");
 }
 
 bool Near(double a, double b) {
@@ -63,14 +63,14 @@ Extent Measure(RecordingSurface& r, const DrawOp& text) {
     return {r.TextWidth(text.text), r.TextHeight(text.text)};
 }
 
-RecordingSurface Screen(const wq::SampleTable& t, const wq::PlotSettings& s) {
+RecordingSurface Screen(const wq::SampleModel& t, const wq::PlotSettings& s) {
     RecordingSurface r = RecordingSurface::Screen(1200, 600);
     hexa::HexaDiagram d;
     wq::DrawScreen(r, t, s, d);
     return r;
 }
 
-RecordingSurface Paper(const wq::SampleTable& t, const wq::PlotSettings& s,
+RecordingSurface Paper(const wq::SampleModel& t, const wq::PlotSettings& s,
                        wq::PrintOffset offset = {}) {
     RecordingSurface r = RecordingSurface::Paper();
     hexa::HexaDiagram d;
@@ -181,9 +181,10 @@ TEST(HexaScreen, NitrateTrianglesByType) {
     // One sample: 4 cation + 1 centre + 4 anion lines, plus 3 for a triangle (types 1, 2).
     // The frame draws the same number of lines whatever the type except its own triangle.
     auto sampleLines = [](wq::NitrateType type) {
-        wq::SampleTable t = Table(1);
+        hc::test::Samples t = Table(1);
         RecordingSurface with = Screen(t, Settings({.nitrate = type, .direction = kDown}));
-        t.SampleValid[1] = 0;
+        hc::test::Undraw(t.table, 1);
+        t.Recompute();
         RecordingSurface without = Screen(t, Settings({.nitrate = type, .direction = kDown}));
         return with.OpsOf(DrawOp::Kind::Line).size() - without.OpsOf(DrawOp::Kind::Line).size();
     };
@@ -197,9 +198,9 @@ TEST(HexaScreen, NitrateTrianglesByType) {
 }
 
 TEST(HexaScreen, InvalidAndZeroSamples) {
-    wq::SampleTable t = Table(3, {0, 0, 0, 0, 0, 0, 0, 0});
-    t.SampleValid[2] = 0;
-    t.SampleName[2].clear();
+    hc::test::Samples t = Table(3, {0, 0, 0, 0, 0, 0, 0, 0});
+    hc::test::Undraw(t.table, 2);
+    t.Recompute();
     RecordingSurface r = Screen(t, Settings({.direction = kDown}));
     // Zero concentrations still draw their polylines along the centre line.
     EXPECT_EQ(VerticalsAt(r, 1152, 192).size(), 2u + 1u);
@@ -366,7 +367,7 @@ TEST(HexaPaper, ExampleVertexAndName) {
 
 TEST(HexaPaper, OffsetsMoveEverything) {
     // 5 mm right and 3 mm down (-3 upwards): every coordinate moves by (+5, +3).
-    wq::SampleTable t = Table(12);
+    const hc::test::Samples t = Table(12);
     RecordingSurface a = Paper(t, Settings({.direction = kUp}));
     RecordingSurface b = Paper(t, Settings({.direction = kUp}), {50, -30});
     ASSERT_EQ(a.Ops().size(), b.Ops().size());

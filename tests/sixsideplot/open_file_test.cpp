@@ -53,13 +53,13 @@ TEST_F(OpenFile, CommandLineFileOpensAfterTheSplashAsFileOpenWould) {
     for (int i = 0; i < 44; ++i)
         form->Splash()->Tick();
     QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(form->App().Table().SampleCount, 0);
+    EXPECT_EQ(form->App().Table().Count(), 0);
     EXPECT_FALSE(MenuEnabled("mnuFile"));
     form->Splash()->Tick();
     QCoreApplication::sendPostedEvents();
 
     TwinOpens(path);
-    EXPECT_EQ(form->App().Table().SampleCount, 12);
+    EXPECT_EQ(form->App().Table().Count(), 12);
     EXPECT_NE(hc::test::WindowState(*form), before);
     EXPECT_EQ(hc::test::WindowState(*form), hc::test::WindowState(*twin));
     EXPECT_TRUE(MenuEnabled("mnuType"));
@@ -72,16 +72,16 @@ TEST_F(OpenFile, DroppedWorkbookOpensOnlyWhileFileOpenCanBeChosen) {
     const std::string path = SourcePath("examples/nitrate5.xlsx");
     // During the splash File>Open cannot be chosen, and neither can a drop.
     EXPECT_FALSE(hc::test::DropFile(form.get(), path));
-    EXPECT_EQ(form->App().Table().SampleCount, 0);
+    EXPECT_EQ(form->App().Table().Count(), 0);
     FinishSplash();
     // Only one local file at a time, and a file rather than a folder.
     EXPECT_FALSE(hc::test::DropFiles(form.get(), {path, SourcePath("examples/sample12.xls")}));
     EXPECT_FALSE(hc::test::DropFile(form.get(), SourcePath("examples")));
-    EXPECT_EQ(form->App().Table().SampleCount, 0);
+    EXPECT_EQ(form->App().Table().Count(), 0);
 
     EXPECT_TRUE(hc::test::DropFile(form.get(), path));
     TwinOpens(path);
-    EXPECT_EQ(form->App().Table().SampleCount, 5);
+    EXPECT_EQ(form->App().Table().Count(), 5);
     EXPECT_EQ(hc::test::WindowState(*form), hc::test::WindowState(*twin));
     EXPECT_EQ(Canvas(*form), Canvas(*twin));
 
@@ -89,7 +89,7 @@ TEST_F(OpenFile, DroppedWorkbookOpensOnlyWhileFileOpenCanBeChosen) {
     const std::string bad = SourcePath("tests/sixsideplot/fixtures/no_count.xls");
     EXPECT_TRUE(hc::test::DropFile(form.get(), bad));
     TwinOpens(bad);
-    EXPECT_EQ(form->App().Table().SampleCount, 5);
+    EXPECT_EQ(form->App().Table().Count(), 5);
     EXPECT_EQ(hc::test::WindowState(*form), hc::test::WindowState(*twin));
     EXPECT_EQ(platform.messages.size(), twinPlatform.messages.size());
 }

@@ -122,7 +122,7 @@ TEST_F(Refusals, FileNewSaysWhereTheTemplateIsWhenItCannotBeShown) {
 TEST_F(Refusals, DataCheckShowsEveryReasonOfARefusedWorkbookOnce) {
     EXPECT_FALSE(Item("mnuFileCheckItem")->isEnabled());  // nothing opened yet
     Open(SourcePath("tests/fixtures/waterquality/suspect.xls"));
-    EXPECT_EQ(App().Table().SampleCount, 0);  // refused
+    EXPECT_EQ(App().Table().Count(), 0);  // refused
     ASSERT_TRUE(Item("mnuFileCheckItem")->isEnabled());
     Item("mnuFileCheckItem")->trigger();
     ASSERT_TRUE(CheckWindow());
@@ -169,7 +169,8 @@ TEST_F(Refusals, ACsvTableIsCheckedByItsLinesAndHeadings) {
     }
     Open(path);
     EXPECT_EQ(form->StatusText().toStdString(),
-              "forty.csv: このファイルには 40 試料あります。読み込めるのは 32 試料までです");
+              "forty.csv: この表には 40 試料あります。このプログラムが描けるのは 32 試料までです"
+              "（wqplot は 10,000 試料まで描けます）");
     EXPECT_TRUE(platform.messages.empty());
     ASSERT_TRUE(Item("mnuFileCheckItem")->isEnabled());
     Item("mnuFileCheckItem")->trigger();
@@ -180,7 +181,8 @@ TEST_F(Refusals, ACsvTableIsCheckedByItsLinesAndHeadings) {
     EXPECT_EQ(Column("SuspectTable", 0), (std::vector<std::string>{""}));
     EXPECT_EQ(Column("SuspectTable", 2),
               (std::vector<std::string>{
-                  "このファイルには 40 試料あります。読み込めるのは 32 試料までです。"}));
+                  "この表には 40 試料あります。このプログラムが描けるのは 32 試料までです"
+                  "（wqplot は 10,000 試料まで描けます）。"}));
     CheckWindow()->close();
     std::remove(path.c_str());
 }

@@ -81,7 +81,7 @@ TEST_F(Window, OpenAppliesDefaultsAndEnablesMenus) {
     EXPECT_EQ(filters[1], (std::pair<std::string, std::string>{"Excel Files (*.Xls)", "*.Xls"}));
     EXPECT_EQ(filters[2].second, "*");
     EXPECT_EQ(platform.openRequests[0].title, "開く");
-    EXPECT_EQ(App().Table().SampleCount, 12);
+    EXPECT_EQ(App().Table().Count(), 12);
     EXPECT_EQ(form->windowTitle().toStdString(), "ヘキサダイヤグラム < " + path + " >");
     EXPECT_EQ(Box("Text1")->text(), "硝酸はふくまない");
     EXPECT_EQ(Settings().NitrateType, wq::NitrateType::None);
@@ -140,7 +140,7 @@ TEST_F(Window, CancelledOpenChangesNothing) {
     platform.pointerHistory.clear();
     platform.openAnswers.push_back(std::nullopt);
     Item("mnuFileOpenItem")->trigger();
-    EXPECT_EQ(App().Table().SampleCount, 0);
+    EXPECT_EQ(App().Table().Count(), 0);
     EXPECT_FALSE(MenuEnabled("mnuType"));
     EXPECT_EQ(platform.pointerHistory, std::vector<int>{0});
     // OpenFile with no path is the same cancel.
@@ -210,7 +210,7 @@ TEST_F(Window, BadWorkbookRedrawsTheEarlierTable) {
     EXPECT_EQ(platform.beeps, beeps + 3);  // the count read, before and after the message
     EXPECT_EQ(form->StatusText().toStdString(),
               "bad_count.xls: セル B10: データ数 33 は 1 から 32 の範囲にありません");
-    EXPECT_EQ(App().Table().SampleCount, 12);
+    EXPECT_EQ(App().Table().Count(), 12);
     EXPECT_EQ(form->windowTitle(), title);
     // The loading notice is gone although the load stopped at the count.
     for (QWidget* notice : form->findChildren<QWidget*>("Form8"))
@@ -230,7 +230,7 @@ TEST_F(Window, UnreadableFileKeepsEverything) {
     Open(SourcePath("examples/README.md"));
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(platform.beeps, beeps);  // not even the count was read
-    EXPECT_EQ(App().Table().SampleCount, 12);
+    EXPECT_EQ(App().Table().Count(), 12);
     EXPECT_EQ(form->windowTitle(), title);
     EXPECT_EQ(shown, Shown());
     EXPECT_TRUE(form->StatusText().contains("README.md"));
@@ -240,7 +240,7 @@ TEST_F(Window, UnreadableFileKeepsEverything) {
 TEST_F(Window, NoMenusAfterAFailedFirstLoad) {
     FinishSplash();
     Open(Fixture("bad_count.xls"));
-    EXPECT_EQ(App().Table().SampleCount, 0);
+    EXPECT_EQ(App().Table().Count(), 0);
     EXPECT_FALSE(MenuEnabled("mnuType"));
     EXPECT_FALSE(Item("mnuFilePrintItem")->isEnabled());
 }
@@ -369,7 +369,7 @@ TEST_F(Window, TemplateAndExit) {
     ASSERT_EQ(platform.desktopOpened.size(), 1u);
     EXPECT_EQ(platform.desktopOpened[0], copy);
     EXPECT_EQ(App().DataPath(), copy);
-    EXPECT_EQ(App().Table().SampleCount, 0);  // nothing is read
+    EXPECT_EQ(App().Table().Count(), 0);  // nothing is read
     platform.currentDirectory = "/somewhere/else";
     Item("mnuFileEndItem")->trigger();
     EXPECT_EQ(platform.currentDirectory, start.path().toStdString());

@@ -20,17 +20,22 @@ using tri::Point;
 constexpr double kEps = 1e-3;
 
 // Writes a sample given in meq/L (Na, K, Ca, Mg, Cl, HCO3, SO4, NO3) as mg/L.
-void SetSample(wq::SampleTable& t, int i, const std::array<double, 8>& meq,
-               const std::string& name = "S", const std::string& mark = "●", int colour = 0) {
-    auto ui = static_cast<std::size_t>(i);
-    t.SampleCount = std::max(t.SampleCount, i);
-    t.SampleValid[ui] = 1;
-    t.SampleName[ui] = name;
-    t.SampleMark[ui] = mark;
-    t.SampleColor[ui] = colour;
-    for (std::size_t k = 0; k < 8; ++k)
-        t.RawMg[ui][k] = meq[k] * wq::kIonWeights[k] / (wq::kDivalent[k] ? 2.0 : 1.0);
+void SetSample(wq::SampleTable& t, int i, const wq::IonValues& meq, const std::string& name = "S",
+               const std::string& mark = "●", int colour = 0) {
+    hc::test::SetSample(t, i, name, hc::test::MgOfMeq(meq));
+    t.At(i).mark = mark;
+    t.At(i).colour = colour;
 }
+
+// Each sample's shares under the nitrate type, as the charts read them: sample i's at [i].
+std::vector<tri::Fractions> SharesOf(const wq::SampleTable& t, wq::NitrateType type) {
+    std::vector<tri::Fractions> f(1);
+    for (const wq::Composition& c : wq::ComputeCompositions(t))
+        f.push_back(wq::SharesUnder(c, type));
+    return f;
+}
+
+using hc::test::Computed;
 
 void ExpectPoint(const Point& p, double x, double y) {
     EXPECT_NEAR(p.x, x, kEps);
@@ -47,7 +52,7 @@ TEST(TrilinearFractions, PureWatersLieOnTheVertices) {
     SetSample(t, 1, {0, 0, 2, 0, 0, 2, 0, 0});      // calcium bicarbonate
     SetSample(t, 2, {1.5, 0.5, 0, 0, 2, 0, 0, 0});  // sodium/potassium chloride
     SetSample(t, 3, {0, 0, 0, 3, 0, 0, 3, 0});      // magnesium sulfate
-    tri::FractionTable f = tri::ComputeFractions(t, wq::NitrateType::None);
+    std::vector<tri::Fractions> f = SharesOf(t, wq::NitrateType::None);
     ExpectPoint(tri::CationPoint(f[1]), 200, 1700);
     ExpectPoint(tri::AnionPoint(f[1]), 1100, 1700);
     ExpectPoint(tri::DiamondPoint(f[1]), 650, 920.577);  // Ca+Mg 1, Cl+SO4 0
@@ -62,7 +67,7 @@ TEST(TrilinearFractions, PureWatersLieOnTheVertices) {
 
     // Na+K with HCO3: the bottom vertex of the diamond.
     SetSample(t, 4, {1, 0, 0, 0, 0, 1, 0, 0});
-    f = tri::ComputeFractions(t, wq::NitrateType::None);
+    f = SharesOf(t, wq::NitrateType::None);
     ExpectPoint(tri::DiamondPoint(f[4]), 1000, 1526.795);
 }
 
@@ -70,7 +75,7 @@ TEST(TrilinearFractions, MixedSampleAgreesWithVertexWeighting) {
     wq::SampleTable t;
     SetSample(t, 1, {0.5, 0.5, 1, 1, 1, 1, 1, 1});
     SetSample(t, 2, {0.7, 0.2, 2.4, 1.1, 0.9, 3.3, 0.6, 0.4});
-    tri::FractionTable f = tri::ComputeFractions(t, wq::NitrateType::None);
+    std::vector<tri::Fractions> f = SharesOf(t, wq::NitrateType::None);
     // Equal meq/L of Na+K, Ca and Mg: the centroid of the cation triangle.
     ExpectPoint(tri::CationPoint(f[1]), 550, (1700 + 1700 + 1093.782) / 3);
     ExpectPoint(tri::CationPoint(f[1]), 550, 1497.927);
@@ -100,10 +105,10 @@ TEST(TrilinearFractions, MixedSampleAgreesWithVertexWeighting) {
 TEST(TrilinearFractions, NitrateJoinsTheChosenGroupOnly) {
     wq::SampleTable t;
     SetSample(t, 1, {1, 0, 1, 0, 1, 1, 1, 1});
-    const auto f0 = tri::ComputeFractions(t, wq::NitrateType::None)[1];
-    const auto f1 = tri::ComputeFractions(t, wq::NitrateType::WithChloride)[1];
-    const auto f2 = tri::ComputeFractions(t, wq::NitrateType::WithSulfate)[1];
-    const auto fUnset = tri::ComputeFractions(t, wq::NitrateType::Unset)[1];
+    const auto f0 = SharesOf(t, wq::NitrateType::None)[1];
+    const auto f1 = SharesOf(t, wq::NitrateType::WithChloride)[1];
+    const auto f2 = SharesOf(t, wq::NitrateType::WithSulfate)[1];
+    const auto fUnset = SharesOf(t, wq::NitrateType::Unset)[1];
     EXPECT_NEAR(f0.AnionSum, 3, 1e-9);
     EXPECT_NEAR(f1.AnionSum, 4, 1e-9);
     EXPECT_NEAR(f2.AnionSum, 4, 1e-9);
@@ -124,7 +129,7 @@ TEST(TrilinearFractions, ZeroSumsLeaveOnlyTheDefinedPoints) {
     wq::SampleTable t;
     SetSample(t, 1, {0, 0, 0, 0, 0, 0, 0, 0}, "blank", "A");
     SetSample(t, 2, {0, 0, 0, 0, 0, 2, 0, 0}, "anions only", "B");
-    const auto f = tri::ComputeFractions(t, wq::NitrateType::None);
+    const auto f = SharesOf(t, wq::NitrateType::None);
     EXPECT_FALSE(f[1].cationDefined);
     EXPECT_FALSE(f[1].anionDefined);
     EXPECT_FALSE(f[2].cationDefined);
@@ -135,7 +140,7 @@ TEST(TrilinearFractions, ZeroSumsLeaveOnlyTheDefinedPoints) {
     s.Numbering = wq::Numbering::On;
     s.SampleList = wq::SampleList::On;
     RecordingSurface screen = RecordingSurface::Screen(513, 513);
-    tri::DrawScreen(screen, t, s);
+    tri::DrawScreen(screen, Computed(t), s);
     EXPECT_TRUE(screen.TextsEqual("A").empty());
     ASSERT_EQ(screen.TextsEqual("B").size(), 1u);  // the anion point alone
     for (const DrawOp& op : screen.Ops()) {
@@ -158,7 +163,7 @@ TEST(TrilinearScreen, MarksAreCentredAndNumbersLowerRight) {
     wq::SampleTable t;
     SetSample(t, 1, {0, 0, 2, 0, 0, 2, 0, 0}, "P", "▲", 12);
     RecordingSurface screen = RecordingSurface::Screen(513, 513);
-    tri::DrawScreen(screen, t, Settings());
+    tri::DrawScreen(screen, Computed(t), Settings());
     auto marks = screen.TextsEqual("▲");
     ASSERT_EQ(marks.size(), 3u);
     // Recorded metrics: a wide character is one em wide, a narrow one (the digit, and this
@@ -187,15 +192,15 @@ TEST(TrilinearScreen, NumberingOffDrawsOnlyMarksAndSkipsEmptySamples) {
     wq::SampleTable t;
     SetSample(t, 1, {0, 0, 2, 0, 0, 2, 0, 0}, "P", "■");
     SetSample(t, 2, {1, 0, 2, 0, 0, 2, 0, 0}, "", "■");
-    t.SampleValid[2] = 0;
+    t.At(2).drawn = false;
     SetSample(t, 3, {1, 0, 2, 0, 0, 2, 0, 0}, "Q", "");
     RecordingSurface screen = RecordingSurface::Screen(513, 513);
-    tri::DrawScreen(screen, t, Settings({.numbering = kNumbersOff}));
+    tri::DrawScreen(screen, Computed(t), Settings({.numbering = kNumbersOff}));
     EXPECT_EQ(screen.TextsEqual("■").size(), 3u);
     EXPECT_TRUE(screen.TextsEqual("1").empty());
     EXPECT_EQ(screen.TextsEqual("3").size(), 1u);  // only the subscript of HCO3
     screen.ClearOps();
-    tri::DrawScreen(screen, t, Settings());
+    tri::DrawScreen(screen, Computed(t), Settings());
     EXPECT_EQ(screen.TextsEqual("1").size(), 3u);
     EXPECT_TRUE(screen.TextsEqual("2").empty());        // marked empty: nothing at all
     EXPECT_EQ(screen.TextsEqual("3").size(), 1u + 3u);  // an empty mark still gets numbers
@@ -205,7 +210,7 @@ TEST(TrilinearScreen, FrameHalfLinesDottedAndNoteFollowsTheTableSetting) {
     wq::SampleTable t;
     SetSample(t, 1, {1, 0, 1, 1, 1, 1, 1, 0});
     RecordingSurface screen = RecordingSurface::Screen(513, 513);
-    tri::DrawScreen(screen, t, Settings());
+    tri::DrawScreen(screen, Computed(t), Settings());
     int dotted = 0;
     for (const DrawOp& op : screen.OpsOf(DrawOp::Kind::Line)) {
         dotted += op.style == 2;
@@ -218,7 +223,7 @@ TEST(TrilinearScreen, FrameHalfLinesDottedAndNoteFollowsTheTableSetting) {
     EXPECT_NEAR(note.y1 + 9 * screen.UnitsPerPoint() / 2, 487.5, kEps);
     const auto lines = screen.OpsOf(DrawOp::Kind::Line);
     screen.ClearOps();
-    tri::DrawScreen(screen, t, Settings({.sampleList = kTableOff}));
+    tri::DrawScreen(screen, Computed(t), Settings({.sampleList = kTableOff}));
     EXPECT_EQ(screen.TextsEqual(tri::kNoteWithoutTable).size(), 1u);
     EXPECT_TRUE(screen.TextsEqual(tri::kNoteWithTable).empty());
     EXPECT_EQ(screen.OpsOf(DrawOp::Kind::Line).size(), lines.size());
@@ -229,7 +234,7 @@ TEST(TrilinearScreen, AxisLabelsFollowTheNitrateType) {
     SetSample(t, 1, {1, 0, 1, 1, 1, 1, 1, 1});
     auto texts = [&](wq::NitrateType type) {
         RecordingSurface screen = RecordingSurface::Screen(513, 513);
-        tri::DrawScreen(screen, t, Settings({.nitrate = type}));
+        tri::DrawScreen(screen, Computed(t), Settings({.nitrate = type}));
         return screen;
     };
     RecordingSurface s0 = texts(wq::NitrateType::None);
@@ -275,7 +280,7 @@ wq::SampleTable Samples(int n) {
 TEST(TrilinearPrint, SheetGeometryWithoutShift) {
     wq::SampleTable t = Samples(1);
     RecordingSurface p = RecordingSurface::Paper();
-    tri::PrintChart(p, t, Settings(), {0, 0});
+    tri::PrintChart(p, Computed(t), Settings(), {0, 0});
     EXPECT_EQ(p.Documents(), 1);
     EXPECT_EQ(p.OpsOf(DrawOp::Kind::EndDoc).size(), 1u);
     EXPECT_TRUE(HasLine(p, 90, 220, 20, 220));            // cation base
@@ -303,7 +308,7 @@ TEST(TrilinearPrint, ArrowsHaveTenMillimetreShaftsAndQuarterHeads) {
     wq::PlotSettings s = Settings();
     s.LineWidths = {2, 1, 4, 2, 2};  // arrows stand out by their width
     RecordingSurface p = RecordingSurface::Paper();
-    tri::PrintChart(p, t, s, {0, 0});
+    tri::PrintChart(p, Computed(t), s, {0, 0});
     int shafts = 0, heads = 0;
     for (const DrawOp& op : p.OpsOf(DrawOp::Kind::Line)) {
         if (op.width != 4)
@@ -323,7 +328,7 @@ TEST(TrilinearPrint, ArrowsHaveTenMillimetreShaftsAndQuarterHeads) {
 TEST(TrilinearPrint, TableLayoutBySampleCount) {
     {
         RecordingSurface p = RecordingSurface::Paper();
-        tri::PrintChart(p, Samples(3), Settings(), {0, 0});
+        tri::PrintChart(p, Computed(Samples(3)), Settings(), {0, 0});
         const std::array<double, 3> rows{51, 56, 61};
         for (int i = 1; i <= 3; ++i) {
             auto e = p.TextsEqual("  " + std::to_string(i) + ": W" + std::to_string(i));
@@ -339,7 +344,7 @@ TEST(TrilinearPrint, TableLayoutBySampleCount) {
     }
     {
         RecordingSurface p = RecordingSurface::Paper();
-        tri::PrintChart(p, Samples(5), Settings(), {0, 0});
+        tri::PrintChart(p, Computed(Samples(5)), Settings(), {0, 0});
         auto e = p.TextsEqual("  5: W5");
         ASSERT_EQ(e.size(), 1u);
         EXPECT_NEAR(e[0].x1, 151, kEps);
@@ -350,8 +355,8 @@ TEST(TrilinearPrint, TableLayoutBySampleCount) {
     {
         RecordingSurface p = RecordingSurface::Paper();
         wq::SampleTable t = Samples(25);
-        t.SampleValid[12] = 0;  // marked empty: number, no name
-        tri::PrintChart(p, t, Settings(), {0, 0});
+        t.At(12).drawn = false;  // marked empty: number, no name
+        tri::PrintChart(p, Computed(t), Settings(), {0, 0});
         auto first = p.TextsEqual("  1: W1");
         ASSERT_EQ(first.size(), 1u);
         EXPECT_NEAR(first[0].x1, 120, kEps);
@@ -411,7 +416,7 @@ TEST(TrilinearPrint, TheLastEntryAtEachChangeOfLayout) {
     };
     for (const auto& c : cases) {
         RecordingSurface p = RecordingSurface::Paper();
-        tri::PrintChart(p, Samples(c.n), Settings(), {0, 0});
+        tri::PrintChart(p, Computed(Samples(c.n)), Settings(), {0, 0});
         auto e = p.TextsEqual(tri::SampleTableEntry(c.n, "W" + std::to_string(c.n)));
         ASSERT_EQ(e.size(), 1u) << c.n;
         EXPECT_NEAR(e[0].x1, c.x, kEps) << c.n;
@@ -430,13 +435,13 @@ TEST(TrilinearPrint, DiamondFieldsInTheTableOnlyWhenAsked) {
     SetSample(t, 5, {1, 0, 1, 0, 0, 2, 0, 0}, "仮想井戸05");   // Na+K exactly half
     SetSample(t, 6, {0, 0, 2, 0, 0, 0, 0, 0}, "W17-2014-12");  // no anions: no diamond point
     SetSample(t, 7, {0, 0, 2, 0, 0, 2, 0, 0}, "W17-2014-08");
-    t.SampleValid[7] = 0;  // marked empty
+    t.At(7).drawn = false;  // marked empty
     RecordingSurface off = RecordingSurface::Paper();
-    tri::PrintChart(off, t, Settings(), {0, 0});
+    tri::PrintChart(off, Computed(t), Settings(), {0, 0});
     wq::PlotSettings s = Settings();
     s.SampleListField = true;
     RecordingSurface on = RecordingSurface::Paper();
-    tri::PrintChart(on, t, s, {0, 0});
+    tri::PrintChart(on, Computed(t), s, {0, 0});
 
     const char* plain[] = {"  1: W17-2001-06",
                            "  2: W17-2002-09",
@@ -484,9 +489,9 @@ TEST(TrilinearPrint, TableWithFieldsFitsItsColumnsAndClearsTheDiagram) {
         wq::PlotSettings s = Settings();
         s.SampleListField = true;
         RecordingSurface p = RecordingSurface::Paper();
-        tri::PrintChart(p, t, s, {0, 0});
+        tri::PrintChart(p, Computed(t), s, {0, 0});
         RecordingSurface diagram = RecordingSurface::Paper();
-        tri::PrintChart(diagram, t, Settings({.sampleList = kTableOff}), {0, 0});
+        tri::PrintChart(diagram, Computed(t), Settings({.sampleList = kTableOff}), {0, 0});
 
         const tri::TableLayout l = tri::SampleTableLayout(n);
         const double left = 120, right = 182, top = l.top - 10, bottom = l.bottom;
@@ -527,7 +532,7 @@ TEST(TrilinearPrint, ShiftMovesTableAndDiagram) {
     };
     for (const Case& c : {Case{{30, -70}, 3, 7}, Case{{25, 0}, 2.5, 0}, Case{{0, 25}, 0, -2.5}}) {
         RecordingSurface p = RecordingSurface::Paper();
-        tri::PrintChart(p, Samples(3), Settings(), c.offset);
+        tri::PrintChart(p, Computed(Samples(3)), Settings(), c.offset);
         auto e = p.TextsEqual("  1: W1");
         ASSERT_EQ(e.size(), 1u);
         EXPECT_NEAR(e[0].x1, 120 + c.dx, kEps);
@@ -542,9 +547,9 @@ TEST(TrilinearPrint, TableOffNumbersOffAndPaperMarkPlacement) {
     wq::SampleTable t = Samples(2);
     SetSample(t, 1, {0, 0, 2, 0, 0, 2, 0, 0}, "P", "◆", 9);
     RecordingSurface withTable = RecordingSurface::Paper();
-    tri::PrintChart(withTable, t, Settings(), {0, 0});
+    tri::PrintChart(withTable, Computed(t), Settings(), {0, 0});
     RecordingSurface p = RecordingSurface::Paper();
-    tri::PrintChart(p, t, Settings({.sampleList = kTableOff}), {0, 0});
+    tri::PrintChart(p, Computed(t), Settings({.sampleList = kTableOff}), {0, 0});
     EXPECT_TRUE(p.TextsEqual("  1: P").empty());
     EXPECT_EQ(p.OpsOf(DrawOp::Kind::Line).size() + 4, withTable.OpsOf(DrawOp::Kind::Line).size());
 
@@ -565,14 +570,14 @@ TEST(TrilinearPrint, TableOffNumbersOffAndPaperMarkPlacement) {
     EXPECT_EQ(numbers[0].size, 7);
 
     RecordingSurface off = RecordingSurface::Paper();
-    tri::PrintChart(off, t, Settings({.numbering = kNumbersOff}), {0, 0});
+    tri::PrintChart(off, Computed(t), Settings({.numbering = kNumbersOff}), {0, 0});
     EXPECT_TRUE(off.TextsEqual("1").empty());
     EXPECT_EQ(off.TextsEqual("◆").size(), 3u);
 }
 
 TEST(TrilinearPrint, VertexLabelsFollowTheLabelRuleOnShiftedPaper) {
     RecordingSurface p = RecordingSurface::Paper();
-    tri::PrintChart(p, Samples(1), Settings(), {30, -70});  // 3 mm right, 7 mm down
+    tri::PrintChart(p, Computed(Samples(1)), Settings(), {30, -70});  // 3 mm right, 7 mm down
     const double em = 9 * p.UnitsPerPoint();                // 9-point vertex labels
     const double tw100 = 2 * em;                            // "100%": four narrow characters
     const double tw0 = 1 * em;                              // "0%"

@@ -76,14 +76,14 @@ TEST_F(TernaryWindow, TitlesSplashAndMenus) {
     FinishSplash();
     const std::string path = SourcePath("examples/sample12.xls");
     Open(path);
-    ASSERT_EQ(App().Table().SampleCount, 12);
+    ASSERT_EQ(App().Table().Count(), 12);
     EXPECT_EQ(form->windowTitle().toStdString(), "ﾄﾘﾘﾆｱ･ﾀﾞｲﾔｸﾞﾗﾑ ｶﾗｰ版 < " + path + " >");
 }
 
 TEST_F(TernaryWindow, FirstLoadDefaultsAndLaterLoadKeepsChoices) {
     FinishSplash();
     Open(SourcePath("examples/sample12.xls"));
-    ASSERT_EQ(App().Table().SampleCount, 12);
+    ASSERT_EQ(App().Table().Count(), 12);
     EXPECT_EQ(Settings().NitrateType, wq::NitrateType::None);
     EXPECT_EQ(Box("Text1")->text().toStdString(), "硝酸はふくまない");
     EXPECT_EQ(Settings().SampleList, wq::SampleList::On);
@@ -94,8 +94,8 @@ TEST_F(TernaryWindow, FirstLoadDefaultsAndLaterLoadKeepsChoices) {
     EXPECT_EQ(Checked("mnuNumberVal"), 0);
     EXPECT_TRUE(MenuEnabled("mnuStyle"));
     EXPECT_TRUE(Item("mnuFilePrintItem")->isEnabled());
-    EXPECT_EQ(App().Table().SampleMark[2], "▲");
-    EXPECT_EQ(App().Table().SampleColor[1], 12);
+    EXPECT_EQ(App().Table().At(2).mark, "▲");
+    EXPECT_EQ(App().Table().At(1).colour, 12);
     EXPECT_GT(RedPixels(), 50);  // the red marks
 
     Group("mnuListVal")[1]->trigger();

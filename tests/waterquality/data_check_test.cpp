@@ -19,14 +19,15 @@ using hc::CellValue;
 namespace {
 
 // One analysis in mg/L, Na K Ca Mg Cl HCO3 SO4 NO3.
-SampleTable OneSample(const std::array<double, 8>& mg, const std::string& name = "試料") {
+SampleTable OneSample(const IonValues& mg, const std::string& name = "試料") {
     SampleTable t;
-    t.SampleCount = 1;
-    t.SampleName[1] = name;
-    t.SampleValid[1] = 1;
-    for (std::size_t k = 0; k < 8; ++k)
-        t.RawMg[1][k] = mg[k];
+    hc::test::SetSample(t, 1, name, mg);
     return t;
+}
+
+// The rows of a table from its compositions, as the app checks what it loaded.
+std::vector<CheckRow> Rows(const SampleTable& t, NitrateType nitrateType) {
+    return CheckRows(t, ComputeCompositions(t), nitrateType);
 }
 
 // Exact meq/L in mg/L: 2 meq/L of Na, Ca, HCO3 ... as the textbook weights give them.
@@ -76,8 +77,8 @@ TEST(DataCheckRows, PublishedAnalysesWorkedByHand) {
         hc::Result<SampleTable> t =
             hc::test::LoadSource(std::string("examples/") + c.book + ".xls");
         ASSERT_TRUE(t) << c.book;
-        const std::vector<CheckRow> rows = CheckRows(*t, NitrateType::None);
-        ASSERT_EQ(rows.size(), static_cast<std::size_t>(t->SampleCount));
+        const std::vector<CheckRow> rows = Rows(*t, NitrateType::None);
+        ASSERT_EQ(rows.size(), static_cast<std::size_t>(t->Count()));
         const CheckRow& r = rows[static_cast<std::size_t>(c.sample - 1)];
         EXPECT_EQ(r.number, c.sample);
         EXPECT_EQ(r.name, c.name);
@@ -93,7 +94,7 @@ TEST(DataCheckRows, PublishedAnalysesWorkedByHand) {
     // Column 9 of sample12 is switched off by its name "9": a row without values.
     hc::Result<SampleTable> t = hc::test::LoadSource("examples/sample12.xls");
     ASSERT_TRUE(t);
-    const std::vector<CheckRow> rows = CheckRows(*t, NitrateType::None);
+    const std::vector<CheckRow> rows = Rows(*t, NitrateType::None);
     EXPECT_FALSE(rows[8].drawn);
     EXPECT_FALSE(rows[8].balance.cbe);
     EXPECT_EQ(BalanceText(rows[8], Language::Japanese), "作図対象外");
@@ -127,7 +128,7 @@ TEST(DataCheckRows, BalanceFlagsAndSamplesWithoutIons) {
     }
     // Through the table, from mg/L: all anions zero, and a sample of nothing.
     std::vector<CheckRow> rows =
-        CheckRows(OneSample({0, 0, kCa2, 0, 0, 0, 0, 0}), NitrateType::None);
+        Rows(OneSample({0, 0, kCa2, 0, 0, 0, 0, 0}), NitrateType::None);
     EXPECT_NEAR(*rows[0].balance.cbe, 100, 1e-12);
     EXPECT_EQ(rows[0].balance.flag, BalanceFlag::Above10);
     EXPECT_FALSE(rows[0].dominant.defined);
@@ -135,7 +136,7 @@ TEST(DataCheckRows, BalanceFlagsAndSamplesWithoutIons) {
     EXPECT_EQ(DominantTypeName(rows[0].dominant, Language::English), "undetermined");
     EXPECT_EQ(DiamondFieldCode(rows[0].field), "");
     EXPECT_FALSE(EveryBalanceWithinLimit(rows));
-    rows = CheckRows(OneSample({}), NitrateType::None);
+    rows = Rows(OneSample({}), NitrateType::None);
     EXPECT_FALSE(rows[0].balance.cbe);
     EXPECT_EQ(BalanceText(rows[0], Language::English), "none (no ions)");
     EXPECT_FALSE(EveryBalanceWithinLimit(rows));  // cannot be shown to balance
@@ -214,7 +215,7 @@ TEST(DataCheckRows, ConstructedTypesBoundariesAndNitrate) {
          "alkaline-earth carbonate"},
     };
     for (const Case& c : cases) {
-        const std::vector<CheckRow> rows = CheckRows(OneSample(c.mg), c.nitrateType);
+        const std::vector<CheckRow> rows = Rows(OneSample(c.mg), c.nitrateType);
         ASSERT_EQ(rows.size(), 1u);
         const CheckRow& r = rows[0];
         EXPECT_EQ(DominantTypeName(r.dominant, Language::Japanese), c.type) << c.what;
@@ -222,19 +223,19 @@ TEST(DataCheckRows, ConstructedTypesBoundariesAndNitrate) {
         EXPECT_EQ(DiamondFieldName(r.field, Language::English), c.fieldEn) << c.what;
         EXPECT_EQ(DiamondFieldCode(r.field), c.code) << c.what;
     }
-    const CheckRow pure = CheckRows(OneSample(cases[0].mg), NitrateType::None)[0];
+    const CheckRow pure = Rows(OneSample(cases[0].mg), NitrateType::None)[0];
     EXPECT_EQ(*pure.balance.cbe, 0);
     EXPECT_EQ(DominantTypeName(pure.dominant, Language::English), "Ca-HCO3 type");
     EXPECT_FALSE(pure.dominant.mixedCations);
-    const CheckRow mixed = CheckRows(OneSample(cases[7].mg), NitrateType::None)[0];
+    const CheckRow mixed = Rows(OneSample(cases[7].mg), NitrateType::None)[0];
     EXPECT_TRUE(mixed.dominant.mixedCations);
     EXPECT_FALSE(mixed.dominant.mixedAnions);
 }
 
 TEST(DataCheckRows, CsvIsQuotedAndLocaleFree) {
     SampleTable t = OneSample({0, 0, kCa2, 0, 0, 2 * kHCO3_1, 0, 0}, "井戸A, 上流");
-    t.SampleCount = 2;  // sample 2 skipped
-    const std::string csv = CheckRowsCsv(CheckRows(t, NitrateType::None), Language::English);
+    t.samples.resize(2);  // sample 2 skipped
+    const std::string csv = CheckRowsCsv(Rows(t, NitrateType::None), Language::English);
     EXPECT_EQ(csv,
               "number,name,drawn,cation_sum_meq_l,anion_sum_meq_l,cbe_percent,balance,"
               "dominant_type,diamond_field\n"
@@ -435,7 +436,7 @@ TEST(DataCheckRows, HugeConcentrationsStillBalanceToAPercent) {
     }
     // Through the rows, the CSV and the text table from mg/L: a percent, no empty field.
     const std::vector<CheckRow> rows =
-        CheckRows(OneSample({1e308, 0, 0, 0, 0, 0, 0, 0}, "W1"), NitrateType::None);
+        Rows(OneSample({1e308, 0, 0, 0, 0, 0, 0, 0}, "W1"), NitrateType::None);
     ASSERT_TRUE(rows[0].balance.cbe);
     EXPECT_EQ(FixedDecimals(*rows[0].balance.cbe, 2), "100.00");
     EXPECT_NE(CheckRowsCsv(rows, Language::English).find(",100.00,above 10 %,"), std::string::npos);
@@ -472,17 +473,15 @@ TEST(SuspectCells, ConcentrationsNoWaterHoldsAreSuspect) {
 // character; a huge sum widens its column.
 TEST(DataCheckRows, TextTableColumnsLineUpByDisplayWidth) {
     SampleTable t = OneSample({kNa2, 0, 0, 0, kCl2, 0, 0, 0}, "W1");
-    t.SampleCount = 5;
     const std::string longName = std::string(20, 'x') + std::string(10, 'y') + "井戸の長い名前";
     const std::string names[] = {"W1", "上流の井戸", longName, "ＡＢ", "W5"};
-    for (std::size_t i = 1; i <= 5; ++i) {
-        t.SampleName[i] = names[i - 1];
-        t.SampleValid[i] = i == 4 ? 0 : 1;
-        t.RawMg[i] = t.RawMg[1];
-    }
-    t.RawMg[5][kNa] = 1e62;  // 4.34975510878738E+60 meq/L: 20 columns
+    const IonValues mg = t.At(1).mg;
+    for (int i = 1; i <= 5; ++i)
+        hc::test::SetSample(t, i, names[i - 1], mg);
+    t.At(4).drawn = false;
+    t.At(5).mg[kNa] = 1e62;  // 4.34975510878738E+60 meq/L: 20 columns
     for (Language language : {Language::English, Language::Japanese}) {
-        const std::string text = CheckRowsText(CheckRows(t, NitrateType::None), language);
+        const std::string text = CheckRowsText(Rows(t, NitrateType::None), language);
         std::vector<std::string> lines;
         for (std::size_t at = 0, nl; (nl = text.find('\n', at)) != std::string::npos; at = nl + 1)
             lines.push_back(text.substr(at, nl - at));

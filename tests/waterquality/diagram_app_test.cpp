@@ -4,6 +4,10 @@
 // state, and the checks of hydrochart's option values at their edges.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <map>
 
 #include "common/core/recording_surface.h"
@@ -18,18 +22,18 @@ namespace {
 class RecordingStrategy : public DiagramStrategy {
   public:
     explicit RecordingStrategy(bool autoScale) : autoScale_(autoScale) {}
-    ScaleChoice Convert(SampleTable& table, PlotSettings& settings) const override {
-        ScaleChoice choice = ConvertToMeq(table);
+    ScaleChoice Convert(const SampleModel& model, PlotSettings& settings) const override {
+        ScaleChoice choice = AutoScaleOf(model.compositions);
         if (autoScale_)
             ApplyAutoScale(settings, choice);
         return choice;
     }
-    void DrawScreen(hc::Surface&, const SampleTable&, const PlotSettings&) const override {}
-    void Print(hc::Surface&, const SampleTable&, const PlotSettings&,
+    void DrawScreen(hc::Surface&, const SampleModel&, const PlotSettings&) const override {}
+    void Print(hc::Surface&, const SampleModel&, const PlotSettings&,
                const PrintOffset& offset) const override {
         printedWith = offset;
     }
-    std::string Csv(const SampleTable&, const PlotSettings&) const override { return {}; }
+    std::string Csv(const SampleModel&, const PlotSettings&) const override { return {}; }
     mutable PrintOffset printedWith{-1, -1};
 
   private:
@@ -127,7 +131,8 @@ TEST_F(App, FirstLoadFillsOnlyTheUnsetSettingsAndEveryLoadTakesTheAutomaticScale
     EXPECT_EQ(app.AutoScale().index, 2);
     for (int c = 1; c <= kMaxColumns; ++c)
         EXPECT_EQ(ColumnScale(app, c), 6) << c;
-    EXPECT_NEAR(app.Table().Meq[12][kNa], 120 / 22.9898, 1e-12);
+    ASSERT_EQ(app.Compositions().size(), 12u);
+    EXPECT_NEAR(app.Compositions()[11].meq[kNa], 120 / 22.9898, 1e-12);
 
     // The user's choices stand through the next load; the scales follow the data.
     EXPECT_EQ(app.SetNitrate(NitrateType::WithSulfate), Request::Redraw);
@@ -153,8 +158,8 @@ TEST_F(App, TheTrilinearVariantChoosesItsOwnDefaultsAndReadsMarks) {
     EXPECT_EQ(ColumnScale(app, 1), 0);                      // no column scales
     EXPECT_EQ(app.SetColumnScale(1, 5), Request::Nothing);
     EXPECT_EQ(ColumnScale(app, 1), 0);
-    EXPECT_EQ(app.Table().SampleMark[3], "●");
-    EXPECT_EQ(app.Table().SampleColor[3], 12);
+    EXPECT_EQ(app.Table().At(3).mark, "●");
+    EXPECT_EQ(app.Table().At(3).colour, 12);
     EXPECT_EQ(app.ChooseStyle(Style::SampleList, 1), Request::Redraw);
     EXPECT_EQ(app.Settings().SampleList, SampleList::Off);
 }
@@ -174,10 +179,33 @@ TEST_F(App, ABadCountDrawsTheEarlierDataAfreshAndChangesNothingBeforeIt) {
     bad = Load(app, "/d/bad.xls");
     ASSERT_FALSE(bad);
     EXPECT_EQ(bad.error().kind, hc::ErrorKind::BadCount);
-    EXPECT_EQ(app.Table().SampleCount, 20);
-    EXPECT_EQ(app.Table().SampleName[20], "S20");
+    EXPECT_EQ(app.Table().Count(), 20);
+    EXPECT_EQ(app.Table().At(20).name, "S20");
+    EXPECT_EQ(app.Compositions().size(), 20u);
     EXPECT_EQ(ColumnScale(app, 2), 9);        // the automatic scale of the earlier data again
     EXPECT_EQ(app.DataPath(), "/d/bad.xls");  // the file chosen stays DataPath
+}
+
+// A load replaces the earlier samples whole: a column marked empty holds no values of the file
+// before, and the saved numbers show it as any empty column.
+TEST_F(App, ALoadLeavesNothingOfTheEarlierData) {
+    DiagramApp app(trilinear, Reader());
+    ASSERT_TRUE(Load(app, "/d/20.xls"));
+    books["/d/10.xls"] = Book(10);
+    books["/d/10.xls"].SetCell(11, 4, CellValue::Str("3"));  // sample 3's column marked empty
+    ASSERT_TRUE(Load(app, "/d/10.xls"));
+    ASSERT_EQ(app.Table().Count(), 10);
+    ASSERT_EQ(app.Compositions().size(), 10u);
+    const Sample& empty = app.Table().At(3);
+    EXPECT_FALSE(empty.drawn);
+    EXPECT_EQ(empty.name, "");
+    EXPECT_EQ(empty.mg, IonValues{});
+    EXPECT_EQ(empty.mark, "");
+    EXPECT_FALSE(app.Compositions()[2].drawn);
+    EXPECT_EQ(app.Compositions()[2].meq, IonValues{});
+    // number, name, 8 mg/L, then no meq/L, no plotted values; column 1.
+    const std::string csv = ColumnChartCsv(app.Model(), app.Settings());
+    EXPECT_NE(csv.find("\n3,,0,0,0,0,0,0,0,0,,,,,,,,,,,,,,,,1,"), std::string::npos) << csv;
 }
 
 TEST_F(App, AnyOtherFailureChangesNothing) {
@@ -190,7 +218,7 @@ TEST_F(App, AnyOtherFailureChangesNothing) {
         hc::Status failed = Load(app, path);
         ASSERT_FALSE(failed) << path;
         EXPECT_NE(failed.error().kind, hc::ErrorKind::BadCount);
-        EXPECT_EQ(app.Table().SampleCount, 12) << path;
+        EXPECT_EQ(app.Table().Count(), 12) << path;
         EXPECT_EQ(ColumnScale(app, 1), 1.5) << path;  // not converted again
     }
 }
@@ -278,4 +306,40 @@ TEST_F(App, TheDataCheckIsOfTheLastWorkbookOpenedThroughTheProgramsReader) {
     EXPECT_EQ(refused.suspects.cells[0].kind, SuspectKind::Unreadable);
     EXPECT_EQ(refused.suspects.cells[0].messageJa, "ブックを読めません: ブックではありません");
     EXPECT_EQ(refused.path, "/d/unknown.xls");
+}
+
+// A Parts' program refuses a table longer than it draws, saying how long it is and that wqplot
+// draws it, and keeps the earlier data; a variant drawing 10,000 loads it.
+TEST_F(App, ATableLongerThanTheProgramDrawsIsRefusedAndTheEarlierDataStays) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("diagram_app_test_" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    auto table = [&](int rows) {
+        std::string text = "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n";
+        for (int i = 1; i <= rows; ++i)
+            text += "W" + std::to_string(i) + "," + std::to_string(10 * i) + ",1,2,3,4,5,6,7\n";
+        const std::string path = (dir / (std::to_string(rows) + ".csv")).string();
+        std::ofstream(path) << text;
+        return path;
+    };
+    const std::string twelve = table(12), long120 = table(120);
+    DiagramApp app(column);
+    ASSERT_TRUE(Load(app, twelve));
+    hc::Status refused = Load(app, long120);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().Japanese(),
+              long120 + ": この表には 120 試料あります。このプログラムが描けるのは 32 試料までです"
+                        "（wqplot は 10,000 試料まで描けます）");
+    EXPECT_EQ(app.Table().Count(), 12);
+    EXPECT_EQ(app.ShownPath(), twelve);
+    EXPECT_EQ(app.CheckData().suspects.cells.at(0).kind, SuspectKind::BadCount);
+
+    DiagramVariant wide = column;
+    wide.maxSamples = kMaxLongTableSamples;
+    DiagramApp wqplot(wide);
+    ASSERT_TRUE(Load(wqplot, long120));
+    EXPECT_EQ(wqplot.Table().Count(), 120);
+    EXPECT_EQ(wqplot.Compositions().size(), 120u);
+    EXPECT_FALSE(wqplot.CheckData().suspects.Refused());
+    std::filesystem::remove_all(dir);
 }

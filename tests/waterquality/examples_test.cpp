@@ -25,13 +25,14 @@ TEST(ShippedWorkbooks, TwelveSamplesWithAColumnSwitchedOff) {
     for (const char* ext : {"xls", "xlsx", "ods"}) {
         hc::Result<SampleTable> loaded = LoadSource(std::string("examples/sample12.") + ext);
         ASSERT_TRUE(loaded) << ext << ": " << loaded.error().English();
-        SampleTable& t = *loaded;
-        EXPECT_EQ(t.SampleCount, 12) << ext;    // the formula's stored result
-        EXPECT_EQ(t.SampleValid[9], 0) << ext;  // its name is the number 9
-        EXPECT_EQ(t.SampleName[1], "W17-2001-06") << ext;
-        EXPECT_DOUBLE_EQ(t.RawMg[1][kNa], 405) << ext;
-        EXPECT_DOUBLE_EQ(t.RawMg[1][kNO3], 0.1) << ext;
-        ScaleChoice s = ConvertToMeq(t);
+        const SampleTable& t = *loaded;
+        EXPECT_EQ(t.Count(), 12) << ext;            // the formula's stored result
+        EXPECT_FALSE(t.At(9).drawn) << ext;         // its name is the number 9
+        EXPECT_EQ(t.At(9).mg, IonValues{}) << ext;  // and it holds no values
+        EXPECT_EQ(t.At(1).name, "W17-2001-06") << ext;
+        EXPECT_DOUBLE_EQ(t.At(1).mg[kNa], 405) << ext;
+        EXPECT_DOUBLE_EQ(t.At(1).mg[kNO3], 0.1) << ext;
+        ScaleChoice s = AutoScaleOf(ComputeCompositions(t));
         EXPECT_DOUBLE_EQ(s.AutoScale, 30) << ext;  // largest drawn value 27.47 meq/L
     }
 }
@@ -46,31 +47,19 @@ TEST(ShippedWorkbooks, ThreeFormatsGiveTheSameTable) {
             ASSERT_TRUE(loaded) << book << "." << exts[f];
             tables[f] = *loaded;
         }
-        for (int f = 1; f < 3; ++f) {
-            ASSERT_EQ(tables[f].SampleCount, tables[0].SampleCount) << book;
-            for (int i = 1; i <= tables[0].SampleCount; ++i) {
-                auto ui = static_cast<std::size_t>(i);
-                EXPECT_EQ(tables[f].SampleName[ui], tables[0].SampleName[ui]) << book << " " << i;
-                EXPECT_EQ(tables[f].SampleValid[ui], tables[0].SampleValid[ui]) << book << " " << i;
-                EXPECT_EQ(tables[f].SampleMark[ui], tables[0].SampleMark[ui]) << book << " " << i;
-                EXPECT_EQ(tables[f].SampleColor[ui], tables[0].SampleColor[ui]) << book << " " << i;
-                for (int k = 0; k < kIonCount; ++k)
-                    EXPECT_DOUBLE_EQ(tables[f].RawMg[ui][static_cast<std::size_t>(k)],
-                                     tables[0].RawMg[ui][static_cast<std::size_t>(k)])
-                        << book << " " << i << " " << k;
-            }
-        }
+        for (int f = 1; f < 3; ++f)
+            hc::test::ExpectSameTable(tables[f], tables[0], std::string(book) + "." + exts[f]);
     }
 }
 
 TEST(ShippedWorkbooks, ThirtyTwoSamples) {
     hc::Result<SampleTable> loaded = LoadSource("examples/sample32.xls");
     ASSERT_TRUE(loaded);
-    SampleTable& t = *loaded;
-    EXPECT_EQ(t.SampleCount, 32);
-    EXPECT_EQ(t.SampleName[27], "仮想井戸07");
-    EXPECT_DOUBLE_EQ(t.RawMg[27][kNO3], 0);  // empty cell
-    EXPECT_DOUBLE_EQ(ConvertToMeq(t).AutoScale, 90);
+    const SampleTable& t = *loaded;
+    EXPECT_EQ(t.Count(), 32);
+    EXPECT_EQ(t.At(27).name, "仮想井戸07");
+    EXPECT_DOUBLE_EQ(t.At(27).mg[kNO3], 0);  // empty cell
+    EXPECT_DOUBLE_EQ(AutoScaleOf(ComputeCompositions(t)).AutoScale, 90);
     for (int i = 1; i <= 32; ++i)
-        EXPECT_FALSE(t.SampleMark[static_cast<std::size_t>(i)].empty()) << i;
+        EXPECT_FALSE(t.At(i).mark.empty()) << i;
 }

@@ -2,6 +2,7 @@
 // scale at its bounds, and the plotted quantities under the three nitrate types.
 #include <gtest/gtest.h>
 
+#include "support/water_samples.h"
 #include "waterquality/core/meq.h"
 
 using namespace wq;
@@ -22,17 +23,22 @@ IonValues Mg(double na, double k, double ca, double mg, double cl, double hco3, 
     return v;
 }
 
+// The compositions of a table of one drawn sample with the mg/L given.
+std::vector<Composition> OneSample(const IonValues& mg) {
+    SampleTable t;
+    hc::test::SetSample(t, 1, "W", mg);
+    return ComputeCompositions(t);
+}
+
 }  // namespace
 
-TEST(ConvertToMeq, AgreesWithTextbookEquivalentWeights) {
+TEST(MeqAndAutoScale, AgreesWithTextbookEquivalentWeights) {
     // Well W17, June 2001 (Liu et al. 2021). Equivalent weights from a water-chemistry table:
     // Na 22.99, K 39.10, Ca 20.04, Mg 12.15, Cl 35.45, HCO3 61.02, SO4 48.03, NO3 62.00 mg/meq.
-    SampleTable t;
-    t.SampleCount = 1;
-    t.SampleValid[1] = 1;
-    t.RawMg[1] = Mg(405, 20.5, 63.76, 70, 271.32, 460.06, 588.18, 0.1);
-    ScaleChoice s = ConvertToMeq(t);
-    const IonValues& m = t.Meq[1];
+    const std::vector<Composition> c =
+        OneSample(Mg(405, 20.5, 63.76, 70, 271.32, 460.06, 588.18, 0.1));
+    ScaleChoice s = AutoScaleOf(c);
+    const IonValues& m = c[0].meq;
     EXPECT_NEAR(m[kNa], 405 / 22.99, 0.002);
     EXPECT_NEAR(m[kK], 20.5 / 39.10, 0.0005);
     EXPECT_NEAR(m[kCa], 63.76 / 20.04, 0.001);
@@ -46,16 +52,13 @@ TEST(ConvertToMeq, AgreesWithTextbookEquivalentWeights) {
     EXPECT_EQ(s.index, 5);
 }
 
-TEST(ConvertToMeq, ExactUnitValues) {
-    SampleTable t;
-    t.SampleCount = 1;
-    t.SampleValid[1] = 1;
+TEST(MeqAndAutoScale, ExactUnitValues) {
     // One formula weight of each ion per litre: 1 meq/L, 2 for the divalent ones.
-    t.RawMg[1] = Mg(22.9898, 39.0983, 40.078, 24.305, 35.4527, 61.0171, 96.0636, 62.0049);
-    ConvertToMeq(t);
+    const std::vector<Composition> c =
+        OneSample(Mg(22.9898, 39.0983, 40.078, 24.305, 35.4527, 61.0171, 96.0636, 62.0049));
     const double expected[kIonCount] = {1, 1, 2, 2, 1, 1, 2, 1};
     for (int k = 0; k < kIonCount; ++k)
-        EXPECT_NEAR(t.Meq[1][static_cast<std::size_t>(k)], expected[k], 1e-12) << k;
+        EXPECT_NEAR(c[0].meq[static_cast<std::size_t>(k)], expected[k], 1e-12) << k;
 }
 
 TEST(ChooseAutoScale, BoundsBelongToTheSmallerScale) {
@@ -75,36 +78,36 @@ TEST(ChooseAutoScale, BoundsBelongToTheSmallerScale) {
     }
 }
 
-TEST(ConvertToMeq, WorkbookAtExactlyThreeAndJustAbove) {
+TEST(MeqAndAutoScale, WorkbookAtExactlyThreeAndJustAbove) {
     SampleTable t;
-    t.SampleCount = 2;
-    t.SampleValid[1] = t.SampleValid[2] = 1;
-    t.RawMg[1][kNa] = 68.9694;     // 3.0 meq/L exactly
-    t.RawMg[2][kHCO3] = 183.0513;  // 3.0 meq/L exactly
-    EXPECT_DOUBLE_EQ(t.RawMg[1][kNa] / kIonWeights[kNa], 3.0);
-    EXPECT_EQ(std::string(kScaleCaptions[static_cast<std::size_t>(ConvertToMeq(t).index)]),
-              "1cm = 1.0");
-    t.RawMg[2][kCl] = 3.01 * 35.4527;  // 3.01 meq/L
-    EXPECT_EQ(std::string(kScaleCaptions[static_cast<std::size_t>(ConvertToMeq(t).index)]),
-              "1cm = 2.0");
+    hc::test::SetSample(t, 1, "W1", Mg(68.9694, 0, 0, 0, 0, 0, 0, 0));   // Na 3.0 meq/L exactly
+    hc::test::SetSample(t, 2, "W2", Mg(0, 0, 0, 0, 0, 183.0513, 0, 0));  // HCO3 3.0 meq/L
+    EXPECT_DOUBLE_EQ(t.At(1).mg[kNa] / kIonWeights[kNa], 3.0);
+    auto caption = [&] {
+        return std::string(
+            kScaleCaptions[static_cast<std::size_t>(AutoScaleOf(ComputeCompositions(t)).index)]);
+    };
+    EXPECT_EQ(caption(), "1cm = 1.0");
+    t.At(2).mg[kCl] = 3.01 * 35.4527;  // 3.01 meq/L
+    EXPECT_EQ(caption(), "1cm = 2.0");
 }
 
-TEST(ConvertToMeq, AllZeroAnalysesAndEmptyColumns) {
+TEST(MeqAndAutoScale, AllZeroAnalysesAndEmptyColumns) {
     SampleTable t;
-    t.SampleCount = 3;
-    t.SampleValid[1] = t.SampleValid[3] = 1;
-    t.SampleValid[2] = 0;
-    t.RawMg[2][kCl] = 10000;  // a column marked empty takes no part
-    t.Meq[2][kCl] = 123;      // and keeps its old values
-    t.RawMg[4][kCl] = 10000;  // beyond the count: ignored
-    ScaleChoice s = ConvertToMeq(t);
+    hc::test::SetSample(t, 1, "W1", {});
+    hc::test::SetSample(t, 2, "W2", Mg(0, 0, 0, 0, 10000, 0, 0, 0));
+    hc::test::SetSample(t, 3, "W3", {});
+    t.At(2).drawn = false;  // a column marked empty takes no part, whatever it holds
+    const std::vector<Composition> c = ComputeCompositions(t);
+    ScaleChoice s = AutoScaleOf(c);
     EXPECT_DOUBLE_EQ(s.AutoScale, 1.5);
     EXPECT_EQ(s.index, 0);
-    EXPECT_DOUBLE_EQ(t.Meq[2][kCl], 123);
-    auto q = ComputePlotValues(t, NitrateType::None, s.AutoScale);
-    EXPECT_DOUBLE_EQ(q[1].qNaK, 0);
-    EXPECT_DOUBLE_EQ(q[3].qSO4, 0);
-    EXPECT_DOUBLE_EQ(q[2].qCl, 0);  // empty column: nothing plotted
+    EXPECT_DOUBLE_EQ(c[1].meq[kCl], 0);
+    auto q = ComputePlotValues(c, NitrateType::None, s.AutoScale);
+    ASSERT_EQ(q.size(), 3u);
+    EXPECT_DOUBLE_EQ(q[0].qNaK, 0);
+    EXPECT_DOUBLE_EQ(q[2].qSO4, 0);
+    EXPECT_DOUBLE_EQ(q[1].qCl, 0);  // empty column: nothing plotted
 }
 
 TEST(ApplyAutoScale, AllFourColumnsTakeTheAutomaticScale) {

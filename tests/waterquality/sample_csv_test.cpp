@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <iconv.h>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <unistd.h>
 
 #include <filesystem>
@@ -15,8 +18,10 @@
 #include "common/core/text_file.h"
 #include "support/water_samples.h"
 #include "waterquality/core/sample_csv.h"
+#include "waterquality/core/sample_table.h"
 
 using namespace wq;
+using hc::CellValue;
 using hc::ErrorKind;
 
 namespace {
@@ -64,16 +69,7 @@ std::string WriteTemp(const std::string& name, const std::string& bytes) {
     return path.string();
 }
 
-void ExpectSameTable(const SampleTable& got, const SampleTable& want, const std::string& what) {
-    ASSERT_EQ(got.SampleCount, want.SampleCount) << what;
-    for (std::size_t i = 1; i <= static_cast<std::size_t>(want.SampleCount); ++i) {
-        EXPECT_EQ(got.SampleName[i], want.SampleName[i]) << what << " sample " << i;
-        EXPECT_EQ(got.SampleValid[i], want.SampleValid[i]) << what << " sample " << i;
-        EXPECT_EQ(got.RawMg[i], want.RawMg[i]) << what << " sample " << i;
-        EXPECT_EQ(got.SampleMark[i], want.SampleMark[i]) << what << " sample " << i;
-        EXPECT_EQ(got.SampleColor[i], want.SampleColor[i]) << what << " sample " << i;
-    }
-}
+using hc::test::ExpectSameTable;
 
 }  // namespace
 
@@ -136,7 +132,7 @@ TEST(SampleCsv, TheWorkbooksAnalysesInAnyCommonSpellingLoadToTheWorkbooksTable) 
         std::vector<LoadStage> stages;
         // Through the workbook loader, as the programs and hydrochart load.
         hc::Result<SampleTable> csv =
-            LoadWorkbook(path, SampleTable{}, options, [&](LoadStage s) { stages.push_back(s); });
+            LoadWorkbook(path, options, [&](LoadStage s) { stages.push_back(s); });
         ASSERT_TRUE(csv) << v.file << ": " << csv.error().English();
         ExpectSameTable(*csv, *book, v.file);
         EXPECT_EQ(stages.size(), 3u) << v.file;
@@ -165,7 +161,7 @@ TEST(SampleCsv, RefusalsNameTheLineAndTheColumn) {
         {head + "\"W1,\"\"deep\"\"\nwell\",1,1,1,1,1,1,1,1\nW2,1,1,1,n.d.,1,1,1,1\n",
          ErrorKind::BadValue, 4, "line 4: in column Mg, the cell holds the text \"n.d.\""},
         {head + rows33, ErrorKind::TooLarge, 0,
-         "the file holds 33 samples; at most 32 can be read"},
+         "the table holds 33 samples; this program draws at most 32 (wqplot draws up to 10,000)"},
         {head + "\n \n", ErrorKind::NotRecognised, 0, "there are no sample rows"},
         {"", ErrorKind::NotRecognised, 0, "there is no heading row"},
         {"\nname,Na,K,Ca,Mg,Cl,HCO3,SO4\n", ErrorKind::NotRecognised, 2,
@@ -183,7 +179,7 @@ TEST(SampleCsv, RefusalsNameTheLineAndTheColumn) {
     for (const Case& c : cases) {
         LoadOptions options;
         options.extraRows = ReadMarkAndColour;
-        hc::Result<SampleTable> t = ParseSampleCsv(c.text, "x.csv", SampleTable{}, options);
+        hc::Result<SampleTable> t = ParseSampleCsv(c.text, "x.csv", options);
         ASSERT_FALSE(t) << c.en;
         const hc::Error& e = t.error();
         EXPECT_EQ(e.kind, c.kind) << c.en;
@@ -193,17 +189,18 @@ TEST(SampleCsv, RefusalsNameTheLineAndTheColumn) {
         EXPECT_FALSE(e.ja.empty());
     }
     hc::Result<SampleTable> t =
-        ParseSampleCsv(head + row + "W2,1,1,1,1,<0.1,1,1,1\n", "data.csv", SampleTable{});
+        ParseSampleCsv(head + row + "W2,1,1,1,1,<0.1,1,1,1\n", "data.csv");
     ASSERT_FALSE(t);
     EXPECT_EQ(t.error().Japanese(),
               "data.csv: 3 行目: Cl 列: 数値でない「<0.1」があります");
     std::string rows40;
     for (int i = 0; i < 40; ++i)
         rows40 += row;
-    t = ParseSampleCsv(head + rows40, "data.csv", SampleTable{});
+    t = ParseSampleCsv(head + rows40, "data.csv");
     ASSERT_FALSE(t);
     EXPECT_EQ(t.error().Japanese(),
-              "data.csv: このファイルには 40 試料あります。読み込めるのは 32 試料までです");
+              "data.csv: この表には 40 試料あります。このプログラムが描けるのは 32 試料までです"
+              "（wqplot は 10,000 試料まで描けます）");
 }
 
 // The data check of a table lists every suspect item once, placed by line and heading, where
@@ -280,17 +277,17 @@ TEST(SampleCsv, HeadingSpellingsOfLaboratories) {
          "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n\"W \"\"deep\"\" 1\"" + values, "W \"deep\" 1"},
     };
     for (const auto& c : cases) {
-        hc::Result<SampleTable> t = ParseSampleCsv(c.text, "x.csv", SampleTable{});
+        hc::Result<SampleTable> t = ParseSampleCsv(c.text, "x.csv");
         ASSERT_TRUE(t) << c.what << ": " << t.error().English();
-        EXPECT_EQ(t->SampleCount, 1) << c.what;
-        EXPECT_EQ(t->SampleName[1], c.name) << c.what;
-        EXPECT_EQ(t->RawMg[1], (IonValues{1, 2, 3, 4, 5, 6, 7, 8})) << c.what;
+        EXPECT_EQ(t->Count(), 1) << c.what;
+        EXPECT_EQ(t->At(1).name, c.name) << c.what;
+        EXPECT_EQ(t->At(1).mg, (IonValues{1, 2, 3, 4, 5, 6, 7, 8})) << c.what;
     }
     // meq/L alone is still refused, by the unit it has.
     for (const std::string& text :
          {"name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3 meq/L\nW1" + values,
           "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3\n,,,,,,,,meq/L\nW1" + values}) {
-        hc::Result<SampleTable> t = ParseSampleCsv(text, "x.csv", SampleTable{});
+        hc::Result<SampleTable> t = ParseSampleCsv(text, "x.csv");
         ASSERT_FALSE(t) << text;
         EXPECT_NE(t.error().English().find("the unit \"meq/l\" is not mg/L"), std::string::npos)
             << t.error().English();
@@ -314,13 +311,13 @@ TEST(SampleCsv, Utf16TextOfASpreadsheetLoads) {
         out.resize(out.size() - room);
         const std::string bom = std::string(code) == "UTF-16LE" ? "\xFF\xFE" : "\xFE\xFF";
         const std::string path = WriteTemp(std::string(code) + ".csv", bom + out);
-        hc::Result<SampleTable> t = LoadSampleCsv(path, SampleTable{});
+        hc::Result<SampleTable> t = LoadSampleCsv(path);
         ASSERT_TRUE(t) << code << ": " << t.error().English();
-        EXPECT_EQ(t->SampleName[1], "上流の井戸") << code;
-        EXPECT_EQ(t->RawMg[1], (IonValues{1, 2, 3, 4, 5, 6, 7, 8})) << code;
+        EXPECT_EQ(t->At(1).name, "上流の井戸") << code;
+        EXPECT_EQ(t->At(1).mg, (IonValues{1, 2, 3, 4, 5, 6, 7, 8})) << code;
         // A cut file is refused, not read as another code.
         hc::Result<SampleTable> cut =
-            LoadSampleCsv(WriteTemp("cut.csv", bom + out.substr(0, out.size() - 1)), SampleTable{});
+            LoadSampleCsv(WriteTemp("cut.csv", bom + out.substr(0, out.size() - 1)));
         ASSERT_FALSE(cut) << code;
         EXPECT_NE(cut.error().English().find("UTF-16"), std::string::npos) << code;
     }
@@ -338,7 +335,9 @@ TEST(SampleCsv, TheDataCheckNamesNoWorkbookCell) {
         const char* reference;  // of the first entry
         const char* ja;         // its message
     } cases[] = {
-        {head + rows40, "", "このファイルには 40 試料あります。読み込めるのは 32 試料までです。"},
+        {head + rows40, "",
+         "この表には 40 試料あります。このプログラムが描けるのは 32 試料までです（wqplot は "
+         "10,000 試料まで描けます）。"},
         {head + "W1,1,1,1,1,1,1,1,1\nW2,1,1,1,1,1,1,1,1\nW1,1,1,1,1,1,1,1,1\n", "4:name",
          "試料名「W1」は 2 行目の試料名と同じです。"},
         {head + ",1,1,1,1,1,1,1,1\n", "2:name", "試料名が空のため、この行は作図されません。"},
@@ -360,4 +359,155 @@ TEST(SampleCsv, TheDataCheckNamesNoWorkbookCell) {
         }
     }
     fs::remove_all(TempDir());
+}
+
+// Long tables: tests/fixtures/waterquality/long.* (make_long_tables.py) hold one table as CSV
+// and as the first sheet of an .xlsx and an .ods, under a title row, with a units row and
+// further columns, some cells of them empty.
+TEST(LongTable, CsvXlsxAndOdsGiveTheSameSamplesWithTheirFurtherColumns) {
+    hc::Result<SampleTable> csv = hc::test::LoadSource("tests/fixtures/waterquality/long.csv");
+    ASSERT_TRUE(csv) << csv.error().English();
+    ASSERT_EQ(csv->Count(), 4);
+    const Sample& a = csv->At(1);
+    EXPECT_EQ(a.name, "W17-2001-06");
+    EXPECT_EQ(a.mg, (IonValues{405, 20.5, 63.76, 70, 271.32, 460.06, 588.18, 0.1}));
+    EXPECT_EQ(a.co3, 0.0);   // written 0: a value, not an empty cell
+    EXPECT_EQ(a.ec, 2500.0);  // 250 mS/m = 2500 µS/cm (1 mS/m = 10 µS/cm)
+    EXPECT_EQ(a.ph, 7.6);
+    EXPECT_EQ(a.tds, 1650.0);
+    EXPECT_EQ(a.group, "W17");
+    EXPECT_EQ(a.date, "2024-05-01");
+    const Sample& b = csv->At(2);
+    EXPECT_FALSE(b.co3 || b.f || b.tds) << "empty cells are no values";
+    EXPECT_EQ(b.date, "");
+    EXPECT_EQ(csv->At(3).date, "2003-06");  // as written
+    EXPECT_FALSE(csv->At(3).ec || csv->At(3).ph);
+    EXPECT_FALSE(csv->At(4).drawn);  // a name of one character
+    for (const char* book : {"long.xlsx", "long.ods"}) {
+        // The workbooks' date is a date cell: 45413 days after 1899-12-30, or an ISO date value.
+        hc::Result<SampleTable> t =
+            hc::test::LoadSource(std::string("tests/fixtures/waterquality/") + book);
+        ASSERT_TRUE(t) << book << ": " << t.error().English();
+        ExpectSameTable(*t, *csv, book);
+        for (int i = 1; i <= 4; ++i) {
+            const Sample &g = t->At(i), &w = csv->At(i);
+            EXPECT_TRUE(g.co3 == w.co3 && g.f == w.f && g.ec == w.ec && g.ph == w.ph &&
+                        g.tds == w.tds && g.group == w.group && g.date == w.date)
+                << book << " sample " << i;
+        }
+    }
+}
+
+// Every workbook shipped or used by the tests keeps the fixed layout; the long tables, whose
+// "Sheet1" is a note, are read from their first sheet.
+TEST(LongTable, TheLayoutIsChosenByTheCountCellThenByAHeadingRowOfTheFirstSheet) {
+    const std::vector<std::string> layout = {
+        "data/hinagata.xls",  "examples/sample12.xls", "examples/sample12.xlsx",
+        "examples/sample12.ods", "examples/sample32.xls", "examples/sample32.xlsx",
+        "examples/sample32.ods",  "examples/nitrate5.xls", "examples/nitrate5.xlsx",
+        "examples/nitrate5.ods",  "tests/fixtures/waterquality/suspect.xls",
+        "tests/fixtures/waterquality/suspect.xlsx", "tests/fixtures/waterquality/suspect.ods"};
+    for (const std::string& f : layout) {
+        hc::Result<SampleSheet> s = ReadSampleSheet(hc::test::SourcePath(f));
+        ASSERT_TRUE(s) << f << ": " << s.error().English();
+        EXPECT_FALSE(s->table) << f;
+    }
+    for (const char* f : {"long.xlsx", "long.ods", "long.csv"}) {
+        hc::Result<SampleSheet> s =
+            ReadSampleSheet(hc::test::SourcePath(std::string("tests/fixtures/waterquality/") + f));
+        ASSERT_TRUE(s) << f << ": " << s.error().English();
+        EXPECT_TRUE(s->table) << f;
+    }
+}
+
+// Refusals and suspect cells of a sheet's table are placed by the sheet's own cells.
+TEST(LongTable, ASheetsTablePlacesRefusalsAndSuspectCellsByItsCells) {
+    const std::vector<std::string> head = {"name", "Na", "K", "Ca", "Mg", "Cl", "HCO3", "SO4", "NO3",
+                                           "EC (mS/m)", "pH"};
+    auto sheet = [&](int headingRow, const std::vector<std::pair<int, CellValue>>& row5) {
+        hc::WorkbookSheet s;
+        s.SetCell(1, 1, CellValue::Str("title"));
+        for (std::size_t c = 0; c < head.size(); ++c)
+            s.SetCell(headingRow, static_cast<int>(c) + 2, CellValue::Str(head[c]));
+        for (int r = headingRow + 1; r <= headingRow + 2; ++r) {
+            s.SetCell(r, 2, CellValue::Str("W" + std::to_string(r)));
+            for (int k = 0; k < kIonCount; ++k)
+                s.SetCell(r, 3 + k, CellValue::Num(1));
+        }
+        for (const auto& [column, value] : row5)
+            s.SetCell(headingRow + 2, column, value);
+        return s;
+    };
+    const struct {
+        hc::WorkbookSheet sheet;
+        const char* en;  // the load's refusal after the file
+        const char* reference;  // of the first suspect cell
+    } cases[] = {
+        {sheet(3, {{7, CellValue::Str("<0.1")}}),
+         "cell G5: in column Cl, the cell holds the text \"<0.1\" where a number is expected",
+         "G5:Cl"},
+        {sheet(2, {{12, CellValue::Str("ND")}}),
+         "cell L4: in column pH, the cell holds the text \"ND\" where a number is expected",
+         "L4:pH"},
+        {sheet(2, {{11, CellValue::Err("#N/A")}}), "cell K4: in column EC (mS/m), the cell holds",
+         "K4:EC (mS/m)"},
+    };
+    for (const auto& c : cases) {
+        hc::Result<TableSheet> t = LayOutTable(SheetRows(c.sheet), true, "b.xlsx", kMaxSamples);
+        ASSERT_TRUE(t) << t.error().English();
+        hc::Result<SampleTable> read = ReadTableSheet(*t, "b.xlsx", {});
+        ASSERT_FALSE(read) << c.en;
+        EXPECT_EQ(read.error().English().rfind(std::string("b.xlsx: ") + c.en, 0), 0u)
+            << read.error().English();
+        ScanOptions scan;
+        scan.table = &t->places;
+        const SuspectReport r = ScanSheet(t->sheet, scan);
+        ASSERT_FALSE(r.cells.empty()) << c.en;
+        EXPECT_EQ(r.cells[0].reference, c.reference);
+        EXPECT_TRUE(r.Refused()) << c.en;
+    }
+}
+
+// wqplot reads up to 10,000 samples, the Parts' programs 32; the CSV of 10,000 rows is split,
+// laid out and read in well under a second.
+TEST(LongTable, TenThousandRowsForWqplotAndNotOneMore) {
+    std::string text = "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3,CO3,F,EC,pH,TDS,group,date\n";
+    for (int i = 1; i <= kMaxLongTableSamples + 1; ++i)
+        text += "S" + std::to_string(i) +
+                ",405,20.5,63.76,70,271.32,460.06,588.18,0.1,0,1.2,2500,7.6,1650,A,2024-05-01\n";
+    const std::string tenThousand = text.substr(0, text.rfind("S10001,"));
+    LoadOptions wq;
+    wq.maxSamples = kMaxLongTableSamples;
+    const std::clock_t start = std::clock();
+    hc::Result<SampleTable> t = ParseSampleCsv(tenThousand, "t.csv", wq);
+    const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+    ASSERT_TRUE(t) << t.error().English();
+    EXPECT_EQ(t->Count(), kMaxLongTableSamples);
+    EXPECT_EQ(t->At(kMaxLongTableSamples).name, "S10000");
+    EXPECT_LT(seconds, 1.0);
+    RecordProperty("csv_10000_rows_cpu_seconds", std::to_string(seconds));
+    hc::Result<SampleTable> over = ParseSampleCsv(text, "t.csv", wq);
+    ASSERT_FALSE(over);
+    EXPECT_EQ(over.error().Japanese(),
+              "t.csv: この表には 10,001 試料あります。読み込めるのは 10,000 試料までです");
+    EXPECT_EQ(over.error().kind, ErrorKind::TooLarge);
+    EXPECT_FALSE(ParseSampleCsv(tenThousand, "t.csv")) << "the Parts' programs draw 32";
+}
+
+// The load time of workbooks of 10,000 rows written by make_long_tables.py --rows 10000 into
+// the folder HC_LONG_TABLES names (the generator needs Python, which the tests do not).
+TEST(LongTable, TenThousandRowsOfAWorkbook) {
+    const char* dir = std::getenv("HC_LONG_TABLES");
+    if (!dir)
+        GTEST_SKIP() << "HC_LONG_TABLES is not set";
+    LoadOptions wq;
+    wq.maxSamples = kMaxLongTableSamples;
+    for (const char* f : {"long10000.csv", "long10000.xlsx", "long10000.ods"}) {
+        const std::clock_t start = std::clock();
+        hc::Result<SampleTable> t = LoadWorkbook(std::string(dir) + "/" + f, wq);
+        const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+        ASSERT_TRUE(t) << f << ": " << t.error().English();
+        EXPECT_EQ(t->Count(), kMaxLongTableSamples) << f;
+        std::printf("%s: %.3f s CPU\n", f, seconds);
+    }
 }

@@ -1,5 +1,5 @@
-// Loading the sample table: the count check, names of one character, columns marked empty, a
-// smaller load after a larger one, the stages a load passes, and a typed error (kind, cell,
+// Loading the sample table: the count check, names of one character, columns marked empty
+// (neither name nor values), the stages a load passes, and a typed error (kind, cell,
 // Japanese and English reason) for every kind of cell or file the loader cannot take.
 #include <gtest/gtest.h>
 
@@ -43,9 +43,9 @@ struct Books {
             return it->second;
         };
     }
-    hc::Result<SampleTable> Load(const std::string& path, const SampleTable& previous = {}) {
+    hc::Result<SampleTable> Load(const std::string& path) {
         stages.clear();
-        return LoadWorkbook(path, previous, options, [this](LoadStage s) { stages.push_back(s); });
+        return LoadWorkbook(path, options, [this](LoadStage s) { stages.push_back(s); });
     }
 };
 
@@ -59,11 +59,11 @@ TEST(LoadWorkbook, ThirtyTwoSamplesPassEveryStage) {
     f.books["/d/a.xls"] = MakeSheet(32, 32);
     hc::Result<SampleTable> t = f.Load("/d/a.xls");
     ASSERT_TRUE(t);
-    EXPECT_EQ(t->SampleCount, 32);
-    EXPECT_EQ(t->SampleName[32], "S32");
-    EXPECT_EQ(t->SampleValid[32], 1);
-    EXPECT_DOUBLE_EQ(t->RawMg[32][kNa], 320.0);
-    EXPECT_DOUBLE_EQ(t->RawMg[5][kNO3], 7.0);
+    EXPECT_EQ(t->Count(), 32);
+    EXPECT_EQ(t->At(32).name, "S32");
+    EXPECT_TRUE(t->At(32).drawn);
+    EXPECT_DOUBLE_EQ(t->At(32).mg[kNa], 320.0);
+    EXPECT_DOUBLE_EQ(t->At(5).mg[kNO3], 7.0);
     EXPECT_EQ(f.stages, kAllStages);  // the programs beep at each
 }
 
@@ -97,11 +97,11 @@ TEST(LoadWorkbook, CountIsRoundedHalfToEven) {
     f.books["/d/r.xls"].SetCell(10, 2, CellValue::Num(32.5));  // rounds to 32, not 33
     hc::Result<SampleTable> t = f.Load("/d/r.xls");
     ASSERT_TRUE(t);
-    EXPECT_EQ(t->SampleCount, 32);
+    EXPECT_EQ(t->Count(), 32);
     f.books["/d/r.xls"].SetCell(10, 2, CellValue::Str(" 3 "));  // a numeric text counts too
     t = f.Load("/d/r.xls");
     ASSERT_TRUE(t);
-    EXPECT_EQ(t->SampleCount, 3);
+    EXPECT_EQ(t->Count(), 3);
 }
 
 TEST(LoadWorkbook, NamesOfOneCharacterMarkTheColumnEmpty) {
@@ -112,33 +112,28 @@ TEST(LoadWorkbook, NamesOfOneCharacterMarkTheColumnEmpty) {
     s.SetCell(11, 4, CellValue::Str("A1"));    // drawn
     s.SetCell(11, 5, CellValue::Str("井"));    // one wide character: empty column
     s.SetCell(11, 6, CellValue::Str("井戸"));  // two characters: drawn
+    s.SetCell(20, 2, CellValue::Str("●"));
+    s.SetCell(21, 2, CellValue::Str("12"));
     f.books["/d/n.xls"] = s;
-    SampleTable before;
-    before.RawMg[1][kNa] = 99;  // an empty column is not read and keeps what it held
-    hc::Result<SampleTable> t = f.Load("/d/n.xls", before);
+    f.options.extraRows = ReadMarkAndColour;
+    hc::Result<SampleTable> t = f.Load("/d/n.xls");
     ASSERT_TRUE(t);
-    EXPECT_EQ(t->SampleValid[1], 0);
-    EXPECT_EQ(t->SampleName[1], "");
-    EXPECT_DOUBLE_EQ(t->RawMg[1][kNa], 99);
-    EXPECT_EQ(t->SampleValid[2], 0);
-    EXPECT_EQ(t->SampleValid[3], 1);
-    EXPECT_EQ(t->SampleName[3], "A1");
-    EXPECT_EQ(t->SampleValid[4], 0);
-    EXPECT_EQ(t->SampleValid[5], 1);
-    EXPECT_EQ(t->SampleName[5], "井戸");
-}
-
-TEST(LoadWorkbook, TenSamplesAfterTwentyLeaveTheRestAboveTheCount) {
-    Books f;
-    f.books["/d/20.xls"] = MakeSheet(20, 20);
-    f.books["/d/10.xls"] = MakeSheet(10, 10);
-    hc::Result<SampleTable> twenty = f.Load("/d/20.xls");
-    ASSERT_TRUE(twenty);
-    hc::Result<SampleTable> ten = f.Load("/d/10.xls", *twenty);
-    ASSERT_TRUE(ten);
-    EXPECT_EQ(ten->SampleCount, 10);
-    // Entries above the count keep their old contents; consumers stop at SampleCount.
-    EXPECT_EQ(ten->SampleName[15], "S15");
+    ASSERT_EQ(t->Count(), 5);
+    const bool drawn[] = {false, false, true, false, true};
+    const char* names[] = {"", "", "A1", "", "井戸"};
+    for (int i = 1; i <= 5; ++i) {
+        const Sample& x = t->At(i);
+        EXPECT_EQ(x.drawn, drawn[i - 1]) << i;
+        EXPECT_EQ(x.name, names[i - 1]) << i;
+        // An empty column is not read: the analysis, mark and colour below its name are not
+        // the sample's.
+        if (!x.drawn) {
+            EXPECT_EQ(x.mg, IonValues{}) << i;
+            EXPECT_EQ(x.mark, "") << i;
+            EXPECT_EQ(x.colour, 0) << i;
+        }
+    }
+    EXPECT_DOUBLE_EQ(t->At(3).mg[kNa], 30);
 }
 
 TEST(LoadWorkbook, EmptyIonCellsReadAsZeroAndNumericTextsAsNumbers) {
@@ -149,8 +144,8 @@ TEST(LoadWorkbook, EmptyIonCellsReadAsZeroAndNumericTextsAsNumbers) {
     f.books["/d/z.xls"] = s;
     hc::Result<SampleTable> t = f.Load("/d/z.xls");
     ASSERT_TRUE(t);
-    EXPECT_DOUBLE_EQ(t->RawMg[2][kK], 0.0);
-    EXPECT_DOUBLE_EQ(t->RawMg[3][kCa], 12.5);
+    EXPECT_DOUBLE_EQ(t->At(2).mg[kK], 0.0);
+    EXPECT_DOUBLE_EQ(t->At(3).mg[kCa], 12.5);
 }
 
 TEST(LoadWorkbook, EveryUnusableCellIsATypedErrorAtItsCell) {
@@ -267,14 +262,12 @@ TEST(ReadMarkAndColour, ColourNeedsTwoCharactersAndStaysInThePalette) {
     s.SetCell(21, 4, CellValue::Num(12));    // "12": 12
     s.SetCell(21, 5, CellValue::Num(16));    // out of the palette: 0
     s.SetCell(21, 6, CellValue::Str("-1"));  // out of the palette: 0
-    SampleTable t;
+    Sample x[5];
     for (int i = 1; i <= 5; ++i)
-        ASSERT_TRUE(ReadMarkAndColour(s, i, t)) << i;
-    EXPECT_EQ(t.SampleMark[1], "●");
-    EXPECT_EQ(t.SampleMark[2], "");
-    EXPECT_EQ(t.SampleColor[1], 0);
-    EXPECT_EQ(t.SampleColor[2], 9);
-    EXPECT_EQ(t.SampleColor[3], 12);
-    EXPECT_EQ(t.SampleColor[4], 0);
-    EXPECT_EQ(t.SampleColor[5], 0);
+        ASSERT_TRUE(ReadMarkAndColour(s, i, x[i - 1])) << i;
+    EXPECT_EQ(x[0].mark, "●");
+    EXPECT_EQ(x[1].mark, "");
+    const int colours[] = {0, 9, 12, 0, 0};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(x[i].colour, colours[i]) << i + 1;
 }

@@ -201,10 +201,11 @@ void PrintSampleName(hc::Surface& s, const ChartMedia& m, double x0, double rowY
     s.Print(label);
 }
 
-void DrawColumn(hc::Surface& s, const ChartMedia& m, const Column& column, const SampleTable& table,
+void DrawColumn(hc::Surface& s, const ChartMedia& m, const Column& column, const SampleModel& model,
                 const PlotSettings& settings, const ColumnDiagram& diagram) {
-    const auto q = ComputePlotValues(table, settings.NitrateType, column.scale);
-    const ColumnContext ctx{m, column, table, settings, q};
+    const std::vector<PlotValues> q =
+        ComputePlotValues(model.compositions, settings.NitrateType, column.scale);
+    const ColumnContext ctx{m, column, model.table, settings, q};
     if (TopDown(settings.Direction))
         diagram.FrameTopDown(s, ctx);
     else
@@ -212,13 +213,13 @@ void DrawColumn(hc::Surface& s, const ChartMedia& m, const Column& column, const
     diagram.Samples(s, ctx);
 }
 
-void DrawScreen(hc::Surface& canvas, const SampleTable& table, const PlotSettings& settings,
+void DrawScreen(hc::Surface& canvas, const SampleModel& model, const PlotSettings& settings,
                 const ColumnDiagram& diagram) {
     canvas.SetScale(kCanvasScaleWidth, kCanvasScaleHeight);
     canvas.Cls();
     const ChartMedia m = ScreenMedia();
-    for (const Column& c : ScreenColumns(table.SampleCount, settings))
-        DrawColumn(canvas, m, c, table, settings, diagram);
+    for (const Column& c : ScreenColumns(model.Count(), settings))
+        DrawColumn(canvas, m, c, model, settings, diagram);
 }
 
 void SetUpPrinter(hc::Surface& printer) {
@@ -227,16 +228,16 @@ void SetUpPrinter(hc::Surface& printer) {
     printer.SetOrientation(hc::Orientation::Portrait);
 }
 
-void PrintRun(hc::Surface& printer, const SampleTable& table, const PlotSettings& settings,
+void PrintRun(hc::Surface& printer, const SampleModel& model, const PlotSettings& settings,
               const PrintOffset& offset, const ColumnDiagram& diagram) {
     const std::string fontName = printer.FontName();
     const ChartMedia m = PaperMedia(offset, settings.LineWidths);
     // Each sheet is a document of its own; a fresh document already starts on a new sheet, so
     // no page is requested in between (that would leave an empty first sheet).
-    for (const Sheet& sheet : PrintSheets(table.SampleCount, settings)) {
+    for (const Sheet& sheet : PrintSheets(model.Count(), settings)) {
         SetUpPrinter(printer);
         for (const Column& c : sheet)
-            DrawColumn(printer, m, c, table, settings, diagram);
+            DrawColumn(printer, m, c, model, settings, diagram);
         printer.EndDoc();
     }
     printer.SetFontName(fontName);
@@ -259,11 +260,11 @@ void DrawSamplePolygons(hc::Surface& s, const ColumnContext& c, double xs, doubl
     s.SetFontSize(m.labelSize);
     s.SetFontName(m.nameFont);
     s.SetFontSize(m.labelSize);
-    for (int i = c.column.first; i <= c.column.last && i <= kMaxSamples; ++i) {
-        const auto ui = static_cast<std::size_t>(i);
-        if (c.table.SampleValid[ui] <= 0)
+    for (int i = c.column.first; i <= c.column.last && i <= c.table.Count(); ++i) {
+        const Sample& sample = c.table.At(i);
+        if (!sample.drawn)
             continue;  // an empty column of the workbook leaves its row empty
-        const PlotValues& q = c.q[ui];
+        const PlotValues& q = c.q[static_cast<std::size_t>(i - 1)];
         const double y = RowCentre(i, c.settings.Direction);
         m.Width(s, kWidthPolygon);
         Polyline(s, m,
@@ -296,7 +297,7 @@ void DrawSamplePolygons(hc::Surface& s, const ColumnContext& c, double xs, doubl
                       {x0 - xs * kFullScale * q.qSO4, y - ys * kHalfRow},
                       {x0 - xs * kFullScale * q.qHCO3, y}});
         }
-        PrintSampleName(s, m, x0, y, SampleLabel(i, c.table.SampleName[ui], c.settings.Numbering));
+        PrintSampleName(s, m, x0, y, SampleLabel(i, sample.name, c.settings.Numbering));
     }
 }
 

@@ -11,6 +11,7 @@
 #include "common/core/surface.h"
 #include "waterquality/core/column_layout.h"
 #include "waterquality/core/meq.h"
+#include "waterquality/core/sample_model.h"
 #include "waterquality/core/samples.h"
 
 namespace wq {
@@ -53,7 +54,7 @@ struct ColumnContext {
     Column column;
     const SampleTable& table;
     const PlotSettings& settings;
-    const std::array<PlotValues, kMaxSamples + 1>& q;
+    const std::vector<PlotValues>& q;  // sample n's at q[n - 1]
 };
 
 // A program's own drawing procedures (hexadiagram, Stiff diagram), called per column.
@@ -121,11 +122,11 @@ void PrintSampleName(hc::Surface& s, const ChartMedia& m, double x0, double rowY
 
 // The per-column protocol: plotted values at the column's scale, the frame of the current
 // direction, then the samples.
-void DrawColumn(hc::Surface& s, const ChartMedia& m, const Column& column, const SampleTable& table,
+void DrawColumn(hc::Surface& s, const ChartMedia& m, const Column& column, const SampleModel& model,
                 const PlotSettings& settings, const ColumnDiagram& diagram);
 
 // DrawScreen: clears the canvas (user scale 8000 x 4000 set here) and draws every column.
-void DrawScreen(hc::Surface& canvas, const SampleTable& table, const PlotSettings& settings,
+void DrawScreen(hc::Surface& canvas, const SampleModel& model, const PlotSettings& settings,
                 const ColumnDiagram& diagram);
 
 // The printer's preparation before each document: solid lines, transparent text, portrait.
@@ -133,7 +134,7 @@ void SetUpPrinter(hc::Surface& printer);
 
 // The print run: sheets by sample count, each finished by EndDoc; the printer's font name is
 // restored afterwards.
-void PrintRun(hc::Surface& printer, const SampleTable& table, const PlotSettings& settings,
+void PrintRun(hc::Surface& printer, const SampleModel& model, const PlotSettings& settings,
               const PrintOffset& offset, const ColumnDiagram& diagram);
 
 }  // namespace wq

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "common/core/text_columns.h"
-#include "waterquality/core/meq.h"
+#include "waterquality/core/composition.h"
 
 namespace wq {
 
@@ -191,20 +191,20 @@ std::string DiamondFieldCode(const DiamondField& f) {
     return s;
 }
 
-std::vector<CheckRow> CheckRows(const SampleTable& table, NitrateType nitrateType) {
+std::vector<CheckRow> CheckRows(const SampleTable& table,
+                                const std::vector<Composition>& compositions,
+                                NitrateType nitrateType) {
     std::vector<CheckRow> rows;
-    for (int i = 1; i <= table.SampleCount && i <= kMaxSamples; ++i) {
-        auto ui = static_cast<std::size_t>(i);
+    for (int i = 1; i <= table.Count(); ++i) {
+        const Composition& c = compositions[static_cast<std::size_t>(i - 1)];
         CheckRow r;
         r.number = i;
-        r.name = table.SampleName[ui];
-        // A skipped column was not read: its values may be those of an earlier workbook.
-        r.drawn = table.SampleValid[ui] >= 1;
+        r.name = table.At(i).name;
+        r.drawn = c.drawn;
         if (r.drawn) {
-            const IonValues meq = ToMeq(table.RawMg[ui]);
-            r.balance = ComputeChargeBalance(meq);
-            r.dominant = ClassifyDominant(meq);
-            r.field = ClassifyDiamond(SampleFractions(meq, nitrateType));
+            r.balance = c.balance;
+            r.dominant = c.dominant;
+            r.field = FieldUnder(c, nitrateType);
         }
         rows.push_back(std::move(r));
     }

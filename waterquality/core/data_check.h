@@ -26,6 +26,8 @@
 
 namespace wq {
 
+struct Composition;
+
 enum class Language { Japanese, English };
 
 // A share (0..1) this close to a limit counts as on it. It absorbs the rounding of the mg/L to
@@ -105,7 +107,7 @@ std::string DiamondFieldCode(const DiamondField& field);
 // ---- Rows -------------------------------------------------------------------------------------
 
 struct CheckRow {
-    int number = 0;  // 1..SampleCount, the sample's column in the workbook
+    int number = 0;  // 1..Count(), the sample's column in the workbook
     std::string name;
     bool drawn = false;  // false for a column the diagrams skip: no values below
     ChargeBalance balance;
@@ -113,8 +115,11 @@ struct CheckRow {
     DiamondField field;
 };
 
-// One row per sample 1..SampleCount, in order; skipped samples keep their place.
-std::vector<CheckRow> CheckRows(const SampleTable& table, NitrateType nitrateType);
+// One row per sample 1..Count(), in order, from each sample's composition (the field under the
+// nitrate type given); skipped samples keep their place.
+std::vector<CheckRow> CheckRows(const SampleTable& table,
+                                const std::vector<Composition>& compositions,
+                                NitrateType nitrateType);
 
 // "良好", "5 % 超", "10 % 超", "計算不能" (or English); "作図対象外" for a skipped sample.
 std::string BalanceText(const CheckRow& row, Language language);

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "common/core/numbers.h"
-#include "waterquality/core/sample_csv.h"
+#include "waterquality/core/sample_table.h"
 
 namespace wq {
 
@@ -71,7 +71,8 @@ hc::Status DiagramApp::Load(const LoadProgress& progress) {
     LoadOptions options;
     options.extraRows = variant_.extraRows;
     options.readSheet = reader_;
-    hc::Result<SampleTable> read = LoadWorkbook(dataPath_, table_, options, progress);
+    options.maxSamples = variant_.maxSamples;
+    hc::Result<SampleTable> read = LoadWorkbook(dataPath_, options, progress);
     checkPath_ = dataPath_;
     checkLoaded_ = read.has_value();
     if (read) {
@@ -80,9 +81,10 @@ hc::Status DiagramApp::Load(const LoadProgress& progress) {
     } else if (read.error().kind != hc::ErrorKind::BadCount)
         return read.error();
     // A bad count leaves the earlier samples in force, and they are drawn again from scratch.
+    compositions_ = ComputeCompositions(table_);
     if (HasData()) {
         ApplyFirstLoadDefaults();
-        autoScale_ = variant_.strategy->Convert(table_, settings_);
+        autoScale_ = variant_.strategy->Convert(Model(), settings_);
     }
     if (!read)
         return read.error();
@@ -94,16 +96,16 @@ DataCheck DiagramApp::CheckData() const {
     check.path = checkPath_;
     check.loaded = checkLoaded_;
     if (checkLoaded_)
-        check.rows = CheckRows(table_, settings_.NitrateType);
+        check.rows = CheckRows(table_, compositions_, settings_.NitrateType);
     ScanOptions options;
     options.marksAndColours = static_cast<bool>(variant_.extraRows);
-    if (!reader_ && IsCsvPath(checkPath_)) {
-        check.suspects = ScanSampleCsv(checkPath_, options);
+    options.maxSamples = variant_.maxSamples;
+    if (!reader_) {
+        check.suspects = ScanSampleFile(checkPath_, options);
         return check;
     }
     // The window's own reader, so that every format it loads is checked alike.
-    const hc::Result<hc::WorkbookSheet> sheet =
-        reader_ ? reader_(checkPath_) : ReadSheet1(checkPath_);
+    const hc::Result<hc::WorkbookSheet> sheet = reader_(checkPath_);
     if (!sheet) {
         SuspectCell c;
         c.kind = SuspectKind::Unreadable;
@@ -153,6 +155,16 @@ Request DiagramApp::SetSampleList(SampleList list) {
     return Request::Redraw;
 }
 
+Request DiagramApp::SetDiagramKind(DiagramKind kind) {
+    settings_.Diagram.kind = kind;
+    return Request::Redraw;
+}
+
+Request DiagramApp::SetDiagramOptions(const DiagramOptions& options) {
+    settings_.Diagram = options;
+    return Request::Redraw;
+}
+
 Request DiagramApp::ChooseStyle(Style style, int choice) {
     if (choice < 0 || choice >= kStyleChoiceCount)
         return Request::Nothing;
@@ -192,15 +204,19 @@ Request DiagramApp::SetPrintShifts(const Shifts& shifts) {
 }
 
 void DiagramApp::DrawScreen(hc::Surface& canvas) const {
-    variant_.strategy->DrawScreen(canvas, table_, settings_);
+    variant_.strategy->DrawScreen(canvas, Model(), settings_);
 }
 
 void DiagramApp::Print(hc::Surface& printer) const {
-    variant_.strategy->Print(printer, table_, settings_, Offset());
+    variant_.strategy->Print(printer, Model(), settings_, Offset());
 }
 
 std::string DiagramApp::Csv() const {
-    return variant_.strategy->Csv(table_, settings_);
+    return variant_.strategy->Csv(Model(), settings_);
+}
+
+std::optional<TextTable> DiagramApp::ShownTable() const {
+    return variant_.strategy->Table(Model(), settings_);
 }
 
 hc::Result<NitrateType> NitrateFromNumber(int number) {

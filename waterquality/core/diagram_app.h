@@ -11,9 +11,11 @@
 #include "common/core/result.h"
 #include "common/core/surface.h"
 #include "waterquality/core/column_layout.h"
+#include "waterquality/core/composition.h"
 #include "waterquality/core/data_check.h"
 #include "waterquality/core/diagram_strategy.h"
 #include "waterquality/core/meq.h"
+#include "waterquality/core/sample_model.h"
 #include "waterquality/core/samples.h"
 #include "waterquality/core/suspect_cells.h"
 #include "waterquality/core/workbook_load.h"
@@ -40,6 +42,7 @@ struct DiagramVariant {
     std::vector<int> startWidths;  // the print line widths at start-up, one per width menu
     bool columnScales = true;      // a scale per column of eight ("スケール(&S)")
     ExtraRows extraRows;           // further workbook rows of a valid sample
+    int maxSamples = kMaxSamples;  // the most samples it draws; a longer table is refused
     const DiagramStrategy* strategy = nullptr;  // conversion and drawing
 };
 
@@ -61,6 +64,10 @@ class DiagramApp {
 
     const DiagramVariant& Variant() const { return variant_; }
     const SampleTable& Table() const { return table_; }
+    // One composition per sample of Table(), computed after each load that draws; what every
+    // chart, export and check reads.
+    const std::vector<Composition>& Compositions() const { return compositions_; }
+    SampleModel Model() const { return {table_, compositions_}; }
     const PlotSettings& Settings() const { return settings_; }
     const std::string& DataPath() const { return dataPath_; }
     // The file of the samples in force: the last one that loaded. The title and the names
@@ -69,7 +76,7 @@ class DiagramApp {
     // The files read from (the data shown, the file chosen last): no output replaces them.
     std::vector<std::string> InputFiles() const;
     // A load has given samples: there is a chart to draw and print.
-    bool HasData() const { return table_.SampleCount >= 1; }
+    bool HasData() const { return table_.Count() >= 1; }
     // The window title while the data of ShownPath is shown.
     std::string Caption() const;
     // The automatic scale the last conversion chose.
@@ -84,10 +91,11 @@ class DiagramApp {
 
     // The file chosen last; it stays DataPath whether or not it loads.
     void SetDataPath(std::string path) { dataPath_ = std::move(path); }
-    // Loads DataPath. The table is replaced only when the whole workbook was read. After a
-    // success, and after a bad count while earlier data is in force (which is then drawn
-    // again), the first-load defaults fill the unset settings and every column takes the
-    // automatic scale of the data. Any other failure changes nothing.
+    // Loads DataPath. The table is replaced, by the file's samples alone, only when the whole
+    // workbook was read. After a success, and after a bad count while earlier data is in force
+    // (which is then drawn again), the compositions are computed, the first-load defaults fill
+    // the unset settings and every column takes the automatic scale of the data. Any other
+    // failure changes nothing.
     hc::Status Load(const LoadProgress& progress = {});
 
     // The settings; each returns the request that follows it (Nothing for a value the menus
@@ -107,6 +115,9 @@ class DiagramApp {
     void SetLineWidth(int group, int width);
     // ternaryplot: the diamond field after each name of the printed table. Printing only.
     void SetSampleListField(bool on) { settings_.SampleListField = on; }
+    // wqplot: the diagram drawn and its options.
+    Request SetDiagramKind(DiagramKind kind);
+    Request SetDiagramOptions(const DiagramOptions& options);
 
     // The workbook of the last load, whether it loaded or not; empty before any.
     const std::string& LastLoadedPath() const { return checkPath_; }
@@ -122,6 +133,8 @@ class DiagramApp {
     void DrawScreen(hc::Surface& canvas) const;
     void Print(hc::Surface& printer) const;
     std::string Csv() const;
+    // The table the window shows instead of the picture, when the chart is one.
+    std::optional<TextTable> ShownTable() const;
 
   private:
     void ApplyFirstLoadDefaults();
@@ -129,6 +142,7 @@ class DiagramApp {
     const DiagramVariant& variant_;
     SheetReader reader_;
     SampleTable table_;
+    std::vector<Composition> compositions_;
     PlotSettings settings_;
     std::string dataPath_;
     std::string shownPath_;

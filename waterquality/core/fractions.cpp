@@ -2,12 +2,13 @@
 
 namespace wq {
 
-Fractions SampleFractions(const IonValues& m, NitrateType nitrateType) {
+Fractions SampleFractions(const IonValues& m, NitrateType nitrateType, double co3Meq) {
     Fractions f;
     f.CationSum = m[kK] + m[kNa] + m[kCa] + m[kMg];
     double chloride = m[kCl];
     double sulfate = m[kSO4];
-    f.AnionSum = m[kCl] + m[kHCO3] + m[kSO4];
+    const double carbonate = m[kHCO3] + co3Meq;
+    f.AnionSum = m[kCl] + carbonate + m[kSO4];
     if (nitrateType == NitrateType::WithChloride) {
         chloride += m[kNO3];
         f.AnionSum += m[kNO3];
@@ -22,7 +23,7 @@ Fractions SampleFractions(const IonValues& m, NitrateType nitrateType) {
         f.cationDefined = true;
     }
     if (f.AnionSum > 0) {
-        f.AnionFraction = {chloride / f.AnionSum, m[kHCO3] / f.AnionSum, sulfate / f.AnionSum};
+        f.AnionFraction = {chloride / f.AnionSum, carbonate / f.AnionSum, sulfate / f.AnionSum};
         f.anionDefined = true;
     }
     return f;

@@ -20,7 +20,8 @@ struct Fractions {
     bool anionDefined = false;
 };
 
-// Proportions of one analysis in meq/L under the nitrate type.
-Fractions SampleFractions(const IonValues& meq, NitrateType nitrateType);
+// Proportions of one analysis in meq/L under the nitrate type; carbonate (meq/L, 0 in the
+// workbook layout) counts with bicarbonate.
+Fractions SampleFractions(const IonValues& meq, NitrateType nitrateType, double co3Meq = 0);
 
 }  // namespace wq

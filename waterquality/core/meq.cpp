@@ -33,16 +33,12 @@ IonValues ToMeq(const IonValues& mg) {
     return meq;
 }
 
-ScaleChoice ConvertToMeq(SampleTable& table) {
+ScaleChoice AutoScaleOf(const std::vector<Composition>& compositions) {
     double largest = 0.0;
-    for (int i = 1; i <= table.SampleCount && i <= kMaxSamples; ++i) {
-        if (table.SampleValid[static_cast<std::size_t>(i)] != 1)
-            continue;
-        IonValues& meq = table.Meq[static_cast<std::size_t>(i)];
-        meq = ToMeq(table.RawMg[static_cast<std::size_t>(i)]);
-        for (std::size_t k = 0; k < kIonCount; ++k)
-            largest = std::max(largest, meq[k]);
-    }
+    for (const Composition& c : compositions)
+        if (c.drawn)
+            for (double v : c.meq)
+                largest = std::max(largest, v);
     return ChooseAutoScale(largest);
 }
 
@@ -73,16 +69,12 @@ PlotValues ComputeSample(const IonValues& m, NitrateType nitrateType, double s) 
     return v;
 }
 
-std::array<PlotValues, kMaxSamples + 1> ComputePlotValues(const SampleTable& table,
-                                                          NitrateType nitrateType,
-                                                          double currentScale) {
-    std::array<PlotValues, kMaxSamples + 1> out{};
-    for (int i = 1; i <= table.SampleCount && i <= kMaxSamples; ++i) {
-        auto ui = static_cast<std::size_t>(i);
-        if (table.SampleValid[ui] != 1)
-            continue;
-        out[ui] = ComputeSample(table.Meq[ui], nitrateType, currentScale);
-    }
+std::vector<PlotValues> ComputePlotValues(const std::vector<Composition>& compositions,
+                                          NitrateType nitrateType, double currentScale) {
+    std::vector<PlotValues> out(compositions.size());
+    for (std::size_t i = 0; i < compositions.size(); ++i)
+        if (compositions[i].drawn)
+            out[i] = ComputeSample(compositions[i].meq, nitrateType, currentScale);
     return out;
 }
 

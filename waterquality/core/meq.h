@@ -3,7 +3,9 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
+#include "waterquality/core/composition.h"
 #include "waterquality/core/samples.h"
 
 namespace wq {
@@ -34,9 +36,8 @@ ScaleChoice ChooseAutoScale(double largestMeq);
 // Menu index of a scale value, -1 when it is none of the ten.
 int ScaleIndex(double scale);
 
-// Fills Meq of every valid sample from RawMg and returns the automatic scale.
-// Samples marked empty keep their old Meq values and take no part.
-ScaleChoice ConvertToMeq(SampleTable& table);
+// The automatic scale of the drawn samples: from the largest of their meq/L.
+ScaleChoice AutoScaleOf(const std::vector<Composition>& compositions);
 
 // After a load: all four column scales become the automatic scale.
 void ApplyAutoScale(PlotSettings& settings, const ScaleChoice& choice);
@@ -54,9 +55,8 @@ struct PlotValues {
 // Plotted quantities of one sample's meq values under the nitrate type and scale.
 PlotValues ComputeSample(const IonValues& meq, NitrateType nitrateType, double scale);
 
-// Plotted quantities of samples 1..SampleCount with SampleValid = 1 (others stay zero).
-std::array<PlotValues, kMaxSamples + 1> ComputePlotValues(const SampleTable& table,
-                                                          NitrateType nitrateType,
-                                                          double currentScale);
+// Plotted quantities of every sample, in table order (zero for a sample not drawn).
+std::vector<PlotValues> ComputePlotValues(const std::vector<Composition>& compositions,
+                                          NitrateType nitrateType, double currentScale);
 
 }  // namespace wq

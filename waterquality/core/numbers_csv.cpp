@@ -14,31 +14,31 @@ std::vector<std::string> AnalysisCsvHeader() {
     return h;
 }
 
-std::vector<std::string> AnalysisCsvFields(const SampleTable& table, int sample) {
-    auto ui = static_cast<std::size_t>(sample);
-    std::vector<std::string> f{std::to_string(sample), table.SampleName[ui]};
-    for (int k = 0; k < kIonCount; ++k)
-        f.push_back(hc::CsvNumber(table.RawMg[ui][static_cast<std::size_t>(k)]));
-    for (int k = 0; k < kIonCount; ++k)
-        f.push_back(table.SampleValid[ui] >= 1
-                        ? hc::CsvNumber(table.Meq[ui][static_cast<std::size_t>(k)])
-                        : std::string());
+std::vector<std::string> AnalysisCsvFields(const SampleModel& model, int sample) {
+    const Sample& s = model.At(sample);
+    const Composition& c = model.CompositionOf(sample);
+    std::vector<std::string> f{std::to_string(sample), s.name};
+    for (double mg : s.mg)
+        f.push_back(hc::CsvNumber(mg));
+    for (double meq : c.meq)
+        f.push_back(c.drawn ? hc::CsvNumber(meq) : std::string());
     return f;
 }
 
-std::string ColumnChartCsv(const SampleTable& table, const PlotSettings& settings) {
+std::string ColumnChartCsv(const SampleModel& model, const PlotSettings& settings) {
     hc::CsvTable csv;
     std::vector<std::string> header = AnalysisCsvHeader();
     for (const char* q : {"plot Na+K", "plot Ca", "plot Mg", "plot Cl", "plot HCO3", "plot SO4",
                           "plot NO3", "column", "column scale"})
         header.push_back(q);
     csv.Row(header);
-    for (const Column& c : ScreenColumns(table.SampleCount, settings)) {
-        auto q = ComputePlotValues(table, settings.NitrateType, c.scale);
+    for (const Column& c : ScreenColumns(model.Count(), settings)) {
+        const std::vector<PlotValues> q =
+            ComputePlotValues(model.compositions, settings.NitrateType, c.scale);
         for (int i = c.first; i <= c.last; ++i) {
-            std::vector<std::string> row = AnalysisCsvFields(table, i);
-            const PlotValues& p = q[static_cast<std::size_t>(i)];
-            bool drawn = table.SampleValid[static_cast<std::size_t>(i)] == 1;
+            std::vector<std::string> row = AnalysisCsvFields(model, i);
+            const PlotValues& p = q[static_cast<std::size_t>(i - 1)];
+            const bool drawn = model.At(i).drawn;
             for (double v : {p.qNaK, p.qCa, p.qMg, p.qCl, p.qHCO3, p.qSO4, p.qN})
                 row.push_back(drawn ? hc::CsvNumber(v) : std::string());
             row.push_back(std::to_string(c.index));

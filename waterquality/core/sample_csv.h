@@ -1,12 +1,13 @@
 // Loading the sample table from a CSV table as laboratories deliver analyses: a heading row
-// naming the columns, then one row per sample. It gives the very table a workbook with the same
-// cells gives, so every chart and the data check take it unchanged.
+// naming the columns, then one row per sample (the long tables of sample_table.h). It gives the
+// very table a workbook with the same cells gives, so every chart and the data check take it
+// unchanged.
 #pragma once
 
-#include <map>
 #include <string>
 
 #include "common/core/result.h"
+#include "waterquality/core/sample_table.h"
 #include "waterquality/core/samples.h"
 #include "waterquality/core/suspect_cells.h"
 #include "waterquality/core/workbook_load.h"
@@ -28,18 +29,12 @@ bool IsCsvPath(const std::string& path);
 // count of rows), the same one-character-name rule, the same empty cell as 0, the same mark and
 // colour rules (a colour of one character is 0, as "9" in a workbook) and the same refusals,
 // placed by line and column heading instead of by cell. A missing or repeated ion column is
-// refused.
-hc::Result<SampleTable> LoadSampleCsv(const std::string& path, const SampleTable& previous,
-                                      const LoadOptions& options = {},
+// refused. The further columns of a long table (CO3, F, EC, pH, TDS, group, date) are read too.
+hc::Result<SampleTable> LoadSampleCsv(const std::string& path, const LoadOptions& options = {},
                                       const LoadProgress& progress = {});
 
-// A CSV table laid out as the workbook's cells, with where each cell came from.
-struct CsvSheet {
-    hc::WorkbookSheet sheet;
-    std::map<std::string, TablePlace> places;  // by cell reference ("D14")
-    int rows = 0;                              // sample rows of the file, all of them
-};
-hc::Result<CsvSheet> ParseSampleCsvSheet(const std::string& text, const std::string& path);
+// The records of CSV text as rows of a table (sample_table.h); `text` must outlive the source.
+RowSource CsvRows(const std::string& text, const std::string& path);
 
 // Every suspect cell of the CSV table at path, as ScanWorkbook finds them in a workbook, each
 // placed by "line:heading" ("5:Cl") instead of a workbook cell.
@@ -47,7 +42,7 @@ SuspectReport ScanSampleCsv(const std::string& path, const ScanOptions& options 
 
 // The same for text already read and decoded to UTF-8; `path` only names the file in errors.
 hc::Result<SampleTable> ParseSampleCsv(const std::string& text, const std::string& path,
-                                       const SampleTable& previous, const LoadOptions& options = {},
+                                       const LoadOptions& options = {},
                                        const LoadProgress& progress = {});
 
 }  // namespace wq

@@ -22,6 +22,32 @@ const char* NitrateCaption(NitrateType type) {
     return i < 0 ? "" : kNitrateCaptions[static_cast<std::size_t>(i)];
 }
 
+namespace {
+// 10000 -> "10,000", as the messages write counts.
+std::string Grouped(int n) {
+    std::string digits = std::to_string(n);
+    for (int i = static_cast<int>(digits.size()) - 3; i > 0 && digits[static_cast<std::size_t>(i - 1)] != '-'; i -= 3)
+        digits.insert(static_cast<std::size_t>(i), ",");
+    return digits;
+}
+}  // namespace
+
+TooManySamples TooManySamplesText(int rows, int maxSamples) {
+    TooManySamples t;
+    t.ja = "この表には " + Grouped(rows) + " 試料あります。";
+    t.en = "the table holds " + Grouped(rows) + " samples; ";
+    if (maxSamples < kMaxLongTableSamples) {
+        t.ja += "このプログラムが描けるのは " + Grouped(maxSamples) + " 試料までです（wqplot は " +
+                Grouped(kMaxLongTableSamples) + " 試料まで描けます）";
+        t.en += "this program draws at most " + Grouped(maxSamples) + " (wqplot draws up to " +
+                Grouped(kMaxLongTableSamples) + ")";
+    } else {
+        t.ja += "読み込めるのは " + Grouped(maxSamples) + " 試料までです";
+        t.en += "at most " + Grouped(maxSamples) + " can be read";
+    }
+    return t;
+}
+
 std::string CellReference(int row, int column) {
     std::string letters;
     for (int c = column; c > 0; c = (c - 1) / 26)

@@ -3,13 +3,17 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace wq {
 
+// The Parts' programs draw at most 32 samples (four columns of eight); wqplot reads long
+// tables of up to kMaxLongTableSamples rows.
 inline constexpr int kMaxSamples = 32;
+inline constexpr int kMaxLongTableSamples = 10000;
 inline constexpr int kIonCount = 8;
-inline constexpr int kAnalyteRoom = 16;  // room reserved per sample; the first 8 are used
 inline constexpr int kSamplesPerColumn = 8;
 inline constexpr int kMaxColumns = 4;
 
@@ -31,18 +35,37 @@ inline int SampleColumn(int sample) {
 // "D14" for row 14, column 4; "AG11" for row 11, column 33.
 std::string CellReference(int row, int column);
 
-using IonValues = std::array<double, kAnalyteRoom>;
+// The eight ions of one analysis, in the order above (mg/L or meq/L as the name says).
+using IonValues = std::array<double, kIonCount>;
 
-// Up to 32 samples, addressed 1..32 (index 0 is unused so that sample i is entry i).
+// One water analysis as read. A sample the file marks empty (a workbook column whose name is a
+// bare column number) keeps its place in the table but is not drawn and holds no values.
+struct Sample {
+    std::string name;
+    IonValues mg{};      // the eight ions, mg/L
+    bool drawn = false;  // a sample with an analysis: drawn, converted, checked
+    // Plotting mark (its first character) and colour number 0..15: rows 20 and 21 of the
+    // workbook, `mark` and `colour` of a table.
+    std::string mark;
+    int colour = 0;
+    // Further columns a long table may give; absent in the workbook layout.
+    std::optional<double> co3;  // carbonate, mg/L
+    std::optional<double> f;    // fluoride, mg/L
+    std::optional<double> ec;   // electrical conductivity, µS/cm at 25 °C
+    std::optional<double> ph;
+    std::optional<double> tds;  // total dissolved solids, mg/L
+    std::string group;          // `group`, `site` or 地点: marks, colours and legend entries
+    std::string date;
+};
+
+// The samples of one file in file order: sample number n (1-based, the workbook's column n + 1
+// or the table's n-th row) is samples[n - 1].
 struct SampleTable {
-    int SampleCount = 0;
-    std::array<std::string, kMaxSamples + 1> SampleName{};
-    std::array<int, kMaxSamples + 1> SampleValid{};
-    std::array<IonValues, kMaxSamples + 1> RawMg{};
-    std::array<IonValues, kMaxSamples + 1> Meq{};
-    // Read by ternaryplot only (rows 20 and 21).
-    std::array<std::string, kMaxSamples + 1> SampleMark{};
-    std::array<int, kMaxSamples + 1> SampleColor{};
+    std::vector<Sample> samples;
+    int Count() const { return static_cast<int>(samples.size()); }
+    // Sample number n, 1..Count().
+    const Sample& At(int number) const { return samples[static_cast<std::size_t>(number - 1)]; }
+    Sample& At(int number) { return samples[static_cast<std::size_t>(number - 1)]; }
 };
 
 // How nitrate is counted; unset until the first load chooses None. The values are those the
@@ -77,6 +100,16 @@ inline constexpr std::array<int, 5> kColumnStartWidths{3, 1, 1, 2, 2};
 inline constexpr int kMinLineWidth = 1;
 inline constexpr int kMaxLineWidth = 5;
 
+// wqplot: the diagram of the "図の種類" menu and its options.
+enum class DiagramKind : int { Piper = 0, Schoeller, Chadha, Classification };
+struct DiagramOptions {
+    DiagramKind kind = DiagramKind::Piper;
+    bool fields = false;          // Piper: the diamond's four fields and their names
+    bool labels = false;          // sample names beside the points
+    bool tdsCircles = false;      // Piper: circles scaled by TDS in the diamond
+    bool potassiumApart = false;  // Schoeller: K as its own axis beside Na
+};
+
 // Settings of the main window of the water-quality programs.
 struct PlotSettings {
     wq::NitrateType NitrateType = wq::NitrateType::Unset;
@@ -88,7 +121,15 @@ struct PlotSettings {
     // sheet as always) unless the user asks for it.
     bool SampleListField = false;
     std::array<int, 5> LineWidths = kColumnStartWidths;
+    DiagramOptions Diagram;  // wqplot only
 };
+
+// Why a table of `rows` samples is refused by a program drawing at most `maxSamples`: Japanese
+// and English, without a closing full stop. A Parts' program points to wqplot.
+struct TooManySamples {
+    std::string ja, en;
+};
+TooManySamples TooManySamplesText(int rows, int maxSamples);
 
 // Number of characters (code points) of a UTF-8 text.
 int CharacterCount(const std::string& utf8);

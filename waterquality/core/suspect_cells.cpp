@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 
+#include "common/core/input_limits.h"
 #include "common/core/numbers.h"
 #include "waterquality/core/workbook_load.h"
 
@@ -98,11 +99,13 @@ class Scanner {
             auto [it, fresh] = firstByName.emplace(key, i);
             if (!fresh) {
                 const int first = SampleColumn(it->second);
-                const TablePlace* p = Place(kNameRow, first);
-                const std::string ja = p ? std::to_string(p->line) + " 行目の試料名と"
-                                         : CellReference(kNameRow, first) + " と";
-                const std::string en = p ? "on line " + std::to_string(p->line)
-                                         : "in " + CellReference(kNameRow, first);
+                const std::optional<TablePlace> p = Place(kNameRow, first);
+                const std::string ja = !p            ? CellReference(kNameRow, first) + " と"
+                                       : p->cell.empty() ? std::to_string(p->line) + " 行目の試料名と"
+                                                         : p->cell + " の試料名と";
+                const std::string en = !p            ? "in " + CellReference(kNameRow, first)
+                                       : p->cell.empty() ? "on line " + std::to_string(p->line)
+                                                         : "in " + p->cell;
                 Add(kNameRow, i, SuspectKind::DuplicateName, false,
                     "試料名" + Bracketed(name) + "は " + ja + "同じです。",
                     "The sample name " + Quoted(name) + " is the same as " + en + ".");
@@ -111,6 +114,9 @@ class Scanner {
                 IonCell(i, k);
             if (options_.marksAndColours)
                 MarkAndColour(i);
+            if (Table())
+                for (int row : options_.table->valueRows)
+                    ValueCell(i, row);
         }
         std::sort(report_.cells.begin(), report_.cells.end(),
                   [](const SuspectCell& a, const SuspectCell& b) {
@@ -124,15 +130,15 @@ class Scanner {
     const ScanOptions& options_;
     SuspectReport report_;
     std::set<std::pair<int, int>> seen_;
-    std::array<bool, kMaxSamples + 1> drawn_{};
-    std::array<std::string, kMaxSamples + 1> names_{};
+    // By sample number; the columns of the layout or the rows of a long table.
+    std::vector<char> drawn_ = std::vector<char>(kMaxSamples + 1);
+    std::vector<std::string> names_ = std::vector<std::string>(kMaxSamples + 1);
 
-    // The place of a cell in a CSV table; none in a workbook.
-    const TablePlace* Place(int row, int column) const {
+    // The place of a cell in a long table; none in a workbook.
+    std::optional<TablePlace> Place(int row, int column) const {
         if (!options_.table)
-            return nullptr;
-        auto it = options_.table->find(CellReference(row, column));
-        return it == options_.table->end() ? nullptr : &it->second;
+            return std::nullopt;
+        return options_.table->At(row, column);
     }
     bool Table() const { return options_.table != nullptr; }
     // What the refusals say cannot be loaded.
@@ -158,12 +164,12 @@ class Scanner {
         SuspectCell c;
         c.row = row;
         c.column = column;
-        if (const TablePlace* p = Place(row, column))
-            c.reference = std::to_string(p->line) + ":" + p->heading;
+        if (const std::optional<TablePlace> p = Place(row, column))
+            c.reference = p->Reference();
         else if (!Table())
             c.reference = CellReference(row, column);
         c.sample = sample;
-        if (sample >= 1 && sample <= kMaxSamples)
+        if (sample >= 1 && static_cast<std::size_t>(sample) < names_.size())
             c.sampleName = names_[static_cast<std::size_t>(sample)];
         c.kind = kind;
         c.refusesLoad = refuses;
@@ -190,16 +196,23 @@ class Scanner {
             Add(kCountRow, 0, SuspectKind::BadCount, true, std::move(ja), std::move(en),
                 kCountColumn);
         };
-        if (Table() && converted && (count < 1 || count > kMaxSamples)) {
+        if (Table() && converted) {
             // The count of a table is that of its rows: the file is the place.
-            if (count < 1)
+            if (count < 1) {
                 bad("試料の行がありません。", "The table has no sample rows.");
-            else
-                bad("このファイルには " + std::to_string(count) + " 試料あります。読み込めるのは " +
-                        std::to_string(kMaxSamples) + " 試料までです。",
-                    "The file holds " + std::to_string(count) + " samples; at most " +
-                        std::to_string(kMaxSamples) + " can be read.");
-            return std::min(count, kMaxSamples);
+                return 0;
+            }
+            if (count > options_.maxSamples) {
+                TooManySamples t = TooManySamplesText(count, options_.maxSamples);
+                t.en[0] = 'T';
+                bad(t.ja + "。", t.en + ".");
+            }
+            // The rows of the table are scanned, those beyond the limit too, up to what was laid
+            // out.
+            const int scanned = static_cast<int>(options_.table->lines.size());
+            drawn_.assign(static_cast<std::size_t>(scanned) + 1, 0);
+            names_.assign(static_cast<std::size_t>(scanned) + 1, {});
+            return scanned;
         }
         if (cell.kind == Kind::Empty) {
             bad("データ数（B10）が空です。1 から 32 の試料数を入れてください。",
@@ -339,6 +352,34 @@ class Scanner {
         }
     }
 
+    // A further numeric column of a long table: empty is no value; otherwise as an ion cell,
+    // under its heading.
+    void ValueCell(int i, int row) {
+        const CellValue cell = Cell(row, i);
+        if (cell.kind == Kind::Empty)
+            return;
+        const std::optional<TablePlace> p = Place(row, SampleColumn(i));
+        const std::string item = p ? hc::Excerpt(p->heading) : std::string();
+        const std::string shown = Excerpt(cell);
+        double value = 0;
+        try {
+            value = hc::CellDouble(cell);
+        } catch (const hc::WorkbookError&) {
+            if (cell.kind == Kind::Text) {
+                TextValue(row, i, item, cell.text, shown);
+            } else {
+                Add(row, i, SuspectKind::ErrorValue, true,
+                    item + " がエラー値または有限でない数値のため読み込めません。",
+                    item + " holds an error value or no finite number, so " + Loadable() +
+                        " cannot be loaded.");
+            }
+            return;
+        }
+        if (value < 0)
+            Add(row, i, SuspectKind::NegativeValue, false, item + " の値 " + shown + " が負です。",
+                "The " + item + " value " + shown + " is negative.");
+    }
+
     void TextValue(int row, int i, const std::string& ion, const std::string& text,
                    const std::string& shown) {
         const std::string f = Folded(text);
@@ -383,7 +424,7 @@ class Scanner {
                     " cannot be loaded.");
             return;
         }
-        SampleTable probe;
+        Sample probe;
         if (!ReadMarkAndColour(sheet_, i, probe)) {
             Add(kColorRow, i, SuspectKind::BadColour, true,
                 "色番号" + Bracketed(shown) + "は数値でないため読み込めません。",
@@ -394,7 +435,7 @@ class Scanner {
         const std::string text = hc::CellText(colour);
         if (text.empty())
             return;  // no colour given: black, as meant
-        const int drawn = probe.SampleColor[static_cast<std::size_t>(i)];
+        const int drawn = probe.colour;
         const std::optional<int> meant = hc::TryTextToInt32(text);
         if (meant && *meant == drawn)
             return;
@@ -408,6 +449,23 @@ class Scanner {
 };
 
 }  // namespace
+
+std::string TablePlace::Reference() const {
+    return (cell.empty() ? std::to_string(line) : cell) + ":" + heading;
+}
+
+std::optional<TablePlace> TablePlaces::At(int row, int column) const {
+    const int sample = column - 1;
+    auto it = rows.find(row);
+    if (it == rows.end() || sample < 1 || static_cast<std::size_t>(sample) > lines.size())
+        return std::nullopt;
+    TablePlace p;
+    p.line = lines[static_cast<std::size_t>(sample - 1)];
+    p.heading = it->second.heading;
+    if (sheetRows)
+        p.cell = CellReference(p.line, it->second.column);
+    return p;
+}
 
 const char* SuspectKindId(SuspectKind kind) {
     switch (kind) {

@@ -7,11 +7,13 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/core/workbook.h"
 #include "waterquality/core/data_check.h"
+#include "waterquality/core/samples.h"
 
 namespace wq {
 
@@ -59,10 +61,28 @@ struct SuspectReport {
     bool Refused() const;
 };
 
-// Where a cell of a CSV table laid out as a workbook (sample_csv.h) came from.
+// Where a cell of a long table laid out as a workbook (sample_table.h) came from.
 struct TablePlace {
-    int line = 0;         // line of the file
+    int line = 0;         // line of a CSV file, row of a sheet
     std::string heading;  // heading of the column
+    std::string cell;     // the cell of a sheet ("C15"); empty in a CSV file
+    // "5:Cl" in a CSV file, "C15:Cl" in a sheet.
+    std::string Reference() const;
+};
+
+// The places of a laid-out table: each sample's line or row, each laid-out row's column.
+struct TablePlaces {
+    bool sheetRows = false;  // the rows of a workbook sheet: places are its cells
+    std::vector<int> lines;  // by sample number - 1
+    struct Source {
+        int column = 0;  // 1-based column of the table
+        std::string heading;
+    };
+    std::map<int, Source> rows;  // by laid-out row
+    // Laid-out rows of the further numeric columns (CO3, F, EC, pH, TDS): checked as the ions
+    // are, an empty cell being no value.
+    std::vector<int> valueRows;
+    std::optional<TablePlace> At(int row, int column) const;
 };
 
 struct ScanOptions {
@@ -70,9 +90,11 @@ struct ScanOptions {
     bool marksAndColours = false;
     // Reads "Sheet1" of a workbook; hc::ReadWorkbookSheet when empty.
     std::function<hc::WorkbookSheet(const std::string& path)> readSheet;
-    // A CSV table laid out as a workbook: its places by cell reference ("D14"). The report then
-    // names lines and headings ("5:Cl"), and the count cell speaks of the rows of the file.
-    const std::map<std::string, TablePlace>* table = nullptr;
+    // A long table laid out as a workbook. The report then names lines or cells with headings
+    // ("5:Cl"), and the count cell speaks of the rows of the table.
+    const TablePlaces* table = nullptr;
+    // The most samples the program draws: a longer table is refused.
+    int maxSamples = kMaxSamples;
 };
 
 // When the count cell is unusable the scan still covers every column up to the last name in

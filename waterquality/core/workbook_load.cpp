@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "common/core/input_limits.h"
-#include "waterquality/core/sample_csv.h"
+#include "waterquality/core/sample_table.h"
 
 namespace wq {
 
@@ -106,8 +106,7 @@ hc::Result<hc::WorkbookSheet> ReadSheet1(const std::string& path) {
     }
 }
 
-hc::Status ReadMarkAndColour(const hc::WorkbookSheet& sheet, int sample, SampleTable& table) {
-    const auto ui = static_cast<std::size_t>(sample);
+hc::Status ReadMarkAndColour(const hc::WorkbookSheet& sheet, int sample, Sample& into) {
     const int column = SampleColumn(sample);
     hc::Result<std::string> mark = TextAt(sheet, kMarkRow, column);
     if (!mark)
@@ -124,15 +123,30 @@ hc::Status ReadMarkAndColour(const hc::WorkbookSheet& sheet, int sample, SampleT
     }
     if (colour > 15 || colour < 0)
         colour = 0;
-    table.SampleMark[ui] = FirstCharacter(*mark);
-    table.SampleColor[ui] = colour;
+    into.mark = FirstCharacter(*mark);
+    into.colour = colour;
     return {};
 }
 
-hc::Result<SampleTable> LoadWorkbook(const std::string& path, const SampleTable& previous,
-                                     const LoadOptions& options, const LoadProgress& progress) {
-    if (!options.readSheet && IsCsvPath(path))
-        return LoadSampleCsv(path, previous, options, progress);
+hc::Result<SampleTable> LoadWorkbook(const std::string& path, const LoadOptions& options,
+                                     const LoadProgress& progress) {
+    if (!options.readSheet) {
+        hc::Result<SampleSheet> read = ReadSampleSheet(path, options.maxSamples);
+        if (!read)
+            return read.error();
+        if (read->table)
+            return ReadTableSheet(*read->table, path, options, progress);
+        return ReadLayoutSheet(read->layout, path, kMaxSamples, options, progress);
+    }
+    const hc::Result<hc::WorkbookSheet> read = options.readSheet(path);
+    if (!read)
+        return read.error();
+    return ReadLayoutSheet(*read, path, kMaxSamples, options, progress);
+}
+
+hc::Result<SampleTable> ReadLayoutSheet(const hc::WorkbookSheet& sheet, const std::string& path,
+                                        int maxCount, const LoadOptions& options,
+                                        const LoadProgress& progress) {
     auto passed = [&](LoadStage stage) {
         if (progress)
             progress(stage);
@@ -141,17 +155,12 @@ hc::Result<SampleTable> LoadWorkbook(const std::string& path, const SampleTable&
         e.file = path;
         return e;
     };
-    const hc::Result<hc::WorkbookSheet> read =
-        options.readSheet ? options.readSheet(path) : ReadSheet1(path);
-    if (!read)
-        return read.error();
-    const hc::WorkbookSheet& sheet = *read;
 
     const hc::Result<int> count = Int32At(sheet, kCountRow, kCountColumn);
     if (!count)
         return inFile(count.error());
     passed(LoadStage::CountRead);
-    if (*count < 1 || *count > kMaxSamples) {
+    if (*count < 1 || *count > maxCount) {
         hc::Error e = hc::FileError(
             hc::ErrorKind::BadCount, path,
             "データ数 " + std::to_string(*count) + " は 1 から 32 の範囲にありません",
@@ -160,31 +169,31 @@ hc::Result<SampleTable> LoadWorkbook(const std::string& path, const SampleTable&
         return e;
     }
 
-    SampleTable next = previous;
-    next.SampleCount = *count;
+    SampleTable next;
+    next.samples.resize(static_cast<std::size_t>(*count));
     for (int i = 1; i <= *count; ++i) {
-        const auto ui = static_cast<std::size_t>(i);
         hc::Result<std::string> name = TextAt(sheet, kNameRow, SampleColumn(i));
         if (!name)
             return inFile(name.error());
         // A name of one character (a bare column number) marks the column empty.
-        const bool valid = CharacterCount(*name) > 1;
-        next.SampleName[ui] = valid ? *name : std::string();
-        next.SampleValid[ui] = valid ? 1 : 0;
+        Sample& sample = next.At(i);
+        sample.drawn = CharacterCount(*name) > 1;
+        if (sample.drawn)
+            sample.name = *name;
     }
     passed(LoadStage::NamesRead);
     for (int i = 1; i <= *count; ++i) {
-        const auto ui = static_cast<std::size_t>(i);
-        if (next.SampleValid[ui] != 1)
-            continue;  // an empty column keeps what it held
+        Sample& sample = next.At(i);
+        if (!sample.drawn)
+            continue;  // an empty column is not read
         for (int k = 0; k < kIonCount; ++k) {
             hc::Result<double> mg = DoubleAt(sheet, kFirstIonRow + k, SampleColumn(i));
             if (!mg)
                 return inFile(mg.error());
-            next.RawMg[ui][static_cast<std::size_t>(k)] = *mg;
+            sample.mg[static_cast<std::size_t>(k)] = *mg;
         }
         if (options.extraRows) {
-            if (hc::Status extra = options.extraRows(sheet, i, next); !extra)
+            if (hc::Status extra = options.extraRows(sheet, i, sample); !extra)
                 return inFile(extra.error());
         }
     }

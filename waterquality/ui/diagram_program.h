@@ -35,6 +35,12 @@ struct WidthMenu {
     std::string itemName;
 };
 
+// An item of the "図の種類(&D)" menu (wqplot): the diagram it chooses and its caption.
+struct KindItem {
+    DiagramKind kind;
+    std::string caption;
+};
+
 struct DiagramProgram {
     const DiagramVariant* variant = nullptr;  // the program's rules and drawing
     std::string programName;                  // title of the program's own message boxes
@@ -49,6 +55,11 @@ struct DiagramProgram {
     bool pageSetupShowsShifts = false;
     // The beep that ends a print run.
     bool beepAfterPrint = true;
+    // File>データ入力 (the template workbook) and File>ページ設定 with the print shifts.
+    bool templateItem = true;
+    bool pageSetupItem = true;
+    // The "図の種類(&D)" menu; none for the Parts' diagrams.
+    std::vector<KindItem> kinds;
     HelpText helpUse, helpData, helpType, helpVersion;
     std::vector<hc::SplashLabel> splash;
 

@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTableView>
+#include <QHeaderView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
@@ -29,6 +31,7 @@
 #include "waterquality/ui/data_check_window.h"
 #include "waterquality/ui/loading_notice.h"
 #include "waterquality/ui/page_setup_window.h"
+#include "waterquality/ui/text_table_model.h"
 
 namespace wq {
 
@@ -127,16 +130,11 @@ MainWindow::MainWindow(hc::PlatformServices& platform, const DiagramProgram& pro
 
     // Menus wait for the splash; those that need data wait for the first load.
     mnuFilePrintItem_->setEnabled(false);
-    mnuFilePageItem_->setEnabled(false);
     mnuFile_->menuAction()->setEnabled(false);
-    mnuType_->menuAction()->setEnabled(false);
-    if (mnuScale_)
-        mnuScale_->menuAction()->setEnabled(false);
-    mnuStyle_->menuAction()->setEnabled(false);
     mnuHelp_->menuAction()->setEnabled(false);
     for (std::size_t w = 0; w < mnuWidthVal_.size(); ++w)
         MoveCheck(mnuWidthVal_[w], app_.Settings().LineWidths[w] - 1);
-    mnuWidth_->menuAction()->setEnabled(false);
+    SetDataMenusEnabled(false);
 
     splash_ = new hc::SplashWindow(this, platform_, "Form9", Q(program_.title), program_.splash,
                                    kSplashCloseTick, [this] { EnableFileMenus(); });
@@ -153,9 +151,11 @@ void MainWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
     mnuFile_ = AddMenu(bar, nullptr, "mnuFile", "ファイル(&F)");
     QAction* open = AddItem(mnuFile_, "mnuFileOpenItem", "開く(&O)");
-    QAction* create = AddItem(mnuFile_, "mnuFileNewItem", "データ入力(&N)");
+    QAction* create =
+        program_.templateItem ? AddItem(mnuFile_, "mnuFileNewItem", "データ入力(&N)") : nullptr;
     mnuFile_->addSeparator();
-    mnuFilePageItem_ = AddItem(mnuFile_, "mnuFilePageItem", "ページ設定(&C)");
+    if (program_.pageSetupItem)
+        mnuFilePageItem_ = AddItem(mnuFile_, "mnuFilePageItem", "ページ設定(&C)");
     mnuFilePrintItem_ = AddItem(mnuFile_, "mnuFilePrintItem", "印刷(&P)");
     mnuFile_->addSeparator();
     mnuFileEndItem_ = AddItem(mnuFile_, "mnuFileEndItem", "終了(&X)");
@@ -182,8 +182,10 @@ void MainWindow::BuildMenus() {
     mnuFileCheckItem_->setEnabled(false);
     connect(mnuFileCheckItem_, &QAction::triggered, this, &MainWindow::ShowDataCheck);
     connect(open, &QAction::triggered, this, &MainWindow::ChooseFile);
-    connect(create, &QAction::triggered, this, &MainWindow::ShowTemplate);
-    connect(mnuFilePageItem_, &QAction::triggered, this, &MainWindow::OpenPageSetup);
+    if (create)
+        connect(create, &QAction::triggered, this, &MainWindow::ShowTemplate);
+    if (mnuFilePageItem_)
+        connect(mnuFilePageItem_, &QAction::triggered, this, &MainWindow::OpenPageSetup);
     connect(mnuFilePrintItem_, &QAction::triggered, this, &MainWindow::PrintChart);
     connect(mnuFileEndItem_, &QAction::triggered, this, &MainWindow::Exit);
 
@@ -213,8 +215,12 @@ void MainWindow::BuildMenus() {
         }
     }
 
-    mnuStyle_ = AddMenu(bar, nullptr, "mnuStyle", "作図様式(&O)");
+    if (!program_.kinds.empty())
+        BuildKindMenu();
+
     const std::vector<Style>& styles = app_.Variant().styles;
+    if (!styles.empty())
+        mnuStyle_ = AddMenu(bar, nullptr, "mnuStyle", "作図様式(&O)");
     for (std::size_t g = 0; g < styles.size(); ++g) {
         const ChoiceGroup* texts = program_.StyleTexts(styles[g]);
         QMenu* sub = AddMenu(bar, mnuStyle_, texts->menuName, texts->caption);
@@ -235,7 +241,8 @@ void MainWindow::BuildMenus() {
         connect(field, &QAction::toggled, this, [this](bool on) { app_.SetSampleListField(on); });
     }
 
-    mnuWidth_ = AddMenu(bar, nullptr, "mnuWidth", "印刷線の太さ設定(&W)");
+    if (!program_.widthMenus.empty())
+        mnuWidth_ = AddMenu(bar, nullptr, "mnuWidth", "印刷線の太さ設定(&W)");
     for (std::size_t w = 0; w < program_.widthMenus.size(); ++w) {
         const WidthMenu& wm = program_.widthMenus[w];
         QMenu* sub = AddMenu(bar, mnuWidth_, wm.menuName, wm.caption);
@@ -263,6 +270,44 @@ void MainWindow::BuildMenus() {
         connect(a, &QAction::triggered, this, [this, t] { ShowHelp(t); });
     }
     hc::AddGuideItem(mnuHelp_, platform_);
+}
+
+void MainWindow::BuildKindMenu() {
+    mnuKind_ = AddMenu(menuBar(), nullptr, "mnuKind", "図の種類(&D)");
+    for (std::size_t k = 0; k < program_.kinds.size(); ++k) {
+        QAction* a = AddGroupItem(mnuKind_, "mnuKindVal", program_.kinds[k].caption,
+                                  static_cast<int>(k));
+        const DiagramKind kind = program_.kinds[k].kind;
+        connect(a, &QAction::triggered, this, [this, kind] { ChooseKind(kind); });
+        mnuKindVal_.push_back(a);
+    }
+    mnuKind_->addSeparator();
+    // The options of the diagrams, each offered where its diagram is drawn.
+    static const std::array<const char*, kKindOptionCount> kNames{
+        "mnuKindFieldsItem", "mnuKindLabelsItem", "mnuKindTdsItem", "mnuKindPotassiumItem"};
+    static const std::array<const char*, kKindOptionCount> kCaptions{
+        "水質区分を描く(&F)", "サンプル名を描く(&L)", "TDS の大きさの円を描く(&R)",
+        "K を Na と分けて描く(&K)"};
+    for (std::size_t o = 0; o < kKindOptionCount; ++o) {
+        QAction* a = AddItem(mnuKind_, kNames[o], kCaptions[o]);
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this] { ChooseKindOptions(); });
+        mnuKindOption_[o] = a;
+    }
+}
+
+void MainWindow::ChooseKind(DiagramKind kind) {
+    Redraw(app_.SetDiagramKind(kind));
+    ShowSettings();
+}
+
+void MainWindow::ChooseKindOptions() {
+    DiagramOptions o = app_.Settings().Diagram;
+    o.fields = mnuKindOption_[0]->isChecked();
+    o.labels = mnuKindOption_[1]->isChecked();
+    o.tdsCircles = mnuKindOption_[2]->isChecked();
+    o.potassiumApart = mnuKindOption_[3]->isChecked();
+    Redraw(app_.SetDiagramOptions(o));
 }
 
 void MainWindow::BuildStatusArea(QWidget* host) {
@@ -297,12 +342,19 @@ void MainWindow::BuildStatusArea(QWidget* host) {
     row->addWidget(label("Label1", "タイプ"));
     row->addWidget(nitrateBox_);
     row->addSpacing(24);
-    row->addWidget(label("Label2", "印刷位置右へ"));
-    row->addWidget(shiftRightBox_);
-    row->addWidget(label("Label3", " mm 上へ"));
-    row->addWidget(shiftUpBox_);
-    row->addWidget(label("Label4", "mm"));
+    // The print shifts only where the page setup gives them.
+    if (program_.pageSetupItem) {
+        row->addWidget(label("Label2", "印刷位置右へ"));
+        row->addWidget(shiftRightBox_);
+        row->addWidget(label("Label3", " mm 上へ"));
+        row->addWidget(shiftUpBox_);
+        row->addWidget(label("Label4", "mm"));
+    }
     row->addStretch(1);
+    if (!program_.pageSetupItem) {
+        shiftRightBox_->hide();
+        shiftUpBox_->hide();
+    }
     layout->addWidget(line("Line1"));
     layout->addLayout(row);
     layout->addWidget(line("Line2"));
@@ -338,6 +390,8 @@ void MainWindow::BuildView() {
 }
 
 void MainWindow::LayoutView() {
+    if (tableView_)
+        tableView_->setGeometry(0, 0, viewHost_->width(), viewHost_->height());
     // Picture1 stays square so that the chart keeps its proportions at any window size.
     int side = std::max(100, std::min(viewHost_->width(), viewHost_->height()));
     chartView_->setGeometry((viewHost_->width() - side) / 2, 0, side, side);
@@ -491,11 +545,32 @@ void MainWindow::LoadAndDraw() {
 }
 
 void MainWindow::DrawScreen() {
-    chartScroll_->setVisible(program_.wideCanvas && ScrollBarShown(app_.Table().SampleCount));
+    chartScroll_->setVisible(program_.wideCanvas && ScrollBarShown(app_.Table().Count()));
     if (!chartScroll_->isVisible() && chartScroll_->value() != 0)
         chartScroll_->setValue(0);
     app_.DrawScreen(chart_->Canvas());
     chart_->update();
+    // A table is read in a table view; the picture of its first sheet stays for the exports.
+    std::optional<TextTable> table = app_.ShownTable();
+    if (table && !tableView_) {
+        tableView_ = new QTableView(viewHost_);
+        tableView_->setObjectName("TableView");
+        tableView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+        tableView_->verticalHeader()->hide();
+        // Rows as high as their text: a long table is read by scrolling through it.
+        tableView_->verticalHeader()->setDefaultSectionSize(tableView_->fontMetrics().height() + 6);
+        tableModel_ = new TextTableModel(tableView_);
+        tableView_->setModel(tableModel_);
+    }
+    if (tableView_) {
+        tableModel_->SetTable(table ? std::move(*table) : TextTable{});
+        tableView_->setVisible(table.has_value());
+        if (tableView_->isVisible())
+            tableView_->resizeColumnsToContents();
+    }
+    chartView_->setVisible(!tableView_ || !tableView_->isVisible());
+    LayoutView();
 }
 
 void MainWindow::ShowSettings() {
@@ -508,6 +583,24 @@ void MainWindow::ShowSettings() {
     if (mnuScale_)
         for (std::size_t c = 0; c < mnuScaleVal_.size(); ++c)
             MoveCheck(mnuScaleVal_[c], ScaleIndex(s.ColumnScale[c + 1]));
+    if (mnuKind_) {
+        int chosen = -1;
+        for (std::size_t k = 0; k < program_.kinds.size(); ++k)
+            if (program_.kinds[k].kind == s.Diagram.kind)
+                chosen = static_cast<int>(k);
+        MoveCheck(mnuKindVal_, chosen);
+        const DiagramKind kind = s.Diagram.kind;
+        const std::array<bool, kKindOptionCount> checked{s.Diagram.fields, s.Diagram.labels,
+                                                         s.Diagram.tdsCircles,
+                                                         s.Diagram.potassiumApart};
+        const std::array<bool, kKindOptionCount> offered{
+            kind == DiagramKind::Piper, kind == DiagramKind::Piper || kind == DiagramKind::Chadha,
+            kind == DiagramKind::Piper, kind == DiagramKind::Schoeller};
+        for (std::size_t o = 0; o < kKindOptionCount; ++o) {
+            mnuKindOption_[o]->setChecked(checked[o]);
+            mnuKindOption_[o]->setEnabled(offered[o]);
+        }
+    }
 }
 
 void MainWindow::EnableColumnScales() {
@@ -515,18 +608,21 @@ void MainWindow::EnableColumnScales() {
         return;
     for (int c = 0; c < kMaxColumns; ++c)
         mnuScaleColumn_[static_cast<std::size_t>(c)]->menuAction()->setEnabled(
-            app_.Table().SampleCount > kSamplesPerColumn * c);
+            app_.Table().Count() > kSamplesPerColumn * c);
 }
 
 void MainWindow::EnableDataMenus() {
-    mnuType_->menuAction()->setEnabled(true);
-    if (mnuScale_)
-        mnuScale_->menuAction()->setEnabled(true);
-    mnuStyle_->menuAction()->setEnabled(true);
+    SetDataMenusEnabled(true);
     mnuFilePrintItem_->setEnabled(true);
-    mnuFilePageItem_->setEnabled(true);
     exports_->SetEnabled(true);
-    mnuWidth_->menuAction()->setEnabled(true);
+}
+
+void MainWindow::SetDataMenusEnabled(bool on) {
+    for (QMenu* m : {mnuType_, mnuScale_, mnuStyle_, mnuWidth_, mnuKind_})
+        if (m)
+            m->menuAction()->setEnabled(on);
+    if (mnuFilePageItem_)
+        mnuFilePageItem_->setEnabled(on);
 }
 
 // ---- Menu handlers ----

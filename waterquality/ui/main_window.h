@@ -19,6 +19,7 @@ class QAction;
 class QLineEdit;
 class QMenu;
 class QScrollBar;
+class QTableView;
 
 namespace hc {
 class ChartExportActions;
@@ -31,6 +32,7 @@ namespace wq {
 class DataCheckWindow;
 class LoadingNotice;
 class PageSetupWindow;
+class TextTableModel;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -75,6 +77,10 @@ class MainWindow : public QMainWindow {
     void DrawScreen();
 
     void BuildMenus();
+    void BuildKindMenu();
+    void ChooseKind(DiagramKind kind);
+    void ChooseKindOptions();
+    void SetDataMenusEnabled(bool on);
     void BuildView();
     void BuildStatusArea(QWidget* host);
     void LayoutView();
@@ -121,6 +127,13 @@ class MainWindow : public QMainWindow {
     std::array<std::array<QAction*, kScaleCount>, kMaxColumns> mnuScaleVal_{};
     std::vector<std::array<QAction*, kStyleChoiceCount>> mnuStyleVal_;
     std::vector<std::array<QAction*, 5>> mnuWidthVal_;
+    // wqplot: the diagram kinds and their options (fields, labels, TDS circles, K apart).
+    static constexpr std::size_t kKindOptionCount = 4;
+    QMenu* mnuKind_ = nullptr;
+    std::vector<QAction*> mnuKindVal_;
+    std::array<QAction*, kKindOptionCount> mnuKindOption_{};
+    QTableView* tableView_ = nullptr;
+    TextTableModel* tableModel_ = nullptr;
 };
 
 // Moves the check mark of a group to item `chosen` (none when it is -1).

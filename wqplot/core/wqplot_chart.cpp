@@ -1,0 +1,210 @@
+#include "wqplot/core/wqplot_chart.h"
+
+#include "common/core/csv.h"
+#include "common/core/numbers.h"
+#include "wqplot/core/chadha_chart.h"
+#include "wqplot/core/piper_chart.h"
+#include "wqplot/core/schoeller_chart.h"
+#include "wqplot/core/table_sheet.h"
+
+namespace wqp {
+
+namespace {
+
+constexpr int kShareDecimals = 2;  // % of meq/L
+constexpr int kMeqDecimals = 4;
+const std::string kTableTitle = "水質分類表";
+
+// The first columns of every CSV: the sample as the table gives it.
+std::vector<std::string> SampleFields(const wq::SampleModel& m, int n) {
+    const wq::Sample& s = m.At(n);
+    return {std::to_string(n), s.name, s.group, s.drawn ? "1" : "0"};
+}
+
+std::string Percent(double share) {
+    return hc::FixedDecimals(share * 100, kShareDecimals);
+}
+
+class WqPlotStrategy : public wq::DiagramStrategy {
+  public:
+    wq::ScaleChoice Convert(const wq::SampleModel& /*model*/,
+                            wq::PlotSettings& /*settings*/) const override {
+        return {};  // no scale: every diagram is in % or on log axes
+    }
+    void DrawScreen(hc::Surface& canvas, const wq::SampleModel& model,
+                    const wq::PlotSettings& settings) const override {
+        const ChartMedia media = ScreenMedia(kScreenSide, kScreenSide);
+        switch (settings.Diagram.kind) {
+            case wq::DiagramKind::Piper:
+                DrawPiper(canvas, BuildPiperModel(model, settings), media);
+                break;
+            case wq::DiagramKind::Schoeller:
+                DrawSchoeller(canvas, BuildSchoellerModel(model, settings), media);
+                break;
+            case wq::DiagramKind::Chadha:
+                DrawChadha(canvas, BuildChadhaModel(model, settings), media);
+                break;
+            case wq::DiagramKind::Classification:
+                DrawTableSheet(canvas, ClassificationTable(model, settings.NitrateType),
+                               kTableTitle);
+                break;
+        }
+    }
+    void Print(hc::Surface& printer, const wq::SampleModel& model,
+               const wq::PlotSettings& settings, const wq::PrintOffset& /*offset*/) const override {
+        const ChartMedia media = PaperMedia();
+        switch (settings.Diagram.kind) {
+            case wq::DiagramKind::Piper:
+                DrawPiper(printer, BuildPiperModel(model, settings), media);
+                break;
+            case wq::DiagramKind::Schoeller:
+                DrawSchoeller(printer, BuildSchoellerModel(model, settings), media);
+                break;
+            case wq::DiagramKind::Chadha:
+                DrawChadha(printer, BuildChadhaModel(model, settings), media);
+                break;
+            case wq::DiagramKind::Classification:
+                PrintTableSheets(printer, ClassificationTable(model, settings.NitrateType),
+                                 kTableTitle);
+                break;
+        }
+    }
+    std::string Csv(const wq::SampleModel& model, const wq::PlotSettings& settings) const override {
+        switch (settings.Diagram.kind) {
+            case wq::DiagramKind::Piper:
+                return PiperCsv(model, settings.NitrateType);
+            case wq::DiagramKind::Schoeller:
+                return SchoellerCsv(model, settings);
+            case wq::DiagramKind::Chadha:
+                return ChadhaCsv(model, settings.NitrateType);
+            case wq::DiagramKind::Classification:
+                break;
+        }
+        return ClassificationCsv(ClassificationRows(model, settings.NitrateType),
+                                 wq::Language::Japanese);
+    }
+    std::optional<wq::TextTable> Table(const wq::SampleModel& model,
+                                       const wq::PlotSettings& settings) const override {
+        if (settings.Diagram.kind != wq::DiagramKind::Classification)
+            return std::nullopt;
+        return ClassificationTable(model, settings.NitrateType);
+    }
+};
+
+}  // namespace
+
+std::string KindName(wq::DiagramKind kind) {
+    switch (kind) {
+        case wq::DiagramKind::Piper:
+            return "パイパーダイアグラム";
+        case wq::DiagramKind::Schoeller:
+            return "シェーラーダイアグラム";
+        case wq::DiagramKind::Chadha:
+            return "チャダダイアグラム";
+        case wq::DiagramKind::Classification:
+            break;
+    }
+    return kTableTitle;
+}
+
+wq::TextTable ClassificationTable(const wq::SampleModel& model, wq::NitrateType nitrate) {
+    wq::TextTable t;
+    t.headings = ClassificationHeader(wq::Language::Japanese);
+    for (std::size_t k = 0; k < kClassColumns.size(); ++k)
+        t.numeric.push_back(kClassColumns[k].decimals >= 0 || k == kColNumber);
+    for (const ClassRow& r : ClassificationRows(model, nitrate))
+        t.rows.push_back(ClassificationCells(r, wq::Language::Japanese, CellUse::Window));
+    return t;
+}
+
+std::string PiperCsv(const wq::SampleModel& model, wq::NitrateType nitrate) {
+    hc::CsvTable csv;
+    csv.Row({"number", "name", "group", "drawn", "Ca (%)", "Mg (%)", "Na+K (%)", "HCO3+CO3 (%)",
+             "Cl (%)", "SO4 (%)", "cation type", "anion type", "diamond field"});
+    for (int n = 1; n <= model.Count(); ++n) {
+        std::vector<std::string> row = SampleFields(model, n);
+        const wq::Composition& c = model.CompositionOf(n);
+        const wq::Fractions& f = wq::SharesUnder(c, nitrate);
+        const wq::Facies& fa = wq::FaciesUnder(c, nitrate);
+        for (double v : {f.CationFraction[1], f.CationFraction[2], f.CationFraction[0]})
+            row.push_back(c.drawn && f.cationDefined ? Percent(v) : std::string());
+        for (double v : {f.AnionFraction[1], f.AnionFraction[0], f.AnionFraction[2]})
+            row.push_back(c.drawn && f.anionDefined ? Percent(v) : std::string());
+        if (c.drawn) {
+            row.push_back(wq::PiperCationName(fa.cation, wq::Language::Japanese));
+            row.push_back(wq::PiperAnionName(fa.anion, wq::Language::Japanese));
+            row.push_back(wq::PiperFieldName(fa.field, wq::Language::Japanese));
+        } else {
+            row.insert(row.end(), 3, std::string());
+        }
+        csv.Row(row);
+    }
+    return csv.Text();
+}
+
+std::string SchoellerCsv(const wq::SampleModel& model, const wq::PlotSettings& settings) {
+    const SchoellerModel sm = BuildSchoellerModel(model, settings);
+    hc::CsvTable csv;
+    std::vector<std::string> head{"number", "name", "group", "drawn"};
+    for (const std::string& a : sm.axes) {
+        std::string plain;
+        for (char ch : a)
+            if (ch != ' ')
+                plain += ch;
+        head.push_back(plain + " (meq/L)");
+    }
+    csv.Row(head);
+    std::size_t line = 0;
+    for (int n = 1; n <= model.Count(); ++n) {
+        std::vector<std::string> row = SampleFields(model, n);
+        if (line < sm.lines.size() && sm.lines[line].sample == n) {
+            for (double v : sm.lines[line].meq)
+                row.push_back(hc::FixedDecimals(v, kMeqDecimals));
+            ++line;
+        } else {
+            row.insert(row.end(), sm.axes.size(), std::string());
+        }
+        csv.Row(row);
+    }
+    return csv.Text();
+}
+
+std::string ChadhaCsv(const wq::SampleModel& model, wq::NitrateType nitrate) {
+    hc::CsvTable csv;
+    csv.Row({"number", "name", "group", "drawn", "x (%)", "y (%)", "field", "field name"});
+    for (int n = 1; n <= model.Count(); ++n) {
+        std::vector<std::string> row = SampleFields(model, n);
+        const wq::Composition& c = model.CompositionOf(n);
+        const wq::Facies& fa = wq::FaciesUnder(c, nitrate);
+        if (c.drawn && fa.chadha.defined) {
+            row.push_back(hc::FixedDecimals(fa.chadha.x, kShareDecimals));
+            row.push_back(hc::FixedDecimals(fa.chadha.y, kShareDecimals));
+            const int number = wq::ChadhaFieldNumber(fa.chadhaField);
+            row.push_back(number > 0 ? std::to_string(number) : std::string());
+            row.push_back(wq::ChadhaFieldName(fa.chadhaField, wq::Language::Japanese));
+        } else {
+            row.insert(row.end(), 4, std::string());
+        }
+        csv.Row(row);
+    }
+    return csv.Text();
+}
+
+const wq::DiagramVariant& WqPlotVariant() {
+    static const WqPlotStrategy strategy;
+    static const wq::DiagramVariant variant = [] {
+        wq::DiagramVariant v;
+        v.captionPrefix = "水質ダイアグラム < ";
+        v.styles = {};
+        v.startWidths = {};
+        v.columnScales = false;
+        v.maxSamples = wq::kMaxLongTableSamples;
+        // Marks and colours of a workbook's rows 20 and 21, or a table's mark and colour.
+        v.extraRows = wq::ReadMarkAndColour;
+        v.strategy = &strategy;
+        return v;
+    }();
+    return variant;
+}
+
+}  // namespace wqp
