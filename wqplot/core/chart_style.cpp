@@ -185,6 +185,25 @@ void DrawMark(hc::Surface& s, const PointStyle& st, double x, double y, double r
     s.SetForeColor(hc::kBlack);
 }
 
+MarkPainter::MarkPainter(hc::Surface& s, const std::vector<PointStyle>& styles, double r)
+    : s_(s), styles_(styles), r_(r), extent_(styles.size(), {0.0, 0.0}) {
+    std::unordered_map<std::string, std::pair<double, double>> measured;
+    for (std::size_t k = 0; k < styles.size(); ++k) {
+        const PointStyle& st = styles[k];
+        if (st.shape != MarkShape::Text)
+            continue;
+        auto [it, added] = measured.try_emplace(st.text);
+        if (added)
+            it->second = {s.TextWidth(st.text), s.TextHeight(st.text)};
+        extent_[k] = it->second;
+    }
+}
+
+void MarkPainter::Draw(int style, double x, double y) {
+    const auto k = static_cast<std::size_t>(style);
+    DrawMark(s_, styles_[k], x, y, r_, extent_[k].first, extent_[k].second);
+}
+
 Box PlotBox(const ChartMedia& m) {
     return {m.margin, m.margin, m.width - m.margin - m.legendWidth,
             m.height - m.margin - m.legendHeight};

@@ -76,6 +76,20 @@ SampleStyles AssignStyles(const wq::SampleTable& table);
 void DrawMark(hc::Surface& s, const PointStyle& style, double x, double y, double r,
               double textWidth = 0, double textHeight = 0);
 
+// Draws the marks of a chart's styles at a given half side, each text mark measured once in the
+// current font when the painter is made (10,000 points must not measure 10,000 texts).
+class MarkPainter {
+  public:
+    MarkPainter(hc::Surface& s, const std::vector<PointStyle>& styles, double r);
+    void Draw(int style, double x, double y);
+
+  private:
+    hc::Surface& s_;
+    const std::vector<PointStyle>& styles_;
+    double r_;
+    std::vector<std::pair<double, double>> extent_;  // per style: a text mark's width, height
+};
+
 // The plot box of a chart: inside the margins, beside or above the legend.
 struct Box {
     double left = 0, top = 0, right = 0, bottom = 0;

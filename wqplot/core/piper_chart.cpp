@@ -274,21 +274,12 @@ void DrawPiper(hc::Surface& s, const PiperModel& model, const ChartMedia& m) {
         s.SetForeColor(hc::kBlack);
     }
     s.SetFontSize(m.textSize);
-    // Text marks are measured once each, not once per point.
-    std::map<std::string, std::pair<double, double>> measured;
-    for (const PointStyle& st : styles)
-        if (st.shape == MarkShape::Text && !measured.count(st.text))
-            measured[st.text] = {s.TextWidth(st.text), s.TextHeight(st.text)};
     const double r = m.markPoints * m.unitsPerPoint;
+    MarkPainter marks(s, styles, r);
     s.SetDrawWidth(m.lineWidth);
-    for (const PiperPoint& p : model.points) {
-        const PointStyle& st = styles[static_cast<std::size_t>(p.style)];
-        double tw = 0, tht = 0;
-        if (st.shape == MarkShape::Text)
-            std::tie(tw, tht) = measured[st.text];
+    for (const PiperPoint& p : model.points)
         for (const Pt& q : {p.cation, p.anion, p.diamond})
-            DrawMark(s, st, f.X(q.x), f.Y(q.y), r, tw, tht);
-    }
+            marks.Draw(p.style, f.X(q.x), f.Y(q.y));
     s.SetDrawWidth(1);
     if (model.options.labels) {
         s.SetFontSize(m.tickSize);

@@ -129,23 +129,17 @@ void DrawSchoeller(hc::Surface& s, const SchoellerModel& model, const ChartMedia
     s.SetDrawWidth(1);
 
     const std::vector<PointStyle>& styles = model.styles.styles;
-    std::map<std::string, std::pair<double, double>> measured;
-    for (const PointStyle& st : styles)
-        if (st.shape == MarkShape::Text && !measured.count(st.text))
-            measured[st.text] = {s.TextWidth(st.text), s.TextHeight(st.text)};
     const double r = m.markPoints * m.unitsPerPoint * 0.8;
+    MarkPainter marks(s, styles, r);
     s.SetDrawWidth(m.lineWidth);
     for (const SchoellerLine& line : model.lines) {
         const PointStyle& st = styles[static_cast<std::size_t>(line.style)];
         for (std::size_t k = 0; k + 1 < line.meq.size(); ++k)
             if (line.meq[k] > 0 && line.meq[k + 1] > 0)
                 s.Line(X(k), Y(line.meq[k]), X(k + 1), Y(line.meq[k + 1]), st.colour);
-        double tw = 0, tht = 0;
-        if (st.shape == MarkShape::Text)
-            std::tie(tw, tht) = measured[st.text];
         for (std::size_t k = 0; k < line.meq.size(); ++k)
             if (line.meq[k] > 0)
-                DrawMark(s, st, X(k), Y(line.meq[k]), r, tw, tht);
+                marks.Draw(line.style, X(k), Y(line.meq[k]));
     }
     s.SetDrawWidth(1);
     if (model.options.labels) {
