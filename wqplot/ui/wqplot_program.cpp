@@ -20,6 +20,8 @@ wq::DiagramProgram Build() {
         {wq::DiagramKind::Piper, "パイパーダイアグラム(&P)"},
         {wq::DiagramKind::Schoeller, "シェーラーダイアグラム(&S)"},
         {wq::DiagramKind::Chadha, "チャダダイアグラム(&C)"},
+        {wq::DiagramKind::Durov, "デュロフダイアグラム(&U)"},
+        {wq::DiagramKind::Hfed, "HFE-D ダイアグラム(&H)"},
         {wq::DiagramKind::Classification, "分類表(&T)"},
     };
     p.helpUse = {"このプログラムの使い方と注意点",
