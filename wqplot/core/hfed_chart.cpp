@@ -143,9 +143,9 @@ void DrawHfed(hc::Surface& s, const HfedModel& model, const ChartMedia& m) {
     s.SetFontSize(m.tickSize);
     const double th = s.TextHeight("0");
     const double leftRoom = s.TextWidth("MixHCO /SO ") + th;
-    const double side = std::min(box.Width() - leftRoom - lh, box.Height() - lh * 7);
+    const double side = std::min(box.Width() - leftRoom - lh * 2, box.Height() - lh * 8);
     const double left = box.left + leftRoom + (box.Width() - leftRoom - side) / 2;
-    const double top = box.top + lh * 1.5;
+    const double top = box.top + lh * 2.5;
     auto X = [&](double x) { return left + x / kHfedSide * side; };
     auto Y = [&](double y) { return top + (kHfedSide - y) / kHfedSide * side; };
 
@@ -167,6 +167,16 @@ void DrawHfed(hc::Surface& s, const HfedModel& model, const ChartMedia& m) {
         IonLabelCentred(s, m, X(mid), Y(0) + th * 0.3, cations[i]);
         wq::PrintIonLabel(s, X(0) - th * 0.5 - s.TextWidth(anions[i]), Y(mid) - th * 0.5,
                           anions[i], m.subscriptSize, 0.45);
+    }
+    // The shares the lines stand for, along the top and the right side, as the paper marks
+    // them: 100 % Na+K (Cl) at 0, 50 % at 50, 33.3 % and 50 % of Ca or Mg (HCO3 or SO4) at
+    // 66.7 and 83.4, 100 % at 133.4.
+    const std::array<std::pair<double, const char*>, 5> marks{
+        {{0, "100"}, {kHfedLines[0], "50"}, {kHfedLines[1], "33.3"}, {kHfedLines[2], "50"},
+         {kHfedSide, "100"}}};
+    for (const auto& [v, text] : marks) {
+        TextCentred(s, X(v), Y(kHfedSide) - th * 1.3, text);
+        TextAt(s, X(kHfedSide) + th * 0.3, Y(v) - th / 2, text);
     }
     s.SetForeColor(hc::Color{150, 150, 150});
     for (std::size_t i = 0; i < 4; ++i)
