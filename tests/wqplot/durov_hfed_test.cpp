@@ -3,7 +3,10 @@
 // pH panels left out where the table has no such column.
 #include <gtest/gtest.h>
 
+#include "common/core/recording_surface.h"
 #include "tests/wqplot/wqplot_samples.h"
+#include "wqplot/core/classification.h"
+#include "wqplot/core/wqplot_chart.h"
 #include "wqplot/core/durov_chart.h"
 #include "wqplot/core/hfed_chart.h"
 
@@ -154,6 +157,55 @@ TEST(Durov, PanelsFollowTheColumns) {
     EXPECT_EQ(m.phLow, kDurovPhLow);
     EXPECT_EQ(m.phHigh, 11);
     ASSERT_EQ(m.points.size(), 2u);  // both samples stay in the triangles and the square
+}
+
+// What the sheet says: the panels left out and why, or the counts left out of each; the HFE-D
+// names the sample its mixing line starts from.
+TEST(Durov, SheetSaysWhatIsLeftOut) {
+    wq::SampleTable t;
+    t.samples.push_back(FromMeq("a", {1, 0, 1, 0, 1, 1, 0, 0}));
+    t.samples.push_back(FromMeq("b", {2, 0, 1, 0, 2, 1, 0, 0}));
+    wq::PlotSettings settings;
+    settings.Diagram.mixingLine = true;
+    auto texts = [&](bool hfed) {
+        hc::RecordingSurface paper = hc::RecordingSurface::Paper();
+        const wqtest::Loaded loaded(t);
+        if (hfed)
+            DrawHfed(paper, BuildHfedModel(loaded.Model(), settings), PaperMedia());
+        else
+            DrawDurov(paper, BuildDurovModel(loaded.Model(), settings), PaperMedia());
+        return paper;
+    };
+    hc::RecordingSurface none = texts(false);
+    EXPECT_EQ(none.TextsEqual("TDS の列がないため").size(), 1u);
+    EXPECT_EQ(none.TextsEqual("pH の列がないため").size(), 1u);
+    EXPECT_TRUE(none.TextsEqual("TDS (mg/L)").empty());
+    t.samples[1].tds = 300;
+    t.samples[0].ph = 7;
+    hc::RecordingSurface some = texts(false);
+    EXPECT_TRUE(some.TextsEqual("TDS の列がないため").empty());
+    EXPECT_EQ(some.TextsEqual("TDS のない試料: 1").size(), 1u);
+    EXPECT_EQ(some.TextsEqual("pH のない試料: 1").size(), 1u);
+    EXPECT_EQ(texts(true).TextsEqual("青線: 海水と Cl の最も少ない試料「a」との混合線").size(), 1u);
+}
+
+// The facies in the classification table's last column and in the chart's CSV, empty for an
+// empty workbook column.
+TEST(Hfed, FaciesInTheTableAndCsv) {
+    wq::SampleTable t;
+    t.samples.push_back(FromMeq("sea", {3, 0, 0.5, 0, 3, 0.5, 0, 0}));
+    wq::Sample empty;
+    empty.name = "2";
+    t.samples.push_back(empty);
+    const wqtest::Loaded loaded(t);
+    const std::vector<ClassRow> rows = ClassificationRows(loaded.Model(), wq::NitrateType::None);
+    EXPECT_EQ(ClassificationCells(rows[0], wq::Language::English, CellUse::Csv).back(), "Na-Cl");
+    EXPECT_EQ(std::string(kClassColumns.back().key), "hfed_facies");
+    wq::PlotSettings settings;
+    const std::string csv = HfedCsv(loaded.Model(), settings);
+    // Na+K and Cl 6/7 of their sides: 100 - 85.71 = 14.29.
+    EXPECT_NE(csv.find("\n1,sea,,1,14.29,14.29,Na-Cl\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\n2,2,,0,,,\n"), std::string::npos) << csv;
 }
 
 }  // namespace
