@@ -174,9 +174,11 @@ void DrawHfed(hc::Surface& s, const HfedModel& model, const ChartMedia& m) {
     const std::array<std::pair<double, const char*>, 5> marks{
         {{0, "100"}, {kHfedLines[0], "50"}, {kHfedLines[1], "33.3"}, {kHfedLines[2], "50"},
          {kHfedSide, "100"}}};
+    // The top-right corner's 100 serves both sides.
     for (const auto& [v, text] : marks) {
         TextCentred(s, X(v), Y(kHfedSide) - th * 1.3, text);
-        TextAt(s, X(kHfedSide) + th * 0.3, Y(v) - th / 2, text);
+        if (v < kHfedSide)
+            TextAt(s, X(kHfedSide) + th * 0.3, Y(v) - th / 2, text);
     }
     s.SetForeColor(hc::Color{150, 150, 150});
     for (std::size_t i = 0; i < 4; ++i)
