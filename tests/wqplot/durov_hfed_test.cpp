@@ -84,7 +84,7 @@ TEST(Hfed, NitrateJoinsItsGroup) {
 }
 
 // The line runs from the sample of least chloride to sea water, whose place by hand from the
-// mg/L of the brief's analysis and the suite's weights is Na+K 79.02 %, Cl 90.27 % of meq/L.
+// mg/L of kSeawaterMg and the suite's weights is Na+K 79.02 %, Cl 90.27 % of meq/L.
 TEST(Hfed, MixingLineFromTheFreshestSampleToSeaWater) {
     wq::SampleTable t;
     t.samples.push_back(FromMeq("salty", {3, 0, 1, 0, 3, 1, 0, 0}));
