@@ -6,9 +6,9 @@
 #include "common/core/recording_surface.h"
 #include "tests/wqplot/wqplot_samples.h"
 #include "wqplot/core/classification.h"
-#include "wqplot/core/wqplot_chart.h"
 #include "wqplot/core/durov_chart.h"
 #include "wqplot/core/hfed_chart.h"
+#include "wqplot/core/wqplot_chart.h"
 
 namespace wqp {
 namespace {
@@ -72,8 +72,8 @@ TEST(Hfed, NitrateJoinsItsGroup) {
         const char* facies;
     };
     const Case cases[] = {
-        {wq::NitrateType::None, 83.4, "Ca-MixHCO3"},      // HCO3 1.5 of 3: half, not above
-        {wq::NitrateType::WithChloride, 50, "Ca-MixCl"},  // Cl+NO3 2 of 4
+        {wq::NitrateType::None, 83.4, "Ca-MixHCO3"},         // HCO3 1.5 of 3: half, not above
+        {wq::NitrateType::WithChloride, 50, "Ca-MixCl"},     // Cl+NO3 2 of 4
         {wq::NitrateType::WithSulfate, 70.9, "Ca-MixHCO3"},  // HCO3 = SO4+NO3 = 37.5 %
     };
     for (const Case& k : cases) {

@@ -89,10 +89,9 @@ Pt DurovCationPoint(const wq::Fractions& f) {
 }
 
 Pt DurovAnionPoint(const wq::Fractions& f) {
-    return {kHCO3.x + (kCl.x - kHCO3.x) * f.AnionFraction[0] +
-                (kSO4.x - kHCO3.x) * f.AnionFraction[2],
-            kHCO3.y + (kCl.y - kHCO3.y) * f.AnionFraction[0] +
-                (kSO4.y - kHCO3.y) * f.AnionFraction[2]};
+    return {
+        kHCO3.x + (kCl.x - kHCO3.x) * f.AnionFraction[0] + (kSO4.x - kHCO3.x) * f.AnionFraction[2],
+        kHCO3.y + (kCl.y - kHCO3.y) * f.AnionFraction[0] + (kSO4.y - kHCO3.y) * f.AnionFraction[2]};
 }
 
 DurovModel BuildDurovModel(const wq::SampleModel& samples, const wq::PlotSettings& settings) {
@@ -119,9 +118,14 @@ DurovModel BuildDurovModel(const wq::SampleModel& samples, const wq::PlotSetting
             continue;
         }
         const wq::Sample& s = table.samples[i];
-        DurovMark mark{static_cast<int>(i) + 1,  model.styles.styleOf[i], DurovSquarePoint(f),
-                       DurovCationPoint(f),      DurovAnionPoint(f),      std::nullopt,
-                       std::nullopt,             ""};
+        DurovMark mark{static_cast<int>(i) + 1,
+                       model.styles.styleOf[i],
+                       DurovSquarePoint(f),
+                       DurovCationPoint(f),
+                       DurovAnionPoint(f),
+                       std::nullopt,
+                       std::nullopt,
+                       ""};
         if (s.tds && std::isfinite(*s.tds) && *s.tds >= 0) {
             mark.tds = s.tds;
             model.tdsMax = std::max(model.tdsMax, *s.tds);
@@ -183,8 +187,8 @@ void DrawDurov(hc::Surface& s, const DurovModel& model, const ChartMedia& m) {
     TextRight(s, f.X(kNaK.x) - gap * 2 - s.TextWidth("00"), f.Y(kNaK.y) - lh / 2, "Na+K");
     TextRight(s, f.X(kMg.x) - gap, f.Y(kMg.y) - lh / 2, "Mg");
     const std::string hco3 = "HCO +CO ";
-    wq::PrintIonLabel(s, f.X(0) - gap - s.TextWidth(hco3), f.Y(0) - lh * 2.2, hco3,
-                      m.subscriptSize, 0.45);
+    wq::PrintIonLabel(s, f.X(0) - gap - s.TextWidth(hco3), f.Y(0) - lh * 2.2, hco3, m.subscriptSize,
+                      0.45);
     wq::PrintIonLabel(s, f.X(kCl.x) + gap, f.Y(kCl.y) - lh * 1.1, ChlorideLabel(model.nitrate),
                       m.subscriptSize, 0.45);
     IonLabelCentred(s, m, f.X(kSO4.x), f.Y(kSO4.y) - lh * 1.2, SulfateLabel(model.nitrate));

@@ -15,25 +15,38 @@ constexpr double kTie = wq::kFaciesTolerance * 100;
 
 const char* CationText(HfedCation c) {
     switch (c) {
-        case HfedCation::Na: return "Na";
-        case HfedCation::MixNa: return "MixNa";
-        case HfedCation::MixCa: return "MixCa";
-        case HfedCation::Ca: return "Ca";
-        case HfedCation::Mg: return "Mg";
-        case HfedCation::Undefined: break;
+        case HfedCation::Na:
+            return "Na";
+        case HfedCation::MixNa:
+            return "MixNa";
+        case HfedCation::MixCa:
+            return "MixCa";
+        case HfedCation::Ca:
+            return "Ca";
+        case HfedCation::Mg:
+            return "Mg";
+        case HfedCation::Undefined:
+            break;
     }
     return "";
 }
 
 const char* AnionText(HfedAnion a) {
     switch (a) {
-        case HfedAnion::Cl: return "Cl";
-        case HfedAnion::MixCl: return "MixCl";
-        case HfedAnion::MixHCO3: return "MixHCO3";
-        case HfedAnion::MixSO4: return "MixSO4";
-        case HfedAnion::HCO3: return "HCO3";
-        case HfedAnion::SO4: return "SO4";
-        case HfedAnion::Undefined: break;
+        case HfedAnion::Cl:
+            return "Cl";
+        case HfedAnion::MixCl:
+            return "MixCl";
+        case HfedAnion::MixHCO3:
+            return "MixHCO3";
+        case HfedAnion::MixSO4:
+            return "MixSO4";
+        case HfedAnion::HCO3:
+            return "HCO3";
+        case HfedAnion::SO4:
+            return "SO4";
+        case HfedAnion::Undefined:
+            break;
     }
     return "";
 }
@@ -165,15 +178,17 @@ void DrawHfed(hc::Surface& s, const HfedModel& model, const ChartMedia& m) {
     for (std::size_t i = 0; i < 4; ++i) {
         const double mid = (edges[i] + edges[i + 1]) / 2;
         IonLabelCentred(s, m, X(mid), Y(0) + th * 0.3, cations[i]);
-        wq::PrintIonLabel(s, X(0) - th * 0.5 - s.TextWidth(anions[i]), Y(mid) - th * 0.5,
-                          anions[i], m.subscriptSize, 0.45);
+        wq::PrintIonLabel(s, X(0) - th * 0.5 - s.TextWidth(anions[i]), Y(mid) - th * 0.5, anions[i],
+                          m.subscriptSize, 0.45);
     }
     // The shares the lines stand for, along the top and the right side, as the paper marks
     // them: 100 % Na+K (Cl) at 0, 50 % at 50, 33.3 % and 50 % of Ca or Mg (HCO3 or SO4) at
     // 66.7 and 83.4, 100 % at 133.4.
-    const std::array<std::pair<double, const char*>, 5> marks{
-        {{0, "100"}, {kHfedLines[0], "50"}, {kHfedLines[1], "33.3"}, {kHfedLines[2], "50"},
-         {kHfedSide, "100"}}};
+    const std::array<std::pair<double, const char*>, 5> marks{{{0, "100"},
+                                                               {kHfedLines[0], "50"},
+                                                               {kHfedLines[1], "33.3"},
+                                                               {kHfedLines[2], "50"},
+                                                               {kHfedSide, "100"}}};
     // The top-right corner's 100 serves both sides.
     for (const auto& [v, text] : marks) {
         TextCentred(s, X(v), Y(kHfedSide) - th * 1.3, text);
