@@ -74,6 +74,7 @@ Choices TakeChoices(const Options& o, const wq::DiagramVariant& variant) {
     c.diagram.labels = Switch(o, "labels", false);
     c.diagram.tdsCircles = Switch(o, "tds-circles", false);
     c.diagram.potassiumApart = Switch(o, "k-apart", false);
+    c.diagram.mixingLine = Switch(o, "mixing-line", false);
     if (o.Has("nitrate")) {
         hc::Result<wq::NitrateType> type =
             wq::NitrateFromNumber(OptionInt("--nitrate", o.Value("nitrate")));
@@ -182,13 +183,18 @@ std::vector<OptionSpec> DiagramOptions(const DiagramCommand& c) {
     if (c.kind == DiagramKind::Piper)
         o.push_back({"fields", "on|off",
                      "the diamond's four fields and their names (水質区分を描く); default off"});
-    if (c.kind == DiagramKind::Piper || c.kind == DiagramKind::Chadha)
+    if (c.kind == DiagramKind::Piper || c.kind == DiagramKind::Chadha ||
+        c.kind == DiagramKind::Durov || c.kind == DiagramKind::Hfed)
         o.push_back({"labels", "on|off", "sample names beside the points; default off"});
     if (c.kind == DiagramKind::Piper)
         o.push_back({"tds-circles", "on|off",
                      "circles in the diamond whose area is proportional to TDS; default off"});
     if (c.kind == DiagramKind::Schoeller)
         o.push_back({"k-apart", "on|off", "K as its own axis beside Na; default off"});
+    if (c.kind == DiagramKind::Hfed)
+        o.push_back({"mixing-line", "on|off",
+                     "the mixing line of sea water with the sample of least chloride; default "
+                     "off"});
     if (c.printShifts)
         o.push_back({"offset", "RIGHT,UP",
                      "shift of the printed sheet in millimetres, to the right and upwards, as the "

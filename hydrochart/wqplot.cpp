@@ -1,4 +1,4 @@
-// hydrochart piper|schoeller|chadha|classify: wqplot's diagrams and classification table of a
+// hydrochart piper|schoeller|chadha|classify|durov|hfed: wqplot's diagrams and classification table of a
 // workbook or a long table, from the program's own variant with the diagram fixed by the command.
 #include <QJsonArray>
 #include <cmath>
@@ -8,6 +8,8 @@
 #include "hydrochart/json.h"
 #include "wqplot/core/chadha_chart.h"
 #include "wqplot/core/classification.h"
+#include "wqplot/core/durov_chart.h"
+#include "wqplot/core/hfed_chart.h"
 #include "wqplot/core/piper_chart.h"
 #include "wqplot/core/schoeller_chart.h"
 #include "wqplot/core/wqplot_chart.h"
@@ -175,9 +177,64 @@ void ClassifyJson(const wq::DiagramApp& app, QJsonObject& j) {
         o["hardness_mg_l_caco3"] = number(r.indices.hardness);
         o["tds_mg_l"] = r.drawn ? QJsonValue(r.tds) : QJsonValue::Null;
         o["tds_computed"] = r.drawn && r.tdsComputed;
+        o["hfed_facies"] = r.drawn && !r.hfed.empty() ? QJsonValue(hcmd::JsonString(r.hfed))
+                                                      : QJsonValue::Null;
         rows.append(o);
     }
     j["samples"] = rows;
+}
+
+void DurovJson(const wq::DiagramApp& app, QJsonObject& j) {
+    Common(app, j);
+    const wqp::DurovModel m = wqp::BuildDurovModel(app.Model(), app.Settings());
+    j["tds_panel"] = m.tdsPanel;
+    j["ph_panel"] = m.phPanel;
+    j["tds_left_out"] = m.tdsLeftOut;
+    j["ph_left_out"] = m.phLeftOut;
+    QJsonArray samples = Samples(app);
+    for (qsizetype k = 0; k < samples.size(); ++k) {
+        QJsonObject o = samples[k].toObject();
+        o["square_percent"] = QJsonValue::Null;
+        samples[k] = o;
+    }
+    for (const wqp::DurovMark& p : m.points) {
+        QJsonObject o = samples[p.sample - 1].toObject();
+        o["square_percent"] = QJsonObject{{"x", p.square.x}, {"y", p.square.y}};
+        samples[p.sample - 1] = o;
+    }
+    j["samples"] = samples;
+}
+
+void HfedJson(const wq::DiagramApp& app, QJsonObject& j) {
+    Common(app, j);
+    const wq::SampleModel model = app.Model();
+    const wq::NitrateType nitrate = app.Settings().NitrateType;
+    QJsonArray samples = Samples(app);
+    for (int n = 1; n <= model.Count(); ++n) {
+        QJsonObject o = samples[n - 1].toObject();
+        const wq::Composition& c = model.CompositionOf(n);
+        const wqp::HfedPoint p =
+            c.drawn ? wqp::HfedCoordinates(wq::SharesUnder(c, nitrate)) : wqp::HfedPoint{};
+        o["hfed_point"] = p.defined ? QJsonValue(QJsonObject{{"x", p.x}, {"y", p.y}})
+                                    : QJsonValue::Null;
+        o["hfed_facies"] =
+            p.defined ? QJsonValue(hcmd::JsonString(wqp::HfedFaciesName(p))) : QJsonValue::Null;
+        samples[n - 1] = o;
+    }
+    j["samples"] = samples;
+    const wqp::HfedModel m = wqp::BuildHfedModel(model, app.Settings());
+    if (m.mixingFrom > 0) {
+        QJsonArray line;
+        for (const std::vector<wqp::Pt>& piece : m.mixing) {
+            QJsonArray points;
+            for (const wqp::Pt& p : piece)
+                points.append(Point(p));
+            line.append(points);
+        }
+        j["mixing_line"] = QJsonObject{{"fresh_sample", m.mixingFrom}, {"pieces", line}};
+    } else {
+        j["mixing_line"] = QJsonValue::Null;
+    }
 }
 
 hcmd::DiagramCommand Wq(const char* name, const char* summary, wq::DiagramKind kind,
@@ -203,5 +260,12 @@ const hcmd::Register chadha(hcmd::MakeDiagramCommand(
 const hcmd::Register classify(hcmd::MakeDiagramCommand(
     Wq("classify", "classification table of water analyses: facies and indices (wqplot)",
        wq::DiagramKind::Classification, &ClassifyJson)));
+
+const hcmd::Register durov(hcmd::MakeDiagramCommand(
+    Wq("durov", "expanded Durov diagram of water analyses with TDS and pH (wqplot)",
+       wq::DiagramKind::Durov, &DurovJson)));
+const hcmd::Register hfed(hcmd::MakeDiagramCommand(
+    Wq("hfed", "hydrochemical facies evolution diagram (HFE-D) of water analyses (wqplot)",
+       wq::DiagramKind::Hfed, &HfedJson)));
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include "common/core/recording_surface.h"
 #include "tests/wqplot/wqplot_samples.h"
 #include "wqplot/core/chadha_chart.h"
+#include "wqplot/core/durov_chart.h"
+#include "wqplot/core/hfed_chart.h"
 #include "wqplot/core/piper_chart.h"
 #include "wqplot/core/schoeller_chart.h"
 #include "wqplot/core/table_sheet.h"
@@ -155,19 +157,23 @@ TEST(Drawing, StaysInsideTheArea) {
     }
     wq::PlotSettings settings;
     settings.NitrateType = wq::NitrateType::WithChloride;
-    settings.Diagram = {wq::DiagramKind::Piper, true, false, true, true};
+    settings.Diagram = {wq::DiagramKind::Piper, true, false, true, true, true};
     const wqtest::Loaded loaded(t);
     for (bool paper : {false, true}) {
         auto rec = paper ? hc::RecordingSurface::Paper() : hc::RecordingSurface::Screen(900, 480);
         const ChartMedia m = paper ? PaperMedia() : ScreenMedia(900, 480);
-        for (int chart = 0; chart < 3; ++chart) {
+        for (int chart = 0; chart < 5; ++chart) {
             rec.ClearOps();
             if (chart == 0)
                 DrawPiper(rec, BuildPiperModel(loaded.Model(), settings), m);
             else if (chart == 1)
                 DrawSchoeller(rec, BuildSchoellerModel(loaded.Model(), settings), m);
-            else
+            else if (chart == 2)
                 DrawChadha(rec, BuildChadhaModel(loaded.Model(), settings), m);
+            else if (chart == 3)
+                DrawDurov(rec, BuildDurovModel(loaded.Model(), settings), m);
+            else
+                DrawHfed(rec, BuildHfedModel(loaded.Model(), settings), m);
             // The groups shown and the count of the rest make the 45 groups.
             int shown = 0, rest = 0;
             for (const hc::DrawOp& op : rec.OpsOf(hc::DrawOp::Kind::Text)) {

@@ -11,6 +11,8 @@
 #include "tests/wqplot/wqplot_samples.h"
 #include "waterquality/core/workbook_load.h"
 #include "wqplot/core/chadha_chart.h"
+#include "wqplot/core/durov_chart.h"
+#include "wqplot/core/hfed_chart.h"
 #include "wqplot/core/piper_chart.h"
 #include "wqplot/core/schoeller_chart.h"
 
@@ -55,21 +57,27 @@ TEST(Render, EveryChartOnScreenAndPaper) {
     const wqtest::Loaded loaded(table);
     wq::PlotSettings settings;
     settings.NitrateType = wq::NitrateType::WithChloride;
-    settings.Diagram = {wq::DiagramKind::Piper, true, true, true, false};
+    settings.Diagram = {wq::DiagramKind::Piper, true, true, true, false, true};
     const PiperModel piper = BuildPiperModel(loaded.Model(), settings);
     const SchoellerModel schoeller = BuildSchoellerModel(loaded.Model(), settings);
     const ChadhaModel chadha = BuildChadhaModel(loaded.Model(), settings);
+    const DurovModel durov = BuildDurovModel(loaded.Model(), settings);
+    const HfedModel hfed = BuildHfedModel(loaded.Model(), settings);
     const auto draw = [&](hc::Surface& s, const ChartMedia& m, int chart) {
         if (chart == 0)
             DrawPiper(s, piper, m);
         else if (chart == 1)
             DrawSchoeller(s, schoeller, m);
-        else
+        else if (chart == 2)
             DrawChadha(s, chadha, m);
+        else if (chart == 3)
+            DrawDurov(s, durov, m);
+        else
+            DrawHfed(s, hfed, m);
     };
-    const char* names[] = {"piper", "schoeller", "chadha"};
+    const char* names[] = {"piper", "schoeller", "chadha", "durov", "hfed"};
     auto pdf = hc::QtSurface::PdfFile(dir + "/charts.pdf");
-    for (int chart = 0; chart < 3; ++chart) {
+    for (int chart = 0; chart < 5; ++chart) {
         QImage image(960, 700, QImage::Format_ARGB32);
         {
             auto s = hc::QtSurface::OnImage(&image, 96.0);
@@ -86,7 +94,7 @@ TEST(Render, EveryChartOnScreenAndPaper) {
         draw(*pdf, PaperMedia(), chart);
     }
     ASSERT_TRUE(pdf->Finish().has_value());
-    EXPECT_EQ(pdf->SheetsBegun(), 3);
+    EXPECT_EQ(pdf->SheetsBegun(), 5);
 }
 
 // The example workbook as ternaryplot reads it: no groups, each sample its own mark and

@@ -35,6 +35,11 @@ TEST_F(WqplotWindow, MenusOfItsOwn) {
     Group("mnuKindVal")[1]->trigger();
     EXPECT_FALSE(Item("mnuKindFieldsItem")->isEnabled());
     EXPECT_TRUE(Item("mnuKindPotassiumItem")->isEnabled());
+    EXPECT_FALSE(Item("mnuKindMixingItem")->isEnabled());
+    Group("mnuKindVal")[4]->trigger();  // HFE-D
+    EXPECT_TRUE(Item("mnuKindMixingItem")->isEnabled());
+    EXPECT_TRUE(Item("mnuKindLabelsItem")->isEnabled());
+    EXPECT_FALSE(Item("mnuKindFieldsItem")->isEnabled());
 }
 
 TEST_F(WqplotWindow, EveryDiagramLeavesTheWindowAsHydrochartWritesIt) {
@@ -50,7 +55,9 @@ TEST_F(WqplotWindow, EveryDiagramLeavesTheWindowAsHydrochartWritesIt) {
     const Case cases[] = {{0, "piper", "mnuKindFieldsItem", "--fields"},
                           {1, "schoeller", "mnuKindPotassiumItem", "--k-apart"},
                           {2, "chadha", "mnuKindLabelsItem", "--labels"},
-                          {3, "classify", nullptr, nullptr}};
+                          {3, "durov", "mnuKindLabelsItem", "--labels"},
+                          {4, "hfed", "mnuKindMixingItem", "--mixing-line"},
+                          {5, "classify", nullptr, nullptr}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command);
         Group("mnuKindVal")[static_cast<std::size_t>(c.item)]->trigger();

@@ -101,13 +101,14 @@ inline constexpr int kMinLineWidth = 1;
 inline constexpr int kMaxLineWidth = 5;
 
 // wqplot: the diagram of the "図の種類" menu and its options.
-enum class DiagramKind : int { Piper = 0, Schoeller, Chadha, Classification };
+enum class DiagramKind : int { Piper = 0, Schoeller, Chadha, Classification, Durov, Hfed };
 struct DiagramOptions {
     DiagramKind kind = DiagramKind::Piper;
     bool fields = false;          // Piper: the diamond's four fields and their names
     bool labels = false;          // sample names beside the points
     bool tdsCircles = false;      // Piper: circles scaled by TDS in the diamond
     bool potassiumApart = false;  // Schoeller: K as its own axis beside Na
+    bool mixingLine = false;      // HFE-D: the mixing line of fresh water and sea water
 };
 
 // Settings of the main window of the water-quality programs.

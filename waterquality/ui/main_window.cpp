@@ -284,10 +284,11 @@ void MainWindow::BuildKindMenu() {
     mnuKind_->addSeparator();
     // The options of the diagrams, each offered where its diagram is drawn.
     static const std::array<const char*, kKindOptionCount> kNames{
-        "mnuKindFieldsItem", "mnuKindLabelsItem", "mnuKindTdsItem", "mnuKindPotassiumItem"};
+        "mnuKindFieldsItem", "mnuKindLabelsItem", "mnuKindTdsItem", "mnuKindPotassiumItem",
+        "mnuKindMixingItem"};
     static const std::array<const char*, kKindOptionCount> kCaptions{
         "水質区分を描く(&F)", "サンプル名を描く(&L)", "TDS の大きさの円を描く(&R)",
-        "K を Na と分けて描く(&K)"};
+        "K を Na と分けて描く(&K)", "海水との混合線を描く(&M)"};
     for (std::size_t o = 0; o < kKindOptionCount; ++o) {
         QAction* a = AddItem(mnuKind_, kNames[o], kCaptions[o]);
         a->setCheckable(true);
@@ -307,6 +308,7 @@ void MainWindow::ChooseKindOptions() {
     o.labels = mnuKindOption_[1]->isChecked();
     o.tdsCircles = mnuKindOption_[2]->isChecked();
     o.potassiumApart = mnuKindOption_[3]->isChecked();
+    o.mixingLine = mnuKindOption_[4]->isChecked();
     Redraw(app_.SetDiagramOptions(o));
 }
 
@@ -592,10 +594,13 @@ void MainWindow::ShowSettings() {
         const DiagramKind kind = s.Diagram.kind;
         const std::array<bool, kKindOptionCount> checked{s.Diagram.fields, s.Diagram.labels,
                                                          s.Diagram.tdsCircles,
-                                                         s.Diagram.potassiumApart};
+                                                         s.Diagram.potassiumApart,
+                                                         s.Diagram.mixingLine};
         const std::array<bool, kKindOptionCount> offered{
-            kind == DiagramKind::Piper, kind == DiagramKind::Piper || kind == DiagramKind::Chadha,
-            kind == DiagramKind::Piper, kind == DiagramKind::Schoeller};
+            kind == DiagramKind::Piper,
+            kind == DiagramKind::Piper || kind == DiagramKind::Chadha ||
+                kind == DiagramKind::Durov || kind == DiagramKind::Hfed,
+            kind == DiagramKind::Piper, kind == DiagramKind::Schoeller, kind == DiagramKind::Hfed};
         for (std::size_t o = 0; o < kKindOptionCount; ++o) {
             mnuKindOption_[o]->setChecked(checked[o]);
             mnuKindOption_[o]->setEnabled(offered[o]);

@@ -5,6 +5,7 @@
 #include "common/core/csv.h"
 #include "common/core/numbers.h"
 #include "common/core/text_columns.h"
+#include "wqplot/core/hfed_chart.h"
 
 namespace wqp {
 
@@ -26,6 +27,7 @@ const std::array<ColumnInfo, kClassColumnCount> kClassColumns{{
     {"hardness_mg_l_caco3", "硬度 (mg/L CaCO3)", "hardness (mg/L CaCO3)", 1},
     {"tds_mg_l", "TDS (mg/L)", "TDS (mg/L)", 1},
     {"tds_origin", "TDS の由来", "TDS from", -1},
+    {"hfed_facies", "HFE-D の相", "HFE-D facies", -1},
 }};
 
 std::vector<ClassRow> ClassificationRows(const wq::SampleModel& samples, wq::NitrateType nitrate) {
@@ -51,6 +53,7 @@ std::vector<ClassRow> ClassificationRows(const wq::SampleModel& samples, wq::Nit
             r.indices = c.indices;
             r.tds = c.tds;
             r.tdsComputed = c.tdsComputed;
+            r.hfed = HfedFaciesName(HfedCoordinates(wq::SharesUnder(c, nitrate)));
         }
         rows.push_back(std::move(r));
     }
@@ -92,6 +95,7 @@ std::vector<std::string> ClassificationCells(const ClassRow& r, wq::Language l, 
     number(kColHardness, r.indices.hardness);
     number(kColTds, r.tds);
     cells[kColTdsOrigin] = r.tdsComputed ? (ja ? "計算値" : "computed") : (ja ? "測定値" : "given");
+    cells[kColHfed] = r.hfed.empty() ? none : r.hfed;
     return cells;
 }
 

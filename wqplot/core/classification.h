@@ -30,6 +30,7 @@ struct ClassRow {
     wq::IrrigationIndices indices;
     double tds = 0;
     bool tdsComputed = false;
+    std::string hfed;  // the HFE-D facies (hfed_chart.h), "MixCa-MixHCO3"
 };
 
 std::vector<ClassRow> ClassificationRows(const wq::SampleModel& samples, wq::NitrateType nitrate);
@@ -52,6 +53,7 @@ enum ClassColumn : int {
     kColHardness,
     kColTds,
     kColTdsOrigin,
+    kColHfed,
     kClassColumnCount
 };
 

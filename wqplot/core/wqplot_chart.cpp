@@ -3,6 +3,8 @@
 #include "common/core/csv.h"
 #include "common/core/numbers.h"
 #include "wqplot/core/chadha_chart.h"
+#include "wqplot/core/durov_chart.h"
+#include "wqplot/core/hfed_chart.h"
 #include "wqplot/core/piper_chart.h"
 #include "wqplot/core/schoeller_chart.h"
 #include "wqplot/core/table_sheet.h"
@@ -44,6 +46,12 @@ class WqPlotStrategy : public wq::DiagramStrategy {
             case wq::DiagramKind::Chadha:
                 DrawChadha(canvas, BuildChadhaModel(model, settings), media);
                 break;
+            case wq::DiagramKind::Durov:
+                DrawDurov(canvas, BuildDurovModel(model, settings), media);
+                break;
+            case wq::DiagramKind::Hfed:
+                DrawHfed(canvas, BuildHfedModel(model, settings), media);
+                break;
             case wq::DiagramKind::Classification:
                 DrawTableSheet(canvas, ClassificationTable(model, settings.NitrateType),
                                kTableTitle);
@@ -63,6 +71,12 @@ class WqPlotStrategy : public wq::DiagramStrategy {
             case wq::DiagramKind::Chadha:
                 DrawChadha(printer, BuildChadhaModel(model, settings), media);
                 break;
+            case wq::DiagramKind::Durov:
+                DrawDurov(printer, BuildDurovModel(model, settings), media);
+                break;
+            case wq::DiagramKind::Hfed:
+                DrawHfed(printer, BuildHfedModel(model, settings), media);
+                break;
             case wq::DiagramKind::Classification:
                 PrintTableSheets(printer, ClassificationTable(model, settings.NitrateType),
                                  kTableTitle);
@@ -77,6 +91,10 @@ class WqPlotStrategy : public wq::DiagramStrategy {
                 return SchoellerCsv(model, settings);
             case wq::DiagramKind::Chadha:
                 return ChadhaCsv(model, settings.NitrateType);
+            case wq::DiagramKind::Durov:
+                return DurovCsv(model, settings);
+            case wq::DiagramKind::Hfed:
+                return HfedCsv(model, settings);
             case wq::DiagramKind::Classification:
                 break;
         }
@@ -101,6 +119,10 @@ std::string KindName(wq::DiagramKind kind) {
             return "シェーラーダイアグラム";
         case wq::DiagramKind::Chadha:
             return "チャダダイアグラム";
+        case wq::DiagramKind::Durov:
+            return "デュロフダイアグラム";
+        case wq::DiagramKind::Hfed:
+            return "HFE-D ダイアグラム";
         case wq::DiagramKind::Classification:
             break;
     }
@@ -184,6 +206,50 @@ std::string ChadhaCsv(const wq::SampleModel& model, wq::NitrateType nitrate) {
             row.push_back(wq::ChadhaFieldName(fa.chadhaField, wq::Language::Japanese));
         } else {
             row.insert(row.end(), 4, std::string());
+        }
+        csv.Row(row);
+    }
+    return csv.Text();
+}
+
+std::string DurovCsv(const wq::SampleModel& model, const wq::PlotSettings& settings) {
+    const DurovModel dm = BuildDurovModel(model, settings);
+    hc::CsvTable csv;
+    csv.Row({"number", "name", "group", "drawn", "x (%)", "y (%)", "TDS (mg/L)", "pH"});
+    std::size_t next = 0;
+    for (int n = 1; n <= model.Count(); ++n) {
+        std::vector<std::string> row = SampleFields(model, n);
+        if (next < dm.points.size() && dm.points[next].sample == n) {
+            const DurovMark& p = dm.points[next++];
+            row.push_back(hc::FixedDecimals(p.square.x, kShareDecimals));
+            row.push_back(hc::FixedDecimals(p.square.y, kShareDecimals));
+            row.push_back(p.tds ? hc::FixedDecimals(*p.tds, 1) : std::string());
+            row.push_back(p.ph ? hc::FixedDecimals(*p.ph, 2) : std::string());
+        } else {
+            row.insert(row.end(), 4, std::string());
+        }
+        csv.Row(row);
+    }
+    return csv.Text();
+}
+
+std::string HfedCsv(const wq::SampleModel& model, const wq::PlotSettings& settings) {
+    const wq::NitrateType nitrate =
+        settings.NitrateType == wq::NitrateType::Unset ? wq::NitrateType::None
+                                                       : settings.NitrateType;
+    hc::CsvTable csv;
+    csv.Row({"number", "name", "group", "drawn", "x", "y", "facies"});
+    for (int n = 1; n <= model.Count(); ++n) {
+        std::vector<std::string> row = SampleFields(model, n);
+        const wq::Composition& c = model.CompositionOf(n);
+        const HfedPoint p =
+            c.drawn ? HfedCoordinates(wq::SharesUnder(c, nitrate)) : HfedPoint{};
+        if (p.defined) {
+            row.push_back(hc::FixedDecimals(p.x, kShareDecimals));
+            row.push_back(hc::FixedDecimals(p.y, kShareDecimals));
+            row.push_back(HfedFaciesName(p));
+        } else {
+            row.insert(row.end(), 3, std::string());
         }
         csv.Row(row);
     }
