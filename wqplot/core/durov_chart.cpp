@@ -255,26 +255,19 @@ void DrawDurov(hc::Surface& s, const DurovModel& model, const ChartMedia& m) {
 
     // Marks: each sample in both triangles, the square and the panels it has values for.
     const std::vector<PointStyle>& styles = model.styles.styles;
-    std::map<std::string, std::pair<double, double>> measured;
     s.SetFontSize(m.textSize);
-    for (const PointStyle& st : styles)
-        if (st.shape == MarkShape::Text && !measured.count(st.text))
-            measured[st.text] = {s.TextWidth(st.text), s.TextHeight(st.text)};
     const double r = m.markPoints * m.unitsPerPoint;
+    MarkPainter marks(s, styles, r);
     s.SetDrawWidth(m.lineWidth);
     for (const DurovMark& p : model.points) {
-        const PointStyle& st = styles[static_cast<std::size_t>(p.style)];
-        double tw = 0, tht = 0;
-        if (st.shape == MarkShape::Text)
-            std::tie(tw, tht) = measured[st.text];
         const double sx = p.square.x / 100, sy = p.square.y / 100;
-        DrawMark(s, st, f.X(p.cation.x), f.Y(p.cation.y), r, tw, tht);
-        DrawMark(s, st, f.X(p.anion.x), f.Y(p.anion.y), r, tw, tht);
-        DrawMark(s, st, f.X(sx), f.Y(sy), r, tw, tht);
+        marks.Draw(p.style, f.X(p.cation.x), f.Y(p.cation.y));
+        marks.Draw(p.style, f.X(p.anion.x), f.Y(p.anion.y));
+        marks.Draw(p.style, f.X(sx), f.Y(sy));
         if (model.tdsPanel && p.tds)
-            DrawMark(s, st, f.X(TdsX(std::min(*p.tds, model.tdsMax))), f.Y(sy), r, tw, tht);
+            marks.Draw(p.style, f.X(TdsX(std::min(*p.tds, model.tdsMax))), f.Y(sy));
         if (model.phPanel && p.ph)
-            DrawMark(s, st, f.X(sx), f.Y(PhY(*p.ph)), r, tw, tht);
+            marks.Draw(p.style, f.X(sx), f.Y(PhY(*p.ph)));
     }
     s.SetDrawWidth(1);
     if (model.options.labels) {

@@ -220,20 +220,12 @@ void DrawHfed(hc::Surface& s, const HfedModel& model, const ChartMedia& m) {
     }
 
     const std::vector<PointStyle>& styles = model.styles.styles;
-    std::map<std::string, std::pair<double, double>> measured;
     s.SetFontSize(m.textSize);
-    for (const PointStyle& st : styles)
-        if (st.shape == MarkShape::Text && !measured.count(st.text))
-            measured[st.text] = {s.TextWidth(st.text), s.TextHeight(st.text)};
     const double r = m.markPoints * m.unitsPerPoint;
+    MarkPainter painter(s, styles, r);
     s.SetDrawWidth(m.lineWidth);
-    for (const HfedMark& p : model.points) {
-        const PointStyle& st = styles[static_cast<std::size_t>(p.style)];
-        double tw = 0, tht = 0;
-        if (st.shape == MarkShape::Text)
-            std::tie(tw, tht) = measured[st.text];
-        DrawMark(s, st, X(p.x), Y(p.y), r, tw, tht);
-    }
+    for (const HfedMark& p : model.points)
+        painter.Draw(p.style, X(p.x), Y(p.y));
     s.SetDrawWidth(1);
     if (model.options.labels) {
         s.SetFontSize(m.tickSize);
