@@ -10,7 +10,6 @@ namespace wqp {
 
 namespace {
 
-constexpr double kPointsPerMm = 72 / 25.4;
 constexpr int kHeadingLines = 3;  // the title, a gap and the heading row above the first row
 
 // Column widths in millimetres from the widest entry's display width. Measuring every cell
