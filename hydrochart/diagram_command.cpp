@@ -182,7 +182,8 @@ std::vector<OptionSpec> DiagramOptions(const DiagramCommand& c) {
     if (c.kind == DiagramKind::Piper)
         o.push_back({"fields", "on|off",
                      "the diamond's four fields and their names (水質区分を描く); default off"});
-    if (c.kind == DiagramKind::Piper || c.kind == DiagramKind::Chadha)
+    if (c.kind == DiagramKind::Piper || c.kind == DiagramKind::Chadha ||
+        c.kind == DiagramKind::Ussl)
         o.push_back({"labels", "on|off", "sample names beside the points; default off"});
     if (c.kind == DiagramKind::Piper)
         o.push_back({"tds-circles", "on|off",

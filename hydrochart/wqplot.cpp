@@ -1,4 +1,4 @@
-// hydrochart piper|schoeller|chadha|classify: wqplot's diagrams and classification table of a
+// hydrochart piper|schoeller|chadha|ussl|classify: wqplot's diagrams and classification table of a
 // workbook or a long table, from the program's own variant with the diagram fixed by the command.
 #include <QJsonArray>
 #include <cmath>
@@ -10,6 +10,7 @@
 #include "wqplot/core/classification.h"
 #include "wqplot/core/piper_chart.h"
 #include "wqplot/core/schoeller_chart.h"
+#include "wqplot/core/ussl_chart.h"
 #include "wqplot/core/wqplot_chart.h"
 
 namespace {
@@ -175,9 +176,37 @@ void ClassifyJson(const wq::DiagramApp& app, QJsonObject& j) {
         o["hardness_mg_l_caco3"] = number(r.indices.hardness);
         o["tds_mg_l"] = r.drawn ? QJsonValue(r.tds) : QJsonValue::Null;
         o["tds_computed"] = r.drawn && r.tdsComputed;
+        o["ussl_class"] = r.drawn && r.ussl.Defined()
+                              ? QJsonValue(hcmd::JsonString(wqp::UsslClassName(r.ussl)))
+                              : QJsonValue::Null;
         rows.append(o);
     }
     j["samples"] = rows;
+}
+
+// The irrigation charts' samples: the chart's values where it draws the sample, else null.
+void UsslJson(const wq::DiagramApp& app, QJsonObject& j) {
+    Common(app, j);
+    const wqp::UsslModel m = wqp::BuildUsslModel(app.Model(), app.Settings());
+    j["ec_low_us_cm"] = m.ecLow;
+    j["ec_high_us_cm"] = m.ecHigh;
+    j["sar_high"] = m.sarHigh;
+    j["left_out_without_ec"] = m.withoutEc;
+    j["left_out_without_sar"] = m.withoutSar;
+    QJsonArray samples = Samples(app);
+    for (qsizetype k = 0; k < samples.size(); ++k) {
+        QJsonObject o = samples[k].toObject();
+        o["sar"] = QJsonValue::Null;
+        o["ussl_class"] = QJsonValue::Null;
+        samples[k] = o;
+    }
+    for (const wqp::UsslMark& p : m.points) {
+        QJsonObject o = samples[p.sample - 1].toObject();
+        o["sar"] = p.sar;
+        o["ussl_class"] = hcmd::JsonString(wqp::UsslClassName(p.cls));
+        samples[p.sample - 1] = o;
+    }
+    j["samples"] = samples;
 }
 
 hcmd::DiagramCommand Wq(const char* name, const char* summary, wq::DiagramKind kind,
@@ -200,6 +229,9 @@ const hcmd::Register schoeller(hcmd::MakeDiagramCommand(
 const hcmd::Register chadha(hcmd::MakeDiagramCommand(
     Wq("chadha", "Chadha diagram of water analyses (wqplot)", wq::DiagramKind::Chadha,
        &ChadhaJson)));
+const hcmd::Register ussl(hcmd::MakeDiagramCommand(
+    Wq("ussl", "USSL diagram of irrigation water: salinity and sodium hazard (wqplot)",
+       wq::DiagramKind::Ussl, &UsslJson)));
 const hcmd::Register classify(hcmd::MakeDiagramCommand(
     Wq("classify", "classification table of water analyses: facies and indices (wqplot)",
        wq::DiagramKind::Classification, &ClassifyJson)));

@@ -101,7 +101,13 @@ inline constexpr int kMinLineWidth = 1;
 inline constexpr int kMaxLineWidth = 5;
 
 // wqplot: the diagram of the "図の種類" menu and its options.
-enum class DiagramKind : int { Piper = 0, Schoeller, Chadha, Classification };
+enum class DiagramKind : int {
+    Piper = 0,
+    Schoeller,
+    Chadha,
+    Classification,
+    Ussl,  // irrigation: SAR against EC (USDA Handbook 60)
+};
 struct DiagramOptions {
     DiagramKind kind = DiagramKind::Piper;
     bool fields = false;          // Piper: the diamond's four fields and their names

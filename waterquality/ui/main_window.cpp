@@ -47,6 +47,11 @@ constexpr double kTextReferenceSide = 560.0;
 // the charts would run into their drawings, since the text no longer shrinks with the view.
 constexpr int kMinViewSide = 513;
 
+// The diagrams that can name their points (サンプル名を描く).
+bool LabelsOffered(DiagramKind kind) {
+    return kind == DiagramKind::Piper || kind == DiagramKind::Chadha || kind == DiagramKind::Ussl;
+}
+
 // The grey area around the square view; lays the view out whenever it changes size.
 class ViewHost : public QWidget {
   public:
@@ -594,7 +599,7 @@ void MainWindow::ShowSettings() {
                                                          s.Diagram.tdsCircles,
                                                          s.Diagram.potassiumApart};
         const std::array<bool, kKindOptionCount> offered{
-            kind == DiagramKind::Piper, kind == DiagramKind::Piper || kind == DiagramKind::Chadha,
+            kind == DiagramKind::Piper, LabelsOffered(kind),
             kind == DiagramKind::Piper, kind == DiagramKind::Schoeller};
         for (std::size_t o = 0; o < kKindOptionCount; ++o) {
             mnuKindOption_[o]->setChecked(checked[o]);

@@ -26,6 +26,7 @@ const std::array<ColumnInfo, kClassColumnCount> kClassColumns{{
     {"hardness_mg_l_caco3", "硬度 (mg/L CaCO3)", "hardness (mg/L CaCO3)", 1},
     {"tds_mg_l", "TDS (mg/L)", "TDS (mg/L)", 1},
     {"tds_origin", "TDS の由来", "TDS from", -1},
+    {"ussl_class", "USSL 分類", "USSL class", -1},
 }};
 
 std::vector<ClassRow> ClassificationRows(const wq::SampleModel& samples, wq::NitrateType nitrate) {
@@ -51,6 +52,7 @@ std::vector<ClassRow> ClassificationRows(const wq::SampleModel& samples, wq::Nit
             r.indices = c.indices;
             r.tds = c.tds;
             r.tdsComputed = c.tdsComputed;
+            r.ussl = ClassifyUssl(s.ec, c.indices.sar);
         }
         rows.push_back(std::move(r));
     }
@@ -92,6 +94,7 @@ std::vector<std::string> ClassificationCells(const ClassRow& r, wq::Language l, 
     number(kColHardness, r.indices.hardness);
     number(kColTds, r.tds);
     cells[kColTdsOrigin] = r.tdsComputed ? (ja ? "計算値" : "computed") : (ja ? "測定値" : "given");
+    cells[kColUssl] = r.ussl.Defined() ? UsslClassName(r.ussl) : none;
     return cells;
 }
 

@@ -14,6 +14,7 @@
 
 #include "waterquality/core/composition.h"
 #include "waterquality/core/sample_model.h"
+#include "wqplot/core/irrigation_class.h"
 
 namespace wqp {
 
@@ -30,6 +31,7 @@ struct ClassRow {
     wq::IrrigationIndices indices;
     double tds = 0;
     bool tdsComputed = false;
+    UsslClass ussl;  // from the table's EC and the SAR
 };
 
 std::vector<ClassRow> ClassificationRows(const wq::SampleModel& samples, wq::NitrateType nitrate);
@@ -52,6 +54,7 @@ enum ClassColumn : int {
     kColHardness,
     kColTds,
     kColTdsOrigin,
+    kColUssl,
     kClassColumnCount
 };
 

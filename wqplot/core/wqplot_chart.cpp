@@ -6,6 +6,7 @@
 #include "wqplot/core/piper_chart.h"
 #include "wqplot/core/schoeller_chart.h"
 #include "wqplot/core/table_sheet.h"
+#include "wqplot/core/ussl_chart.h"
 
 namespace wqp {
 
@@ -44,6 +45,9 @@ class WqPlotStrategy : public wq::DiagramStrategy {
             case wq::DiagramKind::Chadha:
                 DrawChadha(canvas, BuildChadhaModel(model, settings), media);
                 break;
+            case wq::DiagramKind::Ussl:
+                DrawUssl(canvas, BuildUsslModel(model, settings), media);
+                break;
             case wq::DiagramKind::Classification:
                 DrawTableSheet(canvas, ClassificationTable(model, settings.NitrateType),
                                kTableTitle);
@@ -63,6 +67,9 @@ class WqPlotStrategy : public wq::DiagramStrategy {
             case wq::DiagramKind::Chadha:
                 DrawChadha(printer, BuildChadhaModel(model, settings), media);
                 break;
+            case wq::DiagramKind::Ussl:
+                DrawUssl(printer, BuildUsslModel(model, settings), media);
+                break;
             case wq::DiagramKind::Classification:
                 PrintTableSheets(printer, ClassificationTable(model, settings.NitrateType),
                                  kTableTitle);
@@ -77,6 +84,8 @@ class WqPlotStrategy : public wq::DiagramStrategy {
                 return SchoellerCsv(model, settings);
             case wq::DiagramKind::Chadha:
                 return ChadhaCsv(model, settings.NitrateType);
+            case wq::DiagramKind::Ussl:
+                return UsslCsv(model, settings);
             case wq::DiagramKind::Classification:
                 break;
         }
@@ -101,6 +110,8 @@ std::string KindName(wq::DiagramKind kind) {
             return "シェーラーダイアグラム";
         case wq::DiagramKind::Chadha:
             return "チャダダイアグラム";
+        case wq::DiagramKind::Ussl:
+            return "USSL ダイアグラム";
         case wq::DiagramKind::Classification:
             break;
     }
@@ -184,6 +195,26 @@ std::string ChadhaCsv(const wq::SampleModel& model, wq::NitrateType nitrate) {
             row.push_back(wq::ChadhaFieldName(fa.chadhaField, wq::Language::Japanese));
         } else {
             row.insert(row.end(), 4, std::string());
+        }
+        csv.Row(row);
+    }
+    return csv.Text();
+}
+
+std::string UsslCsv(const wq::SampleModel& model, const wq::PlotSettings& settings) {
+    const UsslModel um = BuildUsslModel(model, settings);
+    hc::CsvTable csv;
+    csv.Row({"number", "name", "group", "drawn", "EC (uS/cm)", "SAR", "USSL class"});
+    std::size_t next = 0;
+    for (int n = 1; n <= model.Count(); ++n) {
+        std::vector<std::string> row = SampleFields(model, n);
+        if (next < um.points.size() && um.points[next].sample == n) {
+            const UsslMark& p = um.points[next++];
+            row.push_back(hc::FixedDecimals(p.ec, 1));
+            row.push_back(hc::FixedDecimals(p.sar, kShareDecimals));
+            row.push_back(UsslClassName(p.cls));
+        } else {
+            row.insert(row.end(), 3, std::string());
         }
         csv.Row(row);
     }

@@ -20,6 +20,7 @@ wq::DiagramProgram Build() {
         {wq::DiagramKind::Piper, "パイパーダイアグラム(&P)"},
         {wq::DiagramKind::Schoeller, "シェーラーダイアグラム(&S)"},
         {wq::DiagramKind::Chadha, "チャダダイアグラム(&C)"},
+        {wq::DiagramKind::Ussl, "USSL ダイアグラム(&A)"},
         {wq::DiagramKind::Classification, "分類表(&T)"},
     };
     p.helpUse = {"このプログラムの使い方と注意点",
