@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "common/core/numbers.h"
+
 namespace wqp {
 
 double UsslSodiumLimit(std::size_t k, double ec) {
@@ -15,13 +17,13 @@ UsslClass ClassifyUssl(std::optional<double> ec, std::optional<double> sar) {
         return c;
     c.salinity = 1;
     for (double limit : kUsslSalinityLimits)
-        if (*ec >= limit)
+        if (*ec >= limit - hc::kDecimalNoise)
             ++c.salinity;
     if (!sar || !std::isfinite(*sar))
         return c;
     c.sodium = 1;
     for (std::size_t k = 0; k < kUsslSodiumLines.size(); ++k)
-        if (*sar >= UsslSodiumLimit(k, *ec))
+        if (*sar >= UsslSodiumLimit(k, *ec) - hc::kDecimalNoise)
             c.sodium = static_cast<int>(k) + 2;
     return c;
 }

@@ -4,7 +4,8 @@
 //
 // A value exactly on a boundary belongs to the higher class, as the handbook's salinity classes
 // read (C1 "less than 250", C2 "250 to 750" micromhos/cm): EC 250 is C2, and a SAR on the
-// S1|S2 line is S2. The sodium lines are the handbook's straight lines on the log EC axis; they
+// S1|S2 line is S2
+// (within the decimal noise of hc::kDecimalNoise, so that 5.55 at EC 1000 is on its line). The sodium lines are the handbook's straight lines on the log EC axis; they
 // are used as they are beyond its 100..5000 µS/cm.
 #pragma once
 

@@ -1,0 +1,82 @@
+// The irrigation charts: the USSL classes on each side of and on every boundary, the chart's
+// points, and a table without EC leaving its samples out with a note.
+#include <gtest/gtest.h>
+
+#include "tests/wqplot/wqplot_samples.h"
+#include "wqplot/core/classification.h"
+#include "wqplot/core/ussl_chart.h"
+#include "wqplot/core/wqplot_chart.h"
+
+namespace wqp {
+namespace {
+
+TEST(Ussl, ClassesOnBothSidesOfEveryBoundary) {
+    // The sodium lines by hand at EC 100 (log 2) and 1000 (log 3):
+    // 18.87 - 4.44 x 2 = 9.99, 31.31 - 6.66 x 2 = 17.99, 43.75 - 8.87 x 2 = 26.01;
+    // 18.87 - 13.32 = 5.55, 31.31 - 19.98 = 11.33, 43.75 - 26.61 = 17.14.
+    const struct {
+        double ec, sar;
+        const char* cls;
+    } cases[] = {
+        {249.9, 0, "C1-S1"},  {250, 0, "C2-S1"},     {250.1, 0, "C2-S1"},
+        {749.9, 0, "C2-S1"},  {750, 0, "C3-S1"},     {2249.9, 0, "C3-S1"},
+        {2250, 0, "C4-S1"},   {5000, 0, "C4-S1"},    {100, 9.98, "C1-S1"},
+        {100, 9.99, "C1-S2"}, {100, 17.98, "C1-S2"}, {100, 17.99, "C1-S3"},
+        {100, 26, "C1-S3"},   {100, 26.01, "C1-S4"}, {1000, 5.54, "C3-S1"},
+        {1000, 5.55, "C3-S2"}, {1000, 11.33, "C3-S3"}, {1000, 17.13, "C3-S3"},
+        {1000, 17.14, "C3-S4"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(UsslClassName(ClassifyUssl(c.ec, c.sar)), c.cls) << c.ec << " " << c.sar;
+    // Without an EC (or with none above 0) there is no class; without a SAR only the salinity.
+    EXPECT_EQ(UsslClassName(ClassifyUssl(std::nullopt, 1.0)), "");
+    EXPECT_EQ(ClassifyUssl(0.0, 1.0).salinity, 0);
+    EXPECT_EQ(ClassifyUssl(800.0, std::nullopt).salinity, 3);
+    EXPECT_EQ(ClassifyUssl(800.0, std::nullopt).sodium, 0);
+}
+
+TEST(Ussl, PointsClassesAndSamplesWithoutEc) {
+    wq::SampleTable t;
+    // SAR = Na / sqrt((Ca+Mg)/2) by hand: 4 / sqrt(8/2) = 2 at EC 1000: C3-S1;
+    // 20 / sqrt(2/2) = 20 at EC 300, between the S2|S3 (14.81) and S3|S4 (21.78) lines: C2-S3.
+    t.samples.push_back(wqtest::FromMeq("fresh", {4, 0, 3, 5, 4, 8, 0, 0}, "a"));
+    t.samples.back().ec = 1000;
+    t.samples.push_back(wqtest::FromMeq("sodic", {20, 0, 1, 1, 20, 2, 0, 0}, "a"));
+    t.samples.back().ec = 300;
+    t.samples.push_back(wqtest::FromMeq("no EC", {1, 0, 1, 1, 1, 2, 0, 0}, "b"));
+    t.samples.push_back(wqtest::FromMeq("no SAR", {5, 0, 0, 0, 5, 0, 0, 0}, "b"));
+    t.samples.back().ec = 600;
+    const wqtest::Loaded loaded(t);
+    wq::PlotSettings settings;
+    settings.Diagram.kind = wq::DiagramKind::Ussl;
+    const UsslModel m = BuildUsslModel(loaded.Model(), settings);
+    ASSERT_EQ(m.points.size(), 2u);
+    EXPECT_NEAR(m.points[0].sar, 2, 1e-3);
+    EXPECT_EQ(UsslClassName(m.points[0].cls), "C3-S1");
+    EXPECT_NEAR(m.points[1].sar, 20, 1e-3);
+    EXPECT_EQ(UsslClassName(m.points[1].cls), "C2-S3");
+    EXPECT_EQ(m.withoutEc, 1);
+    EXPECT_EQ(m.withoutSar, 1);
+    EXPECT_EQ(LeftOutNote("EC ", 3), "EC のない 3 試料は描いていません");
+
+    // The table's column and the CSV agree; the sample without EC has none.
+    const auto rows = ClassificationRows(loaded.Model(), wq::NitrateType::None);
+    EXPECT_EQ(ClassificationCells(rows[1], wq::Language::Japanese, CellUse::Window)[kColUssl],
+              "C2-S3");
+    EXPECT_EQ(ClassificationCells(rows[2], wq::Language::Japanese, CellUse::Window)[kColUssl],
+              "－");
+    const std::string csv = UsslCsv(loaded.Model(), settings);
+    EXPECT_NE(csv.find("\n2,sodic,a,1,300.0,20.00,C2-S3\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\n3,no EC,b,1,,,\n"), std::string::npos) << csv;
+
+    // A sample beyond the handbook's axes widens them to the next decade and ten.
+    t.samples[0].ec = 7000;
+    t.samples[1].mg[wq::kNa] *= 2;  // SAR 40
+    const UsslModel wide = BuildUsslModel(wqtest::Loaded(t).Model(), settings);
+    EXPECT_EQ(wide.ecHigh, 10000);
+    EXPECT_EQ(wide.ecLow, 100);
+    EXPECT_EQ(wide.sarHigh, 40);
+}
+
+}  // namespace
+}  // namespace wqp
