@@ -20,6 +20,7 @@ EXAMPLES = [
     ("check", ["examples/sample12.xls", "--json"]),
     ("piper", ["examples/sample12.xls", "--json"]),
     ("classify", ["examples/sample12.xls", "--json", "--nitrate", "1"]),
+    ("ussl", ["examples/network40.csv", "--json"]),
 ]
 
 

@@ -281,7 +281,7 @@ TEST_F(HydrochartCli, EveryCommandWritesTheDocumentedKeys) {
                                         QString(HC_SOURCE_DIR));
         ASSERT_EQ(r.status, 0) << match.captured(0).toStdString() << r.err.toStdString();
     }
-    ASSERT_EQ(documented.size(), 8u);
+    ASSERT_EQ(documented.size(), 9u);
     const QString flat = Write("flat.txt", "1990 0\n1991 1200\n1992 900\n");
     struct Case {
         QString command;
@@ -301,6 +301,8 @@ TEST_F(HydrochartCli, EveryCommandWritesTheDocumentedKeys) {
              Case{"check", {Source("tests/fixtures/waterquality/suspect.xls")}},
              Case{"piper", {kBook, "--nitrate", "2", "--tds-circles", "on"}},
              Case{"classify", {Source("examples/nitrate5.xlsx")}},
+             Case{"classify", {Source("examples/network40.csv")}},
+             Case{"ussl", {Source("examples/sample12.xls"), "--labels", "on"}},
          }) {
         HydrochartRun r = RunHydrochart(c.command, c.args + QStringList{"--json"});
         const std::string what = (c.command + " " + c.args.join(' ')).toStdString();

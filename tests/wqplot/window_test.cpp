@@ -50,7 +50,8 @@ TEST_F(WqplotWindow, EveryDiagramLeavesTheWindowAsHydrochartWritesIt) {
     const Case cases[] = {{0, "piper", "mnuKindFieldsItem", "--fields"},
                           {1, "schoeller", "mnuKindPotassiumItem", "--k-apart"},
                           {2, "chadha", "mnuKindLabelsItem", "--labels"},
-                          {3, "classify", nullptr, nullptr}};
+                          {3, "ussl", "mnuKindLabelsItem", "--labels"},
+                          {4, "classify", nullptr, nullptr}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command);
         Group("mnuKindVal")[static_cast<std::size_t>(c.item)]->trigger();
