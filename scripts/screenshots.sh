@@ -132,6 +132,7 @@ sheet flow-sheet 760 flow flowcalc/island_section.txt --depth 1.5 --roughness 0.
 sheet piper-sheet 620 piper network40.csv --fields on
 sheet schoeller-sheet 620 schoeller network40.csv
 sheet chadha-sheet 620 chadha network40.csv
+sheet ussl-sheet 620 ussl network40.csv
 
 # ---- What the menu settings change ----
 for t in 0 1 2; do
