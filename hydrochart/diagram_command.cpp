@@ -74,6 +74,12 @@ Choices TakeChoices(const Options& o, const wq::DiagramVariant& variant) {
     c.diagram.labels = Switch(o, "labels", false);
     c.diagram.tdsCircles = Switch(o, "tds-circles", false);
     c.diagram.potassiumApart = Switch(o, "k-apart", false);
+    if (o.Has("gibbs-basis")) {
+        const std::string v = o.Value("gibbs-basis");
+        if (v != "mass" && v != "meq")
+            throw UsageError{"--gibbs-basis takes mass or meq"};
+        c.diagram.gibbsMeq = v == "meq";
+    }
     if (o.Has("nitrate")) {
         hc::Result<wq::NitrateType> type =
             wq::NitrateFromNumber(OptionInt("--nitrate", o.Value("nitrate")));
@@ -183,13 +189,17 @@ std::vector<OptionSpec> DiagramOptions(const DiagramCommand& c) {
         o.push_back({"fields", "on|off",
                      "the diamond's four fields and their names (水質区分を描く); default off"});
     if (c.kind == DiagramKind::Piper || c.kind == DiagramKind::Chadha ||
-        c.kind == DiagramKind::Ussl)
+        c.kind == DiagramKind::Ussl || c.kind == DiagramKind::Gibbs)
         o.push_back({"labels", "on|off", "sample names beside the points; default off"});
     if (c.kind == DiagramKind::Piper)
         o.push_back({"tds-circles", "on|off",
                      "circles in the diamond whose area is proportional to TDS; default off"});
     if (c.kind == DiagramKind::Schoeller)
         o.push_back({"k-apart", "on|off", "K as its own axis beside Na; default off"});
+    if (c.kind == DiagramKind::Gibbs)
+        o.push_back({"gibbs-basis", "mass|meq",
+                     "the ratios Na/(Na+Ca) and Cl/(Cl+HCO3) of mg/L (mass) or of meq/L (meq; menu "
+                     "ギブス図の比を当量で計算する); default mass"});
     if (c.printShifts)
         o.push_back({"offset", "RIGHT,UP",
                      "shift of the printed sheet in millimetres, to the right and upwards, as the "

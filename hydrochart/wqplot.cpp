@@ -1,4 +1,4 @@
-// hydrochart piper|schoeller|chadha|ussl|classify: wqplot's diagrams and classification table of a
+// hydrochart piper|schoeller|chadha|ussl|gibbs|classify: wqplot's diagrams and classification table of a
 // workbook or a long table, from the program's own variant with the diagram fixed by the command.
 #include <QJsonArray>
 #include <cmath>
@@ -8,6 +8,7 @@
 #include "hydrochart/json.h"
 #include "wqplot/core/chadha_chart.h"
 #include "wqplot/core/classification.h"
+#include "wqplot/core/gibbs_chart.h"
 #include "wqplot/core/piper_chart.h"
 #include "wqplot/core/schoeller_chart.h"
 #include "wqplot/core/ussl_chart.h"
@@ -209,6 +210,28 @@ void UsslJson(const wq::DiagramApp& app, QJsonObject& j) {
     j["samples"] = samples;
 }
 
+void GibbsJson(const wq::DiagramApp& app, QJsonObject& j) {
+    Common(app, j);
+    const wqp::GibbsModel m = wqp::BuildGibbsModel(app.Model(), app.Settings());
+    j["ratio_basis"] = m.options.gibbsMeq ? "meq" : "mass";
+    j["tds_low_mg_l"] = std::pow(10.0, m.lowDecade);
+    j["tds_high_mg_l"] = std::pow(10.0, m.highDecade);
+    j["left_out_without_tds"] = m.withoutTds;
+    QJsonArray samples = Samples(app);
+    for (qsizetype k = 0; k < samples.size(); ++k) {
+        QJsonObject o = samples[k].toObject();
+        o["na_ratio"] = o["cl_ratio"] = QJsonValue::Null;
+        samples[k] = o;
+    }
+    for (const wqp::GibbsMark& p : m.points) {
+        QJsonObject o = samples[p.sample - 1].toObject();
+        o["na_ratio"] = hcmd::JsonOptional(p.ratios.cation);
+        o["cl_ratio"] = hcmd::JsonOptional(p.ratios.anion);
+        samples[p.sample - 1] = o;
+    }
+    j["samples"] = samples;
+}
+
 hcmd::DiagramCommand Wq(const char* name, const char* summary, wq::DiagramKind kind,
                         void (*json)(const wq::DiagramApp&, QJsonObject&)) {
     hcmd::DiagramCommand c{name,         summary, wqp::WqPlotVariant(), wqp::kScreenSide,
@@ -232,6 +255,10 @@ const hcmd::Register chadha(hcmd::MakeDiagramCommand(
 const hcmd::Register ussl(hcmd::MakeDiagramCommand(
     Wq("ussl", "USSL diagram of irrigation water: salinity and sodium hazard (wqplot)",
        wq::DiagramKind::Ussl, &UsslJson)));
+const hcmd::Register gibbs(hcmd::MakeDiagramCommand(
+    Wq("gibbs", "Gibbs diagram of water analyses: TDS against Na/(Na+Ca) and Cl/(Cl+HCO3) "
+                "(wqplot)",
+       wq::DiagramKind::Gibbs, &GibbsJson)));
 const hcmd::Register classify(hcmd::MakeDiagramCommand(
     Wq("classify", "classification table of water analyses: facies and indices (wqplot)",
        wq::DiagramKind::Classification, &ClassifyJson)));

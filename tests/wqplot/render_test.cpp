@@ -55,7 +55,7 @@ TEST(Render, EveryChartOnScreenAndPaper) {
     const wqtest::Loaded loaded(table);
     wq::PlotSettings settings;
     settings.NitrateType = wq::NitrateType::WithChloride;
-    settings.Diagram = {wq::DiagramKind::Piper, true, true, true, false};
+    settings.Diagram = {wq::DiagramKind::Piper, true, true, true, false, false};
     const PiperModel piper = BuildPiperModel(loaded.Model(), settings);
     const SchoellerModel schoeller = BuildSchoellerModel(loaded.Model(), settings);
     const ChadhaModel chadha = BuildChadhaModel(loaded.Model(), settings);

@@ -106,7 +106,8 @@ enum class DiagramKind : int {
     Schoeller,
     Chadha,
     Classification,
-    Ussl,  // irrigation: SAR against EC (USDA Handbook 60)
+    Ussl,   // irrigation: SAR against EC (USDA Handbook 60)
+    Gibbs,  // TDS against Na/(Na+Ca) and Cl/(Cl+HCO3) (Gibbs 1970)
 };
 struct DiagramOptions {
     DiagramKind kind = DiagramKind::Piper;
@@ -114,6 +115,7 @@ struct DiagramOptions {
     bool labels = false;          // sample names beside the points
     bool tdsCircles = false;      // Piper: circles scaled by TDS in the diamond
     bool potassiumApart = false;  // Schoeller: K as its own axis beside Na
+    bool gibbsMeq = false;        // Gibbs: ratios of meq/L instead of mg/L
 };
 
 // Settings of the main window of the water-quality programs.

@@ -49,7 +49,8 @@ constexpr int kMinViewSide = 513;
 
 // The diagrams that can name their points (サンプル名を描く).
 bool LabelsOffered(DiagramKind kind) {
-    return kind == DiagramKind::Piper || kind == DiagramKind::Chadha || kind == DiagramKind::Ussl;
+    return kind == DiagramKind::Piper || kind == DiagramKind::Chadha || kind == DiagramKind::Ussl ||
+           kind == DiagramKind::Gibbs;
 }
 
 // The grey area around the square view; lays the view out whenever it changes size.
@@ -289,10 +290,11 @@ void MainWindow::BuildKindMenu() {
     mnuKind_->addSeparator();
     // The options of the diagrams, each offered where its diagram is drawn.
     static const std::array<const char*, kKindOptionCount> kNames{
-        "mnuKindFieldsItem", "mnuKindLabelsItem", "mnuKindTdsItem", "mnuKindPotassiumItem"};
+        "mnuKindFieldsItem", "mnuKindLabelsItem", "mnuKindTdsItem", "mnuKindPotassiumItem",
+        "mnuKindGibbsMeqItem"};
     static const std::array<const char*, kKindOptionCount> kCaptions{
         "水質区分を描く(&F)", "サンプル名を描く(&L)", "TDS の大きさの円を描く(&R)",
-        "K を Na と分けて描く(&K)"};
+        "K を Na と分けて描く(&K)", "ギブス図の比を当量で計算する(&E)"};
     for (std::size_t o = 0; o < kKindOptionCount; ++o) {
         QAction* a = AddItem(mnuKind_, kNames[o], kCaptions[o]);
         a->setCheckable(true);
@@ -312,6 +314,7 @@ void MainWindow::ChooseKindOptions() {
     o.labels = mnuKindOption_[1]->isChecked();
     o.tdsCircles = mnuKindOption_[2]->isChecked();
     o.potassiumApart = mnuKindOption_[3]->isChecked();
+    o.gibbsMeq = mnuKindOption_[4]->isChecked();
     Redraw(app_.SetDiagramOptions(o));
 }
 
@@ -597,10 +600,11 @@ void MainWindow::ShowSettings() {
         const DiagramKind kind = s.Diagram.kind;
         const std::array<bool, kKindOptionCount> checked{s.Diagram.fields, s.Diagram.labels,
                                                          s.Diagram.tdsCircles,
-                                                         s.Diagram.potassiumApart};
+                                                         s.Diagram.potassiumApart,
+                                                         s.Diagram.gibbsMeq};
         const std::array<bool, kKindOptionCount> offered{
             kind == DiagramKind::Piper, LabelsOffered(kind),
-            kind == DiagramKind::Piper, kind == DiagramKind::Schoeller};
+            kind == DiagramKind::Piper, kind == DiagramKind::Schoeller, kind == DiagramKind::Gibbs};
         for (std::size_t o = 0; o < kKindOptionCount; ++o) {
             mnuKindOption_[o]->setChecked(checked[o]);
             mnuKindOption_[o]->setEnabled(offered[o]);

@@ -14,9 +14,9 @@ namespace wqp {
 inline constexpr double kScreenSide = 800;
 
 // The diagram kinds in the order of the "図の種類(&D)" menu.
-inline constexpr std::array<wq::DiagramKind, 5> kKinds{
+inline constexpr std::array<wq::DiagramKind, 6> kKinds{
     wq::DiagramKind::Piper, wq::DiagramKind::Schoeller, wq::DiagramKind::Chadha,
-    wq::DiagramKind::Ussl, wq::DiagramKind::Classification};
+    wq::DiagramKind::Ussl,  wq::DiagramKind::Gibbs,     wq::DiagramKind::Classification};
 // The chart's name as titles and print jobs give it.
 std::string KindName(wq::DiagramKind kind);
 
@@ -28,6 +28,7 @@ std::string PiperCsv(const wq::SampleModel& model, wq::NitrateType nitrate);
 std::string SchoellerCsv(const wq::SampleModel& model, const wq::PlotSettings& settings);
 std::string ChadhaCsv(const wq::SampleModel& model, wq::NitrateType nitrate);
 std::string UsslCsv(const wq::SampleModel& model, const wq::PlotSettings& settings);
+std::string GibbsCsv(const wq::SampleModel& model, const wq::PlotSettings& settings);
 
 const wq::DiagramVariant& WqPlotVariant();
 

@@ -21,6 +21,7 @@ wq::DiagramProgram Build() {
         {wq::DiagramKind::Schoeller, "シェーラーダイアグラム(&S)"},
         {wq::DiagramKind::Chadha, "チャダダイアグラム(&C)"},
         {wq::DiagramKind::Ussl, "USSL ダイアグラム(&A)"},
+        {wq::DiagramKind::Gibbs, "ギブスダイアグラム(&G)"},
         {wq::DiagramKind::Classification, "分類表(&T)"},
     };
     p.helpUse = {"このプログラムの使い方と注意点",
