@@ -4,6 +4,7 @@
 
 #include "tests/wqplot/wqplot_samples.h"
 #include "wqplot/core/classification.h"
+#include "wqplot/core/gibbs_chart.h"
 #include "wqplot/core/ussl_chart.h"
 #include "wqplot/core/wqplot_chart.h"
 
@@ -76,6 +77,42 @@ TEST(Ussl, PointsClassesAndSamplesWithoutEc) {
     EXPECT_EQ(wide.ecHigh, 10000);
     EXPECT_EQ(wide.ecLow, 100);
     EXPECT_EQ(wide.sarHigh, 40);
+}
+
+TEST(Gibbs, RatiosOfMassOrEquivalentsAndSamplesLeftOut) {
+    wq::SampleTable t;
+    // One meq/L of Na, Ca, Cl and HCO3: by equivalents both ratios are 1/2; by mass
+    // Na/(Na+Ca) = 22.9898 / (22.9898 + 20.039) = 0.534289 and
+    // Cl/(Cl+HCO3) = 35.4527 / (35.4527 + 61.0171) = 0.367501.
+    t.samples.push_back(wqtest::FromMeq("even", {1, 0, 1, 0, 1, 1, 0, 0}));
+    t.samples.back().tds = 250;
+    t.samples.push_back(wqtest::FromMeq("no Na, Ca", {0, 1, 0, 1, 1, 1, 0, 0}));
+    t.samples.push_back(wqtest::FromMeq("TDS 0", {1, 0, 1, 0, 1, 1, 0, 0}));
+    t.samples.back().tds = 0;
+    const wqtest::Loaded loaded(t);
+    wq::PlotSettings settings;
+    settings.Diagram.kind = wq::DiagramKind::Gibbs;
+    GibbsModel mass = BuildGibbsModel(loaded.Model(), settings);
+    ASSERT_EQ(mass.points.size(), 2u);
+    EXPECT_NEAR(*mass.points[0].ratios.cation, 0.534289, 1e-6);
+    EXPECT_NEAR(*mass.points[0].ratios.anion, 0.367501, 1e-6);
+    EXPECT_EQ(mass.points[0].tds, 250);
+    EXPECT_FALSE(mass.points[1].ratios.cation);  // left out of the cation panel only
+    EXPECT_TRUE(mass.points[1].ratios.anion);
+    EXPECT_TRUE(mass.points[1].tdsComputed);     // the composition's sum is drawn
+    EXPECT_EQ(mass.withoutCation, 1);
+    EXPECT_EQ(mass.withoutTds, 1);
+    settings.Diagram.gibbsMeq = true;
+    const GibbsModel meq = BuildGibbsModel(loaded.Model(), settings);
+    EXPECT_NEAR(*meq.points[0].ratios.cation, 0.5, 1e-9);
+    EXPECT_NEAR(*meq.points[0].ratios.anion, 0.5, 1e-9);
+    EXPECT_NE(GibbsCsv(loaded.Model(), settings).find("\n1,even,,1,250.0,0,0.5000,0.5000\n"),
+              std::string::npos);
+    // The envelope's lines run across the panel (ratios within 0..1, TDS above 0).
+    for (const auto* envelope : {&kGibbsCationEnvelope, &kGibbsAnionEnvelope})
+        for (const GibbsLine& line : *envelope)
+            for (const GibbsVertex& v : line)
+                EXPECT_TRUE(v.ratio >= 0 && v.ratio <= 1 && v.tds > 0);
 }
 
 }  // namespace
