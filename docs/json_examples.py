@@ -21,6 +21,7 @@ EXAMPLES = [
     ("piper", ["examples/sample12.xls", "--json"]),
     ("classify", ["examples/sample12.xls", "--json", "--nitrate", "1"]),
     ("ussl", ["examples/network40.csv", "--json"]),
+    ("gibbs", ["examples/network40.csv", "--json", "--gibbs-basis", "meq"]),
 ]
 
 

@@ -133,6 +133,7 @@ sheet piper-sheet 620 piper network40.csv --fields on
 sheet schoeller-sheet 620 schoeller network40.csv
 sheet chadha-sheet 620 chadha network40.csv
 sheet ussl-sheet 620 ussl network40.csv
+sheet gibbs-sheet 620 gibbs network40.csv
 
 # ---- What the menu settings change ----
 for t in 0 1 2; do

@@ -281,7 +281,7 @@ TEST_F(HydrochartCli, EveryCommandWritesTheDocumentedKeys) {
                                         QString(HC_SOURCE_DIR));
         ASSERT_EQ(r.status, 0) << match.captured(0).toStdString() << r.err.toStdString();
     }
-    ASSERT_EQ(documented.size(), 9u);
+    ASSERT_EQ(documented.size(), 10u);
     const QString flat = Write("flat.txt", "1990 0\n1991 1200\n1992 900\n");
     struct Case {
         QString command;
@@ -303,6 +303,7 @@ TEST_F(HydrochartCli, EveryCommandWritesTheDocumentedKeys) {
              Case{"classify", {Source("examples/nitrate5.xlsx")}},
              Case{"classify", {Source("examples/network40.csv")}},
              Case{"ussl", {Source("examples/sample12.xls"), "--labels", "on"}},
+             Case{"gibbs", {Source("examples/sample12.xls")}},
          }) {
         HydrochartRun r = RunHydrochart(c.command, c.args + QStringList{"--json"});
         const std::string what = (c.command + " " + c.args.join(' ')).toStdString();
