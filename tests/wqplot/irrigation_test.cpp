@@ -2,6 +2,8 @@
 // points, and a table without EC leaving its samples out with a note.
 #include <gtest/gtest.h>
 
+#include "common/core/recording_surface.h"
+
 #include "tests/wqplot/wqplot_samples.h"
 #include "wqplot/core/classification.h"
 #include "wqplot/core/gibbs_chart.h"
@@ -113,6 +115,56 @@ TEST(Gibbs, RatiosOfMassOrEquivalentsAndSamplesLeftOut) {
         for (const GibbsLine& line : *envelope)
             for (const GibbsVertex& v : line)
                 EXPECT_TRUE(v.ratio >= 0 && v.ratio <= 1 && v.tds > 0);
+}
+
+// Screen and paper: the points where they belong, the note of the samples left out, nothing
+// beyond the area.
+TEST(IrrigationDrawing, PointsNotesAndArea) {
+    wq::SampleTable t;
+    t.samples.push_back(wqtest::FromMeq("fresh", {4, 0, 3, 5, 4, 8, 0, 0}, "a"));  // SAR 2
+    t.samples.back().ec = 1000;
+    t.samples.push_back(wqtest::FromMeq("no EC", {1, 0, 1, 1, 1, 2, 0, 0}, "a"));
+    const wqtest::Loaded loaded(t);
+    wq::PlotSettings settings;
+    for (bool paper : {false, true}) {
+        auto rec = paper ? hc::RecordingSurface::Paper() : hc::RecordingSurface::Screen(800, 800);
+        const ChartMedia m = paper ? PaperMedia() : ScreenMedia(800, 800);
+        auto centre = [&](const char* tick) {
+            const hc::DrawOp op = rec.TextsEqual(tick).at(0);
+            rec.SetFontSize(op.size);
+            return op.x1 + rec.TextWidth(tick) / 2;
+        };
+        for (int chart = 0; chart < 2; ++chart) {
+            rec.ClearOps();
+            if (chart == 0)
+                DrawUssl(rec, BuildUsslModel(loaded.Model(), settings), m);
+            else
+                DrawGibbs(rec, BuildGibbsModel(loaded.Model(), settings), m);
+            // One mark a point and one in the legend: the USSL diagram leaves "no EC" out,
+            // Gibbs's draws both samples in both panels.
+            const std::vector<hc::DrawOp> marks = rec.OpsOf(hc::DrawOp::Kind::Circle);
+            ASSERT_EQ(marks.size(), chart == 0 ? 2u : 5u) << paper;
+            if (chart == 0) {
+                EXPECT_EQ(rec.TextsEqual("EC のない 1 試料は描いていません").size(), 1u);
+                // EC 1000 lies between the class limits 750 and 2250.
+                EXPECT_GT(marks[0].x1, centre("750"));
+                EXPECT_LT(marks[0].x1, centre("2250"));
+            }
+            for (const hc::DrawOp& op : rec.Ops()) {
+                if (op.kind == hc::DrawOp::Kind::Text) {
+                    rec.SetFontSize(op.size);
+                    EXPECT_GE(op.x1, 0) << op.text;
+                    EXPECT_LE(op.x1 + rec.TextWidth(op.text), m.width + 1e-9) << op.text;
+                    EXPECT_LE(op.y1 + rec.TextHeight(op.text), m.height) << op.text;
+                } else if (op.kind == hc::DrawOp::Kind::Line) {
+                    for (double x : {op.x1, op.x2})
+                        EXPECT_TRUE(x >= 0 && x <= m.width) << chart << paper;
+                    for (double y : {op.y1, op.y2})
+                        EXPECT_TRUE(y >= 0 && y <= m.height) << chart << paper;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace
