@@ -120,8 +120,8 @@ void DrawGibbs(hc::Surface& s, const GibbsModel& model, const ChartMedia& m) {
     const double leftRoom = s.TextWidth("100000") + th * 0.8;
     const double gap = leftRoom + th;
     const double width = (box.Width() - leftRoom - gap - th) / 2;
-    const double height = std::min(box.Height() - lh * 6, width * 1.5);
-    const double top = box.top + lh * 2.5;
+    const double height = std::min(box.Height() - lh * 7, width * 1.5);
+    const double top = box.top + lh * 3.5;
     const double bottom = top + height;
     const double lo = model.lowDecade, hi = model.highDecade;
     auto Y = [&](double tds) { return bottom - (std::log10(tds) - lo) / (hi - lo) * height; };
