@@ -20,6 +20,8 @@ EXAMPLES = [
     ("check", ["examples/sample12.xls", "--json"]),
     ("piper", ["examples/sample12.xls", "--json"]),
     ("classify", ["examples/sample12.xls", "--json", "--nitrate", "1"]),
+    ("ussl", ["examples/network40.csv", "--json"]),
+    ("gibbs", ["examples/network40.csv", "--json", "--gibbs-basis", "meq"]),
     ("durov", ["examples/network40.csv", "--json"]),
     ("hfed", ["examples/network40.csv", "--json", "--mixing-line", "on"]),
 ]

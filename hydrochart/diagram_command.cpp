@@ -74,6 +74,12 @@ Choices TakeChoices(const Options& o, const wq::DiagramVariant& variant) {
     c.diagram.labels = Switch(o, "labels", false);
     c.diagram.tdsCircles = Switch(o, "tds-circles", false);
     c.diagram.potassiumApart = Switch(o, "k-apart", false);
+    if (o.Has("gibbs-basis")) {
+        const std::string v = o.Value("gibbs-basis");
+        if (v != "mass" && v != "meq")
+            throw UsageError{"--gibbs-basis takes mass or meq"};
+        c.diagram.gibbsMeq = v == "meq";
+    }
     c.diagram.mixingLine = Switch(o, "mixing-line", false);
     if (o.Has("nitrate")) {
         hc::Result<wq::NitrateType> type =
@@ -184,7 +190,8 @@ std::vector<OptionSpec> DiagramOptions(const DiagramCommand& c) {
         o.push_back({"fields", "on|off",
                      "the diamond's four fields and their names (水質区分を描く); default off"});
     if (c.kind == DiagramKind::Piper || c.kind == DiagramKind::Chadha ||
-        c.kind == DiagramKind::Durov || c.kind == DiagramKind::Hfed)
+        c.kind == DiagramKind::Durov || c.kind == DiagramKind::Hfed ||
+        c.kind == DiagramKind::Ussl || c.kind == DiagramKind::Gibbs)
         o.push_back({"labels", "on|off", "sample names beside the points; default off"});
     if (c.kind == DiagramKind::Piper)
         o.push_back({"tds-circles", "on|off",
@@ -195,6 +202,10 @@ std::vector<OptionSpec> DiagramOptions(const DiagramCommand& c) {
         o.push_back({"mixing-line", "on|off",
                      "the mixing line of sea water with the sample of least chloride; default "
                      "off"});
+    if (c.kind == DiagramKind::Gibbs)
+        o.push_back({"gibbs-basis", "mass|meq",
+                     "the ratios Na/(Na+Ca) and Cl/(Cl+HCO3) of mg/L (mass) or of meq/L (meq; menu "
+                     "ギブス図の比を当量で計算する); default mass"});
     if (c.printShifts)
         o.push_back({"offset", "RIGHT,UP",
                      "shift of the printed sheet in millimetres, to the right and upwards, as the "

@@ -1,5 +1,6 @@
-// hydrochart piper|schoeller|chadha|classify|durov|hfed: wqplot's diagrams and classification table of a
-// workbook or a long table, from the program's own variant with the diagram fixed by the command.
+// hydrochart piper|schoeller|chadha|durov|hfed|ussl|gibbs|classify: wqplot's diagrams and the
+// classification table of a workbook or a long table, from the program's own variant with the
+// diagram fixed by the command.
 #include <QJsonArray>
 #include <cmath>
 #include <string>
@@ -10,8 +11,10 @@
 #include "wqplot/core/classification.h"
 #include "wqplot/core/durov_chart.h"
 #include "wqplot/core/hfed_chart.h"
+#include "wqplot/core/gibbs_chart.h"
 #include "wqplot/core/piper_chart.h"
 #include "wqplot/core/schoeller_chart.h"
+#include "wqplot/core/ussl_chart.h"
 #include "wqplot/core/wqplot_chart.h"
 
 namespace {
@@ -179,9 +182,59 @@ void ClassifyJson(const wq::DiagramApp& app, QJsonObject& j) {
         o["tds_computed"] = r.drawn && r.tdsComputed;
         o["hfed_facies"] = r.drawn && !r.hfed.empty() ? QJsonValue(hcmd::JsonString(r.hfed))
                                                       : QJsonValue::Null;
+        o["ussl_class"] = r.drawn && r.ussl.Defined()
+                              ? QJsonValue(hcmd::JsonString(wqp::UsslClassName(r.ussl)))
+                              : QJsonValue::Null;
         rows.append(o);
     }
     j["samples"] = rows;
+}
+
+// The irrigation charts' samples: the chart's values where it draws the sample, else null.
+void UsslJson(const wq::DiagramApp& app, QJsonObject& j) {
+    Common(app, j);
+    const wqp::UsslModel m = wqp::BuildUsslModel(app.Model(), app.Settings());
+    j["ec_low_us_cm"] = m.ecLow;
+    j["ec_high_us_cm"] = m.ecHigh;
+    j["sar_high"] = m.sarHigh;
+    j["left_out_without_ec"] = m.withoutEc;
+    j["left_out_without_sar"] = m.withoutSar;
+    QJsonArray samples = Samples(app);
+    for (qsizetype k = 0; k < samples.size(); ++k) {
+        QJsonObject o = samples[k].toObject();
+        o["sar"] = QJsonValue::Null;
+        o["ussl_class"] = QJsonValue::Null;
+        samples[k] = o;
+    }
+    for (const wqp::UsslMark& p : m.points) {
+        QJsonObject o = samples[p.sample - 1].toObject();
+        o["sar"] = p.sar;
+        o["ussl_class"] = hcmd::JsonString(wqp::UsslClassName(p.cls));
+        samples[p.sample - 1] = o;
+    }
+    j["samples"] = samples;
+}
+
+void GibbsJson(const wq::DiagramApp& app, QJsonObject& j) {
+    Common(app, j);
+    const wqp::GibbsModel m = wqp::BuildGibbsModel(app.Model(), app.Settings());
+    j["ratio_basis"] = m.options.gibbsMeq ? "meq" : "mass";
+    j["tds_low_mg_l"] = std::pow(10.0, m.lowDecade);
+    j["tds_high_mg_l"] = std::pow(10.0, m.highDecade);
+    j["left_out_without_tds"] = m.withoutTds;
+    QJsonArray samples = Samples(app);
+    for (qsizetype k = 0; k < samples.size(); ++k) {
+        QJsonObject o = samples[k].toObject();
+        o["na_ratio"] = o["cl_ratio"] = QJsonValue::Null;
+        samples[k] = o;
+    }
+    for (const wqp::GibbsMark& p : m.points) {
+        QJsonObject o = samples[p.sample - 1].toObject();
+        o["na_ratio"] = hcmd::JsonOptional(p.ratios.cation);
+        o["cl_ratio"] = hcmd::JsonOptional(p.ratios.anion);
+        samples[p.sample - 1] = o;
+    }
+    j["samples"] = samples;
 }
 
 void DurovJson(const wq::DiagramApp& app, QJsonObject& j) {
@@ -257,6 +310,13 @@ const hcmd::Register schoeller(hcmd::MakeDiagramCommand(
 const hcmd::Register chadha(hcmd::MakeDiagramCommand(
     Wq("chadha", "Chadha diagram of water analyses (wqplot)", wq::DiagramKind::Chadha,
        &ChadhaJson)));
+const hcmd::Register ussl(hcmd::MakeDiagramCommand(
+    Wq("ussl", "USSL diagram of irrigation water: salinity and sodium hazard (wqplot)",
+       wq::DiagramKind::Ussl, &UsslJson)));
+const hcmd::Register gibbs(hcmd::MakeDiagramCommand(
+    Wq("gibbs", "Gibbs diagram of water analyses: TDS against Na/(Na+Ca) and Cl/(Cl+HCO3) "
+                "(wqplot)",
+       wq::DiagramKind::Gibbs, &GibbsJson)));
 const hcmd::Register classify(hcmd::MakeDiagramCommand(
     Wq("classify", "classification table of water analyses: facies and indices (wqplot)",
        wq::DiagramKind::Classification, &ClassifyJson)));

@@ -134,6 +134,8 @@ sheet schoeller-sheet 620 schoeller network40.csv
 sheet chadha-sheet 620 chadha network40.csv
 sheet durov-sheet 620 durov network40.csv
 sheet hfed-sheet 620 hfed network40.csv --mixing-line on
+sheet ussl-sheet 620 ussl network40.csv
+sheet gibbs-sheet 620 gibbs network40.csv
 
 # ---- What the menu settings change ----
 for t in 0 1 2; do

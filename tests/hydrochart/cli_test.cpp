@@ -90,6 +90,8 @@ TEST_F(HydrochartCli, OptionFormsAndUsageErrors) {
          "give one", ""},
         {"flow", flow + QStringList{"100", "--rating", "0", "--json"}, 2, "--rating", ""},
         {"check", {kBook, "-o", "%d/x.pdf"}, 2, ".json or .csv", ""},
+        {"gibbs", {kBook, "--gibbs-basis", "weight", "--json"}, 2, "takes mass or meq", ""},
+        {"ussl", {kBook, "--gibbs-basis", "meq", "--json"}, 2, "Unknown option", ""},
     };
     for (const Case& c : cases) {
         QStringList args;
@@ -281,7 +283,7 @@ TEST_F(HydrochartCli, EveryCommandWritesTheDocumentedKeys) {
                                         QString(HC_SOURCE_DIR));
         ASSERT_EQ(r.status, 0) << match.captured(0).toStdString() << r.err.toStdString();
     }
-    ASSERT_EQ(documented.size(), 10u);
+    ASSERT_EQ(documented.size(), 12u);
     const QString flat = Write("flat.txt", "1990 0\n1991 1200\n1992 900\n");
     struct Case {
         QString command;
@@ -301,6 +303,9 @@ TEST_F(HydrochartCli, EveryCommandWritesTheDocumentedKeys) {
              Case{"check", {Source("tests/fixtures/waterquality/suspect.xls")}},
              Case{"piper", {kBook, "--nitrate", "2", "--tds-circles", "on"}},
              Case{"classify", {Source("examples/nitrate5.xlsx")}},
+             Case{"classify", {Source("examples/network40.csv")}},
+             Case{"ussl", {Source("examples/sample12.xls"), "--labels", "on"}},
+             Case{"gibbs", {Source("examples/sample12.xls")}},
              Case{"durov", {kBook, "--nitrate", "2"}},
              Case{"hfed", {Source("examples/nitrate5.xlsx"), "--nitrate", "1"}},
          }) {
@@ -313,6 +318,30 @@ TEST_F(HydrochartCli, EveryCommandWritesTheDocumentedKeys) {
         Conforms(documented[c.command], j, c.command, faults);
         EXPECT_TRUE(faults.isEmpty()) << what << ": " << faults.join(", ").toStdString();
     }
+}
+
+// A table without EC for one sample: the USSL diagram leaves it out and counts it, the
+// classification gives it no class, and the data check lists its empty EC cell.
+TEST_F(HydrochartCli, ASampleWithoutEcIsLeftOutOfTheUsslDiagramAndListed) {
+    const QString table = Write("ec.csv", "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3,EC\n"
+                                          "W1,30,2,40,10,35,150,20,5,800\n"
+                                          "W2,30,2,40,10,35,150,20,5,\n");
+    const QJsonObject ussl = Json(RunHydrochart("ussl", {table, "--json"}).out);
+    EXPECT_EQ(ussl["left_out_without_ec"].toInt(), 1);
+    const QJsonArray samples = ussl["samples"].toArray();
+    // SAR = 1.3049 / sqrt((1.9961 + 0.8229) / 2) = 1.099 at EC 800: C3-S1.
+    EXPECT_EQ(samples[0].toObject()["ussl_class"].toString(), "C3-S1");
+    EXPECT_NEAR(samples[0].toObject()["sar"].toDouble(), 1.099, 1e-3);
+    EXPECT_TRUE(samples[1].toObject()["ussl_class"].isNull());
+    const QJsonArray rows = Json(RunHydrochart("classify", {table, "--json"}).out)["samples"]
+                                .toArray();
+    EXPECT_EQ(rows[0].toObject()["ussl_class"].toString(), "C3-S1");
+    EXPECT_TRUE(rows[1].toObject()["ussl_class"].isNull());
+    QStringList kinds;
+    for (const QJsonValue& c :
+         Json(RunHydrochart("check", {table, "--json"}).out)["suspect_cells"].toArray())
+        kinds << c.toObject()["cell"].toString() + " " + c.toObject()["kind"].toString();
+    EXPECT_EQ(kinds, QStringList{"3:EC missing_ec"});
 }
 
 TEST_F(HydrochartCli, RainPositionsFitsAndReturnPeriods) {

@@ -157,7 +157,7 @@ TEST(Drawing, StaysInsideTheArea) {
     }
     wq::PlotSettings settings;
     settings.NitrateType = wq::NitrateType::WithChloride;
-    settings.Diagram = {wq::DiagramKind::Piper, true, false, true, true, true};
+    settings.Diagram = {wq::DiagramKind::Piper, true, false, true, true, true, false};
     const wqtest::Loaded loaded(t);
     for (bool paper : {false, true}) {
         auto rec = paper ? hc::RecordingSurface::Paper() : hc::RecordingSurface::Screen(900, 480);

@@ -52,10 +52,10 @@ TEST(Classification, RowsCellsAndCsv) {
     EXPECT_EQ(csv.substr(0, csv.find('\n')),
               "number,name,group,cbe_percent,piper_cation_type,piper_anion_type,piper_field,"
               "chadha_field,sar,sodium_percent,kelly_ratio,rsc_meq_l,permeability_index,"
-              "magnesium_hazard,hardness_mg_l_caco3,tds_mg_l,tds_origin,hfed_facies");
+              "magnesium_hazard,hardness_mg_l_caco3,tds_mg_l,tds_origin,hfed_facies,ussl_class");
     EXPECT_NE(csv.find("\n1,\"井戸 A, 深部\",北,0.00,no dominant type,HCO3 type,Ca-Mg-HCO3,"),
               std::string::npos);
-    EXPECT_NE(csv.find("\n2,3,,,not drawn,,,,,,,,,,,,,\n"), std::string::npos);
+    EXPECT_NE(csv.find("\n2,3,,,not drawn,,,,,,,,,,,,,,\n"), std::string::npos);
     // The salt water's SAR, Kelly and MH are undefined: empty fields.
     EXPECT_NE(csv.find(",7 Na-Cl (seawater),,100.0,,0.00,100.0,,0.0,"), std::string::npos);
     for (const char* bad : {",nan", ",-nan", ",inf", ",-inf"})

@@ -199,8 +199,9 @@ TEST(Hfed, FaciesInTheTableAndCsv) {
     t.samples.push_back(empty);
     const wqtest::Loaded loaded(t);
     const std::vector<ClassRow> rows = ClassificationRows(loaded.Model(), wq::NitrateType::None);
-    EXPECT_EQ(ClassificationCells(rows[0], wq::Language::English, CellUse::Csv).back(), "Na-Cl");
-    EXPECT_EQ(std::string(kClassColumns.back().key), "hfed_facies");
+    EXPECT_EQ(ClassificationCells(rows[0], wq::Language::English, CellUse::Csv)[kColHfed],
+              "Na-Cl");
+    EXPECT_EQ(std::string(kClassColumns[kColHfed].key), "hfed_facies");
     wq::PlotSettings settings;
     const std::string csv = HfedCsv(loaded.Model(), settings);
     // Na+K and Cl 6/7 of their sides: 100 - 85.71 = 14.29.

@@ -57,7 +57,7 @@ TEST(Render, EveryChartOnScreenAndPaper) {
     const wqtest::Loaded loaded(table);
     wq::PlotSettings settings;
     settings.NitrateType = wq::NitrateType::WithChloride;
-    settings.Diagram = {wq::DiagramKind::Piper, true, true, true, false, true};
+    settings.Diagram = {wq::DiagramKind::Piper, true, true, true, false, true, false};
     const PiperModel piper = BuildPiperModel(loaded.Model(), settings);
     const SchoellerModel schoeller = BuildSchoellerModel(loaded.Model(), settings);
     const ChadhaModel chadha = BuildChadhaModel(loaded.Model(), settings);

@@ -51,13 +51,16 @@ TEST_F(WqplotWindow, EveryDiagramLeavesTheWindowAsHydrochartWritesIt) {
         const char* command;
         const char* option;  // an option of the menu, switched on in the window and the command
         const char* flag;
+        const char* value = "on";
     };
     const Case cases[] = {{0, "piper", "mnuKindFieldsItem", "--fields"},
                           {1, "schoeller", "mnuKindPotassiumItem", "--k-apart"},
                           {2, "chadha", "mnuKindLabelsItem", "--labels"},
                           {3, "durov", "mnuKindLabelsItem", "--labels"},
                           {4, "hfed", "mnuKindMixingItem", "--mixing-line"},
-                          {5, "classify", nullptr, nullptr}};
+                          {5, "ussl", "mnuKindLabelsItem", "--labels"},
+                          {6, "gibbs", "mnuKindGibbsMeqItem", "--gibbs-basis", "meq"},
+                          {7, "classify", nullptr, nullptr}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command);
         Group("mnuKindVal")[static_cast<std::size_t>(c.item)]->trigger();
@@ -65,7 +68,7 @@ TEST_F(WqplotWindow, EveryDiagramLeavesTheWindowAsHydrochartWritesIt) {
         Group("mnuTypeVal")[1]->trigger();
         if (c.option) {
             Item(c.option)->trigger();
-            args << c.flag << "on";
+            args << c.flag << c.value;
         }
         hc::test::ExpectExportsMatchHydrochart(form.get(), platform, c.command, args);
         if (c.option)

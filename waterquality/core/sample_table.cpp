@@ -643,6 +643,8 @@ hc::Result<TableSheet> LayOutTable(const RowSource& rows, bool sheetRows, const 
         for (Column v : kValueColumns)
             if (v == column)
                 out.places.valueRows.push_back(LaidOutRow(column));
+        if (column == kEc)
+            out.places.ecRow = LaidOutRow(column);
     }
     // The rows become the columns of the workbook layout, each cell as it is in the table.
     int count = 0;

@@ -101,7 +101,16 @@ inline constexpr int kMinLineWidth = 1;
 inline constexpr int kMaxLineWidth = 5;
 
 // wqplot: the diagram of the "図の種類" menu and its options.
-enum class DiagramKind : int { Piper = 0, Schoeller, Chadha, Classification, Durov, Hfed };
+enum class DiagramKind : int {
+    Piper = 0,
+    Schoeller,
+    Chadha,
+    Classification,
+    Durov,  // expanded Durov: two triangles, their square, TDS and pH panels
+    Hfed,   // hydrochemical facies evolution diagram (Gimenez-Forcada 2010)
+    Ussl,   // irrigation: SAR against EC (USDA Handbook 60)
+    Gibbs,  // TDS against Na/(Na+Ca) and Cl/(Cl+HCO3) (Gibbs 1970)
+};
 struct DiagramOptions {
     DiagramKind kind = DiagramKind::Piper;
     bool fields = false;          // Piper: the diamond's four fields and their names
@@ -109,6 +118,7 @@ struct DiagramOptions {
     bool tdsCircles = false;      // Piper: circles scaled by TDS in the diamond
     bool potassiumApart = false;  // Schoeller: K as its own axis beside Na
     bool mixingLine = false;      // HFE-D: the mixing line of fresh water and sea water
+    bool gibbsMeq = false;        // Gibbs: ratios of meq/L instead of mg/L
 };
 
 // Settings of the main window of the water-quality programs.

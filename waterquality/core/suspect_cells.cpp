@@ -356,8 +356,14 @@ class Scanner {
     // under its heading.
     void ValueCell(int i, int row) {
         const CellValue cell = Cell(row, i);
-        if (cell.kind == Kind::Empty)
+        if (cell.kind == Kind::Empty) {
+            if (row == options_.table->ecRow)
+                Add(row, i, SuspectKind::MissingEc, false,
+                    "EC が空のため、EC を使う図（USSL など）には描きません。",
+                    "EC is empty, so the sample is left out of the charts of EC (USSL and "
+                    "others).");
             return;
+        }
         const std::optional<TablePlace> p = Place(row, SampleColumn(i));
         const std::string item = p ? hc::Excerpt(p->heading) : std::string();
         const std::string shown = Excerpt(cell);
@@ -495,6 +501,8 @@ const char* SuspectKindId(SuspectKind kind) {
             return "bad_colour";
         case SuspectKind::ImplausibleValue:
             return "implausible_value";
+        case SuspectKind::MissingEc:
+            return "missing_ec";
     }
     return "unknown";
 }

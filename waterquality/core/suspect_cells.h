@@ -31,6 +31,7 @@ enum class SuspectKind {
     BooleanValue,      // TRUE or FALSE where a number belongs: read as -1 or 0
     BadColour,         // ternaryplot's colour cell: refused, or drawn black against its text
     ImplausibleValue,  // an ion above kPlausibleMgPerL: read, but no water holds it
+    MissingEc,         // a long table's empty EC cell: the sample is left out of EC charts
 };
 
 // More than the mass of a litre of water: a value above it is a slip of unit or digits.
@@ -82,6 +83,9 @@ struct TablePlaces {
     // Laid-out rows of the further numeric columns (CO3, F, EC, pH, TDS): checked as the ions
     // are, an empty cell being no value.
     std::vector<int> valueRows;
+    // The laid-out row of the EC column; 0 without one. An empty EC cell is listed: the
+    // irrigation diagrams leave that sample out.
+    int ecRow = 0;
     std::optional<TablePlace> At(int row, int column) const;
 };
 

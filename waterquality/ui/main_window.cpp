@@ -47,6 +47,11 @@ constexpr double kTextReferenceSide = 560.0;
 // the charts would run into their drawings, since the text no longer shrinks with the view.
 constexpr int kMinViewSide = 513;
 
+// The diagrams that can name their points (サンプル名を描く).
+bool LabelsOffered(DiagramKind kind) {
+    return kind != DiagramKind::Schoeller && kind != DiagramKind::Classification;
+}
+
 // The grey area around the square view; lays the view out whenever it changes size.
 class ViewHost : public QWidget {
   public:
@@ -285,10 +290,11 @@ void MainWindow::BuildKindMenu() {
     // The options of the diagrams, each offered where its diagram is drawn.
     static const std::array<const char*, kKindOptionCount> kNames{
         "mnuKindFieldsItem", "mnuKindLabelsItem", "mnuKindTdsItem", "mnuKindPotassiumItem",
-        "mnuKindMixingItem"};
+        "mnuKindMixingItem", "mnuKindGibbsMeqItem"};
     static const std::array<const char*, kKindOptionCount> kCaptions{
         "水質区分を描く(&F)", "サンプル名を描く(&L)", "TDS の大きさの円を描く(&R)",
-        "K を Na と分けて描く(&K)", "海水との混合線を描く(&M)"};
+        "K を Na と分けて描く(&K)", "海水との混合線を描く(&M)",
+        "ギブス図の比を当量で計算する(&E)"};
     for (std::size_t o = 0; o < kKindOptionCount; ++o) {
         QAction* a = AddItem(mnuKind_, kNames[o], kCaptions[o]);
         a->setCheckable(true);
@@ -309,6 +315,7 @@ void MainWindow::ChooseKindOptions() {
     o.tdsCircles = mnuKindOption_[2]->isChecked();
     o.potassiumApart = mnuKindOption_[3]->isChecked();
     o.mixingLine = mnuKindOption_[4]->isChecked();
+    o.gibbsMeq = mnuKindOption_[5]->isChecked();
     Redraw(app_.SetDiagramOptions(o));
 }
 
@@ -595,12 +602,11 @@ void MainWindow::ShowSettings() {
         const std::array<bool, kKindOptionCount> checked{s.Diagram.fields, s.Diagram.labels,
                                                          s.Diagram.tdsCircles,
                                                          s.Diagram.potassiumApart,
-                                                         s.Diagram.mixingLine};
+                                                         s.Diagram.mixingLine,
+                                                         s.Diagram.gibbsMeq};
         const std::array<bool, kKindOptionCount> offered{
-            kind == DiagramKind::Piper,
-            kind == DiagramKind::Piper || kind == DiagramKind::Chadha ||
-                kind == DiagramKind::Durov || kind == DiagramKind::Hfed,
-            kind == DiagramKind::Piper, kind == DiagramKind::Schoeller, kind == DiagramKind::Hfed};
+            kind == DiagramKind::Piper, LabelsOffered(kind),         kind == DiagramKind::Piper,
+            kind == DiagramKind::Schoeller, kind == DiagramKind::Hfed, kind == DiagramKind::Gibbs};
         for (std::size_t o = 0; o < kKindOptionCount; ++o) {
             mnuKindOption_[o]->setChecked(checked[o]);
             mnuKindOption_[o]->setEnabled(offered[o]);

@@ -128,7 +128,7 @@ class MainWindow : public QMainWindow {
     std::vector<std::array<QAction*, kStyleChoiceCount>> mnuStyleVal_;
     std::vector<std::array<QAction*, 5>> mnuWidthVal_;
     // wqplot: the diagram kinds and their options (fields, labels, TDS circles, K apart).
-    static constexpr std::size_t kKindOptionCount = 5;
+    static constexpr std::size_t kKindOptionCount = 6;
     QMenu* mnuKind_ = nullptr;
     std::vector<QAction*> mnuKindVal_;
     std::array<QAction*, kKindOptionCount> mnuKindOption_{};

@@ -28,6 +28,7 @@ const std::array<ColumnInfo, kClassColumnCount> kClassColumns{{
     {"tds_mg_l", "TDS (mg/L)", "TDS (mg/L)", 1},
     {"tds_origin", "TDS の由来", "TDS from", -1},
     {"hfed_facies", "HFE-D の相", "HFE-D facies", -1},
+    {"ussl_class", "USSL 分類", "USSL class", -1},
 }};
 
 std::vector<ClassRow> ClassificationRows(const wq::SampleModel& samples, wq::NitrateType nitrate) {
@@ -51,6 +52,7 @@ std::vector<ClassRow> ClassificationRows(const wq::SampleModel& samples, wq::Nit
             r.field = f.field;
             r.chadha = f.chadhaField;
             r.indices = c.indices;
+            r.ussl = ClassifyUssl(s.ec, c.indices.sar);
             r.tds = c.tds;
             r.tdsComputed = c.tdsComputed;
             r.hfed = HfedFaciesName(HfedCoordinates(wq::SharesUnder(c, nitrate)));
@@ -92,6 +94,7 @@ std::vector<std::string> ClassificationCells(const ClassRow& r, wq::Language l, 
     number(kColRsc, r.indices.rsc);
     number(kColPi, r.indices.pi);
     number(kColMh, r.indices.mh);
+    cells[kColUssl] = r.ussl.Defined() ? UsslClassName(r.ussl) : none;
     number(kColHardness, r.indices.hardness);
     number(kColTds, r.tds);
     cells[kColTdsOrigin] = r.tdsComputed ? (ja ? "計算値" : "computed") : (ja ? "測定値" : "given");

@@ -14,6 +14,7 @@
 
 #include "waterquality/core/composition.h"
 #include "waterquality/core/sample_model.h"
+#include "wqplot/core/irrigation_class.h"
 
 namespace wqp {
 
@@ -30,6 +31,7 @@ struct ClassRow {
     wq::IrrigationIndices indices;
     double tds = 0;
     bool tdsComputed = false;
+    UsslClass ussl;  // from the table's EC and the SAR
     std::string hfed;  // the HFE-D facies (hfed_chart.h), "MixCa-MixHCO3"
 };
 
@@ -54,6 +56,7 @@ enum ClassColumn : int {
     kColTds,
     kColTdsOrigin,
     kColHfed,
+    kColUssl,
     kClassColumnCount
 };
 

@@ -5,9 +5,11 @@
 #include "wqplot/core/chadha_chart.h"
 #include "wqplot/core/durov_chart.h"
 #include "wqplot/core/hfed_chart.h"
+#include "wqplot/core/gibbs_chart.h"
 #include "wqplot/core/piper_chart.h"
 #include "wqplot/core/schoeller_chart.h"
 #include "wqplot/core/table_sheet.h"
+#include "wqplot/core/ussl_chart.h"
 
 namespace wqp {
 
@@ -52,6 +54,12 @@ class WqPlotStrategy : public wq::DiagramStrategy {
             case wq::DiagramKind::Hfed:
                 DrawHfed(canvas, BuildHfedModel(model, settings), media);
                 break;
+            case wq::DiagramKind::Ussl:
+                DrawUssl(canvas, BuildUsslModel(model, settings), media);
+                break;
+            case wq::DiagramKind::Gibbs:
+                DrawGibbs(canvas, BuildGibbsModel(model, settings), media);
+                break;
             case wq::DiagramKind::Classification:
                 DrawTableSheet(canvas, ClassificationTable(model, settings.NitrateType),
                                kTableTitle);
@@ -77,6 +85,12 @@ class WqPlotStrategy : public wq::DiagramStrategy {
             case wq::DiagramKind::Hfed:
                 DrawHfed(printer, BuildHfedModel(model, settings), media);
                 break;
+            case wq::DiagramKind::Ussl:
+                DrawUssl(printer, BuildUsslModel(model, settings), media);
+                break;
+            case wq::DiagramKind::Gibbs:
+                DrawGibbs(printer, BuildGibbsModel(model, settings), media);
+                break;
             case wq::DiagramKind::Classification:
                 PrintTableSheets(printer, ClassificationTable(model, settings.NitrateType),
                                  kTableTitle);
@@ -91,6 +105,10 @@ class WqPlotStrategy : public wq::DiagramStrategy {
                 return SchoellerCsv(model, settings);
             case wq::DiagramKind::Chadha:
                 return ChadhaCsv(model, settings.NitrateType);
+            case wq::DiagramKind::Ussl:
+                return UsslCsv(model, settings);
+            case wq::DiagramKind::Gibbs:
+                return GibbsCsv(model, settings);
             case wq::DiagramKind::Durov:
                 return DurovCsv(model, settings);
             case wq::DiagramKind::Hfed:
@@ -115,6 +133,10 @@ std::string KindName(wq::DiagramKind kind) {
     switch (kind) {
         case wq::DiagramKind::Piper:
             return "パイパーダイアグラム";
+        case wq::DiagramKind::Ussl:
+            return "USSL ダイアグラム";
+        case wq::DiagramKind::Gibbs:
+            return "ギブスダイアグラム";
         case wq::DiagramKind::Schoeller:
             return "シェーラーダイアグラム";
         case wq::DiagramKind::Chadha:
@@ -250,6 +272,49 @@ std::string HfedCsv(const wq::SampleModel& model, const wq::PlotSettings& settin
             row.push_back(HfedFaciesName(p));
         } else {
             row.insert(row.end(), 3, std::string());
+        }
+        csv.Row(row);
+    }
+    return csv.Text();
+}
+
+std::string UsslCsv(const wq::SampleModel& model, const wq::PlotSettings& settings) {
+    const UsslModel um = BuildUsslModel(model, settings);
+    hc::CsvTable csv;
+    csv.Row({"number", "name", "group", "drawn", "EC (uS/cm)", "SAR", "USSL class"});
+    std::size_t next = 0;
+    for (int n = 1; n <= model.Count(); ++n) {
+        std::vector<std::string> row = SampleFields(model, n);
+        if (next < um.points.size() && um.points[next].sample == n) {
+            const UsslMark& p = um.points[next++];
+            row.push_back(hc::FixedDecimals(p.ec, 1));
+            row.push_back(hc::FixedDecimals(p.sar, kShareDecimals));
+            row.push_back(UsslClassName(p.cls));
+        } else {
+            row.insert(row.end(), 3, std::string());
+        }
+        csv.Row(row);
+    }
+    return csv.Text();
+}
+
+std::string GibbsCsv(const wq::SampleModel& model, const wq::PlotSettings& settings) {
+    const GibbsModel gm = BuildGibbsModel(model, settings);
+    const std::string basis = settings.Diagram.gibbsMeq ? " (meq/L)" : " (mg/L)";
+    hc::CsvTable csv;
+    csv.Row({"number", "name", "group", "drawn", "TDS (mg/L)", "TDS computed",
+             "Na/(Na+Ca)" + basis, "Cl/(Cl+HCO3)" + basis});
+    std::size_t next = 0;
+    for (int n = 1; n <= model.Count(); ++n) {
+        std::vector<std::string> row = SampleFields(model, n);
+        if (next < gm.points.size() && gm.points[next].sample == n) {
+            const GibbsMark& p = gm.points[next++];
+            row.push_back(hc::FixedDecimals(p.tds, 1));
+            row.push_back(p.tdsComputed ? "1" : "0");
+            for (const std::optional<double>& v : {p.ratios.cation, p.ratios.anion})
+                row.push_back(v ? hc::FixedDecimals(*v, kMeqDecimals) : std::string());
+        } else {
+            row.insert(row.end(), 4, std::string());
         }
         csv.Row(row);
     }

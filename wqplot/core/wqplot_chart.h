@@ -14,9 +14,10 @@ namespace wqp {
 inline constexpr double kScreenSide = 800;
 
 // The diagram kinds in the order of the "図の種類(&D)" menu.
-inline constexpr std::array<wq::DiagramKind, 6> kKinds{
-    wq::DiagramKind::Piper,  wq::DiagramKind::Schoeller, wq::DiagramKind::Chadha,
-    wq::DiagramKind::Durov,  wq::DiagramKind::Hfed,      wq::DiagramKind::Classification};
+inline constexpr std::array<wq::DiagramKind, 8> kKinds{
+    wq::DiagramKind::Piper, wq::DiagramKind::Schoeller, wq::DiagramKind::Chadha,
+    wq::DiagramKind::Durov, wq::DiagramKind::Hfed,      wq::DiagramKind::Ussl,
+    wq::DiagramKind::Gibbs, wq::DiagramKind::Classification};
 // The chart's name as titles and print jobs give it.
 std::string KindName(wq::DiagramKind kind);
 
@@ -27,6 +28,8 @@ wq::TextTable ClassificationTable(const wq::SampleModel& model, wq::NitrateType 
 std::string PiperCsv(const wq::SampleModel& model, wq::NitrateType nitrate);
 std::string SchoellerCsv(const wq::SampleModel& model, const wq::PlotSettings& settings);
 std::string ChadhaCsv(const wq::SampleModel& model, wq::NitrateType nitrate);
+std::string UsslCsv(const wq::SampleModel& model, const wq::PlotSettings& settings);
+std::string GibbsCsv(const wq::SampleModel& model, const wq::PlotSettings& settings);
 std::string DurovCsv(const wq::SampleModel& model, const wq::PlotSettings& settings);
 std::string HfedCsv(const wq::SampleModel& model, const wq::PlotSettings& settings);
 

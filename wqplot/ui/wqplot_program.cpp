@@ -22,6 +22,8 @@ wq::DiagramProgram Build() {
         {wq::DiagramKind::Chadha, "チャダダイアグラム(&C)"},
         {wq::DiagramKind::Durov, "デュロフダイアグラム(&U)"},
         {wq::DiagramKind::Hfed, "HFE-D ダイアグラム(&H)"},
+        {wq::DiagramKind::Ussl, "USSL ダイアグラム(&A)"},
+        {wq::DiagramKind::Gibbs, "ギブスダイアグラム(&G)"},
         {wq::DiagramKind::Classification, "分類表(&T)"},
     };
     p.helpUse = {"このプログラムの使い方と注意点",
@@ -37,6 +39,9 @@ wq::DiagramProgram Build() {
                   "では水質区分線、サンプル名、TDS の大きさの円を描くかどうかを、",
                   "シェーラーダイアグラムではカリウムを分けて描くかどうかを、",
                   "HFE-D ダイアグラムでは海水との混合線を描くかどうかを選べます。",
+                  "USSL ダイアグラムは EC（電気伝導度）のある試料だけを描きます。",
+                  "ギブスダイアグラムでは比を mg/L と meq/L のどちらで計算するかを",
+                  "選べます。",
                   "「硝酸タイプ」メニューでは、硝酸イオンの扱いを選択します。", "",
                   "「ファイル」->「印刷」でプリンタに印刷します。プリンタには",
                   "Ａ４用紙で全体がはいるように出力します。"}};
