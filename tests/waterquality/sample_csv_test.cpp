@@ -209,11 +209,11 @@ TEST(SampleCsv, RefusalsNameTheLineAndTheColumn) {
 // the load stops at the first.
 TEST(SampleCsv, TheDataCheckPlacesEverySuspectItemByLineAndHeading) {
     const std::string path = WriteTemp("suspect.csv",
-                                       "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3,EC\n"
-                                       "W1,10,1,20,5,<0.1,80,9,2,300\n"
-                                       "W2,10,,20,5,12,80,9,2,\n"
-                                       "W1,10,1,20,-5,12,80,9,2,300\n"
-                                       "x,10,1,20,5,12,80,9,2,300\n");
+                                       "name,Na,K,Ca,Mg,Cl,HCO3,SO4,NO3,EC,TDS,pH\n"
+                                       "W1,10,1,20,5,<0.1,80,9,2,300,140,7.1\n"
+                                       "W2,10,,20,5,12,80,9,2,,140,7.1\n"
+                                       "W1,10,1,20,-5,12,80,9,2,300,,7.1\n"
+                                       "x,10,1,20,5,12,80,9,2,300,140,\n");
     const SuspectReport r = ScanSampleCsv(path);
     std::vector<std::pair<std::string, SuspectKind>> got;
     for (const SuspectCell& c : r.cells)
@@ -222,6 +222,7 @@ TEST(SampleCsv, TheDataCheckPlacesEverySuspectItemByLineAndHeading) {
         {"2:Cl", SuspectKind::TextValue},     {"3:K", SuspectKind::BlankValue},
         {"3:EC", SuspectKind::MissingEc},  // the USSL diagram leaves W2 out
         {"4:name", SuspectKind::DuplicateName}, {"4:Mg", SuspectKind::NegativeValue},
+        {"4:TDS", SuspectKind::MissingTds},  // the Durov diagram's TDS panel leaves W1 out
         {"5:name", SuspectKind::SkippedName}};
     EXPECT_EQ(std::set(got.begin(), got.end()), std::set(want.begin(), want.end()));
     EXPECT_EQ(got.size(), want.size());

@@ -645,6 +645,10 @@ hc::Result<TableSheet> LayOutTable(const RowSource& rows, bool sheetRows, const 
                 out.places.valueRows.push_back(LaidOutRow(column));
         if (column == kEc)
             out.places.ecRow = LaidOutRow(column);
+        else if (column == kTds)
+            out.places.tdsRow = LaidOutRow(column);
+        else if (column == kPh)
+            out.places.phRow = LaidOutRow(column);
     }
     // The rows become the columns of the workbook layout, each cell as it is in the table.
     int count = 0;

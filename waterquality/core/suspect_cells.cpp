@@ -362,6 +362,16 @@ class Scanner {
                     "EC が空のため、EC を使う図（USSL など）には描きません。",
                     "EC is empty, so the sample is left out of the charts of EC (USSL and "
                     "others).");
+            else if (row == options_.table->tdsRow)
+                Add(row, i, SuspectKind::MissingTds, false,
+                    "TDS が空のため、デュロフダイアグラムの TDS 図には描きません"
+                    "（ギブスダイアグラムは成分から計算した TDS で描きます）。",
+                    "TDS is empty, so the sample is left out of the Durov diagram's TDS panel "
+                    "(the Gibbs diagram uses the TDS computed from the constituents).");
+            else if (row == options_.table->phRow)
+                Add(row, i, SuspectKind::MissingPh, false,
+                    "pH が空のため、デュロフダイアグラムの pH 図には描きません。",
+                    "pH is empty, so the sample is left out of the Durov diagram's pH panel.");
             return;
         }
         const std::optional<TablePlace> p = Place(row, SampleColumn(i));
@@ -503,6 +513,10 @@ const char* SuspectKindId(SuspectKind kind) {
             return "implausible_value";
         case SuspectKind::MissingEc:
             return "missing_ec";
+        case SuspectKind::MissingTds:
+            return "missing_tds";
+        case SuspectKind::MissingPh:
+            return "missing_ph";
     }
     return "unknown";
 }

@@ -32,6 +32,8 @@ enum class SuspectKind {
     BadColour,         // ternaryplot's colour cell: refused, or drawn black against its text
     ImplausibleValue,  // an ion above kPlausibleMgPerL: read, but no water holds it
     MissingEc,         // a long table's empty EC cell: the sample is left out of EC charts
+    MissingTds,        // an empty TDS cell: left out of the Durov diagram's TDS panel
+    MissingPh,         // an empty pH cell: left out of the Durov diagram's pH panel
 };
 
 // More than the mass of a litre of water: a value above it is a slip of unit or digits.
@@ -83,9 +85,11 @@ struct TablePlaces {
     // Laid-out rows of the further numeric columns (CO3, F, EC, pH, TDS): checked as the ions
     // are, an empty cell being no value.
     std::vector<int> valueRows;
-    // The laid-out row of the EC column; 0 without one. An empty EC cell is listed: the
-    // irrigation diagrams leave that sample out.
+    // The laid-out rows of the EC, TDS and pH columns; 0 without one. An empty cell of them is
+    // listed: the charts that need the value leave that sample out.
     int ecRow = 0;
+    int tdsRow = 0;
+    int phRow = 0;
     std::optional<TablePlace> At(int row, int column) const;
 };
 
