@@ -18,6 +18,7 @@
 #include <sstream>
 
 #include "common/core/text_file.h"
+#include "support/child_cost.h"
 #include "support/water_samples.h"
 #include "waterquality/core/sample_csv.h"
 #include "waterquality/core/sample_table.h"
@@ -489,7 +490,13 @@ TEST(LongTable, TenThousandRowsForWqplotAndNotOneMore) {
     ASSERT_TRUE(t) << t.error().English();
     EXPECT_EQ(t->Count(), kMaxLongTableSamples);
     EXPECT_EQ(t->At(kMaxLongTableSamples).name, "S10000");
+    // Under a second of CPU; the sanitizer build checks every access and is several times
+    // slower, so it is held to what it takes to read there.
+#ifdef HC_TEST_UNDER_ASAN
+    EXPECT_LT(seconds, 4.0);
+#else
     EXPECT_LT(seconds, 1.0);
+#endif
     RecordProperty("csv_10000_rows_cpu_seconds", std::to_string(seconds));
     hc::Result<SampleTable> over = ParseSampleCsv(text, "t.csv", wq);
     ASSERT_FALSE(over);
