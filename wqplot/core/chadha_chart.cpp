@@ -90,19 +90,8 @@ void DrawChadha(hc::Surface& s, const ChadhaModel& model, const ChartMedia& m) {
         TextCentred(s, X(f.x), Y(f.y) + th * 1.2, std::string("（") + f.note + "）");
     }
 
-    const std::vector<PointStyle>& styles = model.styles.styles;
-    s.SetFontSize(m.textSize);
-    const double r = m.markPoints * m.unitsPerPoint;
-    MarkPainter marks(s, styles, r);
-    s.SetDrawWidth(m.lineWidth);
-    for (const ChadhaMark& p : model.points)
-        marks.Draw(p.style, X(p.x), Y(p.y));
-    s.SetDrawWidth(1);
-    if (model.options.labels) {
-        s.SetFontSize(m.tickSize);
-        for (const ChadhaMark& p : model.points)
-            TextAt(s, X(p.x) + r * 1.6, Y(p.y) - th / 2, p.name);
-    }
+    DrawScatter(s, m, model.styles, model.points, model.options.labels,
+                [&](const ChadhaMark& p) { return std::pair{X(p.x), Y(p.y)}; });
     DrawLegend(s, m, model.styles, "凡　例", 0, Y(-100) + lh * 4);
     if (model.leftOut > 0) {
         s.SetFontSize(m.tickSize);

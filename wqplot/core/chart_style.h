@@ -78,6 +78,14 @@ void DrawMark(hc::Surface& s, const PointStyle& style, double x, double y, doubl
 
 // Draws the marks of a chart's styles at a given half side, each text mark measured once in the
 // current font when the painter is made (10,000 points must not measure 10,000 texts).
+class MarkPainter;
+
+// The points of a scatter chart: each sample's mark where `place` puts it ({x, y} in user
+// units), and its name beside the mark when `labels` is on. `points` holds `style` and `name`.
+template <class Points, class Place>
+void DrawScatter(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles,
+                 const Points& points, bool labels, Place place);
+
 class MarkPainter {
   public:
     MarkPainter(hc::Surface& s, const std::vector<PointStyle>& styles, double r);
@@ -117,5 +125,27 @@ void IonLabelCentred(hc::Surface& s, const ChartMedia& m, double x, double y,
                      const std::string& label);
 // A name cut to `maxChars` characters with "…".
 std::string ShortName(const std::string& name, int maxChars);
+
+template <class Points, class Place>
+void DrawScatter(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles,
+                 const Points& points, bool labels, Place place) {
+    s.SetFontSize(m.textSize);
+    const double r = m.markPoints * m.unitsPerPoint;
+    MarkPainter marks(s, styles.styles, r);
+    s.SetDrawWidth(m.lineWidth);
+    for (const auto& p : points) {
+        const auto [x, y] = place(p);
+        marks.Draw(p.style, x, y);
+    }
+    s.SetDrawWidth(1);
+    if (!labels)
+        return;
+    s.SetFontSize(m.tickSize);
+    const double th = s.TextHeight("0");
+    for (const auto& p : points) {
+        const auto [x, y] = place(p);
+        TextAt(s, x + r * 1.6, y - th / 2, p.name);
+    }
+}
 
 }  // namespace wqp

@@ -219,19 +219,8 @@ void DrawHfed(hc::Surface& s, const HfedModel& model, const ChartMedia& m) {
         TextAt(s, X(sea.x) + th * 0.5, Y(sea.y) - th * 1.5, "海水");
     }
 
-    const std::vector<PointStyle>& styles = model.styles.styles;
-    s.SetFontSize(m.textSize);
-    const double r = m.markPoints * m.unitsPerPoint;
-    MarkPainter painter(s, styles, r);
-    s.SetDrawWidth(m.lineWidth);
-    for (const HfedMark& p : model.points)
-        painter.Draw(p.style, X(p.x), Y(p.y));
-    s.SetDrawWidth(1);
-    if (model.options.labels) {
-        s.SetFontSize(m.tickSize);
-        for (const HfedMark& p : model.points)
-            TextAt(s, X(p.x) + r * 1.6, Y(p.y) - th / 2, p.name);
-    }
+    DrawScatter(s, m, model.styles, model.points, model.options.labels,
+                [&](const HfedMark& p) { return std::pair{X(p.x), Y(p.y)}; });
     s.SetFontSize(m.tickSize);
     double noteY = Y(0) + th * 1.6 + lh * 1.3;
     if (model.mixingFrom > 0) {

@@ -129,18 +129,8 @@ void DrawUssl(hc::Surface& s, const UsslModel& model, const ChartMedia& m) {
     TextCentred(s, (left + right) / 2, bottom + th * 1.6, "電気伝導度 EC（μS/cm, 25 ℃）");
     TextAt(s, box.left, top - lh * 2.2, "SAR");
 
-    const std::vector<PointStyle>& styles = model.styles.styles;
-    const double r = m.markPoints * m.unitsPerPoint;
-    MarkPainter marks(s, styles, r);
-    s.SetDrawWidth(m.lineWidth);
-    for (const UsslMark& p : model.points)
-        marks.Draw(p.style, X(p.ec), Y(p.sar));
-    s.SetDrawWidth(1);
-    if (model.options.labels) {
-        s.SetFontSize(m.tickSize);
-        for (const UsslMark& p : model.points)
-            TextAt(s, X(p.ec) + r * 1.6, Y(p.sar) - th / 2, p.name);
-    }
+    DrawScatter(s, m, model.styles, model.points, model.options.labels,
+                [&](const UsslMark& p) { return std::pair{X(p.ec), Y(p.sar)}; });
     DrawLegend(s, m, model.styles, "凡　例", 0, bottom + lh * 3.5);
     s.SetFontSize(m.tickSize);
     double noteY = box.bottom - th;
