@@ -21,8 +21,8 @@
 #include <sstream>
 #include <thread>
 
-#include "build_info.h"
 #include "common/core/file_write.h"
+#include "common/core/program_args.h"
 #include "common/render/fonts.h"
 #include "hydrochart/commands.h"
 
@@ -112,10 +112,25 @@ const std::vector<OptionSpec>& CheckOutputs() {
     return options;
 }
 
+// How a batch runs, the same for every command.
+const std::vector<OptionSpec>& BatchOptions() {
+    static const std::vector<OptionSpec> options{
+        {"j,jobs", "N",
+         "inputs processed at once, 1 to 256 (default: one for each processor core)"},
+        {"q,quiet", "", "no progress line; refused inputs are still reported"},
+        {"progress", "",
+         "report each finished input, also when standard error is not a terminal (one line "
+         "each, for logs); without it a terminal shows a progress line for more than four "
+         "inputs"},
+    };
+    return options;
+}
+
 std::vector<OptionSpec> AllOptions(const Command& c) {
     std::vector<OptionSpec> all = c.options;
     const auto& shared = c.chartOutputs ? ChartOptions() : CheckOutputs();
     all.insert(all.end(), shared.begin(), shared.end());
+    all.insert(all.end(), BatchOptions().begin(), BatchOptions().end());
     all.push_back({"h,help", "", "this help"});
     return all;
 }
@@ -190,6 +205,8 @@ void PrintCommandHelp(const Command& c) {
     }
     std::cout << "output options:\n";
     PrintOptions(std::cout, c.chartOutputs ? ChartOptions() : CheckOutputs());
+    std::cout << "\nbatch options:\n";
+    PrintOptions(std::cout, BatchOptions());
     if (!c.notes.empty())
         std::cout << "\n" << c.notes;
     std::cout << "\nOptions take --opt=value or --opt value, before or after the files; -- ends "
@@ -212,6 +229,9 @@ void EnsureRuntimeDirectory() {
 
 // The largest standard input taken: more than any workbook the readers accept.
 constexpr std::size_t kMaxStdinBytes = 64u * 1024 * 1024;
+
+// More threads than this would only wait on the disk and on each other.
+constexpr int kMaxJobs = 256;
 
 // Standard input saved to a private file, named so that the readers recognise its kind.
 std::string SaveStandardInput(const QTemporaryDir& dir, const Command& c) {
@@ -378,33 +398,77 @@ int RunOne(const hcmd::FileRun& run, const Job& job, bool alone) {
     }
 }
 
-// The jobs on all cores; the exit status is 1 when any failed.
-int RunJobs(const hcmd::FileRun& run, const std::vector<Job>& jobs) {
-    if (jobs.size() == 1)
-        return RunOne(run, jobs[0], true);
+enum class Progress { Terminal, Always, Never };
+
+struct BatchSettings {
+    unsigned jobs = 0;  // 0: one for each core
+    Progress progress = Progress::Terminal;
+};
+
+BatchSettings TakeBatchSettings(const hcmd::Options& o) {
+    BatchSettings b;
+    if (o.Has("jobs")) {
+        const int jobs = hcmd::OptionInt("--jobs", o.Value("jobs"));
+        if (jobs < 1 || jobs > kMaxJobs)
+            throw UsageError{"-j takes 1 to 256 inputs at once"};
+        b.jobs = static_cast<unsigned>(jobs);
+    }
+    if (o.Has("quiet") && o.Has("progress"))
+        throw UsageError{"--quiet and --progress contradict each other: give one"};
+    if (o.Has("quiet"))
+        b.progress = Progress::Never;
+    else if (o.Has("progress"))
+        b.progress = Progress::Always;
+    return b;
+}
+
+// The jobs on as many threads as asked; the exit status is 1 when any failed.
+int RunJobs(const hcmd::FileRun& run, const std::vector<Job>& jobs, const BatchSettings& batch) {
     const std::size_t n = jobs.size();
-    const bool progress = isatty(STDERR_FILENO) && n > 4;
-    std::atomic<std::size_t> next{0}, done{0};
-    std::atomic<bool> failed{false};
-    auto worker = [&] {
-        for (std::size_t i; (i = next++) < n;) {
-            if (RunOne(run, jobs[i], false) != 0)
-                failed = true;
-            const std::size_t k = ++done;
-            if (progress)
-                hcmd::ReportProgress("hydrochart: " + std::to_string(k) + "/" +
-                                     std::to_string(n) + " files");
-        }
+    const bool terminal = isatty(STDERR_FILENO);
+    const bool progress = batch.progress == Progress::Always ||
+                          (batch.progress == Progress::Terminal && terminal && n > 4);
+    auto report = [&](std::size_t k) {
+        if (!progress)
+            return;
+        const std::string line = "hydrochart: " + std::to_string(k) + "/" + std::to_string(n) +
+                                 (n == 1 ? " file" : " files");
+        // A log gets a line for each input; a terminal one line rewritten in place.
+        if (terminal)
+            hcmd::ReportProgress(line);
+        else
+            hcmd::ReportLine(line);
     };
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    std::vector<std::thread> threads;
-    for (std::size_t t = 0; t < std::min<std::size_t>(cores, n); ++t)
-        threads.emplace_back(worker);
-    for (std::thread& t : threads)
-        t.join();
-    if (progress)
+    int status = 0;
+    if (n == 1) {
+        // Alone, a usage error in the input's options is a usage error of the call.
+        status = RunOne(run, jobs[0], true);
+        report(1);
+    } else {
+        std::atomic<std::size_t> next{0};
+        std::atomic<bool> failed{false};
+        std::mutex counting;  // so that the count goes up one line at a time
+        std::size_t done = 0;
+        auto worker = [&] {
+            for (std::size_t i; (i = next++) < n;) {
+                if (RunOne(run, jobs[i], false) != 0)
+                    failed = true;
+                std::lock_guard<std::mutex> lock(counting);
+                report(++done);
+            }
+        };
+        const unsigned threads =
+            batch.jobs ? batch.jobs : std::max(1u, std::thread::hardware_concurrency());
+        std::vector<std::thread> pool;
+        for (std::size_t t = 0; t < std::min<std::size_t>(threads, n); ++t)
+            pool.emplace_back(worker);
+        for (std::thread& t : pool)
+            t.join();
+        status = failed ? 1 : 0;
+    }
+    if (progress && terminal)
         hcmd::ReportProgress("");
-    return failed ? 1 : 0;
+    return status;
 }
 
 bool AsksForHelp(const std::vector<std::string>& rest) {
@@ -441,6 +505,7 @@ int Run(const Command& cmd, const std::vector<std::string>& rest, char** argv) {
             known.insert(n.toStdString());
     hcmd::Options options(parser, known);
     hcmd::OutputOptions base = TakeOutputOptions(options, cmd);
+    const BatchSettings batch = TakeBatchSettings(options);
     // A directory takes one file per input, PDF unless --format says otherwise.
     if (IsDirectory(base.out) && base.format.empty() && cmd.chartOutputs)
         base.format = "pdf";
@@ -489,7 +554,7 @@ int Run(const Command& cmd, const std::vector<std::string>& rest, char** argv) {
             return hcmd::Refuse("standard input", e.en);
         }
     }
-    return RunJobs(run, jobs);
+    return RunJobs(run, jobs, batch);
 }
 
 }  // namespace
@@ -504,7 +569,7 @@ int main(int argc, char** argv) {
         return argc < 2 ? 2 : 0;
     }
     if (std::strcmp(argv[1], "--version") == 0) {
-        std::cout << "hydrochart (hydrochart suite) " << hc::kVersion << "\n";
+        std::cout << hc::ProgramVersionText("hydrochart");
         return 0;
     }
     std::string name = argv[1];

@@ -172,6 +172,39 @@ TEST_F(HydrochartCli, BatchWritesTheGoodFilesAndNamesTheBadOne) {
     EXPECT_EQ(RunHydrochart("hexa", {inputs[0], inputs[1], "-o", Path("one.pdf")}).status, 2);
 }
 
+// -j sets how many inputs run at once without changing a byte of what they write; --progress
+// logs one line per input where no terminal is, and --quiet keeps only the refusals.
+TEST_F(HydrochartCli, JobsProgressAndQuiet) {
+    QStringList inputs;
+    for (const char* name : {"a.xls", "b.xls", "c.xls"})
+        inputs << Write(name, Bytes(kBook));
+    inputs << Write("bad.xls", "not a workbook\n");
+    const QString refusal = "hydrochart: " + inputs.last() + ": not a workbook";
+
+    HydrochartRun all = RunHydrochart("stiff", inputs + QStringList{"-o", Path("all/{stem}.json"),
+                                                                    "--progress"});
+    EXPECT_EQ(all.status, 1);
+    QStringList lines = QString::fromUtf8(all.err).split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), 5) << all.err.toStdString();
+    EXPECT_EQ(lines.filter(refusal).size(), 1);
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_EQ(lines.filter(QString("hydrochart: %1/4 files").arg(k)).size(), 1) << k;
+
+    HydrochartRun one = RunHydrochart(
+        "stiff", inputs + QStringList{"-o", Path("one/{stem}.json"), "-j", "1", "--quiet"});
+    EXPECT_EQ(one.status, 1);
+    lines = QString::fromUtf8(one.err).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1) << one.err.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(refusal));
+    for (const char* stem : {"a", "b", "c"}) {
+        const QByteArray json = Bytes(Path(QString("all/%1.json").arg(stem)));
+        EXPECT_TRUE(json.contains("hydrochart/stiff/1")) << stem;
+        EXPECT_EQ(Bytes(Path(QString("one/%1.json").arg(stem))), json) << stem;
+    }
+    EXPECT_EQ(RunHydrochart("stiff", {inputs[0], "-j", "0", "--json"}).status, 2);
+    EXPECT_EQ(RunHydrochart("stiff", {inputs[0], "-q", "--progress", "--json"}).status, 2);
+}
+
 TEST_F(HydrochartCli, AnOutputIsNeverAnInput) {
     const QByteArray samples = Bytes(Source("examples/sample12.csv"));
     ASSERT_FALSE(samples.isEmpty());

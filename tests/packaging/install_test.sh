@@ -37,12 +37,14 @@ check_tree() {
   expect_file "$root/share/doc/hydrochart/copyright"
   expect_file "$root/share/doc/hydrochart/examples/sample12.xls"
   expect_file "$root/share/doc/hydrochart/guide.md"
+  expect_file "$root/share/bash-completion/completions/hydrochart"
   expect_file "$root/share/doc/hydrochart/images/sixsideplot-window.png"
 
   # hydrochart from an unrelated directory, on the installed examples.
   local out
   out=$(cd "$tmp/empty" && "$root/bin/hydrochart" --version)
-  [ "$out" = "hydrochart (hydrochart suite) $version" ] || fail "hydrochart --version said '$out'"
+  [ "$(head -n 1 <<<"$out")" = "hydrochart (hydrochart suite) $version" ] ||
+    fail "hydrochart --version said '$out'"
   # The same numbers as the build tree's hydrochart gives for the same section.
   local flow=(flow --depth 5 --roughness 0.035 --slope 800 --json)
   out=$(cd "$tmp/empty" && "$root/bin/hydrochart" "${flow[@]}" \

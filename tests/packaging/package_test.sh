@@ -46,7 +46,8 @@ case "$step" in
     listing=$(dpkg-deb -c "$deb" | awk '{print $6}')
     expected=(./usr/share/hydrochart/hinagata.xls ./usr/share/hydrochart/manning.txt
               ./usr/share/doc/hydrochart/copyright ./usr/share/doc/hydrochart/changelog.gz
-              ./usr/share/doc/hydrochart/examples/sample12.xls)
+              ./usr/share/doc/hydrochart/examples/sample12.xls
+              ./usr/share/bash-completion/completions/hydrochart)
     # The programs the build has, and those of them with a window (menu entry, icon).
     mapfile -t programs < <(grep -v '^#' "$build/programs.txt" | cut -d' ' -f1)
     mapfile -t windows < <(grep -v '^#' "$build/programs.txt" | awk '$2 == "window" { print $1 }')
