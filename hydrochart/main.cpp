@@ -84,8 +84,9 @@ const std::vector<OptionSpec>& ChartOptions() {
          "values, .csv the numbers; - writes to standard output (give --format). With several "
          "inputs OUT is a directory ending in / or a pattern holding {stem}, the input's name "
          "without its extension: -o 'out/{stem}.pdf'"},
-        {"format", "FORMAT", "pdf|svg|png|json|csv: what -o writes (default: OUT's extension; "
-                             "pdf for a directory)"},
+        {"format", "FORMAT",
+         "pdf|svg|png|json|csv: what -o writes (default: OUT's extension; "
+         "pdf for a directory)"},
         {"screen", "", "write the window's picture instead of the printed sheets (.png or .svg)"},
         {"size", "WxH",
          "the window picture's size in pixels with --screen, 16 to 8000 each (default: the "
@@ -210,8 +211,10 @@ void PrintCommandHelp(const Command& c) {
     if (!c.notes.empty())
         std::cout << "\n" << c.notes;
     std::cout << "\nOptions take --opt=value or --opt value, before or after the files; -- ends "
-                 "the options;\n- as " << c.input << " reads standard input. Several "
-              << c.input << "s are processed in parallel.\n" << kExitCodes;
+                 "the options;\n- as "
+              << c.input << " reads standard input. Several " << c.input
+              << "s are processed in parallel.\n"
+              << kExitCodes;
 }
 
 // Batch jobs often run without a login session; Qt then warns about the missing runtime
@@ -525,8 +528,7 @@ int Run(const Command& cmd, const std::vector<std::string>& rest, char** argv) {
     std::vector<Job> jobs = PlanJobs(inputs, base);
     // The directory of -o DIR/ or of a {stem} pattern is made when missing.
     std::set<QString> made;
-    const bool perInput =
-        IsDirectory(base.out) || base.out.find("{stem}") != std::string::npos;
+    const bool perInput = IsDirectory(base.out) || base.out.find("{stem}") != std::string::npos;
     for (const Job& j : jobs) {
         if (!perInput)
             break;

@@ -28,6 +28,9 @@ out="$dir"
 [[ "$mode" == check ]] && out="$(mktemp -d)"
 mkdir -p "$out/lists" "$out/shots"
 ex="$here/examples"
+# The programs remember folders, recent files and their window's place: start each from none.
+XDG_CONFIG_HOME="$(mktemp -d)"
+export XDG_CONFIG_HOME
 
 # Every chart with the settings a user reaches from the menus.
 hc() {  # NAME hydrochart-arguments...

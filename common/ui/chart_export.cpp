@@ -81,9 +81,9 @@ ChartExportActions::ChartExportActions(QMenu* file, QAction* before, PlatformSer
         file->insertAction(anchor, a);
         return a;
     };
-    saveFigure_ = add("mnuFileSaveFigureItem", "図を保存...", {});
-    copyFigure_ = add("mnuFileCopyFigureItem", "図をコピー", QKeySequence::Copy);
-    saveNumbers_ = add("mnuFileSaveNumbersItem", "数値を保存...", QKeySequence::Save);
+    saveFigure_ = add("mnuFileSaveFigureItem", "図を保存(&A)...", {});
+    copyFigure_ = add("mnuFileCopyFigureItem", "図をコピー(&Y)", QKeySequence::Copy);
+    saveNumbers_ = add("mnuFileSaveNumbersItem", "数値を保存(&V)...", QKeySequence::Save);
     connect(saveFigure_, &QAction::triggered, this, &ChartExportActions::SaveFigureAs);
     connect(copyFigure_, &QAction::triggered, this, &ChartExportActions::CopyFigure);
     connect(saveNumbers_, &QAction::triggered, this, &ChartExportActions::SaveNumbersAs);

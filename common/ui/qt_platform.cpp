@@ -25,6 +25,7 @@
 
 #include "common/ui/output_files.h"
 #include "common/ui/print_queue.h"
+#include "common/ui/remembered.h"
 #include "common/ui/window_helpers.h"
 
 namespace hc {
@@ -118,13 +119,19 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogReques
             dlg.selectFile(fi.fileName());
         }
     } else {
-        dlg.setDirectory(QDir::currentPath());
+        // Nothing proposed: the folder this kind of dialog was last in, also from an earlier
+        // run, else the current one.
+        const QString last = remembered::LastFolder(save ? remembered::Folder::Save
+                                                         : remembered::Folder::Open);
+        dlg.setDirectory(last.isEmpty() ? QDir::currentPath() : last);
     }
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     QString chosen = dlg.selectedFiles().first();
     // The classic dialog makes the chosen folder current.
     QDir::setCurrent(QFileInfo(chosen).absolutePath());
+    remembered::SetLastFolder(save ? remembered::Folder::Save : remembered::Folder::Open,
+                              QFileInfo(chosen).absolutePath());
     return QDir::toNativeSeparators(chosen).toStdString();
 }
 

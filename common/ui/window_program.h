@@ -1,6 +1,6 @@
 // The start of every window program: --help and --version without a window, Qt's Japanese
-// texts, the file named on the command line, the icon and fonts, then the main window, which
-// opens that file once its splash has gone.
+// texts, the file named on the command line, the icon and fonts, what the program remembers
+// from its last run, then the main window, which opens that file once its splash has gone.
 #pragma once
 
 #include <QApplication>
@@ -11,6 +11,7 @@
 #include "common/render/fonts.h"
 #include "common/ui/program_start.h"
 #include "common/ui/qt_platform.h"
+#include "common/ui/remembered.h"
 #include "common/ui/window_helpers.h"
 
 namespace hc {
@@ -27,10 +28,14 @@ int RunWindowProgram(int argc, char** argv, const ProgramInfo& info, Args&&... a
         return 2;
     QApplication::setWindowIcon(ProgramIcon(info.name));
     InstallFontSubstitutions();
+    remembered::Enable(QString::fromStdString(info.name));
     QtPlatformServices platform;
     Window window(platform, std::forward<Args>(args)...);
     platform.SetParentWindow(&window);
+    remembered::RestoreWindowPlace(&window);
     window.show();
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
+                     [&window] { remembered::SaveWindowPlace(&window); });
     if (file)
         OpenAfterSplash(window.Splash(), &window,
                         [&window, path = *file] { window.OpenFile(path); });

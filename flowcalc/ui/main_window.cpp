@@ -19,6 +19,7 @@
 #include "common/ui/about_window.h"
 #include "common/ui/guide_link.h"
 #include "common/ui/program_start.h"
+#include "common/ui/remembered.h"
 #include "common/ui/window_helpers.h"
 #include "flowcalc/core/messages.h"
 #include "flowcalc/core/numbers_csv.h"
@@ -227,7 +228,9 @@ void MainWindow::BuildMenus() {
     };
     QAction* open = add(fileMenu_, "mnuFileOpenItem", "開く(&O)", &MainWindow::ChooseFile);
     hc::AcceptFileDrops(this, open, [this](const std::string& p) { OpenFile(p); });
-    add(fileMenu_, "mnuFileEditItem", "編集(&E)", &MainWindow::EditSection);
+    QAction* edit = add(fileMenu_, "mnuFileEditItem", "編集(&E)", &MainWindow::EditSection);
+    new hc::RecentFilesMenu(fileMenu_, edit, open, platform_,
+                            [this](const std::string& p) { OpenFile(p); });
     printItem_ = add(fileMenu_, "mnuFilePrintItem", "印刷(&P)", &MainWindow::PrintChart);
     fileMenu_->addSeparator();
     QAction* exit = add(fileMenu_, "mnuFileExitItem", "終了(&X)", &MainWindow::Exit);
@@ -332,6 +335,7 @@ void MainWindow::OpenFile(const std::string& path) {
         return;
     }
     statusBar()->clearMessage();
+    hc::remembered::AddRecentFile(hc::Q(path));
     setWindowTitle(hc::Q(MainCaption(app_.ShownPath())));
     if (app_.HasScales()) {
         settingMenu_->menuAction()->setEnabled(true);

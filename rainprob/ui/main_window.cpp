@@ -17,6 +17,7 @@
 #include "common/ui/guide_link.h"
 #include "common/ui/picture_box.h"
 #include "common/ui/program_start.h"
+#include "common/ui/remembered.h"
 #include "common/ui/splash_window.h"
 #include "common/ui/window_helpers.h"
 #include "rainprob/core/chart.h"
@@ -260,6 +261,8 @@ void MainWindow::BuildMenus() {
     fileMenu_ = menu(nullptr, "mnuFile", "ﾌｧｲﾙ(&F)");
     openItem_ = item(fileMenu_, "mnuFileOpenItem", "開く(&O)", &MainWindow::ChooseFile);
     separator(fileMenu_, "line01");
+    new hc::RecentFilesMenu(fileMenu_, fileMenu_->actions().constLast(), openItem_, platform_,
+                            [this](const std::string& p) { OpenFile(p); });
     printerItem_ = item(fileMenu_, "mnuPrinterItem", "ﾌﾟﾘﾝﾀ(&S)", &MainWindow::ChoosePrinter);
     printItem_ = item(fileMenu_, "mnuPrintOutItem", "印刷(&P)", &MainWindow::PrintChart);
     separator(fileMenu_, "line02");
@@ -587,8 +590,10 @@ void MainWindow::EnableAfterLoad() {
 }
 
 void MainWindow::OpenFile(const std::string& path) {
-    if (LoadAndDraw(path, false))
-        EnableAfterLoad();
+    if (!LoadAndDraw(path, false))
+        return;
+    hc::remembered::AddRecentFile(hc::Q(path));
+    EnableAfterLoad();
 }
 
 void MainWindow::ChooseFile() {

@@ -10,11 +10,15 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
+#include "common/ui/remembered.h"
 #include "common/ui/splash_window.h"
 #include "flowcalc/ui/main_window.h"
 #include "polyplot/ui/polyplot_program.h"
@@ -80,6 +84,9 @@ const Program kPrograms[] = {
 class OutputNames : public ::testing::TestWithParam<Program> {
   protected:
     void SetUp() override {
+        // What the programs remember goes to this test's own folder.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("config"));
+        hc::remembered::Enable(GetParam().name);
         platform.dataFiles["manning.txt"] = SourcePath("data/manning.txt");
         window = GetParam().make(platform);
         window->show();
@@ -95,6 +102,7 @@ class OutputNames : public ::testing::TestWithParam<Program> {
                 w->close();
         window.reset();
         FlushEvents();
+        hc::remembered::Disable();
     }
 
     // A file of the test's folder holding the text given.
@@ -194,6 +202,62 @@ TEST_P(OutputNames, NumbersAreNeverSavedOverTheFileShown) {
     Item("mnuFileSaveNumbersItem")->trigger();
     EXPECT_NE(FileBytes(other), "<missing>");
     EXPECT_EQ(FileBytes(data), before);
+}
+
+// The File menu lists the files opened, newest first; one that has gone is dropped with a
+// message, not opened. No menu gives one key to two of its items.
+TEST_P(OutputNames, RecentFilesAndMnemonics) {
+    const QString suffix = QFileInfo(GetParam().data).suffix().prepend('.');
+    const std::string first = Copy("first" + suffix, GetParam().data);
+    const std::string second = Copy("second" + suffix, GetParam().data);
+    OpenAndShow(first);
+    OpenAndShow(second);
+    EXPECT_EQ(hc::remembered::RecentFiles(),
+              (QStringList{QString::fromStdString(second), QString::fromStdString(first)}));
+    auto* recent = window->findChild<QMenu*>("mnuRecent");
+    ASSERT_NE(recent, nullptr);
+    ASSERT_TRUE(recent->menuAction()->isVisible());
+    Q_EMIT recent->aboutToShow();
+    ASSERT_EQ(recent->actions().size(), 2);
+    EXPECT_EQ(recent->actions()[1]->text(), "&2 first" + suffix);
+
+    // The older one again, from the list: it comes first.
+    recent->actions()[1]->trigger();
+    if (GetParam().guided) {
+        Click(VisibleWindow("Form2"), "Command1");
+        Click(VisibleWindow("Form3"), "Command1");
+        FlushEvents();
+    }
+    EXPECT_TRUE(window->windowTitle().contains(QString::fromStdString(first)));
+    EXPECT_EQ(hc::remembered::RecentFiles().first(), QString::fromStdString(first));
+
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(second)));
+    Q_EMIT recent->aboutToShow();
+    const std::size_t messages = platform.messages.size();
+    recent->actions()[1]->trigger();
+    ASSERT_EQ(platform.messages.size(), messages + 1);
+    EXPECT_NE(platform.messages.back().text.find(second), std::string::npos);
+    EXPECT_EQ(hc::remembered::RecentFiles(), QStringList{QString::fromStdString(first)});
+    EXPECT_TRUE(window->windowTitle().contains(QString::fromStdString(first)));
+
+    // flowcalc's 設定 menu has always given S to スケール and to 印字の太さ－水面 (Qt then
+    // moves between the two); nothing added may clash.
+    const QRegularExpression mnemonic("&([^&])");
+    QStringList clashes;
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        Q_EMIT menu->aboutToShow();
+        QStringList keys;
+        for (const QAction* a : menu->actions())
+            if (a->isVisible() && !a->isSeparator())
+                if (auto m = mnemonic.match(a->text()); m.hasMatch())
+                    keys << m.captured(1).toUpper();
+        for (const QString& key : QSet<QString>(keys.begin(), keys.end()))
+            if (keys.count(key) > 1)
+                clashes << menu->title() + ": " + key;
+    }
+    const QStringList expected =
+        QString(GetParam().name).startsWith("flowcalc") ? QStringList{"設定(&S): S"} : QStringList{};
+    EXPECT_EQ(clashes, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, OutputNames, ::testing::ValuesIn(kPrograms),

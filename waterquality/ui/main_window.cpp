@@ -23,6 +23,7 @@
 #include "common/ui/guide_link.h"
 #include "common/ui/picture_box.h"
 #include "common/ui/program_start.h"
+#include "common/ui/remembered.h"
 #include "common/ui/splash_window.h"
 #include "common/ui/window_helpers.h"
 #include "waterquality/core/column_chart.h"
@@ -187,6 +188,11 @@ void MainWindow::BuildMenus() {
     mnuFileCheckItem_->setEnabled(false);
     connect(mnuFileCheckItem_, &QAction::triggered, this, &MainWindow::ShowDataCheck);
     connect(open, &QAction::triggered, this, &MainWindow::ChooseFile);
+    // The recent files after the items that open a workbook, before the first separator.
+    const auto firstSeparator = std::find_if(fileItems.begin(), fileItems.end(),
+                                             [](const QAction* a) { return a->isSeparator(); });
+    new hc::RecentFilesMenu(mnuFile_, firstSeparator != fileItems.end() ? *firstSeparator : nullptr,
+                            open, platform_, [this](const std::string& p) { OpenFile(p); });
     if (create)
         connect(create, &QAction::triggered, this, &MainWindow::ShowTemplate);
     if (mnuFilePageItem_)
@@ -647,6 +653,8 @@ void MainWindow::OpenFile(const std::string& path) {
     Redraw(Request::Load);
     if (app_.HasData())
         EnableDataMenus();
+    if (app_.HasData() && app_.ShownPath() == path)
+        hc::remembered::AddRecentFile(Q(path));
     // A refused workbook can be checked too: that shows every reason at once.
     mnuFileCheckItem_->setEnabled(app_.CanCheckData());
 }
