@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(
   build-essential clang cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
+  qt6-tools-dev qt6-l10n-tools  # Qt Linguist: the English of the windows
   libgsf-1-dev libxml2-dev libfontconfig-dev libgtest-dev locales
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
   xvfb xauth xdotool imagemagick poppler-utils pngquant

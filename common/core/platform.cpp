@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "build_info.h"
+#include "common/core/language.h"
 
 namespace hc {
 
@@ -87,7 +88,7 @@ bool PlatformServices::ConfirmReplacing(const std::vector<std::string>& files) {
     // The question waits for the user, not for the work: no hourglass over it.
     const int pointer = MousePointer();
     SetMousePointer(kPointerDefault);
-    const bool yes = Question(kReplaceQuestion + names, kReplaceTitle);
+    const bool yes = Question(hc::TS(kReplaceQuestion) + names, hc::TS(kReplaceTitle));
     SetMousePointer(pointer);
     return yes;
 }
@@ -97,13 +98,13 @@ std::string PrintStatusText(const PrintResult& result) {
         case PrintResult::Outcome::Cancelled:
             return {};
         case PrintResult::Outcome::Failed:
-            return "印刷できませんでした: " + result.error;
+            return hc::TS("印刷できませんでした: ") + result.error;
         case PrintResult::Outcome::Printed:
             break;
     }
     if (result.waiting)
         return result.note;
-    std::string text = "印刷しました";
+    std::string text = hc::TS("印刷しました");
     for (std::size_t i = 0; i < result.files.size(); ++i)
         text += (i == 0 ? ": " : ", ") + result.files[i];
     if (!result.note.empty())

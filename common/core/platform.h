@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/core/language.h"
 #include "common/core/result.h"
 #include "common/core/surface.h"
 
@@ -147,8 +148,9 @@ class PlatformServices {
 bool SameFile(const std::string& a, const std::string& b);
 
 // The question ConfirmReplacing asks, with its title.
-inline constexpr const char* kReplaceQuestion = "次のファイルはすでにあります。置き換えますか？";
-inline constexpr const char* kReplaceTitle = "ファイルの置き換え";
+inline constexpr const char* kReplaceQuestion =
+    hc::N("次のファイルはすでにあります。置き換えますか？");
+inline constexpr const char* kReplaceTitle = hc::N("ファイルの置き換え");
 
 // The lookup order of LocateDataFile as a pure function of the candidate directories.
 std::optional<std::string> FindFileInDirs(const std::vector<std::string>& dirs,

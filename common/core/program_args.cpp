@@ -11,23 +11,41 @@ ProgramArguments ParseProgramArguments(const std::vector<std::string>& args) {
         if (a == "--")
             break;
         if (a == "--help" || a == "-h")
-            return {Action::Help, std::nullopt, {}};
+            return {Action::Help, std::nullopt, std::nullopt, {}};
         if (a == "--version")
-            return {Action::Version, std::nullopt, {}};
+            return {Action::Version, std::nullopt, std::nullopt, {}};
     }
     bool operandsOnly = false;
-    for (const std::string& a : args) {
+    auto usage = [](std::string error) {
+        return ProgramArguments{Action::Usage, std::nullopt, std::nullopt, std::move(error)};
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
         if (!operandsOnly && a == "--") {
             operandsOnly = true;
             continue;
         }
+        if (!operandsOnly && (a == "--lang" || a.rfind("--lang=", 0) == 0)) {
+            std::string code;
+            if (a == "--lang") {
+                if (i + 1 == args.size())
+                    return usage("--lang needs ja or en");
+                code = args[++i];
+            } else {
+                code = a.substr(7);
+            }
+            if (code != "ja" && code != "en")
+                return usage("--lang takes ja or en, not '" + code + "'");
+            out.language = code;
+            continue;
+        }
         // "-" alone is an operand (a file of that name), as elsewhere.
         if (!operandsOnly && a.size() > 1 && a[0] == '-')
-            return {Action::Usage, std::nullopt, "unknown option '" + a + "'"};
+            return usage("unknown option '" + a + "'");
         if (out.file)
-            return {Action::Usage, std::nullopt, "only one file can be opened"};
+            return usage("only one file can be opened");
         if (a.empty())
-            return {Action::Usage, std::nullopt, "empty file name"};
+            return usage("empty file name");
         out.file = a;
     }
     return out;
@@ -37,6 +55,10 @@ std::string ProgramHelpText(const ProgramInfo& info) {
     return "Usage: " + info.name + " [" + info.fileKind + "]\n" + info.summary + "\n\n" +
            info.fileNote + " It is opened once the start-up window has closed, as File > Open " +
            "would open it.\n\nOptions:\n" +
+           "      --lang ja|en  the language of the windows: ja Japanese, en English (default: "
+           "the\n"
+           "                    one chosen in the help menu, else English unless the desktop's\n"
+           "                    locale is Japanese or C)\n"
            "  -h, --help     show this help and exit\n"
            "      --version  show the version and exit\n";
 }

@@ -1,5 +1,6 @@
 // The command line of the GUI programs: at most one file, opened after the start-up window as
-// File>Open would open it, or --help / --version. Qt's own options are taken away by Qt first.
+// File>Open would open it, --lang ja|en, or --help / --version. Qt's own options are taken away by
+// Qt first.
 #pragma once
 
 #include <optional>
@@ -20,7 +21,8 @@ struct ProgramArguments {
     enum class Action { Run, Help, Version, Usage };
     Action action = Action::Run;
     std::optional<std::string> file;
-    std::string error;  // Usage: what was wrong
+    std::optional<std::string> language;  // --lang ja|en: "ja" or "en"
+    std::string error;                    // Usage: what was wrong
 };
 
 // `args` without the program name. --help and --version win over anything else before "--",

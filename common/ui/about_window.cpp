@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "build_info.h"
+#include "common/core/language.h"
 #include "common/render/fonts.h"
 #include "common/ui/window_helpers.h"
 
@@ -48,7 +49,7 @@ void StartSysInfo(PlatformServices& platform, const std::string& messageTitle) {
             return;
         }
     }
-    platform.MessageBox(kNoSystemInfo, messageTitle);
+    platform.MessageBox(hc::TS(kNoSystemInfo), messageTitle);
 }
 
 AboutWindow::AboutWindow(QWidget* parent, PlatformServices& platform, AboutTexts texts)
@@ -85,7 +86,7 @@ AboutWindow::AboutWindow(QWidget* parent, PlatformServices& platform, AboutTexts
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("cmdOK");
     ok->setDefault(true);
-    auto* sysInfo = new QPushButton("ｼｽﾃﾑ情報(&S)...", this);
+    auto* sysInfo = new QPushButton(hc::T("ｼｽﾃﾑ情報(&S)..."), this);
     sysInfo->setObjectName("cmdSysInfo");
     connect(ok, &QPushButton::clicked, this, &AboutWindow::Confirm);
     connect(sysInfo, &QPushButton::clicked, this, &AboutWindow::StartSystemInformation);

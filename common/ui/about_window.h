@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/language.h"
 #include "common/core/platform.h"
 
 namespace hc {
@@ -48,7 +49,7 @@ inline constexpr const char* kSuiteContact = "hydrochart suite maintainers";
 const std::vector<std::string>& SystemInfoViewers();
 
 // The message shown when no viewer is installed.
-inline constexpr const char* kNoSystemInfo = "現時点ではｼｽﾃﾑ情報を使用できません";
+inline constexpr const char* kNoSystemInfo = hc::N("現時点ではｼｽﾃﾑ情報を使用できません");
 
 // Starts the first installed viewer; shows kNoSystemInfo when there is none. A viewer that
 // fails to start is not reported.

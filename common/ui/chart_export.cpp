@@ -7,6 +7,7 @@
 #include <QMenu>
 
 #include "common/core/file_write.h"
+#include "common/core/language.h"
 #include "common/render/qt_surface.h"
 #include "common/ui/output_files.h"
 #include "common/ui/window_helpers.h"
@@ -27,7 +28,7 @@ PrintResult SaveFigure(PlatformServices& platform, const std::string& path,
     auto failed = [](const Error& e) {
         PrintResult r;
         r.outcome = PrintResult::Outcome::Failed;
-        r.error = e.Japanese();
+        r.error = Shown(e);
         return r;
     };
     if (ext != "pdf" && ext != "svg" && ext != "png")
@@ -74,16 +75,16 @@ ChartExportActions::ChartExportActions(QMenu* file, QAction* before, PlatformSer
         anchor = file->insertSeparator(before);
     file->insertSeparator(anchor);
     auto add = [&](const char* name, const char* text, QKeySequence key) {
-        auto* a = new QAction(QString::fromUtf8(text), file);
+        auto* a = new QAction(hc::T(text), file);
         a->setObjectName(name);
         if (!key.isEmpty())
             a->setShortcut(key);
         file->insertAction(anchor, a);
         return a;
     };
-    saveFigure_ = add("mnuFileSaveFigureItem", "図を保存(&A)...", {});
-    copyFigure_ = add("mnuFileCopyFigureItem", "図をコピー(&Y)", QKeySequence::Copy);
-    saveNumbers_ = add("mnuFileSaveNumbersItem", "数値を保存(&V)...", QKeySequence::Save);
+    saveFigure_ = add("mnuFileSaveFigureItem", hc::N("図を保存(&A)..."), {});
+    copyFigure_ = add("mnuFileCopyFigureItem", hc::N("図をコピー(&Y)"), QKeySequence::Copy);
+    saveNumbers_ = add("mnuFileSaveNumbersItem", hc::N("数値を保存(&V)..."), QKeySequence::Save);
     connect(saveFigure_, &QAction::triggered, this, &ChartExportActions::SaveFigureAs);
     connect(copyFigure_, &QAction::triggered, this, &ChartExportActions::CopyFigure);
     connect(saveNumbers_, &QAction::triggered, this, &ChartExportActions::SaveNumbersAs);
@@ -111,8 +112,9 @@ void ChartExportActions::SaveFigureAs() {
     if (exports_.canDraw && !exports_.canDraw())
         return;
     FileDialogRequest r;
-    r.title = "図を保存";
-    r.filter = "PDF ファイル (*.pdf)|*.pdf|SVG ファイル (*.svg)|*.svg|PNG ファイル (*.png)|*.png";
+    r.title = hc::TS("図を保存");
+    r.filter =
+        hc::TS("PDF ファイル (*.pdf)|*.pdf|SVG ファイル (*.svg)|*.svg|PNG ファイル (*.png)|*.png");
     r.initialPath = Proposed(".pdf", "figure");
     r.defaultSuffix = ".pdf";
     std::optional<std::string> path = platform_.SaveOutputDialog(r);
@@ -125,12 +127,12 @@ void ChartExportActions::SaveFigureAs() {
         case PrintResult::Outcome::Cancelled:
             return;
         case PrintResult::Outcome::Failed:
-            exports_.status("保存できませんでした: " + saved.error);
+            exports_.status(hc::TS("保存できませんでした: ") + saved.error);
             return;
         case PrintResult::Outcome::Printed:
             break;
     }
-    std::string text = "図を保存しました";
+    std::string text = hc::TS("図を保存しました");
     for (std::size_t i = 0; i < saved.files.size(); ++i)
         text += (i == 0 ? ": " : ", ") + saved.files[i];
     exports_.status(text);
@@ -140,13 +142,13 @@ void ChartExportActions::CopyFigure() {
     if (exports_.canDraw && !exports_.canDraw())
         return;
     QGuiApplication::clipboard()->setImage(exports_.screenImage());
-    exports_.status("図をクリップボードにコピーしました");
+    exports_.status(hc::TS("図をクリップボードにコピーしました"));
 }
 
 void ChartExportActions::SaveNumbersAs() {
     FileDialogRequest r;
-    r.title = "数値を保存";
-    r.filter = "CSV ファイル (*.csv)|*.csv";
+    r.title = hc::TS("数値を保存");
+    r.filter = hc::TS("CSV ファイル (*.csv)|*.csv");
     r.initialPath = Proposed(".csv", "numbers");
     r.defaultSuffix = ".csv";
     std::optional<std::string> path = platform_.SaveOutputDialog(r);
@@ -156,10 +158,10 @@ void ChartExportActions::SaveNumbersAs() {
     if (done)
         done = WriteFileAtomically(*path, exports_.csv());
     if (!done) {
-        exports_.status("保存できませんでした: " + done.error().Japanese());
+        exports_.status(hc::TS("保存できませんでした: ") + Shown(done.error()));
         return;
     }
-    exports_.status("数値を保存しました: " + *path);
+    exports_.status(hc::TS("数値を保存しました: ") + *path);
 }
 
 }  // namespace hc

@@ -13,6 +13,7 @@
 
 #include "common/core/desktop_handoff.h"
 #include "common/core/file_write.h"
+#include "common/core/language.h"
 #include "common/core/text_file.h"
 
 #include "common/ui/window_helpers.h"
@@ -22,7 +23,7 @@ namespace hc {
 namespace {
 
 constexpr const char* kDocDirFromBinDir = "../share/doc/hydrochart";
-constexpr const char* kGuideTitle = "ユーザーズガイド";
+constexpr const char* kGuideTitle = hc::N("ユーザーズガイド");
 
 }  // namespace
 
@@ -59,7 +60,7 @@ Result<std::string> RenderGuide(const std::string& markdownPath, const std::stri
     markdown.replace("](guide", url("guide"));
     QTextDocument doc;
     doc.setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
-    doc.setMetaInformation(QTextDocument::DocumentTitle, Q(kGuideTitle));
+    doc.setMetaInformation(QTextDocument::DocumentTitle, hc::T(kGuideTitle));
     if (!QDir().mkpath(Q(outDir)))
         return SystemError(ErrorKind::CannotWrite, outDir, EACCES);
     std::string out = (std::filesystem::path(outDir) / "guide.html").string();
@@ -72,15 +73,15 @@ QAction* AddGuideItem(QMenu* help, PlatformServices& platform,
                       std::optional<std::vector<std::string>> dirs) {
     if (!dirs)
         dirs = GuideDirs(QCoreApplication::applicationDirPath().toStdString(), {});
-    QAction* item = help->addAction(Q(kGuideItemText));
+    QAction* item = help->addAction(hc::T(kGuideItemText));
     item->setObjectName("mnuHelpGuideItem");
     QObject::connect(item, &QAction::triggered, help, [&platform, dirs = *dirs] {
         std::optional<std::string> guide = FindGuide(dirs);
         if (!guide) {
-            std::string text = "ユーザーズガイドが見つかりません。次の場所を探しました：";
+            std::string text = hc::TS("ユーザーズガイドが見つかりません。次の場所を探しました：");
             for (const std::string& dir : dirs)
                 text += "\r" + dir;
-            platform.MessageBox(text, kGuideTitle);
+            platform.MessageBox(text, hc::TS(kGuideTitle));
             return;
         }
         if (guide->ends_with(".md")) {
@@ -94,13 +95,14 @@ QAction* AddGuideItem(QMenu* help, PlatformServices& platform,
         std::optional<DesktopHandler> handler = platform.DesktopHandlerFor(*guide);
         std::string why;
         if (handler && IsSuiteHandler(*handler))
-            why = "表示するプログラムが見つかりません";
+            why = hc::TS("表示するプログラムが見つかりません");
         else if (Status opened = platform.OpenWithDesktop(*guide); !opened)
-            why = opened.error().ja;
+            why = CurrentLanguage() == Language::English ? opened.error().en : opened.error().ja;
         if (!why.empty())
-            platform.MessageBox("ユーザーズガイドを開けませんでした（" + why + "）。\r" + *guide +
-                                    "\rこのファイルをブラウザなどで開いてください。",
-                                kGuideTitle);
+            platform.MessageBox(hc::TS("ユーザーズガイドを開けませんでした（%1）。", {why}) + "\r" +
+                                    *guide + "\r" +
+                                    hc::TS("このファイルをブラウザなどで開いてください。"),
+                                hc::TS(kGuideTitle));
     });
     return item;
 }

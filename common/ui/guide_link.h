@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/language.h"
 #include "common/core/platform.h"
 #include "common/core/result.h"
 
@@ -14,7 +15,7 @@ class QMenu;
 
 namespace hc {
 
-inline constexpr const char* kGuideItemText = "ユーザーズガイド(&G)";
+inline constexpr const char* kGuideItemText = hc::N("ユーザーズガイド(&G)");
 
 // Where the guide is looked for, in order: the documentation folder of an installed tree
 // (share/doc/hydrochart relative to the executable, wherever the prefix now lies; the build

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "common/core/file_write.h"
+#include "common/core/language.h"
 #include "common/render/qt_surface.h"
 #include "common/ui/window_helpers.h"
 
@@ -29,7 +30,7 @@ namespace {
 PrintResult Failed(const Error& e, std::vector<std::string> written = {}) {
     PrintResult r;
     r.outcome = PrintResult::Outcome::Failed;
-    r.error = e.Japanese();
+    r.error = Shown(e);
     r.files = std::move(written);
     return r;
 }

@@ -3,12 +3,14 @@
 #include <cups/cups.h>
 #include <cups/pwg.h>
 
+#include <sys/socket.h>
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <iterator>
-#include <sys/socket.h>
+
+#include "common/core/language.h"
 
 namespace hc {
 
@@ -103,7 +105,8 @@ QueueAnswer CheckQueueOn(http_t* http, const std::string& printer, bool isClass 
             message = m;
     if (message.empty()) {
         // Without a message the reasons name the trouble ("paused", "media-jam-error").
-        if (ipp_attribute_t* a = ippFindAttribute(response, "printer-state-reasons", IPP_TAG_KEYWORD)) {
+        if (ipp_attribute_t* a =
+                ippFindAttribute(response, "printer-state-reasons", IPP_TAG_KEYWORD)) {
             for (int i = 0; i < ippGetCount(a); ++i) {
                 std::string r = ippGetString(a, i, nullptr);
                 if (r != "none")
@@ -112,7 +115,8 @@ QueueAnswer CheckQueueOn(http_t* http, const std::string& printer, bool isClass 
         }
     }
     bool accepting = true;
-    if (ipp_attribute_t* a = ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
+    if (ipp_attribute_t* a =
+            ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
         accepting = ippGetBoolean(a, 0) != 0;
     int state = IPP_PSTATE_IDLE;
     if (ipp_attribute_t* a = ippFindAttribute(response, "printer-state", IPP_TAG_ENUM))
@@ -184,10 +188,10 @@ QueueAnswer SubmitJobs(const PrintJob& job) {
     // The document is already laid out on the paper: the queue must not scale it again.
     n = cupsAddOption("print-scaling", "none", n, &options);
     n = cupsAddIntegerOption("copies", std::max(1, job.copies), n, &options);
-    n = cupsAddOption("multiple-document-handling",
-                      job.collate ? "separate-documents-collated-copies"
-                                  : "separate-documents-uncollated-copies",
-                      n, &options);
+    n = cupsAddOption(
+        "multiple-document-handling",
+        job.collate ? "separate-documents-collated-copies" : "separate-documents-uncollated-copies",
+        n, &options);
     if (job.monochrome)
         n = cupsAddOption("print-color-mode", "monochrome", n, &options);
     if (!job.sides.empty())
@@ -202,8 +206,8 @@ QueueAnswer SubmitJobs(const PrintJob& job) {
             break;
         }
         const std::string& pdf = job.documents[k];
-        bool sent = cupsStartDocument(http, job.printer.c_str(), id, title.c_str(), CUPS_FORMAT_PDF, 1) ==
-                        HTTP_STATUS_CONTINUE &&
+        bool sent = cupsStartDocument(http, job.printer.c_str(), id, title.c_str(), CUPS_FORMAT_PDF,
+                                      1) == HTTP_STATUS_CONTINUE &&
                     cupsWriteRequestData(http, pdf.data(), pdf.size()) == HTTP_STATUS_CONTINUE;
         // cupsFinishDocument reads the server's answer even after a failed write.
         const ipp_status_t finished = cupsFinishDocument(http, job.printer.c_str());
@@ -231,15 +235,15 @@ std::string QueueAnswerText(const std::string& printer, const QueueAnswer& answe
         case QueueAnswer::Outcome::Accepted:
             return {};
         case QueueAnswer::Outcome::Waiting:
-            return "印刷待ち: プリンタ " + printer + " は停止しています" + why;
+            return hc::TS("印刷待ち: プリンタ %1 は停止しています", {printer}) + why;
         case QueueAnswer::Outcome::Refused:
-            return "プリンタ " + printer + " が印刷を受け付けません" + why;
+            return hc::TS("プリンタ %1 が印刷を受け付けません", {printer}) + why;
         case QueueAnswer::Outcome::Missing:
-            return "プリンタ " + printer + " が見つかりません";
+            return hc::TS("プリンタ %1 が見つかりません", {printer});
         case QueueAnswer::Outcome::NoService:
             break;
     }
-    return "印刷サービスに接続できません";
+    return hc::TS("印刷サービスに接続できません");
 }
 
 }  // namespace hc

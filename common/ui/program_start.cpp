@@ -1,13 +1,19 @@
 #include "common/ui/program_start.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QWidget>
 #include <iostream>
+
+#include "common/core/language.h"
+#include "common/core/platform.h"
+#include "common/ui/remembered.h"
 
 namespace hc {
 
@@ -105,6 +111,45 @@ bool TakeFileArgument(const ProgramInfo& info, std::optional<std::string>& file)
     if (a.file)
         file = QFileInfo(QString::fromStdString(*a.file)).absoluteFilePath().toStdString();
     return true;
+}
+
+void ChooseLanguage() {
+    std::vector<std::string> args;
+    const QStringList qargs = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < qargs.size(); ++i)
+        args.push_back(qargs[i].toStdString());
+    std::optional<std::string> code = ParseProgramArguments(args).language;
+    if (!code)
+        code = remembered::SavedLanguage();
+    std::optional<Language> language = code ? ParseLanguage(*code) : std::nullopt;
+    if (!SetLanguage(language.value_or(LanguageOfLocale(QLocale::system()))))
+        SetLanguage(Language::Japanese);
+}
+
+void AddLanguageMenu(QMenu* help, PlatformServices& platform) {
+    help->addSeparator();
+    QMenu* menu = help->addMenu(hc::T("表示言語 (Language)(&L)"));
+    menu->setObjectName("mnuLanguage");
+    auto* group = new QActionGroup(menu);
+    // Each language by its own name, so that either can be found without reading the other.
+    const std::pair<Language, const char*> choices[] = {{Language::Japanese, "日本語"},
+                                                        {Language::English, "English"}};
+    for (const auto& [language, name] : choices) {
+        QAction* a = menu->addAction(QString::fromUtf8(name));
+        a->setObjectName(language == Language::English ? "mnuLanguageEn" : "mnuLanguageJa");
+        a->setCheckable(true);
+        a->setChecked(language == CurrentLanguage());
+        group->addAction(a);
+        QObject::connect(a, &QAction::triggered, menu, [&platform, language = language] {
+            remembered::SaveLanguage(LanguageCode(language));
+            platform.MessageBox(language == Language::English
+                                    ? "The windows speak English from the next start.\n"
+                                      "次に起動したときから英語で表示します。"
+                                    : "次に起動したときから日本語で表示します。\n"
+                                      "The windows speak Japanese from the next start.",
+                                hc::T("表示言語 (Language)(&L)").remove("(&L)").toStdString());
+        });
+    }
 }
 
 QIcon ProgramIcon(const std::string& program) {

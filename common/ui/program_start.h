@@ -13,9 +13,12 @@
 #include "common/ui/splash_window.h"
 
 class QAction;
+class QMenu;
 class QWidget;
 
 namespace hc {
+
+class PlatformServices;
 
 // Answers --help and --version before a window system is needed; the exit status then, or
 // nullopt when the program is to start.
@@ -24,6 +27,14 @@ std::optional<int> AnswerInfoOptions(int argc, char** argv, const ProgramInfo& i
 // After the QApplication has taken its own options: the file to open, made absolute. False
 // (with a message on standard error) when the line is not understood.
 bool TakeFileArgument(const ProgramInfo& info, std::optional<std::string>& file);
+
+// The language of the windows: --lang on the command line, else the one last chosen in the
+// help menu, else the desktop's. Installs its translations.
+void ChooseLanguage();
+
+// 「表示言語 (Language)(&L)」 with 日本語 and English at the end of a help menu. A choice is kept
+// for the next start, which shows it; the window in use stays as it is.
+void AddLanguageMenu(QMenu* help, PlatformServices& platform);
 
 // The program's icon, drawn for the suite (also installed for the desktop).
 QIcon ProgramIcon(const std::string& program);

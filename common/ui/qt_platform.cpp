@@ -5,9 +5,9 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeDatabase>
@@ -23,6 +23,7 @@
 #include <mutex>
 #include <thread>
 
+#include "common/core/language.h"
 #include "common/ui/output_files.h"
 #include "common/ui/print_queue.h"
 #include "common/ui/remembered.h"
@@ -75,8 +76,8 @@ bool QtPlatformServices::Question(const std::string& text, const std::string& ti
     QMessageBox box(QMessageBox::Question, Q(title), MessageText(text), QMessageBox::NoButton,
                     DialogParent());
     box.setObjectName("QuestionBox");
-    QPushButton* yes = box.addButton("はい(&Y)", QMessageBox::YesRole);
-    QPushButton* no = box.addButton("いいえ(&N)", QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(hc::T("はい(&Y)"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(hc::T("いいえ(&N)"), QMessageBox::NoRole);
     yes->setObjectName("QuestionYes");
     no->setObjectName("QuestionNo");
     // Replacing files is never what Enter or Escape alone should do.
@@ -121,8 +122,8 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogReques
     } else {
         // Nothing proposed: the folder this kind of dialog was last in, also from an earlier
         // run, else the current one.
-        const QString last = remembered::LastFolder(save ? remembered::Folder::Save
-                                                         : remembered::Folder::Open);
+        const QString last =
+            remembered::LastFolder(save ? remembered::Folder::Save : remembered::Folder::Open);
         dlg.setDirectory(last.isEmpty() ? QDir::currentPath() : last);
     }
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
@@ -237,8 +238,8 @@ PrintResult Failure(std::string error) {
 bool QtPlatformServices::AskToChoosePrinter(const std::string& text) {
     PointerFreed free(*this);
     QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
-                    Q(text + "\nプリンタを選びますか？"), QMessageBox::Yes | QMessageBox::No,
-                    DialogParent());
+                    Q(text + "\n" + hc::TS("プリンタを選びますか？")),
+                    QMessageBox::Yes | QMessageBox::No, DialogParent());
     box.setObjectName("ChoosePrinterQuestion");
     return box.exec() == QMessageBox::Yes;
 }
@@ -261,9 +262,9 @@ PrintResult QtPlatformServices::PrintToQueue(const std::function<void(Surface&)>
         // No printer at all: offer the sheets as a PDF file instead of failing.
         FileDialogRequest r;
         r.title = printers.service == PrinterList::Service::Absent
-                      ? "印刷サービスに接続できません。PDF ファイルに保存します"
-                      : "プリンタがありません。PDF ファイルに保存します";
-        r.filter = "PDF ファイル (*.pdf)|*.pdf";
+                      ? hc::TS("印刷サービスに接続できません。PDF ファイルに保存します")
+                      : hc::TS("プリンタがありません。PDF ファイルに保存します");
+        r.filter = hc::TS("PDF ファイル (*.pdf)|*.pdf");
         r.defaultSuffix = ".pdf";
         std::optional<std::string> path;
         {
@@ -292,13 +293,13 @@ PrintResult QtPlatformServices::PrintToQueue(const std::function<void(Surface&)>
     if (printer.empty()) {
         state.outcome = QueueAnswer::Outcome::Missing;
     } else {
-        std::optional<QueueAnswer> checked = AwaitResponsive<QueueAnswer>(
-            [printer] { return CheckQueue(printer); }, kAskDeadlineMs);
+        std::optional<QueueAnswer> checked =
+            AwaitResponsive<QueueAnswer>([printer] { return CheckQueue(printer); }, kAskDeadlineMs);
         state = checked ? *checked : QueueAnswer{};
     }
     if (state.outcome == QueueAnswer::Outcome::Missing) {
-        const std::string text =
-            printer.empty() ? "既定のプリンタがありません" : QueueAnswerText(printer, state);
+        const std::string text = printer.empty() ? hc::TS("既定のプリンタがありません")
+                                                 : QueueAnswerText(printer, state);
         if (retries > 0 && AskToChoosePrinter(text) && ShowPrinterDialog())
             return PrintToQueue(draw, jobName, retries - 1);
         return Failure(text);
@@ -313,7 +314,7 @@ PrintResult QtPlatformServices::PrintToQueue(const std::function<void(Surface&)>
     draw(*surface);
     status = surface->Finish();
     if (!status)
-        return Failure(status.error().Japanese());
+        return Failure(Shown(status.error()));
     PrintJob job;
     job.printer = printer;
     job.title = title.toStdString();
@@ -338,7 +339,7 @@ PrintResult QtPlatformServices::PrintToQueue(const std::function<void(Surface&)>
     for (const QByteArray& document : surface->Documents())
         job.documents.emplace_back(document.constData(), static_cast<std::size_t>(document.size()));
     if (job.documents.empty())
-        return Failure("印刷する図がありません");
+        return Failure(hc::TS("印刷する図がありません"));
 
     std::optional<QueueAnswer> sent =
         AwaitResponsive<QueueAnswer>([job] { return SubmitJobs(job); }, kSendDeadlineMs);
@@ -349,7 +350,8 @@ PrintResult QtPlatformServices::PrintToQueue(const std::function<void(Surface&)>
     } else if (answer.outcome != QueueAnswer::Outcome::Accepted) {
         return Failure(QueueAnswerText(printer, answer));
     } else if (choice_.paper.id() != QPageSize::A4) {
-        result.note = "A4 の図を " + choice_.paper.name().toStdString() + " の用紙に合わせて縮小";
+        result.note =
+            hc::TS("A4 の図を %1 の用紙に合わせて縮小", {choice_.paper.name().toStdString()});
     }
     return result;
 }
@@ -374,7 +376,7 @@ bool QtPlatformServices::ShowPrinterDialog() {
     // The dialog only chooses the printer of the next print run; its button says so.
     if (auto* buttons = dlg.findChild<QDialogButtonBox*>())
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
-            ok->setText("設定");
+            ok->setText(hc::T("設定"));
     if (dlg.exec() != QDialog::Accepted)
         return false;
     PrinterChoice c;
@@ -410,9 +412,9 @@ SaveChoice QtPlatformServices::AskToSave(const std::string& text, const std::str
     QMessageBox box(QMessageBox::Question, Q(title), MessageText(text), QMessageBox::NoButton,
                     DialogParent());
     box.setObjectName("SaveQuestion");
-    QPushButton* save = box.addButton("保存", QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton("破棄", QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton("キャンセル", QMessageBox::RejectRole);
+    QPushButton* save = box.addButton(hc::T("保存"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(hc::T("破棄"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(hc::T("キャンセル"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "common/core/language.h"
 #include "common/core/platform.h"
 
 namespace hc {
@@ -80,6 +81,17 @@ void RemoveRecentFile(const QString& path) {
     Store()->setValue("recent/files", files);
 }
 
+std::optional<std::string> SavedLanguage() {
+    if (!Enabled() || !Store()->contains("language"))
+        return std::nullopt;
+    return Store()->value("language").toString().toStdString();
+}
+
+void SaveLanguage(const std::string& code) {
+    if (Enabled())
+        Store()->setValue("language", QString::fromStdString(code));
+}
+
 void RestoreWindowPlace(QWidget* window) {
     if (!Enabled() || !Store()->contains("window/geometry"))
         return;
@@ -114,7 +126,7 @@ void SaveWindowPlace(const QWidget* window) {
 RecentFilesMenu::RecentFilesMenu(QMenu* fileMenu, QAction* before, QAction* openItem,
                                  PlatformServices& platform,
                                  std::function<void(const std::string&)> open)
-    : menu_(new QMenu("最近使ったファイル(&R)", fileMenu)),
+    : menu_(new QMenu(hc::T("最近使ったファイル(&R)"), fileMenu)),
       openItem_(openItem),
       platform_(platform),
       open_(std::move(open)) {
@@ -143,16 +155,16 @@ void RecentFilesMenu::Fill() {
             if (!QFileInfo(file).isFile()) {
                 remembered::RemoveRecentFile(file);
                 platform_.MessageBox(
-                    "ファイルが見つかりません。最近使ったファイルの一覧から外しました。\n" +
-                        QDir::toNativeSeparators(file).toStdString(),
-                    "最近使ったファイル");
+                    hc::TS("ファイルが見つかりません。最近使ったファイルの一覧から外しました。\n%1",
+                           {QDir::toNativeSeparators(file).toStdString()}),
+                    hc::TS("最近使ったファイル"));
                 return;
             }
             open_(file.toStdString());
         });
     }
     if (files.isEmpty())
-        menu_->addAction("（なし）")->setEnabled(false);
+        menu_->addAction(hc::T("（なし）"))->setEnabled(false);
 }
 
 }  // namespace hc

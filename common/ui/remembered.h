@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -35,6 +36,10 @@ inline constexpr int kRecentFiles = 5;
 QStringList RecentFiles();
 void AddRecentFile(const QString& path);
 void RemoveRecentFile(const QString& path);
+
+// The language chosen in the help menu, when one was.
+std::optional<std::string> SavedLanguage();
+void SaveLanguage(const std::string& code);
 
 // The main window's place: restored only where the whole window fits on one of the screens
 // now attached, and its size only where the window can be resized.

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "common/core/language.h"
 #include "common/render/fonts.h"
 #include "common/ui/window_helpers.h"
 
@@ -24,7 +25,7 @@ SplashWindow::SplashWindow(QWidget* parent, PlatformServices& platform, const QS
     layout->setSpacing(14);
     int n = 1;
     for (const SplashLabel& l : labels) {
-        auto* label = new QLabel(QString::fromStdString(l.text), this);
+        auto* label = new QLabel(hc::T(l.text.c_str()), this);
         label->setObjectName(QString("Label%1").arg(n++));
         label->setFont(MakeFont(QString::fromStdString(l.font), l.points));
         QPalette pal = label->palette();

@@ -2,27 +2,12 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
-#include <QTranslator>
 #include <QWidget>
 
 #include "common/core/numbers.h"
 
 namespace hc {
-
-bool InstallJapaneseTranslations() {
-    static QTranslator qtbase;
-    if (!qtbase.isEmpty())
-        return true;
-    // The locale's own conventions (number formats) stay the system's; only the texts change.
-    if (!qtbase.load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return false;
-    QCoreApplication::installTranslator(&qtbase);
-    return true;
-}
 
 void CentreOnScreen(QWidget* window) {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();

@@ -17,11 +17,6 @@ constexpr int TwipsToPixels(int twips) {
     return twips / 15;
 }
 
-// Loads Qt's own Japanese texts (file and printer dialogs, standard buttons) whatever the
-// system's language is, because every text of the programs is Japanese. False when the
-// translation files are not installed (the dialogs then stay in English).
-bool InstallJapaneseTranslations();
-
 // Turns the "\r"-separated lines of a classic message into "\n"-separated ones.
 QString MessageText(const std::string& text);
 

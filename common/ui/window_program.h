@@ -1,6 +1,7 @@
-// The start of every window program: --help and --version without a window, Qt's Japanese
-// texts, the file named on the command line, the icon and fonts, what the program remembers
-// from its last run, then the main window, which opens that file once its splash has gone.
+// The start of every window program: --help and --version without a window, the file named on
+// the command line, what the program remembers from its last run, its language (and Qt's own
+// texts in it), the icon and fonts, then the main window, which opens that file once its splash
+// has gone.
 #pragma once
 
 #include <QApplication>
@@ -22,13 +23,13 @@ int RunWindowProgram(int argc, char** argv, const ProgramInfo& info, Args&&... a
     if (std::optional<int> status = AnswerInfoOptions(argc, argv, info))
         return *status;
     QApplication app(argc, argv);
-    InstallJapaneseTranslations();
     std::optional<std::string> file;
     if (!TakeFileArgument(info, file))
         return 2;
+    remembered::Enable(QString::fromStdString(info.name));
+    ChooseLanguage();
     QApplication::setWindowIcon(ProgramIcon(info.name));
     InstallFontSubstitutions();
-    remembered::Enable(QString::fromStdString(info.name));
     QtPlatformServices platform;
     Window window(platform, std::forward<Args>(args)...);
     platform.SetParentWindow(&window);

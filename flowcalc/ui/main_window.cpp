@@ -273,6 +273,7 @@ void MainWindow::BuildMenus() {
         ->setShortcut(QKeySequence::HelpContents);
     add(helpMenu_, "mnuHelpVersionItem", "バージョン(&V)", &MainWindow::ShowAbout);
     hc::AddGuideItem(helpMenu_, platform_);
+    hc::AddLanguageMenu(helpMenu_, platform_);
 
     // Beyond one depth: available, like printing, once a computation has set the parameters.
     analysisMenu_ = menuBar()->addMenu(hc::Q(text::kAnalysisMenu));

@@ -1,4 +1,5 @@
 #include "polyplot/core/stiff.h"
+#include "common/core/language.h"
 
 namespace stiff {
 
@@ -78,7 +79,7 @@ void DrawPolygons(hc::Surface& s, const wq::ColumnContext& c) {
 const wq::DiagramVariant& PolyPlotVariant() {
     static const StiffDiagram diagram;
     static const wq::ColumnStrategy strategy(diagram);
-    static const wq::DiagramVariant variant = wq::ColumnVariant("ｼｭﾃｨﾌﾀﾞｲﾔｸﾞﾗﾑ < ", strategy);
+    static const wq::DiagramVariant variant = wq::ColumnVariant(hc::N("ｼｭﾃｨﾌﾀﾞｲﾔｸﾞﾗﾑ < "), strategy);
     return variant;
 }
 

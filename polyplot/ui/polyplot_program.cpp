@@ -11,14 +11,15 @@ const wq::DiagramProgram& PolyPlotProgram() {
     static const wq::DiagramProgram program = wq::ColumnDiagramProgram({
         .variant = &PolyPlotVariant(),
         .programName = "polyplot",
-        .title = "シュティフダイヤグラムの作図",
-        .chartName = "シュティフダイヤグラム",
-        .widthCaptions = {"メイン六角形の線(&R)", "硝酸の線(&S)", "左右の中心線(&C)",
-                          "目盛り線(&M)", "凡例の外枠線(&H)"},
-        .helpUseFirstLine = "地下水などの水質分析結果をシュティフダイヤグラムで表示・印刷",
-        .helpTypeSecondLine = "焦点の１つになっていますが、シュティフダイヤグラム",
+        .title = hc::N("シュティフダイヤグラムの作図"),
+        .chartName = hc::N("シュティフダイヤグラム"),
+        .widthCaptions = {hc::N("メイン六角形の線(&R)"), hc::N("硝酸の線(&S)"),
+                          hc::N("左右の中心線(&C)"), hc::N("目盛り線(&M)"),
+                          hc::N("凡例の外枠線(&H)")},
+        .helpUseFirstLine = hc::N("地下水などの水質分析結果をシュティフダイヤグラムで表示・印刷"),
+        .helpTypeSecondLine = hc::N("焦点の１つになっていますが、シュティフダイヤグラム"),
         .updated = "2004.08.26",
-        .splashTitle = "シュティフダイアグラムを作図するプログラムです！",
+        .splashTitle = hc::N("シュティフダイアグラムを作図するプログラムです！"),
     });
     return program;
 }

@@ -348,6 +348,7 @@ void MainWindow::BuildMenus() {
     item(helpMenu_, "mnuMessAnaItem", "解析項目(&A)", &MainWindow::ShowAnalysisHelp);
     item(helpMenu_, "mnuMessVerItem", "ﾊﾞｰｼﾞｮﾝ(&V)", &MainWindow::ShowVersion);
     hc::AddGuideItem(helpMenu_, platform_);
+    hc::AddLanguageMenu(helpMenu_, platform_);
     BuildFrequencyMenu();
 }
 

@@ -1,4 +1,5 @@
 #include "sixsideplot/core/hexa.h"
+#include "common/core/language.h"
 
 namespace hexa {
 
@@ -76,7 +77,7 @@ void DrawHexagons(hc::Surface& s, const wq::ColumnContext& c) {
 const wq::DiagramVariant& SixsidePlotVariant() {
     static const HexaDiagram diagram;
     static const wq::ColumnStrategy strategy(diagram);
-    static const wq::DiagramVariant variant = wq::ColumnVariant("ヘキサダイヤグラム < ", strategy);
+    static const wq::DiagramVariant variant = wq::ColumnVariant(hc::N("ヘキサダイヤグラム < "), strategy);
     return variant;
 }
 

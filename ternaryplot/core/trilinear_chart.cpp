@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "common/core/language.h"
 #include "ternaryplot/core/trilinear_csv.h"
 #include "waterquality/core/data_check.h"
 #include "waterquality/core/ion_label.h"
@@ -461,7 +462,7 @@ const wq::DiagramVariant& TernaryPlotVariant() {
     static const TrilinearStrategy strategy;
     static const wq::DiagramVariant variant = [] {
         wq::DiagramVariant v;
-        v.captionPrefix = "ﾄﾘﾘﾆｱ･ﾀﾞｲﾔｸﾞﾗﾑ ｶﾗｰ版 < ";
+        v.captionPrefix = hc::N("ﾄﾘﾘﾆｱ･ﾀﾞｲﾔｸﾞﾗﾑ ｶﾗｰ版 < ");
         v.styles = {wq::Style::SampleList, wq::Style::Numbering};
         v.startWidths = {kStartWidths.begin(), kStartWidths.end()};
         v.columnScales = false;

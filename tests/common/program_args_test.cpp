@@ -31,6 +31,9 @@ TEST(ProgramArguments, OneFileOrHelpOrVersion) {
         {{"--open", "a.xls"}, Action::Usage, std::nullopt},
         {{"a.txt", "b.txt"}, Action::Usage, std::nullopt},
         {{""}, Action::Usage, std::nullopt},
+        {{"--", "--lang", "en"}, Action::Usage, std::nullopt},  // two files
+        {{"--lang", "fr"}, Action::Usage, std::nullopt},
+        {{"--lang"}, Action::Usage, std::nullopt},
     };
     for (const Case& c : cases) {
         std::string line;
@@ -40,6 +43,18 @@ TEST(ProgramArguments, OneFileOrHelpOrVersion) {
         EXPECT_EQ(got.action, c.action) << line;
         EXPECT_EQ(got.file, c.file) << line;
         EXPECT_EQ(got.error.empty(), c.action != Action::Usage) << line;
+        EXPECT_FALSE(got.language) << line;
+    }
+}
+
+TEST(ProgramArguments, LanguageInEitherSpelling) {
+    for (const auto& [args, language] :
+         {std::pair<std::vector<std::string>, std::string>{{"--lang", "en", "a.xls"}, "en"},
+          {{"a.xls", "--lang=ja"}, "ja"}}) {
+        hc::ProgramArguments got = ParseProgramArguments(args);
+        EXPECT_EQ(got.action, Action::Run);
+        EXPECT_EQ(got.file, "a.xls");
+        EXPECT_EQ(got.language, language);
     }
 }
 

@@ -8,10 +8,12 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QImage>
+#include <QLocale>
 #include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
 
+#include "common/core/language.h"
 #include "common/ui/program_start.h"
 #include "common/ui/splash_window.h"
 #include "common/ui/window_helpers.h"
@@ -94,11 +96,30 @@ TEST(OpenAfterSplash, RunsOnceTheSplashHasHandedTheMenusBack) {
 
 }  // namespace
 
-// The programs' own texts are Japanese whatever the system's locale, so Qt's dialogs must be
-// too: the tests run under the C locale, where Qt alone would say "Cancel".
-TEST(QtTranslations, QtsOwnButtonsReadJapaneseWhateverTheLocale) {
-    ASSERT_TRUE(hc::InstallJapaneseTranslations());
-    QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().remove('&'),
-              QString::fromUtf8("キャンセル"));
+// Qt's own dialogs speak the language of the windows, whatever the system's locale: the tests
+// run under the C locale, where Qt alone would say "Cancel" to Japanese windows.
+TEST(Languages, TheSuitesTextsAndQtsOwnFollowTheChoice) {
+    auto cancel = [] {
+        QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        return box.button(QDialogButtonBox::Cancel)->text().remove('&');
+    };
+    ASSERT_TRUE(hc::SetLanguage(hc::Language::Japanese));
+    EXPECT_EQ(cancel(), QString::fromUtf8("キャンセル"));
+    EXPECT_EQ(hc::T("開く(&O)"), QString::fromUtf8("開く(&O)"));
+    ASSERT_TRUE(hc::SetLanguage(hc::Language::English));
+    EXPECT_EQ(cancel(), "Cancel");
+    EXPECT_EQ(hc::T("開く(&O)"), "&Open...");
+    EXPECT_EQ(hc::TS("プリンタ %1 が見つかりません", {"lp0"}), "The printer lp0 was not found");
+    ASSERT_TRUE(hc::SetLanguage(hc::Language::Japanese));
+    EXPECT_EQ(hc::T("開く(&O)"), QString::fromUtf8("開く(&O)"));
+
+    struct Case {
+        QLocale locale;
+        hc::Language expected;
+    } cases[] = {{QLocale(QLocale::Japanese, QLocale::Japan), hc::Language::Japanese},
+                 {QLocale::c(), hc::Language::Japanese},
+                 {QLocale(QLocale::English, QLocale::UnitedStates), hc::Language::English},
+                 {QLocale(QLocale::German, QLocale::Germany), hc::Language::English}};
+    for (const Case& c : cases)
+        EXPECT_EQ(hc::LanguageOfLocale(c.locale), c.expected) << c.locale.name().toStdString();
 }

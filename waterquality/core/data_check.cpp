@@ -4,10 +4,15 @@
 #include <charconv>
 #include <cmath>
 
+#include "common/core/language.h"
 #include "common/core/text_columns.h"
 #include "waterquality/core/composition.h"
 
 namespace wq {
+
+Language ShownLanguage() {
+    return hc::CurrentLanguage() == hc::Language::English ? Language::English : Language::Japanese;
+}
 
 namespace {
 
@@ -265,10 +270,10 @@ std::string CheckRowsText(const std::vector<CheckRow>& rows, Language language) 
     const bool ja = language == Language::Japanese;
     using Fields = std::array<std::string, 7>;  // no, name, cations, anions, CBE, balance, rest
     std::vector<Fields> lines;
-    lines.push_back(ja ? Fields{"番号", "試料名", "陽イオン計", "陰イオン計", "CBE %", "判定",
-                                "水質型 / 菱形の区分"}
-                       : Fields{"no", "name", "cations", "anions", "CBE %", "balance",
-                                "type / diamond field"});
+    lines.push_back(
+        ja ? Fields{"番号", "試料名", "陽イオン計", "陰イオン計", "CBE %", "判定",
+                    "水質型 / 菱形の区分"}
+           : Fields{"no", "name", "cations", "anions", "CBE %", "balance", "type / diamond field"});
     for (const CheckRow& r : rows) {
         const std::string no = std::to_string(r.number);
         const std::string name = hc::FitWidth(r.name, kTextNameColumns);

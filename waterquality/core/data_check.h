@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "common/core/csv.h"
+#include "common/core/language.h"
 #include "common/core/numbers.h"
 #include "waterquality/core/fractions.h"
 #include "waterquality/core/samples.h"
@@ -29,6 +30,9 @@ namespace wq {
 struct Composition;
 
 enum class Language { Japanese, English };
+// The language of the windows (hc::CurrentLanguage), for what they show and print. Files written
+// (CSV, JSON) keep their own language whatever it is.
+Language ShownLanguage();
 
 // A share (0..1) this close to a limit counts as on it. It absorbs the rounding of the mg/L to
 // meq/L conversion, not the uncertainty of an analysis.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/core/language.h"
 #include "common/core/numbers.h"
 #include "waterquality/core/sample_table.h"
 
@@ -43,7 +44,7 @@ DiagramApp::DiagramApp(const DiagramVariant& variant, SheetReader reader)
 }
 
 std::string DiagramApp::Caption() const {
-    return variant_.captionPrefix + shownPath_ + " >";
+    return hc::TS(variant_.captionPrefix) + shownPath_ + " >";
 }
 
 std::vector<std::string> DiagramApp::InputFiles() const {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/core/language.h"
+
 namespace wq {
 
 // The Parts' programs draw at most 32 samples (four columns of eight); wqplot reads long
@@ -74,8 +76,8 @@ enum class NitrateType : int { Unset = -1, None = 0, WithChloride = 1, WithSulfa
 // The types in the order of the "硝酸タイプ(&T)" menu, with their captions.
 inline constexpr std::array<NitrateType, 3> kNitrateChoices{
     NitrateType::None, NitrateType::WithChloride, NitrateType::WithSulfate};
-inline constexpr std::array<const char*, 3> kNitrateCaptions{"硝酸はふくまない", "硝酸は塩素と一緒",
-                                                             "硝酸は硫酸と一緒"};
+inline constexpr std::array<const char*, 3> kNitrateCaptions{
+    hc::N("硝酸はふくまない"), hc::N("硝酸は塩素と一緒"), hc::N("硝酸は硫酸と一緒")};
 // The menu item of a type (-1 while unset) and its caption ("" while unset).
 int NitrateChoice(NitrateType type);
 const char* NitrateCaption(NitrateType type);
@@ -136,7 +138,7 @@ struct PlotSettings {
 };
 
 // Why a table of `rows` samples is refused by a program drawing at most `maxSamples`: Japanese
-// and English, without a closing full stop. A Parts' program points to wqplot.
+// and English, without a closing full stop. sixsideplot, polyplot and ternaryplot point to wqplot.
 struct TooManySamples {
     std::string ja, en;
 };

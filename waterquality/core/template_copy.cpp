@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "common/core/desktop_handoff.h"
+#include "common/core/language.h"
 #include "waterquality/core/messages.h"
 #include "waterquality/core/workbook_load.h"
 
@@ -111,13 +112,13 @@ std::string TemplateStatusText(const TemplateHandOff& handOff) {
     using Outcome = TemplateHandOff::Outcome;
     switch (handOff.outcome) {
         case Outcome::Opened:
-            return "入力表を作り、表計算ソフトで開きました: " + handOff.copy;
+            return hc::TS("入力表を作り、表計算ソフトで開きました: %1", {handOff.copy});
         case Outcome::NoSpreadsheet:
-            return "表計算ソフトが見つかりません。入力表を作りました: " + handOff.copy;
+            return hc::TS("表計算ソフトが見つかりません。入力表を作りました: %1", {handOff.copy});
         case Outcome::OpenFailed:
-            return "表計算ソフトで開けませんでした。入力表を作りました: " + handOff.copy;
+            return hc::TS("表計算ソフトで開けませんでした。入力表を作りました: %1", {handOff.copy});
         case Outcome::CopyFailed:
-            return "入力表を作れませんでした: " + handOff.error.Japanese();
+            return hc::TS("入力表を作れませんでした: %1", {hc::Shown(handOff.error)});
         case Outcome::Missing:
             break;
     }
@@ -127,18 +128,23 @@ std::string TemplateStatusText(const TemplateHandOff& handOff) {
 std::string TemplateHandOffMessage(const TemplateHandOff& handOff,
                                    const std::vector<std::string>& searched) {
     using Outcome = TemplateHandOff::Outcome;
-    const std::string fill = "表計算ソフトで次のファイルを開いて入力し、保存してください。\r  ";
+    const std::string fill =
+        hc::TS("表計算ソフトで次のファイルを開いて入力し、保存してください。") + "\r  " +
+        handOff.copy;
     switch (handOff.outcome) {
         case Outcome::Opened:
             return {};
         case Outcome::NoSpreadsheet:
-            return "表計算ソフトが見つかりませんでした。\r入力表のひな形をコピーしました。" + fill +
-                   handOff.copy;
+            return hc::TS("表計算ソフトが見つかりませんでした。") + "\r" +
+                   hc::TS("入力表のひな形をコピーしました。") + fill;
         case Outcome::OpenFailed:
-            return "表計算ソフトで開けませんでした: " + handOff.error.ja +
-                   "\r入力表のひな形をコピーしました。" + fill + handOff.copy;
+            return hc::TS("表計算ソフトで開けませんでした: %1",
+                          {hc::CurrentLanguage() == hc::Language::English ? handOff.error.en
+                                                                          : handOff.error.ja}) +
+                   "\r" + hc::TS("入力表のひな形をコピーしました。") + fill;
         case Outcome::CopyFailed:
-            return "入力表のひな形をコピーできませんでした。\r" + handOff.error.Japanese();
+            return hc::TS("入力表のひな形をコピーできませんでした。") + "\r" +
+                   hc::Shown(handOff.error);
         case Outcome::Missing:
             break;
     }

@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "common/core/language.h"
 #include "common/ui/window_helpers.h"
 #include "waterquality/core/messages.h"
 #include "waterquality/core/sample_csv.h"
@@ -31,7 +32,7 @@ template <std::size_t N>
 QStringList Headers(const std::array<const char*, N>& texts) {
     QStringList out;
     for (const char* t : texts)
-        out << QString::fromUtf8(t);
+        out << hc::T(t);
     return out;
 }
 
@@ -69,23 +70,23 @@ QColor DataCheckWindow::FlagColour(BalanceFlag flag) {
 DataCheckWindow::DataCheckWindow(QWidget* parent, const DataCheck& check) : QDialog(parent) {
     setObjectName("FormCheck");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(Q(std::string(kCheckTitle) + " - " + CheckFileLine(check.path, check.loaded)));
+    setWindowTitle(Q(hc::TS(kCheckTitle) + " - " + CheckFileLine(check.path, check.loaded)));
     auto* column = new QVBoxLayout(this);
     column->addWidget(Heading(this, "CheckFile", CheckFileLine(check.path, check.loaded)));
 
-    column->addWidget(Heading(this, "SuspectHeading", kSuspectHeading));
+    column->addWidget(Heading(this, "SuspectHeading", hc::TS(kSuspectHeading)));
     if (check.suspects.cells.empty())
-        column->addWidget(new QLabel(QString::fromUtf8(kNoSuspects), this));
+        column->addWidget(new QLabel(hc::T(kNoSuspects), this));
     else
         column->addWidget(BuildSuspectTable(check.suspects, IsCsvPath(check.path)), 1);
 
-    column->addWidget(Heading(this, "RowsHeading", kRowsHeading));
+    column->addWidget(Heading(this, "RowsHeading", hc::TS(kRowsHeading)));
     if (check.loaded)
         column->addWidget(BuildRowTable(check.rows), 2);
     else
-        column->addWidget(new QLabel(QString::fromUtf8(kNoRowsRefused), this));
+        column->addWidget(new QLabel(hc::T(kNoRowsRefused), this));
 
-    auto* close = new QPushButton(QString::fromUtf8(kCloseButton), this);
+    auto* close = new QPushButton(hc::T(kCloseButton), this);
     close->setObjectName("CloseButton");
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     column->addWidget(close, 0, Qt::AlignRight);
@@ -96,7 +97,7 @@ QTableWidget* DataCheckWindow::BuildSuspectTable(const SuspectReport& report, bo
     const int n = static_cast<int>(report.cells.size());
     QStringList headers = Headers(kSuspectColumns);
     if (table)
-        headers[0] = QString::fromUtf8(kTablePlaceColumn);  // "5:Cl", no workbook cell
+        headers[0] = hc::T(kTablePlaceColumn);  // "5:Cl", no workbook cell
     QTableWidget* t = MakeTable(this, "SuspectTable", n, headers);
     for (int i = 0; i < n; ++i) {
         const SuspectCell& c = report.cells[static_cast<std::size_t>(i)];
@@ -104,8 +105,8 @@ QTableWidget* DataCheckWindow::BuildSuspectTable(const SuspectReport& report, bo
             c.sample > 0 ? std::to_string(c.sample) + ": " + c.sampleName : std::string();
         t->setItem(i, 0, Cell(c.reference));
         t->setItem(i, 1, Cell(sample));
-        t->setItem(i, 2, Cell(c.messageJa));
-        t->setItem(i, 3, Cell(c.refusesLoad ? kRefusesLoad : kReadAnyway));
+        t->setItem(i, 2, Cell(c.Message(ShownLanguage())));
+        t->setItem(i, 3, Cell(hc::TS(c.refusesLoad ? kRefusesLoad : kReadAnyway)));
         if (c.refusesLoad)
             t->item(i, 3)->setForeground(QColor(192, 0, 0));
     }
@@ -123,14 +124,14 @@ QTableWidget* DataCheckWindow::BuildRowTable(const std::vector<CheckRow>& rows) 
         const CheckRow& r = rows[static_cast<std::size_t>(i)];
         t->setItem(i, 0, Cell(std::to_string(r.number), true));
         t->setItem(i, 1, Cell(r.name));
-        t->setItem(i, 5, Cell(BalanceText(r, Language::Japanese)));
+        t->setItem(i, 5, Cell(BalanceText(r, ShownLanguage())));
         if (!r.drawn)
             continue;
         t->setItem(i, 2, Cell(FixedDecimals(r.balance.cationSum, 3), true));
         t->setItem(i, 3, Cell(FixedDecimals(r.balance.anionSum, 3), true));
         t->setItem(i, 4, Cell(r.balance.cbe ? FixedDecimals(*r.balance.cbe, 2) : "", true));
-        t->setItem(i, 6, Cell(DominantTypeName(r.dominant, Language::Japanese)));
-        t->setItem(i, 7, Cell(DiamondFieldName(r.field, Language::Japanese)));
+        t->setItem(i, 6, Cell(DominantTypeName(r.dominant, ShownLanguage())));
+        t->setItem(i, 7, Cell(DiamondFieldName(r.field, ShownLanguage())));
         if (const QColor flag = FlagColour(r.balance.flag); flag.isValid())
             for (int col : {4, 5})
                 t->item(i, col)->setBackground(flag);

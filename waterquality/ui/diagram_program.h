@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/ui/splash_window.h"
@@ -14,9 +15,18 @@ namespace wq {
 
 // A help topic: a message box whose title and lines are built in code.
 struct HelpText {
+    HelpText() = default;
+    HelpText(std::string title, std::vector<std::string> lines, std::vector<std::string> args = {})
+        : title(std::move(title)), lines(std::move(lines)), args(std::move(args)) {}
+
     std::string title;
     std::vector<std::string> lines;  // "" marks the empty line before a paragraph
-    std::string Text() const;        // lines joined by carriage returns
+    std::vector<std::string> args;   // what %1, %2 in the lines stand for
+    bool lineByLine = false;         // a list: its lines stay lines in English too
+    // The lines joined by carriage returns, %1... filled in. In English each paragraph's lines
+    // are translated one by one and run on as one line, since English breaks elsewhere.
+    std::string Text() const;
+    std::string Title() const;  // in the language shown
 };
 
 // The texts of a "作図様式(&O)" submenu: its two items choose the style's values in order.
@@ -69,10 +79,12 @@ struct DiagramProgram {
 
 // The texts shared by every water-quality program's window.
 inline constexpr const char* kLoadingNoticeText =
-    "エクセルを起動してデータファイルを読んでいます。しばらくお待ちください。";
-inline constexpr const char* kBadCountLine1 = "データ数入力欄に数値がないか、値が大きすぎます";
-inline constexpr const char* kBadCountLine2 = "データファイルは正しく作成してくださいね！！！";
-inline constexpr std::array<const char*, 5> kWidthCaptions{"１単位", "２単位", "３単位", "４単位",
-                                                           "５単位"};
+    hc::N("エクセルを起動してデータファイルを読んでいます。しばらくお待ちください。");
+inline constexpr const char* kBadCountLine1 =
+    hc::N("データ数入力欄に数値がないか、値が大きすぎます");
+inline constexpr const char* kBadCountLine2 =
+    hc::N("データファイルは正しく作成してくださいね！！！");
+inline constexpr std::array<const char*, 5> kWidthCaptions{
+    hc::N("１単位"), hc::N("２単位"), hc::N("３単位"), hc::N("４単位"), hc::N("５単位")};
 
 }  // namespace wq

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "common/core/language.h"
 #include "common/render/fonts.h"
 #include "common/ui/window_helpers.h"
 #include "waterquality/ui/diagram_program.h"
@@ -16,7 +17,7 @@ LoadingNotice::LoadingNotice(QWidget* parent)
     setStyleSheet("QDialog { background: white; border: 2px solid #4a6a8a; }");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 22, 28, 22);
-    auto* label = new QLabel(hc::Q(kLoadingNoticeText), this);
+    auto* label = new QLabel(hc::T(kLoadingNoticeText), this);
     label->setObjectName("Label1");
     label->setFont(hc::MakeFont(hc::Q(hc::kGothic), 11));
     layout->addWidget(label);

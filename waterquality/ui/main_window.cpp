@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -12,12 +13,12 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
-#include <QHeaderView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
 #include <functional>
 
+#include "common/core/language.h"
 #include "common/render/fonts.h"
 #include "common/ui/chart_export.h"
 #include "common/ui/guide_link.h"
@@ -68,13 +69,14 @@ class ViewHost : public QWidget {
 };
 
 QAction* AddItem(QMenu* menu, const std::string& name, const std::string& text) {
-    QAction* a = menu->addAction(Q(text));
+    QAction* a = menu->addAction(hc::T(text.c_str()));
     a->setObjectName(Q(name));
     return a;
 }
 
 QMenu* AddMenu(QMenuBar* bar, QMenu* into, const std::string& name, const std::string& text) {
-    QMenu* m = into ? into->addMenu(Q(text)) : bar->addMenu(Q(text));
+    const QString shown = hc::T(text.c_str());
+    QMenu* m = into ? into->addMenu(shown) : bar->addMenu(shown);
     m->setObjectName(Q(name));
     m->menuAction()->setObjectName(Q(name));
     return m;
@@ -105,7 +107,7 @@ void MoveCheck(const std::vector<QAction*>& group, int chosen) {
 MainWindow::MainWindow(hc::PlatformServices& platform, const DiagramProgram& program)
     : platform_(platform), program_(program), app_(*program.variant) {
     setObjectName("Form1");
-    setWindowTitle(Q(program_.title));
+    setWindowTitle(hc::T(program_.title.c_str()));
     setFont(hc::MakeFont(Q(hc::kGothic), 10));
 
     // Start-up: the start directory, the view, the menus; the settings start unset.
@@ -142,8 +144,9 @@ MainWindow::MainWindow(hc::PlatformServices& platform, const DiagramProgram& pro
         MoveCheck(mnuWidthVal_[w], app_.Settings().LineWidths[w] - 1);
     SetDataMenusEnabled(false);
 
-    splash_ = new hc::SplashWindow(this, platform_, "Form9", Q(program_.title), program_.splash,
-                                   kSplashCloseTick, [this] { EnableFileMenus(); });
+    splash_ =
+        new hc::SplashWindow(this, platform_, "Form9", hc::T(program_.title.c_str()),
+                             program_.splash, kSplashCloseTick, [this] { EnableFileMenus(); });
     splash_->show();
 }
 
@@ -155,16 +158,17 @@ MainWindow::~MainWindow() {
 
 void MainWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
-    mnuFile_ = AddMenu(bar, nullptr, "mnuFile", "ファイル(&F)");
-    QAction* open = AddItem(mnuFile_, "mnuFileOpenItem", "開く(&O)");
-    QAction* create =
-        program_.templateItem ? AddItem(mnuFile_, "mnuFileNewItem", "データ入力(&N)") : nullptr;
+    mnuFile_ = AddMenu(bar, nullptr, "mnuFile", hc::N("ファイル(&F)"));
+    QAction* open = AddItem(mnuFile_, "mnuFileOpenItem", hc::N("開く(&O)"));
+    QAction* create = program_.templateItem
+                          ? AddItem(mnuFile_, "mnuFileNewItem", hc::N("データ入力(&N)"))
+                          : nullptr;
     mnuFile_->addSeparator();
     if (program_.pageSetupItem)
-        mnuFilePageItem_ = AddItem(mnuFile_, "mnuFilePageItem", "ページ設定(&C)");
-    mnuFilePrintItem_ = AddItem(mnuFile_, "mnuFilePrintItem", "印刷(&P)");
+        mnuFilePageItem_ = AddItem(mnuFile_, "mnuFilePageItem", hc::N("ページ設定(&C)"));
+    mnuFilePrintItem_ = AddItem(mnuFile_, "mnuFilePrintItem", hc::N("印刷(&P)"));
     mnuFile_->addSeparator();
-    mnuFileEndItem_ = AddItem(mnuFile_, "mnuFileEndItem", "終了(&X)");
+    mnuFileEndItem_ = AddItem(mnuFile_, "mnuFileEndItem", hc::N("終了(&X)"));
     hc::AcceptFileDrops(this, open, [this](const std::string& p) { OpenFile(p); });
     // Shortcuts where the menus name none; the mnemonics stay.
     open->setShortcut(QKeySequence::Open);
@@ -178,7 +182,7 @@ void MainWindow::BuildMenus() {
     exports.status = [this](const std::string& text) { Status(text); };
     exports_ = new hc::ChartExportActions(mnuFile_, mnuFileEndItem_, platform_, std::move(exports));
     // After the exports, before the separator of the exit item.
-    mnuFileCheckItem_ = new QAction(Q(kCheckItemText), mnuFile_);
+    mnuFileCheckItem_ = new QAction(hc::T(kCheckItemText), mnuFile_);
     mnuFileCheckItem_->setObjectName("mnuFileCheckItem");
     const QList<QAction*> fileItems = mnuFile_->actions();
     const qsizetype endAt = fileItems.indexOf(mnuFileEndItem_);
@@ -200,7 +204,7 @@ void MainWindow::BuildMenus() {
     connect(mnuFilePrintItem_, &QAction::triggered, this, &MainWindow::PrintChart);
     connect(mnuFileEndItem_, &QAction::triggered, this, &MainWindow::Exit);
 
-    mnuType_ = AddMenu(bar, nullptr, "mnuType", "硝酸タイプ(&T)");
+    mnuType_ = AddMenu(bar, nullptr, "mnuType", hc::N("硝酸タイプ(&T)"));
     for (int i = 0; i < 3; ++i) {
         const auto ui = static_cast<std::size_t>(i);
         mnuTypeVal_[ui] = AddGroupItem(mnuType_, "mnuTypeVal", kNitrateCaptions[ui], i);
@@ -209,8 +213,9 @@ void MainWindow::BuildMenus() {
 
     if (app_.Variant().columnScales) {
         static const std::array<const char*, kMaxColumns> kColumnCaptions{
-            "スケール１列目", "スケール２列目", "スケール３列目", "スケール４列目"};
-        mnuScale_ = AddMenu(bar, nullptr, "mnuScale", "スケール(&S)");
+            hc::N("スケール１列目"), hc::N("スケール２列目"), hc::N("スケール３列目"),
+            hc::N("スケール４列目")};
+        mnuScale_ = AddMenu(bar, nullptr, "mnuScale", hc::N("スケール(&S)"));
         for (int c = 0; c < kMaxColumns; ++c) {
             const auto uc = static_cast<std::size_t>(c);
             const std::string n = std::to_string(c + 1);
@@ -231,7 +236,7 @@ void MainWindow::BuildMenus() {
 
     const std::vector<Style>& styles = app_.Variant().styles;
     if (!styles.empty())
-        mnuStyle_ = AddMenu(bar, nullptr, "mnuStyle", "作図様式(&O)");
+        mnuStyle_ = AddMenu(bar, nullptr, "mnuStyle", hc::N("作図様式(&O)"));
     for (std::size_t g = 0; g < styles.size(); ++g) {
         const ChoiceGroup* texts = program_.StyleTexts(styles[g]);
         QMenu* sub = AddMenu(bar, mnuStyle_, texts->menuName, texts->caption);
@@ -253,7 +258,7 @@ void MainWindow::BuildMenus() {
     }
 
     if (!program_.widthMenus.empty())
-        mnuWidth_ = AddMenu(bar, nullptr, "mnuWidth", "印刷線の太さ設定(&W)");
+        mnuWidth_ = AddMenu(bar, nullptr, "mnuWidth", hc::N("印刷線の太さ設定(&W)"));
     for (std::size_t w = 0; w < program_.widthMenus.size(); ++w) {
         const WidthMenu& wm = program_.widthMenus[w];
         QMenu* sub = AddMenu(bar, mnuWidth_, wm.menuName, wm.caption);
@@ -267,12 +272,12 @@ void MainWindow::BuildMenus() {
         mnuWidthVal_.push_back(items);
     }
 
-    mnuHelp_ = AddMenu(bar, nullptr, "mnuHelp", "ヘルプ(&H)");
+    mnuHelp_ = AddMenu(bar, nullptr, "mnuHelp", hc::N("ヘルプ(&H)"));
     static const std::array<std::pair<const char*, const char*>, 4> kHelpItems{
-        {{"mnuHelpUseItem", "使い方"},
-         {"mnuHelpDataItem", "データ入力"},
-         {"mnuHelpTypeItem", "硝酸タイプ"},
-         {"mnuHelpVerItem", "バージョン"}}};
+        {{"mnuHelpUseItem", hc::N("使い方")},
+         {"mnuHelpDataItem", hc::N("データ入力")},
+         {"mnuHelpTypeItem", hc::N("硝酸タイプ")},
+         {"mnuHelpVerItem", hc::N("バージョン")}}};
     for (int t = 0; t < 4; ++t) {
         const auto& [name, text] = kHelpItems[static_cast<std::size_t>(t)];
         QAction* a = AddItem(mnuHelp_, name, text);
@@ -281,13 +286,14 @@ void MainWindow::BuildMenus() {
         connect(a, &QAction::triggered, this, [this, t] { ShowHelp(t); });
     }
     hc::AddGuideItem(mnuHelp_, platform_);
+    hc::AddLanguageMenu(mnuHelp_, platform_);
 }
 
 void MainWindow::BuildKindMenu() {
-    mnuKind_ = AddMenu(menuBar(), nullptr, "mnuKind", "図の種類(&D)");
+    mnuKind_ = AddMenu(menuBar(), nullptr, "mnuKind", hc::N("図の種類(&D)"));
     for (std::size_t k = 0; k < program_.kinds.size(); ++k) {
-        QAction* a = AddGroupItem(mnuKind_, "mnuKindVal", program_.kinds[k].caption,
-                                  static_cast<int>(k));
+        QAction* a =
+            AddGroupItem(mnuKind_, "mnuKindVal", program_.kinds[k].caption, static_cast<int>(k));
         const DiagramKind kind = program_.kinds[k].kind;
         connect(a, &QAction::triggered, this, [this, kind] { ChooseKind(kind); });
         mnuKindVal_.push_back(a);
@@ -295,12 +301,12 @@ void MainWindow::BuildKindMenu() {
     mnuKind_->addSeparator();
     // The options of the diagrams, each offered where its diagram is drawn.
     static const std::array<const char*, kKindOptionCount> kNames{
-        "mnuKindFieldsItem", "mnuKindLabelsItem", "mnuKindTdsItem", "mnuKindPotassiumItem",
-        "mnuKindMixingItem", "mnuKindGibbsMeqItem"};
+        "mnuKindFieldsItem",    "mnuKindLabelsItem", "mnuKindTdsItem",
+        "mnuKindPotassiumItem", "mnuKindMixingItem", "mnuKindGibbsMeqItem"};
     static const std::array<const char*, kKindOptionCount> kCaptions{
-        "水質区分を描く(&F)", "サンプル名を描く(&L)", "TDS の大きさの円を描く(&R)",
-        "K を Na と分けて描く(&K)", "海水との混合線を描く(&M)",
-        "ギブス図の比を当量で計算する(&E)"};
+        hc::N("水質区分を描く(&F)"),         hc::N("サンプル名を描く(&L)"),
+        hc::N("TDS の大きさの円を描く(&R)"), hc::N("K を Na と分けて描く(&K)"),
+        hc::N("海水との混合線を描く(&M)"),   hc::N("ギブス図の比を当量で計算する(&E)")};
     for (std::size_t o = 0; o < kKindOptionCount; ++o) {
         QAction* a = AddItem(mnuKind_, kNames[o], kCaptions[o]);
         a->setCheckable(true);
@@ -335,7 +341,7 @@ void MainWindow::BuildStatusArea(QWidget* host) {
         return f;
     };
     auto label = [&](const char* name, const char* text) {
-        auto* l = new QLabel(text, host);
+        auto* l = new QLabel(hc::T(text), host);
         l->setObjectName(name);
         return l;
     };
@@ -354,14 +360,14 @@ void MainWindow::BuildStatusArea(QWidget* host) {
     shiftUpBox_->setAlignment(Qt::AlignRight);
     auto* row = new QHBoxLayout;
     row->setSpacing(6);
-    row->addWidget(label("Label1", "タイプ"));
+    row->addWidget(label("Label1", hc::N("タイプ")));
     row->addWidget(nitrateBox_);
     row->addSpacing(24);
     // The print shifts only where the page setup gives them.
     if (program_.pageSetupItem) {
-        row->addWidget(label("Label2", "印刷位置右へ"));
+        row->addWidget(label("Label2", hc::N("印刷位置右へ")));
         row->addWidget(shiftRightBox_);
-        row->addWidget(label("Label3", " mm 上へ"));
+        row->addWidget(label("Label3", hc::N(" mm 上へ")));
         row->addWidget(shiftUpBox_);
         row->addWidget(label("Label4", "mm"));
     }
@@ -540,7 +546,7 @@ void MainWindow::LoadAndDraw() {
         chartView_->setFocus();
     } else if (badCount) {
         platform_.Beep();
-        platform_.MessageBox(std::string(kBadCountLine1) + "\r" + kBadCountLine2,
+        platform_.MessageBox(hc::TS(kBadCountLine1) + "\r" + hc::TS(kBadCountLine2),
                              program_.programName);
         platform_.Beep();
         Status(loaded.error());
@@ -590,7 +596,7 @@ void MainWindow::DrawScreen() {
 
 void MainWindow::ShowSettings() {
     const PlotSettings& s = app_.Settings();
-    nitrateBox_->setText(Q(NitrateCaption(s.NitrateType)));
+    nitrateBox_->setText(hc::T(NitrateCaption(s.NitrateType)));
     MoveCheck(mnuTypeVal_, NitrateChoice(s.NitrateType));
     const std::vector<Style>& styles = app_.Variant().styles;
     for (std::size_t g = 0; g < styles.size(); ++g)
@@ -605,13 +611,11 @@ void MainWindow::ShowSettings() {
                 chosen = static_cast<int>(k);
         MoveCheck(mnuKindVal_, chosen);
         const DiagramKind kind = s.Diagram.kind;
-        const std::array<bool, kKindOptionCount> checked{s.Diagram.fields, s.Diagram.labels,
-                                                         s.Diagram.tdsCircles,
-                                                         s.Diagram.potassiumApart,
-                                                         s.Diagram.mixingLine,
-                                                         s.Diagram.gibbsMeq};
+        const std::array<bool, kKindOptionCount> checked{
+            s.Diagram.fields,         s.Diagram.labels,     s.Diagram.tdsCircles,
+            s.Diagram.potassiumApart, s.Diagram.mixingLine, s.Diagram.gibbsMeq};
         const std::array<bool, kKindOptionCount> offered{
-            kind == DiagramKind::Piper, LabelsOffered(kind),         kind == DiagramKind::Piper,
+            kind == DiagramKind::Piper,     LabelsOffered(kind),       kind == DiagramKind::Piper,
             kind == DiagramKind::Schoeller, kind == DiagramKind::Hfed, kind == DiagramKind::Gibbs};
         for (std::size_t o = 0; o < kKindOptionCount; ++o) {
             mnuKindOption_[o]->setChecked(checked[o]);
@@ -672,8 +676,8 @@ void MainWindow::ShowDataCheck() {
 
 void MainWindow::ChooseFile() {
     hc::FileDialogRequest request;
-    request.title = kOpenTitle;
-    request.filter = kOpenFilter;
+    request.title = hc::TS(kOpenTitle);
+    request.filter = hc::TS(kOpenFilter);
     std::optional<std::string> path = platform_.OpenFileDialog(request);
     OpenFile(path ? *path : std::string());
 }
@@ -715,7 +719,7 @@ void MainWindow::Exit() {
 
 void MainWindow::ChooseNitrate(int index) {
     const NitrateType type = kNitrateChoices[static_cast<std::size_t>(index)];
-    nitrateBox_->setText(Q(NitrateCaption(type)));
+    nitrateBox_->setText(hc::T(NitrateCaption(type)));
     Redraw(app_.SetNitrate(type));
     MoveCheck(mnuTypeVal_, index);
 }
@@ -742,7 +746,7 @@ void MainWindow::ShowHelp(int topic) {
     const HelpText* texts[] = {&program_.helpUse, &program_.helpData, &program_.helpType,
                                &program_.helpVersion};
     const HelpText& h = *texts[topic];
-    platform_.MessageBox(h.Text(), h.title);
+    platform_.MessageBox(h.Text(), h.Title());
 }
 
 }  // namespace wq

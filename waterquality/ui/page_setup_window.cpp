@@ -14,14 +14,14 @@ PageSetupWindow::PageSetupWindow(QWidget* parent, hc::PlatformServices& platform
                                  const Shifts& shown)
     : QDialog(parent), platform_(platform) {
     setObjectName("Form2");
-    setWindowTitle("印刷位置とプリンタの設定");
+    setWindowTitle(hc::T("印刷位置とプリンタの設定"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(hc::MakeFont(hc::Q(hc::kGothic), 10));
     auto* g = new QGridLayout(this);
     g->setContentsMargins(18, 16, 18, 16);
     g->setVerticalSpacing(6);
     auto label = [&](const char* name, const char* text) {
-        auto* l = new QLabel(text, this);
+        auto* l = new QLabel(hc::T(text), this);
         l->setObjectName(name);
         return l;
     };
@@ -34,19 +34,19 @@ PageSetupWindow::PageSetupWindow(QWidget* parent, hc::PlatformServices& platform
     };
     rightBox_ = box("Text1", shown.right);
     upBox_ = box("Text2", shown.up);
-    g->addWidget(label("Label1", "横方向へ動かす長さを入力してください"), 0, 0, 1, 3);
-    g->addWidget(label("Label2", "（右が＋左が－）"), 1, 0);
+    g->addWidget(label("Label1", hc::N("横方向へ動かす長さを入力してください")), 0, 0, 1, 3);
+    g->addWidget(label("Label2", hc::N("（右が＋左が－）")), 1, 0);
     g->addWidget(rightBox_, 1, 1);
-    g->addWidget(label("Label3", "ｍｍ"), 1, 2);
+    g->addWidget(label("Label3", hc::N("ｍｍ")), 1, 2);
     g->setRowMinimumHeight(2, 10);
-    g->addWidget(label("Label4", "縦方向に動かす長さを入力してください"), 3, 0, 1, 3);
-    g->addWidget(label("Label5", "（上が＋下が－）"), 4, 0);
+    g->addWidget(label("Label4", hc::N("縦方向に動かす長さを入力してください")), 3, 0, 1, 3);
+    g->addWidget(label("Label5", hc::N("（上が＋下が－）")), 4, 0);
     g->addWidget(upBox_, 4, 1);
-    g->addWidget(label("Label6", "ｍｍ"), 4, 2);
+    g->addWidget(label("Label6", hc::N("ｍｍ")), 4, 2);
     g->setRowMinimumHeight(5, 14);
-    auto* printer = new QPushButton("プリンタ設定", this);
+    auto* printer = new QPushButton(hc::T("プリンタ設定"), this);
     printer->setObjectName("Command2");
-    auto* done = new QPushButton("設定終了", this);
+    auto* done = new QPushButton(hc::T("設定終了"), this);
     done->setObjectName("Command1");
     done->setDefault(true);
     g->addWidget(printer, 6, 0);

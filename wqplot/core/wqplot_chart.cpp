@@ -1,11 +1,12 @@
 #include "wqplot/core/wqplot_chart.h"
 
 #include "common/core/csv.h"
+#include "common/core/language.h"
 #include "common/core/numbers.h"
 #include "wqplot/core/chadha_chart.h"
 #include "wqplot/core/durov_chart.h"
-#include "wqplot/core/hfed_chart.h"
 #include "wqplot/core/gibbs_chart.h"
+#include "wqplot/core/hfed_chart.h"
 #include "wqplot/core/piper_chart.h"
 #include "wqplot/core/schoeller_chart.h"
 #include "wqplot/core/table_sheet.h"
@@ -66,8 +67,8 @@ class WqPlotStrategy : public wq::DiagramStrategy {
                 break;
         }
     }
-    void Print(hc::Surface& printer, const wq::SampleModel& model,
-               const wq::PlotSettings& settings, const wq::PrintOffset& /*offset*/) const override {
+    void Print(hc::Surface& printer, const wq::SampleModel& model, const wq::PlotSettings& settings,
+               const wq::PrintOffset& /*offset*/) const override {
         const ChartMedia media = PaperMedia();
         switch (settings.Diagram.kind) {
             case wq::DiagramKind::Piper:
@@ -153,11 +154,11 @@ std::string KindName(wq::DiagramKind kind) {
 
 wq::TextTable ClassificationTable(const wq::SampleModel& model, wq::NitrateType nitrate) {
     wq::TextTable t;
-    t.headings = ClassificationHeader(wq::Language::Japanese);
+    t.headings = ClassificationHeader(wq::ShownLanguage());
     for (std::size_t k = 0; k < kClassColumns.size(); ++k)
         t.numeric.push_back(kClassColumns[k].decimals >= 0 || k == kColNumber);
     for (const ClassRow& r : ClassificationRows(model, nitrate))
-        t.rows.push_back(ClassificationCells(r, wq::Language::Japanese, CellUse::Window));
+        t.rows.push_back(ClassificationCells(r, wq::ShownLanguage(), CellUse::Window));
     return t;
 }
 
@@ -256,16 +257,15 @@ std::string DurovCsv(const wq::SampleModel& model, const wq::PlotSettings& setti
 }
 
 std::string HfedCsv(const wq::SampleModel& model, const wq::PlotSettings& settings) {
-    const wq::NitrateType nitrate =
-        settings.NitrateType == wq::NitrateType::Unset ? wq::NitrateType::None
-                                                       : settings.NitrateType;
+    const wq::NitrateType nitrate = settings.NitrateType == wq::NitrateType::Unset
+                                        ? wq::NitrateType::None
+                                        : settings.NitrateType;
     hc::CsvTable csv;
     csv.Row({"number", "name", "group", "drawn", "x", "y", "facies"});
     for (int n = 1; n <= model.Count(); ++n) {
         std::vector<std::string> row = SampleFields(model, n);
         const wq::Composition& c = model.CompositionOf(n);
-        const HfedPoint p =
-            c.drawn ? HfedCoordinates(wq::SharesUnder(c, nitrate)) : HfedPoint{};
+        const HfedPoint p = c.drawn ? HfedCoordinates(wq::SharesUnder(c, nitrate)) : HfedPoint{};
         if (p.defined) {
             row.push_back(hc::FixedDecimals(p.x, kShareDecimals));
             row.push_back(hc::FixedDecimals(p.y, kShareDecimals));
@@ -302,8 +302,8 @@ std::string GibbsCsv(const wq::SampleModel& model, const wq::PlotSettings& setti
     const GibbsModel gm = BuildGibbsModel(model, settings);
     const std::string basis = settings.Diagram.gibbsMeq ? " (meq/L)" : " (mg/L)";
     hc::CsvTable csv;
-    csv.Row({"number", "name", "group", "drawn", "TDS (mg/L)", "TDS computed",
-             "Na/(Na+Ca)" + basis, "Cl/(Cl+HCO3)" + basis});
+    csv.Row({"number", "name", "group", "drawn", "TDS (mg/L)", "TDS computed", "Na/(Na+Ca)" + basis,
+             "Cl/(Cl+HCO3)" + basis});
     std::size_t next = 0;
     for (int n = 1; n <= model.Count(); ++n) {
         std::vector<std::string> row = SampleFields(model, n);
@@ -325,7 +325,7 @@ const wq::DiagramVariant& WqPlotVariant() {
     static const WqPlotStrategy strategy;
     static const wq::DiagramVariant variant = [] {
         wq::DiagramVariant v;
-        v.captionPrefix = "水質ダイアグラム < ";
+        v.captionPrefix = hc::N("水質ダイアグラム < ");
         v.styles = {};
         v.startWidths = {};
         v.columnScales = false;

@@ -1,0 +1,1141 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>hc</name>
+    <message>
+        <source>印刷できませんでした: </source>
+        <translation>Could not print: </translation>
+    </message>
+    <message>
+        <source>印刷しました</source>
+        <translation>Printed</translation>
+    </message>
+    <message>
+        <source>次のファイルはすでにあります。置き換えますか？</source>
+        <translation>These files exist already. Replace them?</translation>
+    </message>
+    <message>
+        <source>ファイルの置き換え</source>
+        <translation>Replace files</translation>
+    </message>
+    <message>
+        <source>ｼｽﾃﾑ情報(&amp;S)...</source>
+        <translation>&amp;System Info...</translation>
+    </message>
+    <message>
+        <source>現時点ではｼｽﾃﾑ情報を使用できません</source>
+        <translation>System information is not available at this time</translation>
+    </message>
+    <message>
+        <source>図を保存(&amp;A)...</source>
+        <translation>Save figure &amp;as...</translation>
+    </message>
+    <message>
+        <source>図をコピー(&amp;Y)</source>
+        <translation>Cop&amp;y figure</translation>
+    </message>
+    <message>
+        <source>数値を保存(&amp;V)...</source>
+        <translation>Save &amp;values...</translation>
+    </message>
+    <message>
+        <source>図を保存</source>
+        <translation>Save figure</translation>
+    </message>
+    <message>
+        <source>PDF ファイル (*.pdf)|*.pdf|SVG ファイル (*.svg)|*.svg|PNG ファイル (*.png)|*.png</source>
+        <translation>PDF files (*.pdf)|*.pdf|SVG files (*.svg)|*.svg|PNG files (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>保存できませんでした: </source>
+        <translation>Could not save: </translation>
+    </message>
+    <message>
+        <source>図を保存しました</source>
+        <translation>Figure saved</translation>
+    </message>
+    <message>
+        <source>図をクリップボードにコピーしました</source>
+        <translation>Figure copied to the clipboard</translation>
+    </message>
+    <message>
+        <source>数値を保存</source>
+        <translation>Save values</translation>
+    </message>
+    <message>
+        <source>CSV ファイル (*.csv)|*.csv</source>
+        <translation>CSV files (*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>数値を保存しました: </source>
+        <translation>Values saved: </translation>
+    </message>
+    <message>
+        <source>ユーザーズガイド</source>
+        <translation>User&apos;s guide</translation>
+    </message>
+    <message>
+        <source>ユーザーズガイドが見つかりません。次の場所を探しました：</source>
+        <translation>The user&apos;s guide was not found. These places were searched:</translation>
+    </message>
+    <message>
+        <source>表示するプログラムが見つかりません</source>
+        <translation>no program to show it</translation>
+    </message>
+    <message>
+        <source>ユーザーズガイド(&amp;G)</source>
+        <translation>User&apos;s &amp;guide</translation>
+    </message>
+    <message>
+        <source>印刷待ち: プリンタ %1 は停止しています</source>
+        <translation>Waiting: the printer %1 is stopped</translation>
+    </message>
+    <message>
+        <source>プリンタ %1 が印刷を受け付けません</source>
+        <translation>The printer %1 does not accept jobs</translation>
+    </message>
+    <message>
+        <source>プリンタ %1 が見つかりません</source>
+        <translation>The printer %1 was not found</translation>
+    </message>
+    <message>
+        <source>印刷サービスに接続できません</source>
+        <translation>Cannot reach the print service</translation>
+    </message>
+    <message>
+        <source>表示言語 (Language)(&amp;L)</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>いいえ(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>プリンタを選びますか？</source>
+        <translation>Choose a printer?</translation>
+    </message>
+    <message>
+        <source>印刷サービスに接続できません。PDF ファイルに保存します</source>
+        <translation>Cannot reach the print service. Save as a PDF file</translation>
+    </message>
+    <message>
+        <source>プリンタがありません。PDF ファイルに保存します</source>
+        <translation>No printer. Save as a PDF file</translation>
+    </message>
+    <message>
+        <source>PDF ファイル (*.pdf)|*.pdf</source>
+        <translation>PDF files (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>既定のプリンタがありません</source>
+        <translation>There is no default printer</translation>
+    </message>
+    <message>
+        <source>印刷する図がありません</source>
+        <translation>There is nothing to print</translation>
+    </message>
+    <message>
+        <source>A4 の図を %1 の用紙に合わせて縮小</source>
+        <translation>the A4 chart reduced to fit %1 paper</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>破棄</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>最近使ったファイル(&amp;R)</source>
+        <translation>&amp;Recent files</translation>
+    </message>
+    <message>
+        <source>ファイルが見つかりません。最近使ったファイルの一覧から外しました。
+%1</source>
+        <translation>The file was not found and has been removed from the recent files.
+%1</translation>
+    </message>
+    <message>
+        <source>最近使ったファイル</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>（なし）</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>（読み込み済み）</source>
+        <translation> (read)</translation>
+    </message>
+    <message>
+        <source>（読み込めませんでした）</source>
+        <translation> (could not be read)</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>ワークブック (*.xls *.xlsx *.ods *.csv)|*.xls;*.xlsx;*.ods;*.csv|Excel Files (*.Xls)|*.Xls|すべてのファイル (*)|*</source>
+        <translation>Workbooks (*.xls *.xlsx *.ods *.csv)|*.xls;*.xlsx;*.ods;*.csv|Excel Files (*.Xls)|*.Xls|All files (*)|*</translation>
+    </message>
+    <message>
+        <source>印刷する一覧表に菱形の区分を加える(&amp;F)</source>
+        <translation>Add the diamond &amp;fields to the printed list</translation>
+    </message>
+    <message>
+        <source>データ確認</source>
+        <translation>Data check</translation>
+    </message>
+    <message>
+        <source>データ確認(&amp;K)</source>
+        <translation>Chec&amp;k data</translation>
+    </message>
+    <message>
+        <source>疑わしいセル</source>
+        <translation>Suspect cells</translation>
+    </message>
+    <message>
+        <source>疑わしいセルはありません。</source>
+        <translation>No suspect cells.</translation>
+    </message>
+    <message>
+        <source>試料ごとのイオンバランスと水質型</source>
+        <translation>Ion balance and water type of each sample</translation>
+    </message>
+    <message>
+        <source>このファイルは読み込めなかったため、試料ごとの計算はありません。</source>
+        <translation>The file could not be read, so nothing was computed for the samples.</translation>
+    </message>
+    <message>
+        <source>セル</source>
+        <translation>Cell</translation>
+    </message>
+    <message>
+        <source>試料</source>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>読み込み</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>行:見出し</source>
+        <translation>Row:heading</translation>
+    </message>
+    <message>
+        <source>読み込めない</source>
+        <translation>refused</translation>
+    </message>
+    <message>
+        <source>読み込む</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>番号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>試料名</source>
+        <translation>Sample name</translation>
+    </message>
+    <message>
+        <source>陽イオン計 (meq/L)</source>
+        <translation>Cations (meq/L)</translation>
+    </message>
+    <message>
+        <source>陰イオン計 (meq/L)</source>
+        <translation>Anions (meq/L)</translation>
+    </message>
+    <message>
+        <source>判定</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>主要成分による型</source>
+        <translation>Type by major ions</translation>
+    </message>
+    <message>
+        <source>菱形の区分</source>
+        <translation>Diamond field</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>硝酸はふくまない</source>
+        <translation>Nitrate not counted</translation>
+    </message>
+    <message>
+        <source>硝酸は塩素と一緒</source>
+        <translation>Nitrate with chloride</translation>
+    </message>
+    <message>
+        <source>硝酸は硫酸と一緒</source>
+        <translation>Nitrate with sulphate</translation>
+    </message>
+    <message>
+        <source>入力表を作り、表計算ソフトで開きました: %1</source>
+        <translation>Made an input sheet and opened it in the spreadsheet program: %1</translation>
+    </message>
+    <message>
+        <source>表計算ソフトが見つかりません。入力表を作りました: %1</source>
+        <translation>No spreadsheet program found. Made an input sheet: %1</translation>
+    </message>
+    <message>
+        <source>表計算ソフトで開けませんでした。入力表を作りました: %1</source>
+        <translation>The spreadsheet program could not open it. Made an input sheet: %1</translation>
+    </message>
+    <message>
+        <source>入力表を作れませんでした: %1</source>
+        <translation>Could not make an input sheet: %1</translation>
+    </message>
+    <message>
+        <source>作図並び(&amp;D)</source>
+        <translation>&amp;Direction</translation>
+    </message>
+    <message>
+        <source>下から上へ作図(&amp;U)</source>
+        <translation>From the bottom &amp;up</translation>
+    </message>
+    <message>
+        <source>上から下へ作図(&amp;D)</source>
+        <translation>From the top &amp;down</translation>
+    </message>
+    <message>
+        <source>番号(&amp;N)</source>
+        <translation>&amp;Numbers</translation>
+    </message>
+    <message>
+        <source>サンプル名に番号をつける(&amp;Y)</source>
+        <translation>&amp;Yes, number the sample names</translation>
+    </message>
+    <message>
+        <source>サンプル名に番号つけない(&amp;N)</source>
+        <translation>&amp;No numbers</translation>
+    </message>
+    <message>
+        <source>このプログラムの使い方と注意点</source>
+        <translation>How to use this program, and notes</translation>
+    </message>
+    <message>
+        <source>するためのプログラムです。データはブック (.xls, .xlsx, .ods)</source>
+        <translation>It reads the data from workbooks (.xls, .xlsx, .ods)</translation>
+    </message>
+    <message>
+        <source>と CSV ファイルから、表計算ソフトを使わずに直接読みます。</source>
+        <translation>and CSV files directly, without a spreadsheet program.</translation>
+    </message>
+    <message>
+        <source>データの入力は表計算ソフト上でおこないます。入力方法は</source>
+        <translation>Data are entered in a spreadsheet program. For how to enter them,</translation>
+    </message>
+    <message>
+        <source>「ファイル」－＞「データ入力」を選択するとデフォルトの入力表</source>
+        <translation>choose File &gt; New data sheet: the default input sheet</translation>
+    </message>
+    <message>
+        <source>が開きますから、そこに記載してある説明にしたがって下さい。</source>
+        <translation>opens; follow the instructions written on it.</translation>
+    </message>
+    <message>
+        <source>「ファイル」-&gt;「開く」で作図するデータファイルを選択すると、</source>
+        <translation>Choose the data file to draw with File &gt; Open,</translation>
+    </message>
+    <message>
+        <source>データを読み込み画面に作図します。</source>
+        <translation>and the data are read and drawn on the screen.</translation>
+    </message>
+    <message>
+        <source>「硝酸タイプ」メニューでは、硝酸イオンの扱いを選択します。</source>
+        <translation>The Nitrate type menu chooses how nitrate is counted.</translation>
+    </message>
+    <message>
+        <source>「スケール」メニューでは、作図するスケールを変更できます。</source>
+        <translation>The Scale menu changes the scale of the drawing.</translation>
+    </message>
+    <message>
+        <source>スケールは作図する列数分の項目が選択できるようになっていて、</source>
+        <translation>It has an item for each column drawn,</translation>
+    </message>
+    <message>
+        <source>各々の作図列に対して設定できます。</source>
+        <translation>so that each column has a scale of its own.</translation>
+    </message>
+    <message>
+        <source>「作図様式」メニューでは、作図する方向の設定と、六角形の上に</source>
+        <translation>The Drawing style menu sets the direction of drawing and whether the sample names drawn above the</translation>
+    </message>
+    <message>
+        <source>描くサンプル名に番号をつけるか否かの設定をします。</source>
+        <translation>hexagons carry numbers.</translation>
+    </message>
+    <message>
+        <source>「ファイル」-&gt;「ページ設定」で、印刷位置の調整とプリンターの</source>
+        <translation>File &gt; Page setup adjusts the print position and changes the</translation>
+    </message>
+    <message>
+        <source>設定の変更ができます。「ファイル」-&gt;「印刷」でプリンタに印刷</source>
+        <translation>printer settings. File &gt; Print prints on the printer,</translation>
+    </message>
+    <message>
+        <source>します。プリンタにはＡ４用紙で全体がはいるように出力します。</source>
+        <translation>with the whole chart on one A4 sheet.</translation>
+    </message>
+    <message>
+        <source>用紙サイズ・印刷方向はプログラムで制御しています。</source>
+        <translation>The program sets the paper size and orientation.</translation>
+    </message>
+    <message>
+        <source>水質データの入力方法</source>
+        <translation>Entering water-quality data</translation>
+    </message>
+    <message>
+        <source>「ファイル」-&gt;「新規」を選択すると、表計算ソフトが</source>
+        <translation>Choose File &gt; New data sheet and a spreadsheet program</translation>
+    </message>
+    <message>
+        <source>起動して入力表があらわれます。表計算ソフト（LibreOffice</source>
+        <translation>starts with the input sheet. A spreadsheet program (LibreOffice</translation>
+    </message>
+    <message>
+        <source>Calc や Excel など）が必要なのはこのときだけです。</source>
+        <translation>Calc, Excel and others) is needed only for this.</translation>
+    </message>
+    <message>
+        <source>「ファイル」-&gt;「開く」は表計算ソフトを使わずに、</source>
+        <translation>File &gt; Open reads</translation>
+    </message>
+    <message>
+        <source>ブック (.xls, .xlsx, .ods) と CSV ファイルを</source>
+        <translation>workbooks (.xls, .xlsx, .ods) and CSV files</translation>
+    </message>
+    <message>
+        <source>直接読み込みます。表計算ソフトがなくても作図と</source>
+        <translation>directly: charts are drawn</translation>
+    </message>
+    <message>
+        <source>印刷はできます。</source>
+        <translation>and printed without a spreadsheet program.</translation>
+    </message>
+    <message>
+        <source>入力は勝手に開く入力表の説明に従って下さい。特に、</source>
+        <translation>Follow the instructions on the input sheet that opens. In particular,</translation>
+    </message>
+    <message>
+        <source>入力したファイルは「名前をつけて保存」して下さい。</source>
+        <translation>save what you entered with Save As,</translation>
+    </message>
+    <message>
+        <source>また、行や列の挿入・削除は絶対しないでください。</source>
+        <translation>and never insert or delete rows or columns.</translation>
+    </message>
+    <message>
+        <source>デフォルトの入力表 Hinagata.xls はトリリニダイヤ</source>
+        <translation>The default input sheet Hinagata.xls is shared with the trilinear</translation>
+    </message>
+    <message>
+        <source>グラムの作図プログラムと共通のファイルで、再利用</source>
+        <translation>diagram program and is meant to be</translation>
+    </message>
+    <message>
+        <source>を前提にしていますので変更しないでください。。</source>
+        <translation>reused: do not change it.</translation>
+    </message>
+    <message>
+        <source>タイプの説明</source>
+        <translation>The nitrate types</translation>
+    </message>
+    <message>
+        <source>地下水調査における水質では、硝酸性窒素のあつかいが</source>
+        <translation>In groundwater surveys the treatment of nitrate nitrogen</translation>
+    </message>
+    <message>
+        <source>でどの項目に含めるかは意見が分かれるところです。</source>
+        <translation>it belongs to.</translation>
+    </message>
+    <message>
+        <source>このプログラムでは、硝酸イオンの扱い方について３つ</source>
+        <translation>This program offers three</translation>
+    </message>
+    <message>
+        <source>のパターンを採用して「タイプ」分けしています。</source>
+        <translation>ways of counting nitrate, called types.</translation>
+    </message>
+    <message>
+        <source>どのタイプにするかはまったくの好みの問題です。が、</source>
+        <translation>Which type to use is entirely a matter of preference. However,</translation>
+    </message>
+    <message>
+        <source>硝酸イオンが相当量含まれる場合は、これを無視する</source>
+        <translation>where a water holds much nitrate, the</translation>
+    </message>
+    <message>
+        <source>「硝酸を含まない」タイプではカチオンとアニオンとの</source>
+        <translation>type &quot;nitrate not counted&quot;, which leaves it out, leaves the cations and anions</translation>
+    </message>
+    <message>
+        <source>バランスが取れないことになります。「タイプ」分けに</source>
+        <translation>out of balance. The types</translation>
+    </message>
+    <message>
+        <source>ついては、逐次修正・変更して行く予定です。</source>
+        <translation>will be revised as needed.</translation>
+    </message>
+    <message>
+        <source>バージョン情報  ＜ Version Information ＞</source>
+        <translation>Version information</translation>
+    </message>
+    <message>
+        <source>プログラム名： %1</source>
+        <translation>Program: %1</translation>
+    </message>
+    <message>
+        <source>バージョン名： Version 4.0 (ずうっとβ版)</source>
+        <translation>Version: 4.0 (a beta, always)</translation>
+    </message>
+    <message>
+        <source>更新した年月： %2</source>
+        <translation>Updated: %2</translation>
+    </message>
+    <message>
+        <source>開発環境情報： C++20 と Qt 6</source>
+        <translation>Built with: C++20 and Qt 6</translation>
+    </message>
+    <message>
+        <source>動作環境情報： Linux・Windows と表計算ソフトのブック (.xls/.xlsx/.ods)・CSV</source>
+        <translation>Runs on: Linux and Windows, with spreadsheet workbooks (.xls/.xlsx/.ods) and CSV</translation>
+    </message>
+    <message>
+        <source>このプログラムの問い合わせ先</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>hydrochart 開発チーム</source>
+        <translation>The hydrochart developers</translation>
+    </message>
+    <message>
+        <source>hydrochart 開発チーム 2005</source>
+        <translation>The hydrochart developers 2005</translation>
+    </message>
+    <message>
+        <source>エクセルを起動してデータファイルを読んでいます。しばらくお待ちください。</source>
+        <translation>Reading the data file. Please wait.</translation>
+    </message>
+    <message>
+        <source>データ数入力欄に数値がないか、値が大きすぎます</source>
+        <translation>The sample count cell holds no number, or too large a one</translation>
+    </message>
+    <message>
+        <source>データファイルは正しく作成してくださいね！！！</source>
+        <translation>Please make the data file correctly!!!</translation>
+    </message>
+    <message>
+        <source>１単位</source>
+        <translation>1 unit</translation>
+    </message>
+    <message>
+        <source>２単位</source>
+        <translation>2 units</translation>
+    </message>
+    <message>
+        <source>３単位</source>
+        <translation>3 units</translation>
+    </message>
+    <message>
+        <source>４単位</source>
+        <translation>4 units</translation>
+    </message>
+    <message>
+        <source>５単位</source>
+        <translation>5 units</translation>
+    </message>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>データ入力(&amp;N)</source>
+        <translation>&amp;New data sheet</translation>
+    </message>
+    <message>
+        <source>ページ設定(&amp;C)</source>
+        <translation>Page set&amp;up</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>硝酸タイプ(&amp;T)</source>
+        <translation>Nitrate &amp;type</translation>
+    </message>
+    <message>
+        <source>スケール１列目</source>
+        <translation>Scale of column 1</translation>
+    </message>
+    <message>
+        <source>スケール２列目</source>
+        <translation>Scale of column 2</translation>
+    </message>
+    <message>
+        <source>スケール３列目</source>
+        <translation>Scale of column 3</translation>
+    </message>
+    <message>
+        <source>スケール４列目</source>
+        <translation>Scale of column 4</translation>
+    </message>
+    <message>
+        <source>スケール(&amp;S)</source>
+        <translation>&amp;Scale</translation>
+    </message>
+    <message>
+        <source>作図様式(&amp;O)</source>
+        <translation>Drawing st&amp;yle</translation>
+    </message>
+    <message>
+        <source>印刷線の太さ設定(&amp;W)</source>
+        <translation>Print line &amp;widths</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>使い方</source>
+        <translation>How to use</translation>
+    </message>
+    <message>
+        <source>データ入力</source>
+        <translation>Data entry</translation>
+    </message>
+    <message>
+        <source>硝酸タイプ</source>
+        <translation>Nitrate types</translation>
+    </message>
+    <message>
+        <source>バージョン</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>図の種類(&amp;D)</source>
+        <translation>&amp;Diagram</translation>
+    </message>
+    <message>
+        <source>水質区分を描く(&amp;F)</source>
+        <translation>Draw the &amp;fields</translation>
+    </message>
+    <message>
+        <source>サンプル名を描く(&amp;L)</source>
+        <translation>&amp;Label the samples</translation>
+    </message>
+    <message>
+        <source>TDS の大きさの円を描く(&amp;R)</source>
+        <translation>Ci&amp;rcles sized by TDS</translation>
+    </message>
+    <message>
+        <source>K を Na と分けて描く(&amp;K)</source>
+        <translation>Draw &amp;K apart from Na</translation>
+    </message>
+    <message>
+        <source>海水との混合線を描く(&amp;M)</source>
+        <translation>Draw the &amp;mixing line with sea water</translation>
+    </message>
+    <message>
+        <source>ギブス図の比を当量で計算する(&amp;E)</source>
+        <translation>Gibbs ratios of &amp;equivalents (meq/L)</translation>
+    </message>
+    <message>
+        <source>タイプ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>印刷位置右へ</source>
+        <translation>Print shift: right</translation>
+    </message>
+    <message>
+        <source> mm 上へ</source>
+        <translation> mm, up</translation>
+    </message>
+    <message>
+        <source>印刷位置とプリンタの設定</source>
+        <translation>Print position and printer</translation>
+    </message>
+    <message>
+        <source>横方向へ動かす長さを入力してください</source>
+        <translation>Enter the horizontal shift</translation>
+    </message>
+    <message>
+        <source>（右が＋左が－）</source>
+        <translation>(right +, left −)</translation>
+    </message>
+    <message>
+        <source>ｍｍ</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>縦方向に動かす長さを入力してください</source>
+        <translation>Enter the vertical shift</translation>
+    </message>
+    <message>
+        <source>（上が＋下が－）</source>
+        <translation>(up +, down −)</translation>
+    </message>
+    <message>
+        <source>プリンタ設定</source>
+        <translation>Printer...</translation>
+    </message>
+    <message>
+        <source>設定終了</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ヘキサダイヤグラムの作図 </source>
+        <translation>Hexadiagrams </translation>
+    </message>
+    <message>
+        <source>ヘキサダイヤグラム</source>
+        <translation>Hexadiagram</translation>
+    </message>
+    <message>
+        <source>六角形の線(&amp;R)</source>
+        <translation>&amp;Hexagon lines</translation>
+    </message>
+    <message>
+        <source>硝酸の線(&amp;S)</source>
+        <translation>&amp;Nitrate lines</translation>
+    </message>
+    <message>
+        <source>中心線(&amp;C)</source>
+        <translation>&amp;Centre line</translation>
+    </message>
+    <message>
+        <source>目盛線(&amp;M)</source>
+        <translation>&amp;Scale lines</translation>
+    </message>
+    <message>
+        <source>凡例の枠線(&amp;H)</source>
+        <translation>&amp;Legend frame</translation>
+    </message>
+    <message>
+        <source>地下水などの水質分析結果を「ヘキサダイヤグラム」で表示・印刷</source>
+        <translation>This program shows and prints water analyses of groundwater and other waters as hexadiagrams.</translation>
+    </message>
+    <message>
+        <source>焦点の１つになっていますが、「ヘキサダイヤグラム」</source>
+        <translation>is one of the points at issue, and opinions differ on which item of a hexadiagram</translation>
+    </message>
+    <message>
+        <source>ヘキサダイアグラムを作図するプログラム！</source>
+        <translation>A program that draws hexadiagrams!</translation>
+    </message>
+    <message>
+        <source>シュティフダイヤグラムの作図</source>
+        <translation>Stiff diagrams</translation>
+    </message>
+    <message>
+        <source>シュティフダイヤグラム</source>
+        <translation>Stiff diagram</translation>
+    </message>
+    <message>
+        <source>メイン六角形の線(&amp;R)</source>
+        <translation>&amp;Main polygon lines</translation>
+    </message>
+    <message>
+        <source>左右の中心線(&amp;C)</source>
+        <translation>&amp;Centre line</translation>
+    </message>
+    <message>
+        <source>目盛り線(&amp;M)</source>
+        <translation>&amp;Scale lines</translation>
+    </message>
+    <message>
+        <source>凡例の外枠線(&amp;H)</source>
+        <translation>&amp;Legend frame</translation>
+    </message>
+    <message>
+        <source>地下水などの水質分析結果をシュティフダイヤグラムで表示・印刷</source>
+        <translation>This program shows and prints water analyses of groundwater and other waters as Stiff diagrams.</translation>
+    </message>
+    <message>
+        <source>焦点の１つになっていますが、シュティフダイヤグラム</source>
+        <translation>is one of the points at issue, and opinions differ on which item of a Stiff diagram</translation>
+    </message>
+    <message>
+        <source>シュティフダイアグラムを作図するプログラムです！</source>
+        <translation>A program that draws Stiff diagrams!</translation>
+    </message>
+    <message>
+        <source>トリリニアダイヤグラムの作図・カラー版</source>
+        <translation>Trilinear diagrams, colour edition</translation>
+    </message>
+    <message>
+        <source>トリリニアダイヤグラム</source>
+        <translation>Trilinear diagram</translation>
+    </message>
+    <message>
+        <source>一覧表(&amp;L)</source>
+        <translation>Sample &amp;list</translation>
+    </message>
+    <message>
+        <source>サンプル名と番号の表を描く(&amp;Y)</source>
+        <translation>&amp;Yes, draw the table of names and numbers</translation>
+    </message>
+    <message>
+        <source>サンプル名と番号の表を描かない(&amp;N)</source>
+        <translation>&amp;No table</translation>
+    </message>
+    <message>
+        <source>サンプル番号(&amp;N)</source>
+        <translation>Sample &amp;numbers</translation>
+    </message>
+    <message>
+        <source>マーク右下に番号を描く(&amp;Y)</source>
+        <translation>&amp;Yes, number the marks</translation>
+    </message>
+    <message>
+        <source>マーク右下に番号を描かない(&amp;N)</source>
+        <translation>&amp;No numbers</translation>
+    </message>
+    <message>
+        <source>外枠線の太さ(&amp;O)</source>
+        <translation>&amp;Outer frame</translation>
+    </message>
+    <message>
+        <source>50％線の太さ(&amp;K)</source>
+        <translation>&amp;50 % lines</translation>
+    </message>
+    <message>
+        <source>矢印線の太さ(&amp;Y)</source>
+        <translation>&amp;Arrows</translation>
+    </message>
+    <message>
+        <source>サンプル表枠の太さ(&amp;S)</source>
+        <translation>&amp;Sample table frame</translation>
+    </message>
+    <message>
+        <source>地下水などの水質分析結果をトリリニアダイヤグラムで表示・印刷</source>
+        <translation>This program shows and prints water analyses of groundwater and other waters as trilinear diagrams.</translation>
+    </message>
+    <message>
+        <source>「作図様式」メニューでは、サンプル名と番号の対応表の有無と、</source>
+        <translation>The Drawing style menu chooses whether to draw the table of sample names and numbers,</translation>
+    </message>
+    <message>
+        <source>データポイントの右下に番号をつけるか否かの選択をします。</source>
+        <translation>and whether to number the points at their lower right.</translation>
+    </message>
+    <message>
+        <source>デフォルトの入力表 Hinagata.xls はシュティフダイヤ</source>
+        <translation>The default input sheet Hinagata.xls is shared with the Stiff</translation>
+    </message>
+    <message>
+        <source>グラムの作図プログラムと共通のファイルで、再利用を</source>
+        <translation>diagram program and is meant to be reused:</translation>
+    </message>
+    <message>
+        <source>前提にしていますので変更しないでください。</source>
+        <translation>do not change it.</translation>
+    </message>
+    <message>
+        <source>硝酸タイプの説明</source>
+        <translation>The nitrate types</translation>
+    </message>
+    <message>
+        <source>地下水調査における水質では、硝酸性窒素の扱いが</source>
+        <translation>In groundwater surveys the treatment of nitrate nitrogen</translation>
+    </message>
+    <message>
+        <source>焦点の１つになっていますが、トリリニアダイヤグラム</source>
+        <translation>is one of the points at issue, and opinions differ on which item of a trilinear diagram</translation>
+    </message>
+    <message>
+        <source>プログラム名： ternaryplot.exe</source>
+        <translation>Program: ternaryplot.exe</translation>
+    </message>
+    <message>
+        <source>バージョン名： Version 4.1 (ずうっとβ版)</source>
+        <translation>Version: 4.1 (a beta, always)</translation>
+    </message>
+    <message>
+        <source>更新した年月： 2005.08.26</source>
+        <translation>Updated: 2005.08.26</translation>
+    </message>
+    <message>
+        <source>トリリニアダイアグラムを作図するプログラムです！</source>
+        <translation>A program that draws trilinear diagrams!</translation>
+    </message>
+    <message>
+        <source>水質ダイアグラムの作図</source>
+        <translation>Water-quality diagrams</translation>
+    </message>
+    <message>
+        <source>水質ダイアグラム</source>
+        <translation>Water-quality diagram</translation>
+    </message>
+    <message>
+        <source>パイパーダイアグラム(&amp;P)</source>
+        <translation>&amp;Piper diagram</translation>
+    </message>
+    <message>
+        <source>シェーラーダイアグラム(&amp;S)</source>
+        <translation>&amp;Schoeller diagram</translation>
+    </message>
+    <message>
+        <source>チャダダイアグラム(&amp;C)</source>
+        <translation>&amp;Chadha diagram</translation>
+    </message>
+    <message>
+        <source>デュロフダイアグラム(&amp;U)</source>
+        <translation>D&amp;urov diagram</translation>
+    </message>
+    <message>
+        <source>HFE-D ダイアグラム(&amp;H)</source>
+        <translation>&amp;HFE-D diagram</translation>
+    </message>
+    <message>
+        <source>USSL ダイアグラム(&amp;A)</source>
+        <translation>USSL di&amp;agram</translation>
+    </message>
+    <message>
+        <source>ギブスダイアグラム(&amp;G)</source>
+        <translation>&amp;Gibbs diagram</translation>
+    </message>
+    <message>
+        <source>分類表(&amp;T)</source>
+        <translation>Classification &amp;table</translation>
+    </message>
+    <message>
+        <source>地下水などの水質分析結果を、パイパーダイアグラム・シェーラー</source>
+        <translation>This program shows and prints water analyses of groundwater and other waters as Piper, Schoeller,</translation>
+    </message>
+    <message>
+        <source>ダイアグラム・チャダダイアグラム・デュロフダイアグラム・</source>
+        <translation>Chadha, Durov</translation>
+    </message>
+    <message>
+        <source>HFE-D ダイアグラムで表示・印刷し、試料ごとの</source>
+        <translation>and HFE-D diagrams, and makes a</translation>
+    </message>
+    <message>
+        <source>水質分類表をつくるためのプログラムです。</source>
+        <translation>classification table of the samples.</translation>
+    </message>
+    <message>
+        <source>データはブック (.xls, .xlsx, .ods) と CSV ファイルから、</source>
+        <translation>It reads the data from workbooks (.xls, .xlsx, .ods) and CSV files</translation>
+    </message>
+    <message>
+        <source>表計算ソフトを使わずに直接読みます。ほかの水質プログラムと</source>
+        <translation>directly, without a spreadsheet program. Besides the input sheet of the other water-quality programs</translation>
+    </message>
+    <message>
+        <source>同じ入力表（32 試料まで）のほか、１行に１試料をならべた表</source>
+        <translation>(up to 32 samples), it reads tables of one sample a row</translation>
+    </message>
+    <message>
+        <source>（10,000 試料まで）も読めます。</source>
+        <translation>(up to 10,000 samples).</translation>
+    </message>
+    <message>
+        <source>「図の種類」メニューで描く図を選びます。パイパーダイアグラム</source>
+        <translation>The Diagram menu chooses the diagram. For the Piper diagram</translation>
+    </message>
+    <message>
+        <source>では水質区分線、サンプル名、TDS の大きさの円を描くかどうかを、</source>
+        <translation>it chooses whether to draw the fields, the sample names and circles sized by TDS,</translation>
+    </message>
+    <message>
+        <source>シェーラーダイアグラムではカリウムを分けて描くかどうかを、</source>
+        <translation>for the Schoeller diagram whether to draw potassium apart,</translation>
+    </message>
+    <message>
+        <source>HFE-D ダイアグラムでは海水との混合線を描くかどうかを選べます。</source>
+        <translation>and for the HFE-D diagram whether to draw the mixing line with sea water.</translation>
+    </message>
+    <message>
+        <source>USSL ダイアグラムは EC（電気伝導度）のある試料だけを描きます。</source>
+        <translation>The USSL diagram draws only the samples with an EC (electrical conductivity).</translation>
+    </message>
+    <message>
+        <source>ギブスダイアグラムでは比を mg/L と meq/L のどちらで計算するかを</source>
+        <translation>The Gibbs diagram computes its ratios of mg/L or of meq/L,</translation>
+    </message>
+    <message>
+        <source>選べます。</source>
+        <translation>as chosen.</translation>
+    </message>
+    <message>
+        <source>「ファイル」-&gt;「印刷」でプリンタに印刷します。プリンタには</source>
+        <translation>File &gt; Print prints on the printer,</translation>
+    </message>
+    <message>
+        <source>Ａ４用紙で全体がはいるように出力します。</source>
+        <translation>with the whole chart on one A4 sheet.</translation>
+    </message>
+    <message>
+        <source>１行目に項目名、２行目から１行に１試料をならべます。</source>
+        <translation>The first row holds the headings; from the second row on, one sample a row.</translation>
+    </message>
+    <message>
+        <source>項目名は試料名（name, 試料名, 地点名）と Na, K, Ca, Mg, Cl,</source>
+        <translation>The headings are the sample name (name, 試料名, 地点名) and Na, K, Ca, Mg, Cl,</translation>
+    </message>
+    <message>
+        <source>HCO3, SO4, NO3（mg/L）です。CO3, F, EC（μS/cm）, pH,</source>
+        <translation>HCO3, SO4, NO3 (mg/L). The columns CO3, F, EC (µS/cm), pH,</translation>
+    </message>
+    <message>
+        <source>TDS（mg/L）, group（または site, 地点）, date, mark, colour</source>
+        <translation>TDS (mg/L), group (or site, 地点), date, mark and colour</translation>
+    </message>
+    <message>
+        <source>の列はあってもなくてもかまいません。</source>
+        <translation>may be present or not.</translation>
+    </message>
+    <message>
+        <source>group の列があると、グループごとに記号と色をかえて描き、</source>
+        <translation>With a group column each group is drawn with a mark and colour of its own</translation>
+    </message>
+    <message>
+        <source>凡例をつけます。ほかの水質プログラムの入力表では、</source>
+        <translation>and a legend. From the input sheet of the other water-quality programs</translation>
+    </message>
+    <message>
+        <source>20 行目の記号と 21 行目の色番号を使います。</source>
+        <translation>the marks of row 20 and the colour numbers of row 21 are used.</translation>
+    </message>
+    <message>
+        <source>パイパー・チャダ・デュロフ・HFE-D ダイアグラムでは、硝酸イオンを</source>
+        <translation>The Piper, Chadha, Durov and HFE-D diagrams count nitrate</translation>
+    </message>
+    <message>
+        <source>次の３つのどれかとしてあつかいます。</source>
+        <translation>in one of three ways.</translation>
+    </message>
+    <message>
+        <source>「硝酸はふくまない」：硝酸イオンを数えません。</source>
+        <translation>&quot;Nitrate not counted&quot;: nitrate is left out.</translation>
+    </message>
+    <message>
+        <source>「硝酸は塩素と一緒」：塩化物イオンに加えます。</source>
+        <translation>&quot;Nitrate with chloride&quot;: nitrate is added to chloride.</translation>
+    </message>
+    <message>
+        <source>「硝酸は硫酸と一緒」：硫酸イオンに加えます。</source>
+        <translation>&quot;Nitrate with sulphate&quot;: nitrate is added to sulphate.</translation>
+    </message>
+    <message>
+        <source>「硝酸はふくまない」タイプではカチオンとアニオンとの</source>
+        <translation>The type &quot;nitrate not counted&quot; leaves the cations and anions</translation>
+    </message>
+    <message>
+        <source>バランスが取れないことになります。</source>
+        <translation>out of balance.</translation>
+    </message>
+    <message>
+        <source>プログラム名： wqplot</source>
+        <translation>Program: wqplot</translation>
+    </message>
+    <message>
+        <source>バージョン名： Version 1.0</source>
+        <translation>Version: 1.0</translation>
+    </message>
+    <message>
+        <source>水質ダイアグラムを作図するプログラムです！</source>
+        <translation>A program that draws water-quality diagrams!</translation>
+    </message>
+    <message>
+        <source>パイパー・シェーラー・チャダ・水質分類表</source>
+        <translation>Piper, Schoeller, Chadha and a classification table</translation>
+    </message>
+    <message>
+        <source>ユーザーズガイドを開けませんでした（%1）。</source>
+        <translation>The user&apos;s guide could not be opened (%1).</translation>
+    </message>
+    <message>
+        <source>このファイルをブラウザなどで開いてください。</source>
+        <translation>Open this file in a web browser or a viewer.</translation>
+    </message>
+    <message>
+        <source>入力表のひな形 %1 が見つかりません。</source>
+        <translation>The input sheet template %1 was not found.</translation>
+    </message>
+    <message>
+        <source>次のいずれかのフォルダに置いてから、もう一度選んでください。</source>
+        <translation>Put it in one of these folders and choose again.</translation>
+    </message>
+    <message>
+        <source>入力表のひな形を開くプログラムが見つかりませんでした。</source>
+        <translation>No program was found to open the input sheet template.</translation>
+    </message>
+    <message>
+        <source>表計算ソフトで次のファイルを開いて入力してください。</source>
+        <translation>Open this file in a spreadsheet program and enter the data there.</translation>
+    </message>
+    <message>
+        <source>表計算ソフトで次のファイルを開いて入力し、保存してください。</source>
+        <translation>Open this file in a spreadsheet program, enter the data and save it.</translation>
+    </message>
+    <message>
+        <source>表計算ソフトが見つかりませんでした。</source>
+        <translation>No spreadsheet program was found.</translation>
+    </message>
+    <message>
+        <source>入力表のひな形をコピーしました。</source>
+        <translation>The input sheet template has been copied.</translation>
+    </message>
+    <message>
+        <source>表計算ソフトで開けませんでした: %1</source>
+        <translation>The spreadsheet program could not open it: %1</translation>
+    </message>
+    <message>
+        <source>入力表のひな形をコピーできませんでした。</source>
+        <translation>Could not copy the input sheet template.</translation>
+    </message>
+    <message>
+        <source>ヘキサダイヤグラム &lt; </source>
+        <translation>Hexadiagram &lt; </translation>
+    </message>
+    <message>
+        <source>ｼｭﾃｨﾌﾀﾞｲﾔｸﾞﾗﾑ &lt; </source>
+        <translation>Stiff diagram &lt; </translation>
+    </message>
+    <message>
+        <source>ﾄﾘﾘﾆｱ･ﾀﾞｲﾔｸﾞﾗﾑ ｶﾗｰ版 &lt; </source>
+        <translation>Trilinear diagram, colour &lt; </translation>
+    </message>
+    <message>
+        <source>水質ダイアグラム &lt; </source>
+        <translation>Water-quality diagrams &lt; </translation>
+    </message>
+</context>
+</TS>

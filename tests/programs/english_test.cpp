@@ -1,0 +1,132 @@
+// With English chosen, every text a window shows is English: its title, its menus (with the
+// submenus a user opens), labels, buttons and table headings, in the main window and in the
+// windows it opens. A text that shows Japanese here was never marked for translation, or its
+// translation is missing from i18n/hydrochart_en.ts.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTableView>
+#include <functional>
+#include <memory>
+
+#include "common/core/language.h"
+#include "common/ui/splash_window.h"
+#include "polyplot/ui/polyplot_program.h"
+#include "sixsideplot/ui/sixsideplot_program.h"
+#include "support/scripted_platform.h"
+#include "support/window_lookup.h"
+#include "ternaryplot/ui/ternaryplot_program.h"
+#include "waterquality/ui/main_window.h"
+#include "wqplot/ui/wqplot_program.h"
+
+namespace {
+
+using hc::test::FlushEvents;
+using hc::test::ScriptedPlatform;
+using hc::test::SourcePath;
+
+struct Program {
+    const char* name;
+    const wq::DiagramProgram& (*program)();
+    const char* data;
+    // Items that open windows of their own, walked as well.
+    std::vector<const char*> windowItems;
+};
+
+void PrintTo(const Program& p, std::ostream* os) {
+    *os << p.name;
+}
+
+const Program kPrograms[] = {
+    {"sixsideplot", hexa::SixsidePlotProgram, "examples/sample12.xlsx",
+     {"mnuFilePageItem", "mnuFileCheckItem"}},
+    {"polyplot", stiff::PolyPlotProgram, "examples/sample12.xlsx", {"mnuFilePageItem"}},
+    {"ternaryplot", tri::TernaryPlotProgram, "examples/sample12.xlsx", {"mnuFilePageItem"}},
+    {"wqplot", wqp::WqPlotProgram, "examples/network40.csv", {"mnuFileCheckItem"}},
+};
+
+// Japanese script: kana (full and half width) and ideographs.
+bool Japanese(const QString& text) {
+    static const QRegularExpression script("[\\x{3040}-\\x{30ff}\\x{3400}-\\x{9fff}\\x{ff66}-\\x{ff9f}]");
+    return script.match(text).hasMatch();
+}
+
+// Every text of `window` and its children a user can read, each with where it is.
+std::vector<std::pair<QString, QString>> Texts(QWidget* window) {
+    std::vector<std::pair<QString, QString>> out;
+    auto add = [&](const QObject* o, const QString& text) {
+        if (!text.isEmpty())
+            out.emplace_back(window->objectName() + "/" + o->objectName(), text);
+    };
+    add(window, window->windowTitle());
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        Q_EMIT menu->aboutToShow();  // menus filled on opening
+        add(menu, menu->title());
+        for (const QAction* a : menu->actions())
+            if (a->isVisible() && !a->isSeparator() && a->objectName() != "mnuLanguageJa")
+                add(a, a->text());
+    }
+    for (const QLabel* l : window->findChildren<QLabel*>())
+        if (l->isVisibleTo(window))
+            add(l, l->text());
+    for (const QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        if (b->isVisibleTo(window))
+            add(b, b->text());
+    for (const QGroupBox* g : window->findChildren<QGroupBox*>())
+        add(g, g->title());
+    for (const QTableView* t : window->findChildren<QTableView*>())
+        if (t->model())
+            for (int c = 0; c < t->model()->columnCount(); ++c)
+                add(t, t->model()->headerData(c, Qt::Horizontal).toString());
+    return out;
+}
+
+class English : public ::testing::TestWithParam<Program> {
+  protected:
+    void SetUp() override { ASSERT_TRUE(hc::SetLanguage(hc::Language::English)); }
+    void TearDown() override {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            w->close();
+        FlushEvents();
+        hc::SetLanguage(hc::Language::Japanese);
+    }
+    ScriptedPlatform platform;
+};
+
+TEST_P(English, EveryTextAWindowShowsIsEnglish) {
+    wq::MainWindow window(platform, GetParam().program());
+    window.show();
+    if (auto* splash = window.findChild<hc::SplashWindow*>())
+        for (int i = 0; i < 60; ++i)
+            splash->Tick();
+    FlushEvents();
+    platform.openAnswers.push_back(SourcePath(GetParam().data));
+    window.findChild<QAction*>("mnuFileOpenItem")->trigger();
+    FlushEvents();
+    std::vector<QWidget*> windows{&window};
+    for (const char* item : GetParam().windowItems) {
+        window.findChild<QAction*>(item)->trigger();
+        FlushEvents();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != &window && w->isVisible() &&
+                std::find(windows.begin(), windows.end(), w) == windows.end())
+                windows.push_back(w);
+    }
+    EXPECT_GE(windows.size(), GetParam().windowItems.size() + 1);
+    for (QWidget* w : windows)
+        for (const auto& [where, text] : Texts(w))
+            EXPECT_FALSE(Japanese(text)) << where.toStdString() << ": " << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, English, ::testing::ValuesIn(kPrograms),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
