@@ -17,6 +17,9 @@ struct CrossSection {
     std::int32_t PointCount = 0;
     std::vector<double> PointX;  // metres from the left end; index 0 is point 1
     std::vector<double> PointY;  // elevation in metres
+    // Manning's n of each segment (segment k joins point k to k + 1), from a file's third
+    // column; empty when the file gives none and the single n applies.
+    std::vector<double> SegmentN;
     double BedLevel = 0;         // lowest elevation
     double MinX = 0;
     double MaxX = 0;

@@ -119,6 +119,16 @@ hc::Result<double> ReadDischarge(const std::string& text) {
     return BadValue(text::kDischargeInvalid, "the discharge must be a number above 0 m3/s");
 }
 
+hc::Result<BankStations> ReadBanks(const std::string& left, const std::string& right) {
+    if (left.empty() && right.empty())
+        return BankStations{};
+    const std::optional<double> l = hc::TryTextToDouble(left), r = hc::TryTextToDouble(right);
+    if (!l || !r || !(*l < *r))
+        return BadValue(text::kBanksInvalid,
+                        "the bank stations need a left station before the right one");
+    return BankStations{true, *l, *r};
+}
+
 const char* RegimeText(FlowRegime r) {
     switch (r) {
         case FlowRegime::Subcritical:
@@ -254,6 +264,18 @@ hc::Result<NormalDepth> FlowApp::ApplyDischarge(double Q) {
         Compute();
     }
     return n;
+}
+
+hc::Status FlowApp::SetBanks(const BankStations& banks) {
+    if (banks.Set && !(banks.Left < banks.Right))
+        return BadValue(text::kBanksInvalid,
+                        "the bank stations need a left station before the right one");
+    parameters_.Banks = banks;
+    return {};
+}
+
+hc::Result<EnergyCurve> FlowApp::Energy(double Q, double step) const {
+    return ComputeEnergyCurve(section_, parameters_, Q, step);
 }
 
 hc::Status FlowApp::SetPrintWidth(PrintLine line, int width) {

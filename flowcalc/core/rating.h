@@ -57,9 +57,15 @@ struct RatingRow {
     double TopWidth = 0;   // m, as the result block's total width
     double Velocity = 0;   // m/s
     double Discharge = 0;  // m3/s
-    double Froude = 0;
+    double Froude = 0;     // subdivided: sqrt(1 - dE/dy) of the specific energy
+    double Alpha = 1;      // velocity coefficient from the elements' conveyances
 };
+// By the method of p: subdivided, or the sub-channels whole (the main sheet's sums).
 RatingRow RatingRowAt(const CrossSection& s, const FlowParameters& p, double depth);
+
+// The depth of the lower bank top above the bed level, once the roughness, the slope and the
+// range allow a table (the checks the rating table, the normal depth and the energy share).
+hc::Result<double> BankFullDepth(const CrossSection& s, const FlowParameters& p);
 
 inline constexpr double kDefaultRatingStep = 0.1;  // m
 inline constexpr int kMaxRatingRows = 10000;
@@ -68,6 +74,7 @@ struct RatingCurve {
     double BedLevel = 0;
     double BankTop = 0;  // the lower bank top, where the table ends
     double Step = 0;
+    Units Unit = Units::SI;
     std::vector<RatingRow> Rows;  // depth 0, step, 2 step, ... and the bank top itself
 };
 

@@ -81,14 +81,15 @@ TEST(RatingChart, LineThroughEveryStageOnTheScreen) {
 TEST(RatingChart, A4LandscapeSheet) {
     const flow::RatingCurve c = Trapezoid();
     hc::RecordingSurface paper = hc::RecordingSurface::Paper();
-    flow::FlowParameters p{0, 10, 0.03, 1000, 0};
+    flow::FlowParameters p = flowtest::Params(flowtest::Section({{0, 1}, {10, 1}}), 0.03, 1000);
     flow::PrintRatingCurve(paper, c, "/data/trapezoid.txt", p, flow::PrintWidths{});
     EXPECT_EQ(paper.GetOrientation(), hc::Orientation::Landscape);
     EXPECT_EQ(paper.OpsOf(DrawOp::Kind::EndDoc).size(), 1u);
     EXPECT_EQ(paper.TextsEqual(flow::kRatingSheetTitle).size(), 1u);
     EXPECT_EQ(paper.TextsEqual("ファイル名 < /data/trapezoid.txt >").size(), 1u);
     EXPECT_EQ(
-        paper.TextsEqual("  粗度係数  ｎ＝ 0.03    河床勾配  Ｉ＝ １／1000    水位の刻み  0.1 ｍ")
+        paper.TextsEqual("  粗度係数  ｎ＝ 0.03    河床勾配  Ｉ＝ １／1000    水位の刻み  0.1 ｍ"
+                         "    水路ごとに計算")
             .size(),
         1u);
     // Everything on the sheet, text included (its extent by the recorded metrics).
