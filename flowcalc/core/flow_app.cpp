@@ -156,6 +156,20 @@ std::string RatingDoneText(const RatingCurve& c) {
            DoubleToText(c.BedLevel) + " ｍ から岸の天端 " + DoubleToText(c.BankTop) + " ｍ まで）";
 }
 
+std::string EnergyCriticalText(const EnergyCurve& c) {
+    if (c.Critical.empty())
+        return "岸の天端（低い方）までに限界水深はありません";
+    const std::string unit = std::string(" ") + WindowUnits(c.Unit).Length;
+    auto fixed = [](double v) { return DoubleToText(std::round(v * 1000) / 1000); };
+    std::string out = "限界水深";
+    for (std::size_t i = 0; i < c.Critical.size(); ++i)
+        out += std::string(i ? "、" : " ") + fixed(c.Critical[i].Depth) + unit + "（比エネルギー " +
+               fixed(c.Critical[i].Energy) + unit + "）";
+    if (c.Critical.size() > 1)
+        out += "：比エネルギーの極小が " + std::to_string(c.Critical.size()) + " つあります";
+    return out;
+}
+
 std::string SaveFailedText(const hc::Error& e) {
     return text::kSaveFailed + e.Japanese();
 }

@@ -92,6 +92,8 @@ std::string LoadRefusedText(const hc::Error& e);
 std::string CellNotANumberText(int row, const std::string& text);
 // The rating window's status line after a table was computed.
 std::string RatingDoneText(const RatingCurve& c);
+// The energy window's line of critical depths (each with its least specific energy).
+std::string EnergyCriticalText(const EnergyCurve& c);
 // A save that failed, with the reason.
 std::string SaveFailedText(const hc::Error& e);
 

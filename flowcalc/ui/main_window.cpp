@@ -1,5 +1,6 @@
 #include "flowcalc/ui/main_window.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <iterator>
+#include <tuple>
 #include <utility>
 
 #include "build_info.h"
@@ -277,6 +279,28 @@ void MainWindow::BuildMenus() {
     add(analysisMenu_, "mnuAnalysisRatingItem", text::kRatingItem, &MainWindow::OpenRatingWindow);
     add(analysisMenu_, "mnuAnalysisDepthItem", text::kNormalDepthItem,
         &MainWindow::OpenNormalDepthWindow);
+    add(analysisMenu_, "mnuAnalysisEnergyItem", text::kEnergyItem, &MainWindow::OpenEnergyWindow);
+    // How the analysis windows add up the section; the main sheet keeps its own way.
+    analysisMenu_->addSeparator();
+    auto* methods = new QActionGroup(analysisMenu_);
+    for (auto [name, caption, method] :
+         {std::tuple{"mnuAnalysisSubdividedItem", text::kSubdividedItem,
+                     ConveyanceMethod::Subdivided},
+          std::tuple{"mnuAnalysisPartsItem", text::kPartsItem, ConveyanceMethod::Parts}}) {
+        QAction* a = analysisMenu_->addAction(hc::Q(caption));
+        a->setObjectName(name);
+        a->setCheckable(true);
+        a->setChecked(app_.Parameters().Method == method);
+        methods->addAction(a);
+        connect(a, &QAction::triggered, this, [this, method] { app_.SetMethod(method); });
+    }
+    add(analysisMenu_, "mnuAnalysisBanksItem", text::kBanksItem, &MainWindow::OpenBanksWindow);
+    analysisMenu_->addSeparator();
+    QAction* us = analysisMenu_->addAction(hc::Q(text::kUsUnitsItem));
+    us->setObjectName("mnuAnalysisUsUnitsItem");
+    us->setCheckable(true);
+    connect(us, &QAction::toggled, this,
+            [this](bool on) { app_.SetUnits(on ? Units::US : Units::SI); });
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -446,6 +470,18 @@ void MainWindow::OpenNormalDepthWindow() {
         return;
     auto* w = new NormalDepthWindow(app_, platform_, this);
     connect(w, &NormalDepthWindow::Computed, this, &MainWindow::ShowNormalDepth);
+    w->show();
+}
+
+void MainWindow::OpenEnergyWindow() {
+    if (!app_.Last())
+        return;
+    auto* w = new EnergyWindow(app_, platform_, this);
+    w->show();
+}
+
+void MainWindow::OpenBanksWindow() {
+    auto* w = new BanksWindow(app_, platform_, this);
     w->show();
 }
 
