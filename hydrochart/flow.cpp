@@ -9,8 +9,8 @@
 #include <utility>
 
 #include "common/core/numbers.h"
-#include "flowcalc/core/flow_app.h"
 #include "flowcalc/core/energy_chart.h"
+#include "flowcalc/core/flow_app.h"
 #include "flowcalc/core/numbers_csv.h"
 #include "flowcalc/core/rating.h"
 #include "flowcalc/core/rating_chart.h"
@@ -132,17 +132,21 @@ QJsonObject Json(const std::string& file, const flow::FlowApp& app,
     QJsonObject j = hcmd::JsonDocument("flow", file);
     const flow::FlowParameters& p = c ? c->Parameters : app.Parameters();
     j["point_count"] = app.Section().PointCount;
+    QJsonArray segmentN;
+    for (double n : app.Section().SegmentN)
+        segmentN.append(n);
+    j["segment_roughness"] =
+        app.Section().SegmentN.empty() ? QJsonValue(QJsonValue::Null) : QJsonValue(segmentN);
     j["bed_level_m"] = app.Section().BedLevel;
     j["roughness"] = p.Roughness;
     j["slope_denominator"] = p.SlopeDenominator;
     j["range_m"] = QJsonObject{{"left", p.RangeLeft}, {"right", p.RangeRight}};
     j["method"] = flow::MethodName(app.Parameters().Method);
     j["units"] = flow::UnitsName(app.Parameters().Unit);
-    j["bank_stations_m"] =
-        app.Parameters().Banks.Set
-            ? QJsonValue(QJsonObject{{"left", app.Parameters().Banks.Left},
-                                     {"right", app.Parameters().Banks.Right}})
-            : QJsonValue(QJsonValue::Null);
+    j["bank_stations_m"] = app.Parameters().Banks.Set
+                               ? QJsonValue(QJsonObject{{"left", app.Parameters().Banks.Left},
+                                                        {"right", app.Parameters().Banks.Right}})
+                               : QJsonValue(QJsonValue::Null);
     j["horizontal_scale"] = app.Scales().HScale;
     j["vertical_scale"] = app.Scales().VScale;
     j["y_centre_m"] = app.Scales().YCentre;
@@ -152,6 +156,8 @@ QJsonObject Json(const std::string& file, const flow::FlowApp& app,
     QJsonArray channels;
     if (computed) {
         const std::vector<flow::SubChannelFroude> fr = flow::ComputeFroude(c->Result);
+        const std::vector<flow::CompositeRoughness> composite =
+            flow::ComputeCompositeRoughness(c->Section, c->Parameters);
         for (std::size_t i = 0; i < c->Result.Sections.size(); ++i) {
             const flow::WetSection& w = c->Result.Sections[i];
             channels.append(QJsonObject{{"left_m", w.xl},
@@ -163,6 +169,8 @@ QJsonObject Json(const std::string& file, const flow::FlowApp& app,
                                         {"velocity_m_s", w.V},
                                         {"discharge_m3_s", w.Q},
                                         {"froude", fr[i].Froude},
+                                        {"n_horton_einstein", composite[i].HortonEinstein},
+                                        {"n_lotter", composite[i].Lotter},
                                         {"regime", flow::RegimeName(fr[i].Regime)}});
         }
     }
@@ -212,12 +220,10 @@ QJsonObject Json(const std::string& file, const flow::FlowApp& app,
                                       {"level_m", m.Level},
                                       {"energy_m", m.Energy},
                                       {"alpha", m.Alpha}});
-        j["specific_energy"] = QJsonObject{{"discharge_m3_s", energy->Discharge},
-                                           {"step_m", energy->Step},
-                                           {"bed_level_m", energy->BedLevel},
-                                           {"bank_top_m", energy->BankTop},
-                                           {"critical_depths", minima},
-                                           {"rows", rows}};
+        j["specific_energy"] =
+            QJsonObject{{"discharge_m3_s", energy->Discharge}, {"step_m", energy->Step},
+                        {"bed_level_m", energy->BedLevel},     {"bank_top_m", energy->BankTop},
+                        {"critical_depths", minima},           {"rows", rows}};
     } else {
         j["specific_energy"] = QJsonValue::Null;
     }
@@ -341,7 +347,7 @@ int RunFile(const Choices& ch, const hcmd::Input& input, const hcmd::OutputOptio
         job.screenWidth = kScreenWidth;
         job.screenHeight = kScreenHeight;
         job.csv = [&] {
-            return ch.froudeCsv ? flow::FroudeCsv(c->Result)
+            return ch.froudeCsv ? flow::FroudeCsv(c->Section, c->Parameters, c->Result)
                                 : flow::DischargeCsv(c->Parameters, c->Result);
         };
     }
@@ -399,9 +405,12 @@ hcmd::Command FlowCommand() {
              std::to_string(flow::PrintWidths{}.Section) + "," +
              std::to_string(flow::PrintWidths{}.Water)},
     };
-    c.notes = "FILE is a cross-section as flowcalc reads it: the point count, then distance and "
-              "elevation (m) a line.\nThe JSON gives every sub-channel's Froude number "
-              "Fr = V / sqrt(g A / B) and regime.\n";
+    c.notes =
+        "FILE is a cross-section as flowcalc reads it: the point count, then distance and "
+        "elevation (m) a line; or, named *.csv, a row per point of distance,elevation or "
+        "distance,elevation,n (the n of the segment to the next point, used by the "
+        "subdivided method and shown as composite n per sub-channel).\nThe JSON gives every "
+        "sub-channel's Froude number Fr = V / sqrt(g A / B) and regime.\n";
     c.prepare = [](const hcmd::Options& o) -> hcmd::FileRun {
         auto choices = std::make_shared<const Choices>(TakeChoices(o));
         return [choices](const hcmd::Input& in, const hcmd::OutputOptions& out) {

@@ -8,8 +8,8 @@ namespace flow {
 namespace {
 
 constexpr double kUsManningFactor = 1.486;
-constexpr double kSiGravity = 9.80665;     // m/s2
-constexpr double kUsGravity = 32.174;      // ft/s2
+constexpr double kSiGravity = 9.80665;  // m/s2
+constexpr double kUsGravity = 32.174;   // ft/s2
 
 double Roughness(const CrossSection& s, const FlowParameters& p, int segment) {
     const auto k = static_cast<std::size_t>(segment - 1);
@@ -46,10 +46,10 @@ std::vector<Piece> PiecesOf(const CrossSection& s, const FlowParameters& p, cons
         if (q.wall) {
             if (q.x2 < 0 && !out.empty()) {
                 Piece& prev = out.back();
-                prev.n = std::pow((prev.perimeter * std::pow(prev.n, 1.5) +
-                                   q.perimeter * std::pow(q.n, 1.5)) /
-                                      (prev.perimeter + q.perimeter),
-                                  2.0 / 3.0);
+                prev.n = std::pow(
+                    (prev.perimeter * std::pow(prev.n, 1.5) + q.perimeter * std::pow(q.n, 1.5)) /
+                        (prev.perimeter + q.perimeter),
+                    2.0 / 3.0);
                 prev.perimeter += q.perimeter;
             } else {
                 carried += q.perimeter;
@@ -68,9 +68,9 @@ std::vector<Piece> PiecesOf(const CrossSection& s, const FlowParameters& p, cons
     }
     if (carried > 0 && !out.empty()) {
         Piece& last = out.back();
-        last.n = std::pow((last.perimeter * std::pow(last.n, 1.5) + carriedNP) /
-                              (last.perimeter + carried),
-                          2.0 / 3.0);
+        last.n = std::pow(
+            (last.perimeter * std::pow(last.n, 1.5) + carriedNP) / (last.perimeter + carried),
+            2.0 / 3.0);
         last.perimeter += carried;
     }
     return out;
@@ -127,8 +127,8 @@ SectionFlow ComputeSectionFlow(const CrossSection& s, const FlowParameters& p, d
         if (p.Method == ConveyanceMethod::Parts) {
             // The sub-channel whole: in metres its discharge is the main sheet's own.
             Subdivision d{static_cast<int>(c), w.xl, w.xr, w.A, w.P, p.Roughness, 0, false};
-            d.Conveyance = p.Unit == Units::SI ? w.Q / root
-                                               : Conveyance(w.A, w.P, p.Roughness, factor);
+            d.Conveyance =
+                p.Unit == Units::SI ? w.Q / root : Conveyance(w.A, w.P, p.Roughness, factor);
             f.Parts.push_back(d);
             continue;
         }
@@ -148,9 +148,8 @@ SectionFlow ComputeSectionFlow(const CrossSection& s, const FlowParameters& p, d
                 mainNP += q.perimeter * std::pow(q.n, 1.5);
                 continue;
             }
-            f.Parts.push_back(Subdivision{static_cast<int>(c), q.x1, q.x2, q.area, q.perimeter,
-                                          q.n, Conveyance(q.area, q.perimeter, q.n, factor),
-                                          false});
+            f.Parts.push_back(Subdivision{static_cast<int>(c), q.x1, q.x2, q.area, q.perimeter, q.n,
+                                          Conveyance(q.area, q.perimeter, q.n, factor), false});
         }
     }
     if (main.Perimeter > 0) {
@@ -186,13 +185,24 @@ std::vector<CompositeRoughness> ComputeCompositeRoughness(const CrossSection& s,
         CompositeRoughness c;
         if (w.A > 0) {
             double np = 0, perimeter = 0, area = 0, lotter = 0;
+            // Lotter's subareas are the zones of one n, not every surveyed point.
+            double zoneA = 0, zoneP = 0, zoneN = 0;
+            auto closeZone = [&] {
+                if (zoneA > 0 && zoneP > 0)
+                    lotter += zoneP * std::pow(zoneA / zoneP, 5.0 / 3.0) / zoneN;
+                zoneA = zoneP = 0;
+            };
             for (const Piece& q : PiecesOf(s, p, w, r.WaterLevel)) {
                 np += q.perimeter * std::pow(q.n, 1.5);
                 perimeter += q.perimeter;
                 area += q.area;
-                if (q.area > 0)
-                    lotter += q.perimeter * std::pow(q.area / q.perimeter, 5.0 / 3.0) / q.n;
+                if (zoneP > 0 && std::fabs(q.n - zoneN) > 1e-9 * zoneN)
+                    closeZone();
+                zoneN = q.n;
+                zoneA += q.area;
+                zoneP += q.perimeter;
             }
+            closeZone();
             c.HortonEinstein = std::pow(np / perimeter, 2.0 / 3.0);
             if (lotter > 0)
                 c.Lotter = perimeter * std::pow(area / perimeter, 5.0 / 3.0) / lotter;

@@ -59,7 +59,8 @@ SectionFlow ComputeSectionFlow(const CrossSection& s, const FlowParameters& p, d
 // Composite roughness of a wetted sub-channel from the n of its wetted bed pieces.
 struct CompositeRoughness {
     double HortonEinstein = 0;  // (sum P_i n_i^1.5 / P)^(2/3): equal velocities
-    double Lotter = 0;          // P R^(5/3) / sum(P_i R_i^(5/3) / n_i): conveyances add
+    double Lotter = 0;          // P R^(5/3) / sum(P_i R_i^(5/3) / n_i) over the zones of one n:
+                                // their discharges add
 };
 // One per sub-channel of ComputeDischarge at p.Depth; a dry one has 0s.
 std::vector<CompositeRoughness> ComputeCompositeRoughness(const CrossSection& s,

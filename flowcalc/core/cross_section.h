@@ -46,8 +46,13 @@ struct LoadedSection {
 // A refusal names the line: BadCount for a count outside 1..kMaxPoints or a file that ends
 // before the last pair, BadValue for an item that is not a number.
 hc::Result<LoadedSection> ParseSection(const std::string& text);
-// Reads the file at path (DataPath becomes path); CannotRead when it cannot be read. Every
-// refusal names the file.
+// Reads the CSV form of a section: a row per point, "distance,elevation" or
+// "distance,elevation,n" (n of the segment from this point to the next; the last row's n is
+// not used), an optional header row first. Every row has as many columns as the first; an n
+// must be above 0. Refusals as ParseSection's.
+hc::Result<LoadedSection> ParseSectionCsv(const std::string& text);
+// Reads the file at path (DataPath becomes path): the CSV form when its name ends in .csv,
+// else the text form; CannotRead when it cannot be read. Every refusal names the file.
 hc::Result<LoadedSection> LoadSection(const std::string& path);
 
 // Horizontal scale from the largest distance (the smallest table entry whose bound is above it).

@@ -10,10 +10,10 @@ namespace flow {
 
 namespace {
 
-constexpr int kScanSteps = 2000;        // depths scanned for minima of E
-constexpr int kTracePoints = 400;       // the chart's line
+constexpr int kScanSteps = 2000;   // depths scanned for minima of E
+constexpr int kTracePoints = 400;  // the chart's line
 constexpr double kDepthTolerance = 1e-9;
-constexpr double kSlopeStep = 1e-5;     // of the central difference dE/dy, relative
+constexpr double kSlopeStep = 1e-5;  // of the central difference dE/dy, relative
 
 double Energy(const SectionFlow& f, double Q, double g) {
     if (!(f.Area > 0))
@@ -54,8 +54,8 @@ double CompoundFroude(const CrossSection& s, const FlowParameters& p, double Q, 
     return slope < 1 ? std::sqrt(1 - slope) : 0;
 }
 
-hc::Result<EnergyCurve> ComputeEnergyCurve(const CrossSection& s, const FlowParameters& p,
-                                           double Q, double step) {
+hc::Result<EnergyCurve> ComputeEnergyCurve(const CrossSection& s, const FlowParameters& p, double Q,
+                                           double step) {
     if (!(Q > 0 && std::isfinite(Q)))
         return hc::FileError(hc::ErrorKind::BadValue, {}, text::kDischargeInvalid,
                              "the discharge must be above 0");

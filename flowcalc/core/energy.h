@@ -42,7 +42,7 @@ struct EnergyCurve {
 };
 
 // Refused like the rating table (unusable parameters, no bank, a bad step) and for Q not above 0.
-hc::Result<EnergyCurve> ComputeEnergyCurve(const CrossSection& s, const FlowParameters& p,
-                                           double Q, double step = kDefaultEnergyStep);
+hc::Result<EnergyCurve> ComputeEnergyCurve(const CrossSection& s, const FlowParameters& p, double Q,
+                                           double step = kDefaultEnergyStep);
 
 }  // namespace flow

@@ -100,8 +100,8 @@ void DrawEnergyChart(hc::Surface& g, const RatingChartConstants& k, const Energy
         const double yy = EnergyY(k, axes, y);
         g.Line(k.Left, yy, k.Left + k.TickLength, yy);
         const std::string label = hc::DoubleToText(y);
-        PrintAt(g, k.Left - g.TextWidth(label) - g.TextWidth("0") / 2,
-                yy - g.TextHeight(label) / 2, label);
+        PrintAt(g, k.Left - g.TextWidth(label) - g.TextWidth("0") / 2, yy - g.TextHeight(label) / 2,
+                label);
     }
     SetFont(g, k.TitleFont, k.TitleSize);
     const std::string across = std::string("比エネルギー  Ｅ  （") + u.Length + "）";
@@ -111,8 +111,8 @@ void DrawEnergyChart(hc::Surface& g, const RatingChartConstants& k, const Energy
     const std::string upwards[] = {"水", "深", std::string("（") + u.Length + "）"};
     const double mid = (k.Top + k.Bottom) / 2;
     for (std::size_t i = 0; i < std::size(kLevelTitleOffsets); ++i)
-        PrintAt(g, k.VerticalTitleX - g.TextWidth(upwards[i]) / 2,
-                mid + kLevelTitleOffsets[i] * th, upwards[i]);
+        PrintAt(g, k.VerticalTitleX - g.TextWidth(upwards[i]) / 2, mid + kLevelTitleOffsets[i] * th,
+                upwards[i]);
     // E = y: the energy of still water, which the curve approaches as the depth grows.
     const double reach = std::min(axes.Energy.Max, axes.Depth.Max);
     g.SetDrawStyle(hc::PenStyle::Dash);
@@ -142,8 +142,8 @@ void DrawEnergyChart(hc::Surface& g, const RatingChartConstants& k, const Energy
     for (const CriticalDepth& m : c.Critical) {
         const double x = EnergyX(k, axes, m.Energy), y = EnergyY(k, axes, m.Depth);
         g.Circle(x, y, 2 * k.MarkRadius);
-        const std::string label = std::string(kEnergyCriticalLabel) + Fixed3(m.Depth) + " " +
-                                  u.Length;
+        const std::string label =
+            std::string(kEnergyCriticalLabel) + Fixed3(m.Depth) + " " + u.Length;
         PrintAt(g, x + 3 * k.MarkRadius, y - g.TextHeight(label) / 2, label);
     }
     g.SetForeColor(hc::kBlack);

@@ -99,8 +99,8 @@ std::string EnergyCsv(const FlowParameters& p, const EnergyCurve& c) {
     csv.Row({WithUnit("lower bank top", u.Length), CsvNumber(c.BankTop)});
     for (std::size_t i = 0; i < c.Critical.size(); ++i) {
         const std::string k = std::to_string(i + 1);
-        csv.Row({WithUnit(("critical depth " + k).c_str(), u.Length),
-                 CsvNumber(c.Critical[i].Depth)});
+        csv.Row(
+            {WithUnit(("critical depth " + k).c_str(), u.Length), CsvNumber(c.Critical[i].Depth)});
         csv.Row({WithUnit(("least specific energy " + k).c_str(), u.Length),
                  CsvNumber(c.Critical[i].Energy)});
     }
@@ -108,16 +108,18 @@ std::string EnergyCsv(const FlowParameters& p, const EnergyCurve& c) {
     return csv.Text();
 }
 
-std::string FroudeCsv(const DischargeResult& r) {
+std::string FroudeCsv(const CrossSection& s, const FlowParameters& p, const DischargeResult& r) {
     using hc::CsvNumber;
     hc::CsvTable t;
     t.Row({"left_m", "right_m", "top_width_m", "area_m2", "velocity_m_s", "discharge_m3_s",
-           "froude", "regime"});
+           "froude", "regime", "n_horton_einstein", "n_lotter"});
     const std::vector<SubChannelFroude> fr = ComputeFroude(r);
+    const std::vector<CompositeRoughness> n = ComputeCompositeRoughness(s, p);
     for (std::size_t i = 0; i < r.Sections.size(); ++i) {
         const WetSection& w = r.Sections[i];
         t.Row({CsvNumber(w.xl), CsvNumber(w.xr), CsvNumber(w.B), CsvNumber(w.A), CsvNumber(w.V),
-               CsvNumber(w.Q), CsvNumber(fr[i].Froude), RegimeName(fr[i].Regime)});
+               CsvNumber(w.Q), CsvNumber(fr[i].Froude), RegimeName(fr[i].Regime),
+               CsvNumber(n[i].HortonEinstein), CsvNumber(n[i].Lotter)});
     }
     return t.Text();
 }

@@ -18,7 +18,9 @@ std::string RatingCsv(const FlowParameters& parameters, const RatingCurve& curve
 // The specific-energy table for one discharge: its rows, the critical depths, the parameters.
 std::string EnergyCsv(const FlowParameters& parameters, const EnergyCurve& curve);
 
-// Each wetted sub-channel with its Froude number and regime.
-std::string FroudeCsv(const DischargeResult& result);
+// Each wetted sub-channel with its Froude number, regime and composite n (Horton-Einstein and
+// Lotter, from the section's n across; the single n where it gives none).
+std::string FroudeCsv(const CrossSection& section, const FlowParameters& parameters,
+                      const DischargeResult& result);
 
 }  // namespace flow

@@ -178,8 +178,8 @@ void DrawRatingChart(hc::Surface& g, const RatingChartConstants& k, const Rating
             k.Bottom + kDischargeTitleDrop * th, across);
     const double mid = (k.Top + k.Bottom) / 2;
     for (std::size_t i = 0; i < std::size(kLevelTitleOffsets); ++i)
-        PrintAt(g, k.VerticalTitleX - g.TextWidth(upwards[i]) / 2,
-                mid + kLevelTitleOffsets[i] * th, upwards[i]);
+        PrintAt(g, k.VerticalTitleX - g.TextWidth(upwards[i]) / 2, mid + kLevelTitleOffsets[i] * th,
+                upwards[i]);
     // The lower bank top, dashed, named at its left end, where the line of discharges rising
     // with the stage is furthest from it.
     const double bank = RatingY(k, axes, c.BankTop);

@@ -16,9 +16,9 @@
 
 #include "common/core/numbers.h"
 #include "common/ui/window_helpers.h"
+#include "flowcalc/core/energy_chart.h"
 #include "flowcalc/core/messages.h"
 #include "flowcalc/core/numbers_csv.h"
-#include "flowcalc/core/energy_chart.h"
 #include "flowcalc/core/rating_chart.h"
 
 namespace flow {
@@ -58,9 +58,14 @@ struct Column {
 constexpr Column kRatingColumns[] = {{"水深", 1},       {"水位", 1},   {"断面積", 2},
                                      {"潤辺", 1},       {"水面幅", 1}, {"平均流速", 3},
                                      {"フルード数", 0}, {"流量", 4},   {"エネルギー補正係数 α", 0}};
-constexpr Column kEnergyColumns[] = {{"水深", 1},   {"水位", 1},     {"断面積", 2},
-                                     {"水面幅", 1}, {"エネルギー補正係数 α", 0},
-                                     {"平均流速", 3}, {"比エネルギー", 1}, {"フルード数", 0}};
+constexpr Column kEnergyColumns[] = {{"水深", 1},
+                                     {"水位", 1},
+                                     {"断面積", 2},
+                                     {"水面幅", 1},
+                                     {"エネルギー補正係数 α", 0},
+                                     {"平均流速", 3},
+                                     {"比エネルギー", 1},
+                                     {"フルード数", 0}};
 
 template <std::size_t N>
 QStringList Headers(const Column (&columns)[N], Units units) {
@@ -95,12 +100,12 @@ RatingWindow::RatingWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     step_->setFixedWidth(90);
     step_->setText(hc::Q(hc::DoubleToText(kDefaultRatingStep)));
     stepRow->addWidget(step_);
-    stepRow->addWidget(new QLabel(
-        hc::Q(std::string(WindowUnits(app_.Parameters().Unit).Length) +
-              (app_.Parameters().Method == ConveyanceMethod::Parts
-                   ? "  （河床から低い方の岸の天端まで、水路ごとに計算）"
-                   : "  （河床から低い方の岸の天端まで、断面を分割して計算）")),
-        central));
+    stepRow->addWidget(
+        new QLabel(hc::Q(std::string(WindowUnits(app_.Parameters().Unit).Length) +
+                         (app_.Parameters().Method == ConveyanceMethod::Parts
+                              ? "  （河床から低い方の岸の天端まで、水路ごとに計算）"
+                              : "  （河床から低い方の岸の天端まで、断面を分割して計算）")),
+                   central));
     auto* compute = new QPushButton(hc::Q("計算"), central);
     compute->setObjectName("Command1");
     stepRow->addWidget(compute);
@@ -190,8 +195,8 @@ void RatingWindow::Compute() {
     table_->setRowCount(static_cast<int>(curve_->Rows.size()));
     for (int r = 0; r < table_->rowCount(); ++r) {
         const RatingRow& row = curve_->Rows[static_cast<std::size_t>(r)];
-        const double values[] = {row.Depth,    row.Level,    row.Area,
-                                 row.Perimeter, row.TopWidth, row.Velocity,
+        const double values[] = {row.Depth,     row.Level,     row.Area,
+                                 row.Perimeter, row.TopWidth,  row.Velocity,
                                  row.Froude,    row.Discharge, row.Alpha};
         for (int c = 0; c < table_->columnCount(); ++c) {
             auto* item = new QTableWidgetItem(Fixed(values[c]));
@@ -376,9 +381,11 @@ void EnergyWindow::Print() {
     if (!curve_)
         return;
     platform_.SetMousePointer(hc::kPointerHourglass);
-    hc::PrintResult result = platform_.Print([&](hc::Surface& printer) {
-        PrintEnergyCurve(printer, *curve_, dataPath_, parameters_, app_.Widths());
-    }, hc::PrintJobName(kEnergySheetTitle, dataPath_));
+    hc::PrintResult result = platform_.Print(
+        [&](hc::Surface& printer) {
+            PrintEnergyCurve(printer, *curve_, dataPath_, parameters_, app_.Widths());
+        },
+        hc::PrintJobName(kEnergySheetTitle, dataPath_));
     platform_.SetMousePointer(hc::kPointerDefault);
     Status(hc::PrintStatusText(result));
 }

@@ -22,6 +22,7 @@
 #include "common/ui/guide_link.h"
 #include "common/ui/program_start.h"
 #include "common/ui/window_helpers.h"
+#include "flowcalc/core/conveyance.h"
 #include "flowcalc/core/messages.h"
 #include "flowcalc/core/numbers_csv.h"
 #include "flowcalc/ui/analysis_windows.h"
@@ -383,14 +384,26 @@ void MainWindow::ShowResults(const Computation& c) {
         box->setCursorPosition(0);  // the leading digits when the number is long
     }
     const std::vector<SubChannelFroude> froude = ComputeFroude(c.Result);
+    // A section with its own n across: each sub-channel's composite n beside the single n.
+    const bool varied = !c.Section.SegmentN.empty();
+    const std::vector<CompositeRoughness> composite =
+        varied ? ComputeCompositeRoughness(c.Section, c.Parameters)
+               : std::vector<CompositeRoughness>{};
+    froude_->setColumnCount(varied ? 5 : 3);
+    froude_->setHorizontalHeaderLabels({hc::Q("水路"), hc::Q("フルード数 Fr"), hc::Q("流れ"),
+                                        hc::Q("合成粗度 H-E"), hc::Q("合成粗度 Lotter")});
     froude_->setRowCount(static_cast<int>(froude.size()));
     for (int i = 0; i < froude_->rowCount(); ++i) {
-        const SubChannelFroude& f = froude[static_cast<std::size_t>(i)];
-        const QString cells[3] = {
-            QString::number(i + 1),
-            f.Regime == FlowRegime::None ? hc::Q(text::kNoFlow) : QString::number(f.Froude, 'f', 3),
-            hc::Q(RegimeText(f.Regime))};
-        for (int col = 0; col < 3; ++col) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        const SubChannelFroude& f = froude[k];
+        const bool dry = f.Regime == FlowRegime::None;
+        QStringList cells = {QString::number(i + 1),
+                             dry ? hc::Q(text::kNoFlow) : QString::number(f.Froude, 'f', 3),
+                             hc::Q(RegimeText(f.Regime))};
+        if (varied)
+            for (double n : {composite[k].HortonEinstein, composite[k].Lotter})
+                cells << (n > 0 ? QString::number(n, 'f', 4) : hc::Q(text::kNoFlow));
+        for (int col = 0; col < cells.size(); ++col) {
             auto* item = new QTableWidgetItem(cells[col]);
             item->setTextAlignment(Qt::AlignCenter);
             froude_->setItem(i, col, item);

@@ -12,8 +12,8 @@
 #include <QTableWidget>
 
 #include "common/core/numbers.h"
-#include "flowcalc/core/messages.h"
 #include "flowcalc/core/energy_chart.h"
+#include "flowcalc/core/messages.h"
 #include "flowcalc/core/rating_chart.h"
 #include "flowcalc/ui/analysis_windows.h"
 #include "tests/flowcalc/window_fixture.h"
@@ -304,7 +304,8 @@ TEST_F(FlowcalcAnalysis, MethodBanksUnitsAndTheSpecificEnergyWindow) {
     ASSERT_TRUE(w->Curve().has_value());
     ASSERT_EQ(w->Curve()->Critical.size(), 2u);
     const QString critical = w->findChild<QLabel*>("LabelCritical")->text();
-    EXPECT_TRUE(critical.startsWith(QString::fromUtf8("限界水深 1.543 ｍ"))) << critical.toStdString();
+    EXPECT_TRUE(critical.startsWith(QString::fromUtf8("限界水深 1.543 ｍ")))
+        << critical.toStdString();
     EXPECT_TRUE(critical.contains(QString::fromUtf8("極小が 2 つ"))) << critical.toStdString();
     Child<QAction>(w, "mnuFilePrintItem")->trigger();
     EXPECT_EQ(platform.printer.TextsEqual(flow::kEnergySheetTitle).size(), 1u);

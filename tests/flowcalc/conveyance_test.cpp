@@ -45,17 +45,17 @@ std::vector<Surveyed> FloodplainSections() {
             // flat floodplain of `plain` m at 3 m and a terrace at 4 m.
             const double x = plain;
             out.push_back({Section({{0, 6},
-                                   {1, 4},
-                                   {x / 2, 4},
-                                   {x / 2 + 0.5, 3},
-                                   {x + 1, 3},
-                                   {x + 4, 0.2},
-                                   {x + 6, 0},
-                                   {x + 9, bar},
-                                   {x + 11, 0.4},
-                                   {x + 14, 3},
-                                   {x + 20, 3.05},
-                                   {x + 22, 6}}),
+                                    {1, 4},
+                                    {x / 2, 4},
+                                    {x / 2 + 0.5, 3},
+                                    {x + 1, 3},
+                                    {x + 4, 0.2},
+                                    {x + 6, 0},
+                                    {x + 9, bar},
+                                    {x + 11, 0.4},
+                                    {x + 14, 3},
+                                    {x + 20, 3.05},
+                                    {x + 22, 6}}),
                            {true, x + 1, x + 14}});
         }
     return out;
@@ -197,8 +197,8 @@ TEST(SpecificEnergy, AMainChannelWithFloodplainsHasTwoMinima) {
         const double km = std::pow(am, 5.0 / 3) / std::pow(9.0, 2.0 / 3),
                      kf = std::pow(af, 5.0 / 3) / std::pow(50 + h, 2.0 / 3);
         const double a = am + 2 * af, k = km + 2 * kf;
-        const double alpha = (km * km * km / (am * am) + 2 * kf * kf * kf / (af * af)) /
-                             (k * k * k / (a * a));
+        const double alpha =
+            (km * km * km / (am * am) + 2 * kf * kf * kf / (af * af)) / (k * k * k / (a * a));
         return y + alpha * Q * Q / (2 * g * a * a);
     };
     double best = 2.0001;
@@ -217,4 +217,69 @@ TEST(SpecificEnergy, AMainChannelWithFloodplainsHasTwoMinima) {
     for (const flow::EnergyRow& r : e->Rows)
         marked += r.Critical;
     EXPECT_EQ(marked, 2);
+}
+
+TEST(SectionCsv, TwoOrThreeColumnsAndEveryRefusalWithItsLine) {
+    struct Case {
+        const char* text;
+        int points;             // 0: refused
+        std::vector<double> n;  // of each segment
+        int line;               // of the refusal
+    };
+    const Case cases[] = {
+        {"distance,elevation,n\n0,5,0.05\n2,0,0.02\n6,0,0.05\n8,5,0.9\n", 4, {0.05, 0.02, 0.05}, 0},
+        {"\xEF\xBB\xBF"
+         "0, 5\r\n\r\n4,0\r\n8,5\r\n",
+         3,
+         {},
+         0},
+        {"x,y,n\n0,5,0.03\n2,0\n", 0, {}, 3},
+        {"x,y\n0,abc\n", 0, {}, 2},
+        {"0,5,0\n1,1,0.03\n", 0, {}, 1},
+        {"0,5,1,2\n", 0, {}, 1},
+        {"x,y\n", 0, {}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        hc::Result<flow::LoadedSection> r = flow::ParseSectionCsv(c.text);
+        if (c.points == 0) {
+            ASSERT_FALSE(r);
+            EXPECT_EQ(r.error().line, c.line);
+            EXPECT_FALSE(r.error().ja.empty());
+            continue;
+        }
+        ASSERT_TRUE(r) << r.error().English();
+        EXPECT_EQ(r->Section.PointCount, c.points);
+        EXPECT_EQ(r->Section.SegmentN, c.n);
+    }
+    // The example beside the text one: the same points, n 0.06 on the floodplains.
+    const flow::CrossSection text = flowtest::Example("river_section.txt");
+    const flow::CrossSection csv = flowtest::Example("river_section_n.csv");
+    EXPECT_EQ(csv.PointX, text.PointX);
+    EXPECT_EQ(csv.PointY, text.PointY);
+    ASSERT_EQ(csv.SegmentN.size(), 26u);
+    EXPECT_EQ(csv.SegmentN.front(), 0.06);
+    EXPECT_EQ(csv.SegmentN[13], 0.035);
+}
+
+TEST(CompositeRoughness, ZonesOfTheirOwnNByHand) {
+    // Sides 1:1 of n 0.05 and a bed 4 m wide of n 0.02, water 1 m deep, I 1/400. Sides: A 0.5,
+    // P sqrt 2, R 2^-1.5 (R^(2/3) = 1/2); bed: A 4, P 4, R 1. K = 2 x 0.5 x 0.5 / 0.05 +
+    // 4 / 0.02 = 210, Q = 10.5 m3/s. Horton-Einstein: (sum P_i n_i^1.5 / P)^(2/3) = 0.0340673;
+    // Lotter: P R^(5/3) / sum(P_i R_i^(5/3) / n_i) = 0.0193427.
+    auto r = flow::ParseSectionCsv("0,2,0.05\n2,0,0.02\n6,0,0.05\n8,2,0.05\n");
+    ASSERT_TRUE(r);
+    const flow::CrossSection& s = r->Section;
+    flow::FlowParameters p = Subdivided(s, 0.03, 400);
+    EXPECT_NEAR(flow::ComputeSectionFlow(s, p, 1).Discharge, 10.5, 1e-12);
+    p.Depth = 1;
+    const std::vector<flow::CompositeRoughness> n = flow::ComputeCompositeRoughness(s, p);
+    ASSERT_EQ(n.size(), 1u);
+    EXPECT_NEAR(n[0].HortonEinstein, 0.0340673, 1e-7);
+    EXPECT_NEAR(n[0].Lotter, 0.0193427, 1e-7);
+    // Without n across, both are the single n.
+    const flow::CrossSection plain = Section({{0, 2}, {2, 0}, {6, 0}, {8, 2}});
+    const auto single = flow::ComputeCompositeRoughness(plain, Params(plain, 0.03, 400, 1));
+    EXPECT_NEAR(single[0].HortonEinstein, 0.03, 1e-15);
+    EXPECT_NEAR(single[0].Lotter, 0.03, 1e-15);
 }

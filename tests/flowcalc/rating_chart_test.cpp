@@ -88,8 +88,9 @@ TEST(RatingChart, A4LandscapeSheet) {
     EXPECT_EQ(paper.TextsEqual(flow::kRatingSheetTitle).size(), 1u);
     EXPECT_EQ(paper.TextsEqual("ファイル名 < /data/trapezoid.txt >").size(), 1u);
     EXPECT_EQ(
-        paper.TextsEqual("  粗度係数  ｎ＝ 0.03    河床勾配  Ｉ＝ １／1000    水位の刻み  0.1 ｍ"
-                         "    水路ごとに計算")
+        paper
+            .TextsEqual("  粗度係数  ｎ＝ 0.03    河床勾配  Ｉ＝ １／1000    水位の刻み  0.1 ｍ"
+                        "    水路ごとに計算")
             .size(),
         1u);
     // Everything on the sheet, text included (its extent by the recorded metrics).
