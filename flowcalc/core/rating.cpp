@@ -180,6 +180,8 @@ hc::Result<NormalDepth> ComputeNormalDepth(const CrossSection& s, const FlowPara
         return full.error();
     NormalDepth out;
     out.BankFullDepth = *full;
+    const bool us = p.Unit == Units::US;
+    const UnitNames en = AsciiUnits(p.Unit), ja = WindowUnits(p.Unit);
     auto discharge = [&](double depth) { return ComputeSectionFlow(s, p, depth).Discharge; };
     // The discharge need not rise everywhere with the depth (a sub-channel joining another or
     // spilling onto a flat bank loses conveyance), so the scan looks for the first depth that
@@ -202,10 +204,12 @@ hc::Result<NormalDepth> ComputeNormalDepth(const CrossSection& s, const FlowPara
         // To the litre per second: enough to choose a discharge that fits.
         const std::string cap = hc::DoubleToText(std::round(out.Capacity * 1000) / 1000);
         return Refused(hc::ErrorKind::BadValue,
-                       "a discharge of " + hc::DoubleToText(Q) + " m3/s exceeds the " + cap +
-                           " m3/s the section carries below its lower bank top (level " +
-                           hc::DoubleToText(s.BedLevel + *full) + " m)",
-                       std::string(text::kAboveBankFull) + cap + text::kAboveBankFullUnit);
+                       "a discharge of " + hc::DoubleToText(Q) + " " + en.Discharge +
+                           " exceeds the " + cap + " " + en.Discharge +
+                           " the section carries below its lower bank top (level " +
+                           hc::DoubleToText(s.BedLevel + *full) + " " + en.Length + ")",
+                       std::string(text::kAboveBankFull) + cap +
+                           (us ? " ft3／sec を超えています" : text::kAboveBankFullUnit));
     }
     double lo = depths[first - 1], hi = depths[first];
     for (int i = 0; i < 200 && hi - lo > kDepthTolerance; ++i) {
@@ -221,11 +225,13 @@ hc::Result<NormalDepth> ComputeNormalDepth(const CrossSection& s, const FlowPara
         const std::string least = SignificantUp(discharge(kMinDepth));
         const std::string minimum = hc::DoubleToText(kMinDepth);
         return Refused(hc::ErrorKind::BadValue,
-                       "a discharge of " + hc::DoubleToText(Q) +
-                           " m3/s flows below the least depth of " + minimum + " m (" + least +
-                           " m3/s flows at " + minimum + " m)",
-                       "この流量では水深が最小の " + minimum + " ｍ より浅くなります\r水深 " +
-                           minimum + " ｍ で流れる流量は " + least + " ｍ3／sec です");
+                       "a discharge of " + hc::DoubleToText(Q) + " " + en.Discharge +
+                           " flows below the least depth of " + minimum + " " + en.Length + " (" +
+                           least + " " + en.Discharge + " flows at " + minimum + " " + en.Length +
+                           ")",
+                       "この流量では水深が最小の " + minimum + " " + ja.Length +
+                           " より浅くなります\r水深 " + minimum + " " + ja.Length +
+                           " で流れる流量は " + least + (us ? " ft3／sec です" : " ｍ3／sec です"));
     }
     out.Depth = hi;
     FlowParameters at = p;

@@ -466,6 +466,12 @@ NormalDepthWindow::NormalDepthWindow(FlowApp& app, hc::PlatformServices& platfor
     v->addWidget(new QLabel(hc::Q("流量を入れると、いまの粗度係数・河床勾配・解析範囲で\nその流量が"
                                   "流れる水深を求めます。"),
                             this));
+    // The depth comes from the analysis menu's method; the main sheet then shows that depth
+    // computed per sub-channel, whose discharge may differ.
+    if (app_.Parameters().Method == ConveyanceMethod::Subdivided)
+        v->addWidget(new QLabel(hc::Q("（断面を分割して計算します。主画面の流量 Q は水路ごとの"
+                                      "計算なので、\n入れた流量と違うことがあります）"),
+                                this));
     auto* g = new QGridLayout;
     g->addWidget(new QLabel(hc::Q("流量 Q ＝"), this), 0, 0);
     discharge_ = new QLineEdit(this);

@@ -74,6 +74,19 @@ TEST(Conveyance, TheWholeSubChannelRatingRunsBackwardsAndTheSubdividedOneDoesNot
     const double sub44 = flow::RatingRowAt(s, Subdivided(s, 0.035, 800), 4.4).Discharge;
     const double sub47 = flow::RatingRowAt(s, Subdivided(s, 0.035, 800), 4.7).Discharge;
     EXPECT_GT(sub47, sub44);
+    // The normal depth no longer jumps: whole, 156 and 157 m3/s flow at 4.370 and 4.986 m;
+    // subdivided, a centimetre or so apart (the rating rises about 80 m3/s a metre there).
+    auto depth = [&](flow::ConveyanceMethod m, double q) {
+        auto n = flow::ComputeNormalDepth(s, Params(s, 0.035, 800, 0, m), q);
+        EXPECT_TRUE(n);
+        return n ? n->Depth : 0.0;
+    };
+    EXPECT_NEAR(depth(ConveyanceMethod::Parts, 156), 4.370, 5e-4);
+    EXPECT_NEAR(depth(ConveyanceMethod::Parts, 157), 4.986, 5e-4);
+    const double jump =
+        depth(ConveyanceMethod::Subdivided, 157) - depth(ConveyanceMethod::Subdivided, 156);
+    EXPECT_GT(jump, 0);
+    EXPECT_LT(jump, 0.02);
 }
 
 TEST(Conveyance, RatingIsMonotonicInFineStepsOverFloodplainsAndIslands) {
