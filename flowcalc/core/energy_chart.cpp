@@ -16,6 +16,7 @@ constexpr hc::Color kGrey{160, 160, 160};
 constexpr int kThinPen = 1;
 // The E axis reaches this many times the largest least energy, so the minima sit inside.
 constexpr double kMinimaRoom = 2;
+constexpr double kBankRoom = 1.05;
 constexpr double kLevelTitleOffsets[] = {-2.5, -0.5, 1.5};
 constexpr double kTitleDrop = 2;
 constexpr double kLabelRaise = 1.1;
@@ -57,7 +58,8 @@ EnergyAxes EnergyChartAxes(const EnergyCurve& c) {
         top = std::max(top, kMinimaRoom * m.Energy);
     EnergyAxes a;
     a.Energy = NiceAxis(0, top > 0 ? top : 1);
-    a.Depth = NiceAxis(0, full > 0 ? full : 1);
+    // Room above the bank top, so that its line and name stand inside the frame.
+    a.Depth = NiceAxis(0, full > 0 ? full * kBankRoom : 1);
     return a;
 }
 

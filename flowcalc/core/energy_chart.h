@@ -16,7 +16,7 @@ inline constexpr const char* kEnergyCriticalLabel = "限界水深 ";
 
 struct EnergyAxes {
     AxisScale Energy;  // 0 to past the bank top's energy and twice the largest least energy
-    AxisScale Depth;   // 0 to the lower bank top
+    AxisScale Depth;   // 0 to a little above the lower bank top
 };
 EnergyAxes EnergyChartAxes(const EnergyCurve& c);
 

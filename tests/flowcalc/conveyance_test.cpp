@@ -38,7 +38,8 @@ struct Surveyed {
 };
 std::vector<Surveyed> FloodplainSections() {
     std::vector<Surveyed> out{{flowtest::Example("river_section.txt"), {true, 24, 52}},
-                              {flowtest::Example("island_section.txt"), {true, 3, 37}}};
+                              {flowtest::Example("island_section.txt"), {true, 3, 37}},
+                              {flowtest::Example("floodplain_section.txt"), {true, 84, 100}}};
     for (double plain : {5.0, 40.0, 200.0})
         for (double bar : {0.0, 1.2, 2.5}) {
             // A main channel 3 m deep, a bar (an island when it stands) in a side channel, a
