@@ -100,12 +100,10 @@ RatingWindow::RatingWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     step_->setFixedWidth(90);
     step_->setText(hc::Q(hc::DoubleToText(kDefaultRatingStep)));
     stepRow->addWidget(step_);
-    stepRow->addWidget(
-        new QLabel(hc::Q(std::string(WindowUnits(app_.Parameters().Unit).Length) +
-                         (app_.Parameters().Method == ConveyanceMethod::Parts
-                              ? "  （河床から低い方の岸の天端まで、水路ごとに計算）"
-                              : "  （河床から低い方の岸の天端まで、断面を分割して計算）")),
-                   central));
+    how_ = new QLabel(central);
+    how_->setObjectName("LabelMethod");
+    ShowMethod(app_.Parameters());
+    stepRow->addWidget(how_);
     auto* compute = new QPushButton(hc::Q("計算"), central);
     compute->setObjectName("Command1");
     stepRow->addWidget(compute);
@@ -168,6 +166,13 @@ void RatingWindow::ShowTitle() {
     setWindowTitle(hc::Q(std::string(text::kRatingWindowTitle) + " < " + dataPath_ + " >"));
 }
 
+void RatingWindow::ShowMethod(const FlowParameters& p) {
+    how_->setText(hc::Q(std::string(WindowUnits(p.Unit).Length) +
+                        (p.Method == ConveyanceMethod::Parts
+                             ? "  （河床から低い方の岸の天端まで、水路ごとに計算）"
+                             : "  （河床から低い方の岸の天端まで、断面を分割して計算）")));
+}
+
 void RatingWindow::Status(const std::string& text) {
     statusBar()->showMessage(hc::Q(text));
 }
@@ -192,6 +197,7 @@ void RatingWindow::Compute() {
     dataPath_ = app_.Section().DataPath;
     ShowTitle();
     table_->setHorizontalHeaderLabels(Headers(kRatingColumns, parameters_.Unit));
+    ShowMethod(parameters_);
     table_->setRowCount(static_cast<int>(curve_->Rows.size()));
     for (int r = 0; r < table_->rowCount(); ++r) {
         const RatingRow& row = curve_->Rows[static_cast<std::size_t>(r)];
@@ -249,8 +255,9 @@ EnergyWindow::EnergyWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     discharge_ = new QLineEdit(central);
     discharge_->setObjectName("TextDischarge");
     discharge_->setFixedWidth(100);
-    // The discharge of the main sheet as a start.
-    if (app_.Last() && app_.Last()->Result.TotalDischarge > 0)
+    // The discharge of the main sheet (in m3/s) as a start.
+    if (app_.Parameters().Unit == Units::SI && app_.Last() &&
+        app_.Last()->Result.TotalDischarge > 0)
         discharge_->setText(
             Fixed(app_.Last()->Result.TotalDischarge).remove(QRegularExpression("\\.?0+$")));
     entries->addWidget(discharge_);

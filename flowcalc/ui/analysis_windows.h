@@ -36,6 +36,8 @@ class RatingWindow : public QMainWindow {
     void Status(const std::string& text);
     // The title names the section of the table shown, which a later load does not change.
     void ShowTitle();
+    // The unit and the method of the table shown, beside the step.
+    void ShowMethod(const FlowParameters& p);
 
     const FlowApp& app_;
     hc::PlatformServices& platform_;
@@ -45,6 +47,7 @@ class RatingWindow : public QMainWindow {
     FlowParameters parameters_;
     std::string dataPath_;
     QLineEdit* step_;
+    QLabel* how_;
     QTableWidget* table_;
     hc::PictureBox* picture_;
     hc::ChartExportActions* exports_ = nullptr;
