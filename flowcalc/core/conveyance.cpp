@@ -177,6 +177,10 @@ SectionFlow ComputeSectionFlow(const CrossSection& s, const FlowParameters& p, d
     return f;
 }
 
+bool UsesSectionRoughness(const CrossSection& s, const FlowParameters& p) {
+    return p.Method == ConveyanceMethod::Subdivided && !s.SegmentN.empty();
+}
+
 std::vector<CompositeRoughness> ComputeCompositeRoughness(const CrossSection& s,
                                                           const FlowParameters& p) {
     const DischargeResult r = ComputeDischarge(s, p);

@@ -56,6 +56,9 @@ struct SectionFlow {
 // whole with the single n, exactly as the main sheet computes it).
 SectionFlow ComputeSectionFlow(const CrossSection& s, const FlowParameters& p, double depth);
 
+// Whether the subdivisions take the section's own n across rather than the single n.
+bool UsesSectionRoughness(const CrossSection& s, const FlowParameters& p);
+
 // Composite roughness of a wetted sub-channel from the n of its wetted bed pieces.
 struct CompositeRoughness {
     double HortonEinstein = 0;  // (sum P_i n_i^1.5 / P)^(2/3): equal velocities

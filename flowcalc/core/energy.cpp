@@ -72,6 +72,7 @@ hc::Result<EnergyCurve> ComputeEnergyCurve(const CrossSection& s, const FlowPara
     c.BankTop = s.BedLevel + *full;
     c.Step = step;
     c.Unit = p.Unit;
+    c.SectionRoughness = UsesSectionRoughness(s, p);
     const double g = Gravity(p.Unit);
     auto energy = [&](double y) { return SpecificEnergy(s, p, Q, y); };
     // Minima of E: a scan (evenly spaced, and every surveyed elevation, where the shape

@@ -36,7 +36,8 @@ struct EnergyCurve {
     double Discharge = 0;
     double BedLevel = 0, BankTop = 0, Step = 0;
     Units Unit = Units::SI;
-    std::vector<EnergyRow> Rows;  // step, 2 step, ... to the bank top, with the critical depths
+    bool SectionRoughness = false;  // the section's own n across served, not the single n
+    std::vector<EnergyRow> Rows;    // step, 2 step, ... to the bank top, with the critical depths
     std::vector<CriticalDepth> Critical;  // every local minimum of E, shallowest first
     std::vector<EnergyRow> Trace;         // a dense line for the chart
 };

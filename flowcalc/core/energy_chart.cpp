@@ -180,11 +180,12 @@ void PrintEnergyCurve(hc::Surface& printer, const EnergyCurve& c, const std::str
     const std::pair<double, std::string> lines[] = {
         {kSheetLineY[0], kEnergySheetTitle},
         {kSheetLineY[1], "ファイル名 < " + dataPath + " >"},
-        {kSheetLineY[2], "  流量  Ｑ＝ " + DoubleToText(c.Discharge) + " " + u.Discharge +
-                             "    粗度係数  ｎ＝ " + DoubleToText(p.Roughness) +
-                             "    河床勾配  Ｉ＝ １／" + std::to_string(p.SlopeDenominator) +
-                             (p.Method == ConveyanceMethod::Parts ? "    水路ごとに計算"
-                                                                  : "    断面を分割して計算")},
+        {kSheetLineY[2],
+         "  流量  Ｑ＝ " + DoubleToText(c.Discharge) + " " + u.Discharge + "    粗度係数  " +
+             (c.SectionRoughness ? std::string("区間ごと") : "ｎ＝ " + DoubleToText(p.Roughness)) +
+             "    河床勾配  Ｉ＝ １／" + std::to_string(p.SlopeDenominator) +
+             (p.Method == ConveyanceMethod::Parts ? "    水路ごとに計算"
+                                                  : "    断面を分割して計算")},
         {kSheetLineY[3], critical},
     };
     for (const auto& [y, text] : lines)

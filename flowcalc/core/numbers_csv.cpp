@@ -41,10 +41,10 @@ std::string WithUnit(const char* name, const char* unit) {
 }
 
 // The analysis settings under a table's parameters.
-void AnalysisRows(hc::CsvTable& csv, const FlowParameters& p) {
+void AnalysisRows(hc::CsvTable& csv, const FlowParameters& p, bool sectionRoughness) {
     using hc::CsvNumber;
     const UnitNames u = AsciiUnits(p.Unit);
-    csv.Row({"roughness n", CsvNumber(p.Roughness)});
+    csv.Row({"roughness n", sectionRoughness ? "the section's n across" : CsvNumber(p.Roughness)});
     csv.Row({"bed slope 1/I", std::to_string(p.SlopeDenominator)});
     csv.Row({WithUnit("range left", u.Length), CsvNumber(p.RangeLeft)});
     csv.Row({WithUnit("range right", u.Length), CsvNumber(p.RangeRight)});
@@ -75,7 +75,7 @@ std::string RatingCsv(const FlowParameters& p, const RatingCurve& c) {
     csv.Row({WithUnit("stage step", u.Length), CsvNumber(c.Step)});
     csv.Row({WithUnit("bed level", u.Length), CsvNumber(c.BedLevel)});
     csv.Row({WithUnit("lower bank top", u.Length), CsvNumber(c.BankTop)});
-    AnalysisRows(csv, p);
+    AnalysisRows(csv, p, c.SectionRoughness);
     return csv.Text();
 }
 
@@ -104,7 +104,7 @@ std::string EnergyCsv(const FlowParameters& p, const EnergyCurve& c) {
         csv.Row({WithUnit(("least specific energy " + k).c_str(), u.Length),
                  CsvNumber(c.Critical[i].Energy)});
     }
-    AnalysisRows(csv, p);
+    AnalysisRows(csv, p, c.SectionRoughness);
     return csv.Text();
 }
 

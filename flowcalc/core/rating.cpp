@@ -159,6 +159,7 @@ hc::Result<RatingCurve> ComputeRatingCurve(const CrossSection& s, const FlowPara
     c.BankTop = s.BedLevel + *full;
     c.Step = step;
     c.Unit = p.Unit;
+    c.SectionRoughness = UsesSectionRoughness(s, p);
     for (int k = 0; k <= static_cast<int>(steps); ++k) {
         double depth = k * step;
         if (std::fabs(depth - *full) <= close)

@@ -75,6 +75,7 @@ struct RatingCurve {
     double BankTop = 0;  // the lower bank top, where the table ends
     double Step = 0;
     Units Unit = Units::SI;
+    bool SectionRoughness = false;  // the section's own n across served, not the single n
     std::vector<RatingRow> Rows;  // depth 0, step, 2 step, ... and the bank top itself
 };
 

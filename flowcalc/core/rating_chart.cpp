@@ -234,11 +234,13 @@ void PrintRatingCurve(hc::Surface& printer, const RatingCurve& c, const std::str
     const std::pair<double, std::string> lines[] = {
         {kSheetLineY[0], kRatingSheetTitle},
         {kSheetLineY[1], "ファイル名 < " + dataPath + " >"},
-        {kSheetLineY[2], "  粗度係数  ｎ＝ " + DoubleToText(p.Roughness) +
-                             "    河床勾配  Ｉ＝ １／" + std::to_string(p.SlopeDenominator) +
-                             "    水位の刻み  " + DoubleToText(c.Step) + length +
-                             (p.Method == ConveyanceMethod::Parts ? "    水路ごとに計算"
-                                                                  : "    断面を分割して計算")},
+        {kSheetLineY[2],
+         "  粗度係数  " +
+             (c.SectionRoughness ? std::string("区間ごと") : "ｎ＝ " + DoubleToText(p.Roughness)) +
+             "    河床勾配  Ｉ＝ １／" + std::to_string(p.SlopeDenominator) + "    水位の刻み  " +
+             DoubleToText(c.Step) + length +
+             (p.Method == ConveyanceMethod::Parts ? "    水路ごとに計算"
+                                                  : "    断面を分割して計算")},
         {kSheetLineY[3], "  河床高  " + DoubleToText(c.BedLevel) + length +
                              "    岸の天端（低い方）  " + DoubleToText(c.BankTop) + length +
                              "    天端での流量  Ｑ＝ " + bankFullText + " " +

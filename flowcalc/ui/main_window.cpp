@@ -391,7 +391,7 @@ void MainWindow::ShowResults(const Computation& c) {
                : std::vector<CompositeRoughness>{};
     froude_->setColumnCount(varied ? 5 : 3);
     froude_->setHorizontalHeaderLabels({hc::Q("水路"), hc::Q("フルード数 Fr"), hc::Q("流れ"),
-                                        hc::Q("合成粗度 H-E"), hc::Q("合成粗度 Lotter")});
+                                        hc::Q("合成ｎ\nH-E"), hc::Q("合成ｎ\nLotter")});
     froude_->setRowCount(static_cast<int>(froude.size()));
     for (int i = 0; i < froude_->rowCount(); ++i) {
         const std::size_t k = static_cast<std::size_t>(i);

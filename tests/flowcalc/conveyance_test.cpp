@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "flowcalc/core/energy.h"
+#include "flowcalc/core/numbers_csv.h"
 #include "flowcalc/core/rating.h"
 #include "tests/flowcalc/sections.h"
 
@@ -274,6 +275,15 @@ TEST(SectionCsv, TwoOrThreeColumnsAndEveryRefusalWithItsLine) {
     ASSERT_EQ(csv.SegmentN.size(), 26u);
     EXPECT_EQ(csv.SegmentN.front(), 0.06);
     EXPECT_EQ(csv.SegmentN[13], 0.035);
+    // Subdivided, the table names the section's n as what served; whole, the single n.
+    for (ConveyanceMethod m : {ConveyanceMethod::Subdivided, ConveyanceMethod::Parts}) {
+        const flow::FlowParameters p = Params(csv, 0.035, 800, 0, m);
+        auto rating = flow::ComputeRatingCurve(csv, p, 1);
+        ASSERT_TRUE(rating);
+        const bool own = flow::RatingCsv(p, *rating).find("roughness n,the section's n across") !=
+                         std::string::npos;
+        EXPECT_EQ(own, m == ConveyanceMethod::Subdivided);
+    }
 }
 
 TEST(CompositeRoughness, ZonesOfTheirOwnNByHand) {
