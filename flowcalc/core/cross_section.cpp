@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <optional>
 
@@ -243,9 +244,8 @@ hc::Result<LoadedSection> LoadSection(const std::string& path) {
     hc::Result<std::string> bytes = hc::ReadFileBytes(path);
     if (!bytes)
         return bytes.error();
-    const bool csv = path.size() > 4 && (path.compare(path.size() - 4, 4, ".csv") == 0 ||
-                                         path.compare(path.size() - 4, 4, ".CSV") == 0);
-    hc::Result<LoadedSection> out = csv ? ParseSectionCsv(*bytes) : ParseSection(*bytes);
+    hc::Result<LoadedSection> out =
+        IsCsvSectionPath(path) ? ParseSectionCsv(*bytes) : ParseSection(*bytes);
     if (!out) {
         hc::Error e = out.error();
         e.file = path;
@@ -257,6 +257,25 @@ hc::Result<LoadedSection> LoadSection(const std::string& path) {
 
 std::string MainCaption(const std::string& dataPath) {
     return std::string("マニング式による流量計算 < ") + dataPath + " >";
+}
+
+bool IsCsvSectionPath(const std::string& path) {
+    if (path.size() < 4)
+        return false;
+    std::string end = path.substr(path.size() - 4);
+    std::transform(end.begin(), end.end(), end.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return end == ".csv";
+}
+
+std::string SectionFileTextFor(const std::string& path, const std::vector<double>& x,
+                               const std::vector<double>& y) {
+    if (!IsCsvSectionPath(path))
+        return SectionFileText(x, y);
+    std::string out = "distance,elevation\n";
+    for (std::size_t k = 0; k < x.size() && k < y.size(); ++k)
+        out += hc::DoubleToText(x[k]) + "," + hc::DoubleToText(y[k]) + "\n";
+    return out;
 }
 
 std::string SectionFileText(const std::vector<double>& x, const std::vector<double>& y) {

@@ -69,8 +69,14 @@ ChartScales AutoScales(const CrossSection& section);
 // The main window caption after a load.
 std::string MainCaption(const std::string& dataPath);
 
-// The text of a section file as the grid editor writes it: the count, then "x y" per line.
+// Whether a section file's name asks for the CSV form (it ends in .csv, in either case).
+bool IsCsvSectionPath(const std::string& path);
+
+// The text of a section file as the grid editor writes it: the count, then "x y" per line; for
+// a path in the CSV form, a header and "x,y" per line, which that form reads back.
 std::string SectionFileText(const std::vector<double>& x, const std::vector<double>& y);
+std::string SectionFileTextFor(const std::string& path, const std::vector<double>& x,
+                               const std::vector<double>& y);
 
 // The how-to-use text: every line of the file preceded by CR LF. Empty when the file is missing.
 std::string ReadHelpText(const std::string& path);

@@ -16,6 +16,9 @@ inline constexpr const char* kDepthInvalid =
     "この最大水深では浅すぎます\r１cm以上の水深にしてください";
 inline constexpr const char* kParametersUnusable = "パラメータは正しく入れてください";
 inline constexpr const char* kEditFileRefused = "このデータファイルは処理できません";
+inline constexpr const char* kEditRoughnessRefused =
+    "粗度係数の列のある断面ファイルはこのエディタでは編集できません（表計算ソフトなどで編集してくだ"
+    "さい）";
 inline constexpr const char* kTooFewRows = "入力したデータ数が少なすぎます";
 inline constexpr const char* kUnsavedGrid =
     "入力した断面座標データは保存されていません。\r保存しますか？";
