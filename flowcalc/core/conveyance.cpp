@@ -19,16 +19,21 @@ double Roughness(const CrossSection& s, const FlowParameters& p, int segment) {
 // A piece of the bed of one segment under the water level H, from (x1, y1) to (x2, y2).
 struct Piece {
     double x1, x2, area, perimeter, n;
-    bool wall;  // no width: its perimeter belongs to a neighbour
+    bool wall;    // no width: its perimeter belongs to a neighbour
+    bool rising;  // a wall going up, whose foot is on the element before it
 };
 
 Piece PieceOf(double x1, double y1, double x2, double y2, double H, double n) {
     const double d1 = std::max(H - y1, 0.0), d2 = std::max(H - y2, 0.0);
-    Piece p{x1, x2, (d1 + d2) / 2 * (x2 - x1), std::hypot(x2 - x1, y2 - y1), n, !(x2 > x1)};
     // A wall's wet length goes to the element at its foot, the deeper side.
-    if (p.wall && y2 > y1)
-        p.x2 = -1;  // marks "the previous element"
-    return p;
+    const bool wall = !(x2 > x1);
+    return Piece{x1,
+                 x2,
+                 wall ? 0 : (d1 + d2) / 2 * (x2 - x1),
+                 std::hypot(x2 - x1, y2 - y1),
+                 n,
+                 wall,
+                 wall && y2 > y1};
 }
 
 // The wetted bed of one sub-channel as pieces, walls folded into their neighbours.
@@ -44,7 +49,7 @@ std::vector<Piece> PiecesOf(const CrossSection& s, const FlowParameters& p, cons
     double carried = 0, carriedNP = 0;  // a descending wall waits for the piece at its foot
     for (const Piece& q : raw) {
         if (q.wall) {
-            if (q.x2 < 0 && !out.empty()) {
+            if (q.rising && !out.empty()) {
                 Piece& prev = out.back();
                 prev.n = std::pow(
                     (prev.perimeter * std::pow(prev.n, 1.5) + q.perimeter * std::pow(q.n, 1.5)) /

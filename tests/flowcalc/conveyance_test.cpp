@@ -160,6 +160,11 @@ TEST(Conveyance, AlphaOfAFloodplainBesideAMainChannelByHand) {
     EXPECT_NEAR(f.Alpha, 1.004232, 1e-6);
     EXPECT_DOUBLE_EQ(f.Area, 14);
     EXPECT_DOUBLE_EQ(f.Perimeter, 16);
+    // Surveyed from a station left of the origin: the same.
+    const flow::CrossSection shifted =
+        Section({{-20, 3}, {-20, 1}, {-10, 1}, {-10, 0}, {-8, 0}, {-8, 3}});
+    EXPECT_NEAR(flow::ComputeSectionFlow(shifted, Subdivided(shifted, 0.03, 1000), 2).Alpha,
+                1.004232, 1e-6);
 }
 
 TEST(SpecificEnergy, CriticalDepthOfRectanglesAndTrapezoids) {
