@@ -106,6 +106,9 @@ Choices TakeChoices(const hcmd::Options& o) {
         else if (u != "si")
             throw UsageError{"--units takes si or us"};
     }
+    if (c.units == flow::Units::US && !c.discharge && !c.ratingStep && !c.energy)
+        throw UsageError{"--units us serves --rating, --discharge and --energy; the --depth "
+                         "sheet is computed in metres"};
     c.froudeCsv = o.Has("froude");
     if (c.discharge && !c.depth.empty())
         throw UsageError{"--depth and --discharge both set the water level: give one"};

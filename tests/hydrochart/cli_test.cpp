@@ -93,6 +93,8 @@ TEST_F(HydrochartCli, OptionFormsAndUsageErrors) {
          "parts or", ""},
         {"flow", flow + QStringList{"100", "--energy", "5", "--units", "ft", "--json"}, 2,
          "si or us", ""},
+        {"flow", flow + QStringList{"100", "--depth", "1", "--units", "us", "--json"}, 2,
+         "in metres", ""},
         {"check", {kBook, "-o", "%d/x.pdf"}, 2, ".json or .csv", ""},
         {"gibbs", {kBook, "--gibbs-basis", "weight", "--json"}, 2, "takes mass or meq", ""},
         {"ussl", {kBook, "--gibbs-basis", "meq", "--json"}, 2, "Unknown option", ""},
