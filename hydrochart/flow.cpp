@@ -363,8 +363,8 @@ int RunFile(const Choices& ch, const hcmd::Input& input, const hcmd::OutputOptio
 hcmd::Command FlowCommand() {
     hcmd::Command c;
     c.name = "flow";
-    c.summary = "Manning discharge, normal depth and rating curve of a river cross-section "
-                "(flowcalc)";
+    c.summary = "Manning discharge, normal depth, rating curve and specific energy of a river "
+                "cross-section (flowcalc)";
     c.input = "FILE";
     c.options = {
         {"depth", "D", "water depth above the lowest bed point in m, at least 0.01"},
@@ -408,12 +408,11 @@ hcmd::Command FlowCommand() {
              std::to_string(flow::PrintWidths{}.Section) + "," +
              std::to_string(flow::PrintWidths{}.Water)},
     };
-    c.notes =
-        "FILE is a cross-section as flowcalc reads it: the point count, then distance and "
-        "elevation (m) a line; or, named *.csv, a row per point of distance,elevation or "
-        "distance,elevation,n (the n of the segment to the next point, used by the "
-        "subdivided method and shown as composite n per sub-channel).\nThe JSON gives every "
-        "sub-channel's Froude number Fr = V / sqrt(g A / B) and regime.\n";
+    c.notes = "FILE is a cross-section as flowcalc reads it: the point count, then distance and "
+              "elevation (m) a line;\nor, named *.csv, a row per point of distance,elevation or "
+              "distance,elevation,n (the n of the\nsegment to the next point, used by the "
+              "subdivided method and shown as each sub-channel's composite n).\nThe JSON gives "
+              "every sub-channel's Froude number Fr = V / sqrt(g A / B) and regime.\n";
     c.prepare = [](const hcmd::Options& o) -> hcmd::FileRun {
         auto choices = std::make_shared<const Choices>(TakeChoices(o));
         return [choices](const hcmd::Input& in, const hcmd::OutputOptions& out) {
