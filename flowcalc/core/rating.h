@@ -1,6 +1,7 @@
 // Beyond one water depth: the Froude number and flow regime of each sub-channel, the
 // stage-discharge (rating) table of a section from its bed to its lower bank top, and the normal
-// depth at which the section carries a given discharge. All reuse ComputeDischarge.
+// depth at which the section carries a given discharge. The table and the depth add up the
+// section by the method of the parameters (ComputeSectionFlow).
 #pragma once
 
 #include <optional>
