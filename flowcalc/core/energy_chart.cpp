@@ -124,8 +124,9 @@ void DrawEnergyChart(hc::Surface& g, const RatingChartConstants& k, const Energy
     g.Line(k.Left, bank, k.Right, bank, k.BankColor);
     g.SetDrawStyle(hc::PenStyle::Solid);
     SetFont(g, k.LabelFont, k.LabelSize);
-    PrintAt(g, k.Right - g.TextWidth(kRatingBankLabel) - k.TickLength,
-            bank - kLabelRaise * g.TextHeight(kRatingBankLabel), kRatingBankLabel);
+    // Named at its left end: the line E = y and the curve reach the bank top on the right.
+    PrintAt(g, k.Left + 2 * k.TickLength, bank - kLabelRaise * g.TextHeight(kRatingBankLabel),
+            kRatingBankLabel);
     // The curve, where it lies inside the frame (it runs off to the right near the bed).
     g.SetDrawWidth(k.CurveWidth);
     for (std::size_t i = 1; i < c.Trace.size(); ++i) {
