@@ -6,13 +6,16 @@
 #include <string>
 
 #include "common/core/recording_surface.h"
+#include "flowcalc/core/conveyance.h"
 #include "flowcalc/core/cross_section.h"
 #include "flowcalc/core/discharge.h"
 #include "flowcalc/core/section_chart.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // Both forms of a section file: the text form and, led by a comma, the CSV form with n.
+    const std::string text(reinterpret_cast<const char*>(data), size);
     hc::Result<flow::LoadedSection> loaded =
-        flow::ParseSection(std::string(reinterpret_cast<const char*>(data), size));
+        text.find(',') < text.find('\n') ? flow::ParseSectionCsv(text) : flow::ParseSection(text);
     if (!loaded)
         return 0;
     flow::Computation c;
@@ -31,6 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (double share : {0.0, 1.5, 0.5}) {
         p.Depth = std::max(0.01, (*high - *low) * share);
         c.Result = flow::ComputeDischarge(c.Section, p);
+        (void)flow::ComputeSectionFlow(c.Section, p, p.Depth);
+        (void)flow::ComputeCompositeRoughness(c.Section, p);
     }
     hc::RecordingSurface screen = hc::RecordingSurface::Screen(649, 321);
     flow::DrawSection(screen, c);

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "common/core/numbers.h"
+#include "flowcalc/core/energy_chart.h"
 #include "flowcalc/core/flow_app.h"
 #include "flowcalc/core/numbers_csv.h"
 #include "flowcalc/core/rating.h"
@@ -31,6 +32,11 @@ struct Choices {
     std::string depth, roughness, slope, hscale, vscale, range;
     std::optional<double> discharge;  // --discharge Q (m3/s)
     std::optional<double> ratingStep;  // --rating STEP (m)
+    std::optional<double> energy;      // --energy Q: the specific-energy curve for Q
+    std::optional<double> energyStep;  // --energy-step STEP
+    flow::ConveyanceMethod method = flow::ConveyanceMethod::Subdivided;
+    std::string banks;
+    flow::Units units = flow::Units::SI;
     bool froudeCsv = false;
     flow::PrintWidths widths;
 };
@@ -67,13 +73,49 @@ Choices TakeChoices(const hcmd::Options& o) {
         if (!(*c.ratingStep > 0))
             throw UsageError{"--rating takes a step above 0 m"};
     }
+    if (o.Has("energy")) {
+        c.energy = hcmd::OptionDouble("--energy", o.Value("energy"));
+        if (!(*c.energy > 0))
+            throw UsageError{"--energy takes a discharge above 0"};
+    }
+    if (o.Has("energy-step")) {
+        c.energyStep = hcmd::OptionDouble("--energy-step", o.Value("energy-step"));
+        if (!(*c.energyStep > 0))
+            throw UsageError{"--energy-step takes a step above 0"};
+        if (!c.energy)
+            throw UsageError{"--energy-step goes with --energy"};
+    }
+    if (c.energy && c.ratingStep)
+        throw UsageError{"--rating and --energy each replace the chart: give one"};
+    if (o.Has("method")) {
+        const std::string m = o.Value("method");
+        if (m == "parts")
+            c.method = flow::ConveyanceMethod::Parts;
+        else if (m != "subdivided")
+            throw UsageError{"--method takes parts or subdivided"};
+    }
+    c.banks = o.Value("banks");
+    if (!c.banks.empty() && hcmd::SplitCommas(c.banks).size() != 2)
+        throw UsageError{"--banks takes LEFT,RIGHT"};
+    if (!c.banks.empty() && c.method == flow::ConveyanceMethod::Parts)
+        throw UsageError{"--banks divides the section: it does not go with --method parts"};
+    if (o.Has("units")) {
+        const std::string u = o.Value("units");
+        if (u == "us")
+            c.units = flow::Units::US;
+        else if (u != "si")
+            throw UsageError{"--units takes si or us"};
+    }
+    if (c.units == flow::Units::US && !c.discharge && !c.ratingStep && !c.energy)
+        throw UsageError{"--units us serves --rating, --discharge and --energy; the --depth "
+                         "sheet is computed in metres"};
     c.froudeCsv = o.Has("froude");
     if (c.discharge && !c.depth.empty())
         throw UsageError{"--depth and --discharge both set the water level: give one"};
     if (c.roughness.empty() || c.slope.empty() ||
-        (c.depth.empty() && !c.discharge && !c.ratingStep))
-        throw UsageError{"--roughness, --slope and one of --depth, --discharge or --rating are "
-                         "needed"};
+        (c.depth.empty() && !c.discharge && !c.ratingStep && !c.energy))
+        throw UsageError{"--roughness, --slope and one of --depth, --discharge, --rating or "
+                         "--energy are needed"};
     // A slope written as a fraction is the commonest slip: the option takes N of 1/N.
     if (auto s = hc::TryTextToDouble(c.slope); s && *s > 0 && *s < 1)
         throw UsageError{"--slope takes N of the bed slope 1/N (800 means 1/800): for " + c.slope +
@@ -88,14 +130,26 @@ QJsonValue Number(double v, bool defined) {
 QJsonObject Json(const std::string& file, const flow::FlowApp& app,
                  const std::optional<flow::Computation>& c,
                  const std::optional<flow::NormalDepth>& normal, double discharge,
-                 const std::optional<flow::RatingCurve>& rating) {
+                 const std::optional<flow::RatingCurve>& rating,
+                 const std::optional<flow::EnergyCurve>& energy) {
     QJsonObject j = hcmd::JsonDocument("flow", file);
     const flow::FlowParameters& p = c ? c->Parameters : app.Parameters();
     j["point_count"] = app.Section().PointCount;
+    QJsonArray segmentN;
+    for (double n : app.Section().SegmentN)
+        segmentN.append(n);
+    j["segment_roughness"] =
+        app.Section().SegmentN.empty() ? QJsonValue(QJsonValue::Null) : QJsonValue(segmentN);
     j["bed_level_m"] = app.Section().BedLevel;
     j["roughness"] = p.Roughness;
     j["slope_denominator"] = p.SlopeDenominator;
     j["range_m"] = QJsonObject{{"left", p.RangeLeft}, {"right", p.RangeRight}};
+    j["method"] = flow::MethodName(app.Parameters().Method);
+    j["units"] = flow::UnitsName(app.Parameters().Unit);
+    j["bank_stations_m"] = app.Parameters().Banks.Set
+                               ? QJsonValue(QJsonObject{{"left", app.Parameters().Banks.Left},
+                                                        {"right", app.Parameters().Banks.Right}})
+                               : QJsonValue(QJsonValue::Null);
     j["horizontal_scale"] = app.Scales().HScale;
     j["vertical_scale"] = app.Scales().VScale;
     j["y_centre_m"] = app.Scales().YCentre;
@@ -105,6 +159,8 @@ QJsonObject Json(const std::string& file, const flow::FlowApp& app,
     QJsonArray channels;
     if (computed) {
         const std::vector<flow::SubChannelFroude> fr = flow::ComputeFroude(c->Result);
+        const std::vector<flow::CompositeRoughness> composite =
+            flow::ComputeCompositeRoughness(c->Section, c->Parameters);
         for (std::size_t i = 0; i < c->Result.Sections.size(); ++i) {
             const flow::WetSection& w = c->Result.Sections[i];
             channels.append(QJsonObject{{"left_m", w.xl},
@@ -116,6 +172,8 @@ QJsonObject Json(const std::string& file, const flow::FlowApp& app,
                                         {"velocity_m_s", w.V},
                                         {"discharge_m3_s", w.Q},
                                         {"froude", fr[i].Froude},
+                                        {"n_horton_einstein", composite[i].HortonEinstein},
+                                        {"n_lotter", composite[i].Lotter},
                                         {"regime", flow::RegimeName(fr[i].Regime)}});
         }
     }
@@ -139,13 +197,38 @@ QJsonObject Json(const std::string& file, const flow::FlowApp& app,
                                     {"top_width_m", r.TopWidth},
                                     {"velocity_m_s", r.Velocity},
                                     {"discharge_m3_s", r.Discharge},
-                                    {"froude", r.Froude}});
+                                    {"froude", r.Froude},
+                                    {"alpha", r.Alpha}});
         j["rating"] = QJsonObject{{"step_m", rating->Step},
                                   {"bed_level_m", rating->BedLevel},
                                   {"bank_top_m", rating->BankTop},
                                   {"rows", rows}};
     } else {
         j["rating"] = QJsonValue::Null;
+    }
+    if (energy) {
+        QJsonArray rows, minima;
+        for (const flow::EnergyRow& r : energy->Rows)
+            rows.append(QJsonObject{{"depth_m", r.Depth},
+                                    {"level_m", r.Level},
+                                    {"area_m2", r.Area},
+                                    {"top_width_m", r.TopWidth},
+                                    {"alpha", r.Alpha},
+                                    {"velocity_m_s", r.Velocity},
+                                    {"energy_m", r.Energy},
+                                    {"froude", r.Froude},
+                                    {"critical", r.Critical}});
+        for (const flow::CriticalDepth& m : energy->Critical)
+            minima.append(QJsonObject{{"depth_m", m.Depth},
+                                      {"level_m", m.Level},
+                                      {"energy_m", m.Energy},
+                                      {"alpha", m.Alpha}});
+        j["specific_energy"] =
+            QJsonObject{{"discharge_m3_s", energy->Discharge}, {"step_m", energy->Step},
+                        {"bed_level_m", energy->BedLevel},     {"bank_top_m", energy->BankTop},
+                        {"critical_depths", minima},           {"rows", rows}};
+    } else {
+        j["specific_energy"] = QJsonValue::Null;
     }
     return j;
 }
@@ -184,6 +267,15 @@ int RunFile(const Choices& ch, const hcmd::Input& input, const hcmd::OutputOptio
         return hcmd::Refuse(input, chosen.error());
     if (hc::Result<flow::FollowUp> set = app.SetScales(scales, *chosen); !set)
         return hcmd::Refuse(input, set.error());
+    app.SetMethod(ch.method);
+    app.SetUnits(ch.units);
+    if (!ch.banks.empty()) {
+        auto parts = hcmd::SplitCommas(ch.banks);
+        hc::Result<flow::BankStations> banks = flow::ReadBanks(parts[0], parts[1]);
+        if (!banks)
+            return hcmd::Refuse(input, banks.error());
+        (void)app.SetBanks(*banks);
+    }
 
     hc::Result<double> n = flow::ReadNumber(flow::Setting::Roughness, ch.roughness);
     if (!n)
@@ -225,8 +317,25 @@ int RunFile(const Choices& ch, const hcmd::Input& input, const hcmd::OutputOptio
         rating = *r;
     }
 
+    std::optional<flow::EnergyCurve> energy;
+    if (ch.energy) {
+        hc::Result<flow::EnergyCurve> e =
+            app.Energy(*ch.energy, ch.energyStep.value_or(flow::kDefaultEnergyStep));
+        if (!e)
+            return hcmd::Refuse(input, e.error());
+        energy = *e;
+    }
+
     hcmd::ChartJob job;
-    if (rating) {
+    if (energy) {
+        job.drawPaper = [&](hc::Surface& g) {
+            flow::PrintEnergyCurve(g, *energy, input.shown, app.Parameters(), app.Widths());
+        };
+        job.drawScreen = [&](hc::Surface& g) { flow::DrawEnergyScreen(g, *energy); };
+        job.screenWidth = flow::kRatingScreenWidth * kRatingPixelsPerUnit;
+        job.screenHeight = flow::kRatingScreenHeight * kRatingPixelsPerUnit;
+        job.csv = [&] { return flow::EnergyCsv(app.Parameters(), *energy); };
+    } else if (rating) {
         // The rating curve replaces the section as the chart and the table.
         job.drawPaper = [&](hc::Surface& g) {
             flow::PrintRatingCurve(g, *rating, input.shown, app.Parameters(), app.Widths());
@@ -241,12 +350,12 @@ int RunFile(const Choices& ch, const hcmd::Input& input, const hcmd::OutputOptio
         job.screenWidth = kScreenWidth;
         job.screenHeight = kScreenHeight;
         job.csv = [&] {
-            return ch.froudeCsv ? flow::FroudeCsv(c->Result)
+            return ch.froudeCsv ? flow::FroudeCsv(c->Section, c->Parameters, c->Result)
                                 : flow::DischargeCsv(c->Parameters, c->Result);
         };
     }
     job.json = [&] {
-        return Json(input.shown, app, c, normal, ch.discharge.value_or(0), rating);
+        return Json(input.shown, app, c, normal, ch.discharge.value_or(0), rating, energy);
     };
     return hcmd::WriteOutputs(out, job);
 }
@@ -254,8 +363,8 @@ int RunFile(const Choices& ch, const hcmd::Input& input, const hcmd::OutputOptio
 hcmd::Command FlowCommand() {
     hcmd::Command c;
     c.name = "flow";
-    c.summary = "Manning discharge, normal depth and rating curve of a river cross-section "
-                "(flowcalc)";
+    c.summary = "Manning discharge, normal depth, rating curve and specific energy of a river "
+                "cross-section (flowcalc)";
     c.input = "FILE";
     c.options = {
         {"depth", "D", "water depth above the lowest bed point in m, at least 0.01"},
@@ -265,6 +374,21 @@ hcmd::Command FlowCommand() {
         {"rating", "STEP",
          "write the rating curve (stage-discharge table and chart) from the bed to the lower "
          "bank top in steps of STEP m (the windows' default is 0.1) instead of the section"},
+        {"energy", "Q",
+         "write the specific-energy curve E = y + alpha V^2/2g of the section carrying Q (m3/s, "
+         "ft3/s with --units us) from the bed to the lower bank top, with every critical depth "
+         "(each least E), instead of the section"},
+        {"energy-step", "STEP", "depth step of the --energy table; default 0.1"},
+        {"method", "METHOD",
+         "how --rating, --discharge and --energy add up the section: subdivided (the default: "
+         "K = (1/n) A R^(2/3) of each subdivision summed, Q = K sqrt(S)) or parts (each wetted "
+         "sub-channel whole, as the --depth sheet computes)"},
+        {"banks", "LEFT,RIGHT",
+         "bank stations: the main channel between them is one element, the overbanks are "
+         "divided at every point; default: every point divides"},
+        {"units", "UNITS",
+         "si (m, m3/s) or us (ft, ft3/s, Manning's factor 1.486, g 32.174 ft/s2) for --rating, "
+         "--discharge and --energy; default si"},
         {"roughness", "N", "Manning's roughness n, 0.001 to 1 (usually 0.01 to 0.1); needed"},
         {"slope", "S",
          "the bed slope as 1/S: 800 means a slope of 1/800; a whole number of at least 1 "
@@ -285,8 +409,10 @@ hcmd::Command FlowCommand() {
              std::to_string(flow::PrintWidths{}.Water)},
     };
     c.notes = "FILE is a cross-section as flowcalc reads it: the point count, then distance and "
-              "elevation (m) a line.\nThe JSON gives every sub-channel's Froude number "
-              "Fr = V / sqrt(g A / B) and regime.\n";
+              "elevation (m) a line;\nor, named *.csv, a row per point of distance,elevation or "
+              "distance,elevation,n (the n of the\nsegment to the next point, used by the "
+              "subdivided method and shown as each sub-channel's composite n).\nThe JSON gives "
+              "every sub-channel's Froude number Fr = V / sqrt(g A / B) and regime.\n";
     c.prepare = [](const hcmd::Options& o) -> hcmd::FileRun {
         auto choices = std::make_shared<const Choices>(TakeChoices(o));
         return [choices](const hcmd::Input& in, const hcmd::OutputOptions& out) {

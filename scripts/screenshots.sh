@@ -170,6 +170,14 @@ for d in 1.5 3; do
 done
 panel flow-depth "最大水深 1.5 m（流れは２つ）|$work/raw/depth1.5.png" \
   "最大水深 3 m（ひとつの流れ）|$work/raw/depth3.png"
+for method in parts subdivided; do
+  raw_screen "$work/raw/rating-$method.png" flow flowcalc/river_section.txt --rating 0.1 \
+    --method "$method" --roughness 0.035 --slope 800
+done
+panel flow-rating-methods "水路ごとに計算|$work/raw/rating-parts.png" \
+  "断面を分割して計算|$work/raw/rating-subdivided.png"
+sheet flow-energy 760 flow flowcalc/floodplain_section.txt --energy 150 --roughness 0.035 \
+  --slope 1000
 
 # ---- The template's filled rows (sample12.xls, columns A to F, rows 9 to 21) ----
 # Drawn from the cells the programs read, so the picture follows the example workbook.

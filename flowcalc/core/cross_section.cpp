@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <optional>
 
@@ -157,11 +158,94 @@ hc::Result<LoadedSection> ParseSection(const std::string& text) {
     return out;
 }
 
+hc::Result<LoadedSection> ParseSectionCsv(const std::string& text) {
+    CrossSection s;
+    std::size_t columns = 0;
+    std::size_t pos = 0;
+    int line = 0;
+    std::vector<double> pointN;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string row = text.substr(pos, end - pos);
+        pos = end + 1;
+        ++line;
+        if (!row.empty() && row.back() == '\r')
+            row.pop_back();
+        if (line == 1 && row.rfind("\xEF\xBB\xBF", 0) == 0)
+            row.erase(0, 3);  // a spreadsheet's byte order mark
+        if (row.find_first_not_of(" \t") == std::string::npos)
+            continue;
+        std::vector<std::string> items;
+        for (std::size_t from = 0;;) {
+            const std::size_t comma = row.find(',', from);
+            std::string item =
+                row.substr(from, comma == std::string::npos ? std::string::npos : comma - from);
+            const std::size_t a = item.find_first_not_of(" \t\"");
+            const std::size_t b = item.find_last_not_of(" \t\"");
+            items.push_back(a == std::string::npos ? std::string() : item.substr(a, b - a + 1));
+            if (comma == std::string::npos)
+                break;
+            from = comma + 1;
+        }
+        // A header: the first row whose first item is no number.
+        if (columns == 0 && s.PointX.empty() && !hc::TryTextToDouble(items[0]))
+            continue;
+        if (columns == 0) {
+            columns = items.size();
+            if (columns < 2 || columns > 3)
+                return Refusal(hc::ErrorKind::BadValue, line,
+                               "列の数は 2（距離,標高）か 3（距離,標高,粗度係数）です",
+                               "a row has distance,elevation or distance,elevation,n");
+        }
+        if (items.size() != columns)
+            return Refusal(hc::ErrorKind::BadValue, line,
+                           "列の数が " + std::to_string(items.size()) + " で、最初の行の " +
+                               std::to_string(columns) + " と違います",
+                           std::to_string(items.size()) + " columns where the first row has " +
+                               std::to_string(columns));
+        if (static_cast<int>(s.PointX.size()) == kMaxPoints) {
+            const std::string limit = std::to_string(kMaxPoints);
+            return Refusal(hc::ErrorKind::BadCount, line, "点の数が " + limit + " を超えています",
+                           "more than " + limit + " points");
+        }
+        double v[3] = {0, 0, 0};
+        for (std::size_t i = 0; i < columns; ++i) {
+            const std::optional<double> d = hc::TryTextToDouble(items[i]);
+            if (!d)
+                return NotANumber(line, items[i]);
+            v[i] = *d;
+        }
+        if (columns == 3 && !(v[2] > 0))
+            return Refusal(hc::ErrorKind::BadValue, line,
+                           "粗度係数 " + items[2] + " は 0 より大きくしてください",
+                           "the roughness " + items[2] + " is not above 0");
+        s.PointX.push_back(v[0]);
+        s.PointY.push_back(v[1]);
+        if (columns == 3)
+            pointN.push_back(v[2]);
+    }
+    if (s.PointX.empty())
+        return Refusal(hc::ErrorKind::BadCount, line, "点がひとつもありません", "no points");
+    s.PointCount = static_cast<std::int32_t>(s.PointX.size());
+    if (!pointN.empty())
+        s.SegmentN.assign(pointN.begin(), pointN.end() - 1);
+    s.MinX = *std::min_element(s.PointX.begin(), s.PointX.end());
+    s.MaxX = *std::max_element(s.PointX.begin(), s.PointX.end());
+    s.BedLevel = *std::min_element(s.PointY.begin(), s.PointY.end());
+    LoadedSection out;
+    out.Scales = AutoScales(s);
+    out.Section = std::move(s);
+    return out;
+}
+
 hc::Result<LoadedSection> LoadSection(const std::string& path) {
     hc::Result<std::string> bytes = hc::ReadFileBytes(path);
     if (!bytes)
         return bytes.error();
-    hc::Result<LoadedSection> out = ParseSection(*bytes);
+    hc::Result<LoadedSection> out =
+        IsCsvSectionPath(path) ? ParseSectionCsv(*bytes) : ParseSection(*bytes);
     if (!out) {
         hc::Error e = out.error();
         e.file = path;
@@ -173,6 +257,25 @@ hc::Result<LoadedSection> LoadSection(const std::string& path) {
 
 std::string MainCaption(const std::string& dataPath) {
     return std::string("マニング式による流量計算 < ") + dataPath + " >";
+}
+
+bool IsCsvSectionPath(const std::string& path) {
+    if (path.size() < 4)
+        return false;
+    std::string end = path.substr(path.size() - 4);
+    std::transform(end.begin(), end.end(), end.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return end == ".csv";
+}
+
+std::string SectionFileTextFor(const std::string& path, const std::vector<double>& x,
+                               const std::vector<double>& y) {
+    if (!IsCsvSectionPath(path))
+        return SectionFileText(x, y);
+    std::string out = "distance,elevation\n";
+    for (std::size_t k = 0; k < x.size() && k < y.size(); ++k)
+        out += hc::DoubleToText(x[k]) + "," + hc::DoubleToText(y[k]) + "\n";
+    return out;
 }
 
 std::string SectionFileText(const std::vector<double>& x, const std::vector<double>& y) {

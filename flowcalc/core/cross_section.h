@@ -17,6 +17,9 @@ struct CrossSection {
     std::int32_t PointCount = 0;
     std::vector<double> PointX;  // metres from the left end; index 0 is point 1
     std::vector<double> PointY;  // elevation in metres
+    // Manning's n of each segment (segment k joins point k to k + 1), from a file's third
+    // column; empty when the file gives none and the single n applies.
+    std::vector<double> SegmentN;
     double BedLevel = 0;         // lowest elevation
     double MinX = 0;
     double MaxX = 0;
@@ -43,8 +46,13 @@ struct LoadedSection {
 // A refusal names the line: BadCount for a count outside 1..kMaxPoints or a file that ends
 // before the last pair, BadValue for an item that is not a number.
 hc::Result<LoadedSection> ParseSection(const std::string& text);
-// Reads the file at path (DataPath becomes path); CannotRead when it cannot be read. Every
-// refusal names the file.
+// Reads the CSV form of a section: a row per point, "distance,elevation" or
+// "distance,elevation,n" (n of the segment from this point to the next; the last row's n is
+// not used), an optional header row first. Every row has as many columns as the first; an n
+// must be above 0. Refusals as ParseSection's.
+hc::Result<LoadedSection> ParseSectionCsv(const std::string& text);
+// Reads the file at path (DataPath becomes path): the CSV form when its name ends in .csv,
+// else the text form; CannotRead when it cannot be read. Every refusal names the file.
 hc::Result<LoadedSection> LoadSection(const std::string& path);
 
 // Horizontal scale from the largest distance (the smallest table entry whose bound is above it).
@@ -61,8 +69,14 @@ ChartScales AutoScales(const CrossSection& section);
 // The main window caption after a load.
 std::string MainCaption(const std::string& dataPath);
 
-// The text of a section file as the grid editor writes it: the count, then "x y" per line.
+// Whether a section file's name asks for the CSV form (it ends in .csv, in either case).
+bool IsCsvSectionPath(const std::string& path);
+
+// The text of a section file as the grid editor writes it: the count, then "x y" per line; for
+// a path in the CSV form, a header and "x,y" per line, which that form reads back.
 std::string SectionFileText(const std::vector<double>& x, const std::vector<double>& y);
+std::string SectionFileTextFor(const std::string& path, const std::vector<double>& x,
+                               const std::vector<double>& y);
 
 // The how-to-use text: every line of the file preceded by CR LF. Empty when the file is missing.
 std::string ReadHelpText(const std::string& path);

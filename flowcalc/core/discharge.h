@@ -9,12 +9,29 @@
 
 namespace flow {
 
+// How the analysis windows (rating, normal depth, specific energy) add up the section: by
+// subdivision, or each wetted sub-channel whole as the main sheet does.
+enum class ConveyanceMethod { Subdivided, Parts };
+// The units of the surveyed section: metres, or feet with Manning's factor 1.486.
+enum class Units { SI, US };
+
+// Left and right bank stations: the main channel between them is one element.
+struct BankStations {
+    bool Set = false;
+    double Left = 0;
+    double Right = 0;
+};
+
 struct FlowParameters {
     double RangeLeft = 0;  // only bed segments inside the range take part (m)
     double RangeRight = 0;
     double Roughness = 0;               // Manning's n
     std::int32_t SlopeDenominator = 0;  // bed slope I = 1/N
     double Depth = 0;                   // water depth above the bed level (m)
+    // The analysis windows' choices; the main sheet always computes per sub-channel in metres.
+    ConveyanceMethod Method = ConveyanceMethod::Subdivided;
+    BankStations Banks;
+    Units Unit = Units::SI;
 };
 
 // One wetted sub-channel between a left-bank segment and a right-bank segment

@@ -119,6 +119,16 @@ hc::Result<double> ReadDischarge(const std::string& text) {
     return BadValue(text::kDischargeInvalid, "the discharge must be a number above 0 m3/s");
 }
 
+hc::Result<BankStations> ReadBanks(const std::string& left, const std::string& right) {
+    if (left.empty() && right.empty())
+        return BankStations{};
+    const std::optional<double> l = hc::TryTextToDouble(left), r = hc::TryTextToDouble(right);
+    if (!l || !r || !(*l < *r))
+        return BadValue(text::kBanksInvalid,
+                        "the bank stations need a left station before the right one");
+    return BankStations{true, *l, *r};
+}
+
 const char* RegimeText(FlowRegime r) {
     switch (r) {
         case FlowRegime::Subcritical:
@@ -144,6 +154,20 @@ std::string CellNotANumberText(int row, const std::string& text) {
 std::string RatingDoneText(const RatingCurve& c) {
     return std::to_string(c.Rows.size()) + " 段の水位で計算しました（河床 " +
            DoubleToText(c.BedLevel) + " ｍ から岸の天端 " + DoubleToText(c.BankTop) + " ｍ まで）";
+}
+
+std::string EnergyCriticalText(const EnergyCurve& c) {
+    if (c.Critical.empty())
+        return "岸の天端（低い方）までに限界水深はありません";
+    const std::string unit = std::string(" ") + WindowUnits(c.Unit).Length;
+    auto fixed = [](double v) { return DoubleToText(std::round(v * 1000) / 1000); };
+    std::string out = "限界水深";
+    for (std::size_t i = 0; i < c.Critical.size(); ++i)
+        out += std::string(i ? "、" : " ") + fixed(c.Critical[i].Depth) + unit + "（比エネルギー " +
+               fixed(c.Critical[i].Energy) + unit + "）";
+    if (c.Critical.size() > 1)
+        out += "：比エネルギーの極小が " + std::to_string(c.Critical.size()) + " つあります";
+    return out;
 }
 
 std::string SaveFailedText(const hc::Error& e) {
@@ -254,6 +278,18 @@ hc::Result<NormalDepth> FlowApp::ApplyDischarge(double Q) {
         Compute();
     }
     return n;
+}
+
+hc::Status FlowApp::SetBanks(const BankStations& banks) {
+    if (banks.Set && !(banks.Left < banks.Right))
+        return BadValue(text::kBanksInvalid,
+                        "the bank stations need a left station before the right one");
+    parameters_.Banks = banks;
+    return {};
+}
+
+hc::Result<EnergyCurve> FlowApp::Energy(double Q, double step) const {
+    return ComputeEnergyCurve(section_, parameters_, Q, step);
 }
 
 hc::Status FlowApp::SetPrintWidth(PrintLine line, int width) {

@@ -12,6 +12,7 @@
 #include "common/core/result.h"
 #include "flowcalc/core/cross_section.h"
 #include "flowcalc/core/discharge.h"
+#include "flowcalc/core/energy.h"
 #include "flowcalc/core/rating.h"
 #include "flowcalc/core/section_chart.h"
 
@@ -79,6 +80,8 @@ bool ParametersUsable(const FlowParameters& p);
 // that is no number is refused with the window's message.
 hc::Result<double> ReadRatingStep(const std::string& text);
 hc::Result<double> ReadDischarge(const std::string& text);
+// The bank stations as typed: both empty unsets them; else two numbers, left before right.
+hc::Result<BankStations> ReadBanks(const std::string& left, const std::string& right);
 
 // The regime of a sub-channel as the result block names it (常流, 射流, ...).
 const char* RegimeText(FlowRegime r);
@@ -89,6 +92,8 @@ std::string LoadRefusedText(const hc::Error& e);
 std::string CellNotANumberText(int row, const std::string& text);
 // The rating window's status line after a table was computed.
 std::string RatingDoneText(const RatingCurve& c);
+// The energy window's line of critical depths (each with its least specific energy).
+std::string EnergyCriticalText(const EnergyCurve& c);
 // A save that failed, with the reason.
 std::string SaveFailedText(const hc::Error& e);
 
@@ -157,6 +162,17 @@ class FlowApp {
     // becomes the depth in force and is computed, so that the chart shows its water level;
     // refused (nothing changes) when Q is no discharge or exceeds what the section holds.
     hc::Result<NormalDepth> ApplyDischarge(double Q);
+
+    // The analysis menu's choices for the rating table, the normal depth and the specific
+    // energy; the main sheet keeps computing each sub-channel whole, in metres.
+    void SetMethod(ConveyanceMethod m) { parameters_.Method = m; }
+    // Bank stations with the main channel between them as one element; refused unless the
+    // left lies before the right. Unset: every surveyed point divides.
+    hc::Status SetBanks(const BankStations& banks);
+    void SetUnits(Units u) { parameters_.Unit = u; }
+
+    // The specific-energy curve of the section carrying Q, from the bed to the lower bank top.
+    hc::Result<EnergyCurve> Energy(double Q, double step) const;
 
     // A print width menu: only the printout changes.
     hc::Status SetPrintWidth(PrintLine line, int width);

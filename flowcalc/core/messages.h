@@ -16,6 +16,9 @@ inline constexpr const char* kDepthInvalid =
     "この最大水深では浅すぎます\r１cm以上の水深にしてください";
 inline constexpr const char* kParametersUnusable = "パラメータは正しく入れてください";
 inline constexpr const char* kEditFileRefused = "このデータファイルは処理できません";
+inline constexpr const char* kEditRoughnessRefused =
+    "粗度係数の列のある断面ファイルはこのエディタでは編集できません（表計算ソフトなどで編集してくだ"
+    "さい）";
 inline constexpr const char* kTooFewRows = "入力したデータ数が少なすぎます";
 inline constexpr const char* kUnsavedGrid =
     "入力した断面座標データは保存されていません。\r保存しますか？";
@@ -39,6 +42,14 @@ inline constexpr const char* kRatingItem = "水位流量曲線...";
 inline constexpr const char* kNormalDepthItem = "等流水深...";
 inline constexpr const char* kRatingWindowTitle = "水位流量曲線";
 inline constexpr const char* kNormalDepthWindowTitle = "等流水深の計算";
+inline constexpr const char* kEnergyItem = "比エネルギー曲線(&E)...";
+inline constexpr const char* kSubdividedItem = "断面を分割して計算(&D)";
+inline constexpr const char* kPartsItem = "水路ごとに計算(&W)";
+inline constexpr const char* kBanksItem = "高水敷との境界（左岸・右岸）(&B)...";
+inline constexpr const char* kUsUnitsItem = "ヤード・ポンド法（ft, ft3/sec）(&U)";
+inline constexpr const char* kEnergyWindowTitle = "比エネルギー曲線";
+inline constexpr const char* kBanksWindowTitle = "高水敷との境界";
+inline constexpr const char* kBanksInvalid = "左岸・右岸の位置を正しく入力してください";
 inline constexpr const char* kCsvCopied = "表をクリップボードにコピーしました";
 
 // The flow regime of a sub-channel by its Froude number.

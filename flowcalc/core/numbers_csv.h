@@ -5,6 +5,7 @@
 #include <string>
 
 #include "flowcalc/core/discharge.h"
+#include "flowcalc/core/energy.h"
 #include "flowcalc/core/rating.h"
 
 namespace flow {
@@ -14,7 +15,12 @@ std::string DischargeCsv(const FlowParameters& parameters, const DischargeResult
 // The stage-discharge table: one row per stage, then the parameters it was computed with.
 std::string RatingCsv(const FlowParameters& parameters, const RatingCurve& curve);
 
-// Each wetted sub-channel with its Froude number and regime.
-std::string FroudeCsv(const DischargeResult& result);
+// The specific-energy table for one discharge: its rows, the critical depths, the parameters.
+std::string EnergyCsv(const FlowParameters& parameters, const EnergyCurve& curve);
+
+// Each wetted sub-channel with its Froude number, regime and composite n (Horton-Einstein and
+// Lotter, from the section's n across; the single n where it gives none).
+std::string FroudeCsv(const CrossSection& section, const FlowParameters& parameters,
+                      const DischargeResult& result);
 
 }  // namespace flow

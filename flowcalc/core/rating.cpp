@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "common/core/numbers.h"
+#include "flowcalc/core/energy.h"
 #include "flowcalc/core/flow_app.h"
 #include "flowcalc/core/messages.h"
 
@@ -21,8 +22,9 @@ hc::Error Refused(hc::ErrorKind kind, std::string en, std::string ja) {
     return hc::FileError(kind, {}, std::move(ja), std::move(en));
 }
 
-// The checks a rating table and a normal depth share; the bank-full depth when they pass.
-hc::Result<double> CheckSection(const CrossSection& s, const FlowParameters& p) {
+}  // namespace
+
+hc::Result<double> BankFullDepth(const CrossSection& s, const FlowParameters& p) {
     if (!RoughnessAndSlopeUsable(p))
         return Refused(hc::ErrorKind::BadValue,
                        "the roughness must be above 0 and the slope denominator at least 1",
@@ -39,6 +41,8 @@ hc::Result<double> CheckSection(const CrossSection& s, const FlowParameters& p) 
                        text::kNoBank);
     return tops->Lower() - s.BedLevel;
 }
+
+namespace {
 
 // Three significant figures, rounded up.
 std::string SignificantUp(double v) {
@@ -114,26 +118,29 @@ std::optional<BankTops> FindBankTops(const CrossSection& s, const FlowParameters
 }
 
 RatingRow RatingRowAt(const CrossSection& s, const FlowParameters& p, double depth) {
-    FlowParameters at = p;
-    at.Depth = depth;
-    const DischargeResult r = ComputeDischarge(s, at);
+    const SectionFlow f = ComputeSectionFlow(s, p, depth);
     RatingRow row;
     row.Depth = depth;
-    row.Level = r.WaterLevel;
-    for (const WetSection& w : r.Sections) {
-        row.Area += w.A;
-        row.Perimeter += w.P;
-    }
-    row.TopWidth = r.TotalWidth;
-    row.Discharge = r.TotalDischarge;
-    row.Velocity = row.Area > 0 ? row.Discharge / row.Area : 0;
-    row.Froude = FroudeNumber(row.Velocity, row.Area, row.TopWidth);
+    row.Level = f.Level;
+    row.Area = f.Area;
+    row.Perimeter = f.Perimeter;
+    row.TopWidth = f.TopWidth;
+    row.Discharge = f.Discharge;
+    row.Velocity = f.Velocity;
+    row.Alpha = f.Alpha;
+    // A section cut into elements is judged by its specific energy; a sub-channel kept whole,
+    // by the velocity against the wave speed at the hydraulic depth.
+    row.Froude = p.Method == ConveyanceMethod::Subdivided
+                     ? CompoundFroude(s, p, row.Discharge, depth)
+                 : row.Area > 0 && row.TopWidth > 0
+                     ? row.Velocity / std::sqrt(Gravity(p.Unit) * row.Area / row.TopWidth)
+                     : 0;
     return row;
 }
 
 hc::Result<RatingCurve> ComputeRatingCurve(const CrossSection& s, const FlowParameters& p,
                                            double step) {
-    const hc::Result<double> full = CheckSection(s, p);
+    const hc::Result<double> full = BankFullDepth(s, p);
     if (!full)
         return full.error();
     if (!(step > 0 && std::isfinite(step)))
@@ -151,6 +158,8 @@ hc::Result<RatingCurve> ComputeRatingCurve(const CrossSection& s, const FlowPara
     c.BedLevel = s.BedLevel;
     c.BankTop = s.BedLevel + *full;
     c.Step = step;
+    c.Unit = p.Unit;
+    c.SectionRoughness = UsesSectionRoughness(s, p);
     for (int k = 0; k <= static_cast<int>(steps); ++k) {
         double depth = k * step;
         if (std::fabs(depth - *full) <= close)
@@ -167,16 +176,14 @@ hc::Result<NormalDepth> ComputeNormalDepth(const CrossSection& s, const FlowPara
     if (!(Q > 0 && std::isfinite(Q)))
         return Refused(hc::ErrorKind::BadValue, "the discharge must be above 0 m3/s",
                        text::kDischargeInvalid);
-    const hc::Result<double> full = CheckSection(s, p);
+    const hc::Result<double> full = BankFullDepth(s, p);
     if (!full)
         return full.error();
     NormalDepth out;
     out.BankFullDepth = *full;
-    auto discharge = [&](double depth) {
-        FlowParameters at = p;
-        at.Depth = depth;
-        return ComputeDischarge(s, at).TotalDischarge;
-    };
+    const bool us = p.Unit == Units::US;
+    const UnitNames en = AsciiUnits(p.Unit), ja = WindowUnits(p.Unit);
+    auto discharge = [&](double depth) { return ComputeSectionFlow(s, p, depth).Discharge; };
     // The discharge need not rise everywhere with the depth (a sub-channel joining another or
     // spilling onto a flat bank loses conveyance), so the scan looks for the first depth that
     // carries Q rather than bisecting over the whole height at once.
@@ -198,10 +205,12 @@ hc::Result<NormalDepth> ComputeNormalDepth(const CrossSection& s, const FlowPara
         // To the litre per second: enough to choose a discharge that fits.
         const std::string cap = hc::DoubleToText(std::round(out.Capacity * 1000) / 1000);
         return Refused(hc::ErrorKind::BadValue,
-                       "a discharge of " + hc::DoubleToText(Q) + " m3/s exceeds the " + cap +
-                           " m3/s the section carries below its lower bank top (level " +
-                           hc::DoubleToText(s.BedLevel + *full) + " m)",
-                       std::string(text::kAboveBankFull) + cap + text::kAboveBankFullUnit);
+                       "a discharge of " + hc::DoubleToText(Q) + " " + en.Discharge +
+                           " exceeds the " + cap + " " + en.Discharge +
+                           " the section carries below its lower bank top (level " +
+                           hc::DoubleToText(s.BedLevel + *full) + " " + en.Length + ")",
+                       std::string(text::kAboveBankFull) + cap +
+                           (us ? " ft3／sec を超えています" : text::kAboveBankFullUnit));
     }
     double lo = depths[first - 1], hi = depths[first];
     for (int i = 0; i < 200 && hi - lo > kDepthTolerance; ++i) {
@@ -217,11 +226,13 @@ hc::Result<NormalDepth> ComputeNormalDepth(const CrossSection& s, const FlowPara
         const std::string least = SignificantUp(discharge(kMinDepth));
         const std::string minimum = hc::DoubleToText(kMinDepth);
         return Refused(hc::ErrorKind::BadValue,
-                       "a discharge of " + hc::DoubleToText(Q) +
-                           " m3/s flows below the least depth of " + minimum + " m (" + least +
-                           " m3/s flows at " + minimum + " m)",
-                       "この流量では水深が最小の " + minimum + " ｍ より浅くなります\r水深 " +
-                           minimum + " ｍ で流れる流量は " + least + " ｍ3／sec です");
+                       "a discharge of " + hc::DoubleToText(Q) + " " + en.Discharge +
+                           " flows below the least depth of " + minimum + " " + en.Length + " (" +
+                           least + " " + en.Discharge + " flows at " + minimum + " " + en.Length +
+                           ")",
+                       "この流量では水深が最小の " + minimum + " " + ja.Length +
+                           " より浅くなります\r水深 " + minimum + " " + ja.Length +
+                           " で流れる流量は " + least + (us ? " ft3／sec です" : " ｍ3／sec です"));
     }
     out.Depth = hi;
     FlowParameters at = p;

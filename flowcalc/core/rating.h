@@ -1,6 +1,7 @@
 // Beyond one water depth: the Froude number and flow regime of each sub-channel, the
 // stage-discharge (rating) table of a section from its bed to its lower bank top, and the normal
-// depth at which the section carries a given discharge. All reuse ComputeDischarge.
+// depth at which the section carries a given discharge. The table and the depth add up the
+// section by the method of the parameters (ComputeSectionFlow).
 #pragma once
 
 #include <optional>
@@ -57,9 +58,15 @@ struct RatingRow {
     double TopWidth = 0;   // m, as the result block's total width
     double Velocity = 0;   // m/s
     double Discharge = 0;  // m3/s
-    double Froude = 0;
+    double Froude = 0;     // subdivided: sqrt(1 - dE/dy) of the specific energy
+    double Alpha = 1;      // velocity coefficient from the elements' conveyances
 };
+// By the method of p: subdivided, or the sub-channels whole (the main sheet's sums).
 RatingRow RatingRowAt(const CrossSection& s, const FlowParameters& p, double depth);
+
+// The depth of the lower bank top above the bed level, once the roughness, the slope and the
+// range allow a table (the checks the rating table, the normal depth and the energy share).
+hc::Result<double> BankFullDepth(const CrossSection& s, const FlowParameters& p);
 
 inline constexpr double kDefaultRatingStep = 0.1;  // m
 inline constexpr int kMaxRatingRows = 10000;
@@ -68,6 +75,8 @@ struct RatingCurve {
     double BedLevel = 0;
     double BankTop = 0;  // the lower bank top, where the table ends
     double Step = 0;
+    Units Unit = Units::SI;
+    bool SectionRoughness = false;  // the section's own n across served, not the single n
     std::vector<RatingRow> Rows;  // depth 0, step, 2 step, ... and the bank top itself
 };
 

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "common/core/numbers.h"
+#include "flowcalc/core/conveyance.h"
 
 namespace flow {
 
@@ -169,13 +170,16 @@ void DrawRatingChart(hc::Surface& g, const RatingChartConstants& k, const Rating
                 label);
     }
     SetFont(g, k.TitleFont, k.TitleSize);
-    const double th = g.TextHeight(kRatingDischargeTitle);
-    PrintAt(g, (k.Left + k.Right) / 2 - g.TextWidth(kRatingDischargeTitle) / 2,
-            k.Bottom + kDischargeTitleDrop * th, kRatingDischargeTitle);
+    const bool us = c.Unit == Units::US;
+    const char* across = us ? kRatingDischargeTitleUs : kRatingDischargeTitle;
+    const char* const* upwards = us ? kRatingLevelTitleUs : kRatingLevelTitle;
+    const double th = g.TextHeight(across);
+    PrintAt(g, (k.Left + k.Right) / 2 - g.TextWidth(across) / 2,
+            k.Bottom + kDischargeTitleDrop * th, across);
     const double mid = (k.Top + k.Bottom) / 2;
     for (std::size_t i = 0; i < std::size(kLevelTitleOffsets); ++i)
-        PrintAt(g, k.VerticalTitleX - g.TextWidth(kRatingLevelTitle[i]) / 2,
-                mid + kLevelTitleOffsets[i] * th, kRatingLevelTitle[i]);
+        PrintAt(g, k.VerticalTitleX - g.TextWidth(upwards[i]) / 2, mid + kLevelTitleOffsets[i] * th,
+                upwards[i]);
     // The lower bank top, dashed, named at its left end, where the line of discharges rising
     // with the stage is furthest from it.
     const double bank = RatingY(k, axes, c.BankTop);
@@ -225,15 +229,22 @@ void PrintRatingCurve(hc::Surface& printer, const RatingCurve& c, const std::str
     const std::string bankFullText =
         DoubleToText(std::round(bankFull * kLitresPerCubicMetre) / kLitresPerCubicMetre);
     SetFont(printer, hc::kMincho, kSheetFontSize);
+    const UnitNames u = WindowUnits(c.Unit);
+    const std::string length = std::string(" ") + u.Length;
     const std::pair<double, std::string> lines[] = {
         {kSheetLineY[0], kRatingSheetTitle},
         {kSheetLineY[1], "ファイル名 < " + dataPath + " >"},
-        {kSheetLineY[2], "  粗度係数  ｎ＝ " + DoubleToText(p.Roughness) +
-                             "    河床勾配  Ｉ＝ １／" + std::to_string(p.SlopeDenominator) +
-                             "    水位の刻み  " + DoubleToText(c.Step) + " ｍ"},
-        {kSheetLineY[3], "  河床高  " + DoubleToText(c.BedLevel) + " ｍ    岸の天端（低い方）  " +
-                             DoubleToText(c.BankTop) + " ｍ    天端での流量  Ｑ＝ " + bankFullText +
-                             " ｍ3/sec"},
+        {kSheetLineY[2],
+         "  粗度係数  " +
+             (c.SectionRoughness ? std::string("区間ごと") : "ｎ＝ " + DoubleToText(p.Roughness)) +
+             "    河床勾配  Ｉ＝ １／" + std::to_string(p.SlopeDenominator) + "    水位の刻み  " +
+             DoubleToText(c.Step) + length +
+             (p.Method == ConveyanceMethod::Parts ? "    水路ごとに計算"
+                                                  : "    断面を分割して計算")},
+        {kSheetLineY[3], "  河床高  " + DoubleToText(c.BedLevel) + length +
+                             "    岸の天端（低い方）  " + DoubleToText(c.BankTop) + length +
+                             "    天端での流量  Ｑ＝ " + bankFullText + " " +
+                             (c.Unit == Units::US ? "ft3/sec" : "ｍ3/sec")},
     };
     for (const auto& [y, text] : lines)
         PrintAt(printer, k.Left, y, text);

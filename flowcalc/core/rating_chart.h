@@ -14,6 +14,8 @@ namespace flow {
 // Texts of the chart and its sheet.
 inline constexpr const char* kRatingDischargeTitle = "流  量  （ｍ3／sec）";
 inline constexpr const char* kRatingLevelTitle[] = {"水", "位", "（ｍ）"};
+inline constexpr const char* kRatingDischargeTitleUs = "流  量  （ft3／sec）";
+inline constexpr const char* kRatingLevelTitleUs[] = {"水", "位", "（ft）"};
 inline constexpr const char* kRatingBankLabel = "岸の天端（低い方）";
 inline constexpr const char* kRatingSheetTitle = "マニング式による水位流量曲線";
 

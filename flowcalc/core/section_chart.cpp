@@ -182,6 +182,48 @@ void DrawSectionLine(hc::Surface& g, const ChartConstants& k, const Computation&
                ChartX(k, c.Scales, s.X(p + 1)), ChartY(k, c.Scales, s.Y(p + 1)), k.SectionColor);
 }
 
+void DrawRoughnessZones(hc::Surface& g, const ChartConstants& k, const Computation& c) {
+    const CrossSection& s = c.Section;
+    if (!ScalesUsable(c.Scales) || s.SegmentN.empty())
+        return;
+    constexpr hc::Color kZoneColor{0, 128, 0};
+    auto inside = [&](double x) { return x >= k.Left && x <= k.Right; };
+    g.SetDrawWidth(1);
+    g.SetFontName(k.LabelFont);
+    g.SetFontSize(k.LabelSize * 0.8);
+    const int segments = static_cast<int>(s.SegmentN.size());
+    for (int first = 1; first <= segments;) {
+        int last = first;
+        while (last < segments && s.SegmentN[static_cast<std::size_t>(last)] ==
+                                      s.SegmentN[static_cast<std::size_t>(first - 1)])
+            ++last;
+        // A break: a dotted line up from the point where the next zone begins.
+        if (last < segments) {
+            const double x = ChartX(k, c.Scales, s.X(last + 1));
+            const double y = ChartY(k, c.Scales, s.Y(last + 1));
+            if (inside(x) && y > k.Top) {
+                g.SetDrawStyle(hc::PenStyle::Dot);
+                g.Line(x, y, x, k.Top, kZoneColor);
+                g.SetDrawStyle(hc::PenStyle::Solid);
+            }
+        }
+        // The zone's n along the top of the frame, at the zone's middle.
+        const std::string label =
+            "n=" + hc::DoubleToText(s.SegmentN[static_cast<std::size_t>(first - 1)]);
+        const double mid = ChartX(k, c.Scales, (s.X(first) + s.X(last + 1)) / 2);
+        const double w = g.TextWidth(label);
+        const double y = k.Top + 0.3 * g.TextHeight(label);
+        if (inside(mid - w / 2) && inside(mid + w / 2)) {
+            g.SetForeColor(kZoneColor);
+            g.CurrentX = mid - w / 2;
+            g.CurrentY = y;
+            g.Print(label);
+            g.SetForeColor(hc::kBlack);
+        }
+        first = last + 1;
+    }
+}
+
 void DrawWaterLines(hc::Surface& g, const ChartConstants& k, const Computation& c) {
     if (!ScalesUsable(c.Scales))
         return;
@@ -288,6 +330,7 @@ void DrawChart(hc::Surface& g, const ChartConstants& k, const Computation& c) {
     DrawDistanceTicks(g, k, c.Scales);
     DrawElevationTicks(g, k, c.Scales);
     DrawSectionLine(g, k, c);
+    DrawRoughnessZones(g, k, c);
     DrawWaterLines(g, k, c);
     DrawTitles(g, k, c.Scales);
 }

@@ -78,6 +78,8 @@ std::vector<TextBox> VerticalTitleBoxes(hc::Surface& g, const ChartConstants& k,
 // overprint it there.
 void DrawSectionLine(hc::Surface& g, const ChartConstants& k, const Computation& c);
 void DrawWaterLines(hc::Surface& g, const ChartConstants& k, const Computation& c);
+// A section with n across: a green tick where the n changes and each zone's n above it.
+void DrawRoughnessZones(hc::Surface& g, const ChartConstants& k, const Computation& c);
 double VerticalTitleMiddle(hc::Surface& g, const ChartConstants& k, const ChartScales& s);
 // The titles with the stacked one at the frame's middle, beside the labels of `s`, or at
 // verticalMiddle.

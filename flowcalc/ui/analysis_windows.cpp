@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -15,6 +16,7 @@
 
 #include "common/core/numbers.h"
 #include "common/ui/window_helpers.h"
+#include "flowcalc/core/energy_chart.h"
 #include "flowcalc/core/messages.h"
 #include "flowcalc/core/numbers_csv.h"
 #include "flowcalc/core/rating_chart.h"
@@ -47,9 +49,33 @@ class RatingPictureBox : public QWidget {
     hc::PictureBox* child_;
 };
 
-const char* const kRatingColumns[] = {"水深 (ｍ)",  "水位 (ｍ)",     "断面積 (ｍ2)",
-                                      "潤辺 (ｍ)",  "水面幅 (ｍ)",   "平均流速 (ｍ/sec)",
-                                      "フルード数", "流量 (ｍ3/sec)"};
+// The rating table's columns: name and the unit kind (0 none, 1 length, 2 area, 3 velocity,
+// 4 discharge).
+struct Column {
+    const char* name;
+    int unit;
+};
+constexpr Column kRatingColumns[] = {{"水深", 1},       {"水位", 1},   {"断面積", 2},
+                                     {"潤辺", 1},       {"水面幅", 1}, {"平均流速", 3},
+                                     {"フルード数", 0}, {"流量", 4},   {"エネルギー補正係数 α", 0}};
+constexpr Column kEnergyColumns[] = {{"水深", 1},
+                                     {"水位", 1},
+                                     {"断面積", 2},
+                                     {"水面幅", 1},
+                                     {"エネルギー補正係数 α", 0},
+                                     {"平均流速", 3},
+                                     {"比エネルギー", 1},
+                                     {"フルード数", 0}};
+
+template <std::size_t N>
+QStringList Headers(const Column (&columns)[N], Units units) {
+    const UnitNames u = WindowUnits(units);
+    const char* names[] = {"", u.Length, u.Area, u.Velocity, u.Discharge};
+    QStringList out;
+    for (const Column& c : columns)
+        out << hc::Q(c.unit ? std::string(c.name) + " (" + names[c.unit] + ")" : c.name);
+    return out;
+}
 
 // Table cells to the millimetre and the litre: what a practitioner reads off a rating table.
 QString Fixed(double v, int decimals = 3) {
@@ -74,7 +100,10 @@ RatingWindow::RatingWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     step_->setFixedWidth(90);
     step_->setText(hc::Q(hc::DoubleToText(kDefaultRatingStep)));
     stepRow->addWidget(step_);
-    stepRow->addWidget(new QLabel(hc::Q("ｍ  （河床から低い方の岸の天端まで）"), central));
+    how_ = new QLabel(central);
+    how_->setObjectName("LabelMethod");
+    ShowMethod(app_.Parameters());
+    stepRow->addWidget(how_);
     auto* compute = new QPushButton(hc::Q("計算"), central);
     compute->setObjectName("Command1");
     stepRow->addWidget(compute);
@@ -84,10 +113,7 @@ RatingWindow::RatingWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     auto* body = new QHBoxLayout;
     table_ = new QTableWidget(0, static_cast<int>(std::size(kRatingColumns)), central);
     table_->setObjectName("RatingTable");
-    QStringList headers;
-    for (const char* h : kRatingColumns)
-        headers << hc::Q(h);
-    table_->setHorizontalHeaderLabels(headers);
+    table_->setHorizontalHeaderLabels(Headers(kRatingColumns, app_.Parameters().Unit));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -140,6 +166,13 @@ void RatingWindow::ShowTitle() {
     setWindowTitle(hc::Q(std::string(text::kRatingWindowTitle) + " < " + dataPath_ + " >"));
 }
 
+void RatingWindow::ShowMethod(const FlowParameters& p) {
+    how_->setText(hc::Q(std::string(WindowUnits(p.Unit).Length) +
+                        (p.Method == ConveyanceMethod::Parts
+                             ? "  （河床から低い方の岸の天端まで、水路ごとに計算）"
+                             : "  （河床から低い方の岸の天端まで、断面を分割して計算）")));
+}
+
 void RatingWindow::Status(const std::string& text) {
     statusBar()->showMessage(hc::Q(text));
 }
@@ -163,11 +196,14 @@ void RatingWindow::Compute() {
     parameters_ = app_.Parameters();
     dataPath_ = app_.Section().DataPath;
     ShowTitle();
+    table_->setHorizontalHeaderLabels(Headers(kRatingColumns, parameters_.Unit));
+    ShowMethod(parameters_);
     table_->setRowCount(static_cast<int>(curve_->Rows.size()));
     for (int r = 0; r < table_->rowCount(); ++r) {
         const RatingRow& row = curve_->Rows[static_cast<std::size_t>(r)];
-        const double values[] = {row.Depth,    row.Level,    row.Area,   row.Perimeter,
-                                 row.TopWidth, row.Velocity, row.Froude, row.Discharge};
+        const double values[] = {row.Depth,     row.Level,     row.Area,
+                                 row.Perimeter, row.TopWidth,  row.Velocity,
+                                 row.Froude,    row.Discharge, row.Alpha};
         for (int c = 0; c < table_->columnCount(); ++c) {
             auto* item = new QTableWidgetItem(Fixed(values[c]));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -204,6 +240,229 @@ void RatingWindow::CopyTable() {
     Status(text::kCsvCopied);
 }
 
+EnergyWindow::EnergyWindow(const FlowApp& app, hc::PlatformServices& platform, QWidget* parent)
+    : QMainWindow(parent), app_(app), platform_(platform) {
+    setObjectName("FormEnergy");
+    dataPath_ = app_.Section().DataPath;
+    setWindowTitle(hc::Q(std::string(text::kEnergyWindowTitle) + " < " + dataPath_ + " >"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const UnitNames u = WindowUnits(app_.Parameters().Unit);
+
+    auto* central = new QWidget(this);
+    auto* v = new QVBoxLayout(central);
+    auto* entries = new QHBoxLayout;
+    entries->addWidget(new QLabel(hc::Q("流量 Q ＝"), central));
+    discharge_ = new QLineEdit(central);
+    discharge_->setObjectName("TextDischarge");
+    discharge_->setFixedWidth(100);
+    // The discharge of the main sheet (in m3/s) as a start.
+    if (app_.Parameters().Unit == Units::SI && app_.Last() &&
+        app_.Last()->Result.TotalDischarge > 0)
+        discharge_->setText(
+            Fixed(app_.Last()->Result.TotalDischarge).remove(QRegularExpression("\\.?0+$")));
+    entries->addWidget(discharge_);
+    entries->addWidget(new QLabel(hc::Q(u.Discharge), central));
+    entries->addSpacing(16);
+    entries->addWidget(new QLabel(hc::Q("水深の刻み ="), central));
+    step_ = new QLineEdit(central);
+    step_->setObjectName("TextStep");
+    step_->setFixedWidth(80);
+    step_->setText(hc::Q(hc::DoubleToText(kDefaultEnergyStep)));
+    entries->addWidget(step_);
+    entries->addWidget(new QLabel(hc::Q(u.Length), central));
+    auto* compute = new QPushButton(hc::Q("計算"), central);
+    compute->setObjectName("Command1");
+    entries->addWidget(compute);
+    entries->addStretch(1);
+    v->addLayout(entries);
+    critical_ = new QLabel(central);
+    critical_->setObjectName("LabelCritical");
+    v->addWidget(critical_);
+
+    auto* body = new QHBoxLayout;
+    table_ = new QTableWidget(0, static_cast<int>(std::size(kEnergyColumns)), central);
+    table_->setObjectName("EnergyTable");
+    table_->setHorizontalHeaderLabels(Headers(kEnergyColumns, app_.Parameters().Unit));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->setVisible(false);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    body->addWidget(table_, 1);
+    picture_ = new hc::PictureBox;
+    picture_->setObjectName("Picture1");
+    connect(picture_, &hc::PictureBox::Resized, this, &EnergyWindow::Redraw);
+    body->addWidget(new RatingPictureBox(picture_, central), 1);
+    v->addLayout(body, 1);
+    setCentralWidget(central);
+    statusBar()->setObjectName("StatusBar");
+
+    QMenu* file = menuBar()->addMenu(hc::Q("ファイル(&F)"));
+    file->setObjectName("mnuFile");
+    printItem_ = file->addAction(hc::Q("印刷(&P)"));
+    printItem_->setObjectName("mnuFilePrintItem");
+    copyItem_ = file->addAction(hc::Q("表をコピー"));
+    copyItem_->setObjectName("mnuFileCopyTableItem");
+    file->addSeparator();
+    QAction* close = file->addAction(hc::Q("閉じる(&X)"));
+    close->setObjectName("mnuFileCloseItem");
+    connect(printItem_, &QAction::triggered, this, &EnergyWindow::Print);
+    connect(copyItem_, &QAction::triggered, this, &EnergyWindow::CopyTable);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    hc::ChartExport exports;
+    exports.drawPaper = [this](hc::Surface& s) {
+        PrintEnergyCurve(s, *curve_, dataPath_, parameters_, app_.Widths());
+    };
+    exports.screenImage = [this] { return picture_->Image(); };
+    exports.csv = [this] { return EnergyCsv(parameters_, *curve_); };
+    exports.dataPath = [this] { return dataPath_; };
+    exports.status = [this](const std::string& t) { Status(t); };
+    exports.canDraw = [this] { return curve_.has_value(); };
+    exports_ = new hc::ChartExportActions(file, close, platform_, std::move(exports));
+    for (QAction* a : {printItem_, copyItem_})
+        a->setEnabled(false);
+    exports_->SetEnabled(false);
+
+    connect(compute, &QPushButton::clicked, this, &EnergyWindow::Compute);
+    connect(discharge_, &QLineEdit::returnPressed, this, &EnergyWindow::Compute);
+    connect(step_, &QLineEdit::returnPressed, this, &EnergyWindow::Compute);
+
+    if (!discharge_->text().isEmpty())
+        Compute();
+    table_->setMinimumWidth(table_->horizontalHeader()->length() +
+                            table_->verticalScrollBar()->sizeHint().width() +
+                            2 * table_->frameWidth());
+    setMinimumSize(minimumSizeHint());
+    resize(std::max(1180, minimumWidth()), std::max(560, minimumHeight()));
+    hc::CentreOnScreen(this);
+}
+
+void EnergyWindow::Status(const std::string& text) {
+    statusBar()->showMessage(hc::Q(text));
+}
+
+void EnergyWindow::Compute() {
+    hc::Result<double> q = ReadDischarge(hc::S(discharge_->text()));
+    hc::Result<double> step = ReadRatingStep(hc::S(step_->text()));
+    hc::Result<EnergyCurve> curve = !q      ? hc::Result<EnergyCurve>(q.error())
+                                    : !step ? hc::Result<EnergyCurve>(step.error())
+                                            : app_.Energy(*q, *step);
+    if (!curve) {
+        platform_.MessageBox(curve.error().ja, text::kTitle);
+        Status(curve.error().Japanese());
+        (q ? step_ : discharge_)->setFocus();
+        (q ? step_ : discharge_)->selectAll();
+        return;
+    }
+    curve_ = std::move(*curve);
+    parameters_ = app_.Parameters();
+    dataPath_ = app_.Section().DataPath;
+    setWindowTitle(hc::Q(std::string(text::kEnergyWindowTitle) + " < " + dataPath_ + " >"));
+    table_->setHorizontalHeaderLabels(Headers(kEnergyColumns, parameters_.Unit));
+    table_->setRowCount(static_cast<int>(curve_->Rows.size()));
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        const EnergyRow& row = curve_->Rows[static_cast<std::size_t>(r)];
+        const double values[] = {row.Depth, row.Level,    row.Area,   row.TopWidth,
+                                 row.Alpha, row.Velocity, row.Energy, row.Froude};
+        for (int c = 0; c < table_->columnCount(); ++c) {
+            auto* item = new QTableWidgetItem(Fixed(values[c]));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (row.Critical)  // the critical depths stand out among the steps
+                item->setBackground(QColor(255, 224, 224));
+            table_->setItem(r, c, item);
+        }
+    }
+    const std::string found = EnergyCriticalText(*curve_);
+    critical_->setText(hc::Q(found));
+    for (QAction* a : {printItem_, copyItem_})
+        a->setEnabled(true);
+    exports_->SetEnabled(true);
+    Status(found);
+    Redraw();
+}
+
+void EnergyWindow::Redraw() {
+    if (curve_)
+        DrawEnergyScreen(picture_->Canvas(), *curve_);
+}
+
+void EnergyWindow::Print() {
+    if (!curve_)
+        return;
+    platform_.SetMousePointer(hc::kPointerHourglass);
+    hc::PrintResult result = platform_.Print(
+        [&](hc::Surface& printer) {
+            PrintEnergyCurve(printer, *curve_, dataPath_, parameters_, app_.Widths());
+        },
+        hc::PrintJobName(kEnergySheetTitle, dataPath_));
+    platform_.SetMousePointer(hc::kPointerDefault);
+    Status(hc::PrintStatusText(result));
+}
+
+void EnergyWindow::CopyTable() {
+    if (!curve_)
+        return;
+    QGuiApplication::clipboard()->setText(hc::Q(EnergyCsv(parameters_, *curve_)));
+    Status(text::kCsvCopied);
+}
+
+BanksWindow::BanksWindow(FlowApp& app, hc::PlatformServices& platform, QWidget* parent)
+    : QDialog(parent), app_(app), platform_(platform) {
+    setObjectName("FormBanks");
+    setWindowTitle(hc::Q(text::kBanksWindowTitle));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::ApplicationModal);
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(new QLabel(hc::Q("左岸と右岸の位置の間を低水路として一つにまとめ、\n"
+                                  "その外側（高水敷）は測点ごとに分けて計算します。\n"
+                                  "両方とも空にすると、全体を測点ごとに分けます。"),
+                            this));
+    const UnitNames u = WindowUnits(app_.Parameters().Unit);
+    const BankStations& b = app_.Parameters().Banks;
+    auto* g = new QGridLayout;
+    const char* labels[] = {"左岸 X ＝", "右岸 X ＝"};
+    QLineEdit** boxes[] = {&left_, &right_};
+    const double values[] = {b.Left, b.Right};
+    for (int i = 0; i < 2; ++i) {
+        g->addWidget(new QLabel(hc::Q(labels[i]), this), i, 0);
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QString("Text%1").arg(i + 1));
+        box->setFixedWidth(120);
+        if (b.Set)
+            box->setText(hc::Q(hc::DoubleToText(values[i])));
+        g->addWidget(box, i, 1);
+        g->addWidget(new QLabel(hc::Q(u.Length), this), i, 2);
+        *boxes[i] = box;
+    }
+    v->addLayout(g);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* apply = new QPushButton(hc::Q("この値で設定"), this);
+    apply->setObjectName("Command1");
+    apply->setDefault(true);
+    auto* cancel = new QPushButton(hc::Q("キャンセル"), this);
+    cancel->setObjectName("Command2");
+    cancel->setAutoDefault(false);
+    buttons->addWidget(apply);
+    buttons->addWidget(cancel);
+    v->addLayout(buttons);
+    connect(apply, &QPushButton::clicked, this, &BanksWindow::Apply);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    adjustSize();
+    setMinimumSize(sizeHint());
+    hc::CentreOnScreen(this);
+}
+
+void BanksWindow::Apply() {
+    hc::Result<BankStations> b =
+        ReadBanks(hc::S(left_->text().trimmed()), hc::S(right_->text().trimmed()));
+    if (!b || !app_.SetBanks(*b)) {
+        platform_.MessageBox(text::kBanksInvalid, text::kTitle);
+        left_->setFocus();
+        left_->selectAll();
+        return;
+    }
+    close();
+}
+
 NormalDepthWindow::NormalDepthWindow(FlowApp& app, hc::PlatformServices& platform, QWidget* parent)
     : QDialog(parent), app_(app), platform_(platform) {
     setObjectName("FormNormalDepth");
@@ -214,23 +473,31 @@ NormalDepthWindow::NormalDepthWindow(FlowApp& app, hc::PlatformServices& platfor
     v->addWidget(new QLabel(hc::Q("流量を入れると、いまの粗度係数・河床勾配・解析範囲で\nその流量が"
                                   "流れる水深を求めます。"),
                             this));
+    // The depth comes from the analysis menu's method; the main sheet then shows that depth
+    // computed per sub-channel, whose discharge may differ.
+    if (app_.Parameters().Method == ConveyanceMethod::Subdivided)
+        v->addWidget(new QLabel(hc::Q("（断面を分割して計算します。主画面の流量 Q は水路ごとの"
+                                      "計算なので、\n入れた流量と違うことがあります）"),
+                                this));
     auto* g = new QGridLayout;
     g->addWidget(new QLabel(hc::Q("流量 Q ＝"), this), 0, 0);
     discharge_ = new QLineEdit(this);
     discharge_->setObjectName("Text1");
     discharge_->setFixedWidth(120);
     g->addWidget(discharge_, 0, 1);
-    g->addWidget(new QLabel(hc::Q("ｍ3／sec"), this), 0, 2);
+    const UnitNames u = WindowUnits(app_.Parameters().Unit);
+    const bool us = app_.Parameters().Unit == Units::US;
+    g->addWidget(new QLabel(hc::Q(us ? u.Discharge : "ｍ3／sec"), this), 0, 2);
     g->addWidget(new QLabel(hc::Q("水深 ｄ ＝"), this), 1, 0);
     depth_ = new QLabel(this);
     depth_->setObjectName("LabelDepth");
     g->addWidget(depth_, 1, 1);
-    g->addWidget(new QLabel(hc::Q("ｍ"), this), 1, 2);
+    g->addWidget(new QLabel(hc::Q(u.Length), this), 1, 2);
     g->addWidget(new QLabel(hc::Q("水位 ＝"), this), 2, 0);
     level_ = new QLabel(this);
     level_->setObjectName("LabelLevel");
     g->addWidget(level_, 2, 1);
-    g->addWidget(new QLabel(hc::Q("ｍ"), this), 2, 2);
+    g->addWidget(new QLabel(hc::Q(u.Length), this), 2, 2);
     v->addLayout(g);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

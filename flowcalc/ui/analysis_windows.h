@@ -36,6 +36,8 @@ class RatingWindow : public QMainWindow {
     void Status(const std::string& text);
     // The title names the section of the table shown, which a later load does not change.
     void ShowTitle();
+    // The unit and the method of the table shown, beside the step.
+    void ShowMethod(const FlowParameters& p);
 
     const FlowApp& app_;
     hc::PlatformServices& platform_;
@@ -45,11 +47,63 @@ class RatingWindow : public QMainWindow {
     FlowParameters parameters_;
     std::string dataPath_;
     QLineEdit* step_;
+    QLabel* how_;
     QTableWidget* table_;
     hc::PictureBox* picture_;
     hc::ChartExportActions* exports_ = nullptr;
     QAction* printItem_ = nullptr;
     QAction* copyItem_ = nullptr;
+};
+
+// The specific energy of the section carrying a discharge against the depth: the table, the
+// chart with every critical depth, its CSV and its A4 sheet.
+class EnergyWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    EnergyWindow(const FlowApp& app, hc::PlatformServices& platform, QWidget* parent);
+
+    const std::optional<EnergyCurve>& Curve() const { return curve_; }
+
+  private Q_SLOTS:
+    // Computes the curve for the discharge and step typed; a refusal keeps the curve shown.
+    void Compute();
+    void Print();
+    void CopyTable();
+    void Redraw();
+
+  private:
+    void Status(const std::string& text);
+
+    const FlowApp& app_;
+    hc::PlatformServices& platform_;
+    std::optional<EnergyCurve> curve_;
+    FlowParameters parameters_;
+    std::string dataPath_;
+    QLineEdit* discharge_;
+    QLineEdit* step_;
+    QLabel* critical_;
+    QTableWidget* table_;
+    hc::PictureBox* picture_;
+    hc::ChartExportActions* exports_ = nullptr;
+    QAction* printItem_ = nullptr;
+    QAction* copyItem_ = nullptr;
+};
+
+// The bank stations between which the main channel is one element; both boxes empty divides
+// the section at every point again.
+class BanksWindow : public QDialog {
+    Q_OBJECT
+  public:
+    BanksWindow(FlowApp& app, hc::PlatformServices& platform, QWidget* parent);
+
+  private Q_SLOTS:
+    void Apply();
+
+  private:
+    FlowApp& app_;
+    hc::PlatformServices& platform_;
+    QLineEdit* left_;
+    QLineEdit* right_;
 };
 
 class NormalDepthWindow : public QDialog {

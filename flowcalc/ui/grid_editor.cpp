@@ -116,6 +116,12 @@ bool GridEditor::OpenExisting(const std::string& path) {
         return false;
     }
     const CrossSection& s = loaded->Section;
+    if (!s.SegmentN.empty()) {
+        // The grid holds distance and elevation only: saving would lose the n column.
+        platform_.MessageBox(text::kEditFileRefused, text::kTitle);
+        Q_EMIT Refused(hc::Q(text::kEditRoughnessRefused));
+        return false;
+    }
     path_ = path;
     bufferX_ = s.PointX;
     bufferY_ = s.PointY;
@@ -273,7 +279,8 @@ bool GridEditor::Save() {
     auto chosen = platform_.SaveFileDialog(req);
     if (!chosen)
         return false;  // the editor stays open with its grid
-    if (hc::Status saved = hc::WriteFileAtomically(*chosen, SectionFileText(rows.X, rows.Y));
+    if (hc::Status saved =
+            hc::WriteFileAtomically(*chosen, SectionFileTextFor(*chosen, rows.X, rows.Y));
         !saved) {
         // The editor stays open with its grid and says why.
         statusBar()->showMessage(hc::Q(SaveFailedText(saved.error())));

@@ -1,5 +1,6 @@
 #include "flowcalc/ui/main_window.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <iterator>
+#include <tuple>
 #include <utility>
 
 #include "build_info.h"
@@ -21,6 +23,7 @@
 #include "common/ui/program_start.h"
 #include "common/ui/remembered.h"
 #include "common/ui/window_helpers.h"
+#include "flowcalc/core/conveyance.h"
 #include "flowcalc/core/messages.h"
 #include "flowcalc/core/numbers_csv.h"
 #include "flowcalc/ui/analysis_windows.h"
@@ -281,6 +284,28 @@ void MainWindow::BuildMenus() {
     add(analysisMenu_, "mnuAnalysisRatingItem", text::kRatingItem, &MainWindow::OpenRatingWindow);
     add(analysisMenu_, "mnuAnalysisDepthItem", text::kNormalDepthItem,
         &MainWindow::OpenNormalDepthWindow);
+    add(analysisMenu_, "mnuAnalysisEnergyItem", text::kEnergyItem, &MainWindow::OpenEnergyWindow);
+    // How the analysis windows add up the section; the main sheet keeps its own way.
+    analysisMenu_->addSeparator();
+    auto* methods = new QActionGroup(analysisMenu_);
+    for (auto [name, caption, method] :
+         {std::tuple{"mnuAnalysisSubdividedItem", text::kSubdividedItem,
+                     ConveyanceMethod::Subdivided},
+          std::tuple{"mnuAnalysisPartsItem", text::kPartsItem, ConveyanceMethod::Parts}}) {
+        QAction* a = analysisMenu_->addAction(hc::Q(caption));
+        a->setObjectName(name);
+        a->setCheckable(true);
+        a->setChecked(app_.Parameters().Method == method);
+        methods->addAction(a);
+        connect(a, &QAction::triggered, this, [this, method] { app_.SetMethod(method); });
+    }
+    add(analysisMenu_, "mnuAnalysisBanksItem", text::kBanksItem, &MainWindow::OpenBanksWindow);
+    analysisMenu_->addSeparator();
+    QAction* us = analysisMenu_->addAction(hc::Q(text::kUsUnitsItem));
+    us->setObjectName("mnuAnalysisUsUnitsItem");
+    us->setCheckable(true);
+    connect(us, &QAction::toggled, this,
+            [this](bool on) { app_.SetUnits(on ? Units::US : Units::SI); });
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -364,14 +389,26 @@ void MainWindow::ShowResults(const Computation& c) {
         box->setCursorPosition(0);  // the leading digits when the number is long
     }
     const std::vector<SubChannelFroude> froude = ComputeFroude(c.Result);
+    // A section with its own n across: each sub-channel's composite n beside the single n.
+    const bool varied = !c.Section.SegmentN.empty();
+    const std::vector<CompositeRoughness> composite =
+        varied ? ComputeCompositeRoughness(c.Section, c.Parameters)
+               : std::vector<CompositeRoughness>{};
+    froude_->setColumnCount(varied ? 5 : 3);
+    froude_->setHorizontalHeaderLabels({hc::Q("水路"), hc::Q("フルード数 Fr"), hc::Q("流れ"),
+                                        hc::Q("合成ｎ\nH-E"), hc::Q("合成ｎ\nLotter")});
     froude_->setRowCount(static_cast<int>(froude.size()));
     for (int i = 0; i < froude_->rowCount(); ++i) {
-        const SubChannelFroude& f = froude[static_cast<std::size_t>(i)];
-        const QString cells[3] = {
-            QString::number(i + 1),
-            f.Regime == FlowRegime::None ? hc::Q(text::kNoFlow) : QString::number(f.Froude, 'f', 3),
-            hc::Q(RegimeText(f.Regime))};
-        for (int col = 0; col < 3; ++col) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        const SubChannelFroude& f = froude[k];
+        const bool dry = f.Regime == FlowRegime::None;
+        QStringList cells = {QString::number(i + 1),
+                             dry ? hc::Q(text::kNoFlow) : QString::number(f.Froude, 'f', 3),
+                             hc::Q(RegimeText(f.Regime))};
+        if (varied)
+            for (double n : {composite[k].HortonEinstein, composite[k].Lotter})
+                cells << (n > 0 ? QString::number(n, 'f', 4) : hc::Q(text::kNoFlow));
+        for (int col = 0; col < cells.size(); ++col) {
             auto* item = new QTableWidgetItem(cells[col]);
             item->setTextAlignment(Qt::AlignCenter);
             froude_->setItem(i, col, item);
@@ -451,6 +488,18 @@ void MainWindow::OpenNormalDepthWindow() {
         return;
     auto* w = new NormalDepthWindow(app_, platform_, this);
     connect(w, &NormalDepthWindow::Computed, this, &MainWindow::ShowNormalDepth);
+    w->show();
+}
+
+void MainWindow::OpenEnergyWindow() {
+    if (!app_.Last())
+        return;
+    auto* w = new EnergyWindow(app_, platform_, this);
+    w->show();
+}
+
+void MainWindow::OpenBanksWindow() {
+    auto* w = new BanksWindow(app_, platform_, this);
     w->show();
 }
 

@@ -53,6 +53,8 @@ class MainWindow : public QMainWindow {
     void ShowAbout();
     void OpenRatingWindow();
     void OpenNormalDepthWindow();
+    void OpenEnergyWindow();
+    void OpenBanksWindow();
     // The normal depth became the depth in force: show it with the results and draw it.
     void ShowNormalDepth();
     // Computes at the settings in force, fills the result boxes and draws the chart.

@@ -12,6 +12,7 @@
 #include <QTableWidget>
 
 #include "common/core/numbers.h"
+#include "flowcalc/core/energy_chart.h"
 #include "flowcalc/core/messages.h"
 #include "flowcalc/core/rating_chart.h"
 #include "flowcalc/ui/analysis_windows.h"
@@ -250,6 +251,77 @@ TEST_F(FlowcalcAnalysis, NormalDepthBecomesTheWaterLevelOfTheChart) {
     EXPECT_EQ(platform.messages[0].text.rfind(flow::text::kAboveBankFull, 0), 0u);
     EXPECT_NE(platform.messages[0].text.find(flow::text::kAboveBankFullUnit), std::string::npos);
     EXPECT_NEAR(form->App().Parameters().Depth, 5, 1e-6);
+}
+
+}  // namespace
+
+namespace {
+
+// A main channel 5 m wide and 2 m deep between floodplains 50 m wide.
+const std::string kCompound = "8\n0 5\n0 2\n50 2\n50 0\n55 0\n55 2\n105 2\n105 5\n";
+
+TEST_F(FlowcalcAnalysis, MethodBanksUnitsAndTheSpecificEnergyWindow) {
+    OpenAndCompute(kCompound, "1", "1000");
+    // The analysis menu's choices: subdivided by default, the two methods exclusive, and no
+    // mnemonic twice in the menu.
+    EXPECT_TRUE(Item("mnuAnalysisSubdividedItem")->isChecked());
+    Item("mnuAnalysisPartsItem")->trigger();
+    EXPECT_FALSE(Item("mnuAnalysisSubdividedItem")->isChecked());
+    EXPECT_EQ(form->App().Parameters().Method, flow::ConveyanceMethod::Parts);
+    Item("mnuAnalysisSubdividedItem")->trigger();
+    EXPECT_EQ(form->App().Parameters().Method, flow::ConveyanceMethod::Subdivided);
+    QStringList keys;
+    for (QAction* a : form->findChild<QMenu*>("mnuAnalysis")->actions()) {
+        const QRegularExpressionMatch m = QRegularExpression("&(.)").match(a->text());
+        if (m.hasMatch()) {
+            EXPECT_FALSE(keys.contains(m.captured(1).toUpper())) << a->text().toStdString();
+            keys << m.captured(1).toUpper();
+        }
+    }
+    EXPECT_EQ(keys.size(), 5);
+    // Bank stations: the right before the left is refused and changes nothing.
+    Item("mnuAnalysisBanksItem")->trigger();
+    QWidget* banks = Window("FormBanks");
+    ASSERT_NE(banks, nullptr);
+    Box(banks, "Text1")->setText("55");
+    Box(banks, "Text2")->setText("50");
+    Click(banks, "Command1");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, flow::text::kBanksInvalid);
+    EXPECT_FALSE(form->App().Parameters().Banks.Set);
+    Box(banks, "Text1")->setText("50");
+    Box(banks, "Text2")->setText("55");
+    Click(banks, "Command1");
+    EXPECT_TRUE(form->App().Parameters().Banks.Set);
+    EXPECT_EQ(form->App().Parameters().Banks.Right, 55);
+    // The specific energy for 30 m3/s has two minima: in the main channel and just above the
+    // floodplains; both named on the window and on the sheet.
+    Item("mnuAnalysisEnergyItem")->trigger();
+    auto* w = Window<flow::EnergyWindow>("FormEnergy");
+    ASSERT_NE(w, nullptr);
+    Box(w, "TextDischarge")->setText("30");
+    Click(w, "Command1");
+    ASSERT_TRUE(w->Curve().has_value());
+    ASSERT_EQ(w->Curve()->Critical.size(), 2u);
+    const QString critical = w->findChild<QLabel*>("LabelCritical")->text();
+    EXPECT_TRUE(critical.startsWith(QString::fromUtf8("限界水深 1.543 ｍ")))
+        << critical.toStdString();
+    EXPECT_TRUE(critical.contains(QString::fromUtf8("極小が 2 つ"))) << critical.toStdString();
+    Child<QAction>(w, "mnuFilePrintItem")->trigger();
+    EXPECT_EQ(platform.printer.TextsEqual(flow::kEnergySheetTitle).size(), 1u);
+    EXPECT_EQ(platform.printer.OpsOf(hc::DrawOp::Kind::EndDoc).size(), 1u);
+    // A discharge that is none is refused; the curve shown stays.
+    Box(w, "TextDischarge")->setText("-1");
+    Click(w, "Command1");
+    EXPECT_EQ(platform.messages.back().text, flow::text::kDischargeInvalid);
+    EXPECT_EQ(w->Curve()->Discharge, 30);
+    // US units: the headers name feet.
+    Item("mnuAnalysisUsUnitsItem")->trigger();
+    Click(w, "Command1");
+    Box(w, "TextDischarge")->setText("30");
+    Click(w, "Command1");
+    auto* table = w->findChild<QTableWidget*>("EnergyTable");
+    EXPECT_EQ(table->horizontalHeaderItem(0)->text(), QString::fromUtf8("水深 (ft)"));
 }
 
 }  // namespace

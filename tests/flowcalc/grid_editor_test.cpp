@@ -365,4 +365,25 @@ TEST_F(FlowcalcEditor, UnusableFileIsRefusedForEditing) {
         "読み込めませんでした: " + path + ": 4 行目: 3 点のうち 2 点でファイルが終わっています");
 }
 
+// A CSV section: without n it edits and saves back in its own form; with an n column it is
+// refused, since the grid would drop the n.
+TEST_F(FlowcalcEditor, CsvSectionsSaveInTheirFormAndThoseWithRoughnessAreRefused) {
+    const std::string plain = TempFile("plain.csv", "distance,elevation\n0,10\n5,0\n10,10\n");
+    platform.openAnswers.push_back(plain);
+    flow::GridEditor* e = Edit("Command1");
+    ASSERT_NE(e, nullptr);
+    SetCell(e, 2, 2, "1");
+    platform.saveAnswers.push_back(plain);
+    Save(e);
+    EXPECT_EQ(hc::ReadTextFile(plain).value_or(""), "distance,elevation\n0,10\n5,1\n10,10\n");
+    EXPECT_EQ(form->App().Section().BedLevel, 1);
+    const std::string rough = TempFile("rough.csv", "0,10,0.05\n5,0,0.03\n10,10,0.05\n");
+    platform.openAnswers.push_back(rough);
+    platform.messages.clear();
+    EXPECT_EQ(Edit("Command1"), nullptr);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, flow::text::kEditFileRefused);
+    EXPECT_EQ(form->statusBar()->currentMessage().toStdString(), flow::text::kEditRoughnessRefused);
+}
+
 }  // namespace

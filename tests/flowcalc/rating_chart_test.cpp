@@ -1,7 +1,11 @@
 // The stage-discharge chart on the screen's user scale and on the A4 landscape sheet.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "common/core/recording_surface.h"
+#include "flowcalc/core/energy_chart.h"
 #include "flowcalc/core/rating_chart.h"
 #include "tests/flowcalc/sections.h"
 
@@ -81,14 +85,16 @@ TEST(RatingChart, LineThroughEveryStageOnTheScreen) {
 TEST(RatingChart, A4LandscapeSheet) {
     const flow::RatingCurve c = Trapezoid();
     hc::RecordingSurface paper = hc::RecordingSurface::Paper();
-    flow::FlowParameters p{0, 10, 0.03, 1000, 0};
+    flow::FlowParameters p = flowtest::Params(flowtest::Section({{0, 1}, {10, 1}}), 0.03, 1000);
     flow::PrintRatingCurve(paper, c, "/data/trapezoid.txt", p, flow::PrintWidths{});
     EXPECT_EQ(paper.GetOrientation(), hc::Orientation::Landscape);
     EXPECT_EQ(paper.OpsOf(DrawOp::Kind::EndDoc).size(), 1u);
     EXPECT_EQ(paper.TextsEqual(flow::kRatingSheetTitle).size(), 1u);
     EXPECT_EQ(paper.TextsEqual("ファイル名 < /data/trapezoid.txt >").size(), 1u);
     EXPECT_EQ(
-        paper.TextsEqual("  粗度係数  ｎ＝ 0.03    河床勾配  Ｉ＝ １／1000    水位の刻み  0.1 ｍ")
+        paper
+            .TextsEqual("  粗度係数  ｎ＝ 0.03    河床勾配  Ｉ＝ １／1000    水位の刻み  0.1 ｍ"
+                        "    水路ごとに計算")
             .size(),
         1u);
     // Everything on the sheet, text included (its extent by the recorded metrics).
@@ -134,4 +140,35 @@ TEST(RatingChart, BankFullDischargeToTheLitre) {
                                  "天端での流量  Ｑ＝ " + c.q + " ｍ3/sec";
         EXPECT_EQ(paper.TextsEqual(line).size(), 1u);
     }
+}
+
+// The specific-energy chart of a rectangle 4 m wide carrying 8 m3/s: one mark at the critical
+// depth (q 2 m2/s: yc = (4 / g)^(1/3), E = 1.5 yc), the curve inside the frame, the sheet.
+TEST(EnergyChart, MarkAtTheCriticalDepthAndTheCurveInsideTheFrame) {
+    flow::CrossSection s = flowtest::Section({{0, 3}, {0, 0}, {4, 0}, {4, 3}});
+    auto e = flow::ComputeEnergyCurve(
+        s, flowtest::Params(s, 0.03, 1000, 0, flow::ConveyanceMethod::Subdivided), 8);
+    ASSERT_TRUE(e);
+    hc::RecordingSurface g = hc::RecordingSurface::Screen(600, 430);
+    flow::DrawEnergyScreen(g, *e);
+    const flow::RatingChartConstants k = flow::RatingScreenConstants();
+    const flow::EnergyAxes axes = flow::EnergyChartAxes(*e);
+    const double yc = std::cbrt(4 / 9.80665);
+    EXPECT_GE(axes.Energy.Max, 2 * 1.5 * yc);
+    const std::vector<DrawOp> marks = g.OpsOf(DrawOp::Kind::Circle);
+    ASSERT_EQ(marks.size(), 1u);
+    EXPECT_NEAR(marks[0].x1, flow::EnergyX(k, axes, 1.5 * yc), 1e-6);
+    EXPECT_NEAR(marks[0].y1, flow::EnergyY(k, axes, yc), 1e-5);
+    const std::vector<DrawOp> curve = Lines(g, kBlue, 0);
+    ASSERT_GT(curve.size(), 100u);
+    for (const DrawOp& op : curve) {
+        EXPECT_GE(std::min(op.x1, op.x2), k.Left - 1e-9);
+        EXPECT_LE(std::max(op.x1, op.x2), k.Right + 1e-9);
+    }
+    hc::RecordingSurface paper = hc::RecordingSurface::Paper();
+    flow::PrintEnergyCurve(paper, *e, "/data/rect.txt", flowtest::Params(s, 0.03, 1000),
+                           flow::PrintWidths{});
+    EXPECT_EQ(paper.TextsEqual(flow::kEnergySheetTitle).size(), 1u);
+    EXPECT_EQ(paper.OpsOf(DrawOp::Kind::EndDoc).size(), 1u);
+    EXPECT_EQ(paper.GetOrientation(), hc::Orientation::Landscape);
 }

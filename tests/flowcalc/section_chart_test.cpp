@@ -272,3 +272,34 @@ TEST(FlowcalcPrintedChart, ResultBlock) {
 }
 
 }  // namespace
+
+// A section with n across: a dotted green line up from each point where the n changes, and
+// each zone's n along the frame's top; none without n across.
+TEST(SectionChart, RoughnessZones) {
+    auto read =
+        flow::ParseSectionCsv("0,10,0.06\n2,6,0.06\n4,0,0.03\n6,0,0.06\n8,6,0.06\n10,10,0.06\n");
+    ASSERT_TRUE(read);
+    flow::Computation c;
+    c.Section = read->Section;
+    c.Scales = read->Scales;
+    c.Parameters = flowtest::Params(c.Section, 0.03, 100, 3);
+    c.Result = flow::ComputeDischarge(c.Section, c.Parameters);
+    hc::RecordingSurface g = hc::RecordingSurface::Screen(649, 321);
+    flow::DrawSection(g, c);
+    const flow::ChartConstants k = flow::ScreenConstants();
+    std::vector<DrawOp> breaks;
+    for (const DrawOp& op : LinesIn(g, hc::Color{0, 128, 0}))
+        breaks.push_back(op);
+    // Zones 0.06 | 0.03 | 0.06: breaks at the points 4 m and 6 m, both up to the frame's top.
+    ASSERT_EQ(breaks.size(), 2u);
+    EXPECT_DOUBLE_EQ(breaks[0].x1, flow::ChartX(k, c.Scales, 4));
+    EXPECT_DOUBLE_EQ(breaks[1].x1, flow::ChartX(k, c.Scales, 6));
+    EXPECT_DOUBLE_EQ(breaks[0].y2, k.Top);
+    EXPECT_EQ(breaks[0].style, static_cast<int>(hc::PenStyle::Dot));
+    EXPECT_EQ(g.TextsEqual("n=0.06").size(), 2u);
+    EXPECT_EQ(g.TextsEqual("n=0.03").size(), 1u);
+    c.Section.SegmentN.clear();
+    hc::RecordingSurface plain = hc::RecordingSurface::Screen(649, 321);
+    flow::DrawSection(plain, c);
+    EXPECT_TRUE(LinesIn(plain, hc::Color{0, 128, 0}).empty());
+}

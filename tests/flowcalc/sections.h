@@ -36,15 +36,18 @@ inline flow::CrossSection Example(const std::string& name) {
     return r ? r->Section : flow::CrossSection{};
 }
 
-// Roughness n, slope 1/N and depth over the whole section.
+// Roughness n, slope 1/N and depth over the whole section; each sub-channel whole unless
+// another method is asked for (the values by hand of the older cases are the undivided ones).
 inline flow::FlowParameters Params(const flow::CrossSection& s, double n, int slope,
-                                   double depth = 0) {
+                                   double depth = 0,
+                                   flow::ConveyanceMethod m = flow::ConveyanceMethod::Parts) {
     flow::FlowParameters p;
     p.RangeLeft = s.MinX;
     p.RangeRight = s.MaxX;
     p.Roughness = n;
     p.SlopeDenominator = slope;
     p.Depth = depth;
+    p.Method = m;
     return p;
 }
 

@@ -416,13 +416,31 @@ TEST_F(FlowcalcMainWindow, ChartAndNumbersLeaveTheWindow) {
         const char* value;
         bool ownTable;  // the window saves its own table; else 数値を保存 of the main window
         QStringList args;
+        const char* choice = nullptr;  // an analysis menu choice made first, kept for the rest
     };
     const Case cases[] = {
         {"mnuAnalysisRatingItem", "FormRating", "TextStep", "0.25", true, {"--rating", "0.25"}},
         {"mnuAnalysisDepthItem", "FormNormalDepth", "Text1", "2.5", false, {"--discharge", "2.5"}},
+        {"mnuAnalysisEnergyItem", "FormEnergy", "TextDischarge", "2.5", true, {"--energy", "2.5"}},
+        {"mnuAnalysisRatingItem",
+         "FormRating",
+         "TextStep",
+         "0.25",
+         true,
+         {"--rating", "0.25", "--method", "parts"},
+         "mnuAnalysisPartsItem"},
+        {"mnuAnalysisEnergyItem",
+         "FormEnergy",
+         "TextDischarge",
+         "2.5",
+         true,
+         {"--energy", "2.5", "--method", "parts", "--units", "us"},
+         "mnuAnalysisUsUnitsItem"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.item);
+        if (c.choice)
+            Item(c.choice)->trigger();
         Item(c.item)->trigger();
         QWidget* w = Window(c.window);
         ASSERT_NE(w, nullptr);

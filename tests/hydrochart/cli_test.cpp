@@ -89,6 +89,12 @@ TEST_F(HydrochartCli, OptionFormsAndUsageErrors) {
         {"flow", flow + QStringList{"800", "--depth", "1", "--discharge", "5", "--json"}, 2,
          "give one", ""},
         {"flow", flow + QStringList{"100", "--rating", "0", "--json"}, 2, "--rating", ""},
+        {"flow", flow + QStringList{"100", "--rating", "1", "--method", "whole", "--json"}, 2,
+         "parts or", ""},
+        {"flow", flow + QStringList{"100", "--energy", "5", "--units", "ft", "--json"}, 2,
+         "si or us", ""},
+        {"flow", flow + QStringList{"100", "--depth", "1", "--units", "us", "--json"}, 2,
+         "in metres", ""},
         {"check", {kBook, "-o", "%d/x.pdf"}, 2, ".json or .csv", ""},
         {"gibbs", {kBook, "--gibbs-basis", "weight", "--json"}, 2, "takes mass or meq", ""},
         {"ussl", {kBook, "--gibbs-basis", "meq", "--json"}, 2, "Unknown option", ""},
@@ -332,6 +338,7 @@ TEST_F(HydrochartCli, EveryCommandWritesTheDocumentedKeys) {
              Case{"rain", {flat, "--distribution", "gumbel-regression"}},
              Case{"flow", {kIsland, "--roughness", "0.035", "--slope", "800", "--depth", "1"}},
              Case{"flow", {kIsland, "--roughness", "0.035", "--slope", "800", "--rating", "1"}},
+             Case{"flow", {kIsland, "--roughness", "0.035", "--slope", "800", "--energy", "20"}},
              Case{"check", {kBook}},
              Case{"check", {Source("tests/fixtures/waterquality/suspect.xls")}},
              Case{"piper", {kBook, "--nitrate", "2", "--tds-circles", "on"}},
@@ -442,8 +449,8 @@ TEST_F(HydrochartCli, FlowNormalDepthRatingAndFroudeByHand) {
     EXPECT_NEAR(r2["discharge_m3_s"].toDouble(), 3.8987, 1e-3);
     EXPECT_TRUE(at5["rating"].isNull());
     HydrochartRun csv = RunHydrochart("flow", p + QStringList{"--rating", "1", "--csv"});
-    // The window's table: 11 stages, a blank line, then the 7 parameters under their header.
-    EXPECT_EQ(csv.out.count('\n'), 21);
+    // The window's table: 11 stages, a blank line, then the 9 parameters under their header.
+    EXPECT_EQ(csv.out.count('\n'), 23);
     EXPECT_TRUE(csv.out.startsWith("water depth (m),water level (m),area (m2),"));
 }
 

@@ -222,3 +222,27 @@ TEST_F(HydrochartFlow, RefusedFilesNameTheFileAndTheReason) {
 }
 
 }  // namespace
+
+namespace {
+
+// The analysis options end to end: Chow's trapezoid in feet (Open-Channel Hydraulics,
+// Example 6.2: 400 ft3/s flow 3.36 ft deep) with its main channel one element, and the
+// floodplain example whose specific energy for 150 m3/s has two minima.
+TEST_F(HydrochartFlow, UsUnitsBankStationsAndTwoCriticalDepths) {
+    QJsonObject chow = Json({Example("trapezoid_ft.txt"), "--roughness", "0.025", "--slope", "625",
+                             "--discharge", "400", "--units", "us", "--banks", "0,60"});
+    EXPECT_EQ(chow["units"].toString(), "US");
+    EXPECT_NEAR(chow["normal_depth"].toObject()["depth_m"].toDouble(), 3.36, 0.005);
+    QJsonObject e = Json({Example("floodplain_section.txt"), "--roughness", "0.035", "--slope",
+                          "1000", "--energy", "150"});
+    const QJsonArray minima = e["specific_energy"].toObject()["critical_depths"].toArray();
+    ASSERT_EQ(minima.size(), 2);
+    EXPECT_LT(minima[0].toObject()["depth_m"].toDouble(), 2.8);  // in the main channel
+    EXPECT_GT(minima[1].toObject()["depth_m"].toDouble(), 2.9);  // over the floodplains
+    FlowRun refused = Flow({Example("floodplain_section.txt"), "--roughness", "0.035", "--slope",
+                            "1000", "--energy", "150", "--banks", "100,84", "--json"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains("bank stations")) << refused.err.toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,198 @@
+#include "flowcalc/core/energy_chart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <utility>
+
+#include "common/core/numbers.h"
+
+namespace flow {
+
+namespace {
+
+constexpr hc::Color kRed{255, 0, 0};
+constexpr hc::Color kGrey{160, 160, 160};
+constexpr int kThinPen = 1;
+// The E axis reaches this many times the largest least energy, so the minima sit inside.
+constexpr double kMinimaRoom = 2;
+constexpr double kBankRoom = 1.05;
+constexpr double kLevelTitleOffsets[] = {-2.5, -0.5, 1.5};
+constexpr double kTitleDrop = 2;
+constexpr double kLabelRaise = 1.1;
+constexpr double kSheetLineY[] = {18, 24, 32, 38};
+constexpr double kSheetFontSize = 11;
+
+void SetFont(hc::Surface& g, const std::string& name, double size) {
+    g.SetFontName(name);
+    g.SetFontSize(size);
+}
+
+void PrintAt(hc::Surface& g, double x, double y, const std::string& text) {
+    g.CurrentX = x;
+    g.CurrentY = y;
+    g.Print(text);
+}
+
+std::vector<double> Ticks(const AxisScale& a) {
+    std::vector<double> v;
+    const int n = static_cast<int>(std::lround((a.Max - a.Min) / a.Step));
+    for (int i = 0; i <= n; ++i)
+        v.push_back(a.Min + i * a.Step);
+    return v;
+}
+
+// Three decimals: a depth as the tables show it.
+std::string Fixed3(double v) {
+    return hc::DoubleToText(std::round(v * 1000) / 1000);
+}
+
+}  // namespace
+
+EnergyAxes EnergyChartAxes(const EnergyCurve& c) {
+    const double full = c.BankTop - c.BedLevel;
+    double top = full;
+    if (!c.Trace.empty() && std::isfinite(c.Trace.back().Energy))
+        top = std::max(top, c.Trace.back().Energy);
+    for (const CriticalDepth& m : c.Critical)
+        top = std::max(top, kMinimaRoom * m.Energy);
+    EnergyAxes a;
+    a.Energy = NiceAxis(0, top > 0 ? top : 1);
+    // Room above the bank top, so that its line and name stand inside the frame.
+    a.Depth = NiceAxis(0, full > 0 ? full * kBankRoom : 1);
+    return a;
+}
+
+double EnergyX(const RatingChartConstants& k, const EnergyAxes& a, double energy) {
+    return k.Left + (energy - a.Energy.Min) / (a.Energy.Max - a.Energy.Min) * (k.Right - k.Left);
+}
+
+double EnergyY(const RatingChartConstants& k, const EnergyAxes& a, double depth) {
+    return k.Bottom - (depth - a.Depth.Min) / (a.Depth.Max - a.Depth.Min) * (k.Bottom - k.Top);
+}
+
+void DrawEnergyChart(hc::Surface& g, const RatingChartConstants& k, const EnergyCurve& c) {
+    const EnergyAxes axes = EnergyChartAxes(c);
+    const UnitNames u = WindowUnits(c.Unit);
+    const std::vector<double> eTicks = Ticks(axes.Energy), yTicks = Ticks(axes.Depth);
+    g.SetDrawWidth(kThinPen);
+    g.SetDrawStyle(hc::PenStyle::Dot);
+    for (double e : eTicks) {
+        const double x = EnergyX(k, axes, e);
+        g.Line(x, k.Top, x, k.Bottom, k.GridColor);
+    }
+    for (double y : yTicks) {
+        const double yy = EnergyY(k, axes, y);
+        g.Line(k.Left, yy, k.Right, yy, k.GridColor);
+    }
+    g.SetDrawStyle(hc::PenStyle::Solid);
+    g.SetDrawWidth(k.FrameWidth);
+    g.Line(k.Left, k.Top, k.Right, k.Top);
+    g.Line(k.Right, k.Top, k.Right, k.Bottom);
+    g.Line(k.Right, k.Bottom, k.Left, k.Bottom);
+    g.Line(k.Left, k.Bottom, k.Left, k.Top);
+    SetFont(g, k.LabelFont, k.LabelSize);
+    for (double e : eTicks) {
+        const double x = EnergyX(k, axes, e);
+        g.Line(x, k.Bottom, x, k.Bottom - k.TickLength);
+        const std::string label = hc::DoubleToText(e);
+        PrintAt(g, x - g.TextWidth(label) / 2, k.Bottom + g.TextHeight(label) / 2, label);
+    }
+    for (double y : yTicks) {
+        const double yy = EnergyY(k, axes, y);
+        g.Line(k.Left, yy, k.Left + k.TickLength, yy);
+        const std::string label = hc::DoubleToText(y);
+        PrintAt(g, k.Left - g.TextWidth(label) - g.TextWidth("0") / 2, yy - g.TextHeight(label) / 2,
+                label);
+    }
+    SetFont(g, k.TitleFont, k.TitleSize);
+    const std::string across = std::string("比エネルギー  Ｅ  （") + u.Length + "）";
+    const double th = g.TextHeight(across);
+    PrintAt(g, (k.Left + k.Right) / 2 - g.TextWidth(across) / 2, k.Bottom + kTitleDrop * th,
+            across);
+    const std::string upwards[] = {"水", "深", std::string("（") + u.Length + "）"};
+    const double mid = (k.Top + k.Bottom) / 2;
+    for (std::size_t i = 0; i < std::size(kLevelTitleOffsets); ++i)
+        PrintAt(g, k.VerticalTitleX - g.TextWidth(upwards[i]) / 2, mid + kLevelTitleOffsets[i] * th,
+                upwards[i]);
+    // E = y: the energy of still water, which the curve approaches as the depth grows.
+    const double reach = std::min(axes.Energy.Max, axes.Depth.Max);
+    g.SetDrawStyle(hc::PenStyle::Dash);
+    g.Line(EnergyX(k, axes, 0), EnergyY(k, axes, 0), EnergyX(k, axes, reach),
+           EnergyY(k, axes, reach), kGrey);
+    const double bank = EnergyY(k, axes, c.BankTop - c.BedLevel);
+    g.Line(k.Left, bank, k.Right, bank, k.BankColor);
+    g.SetDrawStyle(hc::PenStyle::Solid);
+    SetFont(g, k.LabelFont, k.LabelSize);
+    // Named at its left end: the line E = y and the curve reach the bank top on the right.
+    PrintAt(g, k.Left + 2 * k.TickLength, bank - kLabelRaise * g.TextHeight(kRatingBankLabel),
+            kRatingBankLabel);
+    // The curve, where it lies inside the frame (it runs off to the right near the bed).
+    g.SetDrawWidth(k.CurveWidth);
+    for (std::size_t i = 1; i < c.Trace.size(); ++i) {
+        const EnergyRow& a = c.Trace[i - 1];
+        const EnergyRow& b = c.Trace[i];
+        if (!(a.Energy <= axes.Energy.Max && b.Energy <= axes.Energy.Max))
+            continue;
+        g.Line(EnergyX(k, axes, a.Energy), EnergyY(k, axes, a.Depth), EnergyX(k, axes, b.Energy),
+               EnergyY(k, axes, b.Depth), k.CurveColor);
+    }
+    // Each critical depth: a mark on the curve, named to its right.
+    g.SetDrawWidth(kThinPen);
+    g.SetFillStyle(0);
+    g.SetFillColor(kRed);
+    g.SetForeColor(kRed);
+    for (const CriticalDepth& m : c.Critical) {
+        const double x = EnergyX(k, axes, m.Energy), y = EnergyY(k, axes, m.Depth);
+        g.Circle(x, y, 2 * k.MarkRadius);
+        const std::string label =
+            std::string(kEnergyCriticalLabel) + Fixed3(m.Depth) + " " + u.Length;
+        PrintAt(g, x + 3 * k.MarkRadius, y - g.TextHeight(label) / 2, label);
+    }
+    g.SetForeColor(hc::kBlack);
+    g.SetFillStyle(1);
+    g.SetDrawWidth(k.FrameWidth);
+}
+
+void DrawEnergyScreen(hc::Surface& g, const EnergyCurve& c) {
+    g.SetScale(kRatingScreenWidth, kRatingScreenHeight);
+    g.Cls();
+    g.SetDrawStyle(hc::PenStyle::Solid);
+    g.SetForeColor(hc::kBlack);
+    DrawEnergyChart(g, RatingScreenConstants(), c);
+}
+
+void PrintEnergyCurve(hc::Surface& printer, const EnergyCurve& c, const std::string& dataPath,
+                      const FlowParameters& p, const PrintWidths& widths) {
+    using hc::DoubleToText;
+    const UnitNames u = WindowUnits(c.Unit);
+    const std::string savedFont = printer.FontName();
+    printer.SetOrientation(hc::Orientation::Landscape);
+    printer.SetDrawStyle(hc::PenStyle::Solid);
+    printer.SetForeColor(hc::kBlack);
+    const RatingChartConstants k = RatingPaperConstants(widths);
+    DrawEnergyChart(printer, k, c);
+    std::string critical = "  限界水深";
+    if (c.Critical.empty())
+        critical += "  なし（岸の天端まで常流）";
+    for (const CriticalDepth& m : c.Critical)
+        critical += "  " + Fixed3(m.Depth) + " " + u.Length + "（Ｅ＝ " + Fixed3(m.Energy) + "）";
+    SetFont(printer, hc::kMincho, kSheetFontSize);
+    const std::pair<double, std::string> lines[] = {
+        {kSheetLineY[0], kEnergySheetTitle},
+        {kSheetLineY[1], "ファイル名 < " + dataPath + " >"},
+        {kSheetLineY[2],
+         "  流量  Ｑ＝ " + DoubleToText(c.Discharge) + " " + u.Discharge + "    粗度係数  " +
+             (c.SectionRoughness ? std::string("区間ごと") : "ｎ＝ " + DoubleToText(p.Roughness)) +
+             "    河床勾配  Ｉ＝ １／" + std::to_string(p.SlopeDenominator) +
+             (p.Method == ConveyanceMethod::Parts ? "    水路ごとに計算"
+                                                  : "    断面を分割して計算")},
+        {kSheetLineY[3], critical},
+    };
+    for (const auto& [y, text] : lines)
+        PrintAt(printer, k.Left, y, text);
+    printer.EndDoc();
+    printer.SetFontName(savedFont);
+}
+
+}  // namespace flow
