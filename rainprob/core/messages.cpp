@@ -27,7 +27,15 @@ constexpr DistributionText kDistributionTexts[] = {
     {Distribution::Normal, "正規分布(&N)", "正規分布"},
     {Distribution::LogNormal, "対数正規分布(&L)", "対数正規分布"},
     {Distribution::GumbelMoments, "グンベル分布 (積率法)(&M)", "グンベル分布 (積率法)"},
-    {Distribution::GumbelRegression, "グンベル分布 (回帰)(&G)", "グンベル分布 (回帰)"}};
+    {Distribution::GumbelRegression, "グンベル分布 (回帰)(&G)", "グンベル分布 (回帰)"},
+    {Distribution::GumbelLMoments, "グンベル分布 (L 積率法)(&U)", "グンベル分布 (L 積率法)"},
+    {Distribution::LogNormal3, "3 母数対数正規分布 (L 積率法)(&3)", "3 母数対数正規分布"},
+    {Distribution::Pearson3, "ピアソンⅢ型分布 (積率法)(&P)", "ピアソンⅢ型分布"},
+    {Distribution::LogPearson3, "対数ピアソンⅢ型分布 (積率法)(&R)", "対数ピアソンⅢ型分布"},
+    {Distribution::Gev, "一般化極値分布 (L 積率法)(&V)", "一般化極値分布"},
+    {Distribution::GenLogistic, "一般化ロジスティック分布 (L 積率法)(&O)", "一般化ロジスティック分布"},
+    {Distribution::SqrtEt, "平方根指数型最大値分布 SQRT-ET (最尤法)(&S)", "SQRT-ET"},
+    {Distribution::Exponential, "指数分布 (L 積率法)(&X)", "指数分布"}};
 
 const PositionText& Of(PlottingPosition p) {
     for (const PositionText& t : kPositionTexts)
