@@ -319,7 +319,7 @@ bool ThreeParameters(Distribution d) {
 }  // namespace
 
 hc::Result<DistributionFit> FitParameters(const RainTable& t, const RainAnalysis& a,
-                                          Distribution d) {
+                                          Distribution d, const DistributionFit* near) {
     const std::size_t n = t.Rain.size();
     std::vector<double> x(t.Rain.begin(), t.Rain.end());
     if (NeedsPositiveAmounts(d) || d == Distribution::SqrtEt)
@@ -419,7 +419,8 @@ hc::Result<DistributionFit> FitParameters(const RainTable& t, const RainAnalysis
             break;
         }
         case Distribution::SqrtEt: {
-            std::optional<models::SqrtEt> p = models::FitSqrtEt(x);
+            std::optional<models::SqrtEt> p =
+                models::FitSqrtEt(x, near ? std::optional<double>(near->scale) : std::nullopt);
             if (!p)
                 return Refusal(d, "最尤法の解が求まりません", "the likelihood has no maximum");
             f.shape = p->a;

@@ -115,9 +115,10 @@ struct DistributionFit {
 bool NeedsPositiveAmounts(Distribution d);
 
 // Fits the parameters only, to the amounts of `t` as analysed in `a`, without the measures of
-// fit: the jackknife's refits. FitDistribution adds the measures.
+// fit: the jackknife's refits, which pass the whole record's fit as `near` (the likelihood fit
+// searches from there). FitDistribution adds the measures.
 hc::Result<DistributionFit> FitParameters(const RainTable& t, const RainAnalysis& a,
-                                          Distribution d);
+                                          Distribution d, const DistributionFit* near = nullptr);
 
 // Fits a distribution to the record as analysed (ranks, positions and deviates of `a`). The
 // normal fit is a's own regression (location a.mean, scale a.slope). A BadValue Error for a
@@ -143,12 +144,24 @@ inline constexpr int kReturnPeriods[] = {2, 3, 5, 10, 20, 30, 50, 80, 100, 150, 
 // amount is the fit's exact quantile, except that the normal and log-normal fits read the 10 and
 // 50 years' deviates from the normal table as the program does for its printed design values,
 // which those rows therefore equal.
+// The jackknife of one estimate from its n leave-one-out values (Efron 1982): their mean, the
+// bias-corrected n x full - (n - 1) x mean, and the standard error
+// sqrt((n - 1) / n x sum (value - mean)^2).
+struct JackknifeValue {
+    double mean = 0;
+    double corrected = 0;
+    double standardError = 0;
+};
+
 struct ReturnPeriodValue {
     int years = 0;
     double dry = 0;
     double wet = 0;
     std::int64_t dryMm = 0;
     std::int64_t wetMm = 0;
+    // With the jackknife (fit_table.h), the jackknife of dry and wet.
+    std::optional<JackknifeValue> dryJackknife;
+    std::optional<JackknifeValue> wetJackknife;
 };
 // years from 2 to 1000; a BadValue Error otherwise.
 hc::Result<ReturnPeriodValue> ReturnPeriodAmounts(const DistributionFit& fit,

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "rainprob/core/frequency.h"
+#include "rainprob/core/fit_table.h"
 #include "rainprob/core/frequency_models.h"
 #include "test_data.h"
 
@@ -183,5 +184,68 @@ TEST(Refusals, EachSaysWhyAndNamesTheFit) {
         ASSERT_FALSE(f) << c.en;
         EXPECT_EQ(f.error().en.rfind(c.en, 0), 0u) << f.error().en;
         EXPECT_FALSE(f.error().ja.empty());
+    }
+}
+
+TEST(Jackknife, QuantilesLinearInTheWeightedMomentsKeepTheirEstimate) {
+    // b0 and b1 are U-statistics, whose leave-one-out values average to themselves; a quantile
+    // linear in them (Gumbel and exponential by L-moments) has a jackknife mean equal to the
+    // whole record's estimate and no bias to correct. The normal 2-year amount is the mean,
+    // whose jackknife standard error is s / sqrt(n) (Efron 1982, section 3.2), s = 152.818 of
+    // the 26 totals (n - 1).
+    const RainTable t = Table(test::kTextbookMm);
+    const RainAnalysis a = AnalyseRain(t, StandardNormalTable()).value();
+    for (Distribution d : {Distribution::GumbelLMoments, Distribution::Exponential}) {
+        const DistributionFit f = Fit(t, d);
+        const auto loo = LeaveOneOutFits(t, StandardNormalTable(), PlottingPosition::Hazen, f);
+        ASSERT_TRUE(loo);
+        ASSERT_EQ(loo->size(), t.Rain.size());
+        for (const ReturnPeriodValue& r : ReturnPeriodTable(f, StandardNormalTable(), *loo)) {
+            EXPECT_NEAR(r.wetJackknife->mean, r.wet, 1e-9) << r.years;
+            EXPECT_NEAR(r.dryJackknife->corrected, r.dry, 1e-8) << r.years;
+            EXPECT_GT(r.wetJackknife->standardError, 0);
+        }
+    }
+    const DistributionFit normal = FitDistribution(t, a, Distribution::Normal).value();
+    const auto loo = LeaveOneOutFits(t, StandardNormalTable(), PlottingPosition::Hazen, normal);
+    const ReturnPeriodValue two = ReturnPeriodTable(normal, StandardNormalTable(), *loo)[0];
+    EXPECT_NEAR(two.wetJackknife->standardError, 152.81840404671362 / std::sqrt(26.0), 1e-9);
+    // The band at deviate 0 (the 61st point) is the same mean -/+ the same error.
+    const std::vector<BandPoint> band = ConfidenceBand(normal, *loo);
+    ASSERT_EQ(band.size(), 121u);
+    EXPECT_NEAR(band[60].upper - band[60].lower, 2 * 152.81840404671362 / std::sqrt(26.0), 1e-9);
+    // Too short a record for a jackknife of a three-parameter fit: the year is named.
+    const RainTable three = Table({900, 1000, 1300});
+    const DistributionFit p3 = Fit(three, Distribution::Pearson3);
+    const auto refused = LeaveOneOutFits(three, StandardNormalTable(), PlottingPosition::Hazen, p3);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().en, "jackknife: without year 1981, a pearson3 fit is not possible: "
+                                  "it needs 3 years or more");
+}
+
+TEST(FitTable, RankedBySlscWithTheAcceptanceAndRefusalsLast) {
+    std::vector<std::int32_t> amounts = test::kTextbookMm;
+    amounts[0] = 0;  // refuses the two log fits
+    const RainTable t = Table(amounts);
+    const RainAnalysis a = AnalyseRain(t, StandardNormalTable()).value();
+    const std::vector<FitTableRow> rows =
+        BuildFitTable(t, a, StandardNormalTable(), PlottingPosition::Hazen);
+    ASSERT_EQ(rows.size(), std::size(kDistributionNames));
+    double last = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const FitTableRow& r = rows[i];
+        SCOPED_TRACE(DistributionNameOf(r.kind));
+        if (i < rows.size() - 2) {
+            ASSERT_TRUE(r.fit);
+            EXPECT_EQ(r.rank, static_cast<int>(i) + 1);
+            EXPECT_GE(*r.fit->slsc, last);
+            last = *r.fit->slsc;
+            EXPECT_EQ(r.accepted, *r.fit->slsc <= 0.04);
+            EXPECT_TRUE(r.wet100Error);
+        } else {
+            EXPECT_FALSE(r.fit);
+            EXPECT_EQ(r.rank, 0);
+            EXPECT_TRUE(r.kind == Distribution::LogNormal || r.kind == Distribution::LogPearson3);
+        }
     }
 }

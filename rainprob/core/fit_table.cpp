@@ -1,0 +1,149 @@
+#include "rainprob/core/fit_table.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace rain {
+
+namespace {
+
+// The fits that read the analysis (positions, deviates, mean) besides the amounts.
+bool ReadsAnalysis(Distribution d) {
+    return d == Distribution::Normal || d == Distribution::LogNormal ||
+           d == Distribution::GumbelMoments || d == Distribution::GumbelRegression;
+}
+
+}  // namespace
+
+JackknifeValue Jackknife(double full, const std::vector<double>& leaveOneOut) {
+    const double n = static_cast<double>(leaveOneOut.size());
+    JackknifeValue v;
+    for (double x : leaveOneOut)
+        v.mean += x;
+    v.mean /= n;
+    double ss = 0;
+    for (double x : leaveOneOut)
+        ss += (x - v.mean) * (x - v.mean);
+    v.corrected = n * full - (n - 1) * v.mean;
+    v.standardError = std::sqrt((n - 1) / n * ss);
+    return v;
+}
+
+hc::Result<std::vector<DistributionFit>> LeaveOneOutFits(const RainTable& t,
+                                                         const NormalTable& normal,
+                                                         PlottingPosition position,
+                                                         const DistributionFit& full) {
+    const std::size_t n = t.Rain.size();
+    if (n < 3)
+        return hc::FileError(hc::ErrorKind::BadCount, "",
+                             "ジャックナイフ法には 3 年以上の記録が必要です",
+                             "the jackknife needs 3 years or more");
+    std::vector<DistributionFit> fits;
+    fits.reserve(n);
+    RainTable part;
+    for (std::size_t out = 0; out < n; ++out) {
+        part.Years.clear();
+        part.Rain.clear();
+        for (std::size_t i = 0; i < n; ++i)
+            if (i != out) {
+                part.Years.push_back(t.Years[i]);
+                part.Rain.push_back(t.Rain[i]);
+            }
+        RainAnalysis a;
+        hc::Result<DistributionFit> f = DistributionFit{};
+        if (ReadsAnalysis(full.kind)) {
+            hc::Result<RainAnalysis> analysed = AnalyseRain(part, normal, position);
+            if (!analysed)
+                f = analysed.error();
+            else
+                a = std::move(*analysed);
+        }
+        if (f)
+            f = FitParameters(part, a, full.kind, &full);
+        if (!f) {
+            const std::string year = std::to_string(t.Years[out]);
+            return hc::FileError(hc::ErrorKind::BadValue, "",
+                                 "ジャックナイフ法：" + year + " 年を除いた記録では" +
+                                     f.error().ja,
+                                 "jackknife: without year " + year + ", " + f.error().en);
+        }
+        fits.push_back(*f);
+    }
+    return fits;
+}
+
+std::vector<ReturnPeriodValue> ReturnPeriodTable(const DistributionFit& fit,
+                                                 const NormalTable& normal,
+                                                 const std::vector<DistributionFit>& leaveOneOut) {
+    std::vector<ReturnPeriodValue> rows = ReturnPeriodTable(fit, normal);
+    if (leaveOneOut.empty())
+        return rows;
+    std::vector<std::vector<double>> dry(rows.size()), wet(rows.size());
+    for (const DistributionFit& f : leaveOneOut) {
+        const std::vector<ReturnPeriodValue> part = ReturnPeriodTable(f, normal);
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            dry[r].push_back(part[r].dry);
+            wet[r].push_back(part[r].wet);
+        }
+    }
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        rows[r].dryJackknife = Jackknife(rows[r].dry, dry[r]);
+        rows[r].wetJackknife = Jackknife(rows[r].wet, wet[r]);
+    }
+    return rows;
+}
+
+std::vector<FitTableRow> BuildFitTable(const RainTable& t, const RainAnalysis& a,
+                                       const NormalTable& normal, PlottingPosition position) {
+    std::vector<FitTableRow> rows;
+    for (const DistributionName& d : kDistributionNames) {
+        FitTableRow row;
+        row.kind = d.id;
+        row.fit = FitDistribution(t, a, d.id);
+        if (row.fit) {
+            const ReturnPeriodValue full = ReturnPeriodAmounts(*row.fit, normal, kFitTableYears).value();
+            row.wet100 = full.wet;
+            hc::Result<std::vector<DistributionFit>> loo =
+                LeaveOneOutFits(t, normal, position, *row.fit);
+            if (loo) {
+                std::vector<double> wet;
+                for (const DistributionFit& f : *loo)
+                    wet.push_back(ReturnPeriodAmounts(f, normal, kFitTableYears).value().wet);
+                row.wet100Error = Jackknife(full.wet, wet).standardError;
+            }
+            row.accepted = row.fit->slsc && *row.fit->slsc <= kSlscAcceptance;
+        }
+        rows.push_back(std::move(row));
+    }
+    auto key = [](const FitTableRow& r) {
+        return r.fit && r.fit->slsc ? *r.fit->slsc : std::numeric_limits<double>::infinity();
+    };
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](const FitTableRow& x, const FitTableRow& y) { return key(x) < key(y); });
+    int rank = 0;
+    for (FitTableRow& r : rows)
+        if (r.fit && r.fit->slsc)
+            r.rank = ++rank;
+    return rows;
+}
+
+std::vector<BandPoint> ConfidenceBand(const DistributionFit& fit,
+                                      const std::vector<DistributionFit>& leaveOneOut) {
+    std::vector<BandPoint> band;
+    if (leaveOneOut.empty())
+        return band;
+    const int steps = static_cast<int>(std::lround(6 / kBandStep));
+    std::vector<double> partial(leaveOneOut.size());
+    for (int k = 0; k <= steps; ++k) {
+        const double z = -3 + k * kBandStep;
+        for (std::size_t i = 0; i < leaveOneOut.size(); ++i)
+            partial[i] = leaveOneOut[i].AmountAtDeviate(z);
+        const double amount = fit.AmountAtDeviate(z);
+        const double se = Jackknife(amount, partial).standardError;
+        band.push_back({z, amount - se, amount + se});
+    }
+    return band;
+}
+
+}  // namespace rain
