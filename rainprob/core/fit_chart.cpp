@@ -100,6 +100,34 @@ void DrawFitLine(hc::Surface& s, const ChartLayout& l, const DistributionFit& fi
     }
 }
 
+void DrawFitBand(hc::Surface& s, const ChartLayout& l, const std::vector<BandPoint>& band) {
+    s.SetDrawWidth(l.regressionWidth);
+    s.SetDrawStyle(hc::PenStyle::Dash);
+    for (double BandPoint::*edge : {&BandPoint::lower, &BandPoint::upper}) {
+        for (std::size_t i = 1; i < band.size(); ++i) {
+            SegmentEnd a{band[i - 1].*edge, band[i - 1].deviate};
+            SegmentEnd b{band[i].*edge, band[i].deviate};
+            if ((a.amount < l.ScaleMin && b.amount < l.ScaleMin) ||
+                (a.amount > l.ScaleMax && b.amount > l.ScaleMax))
+                continue;
+            // A piece crossing an end of the axis is cut there.
+            auto cut = [&](SegmentEnd& p, const SegmentEnd& q) {
+                for (double edgeAmount : {l.ScaleMin, l.ScaleMax})
+                    if ((p.amount - edgeAmount) * (q.amount - edgeAmount) < 0 &&
+                        (p.amount < l.ScaleMin || p.amount > l.ScaleMax)) {
+                        const double f = (edgeAmount - p.amount) / (q.amount - p.amount);
+                        p = {edgeAmount, p.deviate + f * (q.deviate - p.deviate)};
+                    }
+            };
+            cut(a, b);
+            cut(b, a);
+            s.Line(l.X(a.amount), l.Y(a.deviate), l.X(b.amount), l.Y(b.deviate),
+                   l.regressionColor);
+        }
+    }
+    s.SetDrawStyle(hc::PenStyle::Solid);
+}
+
 void DrawFitResultLines(hc::Surface& s, const ChartLayout& l, const DistributionFit& fit,
                         const NormalTable& normal) {
     DrawResultBlock(s, l, ResultHeader(fit.kind), FitDesignValues(fit, normal));
