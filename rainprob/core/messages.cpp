@@ -1,6 +1,7 @@
 #include "rainprob/core/messages.h"
 
 #include "common/core/numbers.h"
+#include "rainprob/core/fit_table.h"
 
 namespace rain::text {
 
@@ -95,7 +96,21 @@ std::string FitHeading(PlottingPosition p, Distribution d) {
 std::string FitQuality(const DistributionFit& fit) {
     const std::string ppcc = fit.ppcc ? hc::FixedDecimals(*fit.ppcc, 4) : "－";
     const std::string se = fit.standardError ? hc::FixedDecimals(*fit.standardError, 1) + " mm" : "－";
-    return "確率プロット相関係数：" + ppcc + "　標準誤差：" + se;
+    std::string line = "確率プロット相関係数：" + ppcc + "　標準誤差：" + se;
+    if (fit.slsc)
+        line += "　SLSC：" + hc::FixedDecimals(*fit.slsc, 3);
+    return line;
+}
+
+std::string JackknifeNote(int years, const std::optional<hc::Error>& refused) {
+    if (refused)
+        return "推定誤差なし：" + refused->ja;
+    return "ジャックナイフ法：1 年ずつ除いた " + std::to_string(years) + " 通りの当てはめから";
+}
+
+std::string FitTableHeading(PlottingPosition p) {
+    return std::string("プロット位置：") + PositionLabel(p) + "　SLSC が " +
+           hc::FixedDecimals(kSlscAcceptance, 2) + " 以下の分布を適合とします";
 }
 
 }  // namespace rain::text

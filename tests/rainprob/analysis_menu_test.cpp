@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "common/core/input_limits.h"
+#include "common/core/numbers.h"
 #include "rainprob/core/chart.h"
 #include "rainprob/core/fit_chart.h"
 #include "rainprob/core/numbers_csv.h"
@@ -127,7 +128,7 @@ TEST_F(RainWindow, FrequencyMenuDrivesTheChartAndTheDesignValues) {
     auto* periods = form->findChild<ReturnPeriodWindow*>("frmReturnPeriods");
     ASSERT_NE(periods, nullptr);
     auto* table = hc::test::Child<QTableWidget>(periods, "tblReturnPeriods");
-    ASSERT_EQ(table->rowCount(), 7);
+    ASSERT_EQ(table->rowCount(), static_cast<int>(std::size(kReturnPeriods)));
 
     struct Case {
         const char* item;
@@ -141,6 +142,10 @@ TEST_F(RainWindow, FrequencyMenuDrivesTheChartAndTheDesignValues) {
         {"mnuFreqPosVal(4)", PlottingPosition::Blom, Distribution::Normal},
         {"mnuFreqDistVal(1)", PlottingPosition::Blom, Distribution::LogNormal},
         {"mnuFreqDistVal(2)", PlottingPosition::Blom, Distribution::GumbelMoments},
+        {"mnuFreqDistVal(3)", PlottingPosition::Blom, Distribution::GumbelRegression},
+        {"mnuFreqDistVal(7)", PlottingPosition::Blom, Distribution::LogPearson3},
+        {"mnuFreqDistVal(8)", PlottingPosition::Blom, Distribution::Gev},
+        {"mnuFreqDistVal(10)", PlottingPosition::Blom, Distribution::SqrtEt},
         {"mnuFreqDistVal(3)", PlottingPosition::Blom, Distribution::GumbelRegression},
         {"mnuFreqPosVal(0)", PlottingPosition::Hazen, Distribution::GumbelRegression},
         {"mnuFreqDistVal(0)", PlottingPosition::Hazen, Distribution::Normal}};
@@ -181,11 +186,11 @@ TEST_F(RainWindow, FrequencyMenuDrivesTheChartAndTheDesignValues) {
         EXPECT_NE(App().Csv().find("dry year 1/50 (mm)," + std::to_string(v.dry50) + "\n"),
                   std::string::npos);
         // Rows of 10 and 50 years.
-        EXPECT_EQ(table->item(2, 0)->text(), "10");
-        EXPECT_EQ(table->item(2, 1)->text().toLongLong(), v.dry10);
-        EXPECT_EQ(table->item(2, 2)->text().toLongLong(), v.wet10);
-        EXPECT_EQ(table->item(5, 1)->text().toLongLong(), v.dry50);
-        EXPECT_EQ(table->item(5, 2)->text().toLongLong(), v.wet50);
+        EXPECT_EQ(table->item(3, 0)->text(), "10");
+        EXPECT_EQ(table->item(3, 1)->text().toLongLong(), v.dry10);
+        EXPECT_EQ(table->item(3, 2)->text().toLongLong(), v.wet10);
+        EXPECT_EQ(table->item(6, 1)->text().toLongLong(), v.dry50);
+        EXPECT_EQ(table->item(6, 2)->text().toLongLong(), v.wet50);
         const bool classicChoice =
             c.position == PlottingPosition::Hazen && c.distribution == Distribution::Normal;
         EXPECT_EQ(Picture()->Image() == classic, classicChoice);
@@ -245,11 +250,20 @@ TEST_F(RainWindow, ReturnPeriodTableSavesAndCopies) {
 
     hc::test::Click(periods, "cmdCopy");
     const QStringList lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 8);
-    EXPECT_EQ(lines[0],
-              QString::fromUtf8("再現期間（年）\t渇水年降水量（mm）\t豊水年降水量（mm）"));
-    const ReturnPeriodValue hundred = App().ReturnPeriods().back();
-    EXPECT_EQ(lines[7], QString("100\t%1\t%2").arg(hundred.dryMm).arg(hundred.wetMm));
+    ASSERT_EQ(lines.size(), 13);
+    EXPECT_TRUE(lines[0].startsWith(
+        QString::fromUtf8("再現期間（年）\t渇水年降水量（mm）\t豊水年降水量（mm）\t")));
+    // 500 years, then the jackknife: estimate and corrected value in mm, error to 0.1 mm.
+    const ReturnPeriodValue last = App().ReturnPeriods().back();
+    EXPECT_EQ(lines[12], QString("500\t%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8")
+                             .arg(last.dryMm)
+                             .arg(last.wetMm)
+                             .arg(std::llround(last.dryJackknife->mean))
+                             .arg(std::llround(last.dryJackknife->corrected))
+                             .arg(hc::FixedDecimals(last.dryJackknife->standardError, 1).c_str())
+                             .arg(std::llround(last.wetJackknife->mean))
+                             .arg(std::llround(last.wetJackknife->corrected))
+                             .arg(hc::FixedDecimals(last.wetJackknife->standardError, 1).c_str()));
 }
 
 // However small the user makes them, the windows keep their boxes, labels and picture apart.
