@@ -313,3 +313,61 @@ TEST_F(RainWindow, WindowsKeepTheirPartsApart) {
     ASSERT_NE(years, nullptr);
     ExpectApart(years, ShownChildren(years));
 }
+
+// The fit table ranks every distribution by SLSC with the 0.04 acceptance; the band item draws
+// the ±1 standard-error band dashed beside the line, on the screen and on paper, and only while
+// the line is shown.
+TEST_F(RainWindow, FitTableAndStandardErrorBand) {
+    PassSplash();
+    Open(WriteFile("rain.txt", test::RecordText(test::kTextbookMm)));
+    EXPECT_EQ(Item("mnuFreqFitItem")->text(), QString::fromUtf8("適合度(&F)..."));
+    EXPECT_EQ(Item("mnuFreqBandItem")->text(), QString::fromUtf8("推定誤差の幅を表示(&B)"));
+    // Mnemonics stay unique in the menu and in its distribution submenu.
+    for (const char* menu : {"mnuFreq", "mnuFreqDist"}) {
+        QSet<QChar> keys;
+        const QList<QAction*> actions = form->findChild<QMenu*>(menu)->actions();
+        for (QAction* a : actions) {
+            const qsizetype amp = a->text().indexOf('&');
+            if (amp < 0)
+                continue;
+            const QChar key = a->text().at(amp + 1).toUpper();
+            EXPECT_FALSE(keys.contains(key)) << menu << " " << a->text().toStdString();
+            keys.insert(key);
+        }
+    }
+    Item("mnuFreqFitItem")->trigger();
+    auto* window = form->findChild<QWidget*>("frmFitTable");
+    ASSERT_NE(window, nullptr);
+    auto* table = hc::test::Child<QTableWidget>(window, "tblFitTable");
+    ASSERT_EQ(table->rowCount(), static_cast<int>(std::size(kDistributionNames)));
+    double last = 0;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        EXPECT_EQ(table->item(r, 0)->text().toInt(), r + 1);
+        const double slsc = table->item(r, 2)->text().toDouble();
+        EXPECT_GE(slsc, last);
+        last = slsc;
+        EXPECT_EQ(table->item(r, 3)->text(), slsc <= 0.04 ? QString::fromUtf8("○") : "×");
+    }
+
+    Item("mnuAnaAll")->trigger();
+    const QImage plain = Picture()->Image();
+    auto dashed = [&] {
+        platform.printer.ClearOps();
+        Item("mnuPrintOutItem")->trigger();
+        int n = 0;
+        for (const hc::DrawOp& op : platform.printer.OpsOf(hc::DrawOp::Kind::Line))
+            n += op.style == static_cast<int>(hc::PenStyle::Dash);
+        return n;
+    };
+    EXPECT_EQ(dashed(), 0);
+    Item("mnuFreqBandItem")->trigger();
+    EXPECT_TRUE(Item("mnuFreqBandItem")->isChecked());
+    EXPECT_NE(Picture()->Image(), plain);
+    // Both edges over most of the 120 steps between deviates -3 and +3.
+    EXPECT_GT(dashed(), 150);
+    Item("mnuAnaNot")->trigger();
+    EXPECT_EQ(dashed(), 0);
+    Item("mnuAnaAll")->trigger();
+    Item("mnuFreqBandItem")->trigger();
+    EXPECT_EQ(Picture()->Image(), plain);
+}
