@@ -1,5 +1,6 @@
 #include "rainprob/core/fit_chart.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace rain {
@@ -101,9 +102,13 @@ void DrawFitLine(hc::Surface& s, const ChartLayout& l, const DistributionFit& fi
 }
 
 void DrawFitBand(hc::Surface& s, const ChartLayout& l, const std::vector<BandPoint>& band) {
+    // The dashes are laid along each edge here, not by the pen's pattern, which would start
+    // afresh at every short piece of the curve and leave a steep edge looking solid.
+    const double dash = l.perDeviate / 25 / l.div, gap = l.perDeviate / 40 / l.div;
     s.SetDrawWidth(l.regressionWidth);
-    s.SetDrawStyle(hc::PenStyle::Dash);
+    s.SetDrawStyle(hc::PenStyle::Solid);
     for (double BandPoint::*edge : {&BandPoint::lower, &BandPoint::upper}) {
+        double phase = 0;  // distance walked into the current dash and gap
         for (std::size_t i = 1; i < band.size(); ++i) {
             SegmentEnd a{band[i - 1].*edge, band[i - 1].deviate};
             SegmentEnd b{band[i].*edge, band[i].deviate};
@@ -121,11 +126,24 @@ void DrawFitBand(hc::Surface& s, const ChartLayout& l, const std::vector<BandPoi
             };
             cut(a, b);
             cut(b, a);
-            s.Line(l.X(a.amount), l.Y(a.deviate), l.X(b.amount), l.Y(b.deviate),
-                   l.regressionColor);
+            const double x1 = l.X(a.amount), y1 = l.Y(a.deviate);
+            const double x2 = l.X(b.amount), y2 = l.Y(b.deviate);
+            const double length = std::hypot(x2 - x1, y2 - y1);
+            double at = 0;
+            while (at < length) {
+                const bool on = phase < dash;
+                const double step = std::min(length - at, on ? dash - phase : dash + gap - phase);
+                if (on && step > 0)
+                    s.Line(x1 + (x2 - x1) * at / length, y1 + (y2 - y1) * at / length,
+                           x1 + (x2 - x1) * (at + step) / length,
+                           y1 + (y2 - y1) * (at + step) / length, l.regressionColor);
+                at += step;
+                phase += step;
+                if (phase >= dash + gap)
+                    phase = 0;
+            }
         }
     }
-    s.SetDrawStyle(hc::PenStyle::Solid);
 }
 
 void DrawFitResultLines(hc::Surface& s, const ChartLayout& l, const DistributionFit& fit,

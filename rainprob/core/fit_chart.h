@@ -34,8 +34,8 @@ std::vector<SegmentEnd> FitCurvePoints(const DistributionFit& fit, double ScaleM
 // it, the others as a polyline through FitCurvePoints.
 void DrawFitLine(hc::Surface& s, const ChartLayout& l, const DistributionFit& fit);
 
-// The ±1 standard-error band: its lower and upper edges dashed in the line's pen, cut where they
-// leave the axis range.
+// The ±1 standard-error band: its lower and upper edges dashed in the line's colour and width,
+// cut where they leave the axis range.
 void DrawFitBand(hc::Surface& s, const ChartLayout& l, const std::vector<BandPoint>& band);
 
 // The printed block of results for the fit: its header and its 1/10 and 1/50 values.
