@@ -270,12 +270,12 @@ GridExtent DrawScreenFrame(hc::Surface& s, const ChartLayout& l, const NormalTab
 
 void DrawScreenData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
                     AnalysisMode analysisMode, const DistributionFit* fit,
-                    const std::vector<BandPoint>* band) {
+                    const ChartBand* band) {
     DrawPoints(s, l, t, a);
     if (DrawsRegressionLine(analysisMode)) {
         DrawLineOrFit(s, l, a, fit);
         if (band)
-            DrawFitBand(s, l, *band);
+            DrawFitBands(s, l, *band);
     }
 }
 
@@ -294,21 +294,21 @@ GridExtent PrintFrame(hc::Surface& s, const ChartLayout& l, const RainAnalysis& 
 
 void PrintData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
                AnalysisMode analysisMode, const DistributionFit* fit,
-               const std::vector<BandPoint>* band) {
+               const ChartBand* band) {
     DrawYearLabels(s, l, t, a);
     s.SetFontName(hc::kMincho);
     DrawPoints(s, l, t, a);
     if (DrawsRegressionLine(analysisMode)) {
         DrawLineOrFit(s, l, a, fit);
         if (band)
-            DrawFitBand(s, l, *band);
+            DrawFitBands(s, l, *band);
     }
     s.SetFillStyle(1);
 }
 
 void DrawScreenChart(hc::Surface& s, const RainTable& t, const RainAnalysis& a,
                      const NormalTable& normal, const ChartSettings& settings,
-                     const DistributionFit* fit, const std::vector<BandPoint>* band) {
+                     const DistributionFit* fit, const ChartBand* band) {
     s.SetScale(kScreenScaleWidth, kScreenScaleHeight);
     s.SetForeColor(hc::kBlack);
     const ChartLayout l = ScreenLayout(settings);
@@ -318,7 +318,7 @@ void DrawScreenChart(hc::Surface& s, const RainTable& t, const RainAnalysis& a,
 
 void PrintChart(hc::Surface& printer, const RainTable& t, const RainAnalysis& a,
                 const NormalTable& normal, const ChartSettings& settings,
-                const DistributionFit* fit, const std::vector<BandPoint>* band) {
+                const DistributionFit* fit, const ChartBand* band) {
     const std::string savedFont = printer.FontName();
     const ChartLayout l = PaperLayout(settings);
     printer.SetDrawStyle(hc::PenStyle::Solid);

@@ -14,7 +14,7 @@
 namespace rain {
 
 struct DistributionFit;
-struct BandPoint;
+struct ChartBand;
 
 // The window's picture at its design size, in twips.
 inline constexpr int kPictureWidthTwips = 5655;
@@ -116,25 +116,25 @@ std::string YearLabel(std::int32_t year);
 GridExtent DrawScreenFrame(hc::Surface& s, const ChartLayout& l, const NormalTable& normal);
 void DrawScreenData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
                     AnalysisMode analysisMode, const DistributionFit* fit = nullptr,
-                    const std::vector<BandPoint>* band = nullptr);
+                    const ChartBand* band = nullptr);
 GridExtent PrintFrame(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a,
                       const NormalTable& normal, AnalysisMode analysisMode,
                       const DistributionFit* fit = nullptr);
 void PrintData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
                AnalysisMode analysisMode, const DistributionFit* fit = nullptr,
-               const std::vector<BandPoint>* band = nullptr);
+               const ChartBand* band = nullptr);
 
 // The window's chart: frame, then points and (modes 1 and 2) the regression line or the fit.
 // Sets the chart's user scale; does not clear. Needs ScaleMin < ScaleMax.
 void DrawScreenChart(hc::Surface& s, const RainTable& t, const RainAnalysis& a,
                      const NormalTable& normal, const ChartSettings& settings,
                      const DistributionFit* fit = nullptr,
-                     const std::vector<BandPoint>* band = nullptr);
+                     const ChartBand* band = nullptr);
 
 // One A4 portrait sheet on the printer, ended with EndDoc. Needs ScaleMin < ScaleMax.
 void PrintChart(hc::Surface& printer, const RainTable& t, const RainAnalysis& a,
                 const NormalTable& normal, const ChartSettings& settings,
                 const DistributionFit* fit = nullptr,
-                const std::vector<BandPoint>* band = nullptr);
+                const ChartBand* band = nullptr);
 
 }  // namespace rain

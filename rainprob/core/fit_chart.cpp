@@ -101,10 +101,17 @@ void DrawFitLine(hc::Surface& s, const ChartLayout& l, const DistributionFit& fi
     }
 }
 
-void DrawFitBand(hc::Surface& s, const ChartLayout& l, const std::vector<BandPoint>& band) {
+void DrawFitBands(hc::Surface& s, const ChartLayout& l, const ChartBand& band) {
+    DrawFitBand(s, l, band.standardError, 1.0 / 25, 1.0 / 40);
+    DrawFitBand(s, l, band.limits, 1.0 / 150, 1.0 / 60);
+}
+
+void DrawFitBand(hc::Surface& s, const ChartLayout& l, const std::vector<BandPoint>& band,
+                 double dashPerDeviate, double gapPerDeviate) {
     // The dashes are laid along each edge here, not by the pen's pattern, which would start
     // afresh at every short piece of the curve and leave a steep edge looking solid.
-    const double dash = l.perDeviate / 25 / l.div, gap = l.perDeviate / 40 / l.div;
+    const double dash = l.perDeviate * dashPerDeviate / l.div;
+    const double gap = l.perDeviate * gapPerDeviate / l.div;
     s.SetDrawWidth(l.regressionWidth);
     s.SetDrawStyle(hc::PenStyle::Solid);
     for (double BandPoint::*edge : {&BandPoint::lower, &BandPoint::upper}) {

@@ -36,7 +36,11 @@ void DrawFitLine(hc::Surface& s, const ChartLayout& l, const DistributionFit& fi
 
 // The ±1 standard-error band: its lower and upper edges dashed in the line's colour and width,
 // cut where they leave the axis range.
-void DrawFitBand(hc::Surface& s, const ChartLayout& l, const std::vector<BandPoint>& band);
+// `dash` and `gap` in layout units per unit deviate.
+void DrawFitBand(hc::Surface& s, const ChartLayout& l, const std::vector<BandPoint>& band,
+                 double dash, double gap);
+// The standard-error band dashed, the limits dotted.
+void DrawFitBands(hc::Surface& s, const ChartLayout& l, const ChartBand& band);
 
 // The printed block of results for the fit: its header and its 1/10 and 1/50 values.
 void DrawFitResultLines(hc::Surface& s, const ChartLayout& l, const DistributionFit& fit,

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
+
+#include "rainprob/core/frequency_models.h"
 
 namespace rain {
 
@@ -144,6 +147,34 @@ std::vector<BandPoint> ConfidenceBand(const DistributionFit& fit,
         band.push_back({z, amount - se, amount + se});
     }
     return band;
+}
+
+std::optional<std::pair<double, double>> LogPearsonLimitFactors(double K, int years) {
+    const double z = InverseNormal(1 - (1 - kLimitLevel) / 2);
+    const double n = years;
+    const double a = 1 - z * z / (2 * (n - 1));
+    const double b = K * K - z * z / n;
+    const double root = K * K - a * b;
+    if (!(a > 0) || root < 0)
+        return std::nullopt;
+    return std::pair{(K - std::sqrt(root)) / a, (K + std::sqrt(root)) / a};
+}
+
+std::vector<BandPoint> LogPearsonLimits(const DistributionFit& fit, int years) {
+    std::vector<BandPoint> limits;
+    if (fit.kind != Distribution::LogPearson3 || years < 3)
+        return limits;
+    const int steps = static_cast<int>(std::lround(6 / kBandStep));
+    for (int k = 0; k <= steps; ++k) {
+        const double z = -3 + k * kBandStep;
+        const double K = models::PearsonFactor(fit.shape, 0.5 * std::erfc(-z / std::numbers::sqrt2));
+        const std::optional<std::pair<double, double>> f = LogPearsonLimitFactors(K, years);
+        if (!f)
+            continue;
+        limits.push_back({z, std::pow(10.0, fit.location + f->first * fit.scale),
+                          std::pow(10.0, fit.location + f->second * fit.scale)});
+    }
+    return limits;
 }
 
 }  // namespace rain

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -55,5 +56,22 @@ struct BandPoint {
 };
 std::vector<BandPoint> ConfidenceBand(const DistributionFit& fit,
                                       const std::vector<DistributionFit>& leaveOneOut);
+
+// Log-Pearson III's approximate confidence limits of the US federal guidelines (Bulletin 17B,
+// section 9: the non-central t of the normal, with K for the skew): K_U,L = (K +/- sqrt(K^2 -
+// a b)) / a, a = 1 - z^2 / (2 (n - 1)), b = K^2 - z^2 / n, z the normal deviate of the level's
+// one-sided tail. At the band's deviates, the amounts 10^(mean + K_L,U deviation); empty for
+// another fit. kLimitLevel is two-sided: 5 % above and 5 % below.
+inline constexpr double kLimitLevel = 0.90;
+std::vector<BandPoint> LogPearsonLimits(const DistributionFit& fit, int years);
+// The factors K_L and K_U of one K (none where K^2 < a b, close to the mean of short records).
+std::optional<std::pair<double, double>> LogPearsonLimitFactors(double K, int years);
+
+// What the chart draws beside the line: the ±1 standard-error band, dashed, and for
+// log-Pearson III its 90 % limits, dotted.
+struct ChartBand {
+    std::vector<BandPoint> standardError;
+    std::vector<BandPoint> limits;
+};
 
 }  // namespace rain

@@ -130,8 +130,9 @@ const DistributionFit* RainApp::ChartFit() const {
     return distribution_ == Distribution::Normal ? nullptr : &fit_;
 }
 
-const std::vector<BandPoint>* RainApp::ChartBand() const {
-    return bandShown_ && !band_.empty() ? &band_ : nullptr;
+const ChartBand* RainApp::ChartBand() const {
+    return bandShown_ && !(band_.standardError.empty() && band_.limits.empty()) ? &band_
+                                                                              : nullptr;
 }
 
 void RainApp::Refit() {
@@ -139,22 +140,22 @@ void RainApp::Refit() {
         LeaveOneOutFits(table_, Normal(), position_, fit_);
     leaveOneOut_.clear();
     jackknifeRefused_.reset();
-    band_.clear();
-    if (!refits) {
+    if (refits) {
+        leaveOneOut_ = std::move(*refits);
+    } else {
         jackknifeRefused_ = refits.error();
         jackknifeRefused_->file = DataPath();
-        return;
     }
-    leaveOneOut_ = std::move(*refits);
-    if (bandShown_)
-        band_ = ConfidenceBand(fit_, leaveOneOut_);
+    SetBandShown(bandShown_);
 }
 
 void RainApp::SetBandShown(bool on) {
     bandShown_ = on;
-    band_.clear();
-    if (on && !leaveOneOut_.empty())
-        band_ = ConfidenceBand(fit_, leaveOneOut_);
+    band_ = {};
+    if (!on || !loaded_)
+        return;
+    band_.standardError = ConfidenceBand(fit_, leaveOneOut_);
+    band_.limits = LogPearsonLimits(fit_, table_.Count());
 }
 
 std::vector<FitTableRow> RainApp::FitTable() const {

@@ -118,8 +118,9 @@ class RainApp {
     // as CSV.
     std::vector<FitTableRow> FitTable() const;
     std::string FitTableCsv() const;
-    // The ±1 standard-error band of the line on the chart and the printed sheet; drawn only
-    // where the jackknife is possible and the line is shown.
+    // The ±1 standard-error band of the line on the chart and the printed sheet (log-Pearson
+    // III: with its 90 % limits); drawn only where the jackknife is possible and the line is
+    // shown.
     void SetBandShown(bool on);
     bool BandShown() const { return bandShown_; }
 
@@ -127,7 +128,7 @@ class RainApp {
     // The fit handed to the chart: none for the normal fit, whose line is the regression's.
     const DistributionFit* ChartFit() const;
     // The band drawn, or none.
-    const std::vector<BandPoint>* ChartBand() const;
+    const rain::ChartBand* ChartBand() const;
     // The leave-one-out refits (and the band) of the fit in force, after a load or a choice.
     void Refit();
 
@@ -136,7 +137,7 @@ class RainApp {
     DistributionFit fit_;
     std::vector<DistributionFit> leaveOneOut_;
     std::optional<hc::Error> jackknifeRefused_;
-    std::vector<BandPoint> band_;
+    rain::ChartBand band_;
     bool bandShown_ = false;
     PlottingPosition position_ = PlottingPosition::Hazen;
     Distribution distribution_ = Distribution::Normal;

@@ -249,3 +249,32 @@ TEST(FitTable, RankedBySlscWithTheAcceptanceAndRefusalsLast) {
         }
     }
 }
+
+TEST(LogPearsonLimits, CloseToTheExactNonCentralTToleranceFactors) {
+    // With zero skew K is the normal deviate and the upper limit factor approximates the
+    // one-sided normal tolerance factor at 95 % confidence, as tabulated from the non-central t
+    // (Natrella, "Experimental Statistics", NBS Handbook 91 (1963), table A-7): n = 20: 1.926
+    // (proportion 0.90), 3.295 (0.99); n = 25: 1.838, 3.158. Bulletin 17B states the
+    // approximation is good to about 1 % there.
+    struct Case {
+        int n;
+        double p, factor;
+    };
+    for (const Case& c : {Case{20, 0.90, 1.926}, Case{20, 0.99, 3.295}, Case{25, 0.90, 1.838},
+                          Case{25, 0.99, 3.158}}) {
+        const auto f = LogPearsonLimitFactors(InverseNormal(c.p), c.n);
+        ASSERT_TRUE(f);
+        EXPECT_NEAR(f->second, c.factor, 0.015 * c.factor) << c.n << " " << c.p;
+        EXPECT_LT(f->first, InverseNormal(c.p));
+    }
+    // The limits enclose the log-Pearson III line and exist for that fit only.
+    const RainTable t = Table(test::kTextbookMm);
+    const DistributionFit lp3 = Fit(t, Distribution::LogPearson3);
+    const std::vector<BandPoint> limits = LogPearsonLimits(lp3, t.Count());
+    ASSERT_FALSE(limits.empty());
+    for (const BandPoint& p : limits) {
+        EXPECT_LT(p.lower, lp3.AmountAtDeviate(p.deviate));
+        EXPECT_GT(p.upper, lp3.AmountAtDeviate(p.deviate));
+    }
+    EXPECT_TRUE(LogPearsonLimits(Fit(t, Distribution::Pearson3), t.Count()).empty());
+}
