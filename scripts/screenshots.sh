@@ -164,6 +164,12 @@ raw_screen "$work/raw/range-narrow.png" rain rainprob/textbook26.txt --mode 1 \
   --min 500 --max 2000
 panel rain-range "横軸 0～3000 mm|$work/raw/range-default.png" \
   "横軸 500～2000 mm|$work/raw/range-narrow.png"
+for d in gev logpearson3; do
+  raw_screen "$work/raw/band-$d.png" rain rainprob/textbook26.txt --mode 1 --distribution "$d" \
+    --band
+done
+panel rain-band "一般化極値分布と推定誤差の幅|$work/raw/band-gev.png" \
+  "対数ピアソンⅢ型分布と 90％ 信頼限界|$work/raw/band-logpearson3.png"
 for d in 1.5 3; do
   raw_screen "$work/raw/depth$d.png" flow flowcalc/island_section.txt --depth "$d" \
     --roughness 0.035 --slope 800
