@@ -121,8 +121,8 @@ void FitTable150(benchmark::State& state) {
     }
     const rain::RainAnalysis a = rain::AnalyseRain(t, rain::StandardNormalTable()).value();
     for (auto _ : state)
-        benchmark::DoNotOptimize(rain::BuildFitTable(t, a, rain::StandardNormalTable(),
-                                                     rain::PlottingPosition::Hazen));
+        benchmark::DoNotOptimize(
+            rain::BuildFitTable(t, a, rain::StandardNormalTable(), rain::PlottingPosition::Hazen));
 }
 
 void Flow(benchmark::State& state, Target target) {

@@ -37,9 +37,11 @@ struct Choices {
 std::string DistributionList() {
     std::string list;
     const std::size_t n = std::size(rain::kDistributionNames);
-    for (std::size_t i = 0; i < n; ++i)
-        list += (i == 0 ? "" : i + 1 == n ? " or " : ", ") +
-                std::string(rain::kDistributionNames[i].name);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0)
+            list += i + 1 == n ? " or " : ", ";
+        list += rain::kDistributionNames[i].name;
+    }
     return list;
 }
 
@@ -132,14 +134,14 @@ QJsonValue JackknifeJson(const std::optional<rain::JackknifeValue>& j) {
 QJsonArray FitTableJson(const std::vector<rain::FitTableRow>& rows) {
     QJsonArray out;
     for (const rain::FitTableRow& r : rows)
-        out.append(QJsonObject{
-            {"distribution", rain::DistributionNameOf(r.kind)},
-            {"rank", r.rank ? QJsonValue(r.rank) : QJsonValue::Null},
-            {"accepted", r.accepted},
-            {"wet_100_mm", hcmd::JsonOptional(r.wet100)},
-            {"wet_100_jackknife_se_mm", hcmd::JsonOptional(r.wet100Error)},
-            {"fit", FitJson(r.fit)},
-            {"error", r.fit ? QJsonValue::Null : hcmd::JsonString(r.fit.error().en)}});
+        out.append(
+            QJsonObject{{"distribution", rain::DistributionNameOf(r.kind)},
+                        {"rank", r.rank ? QJsonValue(r.rank) : QJsonValue::Null},
+                        {"accepted", r.accepted},
+                        {"wet_100_mm", hcmd::JsonOptional(r.wet100)},
+                        {"wet_100_jackknife_se_mm", hcmd::JsonOptional(r.wet100Error)},
+                        {"fit", FitJson(r.fit)},
+                        {"error", r.fit ? QJsonValue::Null : hcmd::JsonString(r.fit.error().en)}});
     return out;
 }
 
@@ -183,8 +185,8 @@ QJsonObject Json(const std::string& file, const rain::RainApp& app) {
                                    {"dry_jackknife", JackknifeJson(r.dryJackknife)},
                                    {"wet_jackknife", JackknifeJson(r.wetJackknife)}});
     j["return_periods"] = periods;
-    j["jackknife_error"] = app.JackknifeRefused() ? hcmd::JsonString(app.JackknifeRefused()->en)
-                                                  : QJsonValue::Null;
+    j["jackknife_error"] =
+        app.JackknifeRefused() ? hcmd::JsonString(app.JackknifeRefused()->en) : QJsonValue::Null;
     j["fit_table"] = FitTableJson(app.FitTable());
     QJsonArray fits;
     for (const rain::FitComparison& f : rain::CompareFits(t, a)) {
@@ -217,9 +219,7 @@ int RunFile(const Choices& c, const hcmd::Input& input, const hcmd::OutputOption
     job.drawScreen = [&](hc::Surface& s) { app.DrawScreen(s); };
     job.screenWidth = kScreenWidth;
     job.screenHeight = kScreenHeight;
-    job.json = [&] {
-        return Json(input.shown, app);
-    };
+    job.json = [&] { return Json(input.shown, app); };
     job.csv = [&] {
         if (c.fitTableCsv)
             return app.FitTableCsv();

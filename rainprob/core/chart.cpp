@@ -269,8 +269,7 @@ GridExtent DrawScreenFrame(hc::Surface& s, const ChartLayout& l, const NormalTab
 }
 
 void DrawScreenData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
-                    AnalysisMode analysisMode, const DistributionFit* fit,
-                    const ChartBand* band) {
+                    AnalysisMode analysisMode, const DistributionFit* fit, const ChartBand* band) {
     DrawPoints(s, l, t, a);
     if (DrawsRegressionLine(analysisMode)) {
         DrawLineOrFit(s, l, a, fit);
@@ -293,8 +292,7 @@ GridExtent PrintFrame(hc::Surface& s, const ChartLayout& l, const RainAnalysis& 
 }
 
 void PrintData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
-               AnalysisMode analysisMode, const DistributionFit* fit,
-               const ChartBand* band) {
+               AnalysisMode analysisMode, const DistributionFit* fit, const ChartBand* band) {
     DrawYearLabels(s, l, t, a);
     s.SetFontName(hc::kMincho);
     DrawPoints(s, l, t, a);

@@ -128,13 +128,11 @@ void PrintData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const R
 // Sets the chart's user scale; does not clear. Needs ScaleMin < ScaleMax.
 void DrawScreenChart(hc::Surface& s, const RainTable& t, const RainAnalysis& a,
                      const NormalTable& normal, const ChartSettings& settings,
-                     const DistributionFit* fit = nullptr,
-                     const ChartBand* band = nullptr);
+                     const DistributionFit* fit = nullptr, const ChartBand* band = nullptr);
 
 // One A4 portrait sheet on the printer, ended with EndDoc. Needs ScaleMin < ScaleMax.
 void PrintChart(hc::Surface& printer, const RainTable& t, const RainAnalysis& a,
                 const NormalTable& normal, const ChartSettings& settings,
-                const DistributionFit* fit = nullptr,
-                const ChartBand* band = nullptr);
+                const DistributionFit* fit = nullptr, const ChartBand* band = nullptr);
 
 }  // namespace rain

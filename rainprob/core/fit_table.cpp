@@ -67,8 +67,7 @@ hc::Result<std::vector<DistributionFit>> LeaveOneOutFits(const RainTable& t,
         if (!f) {
             const std::string year = std::to_string(t.Years[out]);
             return hc::FileError(hc::ErrorKind::BadValue, "",
-                                 "ジャックナイフ法：" + year + " 年を除いた記録では" +
-                                     f.error().ja,
+                                 "ジャックナイフ法：" + year + " 年を除いた記録では" + f.error().ja,
                                  "jackknife: without year " + year + ", " + f.error().en);
         }
         fits.push_back(*f);
@@ -105,7 +104,8 @@ std::vector<FitTableRow> BuildFitTable(const RainTable& t, const RainAnalysis& a
         row.kind = d.id;
         row.fit = FitDistribution(t, a, d.id);
         if (row.fit) {
-            const ReturnPeriodValue full = ReturnPeriodAmounts(*row.fit, normal, kFitTableYears).value();
+            const ReturnPeriodValue full =
+                ReturnPeriodAmounts(*row.fit, normal, kFitTableYears).value();
             row.wet100 = full.wet;
             hc::Result<std::vector<DistributionFit>> loo =
                 LeaveOneOutFits(t, normal, position, *row.fit);
@@ -167,7 +167,8 @@ std::vector<BandPoint> LogPearsonLimits(const DistributionFit& fit, int years) {
     const int steps = static_cast<int>(std::lround(6 / kBandStep));
     for (int k = 0; k <= steps; ++k) {
         const double z = -3 + k * kBandStep;
-        const double K = models::PearsonFactor(fit.shape, 0.5 * std::erfc(-z / std::numbers::sqrt2));
+        const double K =
+            models::PearsonFactor(fit.shape, 0.5 * std::erfc(-z / std::numbers::sqrt2));
         const std::optional<std::pair<double, double>> f = LogPearsonLimitFactors(K, years);
         if (!f)
             continue;

@@ -4,8 +4,8 @@
 #pragma once
 
 #include <optional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/core/result.h"
@@ -36,9 +36,9 @@ std::vector<ReturnPeriodValue> ReturnPeriodTable(const DistributionFit& fit,
 struct FitTableRow {
     Distribution kind = Distribution::Normal;
     hc::Result<DistributionFit> fit = DistributionFit{};
-    int rank = 0;           // 1 for the smallest SLSC; 0 for a refused fit
-    bool accepted = false;  // SLSC <= kSlscAcceptance
-    std::optional<double> wet100;      // the 1 in kFitTableYears wet-year amount (mm)
+    int rank = 0;                       // 1 for the smallest SLSC; 0 for a refused fit
+    bool accepted = false;              // SLSC <= kSlscAcceptance
+    std::optional<double> wet100;       // the 1 in kFitTableYears wet-year amount (mm)
     std::optional<double> wet100Error;  // its jackknife standard error (mm)
 };
 // Every distribution fitted to the record as analysed, ranked by SLSC (ties in the order of

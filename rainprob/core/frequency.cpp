@@ -271,10 +271,10 @@ namespace {
 
 // A fit the record does not allow, in the words of the log-normal refusal.
 hc::Error Refusal(Distribution d, const std::string& ja, const std::string& en) {
-    return hc::FileError(hc::ErrorKind::BadValue, "",
-                         std::string(text::DistributionLabel(d)) + "は当てはめられません（" + ja +
-                             "）",
-                         std::string("a ") + DistributionNameOf(d) + " fit is not possible: " + en);
+    return hc::FileError(
+        hc::ErrorKind::BadValue, "",
+        std::string(text::DistributionLabel(d)) + "は当てはめられません（" + ja + "）",
+        std::string("a ") + DistributionNameOf(d) + " fit is not possible: " + en);
 }
 
 // The record's first amount not above 0 mm (not below 0 mm for SQRT-ET), as an Error.
@@ -292,13 +292,12 @@ std::optional<hc::Error> NonPositiveAmount(const RainTable& t, Distribution d) {
                                  "a log-normal fit needs amounts above 0 mm (year " + year +
                                      " has " + amount + " mm)");
         const char* least = zeroAllowed ? " mm 以上" : " mm より多い";
-        return hc::FileError(
-            hc::ErrorKind::BadValue, "",
-            std::string(text::DistributionLabel(d)) + "には 0" + least + "降水量が必要です（" +
-                year + " 年は " + amount + " mm）",
-            std::string("a ") + DistributionNameOf(d) + " fit needs amounts " +
-                (zeroAllowed ? "of 0 mm or more" : "above 0 mm") + " (year " + year + " has " +
-                amount + " mm)");
+        return hc::FileError(hc::ErrorKind::BadValue, "",
+                             std::string(text::DistributionLabel(d)) + "には 0" + least +
+                                 "降水量が必要です（" + year + " 年は " + amount + " mm）",
+                             std::string("a ") + DistributionNameOf(d) + " fit needs amounts " +
+                                 (zeroAllowed ? "of 0 mm or more" : "above 0 mm") + " (year " +
+                                 year + " has " + amount + " mm)");
     }
     return std::nullopt;
 }
@@ -318,8 +317,8 @@ bool ThreeParameters(Distribution d) {
 
 }  // namespace
 
-hc::Result<DistributionFit> FitParameters(const RainTable& t, const RainAnalysis& a,
-                                          Distribution d, const DistributionFit* near) {
+hc::Result<DistributionFit> FitParameters(const RainTable& t, const RainAnalysis& a, Distribution d,
+                                          const DistributionFit* near) {
     const std::size_t n = t.Rain.size();
     std::vector<double> x(t.Rain.begin(), t.Rain.end());
     if (NeedsPositiveAmounts(d) || d == Distribution::SqrtEt)
@@ -387,21 +386,21 @@ hc::Result<DistributionFit> FitParameters(const RainTable& t, const RainAnalysis
             // Hosking's approximation holds for L-skewness within -0.5..0.5; beyond k = -1 the
             // mean is infinite.
             if (!(f.shape > -1) || std::abs(lm.t3) > 0.5)
-                return Refusal(d,
-                               "L 歪度 " + hc::FixedDecimals(lm.t3, 3) + " で形状母数 k = " +
-                                   hc::FixedDecimals(f.shape, 3) + " が範囲外です",
-                               "the shape k = " + hc::FixedDecimals(f.shape, 3) +
-                                   " is out of range (L-skewness " + hc::FixedDecimals(lm.t3, 3) +
-                                   ")");
+                return Refusal(
+                    d,
+                    "L 歪度 " + hc::FixedDecimals(lm.t3, 3) +
+                        " で形状母数 k = " + hc::FixedDecimals(f.shape, 3) + " が範囲外です",
+                    "the shape k = " + hc::FixedDecimals(f.shape, 3) +
+                        " is out of range (L-skewness " + hc::FixedDecimals(lm.t3, 3) + ")");
             break;
         case Distribution::GenLogistic:
             fromParameters(models::LogisticByLMoments(lm));
             break;
         case Distribution::LogNormal3: {
             if (std::abs(lm.t3) >= 0.95)
-                return Refusal(d, "L 歪度 " + hc::FixedDecimals(lm.t3, 3) + " が範囲外です",
-                               "the L-skewness " + hc::FixedDecimals(lm.t3, 3) +
-                                   " is out of range");
+                return Refusal(
+                    d, "L 歪度 " + hc::FixedDecimals(lm.t3, 3) + " が範囲外です",
+                    "the L-skewness " + hc::FixedDecimals(lm.t3, 3) + " is out of range");
             fromParameters(models::GeneralNormalByLMoments(lm));
             break;
         }
@@ -459,8 +458,8 @@ hc::Result<DistributionFit> FitDistribution(const RainTable& t, const RainAnalys
             return Refusal(d,
                            std::to_string(t.Years[i]) + " 年の " + std::to_string(t.Rain[i]) +
                                " mm が分布の範囲外です",
-                           "year " + std::to_string(t.Years[i]) + " (" +
-                               std::to_string(t.Rain[i]) + " mm) lies outside its range");
+                           "year " + std::to_string(t.Years[i]) + " (" + std::to_string(t.Rain[i]) +
+                               " mm) lies outside its range");
         observed[i] = *s;
     }
     std::vector<double> fitted_(n);

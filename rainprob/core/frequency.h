@@ -117,8 +117,8 @@ bool NeedsPositiveAmounts(Distribution d);
 // Fits the parameters only, to the amounts of `t` as analysed in `a`, without the measures of
 // fit: the jackknife's refits, which pass the whole record's fit as `near` (the likelihood fit
 // searches from there). FitDistribution adds the measures.
-hc::Result<DistributionFit> FitParameters(const RainTable& t, const RainAnalysis& a,
-                                          Distribution d, const DistributionFit* near = nullptr);
+hc::Result<DistributionFit> FitParameters(const RainTable& t, const RainAnalysis& a, Distribution d,
+                                          const DistributionFit* near = nullptr);
 
 // Fits a distribution to the record as analysed (ranks, positions and deviates of `a`). The
 // normal fit is a's own regression (location a.mean, scale a.slope). A BadValue Error for a

@@ -178,7 +178,8 @@ Parameters GeneralNormalByLMoments(const LMoments& m) {
     constexpr double b1 = -2.0182173, b2 = 1.2420401, b3 = -0.21741801;
     const double tt = m.t3 * m.t3;
     Parameters p;
-    p.shape = -m.t3 * (a0 + tt * (a1 + tt * (a2 + tt * a3))) / (1 + tt * (b1 + tt * (b2 + tt * b3)));
+    p.shape =
+        -m.t3 * (a0 + tt * (a1 + tt * (a2 + tt * a3))) / (1 + tt * (b1 + tt * (b2 + tt * b3)));
     if (std::abs(p.shape) < kZeroShape) {
         // The normal distribution: l2 = sigma / sqrt(pi).
         p.shape = 0;

@@ -35,7 +35,7 @@ double PearsonFactor(double skew, double F);
 struct Parameters {
     double location = 0, scale = 0, shape = 0;
 };
-Parameters GumbelByLMoments(const LMoments& m);     // x = xi - alpha ln(-ln F)
+Parameters GumbelByLMoments(const LMoments& m);       // x = xi - alpha ln(-ln F)
 Parameters ExponentialByLMoments(const LMoments& m);  // x = xi - alpha ln(1 - F)
 // Generalised extreme value, k from Hosking's approximation k = 7.8590 c + 2.9554 c^2, c = 2 /
 // (3 + t3) - ln 2 / ln 3: x = xi + alpha (1 - (-ln F)^k) / k.

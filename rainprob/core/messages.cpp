@@ -34,7 +34,8 @@ constexpr DistributionText kDistributionTexts[] = {
     {Distribution::Pearson3, "ピアソンⅢ型分布 (積率法)(&P)", "ピアソンⅢ型分布"},
     {Distribution::LogPearson3, "対数ピアソンⅢ型分布 (積率法)(&R)", "対数ピアソンⅢ型分布"},
     {Distribution::Gev, "一般化極値分布 (L 積率法)(&V)", "一般化極値分布"},
-    {Distribution::GenLogistic, "一般化ロジスティック分布 (L 積率法)(&O)", "一般化ロジスティック分布"},
+    {Distribution::GenLogistic, "一般化ロジスティック分布 (L 積率法)(&O)",
+     "一般化ロジスティック分布"},
     {Distribution::SqrtEt, "平方根指数型最大値分布 SQRT-ET (最尤法)(&S)", "SQRT-ET"},
     {Distribution::Exponential, "指数分布 (L 積率法)(&X)", "指数分布"}};
 

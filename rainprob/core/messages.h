@@ -70,9 +70,15 @@ std::string FitQuality(const DistributionFit& fit);
 
 // The fit table window.
 inline constexpr const char* kFitTableTitle = "適合度";
-inline constexpr const char* kFitTableHeaders[] = {
-    "順位", "確率分布", "SLSC", "適合", "確率プロット相関係数", "標準誤差（mm）",
-    "1/100 豊水年（mm）", "推定誤差（mm）", "当てはめられない理由"};
+inline constexpr const char* kFitTableHeaders[] = {"順位",
+                                                   "確率分布",
+                                                   "SLSC",
+                                                   "適合",
+                                                   "確率プロット相関係数",
+                                                   "標準誤差（mm）",
+                                                   "1/100 豊水年（mm）",
+                                                   "推定誤差（mm）",
+                                                   "当てはめられない理由"};
 inline constexpr const char* kFitTableCsvTitle = "適合度を保存";
 inline constexpr const char* kFitTableCopied = "適合度の表をクリップボードにコピーしました";
 // "プロット位置：ハーゼン　SLSC が 0.04 以下の分布を適合とします"

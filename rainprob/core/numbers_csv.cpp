@@ -109,10 +109,10 @@ std::string FitTableCsv(const std::vector<FitTableRow>& rows, PlottingPosition p
             continue;
         }
         const DistributionFit& f = *r.fit;
-        csv.Row({r.rank ? std::to_string(r.rank) : "", DistributionNameOf(r.kind),
-                 Optional(f.slsc), r.accepted ? "yes" : "no", Optional(f.ppcc),
-                 Optional(f.standardError), Optional(r.wet100), Optional(r.wet100Error),
-                 hc::CsvNumber(f.location), hc::CsvNumber(f.scale), hc::CsvNumber(f.shape), ""});
+        csv.Row({r.rank ? std::to_string(r.rank) : "", DistributionNameOf(r.kind), Optional(f.slsc),
+                 r.accepted ? "yes" : "no", Optional(f.ppcc), Optional(f.standardError),
+                 Optional(r.wet100), Optional(r.wet100Error), hc::CsvNumber(f.location),
+                 hc::CsvNumber(f.scale), hc::CsvNumber(f.shape), ""});
     }
     return csv.Text();
 }

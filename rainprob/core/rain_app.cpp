@@ -131,8 +131,7 @@ const DistributionFit* RainApp::ChartFit() const {
 }
 
 const ChartBand* RainApp::ChartBand() const {
-    return bandShown_ && !(band_.standardError.empty() && band_.limits.empty()) ? &band_
-                                                                              : nullptr;
+    return bandShown_ && !(band_.standardError.empty() && band_.limits.empty()) ? &band_ : nullptr;
 }
 
 void RainApp::Refit() {

@@ -28,8 +28,7 @@ QString Fixed(const std::optional<double>& v, int decimals) {
 
 }  // namespace
 
-FitTableWindow::FitTableWindow(QWidget* parent, hc::PlatformServices& platform,
-                               const RainApp& app)
+FitTableWindow::FitTableWindow(QWidget* parent, hc::PlatformServices& platform, const RainApp& app)
     : QDialog(parent), platform_(platform), app_(app) {
     setObjectName("frmFitTable");
     setWindowTitle(text::kFitTableTitle);

@@ -381,8 +381,7 @@ TEST_F(HydrochartCli, RainPositionsFitsAndReturnPeriods) {
         RunHydrochart("rain", {kRain, "--fit-table", "--csv"}).out.split('\n');
     ASSERT_EQ(fits.size(), 18);
     EXPECT_TRUE(fits[5].startsWith("1,")) << fits[5].toStdString();
-    EXPECT_EQ(RunHydrochart("rain", {kRain, "--fit-table", "--return-periods", "--csv"}).status,
-              2);
+    EXPECT_EQ(RunHydrochart("rain", {kRain, "--fit-table", "--return-periods", "--csv"}).status, 2);
 }
 
 TEST_F(HydrochartCli, FlowNormalDepthRatingAndFroudeByHand) {

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "rainprob/core/frequency.h"
 #include "rainprob/core/fit_table.h"
+#include "rainprob/core/frequency.h"
 #include "rainprob/core/frequency_models.h"
 #include "test_data.h"
 
@@ -53,10 +53,10 @@ TEST(PearsonFactor, PublishedFrequencyFactors) {
         int years;
         double k;
     };
-    const Case cases[] = {{1.0, 2, -0.16397},  {1.0, 10, 1.34039},  {1.0, 100, 3.02256},
-                          {2.0, 2, -0.30685},  {2.0, 10, 1.30259},  {2.0, 100, 3.60517},
-                          {0.5, 2, -0.08302},  {0.5, 100, 2.68572}, {-0.5, 100, 1.95472},
-                          {-1.0, 2, 0.16397},  {-1.0, 10, 1.12762}, {-1.0, 100, 1.58838},
+    const Case cases[] = {{1.0, 2, -0.16397}, {1.0, 10, 1.34039},  {1.0, 100, 3.02256},
+                          {2.0, 2, -0.30685}, {2.0, 10, 1.30259},  {2.0, 100, 3.60517},
+                          {0.5, 2, -0.08302}, {0.5, 100, 2.68572}, {-0.5, 100, 1.95472},
+                          {-1.0, 2, 0.16397}, {-1.0, 10, 1.12762}, {-1.0, 100, 1.58838},
                           {0.0, 100, 2.32635}};
     for (const Case& c : cases)
         EXPECT_NEAR(models::PearsonFactor(c.skew, 1 - 1.0 / c.years), c.k, 5.1e-6)
@@ -219,8 +219,9 @@ TEST(Jackknife, QuantilesLinearInTheWeightedMomentsKeepTheirEstimate) {
     const DistributionFit p3 = Fit(three, Distribution::Pearson3);
     const auto refused = LeaveOneOutFits(three, StandardNormalTable(), PlottingPosition::Hazen, p3);
     ASSERT_FALSE(refused);
-    EXPECT_EQ(refused.error().en, "jackknife: without year 1981, a pearson3 fit is not possible: "
-                                  "it needs 3 years or more");
+    EXPECT_EQ(refused.error().en,
+              "jackknife: without year 1981, a pearson3 fit is not possible: "
+              "it needs 3 years or more");
 }
 
 TEST(FitTable, RankedBySlscWithTheAcceptanceAndRefusalsLast) {
