@@ -37,6 +37,14 @@ TEST(LMoments, UnbiasedEstimatesAgreeWithTheirDefinitionsByPairsAndTriples) {
     EXPECT_DOUBLE_EQ(m.l4, 0.25);
     EXPECT_DOUBLE_EQ(m.t3, 0.75 / (23.0 / 12));
     EXPECT_DOUBLE_EQ(m.t4, 0.25 / (23.0 / 12));
+    // The sample of the lmoments3 documentation (Python, Hosking's routines), "Using lmoments3":
+    // l1, l2, t3, t4 as printed there.
+    const models::LMoments doc =
+        models::SampleLMoments({2.0, 3.0, 4.0, 2.4, 5.5, 1.2, 5.4, 2.2, 7.1, 1.3, 1.5});
+    EXPECT_NEAR(doc.l1, 3.2363636363636363, 1e-14);
+    EXPECT_NEAR(doc.l2, 1.1418181818181818, 1e-14);
+    EXPECT_NEAR(doc.t3, 0.27388535031847133, 1e-14);
+    EXPECT_NEAR(doc.t4, 0.023354564755838598, 1e-14);
     // The moment skew in its other published form: g1 sqrt(n (n - 1)) / (n - 2), g1 the
     // population skew m3 / m2^1.5 (Python's statistics module for the deviation).
     const models::Moments mo = models::SampleMoments({8, 1, 4, 2});
@@ -278,4 +286,20 @@ TEST(LogPearsonLimits, CloseToTheExactNonCentralTToleranceFactors) {
         EXPECT_GT(p.upper, lp3.AmountAtDeviate(p.deviate));
     }
     EXPECT_TRUE(LogPearsonLimits(Fit(t, Distribution::Pearson3), t.Count()).empty());
+}
+
+TEST(LogPearson3Fit, TheFederalGuidelinesFishkillCreekExample) {
+    // Bulletin 17B, appendix 12, example 1: annual peaks of Fishkill Creek at Beacon, N.Y.,
+    // 1945-68 (cfs; the series as reprinted on the HydroTools validation page). Printed station
+    // statistics of log10: mean 3.3684, deviation 0.2456, skew 0.7300. With the skew 0.7 of the
+    // published analysis, the discharge of non-exceedance 0.01 (the 1.01-year flood) is 841 cfs.
+    const std::vector<std::int32_t> peaks = {2290, 1470, 2220, 2970, 3020, 1210, 2490, 3170,
+                                             3220, 1760, 8800, 8280, 1310, 2500, 1960, 2140,
+                                             4340, 3060, 1780, 1380, 980,  1040, 1580, 3630};
+    DistributionFit f = Fit(Table(peaks), Distribution::LogPearson3);
+    EXPECT_NEAR(f.location, 3.3684, 5e-5);
+    EXPECT_NEAR(f.scale, 0.2456, 5e-5);
+    EXPECT_NEAR(f.shape, 0.7300, 5e-5);
+    f.shape = 0.7;
+    EXPECT_NEAR(f.AmountAt(0.01), 841, 0.5);
 }
