@@ -106,7 +106,8 @@ std::string FitQuality(const DistributionFit& fit) {
 std::string JackknifeNote(int years, const std::optional<hc::Error>& refused) {
     if (refused)
         return "推定誤差なし：" + refused->ja;
-    return "ジャックナイフ法：1 年ずつ除いた " + std::to_string(years) + " 通りの当てはめから";
+    return "ジャックナイフ法：1 年ずつ除いた " + std::to_string(years) +
+           " 通りの当てはめから（推定値はその平均、補正値は偏りを補正した値、推定誤差は標準誤差）";
 }
 
 std::string FitTableHeading(PlottingPosition p) {

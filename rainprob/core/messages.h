@@ -52,11 +52,11 @@ inline constexpr const char* kReturnPeriodTitle = "確率年表";
 inline constexpr const char* kPeriodHeader = "再現期間（年）";
 inline constexpr const char* kDryHeader = "渇水年降水量（mm）";
 inline constexpr const char* kWetHeader = "豊水年降水量（mm）";
-// The jackknife columns: dry year, then wet year.
+// The jackknife columns, in two lines to keep the window narrow: dry year, then wet year.
 inline constexpr const char* kJackknifeHeaders[] = {
-    "渇水年 ジャックナイフ推定値（mm）", "渇水年 偏り補正値（mm）", "渇水年 推定誤差（mm）",
-    "豊水年 ジャックナイフ推定値（mm）", "豊水年 偏り補正値（mm）", "豊水年 推定誤差（mm）"};
-// "ジャックナイフ法：1 年ずつ除いた 26 通りの当てはめから" or why there is none.
+    "渇水年\n推定値（mm）", "渇水年\n補正値（mm）", "渇水年\n推定誤差（mm）",
+    "豊水年\n推定値（mm）", "豊水年\n補正値（mm）", "豊水年\n推定誤差（mm）"};
+// "ジャックナイフ法：1 年ずつ除いた 26 通りの当てはめから…" or why there is none.
 std::string JackknifeNote(int years, const std::optional<hc::Error>& refused);
 inline constexpr const char* kSaveCsvButton = "CSV で保存(&S)...";
 inline constexpr const char* kCopyButton = "コピー(&C)";

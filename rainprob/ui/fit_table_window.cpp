@@ -69,7 +69,7 @@ FitTableWindow::FitTableWindow(QWidget* parent, hc::PlatformServices& platform, 
     layout->addWidget(status_);
     Refresh();
     table_->resizeColumnsToContents();
-    int tableHeight = table_->horizontalHeader()->height() + 2 * table_->frameWidth();
+    int tableHeight = table_->horizontalHeader()->sizeHint().height() + 2 * table_->frameWidth();
     for (int r = 0; r < table_->rowCount(); ++r)
         tableHeight += table_->rowHeight(r);
     table_->setMinimumHeight(tableHeight);

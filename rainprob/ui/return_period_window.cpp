@@ -42,6 +42,7 @@ ReturnPeriodWindow::ReturnPeriodWindow(QWidget* parent, hc::PlatformServices& pl
     qualityLine_->setObjectName("lblQuality");
     jackknifeLine_ = new QLabel(this);
     jackknifeLine_->setObjectName("lblJackknife");
+    jackknifeLine_->setWordWrap(true);
     table_ = new QTableWidget(static_cast<int>(std::size(kReturnPeriods)), kColumns, this);
     table_->setObjectName("tblReturnPeriods");
     QStringList headers{text::kPeriodHeader, text::kDryHeader, text::kWetHeader};
@@ -79,7 +80,7 @@ ReturnPeriodWindow::ReturnPeriodWindow(QWidget* parent, hc::PlatformServices& pl
     // Room for every row and the longest header without scroll bars; the layout keeps the
     // parts apart below that.
     table_->resizeColumnsToContents();
-    int tableHeight = table_->horizontalHeader()->height() + 2 * table_->frameWidth();
+    int tableHeight = table_->horizontalHeader()->sizeHint().height() + 2 * table_->frameWidth();
     for (int r = 0; r < table_->rowCount(); ++r)
         tableHeight += table_->rowHeight(r);
     int tableWidth = 2 * table_->frameWidth();
@@ -121,7 +122,7 @@ QString ReturnPeriodWindow::TableText() const {
     QStringList lines;
     QStringList header;
     for (int c = 0; c < kColumns; ++c)
-        header << table_->horizontalHeaderItem(c)->text();
+        header << table_->horizontalHeaderItem(c)->text().replace('\n', ' ');
     lines << header.join('\t');
     for (int r = 0; r < table_->rowCount(); ++r) {
         QStringList row;

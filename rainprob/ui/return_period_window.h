@@ -24,7 +24,8 @@ class ReturnPeriodWindow : public QDialog {
 
     // Fills the table again from the record and the fit in force.
     void Refresh();
-    // The table as copied: a header row, then one row per return period, tab-separated.
+    // The table as copied: a header row (each header on one line), then one row per return
+    // period, tab-separated.
     QString TableText() const;
 
   private Q_SLOTS:
