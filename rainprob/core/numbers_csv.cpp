@@ -30,6 +30,10 @@ std::string YearsAndSummary(const RainTable& table, const RainAnalysis& a,
         csv.Row({"distribution", DistributionNameOf(fit->kind)});
         csv.Row({"location", hc::CsvNumber(fit->location)});
         csv.Row({"scale", hc::CsvNumber(fit->scale)});
+        // The later fits give their shape (0 where they have none); the first four keep their
+        // rows as they were.
+        if (fit->kind > Distribution::GumbelRegression)
+            csv.Row({"shape", hc::CsvNumber(fit->shape)});
         v = FitDesignValues(*fit, *normal);
     } else {
         csv.Row({"slope (mm per deviate)", hc::CsvNumber(a.slope)});
