@@ -11,10 +11,11 @@ namespace rain {
 
 namespace {
 
-// The fits that read the analysis (positions, deviates, mean) besides the amounts.
+// The fits that read the positions and deviates of the analysis besides the amounts; Gumbel by
+// moments reads only its mean.
 bool ReadsAnalysis(Distribution d) {
     return d == Distribution::Normal || d == Distribution::LogNormal ||
-           d == Distribution::GumbelMoments || d == Distribution::GumbelRegression;
+           d == Distribution::GumbelRegression;
 }
 
 }  // namespace
@@ -61,6 +62,11 @@ hc::Result<std::vector<DistributionFit>> LeaveOneOutFits(const RainTable& t,
                 f = analysed.error();
             else
                 a = std::move(*analysed);
+        } else {
+            double sum = 0;
+            for (std::int32_t v : part.Rain)
+                sum += v;
+            a.mean = sum / static_cast<double>(part.Rain.size());
         }
         if (f)
             f = FitParameters(part, a, full.kind, &full);
