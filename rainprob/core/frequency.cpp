@@ -462,7 +462,6 @@ hc::Result<DistributionFit> FitDistribution(const RainTable& t, const RainAnalys
                                " mm) lies outside its range");
         observed[i] = *s;
     }
-    std::vector<double> fitted_(n);
     switch (d) {
         case Distribution::Normal:
         case Distribution::LogNormal:
@@ -481,20 +480,24 @@ hc::Result<DistributionFit> FitDistribution(const RainTable& t, const RainAnalys
                 expected[i] = f.StandardVariate(f.AmountAt(a.pp[i])).value_or(NAN);
             break;
     }
+    // The fit's amounts at the plotted positions, for the standard error: the normal, log-normal
+    // and Gumbel lines at the variates above (the table's deviates, as drawn), the exact
+    // quantile for the others.
+    const bool onVariates = d == Distribution::Normal || d == Distribution::LogNormal ||
+                            d == Distribution::GumbelMoments ||
+                            d == Distribution::GumbelRegression ||
+                            d == Distribution::GumbelLMoments;
+    std::vector<double> amounts(n);
     for (std::size_t i = 0; i < n; ++i) {
-        if (d == Distribution::Normal || d == Distribution::LogNormal ||
-            d == Distribution::GumbelMoments || d == Distribution::GumbelRegression ||
-            d == Distribution::GumbelLMoments) {
-            const double v = f.location + f.scale * expected[i];
-            fitted_[i] = d == Distribution::LogNormal ? std::exp(v) : v;
-        } else {
-            fitted_[i] = f.AmountAt(a.pp[i]);
-        }
+        const double v = f.location + f.scale * expected[i];
+        amounts[i] = !onVariates                    ? f.AmountAt(a.pp[i])
+                     : d == Distribution::LogNormal ? std::exp(v)
+                                                    : v;
     }
     f.ppcc = Correlation(observed, expected);
     double ss = 0, sd = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        ss += (x[i] - fitted_[i]) * (x[i] - fitted_[i]);
+        ss += (x[i] - amounts[i]) * (x[i] - amounts[i]);
         sd += (observed[i] - expected[i]) * (observed[i] - expected[i]);
     }
     if (n > 2)
