@@ -84,21 +84,22 @@ struct DistributionFit {
     // Gumbel: the mode u (mm) and the scale alpha (mm per unit reduced variate). Pearson III:
     // mean, deviation and skew (log-Pearson III: of log10 amount). GEV, generalised logistic,
     // exponential and three-parameter log-normal: Hosking's location xi, scale alpha and shape k
-    // (the log-normal's lower bound is xi + alpha / k). SQRT-ET: scale b (1/mm), shape a.
+    // (the log-normal's lower bound is xi + alpha / k). SQRT-ET: scale b (1/mm), shape a. The
+    // shape is 0 where a fit has none.
     double location = 0;
     double scale = 0;
     double shape = 0;
-    // Probability-plot correlation coefficient: the correlation of the plotted years' amounts
-    // (log-normal: their logs) with the variates of their positions. None when either does not
-    // vary (all amounts equal).
+    // Probability-plot correlation coefficient: the correlation of the plotted years' standard
+    // variates (below) with those of their positions (for the normal and log-normal fits the
+    // table's deviates). None when either does not vary (all amounts equal).
     std::optional<double> ppcc;
     // Standard error of the fitted amounts at the plotted positions (mm, n - 2 degrees of
     // freedom), comparable between fits. None for two records.
     std::optional<double> standardError;
     // Takara and Takasao's standard least-squares criterion: the root mean square difference of
     // the standard variates of the plotted amounts and of the fit at their positions, over the
-    // range of the standard variate from 0.01 to 0.99. None where a plotted amount lies outside
-    // the fit's range.
+    // range of the standard variate from 0.01 to 0.99. None for a level line (all amounts
+    // equal).
     std::optional<double> slsc;
 
     // The amount of non-exceedance probability F (0 < F < 1), computed exactly.
