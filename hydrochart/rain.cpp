@@ -115,7 +115,8 @@ Choices TakeChoices(const hcmd::Options& o) {
 QJsonValue FitJson(const hc::Result<rain::DistributionFit>& fit) {
     if (!fit)
         return QJsonValue::Null;
-    return QJsonObject{{"location", fit->location},
+    return QJsonObject{{"method", rain::EstimationMethod(fit->kind)},
+                       {"location", fit->location},
                        {"scale", fit->scale},
                        {"shape", fit->shape},
                        {"ppcc", hcmd::JsonOptional(fit->ppcc)},
@@ -196,7 +197,7 @@ QJsonObject Json(const std::string& file, const rain::RainApp& app) {
         o["error"] = f.fit ? QJsonValue::Null : hcmd::JsonString(f.fit.error().en);
         if (!f.fit)
             for (const char* k :
-                 {"location", "scale", "shape", "ppcc", "standard_error_mm", "slsc"})
+                 {"method", "location", "scale", "shape", "ppcc", "standard_error_mm", "slsc"})
                 o[k] = QJsonValue::Null;
         fits.append(o);
     }

@@ -193,6 +193,24 @@ const char* DistributionNameOf(Distribution d) {
     return "";
 }
 
+const char* EstimationMethod(Distribution d) {
+    switch (d) {
+        case Distribution::Normal:
+        case Distribution::LogNormal:
+            return "regression on the normal deviates";
+        case Distribution::GumbelRegression:
+            return "regression on the reduced variates";
+        case Distribution::GumbelMoments:
+        case Distribution::Pearson3:
+        case Distribution::LogPearson3:
+            return "moments";
+        case Distribution::SqrtEt:
+            return "maximum likelihood";
+        default:
+            return "L-moments";
+    }
+}
+
 std::optional<Distribution> ParseDistribution(std::string_view name) {
     for (const DistributionName& n : kDistributionNames)
         if (name == n.name)

@@ -76,6 +76,8 @@ inline constexpr DistributionName kDistributionNames[] = {
     {Distribution::Exponential, "exponential"}};
 
 const char* DistributionNameOf(Distribution d);
+// How the fit estimates its parameters ("L-moments", "maximum likelihood", ...), for the tables.
+const char* EstimationMethod(Distribution d);
 std::optional<Distribution> ParseDistribution(std::string_view name);
 
 struct DistributionFit {

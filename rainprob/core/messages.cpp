@@ -90,13 +90,31 @@ const char* DistributionLabel(Distribution d) {
     return Of(d).label;
 }
 
+const char* MethodLabel(Distribution d) {
+    switch (d) {
+        case Distribution::Normal:
+        case Distribution::LogNormal:
+        case Distribution::GumbelRegression:
+            return "回帰";
+        case Distribution::GumbelMoments:
+        case Distribution::Pearson3:
+        case Distribution::LogPearson3:
+            return "積率法";
+        case Distribution::SqrtEt:
+            return "最尤法";
+        default:
+            return "L 積率法";
+    }
+}
+
 std::string FitHeading(PlottingPosition p, Distribution d) {
     return std::string("分布：") + DistributionLabel(d) + "　プロット位置：" + PositionLabel(p);
 }
 
 std::string FitQuality(const DistributionFit& fit) {
     const std::string ppcc = fit.ppcc ? hc::FixedDecimals(*fit.ppcc, 4) : "－";
-    const std::string se = fit.standardError ? hc::FixedDecimals(*fit.standardError, 1) + " mm" : "－";
+    const std::string se =
+        fit.standardError ? hc::FixedDecimals(*fit.standardError, 1) + " mm" : "－";
     std::string line = "確率プロット相関係数：" + ppcc + "　標準誤差：" + se;
     if (fit.slsc)
         line += "　SLSC：" + hc::FixedDecimals(*fit.slsc, 3);

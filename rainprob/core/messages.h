@@ -46,6 +46,8 @@ const char* DistributionCaption(Distribution d);
 // Short names for the table window and the status line ("ハーゼン", "対数正規分布").
 const char* PositionLabel(PlottingPosition p);
 const char* DistributionLabel(Distribution d);
+// The estimation method in a word: 回帰, 積率法, L 積率法, 最尤法.
+const char* MethodLabel(Distribution d);
 
 // The return-period table window.
 inline constexpr const char* kReturnPeriodTitle = "確率年表";
@@ -70,15 +72,11 @@ std::string FitQuality(const DistributionFit& fit);
 
 // The fit table window.
 inline constexpr const char* kFitTableTitle = "適合度";
-inline constexpr const char* kFitTableHeaders[] = {"順位",
-                                                   "確率分布",
-                                                   "SLSC",
-                                                   "適合",
-                                                   "確率プロット相関係数",
-                                                   "標準誤差（mm）",
-                                                   "1/100 豊水年（mm）",
-                                                   "推定誤差（mm）",
-                                                   "当てはめられない理由"};
+// clang-format off
+inline constexpr const char* kFitTableHeaders[] = {
+    "順位", "確率分布", "推定法", "SLSC", "適合", "確率プロット相関係数", "標準誤差（mm）",
+    "1/100 豊水年（mm）", "推定誤差（mm）", "当てはめられない理由"};
+// clang-format on
 inline constexpr const char* kFitTableCsvTitle = "適合度を保存";
 inline constexpr const char* kFitTableCopied = "適合度の表をクリップボードにコピーしました";
 // "プロット位置：ハーゼン　SLSC が 0.04 以下の分布を適合とします"

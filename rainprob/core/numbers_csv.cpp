@@ -64,6 +64,7 @@ std::string ReturnPeriodCsv(const DistributionFit& fit, PlottingPosition positio
     hc::CsvTable csv;
     csv.Row({"item", "value"});
     csv.Row({"distribution", DistributionNameOf(fit.kind)});
+    csv.Row({"method", EstimationMethod(fit.kind)});
     csv.Row({"plotting position", PositionName(position)});
     csv.Row({"location", hc::CsvNumber(fit.location)});
     csv.Row({"scale", hc::CsvNumber(fit.scale)});
@@ -102,18 +103,19 @@ std::string FitTableCsv(const std::vector<FitTableRow>& rows, PlottingPosition p
     csv.Row({"SLSC accepted at or below", hc::CsvNumber(kSlscAcceptance)});
     csv.Blank();
     const std::string years = std::to_string(kFitTableYears);
-    csv.Row({"rank", "distribution", "SLSC", "accepted", "probability plot correlation",
+    csv.Row({"rank", "distribution", "method", "SLSC", "accepted", "probability plot correlation",
              "standard error (mm)", years + "-year wet (mm)",
              years + "-year wet jackknife standard error (mm)", "location", "scale", "shape",
              "refused"});
     for (const FitTableRow& r : rows) {
         if (!r.fit) {
-            csv.Row({"", DistributionNameOf(r.kind), "", "", "", "", "", "", "", "", "",
-                     r.fit.error().en});
+            csv.Row({"", DistributionNameOf(r.kind), EstimationMethod(r.kind), "", "", "", "", "",
+                     "", "", "", "", r.fit.error().en});
             continue;
         }
         const DistributionFit& f = *r.fit;
-        csv.Row({r.rank ? std::to_string(r.rank) : "", DistributionNameOf(r.kind), Optional(f.slsc),
+        csv.Row({r.rank ? std::to_string(r.rank) : "", DistributionNameOf(r.kind),
+                 EstimationMethod(r.kind), Optional(f.slsc),
                  r.accepted ? "yes" : "no", Optional(f.ppcc), Optional(f.standardError),
                  Optional(r.wet100), Optional(r.wet100Error), hc::CsvNumber(f.location),
                  hc::CsvNumber(f.scale), hc::CsvNumber(f.shape), ""});

@@ -87,20 +87,21 @@ void FitTableWindow::Refresh() {
         QString cells[kColumns];
         cells[0] = row.rank ? QString::number(row.rank) : QString();
         cells[1] = text::DistributionLabel(row.kind);
+        cells[2] = text::MethodLabel(row.kind);
         if (row.fit) {
-            cells[2] = Fixed(row.fit->slsc, 3);
-            cells[3] = row.accepted ? "○" : "×";
-            cells[4] = Fixed(row.fit->ppcc, 4);
-            cells[5] = Fixed(row.fit->standardError, 1);
-            cells[6] = Fixed(row.wet100, 0);
-            cells[7] = Fixed(row.wet100Error, 1);
+            cells[3] = Fixed(row.fit->slsc, 3);
+            cells[4] = row.accepted ? "○" : "×";
+            cells[5] = Fixed(row.fit->ppcc, 4);
+            cells[6] = Fixed(row.fit->standardError, 1);
+            cells[7] = Fixed(row.wet100, 0);
+            cells[8] = Fixed(row.wet100Error, 1);
         } else {
-            cells[8] = hc::Q(row.fit.error().ja);
+            cells[9] = hc::Q(row.fit.error().ja);
         }
         for (int c = 0; c < kColumns; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
-            item->setTextAlignment((c == 1 || c == 8 ? Qt::AlignLeft : Qt::AlignRight) |
-                                   Qt::AlignVCenter);
+            const bool words = c == 1 || c == 2 || c == 9;
+            item->setTextAlignment((words ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
             table_->setItem(r, c, item);
         }
     }

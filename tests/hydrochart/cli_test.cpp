@@ -368,13 +368,13 @@ TEST_F(HydrochartCli, RainPositionsFitsAndReturnPeriods) {
     // 2 years is the mean 1189.77 either way. Each row goes on with its jackknife.
     HydrochartRun csv = RunHydrochart("rain", {kRain, "--return-periods", "--csv"});
     const QList<QByteArray> rows = csv.out.split('\n');
-    // 9 fit rows and their header, a blank line, the periods' header and 12 periods, the last
+    // 10 fit rows and their header, a blank line, the periods' header and 12 periods, the last
     // newline.
-    ASSERT_EQ(rows.size(), 25) << csv.out.toStdString();
-    EXPECT_TRUE(rows[11].startsWith("return period (years),")) << rows[11].toStdString();
-    EXPECT_TRUE(rows[12].startsWith("2,") && rows[12].contains(",1190,1190,"));
-    EXPECT_TRUE(rows[15].contains(",1008,1371,")) << rows[15].toStdString();
-    EXPECT_TRUE(rows[18].contains(",899,1481,")) << rows[18].toStdString();
+    ASSERT_EQ(rows.size(), 26) << csv.out.toStdString();
+    EXPECT_TRUE(rows[12].startsWith("return period (years),")) << rows[12].toStdString();
+    EXPECT_TRUE(rows[13].startsWith("2,") && rows[13].contains(",1190,1190,"));
+    EXPECT_TRUE(rows[16].contains(",1008,1371,")) << rows[16].toStdString();
+    EXPECT_TRUE(rows[19].contains(",899,1481,")) << rows[19].toStdString();
     // The fit table ranks all twelve distributions; --return-periods and --fit-table exclude
     // each other.
     const QList<QByteArray> fits =

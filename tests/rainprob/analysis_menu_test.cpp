@@ -343,10 +343,10 @@ TEST_F(RainWindow, FitTableAndStandardErrorBand) {
     double last = 0;
     for (int r = 0; r < table->rowCount(); ++r) {
         EXPECT_EQ(table->item(r, 0)->text().toInt(), r + 1);
-        const double slsc = table->item(r, 2)->text().toDouble();
+        const double slsc = table->item(r, 3)->text().toDouble();
         EXPECT_GE(slsc, last);
         last = slsc;
-        EXPECT_EQ(table->item(r, 3)->text(), slsc <= 0.04 ? QString::fromUtf8("○") : "×");
+        EXPECT_EQ(table->item(r, 4)->text(), slsc <= 0.04 ? QString::fromUtf8("○") : "×");
     }
 
     Item("mnuAnaAll")->trigger();
