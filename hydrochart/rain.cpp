@@ -265,7 +265,8 @@ hcmd::Command RainCommand() {
          "SLSC, as the fit table window saves it"},
         {"band", "",
          "with the line shown (--mode 1 or 2), draw its band of plus and minus one jackknife "
-         "standard error (menu 推定誤差の幅を表示)"},
+         "standard error, for logpearson3 also its approximate 90 % limits (menu "
+         "推定誤差の幅を表示)"},
         {"widths", "SOLID,DOTTED,REGRESSION",
          "print widths of the 500 mm grid, the dotted 100 mm grid and the fitted line, each 1 "
          "to 5 units; default " + n(d.LineWidths.solid) + "," + n(d.LineWidths.dotted) + "," +
