@@ -9,6 +9,7 @@
 #include "hydrochart/commands.h"
 #include "hydrochart/json.h"
 #include "rainprob/core/chart.h"
+#include "rainprob/core/fit_table.h"
 #include "rainprob/core/frequency.h"
 #include "rainprob/core/rain_app.h"
 
@@ -28,7 +29,21 @@ struct Choices {
     rain::PlottingPosition position = rain::PlottingPosition::Hazen;
     rain::Distribution distribution = rain::Distribution::Normal;
     bool returnPeriodCsv = false;
+    bool fitTableCsv = false;
+    bool band = false;
 };
+
+// "normal, lognormal, ... or exponential", from the one list of names.
+std::string DistributionList() {
+    std::string list;
+    const std::size_t n = std::size(rain::kDistributionNames);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0)
+            list += i + 1 == n ? " or " : ", ";
+        list += rain::kDistributionNames[i].name;
+    }
+    return list;
+}
 
 // An option value the settings' rules refuse.
 void Require(const std::string& option, const hc::Status& ok) {
@@ -86,25 +101,57 @@ Choices TakeChoices(const hcmd::Options& o) {
     if (o.Has("distribution")) {
         auto d = rain::ParseDistribution(o.Value("distribution"));
         if (!d)
-            throw UsageError{"--distribution takes normal, lognormal, gumbel or gumbel-regression"};
+            throw UsageError{"--distribution takes " + DistributionList()};
         c.distribution = *d;
     }
     c.returnPeriodCsv = o.Has("return-periods");
+    c.fitTableCsv = o.Has("fit-table");
+    if (c.returnPeriodCsv && c.fitTableCsv)
+        throw UsageError{"--return-periods and --fit-table choose different CSV tables"};
+    c.band = o.Has("band");
     return c;
 }
 
 QJsonValue FitJson(const hc::Result<rain::DistributionFit>& fit) {
     if (!fit)
         return QJsonValue::Null;
-    return QJsonObject{{"location", fit->location},
+    return QJsonObject{{"method", rain::EstimationMethod(fit->kind)},
+                       {"location", fit->location},
                        {"scale", fit->scale},
+                       {"shape", fit->shape},
                        {"ppcc", hcmd::JsonOptional(fit->ppcc)},
-                       {"standard_error_mm", hcmd::JsonOptional(fit->standardError)}};
+                       {"standard_error_mm", hcmd::JsonOptional(fit->standardError)},
+                       {"slsc", hcmd::JsonOptional(fit->slsc)}};
 }
 
-QJsonObject Json(const std::string& file, const rain::RainTable& t, const rain::RainAnalysis& a,
-                 const rain::DistributionFit& fit, rain::PlottingPosition position,
-                 const rain::NormalTable& normal) {
+QJsonValue JackknifeJson(const std::optional<rain::JackknifeValue>& j) {
+    if (!j)
+        return QJsonValue::Null;
+    return QJsonObject{{"mean_mm", j->mean},
+                       {"corrected_mm", j->corrected},
+                       {"standard_error_mm", j->standardError}};
+}
+
+QJsonArray FitTableJson(const std::vector<rain::FitTableRow>& rows) {
+    QJsonArray out;
+    for (const rain::FitTableRow& r : rows)
+        out.append(
+            QJsonObject{{"distribution", rain::DistributionNameOf(r.kind)},
+                        {"rank", r.rank ? QJsonValue(r.rank) : QJsonValue::Null},
+                        {"accepted", r.accepted},
+                        {"wet_100_mm", hcmd::JsonOptional(r.wet100)},
+                        {"wet_100_jackknife_se_mm", hcmd::JsonOptional(r.wet100Error)},
+                        {"fit", FitJson(r.fit)},
+                        {"error", r.fit ? QJsonValue::Null : hcmd::JsonString(r.fit.error().en)}});
+    return out;
+}
+
+QJsonObject Json(const std::string& file, const rain::RainApp& app) {
+    const rain::RainTable& t = app.Table();
+    const rain::RainAnalysis& a = app.Analysis();
+    const rain::DistributionFit& fit = app.Fit();
+    const rain::PlottingPosition position = app.Position();
+    const rain::NormalTable& normal = app.Normal();
     QJsonObject j = hcmd::JsonDocument("rain", file);
     j["record_count"] = t.Count();
     j["plotting_position"] = rain::PositionName(position);
@@ -130,13 +177,18 @@ QJsonObject Json(const std::string& file, const rain::RainTable& t, const rain::
                                         {"wet_50", static_cast<double>(v.wet50)}};
     j["fit"] = FitJson(fit);
     QJsonArray periods;
-    for (const rain::ReturnPeriodValue& r : rain::ReturnPeriodTable(fit, normal))
+    for (const rain::ReturnPeriodValue& r : app.ReturnPeriods())
         periods.append(QJsonObject{{"years", r.years},
                                    {"dry_mm", r.dry},
                                    {"wet_mm", r.wet},
                                    {"dry_rounded_mm", static_cast<double>(r.dryMm)},
-                                   {"wet_rounded_mm", static_cast<double>(r.wetMm)}});
+                                   {"wet_rounded_mm", static_cast<double>(r.wetMm)},
+                                   {"dry_jackknife", JackknifeJson(r.dryJackknife)},
+                                   {"wet_jackknife", JackknifeJson(r.wetJackknife)}});
     j["return_periods"] = periods;
+    j["jackknife_error"] =
+        app.JackknifeRefused() ? hcmd::JsonString(app.JackknifeRefused()->en) : QJsonValue::Null;
+    j["fit_table"] = FitTableJson(app.FitTable());
     QJsonArray fits;
     for (const rain::FitComparison& f : rain::CompareFits(t, a)) {
         QJsonValue one = FitJson(f.fit);
@@ -144,7 +196,8 @@ QJsonObject Json(const std::string& file, const rain::RainTable& t, const rain::
         o["distribution"] = rain::DistributionNameOf(f.kind);
         o["error"] = f.fit ? QJsonValue::Null : hcmd::JsonString(f.fit.error().en);
         if (!f.fit)
-            for (const char* k : {"location", "scale", "ppcc", "standard_error_mm"})
+            for (const char* k :
+                 {"method", "location", "scale", "shape", "ppcc", "standard_error_mm", "slsc"})
                 o[k] = QJsonValue::Null;
         fits.append(o);
     }
@@ -157,6 +210,7 @@ int RunFile(const Choices& c, const hcmd::Input& input, const hcmd::OutputOption
     // the window keeps a choice for the next file, so the chart, the JSON and both CSV tables
     // come from the one analysis and fit the window would hold.
     rain::RainApp app(c.settings);
+    app.SetBandShown(c.band);
     if (hc::Status chosen = app.SetFrequencyAnalysis(c.position, c.distribution); !chosen)
         return hcmd::Refuse(input, chosen.error());
     if (hc::Status loaded = app.Load(input.path); !loaded)
@@ -166,10 +220,12 @@ int RunFile(const Choices& c, const hcmd::Input& input, const hcmd::OutputOption
     job.drawScreen = [&](hc::Surface& s) { app.DrawScreen(s); };
     job.screenWidth = kScreenWidth;
     job.screenHeight = kScreenHeight;
-    job.json = [&] {
-        return Json(input.shown, app.Table(), app.Analysis(), app.Fit(), c.position, app.Normal());
+    job.json = [&] { return Json(input.shown, app); };
+    job.csv = [&] {
+        if (c.fitTableCsv)
+            return app.FitTableCsv();
+        return c.returnPeriodCsv ? app.ReturnPeriodCsv() : app.Csv();
     };
-    job.csv = [&] { return c.returnPeriodCsv ? app.ReturnPeriodCsv() : app.Csv(); };
     return hcmd::WriteOutputs(out, job);
 }
 
@@ -195,12 +251,22 @@ hcmd::Command RainCommand() {
          "gringorten (i-0.44)/(n+0.12) or blom (i-0.375)/(n+0.25); default hazen"},
         {"distribution", "NAME",
          "the fitted line: normal (regression on the normal deviates), lognormal (the same on "
-         "log amounts, drawn as a curve), gumbel (method of moments) or gumbel-regression; "
-         "default normal"},
+         "log amounts, drawn as a curve), gumbel (method of moments), gumbel-regression, "
+         "gumbel-lmom (L-moments), lognormal3 (three-parameter log-normal by L-moments), "
+         "pearson3 and logpearson3 (moments, corrected skew), gev and glo (generalised extreme "
+         "value and logistic by L-moments), sqrtet (SQRT-ET by maximum likelihood) or "
+         "exponential (two-parameter, L-moments); default normal"},
         {"return-periods", "",
          "--csv and .csv outputs write the fit and its dry- and wet-year amounts for return "
-         "periods of 2, 5, 10, 20, 30, 50 and 100 years, as the return-period window saves "
-         "them, instead of the window's numbers"},
+         "periods of 2, 3, 5, 10, 20, 30, 50, 80, 100, 150, 200 and 500 years with their "
+         "jackknife, as the return-period window saves them, instead of the window's numbers"},
+        {"fit-table", "",
+         "--csv and .csv outputs write the goodness of fit of every distribution ranked by "
+         "SLSC, as the fit table window saves it"},
+        {"band", "",
+         "with the line shown (--mode 1 or 2), draw its band of plus and minus one jackknife "
+         "standard error, for logpearson3 also its approximate 90 % limits (menu "
+         "推定誤差の幅を表示)"},
         {"widths", "SOLID,DOTTED,REGRESSION",
          "print widths of the 500 mm grid, the dotted 100 mm grid and the fitted line, each 1 "
          "to 5 units; default " + n(d.LineWidths.solid) + "," + n(d.LineWidths.dotted) + "," +

@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
   qt6-tools-dev qt6-l10n-tools  # Qt Linguist: the English of the windows
   libgsf-1-dev libxml2-dev libfontconfig-dev libgtest-dev locales
+  libboost-math-dev  # Boost.Math: the gamma quantiles of the Pearson type III fits
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
   xvfb xauth xdotool imagemagick poppler-utils pngquant
   python3 python3-xlwt python3-xlrd python3-olefile

@@ -164,6 +164,12 @@ raw_screen "$work/raw/range-narrow.png" rain rainprob/textbook26.txt --mode 1 \
   --min 500 --max 2000
 panel rain-range "横軸 0～3000 mm|$work/raw/range-default.png" \
   "横軸 500～2000 mm|$work/raw/range-narrow.png"
+for d in gev logpearson3; do
+  raw_screen "$work/raw/band-$d.png" rain rainprob/textbook26.txt --mode 1 --distribution "$d" \
+    --band
+done
+panel rain-band "一般化極値分布と推定誤差の幅|$work/raw/band-gev.png" \
+  "対数ピアソンⅢ型分布と 90％ 信頼限界|$work/raw/band-logpearson3.png"
 for d in 1.5 3; do
   raw_screen "$work/raw/depth$d.png" flow flowcalc/island_section.txt --depth "$d" \
     --roughness 0.035 --slope 800
@@ -268,7 +274,8 @@ key() {
   sleep 0.7
 }
 # Starts PROGRAM, lets the splash pass, opens FILE through File>Open, sends the keys that
-# follow (a word starting with "type:" is typed as text), then photographs the main window.
+# follow (a word starting with "type:" is typed as text), then photographs the main window, or
+# with shot_dialog=1 the newest window (the dialog the keys opened).
 window() {  # NAME PROGRAM FILE [keys...]
   local name="$1" program="$2" file="$3"; shift 3
   (cd "$shots/examples" && DISPLAY=$disp exec "$bin/$program" > /dev/null 2>&1) &
@@ -290,10 +297,13 @@ window() {  # NAME PROGRAM FILE [keys...]
   done
   sleep 1
   # The main window is given the focus before the picture: no text caret blinks in a box.
-  DISPLAY=$disp xdotool windowfocus --sync "$main" 2> /dev/null || true
+  [[ ${shot_dialog:-0} == 1 ]] ||
+    DISPLAY=$disp xdotool windowfocus --sync "$main" 2> /dev/null || true
   DISPLAY=$disp xdotool mousemove 0 0
   sleep 0.5
-  DISPLAY=$disp import -window "$main" "$work/raw/$name.png"
+  local target="$main"
+  [[ ${shot_dialog:-0} == 1 ]] && target="$(newest_window)"
+  DISPLAY=$disp import -window "$target" "$work/raw/$name.png"
   kill "$pid" 2> /dev/null || true
   wait "$pid" 2> /dev/null || true
   finish "$work/raw/$name.png" "$name"
@@ -304,6 +314,8 @@ while read -r -u 4 program kind example keys; do
   read -ra keys <<< "$keys"
   window "$program-window" "$program" "$example" "${keys[@]}"
 done 4< "$programs"
+# rainprob's 適合度 table (確率解析 > 適合度).
+shot_dialog=1 window rainprob-fit-table rainprob rainprob/textbook26.txt alt+r f
 
 [[ $mode == write ]] && { echo "pictures written to $images"; exit 0; }
 

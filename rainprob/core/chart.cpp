@@ -269,10 +269,13 @@ GridExtent DrawScreenFrame(hc::Surface& s, const ChartLayout& l, const NormalTab
 }
 
 void DrawScreenData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
-                    AnalysisMode analysisMode, const DistributionFit* fit) {
+                    AnalysisMode analysisMode, const DistributionFit* fit, const ChartBand* band) {
     DrawPoints(s, l, t, a);
-    if (DrawsRegressionLine(analysisMode))
+    if (DrawsRegressionLine(analysisMode)) {
         DrawLineOrFit(s, l, a, fit);
+        if (band)
+            DrawFitBands(s, l, *band);
+    }
 }
 
 GridExtent PrintFrame(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a,
@@ -289,28 +292,31 @@ GridExtent PrintFrame(hc::Surface& s, const ChartLayout& l, const RainAnalysis& 
 }
 
 void PrintData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
-               AnalysisMode analysisMode, const DistributionFit* fit) {
+               AnalysisMode analysisMode, const DistributionFit* fit, const ChartBand* band) {
     DrawYearLabels(s, l, t, a);
     s.SetFontName(hc::kMincho);
     DrawPoints(s, l, t, a);
-    if (DrawsRegressionLine(analysisMode))
+    if (DrawsRegressionLine(analysisMode)) {
         DrawLineOrFit(s, l, a, fit);
+        if (band)
+            DrawFitBands(s, l, *band);
+    }
     s.SetFillStyle(1);
 }
 
 void DrawScreenChart(hc::Surface& s, const RainTable& t, const RainAnalysis& a,
                      const NormalTable& normal, const ChartSettings& settings,
-                     const DistributionFit* fit) {
+                     const DistributionFit* fit, const ChartBand* band) {
     s.SetScale(kScreenScaleWidth, kScreenScaleHeight);
     s.SetForeColor(hc::kBlack);
     const ChartLayout l = ScreenLayout(settings);
     DrawScreenFrame(s, l, normal);
-    DrawScreenData(s, l, t, a, settings.analysisMode, fit);
+    DrawScreenData(s, l, t, a, settings.analysisMode, fit, band);
 }
 
 void PrintChart(hc::Surface& printer, const RainTable& t, const RainAnalysis& a,
                 const NormalTable& normal, const ChartSettings& settings,
-                const DistributionFit* fit) {
+                const DistributionFit* fit, const ChartBand* band) {
     const std::string savedFont = printer.FontName();
     const ChartLayout l = PaperLayout(settings);
     printer.SetDrawStyle(hc::PenStyle::Solid);
@@ -322,7 +328,7 @@ void PrintChart(hc::Surface& printer, const RainTable& t, const RainAnalysis& a,
     printer.SetFontTransparent(true);
     printer.SetOrientation(hc::Orientation::Portrait);
     PrintFrame(printer, l, a, normal, settings.analysisMode, fit);
-    PrintData(printer, l, t, a, settings.analysisMode, fit);
+    PrintData(printer, l, t, a, settings.analysisMode, fit, band);
     printer.SetFontName(savedFont);
     printer.EndDoc();
 }

@@ -14,6 +14,7 @@
 namespace rain {
 
 struct DistributionFit;
+struct ChartBand;
 
 // The window's picture at its design size, in twips.
 inline constexpr int kPictureWidthTwips = 5655;
@@ -110,25 +111,28 @@ std::string YearLabel(std::int32_t year);
 
 // The halves of the window's chart and of the printed sheet. With a fit, its line or curve and
 // its values replace the regression line and the regression's values; without one (or with the
-// normal fit of `a`) the chart is the regression's.
+// normal fit of `a`) the chart is the regression's. With a band, the ±1 standard-error band of
+// the line is drawn beside it, dashed.
 GridExtent DrawScreenFrame(hc::Surface& s, const ChartLayout& l, const NormalTable& normal);
 void DrawScreenData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
-                    AnalysisMode analysisMode, const DistributionFit* fit = nullptr);
+                    AnalysisMode analysisMode, const DistributionFit* fit = nullptr,
+                    const ChartBand* band = nullptr);
 GridExtent PrintFrame(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a,
                       const NormalTable& normal, AnalysisMode analysisMode,
                       const DistributionFit* fit = nullptr);
 void PrintData(hc::Surface& s, const ChartLayout& l, const RainTable& t, const RainAnalysis& a,
-               AnalysisMode analysisMode, const DistributionFit* fit = nullptr);
+               AnalysisMode analysisMode, const DistributionFit* fit = nullptr,
+               const ChartBand* band = nullptr);
 
 // The window's chart: frame, then points and (modes 1 and 2) the regression line or the fit.
 // Sets the chart's user scale; does not clear. Needs ScaleMin < ScaleMax.
 void DrawScreenChart(hc::Surface& s, const RainTable& t, const RainAnalysis& a,
                      const NormalTable& normal, const ChartSettings& settings,
-                     const DistributionFit* fit = nullptr);
+                     const DistributionFit* fit = nullptr, const ChartBand* band = nullptr);
 
 // One A4 portrait sheet on the printer, ended with EndDoc. Needs ScaleMin < ScaleMax.
 void PrintChart(hc::Surface& printer, const RainTable& t, const RainAnalysis& a,
                 const NormalTable& normal, const ChartSettings& settings,
-                const DistributionFit* fit = nullptr);
+                const DistributionFit* fit = nullptr, const ChartBand* band = nullptr);
 
 }  // namespace rain

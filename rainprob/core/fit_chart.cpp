@@ -1,5 +1,6 @@
 #include "rainprob/core/fit_chart.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace rain {
@@ -32,6 +33,22 @@ const char* ResultHeader(Distribution d) {
             return kGumbelMomentsResultHeader;
         case Distribution::GumbelRegression:
             return kGumbelRegressionResultHeader;
+        case Distribution::GumbelLMoments:
+            return "< グンベル分布（L 積率法）による解析結果 >";
+        case Distribution::LogNormal3:
+            return "< 3 母数対数正規分布による解析結果 >";
+        case Distribution::Pearson3:
+            return "< ピアソンⅢ型分布による解析結果 >";
+        case Distribution::LogPearson3:
+            return "< 対数ピアソンⅢ型分布による解析結果 >";
+        case Distribution::Gev:
+            return "< 一般化極値分布による解析結果 >";
+        case Distribution::GenLogistic:
+            return "< 一般化ロジスティック分布による解析結果 >";
+        case Distribution::SqrtEt:
+            return "< SQRT-ET 分布による解析結果 >";
+        case Distribution::Exponential:
+            return "< 指数分布による解析結果 >";
     }
     return kResultHeader;
 }
@@ -81,6 +98,58 @@ void DrawFitLine(hc::Surface& s, const ChartLayout& l, const DistributionFit& fi
             py = y;
         }
         first = false;
+    }
+}
+
+void DrawFitBands(hc::Surface& s, const ChartLayout& l, const ChartBand& band) {
+    DrawFitBand(s, l, band.standardError, 1.0 / 25, 1.0 / 40);
+    DrawFitBand(s, l, band.limits, 1.0 / 150, 1.0 / 60);
+}
+
+void DrawFitBand(hc::Surface& s, const ChartLayout& l, const std::vector<BandPoint>& band,
+                 double dashPerDeviate, double gapPerDeviate) {
+    // The dashes are laid along each edge here, not by the pen's pattern, which would start
+    // afresh at every short piece of the curve and leave a steep edge looking solid.
+    const double dash = l.perDeviate * dashPerDeviate / l.div;
+    const double gap = l.perDeviate * gapPerDeviate / l.div;
+    s.SetDrawWidth(l.regressionWidth);
+    s.SetDrawStyle(hc::PenStyle::Solid);
+    for (double BandPoint::*edge : {&BandPoint::lower, &BandPoint::upper}) {
+        double phase = 0;  // distance walked into the current dash and gap
+        for (std::size_t i = 1; i < band.size(); ++i) {
+            SegmentEnd a{band[i - 1].*edge, band[i - 1].deviate};
+            SegmentEnd b{band[i].*edge, band[i].deviate};
+            if ((a.amount < l.ScaleMin && b.amount < l.ScaleMin) ||
+                (a.amount > l.ScaleMax && b.amount > l.ScaleMax))
+                continue;
+            // A piece crossing an end of the axis is cut there.
+            auto cut = [&](SegmentEnd& p, const SegmentEnd& q) {
+                for (double edgeAmount : {l.ScaleMin, l.ScaleMax})
+                    if ((p.amount - edgeAmount) * (q.amount - edgeAmount) < 0 &&
+                        (p.amount < l.ScaleMin || p.amount > l.ScaleMax)) {
+                        const double f = (edgeAmount - p.amount) / (q.amount - p.amount);
+                        p = {edgeAmount, p.deviate + f * (q.deviate - p.deviate)};
+                    }
+            };
+            cut(a, b);
+            cut(b, a);
+            const double x1 = l.X(a.amount), y1 = l.Y(a.deviate);
+            const double x2 = l.X(b.amount), y2 = l.Y(b.deviate);
+            const double length = std::hypot(x2 - x1, y2 - y1);
+            double at = 0;
+            while (at < length) {
+                const bool on = phase < dash;
+                const double step = std::min(length - at, on ? dash - phase : dash + gap - phase);
+                if (on && step > 0)
+                    s.Line(x1 + (x2 - x1) * at / length, y1 + (y2 - y1) * at / length,
+                           x1 + (x2 - x1) * (at + step) / length,
+                           y1 + (y2 - y1) * (at + step) / length, l.regressionColor);
+                at += step;
+                phase += step;
+                if (phase >= dash + gap)
+                    phase = 0;
+            }
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "common/core/surface.h"
 #include "rainprob/core/chart.h"
+#include "rainprob/core/fit_table.h"
 #include "rainprob/core/frequency.h"
 
 namespace rain {
@@ -32,6 +33,14 @@ std::vector<SegmentEnd> FitCurvePoints(const DistributionFit& fit, double ScaleM
 // The fit's line in the regression's pen: the normal fit exactly as DrawRegressionLine draws
 // it, the others as a polyline through FitCurvePoints.
 void DrawFitLine(hc::Surface& s, const ChartLayout& l, const DistributionFit& fit);
+
+// The ±1 standard-error band: its lower and upper edges dashed in the line's colour and width,
+// cut where they leave the axis range.
+// `dash` and `gap` in layout units per unit deviate.
+void DrawFitBand(hc::Surface& s, const ChartLayout& l, const std::vector<BandPoint>& band,
+                 double dash, double gap);
+// The standard-error band dashed, the limits dotted.
+void DrawFitBands(hc::Surface& s, const ChartLayout& l, const ChartBand& band);
 
 // The printed block of results for the fit: its header and its 1/10 and 1/50 values.
 void DrawFitResultLines(hc::Surface& s, const ChartLayout& l, const DistributionFit& fit,

@@ -7,6 +7,8 @@
 #include <numbers>
 
 #include "common/core/numbers.h"
+#include "rainprob/core/frequency_models.h"
+#include "rainprob/core/messages.h"
 
 namespace rain {
 
@@ -133,6 +135,10 @@ ReturnPeriodValue AmountsOfPeriod(const DistributionFit& fit, const NormalTable&
             v.wet = fit.location - fit.scale * std::log(-std::log1p(-inverse));
             break;
         }
+        default:
+            v.dry = fit.AmountAt(1.0 / years);
+            v.wet = fit.AmountAt(1.0 - 1.0 / years);
+            break;
     }
     v.dryMm = RoundToMm(v.dry);
     v.wetMm = RoundToMm(v.wet);
@@ -187,6 +193,24 @@ const char* DistributionNameOf(Distribution d) {
     return "";
 }
 
+const char* EstimationMethod(Distribution d) {
+    switch (d) {
+        case Distribution::Normal:
+        case Distribution::LogNormal:
+            return "regression on the normal deviates";
+        case Distribution::GumbelRegression:
+            return "regression on the reduced variates";
+        case Distribution::GumbelMoments:
+        case Distribution::Pearson3:
+        case Distribution::LogPearson3:
+            return "moments";
+        case Distribution::SqrtEt:
+            return "maximum likelihood";
+        default:
+            return "L-moments";
+    }
+}
+
 std::optional<Distribution> ParseDistribution(std::string_view name) {
     for (const DistributionName& n : kDistributionNames)
         if (name == n.name)
@@ -202,9 +226,47 @@ double DistributionFit::AmountAt(double F) const {
             return std::exp(location + scale * InverseNormal(F));
         case Distribution::GumbelMoments:
         case Distribution::GumbelRegression:
+        case Distribution::GumbelLMoments:
             return location + scale * ReducedVariate(F);
+        case Distribution::LogNormal3:
+            return models::GeneralNormalQuantile({location, scale, shape}, F);
+        case Distribution::Pearson3:
+            return location + scale * models::PearsonFactor(shape, F);
+        case Distribution::LogPearson3:
+            return std::pow(10.0, location + scale * models::PearsonFactor(shape, F));
+        case Distribution::Gev:
+            return models::GevQuantile({location, scale, shape}, F);
+        case Distribution::GenLogistic:
+            return models::LogisticQuantile({location, scale, shape}, F);
+        case Distribution::SqrtEt:
+            return models::SqrtEtQuantile({shape, scale}, F);
+        case Distribution::Exponential:
+            return location - scale * std::log1p(-F);
     }
     return location;
+}
+
+std::optional<double> DistributionFit::StandardVariate(double x) const {
+    switch (kind) {
+        case Distribution::LogNormal:
+            if (!(x > 0))
+                return std::nullopt;
+            return (std::log(x) - location) / scale;
+        case Distribution::LogPearson3:
+            if (!(x > 0))
+                return std::nullopt;
+            return (std::log10(x) - location) / scale;
+        case Distribution::LogNormal3:
+            return models::GeneralNormalVariate({location, scale, shape}, x);
+        case Distribution::SqrtEt:
+            return scale * x;
+        default:
+            return (x - location) / scale;
+    }
+}
+
+bool NeedsPositiveAmounts(Distribution d) {
+    return d == Distribution::LogNormal || d == Distribution::LogPearson3;
 }
 
 double DistributionFit::AmountAtDeviate(double z) const {
@@ -215,41 +277,97 @@ double DistributionFit::AmountAtDeviate(double z) const {
             return std::exp(location + scale * z);
         case Distribution::GumbelMoments:
         case Distribution::GumbelRegression:
+        case Distribution::GumbelLMoments:
             return location + scale * ReducedVariateOfDeviate(z);
+        default:
+            // F from the smaller tail, so that both ends keep their digits.
+            return AmountAt(0.5 * std::erfc(-z / std::numbers::sqrt2));
     }
-    return location;
 }
 
-hc::Result<DistributionFit> FitDistribution(const RainTable& t, const RainAnalysis& a,
-                                            Distribution d) {
+namespace {
+
+// A fit the record does not allow, in the words of the log-normal refusal.
+hc::Error Refusal(Distribution d, const std::string& ja, const std::string& en) {
+    return hc::FileError(
+        hc::ErrorKind::BadValue, "",
+        std::string(text::DistributionLabel(d)) + "は当てはめられません（" + ja + "）",
+        std::string("a ") + DistributionNameOf(d) + " fit is not possible: " + en);
+}
+
+// The record's first amount not above 0 mm (not below 0 mm for SQRT-ET), as an Error.
+std::optional<hc::Error> NonPositiveAmount(const RainTable& t, Distribution d) {
+    const bool zeroAllowed = d == Distribution::SqrtEt;
+    for (std::size_t i = 0; i < t.Rain.size(); ++i) {
+        if (t.Rain[i] > 0 || (zeroAllowed && t.Rain[i] == 0))
+            continue;
+        const std::string year = std::to_string(t.Years[i]);
+        const std::string amount = std::to_string(t.Rain[i]);
+        if (d == Distribution::LogNormal)
+            return hc::FileError(hc::ErrorKind::BadValue, "",
+                                 "対数正規分布には 0 mm より多い降水量が必要です（" + year +
+                                     " 年は " + amount + " mm）",
+                                 "a log-normal fit needs amounts above 0 mm (year " + year +
+                                     " has " + amount + " mm)");
+        const char* least = zeroAllowed ? " mm 以上" : " mm より多い";
+        return hc::FileError(hc::ErrorKind::BadValue, "",
+                             std::string(text::DistributionLabel(d)) + "には 0" + least +
+                                 "降水量が必要です（" + year + " 年は " + amount + " mm）",
+                             std::string("a ") + DistributionNameOf(d) + " fit needs amounts " +
+                                 (zeroAllowed ? "of 0 mm or more" : "above 0 mm") + " (year " +
+                                 year + " has " + amount + " mm)");
+    }
+    return std::nullopt;
+}
+
+bool ThreeParameters(Distribution d) {
+    switch (d) {
+        case Distribution::LogNormal3:
+        case Distribution::Pearson3:
+        case Distribution::LogPearson3:
+        case Distribution::Gev:
+        case Distribution::GenLogistic:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+hc::Result<DistributionFit> FitParameters(const RainTable& t, const RainAnalysis& a, Distribution d,
+                                          const DistributionFit* near) {
     const std::size_t n = t.Rain.size();
-    const std::vector<double> x(t.Rain.begin(), t.Rain.end());
+    std::vector<double> x(t.Rain.begin(), t.Rain.end());
+    if (NeedsPositiveAmounts(d) || d == Distribution::SqrtEt)
+        if (std::optional<hc::Error> e = NonPositiveAmount(t, d))
+            return *e;
+    if (ThreeParameters(d) && n < 3)
+        return Refusal(d, "3 年以上の記録が必要です", "it needs 3 years or more");
     DistributionFit f;
     f.kind = d;
-    // The variates of the plotted positions on the fit's own paper, and the values plotted
-    // against them.
-    std::vector<double> variate = a.deviate;
-    std::vector<double> plotted = x;
+    auto fromParameters = [&](const models::Parameters& p) {
+        f.location = p.location;
+        f.scale = p.scale;
+        f.shape = p.shape;
+    };
+    const models::LMoments lm = models::SampleLMoments(x);
+    const bool lmomentFit = d == Distribution::GumbelLMoments || d == Distribution::LogNormal3 ||
+                            d == Distribution::Gev || d == Distribution::GenLogistic ||
+                            d == Distribution::Exponential;
+    if (lmomentFit && !(lm.l2 > 0))
+        return Refusal(d, "降水量がすべて等しい記録です", "all amounts are equal");
     switch (d) {
         case Distribution::Normal:
             f.location = a.mean;
             f.scale = a.slope;
             break;
         case Distribution::LogNormal: {
-            for (std::size_t i = 0; i < n; ++i) {
-                if (t.Rain[i] <= 0) {
-                    const std::string year = std::to_string(t.Years[i]);
-                    const std::string amount = std::to_string(t.Rain[i]);
-                    return hc::FileError(hc::ErrorKind::BadValue, "",
-                                         "対数正規分布には 0 mm より多い降水量が必要です（" + year +
-                                             " 年は " + amount + " mm）",
-                                         "a log-normal fit needs amounts above 0 mm (year " + year +
-                                             " has " + amount + " mm)");
-                }
-                plotted[i] = std::log(x[i]);
-            }
-            f.location = Mean(plotted);
-            f.scale = SlopeThroughMean(plotted, f.location, variate);
+            std::vector<double> logs(n);
+            for (std::size_t i = 0; i < n; ++i)
+                logs[i] = std::log(x[i]);
+            f.location = Mean(logs);
+            f.scale = SlopeThroughMean(logs, f.location, a.deviate);
             break;
         }
         case Distribution::GumbelMoments: {
@@ -259,35 +377,153 @@ hc::Result<DistributionFit> FitDistribution(const RainTable& t, const RainAnalys
             const double s = std::sqrt(ss / static_cast<double>(n - 1));  // sample deviation
             f.scale = std::sqrt(6.0) * s / std::numbers::pi;
             f.location = a.mean - kEulerGamma * f.scale;
-            for (std::size_t i = 0; i < n; ++i)
-                variate[i] = ReducedVariate(a.pp[i]);
             break;
         }
         case Distribution::GumbelRegression: {
+            std::vector<double> y(n);
             for (std::size_t i = 0; i < n; ++i)
-                variate[i] = ReducedVariate(a.pp[i]);
-            const double my = Mean(variate);
+                y[i] = ReducedVariate(a.pp[i]);
+            const double my = Mean(y);
             double syy = 0, sxy = 0;
             for (std::size_t i = 0; i < n; ++i) {
-                syy += (variate[i] - my) * (variate[i] - my);
-                sxy += (x[i] - a.mean) * (variate[i] - my);
+                syy += (y[i] - my) * (y[i] - my);
+                sxy += (x[i] - a.mean) * (y[i] - my);
             }
             f.scale = sxy / syy;
             f.location = a.mean - f.scale * my;
             break;
         }
-    }
-    f.ppcc = Correlation(plotted, variate);
-    if (n > 2) {
-        double ss = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            const double fitted = d == Distribution::LogNormal
-                                      ? std::exp(f.location + f.scale * variate[i])
-                                      : f.location + f.scale * variate[i];
-            ss += (x[i] - fitted) * (x[i] - fitted);
+        case Distribution::GumbelLMoments:
+            fromParameters(models::GumbelByLMoments(lm));
+            break;
+        case Distribution::Exponential:
+            fromParameters(models::ExponentialByLMoments(lm));
+            break;
+        case Distribution::Gev:
+            fromParameters(models::GevByLMoments(lm));
+            // Hosking's approximation holds for L-skewness within -0.5..0.5; beyond k = -1 the
+            // mean is infinite.
+            if (!(f.shape > -1) || std::abs(lm.t3) > 0.5)
+                return Refusal(
+                    d,
+                    "L 歪度 " + hc::FixedDecimals(lm.t3, 3) +
+                        " で形状母数 k = " + hc::FixedDecimals(f.shape, 3) + " が範囲外です",
+                    "the shape k = " + hc::FixedDecimals(f.shape, 3) +
+                        " is out of range (L-skewness " + hc::FixedDecimals(lm.t3, 3) + ")");
+            break;
+        case Distribution::GenLogistic:
+            fromParameters(models::LogisticByLMoments(lm));
+            break;
+        case Distribution::LogNormal3: {
+            if (std::abs(lm.t3) >= 0.95)
+                return Refusal(
+                    d, "L 歪度 " + hc::FixedDecimals(lm.t3, 3) + " が範囲外です",
+                    "the L-skewness " + hc::FixedDecimals(lm.t3, 3) + " is out of range");
+            fromParameters(models::GeneralNormalByLMoments(lm));
+            break;
         }
-        f.standardError = std::sqrt(ss / static_cast<double>(n - 2));
+        case Distribution::Pearson3:
+        case Distribution::LogPearson3: {
+            if (d == Distribution::LogPearson3)
+                for (double& v : x)
+                    v = std::log10(v);
+            const models::Moments m = models::SampleMoments(x);
+            if (!(m.deviation > 0))
+                return Refusal(d, "降水量がすべて等しい記録です", "all amounts are equal");
+            f.location = m.mean;
+            f.scale = m.deviation;
+            f.shape = m.skew;
+            break;
+        }
+        case Distribution::SqrtEt: {
+            std::optional<models::SqrtEt> p =
+                models::FitSqrtEt(x, near ? std::optional<double>(near->scale) : std::nullopt);
+            if (!p)
+                return Refusal(d, "最尤法の解が求まりません", "the likelihood has no maximum");
+            f.shape = p->a;
+            f.scale = p->b;
+            break;
+        }
     }
+    if (!std::isfinite(f.location) || !std::isfinite(f.scale) || !std::isfinite(f.shape))
+        return Refusal(d, "母数が求まりません", "the parameters cannot be computed");
+    return f;
+}
+
+hc::Result<DistributionFit> FitDistribution(const RainTable& t, const RainAnalysis& a,
+                                            Distribution d) {
+    hc::Result<DistributionFit> fitted = FitParameters(t, a, d);
+    if (!fitted)
+        return fitted;
+    DistributionFit f = *fitted;
+    const std::size_t n = t.Rain.size();
+    const std::vector<double> x(t.Rain.begin(), t.Rain.end());
+    if (!(f.scale > 0)) {
+        // A level line through equal amounts (the regressions): nothing to correlate.
+        const double level = f.AmountAtDeviate(0);
+        double ss = 0;
+        for (double v : x)
+            ss += (v - level) * (v - level);
+        if (n > 2)
+            f.standardError = std::sqrt(ss / static_cast<double>(n - 2));
+        return f;
+    }
+    // The standard variates of the plotted amounts, and of the fit at their positions.
+    std::vector<double> observed(n), expected(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::optional<double> s = f.StandardVariate(x[i]);
+        if (!s)
+            return Refusal(d,
+                           std::to_string(t.Years[i]) + " 年の " + std::to_string(t.Rain[i]) +
+                               " mm が分布の範囲外です",
+                           "year " + std::to_string(t.Years[i]) + " (" + std::to_string(t.Rain[i]) +
+                               " mm) lies outside its range");
+        observed[i] = *s;
+    }
+    switch (d) {
+        case Distribution::Normal:
+        case Distribution::LogNormal:
+            // On the program's own paper: the deviates of the positions from the table.
+            for (std::size_t i = 0; i < n; ++i)
+                expected[i] = a.deviate[i];
+            break;
+        case Distribution::GumbelMoments:
+        case Distribution::GumbelRegression:
+        case Distribution::GumbelLMoments:
+            for (std::size_t i = 0; i < n; ++i)
+                expected[i] = ReducedVariate(a.pp[i]);
+            break;
+        default:
+            for (std::size_t i = 0; i < n; ++i)
+                expected[i] = f.StandardVariate(f.AmountAt(a.pp[i])).value_or(NAN);
+            break;
+    }
+    // The fit's amounts at the plotted positions, for the standard error: the normal, log-normal
+    // and Gumbel lines at the variates above (the table's deviates, as drawn), the exact
+    // quantile for the others.
+    const bool onVariates = d == Distribution::Normal || d == Distribution::LogNormal ||
+                            d == Distribution::GumbelMoments ||
+                            d == Distribution::GumbelRegression ||
+                            d == Distribution::GumbelLMoments;
+    std::vector<double> amounts(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const double v = f.location + f.scale * expected[i];
+        amounts[i] = !onVariates                    ? f.AmountAt(a.pp[i])
+                     : d == Distribution::LogNormal ? std::exp(v)
+                                                    : v;
+    }
+    f.ppcc = Correlation(observed, expected);
+    double ss = 0, sd = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        ss += (x[i] - amounts[i]) * (x[i] - amounts[i]);
+        sd += (observed[i] - expected[i]) * (observed[i] - expected[i]);
+    }
+    if (n > 2)
+        f.standardError = std::sqrt(ss / static_cast<double>(n - 2));
+    const std::optional<double> s99 = f.StandardVariate(f.AmountAt(0.99));
+    const std::optional<double> s01 = f.StandardVariate(f.AmountAt(0.01));
+    if (s99 && s01 && *s99 != *s01 && std::isfinite(sd))
+        f.slsc = std::sqrt(sd / static_cast<double>(n)) / std::abs(*s99 - *s01);
     return f;
 }
 

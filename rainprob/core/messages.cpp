@@ -1,6 +1,7 @@
 #include "rainprob/core/messages.h"
 
 #include "common/core/numbers.h"
+#include "rainprob/core/fit_table.h"
 
 namespace rain::text {
 
@@ -27,7 +28,16 @@ constexpr DistributionText kDistributionTexts[] = {
     {Distribution::Normal, "正規分布(&N)", "正規分布"},
     {Distribution::LogNormal, "対数正規分布(&L)", "対数正規分布"},
     {Distribution::GumbelMoments, "グンベル分布 (積率法)(&M)", "グンベル分布 (積率法)"},
-    {Distribution::GumbelRegression, "グンベル分布 (回帰)(&G)", "グンベル分布 (回帰)"}};
+    {Distribution::GumbelRegression, "グンベル分布 (回帰)(&G)", "グンベル分布 (回帰)"},
+    {Distribution::GumbelLMoments, "グンベル分布 (L 積率法)(&U)", "グンベル分布 (L 積率法)"},
+    {Distribution::LogNormal3, "3 母数対数正規分布 (L 積率法)(&3)", "3 母数対数正規分布"},
+    {Distribution::Pearson3, "ピアソンⅢ型分布 (積率法)(&P)", "ピアソンⅢ型分布"},
+    {Distribution::LogPearson3, "対数ピアソンⅢ型分布 (積率法)(&R)", "対数ピアソンⅢ型分布"},
+    {Distribution::Gev, "一般化極値分布 (L 積率法)(&V)", "一般化極値分布"},
+    {Distribution::GenLogistic, "一般化ロジスティック分布 (L 積率法)(&O)",
+     "一般化ロジスティック分布"},
+    {Distribution::SqrtEt, "平方根指数型最大値分布 SQRT-ET (最尤法)(&S)", "SQRT-ET"},
+    {Distribution::Exponential, "指数分布 (L 積率法)(&X)", "指数分布"}};
 
 const PositionText& Of(PlottingPosition p) {
     for (const PositionText& t : kPositionTexts)
@@ -80,14 +90,47 @@ const char* DistributionLabel(Distribution d) {
     return Of(d).label;
 }
 
+const char* MethodLabel(Distribution d) {
+    switch (d) {
+        case Distribution::Normal:
+        case Distribution::LogNormal:
+        case Distribution::GumbelRegression:
+            return "回帰";
+        case Distribution::GumbelMoments:
+        case Distribution::Pearson3:
+        case Distribution::LogPearson3:
+            return "積率法";
+        case Distribution::SqrtEt:
+            return "最尤法";
+        default:
+            return "L 積率法";
+    }
+}
+
 std::string FitHeading(PlottingPosition p, Distribution d) {
     return std::string("分布：") + DistributionLabel(d) + "　プロット位置：" + PositionLabel(p);
 }
 
 std::string FitQuality(const DistributionFit& fit) {
     const std::string ppcc = fit.ppcc ? hc::FixedDecimals(*fit.ppcc, 4) : "－";
-    const std::string se = fit.standardError ? hc::FixedDecimals(*fit.standardError, 1) + " mm" : "－";
-    return "確率プロット相関係数：" + ppcc + "　標準誤差：" + se;
+    const std::string se =
+        fit.standardError ? hc::FixedDecimals(*fit.standardError, 1) + " mm" : "－";
+    std::string line = "確率プロット相関係数：" + ppcc + "　標準誤差：" + se;
+    if (fit.slsc)
+        line += "　SLSC：" + hc::FixedDecimals(*fit.slsc, 3);
+    return line;
+}
+
+std::string JackknifeNote(int years, const std::optional<hc::Error>& refused) {
+    if (refused)
+        return "推定誤差なし：" + refused->ja;
+    return "ジャックナイフ法：1 年ずつ除いた " + std::to_string(years) +
+           " 通りの当てはめから（推定値はその平均、補正値は偏りを補正した値、推定誤差は標準誤差）";
+}
+
+std::string FitTableHeading(PlottingPosition p) {
+    return std::string("プロット位置：") + PositionLabel(p) + "　SLSC が " +
+           hc::FixedDecimals(kSlscAcceptance, 2) + " 以下の分布を適合とします";
 }
 
 }  // namespace rain::text

@@ -3,6 +3,7 @@
 // no message of their own.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "common/core/result.h"
@@ -37,18 +38,28 @@ inline constexpr const char* kFrequencyMenu = "確率解析(&R)";
 inline constexpr const char* kPositionMenu = "プロット位置(&P)";
 inline constexpr const char* kDistributionMenu = "確率分布(&D)";
 inline constexpr const char* kReturnPeriodItem = "確率年表(&T)...";
+inline constexpr const char* kFitTableItem = "適合度(&F)...";
+inline constexpr const char* kBandItem = "推定誤差の幅を表示(&B)";
 // Menu captions: the name and, for the positions, the formula of rank i of n.
 const char* PositionCaption(PlottingPosition p);
 const char* DistributionCaption(Distribution d);
 // Short names for the table window and the status line ("ハーゼン", "対数正規分布").
 const char* PositionLabel(PlottingPosition p);
 const char* DistributionLabel(Distribution d);
+// The estimation method in a word: 回帰, 積率法, L 積率法, 最尤法.
+const char* MethodLabel(Distribution d);
 
 // The return-period table window.
 inline constexpr const char* kReturnPeriodTitle = "確率年表";
 inline constexpr const char* kPeriodHeader = "再現期間（年）";
 inline constexpr const char* kDryHeader = "渇水年降水量（mm）";
 inline constexpr const char* kWetHeader = "豊水年降水量（mm）";
+// The jackknife columns, in two lines to keep the window narrow: dry year, then wet year.
+inline constexpr const char* kJackknifeHeaders[] = {
+    "渇水年\n推定値（mm）", "渇水年\n補正値（mm）", "渇水年\n推定誤差（mm）",
+    "豊水年\n推定値（mm）", "豊水年\n補正値（mm）", "豊水年\n推定誤差（mm）"};
+// "ジャックナイフ法：1 年ずつ除いた 26 通りの当てはめから…" or why there is none.
+std::string JackknifeNote(int years, const std::optional<hc::Error>& refused);
 inline constexpr const char* kSaveCsvButton = "CSV で保存(&S)...";
 inline constexpr const char* kCopyButton = "コピー(&C)";
 inline constexpr const char* kCloseButton = "閉じる";
@@ -58,5 +69,17 @@ inline constexpr const char* kCsvFilter = "CSV ファイル (*.csv)|*.csv";
 std::string FitHeading(PlottingPosition p, Distribution d);
 // "確率プロット相関係数：0.9871　標準誤差：84.6 mm" (「－」 where the record gives none).
 std::string FitQuality(const DistributionFit& fit);
+
+// The fit table window.
+inline constexpr const char* kFitTableTitle = "適合度";
+// clang-format off
+inline constexpr const char* kFitTableHeaders[] = {
+    "順位", "確率分布", "推定法", "SLSC", "適合", "確率プロット相関係数", "標準誤差（mm）",
+    "1/100 豊水年（mm）", "推定誤差（mm）", "当てはめられない理由"};
+// clang-format on
+inline constexpr const char* kFitTableCsvTitle = "適合度を保存";
+inline constexpr const char* kFitTableCopied = "適合度の表をクリップボードにコピーしました";
+// "プロット位置：ハーゼン　SLSC が 0.04 以下の分布を適合とします"
+std::string FitTableHeading(PlottingPosition p);
 
 }  // namespace rain::text

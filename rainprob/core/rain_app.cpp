@@ -48,6 +48,7 @@ hc::Status RainApp::Load(const std::string& path) {
     analysis_ = std::move(fresh->analysis);
     fit_ = fresh->fit;
     loaded_ = true;
+    Refit();
     if (!defaultsSet_) {
         ChartSettings defaults;
         defaults.offsetRight = settings_.offsetRight;
@@ -117,6 +118,8 @@ hc::Status RainApp::SetFrequencyAnalysis(PlottingPosition position, Distribution
         }
         analysis_ = std::move(*analysis);
         fit_ = *fit;
+        position_ = position;
+        Refit();
     }
     position_ = position;
     distribution_ = distribution;
@@ -125,6 +128,41 @@ hc::Status RainApp::SetFrequencyAnalysis(PlottingPosition position, Distribution
 
 const DistributionFit* RainApp::ChartFit() const {
     return distribution_ == Distribution::Normal ? nullptr : &fit_;
+}
+
+const ChartBand* RainApp::ChartBand() const {
+    return bandShown_ && !(band_.standardError.empty() && band_.limits.empty()) ? &band_ : nullptr;
+}
+
+void RainApp::Refit() {
+    hc::Result<std::vector<DistributionFit>> refits =
+        LeaveOneOutFits(table_, Normal(), position_, fit_);
+    leaveOneOut_.clear();
+    jackknifeRefused_.reset();
+    if (refits) {
+        leaveOneOut_ = std::move(*refits);
+    } else {
+        jackknifeRefused_ = refits.error();
+        jackknifeRefused_->file = DataPath();
+    }
+    SetBandShown(bandShown_);
+}
+
+void RainApp::SetBandShown(bool on) {
+    bandShown_ = on;
+    band_ = {};
+    if (!on || !loaded_)
+        return;
+    band_.standardError = ConfidenceBand(fit_, leaveOneOut_);
+    band_.limits = LogPearsonLimits(fit_, table_.Count());
+}
+
+std::vector<FitTableRow> RainApp::FitTable() const {
+    return BuildFitTable(table_, analysis_, Normal(), position_);
+}
+
+std::string RainApp::FitTableCsv() const {
+    return rain::FitTableCsv(FitTable(), position_);
 }
 
 std::string RainApp::Caption() const {
@@ -142,11 +180,11 @@ std::int32_t RainApp::ShownMean() const {
 }
 
 void RainApp::DrawScreen(hc::Surface& s) const {
-    DrawScreenChart(s, table_, analysis_, Normal(), settings_, ChartFit());
+    DrawScreenChart(s, table_, analysis_, Normal(), settings_, ChartFit(), ChartBand());
 }
 
 void RainApp::PrintChart(hc::Surface& printer) const {
-    rain::PrintChart(printer, table_, analysis_, Normal(), settings_, ChartFit());
+    rain::PrintChart(printer, table_, analysis_, Normal(), settings_, ChartFit(), ChartBand());
 }
 
 std::string RainApp::Csv() const {
@@ -154,11 +192,11 @@ std::string RainApp::Csv() const {
 }
 
 std::vector<ReturnPeriodValue> RainApp::ReturnPeriods() const {
-    return ReturnPeriodTable(fit_, Normal());
+    return ReturnPeriodTable(fit_, Normal(), leaveOneOut_);
 }
 
 std::string RainApp::ReturnPeriodCsv() const {
-    return rain::ReturnPeriodCsv(fit_, Normal(), position_);
+    return rain::ReturnPeriodCsv(fit_, position_, ReturnPeriods(), jackknifeRefused_);
 }
 
 }  // namespace rain

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "common/core/result.h"
 #include "common/core/surface.h"
 #include "rainprob/core/analysis.h"
+#include "rainprob/core/fit_table.h"
 #include "rainprob/core/frequency.h"
 #include "rainprob/core/rain_data.h"
 #include "rainprob/core/settings.h"
@@ -106,16 +108,37 @@ class RainApp {
     std::string Csv() const;
     // The dry-year and wet-year amounts of the return periods from the fit in force, and the
     // same as the return-period window saves them.
+    // Both carry the jackknife of every amount where the record allows one.
     std::vector<ReturnPeriodValue> ReturnPeriods() const;
     std::string ReturnPeriodCsv() const;
+    // The leave-one-out refits of the fit in force, or why there are none.
+    const std::vector<DistributionFit>& LeaveOneOut() const { return leaveOneOut_; }
+    const std::optional<hc::Error>& JackknifeRefused() const { return jackknifeRefused_; }
+    // The 適合度 table of every distribution on the record and positions in force, and the same
+    // as CSV.
+    std::vector<FitTableRow> FitTable() const;
+    std::string FitTableCsv() const;
+    // The ±1 standard-error band of the line on the chart and the printed sheet (log-Pearson
+    // III: with its 90 % limits); drawn only where the jackknife is possible and the line is
+    // shown.
+    void SetBandShown(bool on);
+    bool BandShown() const { return bandShown_; }
 
   private:
     // The fit handed to the chart: none for the normal fit, whose line is the regression's.
     const DistributionFit* ChartFit() const;
+    // The band drawn, or none.
+    const rain::ChartBand* ChartBand() const;
+    // The leave-one-out refits (and the band) of the fit in force, after a load or a choice.
+    void Refit();
 
     RainTable table_;
     RainAnalysis analysis_;
     DistributionFit fit_;
+    std::vector<DistributionFit> leaveOneOut_;
+    std::optional<hc::Error> jackknifeRefused_;
+    rain::ChartBand band_;
+    bool bandShown_ = false;
     PlottingPosition position_ = PlottingPosition::Hazen;
     Distribution distribution_ = Distribution::Normal;
     ChartSettings settings_;

@@ -24,6 +24,7 @@
 #include "rainprob/core/help_texts.h"
 #include "rainprob/core/messages.h"
 #include "rainprob/ui/about_texts.h"
+#include "rainprob/ui/fit_table_window.h"
 #include "rainprob/ui/form_layout.h"
 #include "rainprob/ui/mask_editor.h"
 #include "rainprob/ui/print_position_window.h"
@@ -390,6 +391,13 @@ void MainWindow::BuildFrequencyMenu() {
     QAction* table = frequencyMenu_->addAction(text::kReturnPeriodItem);
     table->setObjectName("mnuFreqTableItem");
     connect(table, &QAction::triggered, this, &MainWindow::OpenReturnPeriods);
+    QAction* fits = frequencyMenu_->addAction(text::kFitTableItem);
+    fits->setObjectName("mnuFreqFitItem");
+    connect(fits, &QAction::triggered, this, &MainWindow::OpenFitTable);
+    bandItem_ = frequencyMenu_->addAction(text::kBandItem);
+    bandItem_->setObjectName("mnuFreqBandItem");
+    bandItem_->setCheckable(true);
+    connect(bandItem_, &QAction::triggered, this, &MainWindow::ToggleBand);
     ShowFrequencyChoice();
 }
 
@@ -712,6 +720,8 @@ void MainWindow::ShowFrequencyChoice() {
         distributionItems_[i]->setChecked(kDistributionNames[i].id == app_.DistributionChoice());
     if (returnPeriods_)
         returnPeriods_->Refresh();
+    if (fitTable_)
+        fitTable_->Refresh();
 }
 
 void MainWindow::ChoosePosition(PlottingPosition position) {
@@ -732,6 +742,24 @@ void MainWindow::ChooseFrequencyAnalysis(PlottingPosition position, Distribution
     }
     ShowStatus(
         hc::Q(text::FitHeading(position, distribution) + "　" + text::FitQuality(app_.Fit())));
+    RefreshChart(ChartAction::Redraw);
+}
+
+void MainWindow::OpenFitTable() {
+    if (!fitTable_) {
+        fitTable_ = new FitTableWindow(this, platform_, app_);
+        fitTable_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    fitTable_->Refresh();
+    fitTable_->show();
+    fitTable_->raise();
+}
+
+// The band needs the line: with 回帰結果を表示しない it waits for the line to be shown.
+void MainWindow::ToggleBand(bool on) {
+    app_.SetBandShown(on);
+    if (on && app_.JackknifeRefused())
+        ShowStatus(hc::Q(text::JackknifeNote(app_.Table().Count(), app_.JackknifeRefused())));
     RefreshChart(ChartAction::Redraw);
 }
 

@@ -29,6 +29,7 @@ namespace rain {
 
 class MaskEditor;
 class ReturnPeriodWindow;
+class FitTableWindow;
 
 // Title of message boxes that have none of their own.
 inline constexpr const char* kAppTitle = "rainprob";
@@ -78,6 +79,8 @@ class MainWindow : public QMainWindow {
     void ChoosePosition(rain::PlottingPosition position);
     void ChooseDistribution(rain::Distribution distribution);
     void OpenReturnPeriods();
+    void OpenFitTable();
+    void ToggleBand(bool on);
 
   private:
     void BuildPanel(QWidget* client);
@@ -147,6 +150,8 @@ class MainWindow : public QMainWindow {
     QPointer<hc::SplashWindow> splash_;
     QPointer<MaskEditor> editor_;
     QPointer<ReturnPeriodWindow> returnPeriods_;
+    QPointer<FitTableWindow> fitTable_;
+    QAction* bandItem_ = nullptr;  // mnuFreqBandItem
 };
 
 }  // namespace rain

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "common/core/file_write.h"
+#include "common/core/numbers.h"
 #include "common/render/fonts.h"
 #include "common/ui/window_helpers.h"
 #include "rainprob/core/messages.h"
@@ -19,7 +20,12 @@ namespace rain {
 
 namespace {
 
-constexpr int kColumns = 3;  // return period, dry year, wet year
+// return period, dry year, wet year, then the jackknife of each
+constexpr int kColumns = 3 + static_cast<int>(std::size(text::kJackknifeHeaders));
+
+QString Mm(double v) {
+    return QString::number(static_cast<qlonglong>(hc::RoundHalfEven(v)));
+}
 
 }  // namespace
 
@@ -34,9 +40,15 @@ ReturnPeriodWindow::ReturnPeriodWindow(QWidget* parent, hc::PlatformServices& pl
     fitLine_->setObjectName("lblFit");
     qualityLine_ = new QLabel(this);
     qualityLine_->setObjectName("lblQuality");
+    jackknifeLine_ = new QLabel(this);
+    jackknifeLine_->setObjectName("lblJackknife");
+    jackknifeLine_->setWordWrap(true);
     table_ = new QTableWidget(static_cast<int>(std::size(kReturnPeriods)), kColumns, this);
     table_->setObjectName("tblReturnPeriods");
-    table_->setHorizontalHeaderLabels({text::kPeriodHeader, text::kDryHeader, text::kWetHeader});
+    QStringList headers{text::kPeriodHeader, text::kDryHeader, text::kWetHeader};
+    for (const char* h : text::kJackknifeHeaders)
+        headers << h;
+    table_->setHorizontalHeaderLabels(headers);
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -60,6 +72,7 @@ ReturnPeriodWindow::ReturnPeriodWindow(QWidget* parent, hc::PlatformServices& pl
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     layout->addWidget(fitLine_);
     layout->addWidget(qualityLine_);
+    layout->addWidget(jackknifeLine_);
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
     layout->addWidget(status_);
@@ -67,7 +80,7 @@ ReturnPeriodWindow::ReturnPeriodWindow(QWidget* parent, hc::PlatformServices& pl
     // Room for every row and the longest header without scroll bars; the layout keeps the
     // parts apart below that.
     table_->resizeColumnsToContents();
-    int tableHeight = table_->horizontalHeader()->height() + 2 * table_->frameWidth();
+    int tableHeight = table_->horizontalHeader()->sizeHint().height() + 2 * table_->frameWidth();
     for (int r = 0; r < table_->rowCount(); ++r)
         tableHeight += table_->rowHeight(r);
     int tableWidth = 2 * table_->frameWidth();
@@ -82,12 +95,20 @@ ReturnPeriodWindow::ReturnPeriodWindow(QWidget* parent, hc::PlatformServices& pl
 void ReturnPeriodWindow::Refresh() {
     fitLine_->setText(hc::Q(text::FitHeading(app_.Position(), app_.DistributionChoice())));
     qualityLine_->setText(hc::Q(text::FitQuality(app_.Fit())));
+    jackknifeLine_->setText(
+        hc::Q(text::JackknifeNote(app_.Table().Count(), app_.JackknifeRefused())));
     const std::vector<ReturnPeriodValue> rows = app_.ReturnPeriods();
     table_->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < table_->rowCount(); ++r) {
         const ReturnPeriodValue& v = rows[static_cast<std::size_t>(r)];
-        const QString cells[kColumns] = {QString::number(v.years), QString::number(v.dryMm),
-                                         QString::number(v.wetMm)};
+        QString cells[kColumns] = {QString::number(v.years), QString::number(v.dryMm),
+                                   QString::number(v.wetMm)};
+        int c = 3;
+        for (const std::optional<JackknifeValue>& j : {v.dryJackknife, v.wetJackknife}) {
+            cells[c++] = j ? Mm(j->mean) : QString();
+            cells[c++] = j ? Mm(j->corrected) : QString();
+            cells[c++] = j ? hc::Q(hc::FixedDecimals(j->standardError, 1)) : QString();
+        }
         for (int c = 0; c < kColumns; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -101,7 +122,7 @@ QString ReturnPeriodWindow::TableText() const {
     QStringList lines;
     QStringList header;
     for (int c = 0; c < kColumns; ++c)
-        header << table_->horizontalHeaderItem(c)->text();
+        header << table_->horizontalHeaderItem(c)->text().replace('\n', ' ');
     lines << header.join('\t');
     for (int r = 0; r < table_->rowCount(); ++r) {
         QStringList row;

@@ -1,5 +1,6 @@
-// The return-period table: the dry-year and wet-year amounts of 2 to 100 years from the fit in
-// force, with the fit's correlation and standard error so that fits can be compared; saved as
+// The return-period table: the dry-year and wet-year amounts of 2 to 500 years from the fit in
+// force with their jackknife estimates, bias-corrected values and standard errors, and the fit's
+// correlation, standard error and SLSC so that fits can be compared; saved as
 // CSV or copied for a spreadsheet. It follows the main window's choices while it stays open.
 #pragma once
 
@@ -14,7 +15,8 @@ class QTableWidget;
 namespace rain {
 
 // Named frmReturnPeriods; the table is tblReturnPeriods, the buttons cmdSaveCsv, cmdCopy and
-// cmdClose, the fit lines lblFit and lblQuality, the outcome of a save or copy lblStatus.
+// cmdClose, the fit lines lblFit, lblQuality and lblJackknife, the outcome of a save or copy
+// lblStatus.
 class ReturnPeriodWindow : public QDialog {
     Q_OBJECT
   public:
@@ -22,7 +24,8 @@ class ReturnPeriodWindow : public QDialog {
 
     // Fills the table again from the record and the fit in force.
     void Refresh();
-    // The table as copied: a header row, then one row per return period, tab-separated.
+    // The table as copied: a header row (each header on one line), then one row per return
+    // period, tab-separated.
     QString TableText() const;
 
   private Q_SLOTS:
@@ -34,6 +37,7 @@ class ReturnPeriodWindow : public QDialog {
     const RainApp& app_;
     QLabel* fitLine_;
     QLabel* qualityLine_;
+    QLabel* jackknifeLine_;
     QTableWidget* table_;
     QLabel* status_;
 };

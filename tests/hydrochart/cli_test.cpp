@@ -401,20 +401,27 @@ TEST_F(HydrochartCli, RainPositionsFitsAndReturnPeriods) {
     EXPECT_NEAR(g["fit"].toObject()["scale"].toDouble(), alpha, 1e-9);
     EXPECT_NEAR(g["fit"].toObject()["location"].toDouble(), mean - 0.5772157 * alpha, 1e-3);
     // 100 years: y = -ln(-ln 0.99) = 4.60015.
-    const QJsonObject y100 = g["return_periods"].toArray()[6].toObject();
+    const QJsonObject y100 = g["return_periods"].toArray()[8].toObject();
     EXPECT_EQ(y100["years"].toInt(), 100);
     EXPECT_NEAR(y100["wet_mm"].toDouble(), mean - 0.5772157 * alpha + 4.600149 * alpha, 1e-2);
     // The normal fit's 10 and 50 years are the printed design values 1008/1371 and 899/1481;
-    // 2 years is the mean 1189.77 either way.
+    // 2 years is the mean 1189.77 either way. Each row goes on with its jackknife.
     HydrochartRun csv = RunHydrochart("rain", {kRain, "--return-periods", "--csv"});
     const QList<QByteArray> rows = csv.out.split('\n');
-    // 6 fit rows and their header, a blank line, the periods' header and 7 periods, the last
+    // 10 fit rows and their header, a blank line, the periods' header and 12 periods, the last
     // newline.
-    ASSERT_EQ(rows.size(), 17) << csv.out.toStdString();
-    EXPECT_TRUE(rows[8].startsWith("return period (years),")) << rows[8].toStdString();
-    EXPECT_TRUE(rows[9].startsWith("2,") && rows[9].endsWith(",1190,1190"));
-    EXPECT_TRUE(rows[11].endsWith(",1008,1371")) << rows[11].toStdString();
-    EXPECT_TRUE(rows[14].endsWith(",899,1481")) << rows[14].toStdString();
+    ASSERT_EQ(rows.size(), 26) << csv.out.toStdString();
+    EXPECT_TRUE(rows[12].startsWith("return period (years),")) << rows[12].toStdString();
+    EXPECT_TRUE(rows[13].startsWith("2,") && rows[13].contains(",1190,1190,"));
+    EXPECT_TRUE(rows[16].contains(",1008,1371,")) << rows[16].toStdString();
+    EXPECT_TRUE(rows[19].contains(",899,1481,")) << rows[19].toStdString();
+    // The fit table ranks all twelve distributions; --return-periods and --fit-table exclude
+    // each other.
+    const QList<QByteArray> fits =
+        RunHydrochart("rain", {kRain, "--fit-table", "--csv"}).out.split('\n');
+    ASSERT_EQ(fits.size(), 18);
+    EXPECT_TRUE(fits[5].startsWith("1,")) << fits[5].toStdString();
+    EXPECT_EQ(RunHydrochart("rain", {kRain, "--fit-table", "--return-periods", "--csv"}).status, 2);
 }
 
 TEST_F(HydrochartCli, FlowNormalDepthRatingAndFroudeByHand) {

@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "common/core/input_limits.h"
+#include "common/core/numbers.h"
 #include "rainprob/core/chart.h"
 #include "rainprob/core/fit_chart.h"
 #include "rainprob/core/numbers_csv.h"
@@ -127,7 +128,7 @@ TEST_F(RainWindow, FrequencyMenuDrivesTheChartAndTheDesignValues) {
     auto* periods = form->findChild<ReturnPeriodWindow*>("frmReturnPeriods");
     ASSERT_NE(periods, nullptr);
     auto* table = hc::test::Child<QTableWidget>(periods, "tblReturnPeriods");
-    ASSERT_EQ(table->rowCount(), 7);
+    ASSERT_EQ(table->rowCount(), static_cast<int>(std::size(kReturnPeriods)));
 
     struct Case {
         const char* item;
@@ -141,6 +142,10 @@ TEST_F(RainWindow, FrequencyMenuDrivesTheChartAndTheDesignValues) {
         {"mnuFreqPosVal(4)", PlottingPosition::Blom, Distribution::Normal},
         {"mnuFreqDistVal(1)", PlottingPosition::Blom, Distribution::LogNormal},
         {"mnuFreqDistVal(2)", PlottingPosition::Blom, Distribution::GumbelMoments},
+        {"mnuFreqDistVal(3)", PlottingPosition::Blom, Distribution::GumbelRegression},
+        {"mnuFreqDistVal(7)", PlottingPosition::Blom, Distribution::LogPearson3},
+        {"mnuFreqDistVal(8)", PlottingPosition::Blom, Distribution::Gev},
+        {"mnuFreqDistVal(10)", PlottingPosition::Blom, Distribution::SqrtEt},
         {"mnuFreqDistVal(3)", PlottingPosition::Blom, Distribution::GumbelRegression},
         {"mnuFreqPosVal(0)", PlottingPosition::Hazen, Distribution::GumbelRegression},
         {"mnuFreqDistVal(0)", PlottingPosition::Hazen, Distribution::Normal}};
@@ -181,11 +186,11 @@ TEST_F(RainWindow, FrequencyMenuDrivesTheChartAndTheDesignValues) {
         EXPECT_NE(App().Csv().find("dry year 1/50 (mm)," + std::to_string(v.dry50) + "\n"),
                   std::string::npos);
         // Rows of 10 and 50 years.
-        EXPECT_EQ(table->item(2, 0)->text(), "10");
-        EXPECT_EQ(table->item(2, 1)->text().toLongLong(), v.dry10);
-        EXPECT_EQ(table->item(2, 2)->text().toLongLong(), v.wet10);
-        EXPECT_EQ(table->item(5, 1)->text().toLongLong(), v.dry50);
-        EXPECT_EQ(table->item(5, 2)->text().toLongLong(), v.wet50);
+        EXPECT_EQ(table->item(3, 0)->text(), "10");
+        EXPECT_EQ(table->item(3, 1)->text().toLongLong(), v.dry10);
+        EXPECT_EQ(table->item(3, 2)->text().toLongLong(), v.wet10);
+        EXPECT_EQ(table->item(6, 1)->text().toLongLong(), v.dry50);
+        EXPECT_EQ(table->item(6, 2)->text().toLongLong(), v.wet50);
         const bool classicChoice =
             c.position == PlottingPosition::Hazen && c.distribution == Distribution::Normal;
         EXPECT_EQ(Picture()->Image() == classic, classicChoice);
@@ -245,11 +250,20 @@ TEST_F(RainWindow, ReturnPeriodTableSavesAndCopies) {
 
     hc::test::Click(periods, "cmdCopy");
     const QStringList lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 8);
-    EXPECT_EQ(lines[0],
-              QString::fromUtf8("再現期間（年）\t渇水年降水量（mm）\t豊水年降水量（mm）"));
-    const ReturnPeriodValue hundred = App().ReturnPeriods().back();
-    EXPECT_EQ(lines[7], QString("100\t%1\t%2").arg(hundred.dryMm).arg(hundred.wetMm));
+    ASSERT_EQ(lines.size(), 13);
+    EXPECT_TRUE(lines[0].startsWith(
+        QString::fromUtf8("再現期間（年）\t渇水年降水量（mm）\t豊水年降水量（mm）\t")));
+    // 500 years, then the jackknife: estimate and corrected value in mm, error to 0.1 mm.
+    const ReturnPeriodValue last = App().ReturnPeriods().back();
+    EXPECT_EQ(lines[12], QString("500\t%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8")
+                             .arg(last.dryMm)
+                             .arg(last.wetMm)
+                             .arg(std::llround(last.dryJackknife->mean))
+                             .arg(std::llround(last.dryJackknife->corrected))
+                             .arg(hc::FixedDecimals(last.dryJackknife->standardError, 1).c_str())
+                             .arg(std::llround(last.wetJackknife->mean))
+                             .arg(std::llround(last.wetJackknife->corrected))
+                             .arg(hc::FixedDecimals(last.wetJackknife->standardError, 1).c_str()));
 }
 
 // However small the user makes them, the windows keep their boxes, labels and picture apart.
@@ -298,4 +312,63 @@ TEST_F(RainWindow, WindowsKeepTheirPartsApart) {
     auto* years = Editor()->findChild<QWidget*>("Form4");
     ASSERT_NE(years, nullptr);
     ExpectApart(years, ShownChildren(years));
+}
+
+// The fit table ranks every distribution by SLSC with the 0.04 acceptance; the band item draws
+// the ±1 standard-error band dashed beside the line, on the screen and on paper, and only while
+// the line is shown.
+TEST_F(RainWindow, FitTableAndStandardErrorBand) {
+    PassSplash();
+    Open(WriteFile("rain.txt", test::RecordText(test::kTextbookMm)));
+    EXPECT_EQ(Item("mnuFreqFitItem")->text(), QString::fromUtf8("適合度(&F)..."));
+    EXPECT_EQ(Item("mnuFreqBandItem")->text(), QString::fromUtf8("推定誤差の幅を表示(&B)"));
+    // Mnemonics stay unique in the menu and in its distribution submenu.
+    for (const char* menu : {"mnuFreq", "mnuFreqDist"}) {
+        QSet<QChar> keys;
+        const QList<QAction*> actions = form->findChild<QMenu*>(menu)->actions();
+        for (QAction* a : actions) {
+            const qsizetype amp = a->text().indexOf('&');
+            if (amp < 0)
+                continue;
+            const QChar key = a->text().at(amp + 1).toUpper();
+            EXPECT_FALSE(keys.contains(key)) << menu << " " << a->text().toStdString();
+            keys.insert(key);
+        }
+    }
+    Item("mnuFreqFitItem")->trigger();
+    auto* window = form->findChild<QWidget*>("frmFitTable");
+    ASSERT_NE(window, nullptr);
+    auto* table = hc::test::Child<QTableWidget>(window, "tblFitTable");
+    ASSERT_EQ(table->rowCount(), static_cast<int>(std::size(kDistributionNames)));
+    double last = 0;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        EXPECT_EQ(table->item(r, 0)->text().toInt(), r + 1);
+        const double slsc = table->item(r, 3)->text().toDouble();
+        EXPECT_GE(slsc, last);
+        last = slsc;
+        EXPECT_EQ(table->item(r, 4)->text(), slsc <= 0.04 ? QString::fromUtf8("○") : "×");
+    }
+
+    Item("mnuAnaAll")->trigger();
+    const QImage plain = Picture()->Image();
+    // Lines on the printed sheet: the frame, the line, and the band's dashes.
+    auto lines = [&] {
+        platform.printer.ClearOps();
+        Item("mnuPrintOutItem")->trigger();
+        return static_cast<int>(platform.printer.OpsOf(hc::DrawOp::Kind::Line).size());
+    };
+    const int plainSheet = lines();
+    Item("mnuAnaNot")->trigger();
+    const int withoutLine = lines();
+    Item("mnuAnaAll")->trigger();
+    Item("mnuFreqBandItem")->trigger();
+    EXPECT_TRUE(Item("mnuFreqBandItem")->isChecked());
+    EXPECT_NE(Picture()->Image(), plain);
+    // Both edges, dashed, over most of the range between deviates -3 and +3.
+    EXPECT_GT(lines() - plainSheet, 100);
+    Item("mnuAnaNot")->trigger();
+    EXPECT_EQ(lines(), withoutLine);
+    Item("mnuAnaAll")->trigger();
+    Item("mnuFreqBandItem")->trigger();
+    EXPECT_EQ(Picture()->Image(), plain);
 }

@@ -137,3 +137,47 @@ TEST(FitChart, PrintedResultsAreThoseOfTheFit) {
         paper.TextsEqual(std::string(kWet10Label) + "1390mm  " + kWet50Label + "1587mm").size(),
         1u);
 }
+
+// The band's dashes on paper: each at most a dash long, inside the axis range where the band
+// leaves it (the upper edge passes 1500 mm), and one routine for both edges.
+TEST(FitBand, DashesStayInsideTheAxisRange) {
+    ChartSettings s;
+    s.ScaleMin = 500;
+    s.ScaleMax = 1500;
+    const ChartLayout l = PaperLayout(s);
+    const std::vector<BandPoint> band = {{-3, 400, 600}, {0, 1100, 1300}, {3, 1400, 1700}};
+    RecordingSurface paper = RecordingSurface::Paper();
+    DrawFitBand(paper, l, band, 1.0 / 25, 1.0 / 40);
+    const std::vector<DrawOp> lines = paper.OpsOf(DrawOp::Kind::Line);
+    ASSERT_GT(lines.size(), 20u);
+    const double dash = l.perDeviate / 25 / l.div;
+    double drawn = 0;
+    for (const DrawOp& op : lines) {
+        const double length = std::hypot(op.x2 - op.x1, op.y2 - op.y1);
+        EXPECT_LE(length, dash + 1e-9);
+        drawn += length;
+        for (double x : {op.x1, op.x2}) {
+            EXPECT_GE(x, l.X(500) - 1e-9);
+            EXPECT_LE(x, l.X(1500) + 1e-9);
+        }
+    }
+    // Dash 1/25 and gap 1/40 of a deviate: 40/65 of the edges' length inside the range is ink.
+    double inside = 0;
+    for (double BandPoint::*edge : {&BandPoint::lower, &BandPoint::upper})
+        for (std::size_t i = 1; i < band.size(); ++i) {
+            double a0 = band[i - 1].*edge, a1 = band[i].*edge;
+            double z0 = band[i - 1].deviate, z1 = band[i].deviate;
+            // Cut at the range by hand.
+            auto clip = [&](double& a, double& z, double ao, double zo) {
+                for (double end : {500.0, 1500.0})
+                    if ((a - end) * (ao - end) < 0 && (a < 500 || a > 1500)) {
+                        z += (end - a) / (ao - a) * (zo - z);
+                        a = end;
+                    }
+            };
+            clip(a0, z0, a1, z1);
+            clip(a1, z1, a0, z0);
+            inside += std::hypot(l.X(a1) - l.X(a0), l.Y(z1) - l.Y(z0));
+        }
+    EXPECT_NEAR(drawn / inside, 40.0 / 65.0, 0.03);
+}

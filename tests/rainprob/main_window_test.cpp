@@ -302,34 +302,47 @@ TEST_F(RainWindow, ChartAndNumbersLeaveTheWindow) {
     Open(record);
     Item("mnuAnaAll")->trigger();  // the design values on the sheet
     struct Case {
-        int position;      // index of mnuFreqPosVal
-        int distribution;  // index of mnuFreqDistVal
-        bool periods;      // the return-period window's table, not 数値を保存
+        int position;        // index of mnuFreqPosVal
+        int distribution;    // index of mnuFreqDistVal
+        const char* window;  // the table window saved (its menu item), else 数値を保存
         QStringList args;
+        bool band = false;  // 推定誤差の幅を表示
     };
     const Case cases[] = {
-        {1, 2, false, {"--position", "weibull", "--distribution", "gumbel"}},
-        {2, 1, false, {"--position", "cunnane", "--distribution", "lognormal"}},
-        {3, 2, true, {"--position", "gringorten", "--distribution", "gumbel", "--return-periods"}},
-        {4, 3, true, {"--position", "blom", "--distribution", "gumbel-regression",
-                      "--return-periods"}},
-        {0, 0, true, {"--return-periods"}},
+        {1, 2, nullptr, {"--position", "weibull", "--distribution", "gumbel"}},
+        {2, 1, nullptr, {"--position", "cunnane", "--distribution", "lognormal"}},
+        {3,
+         2,
+         "mnuFreqTableItem",
+         {"--position", "gringorten", "--distribution", "gumbel", "--return-periods"}},
+        {4,
+         3,
+         "mnuFreqTableItem",
+         {"--position", "blom", "--distribution", "gumbel-regression", "--return-periods"}},
+        {1, 8, nullptr, {"--position", "weibull", "--distribution", "gev", "--band"}, true},
+        {0, 7, "mnuFreqTableItem", {"--distribution", "logpearson3", "--return-periods"}},
+        {2, 0, "mnuFreqFitItem", {"--position", "cunnane", "--fit-table"}},
+        {0, 0, "mnuFreqTableItem", {"--return-periods"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
         Item(QString("mnuFreqPosVal(%1)").arg(c.position).toUtf8().constData())->trigger();
         Item(QString("mnuFreqDistVal(%1)").arg(c.distribution).toUtf8().constData())->trigger();
+        if (Item("mnuFreqBandItem")->isChecked() != c.band)
+            Item("mnuFreqBandItem")->trigger();
         const QStringList args = QStringList{file, "--mode", "2"} + c.args;
-        if (!c.periods) {
+        if (!c.window) {
             hc::test::ExpectExportsMatchHydrochart(form.get(), platform, "rain", args);
             continue;
         }
-        Item("mnuFreqTableItem")->trigger();
-        auto* periods = form->findChild<QWidget*>("frmReturnPeriods");
-        ASSERT_NE(periods, nullptr);
+        Item(c.window)->trigger();
+        QWidget* table = form->findChild<QWidget*>("frmReturnPeriods");
+        if (!table)
+            table = form->findChild<QWidget*>("frmFitTable");
+        ASSERT_NE(table, nullptr);
         hc::test::ExpectTableMatchesHydrochart(
-            platform, [&] { hc::test::Click(periods, "cmdSaveCsv"); }, "rain", args);
-        periods->close();
+            platform, [&] { hc::test::Click(table, "cmdSaveCsv"); }, "rain", args);
+        table->close();
         Flush();
     }
 }

@@ -218,11 +218,11 @@ TEST_F(RainAppTest, FrequencyChoiceBeforeTheLoadAppliesToIt) {
     for (std::size_t i = 0; i < app.Analysis().pp.size(); ++i)
         EXPECT_DOUBLE_EQ(app.Analysis().pp[i], app.Analysis().rank[i] / (n + 1.0));
     const std::vector<ReturnPeriodValue> rows = app.ReturnPeriods();
-    ASSERT_EQ(rows.size(), 7u);
-    // 1 in 100 wet year: u + alpha y with y = -ln(-ln 0.99) = 4.6001.
-    EXPECT_NEAR(rows.back().wet, app.Fit().location + 4.60014922 * app.Fit().scale, 1e-6);
+    ASSERT_EQ(rows.size(), std::size(kReturnPeriods));
+    // 1 in 500 wet year: u + alpha y with y = -ln(-ln 0.998) = 6.2136.
+    EXPECT_NEAR(rows.back().wet, app.Fit().location + 6.21360726 * app.Fit().scale, 1e-6);
     const std::string csv = app.ReturnPeriodCsv();
     EXPECT_NE(csv.find("gumbel-regression"), std::string::npos);
     EXPECT_NE(csv.find("weibull"), std::string::npos);
-    EXPECT_NE(csv.find("\n100," + hc::CsvNumber(rows.back().dry) + ","), std::string::npos);
+    EXPECT_NE(csv.find("\n500," + hc::CsvNumber(rows.back().dry) + ","), std::string::npos);
 }

@@ -1,0 +1,151 @@
+#include "rainprob/ui/fit_table_window.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "common/core/file_write.h"
+#include "common/core/numbers.h"
+#include "common/render/fonts.h"
+#include "common/ui/window_helpers.h"
+#include "rainprob/core/messages.h"
+
+namespace rain {
+
+namespace {
+
+constexpr int kColumns = static_cast<int>(std::size(text::kFitTableHeaders));
+
+QString Fixed(const std::optional<double>& v, int decimals) {
+    return v ? hc::Q(hc::FixedDecimals(*v, decimals)) : QString();
+}
+
+}  // namespace
+
+FitTableWindow::FitTableWindow(QWidget* parent, hc::PlatformServices& platform, const RainApp& app)
+    : QDialog(parent), platform_(platform), app_(app) {
+    setObjectName("frmFitTable");
+    setWindowTitle(text::kFitTableTitle);
+    setFont(hc::MakeFont(hc::kGothic, 9));
+    auto* layout = new QVBoxLayout(this);
+    heading_ = new QLabel(this);
+    heading_->setObjectName("lblPosition");
+    table_ = new QTableWidget(static_cast<int>(std::size(kDistributionNames)), kColumns, this);
+    table_->setObjectName("tblFitTable");
+    QStringList headers;
+    for (const char* h : text::kFitTableHeaders)
+        headers << h;
+    table_->setHorizontalHeaderLabels(headers);
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    status_ = new QLabel(this);
+    status_->setObjectName("lblStatus");
+    auto* buttons = new QHBoxLayout;
+    auto button = [&](const char* name, const char* caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        return b;
+    };
+    QPushButton* save = button("cmdSaveCsv", text::kSaveCsvButton);
+    QPushButton* copy = button("cmdCopy", text::kCopyButton);
+    buttons->addStretch(1);
+    QPushButton* close = button("cmdClose", text::kCloseButton);
+    connect(save, &QPushButton::clicked, this, &FitTableWindow::SaveCsv);
+    connect(copy, &QPushButton::clicked, this, &FitTableWindow::Copy);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    layout->addWidget(heading_);
+    layout->addWidget(table_, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(status_);
+    Refresh();
+    table_->resizeColumnsToContents();
+    int tableHeight = table_->horizontalHeader()->sizeHint().height() + 2 * table_->frameWidth();
+    for (int r = 0; r < table_->rowCount(); ++r)
+        tableHeight += table_->rowHeight(r);
+    table_->setMinimumHeight(tableHeight);
+    setMinimumSize(layout->minimumSize());
+    resize(900, layout->sizeHint().height());
+    hc::CentreOnScreen(this);
+}
+
+void FitTableWindow::Refresh() {
+    heading_->setText(hc::Q(text::FitTableHeading(app_.Position())));
+    const std::vector<FitTableRow> rows = app_.FitTable();
+    table_->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        const FitTableRow& row = rows[static_cast<std::size_t>(r)];
+        QString cells[kColumns];
+        cells[0] = row.rank ? QString::number(row.rank) : QString();
+        cells[1] = text::DistributionLabel(row.kind);
+        cells[2] = text::MethodLabel(row.kind);
+        if (row.fit) {
+            cells[3] = Fixed(row.fit->slsc, 3);
+            cells[4] = row.accepted ? "○" : "×";
+            cells[5] = Fixed(row.fit->ppcc, 4);
+            cells[6] = Fixed(row.fit->standardError, 1);
+            cells[7] = Fixed(row.wet100, 0);
+            cells[8] = Fixed(row.wet100Error, 1);
+        } else {
+            cells[9] = hc::Q(row.fit.error().ja);
+        }
+        for (int c = 0; c < kColumns; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            const bool words = c == 1 || c == 2 || c == 9;
+            item->setTextAlignment((words ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+            table_->setItem(r, c, item);
+        }
+    }
+    status_->clear();
+}
+
+QString FitTableWindow::TableText() const {
+    QStringList lines;
+    QStringList header;
+    for (int c = 0; c < kColumns; ++c)
+        header << table_->horizontalHeaderItem(c)->text();
+    lines << header.join('\t');
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < kColumns; ++c)
+            row << table_->item(r, c)->text();
+        lines << row.join('\t');
+    }
+    return lines.join('\n') + '\n';
+}
+
+void FitTableWindow::SaveCsv() {
+    hc::FileDialogRequest r;
+    r.title = text::kFitTableCsvTitle;
+    r.filter = text::kCsvFilter;
+    const QFileInfo data(hc::Q(app_.DataPath()));
+    r.initialPath = hc::S(data.absolutePath() + "/" + data.completeBaseName() + "-fit.csv");
+    r.defaultSuffix = ".csv";
+    const std::optional<std::string> path = platform_.SaveOutputDialog(r);
+    if (!path)
+        return;
+    hc::Status saved = platform_.CheckOutput(*path);
+    if (saved)
+        saved = hc::WriteFileAtomically(*path, app_.FitTableCsv());
+    if (!saved) {
+        status_->setText(hc::Q(text::SaveRefused(saved.error())));
+        return;
+    }
+    status_->setText(hc::Q(text::Saved(*path)));
+}
+
+void FitTableWindow::Copy() {
+    QGuiApplication::clipboard()->setText(TableText());
+    status_->setText(text::kFitTableCopied);
+}
+
+}  // namespace rain
