@@ -245,7 +245,7 @@ hc::Result<LoadedSection> LoadSection(const std::string& path) {
     if (!bytes)
         return bytes.error();
     hc::Result<LoadedSection> out =
-        IsCsvSectionPath(path) ? ParseSectionCsv(*bytes) : ParseSection(*bytes);
+        IsCsvSectionFile(path, *bytes) ? ParseSectionCsv(*bytes) : ParseSection(*bytes);
     if (!out) {
         hc::Error e = out.error();
         e.file = path;
@@ -268,9 +268,26 @@ bool IsCsvSectionPath(const std::string& path) {
     return end == ".csv";
 }
 
+bool IsCsvSectionFile(const std::string& path, const std::string& text) {
+    if (!IsCsvSectionPath(path))
+        return false;
+    std::size_t from = text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
+    while (from < text.size()) {
+        const std::size_t end = std::min(text.find('\n', from), text.size());
+        const std::string line = text.substr(from, end - from);
+        if (line.find_first_not_of(" \t\r") != std::string::npos)
+            return line.find(',') != std::string::npos;
+        from = end + 1;
+    }
+    return true;  // an empty file: the name decides
+}
+
 std::string SectionFileTextFor(const std::string& path, const std::vector<double>& x,
                                const std::vector<double>& y) {
-    if (!IsCsvSectionPath(path))
+    // A file written over keeps its form; a new one takes the form its name asks for.
+    const hc::Result<std::string> existing = hc::ReadFileBytes(path);
+    const bool csv = existing ? IsCsvSectionFile(path, *existing) : IsCsvSectionPath(path);
+    if (!csv)
         return SectionFileText(x, y);
     std::string out = "distance,elevation\n";
     for (std::size_t k = 0; k < x.size() && k < y.size(); ++k)

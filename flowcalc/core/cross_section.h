@@ -71,6 +71,10 @@ std::string MainCaption(const std::string& dataPath);
 
 // Whether a section file's name asks for the CSV form (it ends in .csv, in either case).
 bool IsCsvSectionPath(const std::string& path);
+// Whether a section file is in the CSV form: its name ends in .csv and its first line has a
+// comma. A file of the count-first form keeps that form whatever its name (a first line is a
+// count alone there), so that files named .csv before the CSV form came stay readable.
+bool IsCsvSectionFile(const std::string& path, const std::string& text);
 
 // The text of a section file as the grid editor writes it: the count, then "x y" per line; for
 // a path in the CSV form, a header and "x,y" per line, which that form reads back.

@@ -193,6 +193,37 @@ TEST(FlowcalcSectionFile, LoadSectionRemembersThePathAndRefusesMissingFiles) {
     EXPECT_EQ(flow::MainCaption("/d/s.txt"), "マニング式による流量計算 < /d/s.txt >");
 }
 
+// A file named .csv is in the CSV form only when its first line has a comma: one of the
+// count-first form keeps being read (and written back) as it always was.
+TEST(FlowcalcSectionFile, TheFormFollowsTheFirstLineOfACsvName) {
+    QTemporaryDir dir;
+    struct Case {
+        const char* name;
+        const char* text;
+        bool csv;
+    } cases[] = {{"a.csv", "3\n0 10\n5 0\n10 10\n", false},
+                 {"b.csv", "\xEF\xBB\xBF" "distance,elevation\n0,10\n5,0\n10,10\n", true},
+                 {"c.CSV", "\n0,10\n5,0\n10,10\n", true},
+                 {"d.txt", "distance,elevation\n", false}};
+    for (const Case& c : cases) {
+        const QString path = dir.filePath(c.name);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.text);
+        f.close();
+        EXPECT_EQ(flow::IsCsvSectionFile(path.toStdString(), c.text), c.csv) << c.name;
+        if (c.name[0] == 'd')
+            continue;
+        hc::Result<flow::LoadedSection> o = flow::LoadSection(path.toStdString());
+        ASSERT_TRUE(o) << c.name << ": " << o.error().English();
+        EXPECT_EQ(o->Section.PointCount, 3) << c.name;
+        // Written over by the editor, it keeps its form.
+        EXPECT_EQ(flow::SectionFileTextFor(path.toStdString(), {0, 5, 10}, {10, 0, 10}).find(','),
+                  c.csv ? 8u : std::string::npos)
+            << c.name;
+    }
+}
+
 TEST(FlowcalcHelpText, EveryLineIsPrecededByCrLf) {
     QTemporaryDir dir;
     QString utf8 = dir.filePath("utf8.txt");
