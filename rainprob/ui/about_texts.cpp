@@ -27,15 +27,15 @@ void DrawIcon(QPainter& p) {
 hc::AboutTexts RainprobAbout() {
     const std::string program = "rainprob";
     hc::AboutTexts t;
-    t.caption = program + "のﾊﾞｰｼﾞｮﾝ情報";
-    t.title = "プログラム名  rainprob.exe ";
+    t.caption = program + hc::N("のﾊﾞｰｼﾞｮﾝ情報");
+    t.title = hc::N("プログラム名  rainprob.exe ");
     const hc::VersionNumbers v = hc::SuiteVersion();
-    t.version = "バージョン     " + std::to_string(v.major) + "." + std::to_string(v.minor) + "." +
+    t.version = hc::N("バージョン     ") + std::to_string(v.major) + "." + std::to_string(v.minor) + "." +
                 std::to_string(v.patch);
     t.description =
-        "年降水量データから非超過確率を計算・解析して"
-        "画面とプリンタに出力・印刷するプログラムです";
-    t.contact = {{"Label1", "このプログラムについての照会先"}, {"Label2", hc::kSuiteContact}};
+        hc::N("年降水量データから非超過確率を計算・解析して"
+        "画面とプリンタに出力・印刷するプログラムです");
+    t.contact = {{"Label1", hc::N("このプログラムについての照会先")}, {"Label2", hc::kSuiteContact}};
     t.drawIcon = DrawIcon;
     t.messageTitle = program;
     return t;

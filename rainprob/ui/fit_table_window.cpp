@@ -50,7 +50,7 @@ FitTableWindow::FitTableWindow(QWidget* parent, hc::PlatformServices& platform, 
     status_->setObjectName("lblStatus");
     auto* buttons = new QHBoxLayout;
     auto button = [&](const char* name, const char* caption) {
-        auto* b = new QPushButton(caption, this);
+        auto* b = new QPushButton(hc::T(caption), this);
         b->setObjectName(name);
         b->setAutoDefault(false);
         buttons->addWidget(b);

@@ -150,8 +150,8 @@ void MainWindow::BuildPanel(QWidget* c) {
         t->setReadOnly(!editable);
         return t;
     };
-    label(nullptr, "開いている年降水量データの情報", 240, 240, true);
-    label(nullptr, "ファイル名", 240, 480, false);
+    label(nullptr, hc::N("開いている年降水量データの情報"), 240, 240, true);
+    label(nullptr, hc::N("ファイル名"), 240, 480, false);
     fileBox_ = new QLineEdit(c);
     fileBox_->setObjectName("Text1");
     fileBox_->setFont(font);
@@ -172,13 +172,13 @@ void MainWindow::BuildPanel(QWidget* c) {
         bool editable;
     };
     const Row rows[] = {
-        {"年降水量の平均値", "Text2", "", 1200, false},
-        {"年降水量の最大値", "Text3", "", 1680, false},
-        {"年降水量の最小値", "Text4", "", 2160, false},
-        {"降水量軸の最大値", "Text5", std::to_string(initial.ScaleMax), 3000, false},
-        {"降水量軸の最小値", "Text6", std::to_string(initial.ScaleMin), 3480, false},
-        {"印刷位置右方向へ", "Text7", "0", 3960, true},
-        {"印刷位置上方向へ", "Text8", "0", 4440, true}};
+        {hc::N("年降水量の平均値"), "Text2", "", 1200, false},
+        {hc::N("年降水量の最大値"), "Text3", "", 1680, false},
+        {hc::N("年降水量の最小値"), "Text4", "", 2160, false},
+        {hc::N("降水量軸の最大値"), "Text5", std::to_string(initial.ScaleMax), 3000, false},
+        {hc::N("降水量軸の最小値"), "Text6", std::to_string(initial.ScaleMin), 3480, false},
+        {hc::N("印刷位置右方向へ"), "Text7", "0", 3960, true},
+        {hc::N("印刷位置上方向へ"), "Text8", "0", 4440, true}};
     QLineEdit* boxes[7];
     for (int i = 0; i < 7; ++i) {
         label(nullptr, rows[i].caption, 480, rows[i].top, false);
@@ -200,25 +200,25 @@ void MainWindow::BuildPanel(QWidget* c) {
     for (QLineEdit* b : {rightBox_, upBox_})
         connect(b, &QLineEdit::textChanged, this,
                 [this] { app_.SetPrintOffset(hc::S(rightBox_->text()), hc::S(upBox_->text())); });
-    label(nullptr, "設定している作図の条件", 240, 2640, true);
+    label(nullptr, hc::N("設定している作図の条件"), 240, 2640, true);
     const struct {
         const char* caption;
         const char* name;
         int top;
-    } widths[] = {{"印字の太さ－実線", "Label23", 4920},
-                  {"印字の太さ－点線", "Label24", 5400},
-                  {"印字の太さ－回帰線", "Label25", 5880}};
+    } widths[] = {{hc::N("印字の太さ－実線"), "Label23", 4920},
+                  {hc::N("印字の太さ－点線"), "Label24", 5400},
+                  {hc::N("印字の太さ－回帰線"), "Label25", 5880}};
     for (std::size_t i = 0; i < 3; ++i) {
         label(nullptr, widths[i].caption, 480, widths[i].top, false);
         const std::string width = std::to_string(initial.LineWidths.Of(kPrintLines[i]));
         widthLabels_[i] = label(widths[i].name, width.c_str(), 2520, widths[i].top, false);
         widthLabels_[i]->setFixedWidth(hc::TwipsToPixels(600));
         widthLabels_[i]->setAlignment(Qt::AlignRight);
-        label(nullptr, "単位", 3240, widths[i].top, false);
+        label(nullptr, hc::N("単位"), 3240, widths[i].top, false);
     }
-    modeHeading_ = label("Label18", "解析項目の設定", 240, 6360, true);
+    modeHeading_ = label("Label18", hc::N("解析項目の設定"), 240, 6360, true);
     modeHeading_->setFixedWidth(hc::TwipsToPixels(3300));
-    modeNote_ = new QLabel("印刷紙面には回帰線や豊水・渇水の解析数値は印字されません", c);
+    modeNote_ = new QLabel(hc::T("印刷紙面には回帰線や豊水・渇水の解析数値は印字されません"), c);
     modeNote_->setObjectName("Label17");
     modeNote_->setFont(font);
     modeNote_->setWordWrap(true);
@@ -246,28 +246,28 @@ void MainWindow::BuildPanel(QWidget* c) {
 void MainWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
     auto menu = [&](QMenu* parent, const char* name, const char* text) {
-        QMenu* m = parent ? parent->addMenu(text) : bar->addMenu(text);
+        QMenu* m = parent ? parent->addMenu(hc::T(text)) : bar->addMenu(hc::T(text));
         m->setObjectName(name);
         m->menuAction()->setObjectName(QString(name) + "Action");
         return m;
     };
     auto item = [&](QMenu* m, const QString& name, const QString& text, auto handler) {
-        QAction* a = m->addAction(text);
+        QAction* a = m->addAction(hc::T(text.toUtf8().constData()));
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
     auto separator = [&](QMenu* m, const char* name) { m->addSeparator()->setObjectName(name); };
 
-    fileMenu_ = menu(nullptr, "mnuFile", "ﾌｧｲﾙ(&F)");
-    openItem_ = item(fileMenu_, "mnuFileOpenItem", "開く(&O)", &MainWindow::ChooseFile);
+    fileMenu_ = menu(nullptr, "mnuFile", hc::N("ﾌｧｲﾙ(&F)"));
+    openItem_ = item(fileMenu_, "mnuFileOpenItem", hc::N("開く(&O)"), &MainWindow::ChooseFile);
     separator(fileMenu_, "line01");
     new hc::RecentFilesMenu(fileMenu_, fileMenu_->actions().constLast(), openItem_, platform_,
                             [this](const std::string& p) { OpenFile(p); });
-    printerItem_ = item(fileMenu_, "mnuPrinterItem", "ﾌﾟﾘﾝﾀ(&S)", &MainWindow::ChoosePrinter);
-    printItem_ = item(fileMenu_, "mnuPrintOutItem", "印刷(&P)", &MainWindow::PrintChart);
+    printerItem_ = item(fileMenu_, "mnuPrinterItem", hc::N("ﾌﾟﾘﾝﾀ(&S)"), &MainWindow::ChoosePrinter);
+    printItem_ = item(fileMenu_, "mnuPrintOutItem", hc::N("印刷(&P)"), &MainWindow::PrintChart);
     separator(fileMenu_, "line02");
-    exitItem_ = item(fileMenu_, "mnuEndItem", "終了(&X)", &MainWindow::Exit);
+    exitItem_ = item(fileMenu_, "mnuEndItem", hc::N("終了(&X)"), &MainWindow::Exit);
     // Shortcuts where the menus name none; the mnemonics stay.
     openItem_->setShortcut(QKeySequence::Open);
     hc::AcceptFileDrops(this, openItem_, [this](const std::string& p) { OpenFile(p); });
@@ -287,8 +287,8 @@ void MainWindow::BuildMenus() {
     };
     exports_ = new hc::ChartExportActions(fileMenu_, exitItem_, platform_, std::move(exports));
 
-    settingsMenu_ = menu(nullptr, "mnuSellect", "設定(&S)");
-    QMenu* scaleMin = menu(settingsMenu_, "mnuSetScaleMin", "横軸最小値の設定(&N)");
+    settingsMenu_ = menu(nullptr, "mnuSellect", hc::N("設定(&S)"));
+    QMenu* scaleMin = menu(settingsMenu_, "mnuSetScaleMin", hc::N("横軸最小値の設定(&N)"));
     for (std::size_t i = 0; i < kScaleMinChoices.size(); ++i) {
         const int index = static_cast<int>(i);
         auto* a = item(scaleMin, QString("mnuScaleMinVal(%1)").arg(index),
@@ -296,7 +296,7 @@ void MainWindow::BuildMenus() {
         a->setCheckable(true);
         scaleMinItems_[i] = a;
     }
-    QMenu* scaleMax = menu(settingsMenu_, "mnuSetScaleMax", "横軸最大値の設定(&X)");
+    QMenu* scaleMax = menu(settingsMenu_, "mnuSetScaleMax", hc::N("横軸最大値の設定(&X)"));
     for (std::size_t i = 0; i < kScaleMaxChoices.size(); ++i) {
         const int index = static_cast<int>(i);
         auto* a = item(scaleMax, QString("mnuScaleMaxVal(%1)").arg(index),
@@ -309,31 +309,31 @@ void MainWindow::BuildMenus() {
         const char* name;
         const char* text;
         const char* itemName;
-    } widthMenus[] = {{"mnuSetPrntWaku", "印刷線の太さ－実線(&W)", "mnuPrntWakuVal"},
-                      {"mnuSetPrntDott", "印刷線の太さ－破線(&D)", "mnuPrntDottVal"},
-                      {"mnuSetPrntKaik", "印刷線の太さ－回帰線(&K)", "mnuPrntKaikVal"}};
+    } widthMenus[] = {{"mnuSetPrntWaku", hc::N("印刷線の太さ－実線(&W)"), "mnuPrntWakuVal"},
+                      {"mnuSetPrntDott", hc::N("印刷線の太さ－破線(&D)"), "mnuPrntDottVal"},
+                      {"mnuSetPrntKaik", hc::N("印刷線の太さ－回帰線(&K)"), "mnuPrntKaikVal"}};
     for (std::size_t k = 0; k < 3; ++k) {
         QMenu* m = menu(settingsMenu_, widthMenus[k].name, widthMenus[k].text);
         const PrintLine line = kPrintLines[k];
         for (int i = 0; i < kMaxLineWidth; ++i) {
             auto* a =
                 item(m, QString("%1(%2)").arg(widthMenus[k].itemName).arg(i),
-                     QString("%1 単位").arg(i + 1), [this, line, i] { ChooseLineWidth(line, i); });
+                     hc::T("%1 単位").arg(i + 1), [this, line, i] { ChooseLineWidth(line, i); });
             a->setCheckable(true);
             widthItems_[k][static_cast<std::size_t>(i)] = a;
         }
     }
     separator(settingsMenu_, "line11");
-    item(settingsMenu_, "mnuSetPosItem", "印刷位置(&I)", &MainWindow::OpenPrintPosition);
-    editorItem_ = item(settingsMenu_, "mnuEditFile", "データ作成(&E)", &MainWindow::OpenEditor);
+    item(settingsMenu_, "mnuSetPosItem", hc::N("印刷位置(&I)"), &MainWindow::OpenPrintPosition);
+    editorItem_ = item(settingsMenu_, "mnuEditFile", hc::N("データ作成(&E)"), &MainWindow::OpenEditor);
 
-    analysisMenu_ = menu(nullptr, "mnuAna", "解析項目(&A)");
+    analysisMenu_ = menu(nullptr, "mnuAna", hc::N("解析項目(&A)"));
     const struct {
         const char* name;
         const char* text;
-    } modes[] = {{"mnuAnaNot", "回帰結果を表示しない(&N)"},
-                 {"mnuAnaLine", "回帰線だけを表示する(&L)"},
-                 {"mnuAnaAll", "回帰線と解析値を表示(&A)"}};
+    } modes[] = {{"mnuAnaNot", hc::N("回帰結果を表示しない(&N)")},
+                 {"mnuAnaLine", hc::N("回帰線だけを表示する(&L)")},
+                 {"mnuAnaAll", hc::N("回帰線と解析値を表示(&A)")}};
     for (std::size_t k = 0; k < 3; ++k) {
         const AnalysisMode mode = kModes[k];
         modeItems_[k] = item(analysisMenu_, modes[k].name, modes[k].text,
@@ -341,13 +341,13 @@ void MainWindow::BuildMenus() {
         modeItems_[k]->setCheckable(true);
     }
 
-    helpMenu_ = menu(nullptr, "mnuMess", "使い方(&H)");
+    helpMenu_ = menu(nullptr, "mnuMess", hc::N("使い方(&H)"));
     QAction* dataHelp =
-        item(helpMenu_, "mnuMessEditItem", "データ作成(&D)", &MainWindow::ShowDataFileHelp);
+        item(helpMenu_, "mnuMessEditItem", hc::N("データ作成(&D)"), &MainWindow::ShowDataFileHelp);
     dataHelp->setShortcut(QKeySequence::HelpContents);
-    item(helpMenu_, "mnuMessUseItem", "作図と印刷(&M)", &MainWindow::ShowDrawingHelp);
-    item(helpMenu_, "mnuMessAnaItem", "解析項目(&A)", &MainWindow::ShowAnalysisHelp);
-    item(helpMenu_, "mnuMessVerItem", "ﾊﾞｰｼﾞｮﾝ(&V)", &MainWindow::ShowVersion);
+    item(helpMenu_, "mnuMessUseItem", hc::N("作図と印刷(&M)"), &MainWindow::ShowDrawingHelp);
+    item(helpMenu_, "mnuMessAnaItem", hc::N("解析項目(&A)"), &MainWindow::ShowAnalysisHelp);
+    item(helpMenu_, "mnuMessVerItem", hc::N("ﾊﾞｰｼﾞｮﾝ(&V)"), &MainWindow::ShowVersion);
     hc::AddGuideItem(helpMenu_, platform_);
     hc::AddLanguageMenu(helpMenu_, platform_);
     BuildFrequencyMenu();
@@ -417,7 +417,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     shown_ = true;
     PlacePicture();
     const std::vector<hc::SplashLabel> lines = {
-        {"年降水量の非超過確率を計算・図化するプログラムです！", hc::kGothic, 14, hc::QBColor(1)},
+        {hc::N("年降水量の非超過確率を計算・図化するプログラムです！"), hc::kGothic, 14, hc::QBColor(1)},
         {"Program : rainprob (Version 4.0)", hc::kGothic, 12, hc::kBlack},
         {"hydrochart suite", hc::kGothic, 10, hc::kBlack},
         {"Built with C++20 and Qt 6", hc::kGothic, 10, hc::kBlack}};
@@ -521,7 +521,7 @@ void MainWindow::RefreshChart(ChartAction action) {
             platform_.SetMousePointer(hc::kPointerHourglass);
             hc::PrintResult result =
                 platform_.Print([this](hc::Surface& printer) { app_.PrintChart(printer); },
-                                hc::PrintJobName("年降水量の非超過確率分布", app_.DataPath()));
+                                hc::PrintJobName(hc::N("年降水量の非超過確率分布"), app_.DataPath()));
             DrawScreen(true);
             platform_.SetMousePointer(hc::kPointerDefault);
             ShowStatus(hc::Q(hc::PrintStatusText(result)));

@@ -22,7 +22,7 @@ namespace rain {
 YearRangeDialog::YearRangeDialog(QWidget* editor, hc::PlatformServices& platform, int thisYear)
     : QDialog(editor), platform_(platform) {
     setObjectName("Form4");
-    setWindowTitle("仮面エディター < 作成年次の確認 >");
+    setWindowTitle(hc::T("仮面エディター < 作成年次の確認 >"));
     setFont(hc::MakeFont(hc::kGothic, 9));
     setFixedSize(hc::TwipsToPixels(4350) + 24, hc::TwipsToPixels(1845) + 8);
     auto label = [&](const char* name, const char* text, int left, int top) {
@@ -37,23 +37,23 @@ YearRangeDialog::YearRangeDialog(QWidget* editor, hc::PlatformServices& platform
         return t;
     };
     auto button = [&](const char* name, const char* text, int left) {
-        auto* b = new QPushButton(text, this);
+        auto* b = new QPushButton(hc::T(text), this);
         b->setObjectName(name);
         b->setGeometry(hc::TwipsToPixels(left), hc::TwipsToPixels(1320), hc::TwipsToPixels(1935),
                        28);
         return b;
     };
-    label("Label1", "最古のデータの西暦年を入力してね", 240, 120);
+    label("Label1", hc::N("最古のデータの西暦年を入力してね"), 240, 120);
     oldestBox_ = box("Text1", DefaultOldestYear(thisYear), 3120, 120);
-    QLabel* oldestUnit = label("Label3", "年", 3960, 120);
-    label("Label2", "最新のデータの西暦年を入力してね", 240, 720);
+    QLabel* oldestUnit = label("Label3", hc::N("年"), 3960, 120);
+    label("Label2", hc::N("最新のデータの西暦年を入力してね"), 240, 720);
     newestBox_ = box("Text2", DefaultNewestYear(thisYear), 3120, 720);
-    QLabel* newestUnit = label("Label4", "年", 3960, 720);
+    QLabel* newestUnit = label("Label4", hc::N("年"), 3960, 720);
     // Keep the year boxes clear of the labels' last characters.
     oldestUnit->move(hc::TwipsToPixels(3960) + 14, hc::TwipsToPixels(120) + 4);
     newestUnit->move(hc::TwipsToPixels(3960) + 14, hc::TwipsToPixels(720) + 4);
-    QPushButton* proceed = button("Command1", "新規作成に進む", 120);
-    QPushButton* cancel = button("Command2", "新規作成をやめる", 2280);
+    QPushButton* proceed = button("Command1", hc::N("新規作成に進む"), 120);
+    QPushButton* cancel = button("Command2", hc::N("新規作成をやめる"), 2280);
     connect(proceed, &QPushButton::clicked, this, &YearRangeDialog::Proceed);
     connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
     hc::CentreOnScreen(this);
@@ -75,20 +75,20 @@ MaskEditor::MaskEditor(QWidget* parent, hc::PlatformServices& platform, int this
     setObjectName("Form3");
     setWindowTitle(kEditorCaption);
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* file = menuBar()->addMenu("ﾌｧｲﾙ(&F)");
+    auto* file = menuBar()->addMenu(hc::T("ﾌｧｲﾙ(&F)"));
     file->setObjectName("EmnuFile");
     auto item = [&](const char* name, const char* text, auto slot) {
-        QAction* a = file->addAction(text);
+        QAction* a = file->addAction(hc::T(text));
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    item("EmnuFileNewItem", "新規作成(&N)", &MaskEditor::StartNewFile);
-    item("EmnuFileOpenItem", "開く(&O)", &MaskEditor::ChooseFile);
+    item("EmnuFileNewItem", hc::N("新規作成(&N)"), &MaskEditor::StartNewFile);
+    item("EmnuFileOpenItem", hc::N("開く(&O)"), &MaskEditor::ChooseFile);
     file->addSeparator();
-    saveItem_ = item("EmnuFileSaveItem", "保存終了(&S)", &MaskEditor::SaveAndExit);
+    saveItem_ = item("EmnuFileSaveItem", hc::N("保存終了(&S)"), &MaskEditor::SaveAndExit);
     file->addSeparator();
-    item("EmnuEndItem", "強制終了(&X)", &QWidget::close);
+    item("EmnuEndItem", hc::N("強制終了(&X)"), &QWidget::close);
     saveItem_->setEnabled(false);
 
     auto* client = new QWidget(this);
@@ -177,11 +177,11 @@ void MaskEditor::ChooseFile() {
         return;
     if (hc::Status loaded = LoadText(*path); !loaded) {
         // The editor keeps its text; the user learns which file and why.
-        platform_.MessageBox("開けませんでした: " + loaded.error().Japanese(), text::kOpenTitle);
+        platform_.MessageBox(hc::N("開けませんでした: ") + loaded.error().Japanese(), text::kOpenTitle);
         return;
     }
     editorPath_ = *path;
-    setWindowTitle(hc::Q("仮面エディター < " + *path + " >"));
+    setWindowTitle(hc::Q(hc::N("仮面エディター < ") + *path + " >"));
     saveItem_->setEnabled(true);
 }
 
@@ -210,7 +210,7 @@ bool MaskEditor::Save() {
         // The editor stays open at the line, which the message names.
         if (checked.error().line > 0)
             SelectLine(checked.error().line);
-        platform_.MessageBox("保存できません: " + checked.error().Japanese(), text::kSaveTitle);
+        platform_.MessageBox(hc::N("保存できません: ") + checked.error().Japanese(), text::kSaveTitle);
         return false;
     }
     hc::FileDialogRequest r;

@@ -13,7 +13,7 @@ namespace rain {
 PrintPositionWindow::PrintPositionWindow(QWidget* parent, hc::PlatformServices& platform)
     : QDialog(parent), platform_(platform) {
     setObjectName("Form2");
-    setWindowTitle("印刷位置の設定");
+    setWindowTitle(hc::T("印刷位置の設定"));
     setFont(hc::MakeFont(hc::kGothic, 9));
     setFixedSize(hc::TwipsToPixels(3855) + 24, hc::TwipsToPixels(2205) + 8);
     auto label = [&](const char* name, const char* text, int left, int top) {
@@ -28,22 +28,22 @@ PrintPositionWindow::PrintPositionWindow(QWidget* parent, hc::PlatformServices& 
         return t;
     };
     auto button = [&](const char* name, const char* text, int left) {
-        auto* b = new QPushButton(text, this);
+        auto* b = new QPushButton(hc::T(text), this);
         b->setObjectName(name);
         b->setGeometry(hc::TwipsToPixels(left), hc::TwipsToPixels(1680), hc::TwipsToPixels(1455),
                        28);
         return b;
     };
-    label("Label1", "横方向へ動かす長さを入力してください", 120, 120);
-    label("Label5", "（右が＋左が－）", 960, 480);
+    label("Label1", hc::N("横方向へ動かす長さを入力してください"), 120, 120);
+    label("Label5", hc::N("（右が＋左が－）"), 960, 480);
     rightBox_ = box("Text1", 2400, 480);
     label("Label2", "mm", 3120, 480);
-    label("Label3", "縦方向に動かす長さを入力してください", 120, 840);
-    label("Label6", "（上が＋下が－）", 960, 1200);
+    label("Label3", hc::N("縦方向に動かす長さを入力してください"), 120, 840);
+    label("Label6", hc::N("（上が＋下が－）"), 960, 1200);
     upBox_ = box("Text2", 2400, 1200);
     label("Label4", "mm", 3120, 1200);
-    QPushButton* printer = button("Command1", "プリンタの設定", 240);
-    QPushButton* confirm = button("Command2", "設定終了", 2160);
+    QPushButton* printer = button("Command1", hc::N("プリンタの設定"), 240);
+    QPushButton* confirm = button("Command2", hc::N("設定終了"), 2160);
     confirm->setDefault(true);
     connect(printer, &QPushButton::clicked, this, &PrintPositionWindow::ChoosePrinter);
     connect(confirm, &QPushButton::clicked, this, &PrintPositionWindow::Confirm);
