@@ -1137,5 +1137,741 @@
         <source>水質ダイアグラム &lt; </source>
         <translation>Water-quality diagrams &lt; </translation>
     </message>
+    <message>
+        <source>作図方法と印刷にあたっての注意点です</source>
+        <translation>Drawing and printing: notes</translation>
+    </message>
+    <message>
+        <source>年降水量の非超過確率を計算し作図・印刷するプログラムです。  </source>
+        <translation>This program computes, draws and prints the non-exceedance probability of annual precipitation.</translation>
+    </message>
+    <message>
+        <source>処理する年降水量データは、テキストファイルから読み込みます。</source>
+        <translation>It reads the annual precipitation from a text file.</translation>
+    </message>
+    <message>
+        <source>データ読み込みは、メニューの[ファイル]－[開く]でファイル名を</source>
+        <translation>To read the data, choose the file with File &gt; Open.</translation>
+    </message>
+    <message>
+        <source>選択してください。正常なデータであれば、デフォルトのスケール</source>
+        <translation>Good data are drawn at once at the default scale.</translation>
+    </message>
+    <message>
+        <source>で勝手に作図します。横軸のスケール（年降水量）が気に入らない</source>
+        <translation>Where the scale of the horizontal axis (annual precipitation) does not suit,</translation>
+    </message>
+    <message>
+        <source>場合は、メニューの[設定]－[横軸最大(小)値の設定]で好きに設定</source>
+        <translation>set it with Settings &gt; Axis maximum (minimum).</translation>
+    </message>
+    <message>
+        <source>してください。設定が変わるたびに画面上で繰り返し作図します。</source>
+        <translation>The chart is drawn again whenever a setting changes.</translation>
+    </message>
+    <message>
+        <source>印刷はメニューの[ファイル]－[印刷]を選択すると実行します。 </source>
+        <translation>File &gt; Print prints the chart.</translation>
+    </message>
+    <message>
+        <source>印刷では、強制的にＡ４版縦置で出力するように設定しています。</source>
+        <translation>It is always printed on A4 paper, portrait.</translation>
+    </message>
+    <message>
+        <source>なお、印刷結果は使用するプリンターによって微妙に異なると予想</source>
+        <translation>The printout may differ slightly from printer to printer,</translation>
+    </message>
+    <message>
+        <source>されますが、作図位置や線の太さに不具合がでるかもしれません。</source>
+        <translation>in the position of the chart or the widths of its lines.</translation>
+    </message>
+    <message>
+        <source>とりあえず一度印刷してから、メニュー[設定]のなかで作図する</source>
+        <translation>Print once, then adjust the position</translation>
+    </message>
+    <message>
+        <source>位置や各々の線の太さを調節してみてください。</source>
+        <translation>and the width of each line in the Settings menu.</translation>
+    </message>
+    <message>
+        <source>データファイルの作成にあたっての注意点です</source>
+        <translation>Making a data file: notes</translation>
+    </message>
+    <message>
+        <source>データファイルは、１行に西暦年と年降水量の順で数値を併記して</source>
+        <translation>A data file is a text file of one line a year, the year and then the annual precipitation,</translation>
+    </message>
+    <message>
+        <source>カンマまたはスペースで区切り、処理したい年数分の行数からなる</source>
+        <translation>separated by a comma or spaces, with as many lines as years;</translation>
+    </message>
+    <message>
+        <source>テキストになるようにエディターなどでうまく作成してください。</source>
+        <translation>make it with a text editor or the like.</translation>
+    </message>
+    <message>
+        <source>メニューの「データ作成」を選択すると専用の簡易エディタが起動</source>
+        <translation>Settings &gt; Edit a data file starts a small editor of its own</translation>
+    </message>
+    <message>
+        <source>します（仮面エディター）。あくまで簡易エディタなので最小限の</source>
+        <translation>(the mask editor). It is a simple editor with the least</translation>
+    </message>
+    <message>
+        <source>機能しかありませんが、新規作成を選択してデータを作成する年を</source>
+        <translation>of features, but when you choose New and enter the years of the data,</translation>
+    </message>
+    <message>
+        <source>入力すれば、西暦年の数字だけは勝手に入力します。西暦年の数字</source>
+        <translation>it fills in the years for you.</translation>
+    </message>
+    <message>
+        <source>の右３桁目にカーソルを移動して対応する年降水量を入力すれば、</source>
+        <translation>Move the cursor three places to the right of each year and enter its precipitation,</translation>
+    </message>
+    <message>
+        <source>必要なデータ入力は完了するようになっています。なお、この簡易</source>
+        <translation>and the data are complete.</translation>
+    </message>
+    <message>
+        <source>エディタで入力する場合は、リターンキーをなるべく使用しないで</source>
+        <translation>In this editor, avoid the Enter key where you can.</translation>
+    </message>
+    <message>
+        <source>ください。改行マークだけの行（空白行）ができてしまっても、作図</source>
+        <translation>Should a line with nothing but a line break (a blank line) be left,</translation>
+    </message>
+    <message>
+        <source>プログラムで読み込むときには、その行は読み飛ばされます。 </source>
+        <translation>it is skipped when the program reads the file.</translation>
+    </message>
+    <message>
+        <source>解析項目について</source>
+        <translation>About the analysis</translation>
+    </message>
+    <message>
+        <source>このプログラムは、降水量データ分布を直線回帰して解析します。</source>
+        <translation>This program analyses the distribution of the precipitation by a straight-line regression.</translation>
+    </message>
+    <message>
+        <source>ただし、回帰直線や計算結果を印字しないほうがよい場合もあると</source>
+        <translation>Since it may be better not to print the regression line or the results,</translation>
+    </message>
+    <message>
+        <source>想定して、回帰線や結果印字の有無を選択できるようにしました。</source>
+        <translation>whether to print them can be chosen.</translation>
+    </message>
+    <message>
+        <source>デフォルトでは、回帰線・計算結果ともにプリンタ出力しません。</source>
+        <translation>By default neither the line nor the results are printed.</translation>
+    </message>
+    <message>
+        <source>解析結果を印字したい場合はメニュー「解析項目」で選択します。</source>
+        <translation>To print the results, choose in the Analysis menu</translation>
+    </message>
+    <message>
+        <source>何も描かない・回帰線のみ描く・回帰線と計算結果を描く、の３つ</source>
+        <translation>one of the three: draw nothing, draw the line only, or draw the line and the results;</translation>
+    </message>
+    <message>
+        <source>のパターンのうちの１つだけが有効になります。</source>
+        <translation>only one is in force at a time.</translation>
+    </message>
+    <message>
+        <source>ハーゼン  (i－0.5)/n  (&amp;H)</source>
+        <translation>&amp;Hazen  (i−0.5)/n</translation>
+    </message>
+    <message>
+        <source>ハーゼン</source>
+        <translation>Hazen</translation>
+    </message>
+    <message>
+        <source>ワイブル  i/(n＋1)  (&amp;W)</source>
+        <translation>&amp;Weibull  i/(n+1)</translation>
+    </message>
+    <message>
+        <source>ワイブル</source>
+        <translation>Weibull</translation>
+    </message>
+    <message>
+        <source>カナン  (i－0.4)/(n＋0.2)  (&amp;C)</source>
+        <translation>&amp;Cunnane  (i−0.4)/(n+0.2)</translation>
+    </message>
+    <message>
+        <source>カナン</source>
+        <translation>Cunnane</translation>
+    </message>
+    <message>
+        <source>グリンゴーテン  (i－0.44)/(n＋0.12)  (&amp;G)</source>
+        <translation>&amp;Gringorten  (i−0.44)/(n+0.12)</translation>
+    </message>
+    <message>
+        <source>グリンゴーテン</source>
+        <translation>Gringorten</translation>
+    </message>
+    <message>
+        <source>ブロム  (i－0.375)/(n＋0.25)  (&amp;B)</source>
+        <translation>&amp;Blom  (i−0.375)/(n+0.25)</translation>
+    </message>
+    <message>
+        <source>ブロム</source>
+        <translation>Blom</translation>
+    </message>
+    <message>
+        <source>正規分布(&amp;N)</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>正規分布</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>対数正規分布(&amp;L)</source>
+        <translation>&amp;Log-normal</translation>
+    </message>
+    <message>
+        <source>対数正規分布</source>
+        <translation>Log-normal</translation>
+    </message>
+    <message>
+        <source>グンベル分布 (積率法)(&amp;M)</source>
+        <translation>Gumbel (&amp;moments)</translation>
+    </message>
+    <message>
+        <source>グンベル分布 (積率法)</source>
+        <translation>Gumbel (moments)</translation>
+    </message>
+    <message>
+        <source>グンベル分布 (回帰)(&amp;G)</source>
+        <translation>&amp;Gumbel (regression)</translation>
+    </message>
+    <message>
+        <source>グンベル分布 (回帰)</source>
+        <translation>Gumbel (regression)</translation>
+    </message>
+    <message>
+        <source>グンベル分布 (L 積率法)(&amp;U)</source>
+        <translation>G&amp;umbel (L-moments)</translation>
+    </message>
+    <message>
+        <source>グンベル分布 (L 積率法)</source>
+        <translation>Gumbel (L-moments)</translation>
+    </message>
+    <message>
+        <source>3 母数対数正規分布 (L 積率法)(&amp;3)</source>
+        <translation>&amp;3-parameter log-normal (L-moments)</translation>
+    </message>
+    <message>
+        <source>3 母数対数正規分布</source>
+        <translation>3-parameter log-normal</translation>
+    </message>
+    <message>
+        <source>ピアソンⅢ型分布 (積率法)(&amp;P)</source>
+        <translation>&amp;Pearson type III (moments)</translation>
+    </message>
+    <message>
+        <source>ピアソンⅢ型分布</source>
+        <translation>Pearson type III</translation>
+    </message>
+    <message>
+        <source>対数ピアソンⅢ型分布 (積率法)(&amp;R)</source>
+        <translation>Log-Pea&amp;rson type III (moments)</translation>
+    </message>
+    <message>
+        <source>対数ピアソンⅢ型分布</source>
+        <translation>Log-Pearson type III</translation>
+    </message>
+    <message>
+        <source>一般化極値分布 (L 積率法)(&amp;V)</source>
+        <translation>Generalised extreme &amp;value (L-moments)</translation>
+    </message>
+    <message>
+        <source>一般化極値分布</source>
+        <translation>Generalised extreme value</translation>
+    </message>
+    <message>
+        <source>一般化ロジスティック分布 (L 積率法)(&amp;O)</source>
+        <translation>Generalised l&amp;ogistic (L-moments)</translation>
+    </message>
+    <message>
+        <source>一般化ロジスティック分布</source>
+        <translation>Generalised logistic</translation>
+    </message>
+    <message>
+        <source>平方根指数型最大値分布 SQRT-ET (最尤法)(&amp;S)</source>
+        <translation>&amp;SQRT-ET (maximum likelihood)</translation>
+    </message>
+    <message>
+        <source>指数分布 (L 積率法)(&amp;X)</source>
+        <translation>E&amp;xponential (L-moments)</translation>
+    </message>
+    <message>
+        <source>指数分布</source>
+        <translation>Exponential</translation>
+    </message>
+    <message>
+        <source>保存しました: </source>
+        <translation>Saved: </translation>
+    </message>
+    <message>
+        <source>回帰</source>
+        <translation>regression</translation>
+    </message>
+    <message>
+        <source>積率法</source>
+        <translation>moments</translation>
+    </message>
+    <message>
+        <source>最尤法</source>
+        <translation>maximum likelihood</translation>
+    </message>
+    <message>
+        <source>L 積率法</source>
+        <translation>L-moments</translation>
+    </message>
+    <message>
+        <source>分布：%1&#x3000;プロット位置：%2</source>
+        <translation>Distribution: %1   Plotting position: %2</translation>
+    </message>
+    <message>
+        <source>－</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>確率プロット相関係数：%1&#x3000;標準誤差：%2</source>
+        <translation>Probability-plot correlation: %1   Standard error: %2</translation>
+    </message>
+    <message>
+        <source>&#x3000;SLSC：%1</source>
+        <translation>   SLSC: %1</translation>
+    </message>
+    <message>
+        <source>推定誤差なし：%1</source>
+        <translation>No estimation error: %1</translation>
+    </message>
+    <message>
+        <source>ジャックナイフ法：1 年ずつ除いた %1 通りの当てはめから（推定値はその平均、補正値は偏りを補正した値、推定誤差は標準誤差）</source>
+        <translation>Jackknife: from the %1 fits that each leave one year out (estimate: their mean; corrected: with the bias removed; error: the standard error)</translation>
+    </message>
+    <message>
+        <source>プロット位置：%1&#x3000;SLSC が %2 以下の分布を適合とします</source>
+        <translation>Plotting position: %1   A distribution fits when its SLSC is %2 or less</translation>
+    </message>
+    <message>
+        <source>年降水量データファイルを作成するエディターです。西暦年と年降水量をセットで１行にかいてください。西暦年と年降水量は、スペースで区切ってください。また、空白行は読み込むときに読み飛ばされます。メニュー・ファイルで、「新規作成」を選択すれば、必要な分の西暦年は勝手に入力されますので利用してください。なお、簡易エディターなので、一般のスクリーンエディターのような優れた機能はありません。矢印キーとBSキー・テンキーを使用してください。  特にリターンキーは使わないで編集してください。</source>
+        <translation>An editor for annual precipitation files. Write a year and its precipitation on each line, separated by spaces. Blank lines are skipped when the file is read. File &gt; New fills in the years you need. This is a simple editor without the features of a full text editor: use the arrow keys, Backspace and the numeric keypad, and edit without the Enter key.</translation>
+    </message>
+    <message>
+        <source>確率年表をクリップボードにコピーしました</source>
+        <translation>Return-period table copied to the clipboard</translation>
+    </message>
+    <message>
+        <source>確率解析(&amp;R)</source>
+        <translation>F&amp;requency analysis</translation>
+    </message>
+    <message>
+        <source>プロット位置(&amp;P)</source>
+        <translation>&amp;Plotting position</translation>
+    </message>
+    <message>
+        <source>確率分布(&amp;D)</source>
+        <translation>&amp;Distribution</translation>
+    </message>
+    <message>
+        <source>確率年表(&amp;T)...</source>
+        <translation>Return-period &amp;table...</translation>
+    </message>
+    <message>
+        <source>適合度(&amp;F)...</source>
+        <translation>Goodness of &amp;fit...</translation>
+    </message>
+    <message>
+        <source>推定誤差の幅を表示(&amp;B)</source>
+        <translation>Show the error &amp;band</translation>
+    </message>
+    <message>
+        <source>確率年表</source>
+        <translation>Return periods</translation>
+    </message>
+    <message>
+        <source>再現期間（年）</source>
+        <translation>Return period (years)</translation>
+    </message>
+    <message>
+        <source>渇水年降水量（mm）</source>
+        <translation>Dry year (mm)</translation>
+    </message>
+    <message>
+        <source>豊水年降水量（mm）</source>
+        <translation>Wet year (mm)</translation>
+    </message>
+    <message>
+        <source>渇水年
+推定値（mm）</source>
+        <translation>Dry year
+estimate (mm)</translation>
+    </message>
+    <message>
+        <source>渇水年
+補正値（mm）</source>
+        <translation>Dry year
+corrected (mm)</translation>
+    </message>
+    <message>
+        <source>渇水年
+推定誤差（mm）</source>
+        <translation>Dry year
+error (mm)</translation>
+    </message>
+    <message>
+        <source>豊水年
+推定値（mm）</source>
+        <translation>Wet year
+estimate (mm)</translation>
+    </message>
+    <message>
+        <source>豊水年
+補正値（mm）</source>
+        <translation>Wet year
+corrected (mm)</translation>
+    </message>
+    <message>
+        <source>豊水年
+推定誤差（mm）</source>
+        <translation>Wet year
+error (mm)</translation>
+    </message>
+    <message>
+        <source>CSV で保存(&amp;S)...</source>
+        <translation>&amp;Save as CSV...</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>確率年表を保存</source>
+        <translation>Save the return-period table</translation>
+    </message>
+    <message>
+        <source>適合度</source>
+        <translation>Goodness of fit</translation>
+    </message>
+    <message>
+        <source>順位</source>
+        <translation>Rank</translation>
+    </message>
+    <message>
+        <source>確率分布</source>
+        <translation>Distribution</translation>
+    </message>
+    <message>
+        <source>推定法</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>適合</source>
+        <translation>Fits</translation>
+    </message>
+    <message>
+        <source>確率プロット相関係数</source>
+        <translation>Probability-plot correlation</translation>
+    </message>
+    <message>
+        <source>標準誤差（mm）</source>
+        <translation>Standard error (mm)</translation>
+    </message>
+    <message>
+        <source>1/100 豊水年（mm）</source>
+        <translation>1/100 wet year (mm)</translation>
+    </message>
+    <message>
+        <source>推定誤差（mm）</source>
+        <translation>Estimation error (mm)</translation>
+    </message>
+    <message>
+        <source>当てはめられない理由</source>
+        <translation>Why it cannot be fitted</translation>
+    </message>
+    <message>
+        <source>適合度を保存</source>
+        <translation>Save the goodness of fit</translation>
+    </message>
+    <message>
+        <source>適合度の表をクリップボードにコピーしました</source>
+        <translation>Goodness-of-fit table copied to the clipboard</translation>
+    </message>
+    <message>
+        <source>%1: %2 年</source>
+        <translation>%1: %2 years</translation>
+    </message>
+    <message>
+        <source>年降水量の非超過確率分布の作図</source>
+        <translation>Non-exceedance probability of annual precipitation</translation>
+    </message>
+    <message>
+        <source>解析項目：回帰線だけを表示する</source>
+        <translation>Analysis: regression line only</translation>
+    </message>
+    <message>
+        <source>印刷紙面には回帰線は印字されますが、豊水・渇水の解析数値は印字されません。</source>
+        <translation>The printed sheet shows the regression line but not the dry- and wet-year values.</translation>
+    </message>
+    <message>
+        <source>解析項目：回帰線と解析値を表示</source>
+        <translation>Analysis: line and values</translation>
+    </message>
+    <message>
+        <source>印刷紙面には回帰線と豊水・渇水の解析数値が印字されます。</source>
+        <translation>The printed sheet shows the regression line and the dry- and wet-year values.</translation>
+    </message>
+    <message>
+        <source>解析項目：回帰結果を表示しない</source>
+        <translation>Analysis: no regression</translation>
+    </message>
+    <message>
+        <source>印刷紙面には回帰線と豊水・渇水の解析数値は印字されません。</source>
+        <translation>The printed sheet shows neither the regression line nor the dry- and wet-year values.</translation>
+    </message>
+    <message>
+        <source>%1のﾊﾞｰｼﾞｮﾝ情報</source>
+        <translation>About %1</translation>
+    </message>
+    <message>
+        <source>プログラム名  rainprob.exe </source>
+        <translation>Program  rainprob.exe </translation>
+    </message>
+    <message>
+        <source>バージョン     %1</source>
+        <translation>Version     %1</translation>
+    </message>
+    <message>
+        <source>年降水量データから非超過確率を計算・解析して画面とプリンタに出力・印刷するプログラムです</source>
+        <translation>A program that computes and analyses the non-exceedance probability of annual precipitation, and shows and prints it</translation>
+    </message>
+    <message>
+        <source>このプログラムについての照会先</source>
+        <translation>Contact for this program</translation>
+    </message>
+    <message>
+        <source>開いている年降水量データの情報</source>
+        <translation>Precipitation data open</translation>
+    </message>
+    <message>
+        <source>ファイル名</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>年降水量の平均値</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>年降水量の最大値</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>年降水量の最小値</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>降水量軸の最大値</source>
+        <translation>Axis maximum</translation>
+    </message>
+    <message>
+        <source>降水量軸の最小値</source>
+        <translation>Axis minimum</translation>
+    </message>
+    <message>
+        <source>印刷位置右方向へ</source>
+        <translation>Print shift right</translation>
+    </message>
+    <message>
+        <source>印刷位置上方向へ</source>
+        <translation>Print shift up</translation>
+    </message>
+    <message>
+        <source>設定している作図の条件</source>
+        <translation>Chart settings</translation>
+    </message>
+    <message>
+        <source>印字の太さ－実線</source>
+        <translation>Solid lines</translation>
+    </message>
+    <message>
+        <source>印字の太さ－点線</source>
+        <translation>Dotted lines</translation>
+    </message>
+    <message>
+        <source>印字の太さ－回帰線</source>
+        <translation>Regression line</translation>
+    </message>
+    <message>
+        <source>単位</source>
+        <translation>units</translation>
+    </message>
+    <message>
+        <source>解析項目の設定</source>
+        <translation>Analysis setting</translation>
+    </message>
+    <message>
+        <source>印刷紙面には回帰線や豊水・渇水の解析数値は印字されません</source>
+        <translation>The printed sheet shows neither the regression line nor the dry- and wet-year values</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾘﾝﾀ(&amp;S)</source>
+        <translation>&amp;Select printer...</translation>
+    </message>
+    <message>
+        <source>設定(&amp;S)</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>横軸最小値の設定(&amp;N)</source>
+        <translation>Axis mi&amp;nimum</translation>
+    </message>
+    <message>
+        <source>横軸最大値の設定(&amp;X)</source>
+        <translation>Axis ma&amp;ximum</translation>
+    </message>
+    <message>
+        <source>印刷線の太さ－実線(&amp;W)</source>
+        <translation>&amp;Width of solid lines</translation>
+    </message>
+    <message>
+        <source>印刷線の太さ－破線(&amp;D)</source>
+        <translation>Width of &amp;dotted lines</translation>
+    </message>
+    <message>
+        <source>印刷線の太さ－回帰線(&amp;K)</source>
+        <translation>Width of the re&amp;gression line</translation>
+    </message>
+    <message>
+        <source>%1 単位</source>
+        <translation>%1 units</translation>
+    </message>
+    <message>
+        <source>印刷位置(&amp;I)</source>
+        <translation>Print pos&amp;ition...</translation>
+    </message>
+    <message>
+        <source>データ作成(&amp;E)</source>
+        <translation>&amp;Edit a data file...</translation>
+    </message>
+    <message>
+        <source>解析項目(&amp;A)</source>
+        <translation>&amp;Analysis</translation>
+    </message>
+    <message>
+        <source>回帰結果を表示しない(&amp;N)</source>
+        <translation>&amp;No regression</translation>
+    </message>
+    <message>
+        <source>回帰線だけを表示する(&amp;L)</source>
+        <translation>Regression &amp;line only</translation>
+    </message>
+    <message>
+        <source>回帰線と解析値を表示(&amp;A)</source>
+        <translation>Line &amp;and values</translation>
+    </message>
+    <message>
+        <source>使い方(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>データ作成(&amp;D)</source>
+        <translation>&amp;Data files</translation>
+    </message>
+    <message>
+        <source>作図と印刷(&amp;M)</source>
+        <translation>Charts and &amp;printing</translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ(&amp;V)</source>
+        <translation>&amp;Version</translation>
+    </message>
+    <message>
+        <source>年降水量の非超過確率を計算・図化するプログラムです！</source>
+        <translation>A program that computes and draws the non-exceedance probability of annual precipitation!</translation>
+    </message>
+    <message>
+        <source>年降水量の非超過確率分布</source>
+        <translation>Non-exceedance probability of annual precipitation</translation>
+    </message>
+    <message>
+        <source>仮面エディター &lt; 作成年次の確認 &gt;</source>
+        <translation>Mask editor &lt; years of the new file &gt;</translation>
+    </message>
+    <message>
+        <source>最古のデータの西暦年を入力してね</source>
+        <translation>Enter the year of the oldest data</translation>
+    </message>
+    <message>
+        <source>年</source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>最新のデータの西暦年を入力してね</source>
+        <translation>Enter the year of the newest data</translation>
+    </message>
+    <message>
+        <source>新規作成に進む</source>
+        <translation>Make the file</translation>
+    </message>
+    <message>
+        <source>新規作成をやめる</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>新規作成(&amp;N)</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>保存終了(&amp;S)</source>
+        <translation>&amp;Save and close</translation>
+    </message>
+    <message>
+        <source>強制終了(&amp;X)</source>
+        <translation>Close &amp;without saving</translation>
+    </message>
+    <message>
+        <source>開けませんでした: </source>
+        <translation>Could not open: </translation>
+    </message>
+    <message>
+        <source>仮面エディター &lt; </source>
+        <translation>Mask editor &lt; </translation>
+    </message>
+    <message>
+        <source>保存できません: </source>
+        <translation>Cannot save: </translation>
+    </message>
+    <message>
+        <source>仮面エディター &lt; 年降水量ファイルの作成 &gt;</source>
+        <translation>Mask editor &lt; making a precipitation file &gt;</translation>
+    </message>
+    <message>
+        <source>仮面エディター &lt; 新規の編集 &gt;</source>
+        <translation>Mask editor &lt; new file &gt;</translation>
+    </message>
+    <message>
+        <source>入力したデータは保存されていません。</source>
+        <translation>What you entered has not been saved.</translation>
+    </message>
+    <message>
+        <source>保存しますか？</source>
+        <translation>Save it?</translation>
+    </message>
+    <message>
+        <source>印刷位置の設定</source>
+        <translation>Print position</translation>
+    </message>
+    <message>
+        <source>プリンタの設定</source>
+        <translation>Printer...</translation>
+    </message>
 </context>
 </TS>

@@ -297,7 +297,7 @@ void MainWindow::BuildMenus() {
         a->setCheckable(true);
         a->setChecked(app_.Parameters().Method == method);
         methods->addAction(a);
-        connect(a, &QAction::triggered, this, [this, method] { app_.SetMethod(method); });
+        connect(a, &QAction::triggered, this, [this, m = method] { app_.SetMethod(m); });
     }
     add(analysisMenu_, "mnuAnalysisBanksItem", text::kBanksItem, &MainWindow::OpenBanksWindow);
     analysisMenu_->addSeparator();

@@ -1,5 +1,6 @@
 #include "rainprob/core/rain_app.h"
 
+#include "common/core/language.h"
 #include "common/core/numbers.h"
 #include "rainprob/core/chart.h"
 #include "rainprob/core/numbers_csv.h"
@@ -167,12 +168,12 @@ std::string RainApp::FitTableCsv() const {
 
 std::string RainApp::Caption() const {
     if (!loaded_)
-        return kMainCaption;
-    return std::string(kMainCaption) + "  < " + DataPath() + " > ";
+        return hc::TS(kMainCaption);
+    return hc::TS(kMainCaption) + "  < " + DataPath() + " > ";
 }
 
 std::string RainApp::LoadedStatus() const {
-    return DataPath() + ": " + std::to_string(table_.Count()) + " 年";
+    return hc::TS("%1: %2 年", {DataPath(), std::to_string(table_.Count())});
 }
 
 std::int32_t RainApp::ShownMean() const {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/core/language.h"
 #include "common/core/result.h"
 #include "common/core/surface.h"
 #include "rainprob/core/analysis.h"
@@ -26,7 +27,7 @@ enum class ChartAction { Exit = -1, Print = 0, Redraw = 1, Load = 2 };
 
 // The main window's caption before a file is loaded; the loaded path is appended as
 // "  < path > ".
-inline constexpr const char* kMainCaption = "年降水量の非超過確率分布の作図";
+inline constexpr const char* kMainCaption = hc::N("年降水量の非超過確率分布の作図");
 // The filter of the dialogs that open precipitation files, all files first.
 inline constexpr const char* kRainFileFilter = "All Files (*.*)|*.*|Text Files (*.txt)|*.txt";
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "common/core/language.h"
 #include "common/core/numbers.h"
 
 namespace rain {
@@ -45,16 +46,18 @@ hc::Result<AnalysisMode> AnalysisModeOf(int number) {
 AnalysisModeText ModeText(AnalysisMode m) {
     switch (m) {
         case AnalysisMode::Line:
-            return {"解析項目：回帰線だけを表示する",
-                    "印刷紙面には回帰線は印字されますが、豊水・渇水の解析数値は印字されません。"};
+            return {
+                hc::N("解析項目：回帰線だけを表示する"),
+                hc::N(
+                    "印刷紙面には回帰線は印字されますが、豊水・渇水の解析数値は印字されません。")};
         case AnalysisMode::LineAndValues:
-            return {"解析項目：回帰線と解析値を表示",
-                    "印刷紙面には回帰線と豊水・渇水の解析数値が印字されます。"};
+            return {hc::N("解析項目：回帰線と解析値を表示"),
+                    hc::N("印刷紙面には回帰線と豊水・渇水の解析数値が印字されます。")};
         case AnalysisMode::None:
             break;
     }
-    return {"解析項目：回帰結果を表示しない",
-            "印刷紙面には回帰線と豊水・渇水の解析数値は印字されません。"};
+    return {hc::N("解析項目：回帰結果を表示しない"),
+            hc::N("印刷紙面には回帰線と豊水・渇水の解析数値は印字されません。")};
 }
 
 int& LineWidthSet::Of(PrintLine line) {

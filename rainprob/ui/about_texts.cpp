@@ -1,4 +1,5 @@
 #include "rainprob/ui/about_texts.h"
+#include "common/core/language.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -27,15 +28,17 @@ void DrawIcon(QPainter& p) {
 hc::AboutTexts RainprobAbout() {
     const std::string program = "rainprob";
     hc::AboutTexts t;
-    t.caption = program + hc::N("のﾊﾞｰｼﾞｮﾝ情報");
-    t.title = hc::N("プログラム名  rainprob.exe ");
+    t.caption = hc::TS("%1のﾊﾞｰｼﾞｮﾝ情報", {program});
+    t.title = hc::TS("プログラム名  rainprob.exe ");
     const hc::VersionNumbers v = hc::SuiteVersion();
-    t.version = hc::N("バージョン     ") + std::to_string(v.major) + "." + std::to_string(v.minor) + "." +
-                std::to_string(v.patch);
-    t.description =
-        hc::N("年降水量データから非超過確率を計算・解析して"
+    t.version = hc::TS(
+        "バージョン     %1",
+        {std::to_string(v.major) + "." + std::to_string(v.minor) + "." + std::to_string(v.patch)});
+    t.description = hc::TS(
+        "年降水量データから非超過確率を計算・解析して"
         "画面とプリンタに出力・印刷するプログラムです");
-    t.contact = {{"Label1", hc::N("このプログラムについての照会先")}, {"Label2", hc::kSuiteContact}};
+    t.contact = {{"Label1", hc::TS("このプログラムについての照会先")},
+                 {"Label2", hc::kSuiteContact}};
     t.drawIcon = DrawIcon;
     t.messageTitle = program;
     return t;

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "common/core/file_write.h"
+#include "common/core/language.h"
 #include "common/core/numbers.h"
 #include "common/render/fonts.h"
 #include "common/ui/window_helpers.h"
@@ -31,7 +32,7 @@ QString Fixed(const std::optional<double>& v, int decimals) {
 FitTableWindow::FitTableWindow(QWidget* parent, hc::PlatformServices& platform, const RainApp& app)
     : QDialog(parent), platform_(platform), app_(app) {
     setObjectName("frmFitTable");
-    setWindowTitle(text::kFitTableTitle);
+    setWindowTitle(hc::T(text::kFitTableTitle));
     setFont(hc::MakeFont(hc::kGothic, 9));
     auto* layout = new QVBoxLayout(this);
     heading_ = new QLabel(this);
@@ -40,7 +41,7 @@ FitTableWindow::FitTableWindow(QWidget* parent, hc::PlatformServices& platform, 
     table_->setObjectName("tblFitTable");
     QStringList headers;
     for (const char* h : text::kFitTableHeaders)
-        headers << h;
+        headers << hc::T(h);
     table_->setHorizontalHeaderLabels(headers);
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -86,8 +87,8 @@ void FitTableWindow::Refresh() {
         const FitTableRow& row = rows[static_cast<std::size_t>(r)];
         QString cells[kColumns];
         cells[0] = row.rank ? QString::number(row.rank) : QString();
-        cells[1] = text::DistributionLabel(row.kind);
-        cells[2] = text::MethodLabel(row.kind);
+        cells[1] = hc::T(text::DistributionLabel(row.kind));
+        cells[2] = hc::T(text::MethodLabel(row.kind));
         if (row.fit) {
             cells[3] = Fixed(row.fit->slsc, 3);
             cells[4] = row.accepted ? "○" : "×";
@@ -96,7 +97,8 @@ void FitTableWindow::Refresh() {
             cells[7] = Fixed(row.wet100, 0);
             cells[8] = Fixed(row.wet100Error, 1);
         } else {
-            cells[9] = hc::Q(row.fit.error().ja);
+            cells[9] = hc::Q(hc::CurrentLanguage() == hc::Language::English ? row.fit.error().en
+                                                                            : row.fit.error().ja);
         }
         for (int c = 0; c < kColumns; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
@@ -125,8 +127,8 @@ QString FitTableWindow::TableText() const {
 
 void FitTableWindow::SaveCsv() {
     hc::FileDialogRequest r;
-    r.title = text::kFitTableCsvTitle;
-    r.filter = text::kCsvFilter;
+    r.title = hc::TS(text::kFitTableCsvTitle);
+    r.filter = hc::TS(text::kCsvFilter);
     const QFileInfo data(hc::Q(app_.DataPath()));
     r.initialPath = hc::S(data.absolutePath() + "/" + data.completeBaseName() + "-fit.csv");
     r.defaultSuffix = ".csv";
@@ -145,7 +147,7 @@ void FitTableWindow::SaveCsv() {
 
 void FitTableWindow::Copy() {
     QGuiApplication::clipboard()->setText(TableText());
-    status_->setText(text::kFitTableCopied);
+    status_->setText(hc::T(text::kFitTableCopied));
 }
 
 }  // namespace rain

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include "common/core/language.h"
 #include "common/render/fonts.h"
 #include "common/ui/about_window.h"
 #include "common/ui/chart_export.h"
@@ -264,7 +265,8 @@ void MainWindow::BuildMenus() {
     separator(fileMenu_, "line01");
     new hc::RecentFilesMenu(fileMenu_, fileMenu_->actions().constLast(), openItem_, platform_,
                             [this](const std::string& p) { OpenFile(p); });
-    printerItem_ = item(fileMenu_, "mnuPrinterItem", hc::N("ﾌﾟﾘﾝﾀ(&S)"), &MainWindow::ChoosePrinter);
+    printerItem_ =
+        item(fileMenu_, "mnuPrinterItem", hc::N("ﾌﾟﾘﾝﾀ(&S)"), &MainWindow::ChoosePrinter);
     printItem_ = item(fileMenu_, "mnuPrintOutItem", hc::N("印刷(&P)"), &MainWindow::PrintChart);
     separator(fileMenu_, "line02");
     exitItem_ = item(fileMenu_, "mnuEndItem", hc::N("終了(&X)"), &MainWindow::Exit);
@@ -325,7 +327,8 @@ void MainWindow::BuildMenus() {
     }
     separator(settingsMenu_, "line11");
     item(settingsMenu_, "mnuSetPosItem", hc::N("印刷位置(&I)"), &MainWindow::OpenPrintPosition);
-    editorItem_ = item(settingsMenu_, "mnuEditFile", hc::N("データ作成(&E)"), &MainWindow::OpenEditor);
+    editorItem_ =
+        item(settingsMenu_, "mnuEditFile", hc::N("データ作成(&E)"), &MainWindow::OpenEditor);
 
     analysisMenu_ = menu(nullptr, "mnuAna", hc::N("解析項目(&A)"));
     const struct {
@@ -356,18 +359,18 @@ void MainWindow::BuildMenus() {
 // Added after the menus of the classic program: the plotting position and the distribution
 // the chart, its line and the design values follow, and the return-period table.
 void MainWindow::BuildFrequencyMenu() {
-    frequencyMenu_ = menuBar()->addMenu(text::kFrequencyMenu);
+    frequencyMenu_ = menuBar()->addMenu(hc::T(text::kFrequencyMenu));
     frequencyMenu_->setObjectName("mnuFreq");
     frequencyMenu_->menuAction()->setObjectName("mnuFreqAction");
     // One submenu of radio items per choice.
     auto choices = [&](const char* name, const char* caption) {
-        QMenu* m = frequencyMenu_->addMenu(caption);
+        QMenu* m = frequencyMenu_->addMenu(hc::T(caption));
         m->setObjectName(name);
         return std::pair{m, new QActionGroup(m)};
     };
     auto radio = [&](std::pair<QMenu*, QActionGroup*> menu, const QString& name,
                      const char* caption, auto handler) {
-        QAction* a = menu.first->addAction(caption);
+        QAction* a = menu.first->addAction(hc::T(caption));
         a->setObjectName(name);
         a->setCheckable(true);
         menu.second->addAction(a);
@@ -388,13 +391,13 @@ void MainWindow::BuildFrequencyMenu() {
                   [this, d] { ChooseDistribution(d); });
     }
     frequencyMenu_->addSeparator();
-    QAction* table = frequencyMenu_->addAction(text::kReturnPeriodItem);
+    QAction* table = frequencyMenu_->addAction(hc::T(text::kReturnPeriodItem));
     table->setObjectName("mnuFreqTableItem");
     connect(table, &QAction::triggered, this, &MainWindow::OpenReturnPeriods);
-    QAction* fits = frequencyMenu_->addAction(text::kFitTableItem);
+    QAction* fits = frequencyMenu_->addAction(hc::T(text::kFitTableItem));
     fits->setObjectName("mnuFreqFitItem");
     connect(fits, &QAction::triggered, this, &MainWindow::OpenFitTable);
-    bandItem_ = frequencyMenu_->addAction(text::kBandItem);
+    bandItem_ = frequencyMenu_->addAction(hc::T(text::kBandItem));
     bandItem_->setObjectName("mnuFreqBandItem");
     bandItem_->setCheckable(true);
     connect(bandItem_, &QAction::triggered, this, &MainWindow::ToggleBand);
@@ -417,7 +420,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     shown_ = true;
     PlacePicture();
     const std::vector<hc::SplashLabel> lines = {
-        {hc::N("年降水量の非超過確率を計算・図化するプログラムです！"), hc::kGothic, 14, hc::QBColor(1)},
+        {hc::N("年降水量の非超過確率を計算・図化するプログラムです！"), hc::kGothic, 14,
+         hc::QBColor(1)},
         {"Program : rainprob (Version 4.0)", hc::kGothic, 12, hc::kBlack},
         {"hydrochart suite", hc::kGothic, 10, hc::kBlack},
         {"Built with C++20 and Qt 6", hc::kGothic, 10, hc::kBlack}};
@@ -519,9 +523,9 @@ void MainWindow::RefreshChart(ChartAction action) {
             return;
         case ChartAction::Print: {
             platform_.SetMousePointer(hc::kPointerHourglass);
-            hc::PrintResult result =
-                platform_.Print([this](hc::Surface& printer) { app_.PrintChart(printer); },
-                                hc::PrintJobName(hc::N("年降水量の非超過確率分布"), app_.DataPath()));
+            hc::PrintResult result = platform_.Print(
+                [this](hc::Surface& printer) { app_.PrintChart(printer); },
+                hc::PrintJobName(hc::N("年降水量の非超過確率分布"), app_.DataPath()));
             DrawScreen(true);
             platform_.SetMousePointer(hc::kPointerDefault);
             ShowStatus(hc::Q(hc::PrintStatusText(result)));
@@ -583,8 +587,8 @@ void MainWindow::ShowSettings() {
 void MainWindow::ShowAnalysisMode() {
     const AnalysisMode mode = app_.Settings().analysisMode;
     const AnalysisModeText t = ModeText(mode);
-    modeNote_->setText(t.note);
-    modeHeading_->setText(t.heading);
+    modeNote_->setText(hc::T(t.note));
+    modeHeading_->setText(hc::T(t.heading));
     for (std::size_t k = 0; k < 3; ++k)
         modeItems_[k]->setChecked(kModes[k] == mode);
 }
@@ -607,7 +611,7 @@ void MainWindow::OpenFile(const std::string& path) {
 
 void MainWindow::ChooseFile() {
     hc::FileDialogRequest r;
-    r.title = text::kOpenTitle;
+    r.title = hc::TS(text::kOpenTitle);
     r.filter = kRainFileFilter;
     if (std::optional<std::string> path = platform_.OpenFileDialog(r))
         OpenFile(*path);

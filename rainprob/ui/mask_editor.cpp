@@ -9,6 +9,7 @@
 #include <QTextBlock>
 
 #include "common/core/file_write.h"
+#include "common/core/language.h"
 #include "common/core/text_file.h"
 #include "common/render/fonts.h"
 #include "common/ui/window_helpers.h"
@@ -73,7 +74,7 @@ void YearRangeDialog::Proceed() {
 MaskEditor::MaskEditor(QWidget* parent, hc::PlatformServices& platform, int thisYear)
     : QMainWindow(parent, Qt::Window), platform_(platform), thisYear_(thisYear) {
     setObjectName("Form3");
-    setWindowTitle(kEditorCaption);
+    setWindowTitle(hc::T(kEditorCaption));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* file = menuBar()->addMenu(hc::T("ﾌｧｲﾙ(&F)"));
     file->setObjectName("EmnuFile");
@@ -100,7 +101,7 @@ MaskEditor::MaskEditor(QWidget* parent, hc::PlatformServices& platform, int this
     text_->setGeometry(hc::TwipsToPixels(360), hc::TwipsToPixels(120), hc::TwipsToPixels(4455),
                        hc::TwipsToPixels(3495));
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto* help = new QLabel(text::kEditorHelp, client);
+    auto* help = new QLabel(hc::T(text::kEditorHelp), client);
     help->setObjectName("Label1");
     help->setFont(hc::MakeFont(hc::kGothic, 9));
     help->setWordWrap(true);
@@ -144,8 +145,9 @@ void MaskEditor::SelectLine(int line) {
 bool MaskEditor::MayReplaceText() {
     if (!HasUnsavedChanges())
         return true;
-    return platform_.SettleUnsaved(kUnsavedText, kEditorCaption, [this] { return Save(); }) !=
-           hc::PlatformServices::Unsaved::Kept;
+    return platform_.SettleUnsaved(UnsavedText(), hc::TS(kEditorCaption), [this] {
+        return Save();
+    }) != hc::PlatformServices::Unsaved::Kept;
 }
 
 void MaskEditor::StartNewFile() {
@@ -160,7 +162,7 @@ void MaskEditor::StartNewFile() {
 void MaskEditor::ShowPreparedText(const QString& text) {
     if (!MayReplaceText())
         return;
-    setWindowTitle(kEditorNewCaption);
+    setWindowTitle(hc::T(kEditorNewCaption));
     saveItem_->setEnabled(true);
     SetEditorText(hc::S(text));
     baseline_ = text_->toPlainText();
@@ -170,18 +172,19 @@ void MaskEditor::ChooseFile() {
     if (!MayReplaceText())
         return;
     hc::FileDialogRequest r;
-    r.title = text::kOpenTitle;
+    r.title = hc::TS(text::kOpenTitle);
     r.filter = kRainFileFilter;
     std::optional<std::string> path = platform_.OpenFileDialog(r);
     if (!path)
         return;
     if (hc::Status loaded = LoadText(*path); !loaded) {
         // The editor keeps its text; the user learns which file and why.
-        platform_.MessageBox(hc::N("開けませんでした: ") + loaded.error().Japanese(), text::kOpenTitle);
+        platform_.MessageBox(hc::TS("開けませんでした: ") + hc::Shown(loaded.error()),
+                             hc::TS(text::kOpenTitle));
         return;
     }
     editorPath_ = *path;
-    setWindowTitle(hc::Q(hc::N("仮面エディター < ") + *path + " >"));
+    setWindowTitle(hc::Q(hc::TS("仮面エディター < ") + *path + " >"));
     saveItem_->setEnabled(true);
 }
 
@@ -210,11 +213,12 @@ bool MaskEditor::Save() {
         // The editor stays open at the line, which the message names.
         if (checked.error().line > 0)
             SelectLine(checked.error().line);
-        platform_.MessageBox(hc::N("保存できません: ") + checked.error().Japanese(), text::kSaveTitle);
+        platform_.MessageBox(hc::TS("保存できません: ") + hc::Shown(checked.error()),
+                             hc::TS(text::kSaveTitle));
         return false;
     }
     hc::FileDialogRequest r;
-    r.title = text::kSaveTitle;
+    r.title = hc::TS(text::kSaveTitle);
     r.filter = kRainFileFilter;
     r.initialPath = editorPath_;
     std::optional<std::string> path = platform_.SaveFileDialog(r);
@@ -243,7 +247,8 @@ void MaskEditor::SaveAndExit() {
 void MaskEditor::closeEvent(QCloseEvent* event) {
     if (!saved_ && !discarded_ && HasUnsavedChanges()) {
         using Unsaved = hc::PlatformServices::Unsaved;
-        switch (platform_.SettleUnsaved(kUnsavedText, kEditorCaption, [this] { return Save(); })) {
+        switch (platform_.SettleUnsaved(UnsavedText(), hc::TS(kEditorCaption),
+                                        [this] { return Save(); })) {
             case Unsaved::Kept:
                 event->ignore();
                 return;

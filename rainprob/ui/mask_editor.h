@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <string>
 
+#include "common/core/language.h"
 #include "common/core/platform.h"
 #include "common/core/result.h"
 
@@ -19,7 +20,10 @@ namespace rain {
 
 inline constexpr const char* kEditorCaption = hc::N("仮面エディター < 年降水量ファイルの作成 >");
 inline constexpr const char* kEditorNewCaption = hc::N("仮面エディター < 新規の編集 >");
-inline constexpr const char* kUnsavedText = hc::N("入力したデータは保存されていません。\r保存しますか？");
+// The question before unsaved lines are lost, in the language shown.
+inline std::string UnsavedText() {
+    return hc::TS("入力したデータは保存されていません。") + "\r" + hc::TS("保存しますか？");
+}
 
 // Named Form4: the oldest and newest year (Text1, Text2), Command1 to go on, Command2 to give
 // up. Its defaults are set when it is first created; the buttons only hide it, so it keeps

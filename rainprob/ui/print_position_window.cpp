@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "common/core/language.h"
 #include "common/render/fonts.h"
 #include "common/ui/window_helpers.h"
 #include "rainprob/ui/form_layout.h"

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "common/core/file_write.h"
+#include "common/core/language.h"
 #include "common/core/numbers.h"
 #include "common/render/fonts.h"
 #include "common/ui/window_helpers.h"
@@ -33,7 +34,7 @@ ReturnPeriodWindow::ReturnPeriodWindow(QWidget* parent, hc::PlatformServices& pl
                                        const RainApp& app)
     : QDialog(parent), platform_(platform), app_(app) {
     setObjectName("frmReturnPeriods");
-    setWindowTitle(text::kReturnPeriodTitle);
+    setWindowTitle(hc::T(text::kReturnPeriodTitle));
     setFont(hc::MakeFont(hc::kGothic, 9));
     auto* layout = new QVBoxLayout(this);
     fitLine_ = new QLabel(this);
@@ -45,9 +46,10 @@ ReturnPeriodWindow::ReturnPeriodWindow(QWidget* parent, hc::PlatformServices& pl
     jackknifeLine_->setWordWrap(true);
     table_ = new QTableWidget(static_cast<int>(std::size(kReturnPeriods)), kColumns, this);
     table_->setObjectName("tblReturnPeriods");
-    QStringList headers{text::kPeriodHeader, text::kDryHeader, text::kWetHeader};
+    QStringList headers{hc::T(text::kPeriodHeader), hc::T(text::kDryHeader),
+                        hc::T(text::kWetHeader)};
     for (const char* h : text::kJackknifeHeaders)
-        headers << h;
+        headers << hc::T(h);
     table_->setHorizontalHeaderLabels(headers);
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -135,8 +137,8 @@ QString ReturnPeriodWindow::TableText() const {
 
 void ReturnPeriodWindow::SaveCsv() {
     hc::FileDialogRequest r;
-    r.title = text::kCsvTitle;
-    r.filter = text::kCsvFilter;
+    r.title = hc::TS(text::kCsvTitle);
+    r.filter = hc::TS(text::kCsvFilter);
     const QFileInfo data(hc::Q(app_.DataPath()));
     r.initialPath = hc::S(data.absolutePath() + "/" + data.completeBaseName() + "-return.csv");
     r.defaultSuffix = ".csv";
@@ -155,7 +157,7 @@ void ReturnPeriodWindow::SaveCsv() {
 
 void ReturnPeriodWindow::Copy() {
     QGuiApplication::clipboard()->setText(TableText());
-    status_->setText(text::kCopied);
+    status_->setText(hc::T(text::kCopied));
 }
 
 }  // namespace rain

@@ -20,6 +20,7 @@
 #include "common/core/language.h"
 #include "common/ui/splash_window.h"
 #include "polyplot/ui/polyplot_program.h"
+#include "rainprob/ui/main_window.h"
 #include "sixsideplot/ui/sixsideplot_program.h"
 #include "support/scripted_platform.h"
 #include "support/window_lookup.h"
@@ -33,9 +34,16 @@ using hc::test::FlushEvents;
 using hc::test::ScriptedPlatform;
 using hc::test::SourcePath;
 
+using MakeWindow = std::function<std::unique_ptr<QMainWindow>(ScriptedPlatform&)>;
+
+template <const wq::DiagramProgram& (*program)()>
+MakeWindow WaterQuality() {
+    return [](ScriptedPlatform& p) { return std::make_unique<wq::MainWindow>(p, program()); };
+}
+
 struct Program {
     const char* name;
-    const wq::DiagramProgram& (*program)();
+    MakeWindow make;
     const char* data;
     // Items that open windows of their own, walked as well.
     std::vector<const char*> windowItems;
@@ -46,16 +54,29 @@ void PrintTo(const Program& p, std::ostream* os) {
 }
 
 const Program kPrograms[] = {
-    {"sixsideplot", hexa::SixsidePlotProgram, "examples/sample12.xlsx",
+    {"sixsideplot",
+     WaterQuality<hexa::SixsidePlotProgram>(),
+     "examples/sample12.xlsx",
      {"mnuFilePageItem", "mnuFileCheckItem"}},
-    {"polyplot", stiff::PolyPlotProgram, "examples/sample12.xlsx", {"mnuFilePageItem"}},
-    {"ternaryplot", tri::TernaryPlotProgram, "examples/sample12.xlsx", {"mnuFilePageItem"}},
-    {"wqplot", wqp::WqPlotProgram, "examples/network40.csv", {"mnuFileCheckItem"}},
+    {"polyplot",
+     WaterQuality<stiff::PolyPlotProgram>(),
+     "examples/sample12.xlsx",
+     {"mnuFilePageItem"}},
+    {"ternaryplot",
+     WaterQuality<tri::TernaryPlotProgram>(),
+     "examples/sample12.xlsx",
+     {"mnuFilePageItem"}},
+    {"wqplot", WaterQuality<wqp::WqPlotProgram>(), "examples/network40.csv", {"mnuFileCheckItem"}},
+    {"rainprob",
+     [](ScriptedPlatform& p) { return std::make_unique<rain::MainWindow>(p); },
+     "examples/rainprob/textbook26.txt",
+     {"mnuSetPosItem", "mnuFreqTableItem", "mnuFreqFitItem", "mnuEditFile"}},
 };
 
 // Japanese script: kana (full and half width) and ideographs.
 bool Japanese(const QString& text) {
-    static const QRegularExpression script("[\\x{3040}-\\x{30ff}\\x{3400}-\\x{9fff}\\x{ff66}-\\x{ff9f}]");
+    static const QRegularExpression script(
+        "[\\x{3040}-\\x{30ff}\\x{3400}-\\x{9fff}\\x{ff66}-\\x{ff9f}]");
     return script.match(text).hasMatch();
 }
 
@@ -102,7 +123,8 @@ class English : public ::testing::TestWithParam<Program> {
 };
 
 TEST_P(English, EveryTextAWindowShowsIsEnglish) {
-    wq::MainWindow window(platform, GetParam().program());
+    std::unique_ptr<QMainWindow> made = GetParam().make(platform);
+    QMainWindow& window = *made;
     window.show();
     if (auto* splash = window.findChild<hc::SplashWindow*>())
         for (int i = 0; i < 60; ++i)
