@@ -1873,5 +1873,9 @@ error (mm)</translation>
         <source>プリンタの設定</source>
         <translation>Printer...</translation>
     </message>
+    <message>
+        <source>年降水量データ（西暦年と年降水量を１行に）</source>
+        <translation>Precipitation data (a year and its amount on each line)</translation>
+    </message>
 </context>
 </TS>

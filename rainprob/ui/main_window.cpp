@@ -152,8 +152,9 @@ void MainWindow::BuildPanel(QWidget* c) {
         return t;
     };
     label(nullptr, hc::N("開いている年降水量データの情報"), 240, 240, true);
-    label(nullptr, hc::N("ファイル名"), 240, 480, false);
+    QLabel* fileLabel = label(nullptr, hc::N("ファイル名"), 240, 480, false);
     fileBox_ = new QLineEdit(c);
+    fileLabel->setBuddy(fileBox_);
     fileBox_->setObjectName("Text1");
     fileBox_->setFont(font);
     fileBox_->setReadOnly(true);
@@ -182,8 +183,9 @@ void MainWindow::BuildPanel(QWidget* c) {
         {hc::N("印刷位置上方向へ"), "Text8", "0", 4440, true}};
     QLineEdit* boxes[7];
     for (int i = 0; i < 7; ++i) {
-        label(nullptr, rows[i].caption, 480, rows[i].top, false);
+        QLabel* caption = label(nullptr, rows[i].caption, 480, rows[i].top, false);
         boxes[i] = box(rows[i].box, rows[i].initial.c_str(), rows[i].top, rows[i].editable);
+        caption->setBuddy(boxes[i]);
         label(nullptr, "mm", 3240, rows[i].top, false);
     }
     meanBox_ = boxes[0];

@@ -44,11 +44,11 @@ YearRangeDialog::YearRangeDialog(QWidget* editor, hc::PlatformServices& platform
                        28);
         return b;
     };
-    label("Label1", hc::N("最古のデータの西暦年を入力してね"), 240, 120);
-    oldestBox_ = box("Text1", DefaultOldestYear(thisYear), 3120, 120);
+    label("Label1", hc::N("最古のデータの西暦年を入力してね"), 240, 120)
+        ->setBuddy(oldestBox_ = box("Text1", DefaultOldestYear(thisYear), 3120, 120));
     QLabel* oldestUnit = label("Label3", hc::N("年"), 3960, 120);
-    label("Label2", hc::N("最新のデータの西暦年を入力してね"), 240, 720);
-    newestBox_ = box("Text2", DefaultNewestYear(thisYear), 3120, 720);
+    label("Label2", hc::N("最新のデータの西暦年を入力してね"), 240, 720)
+        ->setBuddy(newestBox_ = box("Text2", DefaultNewestYear(thisYear), 3120, 720));
     QLabel* newestUnit = label("Label4", hc::N("年"), 3960, 720);
     // Keep the year boxes clear of the labels' last characters.
     oldestUnit->move(hc::TwipsToPixels(3960) + 14, hc::TwipsToPixels(120) + 4);
@@ -97,6 +97,8 @@ MaskEditor::MaskEditor(QWidget* parent, hc::PlatformServices& platform, int this
     setCentralWidget(client);
     text_ = new QPlainTextEdit(client);
     text_->setObjectName("Text1");
+    // Named for a screen reader by what it holds; the help below says how to write it.
+    text_->setAccessibleName(hc::T("年降水量データ（西暦年と年降水量を１行に）"));
     text_->setFont(hc::MakeFont(hc::kGothic, 11));
     text_->setGeometry(hc::TwipsToPixels(360), hc::TwipsToPixels(120), hc::TwipsToPixels(4455),
                        hc::TwipsToPixels(3495));

@@ -35,13 +35,15 @@ PrintPositionWindow::PrintPositionWindow(QWidget* parent, hc::PlatformServices& 
                        28);
         return b;
     };
-    label("Label1", hc::N("横方向へ動かす長さを入力してください"), 120, 120);
+    QLabel* across = label("Label1", hc::N("横方向へ動かす長さを入力してください"), 120, 120);
     label("Label5", hc::N("（右が＋左が－）"), 960, 480);
     rightBox_ = box("Text1", 2400, 480);
+    across->setBuddy(rightBox_);
     label("Label2", "mm", 3120, 480);
-    label("Label3", hc::N("縦方向に動かす長さを入力してください"), 120, 840);
+    QLabel* down = label("Label3", hc::N("縦方向に動かす長さを入力してください"), 120, 840);
     label("Label6", hc::N("（上が＋下が－）"), 960, 1200);
     upBox_ = box("Text2", 2400, 1200);
+    down->setBuddy(upBox_);
     label("Label4", "mm", 3120, 1200);
     QPushButton* printer = button("Command1", hc::N("プリンタの設定"), 240);
     QPushButton* confirm = button("Command2", hc::N("設定終了"), 2160);

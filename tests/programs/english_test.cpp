@@ -5,17 +5,22 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTableView>
 #include <functional>
 #include <memory>
+#include <set>
 
 #include "common/core/language.h"
 #include "common/ui/splash_window.h"
@@ -146,6 +151,46 @@ TEST_P(English, EveryTextAWindowShowsIsEnglish) {
     for (QWidget* w : windows)
         for (const auto& [where, text] : Texts(w))
             EXPECT_FALSE(Japanese(text)) << where.toStdString() << ": " << text.toStdString();
+}
+
+// A screen reader names every field a user can type into or read from: by its label (the
+// label's buddy) or an accessible name of its own.
+TEST_P(English, EveryFieldHasAName) {
+    hc::SetLanguage(hc::Language::Japanese);
+    std::unique_ptr<QMainWindow> made = GetParam().make(platform);
+    QMainWindow& window = *made;
+    window.show();
+    if (auto* splash = window.findChild<hc::SplashWindow*>())
+        for (int i = 0; i < 60; ++i)
+            splash->Tick();
+    FlushEvents();
+    platform.openAnswers.push_back(SourcePath(GetParam().data));
+    window.findChild<QAction*>("mnuFileOpenItem")->trigger();
+    FlushEvents();
+    std::vector<QWidget*> windows{&window};
+    for (const char* item : GetParam().windowItems) {
+        window.findChild<QAction*>(item)->trigger();
+        FlushEvents();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != &window && w->isVisible() &&
+                std::find(windows.begin(), windows.end(), w) == windows.end())
+                windows.push_back(w);
+    }
+    for (QWidget* w : windows) {
+        std::set<const QWidget*> buddies;
+        for (const QLabel* l : w->findChildren<QLabel*>())
+            if (l->buddy())
+                buddies.insert(l->buddy());
+        for (const QWidget* field : w->findChildren<QWidget*>()) {
+            if (!field->isVisibleTo(w) || !(qobject_cast<const QLineEdit*>(field) ||
+                                            qobject_cast<const QAbstractSpinBox*>(field) ||
+                                            qobject_cast<const QComboBox*>(field) ||
+                                            qobject_cast<const QPlainTextEdit*>(field)))
+                continue;
+            EXPECT_TRUE(!field->accessibleName().isEmpty() || buddies.count(field))
+                << w->objectName().toStdString() << "/" << field->objectName().toStdString();
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, English, ::testing::ValuesIn(kPrograms),

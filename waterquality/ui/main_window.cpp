@@ -360,14 +360,20 @@ void MainWindow::BuildStatusArea(QWidget* host) {
     shiftUpBox_->setAlignment(Qt::AlignRight);
     auto* row = new QHBoxLayout;
     row->setSpacing(6);
-    row->addWidget(label("Label1", hc::N("タイプ")));
+    QLabel* type = label("Label1", hc::N("タイプ"));
+    type->setBuddy(nitrateBox_);
+    row->addWidget(type);
     row->addWidget(nitrateBox_);
     row->addSpacing(24);
     // The print shifts only where the page setup gives them.
     if (program_.pageSetupItem) {
-        row->addWidget(label("Label2", hc::N("印刷位置右へ")));
+        QLabel* right = label("Label2", hc::N("印刷位置右へ"));
+        right->setBuddy(shiftRightBox_);
+        row->addWidget(right);
         row->addWidget(shiftRightBox_);
-        row->addWidget(label("Label3", hc::N(" mm 上へ")));
+        QLabel* up = label("Label3", hc::N(" mm 上へ"));
+        up->setBuddy(shiftUpBox_);
+        row->addWidget(up);
         row->addWidget(shiftUpBox_);
         row->addWidget(label("Label4", "mm"));
     }

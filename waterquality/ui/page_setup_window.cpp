@@ -34,12 +34,16 @@ PageSetupWindow::PageSetupWindow(QWidget* parent, hc::PlatformServices& platform
     };
     rightBox_ = box("Text1", shown.right);
     upBox_ = box("Text2", shown.up);
-    g->addWidget(label("Label1", hc::N("横方向へ動かす長さを入力してください")), 0, 0, 1, 3);
+    QLabel* across = label("Label1", hc::N("横方向へ動かす長さを入力してください"));
+    across->setBuddy(rightBox_);
+    g->addWidget(across, 0, 0, 1, 3);
     g->addWidget(label("Label2", hc::N("（右が＋左が－）")), 1, 0);
     g->addWidget(rightBox_, 1, 1);
     g->addWidget(label("Label3", hc::N("ｍｍ")), 1, 2);
     g->setRowMinimumHeight(2, 10);
-    g->addWidget(label("Label4", hc::N("縦方向に動かす長さを入力してください")), 3, 0, 1, 3);
+    QLabel* down = label("Label4", hc::N("縦方向に動かす長さを入力してください"));
+    down->setBuddy(upBox_);
+    g->addWidget(down, 3, 0, 1, 3);
     g->addWidget(label("Label5", hc::N("（上が＋下が－）")), 4, 0);
     g->addWidget(upBox_, 4, 1);
     g->addWidget(label("Label6", hc::N("ｍｍ")), 4, 2);
