@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 
 #include "common/core/language.h"
@@ -97,9 +99,17 @@ MainWindow::MainWindow(hc::PlatformServices& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
     setObjectName("Form1");
     setWindowTitle(hc::Q(app_.Caption()));
-    client_ = new QWidget(this);
+    // The panel and the chart keep their design size; where the screen is smaller (a large
+    // scale factor) the window scrolls instead of running off the screen.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("clientScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    client_ = new QWidget(scroll);
     client_->setObjectName("client");
-    setCentralWidget(client_);
+    client_->installEventFilter(new ResizeWatch(client_, [this] { PlacePicture(); }));
+    scroll->setWidget(client_);
+    setCentralWidget(scroll);
     BuildPanel(client_);
     BuildMenus();
     statusBar()->setObjectName("StatusBar");
@@ -110,8 +120,12 @@ MainWindow::MainWindow(hc::PlatformServices& platform, QWidget* parent)
     statusText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(statusText_, 1);
     client_->setMinimumSize(MinimumClientSize());
-    resize(kInitialClientWidth, kInitialClientHeight + menuBar()->sizeHint().height() +
-                                    statusBar()->sizeHint().height());
+    // The design size, or the screen's where that is smaller: the window then scrolls.
+    QSize first(kInitialClientWidth, kInitialClientHeight + menuBar()->sizeHint().height() +
+                                         statusBar()->sizeHint().height());
+    if (const QScreen* s = screen())
+        first = first.boundedTo(s->availableGeometry().size() - QSize(16, 48));
+    resize(first);
     hc::CentreOnScreen(this);
 
     // Every menu waits for the splash; those that need data wait for the first load.
@@ -442,6 +456,15 @@ void MainWindow::SplashClosed() {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     PlacePicture();
+}
+
+ResizeWatch::ResizeWatch(QObject* watched, std::function<void()> resized)
+    : QObject(watched), resized_(std::move(resized)) {}
+
+bool ResizeWatch::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && resized_)
+        resized_();
+    return QObject::eventFilter(watched, event);
 }
 
 // Below its design size the chart's labels, whose size is fixed in points, run into the grid.

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <string>
 
 #include "common/core/platform.h"
@@ -33,6 +34,18 @@ class FitTableWindow;
 
 // Title of message boxes that have none of their own.
 inline constexpr const char* kAppTitle = "rainprob";
+
+// Calls back whenever the widget it watches changes size.
+class ResizeWatch : public QObject {
+  public:
+    ResizeWatch(QObject* watched, std::function<void()> resized);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    std::function<void()> resized_;
+};
 
 class MainWindow : public QMainWindow {
     Q_OBJECT

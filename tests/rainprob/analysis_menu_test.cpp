@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <filesystem>
 
@@ -283,11 +285,17 @@ TEST_F(RainWindow, WindowsKeepTheirPartsApart) {
             panel.push_back(w);
     panel.push_back(client->findChild<QWidget*>("Picture1Border"));
     ExpectApart(client, panel);
-    // The picture keeps its design size at least, and the status line lies below the client.
+    // The picture keeps its design size at least; a window smaller than that scrolls, and the
+    // status line lies below what is shown of the client.
     EXPECT_GE(Picture()->width(), kPictureWidthTwips / 15);
     EXPECT_GE(Picture()->height(), kPictureHeightTwips / 15);
-    const QRect clientArea(client->mapTo(form.get(), QPoint(0, 0)), client->size());
-    EXPECT_FALSE(clientArea.intersects(form->statusBar()->geometry()));
+    auto* scroll = form->findChild<QScrollArea*>("clientScroll");
+    ASSERT_NE(scroll, nullptr);
+    const QRect shown(scroll->viewport()->mapTo(form.get(), QPoint(0, 0)),
+                      scroll->viewport()->size());
+    EXPECT_FALSE(shown.intersects(form->statusBar()->geometry()));
+    EXPECT_LT(shown.width(), client->width());
+    EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
     // A long status line does not widen the window.
     const int width = form->width();
     Open(WriteFile(std::string(200, 'x') + ".txt", "1990 x\n"));
