@@ -122,19 +122,21 @@ void DrawFitBand(hc::Surface& s, const ChartLayout& l, const std::vector<BandPoi
             if ((a.amount < l.ScaleMin && b.amount < l.ScaleMin) ||
                 (a.amount > l.ScaleMax && b.amount > l.ScaleMax))
                 continue;
-            // A piece crossing an end of the axis is cut there.
+            // A piece crossing an end of the axis is cut there, also where its other end lies
+            // on that end exactly.
             auto cut = [&](SegmentEnd& p, const SegmentEnd& q) {
-                for (double edgeAmount : {l.ScaleMin, l.ScaleMax})
-                    if ((p.amount - edgeAmount) * (q.amount - edgeAmount) < 0 &&
-                        (p.amount < l.ScaleMin || p.amount > l.ScaleMax)) {
-                        const double f = (edgeAmount - p.amount) / (q.amount - p.amount);
-                        p = {edgeAmount, p.deviate + f * (q.deviate - p.deviate)};
-                    }
+                const double edge = std::clamp(p.amount, l.ScaleMin, l.ScaleMax);
+                if (edge == p.amount)
+                    return;
+                const double f = (edge - p.amount) / (q.amount - p.amount);
+                p = {edge, p.deviate + f * (q.deviate - p.deviate)};
             };
             cut(a, b);
             cut(b, a);
             const double x1 = l.X(a.amount), y1 = l.Y(a.deviate);
             const double x2 = l.X(b.amount), y2 = l.Y(b.deviate);
+            if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+                continue;
             const double length = std::hypot(x2 - x1, y2 - y1);
             double at = 0;
             while (at < length) {
