@@ -79,6 +79,8 @@ inline constexpr const char* kNoFlow = hc::N("－");
 // The how-to-use text beside the program, and what the status bar and the help window say
 // when it is missing.
 inline constexpr const char* kHelpFileName = "manning.txt";
+// Its English, read instead where the windows speak English.
+inline constexpr const char* kHelpFileNameEn = "manning.en.txt";
 inline constexpr const char* kHelpFileMissing =
     hc::N("使い方のファイル manning.txt が見つからないか、読めません");
 

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -76,11 +77,17 @@ std::size_t Index(PrintLine line) {
     return static_cast<std::size_t>(line);
 }
 
-// The start directory and the how-to-use text beside the program (empty when missing).
+// The start directory and the how-to-use text beside the program (empty when missing), in
+// English where the windows speak English; the Japanese text where the English one is missing.
 FlowApp StartApp(hc::PlatformServices& platform) {
     std::string startDir = platform.CurrentDirectory();
     std::string help;
-    if (auto path = platform.LocateDataFile(startDir, text::kHelpFileName))
+    std::optional<std::string> path;
+    if (hc::CurrentLanguage() == hc::Language::English)
+        path = platform.LocateDataFile(startDir, text::kHelpFileNameEn);
+    if (!path)
+        path = platform.LocateDataFile(startDir, text::kHelpFileName);
+    if (path)
         help = ReadHelpText(*path);
     return FlowApp(std::move(startDir), std::move(help));
 }
