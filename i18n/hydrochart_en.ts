@@ -1909,5 +1909,9 @@ Lotter</translation>
         <source>設定(&amp;S)</source>
         <translation>&amp;Settings</translation>
     </message>
+    <message>
+        <source>    粗度係数  </source>
+        <translation>    Roughness  </translation>
+    </message>
 </context>
 </TS>
