@@ -551,23 +551,23 @@
     </message>
     <message>
         <source>１単位</source>
-        <translation>1 unit</translation>
+        <translation>&amp;1 unit</translation>
     </message>
     <message>
         <source>２単位</source>
-        <translation>2 units</translation>
+        <translation>&amp;2 units</translation>
     </message>
     <message>
         <source>３単位</source>
-        <translation>3 units</translation>
+        <translation>&amp;3 units</translation>
     </message>
     <message>
         <source>４単位</source>
-        <translation>4 units</translation>
+        <translation>&amp;4 units</translation>
     </message>
     <message>
         <source>５単位</source>
-        <translation>5 units</translation>
+        <translation>&amp;5 units</translation>
     </message>
     <message>
         <source>ファイル(&amp;F)</source>
@@ -615,7 +615,7 @@
     </message>
     <message>
         <source>スケール(&amp;S)</source>
-        <translation>&amp;Scale</translation>
+        <translation>&amp;Scales...</translation>
     </message>
     <message>
         <source>作図様式(&amp;O)</source>
@@ -1831,7 +1831,7 @@ error (mm)</translation>
     </message>
     <message>
         <source>保存終了(&amp;S)</source>
-        <translation>&amp;Save and close</translation>
+        <translation>&amp;Save and exit</translation>
     </message>
     <message>
         <source>強制終了(&amp;X)</source>
@@ -1863,7 +1863,7 @@ error (mm)</translation>
     </message>
     <message>
         <source>保存しますか？</source>
-        <translation>Save it?</translation>
+        <translation>Save them?</translation>
     </message>
     <message>
         <source>印刷位置の設定</source>
@@ -1876,6 +1876,758 @@ error (mm)</translation>
     <message>
         <source>年降水量データ（西暦年と年降水量を１行に）</source>
         <translation>Precipitation data (a year and its amount on each line)</translation>
+    </message>
+    <message>
+        <source>ｍ</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>ｍ2</source>
+        <translation>m2</translation>
+    </message>
+    <message>
+        <source>ｍ/sec</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>ｍ3/sec</source>
+        <translation>m3/s</translation>
+    </message>
+    <message>
+        <source>マニング式による流量計算</source>
+        <translation>Discharge by Manning&apos;s formula</translation>
+    </message>
+    <message>
+        <source>比エネルギー  Ｅ  （%1）</source>
+        <translation>Specific energy  E  (%1)</translation>
+    </message>
+    <message>
+        <source>水</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>深</source>
+        <translation>depth</translation>
+    </message>
+    <message>
+        <source>（%1）</source>
+        <translation>(%1)</translation>
+    </message>
+    <message>
+        <source>  限界水深</source>
+        <translation>  Critical depth</translation>
+    </message>
+    <message>
+        <source>  なし（岸の天端まで常流）</source>
+        <translation>  none (subcritical up to the bank top)</translation>
+    </message>
+    <message>
+        <source>%1（Ｅ＝ %2）</source>
+        <translation>%1 (E = %2)</translation>
+    </message>
+    <message>
+        <source>  流量  Ｑ＝ </source>
+        <translation>  Discharge  Q = </translation>
+    </message>
+    <message>
+        <source>    粗度係数  </source>
+        <translation>    Roughness  </translation>
+    </message>
+    <message>
+        <source>区間ごと</source>
+        <translation>per segment</translation>
+    </message>
+    <message>
+        <source>ｎ＝ %1</source>
+        <translation>n = %1</translation>
+    </message>
+    <message>
+        <source>    河床勾配  Ｉ＝ １／%1</source>
+        <translation>    Bed slope  I = 1/%1</translation>
+    </message>
+    <message>
+        <source>    水路ごとに計算</source>
+        <translation>    by sub-channel</translation>
+    </message>
+    <message>
+        <source>    断面を分割して計算</source>
+        <translation>    dividing the section</translation>
+    </message>
+    <message>
+        <source>比エネルギー曲線</source>
+        <translation>Specific energy curve</translation>
+    </message>
+    <message>
+        <source>限界水深 </source>
+        <translation>Critical depth </translation>
+    </message>
+    <message>
+        <source>読み込めませんでした: </source>
+        <translation>Could not read: </translation>
+    </message>
+    <message>
+        <source>%1 行目: 「%2」は数値ではありません</source>
+        <translation>Line %1: &quot;%2&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>%1 段の水位で計算しました（河床 %2 ｍ から岸の天端 %3 ｍ まで）</source>
+        <translation>Computed at %1 water levels (from the bed at %2 m to the bank top at %3 m)</translation>
+    </message>
+    <message>
+        <source>岸の天端（低い方）までに限界水深はありません</source>
+        <translation>No critical depth below the (lower) bank top</translation>
+    </message>
+    <message>
+        <source>限界水深</source>
+        <translation>Critical depth</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1%2（比エネルギー %3%2）</source>
+        <translation>%1%2 (specific energy %3%2)</translation>
+    </message>
+    <message>
+        <source>：比エネルギーの極小が %1 つあります</source>
+        <translation>: the specific energy has %1 minima</translation>
+    </message>
+    <message>
+        <source>スケールを正しく入力してください</source>
+        <translation>Enter valid scales</translation>
+    </message>
+    <message>
+        <source>解析範囲を正しく入力してください</source>
+        <translation>Enter a valid analysis range</translation>
+    </message>
+    <message>
+        <source>パラメータは正しく入れてください</source>
+        <translation>Enter valid parameters</translation>
+    </message>
+    <message>
+        <source>このデータファイルは処理できません</source>
+        <translation>This data file cannot be processed</translation>
+    </message>
+    <message>
+        <source>粗度係数の列のある断面ファイルはこのエディタでは編集できません（表計算ソフトなどで編集してください）</source>
+        <translation>A section file with a roughness column cannot be edited here (edit it in a spreadsheet program)</translation>
+    </message>
+    <message>
+        <source>入力したデータ数が少なすぎます</source>
+        <translation>Too few points entered</translation>
+    </message>
+    <message>
+        <source>断面座標のデータの数が多すぎるか、</source>
+        <translation>The section has too many points,</translation>
+    </message>
+    <message>
+        <source>データファイルの作成方法が不正です</source>
+        <translation>or the data file is not laid out correctly</translation>
+    </message>
+    <message>
+        <source>入力した断面座標データは保存されていません。</source>
+        <translation>The section points entered have not been saved.</translation>
+    </message>
+    <message>
+        <source>この断面は最深部の片側に岸がないため計算できません</source>
+        <translation>This section cannot be computed: one side of its deepest point has no bank</translation>
+    </message>
+    <message>
+        <source>水位の刻みを正しく入力してください</source>
+        <translation>Enter a valid water level step</translation>
+    </message>
+    <message>
+        <source>流量を正しく入力してください</source>
+        <translation>Enter a valid discharge</translation>
+    </message>
+    <message>
+        <source> ｍ3／sec を超えています</source>
+        <translation> m3/s is exceeded</translation>
+    </message>
+    <message>
+        <source>スケールが設定されていません：設定(S)→スケール(S)で設定してください</source>
+        <translation>No scales are set: set them with Settings -&gt; Scales</translation>
+    </message>
+    <message>
+        <source>解析(&amp;A)</source>
+        <translation>&amp;Analysis</translation>
+    </message>
+    <message>
+        <source>水位流量曲線...</source>
+        <translation>&amp;Rating curve...</translation>
+    </message>
+    <message>
+        <source>等流水深...</source>
+        <translation>&amp;Normal depth...</translation>
+    </message>
+    <message>
+        <source>水位流量曲線</source>
+        <translation>Rating curve</translation>
+    </message>
+    <message>
+        <source>等流水深の計算</source>
+        <translation>Normal depth</translation>
+    </message>
+    <message>
+        <source>比エネルギー曲線(&amp;E)...</source>
+        <translation>Specific &amp;energy curve...</translation>
+    </message>
+    <message>
+        <source>断面を分割して計算(&amp;D)</source>
+        <translation>Compute by &amp;dividing the section</translation>
+    </message>
+    <message>
+        <source>水路ごとに計算(&amp;W)</source>
+        <translation>Compute by &amp;sub-channel</translation>
+    </message>
+    <message>
+        <source>高水敷との境界（左岸・右岸）(&amp;B)...</source>
+        <translation>&amp;Bank stations (left and right)...</translation>
+    </message>
+    <message>
+        <source>ヤード・ポンド法（ft, ft3/sec）(&amp;U)</source>
+        <translation>&amp;US units (ft, ft3/s)</translation>
+    </message>
+    <message>
+        <source>高水敷との境界</source>
+        <translation>Bank stations</translation>
+    </message>
+    <message>
+        <source>左岸・右岸の位置を正しく入力してください</source>
+        <translation>Enter valid left and right bank stations</translation>
+    </message>
+    <message>
+        <source>表をクリップボードにコピーしました</source>
+        <translation>The table was copied to the clipboard</translation>
+    </message>
+    <message>
+        <source>常流</source>
+        <translation>Subcritical</translation>
+    </message>
+    <message>
+        <source>限界流</source>
+        <translation>Critical</translation>
+    </message>
+    <message>
+        <source>射流</source>
+        <translation>Supercritical</translation>
+    </message>
+    <message>
+        <source>使い方のファイル manning.txt が見つからないか、読めません</source>
+        <translation>The how-to-use file manning.txt was not found or cannot be read</translation>
+    </message>
+    <message>
+        <source>テキストファイル (*.txt)|*.txt| すべてのファイル (*.*)|*.*</source>
+        <translation>Text files (*.txt)|*.txt|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>テキストファイル(*.txt)|*.txt|すべてのファイル(*.*)|*.*</source>
+        <translation>Text files (*.txt)|*.txt|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>  粗度係数  </source>
+        <translation>  Roughness  </translation>
+    </message>
+    <message>
+        <source>    水位の刻み  </source>
+        <translation>    Level step  </translation>
+    </message>
+    <message>
+        <source>  河床高  </source>
+        <translation>  Bed level  </translation>
+    </message>
+    <message>
+        <source>    岸の天端（低い方）  </source>
+        <translation>    Bank top (lower)  </translation>
+    </message>
+    <message>
+        <source>    天端での流量  Ｑ＝ </source>
+        <translation>    Discharge at bank top  Q = </translation>
+    </message>
+    <message>
+        <source>流  量  （ｍ3／sec）</source>
+        <translation>Discharge  (m3/s)</translation>
+    </message>
+    <message>
+        <source>位</source>
+        <translation>level</translation>
+    </message>
+    <message>
+        <source>（ｍ）</source>
+        <translation>(m)</translation>
+    </message>
+    <message>
+        <source>流  量  （ft3／sec）</source>
+        <translation>Discharge  (ft3/s)</translation>
+    </message>
+    <message>
+        <source>（ft）</source>
+        <translation>(ft)</translation>
+    </message>
+    <message>
+        <source>岸の天端（低い方）</source>
+        <translation>Bank top (lower)</translation>
+    </message>
+    <message>
+        <source>マニング式による水位流量曲線</source>
+        <translation>Rating curve by Manning&apos;s formula</translation>
+    </message>
+    <message>
+        <source>標</source>
+        <translation>Eleva-</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>tion</translation>
+    </message>
+    <message>
+        <source>距  離  （ｍ）</source>
+        <translation>Distance  (m)</translation>
+    </message>
+    <message>
+        <source>マニング式による河川流量解析結果</source>
+        <translation>River discharge by Manning&apos;s formula</translation>
+    </message>
+    <message>
+        <source>  粗度係数  ｎ＝ %1</source>
+        <translation>  Roughness    n = %1</translation>
+    </message>
+    <message>
+        <source>  河床勾配  Ｉ＝ １／%1</source>
+        <translation>  Bed slope    I = 1/%1</translation>
+    </message>
+    <message>
+        <source>  最大水深  ｄ＝ %1 ｍ</source>
+        <translation>  Max. depth   d = %1 m</translation>
+    </message>
+    <message>
+        <source>  総流路幅  Ｈ＝ %1 ｍ</source>
+        <translation>  Total width  H = %1 m</translation>
+    </message>
+    <message>
+        <source>  最大流速  Ｖ＝ %1 ｍ/sec</source>
+        <translation>  Max. velocity V = %1 m/s</translation>
+    </message>
+    <message>
+        <source>  合計流量  Ｑ＝ %1 ｍ3/sec</source>
+        <translation>  Discharge    Q = %1 m3/s</translation>
+    </message>
+    <message>
+        <source>縮尺</source>
+        <translation>Scales</translation>
+    </message>
+    <message>
+        <source>水平方向  1:%1</source>
+        <translation>Horizontal  1:%1</translation>
+    </message>
+    <message>
+        <source>鉛直方向  1:%1</source>
+        <translation>Vertical  1:%1</translation>
+    </message>
+    <message>
+        <source>%1 行目: </source>
+        <translation>Line %1: </translation>
+    </message>
+    <message>
+        <source>「%1」は数値ではありません</source>
+        <translation>&quot;%1&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>距離が入力されていません</source>
+        <translation>no distance entered</translation>
+    </message>
+    <message>
+        <source>標高が入力されていません</source>
+        <translation>no elevation entered</translation>
+    </message>
+    <message>
+        <source>空の行です。後の %1 行目にもデータがあります</source>
+        <translation>an empty row, but line %1 below has data</translation>
+    </message>
+    <message>
+        <source>水深</source>
+        <translation>Depth</translation>
+    </message>
+    <message>
+        <source>水位</source>
+        <translation>Water level</translation>
+    </message>
+    <message>
+        <source>断面積</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>潤辺</source>
+        <translation>Wetted perimeter</translation>
+    </message>
+    <message>
+        <source>水面幅</source>
+        <translation>Top width</translation>
+    </message>
+    <message>
+        <source>平均流速</source>
+        <translation>Mean velocity</translation>
+    </message>
+    <message>
+        <source>フルード数</source>
+        <translation>Froude number</translation>
+    </message>
+    <message>
+        <source>流量</source>
+        <translation>Discharge</translation>
+    </message>
+    <message>
+        <source>エネルギー補正係数 α</source>
+        <translation>Energy coefficient α</translation>
+    </message>
+    <message>
+        <source>比エネルギー</source>
+        <translation>Specific energy</translation>
+    </message>
+    <message>
+        <source>水位の刻み =</source>
+        <translation>Level step =</translation>
+    </message>
+    <message>
+        <source>計算</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>表をコピー</source>
+        <translation>Copy &amp;table</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;X)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>  （河床から低い方の岸の天端まで、水路ごとに計算）</source>
+        <translation>  (from the bed to the lower bank top, by sub-channel)</translation>
+    </message>
+    <message>
+        <source>  （河床から低い方の岸の天端まで、断面を分割して計算）</source>
+        <translation>  (from the bed to the lower bank top, dividing the section)</translation>
+    </message>
+    <message>
+        <source>流量 Q ＝</source>
+        <translation>Discharge Q =</translation>
+    </message>
+    <message>
+        <source>水深の刻み =</source>
+        <translation>Depth step =</translation>
+    </message>
+    <message>
+        <source>左岸と右岸の位置の間を低水路として一つにまとめ、
+その外側（高水敷）は測点ごとに分けて計算します。
+両方とも空にすると、全体を測点ごとに分けます。</source>
+        <translation>Between the left and right bank stations the main channel is computed as one;
+outside them (the floodplains) each stretch between points is computed apart.
+With both left empty, the whole section is divided at every point.</translation>
+    </message>
+    <message>
+        <source>左岸 X ＝</source>
+        <translation>Left bank X =</translation>
+    </message>
+    <message>
+        <source>右岸 X ＝</source>
+        <translation>Right bank X =</translation>
+    </message>
+    <message>
+        <source>この値で設定</source>
+        <translation>Set these values</translation>
+    </message>
+    <message>
+        <source>流量を入れると、いまの粗度係数・河床勾配・解析範囲で
+その流量が流れる水深を求めます。</source>
+        <translation>Enter a discharge to find the depth at which it flows with
+the present roughness, bed slope and analysis range.</translation>
+    </message>
+    <message>
+        <source>（断面を分割して計算します。主画面の流量 Q は水路ごとの計算なので、
+入れた流量と違うことがあります）</source>
+        <translation>(Computed dividing the section. The main window&apos;s Q is computed by sub-channel,
+so it may differ from the discharge entered.)</translation>
+    </message>
+    <message>
+        <source>ｍ3／sec</source>
+        <translation>m3/s</translation>
+    </message>
+    <message>
+        <source>水深 ｄ ＝</source>
+        <translation>Depth d =</translation>
+    </message>
+    <message>
+        <source>水位 ＝</source>
+        <translation>Water level =</translation>
+    </message>
+    <message>
+        <source>この流量で計算</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>断面座標データの編集</source>
+        <translation>Section points editor</translation>
+    </message>
+    <message>
+        <source>断面の座標データを作成または編集する画面です</source>
+        <translation>Create or edit the points of a section here</translation>
+    </message>
+    <message>
+        <source>座標の値は、すべてｍ単位で入力してください</source>
+        <translation>Enter every coordinate in metres</translation>
+    </message>
+    <message>
+        <source>距離 X (m)</source>
+        <translation>Distance X (m)</translation>
+    </message>
+    <message>
+        <source>標高 Y (m)</source>
+        <translation>Elevation Y (m)</translation>
+    </message>
+    <message>
+        <source>単純終了(&amp;X)</source>
+        <translation>E&amp;xit without saving</translation>
+    </message>
+    <message>
+        <source>データの編集</source>
+        <translation>Data editor</translation>
+    </message>
+    <message>
+        <source>データの編集 &lt; 新規 &gt;</source>
+        <translation>Data editor &lt; new &gt;</translation>
+    </message>
+    <message>
+        <source>編集モードの選択</source>
+        <translation>Edit mode</translation>
+    </message>
+    <message>
+        <source>編集する方法を選択してください</source>
+        <translation>Choose how to edit</translation>
+    </message>
+    <message>
+        <source>既存のファイルを読んで編集する</source>
+        <translation>Read an existing file and edit it</translation>
+    </message>
+    <message>
+        <source>新規にデータファイルを作成する</source>
+        <translation>Create a new data file</translation>
+    </message>
+    <message>
+        <source>編集をやめてもとの画面にもどる</source>
+        <translation>Cancel and return to the main window</translation>
+    </message>
+    <message>
+        <source>このプログラムの使い方</source>
+        <translation>How to use this program</translation>
+    </message>
+    <message>
+        <source>使い方の表示の終了</source>
+        <translation>Close help</translation>
+    </message>
+    <message>
+        <source>バージョン情報の表示</source>
+        <translation>Version information</translation>
+    </message>
+    <message>
+        <source>印字の太さ－わく(&amp;W)</source>
+        <translation>Print width - &amp;frame</translation>
+    </message>
+    <message>
+        <source>印字の太さ－断面線(&amp;D)</source>
+        <translation>Print width - section &amp;line</translation>
+    </message>
+    <message>
+        <source>印字の太さ－水面(&amp;S)</source>
+        <translation>Print width - &amp;water</translation>
+    </message>
+    <message>
+        <source>水平方向スケール １／</source>
+        <translation>Horizontal scale 1/</translation>
+    </message>
+    <message>
+        <source>鉛直方向スケール １／</source>
+        <translation>Vertical scale 1/</translation>
+    </message>
+    <message>
+        <source>解析範囲 X ＝</source>
+        <translation>Analysis range X =</translation>
+    </message>
+    <message>
+        <source>～</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>粗度係数 ｎ ＝</source>
+        <translation>Roughness n =</translation>
+    </message>
+    <message>
+        <source>河床勾配  I ＝ １／</source>
+        <translation>Bed slope I = 1/</translation>
+    </message>
+    <message>
+        <source>最大水深 ｄ ＝</source>
+        <translation>Max. depth d =</translation>
+    </message>
+    <message>
+        <source>流量 Q</source>
+        <translation>Discharge Q</translation>
+    </message>
+    <message>
+        <source>流速 Ｖ</source>
+        <translation>Velocity V</translation>
+    </message>
+    <message>
+        <source>ｍ／sec</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>川幅 Ｈ</source>
+        <translation>Width H</translation>
+    </message>
+    <message>
+        <source>水路</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>フルード数 Fr</source>
+        <translation>Froude Fr</translation>
+    </message>
+    <message>
+        <source>流れ</source>
+        <translation>Regime</translation>
+    </message>
+    <message>
+        <source>印刷する作図線の太さ</source>
+        <translation>Printed line widths</translation>
+    </message>
+    <message>
+        <source>枠の線</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>断面線</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>水面線</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit...</translation>
+    </message>
+    <message>
+        <source>パラメータ(&amp;P)</source>
+        <translation>&amp;Parameters...</translation>
+    </message>
+    <message>
+        <source>その他(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>使用方法(&amp;U)</source>
+        <translation>How to &amp;use</translation>
+    </message>
+    <message>
+        <source>バージョン(&amp;V)</source>
+        <translation>&amp;Version</translation>
+    </message>
+    <message>
+        <source>テーマ</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>マニング式  －  flowcalc</source>
+        <translation>Manning&apos;s formula  -  flowcalc</translation>
+    </message>
+    <message>
+        <source>バージョン %1. %2. %3</source>
+        <translation>Version %1. %2. %3</translation>
+    </message>
+    <message>
+        <source>しばらくお待ちください</source>
+        <translation>Please wait</translation>
+    </message>
+    <message>
+        <source>合成ｎ
+H-E</source>
+        <translation>Composite n
+H-E</translation>
+    </message>
+    <message>
+        <source>合成ｎ
+Lotter</source>
+        <translation>Composite n
+Lotter</translation>
+    </message>
+    <message>
+        <source>%1のバージョン情報</source>
+        <translation>About %1</translation>
+    </message>
+    <message>
+        <source>アプリケーションタイトル  %1</source>
+        <translation>Application  %1</translation>
+    </message>
+    <message>
+        <source>アプリケーションの説明</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>マニング式を用いて河川などの流量を計算します</source>
+        <translation>Computes the discharge of rivers and channels by Manning&apos;s formula</translation>
+    </message>
+    <message>
+        <source>このアプリケーションについての照会先</source>
+        <translation>Inquiries about this application</translation>
+    </message>
+    <message>
+        <source>スケールと解析範囲の設定</source>
+        <translation>Scales and analysis range</translation>
+    </message>
+    <message>
+        <source>断面のスケールと解析範囲（水を流す範囲）を設定します。</source>
+        <translation>Set the scales of the section and the analysis range (where water may flow).</translation>
+    </message>
+    <message>
+        <source>Ｘ方向（水平方向）スケール： １／</source>
+        <translation>X (horizontal) scale: 1/</translation>
+    </message>
+    <message>
+        <source>Ｙ方向（鉛直方向）スケール： １／</source>
+        <translation>Y (vertical) scale: 1/</translation>
+    </message>
+    <message>
+        <source>解析範囲の左端のＸ座標 &gt;&gt;&gt;&gt;&gt;&gt;&gt;&gt;</source>
+        <translation>X of the range&apos;s left end &gt;&gt;&gt;&gt;&gt;&gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>解析範囲の右端のＸ座標 &gt;&gt;&gt;&gt;&gt;&gt;&gt;&gt;</source>
+        <translation>X of the range&apos;s right end &gt;&gt;&gt;&gt;&gt;&gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>パラメータの設定</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>マニング式の計算に必要なパラメータを設定します。</source>
+        <translation>Set the parameters Manning&apos;s formula needs.</translation>
+    </message>
+    <message>
+        <source>粗度係数  ｎ ＝</source>
+        <translation>Roughness  n =</translation>
+    </message>
+    <message>
+        <source>河床勾配 I ＝ １／</source>
+        <translation>Bed slope I = 1/</translation>
+    </message>
+    <message>
+        <source>最大水深  ｄ ＝</source>
+        <translation>Max. depth  d =</translation>
+    </message>
+    <message>
+        <source>この値で計算</source>
+        <translation>Compute with these values</translation>
     </message>
 </context>
 </TS>

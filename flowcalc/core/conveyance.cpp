@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/core/language.h"
+
 namespace flow {
 
 namespace {
@@ -104,7 +106,7 @@ UnitNames AsciiUnits(Units u) {
 
 UnitNames WindowUnits(Units u) {
     return u == Units::US ? UnitNames{"ft", "ft2", "ft/sec", "ft3/sec"}
-                          : UnitNames{"ｍ", "ｍ2", "ｍ/sec", "ｍ3/sec"};
+                          : UnitNames{hc::N("ｍ"), hc::N("ｍ2"), hc::N("ｍ/sec"), hc::N("ｍ3/sec")};
 }
 
 const char* UnitsName(Units u) {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 
+#include "common/core/language.h"
 #include "common/core/list_input.h"
 #include "common/core/numbers.h"
 #include "common/core/text_file.h"
@@ -256,7 +257,7 @@ hc::Result<LoadedSection> LoadSection(const std::string& path) {
 }
 
 std::string MainCaption(const std::string& dataPath) {
-    return std::string("マニング式による流量計算 < ") + dataPath + " >";
+    return hc::TS("マニング式による流量計算") + " < " + dataPath + " >";
 }
 
 bool IsCsvSectionPath(const std::string& path) {

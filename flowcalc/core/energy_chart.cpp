@@ -5,6 +5,7 @@
 #include <iterator>
 #include <utility>
 
+#include "common/core/language.h"
 #include "common/core/numbers.h"
 
 namespace flow {
@@ -106,11 +107,12 @@ void DrawEnergyChart(hc::Surface& g, const RatingChartConstants& k, const Energy
                 label);
     }
     SetFont(g, k.TitleFont, k.TitleSize);
-    const std::string across = std::string("比エネルギー  Ｅ  （") + u.Length + "）";
+    const std::string across = hc::TS("比エネルギー  Ｅ  （%1）", {hc::TS(u.Length)});
     const double th = g.TextHeight(across);
     PrintAt(g, (k.Left + k.Right) / 2 - g.TextWidth(across) / 2, k.Bottom + kTitleDrop * th,
             across);
-    const std::string upwards[] = {"水", "深", std::string("（") + u.Length + "）"};
+    const std::string upwards[] = {hc::TS("水"), hc::TS("深"),
+                                   hc::TS("（%1）", {hc::TS(u.Length)})};
     const double mid = (k.Top + k.Bottom) / 2;
     for (std::size_t i = 0; i < std::size(kLevelTitleOffsets); ++i)
         PrintAt(g, k.VerticalTitleX - g.TextWidth(upwards[i]) / 2, mid + kLevelTitleOffsets[i] * th,
@@ -125,8 +127,8 @@ void DrawEnergyChart(hc::Surface& g, const RatingChartConstants& k, const Energy
     g.SetDrawStyle(hc::PenStyle::Solid);
     SetFont(g, k.LabelFont, k.LabelSize);
     // Named at its left end: the line E = y and the curve reach the bank top on the right.
-    PrintAt(g, k.Left + 2 * k.TickLength, bank - kLabelRaise * g.TextHeight(kRatingBankLabel),
-            kRatingBankLabel);
+    const std::string bankLabel = hc::TS(kRatingBankLabel);
+    PrintAt(g, k.Left + 2 * k.TickLength, bank - kLabelRaise * g.TextHeight(bankLabel), bankLabel);
     // The curve, where it lies inside the frame (it runs off to the right near the bed).
     g.SetDrawWidth(k.CurveWidth);
     for (std::size_t i = 1; i < c.Trace.size(); ++i) {
@@ -146,7 +148,7 @@ void DrawEnergyChart(hc::Surface& g, const RatingChartConstants& k, const Energy
         const double x = EnergyX(k, axes, m.Energy), y = EnergyY(k, axes, m.Depth);
         g.Circle(x, y, 2 * k.MarkRadius);
         const std::string label =
-            std::string(kEnergyCriticalLabel) + Fixed3(m.Depth) + " " + u.Length;
+            hc::TS(kEnergyCriticalLabel) + Fixed3(m.Depth) + " " + hc::TS(u.Length);
         PrintAt(g, x + 3 * k.MarkRadius, y - g.TextHeight(label) / 2, label);
     }
     g.SetForeColor(hc::kBlack);
@@ -172,21 +174,25 @@ void PrintEnergyCurve(hc::Surface& printer, const EnergyCurve& c, const std::str
     printer.SetForeColor(hc::kBlack);
     const RatingChartConstants k = RatingPaperConstants(widths);
     DrawEnergyChart(printer, k, c);
-    std::string critical = "  限界水深";
+    const std::string length = hc::TS(u.Length);
+    std::string critical = hc::TS("  限界水深");
     if (c.Critical.empty())
-        critical += "  なし（岸の天端まで常流）";
+        critical += hc::TS("  なし（岸の天端まで常流）");
     for (const CriticalDepth& m : c.Critical)
-        critical += "  " + Fixed3(m.Depth) + " " + u.Length + "（Ｅ＝ " + Fixed3(m.Energy) + "）";
+        critical +=
+            "  " + Fixed3(m.Depth) + " " + hc::TS("%1（Ｅ＝ %2）", {length, Fixed3(m.Energy)});
     SetFont(printer, hc::kMincho, kSheetFontSize);
     const std::pair<double, std::string> lines[] = {
-        {kSheetLineY[0], kEnergySheetTitle},
-        {kSheetLineY[1], "ファイル名 < " + dataPath + " >"},
+        {kSheetLineY[0], hc::TS(kEnergySheetTitle)},
+        {kSheetLineY[1], hc::TS("ファイル名") + " < " + dataPath + " >"},
         {kSheetLineY[2],
-         "  流量  Ｑ＝ " + DoubleToText(c.Discharge) + " " + u.Discharge + "    粗度係数  " +
-             (c.SectionRoughness ? std::string("区間ごと") : "ｎ＝ " + DoubleToText(p.Roughness)) +
-             "    河床勾配  Ｉ＝ １／" + std::to_string(p.SlopeDenominator) +
-             (p.Method == ConveyanceMethod::Parts ? "    水路ごとに計算"
-                                                  : "    断面を分割して計算")},
+         hc::TS("  流量  Ｑ＝ ") + DoubleToText(c.Discharge) + " " + hc::TS(u.Discharge) +
+             hc::TS("    粗度係数  ") +
+             (c.SectionRoughness ? hc::TS("区間ごと")
+                                 : hc::TS("ｎ＝ %1", {DoubleToText(p.Roughness)})) +
+             hc::TS("    河床勾配  Ｉ＝ １／%1", {std::to_string(p.SlopeDenominator)}) +
+             hc::TS(p.Method == ConveyanceMethod::Parts ? hc::N("    水路ごとに計算")
+                                                        : hc::N("    断面を分割して計算"))},
         {kSheetLineY[3], critical},
     };
     for (const auto& [y, text] : lines)

@@ -5,14 +5,15 @@
 
 #include <string>
 
+#include "common/core/language.h"
 #include "common/core/surface.h"
 #include "flowcalc/core/energy.h"
 #include "flowcalc/core/rating_chart.h"
 
 namespace flow {
 
-inline constexpr const char* kEnergySheetTitle = "比エネルギー曲線";
-inline constexpr const char* kEnergyCriticalLabel = "限界水深 ";
+inline constexpr const char* kEnergySheetTitle = hc::N("比エネルギー曲線");
+inline constexpr const char* kEnergyCriticalLabel = hc::N("限界水深 ");
 
 struct EnergyAxes {
     AxisScale Energy;  // 0 to past the bank top's energy and twice the largest least energy

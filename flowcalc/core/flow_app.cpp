@@ -144,34 +144,36 @@ const char* RegimeText(FlowRegime r) {
 }
 
 std::string LoadRefusedText(const hc::Error& e) {
-    return "読み込めませんでした: " + e.Japanese();
+    return hc::TS("読み込めませんでした: ") + hc::Shown(e);
 }
 
 std::string CellNotANumberText(int row, const std::string& text) {
-    return std::to_string(row) + " 行目: 「" + text + "」は数値ではありません";
+    return hc::TS("%1 行目: 「%2」は数値ではありません", {std::to_string(row), text});
 }
 
 std::string RatingDoneText(const RatingCurve& c) {
-    return std::to_string(c.Rows.size()) + " 段の水位で計算しました（河床 " +
-           DoubleToText(c.BedLevel) + " ｍ から岸の天端 " + DoubleToText(c.BankTop) + " ｍ まで）";
+    return hc::TS(
+        "%1 段の水位で計算しました（河床 %2 ｍ から岸の天端 %3 ｍ まで）",
+        {std::to_string(c.Rows.size()), DoubleToText(c.BedLevel), DoubleToText(c.BankTop)});
 }
 
 std::string EnergyCriticalText(const EnergyCurve& c) {
     if (c.Critical.empty())
-        return "岸の天端（低い方）までに限界水深はありません";
-    const std::string unit = std::string(" ") + WindowUnits(c.Unit).Length;
+        return hc::TS("岸の天端（低い方）までに限界水深はありません");
+    const std::string unit = " " + hc::TS(WindowUnits(c.Unit).Length);
     auto fixed = [](double v) { return DoubleToText(std::round(v * 1000) / 1000); };
-    std::string out = "限界水深";
+    std::string out = hc::TS("限界水深");
     for (std::size_t i = 0; i < c.Critical.size(); ++i)
-        out += std::string(i ? "、" : " ") + fixed(c.Critical[i].Depth) + unit + "（比エネルギー " +
-               fixed(c.Critical[i].Energy) + unit + "）";
+        out += (i ? hc::TS("、") : " ") +
+               hc::TS("%1%2（比エネルギー %3%2）",
+                      {fixed(c.Critical[i].Depth), unit, fixed(c.Critical[i].Energy)});
     if (c.Critical.size() > 1)
-        out += "：比エネルギーの極小が " + std::to_string(c.Critical.size()) + " つあります";
+        out += hc::TS("：比エネルギーの極小が %1 つあります", {std::to_string(c.Critical.size())});
     return out;
 }
 
 std::string SaveFailedText(const hc::Error& e) {
-    return text::kSaveFailed + e.Japanese();
+    return hc::TS(text::kSaveFailed) + hc::Shown(e);
 }
 
 bool RoughnessAndSlopeUsable(const FlowParameters& p) {

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <utility>
 
+#include "common/core/language.h"
 #include "common/core/numbers.h"
 #include "flowcalc/core/conveyance.h"
 
@@ -171,8 +172,11 @@ void DrawRatingChart(hc::Surface& g, const RatingChartConstants& k, const Rating
     }
     SetFont(g, k.TitleFont, k.TitleSize);
     const bool us = c.Unit == Units::US;
-    const char* across = us ? kRatingDischargeTitleUs : kRatingDischargeTitle;
-    const char* const* upwards = us ? kRatingLevelTitleUs : kRatingLevelTitle;
+    const std::string across = hc::TS(us ? kRatingDischargeTitleUs : kRatingDischargeTitle);
+    const char* const* upwardKeys = us ? kRatingLevelTitleUs : kRatingLevelTitle;
+    std::string upwards[std::size(kRatingLevelTitle)];
+    for (std::size_t i = 0; i < std::size(upwards); ++i)
+        upwards[i] = hc::TS(upwardKeys[i]);
     const double th = g.TextHeight(across);
     PrintAt(g, (k.Left + k.Right) / 2 - g.TextWidth(across) / 2,
             k.Bottom + kDischargeTitleDrop * th, across);
@@ -188,7 +192,8 @@ void DrawRatingChart(hc::Surface& g, const RatingChartConstants& k, const Rating
     g.SetDrawStyle(hc::PenStyle::Solid);
     SetFont(g, k.LabelFont, k.LabelSize);
     PrintAt(g, k.Left + kBankLabelIndent * k.TickLength,
-            bank - kBankLabelRaise * g.TextHeight(kRatingBankLabel), kRatingBankLabel);
+            bank - kBankLabelRaise * g.TextHeight(hc::TS(kRatingBankLabel)),
+            hc::TS(kRatingBankLabel));
     // The rating line through the tabulated stages.
     g.SetDrawWidth(k.CurveWidth);
     for (std::size_t i = 1; i < c.Rows.size(); ++i)
@@ -230,21 +235,22 @@ void PrintRatingCurve(hc::Surface& printer, const RatingCurve& c, const std::str
         DoubleToText(std::round(bankFull * kLitresPerCubicMetre) / kLitresPerCubicMetre);
     SetFont(printer, hc::kMincho, kSheetFontSize);
     const UnitNames u = WindowUnits(c.Unit);
-    const std::string length = std::string(" ") + u.Length;
+    const std::string length = " " + hc::TS(u.Length);
     const std::pair<double, std::string> lines[] = {
-        {kSheetLineY[0], kRatingSheetTitle},
-        {kSheetLineY[1], "ファイル名 < " + dataPath + " >"},
+        {kSheetLineY[0], hc::TS(kRatingSheetTitle)},
+        {kSheetLineY[1], hc::TS("ファイル名") + " < " + dataPath + " >"},
         {kSheetLineY[2],
-         "  粗度係数  " +
-             (c.SectionRoughness ? std::string("区間ごと") : "ｎ＝ " + DoubleToText(p.Roughness)) +
-             "    河床勾配  Ｉ＝ １／" + std::to_string(p.SlopeDenominator) + "    水位の刻み  " +
-             DoubleToText(c.Step) + length +
-             (p.Method == ConveyanceMethod::Parts ? "    水路ごとに計算"
-                                                  : "    断面を分割して計算")},
-        {kSheetLineY[3], "  河床高  " + DoubleToText(c.BedLevel) + length +
-                             "    岸の天端（低い方）  " + DoubleToText(c.BankTop) + length +
-                             "    天端での流量  Ｑ＝ " + bankFullText + " " +
-                             (c.Unit == Units::US ? "ft3/sec" : "ｍ3/sec")},
+         hc::TS("  粗度係数  ") +
+             (c.SectionRoughness ? hc::TS("区間ごと")
+                                 : hc::TS("ｎ＝ %1", {DoubleToText(p.Roughness)})) +
+             hc::TS("    河床勾配  Ｉ＝ １／%1", {std::to_string(p.SlopeDenominator)}) +
+             hc::TS("    水位の刻み  ") + DoubleToText(c.Step) + length +
+             hc::TS(p.Method == ConveyanceMethod::Parts ? hc::N("    水路ごとに計算")
+                                                        : hc::N("    断面を分割して計算"))},
+        {kSheetLineY[3], hc::TS("  河床高  ") + DoubleToText(c.BedLevel) + length +
+                             hc::TS("    岸の天端（低い方）  ") + DoubleToText(c.BankTop) + length +
+                             hc::TS("    天端での流量  Ｑ＝ ") + bankFullText + " " +
+                             (c.Unit == Units::US ? "ft3/sec" : hc::TS("ｍ3/sec"))},
     };
     for (const auto& [y, text] : lines)
         PrintAt(printer, k.Left, y, text);

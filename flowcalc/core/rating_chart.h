@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "common/core/language.h"
 #include "common/core/surface.h"
 #include "flowcalc/core/rating.h"
 #include "flowcalc/core/section_chart.h"
@@ -12,12 +13,12 @@
 namespace flow {
 
 // Texts of the chart and its sheet.
-inline constexpr const char* kRatingDischargeTitle = "流  量  （ｍ3／sec）";
-inline constexpr const char* kRatingLevelTitle[] = {"水", "位", "（ｍ）"};
-inline constexpr const char* kRatingDischargeTitleUs = "流  量  （ft3／sec）";
-inline constexpr const char* kRatingLevelTitleUs[] = {"水", "位", "（ft）"};
-inline constexpr const char* kRatingBankLabel = "岸の天端（低い方）";
-inline constexpr const char* kRatingSheetTitle = "マニング式による水位流量曲線";
+inline constexpr const char* kRatingDischargeTitle = hc::N("流  量  （ｍ3／sec）");
+inline constexpr const char* kRatingLevelTitle[] = {hc::N("水"), hc::N("位"), hc::N("（ｍ）")};
+inline constexpr const char* kRatingDischargeTitleUs = hc::N("流  量  （ft3／sec）");
+inline constexpr const char* kRatingLevelTitleUs[] = {hc::N("水"), hc::N("位"), hc::N("（ft）")};
+inline constexpr const char* kRatingBankLabel = hc::N("岸の天端（低い方）");
+inline constexpr const char* kRatingSheetTitle = hc::N("マニング式による水位流量曲線");
 
 // Where and how one target draws the chart.
 struct RatingChartConstants {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/core/language.h"
 #include "common/core/numbers.h"
 
 namespace flow {
@@ -248,7 +249,8 @@ struct TitlePiece {
     const char* text;
     double offset;  // CurrentY from the stack's middle, in heights of "標"
 };
-constexpr TitlePiece kVerticalTitle[] = {{"標", -2.5}, {"高", -0.5}, {"（ｍ）", 1.5}};
+constexpr TitlePiece kVerticalTitle[] = {
+    {hc::N("標"), -2.5}, {hc::N("高"), -0.5}, {hc::N("（ｍ）"), 1.5}};
 
 bool Intersect(const TextBox& a, const TextBox& b) {
     return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
@@ -263,10 +265,11 @@ std::vector<TextBox> VerticalTitleBoxes(hc::Surface& g, const ChartConstants& k,
     std::vector<TextBox> out;
     for (const TitlePiece& p : kVerticalTitle) {
         TextBox b;
-        b.Left = k.VerticalTitleX - g.TextWidth(p.text) / 2;
+        const std::string text = hc::TS(p.text);
+        b.Left = k.VerticalTitleX - g.TextWidth(text) / 2;
         b.Top = middle + p.offset * th;
-        b.Right = b.Left + g.TextWidth(p.text);
-        b.Bottom = b.Top + g.TextHeight(p.text);
+        b.Right = b.Left + g.TextWidth(text);
+        b.Bottom = b.Top + g.TextHeight(text);
         out.push_back(b);
     }
     return out;
@@ -310,7 +313,7 @@ void DrawTitlesAt(hc::Surface& g, const ChartConstants& k, double verticalMiddle
     g.SetDrawWidth(k.FrameWidth);
     g.SetFontName(k.TitleFont);
     g.SetFontSize(k.TitleSize);
-    const std::string distance = "距  離  （ｍ）";
+    const std::string distance = hc::TS("距  離  （ｍ）");
     // Below the distance labels: two title heights under the frame.
     g.CurrentX = (k.Left + k.Right) / 2 - g.TextWidth(distance) / 2;
     g.CurrentY = k.Bottom + kDistanceTitleDrop * g.TextHeight(distance);
@@ -319,7 +322,7 @@ void DrawTitlesAt(hc::Surface& g, const ChartConstants& k, double verticalMiddle
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         g.CurrentX = boxes[i].Left;
         g.CurrentY = boxes[i].Top;
-        g.Print(kVerticalTitle[i].text);
+        g.Print(hc::TS(kVerticalTitle[i].text));
     }
 }
 
@@ -352,17 +355,20 @@ std::vector<PrintedLine> ResultLines(const Computation& c) {
     auto value = [](int line) { return kFirstValueY + kResultLineStep * line; };
     auto scale = [](int line) { return kScaleHeadingY + kResultLineStep * line; };
     return {
-        {kResultLeft, kHeadingY, "マニング式による河川流量解析結果"},
-        {kResultLeft, kFileY, "ファイル名 < " + c.Section.DataPath + " >"},
-        {kResultLeft, value(0), "  粗度係数  ｎ＝ " + DoubleToText(p.Roughness)},
-        {kResultLeft, value(1), "  河床勾配  Ｉ＝ １／" + std::to_string(p.SlopeDenominator)},
-        {kResultLeft, value(2), "  最大水深  ｄ＝ " + DoubleToText(p.Depth) + " ｍ"},
-        {kResultLeft, value(3), "  総流路幅  Ｈ＝ " + DoubleToText(r.TotalWidth) + " ｍ"},
-        {kResultLeft, value(4), "  最大流速  Ｖ＝ " + DoubleToText(r.MaxVelocity) + " ｍ/sec"},
-        {kResultLeft, value(5), "  合計流量  Ｑ＝ " + DoubleToText(r.TotalDischarge) + " ｍ3/sec"},
-        {kScaleColumn, scale(0), "縮尺"},
-        {kScaleColumn, scale(1), "水平方向  1:" + std::to_string(c.Scales.HScale)},
-        {kScaleColumn, scale(2), "鉛直方向  1:" + std::to_string(c.Scales.VScale)},
+        {kResultLeft, kHeadingY, hc::TS("マニング式による河川流量解析結果")},
+        {kResultLeft, kFileY, hc::TS("ファイル名") + " < " + c.Section.DataPath + " >"},
+        {kResultLeft, value(0), hc::TS("  粗度係数  ｎ＝ %1", {DoubleToText(p.Roughness)})},
+        {kResultLeft, value(1),
+         hc::TS("  河床勾配  Ｉ＝ １／%1", {std::to_string(p.SlopeDenominator)})},
+        {kResultLeft, value(2), hc::TS("  最大水深  ｄ＝ %1 ｍ", {DoubleToText(p.Depth)})},
+        {kResultLeft, value(3), hc::TS("  総流路幅  Ｈ＝ %1 ｍ", {DoubleToText(r.TotalWidth)})},
+        {kResultLeft, value(4),
+         hc::TS("  最大流速  Ｖ＝ %1 ｍ/sec", {DoubleToText(r.MaxVelocity)})},
+        {kResultLeft, value(5),
+         hc::TS("  合計流量  Ｑ＝ %1 ｍ3/sec", {DoubleToText(r.TotalDischarge)})},
+        {kScaleColumn, scale(0), hc::TS("縮尺")},
+        {kScaleColumn, scale(1), hc::TS("水平方向  1:%1", {std::to_string(c.Scales.HScale)})},
+        {kScaleColumn, scale(2), hc::TS("鉛直方向  1:%1", {std::to_string(c.Scales.VScale)})},
     };
 }
 

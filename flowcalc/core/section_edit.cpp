@@ -1,5 +1,6 @@
 #include "flowcalc/core/section_edit.h"
 
+#include "common/core/language.h"
 #include "common/core/numbers.h"
 
 namespace flow {
@@ -53,18 +54,18 @@ GridRows ReadGridRows(const std::vector<std::pair<std::string, std::string>>& ce
 }
 
 std::string GridRefusalText(const GridRows& rows, const std::string& cellText) {
-    const std::string row = std::to_string(rows.EndRow) + " 行目: ";
+    const std::string row = hc::TS("%1 行目: ", {std::to_string(rows.EndRow)});
     switch (rows.End) {
         case GridEnd::DistanceNotANumber:
         case GridEnd::ElevationNotANumber:
-            return row + "「" + cellText + "」は数値ではありません";
+            return row + hc::TS("「%1」は数値ではありません", {cellText});
         case GridEnd::DistanceMissing:
-            return row + "距離が入力されていません";
+            return row + hc::TS("距離が入力されていません");
         case GridEnd::ElevationMissing:
-            return row + "標高が入力されていません";
+            return row + hc::TS("標高が入力されていません");
         case GridEnd::FilledAfterEmptyRow:
-            return row + "空の行です。後の " + std::to_string(rows.LaterRow) +
-                   " 行目にもデータがあります";
+            return row + hc::TS("空の行です。後の %1 行目にもデータがあります",
+                                {std::to_string(rows.LaterRow)});
         default:
             return {};
     }

@@ -55,17 +55,18 @@ struct Column {
     const char* name;
     int unit;
 };
-constexpr Column kRatingColumns[] = {{"水深", 1},       {"水位", 1},   {"断面積", 2},
-                                     {"潤辺", 1},       {"水面幅", 1}, {"平均流速", 3},
-                                     {"フルード数", 0}, {"流量", 4},   {"エネルギー補正係数 α", 0}};
-constexpr Column kEnergyColumns[] = {{"水深", 1},
-                                     {"水位", 1},
-                                     {"断面積", 2},
-                                     {"水面幅", 1},
-                                     {"エネルギー補正係数 α", 0},
-                                     {"平均流速", 3},
-                                     {"比エネルギー", 1},
-                                     {"フルード数", 0}};
+constexpr Column kRatingColumns[] = {
+    {hc::N("水深"), 1},       {hc::N("水位"), 1},   {hc::N("断面積"), 2},
+    {hc::N("潤辺"), 1},       {hc::N("水面幅"), 1}, {hc::N("平均流速"), 3},
+    {hc::N("フルード数"), 0}, {hc::N("流量"), 4},   {hc::N("エネルギー補正係数 α"), 0}};
+constexpr Column kEnergyColumns[] = {{hc::N("水深"), 1},
+                                     {hc::N("水位"), 1},
+                                     {hc::N("断面積"), 2},
+                                     {hc::N("水面幅"), 1},
+                                     {hc::N("エネルギー補正係数 α"), 0},
+                                     {hc::N("平均流速"), 3},
+                                     {hc::N("比エネルギー"), 1},
+                                     {hc::N("フルード数"), 0}};
 
 template <std::size_t N>
 QStringList Headers(const Column (&columns)[N], Units units) {
@@ -73,7 +74,7 @@ QStringList Headers(const Column (&columns)[N], Units units) {
     const char* names[] = {"", u.Length, u.Area, u.Velocity, u.Discharge};
     QStringList out;
     for (const Column& c : columns)
-        out << hc::Q(c.unit ? std::string(c.name) + " (" + names[c.unit] + ")" : c.name);
+        out << (c.unit ? hc::T(c.name) + " (" + hc::T(names[c.unit]) + ")" : hc::T(c.name));
     return out;
 }
 
@@ -94,7 +95,7 @@ RatingWindow::RatingWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     auto* central = new QWidget(this);
     auto* v = new QVBoxLayout(central);
     auto* stepRow = new QHBoxLayout;
-    stepRow->addWidget(new QLabel(hc::Q("水位の刻み ="), central));
+    stepRow->addWidget(new QLabel(hc::T("水位の刻み ="), central));
     step_ = new QLineEdit(central);
     step_->setObjectName("TextStep");
     step_->setFixedWidth(90);
@@ -104,7 +105,7 @@ RatingWindow::RatingWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     how_->setObjectName("LabelMethod");
     ShowMethod(app_.Parameters());
     stepRow->addWidget(how_);
-    auto* compute = new QPushButton(hc::Q("計算"), central);
+    auto* compute = new QPushButton(hc::T("計算"), central);
     compute->setObjectName("Command1");
     stepRow->addWidget(compute);
     stepRow->addStretch(1);
@@ -126,14 +127,14 @@ RatingWindow::RatingWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     setCentralWidget(central);
     statusBar()->setObjectName("StatusBar");
 
-    QMenu* file = menuBar()->addMenu(hc::Q("ファイル(&F)"));
+    QMenu* file = menuBar()->addMenu(hc::T("ファイル(&F)"));
     file->setObjectName("mnuFile");
-    printItem_ = file->addAction(hc::Q("印刷(&P)"));
+    printItem_ = file->addAction(hc::T("印刷(&P)"));
     printItem_->setObjectName("mnuFilePrintItem");
-    copyItem_ = file->addAction(hc::Q("表をコピー"));
+    copyItem_ = file->addAction(hc::T("表をコピー"));
     copyItem_->setObjectName("mnuFileCopyTableItem");
     file->addSeparator();
-    QAction* close = file->addAction(hc::Q("閉じる(&X)"));
+    QAction* close = file->addAction(hc::T("閉じる(&X)"));
     close->setObjectName("mnuFileCloseItem");
     connect(printItem_, &QAction::triggered, this, &RatingWindow::Print);
     connect(copyItem_, &QAction::triggered, this, &RatingWindow::CopyTable);
@@ -163,14 +164,14 @@ RatingWindow::RatingWindow(const FlowApp& app, hc::PlatformServices& platform, Q
 }
 
 void RatingWindow::ShowTitle() {
-    setWindowTitle(hc::Q(std::string(text::kRatingWindowTitle) + " < " + dataPath_ + " >"));
+    setWindowTitle(hc::T(text::kRatingWindowTitle) + " < " + hc::Q(dataPath_) + " >");
 }
 
 void RatingWindow::ShowMethod(const FlowParameters& p) {
-    how_->setText(hc::Q(std::string(WindowUnits(p.Unit).Length) +
-                        (p.Method == ConveyanceMethod::Parts
-                             ? "  （河床から低い方の岸の天端まで、水路ごとに計算）"
-                             : "  （河床から低い方の岸の天端まで、断面を分割して計算）")));
+    how_->setText(hc::T(WindowUnits(p.Unit).Length) +
+                  hc::T(p.Method == ConveyanceMethod::Parts
+                            ? hc::N("  （河床から低い方の岸の天端まで、水路ごとに計算）")
+                            : hc::N("  （河床から低い方の岸の天端まで、断面を分割して計算）")));
 }
 
 void RatingWindow::Status(const std::string& text) {
@@ -182,8 +183,8 @@ void RatingWindow::Compute() {
     hc::Result<RatingCurve> curve =
         step ? app_.Rating(*step) : hc::Result<RatingCurve>(step.error());
     if (!curve) {
-        platform_.MessageBox(curve.error().ja, text::kTitle);
-        Status(curve.error().Japanese());
+        platform_.MessageBox(text::MessageText(curve.error()), hc::TS(text::kTitle));
+        Status(hc::Shown(curve.error()));
         step_->setFocus();
         step_->selectAll();
         const bool any = curve_.has_value();
@@ -226,9 +227,11 @@ void RatingWindow::Print() {
     if (!curve_)
         return;
     platform_.SetMousePointer(hc::kPointerHourglass);
-    hc::PrintResult result = platform_.Print([&](hc::Surface& printer) {
-        PrintRatingCurve(printer, *curve_, dataPath_, parameters_, app_.Widths());
-    }, hc::PrintJobName("水位流量曲線", dataPath_));
+    hc::PrintResult result = platform_.Print(
+        [&](hc::Surface& printer) {
+            PrintRatingCurve(printer, *curve_, dataPath_, parameters_, app_.Widths());
+        },
+        hc::PrintJobName(hc::TS("水位流量曲線"), dataPath_));
     platform_.SetMousePointer(hc::kPointerDefault);
     Status(hc::PrintStatusText(result));
 }
@@ -237,21 +240,21 @@ void RatingWindow::CopyTable() {
     if (!curve_)
         return;
     QGuiApplication::clipboard()->setText(hc::Q(RatingCsv(parameters_, *curve_)));
-    Status(text::kCsvCopied);
+    Status(hc::TS(text::kCsvCopied));
 }
 
 EnergyWindow::EnergyWindow(const FlowApp& app, hc::PlatformServices& platform, QWidget* parent)
     : QMainWindow(parent), app_(app), platform_(platform) {
     setObjectName("FormEnergy");
     dataPath_ = app_.Section().DataPath;
-    setWindowTitle(hc::Q(std::string(text::kEnergyWindowTitle) + " < " + dataPath_ + " >"));
+    setWindowTitle(hc::T(text::kEnergyWindowTitle) + " < " + hc::Q(dataPath_) + " >");
     setAttribute(Qt::WA_DeleteOnClose);
     const UnitNames u = WindowUnits(app_.Parameters().Unit);
 
     auto* central = new QWidget(this);
     auto* v = new QVBoxLayout(central);
     auto* entries = new QHBoxLayout;
-    entries->addWidget(new QLabel(hc::Q("流量 Q ＝"), central));
+    entries->addWidget(new QLabel(hc::T("流量 Q ＝"), central));
     discharge_ = new QLineEdit(central);
     discharge_->setObjectName("TextDischarge");
     discharge_->setFixedWidth(100);
@@ -261,16 +264,16 @@ EnergyWindow::EnergyWindow(const FlowApp& app, hc::PlatformServices& platform, Q
         discharge_->setText(
             Fixed(app_.Last()->Result.TotalDischarge).remove(QRegularExpression("\\.?0+$")));
     entries->addWidget(discharge_);
-    entries->addWidget(new QLabel(hc::Q(u.Discharge), central));
+    entries->addWidget(new QLabel(hc::T(u.Discharge), central));
     entries->addSpacing(16);
-    entries->addWidget(new QLabel(hc::Q("水深の刻み ="), central));
+    entries->addWidget(new QLabel(hc::T("水深の刻み ="), central));
     step_ = new QLineEdit(central);
     step_->setObjectName("TextStep");
     step_->setFixedWidth(80);
     step_->setText(hc::Q(hc::DoubleToText(kDefaultEnergyStep)));
     entries->addWidget(step_);
-    entries->addWidget(new QLabel(hc::Q(u.Length), central));
-    auto* compute = new QPushButton(hc::Q("計算"), central);
+    entries->addWidget(new QLabel(hc::T(u.Length), central));
+    auto* compute = new QPushButton(hc::T("計算"), central);
     compute->setObjectName("Command1");
     entries->addWidget(compute);
     entries->addStretch(1);
@@ -295,14 +298,14 @@ EnergyWindow::EnergyWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     setCentralWidget(central);
     statusBar()->setObjectName("StatusBar");
 
-    QMenu* file = menuBar()->addMenu(hc::Q("ファイル(&F)"));
+    QMenu* file = menuBar()->addMenu(hc::T("ファイル(&F)"));
     file->setObjectName("mnuFile");
-    printItem_ = file->addAction(hc::Q("印刷(&P)"));
+    printItem_ = file->addAction(hc::T("印刷(&P)"));
     printItem_->setObjectName("mnuFilePrintItem");
-    copyItem_ = file->addAction(hc::Q("表をコピー"));
+    copyItem_ = file->addAction(hc::T("表をコピー"));
     copyItem_->setObjectName("mnuFileCopyTableItem");
     file->addSeparator();
-    QAction* close = file->addAction(hc::Q("閉じる(&X)"));
+    QAction* close = file->addAction(hc::T("閉じる(&X)"));
     close->setObjectName("mnuFileCloseItem");
     connect(printItem_, &QAction::triggered, this, &EnergyWindow::Print);
     connect(copyItem_, &QAction::triggered, this, &EnergyWindow::CopyTable);
@@ -346,8 +349,8 @@ void EnergyWindow::Compute() {
                                     : !step ? hc::Result<EnergyCurve>(step.error())
                                             : app_.Energy(*q, *step);
     if (!curve) {
-        platform_.MessageBox(curve.error().ja, text::kTitle);
-        Status(curve.error().Japanese());
+        platform_.MessageBox(text::MessageText(curve.error()), hc::TS(text::kTitle));
+        Status(hc::Shown(curve.error()));
         (q ? step_ : discharge_)->setFocus();
         (q ? step_ : discharge_)->selectAll();
         return;
@@ -355,7 +358,7 @@ void EnergyWindow::Compute() {
     curve_ = std::move(*curve);
     parameters_ = app_.Parameters();
     dataPath_ = app_.Section().DataPath;
-    setWindowTitle(hc::Q(std::string(text::kEnergyWindowTitle) + " < " + dataPath_ + " >"));
+    setWindowTitle(hc::T(text::kEnergyWindowTitle) + " < " + hc::Q(dataPath_) + " >");
     table_->setHorizontalHeaderLabels(Headers(kEnergyColumns, parameters_.Unit));
     table_->setRowCount(static_cast<int>(curve_->Rows.size()));
     for (int r = 0; r < table_->rowCount(); ++r) {
@@ -392,7 +395,7 @@ void EnergyWindow::Print() {
         [&](hc::Surface& printer) {
             PrintEnergyCurve(printer, *curve_, dataPath_, parameters_, app_.Widths());
         },
-        hc::PrintJobName(kEnergySheetTitle, dataPath_));
+        hc::PrintJobName(hc::TS(kEnergySheetTitle), dataPath_));
     platform_.SetMousePointer(hc::kPointerDefault);
     Status(hc::PrintStatusText(result));
 }
@@ -401,44 +404,44 @@ void EnergyWindow::CopyTable() {
     if (!curve_)
         return;
     QGuiApplication::clipboard()->setText(hc::Q(EnergyCsv(parameters_, *curve_)));
-    Status(text::kCsvCopied);
+    Status(hc::TS(text::kCsvCopied));
 }
 
 BanksWindow::BanksWindow(FlowApp& app, hc::PlatformServices& platform, QWidget* parent)
     : QDialog(parent), app_(app), platform_(platform) {
     setObjectName("FormBanks");
-    setWindowTitle(hc::Q(text::kBanksWindowTitle));
+    setWindowTitle(hc::T(text::kBanksWindowTitle));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
     auto* v = new QVBoxLayout(this);
-    v->addWidget(new QLabel(hc::Q("左岸と右岸の位置の間を低水路として一つにまとめ、\n"
+    v->addWidget(new QLabel(hc::T("左岸と右岸の位置の間を低水路として一つにまとめ、\n"
                                   "その外側（高水敷）は測点ごとに分けて計算します。\n"
                                   "両方とも空にすると、全体を測点ごとに分けます。"),
                             this));
     const UnitNames u = WindowUnits(app_.Parameters().Unit);
     const BankStations& b = app_.Parameters().Banks;
     auto* g = new QGridLayout;
-    const char* labels[] = {"左岸 X ＝", "右岸 X ＝"};
+    const char* labels[] = {hc::N("左岸 X ＝"), hc::N("右岸 X ＝")};
     QLineEdit** boxes[] = {&left_, &right_};
     const double values[] = {b.Left, b.Right};
     for (int i = 0; i < 2; ++i) {
-        g->addWidget(new QLabel(hc::Q(labels[i]), this), i, 0);
+        g->addWidget(new QLabel(hc::T(labels[i]), this), i, 0);
         auto* box = new QLineEdit(this);
         box->setObjectName(QString("Text%1").arg(i + 1));
         box->setFixedWidth(120);
         if (b.Set)
             box->setText(hc::Q(hc::DoubleToText(values[i])));
         g->addWidget(box, i, 1);
-        g->addWidget(new QLabel(hc::Q(u.Length), this), i, 2);
+        g->addWidget(new QLabel(hc::T(u.Length), this), i, 2);
         *boxes[i] = box;
     }
     v->addLayout(g);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* apply = new QPushButton(hc::Q("この値で設定"), this);
+    auto* apply = new QPushButton(hc::T("この値で設定"), this);
     apply->setObjectName("Command1");
     apply->setDefault(true);
-    auto* cancel = new QPushButton(hc::Q("キャンセル"), this);
+    auto* cancel = new QPushButton(hc::T("キャンセル"), this);
     cancel->setObjectName("Command2");
     cancel->setAutoDefault(false);
     buttons->addWidget(apply);
@@ -455,7 +458,7 @@ void BanksWindow::Apply() {
     hc::Result<BankStations> b =
         ReadBanks(hc::S(left_->text().trimmed()), hc::S(right_->text().trimmed()));
     if (!b || !app_.SetBanks(*b)) {
-        platform_.MessageBox(text::kBanksInvalid, text::kTitle);
+        platform_.MessageBox(hc::TS(text::kBanksInvalid), hc::TS(text::kTitle));
         left_->setFocus();
         left_->selectAll();
         return;
@@ -466,45 +469,45 @@ void BanksWindow::Apply() {
 NormalDepthWindow::NormalDepthWindow(FlowApp& app, hc::PlatformServices& platform, QWidget* parent)
     : QDialog(parent), app_(app), platform_(platform) {
     setObjectName("FormNormalDepth");
-    setWindowTitle(hc::Q(text::kNormalDepthWindowTitle));
+    setWindowTitle(hc::T(text::kNormalDepthWindowTitle));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
     auto* v = new QVBoxLayout(this);
-    v->addWidget(new QLabel(hc::Q("流量を入れると、いまの粗度係数・河床勾配・解析範囲で\nその流量が"
+    v->addWidget(new QLabel(hc::T("流量を入れると、いまの粗度係数・河床勾配・解析範囲で\nその流量が"
                                   "流れる水深を求めます。"),
                             this));
     // The depth comes from the analysis menu's method; the main sheet then shows that depth
     // computed per sub-channel, whose discharge may differ.
     if (app_.Parameters().Method == ConveyanceMethod::Subdivided)
-        v->addWidget(new QLabel(hc::Q("（断面を分割して計算します。主画面の流量 Q は水路ごとの"
+        v->addWidget(new QLabel(hc::T("（断面を分割して計算します。主画面の流量 Q は水路ごとの"
                                       "計算なので、\n入れた流量と違うことがあります）"),
                                 this));
     auto* g = new QGridLayout;
-    g->addWidget(new QLabel(hc::Q("流量 Q ＝"), this), 0, 0);
+    g->addWidget(new QLabel(hc::T("流量 Q ＝"), this), 0, 0);
     discharge_ = new QLineEdit(this);
     discharge_->setObjectName("Text1");
     discharge_->setFixedWidth(120);
     g->addWidget(discharge_, 0, 1);
     const UnitNames u = WindowUnits(app_.Parameters().Unit);
     const bool us = app_.Parameters().Unit == Units::US;
-    g->addWidget(new QLabel(hc::Q(us ? u.Discharge : "ｍ3／sec"), this), 0, 2);
-    g->addWidget(new QLabel(hc::Q("水深 ｄ ＝"), this), 1, 0);
+    g->addWidget(new QLabel(hc::T(us ? u.Discharge : hc::N("ｍ3／sec")), this), 0, 2);
+    g->addWidget(new QLabel(hc::T("水深 ｄ ＝"), this), 1, 0);
     depth_ = new QLabel(this);
     depth_->setObjectName("LabelDepth");
     g->addWidget(depth_, 1, 1);
-    g->addWidget(new QLabel(hc::Q(u.Length), this), 1, 2);
-    g->addWidget(new QLabel(hc::Q("水位 ＝"), this), 2, 0);
+    g->addWidget(new QLabel(hc::T(u.Length), this), 1, 2);
+    g->addWidget(new QLabel(hc::T("水位 ＝"), this), 2, 0);
     level_ = new QLabel(this);
     level_->setObjectName("LabelLevel");
     g->addWidget(level_, 2, 1);
-    g->addWidget(new QLabel(hc::Q(u.Length), this), 2, 2);
+    g->addWidget(new QLabel(hc::T(u.Length), this), 2, 2);
     v->addLayout(g);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* compute = new QPushButton(hc::Q("この流量で計算"), this);
+    auto* compute = new QPushButton(hc::T("この流量で計算"), this);
     compute->setObjectName("Command1");
     compute->setDefault(true);
-    auto* close = new QPushButton(hc::Q("閉じる"), this);
+    auto* close = new QPushButton(hc::T("閉じる"), this);
     close->setObjectName("Command2");
     close->setAutoDefault(false);
     buttons->addWidget(compute);
@@ -522,7 +525,7 @@ void NormalDepthWindow::Compute() {
     hc::Result<double> q = ReadDischarge(hc::S(discharge_->text()));
     hc::Result<NormalDepth> n = q ? app_.ApplyDischarge(*q) : hc::Result<NormalDepth>(q.error());
     if (!n) {
-        platform_.MessageBox(n.error().ja, text::kTitle);
+        platform_.MessageBox(text::MessageText(n.error()), hc::TS(text::kTitle));
         discharge_->setFocus();
         discharge_->selectAll();
         return;

@@ -32,21 +32,21 @@ std::string Trimmed(const QString& s) {
 GridEditor::GridEditor(hc::PlatformServices& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
     setObjectName("Form5");
-    setWindowTitle(hc::Q("断面座標データの編集"));
+    setWindowTitle(hc::T("断面座標データの編集"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* central = new QWidget(this);
     auto* v = new QVBoxLayout(central);
-    auto* note1 = new QLabel(hc::Q("断面の座標データを作成または編集する画面です"), central);
+    auto* note1 = new QLabel(hc::T("断面の座標データを作成または編集する画面です"), central);
     note1->setObjectName("Label1");
-    auto* note2 = new QLabel(hc::Q("座標の値は、すべてｍ単位で入力してください"), central);
+    auto* note2 = new QLabel(hc::T("座標の値は、すべてｍ単位で入力してください"), central);
     note2->setObjectName("Label2");
     v->addWidget(note1);
     v->addWidget(note2);
 
     grid_ = new QTableWidget(kMaxPoints, kColumns, central);
     grid_->setObjectName("Fg1");
-    grid_->setHorizontalHeaderLabels({hc::Q("距離 X (m)"), hc::Q("標高 Y (m)")});
+    grid_->setHorizontalHeaderLabels({hc::T("距離 X (m)"), hc::T("標高 Y (m)")});
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setTabKeyNavigation(false);
@@ -81,11 +81,11 @@ GridEditor::GridEditor(hc::PlatformServices& platform, QWidget* parent)
                     CommitCellEdit(prevRow, prevColumn);
             });
 
-    fileMenu_ = menuBar()->addMenu(hc::Q("ファイル(&F)"));
+    fileMenu_ = menuBar()->addMenu(hc::T("ファイル(&F)"));
     fileMenu_->setObjectName("mnuFile");
-    QAction* save = fileMenu_->addAction(hc::Q("保存終了(&S)"));
+    QAction* save = fileMenu_->addAction(hc::T("保存終了(&S)"));
     save->setObjectName("mnuFileSaveItem");
-    QAction* quit = fileMenu_->addAction(hc::Q("単純終了(&X)"));
+    QAction* quit = fileMenu_->addAction(hc::T("単純終了(&X)"));
     quit->setObjectName("mnuFileQuitItem");
     connect(save, &QAction::triggered, this, &GridEditor::SaveAndClose);
     connect(quit, &QAction::triggered, this, &GridEditor::QuitWithoutSaving);
@@ -111,15 +111,15 @@ void GridEditor::SetCell(int row, int column, const QString& text) {
 bool GridEditor::OpenExisting(const std::string& path) {
     hc::Result<LoadedSection> loaded = LoadSection(path);
     if (!loaded) {
-        platform_.MessageBox(text::kEditFileRefused, text::kTitle);
+        platform_.MessageBox(hc::TS(text::kEditFileRefused), hc::TS(text::kTitle));
         Q_EMIT Refused(hc::Q(LoadRefusedText(loaded.error())));
         return false;
     }
     const CrossSection& s = loaded->Section;
     if (!s.SegmentN.empty()) {
         // The grid holds distance and elevation only: saving would lose the n column.
-        platform_.MessageBox(text::kEditFileRefused, text::kTitle);
-        Q_EMIT Refused(hc::Q(text::kEditRoughnessRefused));
+        platform_.MessageBox(hc::TS(text::kEditFileRefused), hc::TS(text::kTitle));
+        Q_EMIT Refused(hc::T(text::kEditRoughnessRefused));
         return false;
     }
     path_ = path;
@@ -130,7 +130,7 @@ bool GridEditor::OpenExisting(const std::string& path) {
         SetCell(r, 1, filled ? hc::Q(hc::DoubleToText(s.X(r))) : QString());
         SetCell(r, 2, filled ? hc::Q(hc::DoubleToText(s.Y(r))) : QString());
     }
-    setWindowTitle(hc::Q("データの編集 < " + path_ + " >"));
+    setWindowTitle(hc::T("データの編集") + " < " + hc::Q(path_) + " >");
     fileMenu_->menuAction()->setEnabled(true);
     baseline_ = Snapshot();
     return true;
@@ -156,7 +156,7 @@ bool GridEditor::HasUnsavedChanges() const {
 
 void GridEditor::StartNew() {
     path_.clear();
-    setWindowTitle(hc::Q("データの編集 < 新規 >"));
+    setWindowTitle(hc::T("データの編集 < 新規 >"));
     fileMenu_->menuAction()->setEnabled(true);
     baseline_ = Snapshot();
 }
@@ -268,11 +268,11 @@ bool GridEditor::Save() {
     if (static_cast<int>(rows.X.size()) < kMinEditedPoints) {
         // The editor stays open with what was typed; the row where the points end is chosen.
         grid_->setCurrentCell(static_cast<int>(rows.X.size()), 0);
-        platform_.MessageBox(text::kTooFewRows, text::kTitle);
+        platform_.MessageBox(hc::TS(text::kTooFewRows), hc::TS(text::kTitle));
         return false;
     }
     hc::FileDialogRequest req;
-    req.filter = text::kEditorFilter;
+    req.filter = hc::TS(text::kEditorFilter);
     req.filterIndex = 1;
     req.initialPath = path_;
     req.defaultSuffix = ".txt";
@@ -312,8 +312,8 @@ void GridEditor::closeEvent(QCloseEvent* event) {
     bool saved = false;
     if (!closing_ && HasUnsavedChanges()) {
         using Unsaved = hc::PlatformServices::Unsaved;
-        switch (
-            platform_.SettleUnsaved(text::kUnsavedGrid, text::kTitle, [this] { return Save(); })) {
+        switch (platform_.SettleUnsaved(text::ShownLines(text::kUnsavedGridLines),
+                                        hc::TS(text::kTitle), [this] { return Save(); })) {
             case Unsaved::Kept:
                 event->ignore();
                 return;
@@ -334,33 +334,33 @@ void GridEditor::closeEvent(QCloseEvent* event) {
 EditModeWindow::EditModeWindow(hc::PlatformServices& platform, GridEditor* editor, QWidget* parent)
     : QDialog(parent), platform_(platform), editor_(editor) {
     setObjectName("Form6");
-    setWindowTitle(hc::Q("編集モードの選択"));
+    setWindowTitle(hc::T("編集モードの選択"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
     auto* v = new QVBoxLayout(this);
-    auto* prompt = new QLabel(hc::Q("編集する方法を選択してください"), this);
+    auto* prompt = new QLabel(hc::T("編集する方法を選択してください"), this);
     prompt->setObjectName("Label1");
     v->addWidget(prompt);
     auto button = [this, v](const char* text, const char* name) {
-        auto* b = new QPushButton(hc::Q(text), this);
+        auto* b = new QPushButton(hc::T(text), this);
         b->setObjectName(name);
         b->setAutoDefault(false);
         v->addWidget(b);
         return b;
     };
-    connect(button("既存のファイルを読んで編集する", "Command1"), &QPushButton::clicked, this,
-            &EditModeWindow::EditExisting);
-    connect(button("新規にデータファイルを作成する", "Command2"), &QPushButton::clicked, this,
-            &EditModeWindow::CreateNew);
-    connect(button("編集をやめてもとの画面にもどる", "Command3"), &QPushButton::clicked, this,
-            &EditModeWindow::GiveUp);
+    connect(button(hc::N("既存のファイルを読んで編集する"), "Command1"), &QPushButton::clicked,
+            this, &EditModeWindow::EditExisting);
+    connect(button(hc::N("新規にデータファイルを作成する"), "Command2"), &QPushButton::clicked,
+            this, &EditModeWindow::CreateNew);
+    connect(button(hc::N("編集をやめてもとの画面にもどる"), "Command3"), &QPushButton::clicked,
+            this, &EditModeWindow::GiveUp);
     adjustSize();
     hc::CentreOnScreen(this);
 }
 
 void EditModeWindow::EditExisting() {
     hc::FileDialogRequest req;
-    req.filter = text::kEditorFilter;
+    req.filter = hc::TS(text::kEditorFilter);
     req.filterIndex = 1;
     auto path = platform_.OpenFileDialog(req);
     if (!path || !editor_)

@@ -14,7 +14,7 @@ namespace flow {
 HelpWindow::HelpWindow(const std::string& helpText, hc::PlatformServices& platform, QWidget* parent)
     : QDialog(parent), platform_(platform) {
     setObjectName("Form7");
-    setWindowTitle(hc::Q("このプログラムの使い方"));
+    setWindowTitle(hc::T("このプログラムの使い方"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* v = new QVBoxLayout(this);
     auto* text = new QPlainTextEdit(this);
@@ -24,12 +24,12 @@ HelpWindow::HelpWindow(const std::string& helpText, hc::PlatformServices& platfo
     // The help text keeps its CR LF line breaks; the text box shows plain line ends.
     QString help = hc::Q(helpText);
     help.replace("\r\n", "\n");
-    text->setPlainText(help.isEmpty() ? hc::Q(text::kHelpFileMissing) : help);
+    text->setPlainText(help.isEmpty() ? hc::T(text::kHelpFileMissing) : help);
     v->addWidget(text, 1);
     auto* buttons = new QHBoxLayout;
-    auto* finish = new QPushButton(hc::Q("使い方の表示の終了"), this);
+    auto* finish = new QPushButton(hc::T("使い方の表示の終了"), this);
     finish->setObjectName("Command1");
-    auto* version = new QPushButton(hc::Q("バージョン情報の表示"), this);
+    auto* version = new QPushButton(hc::T("バージョン情報の表示"), this);
     version->setObjectName("Command2");
     for (QPushButton* b : {finish, version}) {
         b->setAutoDefault(false);

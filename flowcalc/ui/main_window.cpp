@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -64,22 +65,29 @@ class AspectBox : public QWidget {
 
 // The print width menus in the order of PrintLine, each offering widths 1..5.
 constexpr PrintLine kPrintLines[3] = {PrintLine::Frame, PrintLine::Section, PrintLine::Water};
-const char* const kWidthMenuTitles[3] = {"印字の太さ－わく(&W)", "印字の太さ－断面線(&D)",
-                                         "印字の太さ－水面(&S)"};
+const char* const kWidthMenuTitles[3] = {
+    hc::N("印字の太さ－わく(&W)"), hc::N("印字の太さ－断面線(&D)"), hc::N("印字の太さ－水面(&S)")};
 const char* const kWidthMenuNames[3] = {"mnuWidthWakuVal", "mnuWidthDanmenVal",
                                         "mnuWidthSuimenVal"};
-const char* const kWidthItems[] = {"１単位", "２単位", "３単位", "４単位", "５単位"};
+const char* const kWidthItems[] = {hc::N("１単位"), hc::N("２単位"), hc::N("３単位"),
+                                   hc::N("４単位"), hc::N("５単位")};
 static_assert(std::size(kWidthItems) == kMaxPrintWidth - kMinPrintWidth + 1);
 
 std::size_t Index(PrintLine line) {
     return static_cast<std::size_t>(line);
 }
 
-// The start directory and the how-to-use text beside the program (empty when missing).
+// The start directory and the how-to-use text beside the program (empty when missing), in
+// English where the windows speak English; the Japanese text where the English one is missing.
 FlowApp StartApp(hc::PlatformServices& platform) {
     std::string startDir = platform.CurrentDirectory();
     std::string help;
-    if (auto path = platform.LocateDataFile(startDir, text::kHelpFileName))
+    std::optional<std::string> path;
+    if (hc::CurrentLanguage() == hc::Language::English)
+        path = platform.LocateDataFile(startDir, text::kHelpFileNameEn);
+    if (!path)
+        path = platform.LocateDataFile(startDir, text::kHelpFileName);
+    if (path)
         help = ReadHelpText(*path);
     return FlowApp(std::move(startDir), std::move(help));
 }
@@ -89,7 +97,7 @@ FlowApp StartApp(hc::PlatformServices& platform) {
 MainWindow::MainWindow(hc::PlatformServices& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform), app_(StartApp(platform)) {
     setObjectName("Form1");
-    setWindowTitle(hc::Q(text::kTitle));
+    setWindowTitle(hc::T(text::kTitle));
 
     picture_ = new hc::PictureBox;
     picture_->setObjectName("Picture1");
@@ -128,7 +136,7 @@ MainWindow::MainWindow(hc::PlatformServices& platform, QWidget* parent)
     for (PrintLine line : kPrintLines)
         SetPrintWidth(line, app_.PrintWidth(line));
     if (app_.HelpText().empty())
-        statusBar()->showMessage(hc::Q(text::kHelpFileMissing));
+        statusBar()->showMessage(hc::T(text::kHelpFileMissing));
 }
 
 MainWindow::~MainWindow() {
@@ -161,35 +169,35 @@ QWidget* MainWindow::BuildPanel() {
     panel_.discharge = box(kResultWidth);
     panel_.velocity = box(kResultWidth);
     panel_.width = box(kResultWidth);
-    auto label = [panel](const char* s) { return new QLabel(hc::Q(s), panel); };
+    auto label = [panel](const char* s) { return new QLabel(hc::T(s), panel); };
     int row = 0;
-    g->addWidget(label("水平方向スケール １／"), row, 0);
+    g->addWidget(label(hc::N("水平方向スケール １／")), row, 0);
     g->addWidget(panel_.hscale, row++, 1, 1, 3);
-    g->addWidget(label("鉛直方向スケール １／"), row, 0);
+    g->addWidget(label(hc::N("鉛直方向スケール １／")), row, 0);
     g->addWidget(panel_.vscale, row++, 1, 1, 3);
-    g->addWidget(label("解析範囲 X ＝"), row, 0);
+    g->addWidget(label(hc::N("解析範囲 X ＝")), row, 0);
     g->addWidget(panel_.rangeLeft, row, 1);
-    g->addWidget(label("～"), row, 2);
+    g->addWidget(label(hc::N("～")), row, 2);
     g->addWidget(panel_.rangeRight, row++, 3);
-    g->addWidget(label("粗度係数 ｎ ＝"), row, 0);
+    g->addWidget(label(hc::N("粗度係数 ｎ ＝")), row, 0);
     g->addWidget(panel_.roughness, row++, 1, 1, 3);
-    g->addWidget(label("河床勾配  I ＝ １／"), row, 0);
+    g->addWidget(label(hc::N("河床勾配  I ＝ １／")), row, 0);
     g->addWidget(panel_.slope, row++, 1, 1, 3);
-    g->addWidget(label("最大水深 ｄ ＝"), row, 0);
+    g->addWidget(label(hc::N("最大水深 ｄ ＝")), row, 0);
     g->addWidget(panel_.depth, row++, 1, 1, 3);
     g->setRowMinimumHeight(row++, 8);
-    g->addWidget(label("流量 Q"), row, 0);
+    g->addWidget(label(hc::N("流量 Q")), row, 0);
     g->addWidget(panel_.discharge, row, 1, 1, 3);
-    g->addWidget(label("ｍ3／sec"), row++, 4);
-    g->addWidget(label("流速 Ｖ"), row, 0);
+    g->addWidget(label(hc::N("ｍ3／sec")), row++, 4);
+    g->addWidget(label(hc::N("流速 Ｖ")), row, 0);
     g->addWidget(panel_.velocity, row, 1, 1, 3);
-    g->addWidget(label("ｍ／sec"), row++, 4);
-    g->addWidget(label("川幅 Ｈ"), row, 0);
+    g->addWidget(label(hc::N("ｍ／sec")), row++, 4);
+    g->addWidget(label(hc::N("川幅 Ｈ")), row, 0);
     g->addWidget(panel_.width, row++, 1, 1, 3);
     // Each sub-channel's Froude number and regime, on the screen only.
     froude_ = new QTableWidget(0, 3, panel);
     froude_->setObjectName("FroudeTable");
-    froude_->setHorizontalHeaderLabels({hc::Q("水路"), hc::Q("フルード数 Fr"), hc::Q("流れ")});
+    froude_->setHorizontalHeaderLabels({hc::T("水路"), hc::T("フルード数 Fr"), hc::T("流れ")});
     froude_->verticalHeader()->setVisible(false);
     froude_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     froude_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -200,19 +208,19 @@ QWidget* MainWindow::BuildPanel() {
     g->addWidget(froude_, row++, 0, 1, 5);
     g->setRowMinimumHeight(row++, 8);
 
-    auto* widths = new QGroupBox(hc::Q("印刷する作図線の太さ"), panel);
+    auto* widths = new QGroupBox(hc::T("印刷する作図線の太さ"), panel);
     auto* wg = new QGridLayout(widths);
-    const char* names[3] = {"枠の線", "断面線", "水面線"};
+    const char* names[3] = {hc::N("枠の線"), hc::N("断面線"), hc::N("水面線")};
     const char* objectNames[3] = {"LabelWidthFrame", "LabelWidthSection", "LabelWidthWater"};
     for (int i = 0; i < 3; ++i) {
-        wg->addWidget(new QLabel(hc::Q(names[i]), widths), i, 0);
+        wg->addWidget(new QLabel(hc::T(names[i]), widths), i, 0);
         auto* value = new QLabel(widths);
         value->setObjectName(objectNames[i]);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setMinimumWidth(24);
         widthLabel_[static_cast<std::size_t>(i)] = value;
         wg->addWidget(value, i, 1);
-        wg->addWidget(new QLabel(hc::Q("単位"), widths), i, 2);
+        wg->addWidget(new QLabel(hc::T("単位"), widths), i, 2);
     }
     wg->setColumnStretch(3, 1);
     g->addWidget(widths, row++, 0, 1, 5);
@@ -221,22 +229,22 @@ QWidget* MainWindow::BuildPanel() {
 }
 
 void MainWindow::BuildMenus() {
-    fileMenu_ = menuBar()->addMenu(hc::Q("ファイル(&F)"));
+    fileMenu_ = menuBar()->addMenu(hc::T("ファイル(&F)"));
     fileMenu_->setObjectName("mnuFile");
     auto add = [this](QMenu* menu, const char* name, const char* text, auto slot) {
-        QAction* a = menu->addAction(hc::Q(text));
+        QAction* a = menu->addAction(hc::T(text));
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    QAction* open = add(fileMenu_, "mnuFileOpenItem", "開く(&O)", &MainWindow::ChooseFile);
+    QAction* open = add(fileMenu_, "mnuFileOpenItem", hc::N("開く(&O)"), &MainWindow::ChooseFile);
     hc::AcceptFileDrops(this, open, [this](const std::string& p) { OpenFile(p); });
-    QAction* edit = add(fileMenu_, "mnuFileEditItem", "編集(&E)", &MainWindow::EditSection);
+    QAction* edit = add(fileMenu_, "mnuFileEditItem", hc::N("編集(&E)"), &MainWindow::EditSection);
     new hc::RecentFilesMenu(fileMenu_, edit, open, platform_,
                             [this](const std::string& p) { OpenFile(p); });
-    printItem_ = add(fileMenu_, "mnuFilePrintItem", "印刷(&P)", &MainWindow::PrintChart);
+    printItem_ = add(fileMenu_, "mnuFilePrintItem", hc::N("印刷(&P)"), &MainWindow::PrintChart);
     fileMenu_->addSeparator();
-    QAction* exit = add(fileMenu_, "mnuFileExitItem", "終了(&X)", &MainWindow::Exit);
+    QAction* exit = add(fileMenu_, "mnuFileExitItem", hc::N("終了(&X)"), &MainWindow::Exit);
     // Shortcuts where the menus name none; the mnemonics stay.
     open->setShortcut(QKeySequence::Open);
     printItem_->setShortcut(QKeySequence::Print);
@@ -250,18 +258,19 @@ void MainWindow::BuildMenus() {
     exports.canDraw = [this] { return app_.Last().has_value(); };
     exports_ = new hc::ChartExportActions(fileMenu_, exit, platform_, std::move(exports));
 
-    settingMenu_ = menuBar()->addMenu(hc::Q("設定(&S)"));
+    settingMenu_ = menuBar()->addMenu(hc::T("設定(&S)"));
     settingMenu_->setObjectName("mnuSetting");
-    add(settingMenu_, "mnuSettingScaleItem", "スケール(&S)", &MainWindow::OpenScaleWindow);
-    add(settingMenu_, "mnuSettingParamItem", "パラメータ(&P)", &MainWindow::OpenParameterWindow);
+    add(settingMenu_, "mnuSettingScaleItem", hc::N("スケール(&S)"), &MainWindow::OpenScaleWindow);
+    add(settingMenu_, "mnuSettingParamItem", hc::N("パラメータ(&P)"),
+        &MainWindow::OpenParameterWindow);
     settingMenu_->addSeparator();
     for (PrintLine line : kPrintLines) {
         const std::size_t g = Index(line);
-        QMenu* sub = settingMenu_->addMenu(hc::Q(kWidthMenuTitles[g]));
+        QMenu* sub = settingMenu_->addMenu(hc::T(kWidthMenuTitles[g]));
         sub->setObjectName(QString(kWidthMenuNames[g]).replace("Val", ""));
         for (int width = kMinPrintWidth; width <= kMaxPrintWidth; ++width) {
             const int i = width - kMinPrintWidth;  // the item index
-            QAction* a = sub->addAction(hc::Q(kWidthItems[i]));
+            QAction* a = sub->addAction(hc::T(kWidthItems[i]));
             a->setObjectName(QString("%1_%2").arg(kWidthMenuNames[g]).arg(i));
             a->setCheckable(true);
             connect(a, &QAction::triggered, this,
@@ -270,16 +279,16 @@ void MainWindow::BuildMenus() {
         }
     }
 
-    helpMenu_ = menuBar()->addMenu(hc::Q("その他(&H)"));
+    helpMenu_ = menuBar()->addMenu(hc::T("その他(&H)"));
     helpMenu_->setObjectName("mnuHelp");
-    add(helpMenu_, "mnuHelpUsageItem", "使用方法(&U)", &MainWindow::ShowHelp)
+    add(helpMenu_, "mnuHelpUsageItem", hc::N("使用方法(&U)"), &MainWindow::ShowHelp)
         ->setShortcut(QKeySequence::HelpContents);
-    add(helpMenu_, "mnuHelpVersionItem", "バージョン(&V)", &MainWindow::ShowAbout);
+    add(helpMenu_, "mnuHelpVersionItem", hc::N("バージョン(&V)"), &MainWindow::ShowAbout);
     hc::AddGuideItem(helpMenu_, platform_);
     hc::AddLanguageMenu(helpMenu_, platform_);
 
     // Beyond one depth: available, like printing, once a computation has set the parameters.
-    analysisMenu_ = menuBar()->addMenu(hc::Q(text::kAnalysisMenu));
+    analysisMenu_ = menuBar()->addMenu(hc::T(text::kAnalysisMenu));
     analysisMenu_->setObjectName("mnuAnalysis");
     add(analysisMenu_, "mnuAnalysisRatingItem", text::kRatingItem, &MainWindow::OpenRatingWindow);
     add(analysisMenu_, "mnuAnalysisDepthItem", text::kNormalDepthItem,
@@ -292,7 +301,7 @@ void MainWindow::BuildMenus() {
          {std::tuple{"mnuAnalysisSubdividedItem", text::kSubdividedItem,
                      ConveyanceMethod::Subdivided},
           std::tuple{"mnuAnalysisPartsItem", text::kPartsItem, ConveyanceMethod::Parts}}) {
-        QAction* a = analysisMenu_->addAction(hc::Q(caption));
+        QAction* a = analysisMenu_->addAction(hc::T(caption));
         a->setObjectName(name);
         a->setCheckable(true);
         a->setChecked(app_.Parameters().Method == method);
@@ -301,7 +310,7 @@ void MainWindow::BuildMenus() {
     }
     add(analysisMenu_, "mnuAnalysisBanksItem", text::kBanksItem, &MainWindow::OpenBanksWindow);
     analysisMenu_->addSeparator();
-    QAction* us = analysisMenu_->addAction(hc::Q(text::kUsUnitsItem));
+    QAction* us = analysisMenu_->addAction(hc::T(text::kUsUnitsItem));
     us->setObjectName("mnuAnalysisUsUnitsItem");
     us->setCheckable(true);
     connect(us, &QAction::toggled, this,
@@ -313,18 +322,19 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (splashShown_)
         return;
     splashShown_ = true;
-    splash_ = new hc::SplashWindow(
-        this, platform_, "Form4", hc::Q("テーマ"),
-        {{text::kTitle, hc::kMincho, 20, hc::Color{0, 0, 128}},
-         {"マニング式  －  flowcalc", hc::kGothic, 11},
-         {"バージョン " + std::to_string(hc::kVersionMajor) + ". " +
-              std::to_string(hc::kVersionMinor) + ". " + std::to_string(hc::kVersionPatch),
-          hc::kGothic, 10},
-         {"しばらくお待ちください", hc::kGothic, 10}},
-        kSplashCloseTick, [this] {
-            fileMenu_->menuAction()->setEnabled(true);
-            helpMenu_->menuAction()->setEnabled(true);
-        });
+    splash_ =
+        new hc::SplashWindow(this, platform_, "Form4", hc::T("テーマ"),
+                             {{text::kTitle, hc::kMincho, 20, hc::Color{0, 0, 128}},
+                              {hc::N("マニング式  －  flowcalc"), hc::kGothic, 11},
+                              {hc::TS("バージョン %1. %2. %3", {std::to_string(hc::kVersionMajor),
+                                                                std::to_string(hc::kVersionMinor),
+                                                                std::to_string(hc::kVersionPatch)}),
+                               hc::kGothic, 10},
+                              {hc::N("しばらくお待ちください"), hc::kGothic, 10}},
+                             kSplashCloseTick, [this] {
+                                 fileMenu_->menuAction()->setEnabled(true);
+                                 helpMenu_->menuAction()->setEnabled(true);
+                             });
     splash_->show();
 }
 
@@ -342,7 +352,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::ChooseFile() {
     hc::FileDialogRequest req;
-    req.filter = text::kOpenFilter;
+    req.filter = hc::TS(text::kOpenFilter);
     req.filterIndex = 1;
     auto path = platform_.OpenFileDialog(req);
     if (!path)
@@ -356,7 +366,7 @@ void MainWindow::OpenFile(const std::string& path) {
     platform_.SetMousePointer(hc::kPointerDefault);
     if (!loaded) {
         statusBar()->showMessage(hc::Q(LoadRefusedText(loaded.error())));
-        platform_.MessageBox(text::kLoadFailed, text::kTitle);
+        platform_.MessageBox(text::ShownLines(text::kLoadFailedLines), hc::TS(text::kTitle));
         platform_.Beep();
         return;
     }
@@ -376,7 +386,7 @@ void MainWindow::ComputeAndDraw() {
     ShowResults(c);
     Redraw();
     if (c.Scales.HScale <= 0 || c.Scales.VScale <= 0)
-        statusBar()->showMessage(hc::Q(text::kNoScales));
+        statusBar()->showMessage(hc::T(text::kNoScales));
     platform_.SetMousePointer(hc::kPointerDefault);
 }
 
@@ -395,19 +405,19 @@ void MainWindow::ShowResults(const Computation& c) {
         varied ? ComputeCompositeRoughness(c.Section, c.Parameters)
                : std::vector<CompositeRoughness>{};
     froude_->setColumnCount(varied ? 5 : 3);
-    froude_->setHorizontalHeaderLabels({hc::Q("水路"), hc::Q("フルード数 Fr"), hc::Q("流れ"),
-                                        hc::Q("合成ｎ\nH-E"), hc::Q("合成ｎ\nLotter")});
+    froude_->setHorizontalHeaderLabels({hc::T("水路"), hc::T("フルード数 Fr"), hc::T("流れ"),
+                                        hc::T("合成ｎ\nH-E"), hc::T("合成ｎ\nLotter")});
     froude_->setRowCount(static_cast<int>(froude.size()));
     for (int i = 0; i < froude_->rowCount(); ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
         const SubChannelFroude& f = froude[k];
         const bool dry = f.Regime == FlowRegime::None;
         QStringList cells = {QString::number(i + 1),
-                             dry ? hc::Q(text::kNoFlow) : QString::number(f.Froude, 'f', 3),
-                             hc::Q(RegimeText(f.Regime))};
+                             dry ? hc::T(text::kNoFlow) : QString::number(f.Froude, 'f', 3),
+                             hc::T(RegimeText(f.Regime))};
         if (varied)
             for (double n : {composite[k].HortonEinstein, composite[k].Lotter})
-                cells << (n > 0 ? QString::number(n, 'f', 4) : hc::Q(text::kNoFlow));
+                cells << (n > 0 ? QString::number(n, 'f', 4) : hc::T(text::kNoFlow));
         for (int col = 0; col < cells.size(); ++col) {
             auto* item = new QTableWidgetItem(cells[col]);
             item->setTextAlignment(Qt::AlignCenter);
@@ -446,7 +456,7 @@ void MainWindow::PrintChart() {
     platform_.SetMousePointer(hc::kPointerHourglass);
     hc::PrintResult result = platform_.Print(
         [&](hc::Surface& printer) { PrintSection(printer, *app_.Last(), app_.Widths()); },
-        hc::PrintJobName("マニング式による河川流量解析結果", app_.Section().DataPath));
+        hc::PrintJobName(hc::TS("マニング式による河川流量解析結果"), app_.Section().DataPath));
     platform_.SetMousePointer(hc::kPointerDefault);
     statusBar()->showMessage(hc::Q(hc::PrintStatusText(result)));
 }
@@ -536,13 +546,14 @@ hc::AboutTexts FlowcalcAbout() {
     const std::string program = "flowcalc";
     auto n = [](int v) { return std::to_string(v); };
     hc::AboutTexts t;
-    t.caption = program + "のバージョン情報";
-    t.title = "アプリケーションタイトル  " + program;
+    t.caption = hc::TS("%1のバージョン情報", {program});
+    t.title = hc::TS("アプリケーションタイトル  %1", {program});
     const hc::VersionNumbers v = hc::SuiteVersion();
-    t.version = "バージョン " + n(v.major) + ". " + n(v.minor) + ". " + n(v.patch);
-    t.description = "アプリケーションの説明\rマニング式を用いて河川などの流量を計算します";
+    t.version = hc::TS("バージョン %1. %2. %3", {n(v.major), n(v.minor), n(v.patch)});
+    t.description = hc::TS("アプリケーションの説明") + "\r" +
+                    hc::TS("マニング式を用いて河川などの流量を計算します");
     t.contact = {{"lblDisclaimer",
-                  std::string("このアプリケーションについての照会先\r") + hc::kSuiteContact}};
+                  hc::TS("このアプリケーションについての照会先") + "\r" + hc::kSuiteContact}};
     t.drawIcon = [](QPainter& p) {
         p.setBrush(QColor(0, 128, 255));
         p.setPen(Qt::NoPen);

@@ -15,7 +15,7 @@ namespace flow {
 namespace {
 
 QLineEdit* AddRow(QDialog* d, QGridLayout* g, int row, const char* label, const char* name) {
-    g->addWidget(new QLabel(hc::Q(label), d), row, 0);
+    g->addWidget(new QLabel(hc::T(label), d), row, 0);
     auto* box = new QLineEdit(d);
     box->setObjectName(name);
     box->setFixedWidth(120);
@@ -24,7 +24,7 @@ QLineEdit* AddRow(QDialog* d, QGridLayout* g, int row, const char* label, const 
 }
 
 QPushButton* AddButton(QDialog* d, QHBoxLayout* row, const char* text, const char* name) {
-    auto* b = new QPushButton(hc::Q(text), d);
+    auto* b = new QPushButton(hc::T(text), d);
     b->setObjectName(name);
     b->setAutoDefault(false);
     row->addWidget(b);
@@ -33,7 +33,7 @@ QPushButton* AddButton(QDialog* d, QHBoxLayout* row, const char* text, const cha
 
 void SetUp(QDialog* d, const char* name, const char* title) {
     d->setObjectName(name);
-    d->setWindowTitle(hc::Q(title));
+    d->setWindowTitle(hc::T(title));
     d->setAttribute(Qt::WA_DeleteOnClose);
     d->setWindowModality(Qt::ApplicationModal);
 }
@@ -46,19 +46,19 @@ QString Number(double v) {
 
 ScaleWindow::ScaleWindow(FlowApp& app, hc::PlatformServices& platform, QWidget* parent)
     : QDialog(parent), app_(app), platform_(platform) {
-    SetUp(this, "Form2", "スケールと解析範囲の設定");
+    SetUp(this, "Form2", hc::N("スケールと解析範囲の設定"));
     auto* v = new QVBoxLayout(this);
-    v->addWidget(new QLabel(hc::Q("断面のスケールと解析範囲（水を流す範囲）を設定します。"), this));
+    v->addWidget(new QLabel(hc::T("断面のスケールと解析範囲（水を流す範囲）を設定します。"), this));
     auto* g = new QGridLayout;
-    hscale_ = AddRow(this, g, 0, "Ｘ方向（水平方向）スケール： １／", "Text1");
-    vscale_ = AddRow(this, g, 1, "Ｙ方向（鉛直方向）スケール： １／", "Text2");
-    rangeLeft_ = AddRow(this, g, 2, "解析範囲の左端のＸ座標 >>>>>>>>", "Text3");
-    rangeRight_ = AddRow(this, g, 3, "解析範囲の右端のＸ座標 >>>>>>>>", "Text4");
+    hscale_ = AddRow(this, g, 0, hc::N("Ｘ方向（水平方向）スケール： １／"), "Text1");
+    vscale_ = AddRow(this, g, 1, hc::N("Ｙ方向（鉛直方向）スケール： １／"), "Text2");
+    rangeLeft_ = AddRow(this, g, 2, hc::N("解析範囲の左端のＸ座標 >>>>>>>>"), "Text3");
+    rangeRight_ = AddRow(this, g, 3, hc::N("解析範囲の右端のＸ座標 >>>>>>>>"), "Text4");
     v->addLayout(g);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    QPushButton* confirm = AddButton(this, buttons, "この値で設定", "Command1");
-    QPushButton* cancel = AddButton(this, buttons, "キャンセル", "Command2");
+    QPushButton* confirm = AddButton(this, buttons, hc::N("この値で設定"), "Command1");
+    QPushButton* cancel = AddButton(this, buttons, hc::N("キャンセル"), "Command2");
     v->addLayout(buttons);
     confirm->setDefault(true);  // Enter confirms
     connect(confirm, &QPushButton::clicked, this, &ScaleWindow::Confirm);
@@ -74,7 +74,7 @@ ScaleWindow::ScaleWindow(FlowApp& app, hc::PlatformServices& platform, QWidget* 
 }
 
 void ScaleWindow::Refuse(const hc::Error& error, QLineEdit* focus) {
-    platform_.MessageBox(error.ja, text::kTitle);
+    platform_.MessageBox(text::MessageText(error), hc::TS(text::kTitle));
     focus->setFocus();
     focus->selectAll();
 }
@@ -112,18 +112,18 @@ void ScaleWindow::Cancel() {
 
 ParameterWindow::ParameterWindow(FlowApp& app, hc::PlatformServices& platform, QWidget* parent)
     : QDialog(parent), app_(app), platform_(platform) {
-    SetUp(this, "Form3", "パラメータの設定");
+    SetUp(this, "Form3", hc::N("パラメータの設定"));
     auto* v = new QVBoxLayout(this);
-    v->addWidget(new QLabel(hc::Q("マニング式の計算に必要なパラメータを設定します。"), this));
+    v->addWidget(new QLabel(hc::T("マニング式の計算に必要なパラメータを設定します。"), this));
     auto* g = new QGridLayout;
-    roughness_ = AddRow(this, g, 0, "粗度係数  ｎ ＝", "Text1");
-    slope_ = AddRow(this, g, 1, "河床勾配 I ＝ １／", "Text2");
-    depth_ = AddRow(this, g, 2, "最大水深  ｄ ＝", "Text3");
+    roughness_ = AddRow(this, g, 0, hc::N("粗度係数  ｎ ＝"), "Text1");
+    slope_ = AddRow(this, g, 1, hc::N("河床勾配 I ＝ １／"), "Text2");
+    depth_ = AddRow(this, g, 2, hc::N("最大水深  ｄ ＝"), "Text3");
     v->addLayout(g);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    QPushButton* confirm = AddButton(this, buttons, "この値で計算", "Command1");
-    QPushButton* cancel = AddButton(this, buttons, "キャンセル", "Command2");
+    QPushButton* confirm = AddButton(this, buttons, hc::N("この値で計算"), "Command1");
+    QPushButton* cancel = AddButton(this, buttons, hc::N("キャンセル"), "Command2");
     v->addLayout(buttons);
     confirm->setDefault(true);
     connect(confirm, &QPushButton::clicked, this, &ParameterWindow::Confirm);
@@ -141,7 +141,7 @@ ParameterWindow::ParameterWindow(FlowApp& app, hc::PlatformServices& platform, Q
 }
 
 void ParameterWindow::Refuse(const hc::Error& error, QLineEdit* focus) {
-    platform_.MessageBox(error.ja, text::kTitle);
+    platform_.MessageBox(text::MessageText(error), hc::TS(text::kTitle));
     focus->setFocus();
     focus->selectAll();
 }
@@ -175,7 +175,7 @@ void ParameterWindow::ComputeAndClose() {
 
 void ParameterWindow::Cancel() {
     if (hc::Status usable = app_.CancelParameters(); !usable) {
-        platform_.MessageBox(usable.error().ja, text::kTitle);
+        platform_.MessageBox(text::MessageText(usable.error()), hc::TS(text::kTitle));
         close();
         return;
     }

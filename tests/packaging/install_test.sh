@@ -34,6 +34,7 @@ check_tree() {
   done
   expect_file "$root/share/hydrochart/hinagata.xls"
   expect_file "$root/share/hydrochart/manning.txt"
+  expect_file "$root/share/hydrochart/manning.en.txt"
   expect_file "$root/share/doc/hydrochart/copyright"
   expect_file "$root/share/doc/hydrochart/examples/sample12.xls"
   expect_file "$root/share/doc/hydrochart/guide.md"

@@ -45,6 +45,7 @@ case "$step" in
     done
     listing=$(dpkg-deb -c "$deb" | awk '{print $6}')
     expected=(./usr/share/hydrochart/hinagata.xls ./usr/share/hydrochart/manning.txt
+              ./usr/share/hydrochart/manning.en.txt
               ./usr/share/doc/hydrochart/copyright ./usr/share/doc/hydrochart/changelog.gz
               ./usr/share/doc/hydrochart/examples/sample12.xls
               ./usr/share/bash-completion/completions/hydrochart)

@@ -17,13 +17,16 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTableView>
+#include <QTableWidget>
 #include <functional>
 #include <memory>
 #include <set>
 
 #include "common/core/language.h"
 #include "common/ui/splash_window.h"
+#include "flowcalc/ui/main_window.h"
 #include "polyplot/ui/polyplot_program.h"
 #include "rainprob/ui/main_window.h"
 #include "sixsideplot/ui/sixsideplot_program.h"
@@ -35,6 +38,7 @@
 
 namespace {
 
+using hc::test::Click;
 using hc::test::FlushEvents;
 using hc::test::ScriptedPlatform;
 using hc::test::SourcePath;
@@ -112,10 +116,13 @@ std::vector<std::pair<QString, QString>> Texts(QWidget* window) {
         if (t->model())
             for (int c = 0; c < t->model()->columnCount(); ++c)
                 add(t, t->model()->headerData(c, Qt::Horizontal).toString());
+    for (const QStatusBar* s : window->findChildren<QStatusBar*>())
+        add(s, s->currentMessage());
     return out;
 }
 
-class English : public ::testing::TestWithParam<Program> {
+template <class Base>
+class InEnglish : public Base {
   protected:
     void SetUp() override { ASSERT_TRUE(hc::SetLanguage(hc::Language::English)); }
     void TearDown() override {
@@ -126,6 +133,8 @@ class English : public ::testing::TestWithParam<Program> {
     }
     ScriptedPlatform platform;
 };
+
+class English : public InEnglish<::testing::TestWithParam<Program>> {};
 
 TEST_P(English, EveryTextAWindowShowsIsEnglish) {
     std::unique_ptr<QMainWindow> made = GetParam().make(platform);
@@ -195,5 +204,66 @@ TEST_P(English, EveryFieldHasAName) {
 
 INSTANTIATE_TEST_SUITE_P(Programs, English, ::testing::ValuesIn(kPrograms),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// flowcalc: a section loaded through its scale and parameter windows, then every window its
+// menus open, each looked at as it opens (several are modal) and closed again. The cells of the
+// Froude table and the how-to-use text are read as well.
+class EnglishFlowcalc : public InEnglish<::testing::Test> {};
+
+TEST_F(EnglishFlowcalc, EveryTextAWindowShowsIsEnglish) {
+    platform.dataFiles["manning.txt"] = SourcePath("data/manning.txt");
+    platform.dataFiles["manning.en.txt"] = SourcePath("data/manning.en.txt");
+    flow::MainWindow window(platform);
+    window.show();
+    for (int i = 0; i < 60 && window.Splash(); ++i)
+        window.Splash()->Tick();
+    FlushEvents();
+    int looked = 0;
+    auto expectEnglish = [&](QWidget* w) {
+        ++looked;
+        for (const auto& [where, text] : Texts(w))
+            EXPECT_FALSE(Japanese(text)) << where.toStdString() << ": " << text.toStdString();
+        for (const QPlainTextEdit* e : w->findChildren<QPlainTextEdit*>())
+            EXPECT_FALSE(Japanese(e->toPlainText())) << w->objectName().toStdString();
+    };
+    // The windows opened since the last look, looked at and (but the main one) closed.
+    auto lookAtNew = [&] {
+        FlushEvents();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != &window && w->isVisible()) {
+                expectEnglish(w);
+                w->close();
+            }
+        FlushEvents();
+    };
+    platform.openAnswers.push_back(SourcePath("examples/flowcalc/river_section.txt"));
+    window.findChild<QAction*>("mnuFileOpenItem")->trigger();
+    for (const char* form : {"Form2", "Form3"}) {
+        FlushEvents();
+        QWidget* settings = hc::test::VisibleWindow(form);
+        ASSERT_NE(settings, nullptr) << form;
+        expectEnglish(settings);
+        Click(settings, "Command1");
+    }
+    FlushEvents();
+    expectEnglish(&window);
+    const auto* froude = window.findChild<QTableWidget*>("FroudeTable");
+    ASSERT_GT(froude->rowCount(), 0);
+    for (int r = 0; r < froude->rowCount(); ++r)
+        for (int c = 0; c < froude->columnCount(); ++c)
+            EXPECT_FALSE(Japanese(froude->item(r, c)->text())) << r << "," << c;
+    for (const char* item :
+         {"mnuAnalysisRatingItem", "mnuAnalysisDepthItem", "mnuAnalysisEnergyItem",
+          "mnuAnalysisBanksItem", "mnuHelpUsageItem", "mnuHelpVersionItem", "mnuFileEditItem"}) {
+        window.findChild<QAction*>(item)->trigger();
+        lookAtNew();
+    }
+    // The editor itself, for a new file.
+    window.findChild<QAction*>("mnuFileEditItem")->trigger();
+    FlushEvents();
+    Click(hc::test::VisibleWindow("Form6"), "Command2");
+    lookAtNew();
+    EXPECT_GE(looked, 11);
+}
 
 }  // namespace
