@@ -16,6 +16,7 @@
 #include "common/render/fonts.h"
 #include "common/ui/window_helpers.h"
 #include "rainprob/core/messages.h"
+#include "rainprob/ui/table_export.h"
 
 namespace rain {
 
@@ -121,38 +122,14 @@ void ReturnPeriodWindow::Refresh() {
 }
 
 QString ReturnPeriodWindow::TableText() const {
-    QStringList lines;
-    QStringList header;
-    for (int c = 0; c < kColumns; ++c)
-        header << table_->horizontalHeaderItem(c)->text().replace('\n', ' ');
-    lines << header.join('\t');
-    for (int r = 0; r < table_->rowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < kColumns; ++c)
-            row << table_->item(r, c)->text();
-        lines << row.join('\t');
-    }
-    return lines.join('\n') + '\n';
+    return TabSeparatedText(*table_);
 }
 
 void ReturnPeriodWindow::SaveCsv() {
-    hc::FileDialogRequest r;
-    r.title = hc::TS(text::kCsvTitle);
-    r.filter = hc::TS(text::kCsvFilter);
-    const QFileInfo data(hc::Q(app_.DataPath()));
-    r.initialPath = hc::S(data.absolutePath() + "/" + data.completeBaseName() + "-return.csv");
-    r.defaultSuffix = ".csv";
-    const std::optional<std::string> path = platform_.SaveOutputDialog(r);
-    if (!path)
-        return;
-    hc::Status saved = platform_.CheckOutput(*path);
-    if (saved)
-        saved = hc::WriteFileAtomically(*path, app_.ReturnPeriodCsv());
-    if (!saved) {
-        status_->setText(hc::Q(text::SaveRefused(saved.error())));
-        return;
-    }
-    status_->setText(hc::Q(text::Saved(*path)));
+    const std::string status =
+        SaveTableCsv(platform_, app_.DataPath(), text::kCsvTitle, "return", app_.ReturnPeriodCsv());
+    if (!status.empty())
+        status_->setText(hc::Q(status));
 }
 
 void ReturnPeriodWindow::Copy() {

@@ -134,28 +134,34 @@ class InEnglish : public Base {
     ScriptedPlatform platform;
 };
 
-class English : public InEnglish<::testing::TestWithParam<Program>> {};
+class English : public InEnglish<::testing::TestWithParam<Program>> {
+  protected:
+    // The main window with the program's data open, and the windows its items open.
+    std::vector<QWidget*> OpenWindows() {
+        window = GetParam().make(platform);
+        window->show();
+        if (auto* splash = window->findChild<hc::SplashWindow*>())
+            for (int i = 0; i < 60; ++i)
+                splash->Tick();
+        FlushEvents();
+        platform.openAnswers.push_back(SourcePath(GetParam().data));
+        window->findChild<QAction*>("mnuFileOpenItem")->trigger();
+        FlushEvents();
+        std::vector<QWidget*> windows{window.get()};
+        for (const char* item : GetParam().windowItems) {
+            window->findChild<QAction*>(item)->trigger();
+            FlushEvents();
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && std::find(windows.begin(), windows.end(), w) == windows.end())
+                    windows.push_back(w);
+        }
+        return windows;
+    }
+    std::unique_ptr<QMainWindow> window;
+};
 
 TEST_P(English, EveryTextAWindowShowsIsEnglish) {
-    std::unique_ptr<QMainWindow> made = GetParam().make(platform);
-    QMainWindow& window = *made;
-    window.show();
-    if (auto* splash = window.findChild<hc::SplashWindow*>())
-        for (int i = 0; i < 60; ++i)
-            splash->Tick();
-    FlushEvents();
-    platform.openAnswers.push_back(SourcePath(GetParam().data));
-    window.findChild<QAction*>("mnuFileOpenItem")->trigger();
-    FlushEvents();
-    std::vector<QWidget*> windows{&window};
-    for (const char* item : GetParam().windowItems) {
-        window.findChild<QAction*>(item)->trigger();
-        FlushEvents();
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w != &window && w->isVisible() &&
-                std::find(windows.begin(), windows.end(), w) == windows.end())
-                windows.push_back(w);
-    }
+    const std::vector<QWidget*> windows = OpenWindows();
     EXPECT_GE(windows.size(), GetParam().windowItems.size() + 1);
     for (QWidget* w : windows)
         for (const auto& [where, text] : Texts(w))
@@ -166,25 +172,7 @@ TEST_P(English, EveryTextAWindowShowsIsEnglish) {
 // label's buddy) or an accessible name of its own.
 TEST_P(English, EveryFieldHasAName) {
     hc::SetLanguage(hc::Language::Japanese);
-    std::unique_ptr<QMainWindow> made = GetParam().make(platform);
-    QMainWindow& window = *made;
-    window.show();
-    if (auto* splash = window.findChild<hc::SplashWindow*>())
-        for (int i = 0; i < 60; ++i)
-            splash->Tick();
-    FlushEvents();
-    platform.openAnswers.push_back(SourcePath(GetParam().data));
-    window.findChild<QAction*>("mnuFileOpenItem")->trigger();
-    FlushEvents();
-    std::vector<QWidget*> windows{&window};
-    for (const char* item : GetParam().windowItems) {
-        window.findChild<QAction*>(item)->trigger();
-        FlushEvents();
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w != &window && w->isVisible() &&
-                std::find(windows.begin(), windows.end(), w) == windows.end())
-                windows.push_back(w);
-    }
+    const std::vector<QWidget*> windows = OpenWindows();
     for (QWidget* w : windows) {
         std::set<const QWidget*> buddies;
         for (const QLabel* l : w->findChildren<QLabel*>())
