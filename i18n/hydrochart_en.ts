@@ -2629,5 +2629,9 @@ Lotter</translation>
         <source>この値で計算</source>
         <translation>Compute with these values</translation>
     </message>
+    <message>
+        <source>選んだセルの値</source>
+        <translation>Value of the chosen cell</translation>
+    </message>
 </context>
 </TS>

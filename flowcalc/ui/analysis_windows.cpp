@@ -95,8 +95,10 @@ RatingWindow::RatingWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     auto* central = new QWidget(this);
     auto* v = new QVBoxLayout(central);
     auto* stepRow = new QHBoxLayout;
-    stepRow->addWidget(new QLabel(hc::T("水位の刻み ="), central));
+    auto* stepLabel = new QLabel(hc::T("水位の刻み ="), central);
+    stepRow->addWidget(stepLabel);
     step_ = new QLineEdit(central);
+    stepLabel->setBuddy(step_);
     step_->setObjectName("TextStep");
     step_->setFixedWidth(90);
     step_->setText(hc::Q(hc::DoubleToText(kDefaultRatingStep)));
@@ -254,8 +256,10 @@ EnergyWindow::EnergyWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     auto* central = new QWidget(this);
     auto* v = new QVBoxLayout(central);
     auto* entries = new QHBoxLayout;
-    entries->addWidget(new QLabel(hc::T("流量 Q ＝"), central));
+    auto* dischargeLabel = new QLabel(hc::T("流量 Q ＝"), central);
+    entries->addWidget(dischargeLabel);
     discharge_ = new QLineEdit(central);
+    dischargeLabel->setBuddy(discharge_);
     discharge_->setObjectName("TextDischarge");
     discharge_->setFixedWidth(100);
     // The discharge of the main sheet (in m3/s) as a start.
@@ -266,8 +270,10 @@ EnergyWindow::EnergyWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     entries->addWidget(discharge_);
     entries->addWidget(new QLabel(hc::T(u.Discharge), central));
     entries->addSpacing(16);
-    entries->addWidget(new QLabel(hc::T("水深の刻み ="), central));
+    auto* stepLabel = new QLabel(hc::T("水深の刻み ="), central);
+    entries->addWidget(stepLabel);
     step_ = new QLineEdit(central);
+    stepLabel->setBuddy(step_);
     step_->setObjectName("TextStep");
     step_->setFixedWidth(80);
     step_->setText(hc::Q(hc::DoubleToText(kDefaultEnergyStep)));
@@ -425,8 +431,10 @@ BanksWindow::BanksWindow(FlowApp& app, hc::PlatformServices& platform, QWidget* 
     QLineEdit** boxes[] = {&left_, &right_};
     const double values[] = {b.Left, b.Right};
     for (int i = 0; i < 2; ++i) {
-        g->addWidget(new QLabel(hc::T(labels[i]), this), i, 0);
+        auto* caption = new QLabel(hc::T(labels[i]), this);
+        g->addWidget(caption, i, 0);
         auto* box = new QLineEdit(this);
+        caption->setBuddy(box);
         box->setObjectName(QString("Text%1").arg(i + 1));
         box->setFixedWidth(120);
         if (b.Set)
@@ -483,8 +491,10 @@ NormalDepthWindow::NormalDepthWindow(FlowApp& app, hc::PlatformServices& platfor
                                       "計算なので、\n入れた流量と違うことがあります）"),
                                 this));
     auto* g = new QGridLayout;
-    g->addWidget(new QLabel(hc::T("流量 Q ＝"), this), 0, 0);
+    auto* dischargeLabel = new QLabel(hc::T("流量 Q ＝"), this);
+    g->addWidget(dischargeLabel, 0, 0);
     discharge_ = new QLineEdit(this);
+    dischargeLabel->setBuddy(discharge_);
     discharge_->setObjectName("Text1");
     discharge_->setFixedWidth(120);
     g->addWidget(discharge_, 0, 1);

@@ -66,6 +66,7 @@ GridEditor::GridEditor(hc::PlatformServices& platform, QWidget* parent)
 
     cellEditor_ = new QLineEdit(grid_->viewport());
     cellEditor_->setObjectName("TxtEdit");
+    cellEditor_->setAccessibleName(hc::T("選んだセルの値"));
     cellEditor_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cellEditor_->clear();
     cellEditor_->hide();

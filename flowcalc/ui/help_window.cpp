@@ -19,6 +19,7 @@ HelpWindow::HelpWindow(const std::string& helpText, hc::PlatformServices& platfo
     auto* v = new QVBoxLayout(this);
     auto* text = new QPlainTextEdit(this);
     text->setObjectName("Text1");
+    text->setAccessibleName(windowTitle());
     text->setReadOnly(true);
     text->setFont(hc::MakeFont(hc::kGothic, 10));
     // The help text keeps its CR LF line breaks; the text box shows plain line ends.

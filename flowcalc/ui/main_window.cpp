@@ -169,30 +169,35 @@ QWidget* MainWindow::BuildPanel() {
     panel_.discharge = box(kResultWidth);
     panel_.velocity = box(kResultWidth);
     panel_.width = box(kResultWidth);
-    auto label = [panel](const char* s) { return new QLabel(hc::T(s), panel); };
+    // A label names the box it stands before, for screen readers.
+    auto label = [panel](const char* s, QWidget* names = nullptr) {
+        auto* l = new QLabel(hc::T(s), panel);
+        l->setBuddy(names);
+        return l;
+    };
     int row = 0;
-    g->addWidget(label(hc::N("水平方向スケール １／")), row, 0);
+    g->addWidget(label(hc::N("水平方向スケール １／"), panel_.hscale), row, 0);
     g->addWidget(panel_.hscale, row++, 1, 1, 3);
-    g->addWidget(label(hc::N("鉛直方向スケール １／")), row, 0);
+    g->addWidget(label(hc::N("鉛直方向スケール １／"), panel_.vscale), row, 0);
     g->addWidget(panel_.vscale, row++, 1, 1, 3);
-    g->addWidget(label(hc::N("解析範囲 X ＝")), row, 0);
+    g->addWidget(label(hc::N("解析範囲 X ＝"), panel_.rangeLeft), row, 0);
     g->addWidget(panel_.rangeLeft, row, 1);
-    g->addWidget(label(hc::N("～")), row, 2);
+    g->addWidget(label(hc::N("～"), panel_.rangeRight), row, 2);
     g->addWidget(panel_.rangeRight, row++, 3);
-    g->addWidget(label(hc::N("粗度係数 ｎ ＝")), row, 0);
+    g->addWidget(label(hc::N("粗度係数 ｎ ＝"), panel_.roughness), row, 0);
     g->addWidget(panel_.roughness, row++, 1, 1, 3);
-    g->addWidget(label(hc::N("河床勾配  I ＝ １／")), row, 0);
+    g->addWidget(label(hc::N("河床勾配  I ＝ １／"), panel_.slope), row, 0);
     g->addWidget(panel_.slope, row++, 1, 1, 3);
-    g->addWidget(label(hc::N("最大水深 ｄ ＝")), row, 0);
+    g->addWidget(label(hc::N("最大水深 ｄ ＝"), panel_.depth), row, 0);
     g->addWidget(panel_.depth, row++, 1, 1, 3);
     g->setRowMinimumHeight(row++, 8);
-    g->addWidget(label(hc::N("流量 Q")), row, 0);
+    g->addWidget(label(hc::N("流量 Q"), panel_.discharge), row, 0);
     g->addWidget(panel_.discharge, row, 1, 1, 3);
     g->addWidget(label(hc::N("ｍ3／sec")), row++, 4);
-    g->addWidget(label(hc::N("流速 Ｖ")), row, 0);
+    g->addWidget(label(hc::N("流速 Ｖ"), panel_.velocity), row, 0);
     g->addWidget(panel_.velocity, row, 1, 1, 3);
     g->addWidget(label(hc::N("ｍ／sec")), row++, 4);
-    g->addWidget(label(hc::N("川幅 Ｈ")), row, 0);
+    g->addWidget(label(hc::N("川幅 Ｈ"), panel_.width), row, 0);
     g->addWidget(panel_.width, row++, 1, 1, 3);
     // Each sub-channel's Froude number and regime, on the screen only.
     froude_ = new QTableWidget(0, 3, panel);

@@ -15,8 +15,10 @@ namespace flow {
 namespace {
 
 QLineEdit* AddRow(QDialog* d, QGridLayout* g, int row, const char* label, const char* name) {
-    g->addWidget(new QLabel(hc::T(label), d), row, 0);
+    auto* caption = new QLabel(hc::T(label), d);
+    g->addWidget(caption, row, 0);
     auto* box = new QLineEdit(d);
+    caption->setBuddy(box);
     box->setObjectName(name);
     box->setFixedWidth(120);
     g->addWidget(box, row, 1);

@@ -121,6 +121,24 @@ std::vector<std::pair<QString, QString>> Texts(QWidget* window) {
     return out;
 }
 
+// Every field of `w` a user can type into or read from is named for a screen reader: by its
+// label (the label's buddy) or an accessible name of its own.
+void ExpectFieldsNamed(QWidget* w) {
+    std::set<const QWidget*> buddies;
+    for (const QLabel* l : w->findChildren<QLabel*>())
+        if (l->buddy())
+            buddies.insert(l->buddy());
+    for (const QWidget* field : w->findChildren<QWidget*>()) {
+        if (!field->isVisibleTo(w) ||
+            !(qobject_cast<const QLineEdit*>(field) ||
+              qobject_cast<const QAbstractSpinBox*>(field) ||
+              qobject_cast<const QComboBox*>(field) || qobject_cast<const QPlainTextEdit*>(field)))
+            continue;
+        EXPECT_TRUE(!field->accessibleName().isEmpty() || buddies.count(field))
+            << w->objectName().toStdString() << "/" << field->objectName().toStdString();
+    }
+}
+
 template <class Base>
 class InEnglish : public Base {
   protected:
@@ -173,21 +191,8 @@ TEST_P(English, EveryTextAWindowShowsIsEnglish) {
 TEST_P(English, EveryFieldHasAName) {
     hc::SetLanguage(hc::Language::Japanese);
     const std::vector<QWidget*> windows = OpenWindows();
-    for (QWidget* w : windows) {
-        std::set<const QWidget*> buddies;
-        for (const QLabel* l : w->findChildren<QLabel*>())
-            if (l->buddy())
-                buddies.insert(l->buddy());
-        for (const QWidget* field : w->findChildren<QWidget*>()) {
-            if (!field->isVisibleTo(w) || !(qobject_cast<const QLineEdit*>(field) ||
-                                            qobject_cast<const QAbstractSpinBox*>(field) ||
-                                            qobject_cast<const QComboBox*>(field) ||
-                                            qobject_cast<const QPlainTextEdit*>(field)))
-                continue;
-            EXPECT_TRUE(!field->accessibleName().isEmpty() || buddies.count(field))
-                << w->objectName().toStdString() << "/" << field->objectName().toStdString();
-        }
-    }
+    for (QWidget* w : windows)
+        ExpectFieldsNamed(w);
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, English, ::testing::ValuesIn(kPrograms),
@@ -209,6 +214,7 @@ TEST_F(EnglishFlowcalc, EveryTextAWindowShowsIsEnglish) {
     int looked = 0;
     auto expectEnglish = [&](QWidget* w) {
         ++looked;
+        ExpectFieldsNamed(w);
         for (const auto& [where, text] : Texts(w))
             EXPECT_FALSE(Japanese(text)) << where.toStdString() << ": " << text.toStdString();
         for (const QPlainTextEdit* e : w->findChildren<QPlainTextEdit*>())
