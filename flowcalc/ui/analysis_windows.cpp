@@ -83,6 +83,46 @@ QString Fixed(double v, int decimals = 3) {
     return QString::number(v, 'f', decimals);
 }
 
+// The table beside its chart, as the rating and energy windows show them.
+QTableWidget* AddTableAndChart(QVBoxLayout* v, QWidget* central, const char* tableName,
+                               const QStringList& headers, hc::PictureBox*& picture) {
+    auto* body = new QHBoxLayout;
+    auto* table = new QTableWidget(0, static_cast<int>(headers.size()), central);
+    table->setObjectName(tableName);
+    table->setHorizontalHeaderLabels(headers);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->setVisible(false);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    body->addWidget(table, 1);
+    picture = new hc::PictureBox;
+    picture->setObjectName("Picture1");
+    body->addWidget(new RatingPictureBox(picture, central), 1);
+    v->addLayout(body, 1);
+    return table;
+}
+
+// The File menu of a table-and-chart window: 印刷, 表をコピー, then (with the exports put
+// before it) 閉じる.
+struct TableFileMenu {
+    QMenu* menu;
+    QAction* print;
+    QAction* copy;
+    QAction* close;
+};
+TableFileMenu AddTableFileMenu(QMainWindow* window) {
+    QMenu* file = window->menuBar()->addMenu(hc::T("ファイル(&F)"));
+    file->setObjectName("mnuFile");
+    QAction* print = file->addAction(hc::T("印刷(&P)"));
+    print->setObjectName("mnuFilePrintItem");
+    QAction* copy = file->addAction(hc::T("表をコピー"));
+    copy->setObjectName("mnuFileCopyTableItem");
+    file->addSeparator();
+    QAction* close = file->addAction(hc::T("閉じる(&X)"));
+    close->setObjectName("mnuFileCloseItem");
+    QObject::connect(close, &QAction::triggered, window, &QWidget::close);
+    return {file, print, copy, close};
+}
+
 }  // namespace
 
 RatingWindow::RatingWindow(const FlowApp& app, hc::PlatformServices& platform, QWidget* parent)
@@ -113,34 +153,17 @@ RatingWindow::RatingWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     stepRow->addStretch(1);
     v->addLayout(stepRow);
 
-    auto* body = new QHBoxLayout;
-    table_ = new QTableWidget(0, static_cast<int>(std::size(kRatingColumns)), central);
-    table_->setObjectName("RatingTable");
-    table_->setHorizontalHeaderLabels(Headers(kRatingColumns, app_.Parameters().Unit));
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->verticalHeader()->setVisible(false);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    body->addWidget(table_, 1);
-    picture_ = new hc::PictureBox;
-    picture_->setObjectName("Picture1");
+    table_ = AddTableAndChart(v, central, "RatingTable",
+                              Headers(kRatingColumns, app_.Parameters().Unit), picture_);
     connect(picture_, &hc::PictureBox::Resized, this, &RatingWindow::Redraw);
-    body->addWidget(new RatingPictureBox(picture_, central), 1);
-    v->addLayout(body, 1);
     setCentralWidget(central);
     statusBar()->setObjectName("StatusBar");
 
-    QMenu* file = menuBar()->addMenu(hc::T("ファイル(&F)"));
-    file->setObjectName("mnuFile");
-    printItem_ = file->addAction(hc::T("印刷(&P)"));
-    printItem_->setObjectName("mnuFilePrintItem");
-    copyItem_ = file->addAction(hc::T("表をコピー"));
-    copyItem_->setObjectName("mnuFileCopyTableItem");
-    file->addSeparator();
-    QAction* close = file->addAction(hc::T("閉じる(&X)"));
-    close->setObjectName("mnuFileCloseItem");
+    const TableFileMenu file = AddTableFileMenu(this);
+    printItem_ = file.print;
+    copyItem_ = file.copy;
     connect(printItem_, &QAction::triggered, this, &RatingWindow::Print);
     connect(copyItem_, &QAction::triggered, this, &RatingWindow::CopyTable);
-    connect(close, &QAction::triggered, this, &QWidget::close);
     hc::ChartExport exports;
     exports.drawPaper = [this](hc::Surface& s) {
         PrintRatingCurve(s, *curve_, dataPath_, parameters_, app_.Widths());
@@ -150,7 +173,7 @@ RatingWindow::RatingWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     exports.dataPath = [this] { return dataPath_; };
     exports.status = [this](const std::string& t) { Status(t); };
     exports.canDraw = [this] { return curve_.has_value(); };
-    exports_ = new hc::ChartExportActions(file, close, platform_, std::move(exports));
+    exports_ = new hc::ChartExportActions(file.menu, file.close, platform_, std::move(exports));
 
     connect(compute, &QPushButton::clicked, this, &RatingWindow::Compute);
     connect(step_, &QLineEdit::returnPressed, this, &RatingWindow::Compute);
@@ -288,34 +311,17 @@ EnergyWindow::EnergyWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     critical_->setObjectName("LabelCritical");
     v->addWidget(critical_);
 
-    auto* body = new QHBoxLayout;
-    table_ = new QTableWidget(0, static_cast<int>(std::size(kEnergyColumns)), central);
-    table_->setObjectName("EnergyTable");
-    table_->setHorizontalHeaderLabels(Headers(kEnergyColumns, app_.Parameters().Unit));
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->verticalHeader()->setVisible(false);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    body->addWidget(table_, 1);
-    picture_ = new hc::PictureBox;
-    picture_->setObjectName("Picture1");
+    table_ = AddTableAndChart(v, central, "EnergyTable",
+                              Headers(kEnergyColumns, app_.Parameters().Unit), picture_);
     connect(picture_, &hc::PictureBox::Resized, this, &EnergyWindow::Redraw);
-    body->addWidget(new RatingPictureBox(picture_, central), 1);
-    v->addLayout(body, 1);
     setCentralWidget(central);
     statusBar()->setObjectName("StatusBar");
 
-    QMenu* file = menuBar()->addMenu(hc::T("ファイル(&F)"));
-    file->setObjectName("mnuFile");
-    printItem_ = file->addAction(hc::T("印刷(&P)"));
-    printItem_->setObjectName("mnuFilePrintItem");
-    copyItem_ = file->addAction(hc::T("表をコピー"));
-    copyItem_->setObjectName("mnuFileCopyTableItem");
-    file->addSeparator();
-    QAction* close = file->addAction(hc::T("閉じる(&X)"));
-    close->setObjectName("mnuFileCloseItem");
+    const TableFileMenu file = AddTableFileMenu(this);
+    printItem_ = file.print;
+    copyItem_ = file.copy;
     connect(printItem_, &QAction::triggered, this, &EnergyWindow::Print);
     connect(copyItem_, &QAction::triggered, this, &EnergyWindow::CopyTable);
-    connect(close, &QAction::triggered, this, &QWidget::close);
     hc::ChartExport exports;
     exports.drawPaper = [this](hc::Surface& s) {
         PrintEnergyCurve(s, *curve_, dataPath_, parameters_, app_.Widths());
@@ -325,7 +331,7 @@ EnergyWindow::EnergyWindow(const FlowApp& app, hc::PlatformServices& platform, Q
     exports.dataPath = [this] { return dataPath_; };
     exports.status = [this](const std::string& t) { Status(t); };
     exports.canDraw = [this] { return curve_.has_value(); };
-    exports_ = new hc::ChartExportActions(file, close, platform_, std::move(exports));
+    exports_ = new hc::ChartExportActions(file.menu, file.close, platform_, std::move(exports));
     for (QAction* a : {printItem_, copyItem_})
         a->setEnabled(false);
     exports_->SetEnabled(false);
