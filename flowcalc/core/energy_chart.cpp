@@ -76,36 +76,9 @@ void DrawEnergyChart(hc::Surface& g, const RatingChartConstants& k, const Energy
     const EnergyAxes axes = EnergyChartAxes(c);
     const UnitNames u = WindowUnits(c.Unit);
     const std::vector<double> eTicks = Ticks(axes.Energy), yTicks = Ticks(axes.Depth);
-    g.SetDrawWidth(kThinPen);
-    g.SetDrawStyle(hc::PenStyle::Dot);
-    for (double e : eTicks) {
-        const double x = EnergyX(k, axes, e);
-        g.Line(x, k.Top, x, k.Bottom, k.GridColor);
-    }
-    for (double y : yTicks) {
-        const double yy = EnergyY(k, axes, y);
-        g.Line(k.Left, yy, k.Right, yy, k.GridColor);
-    }
-    g.SetDrawStyle(hc::PenStyle::Solid);
-    g.SetDrawWidth(k.FrameWidth);
-    g.Line(k.Left, k.Top, k.Right, k.Top);
-    g.Line(k.Right, k.Top, k.Right, k.Bottom);
-    g.Line(k.Right, k.Bottom, k.Left, k.Bottom);
-    g.Line(k.Left, k.Bottom, k.Left, k.Top);
-    SetFont(g, k.LabelFont, k.LabelSize);
-    for (double e : eTicks) {
-        const double x = EnergyX(k, axes, e);
-        g.Line(x, k.Bottom, x, k.Bottom - k.TickLength);
-        const std::string label = hc::DoubleToText(e);
-        PrintAt(g, x - g.TextWidth(label) / 2, k.Bottom + g.TextHeight(label) / 2, label);
-    }
-    for (double y : yTicks) {
-        const double yy = EnergyY(k, axes, y);
-        g.Line(k.Left, yy, k.Left + k.TickLength, yy);
-        const std::string label = hc::DoubleToText(y);
-        PrintAt(g, k.Left - g.TextWidth(label) - g.TextWidth("0") / 2, yy - g.TextHeight(label) / 2,
-                label);
-    }
+    DrawChartFrame(
+        g, k, eTicks, [&](double e) { return EnergyX(k, axes, e); }, yTicks,
+        [&](double y) { return EnergyY(k, axes, y); });
     SetFont(g, k.TitleFont, k.TitleSize);
     const std::string across = hc::TS("比エネルギー  Ｅ  （%1）", {hc::TS(u.Length)});
     const double th = g.TextHeight(across);

@@ -135,20 +135,16 @@ double RatingY(const RatingChartConstants& k, const RatingAxes& a, double level)
     return k.Bottom - (level - l.Min) / (l.Max - l.Min) * (k.Bottom - k.Top);
 }
 
-void DrawRatingChart(hc::Surface& g, const RatingChartConstants& k, const RatingCurve& c) {
-    const RatingAxes axes = RatingChartAxes(c);
-    const std::vector<double> qTicks = Ticks(axes.Discharge), zTicks = Ticks(axes.Level);
+void DrawChartFrame(hc::Surface& g, const RatingChartConstants& k,
+                    const std::vector<double>& xTicks, const std::function<double(double)>& x,
+                    const std::vector<double>& yTicks, const std::function<double(double)>& y) {
     // Dotted grid first, so that the frame and the line lie on top of it.
     g.SetDrawWidth(kThinPen);
     g.SetDrawStyle(hc::PenStyle::Dot);
-    for (double q : qTicks) {
-        const double x = RatingX(k, axes, q);
-        g.Line(x, k.Top, x, k.Bottom, k.GridColor);
-    }
-    for (double z : zTicks) {
-        const double y = RatingY(k, axes, z);
-        g.Line(k.Left, y, k.Right, y, k.GridColor);
-    }
+    for (double t : xTicks)
+        g.Line(x(t), k.Top, x(t), k.Bottom, k.GridColor);
+    for (double t : yTicks)
+        g.Line(k.Left, y(t), k.Right, y(t), k.GridColor);
     g.SetDrawStyle(hc::PenStyle::Solid);
     g.SetDrawWidth(k.FrameWidth);
     g.Line(k.Left, k.Top, k.Right, k.Top);
@@ -156,20 +152,26 @@ void DrawRatingChart(hc::Surface& g, const RatingChartConstants& k, const Rating
     g.Line(k.Right, k.Bottom, k.Left, k.Bottom);
     g.Line(k.Left, k.Bottom, k.Left, k.Top);
     SetFont(g, k.LabelFont, k.LabelSize);
-    for (double q : qTicks) {
-        const double x = RatingX(k, axes, q);
-        g.Line(x, k.Bottom, x, k.Bottom - k.TickLength);
-        const std::string label = hc::DoubleToText(q);
-        PrintAt(g, x - g.TextWidth(label) / 2, k.Bottom + g.TextHeight(label) / 2, label);
+    for (double t : xTicks) {
+        g.Line(x(t), k.Bottom, x(t), k.Bottom - k.TickLength);
+        const std::string label = hc::DoubleToText(t);
+        PrintAt(g, x(t) - g.TextWidth(label) / 2, k.Bottom + g.TextHeight(label) / 2, label);
     }
-    for (double z : zTicks) {
-        const double y = RatingY(k, axes, z);
-        g.Line(k.Left, y, k.Left + k.TickLength, y);
+    for (double t : yTicks) {
+        g.Line(k.Left, y(t), k.Left + k.TickLength, y(t));
         // The label ends half a digit before the frame.
-        const std::string label = hc::DoubleToText(z);
-        PrintAt(g, k.Left - g.TextWidth(label) - g.TextWidth("0") / 2, y - g.TextHeight(label) / 2,
-                label);
+        const std::string label = hc::DoubleToText(t);
+        PrintAt(g, k.Left - g.TextWidth(label) - g.TextWidth("0") / 2,
+                y(t) - g.TextHeight(label) / 2, label);
     }
+}
+
+void DrawRatingChart(hc::Surface& g, const RatingChartConstants& k, const RatingCurve& c) {
+    const RatingAxes axes = RatingChartAxes(c);
+    const std::vector<double> qTicks = Ticks(axes.Discharge), zTicks = Ticks(axes.Level);
+    DrawChartFrame(
+        g, k, qTicks, [&](double q) { return RatingX(k, axes, q); }, zTicks,
+        [&](double z) { return RatingY(k, axes, z); });
     SetFont(g, k.TitleFont, k.TitleSize);
     const bool us = c.Unit == Units::US;
     const std::string across = hc::TS(us ? kRatingDischargeTitleUs : kRatingDischargeTitle);

@@ -3,7 +3,9 @@
 // draws it on a window's picture and on an A4 landscape sheet; the constants differ.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "common/core/language.h"
 #include "common/core/surface.h"
@@ -63,6 +65,13 @@ inline constexpr std::size_t kMaxMarkedRows = 100;
 
 // The chart itself: grid, frame, tick labels, axis titles, the bank top and the rating line.
 void DrawRatingChart(hc::Surface& g, const RatingChartConstants& k, const RatingCurve& c);
+
+// The dotted grid at the ticks, the frame over it, and the ticks with their numbers, of a
+// chart with the constants k: `xTicks` along the bottom at x(tick), `yTicks` up the left side
+// at y(tick). The rating and specific-energy charts share it.
+void DrawChartFrame(hc::Surface& g, const RatingChartConstants& k,
+                    const std::vector<double>& xTicks, const std::function<double(double)>& x,
+                    const std::vector<double>& yTicks, const std::function<double(double)>& y);
 
 // A window's picture, drawn from scratch (sets the 140 x 100 user scale).
 void DrawRatingScreen(hc::Surface& g, const RatingCurve& c);
