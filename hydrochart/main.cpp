@@ -22,6 +22,7 @@
 #include <thread>
 
 #include "common/core/file_write.h"
+#include "common/core/language.h"
 #include "common/core/program_args.h"
 #include "common/render/fonts.h"
 #include "hydrochart/commands.h"
@@ -97,6 +98,9 @@ const std::vector<OptionSpec>& ChartOptions() {
         {"csv", "",
          "the numbers as CSV on standard output, as the window saves them with 数値を保存"},
         {"display-list", "FILE", "the drawing operations, one JSON object per line"},
+        {"lang", "ja|en",
+         "the language of the chart's words (legends, titles, notes), as the windows draw them "
+         "in that language (default ja); CSV and JSON are the same in both"},
     };
     return options;
 }
@@ -509,6 +513,13 @@ int Run(const Command& cmd, const std::vector<std::string>& rest, char** argv) {
     hcmd::Options options(parser, known);
     hcmd::OutputOptions base = TakeOutputOptions(options, cmd);
     const BatchSettings batch = TakeBatchSettings(options);
+    hc::Language language = hc::Language::Japanese;
+    if (options.Has("lang")) {
+        const std::optional<hc::Language> l = hc::ParseLanguage(options.Value("lang"));
+        if (!l)
+            throw UsageError{"--lang takes ja or en"};
+        language = *l;
+    }
     // A directory takes one file per input, PDF unless --format says otherwise.
     if (IsDirectory(base.out) && base.format.empty() && cmd.chartOutputs)
         base.format = "pdf";
@@ -540,6 +551,8 @@ int Run(const Command& cmd, const std::vector<std::string>& rest, char** argv) {
     int qargc = 1;
     QGuiApplication app(qargc, argv);
     hc::InstallFontSubstitutions();
+    if (language != hc::Language::Japanese && !hc::SetLanguage(language))
+        return hcmd::Refuse("--lang", "the English translations cannot be loaded");
     // Made only when standard input is read: a run on named files leaves no trace in /tmp.
     std::optional<QTemporaryDir> stdinDir;
     for (Job& j : jobs) {

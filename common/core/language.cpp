@@ -105,4 +105,13 @@ std::string Shown(const Error& error) {
     return current == Language::English ? error.English() : error.Japanese();
 }
 
+std::string ShownReason(const Error& error) {
+    if (current != Language::English)
+        return error.ja;
+    std::string en = error.en;
+    if (!en.empty() && en[0] >= 'a' && en[0] <= 'z')
+        en[0] = static_cast<char>(en[0] - 'a' + 'A');
+    return en;
+}
+
 }  // namespace hc

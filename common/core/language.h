@@ -3,8 +3,8 @@
 // file i18n/hydrochart_en.ts. Marking: hc::T("…") where a QString is shown, hc::TS("…") where
 // core code builds a std::string, hc::N("…") for a text kept (a constant, a table) and shown
 // later through hc::T or hc::TS. Qualify T, TS and N with hc:: always: the translation tools
-// take the qualifier as the context. hydrochart speaks English of its own and does not use any
-// of this.
+// take the qualifier as the context. hydrochart's messages are English of its own; only the
+// charts it draws follow --lang.
 #pragma once
 
 #include <QString>
@@ -50,5 +50,7 @@ std::string TS(const char* japanese, std::initializer_list<std::string> args);
 
 // An Error in the language shown, with its file and place.
 std::string Shown(const Error& error);
+// Its reason alone, as a message box says it: in English begun with a capital.
+std::string ShownReason(const Error& error);
 
 }  // namespace hc

@@ -142,6 +142,8 @@ std::string DrawOp::ToJson() const {
             j += ",\"text\":\"" + JsonEscape(text) + "\",\"font\":\"" + JsonEscape(font) + "\"";
             num("size", size);
             j += ",\"color\":\"" + color.Hex() + "\"";
+            if (angle != 0)
+                j += ",\"angle\":" + std::to_string(angle);
             break;
         default:
             break;
@@ -275,6 +277,11 @@ void RecordingSurface::DoText(double x, double y, const std::string& text) {
     op.font = fontName_;
     op.size = fontSize_;
     ops_.push_back(op);
+}
+
+void RecordingSurface::DoTextUpward(double x, double y, const std::string& text) {
+    DoText(x, y, text);
+    ops_.back().angle = 90;
 }
 
 void RecordingSurface::NewPage() {

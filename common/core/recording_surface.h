@@ -25,6 +25,7 @@ struct DrawOp {
     std::string text;
     std::string font;
     double size = 0;
+    int angle = 0;  // text turned this many degrees anticlockwise
 
     // One display-list line: {"doc":1,"page":1,"op":"line",...}
     std::string ToJson() const;
@@ -71,6 +72,7 @@ class RecordingSurface : public Surface {
     void DoBox(double x1, double y1, double x2, double y2, Color c, bool filled) override;
     void DoCircle(double x, double y, double r) override;
     void DoText(double x, double y, const std::string& text) override;
+    void DoTextUpward(double x, double y, const std::string& text) override;
 
   private:
     RecordingSurface() = default;

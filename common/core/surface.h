@@ -61,6 +61,10 @@ class Surface {
     void Print(const std::string& text);
     // Writes text at CurrentX/CurrentY and leaves CurrentX after it (the trailing ';' form).
     void PrintInline(const std::string& text);
+    // Writes text turned a quarter anticlockwise, reading upwards, as the upright axis titles of
+    // charts in Latin script stand; its ink lies inside x..x+TextHeight and y-TextWidth..y.
+    // CurrentX/CurrentY are left as they are.
+    void PrintUpward(double x, double y, const std::string& text) { DoTextUpward(x, y, text); }
 
     // Extent of a text in the current font, in user units; the ink of Print(text) at
     // CurrentX/CurrentY lies inside CurrentX..+TextWidth and CurrentY..+TextHeight.
@@ -112,6 +116,8 @@ class Surface {
     virtual void DoCircle(double x, double y, double r) = 0;
     // Draws text with its top-left corner at (x, y) in the current font.
     virtual void DoText(double x, double y, const std::string& text) = 0;
+    // Draws text turned a quarter anticlockwise, the start of its line at (x, y).
+    virtual void DoTextUpward(double x, double y, const std::string& text) = 0;
     virtual void FontChanged() {}
 
     std::string fontName_ = "ＭＳ ゴシック";

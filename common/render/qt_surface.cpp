@@ -742,4 +742,20 @@ void QtSurface::DoText(double x, double y, const std::string& text) {
     p->drawText(baseline, s);
 }
 
+void QtSurface::DoTextUpward(double x, double y, const std::string& text) {
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    QFont font = CurrentFont();
+    QPaintDevice* dev = target_->MetricsDevice();
+    p->setFont(QFont(font, dev));
+    QFontMetricsF fm(font, dev);
+    p->save();
+    p->translate(Map(x, y));
+    p->rotate(-90);
+    p->setPen(QPen(ToQColor(foreColor_)));
+    p->drawText(QPointF(0, fm.ascent()), QString::fromStdString(text));
+    p->restore();
+}
+
 }  // namespace hc

@@ -74,6 +74,7 @@ class QtSurface : public Surface {
     void DoBox(double x1, double y1, double x2, double y2, Color c, bool filled) override;
     void DoCircle(double x, double y, double r) override;
     void DoText(double x, double y, const std::string& text) override;
+    void DoTextUpward(double x, double y, const std::string& text) override;
     void FontChanged() override;
 
   private:

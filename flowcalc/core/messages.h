@@ -36,11 +36,6 @@ inline std::string ShownLines(const char* const (&lines)[2]) {
 inline constexpr const char* kUnsavedGrid =
     "入力した断面座標データは保存されていません。\r保存しますか？";
 
-// A refusal in a message box: its Japanese text as it stands (no file or line), or its English.
-inline std::string MessageText(const hc::Error& e) {
-    return hc::CurrentLanguage() == hc::Language::English ? hc::Shown(e) : e.ja;
-}
-
 // Rating table and normal depth.
 inline constexpr const char* kNoBank = hc::N("この断面は最深部の片側に岸がないため計算できません");
 inline constexpr const char* kStepInvalid = hc::N("水位の刻みを正しく入力してください");

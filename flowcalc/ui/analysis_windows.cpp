@@ -208,7 +208,7 @@ void RatingWindow::Compute() {
     hc::Result<RatingCurve> curve =
         step ? app_.Rating(*step) : hc::Result<RatingCurve>(step.error());
     if (!curve) {
-        platform_.MessageBox(text::MessageText(curve.error()), hc::TS(text::kTitle));
+        platform_.MessageBox(hc::ShownReason(curve.error()), hc::TS(text::kTitle));
         Status(hc::Shown(curve.error()));
         step_->setFocus();
         step_->selectAll();
@@ -361,7 +361,7 @@ void EnergyWindow::Compute() {
                                     : !step ? hc::Result<EnergyCurve>(step.error())
                                             : app_.Energy(*q, *step);
     if (!curve) {
-        platform_.MessageBox(text::MessageText(curve.error()), hc::TS(text::kTitle));
+        platform_.MessageBox(hc::ShownReason(curve.error()), hc::TS(text::kTitle));
         Status(hc::Shown(curve.error()));
         (q ? step_ : discharge_)->setFocus();
         (q ? step_ : discharge_)->selectAll();
@@ -541,7 +541,7 @@ void NormalDepthWindow::Compute() {
     hc::Result<double> q = ReadDischarge(hc::S(discharge_->text()));
     hc::Result<NormalDepth> n = q ? app_.ApplyDischarge(*q) : hc::Result<NormalDepth>(q.error());
     if (!n) {
-        platform_.MessageBox(text::MessageText(n.error()), hc::TS(text::kTitle));
+        platform_.MessageBox(hc::ShownReason(n.error()), hc::TS(text::kTitle));
         discharge_->setFocus();
         discharge_->selectAll();
         return;

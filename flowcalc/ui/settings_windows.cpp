@@ -76,7 +76,7 @@ ScaleWindow::ScaleWindow(FlowApp& app, hc::PlatformServices& platform, QWidget* 
 }
 
 void ScaleWindow::Refuse(const hc::Error& error, QLineEdit* focus) {
-    platform_.MessageBox(text::MessageText(error), hc::TS(text::kTitle));
+    platform_.MessageBox(hc::ShownReason(error), hc::TS(text::kTitle));
     focus->setFocus();
     focus->selectAll();
 }
@@ -143,7 +143,7 @@ ParameterWindow::ParameterWindow(FlowApp& app, hc::PlatformServices& platform, Q
 }
 
 void ParameterWindow::Refuse(const hc::Error& error, QLineEdit* focus) {
-    platform_.MessageBox(text::MessageText(error), hc::TS(text::kTitle));
+    platform_.MessageBox(hc::ShownReason(error), hc::TS(text::kTitle));
     focus->setFocus();
     focus->selectAll();
 }
@@ -177,7 +177,7 @@ void ParameterWindow::ComputeAndClose() {
 
 void ParameterWindow::Cancel() {
     if (hc::Status usable = app_.CancelParameters(); !usable) {
-        platform_.MessageBox(text::MessageText(usable.error()), hc::TS(text::kTitle));
+        platform_.MessageBox(hc::ShownReason(usable.error()), hc::TS(text::kTitle));
         close();
         return;
     }

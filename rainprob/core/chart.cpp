@@ -1,8 +1,8 @@
 #include "rainprob/core/chart.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <iterator>
 
 #include "common/core/numbers.h"
 #include "rainprob/core/fit_chart.h"
@@ -11,7 +11,8 @@ namespace rain {
 
 namespace {
 
-constexpr const char* kProbabilityTitle[] = {"非", "超", "過", "確", "率"};
+// One character a line, or, where the language shown gives it in one line, turned upright.
+constexpr const char* kProbabilityTitle = hc::N("非\n超\n過\n確\n率");
 
 // The amount axis: a solid line every kAmountStep mm, kDottedPerStep dotted ones between.
 constexpr double kAmountStep = 500;
@@ -152,11 +153,22 @@ GridExtent DrawProbabilityGrid(hc::Surface& s, const ChartLayout& l, const Norma
     return g;
 }
 
-void DrawProbabilityTitle(hc::Surface& s, const ChartLayout& l) {
+void DrawProbabilityTitle(hc::Surface& s, const ChartLayout& l, const GridExtent& g) {
     SetFont(s, hc::kMincho, l.titleFont);
-    for (std::size_t i = 0; i < std::size(kProbabilityTitle); ++i)
-        PrintAt(s, l.titleX / l.div, (l.titleY + l.titleStep * static_cast<double>(i)) / l.div,
-                kProbabilityTitle[i]);
+    const std::string title = hc::TS(kProbabilityTitle);
+    if (title.find('\n') == std::string::npos) {
+        // Centred on the grid's height; the line holds its unit.
+        const double bottom = (g.yTop + g.yBottom + s.TextWidth(title)) / 2;
+        s.PrintUpward(l.titleX / l.div, l.Rnd(bottom), title);
+        return;
+    }
+    std::size_t from = 0;
+    for (int line = 0; from <= title.size(); ++line) {
+        const std::size_t end = std::min(title.find('\n', from), title.size());
+        PrintAt(s, l.titleX / l.div, (l.titleY + l.titleStep * line) / l.div,
+                title.substr(from, end - from));
+        from = end + 1;
+    }
     PrintAt(s, l.percentX / l.div, l.percentY / l.div, "(%)");
 }
 
@@ -194,14 +206,17 @@ void DrawAmountAxis(hc::Surface& s, const ChartLayout& l, const GridExtent& g) {
 
 void DrawAmountTitle(hc::Surface& s, const ChartLayout& l) {
     SetFont(s, hc::kMincho, l.titleFont);
-    PrintAt(s, l.amountTitleX / l.div, l.amountTitleY / l.div, l.amountTitle);
+    // A translation stands where the Japanese title's middle is.
+    const std::string title = hc::TS(l.amountTitle);
+    const double shift = (s.TextWidth(l.amountTitle) - s.TextWidth(title)) / 2;
+    PrintAt(s, l.amountTitleX / l.div + shift, l.amountTitleY / l.div, title);
 }
 
 void DrawYearNote(hc::Surface& s, const ChartLayout& l, const GridExtent& g) {
     SetFont(s, hc::kMincho, l.frameFont);
     const double xRight = (l.left + l.length) / l.div;
-    PrintAt(s, xRight - s.TextWidth(kYearNote), g.yTop - kYearNoteRaise * s.TextHeight(kYearNote),
-            kYearNote);
+    const std::string note = hc::TS(kYearNote);
+    PrintAt(s, xRight - s.TextWidth(note), g.yTop - kYearNoteRaise * s.TextHeight(note), note);
 }
 
 void DrawResultLines(hc::Surface& s, const ChartLayout& l, const RainAnalysis& a) {
@@ -214,9 +229,11 @@ void DrawResultBlock(hc::Surface& s, const ChartLayout& l, const char* header,
     const double x = l.left / l.div;
     auto mm = [](std::int64_t n) { return std::to_string(n) + "mm"; };
     auto lineY = [&l](int line) { return (kResultTop + kResultLineStep * line + l.oy) / l.div; };
-    PrintAt(s, x, lineY(0), header);
-    PrintAt(s, x, lineY(1), kDry10Label + mm(v.dry10) + "  " + kDry50Label + mm(v.dry50));
-    PrintAt(s, x, lineY(2), kWet10Label + mm(v.wet10) + "  " + kWet50Label + mm(v.wet50));
+    PrintAt(s, x, lineY(0), hc::TS(header));
+    PrintAt(s, x, lineY(1),
+            hc::TS(kDry10Label) + mm(v.dry10) + "  " + hc::TS(kDry50Label) + mm(v.dry50));
+    PrintAt(s, x, lineY(2),
+            hc::TS(kWet10Label) + mm(v.wet10) + "  " + hc::TS(kWet50Label) + mm(v.wet50));
 }
 
 std::string YearLabel(std::int32_t year) {
@@ -262,7 +279,7 @@ void DrawRegressionLine(hc::Surface& s, const ChartLayout& l, const RainAnalysis
 
 GridExtent DrawScreenFrame(hc::Surface& s, const ChartLayout& l, const NormalTable& normal) {
     GridExtent g = DrawProbabilityGrid(s, l, normal);
-    DrawProbabilityTitle(s, l);
+    DrawProbabilityTitle(s, l, g);
     DrawAmountAxis(s, l, g);
     DrawAmountTitle(s, l);
     return g;
@@ -282,7 +299,7 @@ GridExtent PrintFrame(hc::Surface& s, const ChartLayout& l, const RainAnalysis& 
                       const NormalTable& normal, AnalysisMode analysisMode,
                       const DistributionFit* fit) {
     GridExtent g = DrawProbabilityGrid(s, l, normal);
-    DrawProbabilityTitle(s, l);
+    DrawProbabilityTitle(s, l, g);
     DrawAmountAxis(s, l, g);
     DrawAmountTitle(s, l);
     DrawYearNote(s, l, g);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/core/language.h"
 #include "common/core/surface.h"
 #include "rainprob/core/analysis.h"
 #include "rainprob/core/rain_data.h"
@@ -34,15 +35,15 @@ inline constexpr ProbabilityTick kProbabilityTicks[] = {
     {0.3, "  30"},   {0.4, "  40"},  {0.5, "  50"},  {0.6, "  60"},  {0.7, "  70"},
     {0.8, "  80"},   {0.9, "  90"},  {0.95, "  95"}, {0.99, "  99"}, {0.999, "99.9"}};
 
-// Texts of the chart.
-inline constexpr const char* kScreenAmountTitle = "年降水量（mm）";
-inline constexpr const char* kPaperAmountTitle = "年  降  水  量  （mm）";
-inline constexpr const char* kYearNote = "数字は西暦年の下２桁";
-inline constexpr const char* kResultHeader = "< 直線回帰による解析結果 >";
-inline constexpr const char* kDry10Label = "    1/10渇水年降水量 = ";
-inline constexpr const char* kDry50Label = "    1/50渇水年降水量 = ";
-inline constexpr const char* kWet10Label = "    1/10豊水年降水量 = ";
-inline constexpr const char* kWet50Label = "    1/50豊水年降水量 = ";
+// Texts of the chart, drawn through hc::TS.
+inline constexpr const char* kScreenAmountTitle = hc::N("年降水量（mm）");
+inline constexpr const char* kPaperAmountTitle = hc::N("年  降  水  量  （mm）");
+inline constexpr const char* kYearNote = hc::N("数字は西暦年の下２桁");
+inline constexpr const char* kResultHeader = hc::N("< 直線回帰による解析結果 >");
+inline constexpr const char* kDry10Label = hc::N("    1/10渇水年降水量 = ");
+inline constexpr const char* kDry50Label = hc::N("    1/50渇水年降水量 = ");
+inline constexpr const char* kWet10Label = hc::N("    1/10豊水年降水量 = ");
+inline constexpr const char* kWet50Label = hc::N("    1/50豊水年降水量 = ");
 
 // Where the chart's elements go on one target. Positions are formed in layout units (screen:
 // chart units; paper: tenths of a millimetre) and divided by `div` for the surface; the screen
@@ -93,7 +94,7 @@ struct GridExtent {
 
 // Chart elements, each used for both targets.
 GridExtent DrawProbabilityGrid(hc::Surface& s, const ChartLayout& l, const NormalTable& normal);
-void DrawProbabilityTitle(hc::Surface& s, const ChartLayout& l);
+void DrawProbabilityTitle(hc::Surface& s, const ChartLayout& l, const GridExtent& g);
 void DrawAmountAxis(hc::Surface& s, const ChartLayout& l, const GridExtent& g);
 void DrawAmountTitle(hc::Surface& s, const ChartLayout& l);
 void DrawYearNote(hc::Surface& s, const ChartLayout& l, const GridExtent& g);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/core/language.h"
 #include "common/core/result.h"
 
 namespace rain {
@@ -19,7 +20,7 @@ std::optional<int> ParseEditorYear(const std::string& text);
 
 // What the year-range dialog says about years it refuses.
 inline constexpr const char* kWrongYearMessage = "正しく数字を入力してね";
-inline constexpr const char* kWrongYearTitle = "入力間違い";
+inline constexpr const char* kWrongYearTitle = hc::N("入力間違い");
 
 // The prepared text of a new file from the dialog's two boxes (oldest, newest), or a BadValue
 // Error whose Japanese text is kWrongYearMessage when either is not a year from 1 to 2999.

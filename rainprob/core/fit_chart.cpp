@@ -34,21 +34,21 @@ const char* ResultHeader(Distribution d) {
         case Distribution::GumbelRegression:
             return kGumbelRegressionResultHeader;
         case Distribution::GumbelLMoments:
-            return "< グンベル分布（L 積率法）による解析結果 >";
+            return hc::N("< グンベル分布（L 積率法）による解析結果 >");
         case Distribution::LogNormal3:
-            return "< 3 母数対数正規分布による解析結果 >";
+            return hc::N("< 3 母数対数正規分布による解析結果 >");
         case Distribution::Pearson3:
-            return "< ピアソンⅢ型分布による解析結果 >";
+            return hc::N("< ピアソンⅢ型分布による解析結果 >");
         case Distribution::LogPearson3:
-            return "< 対数ピアソンⅢ型分布による解析結果 >";
+            return hc::N("< 対数ピアソンⅢ型分布による解析結果 >");
         case Distribution::Gev:
-            return "< 一般化極値分布による解析結果 >";
+            return hc::N("< 一般化極値分布による解析結果 >");
         case Distribution::GenLogistic:
-            return "< 一般化ロジスティック分布による解析結果 >";
+            return hc::N("< 一般化ロジスティック分布による解析結果 >");
         case Distribution::SqrtEt:
-            return "< SQRT-ET 分布による解析結果 >";
+            return hc::N("< SQRT-ET 分布による解析結果 >");
         case Distribution::Exponential:
-            return "< 指数分布による解析結果 >";
+            return hc::N("< 指数分布による解析結果 >");
     }
     return kResultHeader;
 }

@@ -13,11 +13,11 @@
 namespace rain {
 
 // Headers of the printed results; the normal fit keeps the regression's kResultHeader.
-inline constexpr const char* kLogNormalResultHeader = "< 対数正規分布による解析結果 >";
+inline constexpr const char* kLogNormalResultHeader = hc::N("< 対数正規分布による解析結果 >");
 inline constexpr const char* kGumbelMomentsResultHeader =
-    "< グンベル分布（積率法）による解析結果 >";
+    hc::N("< グンベル分布（積率法）による解析結果 >");
 inline constexpr const char* kGumbelRegressionResultHeader =
-    "< グンベル分布（回帰）による解析結果 >";
+    hc::N("< グンベル分布（回帰）による解析結果 >");
 const char* ResultHeader(Distribution d);
 
 // Spacing of the curve's samples in deviate units: 600 pieces between -3 and +3, below a

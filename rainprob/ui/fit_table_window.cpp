@@ -98,8 +98,7 @@ void FitTableWindow::Refresh() {
             cells[7] = Fixed(row.wet100, 0);
             cells[8] = Fixed(row.wet100Error, 1);
         } else {
-            cells[9] = hc::Q(hc::CurrentLanguage() == hc::Language::English ? row.fit.error().en
-                                                                            : row.fit.error().ja);
+            cells[9] = hc::Q(hc::ShownReason(row.fit.error()));
         }
         for (int c = 0; c < kColumns; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);

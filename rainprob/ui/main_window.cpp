@@ -300,7 +300,7 @@ void MainWindow::BuildMenus() {
     exports.canDraw = [this] {
         hc::Status ok = CheckScalePair(app_.Settings().ScaleMin, app_.Settings().ScaleMax);
         if (!ok)
-            platform_.MessageBox(ok.error().ja, kAppTitle);
+            platform_.MessageBox(hc::ShownReason(ok.error()), kAppTitle);
         return ok.has_value();
     };
     exports_ = new hc::ChartExportActions(fileMenu_, exitItem_, platform_, std::move(exports));
@@ -539,7 +539,7 @@ void MainWindow::RefreshChart(ChartAction action) {
     if (hc::Status ok = app_.Request(action); !ok) {
         // Nothing loaded needs no word; a refused axis pair does.
         if (ok.error().kind == hc::ErrorKind::BadValue)
-            platform_.MessageBox(ok.error().ja, kAppTitle);
+            platform_.MessageBox(hc::ShownReason(ok.error()), kAppTitle);
         return;
     }
     switch (action) {
@@ -587,7 +587,7 @@ bool MainWindow::LoadAndDraw(const std::string& path, bool fromEditor) {
     } else {
         // The old chart no longer matches the data, and the new one needs a valid range.
         picture_->Canvas().Cls();
-        platform_.MessageBox(drawable.error().ja, kAppTitle);
+        platform_.MessageBox(hc::ShownReason(drawable.error()), kAppTitle);
     }
     platform_.SetMousePointer(hc::kPointerDefault);
     return true;

@@ -64,7 +64,7 @@ void YearRangeDialog::Proceed() {
     hc::Result<std::string> text =
         NewFileText(hc::S(oldestBox_->text()), hc::S(newestBox_->text()));
     if (!text) {
-        platform_.MessageBox(text.error().ja, kWrongYearTitle);
+        platform_.MessageBox(hc::ShownReason(text.error()), hc::TS(kWrongYearTitle));
         return;
     }
     Q_EMIT Prepared(hc::Q(*text));

@@ -290,7 +290,7 @@ void DrawTrilinearFrame(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType
     if (m.note) {
         s.SetFontSize(kNoteSize);
         const std::string note =
-            sampleList == wq::SampleList::On ? kNoteWithTable : kNoteWithoutTable;
+            hc::TS(sampleList == wq::SampleList::On ? kNoteWithTable : kNoteWithoutTable);
         Text(s, 0, m.Y(kNoteY) - s.TextHeight(note) / 2, note);
     }
     if (m.setsWidths)
@@ -393,7 +393,8 @@ void PrintSampleTable(hc::Surface& printer, const wq::SampleTable& table,
         printer.SetFontSize(kFieldLegendSize);
         for (std::size_t k = 0; k < kFieldLegend.size(); ++k) {
             Text(printer, t.left + kTableColumnStep * static_cast<double>(k % 2) + dx,
-                 t.top + 1 + kTableRowStep * static_cast<double>(k / 2) + dy, kFieldLegend[k]);
+                 t.top + 1 + kTableRowStep * static_cast<double>(k / 2) + dy,
+                 hc::TS(kFieldLegend[k]));
         }
         printer.SetFontSize(8);
         printer.Line(t.left + dx, entriesTop + dy, t.right + dx, entriesTop + dy);

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "common/core/language.h"
 #include "common/core/surface.h"
 #include "ternaryplot/core/trilinear.h"
 #include "waterquality/core/column_layout.h"
@@ -49,10 +50,11 @@ TrilinearMedia ScreenMedia();
 // The A4 sheet in millimetres: 0.1 mm per diagram unit, 50 mm lower, moved by the shift.
 TrilinearMedia PaperMedia(const wq::PrintOffset& offset, const std::array<int, 4>& widths);
 
+// Drawn through hc::TS, as every word of the chart.
 inline constexpr const char* kNoteWithTable =
-    " 印刷紙面には、番号とサンプル名の対応表が含まれます。";
+    hc::N(" 印刷紙面には、番号とサンプル名の対応表が含まれます。");
 inline constexpr const char* kNoteWithoutTable =
-    " 印刷紙面には番号とサンプル名の対応表は含まれません。";
+    hc::N(" 印刷紙面には番号とサンプル名の対応表は含まれません。");
 
 // The fixed frame for the nitrate type (labels) and the table setting (screen note).
 void DrawTrilinearFrame(hc::Surface& s, const TrilinearMedia& m, wq::NitrateType nitrateType,
@@ -79,7 +81,8 @@ std::string SampleTableEntry(int i, const std::string& name);
 using TableFields = std::array<std::string, wq::kMaxSamples + 1>;  // "" for none
 TableFields SampleTableFields(const wq::SampleModel& model, wq::NitrateType nitrateType);
 inline constexpr std::array<const char*, 4> kFieldLegend{
-    " Ⅰ ｱﾙｶﾘ土類炭酸塩型", " Ⅱ ｱﾙｶﾘ炭酸塩型", " Ⅲ ｱﾙｶﾘ土類非炭酸塩型", " Ⅳ ｱﾙｶﾘ非炭酸塩型"};
+    hc::N(" Ⅰ ｱﾙｶﾘ土類炭酸塩型"), hc::N(" Ⅱ ｱﾙｶﾘ炭酸塩型"), hc::N(" Ⅲ ｱﾙｶﾘ土類非炭酸塩型"),
+    hc::N(" Ⅳ ｱﾙｶﾘ非炭酸塩型")};
 inline constexpr double kFieldLegendSize = 7;  // points
 inline constexpr double kFieldLegendHeight = 2 * kTableRowStep;
 

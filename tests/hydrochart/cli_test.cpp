@@ -461,4 +461,64 @@ TEST_F(HydrochartCli, FlowNormalDepthRatingAndFroudeByHand) {
     EXPECT_TRUE(csv.out.startsWith("water depth (m),water level (m),area (m2),"));
 }
 
+// With --lang en every word a chart draws is English, on the sheets and on the screen picture;
+// a Japanese text left there was never marked for translation. The inputs name their samples
+// and groups in Latin letters, so any Japanese drawn comes from the program. Without --lang the
+// charts keep their Japanese words.
+TEST_F(HydrochartCli, ChartWordsFollowTheLanguage) {
+    QByteArray network = Bytes(Source("examples/network40.csv"));
+    int g = 0;
+    for (const char* group : {"扇状地上流", "扇状地下流", "海岸部", "深層地下水"})
+        network.replace(group, "group " + QByteArray::number(++g));
+    const QString table = Write("network.csv", network);
+    const QString river = Source("examples/flowcalc/river_section.txt");
+    const QStringList flow{river, "--roughness", "0.035", "--slope", "800"};
+    struct Case {
+        QString command;
+        QStringList args;
+    };
+    std::vector<Case> cases{
+        {"hexa", {kBook}},
+        {"stiff", {kBook}},
+        {"tri", {kBook}},
+        {"rain", {kRain, "--mode", "2", "--distribution", "logpearson3", "--band"}},
+        {"flow", flow + QStringList{"--depth", "3"}},
+        {"flow", flow + QStringList{"--rating", "0.5"}},
+        {"flow", flow + QStringList{"--energy", "100"}},
+    };
+    // Each wqplot chart from a full table and from the workbook, which has no EC, TDS or pH.
+    for (const char* c : {"piper", "schoeller", "chadha", "durov", "hfed", "gibbs", "ussl",
+                          "classify"})
+        for (const QString& input : {table, kBook})
+            cases.push_back({c, {input}});
+    static const QRegularExpression japanese(
+        "[\\x{3040}-\\x{30ff}\\x{3400}-\\x{9fff}\\x{ff66}-\\x{ff9f}]");
+    auto words = [&](const Case& c, const QStringList& more) {
+        const QString list = Path("chart.jsonl");
+        QFile::remove(list);
+        const HydrochartRun run =
+            RunHydrochart(c.command, c.args + more + QStringList{"--display-list", list});
+        EXPECT_EQ(run.status, 0) << c.command.toStdString() << ": " << run.err.toStdString();
+        QStringList texts;
+        for (const QJsonObject& op : hc::test::ReadDisplayList(list))
+            if (op["op"] == "text")
+                texts << op["text"].toString();
+        return texts;
+    };
+    for (const Case& c : cases)
+        for (const QStringList& target : {QStringList{}, QStringList{"--screen"}}) {
+            if (c.command == "classify" && !target.isEmpty())
+                continue;  // the table has no picture of its own
+            const QStringList texts = words(c, target + QStringList{"--lang", "en"});
+            EXPECT_FALSE(texts.isEmpty()) << c.command.toStdString();
+            for (const QString& t : texts)
+                EXPECT_FALSE(japanese.match(t).hasMatch())
+                    << c.command.toStdString() << " " << c.args.last().toStdString() << " "
+                    << target.join(' ').toStdString() << ": " << t.toStdString();
+        }
+    for (const Case& c : {cases[0], cases[3]})
+        EXPECT_TRUE(words(c, {}).filter(japanese).size() > 0) << c.command.toStdString();
+    EXPECT_EQ(RunHydrochart("hexa", {kBook, "--lang", "fr", "--json"}).status, 2);
+}
+
 }  // namespace

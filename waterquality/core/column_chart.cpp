@@ -53,7 +53,7 @@ ChartMedia PaperMedia(const PrintOffset& offset, const std::array<int, 5>& width
     m.shiftY = kPaperDown - offset.offY;
     m.labelSize = 8;
     m.subscriptSize = 6;
-    m.legendTitle = "凡    例";
+    m.legendTitle = hc::N("凡    例");
     m.legendTitleSize = 10;
     m.captionLift = 1.25;
     m.nameFont = hc::kGothic;
@@ -149,13 +149,13 @@ void DrawLegendBox(hc::Surface& s, const ChartMedia& m, double x0, Direction dir
 void DrawLegendTitles(hc::Surface& s, const ChartMedia& m, double x0, Direction direction) {
     const double yc = LegendCentreY(direction);
     s.SetFontName(hc::kMincho);
-    const std::string caption = "試料名";
+    const std::string caption = hc::TS("試料名");
     PrintCentred(s, m.X(x0), m.Y(yc - kLegendCaptionBase) - m.captionLift * s.TextHeight(caption),
                  caption);
     s.SetFontName(hc::kGothic);
     s.SetFontSize(m.legendTitleSize);
-    PrintCentred(s, m.X(x0), m.Y(yc - kLegendTitleBase) - s.TextHeight(m.legendTitle),
-                 m.legendTitle);
+    const std::string title = hc::TS(m.legendTitle);
+    PrintCentred(s, m.X(x0), m.Y(yc - kLegendTitleBase) - s.TextHeight(title), title);
     if (m.legendTitleSize != m.labelSize)
         s.SetFontSize(m.labelSize);
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/language.h"
 #include "common/core/surface.h"
 #include "waterquality/core/column_layout.h"
 #include "waterquality/core/meq.h"
@@ -23,7 +24,7 @@ struct ChartMedia {
     double shiftY = 0;     // layout units added to every y (paper: 300 less the upward offset)
     double labelSize = 6;  // frame labels and sample names, points
     double subscriptSize = 5;
-    std::string legendTitle = "凡  例";
+    const char* legendTitle = hc::N("凡  例");  // shown through hc::TS
     double legendTitleSize = 6;
     double captionLift = 1.0;  // "試料名" stands this many lines above the legend's top row
     std::string nameFont = hc::kMincho;

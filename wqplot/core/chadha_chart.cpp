@@ -1,5 +1,7 @@
 #include "wqplot/core/chadha_chart.h"
 
+#include "common/core/language.h"
+
 #include <algorithm>
 #include <map>
 
@@ -67,9 +69,10 @@ void DrawChadha(hc::Surface& s, const ChadhaModel& model, const ChartMedia& m) {
     s.SetDrawWidth(1);
 
     s.SetFontSize(m.textSize);
-    TextCentred(s, X(0), Y(-100) + th * 1.5, "(Ca+Mg) − (Na+K)　（meq/L の %）");
+    const std::string ofMeq = hc::TS("　（meq/L の %）");
+    TextCentred(s, X(0), Y(-100) + th * 1.5, "(Ca+Mg) − (Na+K)" + ofMeq);
     const std::string strong = model.nitrate == wq::NitrateType::None ? "Cl+SO " : "Cl+SO +NO ";
-    const std::string yTitle = "(HCO +CO ) − (" + strong + ")　（meq/L の %）";
+    const std::string yTitle = "(HCO +CO ) − (" + strong + ")" + ofMeq;
     wq::PrintIonLabel(s, X(-100) - leftRoom, box.top, yTitle, m.subscriptSize, 0.45);
 
     // The fields in the outer corners of their quadrants, where points are fewest.
@@ -79,24 +82,24 @@ void DrawChadha(hc::Surface& s, const ChadhaModel& model, const ChartMedia& m) {
         const char* name;
         const char* note;
     } fields[] = {
-        {50, 92, wq::ChadhaField::RechargeCaMgHCO3, "5  Ca-Mg-HCO ", "涵養水"},
-        {50, -80, wq::ChadhaField::ReverseExchangeCaMgCl, "6  Ca-Mg-Cl", "逆イオン交換"},
-        {-50, -80, wq::ChadhaField::SeawaterNaCl, "7  Na-Cl", "海水"},
-        {-50, 92, wq::ChadhaField::BaseExchangeNaHCO3, "8  Na-HCO ", "イオン交換"},
+        {50, 92, wq::ChadhaField::RechargeCaMgHCO3, "5  Ca-Mg-HCO ", hc::N("（涵養水）")},
+        {50, -80, wq::ChadhaField::ReverseExchangeCaMgCl, "6  Ca-Mg-Cl", hc::N("（逆イオン交換）")},
+        {-50, -80, wq::ChadhaField::SeawaterNaCl, "7  Na-Cl", hc::N("（海水）")},
+        {-50, 92, wq::ChadhaField::BaseExchangeNaHCO3, "8  Na-HCO ", hc::N("（イオン交換）")},
     };
     s.SetFontSize(m.tickSize);
     for (const auto& f : fields) {
         IonLabelCentred(s, m, X(f.x), Y(f.y), f.name);
-        TextCentred(s, X(f.x), Y(f.y) + th * 1.2, std::string("（") + f.note + "）");
+        TextCentred(s, X(f.x), Y(f.y) + th * 1.2, hc::TS(f.note));
     }
 
     DrawScatter(s, m, model.styles, model.points, model.options.labels,
                 [&](const ChadhaMark& p) { return std::pair{X(p.x), Y(p.y)}; });
-    DrawLegend(s, m, model.styles, "凡　例", 0, Y(-100) + lh * 4);
+    DrawLegend(s, m, model.styles, 0, Y(-100) + lh * 4);
     if (model.leftOut > 0) {
         s.SetFontSize(m.tickSize);
         TextAt(s, box.left, box.bottom - th,
-               "イオン合計 0 のため作図しない試料: " + std::to_string(model.leftOut));
+               ZeroSumNote(model.leftOut));
     }
     EndChart(s, m);
 }

@@ -1,5 +1,7 @@
 #include "wqplot/core/chart_style.h"
 
+#include "common/core/language.h"
+
 #include <algorithm>
 #include <array>
 #include <unordered_map>
@@ -216,8 +218,12 @@ Box LegendBox(const ChartMedia& m) {
     return {m.width - m.margin - m.legendWidth, m.margin, m.width - m.margin, m.height - m.margin};
 }
 
-Box DrawLegend(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles,
-               const std::string& title, double reserve, double bandTop) {
+std::string ZeroSumNote(int count) {
+    return hc::TS("イオン合計 0 のため作図しない試料: %1", {std::to_string(count)});
+}
+
+Box DrawLegend(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles, double reserve,
+               double bandTop) {
     Box b = LegendBox(m);
     if (m.legendHeight > 0 && bandTop >= 0 && bandTop < b.top)
         b.top = bandTop;
@@ -230,7 +236,7 @@ Box DrawLegend(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles,
     s.SetFontSize(m.textSize);
     const double th = s.TextHeight("凡");
     double y = b.top;
-    TextAt(s, b.left + pad, y, title);
+    TextAt(s, b.left + pad, y, hc::TS("凡　例"));
     y += th * 1.5;
     const double firstRow = y;
     const double r = m.markPoints * m.unitsPerPoint;
@@ -266,7 +272,7 @@ Box DrawLegend(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles,
         y += step;
     }
     if (leftOut > 0) {
-        TextAt(s, labelX, y, "ほか " + std::to_string(leftOut) + " 件");
+        TextAt(s, labelX, y, hc::TS("ほか %1 件", {std::to_string(leftOut)}));
         y += th * 1.3;
     }
     if (band)

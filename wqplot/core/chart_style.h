@@ -114,7 +114,9 @@ Box LegendBox(const ChartMedia& m);
 // column, a width at the right of a band. A band starts at `bandTop` when given (just below a
 // chart that does not fill its box), else at the top of the media's band.
 Box DrawLegend(hc::Surface& s, const ChartMedia& m, const SampleStyles& styles,
-               const std::string& title, double reserve = 0, double bandTop = -1);
+               double reserve = 0, double bandTop = -1);
+// "Samples not drawn, their ions summing to 0: n", in the language shown.
+std::string ZeroSumNote(int count);
 
 // Text helpers: top-left at (x, y); centred on x; right-aligned at x.
 void TextAt(hc::Surface& s, double x, double y, const std::string& text);

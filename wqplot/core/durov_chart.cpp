@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 
+#include "common/core/language.h"
 #include "common/core/numbers.h"
 #include "waterquality/core/ion_label.h"
 
@@ -192,10 +193,11 @@ void DrawDurov(hc::Surface& s, const DurovModel& model, const ChartMedia& m) {
     wq::PrintIonLabel(s, f.X(kCl.x) + gap, f.Y(kCl.y) - lh * 1.1, ChlorideLabel(model.nitrate),
                       m.subscriptSize, 0.45);
     IonLabelCentred(s, m, f.X(kSO4.x), f.Y(kSO4.y) - lh * 1.2, SulfateLabel(model.nitrate));
-    TextAt(s, f.X(-kH), f.Y(-kH * 0.6), "陽イオン");
-    TextAt(s, f.X(-kH), f.Y(-kH * 0.6) + lh * 1.2, "（meq/L の %）");
-    TextAt(s, f.X(0.8), f.Y(-kH * 0.6), "陰イオン");
-    TextAt(s, f.X(0.8), f.Y(-kH * 0.6) + lh * 1.2, "（meq/L の %）");
+    const std::string ofMeq = hc::TS("（meq/L の %）");
+    TextAt(s, f.X(-kH), f.Y(-kH * 0.6), hc::TS("陽イオン"));
+    TextAt(s, f.X(-kH), f.Y(-kH * 0.6) + lh * 1.2, ofMeq);
+    TextAt(s, f.X(0.8), f.Y(-kH * 0.6), hc::TS("陰イオン"));
+    TextAt(s, f.X(0.8), f.Y(-kH * 0.6) + lh * 1.2, ofMeq);
 
     // The TDS panel: the square's cation axis against TDS.
     const double tdsRight = kTdsLeft + kDurovTdsWidth;
@@ -216,12 +218,12 @@ void DrawDurov(hc::Surface& s, const DurovModel& model, const ChartMedia& m) {
         if (model.tdsLeftOut > 0) {
             s.SetFontSize(m.tickSize);
             TextCentred(s, f.X((kTdsLeft + tdsRight) / 2), f.Y(1) + gap + th * 1.2 + lh * 1.2,
-                        "TDS のない試料: " + std::to_string(model.tdsLeftOut));
+                        hc::TS("TDS のない試料: %1", {std::to_string(model.tdsLeftOut)}));
         }
     } else {
         s.SetFontSize(m.tickSize);
-        PanelNote(s, f.X((kTdsLeft + tdsRight) / 2), f.Y(0.5), "TDS の列がないため",
-                  "TDS 図は省略");
+        PanelNote(s, f.X((kTdsLeft + tdsRight) / 2), f.Y(0.5), hc::TS("TDS の列がないため"),
+                  hc::TS("TDS 図は省略"));
     }
 
     // The pH panel: the square's anion axis against pH, rising upwards.
@@ -246,11 +248,12 @@ void DrawDurov(hc::Surface& s, const DurovModel& model, const ChartMedia& m) {
         if (model.phLeftOut > 0) {
             s.SetFontSize(m.tickSize);
             TextAt(s, f.X(0), f.Y(phBottom) + gap,
-                   "pH のない試料: " + std::to_string(model.phLeftOut));
+                   hc::TS("pH のない試料: %1", {std::to_string(model.phLeftOut)}));
         }
     } else {
         s.SetFontSize(m.tickSize);
-        PanelNote(s, f.X(0.5), f.Y((kPhTop + phBottom) / 2), "pH の列がないため", "pH 図は省略");
+        PanelNote(s, f.X(0.5), f.Y((kPhTop + phBottom) / 2), hc::TS("pH の列がないため"),
+                  hc::TS("pH 図は省略"));
     }
 
     // Marks: each sample in both triangles, the square and the panels it has values for.
@@ -275,11 +278,11 @@ void DrawDurov(hc::Surface& s, const DurovModel& model, const ChartMedia& m) {
         for (const DurovMark& p : model.points)
             TextAt(s, f.X(p.square.x / 100) + r * 1.6, f.Y(p.square.y / 100) - th / 2, p.name);
     }
-    DrawLegend(s, m, model.styles, "凡　例", 0, f.Y(phBottom) + lh * 3);
+    DrawLegend(s, m, model.styles, 0, f.Y(phBottom) + lh * 3);
     if (model.leftOut > 0) {
         s.SetFontSize(m.tickSize);
         TextAt(s, box.left, box.bottom - th,
-               "イオン合計 0 のため作図しない試料: " + std::to_string(model.leftOut));
+               ZeroSumNote(model.leftOut));
     }
     EndChart(s, m);
 }

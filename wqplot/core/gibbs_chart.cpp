@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 
+#include "common/core/language.h"
 #include "common/core/numbers.h"
 #include "waterquality/core/ion_label.h"
 #include "wqplot/core/ussl_chart.h"
@@ -69,7 +70,7 @@ std::optional<double> Ratio(double a, double b) {
 }  // namespace
 
 std::string GibbsBasisText(bool meq) {
-    return meq ? "（meq/L の比）" : "（mg/L の比）";
+    return hc::TS(meq ? hc::N("（meq/L の比）") : hc::N("（mg/L の比）"));
 }
 
 // Bicarbonate alone, as Gibbs drew it: carbonate is absent from his waters' ratio.
@@ -161,9 +162,9 @@ void DrawGibbs(hc::Surface& s, const GibbsModel& model, const ChartMedia& m) {
         for (int k = 0; k <= 10; k += 2)
             TextCentred(s, X(k / 10.0), bottom + th * 0.3, hc::FixedDecimals(k / 10.0, 1));
         // The three dominances where Gibbs named them.
-        TextCentred(s, X(0.8), Y(std::pow(10.0, lo + (hi - lo) * 0.12)), "降水の支配");
-        TextAt(s, X(0.03), Y(150) - th / 2, "岩石の支配");
-        TextCentred(s, X(0.75), Y(2e4), "蒸発・結晶化の支配");
+        TextCentred(s, X(0.8), Y(std::pow(10.0, lo + (hi - lo) * 0.12)), hc::TS("降水の支配"));
+        TextAt(s, X(0.03), Y(150) - th / 2, hc::TS("岩石の支配"));
+        TextCentred(s, X(0.75), Y(2e4), hc::TS("蒸発・結晶化の支配"));
 
         s.SetFontSize(m.textSize);
         const std::string title = panel == 0 ? "Na/(Na+Ca)" : "Cl/(Cl+HCO )";
@@ -192,13 +193,13 @@ void DrawGibbs(hc::Surface& s, const GibbsModel& model, const ChartMedia& m) {
         }
     }
     s.SetFontSize(m.textSize);
-    TextCentred(s, (box.left + box.right) / 2, box.top, "ギブス図：水質を支配する作用");
-    DrawLegend(s, m, model.styles, "凡　例", 0, bottom + lh * 3.5);
+    TextCentred(s, (box.left + box.right) / 2, box.top, hc::TS("ギブス図：水質を支配する作用"));
+    DrawLegend(s, m, model.styles, 0, bottom + lh * 3.5);
     s.SetFontSize(m.tickSize);
     double noteY = box.bottom - th;
-    const std::pair<const char*, int> notes[] = {{"TDS ", model.withoutTds},
-                                                 {"Na と Ca ", model.withoutCation},
-                                                 {"Cl と HCO3 ", model.withoutAnion}};
+    const std::pair<const char*, int> notes[] = {{hc::N("TDS "), model.withoutTds},
+                                                 {hc::N("Na と Ca "), model.withoutCation},
+                                                 {hc::N("Cl と HCO3 "), model.withoutAnion}};
     for (const auto& [what, count] : notes) {
         if (count > 0) {
             TextAt(s, box.left, noteY, LeftOutNote(what, count));

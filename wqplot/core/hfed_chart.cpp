@@ -1,5 +1,7 @@
 #include "wqplot/core/hfed_chart.h"
 
+#include "common/core/language.h"
+
 #include <algorithm>
 #include <map>
 
@@ -204,8 +206,8 @@ void DrawHfed(hc::Surface& s, const HfedModel& model, const ChartMedia& m) {
         }
     s.SetForeColor(hc::kBlack);
     s.SetFontSize(m.textSize);
-    TextCentred(s, X(kHfedSide / 2), Y(0) + th * 1.6, "陽イオン相（meq/L の %）");
-    TextAt(s, X(0) - leftRoom, box.top, "陰イオン相（meq/L の %）");
+    TextCentred(s, X(kHfedSide / 2), Y(0) + th * 1.6, hc::TS("陽イオン相（meq/L の %）"));
+    TextAt(s, X(0) - leftRoom, box.top, hc::TS("陰イオン相（meq/L の %）"));
 
     if (!model.mixing.empty()) {
         s.SetDrawWidth(m.lineWidth + 1);
@@ -216,7 +218,7 @@ void DrawHfed(hc::Surface& s, const HfedModel& model, const ChartMedia& m) {
         s.SetDrawWidth(1);
         s.SetFontSize(m.tickSize);
         const Pt& sea = model.mixing.back().back();
-        TextAt(s, X(sea.x) + th * 0.5, Y(sea.y) - th * 1.5, "海水");
+        TextAt(s, X(sea.x) + th * 0.5, Y(sea.y) - th * 1.5, hc::TS("海水"));
     }
 
     DrawScatter(s, m, model.styles, model.points, model.options.labels,
@@ -225,13 +227,13 @@ void DrawHfed(hc::Surface& s, const HfedModel& model, const ChartMedia& m) {
     double noteY = Y(0) + th * 1.6 + lh * 1.3;
     if (model.mixingFrom > 0) {
         TextAt(s, X(0), noteY,
-               "青線: 海水と Cl の最も少ない試料「" + model.mixingFromName + "」との混合線");
+               hc::TS("青線: 海水と Cl の最も少ない試料「%1」との混合線", {model.mixingFromName}));
         noteY += th * 1.3;
     }
-    DrawLegend(s, m, model.styles, "凡　例", 0, noteY + lh);
+    DrawLegend(s, m, model.styles, 0, noteY + lh);
     if (model.leftOut > 0)
         TextAt(s, box.left, box.bottom - th,
-               "イオン合計 0 のため作図しない試料: " + std::to_string(model.leftOut));
+               ZeroSumNote(model.leftOut));
     EndChart(s, m);
 }
 

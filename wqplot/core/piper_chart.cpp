@@ -303,7 +303,7 @@ void DrawPiper(hc::Surface& s, const PiperModel& model, const ChartMedia& m) {
                 reserve += 2 * f.k * kMaxTdsRadius * std::sqrt(v / model.tdsMax) + lh * 0.6;
         }
     }
-    const Box free = DrawLegend(s, m, model.styles, "凡　例", reserve, f.y0 + bottomRoom + th);
+    const Box free = DrawLegend(s, m, model.styles, reserve, f.y0 + bottomRoom + th);
     if (circles) {
         s.SetFontSize(m.textSize);
         double y = free.top + (m.legendHeight > 0 ? 0 : lh);
@@ -326,7 +326,7 @@ void DrawPiper(hc::Surface& s, const PiperModel& model, const ChartMedia& m) {
         s.SetFontSize(m.tickSize);
         const double lh = s.TextHeight("0");
         TextAt(s, box.left, box.bottom - lh,
-               "イオン合計 0 のため作図しない試料: " + std::to_string(model.leftOut));
+               ZeroSumNote(model.leftOut));
     }
     EndChart(s, m);
 }

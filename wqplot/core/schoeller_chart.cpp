@@ -154,7 +154,7 @@ void DrawSchoeller(hc::Surface& s, const SchoellerModel& model, const ChartMedia
             }
         }
     }
-    DrawLegend(s, m, model.styles, "凡　例");
+    DrawLegend(s, m, model.styles);
     EndChart(s, m);
 }
 

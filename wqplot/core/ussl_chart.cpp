@@ -4,12 +4,13 @@
 #include <cmath>
 #include <map>
 
+#include "common/core/language.h"
 #include "common/core/numbers.h"
 
 namespace wqp {
 
 std::string LeftOutNote(const std::string& what, int count) {
-    return what + "のない " + std::to_string(count) + " 試料は描いていません";
+    return hc::TS("%1のない %2 試料は描いていません", {hc::TS(what), std::to_string(count)});
 }
 
 UsslModel BuildUsslModel(const wq::SampleModel& samples, const wq::PlotSettings& settings) {
@@ -112,11 +113,12 @@ void DrawUssl(hc::Surface& s, const UsslModel& model, const ChartMedia& m) {
         TextRight(s, left - th * 0.4, Y(v) - th / 2, hc::FixedDecimals(v, 0));
 
     // The classes: salinity above the frame, sodium at the right of each band.
-    const std::array<const char*, 4> salinity{"C1 低", "C2 中", "C3 高", "C4 非常に高い"};
+    const std::array<const char*, 4> salinity{hc::N("C1 低"), hc::N("C2 中"), hc::N("C3 高"),
+                                                  hc::N("C4 非常に高い")};
     std::vector<double> edges{model.ecLow, kUsslSalinityLimits[0], kUsslSalinityLimits[1],
                               kUsslSalinityLimits[2], model.ecHigh};
     for (std::size_t k = 0; k < salinity.size(); ++k)
-        TextCentred(s, (X(edges[k]) + X(edges[k + 1])) / 2, top - th * 1.3, salinity[k]);
+        TextCentred(s, (X(edges[k]) + X(edges[k + 1])) / 2, top - th * 1.3, hc::TS(salinity[k]));
     const std::array<const char*, 4> sodium{"S1", "S2", "S3", "S4"};
     const double at = model.ecLow * 1.15;
     for (std::size_t k = 0; k < sodium.size(); ++k) {
@@ -125,21 +127,21 @@ void DrawUssl(hc::Surface& s, const UsslModel& model, const ChartMedia& m) {
         TextAt(s, X(at), (Y(below) + Y(above)) / 2 - th / 2, sodium[k]);
     }
     s.SetFontSize(m.textSize);
-    TextCentred(s, (left + right) / 2, box.top, "塩害の危険度（C）とナトリウムの危険度（S）");
-    TextCentred(s, (left + right) / 2, bottom + th * 1.6, "電気伝導度 EC（μS/cm, 25 ℃）");
+    TextCentred(s, (left + right) / 2, box.top, hc::TS("塩害の危険度（C）とナトリウムの危険度（S）"));
+    TextCentred(s, (left + right) / 2, bottom + th * 1.6, hc::TS("電気伝導度 EC（μS/cm, 25 ℃）"));
     TextAt(s, box.left, top - lh * 2.2, "SAR");
 
     DrawScatter(s, m, model.styles, model.points, model.options.labels,
                 [&](const UsslMark& p) { return std::pair{X(p.ec), Y(p.sar)}; });
-    DrawLegend(s, m, model.styles, "凡　例", 0, bottom + lh * 3.5);
+    DrawLegend(s, m, model.styles, 0, bottom + lh * 3.5);
     s.SetFontSize(m.tickSize);
     double noteY = box.bottom - th;
     if (model.withoutSar > 0) {
-        TextAt(s, box.left, noteY, LeftOutNote("SAR", model.withoutSar));
+        TextAt(s, box.left, noteY, LeftOutNote(hc::N("SAR"), model.withoutSar));
         noteY -= th * 1.3;
     }
     if (model.withoutEc > 0)
-        TextAt(s, box.left, noteY, LeftOutNote("EC ", model.withoutEc));
+        TextAt(s, box.left, noteY, LeftOutNote(hc::N("EC "), model.withoutEc));
     EndChart(s, m);
 }
 

@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kShareDecimals = 2;  // % of meq/L
 constexpr int kMeqDecimals = 4;
-const std::string kTableTitle = "水質分類表";
+constexpr const char* kTableTitle = hc::N("水質分類表");
 
 // The first columns of every CSV: the sample as the table gives it.
 std::vector<std::string> SampleFields(const wq::SampleModel& m, int n) {
@@ -63,7 +63,7 @@ class WqPlotStrategy : public wq::DiagramStrategy {
                 break;
             case wq::DiagramKind::Classification:
                 DrawTableSheet(canvas, ClassificationTable(model, settings.NitrateType),
-                               kTableTitle);
+                               hc::TS(kTableTitle));
                 break;
         }
     }
@@ -94,7 +94,7 @@ class WqPlotStrategy : public wq::DiagramStrategy {
                 break;
             case wq::DiagramKind::Classification:
                 PrintTableSheets(printer, ClassificationTable(model, settings.NitrateType),
-                                 kTableTitle);
+                                 hc::TS(kTableTitle));
                 break;
         }
     }
@@ -129,28 +129,6 @@ class WqPlotStrategy : public wq::DiagramStrategy {
 };
 
 }  // namespace
-
-std::string KindName(wq::DiagramKind kind) {
-    switch (kind) {
-        case wq::DiagramKind::Piper:
-            return "パイパーダイアグラム";
-        case wq::DiagramKind::Ussl:
-            return "USSL ダイアグラム";
-        case wq::DiagramKind::Gibbs:
-            return "ギブスダイアグラム";
-        case wq::DiagramKind::Schoeller:
-            return "シェーラーダイアグラム";
-        case wq::DiagramKind::Chadha:
-            return "チャダダイアグラム";
-        case wq::DiagramKind::Durov:
-            return "デュロフダイアグラム";
-        case wq::DiagramKind::Hfed:
-            return "HFE-D ダイアグラム";
-        case wq::DiagramKind::Classification:
-            break;
-    }
-    return kTableTitle;
-}
 
 wq::TextTable ClassificationTable(const wq::SampleModel& model, wq::NitrateType nitrate) {
     wq::TextTable t;

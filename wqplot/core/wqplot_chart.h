@@ -18,8 +18,6 @@ inline constexpr std::array<wq::DiagramKind, 8> kKinds{
     wq::DiagramKind::Piper, wq::DiagramKind::Schoeller, wq::DiagramKind::Chadha,
     wq::DiagramKind::Durov, wq::DiagramKind::Hfed,      wq::DiagramKind::Ussl,
     wq::DiagramKind::Gibbs, wq::DiagramKind::Classification};
-// The chart's name as titles and print jobs give it.
-std::string KindName(wq::DiagramKind kind);
 
 // The classification table as the window shows it and its sheets print it.
 wq::TextTable ClassificationTable(const wq::SampleModel& model, wq::NitrateType nitrate);
