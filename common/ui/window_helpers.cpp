@@ -1,5 +1,6 @@
 #include "common/ui/window_helpers.h"
 
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -8,6 +9,11 @@
 #include "common/core/numbers.h"
 
 namespace hc {
+
+void MakeResultTable(QAbstractItemView* table) {
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false);
+}
 
 void CentreOnScreen(QWidget* window) {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();

@@ -4,6 +4,7 @@
 #include <QString>
 #include <string>
 
+class QAbstractItemView;
 class QWidget;
 
 namespace hc {
@@ -16,6 +17,10 @@ void CentreOnScreen(QWidget* window);
 constexpr int TwipsToPixels(int twips) {
     return twips / 15;
 }
+
+// A table of results, read and copied but not edited. Tab leaves it for the window's next
+// control, as in any dialog; the arrow keys move between its cells.
+void MakeResultTable(QAbstractItemView* table);
 
 // Turns the "\r"-separated lines of a classic message into "\n"-separated ones.
 QString MessageText(const std::string& text);

@@ -90,7 +90,7 @@ QTableWidget* AddTableAndChart(QVBoxLayout* v, QWidget* central, const char* tab
     auto* table = new QTableWidget(0, static_cast<int>(headers.size()), central);
     table->setObjectName(tableName);
     table->setHorizontalHeaderLabels(headers);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    hc::MakeResultTable(table);
     table->verticalHeader()->setVisible(false);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     body->addWidget(table, 1);

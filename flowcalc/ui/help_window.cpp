@@ -21,6 +21,7 @@ HelpWindow::HelpWindow(const std::string& helpText, hc::PlatformServices& platfo
     text->setObjectName("Text1");
     text->setAccessibleName(windowTitle());
     text->setReadOnly(true);
+    text->setTabChangesFocus(true);  // Tab goes on to the buttons
     text->setFont(hc::MakeFont(hc::kGothic, 10));
     // The help text keeps its CR LF line breaks; the text box shows plain line ends.
     QString help = hc::Q(helpText);

@@ -205,7 +205,7 @@ QWidget* MainWindow::BuildPanel() {
     froude_->setHorizontalHeaderLabels({hc::T("水路"), hc::T("フルード数 Fr"), hc::T("流れ")});
     froude_->verticalHeader()->setVisible(false);
     froude_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    froude_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    hc::MakeResultTable(froude_);
     froude_->setSelectionMode(QAbstractItemView::NoSelection);
     froude_->setFocusPolicy(Qt::NoFocus);
     froude_->setMinimumHeight(froude_->horizontalHeader()->sizeHint().height() +

@@ -372,10 +372,12 @@ void MainWindow::BuildMenus() {
     BuildFrequencyMenu();
 }
 
-// Added after the menus of the classic program: the plotting position and the distribution
-// the chart, its line and the design values follow, and the return-period table.
+// Added after the menus of the classic program, before its help menu, which stays the last as
+// on every desktop: the plotting position and the distribution the chart, its line and the
+// design values follow, and the return-period table.
 void MainWindow::BuildFrequencyMenu() {
-    frequencyMenu_ = menuBar()->addMenu(hc::T(text::kFrequencyMenu));
+    frequencyMenu_ = new QMenu(hc::T(text::kFrequencyMenu), menuBar());
+    menuBar()->insertMenu(helpMenu_->menuAction(), frequencyMenu_);
     frequencyMenu_->setObjectName("mnuFreq");
     frequencyMenu_->menuAction()->setObjectName("mnuFreqAction");
     // One submenu of radio items per choice.

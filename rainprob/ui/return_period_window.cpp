@@ -53,7 +53,7 @@ ReturnPeriodWindow::ReturnPeriodWindow(QWidget* parent, hc::PlatformServices& pl
         headers << hc::T(h);
     table_->setHorizontalHeaderLabels(headers);
     table_->verticalHeader()->hide();
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    hc::MakeResultTable(table_);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
     status_ = new QLabel(this);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
@@ -20,6 +21,8 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTest>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <set>
@@ -139,6 +142,68 @@ void ExpectFieldsNamed(QWidget* w) {
     }
 }
 
+// The controls of `w` a keyboard user works (fields, buttons, lists, the chart), shown, enabled
+// and reached by Tab.
+std::vector<QWidget*> TabStops(QWidget* w) {
+    std::vector<QWidget*> out;
+    for (QWidget* c : w->findChildren<QWidget*>())
+        if (c->window() == w && c->isVisibleTo(w) && c->isEnabled() && !c->focusProxy() &&
+            (c->focusPolicy() & Qt::TabFocus) == Qt::TabFocus)
+            out.push_back(c);
+    return out;
+}
+
+// Tab, from the first control, visits every control of `w` and comes round again, in reading
+// order: down the window, or on to a column further right. Where Tab has a use of its own (a
+// text editor, a grid's cells) it is the window's only control, or the user could not leave.
+void ExpectKeyboardWalk(QWidget* w) {
+    const std::vector<QWidget*> stops = TabStops(w);
+    if (stops.empty())
+        return;
+    const std::string name = w->objectName().toStdString();
+    w->activateWindow();
+    QApplication::setActiveWindow(w);
+    QWidget* first = w;
+    do
+        first = first->nextInFocusChain();
+    while (std::find(stops.begin(), stops.end(), first) == stops.end());
+    first->setFocus(Qt::TabFocusReason);
+    std::vector<QWidget*> visited;
+    for (QWidget* at = first; visited.size() <= stops.size();) {
+        visited.push_back(at);
+        const auto* view = qobject_cast<QAbstractItemView*>(at);
+        const auto* editor = qobject_cast<QPlainTextEdit*>(at);
+        if ((view && view->tabKeyNavigation()) || (editor && !editor->tabChangesFocus())) {
+            EXPECT_EQ(stops.size(), 1u) << name << ": Tab stays in " << at->objectName().toStdString();
+            return;
+        }
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = QApplication::focusWidget();
+        ASSERT_NE(at, nullptr) << name << ": Tab left the window";
+        if (at == first)
+            break;
+    }
+    for (QWidget* s : stops)
+        EXPECT_NE(std::find(visited.begin(), visited.end(), s), visited.end())
+            << name << ": Tab never reaches " << s->metaObject()->className() << " "
+            << s->objectName().toStdString();
+    auto place = [w](const QWidget* c) { return QRect(c->mapTo(w, QPoint(0, 0)), c->size()); };
+    // A scroll area holding the others (the whole window's) scrolls by keys of its own and may
+    // come first or last.
+    auto holdsOthers = [&](const QWidget* c) {
+        return std::any_of(stops.begin(), stops.end(),
+                           [c](const QWidget* s) { return c->isAncestorOf(s); });
+    };
+    for (std::size_t k = 1; k < visited.size(); ++k) {
+        if (holdsOthers(visited[k - 1]) || holdsOthers(visited[k]))
+            continue;
+        const QRect a = place(visited[k - 1]), b = place(visited[k]);
+        EXPECT_TRUE(b.top() >= a.top() - a.height() / 2 || b.left() >= a.right())
+            << name << ": Tab goes back up from " << visited[k - 1]->objectName().toStdString()
+            << " to " << visited[k]->objectName().toStdString();
+    }
+}
+
 template <class Base>
 class InEnglish : public Base {
   protected:
@@ -187,12 +252,14 @@ TEST_P(English, EveryTextAWindowShowsIsEnglish) {
 }
 
 // A screen reader names every field a user can type into or read from: by its label (the
-// label's buddy) or an accessible name of its own.
-TEST_P(English, EveryFieldHasAName) {
+// label's buddy) or an accessible name of its own; and the keyboard alone reaches each.
+TEST_P(English, EveryFieldHasANameAndATabStop) {
     hc::SetLanguage(hc::Language::Japanese);
     const std::vector<QWidget*> windows = OpenWindows();
-    for (QWidget* w : windows)
+    for (QWidget* w : windows) {
         ExpectFieldsNamed(w);
+        ExpectKeyboardWalk(w);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, English, ::testing::ValuesIn(kPrograms),
@@ -215,6 +282,7 @@ TEST_F(EnglishFlowcalc, EveryTextAWindowShowsIsEnglish) {
     auto expectEnglish = [&](QWidget* w) {
         ++looked;
         ExpectFieldsNamed(w);
+        ExpectKeyboardWalk(w);
         for (const auto& [where, text] : Texts(w))
             EXPECT_FALSE(Japanese(text)) << where.toStdString() << ": " << text.toStdString();
         for (const QPlainTextEdit* e : w->findChildren<QPlainTextEdit*>())

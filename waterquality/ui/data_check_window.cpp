@@ -21,7 +21,7 @@ QTableWidget* MakeTable(QWidget* parent, const char* name, int rows, const QStri
     auto* t = new QTableWidget(rows, static_cast<int>(headers.size()), parent);
     t->setObjectName(name);
     t->setHorizontalHeaderLabels(headers);
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    hc::MakeResultTable(t);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->verticalHeader()->hide();
     t->horizontalHeader()->setStretchLastSection(true);

@@ -582,7 +582,7 @@ void MainWindow::DrawScreen() {
     if (table && !tableView_) {
         tableView_ = new QTableView(viewHost_);
         tableView_->setObjectName("TableView");
-        tableView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        hc::MakeResultTable(tableView_);
         tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
         tableView_->verticalHeader()->hide();
         // Rows as high as their text: a long table is read by scrolling through it.
