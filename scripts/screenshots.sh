@@ -122,20 +122,25 @@ raw_sheet() {  # RAW WIDTH hydrochart-arguments...
   convert "$raw.full.png" -resize "${width}x" -trim +repage -bordercolor white -border 8 "$raw"
 }
 
-# ---- Printed sheets, one per program (the first sheet) ----
-sheet hexa-sheet 620 hexa sample12.xls
-sheet stiff-sheet 620 stiff sample12.xls
-sheet tri-sheet 620 tri sample12.xls
-sheet rain-sheet 620 rain rainprob/textbook26.txt --mode 2
-sheet flow-sheet 760 flow flowcalc/island_section.txt --depth 1.5 --roughness 0.035 \
-  --slope 800
-sheet piper-sheet 620 piper network40.csv --fields on
-sheet schoeller-sheet 620 schoeller network40.csv
-sheet chadha-sheet 620 chadha network40.csv
-sheet durov-sheet 620 durov network40.csv
-sheet hfed-sheet 620 hfed network40.csv --mixing-line on
-sheet ussl-sheet 620 ussl network40.csv
-sheet gibbs-sheet 620 gibbs network40.csv
+# ---- Printed sheets, one per chart (the first sheet); again in English for its guide ----
+sheets() {  # SUFFIX [hydrochart-arguments...]
+  local s="$1"; shift
+  sheet "hexa-sheet$s" 620 hexa sample12.xls "$@"
+  sheet "stiff-sheet$s" 620 stiff sample12.xls "$@"
+  sheet "tri-sheet$s" 620 tri sample12.xls "$@"
+  sheet "rain-sheet$s" 620 rain rainprob/textbook26.txt --mode 2 "$@"
+  sheet "flow-sheet$s" 760 flow flowcalc/island_section.txt --depth 1.5 --roughness 0.035 \
+    --slope 800 "$@"
+  sheet "piper-sheet$s" 620 piper network40.csv --fields on "$@"
+  sheet "schoeller-sheet$s" 620 schoeller network40.csv "$@"
+  sheet "chadha-sheet$s" 620 chadha network40.csv "$@"
+  sheet "durov-sheet$s" 620 durov network40.csv "$@"
+  sheet "hfed-sheet$s" 620 hfed network40.csv --mixing-line on "$@"
+  sheet "ussl-sheet$s" 620 ussl network40.csv "$@"
+  sheet "gibbs-sheet$s" 620 gibbs network40.csv "$@"
+}
+sheets ""
+sheets .en --lang en
 
 # ---- What the menu settings change ----
 for t in 0 1 2; do
@@ -278,7 +283,8 @@ key() {
 # with shot_dialog=1 the newest window (the dialog the keys opened).
 window() {  # NAME PROGRAM FILE [keys...]
   local name="$1" program="$2" file="$3"; shift 3
-  (cd "$shots/examples" && DISPLAY=$disp exec "$bin/$program" > /dev/null 2>&1) &
+  # shellcheck disable=SC2086  # shot_args: options of the program, split at blanks
+  (cd "$shots/examples" && DISPLAY=$disp exec "$bin/$program" ${shot_args:-} > /dev/null 2>&1) &
   local pid=$! main
   sleep 2.5
   main="$(newest_window)"
@@ -308,11 +314,13 @@ window() {  # NAME PROGRAM FILE [keys...]
   wait "$pid" 2> /dev/null || true
   finish "$work/raw/$name.png" "$name"
 }
-# Each window program with the example and keys of its line in programs.txt.
+# Each window program with the example and keys of its line in programs.txt, in Japanese and,
+# for the English guide, in English (the keys are the same: the English menus keep the letters).
 while read -r -u 4 program kind example keys; do
   [[ $program == \#* || $kind != window || $example == - ]] && continue
   read -ra keys <<< "$keys"
   window "$program-window" "$program" "$example" "${keys[@]}"
+  shot_args="--lang en" window "$program-window.en" "$program" "$example" "${keys[@]}"
 done 4< "$programs"
 # rainprob's 適合度 table (確率解析 > 適合度).
 shot_dialog=1 window rainprob-fit-table rainprob rainprob/textbook26.txt alt+r f

@@ -293,7 +293,9 @@ void MainWindow::BuildMenus() {
     hc::AddLanguageMenu(helpMenu_, platform_);
 
     // Beyond one depth: available, like printing, once a computation has set the parameters.
-    analysisMenu_ = menuBar()->addMenu(hc::T(text::kAnalysisMenu));
+    // Before the help menu, which stays the last as on every desktop.
+    analysisMenu_ = new QMenu(hc::T(text::kAnalysisMenu), menuBar());
+    menuBar()->insertMenu(helpMenu_->menuAction(), analysisMenu_);
     analysisMenu_->setObjectName("mnuAnalysis");
     add(analysisMenu_, "mnuAnalysisRatingItem", text::kRatingItem, &MainWindow::OpenRatingWindow);
     add(analysisMenu_, "mnuAnalysisDepthItem", text::kNormalDepthItem,
