@@ -209,6 +209,8 @@ class InEnglish : public Base {
   protected:
     void SetUp() override { ASSERT_TRUE(hc::SetLanguage(hc::Language::English)); }
     void TearDown() override {
+        for (const auto& m : platform.messages)  // any a walk happened to raise
+            EXPECT_FALSE(Japanese(QString::fromStdString(m.title + m.text))) << m.text;
         for (QWidget* w : QApplication::topLevelWidgets())
             w->close();
         FlushEvents();
