@@ -126,7 +126,8 @@ void SaveWindowPlace(const QWidget* window) {
 RecentFilesMenu::RecentFilesMenu(QMenu* fileMenu, QAction* before, QAction* openItem,
                                  PlatformServices& platform,
                                  std::function<void(const std::string&)> open)
-    : menu_(new QMenu(hc::T("最近使ったファイル(&R)"), fileMenu)),
+    : QObject(fileMenu),
+      menu_(new QMenu(hc::T("最近使ったファイル(&R)"), fileMenu)),
       openItem_(openItem),
       platform_(platform),
       open_(std::move(open)) {
@@ -135,9 +136,9 @@ RecentFilesMenu::RecentFilesMenu(QMenu* fileMenu, QAction* before, QAction* open
     item->setVisible(remembered::Enabled());
     item->setEnabled(openItem_->isEnabled());
     // The list follows the open item: whenever a file may not be opened, neither may these.
-    QObject::connect(openItem_, &QAction::changed, menu_,
+    QObject::connect(openItem_, &QAction::changed, this,
                      [this, item] { item->setEnabled(openItem_->isEnabled()); });
-    QObject::connect(menu_, &QMenu::aboutToShow, menu_, [this] { Fill(); });
+    QObject::connect(menu_, &QMenu::aboutToShow, this, [this] { Fill(); });
     Fill();
 }
 
@@ -151,7 +152,7 @@ void RecentFilesMenu::Fill() {
         QAction* a = menu_->addAction(QString("&%1 %2").arg(i + 1).arg(name));
         a->setToolTip(QDir::toNativeSeparators(file));
         a->setStatusTip(QDir::toNativeSeparators(file));
-        QObject::connect(a, &QAction::triggered, menu_, [this, file] {
+        QObject::connect(a, &QAction::triggered, this, [this, file] {
             if (!QFileInfo(file).isFile()) {
                 remembered::RemoveRecentFile(file);
                 platform_.MessageBox(

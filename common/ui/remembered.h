@@ -4,6 +4,7 @@
 // turns it on at its start, so that tests and hydrochart neither read nor write it.
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -51,8 +52,9 @@ void SaveWindowPlace(const QWidget* window);
 // 「最近使ったファイル(&R)」 in a File menu, before `before`: the recent files numbered 1 to 5,
 // usable when `openItem` is. Choosing one calls `open`; a file that is gone is removed from
 // the list with a message instead. Hidden while remembering is off.
-class RecentFilesMenu {
+class RecentFilesMenu : public QObject {
   public:
+    // Made with new: the file menu owns it.
     RecentFilesMenu(QMenu* fileMenu, QAction* before, QAction* openItem, PlatformServices& platform,
                     std::function<void(const std::string&)> open);
 
