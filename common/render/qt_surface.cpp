@@ -720,6 +720,14 @@ double QtSurface::TextHeight(const std::string&) {
 }
 
 void QtSurface::DoText(double x, double y, const std::string& text) {
+    PaintText(x, y, text, false);
+}
+
+void QtSurface::DoTextUpward(double x, double y, const std::string& text) {
+    PaintText(x, y, text, true);
+}
+
+void QtSurface::PaintText(double x, double y, const std::string& text, bool upward) {
     QPainter* p = Painter();
     if (!p)
         return;
@@ -729,6 +737,13 @@ void QtSurface::DoText(double x, double y, const std::string& text) {
     p->setFont(QFont(font, dev));
     QFontMetricsF fm(font, dev);
     QPointF at = Map(x, y);
+    if (upward) {
+        // The text's own frame: its start at the origin, its line running up the page.
+        p->save();
+        p->translate(at);
+        p->rotate(-90);
+        at = QPointF(0, 0);
+    }
     QString s = QString::fromStdString(text);
     if (!fontTransparent_) {
         p->fillRect(QRectF(at, QSizeF(fm.horizontalAdvance(s), fm.height())), Qt::white);
@@ -737,25 +752,11 @@ void QtSurface::DoText(double x, double y, const std::string& text) {
     QPointF baseline(at.x(), at.y() + fm.ascent());
     // On screen the glyphs start on whole pixels: a baseline between two pixel rows smears
     // the small digits' strokes over both, and "8" then reads as "S".
-    if (!target_->Paper())
+    if (!target_->Paper() && !upward)
         baseline = QPointF(std::round(baseline.x()), std::round(baseline.y()));
     p->drawText(baseline, s);
-}
-
-void QtSurface::DoTextUpward(double x, double y, const std::string& text) {
-    QPainter* p = Painter();
-    if (!p)
-        return;
-    QFont font = CurrentFont();
-    QPaintDevice* dev = target_->MetricsDevice();
-    p->setFont(QFont(font, dev));
-    QFontMetricsF fm(font, dev);
-    p->save();
-    p->translate(Map(x, y));
-    p->rotate(-90);
-    p->setPen(QPen(ToQColor(foreColor_)));
-    p->drawText(QPointF(0, fm.ascent()), QString::fromStdString(text));
-    p->restore();
+    if (upward)
+        p->restore();
 }
 
 }  // namespace hc

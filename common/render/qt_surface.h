@@ -78,6 +78,8 @@ class QtSurface : public Surface {
     void FontChanged() override;
 
   private:
+    // Text at (x, y) in the current font, level or turned a quarter anticlockwise.
+    void PaintText(double x, double y, const std::string& text, bool upward);
     explicit QtSurface(std::unique_ptr<Target> target);
     // Begins a sheet when needed; nullptr when this sheet is not drawn (single-sheet targets).
     QPainter* Painter();
