@@ -38,33 +38,14 @@ FitTableWindow::FitTableWindow(QWidget* parent, hc::PlatformServices& platform, 
     auto* layout = new QVBoxLayout(this);
     heading_ = new QLabel(this);
     heading_->setObjectName("lblPosition");
-    table_ = new QTableWidget(static_cast<int>(std::size(kDistributionNames)), kColumns, this);
-    table_->setObjectName("tblFitTable");
     QStringList headers;
     for (const char* h : text::kFitTableHeaders)
         headers << hc::T(h);
-    table_->setHorizontalHeaderLabels(headers);
-    table_->verticalHeader()->hide();
-    hc::MakeResultTable(table_);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_ = MakeResultsTable(this, "tblFitTable", static_cast<int>(std::size(kDistributionNames)),
+                              headers);
     status_ = new QLabel(this);
     status_->setObjectName("lblStatus");
-    auto* buttons = new QHBoxLayout;
-    auto button = [&](const char* name, const char* caption) {
-        auto* b = new QPushButton(hc::T(caption), this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-        return b;
-    };
-    QPushButton* save = button("cmdSaveCsv", text::kSaveCsvButton);
-    QPushButton* copy = button("cmdCopy", text::kCopyButton);
-    buttons->addStretch(1);
-    QPushButton* close = button("cmdClose", text::kCloseButton);
-    connect(save, &QPushButton::clicked, this, &FitTableWindow::SaveCsv);
-    connect(copy, &QPushButton::clicked, this, &FitTableWindow::Copy);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    QHBoxLayout* buttons = TableButtons(this, [this] { SaveCsv(); }, [this] { Copy(); });
     layout->addWidget(heading_);
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);

@@ -45,34 +45,15 @@ ReturnPeriodWindow::ReturnPeriodWindow(QWidget* parent, hc::PlatformServices& pl
     jackknifeLine_ = new QLabel(this);
     jackknifeLine_->setObjectName("lblJackknife");
     jackknifeLine_->setWordWrap(true);
-    table_ = new QTableWidget(static_cast<int>(std::size(kReturnPeriods)), kColumns, this);
-    table_->setObjectName("tblReturnPeriods");
     QStringList headers{hc::T(text::kPeriodHeader), hc::T(text::kDryHeader),
                         hc::T(text::kWetHeader)};
     for (const char* h : text::kJackknifeHeaders)
         headers << hc::T(h);
-    table_->setHorizontalHeaderLabels(headers);
-    table_->verticalHeader()->hide();
-    hc::MakeResultTable(table_);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_ = MakeResultsTable(this, "tblReturnPeriods", static_cast<int>(std::size(kReturnPeriods)),
+                              headers);
     status_ = new QLabel(this);
     status_->setObjectName("lblStatus");
-    auto* buttons = new QHBoxLayout;
-    auto button = [&](const char* name, const char* caption) {
-        auto* b = new QPushButton(hc::T(caption), this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-        return b;
-    };
-    QPushButton* save = button("cmdSaveCsv", text::kSaveCsvButton);
-    QPushButton* copy = button("cmdCopy", text::kCopyButton);
-    buttons->addStretch(1);
-    QPushButton* close = button("cmdClose", text::kCloseButton);
-    connect(save, &QPushButton::clicked, this, &ReturnPeriodWindow::SaveCsv);
-    connect(copy, &QPushButton::clicked, this, &ReturnPeriodWindow::Copy);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    QHBoxLayout* buttons = TableButtons(this, [this] { SaveCsv(); }, [this] { Copy(); });
     layout->addWidget(fitLine_);
     layout->addWidget(qualityLine_);
     layout->addWidget(jackknifeLine_);

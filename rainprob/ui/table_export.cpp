@@ -1,6 +1,10 @@
 #include "rainprob/ui/table_export.h"
 
+#include <QDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
 #include <QStringList>
 #include <QTableWidget>
 
@@ -10,6 +14,38 @@
 #include "rainprob/core/messages.h"
 
 namespace rain {
+
+QTableWidget* MakeResultsTable(QDialog* window, const char* name, int rows,
+                               const QStringList& headings) {
+    auto* table = new QTableWidget(rows, static_cast<int>(headings.size()), window);
+    table->setObjectName(name);
+    table->setHorizontalHeaderLabels(headings);
+    table->verticalHeader()->hide();
+    hc::MakeResultTable(table);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+QHBoxLayout* TableButtons(QDialog* window, std::function<void()> save,
+                          std::function<void()> copy) {
+    auto* buttons = new QHBoxLayout;
+    auto button = [&](const char* name, const char* caption) {
+        auto* b = new QPushButton(hc::T(caption), window);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        return b;
+    };
+    QObject::connect(button("cmdSaveCsv", text::kSaveCsvButton), &QPushButton::clicked, window,
+                     std::move(save));
+    QObject::connect(button("cmdCopy", text::kCopyButton), &QPushButton::clicked, window,
+                     std::move(copy));
+    buttons->addStretch(1);
+    QObject::connect(button("cmdClose", text::kCloseButton), &QPushButton::clicked, window,
+                     &QDialog::close);
+    return buttons;
+}
 
 QString TabSeparatedText(const QTableWidget& table) {
     QStringList lines;
