@@ -634,7 +634,7 @@
         </message>
         <message>
             <source>スケール(&amp;S)</source>
-            <translation>&amp;Scales...</translation>
+            <translation>&amp;Scales</translation>
         </message>
         <message>
             <source>作図様式(&amp;O)</source>
